@@ -1,0 +1,45 @@
+# Set-up, build, run and test of VAK1. Every target installs the Debian packages it is
+# missing first (as root; a normal user runs make with sudo).
+
+PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+            qt6-base-dev libgeos-dev libshp-dev libxlsxwriter-dev \
+            python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx
+JOBS := -j2
+BUILD := build
+ASAN_BUILD := build-asan
+
+.PHONY: all setup build run test bench clean
+
+all: build
+
+setup:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:$$missing"; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	fi
+
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	cmake --build $(BUILD) $(JOBS)
+
+run: build
+	./$(BUILD)/vak1
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVAK1_SANITIZE=ON -DVAK1_GUI=OFF > /dev/null
+	cmake --build $(ASAN_BUILD) $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure
+
+bench: setup
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVAK1_BENCH=ON -DVAK1_GUI=OFF > /dev/null
+	cmake --build build-bench $(JOBS)
+	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench

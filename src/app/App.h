@@ -1,0 +1,69 @@
+// The program-wide state, one instance of each part, owned by one App. Every test starts
+// from a fresh App; nothing else is global.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cad/CadLayer.h"
+#include "docu/Documentation.h"
+#include "graphics/GraphicsWindow.h"
+#include "help/messages.h"
+#include "project/ProjectData.h"
+#include "report/OutputDocument.h"
+#include "settings/Settings.h"
+
+namespace vak1 {
+
+class Ui;
+class Clock;
+class Printer;
+class Launcher;
+class PortWriter;
+class Spreadsheet;
+
+// The program's fixed texts.
+inline constexpr const char* kProgramName = "VAK1";
+inline constexpr const char* kProgramTitle = "VAK1  Querschnittberechnung";
+inline constexpr const char* kVersion = "5.0";
+inline constexpr const char* kExtension = "vak1";
+
+struct AppState {
+    std::string ProjectName;               // without folder and extension; empty: unnamed
+    std::string ProjectDir;                // ends with "/" when not empty
+    std::array<std::string, 4> RecentFiles{};
+    uint8_t AbortFlag = 0;
+    uint8_t ModifiedFlag = 0;
+    bool CommandLineFile = false;
+    bool NoGui = false;                    // "/NOGUI" on the command line
+    bool MessageDisplay = true;            // error boxes are shown only while on
+    bool OverwriteQuestion = true;         // CheckTargetFile asks before replacing a file
+    uint16_t HelpNumber = 0;               // current help number of the open dialog
+    std::string StartDir;                  // current folder at program start, ends with "/"
+    std::vector<std::string> CommandLine;  // parameters after the program name
+};
+
+// Implementations of the platform interfaces; the Qt front end or the headless one.
+struct Platform {
+    Ui* ui = nullptr;
+    Clock* clock = nullptr;
+    Printer* printer = nullptr;
+    Launcher* launcher = nullptr;
+    PortWriter* ports = nullptr;
+    Spreadsheet* spreadsheet = nullptr;
+};
+
+struct App {
+    ProjectData Project;
+    Settings Config;
+    MessageList Messages;
+    AppState State;
+    Documentation Docu;
+    OutputDocument Output;
+    CadLayer Cad;
+    GraphicsWindow Graphics;
+    Platform Env;
+};
+
+} // namespace vak1

@@ -1,0 +1,131 @@
+// Fixed, significant-digit and engineering formats; unit texts in code page 850.
+#include "report/formats.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vak1 {
+
+int DecimalExponent(long double b) {
+    if (b == 0) return 0;
+    long double t = std::log(b) / std::log(10.0L);
+    return t >= 0 ? static_cast<int>(std::trunc(t)) : static_cast<int>(std::trunc(t)) - 1;
+}
+
+namespace {
+
+long double Pow10(int k) { return std::pow(10.0L, static_cast<long double>(k)); }
+
+// Nearest integer, halves to the even neighbour (the default rounding mode).
+long long RoundEven(long double v) { return std::llrint(v); }
+
+// Drops the extra digit of n and one decimal for every trailing zero after it.
+int TrimZeros(long long n, int d) {
+    do {
+        n /= 10;
+        if (n % 10 == 0) --d;
+    } while (n % 10 == 0 && n != 0);
+    return d;
+}
+
+} // namespace
+
+SignificantWidth SignificantDigits(long double x, int s) {
+    long double b = std::fabs(x);
+    int e = DecimalExponent(b);
+    SignificantWidth r;
+    if (e >= s) {
+        r.w = e + 1;
+        r.d = 0;
+    } else if (e < 0) {
+        int k = s - e;
+        r.w = 0;
+        r.d = TrimZeros(RoundEven(b * Pow10(k)), k - 1);
+    } else {
+        r.w = e + 1;
+        r.d = TrimZeros(RoundEven(b * Pow10(s - r.w + 2)), s - r.w + 1);
+        r.d = std::max(r.d, 0);
+    }
+    return r;
+}
+
+std::string FormatFixed(const Settings& s, long double x, int w, int d) {
+    if (s.DecimalPlaces != 3) d = std::clamp(d + s.DecimalPlaces - 3, 0, 10);
+    if (std::fabs(x) < 1e-8L) x = 0;
+    w = std::clamp(w, 0, 64);
+    char buf[128];
+    int n = std::snprintf(buf, sizeof buf, "%*.*Lf", w, d, x);
+    std::string text = n < 0 ? std::string("0") : std::string(buf);
+    if (n < 0 || n >= static_cast<int>(sizeof buf)) text = std::string(buf, sizeof buf - 1);
+    if (d > 0 && static_cast<int>(text.size()) < w + d + 1)
+        text.insert(0, static_cast<std::size_t>(w + d + 1) - text.size(), ' ');
+    if (s.DecimalComma == 2) std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::string FormatSignificant(const Settings& s, long double x) {
+    if (!(std::fabs(x) >= 1e-5L)) return std::fabs(x) < 1e-5L ? "0" : "nan";
+    if (std::isinf(x)) return x > 0 ? "inf" : "-inf";
+    SignificantWidth sw = SignificantDigits(x, 3);
+    return FormatFixed(s, x, sw.w, sw.d);
+}
+
+std::string FormatEngineering(const Settings& s, long double x) {
+    if (std::fabs(x) < 1e-12L) x = 0;
+    long double b = std::fabs(x);
+    if (b >= 1e-5L && b < 10000) return FormatSignificant(s, x);
+    if (std::isnan(x) || std::isinf(x)) return FormatSignificant(s, x);
+    int e = DecimalExponent(b);
+    int r = e % 3;
+    long double m;
+    if (e >= 4)
+        m = x / Pow10(e - r);
+    else if (e < -2)
+        m = x * Pow10(r - e);
+    else
+        return FormatSignificant(s, x);
+    return FormatSignificant(s, m) + "E" + std::to_string((e / 3) * 3);
+}
+
+std::string FormatLength(const Settings& s, long double mm) {
+    if (s.EnglishUnits != 1) return FormatSignificant(s, mm);
+    long double inch = mm * kMmToInch;
+    return FormatFixed(s, inch, SignificantDigits(inch, 3).w, 4);
+}
+
+std::string FormatLengthFixed(const Settings& s, long double mm, int w, int d) {
+    if (s.EnglishUnits != 1) return FormatFixed(s, mm, w, d);
+    return FormatFixed(s, mm * kMmToInch, std::max(w - 1, 1), d + 1);
+}
+
+std::string FormatArea(const Settings& s, long double mm2) {
+    return FormatSignificant(s, s.EnglishUnits == 1 ? mm2 * kAreaToIn2 : mm2);
+}
+
+std::string FormatVolume(const Settings& s, long double mm3) {
+    return FormatSignificant(s, s.EnglishUnits == 1 ? mm3 * kVolumeToIn3 : mm3);
+}
+
+std::string FormatMoment4(const Settings& s, long double mm4) {
+    return FormatSignificant(s, s.EnglishUnits == 1 ? mm4 * kMoment4ToIn4 : mm4);
+}
+
+std::string UnitLength(const Settings& s) { return s.EnglishUnits == 1 ? "in" : "mm"; }
+
+std::string UnitArea(const Settings& s) {
+    std::string base = s.EnglishUnits == 1 ? "in" : "mm";
+    return base + (s.PlainCharacters == 1 ? "2" : "\xFD");
+}
+
+std::string UnitVolume(const Settings& s) {
+    std::string base = s.EnglishUnits == 1 ? "in" : "mm";
+    return base + (s.PlainCharacters == 1 ? "3" : "\xFC");
+}
+
+std::string UnitMoment4(const Settings& s) { return s.EnglishUnits == 1 ? "in4" : "mm4"; }
+
+std::string UnitAngle(const Settings& s) { return s.PlainCharacters == 1 ? "deg" : "\xF8"; }
+
+} // namespace vak1

@@ -1,0 +1,42 @@
+// Number formats and unit texts of every shown value. All results are code page 850 text.
+#pragma once
+#include <string>
+
+#include "settings/Settings.h"
+
+namespace vak1 {
+
+// Unit conversion factors for English units (display only; stored values stay metric).
+constexpr long double kMmToInch = 0.039370078740157480314L;
+constexpr long double kInchToMm = 25.4L;
+constexpr long double kAreaToIn2 = 1.0L / 645.16L;
+constexpr long double kVolumeToIn3 = 1.0L / 16387.064L;
+constexpr long double kMoment4ToIn4 = 1.0L / 416231.4256L;
+
+// Exponent of the leading decimal digit: trunc(log10 b), one less for b < 1; 0 for b = 0.
+int DecimalExponent(long double b);
+
+// Places before the point (w) and decimals (d) that the significant-digit rule gives for x
+// with s significant digits; trailing zeros of the decimals are dropped.
+struct SignificantWidth {
+    int w = 0;
+    int d = 0;
+};
+SignificantWidth SignificantDigits(long double x, int s);
+
+std::string FormatFixed(const Settings& s, long double x, int w, int d);
+std::string FormatSignificant(const Settings& s, long double x);
+std::string FormatEngineering(const Settings& s, long double x);
+std::string FormatLength(const Settings& s, long double mm);
+std::string FormatLengthFixed(const Settings& s, long double mm, int w, int d);
+std::string FormatArea(const Settings& s, long double mm2);
+std::string FormatVolume(const Settings& s, long double mm3);
+std::string FormatMoment4(const Settings& s, long double mm4);
+
+std::string UnitLength(const Settings& s);
+std::string UnitArea(const Settings& s);
+std::string UnitVolume(const Settings& s);
+std::string UnitMoment4(const Settings& s);
+std::string UnitAngle(const Settings& s);
+
+} // namespace vak1
