@@ -30,7 +30,14 @@ bool AskNumberText(App& app, std::string_view prompt, std::size_t maxLength,
     return !app.State.AbortFlag;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out.append(text);
+    out += '"';
+    return out;
+}
 
 } // namespace
 
