@@ -44,11 +44,11 @@ void EditTextLines(App& app) {
     const std::array<std::string*, 6> texts{&p.DrawingName,    &p.DrawingName2,
                                             &p.DrawingNumber,  &p.RemarkLines[0],
                                             &p.RemarkLines[1], &p.RemarkLines[2]};
-    const std::array<std::size_t, 6> lengths{kDrawingNameLength, kDrawingName2Length,
+    const std::array<std::size_t, 6> lengths{kDrawingNameLength,   kDrawingName2Length,
                                              kDrawingNumberLength, kRemarkLineLength,
-                                             kRemarkLineLength, kRemarkLineLength};
-    const std::array<const char*, 6> labels{"Zeichnungsname", "Zeichnungsname 2",
-                                            "Zeichnungsnummer", "Zeile 1", "Zeile 2", "Zeile 3"};
+                                             kRemarkLineLength,    kRemarkLineLength};
+    const std::array<const char*, 6> labels{
+        "Zeichnungsname", "Zeichnungsname 2", "Zeichnungsnummer", "Zeile 1", "Zeile 2", "Zeile 3"};
     TextLinesDialogData d;
     d.caption = "Text";
     for (std::size_t i = 0; i < texts.size(); ++i)

@@ -76,7 +76,9 @@ void EditPosition(App& app, uint16_t k) {
         const std::array<std::string, 3> offered = d.fields;
         const DialogAction action = DialogUi(app).CoordinateDialog(d);
         switch (action) {
-        case DialogAction::Cancel: app.State.AbortFlag = 1; return;
+        case DialogAction::Cancel:
+            app.State.AbortFlag = 1;
+            return;
         case DialogAction::Ok:
             Store(app, k, offered, d.fields);
             app.State.AbortFlag = 0;
@@ -97,7 +99,8 @@ void EditPosition(App& app, uint16_t k) {
             Store(app, k, offered, d.fields);
             DialogUi(app).Help(true);
             break;
-        default: break;
+        default:
+            break;
         }
     }
 }

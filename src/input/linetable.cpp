@@ -22,8 +22,8 @@ std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p) {
     const std::string unit = UnitLength(s);
     return "Pos." + std::string(number) + ":     y=" + length(p.y) + " " + unit +
            "     z=" + length(p.z) + " " + unit +
-           "     phi=" + FormatFixed(s, p.phi * 180 / std::numbers::pi_v<long double>, 4, 1) +
-           " " + UnitAngle(s);
+           "     phi=" + FormatFixed(s, p.phi * 180 / std::numbers::pi_v<long double>, 4, 1) + " " +
+           UnitAngle(s);
 }
 
 void BuildLineTable(App& app) {
@@ -37,10 +37,13 @@ void BuildLineTable(App& app) {
         "Neue Position eingeben", "Position einfügen", "Position löschen",
         "Drehen, schieben, vergrößern, verkleinern", "zurück .."};
     std::size_t i = p.PosCount;
-    for (const char* action : kActions) table[i++] = cp850(action);
+    for (const char* action : kActions)
+        table[i++] = cp850(action);
 }
 
-void Recalculate(App& app) { CalcSection(app.Project, app.Messages, app.Config); }
+void Recalculate(App& app) {
+    CalcSection(app.Project, app.Messages, app.Config);
+}
 
 void RedrawView(App& app, uint16_t kind) {
     if (app.State.RedrawView) app.State.RedrawView(kind);

@@ -56,7 +56,9 @@ bool Grow(App& app) {
     return true;
 }
 
-Step AfterPositionInput(const App& app) { return app.State.AbortFlag ? Step::Leave : Step::Edited; }
+Step AfterPositionInput(const App& app) {
+    return app.State.AbortFlag ? Step::Leave : Step::Edited;
+}
 
 Step Append(App& app) {
     if (!Grow(app)) return Step::Leave;
@@ -65,8 +67,7 @@ Step Append(App& app) {
 }
 
 // Asks which position the action applies to, unless one is selected.
-bool TargetPosition(App& app, int selected, uint16_t help, const char* prompt,
-                    uint16_t& target) {
+bool TargetPosition(App& app, int selected, uint16_t help, const char* prompt, uint16_t& target) {
     if (selected > 0) {
         target = static_cast<uint16_t>(selected);
         return true;
@@ -86,7 +87,8 @@ Step Insert(App& app, int selected) {
                                           "Vor welcher Position soll eingefügt werden ?", a))
         return Step::Stop;
     if (!Grow(app)) return Step::Leave;
-    for (int i = p.PosCount - 1; i >= a; --i) p.Positions[i + 1] = p.Positions[i];
+    for (int i = p.PosCount - 1; i >= a; --i)
+        p.Positions[i + 1] = p.Positions[i];
     EditPosition(app, a);
     return AfterPositionInput(app);
 }
@@ -97,7 +99,8 @@ Step Delete(App& app, int selected) {
     uint16_t d = 1;
     if (!TargetPosition(app, selected, kHelpDeleteWhich, "zu löschende Position wählen  ...", d))
         return Step::Stop;
-    for (uint16_t i = d; i < p.PosCount; ++i) p.Positions[i] = p.Positions[i + 1];
+    for (uint16_t i = d; i < p.PosCount; ++i)
+        p.Positions[i] = p.Positions[i + 1];
     --p.PosCount;
     app.State.ModifiedFlag = 1;
     return Step::Deleted;
@@ -112,18 +115,29 @@ Step Change(App& app, int line) {
 
 Step Act(App& app, DialogAction action, int selected) {
     switch (action) {
-    case DialogAction::Ok: return Step::Leave;
-    case DialogAction::Cancel: app.State.AbortFlag = 1; return Step::Stop;
-    case DialogAction::Append: return Append(app);
-    case DialogAction::Insert: return Insert(app, selected);
-    case DialogAction::Delete: return Delete(app, selected);
-    case DialogAction::Edit: return Change(app, selected);
-    case DialogAction::Pick: return selected > 0 ? Change(app, selected) : Step::Again;
+    case DialogAction::Ok:
+        return Step::Leave;
+    case DialogAction::Cancel:
+        app.State.AbortFlag = 1;
+        return Step::Stop;
+    case DialogAction::Append:
+        return Append(app);
+    case DialogAction::Insert:
+        return Insert(app, selected);
+    case DialogAction::Delete:
+        return Delete(app, selected);
+    case DialogAction::Edit:
+        return Change(app, selected);
+    case DialogAction::Pick:
+        return selected > 0 ? Change(app, selected) : Step::Again;
     case DialogAction::Transform:
         TransformContour(app);
         return app.State.AbortFlag ? Step::Stop : Step::Again;
-    case DialogAction::Messages: ShowMessageList(app); return Step::Again;
-    default: return Step::Again;
+    case DialogAction::Messages:
+        ShowMessageList(app);
+        return Step::Again;
+    default:
+        return Step::Again;
     }
 }
 
@@ -150,7 +164,8 @@ void EditPositions(App& app) {
         selected = std::min(selected, int{app.Project.PosCount});
         const bool live = app.Config.HelpLevel != 0;
         switch (step) {
-        case Step::Again: break;
+        case Step::Again:
+            break;
         case Step::Edited:
             if (!live) break;
             Recalculate(app);
@@ -159,8 +174,11 @@ void EditPositions(App& app) {
         case Step::Deleted:
             if (live) RedrawView(app, kViewPolyline);
             break;
-        case Step::Leave: Leave(app); return;
-        case Step::Stop: return;
+        case Step::Leave:
+            Leave(app);
+            return;
+        case Step::Stop:
+            return;
         }
     }
 }

@@ -36,8 +36,7 @@ bool AskTransform(App& app, ContourTransform& t) {
     }
     app.State.HelpNumber = kHelpMirror;
     const std::vector<std::string> mirrors{cp850("Spiegeln um Achse z"),
-                                           cp850("Spiegeln um Achse y"),
-                                           cp850("nicht spiegeln")};
+                                           cp850("Spiegeln um Achse y"), cp850("nicht spiegeln")};
     InputChoice(app, "Spiegeln", mirrors, t.mirror);
     if (app.State.AbortFlag) return false;
     app.State.HelpNumber = kHelpReverse;
@@ -55,7 +54,8 @@ void ReverseDirection(ProjectData& p) {
         std::swap(pos[s].z, pos[n + 1 - s].z);
         std::swap(pos[s].phi, pos[n - s].phi);
     }
-    for (int k = 1; k <= n; ++k) pos[k].phi = -pos[k].phi;
+    for (int k = 1; k <= n; ++k)
+        pos[k].phi = -pos[k].phi;
 }
 
 void ApplyTransform(ProjectData& p, const ContourTransform& t) {

@@ -13,9 +13,11 @@ namespace vak1 {
 enum class MessageKind { Error, Info, Help };
 enum class Reply { Yes, No, Cancel };
 
-// Buttons of the dialogs whose logic stays in the core. Any of them closes the dialog and is
-// returned, except HelpText and HelpPicture, which the dialog handles itself through Help()
-// and stays open. The core acts on the returned button and shows the dialog again.
+// Buttons of the dialogs whose logic stays in the core. The dialog shows the buttons it is
+// given, in their order and with their captions (the two spin buttons may be drawn as one
+// spin control). Any of them closes the dialog and is returned, except HelpText and
+// HelpPicture, which the dialog handles itself through Help() and stays open. The core acts
+// on the returned button and shows the dialog again where the loop goes on.
 enum class DialogAction {
     Ok,     // "OK" or Enter; closing the position list counts as OK
     Cancel, // "Abbrechen" or Escape

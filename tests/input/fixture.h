@@ -15,7 +15,7 @@ namespace vak1::test {
 struct EditFixture : ::testing::Test {
     App app;
     ScriptedUi ui;
-    std::vector<uint16_t> redraws;          // kinds passed to the view
+    std::vector<uint16_t> redraws; // kinds passed to the view
     int messageListShown = 0;
     std::vector<std::pair<uint16_t, bool>> help; // what onHelp was asked for
 

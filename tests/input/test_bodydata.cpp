@@ -124,14 +124,14 @@ TEST_F(BodyData, TextLinesConvertBothWays) {
     p.DrawingName = cp850("Träger");
     p.RemarkLines[2] = cp850("Maß 1:10");
     app.Config.PlainCharacters = 1; // must not turn the stored umlauts into "ae"
-    ui.Push(A::Lines({std::nullopt, "Blech ½", "Nr. 4711-ÄÖÜ", std::nullopt,
-                      std::string(80, 'x'), std::nullopt}));
+    ui.Push(A::Lines({std::nullopt, "Blech ½", "Nr. 4711-ÄÖÜ", std::nullopt, std::string(80, 'x'),
+                      std::nullopt}));
     EditTextLines(app);
     EXPECT_EQ(app.State.AbortFlag, 0);
     const DialogRecord r = ui.shown.at(0);
-    EXPECT_EQ(r.labels, (std::vector<std::string>{"Zeichnungsname", "Zeichnungsname 2",
-                                                  "Zeichnungsnummer", "Zeile 1", "Zeile 2",
-                                                  "Zeile 3"}));
+    EXPECT_EQ(r.labels,
+              (std::vector<std::string>{"Zeichnungsname", "Zeichnungsname 2", "Zeichnungsnummer",
+                                        "Zeile 1", "Zeile 2", "Zeile 3"}));
     EXPECT_EQ(r.maxLengths, (std::vector<std::size_t>{25, 30, 18, 65, 65, 65}));
     EXPECT_EQ(r.fields[0], "Träger");
     EXPECT_EQ(r.fields[5], "Maß 1:10");

@@ -15,7 +15,8 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 
 std::vector<std::string> Captions(const ScriptedUi& ui) {
     std::vector<std::string> out;
-    for (const auto& r : ui.Shown("coordinates")) out.push_back(r.caption);
+    for (const auto& r : ui.Shown("coordinates"))
+        out.push_back(r.caption);
     return out;
 }
 
@@ -43,9 +44,9 @@ TEST_F(Coordinates, SpinStoresAndStopsAtBothEnds) {
              A::Coordinates({}, D::SpinDown), A::Coordinates({"-4"}, D::Ok)});
     app.State.AbortFlag = 1; // OK clears it
     EditPosition(app, 2);
-    EXPECT_EQ(Captions(ui), (std::vector<std::string>{"Koordinaten 2", "Koordinaten 3",
-                                                      "Koordinaten 3", "Koordinaten 2",
-                                                      "Koordinaten 1", "Koordinaten 1"}));
+    EXPECT_EQ(Captions(ui),
+              (std::vector<std::string>{"Koordinaten 2", "Koordinaten 3", "Koordinaten 3",
+                                        "Koordinaten 2", "Koordinaten 1", "Koordinaten 1"}));
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(Same(app.Project.Positions[1], {-4, 1, 0}));
     // Empty and unreadable fields count as 0.
@@ -74,8 +75,8 @@ TEST_F(Coordinates, UnitSwitchShowsInchAndStoresMillimetres) {
 TEST_F(Coordinates, UntouchedFieldsKeepTheExactValues) {
     const TPosition exact{12.3456789012L, -0.000123456789L, 0.123456789012L};
     SetContour({exact});
-    ui.Push({A::Coordinates({}, D::SwitchUnit), A::Coordinates({}, D::SwitchUnit),
-             A::Coordinates({})});
+    ui.Push(
+        {A::Coordinates({}, D::SwitchUnit), A::Coordinates({}, D::SwitchUnit), A::Coordinates({})});
     EditPosition(app, 1);
     EXPECT_EQ(app.Config.EnglishUnits, 0);
     EXPECT_TRUE(Same(app.Project.Positions[1], exact));
@@ -90,13 +91,13 @@ TEST_F(Coordinates, PictureButtonStoresTheFieldsFirst) {
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(app.Project.Positions[1].y, 7); // kept, although the dialog was cancelled
     EXPECT_EQ(help, (std::vector<std::pair<uint16_t, bool>>{{kHelpCoordinates, false},
-                                                           {kHelpCoordinates, true}}));
+                                                            {kHelpCoordinates, true}}));
     const auto shown = ui.Shown("coordinates");
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].fields[0], "7");
-    EXPECT_EQ(shown[0].buttons, (std::vector<std::string>{"OK", "Abbrechen", "<", ">",
-                                                          "mm <--> inch", "&Hilfetext",
-                                                          "Hilfe&bild"}));
+    EXPECT_EQ(shown[0].buttons,
+              (std::vector<std::string>{"OK", "Abbrechen", "<", ">", "mm <--> inch", "&Hilfetext",
+                                        "Hilfe&bild"}));
 }
 
 TEST_F(Coordinates, CommaDecimalsInAndOut) {

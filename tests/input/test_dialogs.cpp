@@ -135,7 +135,8 @@ TEST_F(Dialogs, IntegerBoundsInEitherOrder) {
 
 TEST_F(Dialogs, ChoiceIsRadioUpToSevenAndListFromEight) {
     for (uint16_t n : {7, 8}) {
-        for (uint16_t k = 0; k < n; ++k) app.State.LineTable[k] = "line " + std::to_string(k + 1);
+        for (uint16_t k = 0; k < n; ++k)
+            app.State.LineTable[k] = "line " + std::to_string(k + 1);
         uint16_t choice = 0; // no current choice: the first line is preselected
         ui.Push(A::Choice(n));
         InputChoice(app, "Wahl", n, choice);
@@ -249,8 +250,8 @@ TEST_F(Dialogs, SourceCheck) {
     TempFolder dir;
     CheckSourceFile(app, dir.path.string()); // a folder is not a readable file
     EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(ui.Messages().back(), "Fehler : |Datei " + dir.path.string() +
-                                         " nicht gefunden oder kein Zugriffsrecht !");
+    EXPECT_EQ(ui.Messages().back(),
+              "Fehler : |Datei " + dir.path.string() + " nicht gefunden oder kein Zugriffsrecht !");
     app.State.AbortFlag = 0;
     std::ofstream(dir.File("a.vak1")) << "x";
     CheckSourceFile(app, dir.File("a.vak1"));

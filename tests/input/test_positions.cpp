@@ -82,7 +82,8 @@ TEST_F(Positions, InsertBeforeTheFirstPosition) {
 TEST_F(Positions, InsertWithoutSelectionAsksRadioOrList) {
     for (uint16_t n : {7, 8}) {
         std::vector<TPosition> contour;
-        for (uint16_t k = 0; k < n; ++k) contour.push_back({k * 1.0L, 0, 0});
+        for (uint16_t k = 0; k < n; ++k)
+            contour.push_back({k * 1.0L, 0, 0});
         SetContour(contour);
         ui.shown.clear();
         ui.Push({A::Press(D::Insert), A::Choice(n), A::Coordinates({"99"}), A::Press(D::Ok)});
@@ -162,7 +163,8 @@ TEST_F(Positions, The501stPositionIsRefused) {
 
 TEST_F(Positions, AllFiveHundredPositionsAreListed) {
     std::vector<TPosition> full;
-    for (int k = 0; k < kMaxPositions; ++k) full.push_back({k * 1.0L, 0, 0});
+    for (int k = 0; k < kMaxPositions; ++k)
+        full.push_back({k * 1.0L, 0, 0});
     SetContour(full);
     ui.Push({A::Press(D::Pick, 500), A::Coordinates({}), A::Press(D::Ok)});
     EditPositions(app);
@@ -172,7 +174,8 @@ TEST_F(Positions, AllFiveHundredPositionsAreListed) {
     EXPECT_EQ(lists[0].lines[499].substr(0, 25), "Pos.500:     y=  499.000 ");
     EXPECT_EQ(ui.Shown("coordinates").at(0).caption, "Koordinaten 500");
     EXPECT_EQ(lists[1].preselected, 500); // the selection is remembered
-    EXPECT_EQ(app.State.LineTable.at(504), "zur\x81" "ck ..");
+    EXPECT_EQ(app.State.LineTable.at(504), "zur\x81"
+                                           "ck ..");
     ExpectScriptUsed();
 }
 
@@ -241,9 +244,9 @@ TEST_F(Positions, ListButtonsAndHelp) {
     ui.Push(A::Press(D::Ok).WithHelp(false));
     EditPositions(app);
     const auto r = ui.Shown("positions").at(0);
-    EXPECT_EQ(r.buttons, (std::vector<std::string>{"&Neu", "&Einfügen", "&Löschen", "Transform.",
-                                                   "&Ändern", "OK", "Abbrechen", "&Hilfe",
-                                                   "Hilfe&bild"}));
+    EXPECT_EQ(r.buttons,
+              (std::vector<std::string>{"&Neu", "&Einfügen", "&Löschen", "Transform.", "&Ändern",
+                                        "OK", "Abbrechen", "&Hilfe", "Hilfe&bild"}));
     EXPECT_EQ(help, (std::vector<std::pair<uint16_t, bool>>{{kHelpPositionList, false}}));
 }
 

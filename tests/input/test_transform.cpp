@@ -71,17 +71,16 @@ TEST_F(Transform, InputsPromptsAndHelpNumbers) {
         prompts.push_back(r.prompt);
         helps.push_back(r.helpNumber);
     }
-    EXPECT_EQ(prompts, (std::vector<std::string>{"Drehwinkel °", "Drehwinkel °",
-                                                 "Verschiebung y", "Verschiebung z",
-                                                 "Maßstab y", "Maßstab z", "Spiegeln",
-                                                 "Richtungssinn umkehren"}));
+    EXPECT_EQ(prompts, (std::vector<std::string>{"Drehwinkel °", "Drehwinkel °", "Verschiebung y",
+                                                 "Verschiebung z", "Maßstab y", "Maßstab z",
+                                                 "Spiegeln", "Richtungssinn umkehren"}));
     EXPECT_EQ(helps, (std::vector<uint16_t>{8400, 8400, 8410, 8410, 8420, 8420, 8430, 8440}));
     const auto texts = ui.Shown("text");
     EXPECT_EQ(texts[2].text, "0");
     EXPECT_EQ(texts[4].text, "1");
     const DialogRecord mirror = ui.Shown("choice").at(0);
-    EXPECT_EQ(mirror.lines, (std::vector<std::string>{"Spiegeln um Achse z",
-                                                      "Spiegeln um Achse y", "nicht spiegeln"}));
+    EXPECT_EQ(mirror.lines, (std::vector<std::string>{"Spiegeln um Achse z", "Spiegeln um Achse y",
+                                                      "nicht spiegeln"}));
     EXPECT_EQ(mirror.preselected, 3);
     EXPECT_FALSE(mirror.asList);
     EXPECT_EQ(ui.Shown("yesno").at(0).preselected, 2); // "&Nein"
@@ -98,16 +97,17 @@ TEST_F(Transform, CancelAtAnyInputChangesNothing) {
         SetContour(contour);
         ui = ScriptedUi{};
         app.State.AbortFlag = 0;
-        const std::vector<A> answers{A::Text("33"), A::Text("1"),    A::Text("2"),
-                                     A::Text("3"),  A::Text("4"),    A::Choice(1),
-                                     A::YesNo(true)};
-        for (int i = 0; i < cancelAt; ++i) ui.Push(answers[i]);
+        const std::vector<A> answers{A::Text("33"), A::Text("1"), A::Text("2"),  A::Text("3"),
+                                     A::Text("4"),  A::Choice(1), A::YesNo(true)};
+        for (int i = 0; i < cancelAt; ++i)
+            ui.Push(answers[i]);
         ui.Push(A::Cancel());
         TransformContour(app);
         EXPECT_EQ(app.State.AbortFlag, 1) << cancelAt;
         EXPECT_EQ(ui.shown.size(), static_cast<std::size_t>(cancelAt + 1)) << cancelAt;
         const auto c = Contour();
-        for (std::size_t k = 0; k < contour.size(); ++k) EXPECT_TRUE(Same(c[k], contour[k]));
+        for (std::size_t k = 0; k < contour.size(); ++k)
+            EXPECT_TRUE(Same(c[k], contour[k]));
     }
     EXPECT_TRUE(redraws.empty());
     EXPECT_EQ(app.State.ModifiedFlag, 0);
