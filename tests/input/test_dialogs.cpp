@@ -1,6 +1,7 @@
 // Pins the generic dialogs: comma and broken numbers, range messages in both units, exact
 // values kept when the offer is accepted, list or radio by count, cancel changing nothing,
 // help numbers reaching the help buttons, and the file checks never emptying a file.
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
@@ -256,6 +257,61 @@ TEST_F(Dialogs, SourceCheck) {
     std::ofstream(dir.File("a.vak1")) << "x";
     CheckSourceFile(app, dir.File("a.vak1"));
     EXPECT_EQ(app.State.AbortFlag, 0);
+}
+
+} // namespace
+} // namespace vak1::test
+
+namespace vak1::test {
+namespace {
+
+// The scripted Ui is the safety net of every dialog test: an answer that meets the wrong
+// dialog must be noticed, not silently taken as "unchanged".
+TEST_F(Dialogs, ScriptNoticesAnswersForTheWrongDialog) {
+    uint16_t choice = 2;
+    ui.Push(A::Text("3"));
+    InputChoice(app, "c", std::vector<std::string>{"a", "b", "c"}, choice);
+    EXPECT_EQ(ui.mismatched, 1);
+    EXPECT_EQ(choice, 2);
+    long double v = 1;
+    InputValue(app, "v", v, 0, 2); // nothing left to answer: cancelled
+    EXPECT_EQ(ui.unanswered, 1);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(Utf8Prefix("äöü", 2), "äö");
+}
+
+} // namespace
+} // namespace vak1::test
+
+namespace vak1::test {
+namespace {
+
+// A file that cannot be created must be explained and must not be retried for ever.
+TEST_F(Dialogs, CreateRetriesOnlyWhileTheUserWants) {
+    TempFolder dir;
+    const std::string path = dir.File("fehlt/a.txt");
+    TextFileWriter w;
+    ui.Push({A::Answer(Reply::Yes), A::Answer(Reply::No)});
+    EXPECT_FALSE(CreateFileWithRetry(app, w, path));
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    const auto m = ui.Messages();
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[0], "Fehler : |I/O-Error " + std::to_string(ENOENT) + " (" + path + ")");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
+    ExpectScriptUsed();
+
+    app.State.AbortFlag = 0;
+    TextFileWriter ok;
+    EXPECT_TRUE(CreateFileWithRetry(app, ok, dir.File("a.txt")));
+    EXPECT_EQ(ui.Messages().size(), 2u);
+}
+
+TEST_F(Dialogs, FolderRule) {
+    EXPECT_EQ(FolderPath("  /daten/cad  "), "/daten/cad/");
+    EXPECT_EQ(FolderPath("/daten/"), "/daten/");
+    EXPECT_EQ(FolderPath("c:"), "c:");
+    EXPECT_EQ(FolderPath("."), ".");
+    EXPECT_EQ(FolderPath(""), "");
 }
 
 } // namespace
