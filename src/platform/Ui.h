@@ -95,7 +95,8 @@ class Ui {
     virtual bool SaveFileDialog(const std::string& filter, const std::string& initialDir,
                                 const std::string& proposedName, std::string& path) = 0;
     virtual bool FolderDialog(const std::string& caption, std::string& folder) = 0;
-    // The dialogs above return the button that closed them (Cancel when cancelled).
+    // The position list and the coordinate dialog return the button that closed them
+    // (Cancel when cancelled).
     virtual DialogAction PositionListDialog(PositionListDialogData& data) = 0;
     virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
     // True for OK, with the fields' texts edited; false when cancelled.
