@@ -25,6 +25,11 @@ class ConsoleUi : public Ui {
     bool SaveFileDialog(const std::string&, const std::string&, const std::string&,
                         std::string&) override { return false; }
     bool FolderDialog(const std::string&, std::string&) override { return false; }
+    DialogAction PositionListDialog(PositionListDialogData&) override {
+        return DialogAction::Cancel;
+    }
+    DialogAction CoordinateDialog(CoordinateDialogData&) override { return DialogAction::Cancel; }
+    bool TextLinesDialog(TextLinesDialogData&) override { return false; }
     void Beep() override {}
 
   private:
