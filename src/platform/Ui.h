@@ -12,6 +12,13 @@ namespace vak1 {
 enum class MessageKind { Error, Info, Help };
 enum class Reply { Yes, No, Cancel };
 
+// Screen and main-window sizes in pixels, for settings that have no stored value yet.
+struct ScreenMetrics {
+    int width = 1024, height = 768;
+    int pixelsPerInchY = 96;
+    int mainWindowHeight = 600, mainClientHeight = 554;
+};
+
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -41,6 +48,7 @@ class Ui {
     virtual void Beep() = 0;
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
+    virtual ScreenMetrics Screen() const { return {}; }
 
     // Called by the "&Hilfetext" (picture = false) and "Hilfe&bild" buttons of a dialog with
     // the current help number; the dialog stays open.
