@@ -4,6 +4,7 @@
 #include "docu/docusections.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "input/parse.h"
@@ -92,7 +93,7 @@ bool ReadFreeText(LineCursor& in, TFreeText& t) {
     long double* values[] = {&t.x, &t.y, &t.h, &t.phi};
     for (std::size_t k = 0; ok && k < 4; ++k) {
         ParsedNumber n = ParseNumber(f[k]);
-        ok = n.valid;
+        ok = n.valid && std::fabs(n.value) <= kMaxFileNumber;
         if (ok) *values[k] = n.value;
     }
     if (!ok) {

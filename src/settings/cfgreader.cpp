@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "input/parse.h"
+#include "text/linecursor.h"
 
 namespace vak1 {
 namespace {
@@ -66,7 +67,10 @@ void CfgReader::Real(long double& v) {
     std::string t = *l;
     std::replace(t.begin(), t.end(), ',', '.');
     ParsedNumber n = ParseNumber(t);
-    if (!n.valid) Bad();
+    if (!n.valid || std::fabs(n.value) > kMaxFileNumber) {
+        Bad();
+        n.value = 0;
+    }
     v = n.value;
 }
 

@@ -1,6 +1,8 @@
 // Checked reads of one line at a time, with the German wording of what was expected.
 #include "text/linecursor.h"
 
+#include <cmath>
+
 #include "input/parse.h"
 #include "text/cp850.h"
 
@@ -41,7 +43,7 @@ bool LineCursor::Number(long double& value) {
     std::string line;
     if (!Next(line)) return false;
     ParsedNumber n = ParseNumber(line);
-    if (!n.valid) {
+    if (!n.valid || std::fabs(n.value) > kMaxFileNumber) {
         Fail("Zahl erwartet");
         return false;
     }

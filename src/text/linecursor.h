@@ -8,6 +8,10 @@
 
 namespace vak1 {
 
+// Numbers in the program's files stay within the range the input dialogs accept; anything
+// larger is a broken file, not a value.
+constexpr long double kMaxFileNumber = 1e38L;
+
 class LineCursor {
   public:
     explicit LineCursor(const std::vector<std::string>& lines) : lines_(lines) {}
@@ -22,7 +26,7 @@ class LineCursor {
     bool Text(std::string& out, std::size_t maxLength);
     // The next line must read exactly text.
     bool Expect(std::string_view text);
-    // A finite decimal number; a comma counts as the decimal point.
+    // A decimal number within +-kMaxFileNumber; a comma counts as the decimal point.
     bool Number(long double& value);
     // A decimal integer within [min, max].
     bool Integer(long& value, long min, long max);
