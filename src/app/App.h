@@ -42,6 +42,7 @@ struct AppState {
     uint16_t HelpNumber = 0;               // current help number of the open dialog
     std::string StartDir;                  // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine;  // parameters after the program name
+    std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
 };
 
 // Implementations of the platform interfaces; the Qt front end or the headless one.

@@ -1,0 +1,278 @@
+// Generic dialogs on top of the Ui interface: parsing, range checks, code-page conversion.
+#include "input/dialogs.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "app/App.h"
+#include "input/parse.h"
+#include "platform/Ui.h"
+#include "report/formats.h"
+#include "text/cp850.h"
+
+namespace vak1 {
+namespace {
+
+std::string Disp(const App& app, std::string_view text) {
+    return ToDisplay(text, app.Config.PlainCharacters == 1);
+}
+
+Ui& UiOf(App& app) { return *app.Env.ui; }
+
+constexpr std::size_t kValueLength = 30;
+constexpr std::size_t kIntegerLength = 12;
+
+// One pass of a number dialog: false when cancelled.
+bool AskNumberText(App& app, std::string_view prompt, std::size_t maxLength,
+                   std::string& text) {
+    InputText(app, prompt, maxLength, text);
+    return !app.State.AbortFlag;
+}
+
+std::string Quoted(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out.append(text);
+    out += '"';
+    return out;
+}
+
+} // namespace
+
+void InputText(App& app, std::string_view prompt, std::size_t maxLength, std::string& text) {
+    std::string shown = Disp(app, text);
+    if (!UiOf(app).InputTextDialog("Eingabe", Disp(app, prompt), maxLength, shown)) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    std::string back = FromDisplay(shown);
+    if (back.size() > maxLength) back.resize(maxLength);
+    text = back;
+}
+
+void InputValue(App& app, std::string_view prompt, long double& value, long double min,
+                long double max) {
+    const Settings& s = app.Config;
+    const long double atEntry = value;
+    long double current = value;
+    for (;;) {
+        const std::string offered = FormatSignificant(s, current);
+        std::string text = offered;
+        if (!AskNumberText(app, prompt, kValueLength, text)) return;
+        if (text != offered) {
+            ParsedNumber n = ParseNumber(text);
+            if (!n.valid) {
+                UiOf(app).Beep();
+                ShowError(app, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
+                current = atEntry;
+                continue;
+            }
+            current = n.value;
+        }
+        if (current < min || current > max) {
+            UiOf(app).Beep();
+            ShowError(app, cp850("Gültiger Wertebereich: ") + FormatSignificant(s, min) +
+                               " .. " + FormatSignificant(s, max) + " !");
+            continue;
+        }
+        value = current;
+        return;
+    }
+}
+
+void InputLength(App& app, std::string_view prompt, long double& value, long double min,
+                 long double max) {
+    if (app.Config.EnglishUnits != 1) {
+        InputValue(app, std::string(prompt) + " [mm]", value, min, max);
+        return;
+    }
+    const long double offered = value * kMmToInch;
+    long double inch = offered;
+    InputValue(app, std::string(prompt) + " [inch]", inch, min * kMmToInch, max * kMmToInch);
+    if (app.State.AbortFlag || inch == offered) return; // unchanged keeps the exact mm value
+    value = inch * kInchToMm;
+}
+
+void InputInteger(App& app, std::string_view prompt, long& value, long a, long b) {
+    if (a > b) std::swap(a, b);
+    const long atEntry = value;
+    long current = value;
+    for (;;) {
+        const std::string offered = std::to_string(current);
+        std::string text = offered;
+        if (!AskNumberText(app, prompt, kIntegerLength, text)) return;
+        if (text != offered) {
+            ParsedInteger n = ParseInteger(text);
+            if (!n.valid) {
+                UiOf(app).Beep();
+                ShowError(app, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
+                current = atEntry;
+                continue;
+            }
+            current = n.value;
+        }
+        if (current < a || current > b) {
+            UiOf(app).Beep();
+            ShowError(app, cp850("Gültiger Wertebereich: ") + std::to_string(a) + " .. " +
+                               std::to_string(b) + " !");
+            continue;
+        }
+        value = current;
+        return;
+    }
+}
+
+void InputChoice(App& app, std::string_view prompt, const std::vector<std::string>& lines,
+                 uint16_t& choice) {
+    const auto n = static_cast<uint16_t>(lines.size());
+    if (choice == 0 || choice > n) choice = 1;
+    std::vector<std::string> shown;
+    shown.reserve(lines.size());
+    for (const auto& l : lines) shown.push_back(Disp(app, l));
+    int picked = choice;
+    if (!UiOf(app).ChoiceDialog("Auswahl", Disp(app, prompt), shown, n > 7, picked)) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    if (picked >= 1 && picked <= n) choice = static_cast<uint16_t>(picked);
+}
+
+void InputChoice(App& app, std::string_view prompt, uint16_t n, uint16_t& choice) {
+    n = static_cast<uint16_t>(std::min<std::size_t>(n, app.State.LineTable.size()));
+    std::vector<std::string> lines(app.State.LineTable.begin(), app.State.LineTable.begin() + n);
+    InputChoice(app, prompt, lines, choice);
+}
+
+void InputYesNo(App& app, std::string_view prompt, bool& flag) {
+    bool yes = flag;
+    if (!UiOf(app).YesNoDialog("Eingabe", Disp(app, prompt), yes)) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    flag = yes;
+}
+
+bool AskQuestion(App& app, std::string_view text) {
+    switch (UiOf(app).Question(kProgramTitle, Disp(app, text))) {
+    case Reply::Yes: return true;
+    case Reply::No: return false;
+    case Reply::Cancel: break;
+    }
+    app.State.AbortFlag = 1;
+    return false;
+}
+
+void ShowError(App& app, std::string_view text) {
+    if (!app.State.MessageDisplay) return;
+    UiOf(app).MessageBox(MessageKind::Error, "Fehler : ", Disp(app, text));
+}
+
+void ShowInfo(App& app, std::string_view text) {
+    UiOf(app).MessageBox(MessageKind::Info, "Meldung:", Disp(app, text));
+}
+
+void ShowHelpBox(App& app, std::string_view caption, std::string_view text) {
+    UiOf(app).MessageBox(MessageKind::Help, Disp(app, caption), Disp(app, text));
+}
+
+std::string FormatCoordinate(const Settings& s, long double mm) {
+    if (s.EnglishUnits == 1) {
+        long double inch = mm * kMmToInch;
+        return FormatFixed(s, inch, SignificantDigits(inch, 3).w, 4);
+    }
+    if (std::fabs(mm) < 1e-5L) return "0";
+    SignificantWidth w = SignificantDigits(mm, 6);
+    return FormatFixed(s, mm, w.w, w.d);
+}
+
+void CheckTargetFile(App& app, const std::string& path) {
+    const bool exists = FileExists(path);
+    if (exists && app.State.OverwriteQuestion && path.find("aktuell") == std::string::npos) {
+        app.State.HelpNumber = 3055;
+        bool yes = AskQuestion(app, path + cp850(" existiert bereits.   Überschreiben ?"));
+        if (!yes) {
+            app.State.AbortFlag = 1;
+            return;
+        }
+    }
+    if (app.State.AbortFlag) return;
+    // An existing file is opened for appending, never emptied: the old contents must
+    // survive until the new file is complete.
+    std::FILE* f = std::fopen(path.c_str(), exists ? "ab" : "wb");
+    bool ok = f != nullptr;
+    if (f) ok = std::fclose(f) == 0 && ok;
+    if (ok && !exists) ok = std::remove(path.c_str()) == 0;
+    if (!ok) {
+        ShowError(app, cp850("Ungültiger Dateiname ") + Quoted(path) + " !");
+        app.State.AbortFlag = 1;
+    }
+}
+
+void CheckSourceFile(App& app, const std::string& path) {
+    struct stat st {};
+    std::FILE* f = nullptr;
+    if (::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        ShowError(app, "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
+        app.State.AbortFlag = 1;
+        return;
+    }
+    std::fclose(f);
+}
+
+std::string IoErrorText(IoStage stage, int error) {
+    const bool full = error == ENOSPC || error == EDQUOT || error == EFBIG;
+    switch (stage) {
+    case IoStage::Create:
+        if (error == EROFS || error == EACCES || error == EPERM)
+            return "Schreibschutz entfernen !";
+        if (full) return "Diskette/Platte voll";
+        return "I/O-Error " + std::to_string(error);
+    case IoStage::Write:
+        if (full) return "Diskette/Platte voll";
+        if (error == EINVAL) return "Falsches numerisches Format";
+        return "Fehler bei Zugriff auf Diskette/Platte";
+    case IoStage::Close:
+        if (full) return "Diskette/Platte voll";
+        return cp850("Fehler beim Schließen einer Datei");
+    case IoStage::None: break;
+    }
+    return {};
+}
+
+void ReportWriteError(App& app, const TextFileWriter& writer) {
+    if (!writer.Failed()) return;
+    ShowError(app, IoErrorText(writer.Stage(), writer.ErrorCode()) + " (" + writer.Path() + ")");
+    app.State.AbortFlag = 1;
+}
+
+bool CreateFileWithRetry(App& app, TextFileWriter& writer, const std::string& path,
+                         bool atomic) {
+    for (;;) {
+        if (writer.Open(path, atomic)) return true;
+        ShowError(app, IoErrorText(IoStage::Create, writer.ErrorCode()) + " (" + path + ")");
+        // Retrying without asking would never end where the cause cannot be mended.
+        if (!AskQuestion(app, "Erneut versuchen ?")) {
+            app.State.AbortFlag = 1;
+            return false;
+        }
+    }
+}
+
+std::string FolderPath(std::string_view folder) {
+    while (!folder.empty() && folder.front() == ' ') folder.remove_prefix(1);
+    while (!folder.empty() && folder.back() == ' ') folder.remove_suffix(1);
+    std::string out(folder);
+    if (out.empty()) return out;
+    const auto c = static_cast<unsigned char>(out.back());
+    const bool namey = (c >= '!' && c <= ')') || (c >= '0' && c <= '9') ||
+                       (c >= ';' && c <= 'Z') || (c >= '_' && c <= 'z');
+    if (namey) out += '/';
+    return out;
+}
+
+} // namespace vak1

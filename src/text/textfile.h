@@ -1,0 +1,54 @@
+// Line files of the program's own formats: a checked writer that replaces its target only
+// when every line was written, and a reader that takes CR LF or LF.
+#pragma once
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vak1 {
+
+// Where a file operation failed; decides the wording of the error message.
+enum class IoStage { None, Create, Write, Close };
+
+class TextFileWriter {
+  public:
+    TextFileWriter() = default;
+    TextFileWriter(const TextFileWriter&) = delete;
+    TextFileWriter& operator=(const TextFileWriter&) = delete;
+    ~TextFileWriter(); // an uncommitted file is removed; the target stays as it was
+
+    // Opens a temporary file beside path. With atomic = false the target itself is
+    // written (for files that are only ever new, such as exports the user asked for).
+    // Opening again starts afresh.
+    bool Open(const std::string& path, bool atomic = true);
+    // Writes text and CR LF. After the first failure further lines are skipped.
+    void WriteLine(std::string_view text);
+    // Writes text as it stands, without a line end.
+    void Write(std::string_view text);
+    // Closes and, when nothing failed, renames the temporary file over the target.
+    bool Commit();
+
+    bool Failed() const { return stage_ != IoStage::None; }
+    IoStage Stage() const { return stage_; }
+    int ErrorCode() const { return error_; } // errno of the failure
+    const std::string& Path() const { return path_; }
+
+  private:
+    void Fail(IoStage stage);
+    std::FILE* file_ = nullptr;
+    std::string path_, temp_;
+    bool atomic_ = true;
+    bool committed_ = false;
+    IoStage stage_ = IoStage::None;
+    int error_ = 0;
+};
+
+// Reads every line; CR LF and LF both end a line, a last line without an end counts.
+// False when the file cannot be opened or read (errorCode gets errno).
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines,
+                   int* errorCode = nullptr);
+
+bool FileExists(const std::string& path);
+
+} // namespace vak1
