@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ inline constexpr const char* kProgramTitle = "VAK1  Querschnittberechnung";
 inline constexpr const char* kVersion = "5.0";
 inline constexpr const char* kExtension = "vak1";
 
+struct App;
+
 struct AppState {
     std::string ProjectName;               // without folder and extension; empty: unnamed
     std::string ProjectDir;                // ends with "/" when not empty
@@ -43,6 +46,8 @@ struct AppState {
     std::string StartDir;                  // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine;  // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
+    // Clears the graphics window for a help picture and draws pltFile (empty: no picture).
+    std::function<void(App& app, const std::string& pltFile)> HelpPicture;
 };
 
 // Implementations of the platform interfaces; the Qt front end or the headless one.

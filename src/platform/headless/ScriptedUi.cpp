@@ -99,6 +99,26 @@ bool ScriptedUi::FolderDialog(const std::string& caption, std::string& folder) {
     return true;
 }
 
+void ScriptedUi::ShowTextWindow(TextWindow& window) {
+    DialogRecord r{"textwindow", window.caption, window.text, window.fontName};
+    shown.push_back(r);
+    window.left += 10;
+    window.top += 10;
+}
+
+void ScriptedUi::ExplanationDialog(Explanation& window) {
+    DialogRecord r{"explain", "Fehlermeldung", window.message};
+    r.lines = {window.cause, window.remedy};
+    shown.push_back(r);
+    ScriptedAnswer a;
+    Next(a);
+    if (a.edits.size() == 2 && (a.edits[0] != window.cause || a.edits[1] != window.remedy)) {
+        window.cause = a.edits[0];
+        window.remedy = a.edits[1];
+        window.changed = true;
+    }
+}
+
 std::vector<std::string> ScriptedUi::Messages() const {
     std::vector<std::string> out;
     for (const auto& r : shown)

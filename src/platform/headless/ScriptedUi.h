@@ -16,6 +16,7 @@ struct ScriptedAnswer {
     bool yes = true;          // yes/no dialogs
     Reply reply = Reply::Yes; // questions
     bool keep = false;        // text input: accept the prefilled text unchanged
+    std::vector<std::string> edits; // explanation window: new cause and remedy
 
     static ScriptedAnswer Text(std::string t) { ScriptedAnswer a; a.text = std::move(t); return a; }
     static ScriptedAnswer Keep() { ScriptedAnswer a; a.keep = true; return a; }
@@ -23,6 +24,9 @@ struct ScriptedAnswer {
     static ScriptedAnswer YesNo(bool y) { ScriptedAnswer a; a.yes = y; return a; }
     static ScriptedAnswer Answer(Reply r) { ScriptedAnswer a; a.reply = r; return a; }
     static ScriptedAnswer File(std::string path) { return Text(std::move(path)); }
+    static ScriptedAnswer Edit(std::string cause, std::string remedy) {
+        ScriptedAnswer a; a.edits = {std::move(cause), std::move(remedy)}; return a;
+    }
     static ScriptedAnswer Cancel() { ScriptedAnswer a; a.cancel = true; a.reply = Reply::Cancel; return a; }
 };
 
@@ -31,7 +35,9 @@ struct DialogRecord {
     DialogRecord(std::string k, std::string c, std::string p, std::string t = {})
         : kind(std::move(k)), caption(std::move(c)), prompt(std::move(p)), text(std::move(t)) {}
 
-    std::string kind; // "text", "choice", "yesno", "question", "message", "open", "save", "folder"
+    // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
+    // "textwindow", "explain"
+    std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
     std::string text;               // prefilled text, initial folder or proposed name
@@ -64,6 +70,12 @@ class ScriptedUi : public Ui {
     bool FolderDialog(const std::string& caption, std::string& folder) override;
     void Beep() override { ++beeps; }
     void StatusMessage(const std::string& text) override { status.push_back(text); }
+    // Records the window (caption, text in prompt, font name in text); moves it by 10 so
+    // a test sees the geometry stored back.
+    void ShowTextWindow(TextWindow& window) override;
+    // Records message (caption "Fehlermeldung", prompt message, lines cause and remedy);
+    // an Edit answer replaces both memos.
+    void ExplanationDialog(Explanation& window) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;
