@@ -146,7 +146,8 @@ void WriteLineEnd(App& app) { Emit(app, "\r\n"); }
 void PageEnd(App& app) {
     OutputDocument& d = app.Output;
     if (IsStructuredKind(d.Kind)) return;
-    if (Style(app.Config) == 4 && d.LineCount < app.Config.LinesPerPage / 2) return;
+    d.PageJoined = Style(app.Config) == 4 && d.LineCount < app.Config.LinesPerPage / 2;
+    if (d.PageJoined) return;
     if (d.Kind == odScreen || d.Kind == odWindowsPrinter) {
         Emit(app, "\f");
         WriteLineEnd(app);

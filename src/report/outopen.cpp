@@ -138,6 +138,7 @@ void OutputOpen(App& app, uint16_t kind) {
     d.Kind = current >= 1 && current <= 9 ? current : uint16_t{odScreen};
     d.PausePerPage = false;
     d.HtmlTableOpen = false;
+    d.PageJoined = false;
     d.writeFailed = false;
     if (d.Kind == odTextPrinter) {
         OpenPort(app);

@@ -133,6 +133,7 @@ void SetHeader(App& app, const std::array<std::string, 5>& lines, int totalPages
     if (d.HeaderLines[0].empty())
         d.HeaderLines[0] = std::string(kProgramTitle) + "  V" + kVersion;
     d.TotalPages = totalPages;
+    d.PageJoined = false;
     d.PageNumber = 0;
     d.LineCount = 0;
 }
@@ -160,7 +161,11 @@ void PageHeader(App& app) {
         WriteRawLine(app, " ");
         return;
     }
-    if (s.SeparatorStyle == 4 && d.PageNumber > 0 && d.LineCount < s.LinesPerPage / 2) return;
+    // A short page of style 4 goes on under the old header. Testing the flag rather than
+    // LineCount alone keeps the header of a page that follows a full one.
+    if (s.SeparatorStyle == 4 && d.PageNumber > 0 && d.LineCount < s.LinesPerPage / 2 &&
+        d.PageJoined)
+        return;
     TextHeaderBox(app);
 }
 
