@@ -2,6 +2,7 @@
 // and never recalculate.
 #include "report/resultreport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <numbers>
 
@@ -108,11 +109,19 @@ void BodyResults(App& app) {
 
 std::string ResultLineText(std::string_view label, std::string_view symbol,
                            std::string_view unit, std::string_view value) {
+    // A field longer than its column pushes the following ones to the right instead of
+    // being split by them.
     std::string line(kResultLineLength, ' ');
-    InsertAt(line, 1, label, kResultLineLength);
-    InsertAt(line, kSymbolColumn, symbol, kResultLineLength);
-    InsertAt(line, kUnitColumn, unit, kResultLineLength);
-    InsertAt(line, kValueColumn, value, kResultLineLength);
+    std::size_t end = 0;
+    auto place = [&](std::size_t col, std::string_view text) {
+        const std::size_t at = std::max(col, end + 1);
+        InsertAt(line, at, text, kResultLineLength);
+        end = at - 1 + text.size();
+    };
+    place(1, label);
+    place(kSymbolColumn, symbol);
+    place(kUnitColumn, unit);
+    place(kValueColumn, value);
     return line;
 }
 
