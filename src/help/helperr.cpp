@@ -47,7 +47,8 @@ std::string OneLine(std::string text) {
 }
 
 std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
 
@@ -116,7 +117,8 @@ void ShowMessageList(App& app) {
     }
     const uint8_t abortBefore = app.State.AbortFlag;
     std::vector<std::string> lines;
-    for (uint16_t i = 1; i <= list.count; ++i) lines.emplace_back(list[i]);
+    for (uint16_t i = 1; i <= list.count; ++i)
+        lines.emplace_back(list[i]);
     lines.push_back(cp850("Weiter/zurück..."));
     const auto next = static_cast<uint16_t>(list.count + 1);
     uint16_t choice = app.Config.HelpLevel < 2 ? next : 1;
@@ -124,7 +126,8 @@ void ShowMessageList(App& app) {
     for (;;) {
         app.State.HelpNumber = 2070;
         app.State.HelpNumber = 1210;
-        InputChoice(app, "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
+        InputChoice(app,
+                    "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
                     lines, choice);
         if (app.State.AbortFlag || choice == next) break;
         ExplainMessage(app, choice);
@@ -140,7 +143,8 @@ void ExplainMessage(App& app, uint16_t i) {
     std::string cause, remedy;
     switch (FindRecord(app, message, cause, remedy)) {
     case Lookup::NoFile:
-        ShowError(app, "Datei " + MessageFilePath(app) + " nicht gefunden oder kein Zugriffsrecht !");
+        ShowError(app,
+                  "Datei " + MessageFilePath(app) + " nicht gefunden oder kein Zugriffsrecht !");
         app.State.AbortFlag = 1;
         return;
     case Lookup::NoRecord:
@@ -163,9 +167,12 @@ std::string MessageCause(App& app, uint16_t i) {
     std::string cause, remedy;
     if (i < 1 || i > app.Messages.count) return {};
     switch (FindRecord(app, app.Messages[i], cause, remedy)) {
-    case Lookup::NoFile: return {};
-    case Lookup::NoRecord: return kNoDescription;
-    case Lookup::Found: break;
+    case Lookup::NoFile:
+        return {};
+    case Lookup::NoRecord:
+        return kNoDescription;
+    case Lookup::Found:
+        break;
     }
     return cause;
 }
@@ -190,20 +197,26 @@ bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
     }
     const auto lines = SplitKeepingEnds(bytes);
     std::size_t at = 0;
-    while (at < lines.size() && !SameKey(Body(lines[at]), m)) ++at;
+    while (at < lines.size() && !SameKey(Body(lines[at]), m))
+        ++at;
     if (at == lines.size()) {
         ShowError(app, std::string(m) + " not found.");
         return false;
     }
     std::string out;
-    for (std::size_t k = 0; k <= at; ++k) out += lines[k];
+    for (std::size_t k = 0; k <= at; ++k)
+        out += lines[k];
     const std::string_view lineEnd = EndOf(lines[at], "\r\n");
     const std::size_t causeAt = at + 1, remedyAt = at + 2;
-    out += std::string(cause) + std::string(causeAt < lines.size() ? EndOf(lines[causeAt], lineEnd) : lineEnd);
+    out += std::string(cause) +
+           std::string(causeAt < lines.size() ? EndOf(lines[causeAt], lineEnd) : lineEnd);
     out += std::string(remedy);
-    if (remedyAt < lines.size()) out += EndOf(lines[remedyAt], "");
-    else out += lineEnd;
-    for (std::size_t k = remedyAt + 1; k < lines.size(); ++k) out += lines[k];
+    if (remedyAt < lines.size())
+        out += EndOf(lines[remedyAt], "");
+    else
+        out += lineEnd;
+    for (std::size_t k = remedyAt + 1; k < lines.size(); ++k)
+        out += lines[k];
     // The copy in the temporary folder comes first; the message file is replaced only by
     // a complete file.
     if (!WriteFile(app, temp, out, false)) return false;

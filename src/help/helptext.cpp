@@ -17,7 +17,8 @@ namespace {
 // The help number in the first four characters of a line, or -1 when there is none.
 int LineNumber(const std::string& line) {
     std::string_view head = std::string_view(line).substr(0, 4);
-    while (!head.empty() && head.front() == ' ') head.remove_prefix(1);
+    while (!head.empty() && head.front() == ' ')
+        head.remove_prefix(1);
     if (head.empty()) return -1;
     int n = 0;
     for (char c : head) {
@@ -33,8 +34,7 @@ std::string PictureName(const std::string& line) {
 }
 
 // Continuation lines 2..5 of the entry whose text line is at lines[at - 1].
-void ReadContinuation(const std::vector<std::string>& lines, std::size_t at, int n,
-                      HelpEntry& e) {
+void ReadContinuation(const std::vector<std::string>& lines, std::size_t at, int n, HelpEntry& e) {
     std::size_t slot = 1;
     while (slot < kHelpLines && at < lines.size()) {
         const std::string& line = lines[at++];

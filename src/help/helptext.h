@@ -15,7 +15,7 @@ constexpr uint16_t kFirstProgramHelp = 4000;
 struct HelpEntry {
     bool found = false;
     std::array<std::string, kHelpLines> lines{}; // code page 850
-    std::string picture = "null";               // name without folder and extension
+    std::string picture = "null";                // name without folder and extension
 };
 
 std::string HelpFilePath(const App& app, uint16_t number);

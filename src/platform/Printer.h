@@ -7,8 +7,8 @@ namespace vak1 {
 
 struct PrintFont {
     std::string name = "Courier New";
-    int size = 10;  // points
-    int style = 0;  // bits: 1 bold, 2 italic, 4 underline, 8 strike-out
+    int size = 10; // points
+    int style = 0; // bits: 1 bold, 2 italic, 4 underline, 8 strike-out
 };
 
 class Printer {

@@ -21,7 +21,9 @@ bool IsExecutable(const std::string& path) {
 
 } // namespace
 
-ProcessLauncher::~ProcessLauncher() { Reap(); }
+ProcessLauncher::~ProcessLauncher() {
+    Reap();
+}
 
 bool ProcessLauncher::Exists(const std::string& program) const {
     if (program.empty()) return false;
@@ -47,7 +49,8 @@ bool ProcessLauncher::Start(const std::string& program, const std::vector<std::s
     owned.push_back(program);
     owned.insert(owned.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    for (auto& a : owned) argv.push_back(a.data());
+    for (auto& a : owned)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = -1;
     if (::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)

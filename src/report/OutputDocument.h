@@ -44,7 +44,7 @@ struct OutputDocument {
     bool PausePerPage = false;
     bool RepeatHeader = true;
     bool HtmlTableOpen = false;
-    bool PageJoined = false; // the last page end joined a short page with the next
+    bool PageJoined = false;  // the last page end joined a short page with the next
     int SpreadsheetCount = 0; // outputs of kinds 6 and 9 closed in this run
     std::vector<std::string> KindNames;
     // When set, kind 3 writes this file without asking and hands nothing over at the end

@@ -18,7 +18,8 @@ void WriteMessageText(App& app, const std::string& text) {
         WriteRawLine(app, "<TR><TD>" + HtmlEscape(text) + "</TD></TR>");
         return;
     }
-    for (const auto& piece : WrapMessageText(text)) WriteLine(app, piece);
+    for (const auto& piece : WrapMessageText(text))
+        WriteLine(app, piece);
 }
 
 } // namespace

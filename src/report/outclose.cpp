@@ -13,7 +13,9 @@
 namespace vak1 {
 namespace {
 
-std::string OutwinPath(const App& app) { return app.Config.TempDir + "outwin.txt"; }
+std::string OutwinPath(const App& app) {
+    return app.Config.TempDir + "outwin.txt";
+}
 
 // Finishes the file; false (with a message and AbortFlag) when any write failed.
 bool FinishFile(App& app) {
@@ -127,7 +129,8 @@ bool ConvertFile(App& app, const std::string& src, const std::string& dst) {
         return false;
     }
     const bool plain = app.Config.PlainCharacters == 1;
-    for (const auto& line : lines) out.WriteLine(OemToAnsiText(line, plain));
+    for (const auto& line : lines)
+        out.WriteLine(OemToAnsiText(line, plain));
     if (!out.Commit()) {
         ReportWriteError(app, out);
         return false;
@@ -141,8 +144,8 @@ void ShowErrorMessageDocument(App& app) {
         return;
     }
     const auto& r = app.Project.RemarkLines;
-    SetHeader(app, {std::string(kProgramName) + " V" + kVersion, "Error Messages", r[0], r[1], r[2]},
-              1);
+    SetHeader(app,
+              {std::string(kProgramName) + " V" + kVersion, "Error Messages", r[0], r[1], r[2]}, 1);
     OutputOpen(app, odScreen);
     if (app.State.AbortFlag) return;
     PageHeader(app);

@@ -12,9 +12,13 @@ namespace {
 
 constexpr std::string_view kMargin = "       ";
 
-int Style(const Settings& s) { return s.SeparatorStyle == 0 ? 1 : s.SeparatorStyle; }
+int Style(const Settings& s) {
+    return s.SeparatorStyle == 0 ? 1 : s.SeparatorStyle;
+}
 
-std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
+std::string Repeat(char c, std::size_t n) {
+    return std::string(n, c);
+}
 
 std::string Boxed(const Settings& s, char left, char right) {
     if (Style(s) == 2) return left + Repeat('\xCD', kSeparatorLength - 2) + right;
@@ -74,36 +78,58 @@ void Line(App& app, std::string_view text, bool end) {
 
 } // namespace
 
-bool IsStructuredKind(uint16_t kind) { return kind == 6 || kind == 7 || kind == 9; }
-bool IsTabKind(uint16_t kind) { return kind == 6 || kind == 9; }
+bool IsStructuredKind(uint16_t kind) {
+    return kind == 6 || kind == 7 || kind == 9;
+}
+bool IsTabKind(uint16_t kind) {
+    return kind == 6 || kind == 9;
+}
 
 std::string SeparatorThin(const Settings& s) {
     switch (Style(s)) {
-    case 2: return Repeat('\xC4', kSeparatorLength);
-    case 3: return Repeat(' ', kSeparatorLength);
-    case 4: return kNoSeparator;
-    default: return Repeat('-', kSeparatorLength);
+    case 2:
+        return Repeat('\xC4', kSeparatorLength);
+    case 3:
+        return Repeat(' ', kSeparatorLength);
+    case 4:
+        return kNoSeparator;
+    default:
+        return Repeat('-', kSeparatorLength);
     }
 }
 
 std::string SeparatorThick(const Settings& s) {
     switch (Style(s)) {
-    case 2: return Repeat('\xCD', kSeparatorLength);
-    case 3: return Repeat(' ', kSeparatorLength);
-    case 4: return kNoSeparator;
-    default: return Repeat('=', kSeparatorLength);
+    case 2:
+        return Repeat('\xCD', kSeparatorLength);
+    case 3:
+        return Repeat(' ', kSeparatorLength);
+    case 4:
+        return kNoSeparator;
+    default:
+        return Repeat('=', kSeparatorLength);
     }
 }
 
-std::string SeparatorBoxTop(const Settings& s) { return Boxed(s, '\xC9', '\xBB'); }
-std::string SeparatorBoxBottom(const Settings& s) { return Boxed(s, '\xC8', '\xBC'); }
-std::string SeparatorBoxMiddle(const Settings& s) { return Boxed(s, '\xCC', '\xB9'); }
+std::string SeparatorBoxTop(const Settings& s) {
+    return Boxed(s, '\xC9', '\xBB');
+}
+std::string SeparatorBoxBottom(const Settings& s) {
+    return Boxed(s, '\xC8', '\xBC');
+}
+std::string SeparatorBoxMiddle(const Settings& s) {
+    return Boxed(s, '\xCC', '\xB9');
+}
 
 char FrameCharacter(const Settings& s) {
     switch (Style(s)) {
-    case 2: return '\xBA';
-    case 3: case 4: return ' ';
-    default: return '*';
+    case 2:
+        return '\xBA';
+    case 3:
+    case 4:
+        return ' ';
+    default:
+        return '*';
     }
 }
 
@@ -118,18 +144,31 @@ std::string HtmlEscape(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '&': out += "&amp;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
 }
 
-void WriteLine(App& app, std::string_view text) { Line(app, text, true); }
-void WriteLineStart(App& app, std::string_view text) { Line(app, text, false); }
+void WriteLine(App& app, std::string_view text) {
+    Line(app, text, true);
+}
+void WriteLineStart(App& app, std::string_view text) {
+    Line(app, text, false);
+}
 
 void WriteRawLine(App& app, std::string_view text) {
     if (text == kNoSeparator) return;
@@ -140,8 +179,12 @@ void WriteRawLine(App& app, std::string_view text) {
     WriteLineEnd(app);
 }
 
-void WriteRaw(App& app, std::string_view text) { Emit(app, text); }
-void WriteLineEnd(App& app) { Emit(app, "\r\n"); }
+void WriteRaw(App& app, std::string_view text) {
+    Emit(app, text);
+}
+void WriteLineEnd(App& app) {
+    Emit(app, "\r\n");
+}
 
 void PageEnd(App& app) {
     OutputDocument& d = app.Output;

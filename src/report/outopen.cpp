@@ -15,15 +15,23 @@ namespace vak1 {
 namespace {
 
 const std::vector<std::string>& KindNames() {
-    static const std::vector<std::string> names = {
-        "Bildschirm", "Textdrucker", "Datei", "Windows-Drucker", "externes Textprogramm",
-        "TXT File (Excel, QPRO ...)", "HTML File (Netscape, Internet Explorer ...)"};
+    static const std::vector<std::string> names = {"Bildschirm",
+                                                   "Textdrucker",
+                                                   "Datei",
+                                                   "Windows-Drucker",
+                                                   "externes Textprogramm",
+                                                   "TXT File (Excel, QPRO ...)",
+                                                   "HTML File (Netscape, Internet Explorer ...)"};
     return names;
 }
 
-void Abort(App& app) { app.State.AbortFlag = 1; }
+void Abort(App& app) {
+    app.State.AbortFlag = 1;
+}
 
-bool IsFull(int error) { return error == ENOSPC || error == EDQUOT || error == EFBIG; }
+bool IsFull(int error) {
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
+}
 
 void CreateFailed(App& app, int error) {
     ShowError(app, IsFull(error) ? "Diskette/Platte voll" : "file write error");
@@ -35,8 +43,8 @@ bool ChooseFile(App& app, const std::string& ext, std::string& path) {
     app.State.HelpNumber = 1070;
     const std::string filter = "*." + ext + "|*." + ext;
     std::string chosen;
-    if (!app.Env.ui->SaveFileDialog(filter, app.State.ProjectDir,
-                                    app.State.ProjectName + "." + ext, chosen)) {
+    if (!app.Env.ui->SaveFileDialog(filter, app.State.ProjectDir, app.State.ProjectName + "." + ext,
+                                    chosen)) {
         Abort(app);
         return false;
     }
@@ -159,8 +167,8 @@ void OutputOpen(App& app, uint16_t kind) {
 
 void OutputDiscard(App& app) {
     OutputDocument& d = app.Output;
-    const bool temporary = d.file && (d.Kind == odScreen || d.Kind == odWindowsPrinter ||
-                                      d.Kind == odTextProgram);
+    const bool temporary =
+        d.file && (d.Kind == odScreen || d.Kind == odWindowsPrinter || d.Kind == odTextProgram);
     d.file.reset(); // an uncommitted writer leaves the target as it was
     if (temporary) std::remove(d.OutputFileName.c_str());
     if (d.portOpen && app.Env.ports) app.Env.ports->Close();

@@ -24,14 +24,18 @@ std::string RightAligned2(int n) {
     return buf;
 }
 
-DateTime Now(const App& app) { return app.Env.clock ? app.Env.clock->Now() : DateTime{}; }
+DateTime Now(const App& app) {
+    return app.Env.clock ? app.Env.clock->Now() : DateTime{};
+}
 
 std::string WithoutBlanks(std::string text) {
     std::erase(text, ' ');
     return text;
 }
 
-std::string VersionTitle() { return std::string(kProgramTitle) + " V" + kVersion; }
+std::string VersionTitle() {
+    return std::string(kProgramTitle) + " V" + kVersion;
+}
 
 // The project file as the header names it.
 std::string ProjectFileText(const App& app) {
@@ -52,7 +56,8 @@ void WriteFramed(App& app, std::initializer_list<Placed> texts) {
     const char frame = FrameCharacter(app.Config);
     std::string line(kFramedWidth, ' ');
     InsertAt(line, 1, std::string(1, frame), kFramedWidth);
-    for (const auto& t : texts) InsertAt(line, t.col, t.text, kFramedWidth);
+    for (const auto& t : texts)
+        InsertAt(line, t.col, t.text, kFramedWidth);
     InsertAt(line, 70, std::string(1, frame), kFramedWidth);
     WriteRaw(app, "       ");
     WriteRawLine(app, line);
@@ -67,7 +72,8 @@ void WriteBoxLine(App& app, const std::string& line) {
 void TabHeader(App& app) {
     WriteRawLine(app, VersionTitle() + "\t" + HeaderDate(app) + "\t" + HeaderTime(app));
     WriteRawLine(app, WithoutBlanks(app.Output.OutputFileName));
-    for (const auto& r : app.Project.RemarkLines) WriteRawLine(app, r);
+    for (const auto& r : app.Project.RemarkLines)
+        WriteRawLine(app, r);
     WriteRawLine(app, " ");
 }
 
@@ -90,20 +96,22 @@ void TextHeaderBox(App& app) {
     d.LineCount = 0;
     ++d.PageNumber;
     if (s.SeparatorStyle == 4) WriteRawLine(app, "");
-    for (int i = 0; i < s.HeaderSpaceLines; ++i) WriteRawLine(app, "");
+    for (int i = 0; i < s.HeaderSpaceLines; ++i)
+        WriteRawLine(app, "");
     WriteBoxLine(app, SeparatorBoxTop(s));
     if (s.HeaderMode == 2)
         WriteFramed(app, {{6, d.HeaderLines[0]}});
     else if (d.TotalPages != 0)
-        WriteFramed(app, {{6, d.HeaderLines[0]},
-                          {60, "Bl." + RightAligned2(d.PageNumber) + "/" +
-                                   RightAligned2(d.TotalPages)}});
+        WriteFramed(
+            app, {{6, d.HeaderLines[0]},
+                  {60, "Bl." + RightAligned2(d.PageNumber) + "/" + RightAligned2(d.TotalPages)}});
     else
         WriteFramed(app, {{6, d.HeaderLines[0]}, {64, "Bl." + RightAligned2(d.PageNumber)}});
     WriteFramed(app, {{53, HeaderDate(app)}, {64, HeaderTime(app)}});
     WriteFramed(app, {{6, ProjectFileText(app)}});
     WriteBoxLine(app, SeparatorBoxMiddle(s));
-    for (std::size_t i = 1; i < 4; ++i) WriteFramed(app, {{6, d.HeaderLines[i]}});
+    for (std::size_t i = 1; i < 4; ++i)
+        WriteFramed(app, {{6, d.HeaderLines[i]}});
     if (!d.HeaderLines[4].empty()) WriteFramed(app, {{6, d.HeaderLines[4]}});
     WriteBoxLine(app, SeparatorBoxBottom(s));
 }
@@ -115,10 +123,14 @@ std::string HeaderDate(const App& app) {
     const std::string d = TwoDigits(t.day), m = TwoDigits(t.month);
     const std::string y = std::to_string(t.year);
     switch (app.Config.DateCode) {
-    case 1: return d + "." + m + "." + y;
-    case 2: return m + "/" + d + "/" + y;
-    case 4: return d + "/" + m + "/" + y;
-    default: return y + "/" + m + "/" + d;
+    case 1:
+        return d + "." + m + "." + y;
+    case 2:
+        return m + "/" + d + "/" + y;
+    case 4:
+        return d + "/" + m + "/" + y;
+    default:
+        return y + "/" + m + "/" + d;
     }
 }
 
@@ -129,9 +141,9 @@ std::string HeaderTime(const App& app) {
 
 void SetHeader(App& app, const std::array<std::string, 5>& lines, int totalPages) {
     OutputDocument& d = app.Output;
-    for (std::size_t i = 0; i < 5; ++i) d.HeaderLines[i] = lines[i].substr(0, kHeaderLineLength);
-    if (d.HeaderLines[0].empty())
-        d.HeaderLines[0] = std::string(kProgramTitle) + "  V" + kVersion;
+    for (std::size_t i = 0; i < 5; ++i)
+        d.HeaderLines[i] = lines[i].substr(0, kHeaderLineLength);
+    if (d.HeaderLines[0].empty()) d.HeaderLines[0] = std::string(kProgramTitle) + "  V" + kVersion;
     d.TotalPages = totalPages;
     d.PageJoined = false;
     d.PageNumber = 0;

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kLastPrintablePage = 255;
 
-bool StartsPage(const std::string& line) { return !line.empty() && line.front() == '\f'; }
+bool StartsPage(const std::string& line) {
+    return !line.empty() && line.front() == '\f';
+}
 
 std::string FileNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -33,7 +35,8 @@ void PrintTextFile(App& app, const std::string& path) {
         return;
     }
     int pages = 0;
-    for (const auto& l : lines) pages += StartsPage(l) ? 1 : 0;
+    for (const auto& l : lines)
+        pages += StartsPage(l) ? 1 : 0;
     int from = 1, to = pages;
     if (!printer->ChoosePages(pages, from, to)) return;
     const Settings& s = app.Config;

@@ -73,18 +73,23 @@ void SectionResults(App& app) {
     WriteLine(app, "ERGEBNISSE QUERSCHNITT");
     WriteLine(app, SeparatorThick(s));
     WriteResultLine(app, cp850("Querschnittsfläche"), "A", UnitArea(s), FormatArea(s, r.A));
-    WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hy", UnitVolume(s), FormatVolume(s, r.Hy));
-    WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hz", UnitVolume(s), FormatVolume(s, r.Hz));
+    WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hy", UnitVolume(s),
+                    FormatVolume(s, r.Hy));
+    WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hz", UnitVolume(s),
+                    FormatVolume(s, r.Hz));
     WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iy", u4, FormatMoment4(s, r.Iy));
     WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iz", u4, FormatMoment4(s, r.Iz));
-    WriteResultLine(app, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4, FormatMoment4(s, r.Iyz));
+    WriteResultLine(app, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4,
+                    FormatMoment4(s, r.Iyz));
     WriteResultLine(app, cp850("Polares Flächenmoment 2.Ord."), "IP0", u4, FormatMoment4(s, r.Ip0));
     WriteResultLine(app, "Schwerpunktkoordinate", "ys", UnitLength(s), FormatLength(s, r.ys));
     WriteResultLine(app, "Schwerpunktkoordinate", "zs", UnitLength(s), FormatLength(s, r.zs));
     WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyS", u4, FormatMoment4(s, r.IyS));
     WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IzS", u4, FormatMoment4(s, r.IzS));
-    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyzS", u4, FormatMoment4(s, r.IyzS));
-    WriteResultLine(app, cp850("Polares Flächenmoment Schw.p."), "IpS", u4, FormatMoment4(s, r.IpS));
+    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyzS", u4,
+                    FormatMoment4(s, r.IyzS));
+    WriteResultLine(app, cp850("Polares Flächenmoment Schw.p."), "IpS", u4,
+                    FormatMoment4(s, r.IpS));
     WriteResultLine(app, cp850("Hauptflächenmoment 1"), "I1", u4, FormatMoment4(s, r.I1));
     WriteResultLine(app, cp850("Hauptflächenmoment 2"), "I2", u4, FormatMoment4(s, r.I2));
     WriteResultLine(app, "Hauptwinkel phi", "phi", "Grad", FormatSignificant(s, r.phi * kDegrees));
@@ -97,18 +102,21 @@ void BodyResults(App& app) {
     WriteLine(app, " ");
     WriteLine(app, cp850("ERGEBNISSE KÖRPER"));
     WriteLine(app, SeparatorThick(s));
-    WriteResultLine(app, cp850("Länge des Profils in x-Richtung"), "lx", UnitLength(s), FormatLength(s, p.lx));
+    WriteResultLine(app, cp850("Länge des Profils in x-Richtung"), "lx", UnitLength(s),
+                    FormatLength(s, p.lx));
     WriteResultLine(app, "Werkstoffdichte", "rho", "kg/dm3", FormatSignificant(s, p.rho));
     WriteResultLine(app, "Volumen", "V", UnitVolume(s), FormatVolume(s, p.V));
     WriteResultLine(app, "Masse", "m", "kg", FormatSignificant(s, p.m));
-    WriteResultLine(app, cp850("Massenträgheitsmoment Schwerpunkt"), "Js", kgm2, FormatEngineering(s, p.R.Js));
-    WriteResultLine(app, cp850("Massenträgheitsmoment Ursprung"), "J0", kgm2, FormatEngineering(s, p.R.J0));
+    WriteResultLine(app, cp850("Massenträgheitsmoment Schwerpunkt"), "Js", kgm2,
+                    FormatEngineering(s, p.R.Js));
+    WriteResultLine(app, cp850("Massenträgheitsmoment Ursprung"), "J0", kgm2,
+                    FormatEngineering(s, p.R.J0));
 }
 
 } // namespace
 
-std::string ResultLineText(std::string_view label, std::string_view symbol,
-                           std::string_view unit, std::string_view value) {
+std::string ResultLineText(std::string_view label, std::string_view symbol, std::string_view unit,
+                           std::string_view value) {
     // A field longer than its column pushes the following ones to the right instead of
     // being split by them.
     std::string line(kResultLineLength, ' ');
@@ -172,8 +180,8 @@ void ReportExcerpt(App& app, uint16_t kind) {
     WriteLine(app, "");
     WriteLine(app, cp850("Querschnittsfläche:  A = ") + FormatArea(s, r.A) + " " + UnitArea(s));
     WriteLine(app, "");
-    WriteLine(app, "Schwerpunkt :   ys = " + FormatLength(s, r.ys) + " " + ul + "    zs = " +
-                       FormatLength(s, r.zs) + " " + ul);
+    WriteLine(app, "Schwerpunkt :   ys = " + FormatLength(s, r.ys) + " " + ul +
+                       "    zs = " + FormatLength(s, r.zs) + " " + ul);
     WriteLine(app, "");
     WriteLine(app, cp850("Flächenmomente yz-Achse [") + u4 + "] : Iy = " + m4(r.Iy) +
                        " Iz = " + m4(r.Iz));
@@ -183,12 +191,12 @@ void ReportExcerpt(App& app, uint16_t kind) {
                        "  IzS = " + m4(r.IzS));
     WriteLine(app, std::string(34, ' ') + "Iyzs=" + m4(r.IyzS) + "  IpS = " + m4(r.IpS));
     WriteLine(app, "");
-    WriteLine(app, cp850("Hauptflächenmomente [") + u4 + "] :  I1 = " + m4(r.I1) +
-                       "  I2 = " + m4(r.I2));
+    WriteLine(app,
+              cp850("Hauptflächenmomente [") + u4 + "] :  I1 = " + m4(r.I1) + "  I2 = " + m4(r.I2));
     if (p.lx > 0) {
         WriteLine(app, " ");
-        WriteLine(app, "V = " + FormatVolume(s, p.V) + " " + UnitVolume(s) + "    m = " +
-                           FormatSignificant(s, p.m) + " kg");
+        WriteLine(app, "V = " + FormatVolume(s, p.V) + " " + UnitVolume(s) +
+                           "    m = " + FormatSignificant(s, p.m) + " kg");
         WriteLine(app, " ");
         WriteLine(app, cp850("Massenträgheitsmomente [kgm²]: Js = ") + FormatEngineering(s, r.Js) +
                            "    J0 = " + FormatEngineering(s, r.J0));

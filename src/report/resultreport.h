@@ -19,8 +19,8 @@ constexpr std::size_t kResultLineLength = 72;
 void WriteResultLine(App& app, std::string_view label, std::string_view symbol,
                      std::string_view unit, std::string_view value);
 // The 72-character result line of the text kinds.
-std::string ResultLineText(std::string_view label, std::string_view symbol,
-                           std::string_view unit, std::string_view value);
+std::string ResultLineText(std::string_view label, std::string_view symbol, std::string_view unit,
+                           std::string_view value);
 
 // Output kind 0: the configured kind or the user's choice.
 void ReportStandard(App& app, uint16_t kind = 0);

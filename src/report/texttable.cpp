@@ -10,7 +10,9 @@
 namespace vak1 {
 namespace {
 
-std::string Cut(const std::string& text) { return text.substr(0, kTableCellLength); }
+std::string Cut(const std::string& text) {
+    return text.substr(0, kTableCellLength);
+}
 
 } // namespace
 
@@ -26,7 +28,8 @@ void TTextTable::WriteCells(const std::array<std::string, kTableColumns>& cells,
     const uint16_t kind = app.Output.Kind;
     if (kind == odSpreadsheetTxt) {
         WriteLineStart(app, Cut(cells[0]));
-        for (std::size_t c = 1; c < columns_; ++c) WriteRaw(app, "\t" + Cut(cells[c]));
+        for (std::size_t c = 1; c < columns_; ++c)
+            WriteRaw(app, "\t" + Cut(cells[c]));
         WriteLineEnd(app);
     } else if (kind == odHtml) {
         const bool plain = app.Config.PlainCharacters == 1;
@@ -40,7 +43,8 @@ void TTextTable::WriteCells(const std::array<std::string, kTableColumns>& cells,
         WriteLineEnd(app);
     } else {
         WriteLineStart(app, Fit(cells[0], 0));
-        for (std::size_t c = 1; c < columns_; ++c) WriteRaw(app, Fit(cells[c], c));
+        for (std::size_t c = 1; c < columns_; ++c)
+            WriteRaw(app, Fit(cells[c], c));
         WriteRaw(app, " ");
         WriteLineEnd(app);
     }
@@ -50,7 +54,8 @@ void TTextTable::Init(const std::array<int, kTableColumns>& widths,
                       const std::array<std::string, kTableColumns>& titles) {
     widths_ = widths;
     columns_ = 1;
-    while (columns_ < kTableColumns && widths_[columns_] != 0) ++columns_;
+    while (columns_ < kTableColumns && widths_[columns_] != 0)
+        ++columns_;
     columns_ = std::max<std::size_t>(columns_, 2);
     const uint16_t kind = app_.Output.Kind;
     if (kind == odHtml) WriteRawLine(app_, "<TABLE BORDER = \"1\" WIDTH= \"100%\">");

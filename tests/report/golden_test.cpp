@@ -38,8 +38,8 @@ class GoldenReportTest : public ReportFixture {
         const std::string expected = Read(path);
         ASSERT_FALSE(expected.empty()) << "missing golden file " << path;
         if (expected != actual) Write(name + ".actual", actual);
-        EXPECT_TRUE(expected == actual) << name << " differs; actual output in " << name
-                                        << ".actual";
+        EXPECT_TRUE(expected == actual)
+            << name << " differs; actual output in " << name << ".actual";
     }
 
     std::string Run(void (*report)(App&, uint16_t), uint16_t kind, const std::string& file) {

@@ -12,8 +12,8 @@ using LauncherTest = ReportFixture;
 
 TEST_F(LauncherTest, FileNameWithShellCharactersIsOneArgument) {
     ProcessLauncher launcher;
-    const std::string name = dir + "mein bericht; touch " + dir + "boese $(touch " + dir +
-                             "auch).txt";
+    const std::string name =
+        dir + "mein bericht; touch " + dir + "boese $(touch " + dir + "auch).txt";
     const std::string out = dir + "out";
     ASSERT_TRUE(launcher.Start("/bin/sh", {"-c", "printf %s \"$1\" > \"$2\"", "sh", name, out}));
     EXPECT_EQ(launcher.Wait(launcher.LastPid()), 0);

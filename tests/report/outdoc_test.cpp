@@ -16,11 +16,13 @@ class OutputDocumentTest : public ReportFixture {
         OutputOpen(app, odScreen);
         EXPECT_EQ(app.State.AbortFlag, 0);
         PageHeader(app);
-        for (const auto& l : body) WriteLine(app, l);
+        for (const auto& l : body)
+            WriteLine(app, l);
         if (secondPage) {
             PageEnd(app);
             PageHeader(app);
-            for (const auto& l : body) WriteLine(app, l + "b");
+            for (const auto& l : body)
+                WriteLine(app, l + "b");
         }
         PageEnd(app);
         OutputClose(app);
@@ -35,17 +37,20 @@ class OutputDocumentTest : public ReportFixture {
         OutputOpen(app, odTextPrinter);
         EXPECT_EQ(app.State.AbortFlag, 0);
         PageHeader(app);
-        for (int i = 1; i <= n1; ++i) WriteLine(app, "L" + std::to_string(i));
+        for (int i = 1; i <= n1; ++i)
+            WriteLine(app, "L" + std::to_string(i));
         PageEnd(app);
         PageHeader(app);
-        for (int i = 1; i <= n2; ++i) WriteLine(app, "L" + std::to_string(i) + "b");
+        for (int i = 1; i <= n2; ++i)
+            WriteLine(app, "L" + std::to_string(i) + "b");
         PageEnd(app);
         OutputClose(app);
         return Read(dir + "lpt1.prn");
     }
     static std::vector<std::string> Numbered(int n) {
         std::vector<std::string> out;
-        for (int i = 1; i <= n; ++i) out.push_back("L" + std::to_string(i));
+        for (int i = 1; i <= n; ++i)
+            out.push_back("L" + std::to_string(i));
         return out;
     }
     static int IndexOf(const std::vector<std::string>& lines, const std::string& line) {
@@ -238,7 +243,8 @@ TEST_F(OutputDocumentTest, EnsureSpaceBreaksOnlyAboveTheLimit) {
     SetHeader(app, {"", "", "", "", ""}, 0);
     OutputOpen(app, odDosFile);
     PageHeader(app);
-    for (int i = 0; i < 20; ++i) WriteLine(app, "x");
+    for (int i = 0; i < 20; ++i)
+        WriteLine(app, "x");
     EnsureSpace(app); // 20 lines: not more than max(30 - 10, 10)
     EXPECT_EQ(app.Output.PageNumber, 1);
     WriteLine(app, "x");

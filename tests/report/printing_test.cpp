@@ -53,7 +53,8 @@ TEST_F(PrintingTest, WindowsPrinterKindPrintsTheDocumentAndDeletesIt) {
     SetHeader(app, {"Kopf", "", "", "", ""}, 0);
     OutputOpen(app, odWindowsPrinter);
     PageHeader(app);
-    for (int i = 0; i < 12; ++i) WriteLine(app, "Zeile");
+    for (int i = 0; i < 12; ++i)
+        WriteLine(app, "Zeile");
     PageEnd(app);
     OutputClose(app);
     EXPECT_EQ(printer.offered, 2);

@@ -61,7 +61,8 @@ TEST_F(ReportTest, WithoutPositionsTheContourBlockIsLeftOut) {
     const std::string all = Read(dir + "OUTDOS.TXT");
     EXPECT_EQ(Count(all, "GEOMETRIE KONTUR"), 0);
     std::size_t i = 0;
-    while (i < lines.size() && lines[i] != "       ") ++i; // the empty line after the header
+    while (i < lines.size() && lines[i] != "       ")
+        ++i; // the empty line after the header
     ASSERT_LT(i + 2, lines.size());
     EXPECT_EQ(lines[i + 1], "        ");
     EXPECT_EQ(lines[i + 2], "       ERGEBNISSE QUERSCHNITT");
@@ -94,7 +95,8 @@ TEST_F(ReportTest, PlainCharactersReachWindowsProgramsAsAscii) {
     EXPECT_NE(win.find("Querschnittsflaeche"), std::string::npos);
     EXPECT_NE(win.find("kgm2"), std::string::npos);
     EXPECT_NE(dos.find("    phi de "), std::string::npos); // "deg" is cut to the column
-    for (char c : win) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << "non-ASCII byte";
+    for (char c : win)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80) << "non-ASCII byte";
 }
 
 TEST_F(ReportTest, TableCellsAreFittedToTheirColumns) {
@@ -109,7 +111,7 @@ TEST_F(ReportTest, TableCellsAreFittedToTheirColumns) {
     const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "       " + std::string(70, '='));
-    EXPECT_EQ(lines[1], "         i       y mm lang ");   // column 4 (width 0) ends the table
+    EXPECT_EQ(lines[1], "         i       y mm lang "); // column 4 (width 0) ends the table
     EXPECT_EQ(lines[3], "       1  123456789012ab   ");
     EXPECT_EQ(lines[4], "       " + std::string(70, '-')); // row separator, no closing line
 }
@@ -175,7 +177,8 @@ TEST_F(ReportTest, MessageBlockWrapsLongRemedyAndMarksMissingRecords) {
     const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
     std::vector<std::string> pieces;
     std::size_t at = 0;
-    while (at < lines.size() && lines[at] != "       Zwei gleiche Punkte.") ++at;
+    while (at < lines.size() && lines[at] != "       Zwei gleiche Punkte.")
+        ++at;
     ASSERT_LT(at + 4, lines.size());
     for (std::size_t k = at + 1; k <= at + 3; ++k) {
         ASSERT_EQ(lines[k].substr(0, 7), "       ");

@@ -62,7 +62,8 @@ class ReportFixture : public ::testing::Test {
     }
     static int Count(const std::string& text, const std::string& what) {
         int n = 0;
-        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+            ++n;
         return n;
     }
 
@@ -72,7 +73,8 @@ class ReportFixture : public ::testing::Test {
         const TPosition contour[] = {{0, 0, 0},   {100, 0, 0}, {100, 10, 0}, {20, 10, -quarter},
                                      {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
         app.Project.ResetContour();
-        for (const auto& pos : contour) app.Project.Positions[++app.Project.PosCount] = pos;
+        for (const auto& pos : contour)
+            app.Project.Positions[++app.Project.PosCount] = pos;
         CalcSection(app.Project, app.Messages, app.Config);
     }
 

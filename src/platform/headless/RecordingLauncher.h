@@ -15,9 +15,7 @@ struct LaunchRecord {
 
 class RecordingLauncher : public Launcher {
   public:
-    bool Exists(const std::string& program) const override {
-        return installed.count(program) > 0;
-    }
+    bool Exists(const std::string& program) const override { return installed.count(program) > 0; }
     bool Start(const std::string& program, const std::vector<std::string>& args) override {
         started.push_back({program, args});
         return true;
