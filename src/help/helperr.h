@@ -17,7 +17,8 @@ std::string MessageFilePath(const App& app);
 // True when "/NOGUI" is among the command-line parameters, in any case.
 bool NoGuiRequested(const App& app);
 
-// The choice dialog that walks through the messages.
+// The choice dialog that walks through the messages; a set State.ShowMessageList hook is
+// called instead.
 void ShowMessageList(App& app);
 // The explanation window of message i (1-based), with editing of cause and remedy.
 void ExplainMessage(App& app, uint16_t i);

@@ -83,7 +83,7 @@ TEST_F(MessageFileTest, ExplanationNotSavedOrUnchangedLeavesTheFile) {
     AddMessage(app.Messages, "Schraffurfehler");
     ui.Push({ScriptedAnswer::Edit("x", "y"), ScriptedAnswer::Answer(Reply::No)});
     ExplainMessage(app, 1);
-    ui.Push(ScriptedAnswer::Keep());
+    ui.Push(ScriptedAnswer::Explained());
     ExplainMessage(app, 1);
     EXPECT_EQ(Read(dir + "vak1.err"), file);
     EXPECT_EQ(ui.shown.size(), 3u); // no question after an unchanged window
@@ -116,8 +116,8 @@ TEST_F(MessageFileTest, MessageListPreselectsByHelpLevelAndWalksOn) {
 
     ui.shown.clear();
     app.Config.HelpLevel = 2;
-    ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Keep(), ScriptedAnswer::Choice(2),
-             ScriptedAnswer::Keep()});
+    ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Explained(), ScriptedAnswer::Choice(2),
+             ScriptedAnswer::Explained()});
     ShowMessageList(app);
     ASSERT_EQ(ui.shown.size(), 4u);
     EXPECT_EQ(ui.shown[0].preselected, 1);
@@ -125,6 +125,7 @@ TEST_F(MessageFileTest, MessageListPreselectsByHelpLevelAndWalksOn) {
     EXPECT_EQ(ui.shown[2].preselected, 2); // the next message is offered
     EXPECT_EQ(ui.shown[3].prompt, "GetArcCenter l12=0");
     EXPECT_EQ(ui.Pending(), 0u); // the loop ended after the last message
+    EXPECT_EQ(ui.mismatched, 0);
 }
 
 TEST_F(MessageFileTest, MessageListIsSilentWithNoGuiInSmallLetters) {
