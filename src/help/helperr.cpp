@@ -153,7 +153,7 @@ void ExplainMessage(App& app, uint16_t i) {
         app.State.AbortFlag = 1;
         return;
     case Lookup::NoRecord:
-        app.Env.ui->MessageBox(MessageKind::Info, "Meldung", kNoDescription);
+        DialogUi(app).MessageBox(MessageKind::Info, "Meldung", kNoDescription);
         return;
     case Lookup::Found:
         break;
@@ -161,7 +161,7 @@ void ExplainMessage(App& app, uint16_t i) {
     const bool plain = app.Config.PlainCharacters == 1;
     Explanation w{ToDisplay(message, plain), ToDisplay(cause, plain), ToDisplay(remedy, plain)};
     app.State.HelpNumber = 1970;
-    app.Env.ui->ExplanationDialog(w);
+    DialogUi(app).ExplanationDialog(w);
     if (!w.changed) return;
     if (!AskQuestion(app, "Save Changes ?")) return;
     RewriteMessageFile(app, FromDisplay(OneLine(w.message)), FromDisplay(OneLine(w.cause)),

@@ -99,7 +99,7 @@ void ShowHelp(App& app, uint16_t number, HelpMode mode) {
     if (number == 0) number = app.State.HelpNumber;
     const HelpEntry e = FindHelpEntry(app, number);
     if (mode != HelpMode::PictureOnly)
-        app.Env.ui->MessageBox(MessageKind::Help, "HILFETEXT Nr." + std::to_string(number),
+        DialogUi(app).MessageBox(MessageKind::Help, "HILFETEXT Nr." + std::to_string(number),
                                Joined(app, e, " "));
     if (mode != HelpMode::TextOnly && app.State.HelpPicture) {
         const bool none = e.picture.empty() || e.picture == "NULL";

@@ -43,7 +43,7 @@ bool ChooseFile(App& app, const std::string& ext, std::string& path) {
     app.State.HelpNumber = 1070;
     const std::string filter = "*." + ext + "|*." + ext;
     std::string chosen;
-    if (!app.Env.ui->SaveFileDialog(filter, app.State.ProjectDir, app.State.ProjectName + "." + ext,
+    if (!DialogUi(app).SaveFileDialog(filter, app.State.ProjectDir, app.State.ProjectName + "." + ext,
                                     chosen)) {
         Abort(app);
         return false;
@@ -155,7 +155,12 @@ void OutputOpen(App& app, uint16_t kind) {
         if (!d.file->Open(d.OutputFileName)) {
             const int error = d.file->ErrorCode();
             d.file.reset();
-            CreateFailed(app, error);
+            if (d.JobFile.empty()) {
+                CreateFailed(app, error);
+            } else { // an unattended job names its file and the reason
+                ShowError(app, IoErrorText(IoStage::Create, error) + " (" + d.JobFile + ")");
+                Abort(app);
+            }
         }
     }
     if (app.State.AbortFlag) return;

@@ -88,7 +88,7 @@ void ShowOutputWindow(App& app) {
     w.exportText = [&app, path] {
         if (app.Env.launcher) app.Env.launcher->Start(app.Config.TextProgram, {path});
     };
-    app.Env.ui->ShowTextWindow(w);
+    DialogUi(app).ShowTextWindow(w);
     app.Config.TextWindowRect = Rect{w.left, w.top, w.width, w.height};
 }
 

@@ -83,8 +83,10 @@ TEST_F(MessageFileTest, ExplanationNotSavedOrUnchangedLeavesTheFile) {
     AddMessage(app.Messages, "Schraffurfehler");
     ui.Push({ScriptedAnswer::Edit("x", "y"), ScriptedAnswer::Answer(Reply::No)});
     ExplainMessage(app, 1);
-    ui.Push(ScriptedAnswer::Explained());
+    ui.Push(ScriptedAnswer::Explained().WithHelp(false));
     ExplainMessage(app, 1);
+    ASSERT_EQ(ui.helpShown.size(), 1u); // "&Hilfe" shows help text 1970
+    EXPECT_EQ(ui.helpShown[0], std::make_pair(uint16_t{1970}, false));
     EXPECT_EQ(Read(dir + "vak1.err"), file);
     EXPECT_EQ(ui.shown.size(), 3u); // no question after an unchanged window
 }

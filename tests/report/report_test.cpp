@@ -159,6 +159,32 @@ TEST_F(ReportTest, ReportJobIntoAMissingFolderFailsAndSaysWhy) {
     EXPECT_FALSE(RunReportJob(app, dir + "fehlt/job.txt"));
     ASSERT_FALSE(ui.Messages().empty());
     EXPECT_EQ(ui.Messages().back().rfind("Fehler : |", 0), 0u);
+    EXPECT_NE(ui.Messages().back().find(dir + "fehlt/job.txt"), std::string::npos);
+}
+
+TEST_F(ReportTest, PauseRefusedBeforeTheFirstPageStopsTheReport) {
+    LoadLProfile();
+    ports.Map(1, dir + "lpt1.prn");
+    app.Config.TextDevice = odTextPrinter;
+    ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Answer(Reply::No)});
+    ReportStandard(app);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(Read(dir + "lpt1.prn"), "");
+}
+
+TEST_F(ReportTest, PauseRefusedBeforeALaterPageLeavesOutOnlyThatHeader) {
+    LoadLProfile();
+    ports.Map(1, dir + "lpt1.prn");
+    app.Config.TextDevice = odTextPrinter;
+    app.Config.LinesPerPage = 20;
+    ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Answer(Reply::Yes),
+             ScriptedAnswer::Answer(Reply::No), ScriptedAnswer::Answer(Reply::No),
+             ScriptedAnswer::Answer(Reply::No), ScriptedAnswer::Answer(Reply::No)});
+    ReportStandard(app);
+    const std::string sent = Read(dir + "lpt1.prn");
+    EXPECT_EQ(Count(sent, "Bl."), 1);
+    EXPECT_GE(Count(sent, "\f"), 2);
+    EXPECT_NE(sent.find(cp850("Massenträgheitsmoment Ursprung")), std::string::npos);
 }
 
 TEST_F(ReportTest, MessageBlockWrapsLongRemedyAndMarksMissingRecords) {
