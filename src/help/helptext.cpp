@@ -100,7 +100,7 @@ void ShowHelp(App& app, uint16_t number, HelpMode mode) {
     const HelpEntry e = FindHelpEntry(app, number);
     if (mode != HelpMode::PictureOnly)
         DialogUi(app).MessageBox(MessageKind::Help, "HILFETEXT Nr." + std::to_string(number),
-                               Joined(app, e, " "));
+                                 Joined(app, e, " "));
     if (mode != HelpMode::TextOnly && app.State.HelpPicture) {
         const bool none = e.picture.empty() || e.picture == "NULL";
         app.State.HelpPicture(app, none ? "" : app.Config.PltDir + e.picture + ".plt");

@@ -43,8 +43,8 @@ bool ChooseFile(App& app, const std::string& ext, std::string& path) {
     app.State.HelpNumber = 1070;
     const std::string filter = "*." + ext + "|*." + ext;
     std::string chosen;
-    if (!DialogUi(app).SaveFileDialog(filter, app.State.ProjectDir, app.State.ProjectName + "." + ext,
-                                    chosen)) {
+    if (!DialogUi(app).SaveFileDialog(filter, app.State.ProjectDir,
+                                      app.State.ProjectName + "." + ext, chosen)) {
         Abort(app);
         return false;
     }
