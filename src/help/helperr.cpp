@@ -46,6 +46,26 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// The code-page conversions empty a text of 255 characters or more; a cause or remedy may
+// be longer and must survive the window unchanged, so it is converted in pieces (both
+// conversions work character by character).
+constexpr std::size_t kPiece = 200;
+
+std::string LongToDisplay(std::string_view text, bool plain) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); at += kPiece)
+        out += Win1252ToUtf8(OemToAnsiText(text.substr(at, kPiece), plain));
+    return out;
+}
+
+std::string LongFromDisplay(std::string_view utf8) {
+    const std::string ansi = Utf8ToWin1252(utf8);
+    std::string out;
+    for (std::size_t at = 0; at < ansi.size(); at += kPiece)
+        out += AnsiToOemText(std::string_view(ansi).substr(at, kPiece));
+    return out;
+}
+
 std::string Upper(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -159,13 +179,14 @@ void ExplainMessage(App& app, uint16_t i) {
         break;
     }
     const bool plain = app.Config.PlainCharacters == 1;
-    Explanation w{ToDisplay(message, plain), ToDisplay(cause, plain), ToDisplay(remedy, plain)};
+    Explanation w{LongToDisplay(message, plain), LongToDisplay(cause, plain),
+                  LongToDisplay(remedy, plain)};
     app.State.HelpNumber = 1970;
     DialogUi(app).ExplanationDialog(w);
     if (!w.changed) return;
     if (!AskQuestion(app, "Save Changes ?")) return;
-    RewriteMessageFile(app, FromDisplay(OneLine(w.message)), FromDisplay(OneLine(w.cause)),
-                       FromDisplay(OneLine(w.remedy)));
+    RewriteMessageFile(app, LongFromDisplay(OneLine(w.message)), LongFromDisplay(OneLine(w.cause)),
+                       LongFromDisplay(OneLine(w.remedy)));
 }
 
 std::string MessageCause(App& app, uint16_t i) {

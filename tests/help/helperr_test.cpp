@@ -91,6 +91,19 @@ TEST_F(MessageFileTest, ExplanationNotSavedOrUnchangedLeavesTheFile) {
     EXPECT_EQ(ui.shown.size(), 3u); // no question after an unchanged window
 }
 
+TEST_F(MessageFileTest, LongCauseSurvivesAnEditOfTheRemedy) {
+    const std::string longCause = cp850(std::string(150, 'a') + " Größe " + std::string(150, 'b'));
+    ASSERT_TRUE(RewriteMessageFile(app, "Schraffurfehler", longCause, "Abhilfe eins"));
+    AddMessage(app.Messages, "Schraffurfehler");
+    ui.Push({ScriptedAnswer::Edit(Cp850ToUtf8(longCause), "neue Abhilfe"),
+             ScriptedAnswer::Answer(Reply::Yes)});
+    ExplainMessage(app, 1);
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ(ui.shown[0].lines[0], Cp850ToUtf8(longCause)); // shown whole, not emptied
+    EXPECT_EQ(MessageCause(app, 1), longCause);
+    EXPECT_EQ(MessageRemedy(app, 1), "neue Abhilfe");
+}
+
 TEST_F(MessageFileTest, ExplanationWithoutFileOrRecord) {
     AddMessage(app.Messages, "Neue Meldung ohne Satz");
     ExplainMessage(app, 1);
