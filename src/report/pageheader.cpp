@@ -1,5 +1,6 @@
 // The page header: the framed box of the text kinds, the title block of HTML pages and the
 // opening lines of tab-separated files.
+#include <algorithm>
 #include <cstdio>
 
 #include "app/App.h"
@@ -96,7 +97,9 @@ void TextHeaderBox(App& app) {
     d.LineCount = 0;
     ++d.PageNumber;
     if (s.SeparatorStyle == 4) WriteRawLine(app, "");
-    for (int i = 0; i < s.HeaderSpaceLines; ++i)
+    // A damaged settings file must not make the header endless.
+    const int spaceLines = std::min(s.HeaderSpaceLines, std::max(s.LinesPerPage, 1));
+    for (int i = 0; i < spaceLines; ++i)
         WriteRawLine(app, "");
     WriteBoxLine(app, SeparatorBoxTop(s));
     if (s.HeaderMode == 2)
