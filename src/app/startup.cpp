@@ -31,6 +31,13 @@ bool IsCadParameter(const std::string& p) { return Upper(p.substr(0, 4)) == "/CA
 // The name of the project without folder and extension: the base of the job's output.
 std::string StrippedName(const std::string& path) { return fs::path(path).stem().string(); }
 
+// The job's project is named like any opened project: name and folder of its file.
+void NameProject(App& app, const std::string& path) {
+    const fs::path p(path);
+    app.State.ProjectName = p.stem().string();
+    app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
+}
+
 void PrintMessages(const App& app, std::FILE* err) {
     for (uint16_t i = 1; i <= app.Messages.count; ++i)
         std::fprintf(err, "%s\n", Cp850ToUtf8(app.Messages[i]).c_str());
@@ -60,6 +67,7 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
 
 StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
     if (!ReadForJob(app, path, err)) return {true, 1};
+    NameProject(app, path);
     const std::string txt = StrippedName(path) + ".txt";
     if (!RunReportJob(app, txt)) {
         std::fprintf(err, "%s: Bericht nicht geschrieben\n", txt.c_str());
@@ -75,13 +83,15 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param,
     int kind = 0;
     if (param.size() > 6) kind = std::atoi(param.c_str() + 6);
     if (!ReadForJob(app, path, err)) return {true, 1};
+    NameProject(app, path);
     std::string error;
     const std::string base = StrippedName(path);
     if (!RunCadJob(app, device, kind, base, &error)) {
         std::fprintf(err, "%s\n", Cp850ToUtf8(error).c_str());
         return {true, 1};
     }
-    std::fprintf(out, "%s\n", base.c_str());
+    const char* extension = device == 2 ? ".igs" : device == 5 ? ".txt" : ".dxf";
+    std::fprintf(out, "%s%s\n", base.c_str(), extension);
     return {true, 0};
 }
 
@@ -192,6 +202,7 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
             ReadProject(app, templ);
             st.AbortFlag = 0;
         }
+        st.ProjectName.clear(); // the template leaves the project unnamed
     }
     CalcSection(app.Project, app.Messages, app.Config);
     if (app.Config.MenuLanguage > 0) SetLanguage(app, app.Config.MenuLanguage);

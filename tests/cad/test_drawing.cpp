@@ -190,7 +190,7 @@ TEST_F(DrawingTest, PlotDeviceWritesThePlotFileAndStartsTheLine) {
     DrawSection(app, cdPlot, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(fs::exists(dir / "tmp" / "kartuno.dxf"));
-    EXPECT_EQ(launcher.started, std::vector<std::string>{"wkartuno kartuno /CHPL"});
+    EXPECT_EQ(launcher.commandLines, std::vector<std::string>{"wkartuno kartuno /CHPL"});
     ASSERT_EQ(ui.status.size(), 1u);
     EXPECT_EQ(ui.status[0], app.Config.TempDir + "kartuno.dxf wird geplottet..");
     EXPECT_TRUE(ui.Messages().empty());
