@@ -94,6 +94,30 @@ struct TestApp {
     }
 };
 
+// Sets an environment variable for the life of the guard (unset with nullptr).
+class EnvGuard {
+  public:
+    EnvGuard(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old, had_ = true;
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~EnvGuard() {
+        if (had_)
+            ::setenv(name_.c_str(), old_.c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+    EnvGuard(const EnvGuard&) = delete;
+    EnvGuard& operator=(const EnvGuard&) = delete;
+
+  private:
+    std::string name_, old_;
+    bool had_ = false;
+};
+
 // While alive, no file of this process may grow beyond limit bytes: writes fail with EFBIG
 // instead of raising SIGXFSZ.
 class FileSizeLimit {
