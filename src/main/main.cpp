@@ -1,10 +1,13 @@
-// vak1: for now computes the bundled example contour and prints every result.
+// vak1: for now reads a project file (the bundled L-profile unless one is named on the
+// command line) and prints every result.
 #include <cstdio>
 #include <numbers>
 #include <string>
 
 #include "app/App.h"
 #include "calc/section.h"
+#include "platform/headless/ScriptedUi.h"
+#include "project/projectfile.h"
 #include "report/formats.h"
 #include "text/cp850.h"
 
@@ -12,14 +15,7 @@ using namespace vak1;
 
 namespace {
 
-// An L-profile 100 x 80, 10 thick, with an inner fillet of radius 10.
-void LoadExample(ProjectData& p) {
-    const long double quarter = std::numbers::pi_v<long double> / 2;
-    const TPosition contour[] = {{0, 0, 0},   {100, 0, 0}, {100, 10, 0}, {20, 10, -quarter},
-                                 {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
-    p.ResetContour();
-    for (const auto& pos : contour) p.Positions[++p.PosCount] = pos;
-}
+constexpr const char* kExampleProject = "examples/l-profil.vak1";
 
 void Line(const Settings& s, const char* label, const std::string& value,
           const std::string& unit) {
@@ -30,14 +26,20 @@ void Line(const Settings& s, const char* label, const std::string& value,
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     App app;
-    LoadExample(app.Project);
+    ScriptedUi ui;
+    app.Env.ui = &ui;
+    const std::string path = argc > 1 ? argv[1] : kExampleProject;
+    ReadProject(app, path);
+    for (const std::string& message : ui.Messages()) std::fprintf(stderr, "%s\n", message.c_str());
+    if (app.State.AbortFlag) return 1;
     CalcSection(app.Project, app.Messages, app.Config);
     const Settings& s = app.Config;
     const ProjectData& p = app.Project;
     const TSectionResults& r = p.R;
-    std::printf("%s %s: L-Profil 100 x 80 x 10 mit Ausrundung R10\n\n", kProgramTitle, kVersion);
+    std::printf("%s %s: %s\n%s\n\n", kProgramTitle, kVersion, path.c_str(),
+                Cp850ToUtf8(p.RemarkLines[0]).c_str());
     for (uint16_t i = 1; i <= app.Messages.count; ++i)
         std::printf("Meldung: %s\n", Cp850ToUtf8(app.Messages[i]).c_str());
     if (p.CalcError) return 1;
