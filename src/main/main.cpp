@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     app.Env.ui = &ui;
     const std::string path = argc > 1 ? argv[1] : kExampleProject;
     ReadProject(app, path);
-    for (const std::string& message : ui.Messages()) std::fprintf(stderr, "%s\n", message.c_str());
+    for (const std::string& message : ui.Messages())
+        std::fprintf(stderr, "%s\n", message.c_str());
     if (app.State.AbortFlag) return 1;
     CalcSection(app.Project, app.Messages, app.Config);
     const Settings& s = app.Config;

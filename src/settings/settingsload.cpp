@@ -20,7 +20,8 @@ ScreenMetrics ScreenOf(const App& app) {
 }
 
 void ApplyGraphicSize(Settings& s, const ScreenMetrics& m) {
-    if (s.GraphWidth == 0 || s.GraphWidth == 65535) s.GraphWidth = static_cast<uint16_t>(m.width - 9);
+    if (s.GraphWidth == 0 || s.GraphWidth == 65535)
+        s.GraphWidth = static_cast<uint16_t>(m.width - 9);
     if (s.GraphHeight == 0 || s.GraphHeight == 65535)
         s.GraphHeight = static_cast<uint16_t>(m.height - 91);
 }
@@ -208,7 +209,8 @@ void Read57to69(CfgReader& r, Settings& s) {
     r.Key(), r.Word(s.PrinterOrientation);
     r.Key(), r.BoolUnlessFalse(s.Edit3D);
     r.Key();
-    for (long double& a : s.Default3D) r.Real(a);
+    for (long double& a : s.Default3D)
+        r.Real(a);
 }
 
 void Read70to86(CfgReader& r, Settings& s) {
@@ -221,7 +223,8 @@ void Read70to86(CfgReader& r, Settings& s) {
     r.Key(), r.Word(s.CadTextMode);
     if (s.CadTextMode == 0) s.CadTextMode = 1;
     r.Key();
-    for (int& t : s.LineThickness16to31) r.Integer(t);
+    for (int& t : s.LineThickness16to31)
+        r.Integer(t);
     r.Word(s.PlainCharacters);
     r.Integer(s.DialogElementsScale);
     if (s.DialogElementsScale < 10 || s.DialogElementsScale > 1000) s.DialogElementsScale = 100;
@@ -240,8 +243,7 @@ void Read70to86(CfgReader& r, Settings& s) {
 
 // False when the file ended before the graphic size entries count as read.
 bool ReadEntries(CfgReader& r, Settings& s, const std::string& startDir) {
-    if (!Read1to10(r, s) || !Read11(r, s) || !Read12to15(r, s) || !Read16to23(r, s))
-        return false;
+    if (!Read1to10(r, s) || !Read11(r, s) || !Read12to15(r, s) || !Read16to23(r, s)) return false;
     if (Read24to30(r, s) && Read31to34(r, s) && Read35to44(r, s) && Read45to56(r, s, startDir)) {
         Read57to69(r, s);
         Read70to86(r, s);

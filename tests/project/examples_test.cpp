@@ -34,8 +34,11 @@ struct Moments {
 
 Moments Rectangle(long double y0, long double z0, long double y1, long double z1) {
     const long double w = y1 - y0, h = z1 - z0;
-    return {w * h, w * (z1 * z1 - z0 * z0) / 2, h * (y1 * y1 - y0 * y0) / 2,
-            w * (z1 * z1 * z1 - z0 * z0 * z0) / 3, h * (y1 * y1 * y1 - y0 * y0 * y0) / 3,
+    return {w * h,
+            w * (z1 * z1 - z0 * z0) / 2,
+            h * (y1 * y1 - y0 * y0) / 2,
+            w * (z1 * z1 * z1 - z0 * z0 * z0) / 3,
+            h * (y1 * y1 * y1 - y0 * y0 * y0) / 3,
             (y1 * y1 - y0 * y0) * (z1 * z1 - z0 * z0) / 4};
 }
 
@@ -43,7 +46,11 @@ Moments Rectangle(long double y0, long double z0, long double y1, long double z1
 Moments LowerLeftQuarterDisk(long double a, long double b, long double r) {
     const long double A = kPi * r * r / 4, u = -r * r * r / 3, uu = kPi * r * r * r * r / 16;
     const long double uv = r * r * r * r / 8;
-    return {A, b * A + u, a * A + u, b * b * A + 2 * b * u + uu, a * a * A + 2 * a * u + uu,
+    return {A,
+            b * A + u,
+            a * A + u,
+            b * b * A + 2 * b * u + uu,
+            a * a * A + 2 * a * u + uu,
             a * b * A + a * u + b * u + uv};
 }
 
@@ -61,8 +68,7 @@ struct Example {
     long double tolerance; // relative, for the stored division angle
 };
 
-void Texts(App& app, const char* name, const char* number, const char* name2,
-           const char* remark) {
+void Texts(App& app, const char* name, const char* number, const char* name2, const char* remark) {
     ProjectData& p = app.Project;
     p.DrawingName = cp850(name);
     p.DrawingNumber = number;
@@ -71,26 +77,42 @@ void Texts(App& app, const char* name, const char* number, const char* name2,
     Documentation& d = app.Docu;
     d.ApprovalRows[kPrepared] = {"01.03.2024", "VAK1"};
     d.ChangeCount = 1;
-    d.ChangeEntries[0] = {"Erstausgabe", "01.03.2024", "VAK1", cp850("Beispiel für die Dokumentation")};
+    d.ChangeEntries[0] = {"Erstausgabe", "01.03.2024", "VAK1",
+                          cp850("Beispiel für die Dokumentation")};
 }
 
 void Add(ProjectData& p, std::initializer_list<TPosition> contour) {
     p.ResetContour();
-    for (const auto& pos : contour) p.Positions[++p.PosCount] = pos;
+    for (const auto& pos : contour)
+        p.Positions[++p.PosCount] = pos;
 }
 
 void FillLProfile(App& app) {
-    Add(app.Project, {{0, 0, 0}, {100, 0, 0}, {100, 10, 0}, {20, 10, -kPi / 2}, {10, 20, 0},
-                      {10, 80, 0}, {0, 80, 0}});
+    Add(app.Project, {{0, 0, 0},
+                      {100, 0, 0},
+                      {100, 10, 0},
+                      {20, 10, -kPi / 2},
+                      {10, 20, 0},
+                      {10, 80, 0},
+                      {0, 80, 0}});
     app.Project.rho = 7.85L;
     Texts(app, "L-Profil 100x80x10", "VAK1-BSP-001", "Ausrundung R10",
           "L-Profil 100 x 80 x 10 mit Innenausrundung R10");
 }
 
 void FillIBeam(App& app) {
-    Add(app.Project, {{-50, 0, 0}, {50, 0, 0}, {50, 8.5L, 0}, {2.8L, 8.5L, 0}, {2.8L, 191.5L, 0},
-                      {50, 191.5L, 0}, {50, 200, 0}, {-50, 200, 0}, {-50, 191.5L, 0},
-                      {-2.8L, 191.5L, 0}, {-2.8L, 8.5L, 0}, {-50, 8.5L, 0}});
+    Add(app.Project, {{-50, 0, 0},
+                      {50, 0, 0},
+                      {50, 8.5L, 0},
+                      {2.8L, 8.5L, 0},
+                      {2.8L, 191.5L, 0},
+                      {50, 191.5L, 0},
+                      {50, 200, 0},
+                      {-50, 200, 0},
+                      {-50, 191.5L, 0},
+                      {-2.8L, 191.5L, 0},
+                      {-2.8L, 8.5L, 0},
+                      {-50, 8.5L, 0}});
     app.Project.rho = 7.85L;
     app.Project.lx = 6000;
     Texts(app, "I-Träger 200x100", "VAK1-BSP-002", "ohne Ausrundungen",
@@ -100,8 +122,8 @@ void FillIBeam(App& app) {
 void FillPipe(App& app) {
     // Outer circle counter-clockwise, a slit in to the inner circle, that one clockwise, and
     // the closing edge back out along the slit.
-    Add(app.Project, {{50, 0, kPi}, {-50, 0, kPi}, {50, 0, 0}, {40, 0, -kPi}, {-40, 0, -kPi},
-                      {40, 0, 0}});
+    Add(app.Project,
+        {{50, 0, kPi}, {-50, 0, kPi}, {50, 0, 0}, {40, 0, -kPi}, {-40, 0, -kPi}, {40, 0, 0}});
     app.Project.rho = 2.7L;
     app.Project.lx = 2000;
     Texts(app, "Rohr D100 x 10", "VAK1-BSP-003", "Schlitzkontur mit Bögen",
@@ -127,8 +149,8 @@ std::string ExamplePath(const char* file) {
 
 void ExpectNear(long double got, long double want, long double scale, long double rel,
                 const char* what) {
-    EXPECT_LE(std::fabs(got - want), rel * scale) << what << ": " << static_cast<double>(got)
-                                                  << " vs " << static_cast<double>(want);
+    EXPECT_LE(std::fabs(got - want), rel * scale)
+        << what << ": " << static_cast<double>(got) << " vs " << static_cast<double>(want);
 }
 
 void ExpectMoments(const ProjectData& p, const Moments& m, long double rel) {

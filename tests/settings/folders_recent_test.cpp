@@ -51,10 +51,12 @@ TEST(CheckFolders, BadFoldersAreReportedInOrderAndTheTempFolderIsAskedFor) {
     t.ui.Push(ScriptedAnswer::Text(t.folder.path()));
     CheckFolders(t.app);
     const std::vector<std::string> expected = {
-        "ungültiger CAD Ordner konfiguriert", "ungültiger DBF Ordner konfiguriert",
+        "ungültiger CAD Ordner konfiguriert",
+        "ungültiger DBF Ordner konfiguriert",
         "ungültiger PLT Ordner konfiguriert",
         "ungültiger Ordner für temporäre Dateien konfiguriert",
-        "ungültiger EDI Ordner konfiguriert", "ungültiger Data Ordner konfiguriert"};
+        "ungültiger EDI Ordner konfiguriert",
+        "ungültiger Data Ordner konfiguriert"};
     EXPECT_EQ(ErrorTexts(t), expected);
     const auto input = std::find_if(t.ui.shown.begin(), t.ui.shown.end(),
                                     [](const DialogRecord& r) { return r.kind == "text"; });
@@ -81,8 +83,8 @@ TEST(RecentFiles, SaveAndLoadKeepTheFourEntries) {
     t.app.State.ProjectDir = "/projekte/";
     SaveRecentFiles(t.app);
     EXPECT_EQ(t.app.State.AbortFlag, 0);
-    EXPECT_EQ(ReadBytes(t.path("vak1.cff")),
-              CrLf({"vak1 Session /projekte/", "/a/eins.vak1", "", "/b/drei.vak1", "/c/vier.vak1"}));
+    EXPECT_EQ(ReadBytes(t.path("vak1.cff")), CrLf({"vak1 Session /projekte/", "/a/eins.vak1", "",
+                                                   "/b/drei.vak1", "/c/vier.vak1"}));
     TestApp u;
     u.app.Config.SettingsFolder = t.folder.path();
     LoadRecentFiles(u.app);

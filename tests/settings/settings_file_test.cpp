@@ -87,19 +87,25 @@ TEST(SettingsFile, LoadChecksReplaceValuesOutOfRange) {
         {"Dezimalstellen", "0", [](const Settings& s) { return s.DecimalPlaces == 3; }},
         {"Dezimalstellen", "12", [](const Settings& s) { return s.DecimalPlaces == 3; }},
         {"Dezimalstellen", "9", [](const Settings& s) { return s.DecimalPlaces == 9; }},
-        {"Zeilen pro Seite für Drucker", "4", [](const Settings& s) { return s.LinesPerPage == 66; }},
-        {"Zeilen pro Seite für Drucker", "5", [](const Settings& s) { return s.LinesPerPage == 5; }},
+        {"Zeilen pro Seite für Drucker", "4",
+         [](const Settings& s) { return s.LinesPerPage == 66; }},
+        {"Zeilen pro Seite für Drucker", "5",
+         [](const Settings& s) { return s.LinesPerPage == 5; }},
         {"Date Code", "4", [](const Settings& s) { return s.DateCode == 1; }},
         {"Date Code", "3", [](const Settings& s) { return s.DateCode == 3; }},
         {"Zoomfaktor", "1,5", [](const Settings& s) { return s.ZoomFactor == 1.5L; }},
         {"Zoomfaktor", "0", [](const Settings& s) { return s.ZoomFactor == 1.02L; }},
         {"Pan-Faktor", "0", [](const Settings& s) { return s.PanFactor == 0.01L; }},
-        {"Textbreitenfaktor CAD", "0,0", [](const Settings& s) { return s.CadTextWidthFactor == 1; }},
-        {"Druckdicke vertikal", "5", [](const Settings& s) { return s.PrintThicknessVertical == 1; }},
+        {"Textbreitenfaktor CAD", "0,0",
+         [](const Settings& s) { return s.CadTextWidthFactor == 1; }},
+        {"Druckdicke vertikal", "5",
+         [](const Settings& s) { return s.PrintThicknessVertical == 1; }},
         {"Druckerschnittstelle", "0", [](const Settings& s) { return s.PrinterPort == 1; }},
         {"Hilfegrad", "-1", [](const Settings& s) { return s.HelpLevel == 65535; }},
-        {"Hardcopy um 90° gedreht ?", "", [](const Settings& s) { return s.HardcopyRotated == 'N'; }},
-        {"Hardcopy um 90° gedreht ?", "ja", [](const Settings& s) { return s.HardcopyRotated == 'j'; }},
+        {"Hardcopy um 90° gedreht ?", "",
+         [](const Settings& s) { return s.HardcopyRotated == 'N'; }},
+        {"Hardcopy um 90° gedreht ?", "ja",
+         [](const Settings& s) { return s.HardcopyRotated == 'j'; }},
         {"Farbgrafik", "true", [](const Settings& s) { return s.ColorGraphics; }},
         {"Farbgrafik", "ja", [](const Settings& s) { return !s.ColorGraphics; }},
         {"Edit 3D x,y,z ?", "ja", [](const Settings& s) { return s.Edit3D; }},
@@ -110,7 +116,8 @@ TEST(SettingsFile, LoadChecksReplaceValuesOutOfRange) {
         {"Default Data Directory", "", [](const Settings& s) { return !s.DataDir.empty(); }},
         {"Text Height Factor", "0.09", [](const Settings& s) { return s.TextHeightFactor == 1; }},
         {"Input Window Scale %", "9", [](const Settings& s) { return s.InputWindowScale == 100; }},
-        {"Text Font Printout", "", [](const Settings& s) { return s.PrintFontName == "Courier New"; }},
+        {"Text Font Printout", "",
+         [](const Settings& s) { return s.PrintFontName == "Courier New"; }},
         {"Text Size Printout", "0", [](const Settings& s) { return s.PrintFontSize == 10; }},
         {"Decimals DXF,TXT", "33", [](const Settings& s) { return s.DxfDecimals == 6; }},
         {"CAD Text Mode", "0", [](const Settings& s) { return s.CadTextMode == 1; }},
@@ -125,7 +132,9 @@ TEST(SettingsFile, LoadChecksReplaceValuesOutOfRange) {
         {"Text window left/top/width/height", "1|2|0|4|",
          [](const Settings& s) { return s.TextWindowRect.width == 0; }},
         {"Text window left/top/width/height", "1|2|3|4|",
-         [](const Settings& s) { return s.TextWindowRect.left == 1 && s.TextWindowRect.height == 4; }},
+         [](const Settings& s) {
+             return s.TextWindowRect.left == 1 && s.TextWindowRect.height == 4;
+         }},
     };
     for (const Case& c : cases) {
         auto lines = good;
@@ -184,14 +193,14 @@ TEST(SettingsFile, TruncatedAfterEveryLineLoadsWhatIsThere) {
     // Where a shorter file is a legal older version: the ends of entries 10, 11, 15, 23,
     // 30..34, 36, 37, 40, 44 and anywhere from entry 47 up to the end of entry 56.
     std::vector<std::size_t> legal;
-    for (const char* key : {"Druckertyp", "Druckdichte", "Farbgrafik", "EDI Ordner",
-                            "KARTUNO-Kommandozeile", "Hintergrundfarbe",
-                            "Windows-Druckmodus (1=mono 2=color)", "Layer Monochrom",
-                            "Textbreitenfaktor Grafik", "Color Layer 16", "Textprogramm",
-                            "Windows Screendump Origin X",
-                            "KARTUNO Command lines (n, line 2 .. line n)"})
+    for (const char* key :
+         {"Druckertyp", "Druckdichte", "Farbgrafik", "EDI Ordner", "KARTUNO-Kommandozeile",
+          "Hintergrundfarbe", "Windows-Druckmodus (1=mono 2=color)", "Layer Monochrom",
+          "Textbreitenfaktor Grafik", "Color Layer 16", "Textprogramm",
+          "Windows Screendump Origin X", "KARTUNO Command lines (n, line 2 .. line n)"})
         legal.push_back(KeyIndex(full, key));
-    for (std::size_t k = KeyIndex(full, "Date Code"); k <= KeyIndex(full, "Print Scale Vertical"); ++k)
+    for (std::size_t k = KeyIndex(full, "Date Code"); k <= KeyIndex(full, "Print Scale Vertical");
+         ++k)
         legal.push_back(k);
     legal.push_back(full.size());
     for (std::size_t keep = 0; keep <= full.size(); ++keep) {

@@ -52,7 +52,8 @@ inline void WriteBytes(const std::string& path, const std::string& data) {
 // Joins lines with CR LF, a line end after the last one too.
 inline std::string CrLf(const std::vector<std::string>& lines) {
     std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
+    for (const auto& l : lines)
+        out += l + "\r\n";
     return out;
 }
 
