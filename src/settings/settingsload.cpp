@@ -152,15 +152,19 @@ void ReadPlotCommandLines(CfgReader& r, Settings& s) {
 // Entries 47 to 55 came later; an older file may end anywhere among them.
 void ReadLaterEntries(CfgReader& r, Settings& s, const std::string& startDir) {
     r.endAllowed = true;
-    if (!r.AtEnd()) r.Key(), r.Word(s.DateCode);
-    if (s.DateCode == 0 || s.DateCode > 3) s.DateCode = 1;
-    if (!r.AtEnd()) r.Key(), r.Integer(s.HeaderSpaceLines);
-    if (s.HeaderSpaceLines < 0 || s.HeaderSpaceLines > 30) s.HeaderSpaceLines = 0;
+    if (!r.AtEnd()) {
+        r.Key(), r.Word(s.DateCode);
+        if (s.DateCode == 0 || s.DateCode > 3) s.DateCode = 1;
+    }
+    if (!r.AtEnd()) {
+        r.Key(), r.Integer(s.HeaderSpaceLines);
+        if (s.HeaderSpaceLines < 0 || s.HeaderSpaceLines > 30) s.HeaderSpaceLines = 0;
+    }
     if (!r.AtEnd()) {
         r.Key(), r.Word(s.TextDevice);
+        if (s.TextDevice == 0 || s.TextDevice > 9) s.TextDevice = 1;
         r.Key(), r.Bool(s.TextDeviceDialog);
     }
-    if (s.TextDevice == 0 || s.TextDevice > 9) s.TextDevice = 1;
     if (!r.AtEnd()) r.Key(), r.Bool(s.SmallOnlineWindow);
     if (!r.AtEnd()) r.Key(), r.Bool(s.EnterDiagramLimits);
     r.Key(), r.Word(s.DecimalComma);
@@ -168,11 +172,15 @@ void ReadLaterEntries(CfgReader& r, Settings& s, const std::string& startDir) {
     r.Key(), r.Text(s.DataDir);
     if (s.DataDir.empty()) s.DataDir = startDir;
     r.Key();
-    if (!r.AtEnd()) r.Real(s.TextHeightFactor);
-    if (s.TextHeightFactor < 0.1L) s.TextHeightFactor = 1;
+    if (!r.AtEnd()) {
+        r.Real(s.TextHeightFactor);
+        if (s.TextHeightFactor < 0.1L) s.TextHeightFactor = 1;
+    }
     r.Key();
-    if (!r.AtEnd()) r.Integer(s.InputWindowScale);
-    if (s.InputWindowScale < 10 || s.InputWindowScale > 1000) s.InputWindowScale = 100;
+    if (!r.AtEnd()) {
+        r.Integer(s.InputWindowScale);
+        if (s.InputWindowScale < 10 || s.InputWindowScale > 1000) s.InputWindowScale = 100;
+    }
     r.Key(), r.Text(s.HtmlBrowser);
     r.endAllowed = false;
 }

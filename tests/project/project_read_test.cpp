@@ -45,6 +45,8 @@ TEST(ProjectRead, RoundTripRestoresEveryField) {
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_EQ(u.Errors(), 0);
     ExpectSameProject(t.app, u.app);
+    EXPECT_EQ(u.app.Project.PolyCount, 0); // reading does not calculate; the caller does
+    EXPECT_EQ(u.app.Project.R.A, 0);
 
     // Saving what was read gives the same file again.
     u.app.Config.DecimalComma = 1;
