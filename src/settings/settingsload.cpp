@@ -263,7 +263,7 @@ void ReportProblem(App& app, const CfgReader& r, const std::string& path) {
     if (r.truncatedAt == 0 && r.badAt == 0) return;
     std::string text = "Einstellungsdatei " + path;
     if (r.badAt != 0 && (r.truncatedAt == 0 || r.badAt < r.truncatedAt))
-        text += ": keine Zahl in Zeile " + std::to_string(r.badAt) + ", als 0 geladen";
+        text += cp850(": ungültige Zahl in Zeile ") + std::to_string(r.badAt);
     else
         text += " endet vorzeitig in Zeile " + std::to_string(r.truncatedAt) +
                 cp850(", fehlende Werte unverändert");
