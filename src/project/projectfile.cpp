@@ -38,7 +38,7 @@ bool ResolveTarget(App& app, const std::string& name, std::string& path) {
     if (!ArchiveAllows(app, name)) return false;
     if (name.empty()) {
         std::string chosen;
-        if (!app.Env.ui->SaveFileDialog(kProjectFilter, st.ProjectDir, st.ProjectName, chosen)) {
+        if (!DialogUi(app).SaveFileDialog(kProjectFilter, st.ProjectDir, st.ProjectName, chosen)) {
             Abort(app);
             return false;
         }

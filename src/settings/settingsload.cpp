@@ -328,7 +328,7 @@ void ImportSettings(App& app) {
     Settings& s = app.Config;
     if (s.SettingsFolder.empty()) s.SettingsFolder = app.State.StartDir;
     std::string chosen;
-    if (!app.Env.ui->OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
+    if (!DialogUi(app).OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
         app.State.AbortFlag = 1;
         return;
     }
