@@ -13,6 +13,13 @@ namespace vak1 {
 enum class MessageKind { Error, Info, Help };
 enum class Reply { Yes, No, Cancel };
 
+// Screen and main-window sizes in pixels, for settings that have no stored value yet.
+struct ScreenMetrics {
+    int width = 1024, height = 768;
+    int pixelsPerInchY = 96;
+    int mainWindowHeight = 600, mainClientHeight = 554;
+};
+
 // Buttons of the dialogs whose logic stays in the core. The dialog shows the buttons it is
 // given, in their order and with their captions (the two spin buttons may be drawn as one
 // spin control). Any of them closes the dialog and is returned, except HelpText and
@@ -67,13 +74,6 @@ struct TextLinesDialogData {
     std::string caption;
     std::vector<TextLineField> fields;
     std::vector<DialogButton> buttons;
-};
-
-// Screen and main-window sizes in pixels, for settings that have no stored value yet.
-struct ScreenMetrics {
-    int width = 1024, height = 768;
-    int pixelsPerInchY = 96;
-    int mainWindowHeight = 600, mainClientHeight = 554;
 };
 
 // The output window: a read-only text in the print font, with print and export commands.
