@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/mainmenu.h"
 #include "cad/CadLayer.h"
 #include "docu/Documentation.h"
 #include "graphics/GraphicsWindow.h"
@@ -64,6 +65,7 @@ struct App {
     OutputDocument Output;
     CadLayer Cad;
     GraphicsWindow Graphics;
+    MenuState Menu;
     Platform Env;
 };
 

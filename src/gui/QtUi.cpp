@@ -1,0 +1,137 @@
+// The modal dialogs and boxes of the desktop program.
+#include "gui/QtUi.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "gui/dialogs.h"
+#include "gui/filefilter.h"
+
+namespace vak1 {
+namespace {
+
+QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QStringList Lines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& l : lines) out << Q(l);
+    return out;
+}
+
+// The file dialog of the toolkit itself, so that it looks and behaves alike everywhere.
+bool RunFileDialog(QFileDialog& dialog, std::string& path) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString chosen = dialog.selectedFiles().first();
+    if (chosen.isEmpty()) return false;
+    path = chosen.toStdString();
+    return true;
+}
+
+} // namespace
+
+void QtUi::ShowHelp(bool picture) {
+    const uint16_t number = helpNumberSource ? helpNumberSource() : 0;
+    if (onHelp) onHelp(number, picture);
+}
+
+bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
+                           std::size_t maxLength, std::string& text) {
+    TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength),
+                           Q(text), [this](bool picture) { ShowHelp(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    text = dialog.Text().toStdString();
+    return true;
+}
+
+bool QtUi::ChoiceDialog(const std::string& caption, const std::string& prompt,
+                        const std::vector<std::string>& lines, bool asList, int& choice) {
+    ChoiceInputDialog dialog(parent_, Q(caption), Q(prompt), Lines(lines), asList, choice,
+                             [this](bool picture) { ShowHelp(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const int picked = dialog.Choice();
+    if (picked < 1) return false;
+    choice = picked;
+    return true;
+}
+
+bool QtUi::YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) {
+    YesNoInputDialog dialog(parent_, Q(caption), Q(prompt), yes,
+                            [this](bool picture) { ShowHelp(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    yes = dialog.Yes();
+    return true;
+}
+
+Reply QtUi::Question(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText("&Ja");
+    box.button(QMessageBox::No)->setText("&Nein");
+    box.button(QMessageBox::Cancel)->setText("Abbrechen");
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    if (clicked == QMessageBox::Yes) return Reply::Yes;
+    if (clicked == QMessageBox::No) return Reply::No;
+    return Reply::Cancel;
+}
+
+void QtUi::MessageBox(MessageKind kind, const std::string& caption, const std::string& text) {
+    const QMessageBox::Icon icon = kind == MessageKind::Error ? QMessageBox::Critical
+                                   : kind == MessageKind::Info ? QMessageBox::Information
+                                                               : QMessageBox::NoIcon;
+    QMessageBox box(icon, Q(caption), Q(text), QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool QtUi::OpenFileDialog(const std::string& filter, const std::string& initialDir,
+                          std::string& path) {
+    QFileDialog dialog(parent_, QString(), Q(initialDir), Q(QtFileFilter(filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, path);
+}
+
+bool QtUi::SaveFileDialog(const std::string& filter, const std::string& initialDir,
+                          const std::string& proposedName, std::string& path) {
+    QFileDialog dialog(parent_, QString(), Q(initialDir), Q(QtFileFilter(filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks its own overwrite question before it writes.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!proposedName.empty()) dialog.selectFile(Q(proposedName));
+    return RunFileDialog(dialog, path);
+}
+
+bool QtUi::FolderDialog(const std::string& caption, std::string& folder) {
+    QFileDialog dialog(parent_, Q(caption), Q(folder));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return RunFileDialog(dialog, folder);
+}
+
+void QtUi::Beep() { QApplication::beep(); }
+
+void QtUi::StatusMessage(const std::string& text) {
+    if (statusSink) statusSink(Q(text));
+}
+
+void QtUi::SetWaitCursor(bool on) {
+    if (on) {
+        ++waitDepth_;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (waitDepth_ > 0) {
+        --waitDepth_;
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace vak1
