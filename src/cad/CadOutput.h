@@ -7,6 +7,7 @@
 namespace vak1 {
 
 struct App;
+class CadFile;
 
 class CadOutput {
   public:
@@ -22,6 +23,8 @@ class CadOutput {
     virtual bool Open() = 0;
     // Ends the output; false when the file could not be completed.
     virtual bool Close() = 0;
+    // The output file of the file devices, for the message of a failed write.
+    virtual const CadFile* File() const { return nullptr; }
 
     virtual void Limits(long double xmin, long double ymin, long double xmax, long double ymax) = 0;
     virtual void Tables(int /*variant*/) {}

@@ -21,7 +21,7 @@ void AppendFixed(std::string& out, long double x, int decimals, char sep) {
         if (zero) begin = buf + 1;
     }
     const std::size_t at = out.size();
-    out.append(begin, res.ptr);
+    out.append(begin, static_cast<std::size_t>(res.ptr - begin));
     if (sep != '.' && decimals > 0) std::replace(out.begin() + static_cast<long>(at), out.end(), '.', sep);
 }
 

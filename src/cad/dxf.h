@@ -17,6 +17,7 @@ class DxfWriter {
     bool Create(const std::string& path) { return file_.Create(path); }
     bool Close() { return file_.Close(); }
     CadFile& File() { return file_; }
+    const CadFile& File() const { return file_; }
 
     void DxfHeader(long double xmin, long double ymin, long double xmax, long double ymax);
     void DxfTables(int variant);

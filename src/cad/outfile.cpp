@@ -2,7 +2,6 @@
 #include "cad/outfile.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace vak1 {
 
@@ -14,39 +13,39 @@ bool CadFile::Create(const std::string& path) {
     if (f_) std::fclose(f_);
     path_ = path;
     buf_.clear();
-    failed_ = false;
-    error_.clear();
+    stage_ = IoStage::None;
+    error_ = 0;
     f_ = std::fopen(path.c_str(), "wb");
     if (!f_) {
-        Fail(errno);
+        Fail(IoStage::Create, errno);
         return false;
     }
     return true;
 }
 
-void CadFile::Fail(int err) {
-    if (failed_) return;
-    failed_ = true;
-    error_ = "Datei " + path_ + " kann nicht geschrieben werden: " + std::strerror(err);
+void CadFile::Fail(IoStage stage, int err) {
+    if (stage_ != IoStage::None) return;
+    stage_ = stage;
+    error_ = err;
 }
 
 void CadFile::Flush() {
-    if (!f_ || failed_) {
+    if (!f_ || Failed()) {
         buf_.clear();
         return;
     }
     if (!buf_.empty() && std::fwrite(buf_.data(), 1, buf_.size(), f_) != buf_.size())
-        Fail(errno);
+        Fail(IoStage::Write, errno);
     buf_.clear();
 }
 
 bool CadFile::Close() {
-    if (!f_) return !failed_;
+    if (!f_) return !Failed();
     Flush();
-    if (std::fflush(f_) != 0) Fail(errno);
-    if (std::fclose(f_) != 0) Fail(errno);
+    if (std::fflush(f_) != 0) Fail(IoStage::Write, errno);
+    if (std::fclose(f_) != 0) Fail(IoStage::Close, errno);
     f_ = nullptr;
-    return !failed_;
+    return !Failed();
 }
 
 } // namespace vak1

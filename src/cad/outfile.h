@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/textfile.h"
+
 namespace vak1 {
 
 class CadFile {
@@ -30,20 +32,21 @@ class CadFile {
     }
     // Writes what is buffered and closes; false when any write failed.
     bool Close();
-    bool Failed() const { return failed_; }
-    const std::string& Error() const { return error_; }
+    bool Failed() const { return stage_ != IoStage::None; }
+    IoStage Stage() const { return stage_; }
+    int ErrorCode() const { return error_; } // errno of the first failure
     const std::string& Path() const { return path_; }
 
   private:
     static constexpr std::size_t kFlushSize = 1 << 16;
     void Flush();
-    void Fail(int err);
+    void Fail(IoStage stage, int err);
 
     std::FILE* f_ = nullptr;
     std::string buf_;
     std::string path_;
-    bool failed_ = false;
-    std::string error_;
+    IoStage stage_ = IoStage::None;
+    int error_ = 0;
 };
 
 } // namespace vak1
