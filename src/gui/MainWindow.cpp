@@ -2,6 +2,7 @@
 #include "gui/MainWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -123,7 +124,7 @@ void Thh::SyncFromCore() {
     SyncItem(app_.Menu.Bar);
     const QString caption = Q(WindowCaption(app_.State));
     setWindowTitle(caption);
-    if (qApp) qApp->setApplicationName(caption);
+    QCoreApplication::setApplicationName(caption);
     graphics_->Refresh();
 }
 

@@ -3,6 +3,7 @@
 #include "gui/QtCanvas.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 #include <QThread>
