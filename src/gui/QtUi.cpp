@@ -2,11 +2,14 @@
 #include "gui/QtUi.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "gui/actiondialogs.h"
 #include "gui/dialogs.h"
 #include "gui/filefilter.h"
 
@@ -33,15 +36,10 @@ bool RunFileDialog(QFileDialog& dialog, std::string& path) {
 
 } // namespace
 
-void QtUi::ShowHelp(bool picture) {
-    const uint16_t number = helpNumberSource ? helpNumberSource() : 0;
-    if (onHelp) onHelp(number, picture);
-}
-
 bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
                            std::size_t maxLength, std::string& text) {
     TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength),
-                           Q(text), [this](bool picture) { ShowHelp(picture); });
+                           Q(text), [this](bool picture) { Help(picture); });
     if (dialog.exec() != QDialog::Accepted) return false;
     text = dialog.Text().toStdString();
     return true;
@@ -50,7 +48,7 @@ bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt
 bool QtUi::ChoiceDialog(const std::string& caption, const std::string& prompt,
                         const std::vector<std::string>& lines, bool asList, int& choice) {
     ChoiceInputDialog dialog(parent_, Q(caption), Q(prompt), Lines(lines), asList, choice,
-                             [this](bool picture) { ShowHelp(picture); });
+                             [this](bool picture) { Help(picture); });
     if (dialog.exec() != QDialog::Accepted) return false;
     const int picked = dialog.Choice();
     if (picked < 1) return false;
@@ -60,7 +58,7 @@ bool QtUi::ChoiceDialog(const std::string& caption, const std::string& prompt,
 
 bool QtUi::YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) {
     YesNoInputDialog dialog(parent_, Q(caption), Q(prompt), yes,
-                            [this](bool picture) { ShowHelp(picture); });
+                            [this](bool picture) { Help(picture); });
     if (dialog.exec() != QDialog::Accepted) return false;
     yes = dialog.Yes();
     return true;
@@ -116,6 +114,50 @@ bool QtUi::FolderDialog(const std::string& caption, std::string& folder) {
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     return RunFileDialog(dialog, folder);
+}
+
+bool QtUi::CheckBoxDialog(const std::string& caption, const std::vector<std::string>& labels,
+                          std::vector<bool>& checked) {
+    checked.resize(labels.size());
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(Q(caption));
+    auto* layout = new QVBoxLayout(&dialog);
+    std::vector<QCheckBox*> boxes;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        auto* box = new QCheckBox(Q(labels[i]));
+        box->setObjectName(QString("CheckBox_%1").arg(i + 1));
+        box->setChecked(checked[i]);
+        layout->addWidget(box);
+        boxes.push_back(box);
+    }
+    AddDialogButtons(dialog, *layout, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    for (std::size_t i = 0; i < boxes.size(); ++i) checked[i] = boxes[i]->isChecked();
+    return true;
+}
+
+DialogAction QtUi::PositionListDialog(PositionListDialogData& data) {
+    PositionListWindow dialog(parent_, *this, data);
+    dialog.exec();
+    data.selected = dialog.Selected();
+    return dialog.Action();
+}
+
+DialogAction QtUi::CoordinateDialog(CoordinateDialogData& data) {
+    CoordinateWindow dialog(parent_, *this, data);
+    dialog.exec();
+    if (dialog.Action() != DialogAction::Cancel) data.fields = dialog.Fields();
+    return dialog.Action();
+}
+
+bool QtUi::TextLinesDialog(TextLinesDialogData& data) {
+    TextLinesWindow dialog(parent_, *this, data);
+    dialog.exec();
+    if (dialog.Action() != DialogAction::Ok) return false;
+    const std::vector<std::string> texts = dialog.Texts();
+    for (std::size_t i = 0; i < texts.size() && i < data.fields.size(); ++i)
+        data.fields[i].text = texts[i];
+    return true;
 }
 
 void QtUi::Beep() { QApplication::beep(); }

@@ -15,8 +15,6 @@ class QtUi : public Ui {
     // Dialogs open over the given window (the main window once it exists).
     void SetParent(QWidget* parent) { parent_ = parent; }
     QWidget* Parent() const { return parent_; }
-    // Where the help buttons read the current help number from.
-    std::function<uint16_t()> helpNumberSource;
     // Where status texts go (the main window's status bar).
     std::function<void(const QString&)> statusSink;
 
@@ -33,12 +31,14 @@ class QtUi : public Ui {
     bool SaveFileDialog(const std::string& filter, const std::string& initialDir,
                         const std::string& proposedName, std::string& path) override;
     bool FolderDialog(const std::string& caption, std::string& folder) override;
+    bool CheckBoxDialog(const std::string& caption, const std::vector<std::string>& labels,
+                        std::vector<bool>& checked) override;
+    DialogAction PositionListDialog(PositionListDialogData& data) override;
+    DialogAction CoordinateDialog(CoordinateDialogData& data) override;
+    bool TextLinesDialog(TextLinesDialogData& data) override;
     void Beep() override;
     void StatusMessage(const std::string& text) override;
     void SetWaitCursor(bool on) override;
-
-    // What the "&Hilfetext" and "Hilfe&bild" buttons do.
-    void ShowHelp(bool picture);
 
   private:
     QPointer<QWidget> parent_;

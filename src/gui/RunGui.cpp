@@ -33,7 +33,6 @@ int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
     QtUi ui;
     Ui* previous = app.Env.ui;
     app.Env.ui = &ui;
-    ui.helpNumberSource = [&app] { return app.State.HelpNumber; };
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         SetUpGraphicsWindow(app, screen->size().width(), screen->size().height());
     int code = 0;

@@ -30,10 +30,7 @@ namespace {
 struct Fixture : ::testing::Test {
     App app;
     QtUi ui;
-    void SetUp() override {
-        app.Env.ui = &ui;
-        ui.helpNumberSource = [this] { return app.State.HelpNumber; };
-    }
+    void SetUp() override { app.Env.ui = &ui; }
 };
 
 QStringList ButtonTexts(QWidget* w) {
@@ -152,7 +149,8 @@ TEST_F(TextDialog, HelpButtonsReportTheCurrentHelpNumberAndKeepTheDialogOpen) {
         QTest::mouseClick(Child<QPushButton>(w, "Button_ok"), Qt::LeftButton);
     });
     std::string text = "x";
-    EXPECT_TRUE(ui.InputTextDialog("Eingabe", "p", 10, text));
+    InputText(app, "p", 10, text);
+    EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(calls, (std::vector<std::pair<int, bool>>{{3055, false}, {3055, true}}));
 }
