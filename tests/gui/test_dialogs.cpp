@@ -108,27 +108,28 @@ TEST_F(TextDialog, EscapeCancelsAndLeavesTheValueAndSetsAbortThroughTheCore) {
 
 TEST_F(TextDialog, ValueWithDecimalCommaIsTakenAndARangeErrorAsksAgain) {
     QString error;
-    OnNextModal([&](QWidget* w) {
-        ASSERT_NE(w, nullptr);
-        auto* edit = Child<QLineEdit>(w, "Edit");
-        EXPECT_EQ(edit->maxLength(), 30);
-        edit->clear();
-        QTest::keyClicks(edit, "0");
-        QTest::keyClick(KeyTarget(w), Qt::Key_Return);
-        // The range message, then the same input once more.
-        OnNextModal([&](QWidget* box) {
+    DialogScript()
+        .Then([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            auto* edit = Child<QLineEdit>(w, "Edit");
+            EXPECT_EQ(edit->maxLength(), 30);
+            edit->clear();
+            QTest::keyClicks(edit, "0");
+            QTest::keyClick(KeyTarget(w), Qt::Key_Return);
+        })
+        .Then([&](QWidget* box) { // the range message
             ASSERT_NE(box, nullptr);
             error = box->windowTitle() + "|" + static_cast<QMessageBox*>(box)->text();
             QTest::keyClick(KeyTarget(box), Qt::Key_Return);
-            OnNextModal([&](QWidget* again) {
-                ASSERT_NE(again, nullptr);
-                auto* e = Child<QLineEdit>(again, "Edit");
-                e->clear();
-                QTest::keyClicks(e, "7,85");
-                QTest::keyClick(KeyTarget(again), Qt::Key_Return);
-            }, box);
-        }, w);
-    });
+        })
+        .Then([&](QWidget* again) { // the same input once more
+            ASSERT_NE(again, nullptr);
+            auto* e = Child<QLineEdit>(again, "Edit");
+            e->clear();
+            QTest::keyClicks(e, "7,85");
+            QTest::keyClick(KeyTarget(again), Qt::Key_Return);
+        })
+        .Start();
     long double density = 1;
     InputValue(app, cp850("Dichte"), density, 0.01L, 100);
     EXPECT_EQ(app.State.AbortFlag, 0);
