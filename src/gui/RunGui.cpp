@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStatusBar>
+#include <memory>
 
 #include "app/App.h"
 #include "gui/GraphicsWidget.h"
@@ -29,7 +30,9 @@ void SetUpGraphicsWindow(App& app, int screenWidth, int screenHeight) {
 }
 
 int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
-    QApplication qapp(argc, argv);
+    // A test program brings its own application object.
+    std::unique_ptr<QApplication> own;
+    if (!QApplication::instance()) own = std::make_unique<QApplication>(argc, argv);
     QtUi ui;
     Ui* previous = app.Env.ui;
     app.Env.ui = &ui;
@@ -42,7 +45,7 @@ int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
         ui.statusSink = [&window](const QString& text) { window.statusBar()->showMessage(text); };
         window.move(0, 0);
         window.show();
-        code = qapp.exec();
+        code = QApplication::exec();
         ui.statusSink = nullptr;
     }
     app.Env.ui = previous;

@@ -10,7 +10,8 @@ struct App;
 // the view steps of the settings.
 void SetUpGraphicsWindow(App& app, int screenWidth, int screenHeight);
 
-// Runs the desktop program until its main window closes; returns the exit code.
+// Runs the desktop program until its main window closes; returns the exit code. The Qt
+// application is made here unless one exists already.
 int RunGui(App& app, int argc, char** argv, GuiCommands commands = {});
 
 } // namespace vak1

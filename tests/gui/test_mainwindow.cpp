@@ -9,11 +9,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "app/App.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/QtUi.h"
+#include "gui/RunGui.h"
 #include "gui/driver.h"
 
 using namespace vak1;
@@ -81,6 +83,8 @@ TEST_F(MainWindowTest, LanguageItemsSwitchEveryCaptionAndStoreTheNumber) {
     EXPECT_EQ(app.Config.MenuLanguage, 8);
     EXPECT_EQ(Text(w, "mi_editGeometrie"), QString::fromUtf8("형상(&G)"));
     EXPECT_EQ(TopMenus(w).first(), QString::fromUtf8("파일(&F)"));
+    w.resize(700, 200);
+    SaveShot(&w, "korean");
 
     w.Action("mi_helplanguageDeutsch")->trigger();
     EXPECT_EQ(app.Config.MenuLanguage, 1);
@@ -163,4 +167,45 @@ TEST_F(MainWindowTest, RefusedCloseKeepsTheWindowOpen) {
     w.Action("mi_fileexit")->trigger();
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST(RunGui, ShowsTheWindowWithTheQtUiInPlaceAndEndsWhenItCloses) {
+    App app;
+    Ui* const before = app.Env.ui;
+    QString title;
+    bool uiInPlace = false;
+    int commandsRun = 0;
+    GuiCommands commands;
+    commands.items["mi_viewStandard"] = [&] { ++commandsRun; };
+    QTimer::singleShot(20, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* main = qobject_cast<QMainWindow*>(w);
+            if (!main || main->objectName() != "Thh" || !main->isVisible()) continue;
+            title = main->windowTitle();
+            uiInPlace = dynamic_cast<QtUi*>(app.Env.ui) != nullptr;
+            static_cast<Thh*>(main)->Action("mi_viewStandard")->trigger();
+            static_cast<Thh*>(main)->Action("mi_fileexit")->trigger();
+        }
+    });
+    char name[] = "vak1";
+    char* argv[] = {name, nullptr};
+    EXPECT_EQ(RunGui(app, 1, argv, commands), 0);
+    EXPECT_EQ(title, "VAK1  Querschnittberechnung");
+    EXPECT_TRUE(uiInPlace);
+    EXPECT_EQ(commandsRun, 1);
+    EXPECT_EQ(app.Env.ui, before);
+}
+
+TEST(RunGui, GraphicsReferenceSizeComesFromTheSettingsElseTheScreen) {
+    App app;
+    app.Config.ZoomFactor = 1.5L;
+    SetUpGraphicsWindow(app, 1280, 1024);
+    EXPECT_EQ(app.Graphics.GraphWidth, 1271);
+    EXPECT_EQ(app.Graphics.GraphHeight, 933);
+    EXPECT_EQ(app.Graphics.ZoomFactor, 1.5L);
+    app.Config.GraphWidth = 800;
+    app.Config.GraphHeight = 0xFFFF; // -1 in the settings file: not set
+    SetUpGraphicsWindow(app, 1280, 1024);
+    EXPECT_EQ(app.Graphics.GraphWidth, 800);
+    EXPECT_EQ(app.Graphics.GraphHeight, 933);
 }
