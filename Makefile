@@ -38,9 +38,9 @@ test: build
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure
 
 bench: setup
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVAK1_BENCH=ON -DVAK1_GUI=OFF > /dev/null
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVAK1_BENCH=ON > /dev/null
 	cmake --build build-bench $(JOBS)
-	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in build-bench/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-bench

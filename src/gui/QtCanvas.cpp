@@ -71,16 +71,29 @@ void QtCanvas::SetBrush(CanvasColor color, bool solid) {
     painter_.setBrush(brush_);
 }
 
+static bool SameFont(const CanvasFont& a, const CanvasFont& b) {
+    return a.face == b.face && a.height == b.height && a.width == b.width &&
+           a.weight == b.weight && a.italic == b.italic && a.underline == b.underline &&
+           a.strikeOut == b.strikeOut;
+}
+
 void QtCanvas::SetFont(const CanvasFont& font, CanvasColor color) {
     fontColor_ = ToQt(color);
     escapement_ = font.escapement;
     fontUsable_ = font.height > 0;
-    if (!fontUsable_) return;
+    if (!fontUsable_ || (haveFont_ && SameFont(font, lastSpec_))) return;
+    MakeFont(font);
+    lastSpec_ = font;
+    haveFont_ = true;
+}
+
+void QtCanvas::MakeFont(const CanvasFont& font) {
     QFont f(QString::fromStdString(font.face));
     f.setPixelSize(font.height);
     // The height names the whole character cell: scale the size until the cell fits it.
     const double cell = QFontMetricsF(f).height();
-    if (cell > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height * font.height / cell))));
+    if (cell > 0)
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height * font.height / cell))));
     f.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
@@ -91,6 +104,7 @@ void QtCanvas::SetFont(const CanvasFont& font, CanvasColor color) {
             f.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * font.width / natural)), 1, 4000));
     }
     font_ = f;
+    ascent_ = QFontMetricsF(f).ascent();
 }
 
 void QtCanvas::Line(CanvasPoint a, CanvasPoint b) { painter_.drawLine(ToQt(a), ToQt(b)); }
@@ -124,7 +138,7 @@ void QtCanvas::Text(CanvasPoint topLeft, const std::string& utf8) {
     painter_.setPen(fontColor_);
     painter_.translate(topLeft.x, topLeft.y);
     if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
-    painter_.drawText(QPointF(0, QFontMetricsF(font_).ascent()), QString::fromStdString(utf8));
+    painter_.drawText(QPointF(0, ascent_), QString::fromStdString(utf8));
     painter_.restore();
 }
 

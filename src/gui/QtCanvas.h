@@ -28,6 +28,7 @@ class QtCanvas : public Canvas {
 
   private:
     void ApplyPen();
+    void MakeFont(const CanvasFont& font);
 
     QPainter& painter_;
     QPen pen_;
@@ -37,6 +38,9 @@ class QtCanvas : public Canvas {
     QColor fontColor_;
     int32_t escapement_ = 0;
     bool fontUsable_ = false;
+    CanvasFont lastSpec_;  // the request font_ was made for; measuring a font is slow
+    bool haveFont_ = false;
+    double ascent_ = 0;
 };
 
 } // namespace vak1
