@@ -3,10 +3,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <cmath>
+#include <numbers>
 
 #include "app/App.h"
+#include "cad/CadLayer.h"
+#include "cad/drawing.h"
+#include "calc/section.h"
 #include "graphics/draw.h"
+#include "graphics/replay.h"
 #include "gui/GraphicsWidget.h"
 
 using namespace vak1;
@@ -51,8 +57,61 @@ void Repaint(benchmark::State& state, bool mixed) {
     state.counters["records"] = static_cast<double>(app.Graphics.DisplayList.size());
 }
 
+// The replay alone, onto a canvas that draws nothing: what parsing and mapping cost.
+class NullCanvas : public Canvas {
+  public:
+    void SetPen(CanvasColor, int32_t, PenStyle, PenMode) override {}
+    void SetBrush(CanvasColor, bool) override {}
+    void SetFont(const CanvasFont&, CanvasColor) override {}
+    void Line(CanvasPoint a, CanvasPoint) override { sum += a.x; }
+    void Ellipse(CanvasPoint, CanvasPoint) override {}
+    void Arc(CanvasPoint, CanvasPoint, CanvasPoint, CanvasPoint) override {}
+    void Polygon(const CanvasPoint*, int) override {}
+    void Text(CanvasPoint, const std::string&) override {}
+    long sum = 0;
+};
+
+void BM_Replay100kNoPainting(benchmark::State& state) {
+    App app;
+    Fill(app, true);
+    NullCanvas canvas;
+    for (auto _ : state) {
+        Replay(app.Graphics, app.Config, canvas, app.State.AbortFlag);
+        benchmark::DoNotOptimize(canvas.sum);
+    }
+}
+BENCHMARK(BM_Replay100kNoPainting)->Unit(benchmark::kMillisecond);
+
 void BM_Repaint100kLines(benchmark::State& state) { Repaint(state, false); }
 void BM_Repaint100kMixed(benchmark::State& state) { Repaint(state, true); }
+
+// A drawing at the program's own limits: 500 positions, every other one starting a small arc,
+// drawn with point numbers, axes and the result table.
+void BM_RepaintLargestDrawing(benchmark::State& state) {
+    App app;
+    app.Config.TempDir = QDir::tempPath().toStdString() + "/";
+    app.Graphics.GraphWidth = 1271;
+    app.Graphics.GraphHeight = 933;
+    ProjectData& p = app.Project;
+    p.ResetContour();
+    const long double pi = std::numbers::pi_v<long double>;
+    for (int k = 0; k < 500; ++k) {
+        const long double a = 2 * pi * k / 500;
+        p.Positions[++p.PosCount] =
+            TPosition{500 * std::cos(a), 400 * std::sin(a), k % 2 ? 0 : pi / 100};
+    }
+    CalcSection(p, app.Messages, app.Config);
+    DrawSection(app, cdScreen, dkGeometryTable);
+    TFquorgra widget(app);
+    widget.resize(app.Graphics.GraphWidth + 1, app.Graphics.GraphHeight + 1);
+    for (auto _ : state) {
+        widget.Refresh();
+        benchmark::DoNotOptimize(widget.Picture().constBits());
+    }
+    state.counters["records"] = static_cast<double>(app.Graphics.DisplayList.size());
+    state.counters["polypoints"] = p.PolyCount;
+}
+BENCHMARK(BM_RepaintLargestDrawing)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_Repaint100kLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint100kMixed)->Unit(benchmark::kMillisecond);

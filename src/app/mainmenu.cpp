@@ -13,6 +13,14 @@ std::size_t CharCount(std::string_view utf8) {
     return n;
 }
 
+// "&" + k. Built by appending: the "literal + temporary" form trips a false overlap warning of
+// the optimiser.
+std::string AccessKey(int k) {
+    std::string s = "&";
+    s += std::to_string(k);
+    return s;
+}
+
 } // namespace
 
 std::string ShortenRecentPath(std::string_view path) {
@@ -25,7 +33,7 @@ std::string ShortenRecentPath(std::string_view path) {
 }
 
 std::string RecentFileCaption(int k, std::string_view path) {
-    return "&" + std::to_string(k) + " " + ShortenRecentPath(path);
+    return AccessKey(k) + " " + ShortenRecentPath(path);
 }
 
 void SetRecentFileItems(MenuItem& bar, const std::array<std::string, 4>& recent) {
@@ -34,7 +42,7 @@ void SetRecentFileItems(MenuItem& bar, const std::array<std::string, 4>& recent)
         if (!item) continue;
         const std::string& path = recent[static_cast<std::size_t>(k - 1)];
         item->visible = !path.empty();
-        item->caption = path.empty() ? "&" + std::to_string(k) : RecentFileCaption(k, path);
+        item->caption = path.empty() ? AccessKey(k) : RecentFileCaption(k, path);
     }
     if (MenuItem* sep = FindMenuItem(bar, "mi_fileRecentSeparator"))
         sep->visible = !recent[0].empty();

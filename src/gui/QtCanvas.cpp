@@ -60,7 +60,8 @@ void QtCanvas::ApplyPen() {
 
 void QtCanvas::SetPen(CanvasColor color, int32_t width, PenStyle style, PenMode mode) {
     pen_.setColor(ToQt(color));
-    pen_.setWidth(std::max<int32_t>(width, 0));
+    // A one-pixel pen is the cosmetic pen: the same line, drawn on the fast path.
+    pen_.setWidth(width <= 1 ? 0 : width);
     pen_.setStyle(ToQt(style));
     mode_ = mode;
     ApplyPen();
