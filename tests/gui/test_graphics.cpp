@@ -196,3 +196,53 @@ TEST_F(GraphicsTest, DoubleClickArmsTheResetOfTheNextLeftPress) {
     EXPECT_EQ(app.Graphics.World.xmax, 1); // the window was set back to 0..1
     QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, QPoint(60, 60));
 }
+
+// A known picture: every pen style, a thick pen, circle, arcs in all four quadrants, a
+// filled solid and colour 0 erasing part of it, compared with the stored image. No text: its
+// pixels depend on the fonts installed. VAK1_UPDATE_GOLDEN=1 writes the image anew.
+TEST(GraphicsGolden, KnownDisplayListMatchesTheStoredPicture) {
+    App app;
+    app.Graphics.GraphWidth = 320;
+    app.Graphics.GraphHeight = 240;
+    GraphicsWindow& g = app.Graphics;
+    Clear(g);
+    ASSERT_TRUE(Header(g, app.State.AbortFlag, 0, 0, 160, 120));
+    for (uint16_t style = 0; style <= 3; ++style) {
+        SetLineStyle(g, style);
+        SetColor(g, 9 + style);
+        line(g, 10, 110 - 10 * style, 150, 110 - 10 * style);
+    }
+    SetLineStyle(g, 0);
+    SetLineWidth(g, 3);
+    SetColor(g, 15);
+    Rectangle(g, 5, 5, 155, 115);
+    SetLineWidth(g, 1);
+    SetColor(g, 14);
+    circle(g, 40, 40, 20);
+    SetColor(g, 13);
+    Arc(g, 40, 40, 45, 135, 25);
+    Arc(g, 40, 40, 225, 315, 25);
+    SetColor(g, 2);
+    Solid(g, 90, 20, 140, 20, 140, 60, 90, 60);
+    SetColor(g, 0);
+    Solid(g, 105, 30, 125, 30, 125, 50, 105, 50);
+
+    TFquorgra widget(app);
+    widget.resize(321, 241);
+    const QImage picture = widget.Picture().convertToFormat(QImage::Format_RGB32);
+    const QString golden = QString(VAK1_GOLDEN_DIR) + "/gui_replay.png";
+    if (qEnvironmentVariableIntValue("VAK1_UPDATE_GOLDEN") == 1) picture.save(golden);
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(expected.isNull()) << golden.toStdString();
+    ASSERT_EQ(expected.size(), picture.size());
+    int differing = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor a = picture.pixelColor(x, y), b = expected.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                    std::abs(a.blue() - b.blue()) > 60)
+                ++differing;
+        }
+    // A different rasteriser may place a few line pixels one step aside.
+    EXPECT_LE(differing, picture.width() * picture.height() / 200);
+}
