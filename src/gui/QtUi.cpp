@@ -12,6 +12,7 @@
 #include "gui/actiondialogs.h"
 #include "gui/dialogs.h"
 #include "gui/filefilter.h"
+#include "gui/textwindows.h"
 
 namespace vak1 {
 namespace {
@@ -158,6 +159,20 @@ bool QtUi::TextLinesDialog(TextLinesDialogData& data) {
     for (std::size_t i = 0; i < texts.size() && i < data.fields.size(); ++i)
         data.fields[i].text = texts[i];
     return true;
+}
+
+void QtUi::ShowTextWindow(TextWindow& window) {
+    TForm_showtextfile dialog(parent_, window);
+    dialog.exec();
+}
+
+void QtUi::ExplanationDialog(Explanation& window) {
+    Thelperr dialog(parent_, *this, window);
+    // Only OK counts: an edit left with Escape is not a change to keep.
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.Collect(window);
+    else
+        window.changed = false;
 }
 
 void QtUi::Beep() { QApplication::beep(); }

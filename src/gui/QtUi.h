@@ -39,6 +39,8 @@ class QtUi : public Ui {
     void Beep() override;
     void StatusMessage(const std::string& text) override;
     void SetWaitCursor(bool on) override;
+    void ShowTextWindow(TextWindow& window) override;
+    void ExplanationDialog(Explanation& window) override;
 
   private:
     QPointer<QWidget> parent_;
