@@ -82,8 +82,12 @@ void BM_Replay100kNoPainting(benchmark::State& state) {
 }
 BENCHMARK(BM_Replay100kNoPainting)->Unit(benchmark::kMillisecond);
 
-void BM_Repaint100kLines(benchmark::State& state) { Repaint(state, false); }
-void BM_Repaint100kMixed(benchmark::State& state) { Repaint(state, true); }
+void BM_Repaint100kLines(benchmark::State& state) {
+    Repaint(state, false);
+}
+void BM_Repaint100kMixed(benchmark::State& state) {
+    Repaint(state, true);
+}
 
 // A drawing at the program's own limits: 500 positions, every other one starting a small arc,
 // drawn with point numbers, axes and the result table.

@@ -51,8 +51,8 @@ void SetRecentFileItems(MenuItem& bar, const std::array<std::string, 4>& recent)
 void SetErrorMessagesItem(MenuItem& bar, const CaptionTables& t, int count) {
     MenuItem* item = FindMenuItem(bar, "mi_viewErrorMessages");
     if (!item) return;
-    item->caption = CaptionToUtf8(t[Cap1::ErrorMessages], t.language1) + " (" +
-                    std::to_string(count) + ")";
+    item->caption =
+        CaptionToUtf8(t[Cap1::ErrorMessages], t.language1) + " (" + std::to_string(count) + ")";
     item->enabled = count > 0;
 }
 

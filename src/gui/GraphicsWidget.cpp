@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "app/App.h"
 #include "graphics/palette.h"
@@ -16,21 +17,34 @@
 namespace vak1 {
 namespace {
 
+constexpr int kRepaintPollMs = 40;
+
 ViewKey KeyOf(const QKeyEvent& e) {
     const bool keypad = e.modifiers() & Qt::KeypadModifier;
     switch (e.key()) {
-    case Qt::Key_Escape: return ViewKey::Escape;
-    case Qt::Key_F5: return ViewKey::F5;
-    case Qt::Key_Up: return ViewKey::Up;
-    case Qt::Key_Down: return ViewKey::Down;
-    case Qt::Key_Left: return ViewKey::Left;
-    case Qt::Key_Right: return ViewKey::Right;
-    case Qt::Key_PageUp: return ViewKey::PageUp;
-    case Qt::Key_PageDown: return ViewKey::PageDown;
+    case Qt::Key_Escape:
+        return ViewKey::Escape;
+    case Qt::Key_F5:
+        return ViewKey::F5;
+    case Qt::Key_Up:
+        return ViewKey::Up;
+    case Qt::Key_Down:
+        return ViewKey::Down;
+    case Qt::Key_Left:
+        return ViewKey::Left;
+    case Qt::Key_Right:
+        return ViewKey::Right;
+    case Qt::Key_PageUp:
+        return ViewKey::PageUp;
+    case Qt::Key_PageDown:
+        return ViewKey::PageDown;
     // Only the numeric pad zooms; the main keyboard's plus and minus are plain keys.
-    case Qt::Key_Plus: return keypad ? ViewKey::Plus : ViewKey::Other;
-    case Qt::Key_Minus: return keypad ? ViewKey::Minus : ViewKey::Other;
-    default: return ViewKey::Other;
+    case Qt::Key_Plus:
+        return keypad ? ViewKey::Plus : ViewKey::Other;
+    case Qt::Key_Minus:
+        return keypad ? ViewKey::Minus : ViewKey::Other;
+    default:
+        return ViewKey::Other;
     }
 }
 
@@ -45,6 +59,13 @@ TFquorgra::TFquorgra(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName("TFquorgra");
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Commands draw while their dialogs are open; the window follows without waiting for
+    // the command to end.
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [this] {
+        if (app_.Graphics.RepaintRequested) Refresh();
+    });
+    watch->start(kRepaintPollMs);
 }
 
 QSize TFquorgra::sizeHint() const {
@@ -57,7 +78,9 @@ void TFquorgra::Refresh() {
     update();
 }
 
-void TFquorgra::ViewChanged() { Refresh(); }
+void TFquorgra::ViewChanged() {
+    Refresh();
+}
 
 void TFquorgra::Render() {
     const QSize size = this->size().expandedTo(QSize(1, 1));
@@ -112,7 +135,9 @@ void TFquorgra::mousePressEvent(QMouseEvent* event) {
     if (app_.Graphics.DragActive) update();
 }
 
-void TFquorgra::mouseDoubleClickEvent(QMouseEvent*) { MouseDoubleClick(app_.Graphics); }
+void TFquorgra::mouseDoubleClickEvent(QMouseEvent*) {
+    MouseDoubleClick(app_.Graphics);
+}
 
 void TFquorgra::mouseMoveEvent(QMouseEvent* event) {
     if (!app_.Graphics.DragActive) return;

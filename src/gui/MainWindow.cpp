@@ -16,7 +16,9 @@
 namespace vak1 {
 namespace {
 
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 } // namespace
 
@@ -41,9 +43,9 @@ void Thh::AddBuiltInCommands() {
     };
     add("mi_fileexit", [this] { close(); });
     add("mi_HelpAbout", [this] { ShowAbout(); });
-    for (const char* name : {"mi_helplanguageDeutsch", "mi_helplanguageEnglish",
-                             "mi_helplanguageFrancais", "mi_helplanguageRoman",
-                             "mi_helplanguageKorea"}) {
+    for (const char* name :
+         {"mi_helplanguageDeutsch", "mi_helplanguageEnglish", "mi_helplanguageFrancais",
+          "mi_helplanguageRoman", "mi_helplanguageKorea"}) {
         const int n = LanguageOfItem(name);
         add(name, [this, n] { SetLanguage(app_, n); });
     }
@@ -84,7 +86,9 @@ void Thh::AddItems(QMenu& menu, const MenuItem& parent) {
     }
 }
 
-QAction* Thh::Action(const std::string& name) const { return actions_.value(Q(name)); }
+QAction* Thh::Action(const std::string& name) const {
+    return actions_.value(Q(name));
+}
 
 void Thh::RunCommand(const std::string& name) {
     app_.State.AbortFlag = 0;
@@ -92,8 +96,7 @@ void Thh::RunCommand(const std::string& name) {
     if (it != commands_.items.end() && it->second) {
         it->second();
     } else if (app_.Env.ui) {
-        app_.Env.ui->MessageBox(MessageKind::Info, "Meldung:",
-                                NotYetAvailableText().toStdString());
+        app_.Env.ui->MessageBox(MessageKind::Info, "Meldung:", NotYetAvailableText().toStdString());
     }
     SyncFromCore();
 }
@@ -108,15 +111,15 @@ void Thh::SyncItem(const MenuItem& item) {
         if (!item.separator) {
             // A "&" in a file name is a letter, not an access key.
             QString caption = Q(item.caption);
-            if (item.name.rfind("mi_file", 0) == 0 && item.name.size() == 8 &&
-                caption.size() > 3)
+            if (item.name.rfind("mi_file", 0) == 0 && item.name.size() == 8 && caption.size() > 3)
                 caption = caption.left(3) + caption.mid(3).replace("&", "&&");
             action->setText(caption);
             action->setEnabled(item.enabled);
         }
         action->setVisible(item.visible);
     }
-    for (const MenuItem& child : item.items) SyncItem(child);
+    for (const MenuItem& child : item.items)
+        SyncItem(child);
 }
 
 void Thh::SyncFromCore() {

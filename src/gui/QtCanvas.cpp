@@ -15,8 +15,12 @@
 namespace vak1 {
 namespace {
 
-QColor ToQt(CanvasColor c) { return QColor(c.r, c.g, c.b); }
-QPoint ToQt(CanvasPoint p) { return QPoint(p.x, p.y); }
+QColor ToQt(CanvasColor c) {
+    return QColor(c.r, c.g, c.b);
+}
+QPoint ToQt(CanvasPoint p) {
+    return QPoint(p.x, p.y);
+}
 
 QRect Box(CanvasPoint a, CanvasPoint b) {
     return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
@@ -25,10 +29,14 @@ QRect Box(CanvasPoint a, CanvasPoint b) {
 
 Qt::PenStyle ToQt(PenStyle s) {
     switch (s) {
-    case PenStyle::Dot: return Qt::DotLine;
-    case PenStyle::DashDot: return Qt::DashDotLine;
-    case PenStyle::Dash: return Qt::DashLine;
-    case PenStyle::Solid: break;
+    case PenStyle::Dot:
+        return Qt::DotLine;
+    case PenStyle::DashDot:
+        return Qt::DashDotLine;
+    case PenStyle::Dash:
+        return Qt::DashLine;
+    case PenStyle::Solid:
+        break;
     }
     return Qt::SolidLine;
 }
@@ -51,9 +59,8 @@ void QtCanvas::ApplyPen() {
     painter_.setPen(pen_);
     painter_.setBrush(brush_);
     // The inverting pen mode needs a raster target; elsewhere it draws as a copy.
-    const bool invert =
-        mode_ == PenMode::Not && painter_.paintEngine() &&
-        painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    const bool invert = mode_ == PenMode::Not && painter_.paintEngine() &&
+                        painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
     painter_.setCompositionMode(invert ? QPainter::RasterOp_NotDestination
                                        : QPainter::CompositionMode_SourceOver);
 }
@@ -73,9 +80,8 @@ void QtCanvas::SetBrush(CanvasColor color, bool solid) {
 }
 
 static bool SameFont(const CanvasFont& a, const CanvasFont& b) {
-    return a.face == b.face && a.height == b.height && a.width == b.width &&
-           a.weight == b.weight && a.italic == b.italic && a.underline == b.underline &&
-           a.strikeOut == b.strikeOut;
+    return a.face == b.face && a.height == b.height && a.width == b.width && a.weight == b.weight &&
+           a.italic == b.italic && a.underline == b.underline && a.strikeOut == b.strikeOut;
 }
 
 void QtCanvas::SetFont(const CanvasFont& font, CanvasColor color) {
@@ -94,7 +100,8 @@ void QtCanvas::MakeFont(const CanvasFont& font) {
     // The height names the whole character cell: scale the size until the cell fits it.
     const double cell = QFontMetricsF(f).height();
     if (cell > 0)
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height * font.height / cell))));
+        f.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(font.height * font.height / cell))));
     f.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
@@ -102,13 +109,16 @@ void QtCanvas::MakeFont(const CanvasFont& font) {
     if (font.width > 0) {
         const double natural = QFontMetricsF(f).averageCharWidth();
         if (natural > 0)
-            f.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * font.width / natural)), 1, 4000));
+            f.setStretch(
+                std::clamp(static_cast<int>(std::lround(100.0 * font.width / natural)), 1, 4000));
     }
     font_ = f;
     ascent_ = QFontMetricsF(f).ascent();
 }
 
-void QtCanvas::Line(CanvasPoint a, CanvasPoint b) { painter_.drawLine(ToQt(a), ToQt(b)); }
+void QtCanvas::Line(CanvasPoint a, CanvasPoint b) {
+    painter_.drawLine(ToQt(a), ToQt(b));
+}
 
 void QtCanvas::Ellipse(CanvasPoint topLeft, CanvasPoint bottomRight) {
     painter_.drawEllipse(Box(topLeft, bottomRight));
@@ -120,14 +130,16 @@ void QtCanvas::Arc(CanvasPoint topLeft, CanvasPoint bottomRight, CanvasPoint sta
     const QPointF c = QRectF(box).center();
     const double a0 = ScreenAngle(c, start);
     double span = ScreenAngle(c, end) - a0;
-    while (span <= 0) span += 360; // equal rays make the full ellipse
+    while (span <= 0)
+        span += 360; // equal rays make the full ellipse
     painter_.drawArc(box, static_cast<int>(std::lround(a0 * 16)),
                      static_cast<int>(std::lround(span * 16)));
 }
 
 void QtCanvas::Polygon(const CanvasPoint* points, int count) {
     QPolygon poly;
-    for (int i = 0; i < count; ++i) poly << ToQt(points[i]);
+    for (int i = 0; i < count; ++i)
+        poly << ToQt(points[i]);
     painter_.drawPolygon(poly);
 }
 

@@ -17,11 +17,14 @@
 namespace vak1 {
 namespace {
 
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 QStringList Lines(const std::vector<std::string>& lines) {
     QStringList out;
-    for (const auto& l : lines) out << Q(l);
+    for (const auto& l : lines)
+        out << Q(l);
     return out;
 }
 
@@ -39,8 +42,8 @@ bool RunFileDialog(QFileDialog& dialog, std::string& path) {
 
 bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
                            std::size_t maxLength, std::string& text) {
-    TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength),
-                           Q(text), [this](bool picture) { Help(picture); });
+    TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
+                           [this](bool picture) { Help(picture); });
     if (dialog.exec() != QDialog::Accepted) return false;
     text = dialog.Text().toStdString();
     return true;
@@ -82,7 +85,7 @@ Reply QtUi::Question(const std::string& caption, const std::string& text) {
 }
 
 void QtUi::MessageBox(MessageKind kind, const std::string& caption, const std::string& text) {
-    const QMessageBox::Icon icon = kind == MessageKind::Error ? QMessageBox::Critical
+    const QMessageBox::Icon icon = kind == MessageKind::Error  ? QMessageBox::Critical
                                    : kind == MessageKind::Info ? QMessageBox::Information
                                                                : QMessageBox::NoIcon;
     QMessageBox box(icon, Q(caption), Q(text), QMessageBox::Ok, parent_);
@@ -133,7 +136,8 @@ bool QtUi::CheckBoxDialog(const std::string& caption, const std::vector<std::str
     }
     AddDialogButtons(dialog, *layout, [this](bool picture) { Help(picture); });
     if (dialog.exec() != QDialog::Accepted) return false;
-    for (std::size_t i = 0; i < boxes.size(); ++i) checked[i] = boxes[i]->isChecked();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        checked[i] = boxes[i]->isChecked();
     return true;
 }
 
@@ -175,7 +179,9 @@ void QtUi::ExplanationDialog(Explanation& window) {
         window.changed = false;
 }
 
-void QtUi::Beep() { QApplication::beep(); }
+void QtUi::Beep() {
+    QApplication::beep();
+}
 
 void QtUi::StatusMessage(const std::string& text) {
     if (statusSink) statusSink(Q(text));

@@ -24,8 +24,7 @@ class QtUi : public Ui {
                       const std::vector<std::string>& lines, bool asList, int& choice) override;
     bool YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) override;
     Reply Question(const std::string& caption, const std::string& text) override;
-    void MessageBox(MessageKind kind, const std::string& caption,
-                    const std::string& text) override;
+    void MessageBox(MessageKind kind, const std::string& caption, const std::string& text) override;
     bool OpenFileDialog(const std::string& filter, const std::string& initialDir,
                         std::string& path) override;
     bool SaveFileDialog(const std::string& filter, const std::string& initialDir,

@@ -14,25 +14,41 @@
 namespace vak1 {
 namespace {
 
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 const char* ObjectName(DialogAction a) {
     switch (a) {
-    case DialogAction::Ok: return "Button_ok";
-    case DialogAction::Cancel: return "Button_cancel";
-    case DialogAction::Append: return "Button_neu";
-    case DialogAction::Insert: return "Button_einfuegen";
-    case DialogAction::Delete: return "Button_loeschen";
-    case DialogAction::Transform: return "Button_transform";
-    case DialogAction::Edit: return "Button_aendern";
-    case DialogAction::Pick: return "Button_pick";
-    case DialogAction::Messages: return "Button_fehler";
-    case DialogAction::SpinDown: return "Button_spindown";
-    case DialogAction::SpinUp: return "Button_spinup";
-    case DialogAction::SwitchUnit: return "Button_unit";
+    case DialogAction::Ok:
+        return "Button_ok";
+    case DialogAction::Cancel:
+        return "Button_cancel";
+    case DialogAction::Append:
+        return "Button_neu";
+    case DialogAction::Insert:
+        return "Button_einfuegen";
+    case DialogAction::Delete:
+        return "Button_loeschen";
+    case DialogAction::Transform:
+        return "Button_transform";
+    case DialogAction::Edit:
+        return "Button_aendern";
+    case DialogAction::Pick:
+        return "Button_pick";
+    case DialogAction::Messages:
+        return "Button_fehler";
+    case DialogAction::SpinDown:
+        return "Button_spindown";
+    case DialogAction::SpinUp:
+        return "Button_spinup";
+    case DialogAction::SwitchUnit:
+        return "Button_unit";
     case DialogAction::StorePicture:
-    case DialogAction::HelpPicture: return "Button_helppicture";
-    case DialogAction::HelpText: return "Button_helptext";
+    case DialogAction::HelpPicture:
+        return "Button_helppicture";
+    case DialogAction::HelpText:
+        return "Button_helptext";
     }
     return "Button";
 }
@@ -81,8 +97,7 @@ QList<QPushButton*> ActionDialog::MakeButtons(const std::vector<DialogButton>& b
     return out;
 }
 
-PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui,
-                                       const PositionListDialogData& data)
+PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui, const PositionListDialogData& data)
     : ActionDialog(parent, ui, DialogAction::Ok) {
     setWindowTitle(Q(data.caption));
     auto* layout = new QHBoxLayout(this);
@@ -91,14 +106,16 @@ PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui,
     QFont mono("Monospace");
     mono.setStyleHint(QFont::TypeWriter);
     list_->setFont(mono); // the lines are laid out in columns
-    for (const std::string& line : data.lines) list_->addItem(Q(line));
+    for (const std::string& line : data.lines)
+        list_->addItem(Q(line));
     if (data.selected >= 1 && data.selected <= list_->count())
         list_->setCurrentRow(data.selected - 1);
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem*) { Finish(DialogAction::Pick); });
     layout->addWidget(list_, 1);
     auto* column = new QVBoxLayout;
-    for (QPushButton* b : MakeButtons(data.buttons)) column->addWidget(b);
+    for (QPushButton* b : MakeButtons(data.buttons))
+        column->addWidget(b);
     column->addStretch();
     layout->addLayout(column);
     list_->setFocus();
@@ -140,8 +157,10 @@ CoordinateWindow::CoordinateWindow(QWidget* parent, Ui& ui, const CoordinateDial
         const QString name = b->objectName();
         if (name == "Button_spinup" || name == "Button_spindown") {
             b->setFixedWidth(28);
-            if (name == "Button_spinup") spin->insertWidget(0, b);
-            else spin->addWidget(b);
+            if (name == "Button_spinup")
+                spin->insertWidget(0, b);
+            else
+                spin->addWidget(b);
         } else {
             row->addWidget(b);
         }
@@ -175,14 +194,16 @@ TextLinesWindow::TextLinesWindow(QWidget* parent, Ui& ui, const TextLinesDialogD
     }
     layout->addLayout(form);
     auto* row = new QHBoxLayout;
-    for (QPushButton* b : MakeButtons(data.buttons)) row->addWidget(b);
+    for (QPushButton* b : MakeButtons(data.buttons))
+        row->addWidget(b);
     layout->addLayout(row);
     if (!edits_.isEmpty()) edits_.first()->setFocus();
 }
 
 std::vector<std::string> TextLinesWindow::Texts() const {
     std::vector<std::string> out;
-    for (const QLineEdit* e : edits_) out.push_back(e->text().toStdString());
+    for (const QLineEdit* e : edits_)
+        out.push_back(e->text().toStdString());
     return out;
 }
 

@@ -49,13 +49,13 @@ void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpHandler& he
     QObject::connect(helpPicture, &QPushButton::clicked, &dialog, [help] {
         if (help) help(true);
     });
-    for (QPushButton* b : {ok, cancel, helpText, helpPicture}) row->addWidget(b);
+    for (QPushButton* b : {ok, cancel, helpText, helpPicture})
+        row->addWidget(b);
     layout.addLayout(row);
 }
 
-TextInputDialog::TextInputDialog(QWidget* parent, const QString& caption,
-                                 const QString& prompt, int maxLength, const QString& text,
-                                 const HelpHandler& help)
+TextInputDialog::TextInputDialog(QWidget* parent, const QString& caption, const QString& prompt,
+                                 int maxLength, const QString& text, const HelpHandler& help)
     : QDialog(parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -71,11 +71,13 @@ TextInputDialog::TextInputDialog(QWidget* parent, const QString& caption,
     setMinimumWidth(360);
 }
 
-QString TextInputDialog::Text() const { return edit_->text(); }
+QString TextInputDialog::Text() const {
+    return edit_->text();
+}
 
-ChoiceInputDialog::ChoiceInputDialog(QWidget* parent, const QString& caption,
-                                     const QString& prompt, const QStringList& lines,
-                                     bool asList, int choice, const HelpHandler& help)
+ChoiceInputDialog::ChoiceInputDialog(QWidget* parent, const QString& caption, const QString& prompt,
+                                     const QStringList& lines, bool asList, int choice,
+                                     const HelpHandler& help)
     : QDialog(parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -116,8 +118,8 @@ int ChoiceInputDialog::Choice() const {
     return radios_->checkedId();
 }
 
-YesNoInputDialog::YesNoInputDialog(QWidget* parent, const QString& caption,
-                                   const QString& prompt, bool yes, const HelpHandler& help)
+YesNoInputDialog::YesNoInputDialog(QWidget* parent, const QString& caption, const QString& prompt,
+                                   bool yes, const HelpHandler& help)
     : QDialog(parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -138,6 +140,8 @@ YesNoInputDialog::YesNoInputDialog(QWidget* parent, const QString& caption,
     setMinimumWidth(360);
 }
 
-bool YesNoInputDialog::Yes() const { return !no_->isChecked(); }
+bool YesNoInputDialog::Yes() const {
+    return !no_->isChecked();
+}
 
 } // namespace vak1

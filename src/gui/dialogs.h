@@ -23,8 +23,8 @@ void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpHandler& he
 
 class TextInputDialog : public QDialog {
   public:
-    TextInputDialog(QWidget* parent, const QString& caption, const QString& prompt,
-                    int maxLength, const QString& text, const HelpHandler& help);
+    TextInputDialog(QWidget* parent, const QString& caption, const QString& prompt, int maxLength,
+                    const QString& text, const HelpHandler& help);
     QString Text() const;
 
   private:
@@ -35,8 +35,7 @@ class ChoiceInputDialog : public QDialog {
   public:
     // asList: a list box (double click accepts), else a radio group. choice is 1-based.
     ChoiceInputDialog(QWidget* parent, const QString& caption, const QString& prompt,
-                      const QStringList& lines, bool asList, int choice,
-                      const HelpHandler& help);
+                      const QStringList& lines, bool asList, int choice, const HelpHandler& help);
     int Choice() const;
 
   private:

@@ -12,7 +12,9 @@
 namespace vak1 {
 namespace {
 
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 // Style bits: 1 bold, 2 italic, 4 underline, 8 strike-out.
 QFont DocumentFont(const TextWindow& w) {

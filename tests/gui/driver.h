@@ -52,7 +52,9 @@ class DialogScript {
 };
 
 // One step for the next modal window.
-inline void OnNextModal(Step step) { DialogScript().Then(std::move(step)).Start(); }
+inline void OnNextModal(Step step) {
+    DialogScript().Then(std::move(step)).Start();
+}
 
 // The widget that takes the keys of the window: its focus widget, or the window itself.
 inline QWidget* KeyTarget(QWidget* window) {

@@ -50,7 +50,8 @@ const QStringList kButtons = {"OK", "Abbrechen", "&Hilfetext", "Hilfe&bild"};
 
 std::vector<std::string> NumberedLines(int n) {
     std::vector<std::string> lines;
-    for (int i = 1; i <= n; ++i) lines.push_back("Zeile " + std::to_string(i));
+    for (int i = 1; i <= n; ++i)
+        lines.push_back("Zeile " + std::to_string(i));
     return lines;
 }
 
@@ -192,7 +193,8 @@ TEST_F(ChoiceDialog, EightLinesThroughTheCoreAreAListAndADoubleClickAccepts) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
     });
-    for (int i = 1; i <= 8; ++i) app.State.LineTable[static_cast<std::size_t>(i - 1)] = "P " + std::to_string(i);
+    for (int i = 1; i <= 8; ++i)
+        app.State.LineTable[static_cast<std::size_t>(i - 1)] = "P " + std::to_string(i);
     uint16_t choice = 0; // 0 is shown as the first line
     InputChoice(app, "Position", 8, choice);
     EXPECT_EQ(rows, 8);
@@ -270,7 +272,8 @@ TEST_F(Boxes, QuestionHasJaNeinAbbrechenAndEscapeIsCancel) {
         ASSERT_NE(w, nullptr);
         auto* box = static_cast<QMessageBox*>(w);
         caption = box->windowTitle();
-        for (auto* b : box->buttons()) texts << b->text();
+        for (auto* b : box->buttons())
+            texts << b->text();
         texts.sort();
         QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
     });
@@ -345,6 +348,7 @@ TEST_F(FileDialogs, CancelledSaveDialogLeavesTheName) {
         QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
     });
     std::string path = "bleibt";
-    EXPECT_FALSE(ui.SaveFileDialog("*.vak1|*.vak1", QDir::tempPath().toStdString(), "neu.vak1", path));
+    EXPECT_FALSE(
+        ui.SaveFileDialog("*.vak1|*.vak1", QDir::tempPath().toStdString(), "neu.vak1", path));
     EXPECT_EQ(path, "bleibt");
 }

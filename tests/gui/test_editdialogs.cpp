@@ -36,7 +36,8 @@ struct EditDialogs : ::testing::Test {
 
 QStringList Buttons(QWidget* w) {
     QStringList texts;
-    for (QPushButton* b : w->findChildren<QPushButton*>()) texts << b->text();
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        texts << b->text();
     return texts;
 }
 
@@ -201,7 +202,8 @@ TEST_F(EditDialogs, TextLinesShowSixLimitedFieldsAndEnterStoresThem) {
                 ASSERT_NE(e, nullptr);
                 limits << e->maxLength();
             }
-            for (QLabel* l : w->findChildren<QLabel*>()) labels << l->text();
+            for (QLabel* l : w->findChildren<QLabel*>())
+                labels << l->text();
             SaveShot(w, "textlines");
             auto* name = Child<QLineEdit>(w, "Edit_1");
             TypeText(name, QString::fromUtf8("Träger mit sehr langem Namen über 25"));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QTest>
@@ -93,8 +94,8 @@ TEST_F(GraphicsTest, SolidsAreFilledCirclesAndArcsAreOutlines) {
     Repaint();
     EXPECT_EQ(At(25, 25), Palette(12));
     EXPECT_EQ(At(70, 25), Palette(app.Config.BackgroundColor)); // inside the circle
-    EXPECT_TRUE(Near(80, 25, Palette(12)));                      // on the circle
-    EXPECT_TRUE(Near(70, 65, Palette(12)));                      // top of the arc
+    EXPECT_TRUE(Near(80, 25, Palette(12)));                     // on the circle
+    EXPECT_TRUE(Near(70, 65, Palette(12)));                     // top of the arc
     EXPECT_EQ(At(70, 45), Palette(app.Config.BackgroundColor)); // bottom half left out
 }
 
@@ -240,9 +241,24 @@ TEST(GraphicsGolden, KnownDisplayListMatchesTheStoredPicture) {
         for (int x = 0; x < picture.width(); ++x) {
             const QColor a = picture.pixelColor(x, y), b = expected.pixelColor(x, y);
             if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                    std::abs(a.blue() - b.blue()) > 60)
+                    std::abs(a.blue() - b.blue()) >
+                60)
                 ++differing;
         }
     // A different rasteriser may place a few line pixels one step aside.
     EXPECT_LE(differing, picture.width() * picture.height() / 200);
+}
+
+TEST_F(GraphicsTest, DrawingDuringAnOpenDialogShowsWithoutWaitingForTheCommand) {
+    Repaint();
+    const QImage before = widget->Picture();
+    SetColor(app.Graphics, 14);
+    Solid(app.Graphics, 10, 10, 90, 10, 90, 60, 10, 60);
+    ClearViewPort(app.Graphics);
+    QElapsedTimer t;
+    t.start();
+    while (app.Graphics.RepaintRequested && t.elapsed() < 2000) QTest::qWait(10);
+    EXPECT_FALSE(app.Graphics.RepaintRequested);
+    EXPECT_NE(widget->Picture(), before);
+    EXPECT_EQ(At(50, 30), Palette(14));
 }

@@ -30,7 +30,8 @@ struct MainWindowTest : ::testing::Test {
 
     static QStringList TopMenus(Thh& w) {
         QStringList titles;
-        for (QAction* a : w.menuBar()->actions()) titles << a->text();
+        for (QAction* a : w.menuBar()->actions())
+            titles << a->text();
         return titles;
     }
     static QString Text(Thh& w, const char* name) {
@@ -70,8 +71,8 @@ TEST_F(MainWindowTest, LanguageItemsSwitchEveryCaptionAndStoreTheNumber) {
     Thh w(app, {});
     w.Action("mi_helplanguageEnglish")->trigger();
     EXPECT_EQ(app.Config.MenuLanguage, 2);
-    EXPECT_EQ(TopMenus(w), (QStringList{"&File", "&Edit", "&View", "&CAD", "&Database",
-                                        "D&ocument", "&Help"}));
+    EXPECT_EQ(TopMenus(w),
+              (QStringList{"&File", "&Edit", "&View", "&CAD", "&Database", "D&ocument", "&Help"}));
     EXPECT_EQ(Text(w, "mi_fileOpenTable"), "&Open... (&Table)");
     EXPECT_EQ(Text(w, "mi_editKoerper"), "&3rd Dimension");
     EXPECT_EQ(Text(w, "mi_viewErrorMessages"), "&Error messages (0)");

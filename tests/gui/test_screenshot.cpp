@@ -27,7 +27,8 @@ void LoadLProfile(ProjectData& p) {
     const TPosition contour[] = {{0, 0, 0},   {100, 0, 0}, {100, 10, 0}, {20, 10, -quarter},
                                  {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
     p.ResetContour();
-    for (const auto& pos : contour) p.Positions[++p.PosCount] = pos;
+    for (const auto& pos : contour)
+        p.Positions[++p.PosCount] = pos;
 }
 
 int CountOtherThan(const QImage& img, const QRect& area, const QColor& background) {

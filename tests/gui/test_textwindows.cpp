@@ -24,7 +24,8 @@ namespace {
 QStringList MenuTexts(QWidget* w, const char* name) {
     QStringList texts;
     if (auto* m = Child<QMenu>(w, name))
-        for (QAction* a : m->actions()) texts << a->text();
+        for (QAction* a : m->actions())
+            texts << a->text();
     return texts;
 }
 
@@ -92,7 +93,8 @@ TEST(ExplanationWindow, OnlyAnEditConfirmedWithOkCountsAsAChange) {
     OnNextModal([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->windowTitle(), "Fehlermeldung");
-        for (QLabel* l : w->findChildren<QLabel*>()) labels << l->text();
+        for (QLabel* l : w->findChildren<QLabel*>())
+            labels << l->text();
         messageReadOnly = Child<QLineEdit>(w, "Edit_meldung")->isReadOnly();
         QTest::mouseClick(Child<QPushButton>(w, "Button_hilfe"), Qt::LeftButton);
         auto* remedy = Child<QPlainTextEdit>(w, "Memo_abhilfe");
