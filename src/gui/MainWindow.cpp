@@ -111,7 +111,7 @@ void Thh::SyncItem(const MenuItem& item) {
         if (!item.separator) {
             // A "&" in a file name is a letter, not an access key.
             QString caption = Q(item.caption);
-            if (item.name.rfind("mi_file", 0) == 0 && item.name.size() == 8 && caption.size() > 3)
+            if (IsRecentFileItem(item.name) && caption.size() > 3)
                 caption = caption.left(3) + caption.mid(3).replace("&", "&&");
             action->setText(caption);
             action->setEnabled(item.enabled);
