@@ -20,6 +20,11 @@ QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// mi_file1 .. mi_file4, whose captions are "&k " + a path.
+bool IsRecentFileItem(const std::string& name) {
+    return name.size() == 8 && name.rfind("mi_file", 0) == 0 && name[7] >= '1' && name[7] <= '4';
+}
+
 } // namespace
 
 QString NotYetAvailableText() {
