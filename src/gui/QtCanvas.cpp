@@ -88,9 +88,9 @@ void QtCanvas::SetFont(const CanvasFont& font, CanvasColor color) {
     fontColor_ = ToQt(color);
     escapement_ = font.escapement;
     fontUsable_ = font.height > 0;
-    if (!fontUsable_ || (haveFont_ && SameFont(font, lastSpec_))) return;
+    if (!fontUsable_ || (haveFont_ && SameFont(font, lastRequest_))) return;
     MakeFont(font);
-    lastSpec_ = font;
+    lastRequest_ = font;
     haveFont_ = true;
 }
 

@@ -38,7 +38,7 @@ class QtCanvas : public Canvas {
     QColor fontColor_;
     int32_t escapement_ = 0;
     bool fontUsable_ = false;
-    CanvasFont lastSpec_; // the request font_ was made for; measuring a font is slow
+    CanvasFont lastRequest_; // the request font_ was made for; measuring a font is slow
     bool haveFont_ = false;
     double ascent_ = 0;
 };
