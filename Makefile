@@ -3,7 +3,8 @@
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgeos-dev libshp-dev libxlsxwriter-dev \
-            python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx
+            python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx \
+            fonts-liberation fonts-nanum
 JOBS := -j2
 BUILD := build
 ASAN_BUILD := build-asan
@@ -50,9 +51,9 @@ test: build
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure
 
 bench: setup
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVAK1_BENCH=ON -DVAK1_GUI=OFF > /dev/null
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVAK1_BENCH=ON > /dev/null
 	cmake --build build-bench $(JOBS)
-	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in build-bench/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-bench

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menu.h"
+#include "app/mainmenu.h"
 #include "cad/CadLayer.h"
 #include "docu/Documentation.h"
 #include "graphics/GraphicsWindow.h"
@@ -54,9 +54,7 @@ struct AppState {
     std::function<void(uint16_t kind)> RedrawView;
     std::function<void()> ShowMessageList;
 
-    // The main window's menu and caption; the front end shows what the commands leave here.
-    CaptionTables Captions;
-    MenuItem Menu = BuildMenuBar();
+    // The window caption; the front end shows what the commands leave here.
     std::string Caption;
     bool CloseRequested = false; // set by "Beenden": the front end closes the window
 };
@@ -80,6 +78,7 @@ struct App {
     OutputDocument Output;
     CadLayer Cad;
     GraphicsWindow Graphics;
+    MenuState Menu;
     Platform Env;
 };
 

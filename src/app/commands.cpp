@@ -140,7 +140,6 @@ void OpenRecent(App& app, int k) {
     if (!FileExists(path)) {
         for (int i = k - 1; i < 3; ++i) app.State.RecentFiles[i] = app.State.RecentFiles[i + 1];
         app.State.RecentFiles[3].clear();
-        ApplyMenuCaptions(app.State.Menu, app.State.Captions);
         SetCaption(app);
         ShowInfo(app, "File " + path + " not found !");
         return;
@@ -278,12 +277,7 @@ const std::map<std::string, Command>& Table() {
 }
 
 void UpdateMessageItem(App& app) {
-    const std::string base =
-        CaptionToUtf8(app.State.Captions[Cap1::ErrorMessages], app.State.Captions.language1);
-    if (MenuItem* m = FindMenuItem(app.State.Menu, "mi_viewErrorMessages")) {
-        m->caption = base + " (" + std::to_string(app.Messages.count) + ")";
-        m->enabled = app.Messages.count > 0;
-    }
+    SetErrorMessagesItem(app.Menu.Bar, app.Menu.Captions, app.Messages.count);
 }
 
 } // namespace
@@ -353,46 +347,9 @@ void EnterRecentFile(App& app, const std::string& path) {
     r[0] = path;
 }
 
-std::string RecentFileCaption(int k, const std::string& path) {
-    std::string shown = path;
-    if (path.size() >= 50) {
-        // Keep the first folder (past a leading root "/") and the file name.
-        const std::size_t first = path.find('/', 1);
-        const std::size_t last = path.rfind('/');
-        if (first != std::string::npos && last != std::string::npos && first < last)
-            shown = path.substr(0, first + 1) + "..." + path.substr(last);
-    }
-    return "&" + std::to_string(k) + " " + shown;
-}
-
-std::string WindowCaption(const App& app) {
-    const std::string& name = app.State.ProjectName;
-    if (name.empty()) return kProgramTitle;
-    if (name.find('.') == std::string::npos)
-        return std::string(kProgramTitle) + "  -  " + name + "." + kExtension;
-    return std::string(kProgramTitle) + "  -  " + name;
-}
-
 void SetCaption(App& app) {
-    app.State.Caption = WindowCaption(app);
-    for (int k = 1; k <= 4; ++k) {
-        MenuItem* m = FindMenuItem(app.State.Menu, "mi_file" + std::to_string(k));
-        if (!m) continue;
-        const std::string& path = app.State.RecentFiles[k - 1];
-        m->visible = !path.empty();
-        m->caption = RecentFileCaption(k, Cp850ToUtf8(path));
-    }
-    if (MenuItem* sep = FindMenuItem(app.State.Menu, "mi_fileRecentSeparator"))
-        sep->visible = !app.State.RecentFiles[0].empty();
-    UpdateMessageItem(app);
-}
-
-void SetLanguage(App& app, int language) {
-    app.Config.MenuLanguage = language;
-    FillTable1(app.State.Captions, language);
-    FillTable2(app.State.Captions, language);
-    ApplyMenuCaptions(app.State.Menu, app.State.Captions);
-    SetCaption(app);
+    app.State.Caption = WindowCaption(app.State);
+    RefreshMenu(app);
 }
 
 void RefreshViews(App& app) {

@@ -23,14 +23,8 @@ void SaveChangesQuestion(App& app);
 std::string ProjectPath(const App& app);
 // Puts path first in the recent files, without duplicates (compared in capitals).
 void EnterRecentFile(App& app, const std::string& path);
-// "&k path", a path of 50 characters or more shortened around its middle.
-std::string RecentFileCaption(int k, const std::string& path);
-// Window caption and application title.
-std::string WindowCaption(const App& app);
 // Caption, recent-file items and the error-message item of the menu.
 void SetCaption(App& app);
-// Switches the menu language (1, 2, 3, 7, 8, or any the tables know).
-void SetLanguage(App& app, int language);
 // After New and after reading: the message item's count and the result view of the settings.
 void RefreshViews(App& app);
 // Reads a project by path as Open does after its dialog.

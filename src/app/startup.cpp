@@ -178,7 +178,7 @@ bool IsUnattended(const std::vector<std::string>& args) {
 
 StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
     AppState& st = app.State;
-    ApplyMenuCaptions(st.Menu, st.Captions);
+    RefreshMenu(app);
     if (st.StartDir.empty()) st.StartDir = CurrentFolder();
 
     LoadSettings(app);

@@ -106,7 +106,10 @@ std::string IdentificationLine(const App& app) {
     char when[40];
     std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day,
                   t.month, t.year);
-    std::string file = app.State.ProjectDir + app.State.ProjectName + "." + kExtension;
+    const std::string& name = app.State.ProjectName;
+    std::string file = name.find('.') != std::string::npos
+                           ? name // named on the command line: the path as it stood there
+                           : app.State.ProjectDir + name + "." + kExtension;
     if (file.size() > 120) file.resize(120);
     return std::string(when) + "  " + kProgramName + " " + kVersion + "  " + file;
 }

@@ -10,6 +10,7 @@
 #include "platform/headless/ConsoleUi.h"
 
 #ifdef VAK1_HAVE_GUI
+#include "app/commands.h"
 #include "gui/RunGui.h"
 #endif
 
@@ -27,7 +28,23 @@ int main(int argc, char** argv) {
 
     if (IsUnattended(app.State.CommandLine)) return StartUp(app).code;
 #ifdef VAK1_HAVE_GUI
-    return RunGui(app, argc, argv);
+    GuiCommands commands;
+    for (const auto& name : CommandNames())
+        if (name != "mi_fileexit") // the window closes itself, through closeQuery
+            commands.items[name] = [&app, name] { RunCommand(app, name); };
+    commands.closeQuery = [&app] { return QueryClose(app); };
+    commands.startUp = [&app](int& code) {
+        StartResult r = StartUp(app);
+        code = r.code;
+        return !r.exit;
+    };
+    // A project read at start is shown like one opened from the menu.
+    commands.started = [&app] {
+        if (app.Project.PosCount > 0) RefreshViews(app);
+    };
+    const int code = RunGui(app, argc, argv, std::move(commands));
+    ShutDown(app);
+    return code;
 #else
     std::fprintf(stderr, "%s: built without the desktop front end; use /I or /CADi:j\n",
                  kProgramName);

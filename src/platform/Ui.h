@@ -122,12 +122,6 @@ class Ui {
     virtual bool SaveFileDialog(const std::string& filter, const std::string& initialDir,
                                 const std::string& proposedName, std::string& path) = 0;
     virtual bool FolderDialog(const std::string& caption, std::string& folder) = 0;
-    // The position list and the coordinate dialog return the button that closed them
-    // (Cancel when cancelled).
-    virtual DialogAction PositionListDialog(PositionListDialogData& data) = 0;
-    virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
-    // True for OK, with the fields' texts edited; false when cancelled.
-    virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
     // Check boxes with "OK" and "Abbrechen"; checked holds one flag per label. The default
     // asks one yes/no question per box.
     virtual bool CheckBoxDialog(const std::string& caption, const std::vector<std::string>& labels,
@@ -140,6 +134,12 @@ class Ui {
         }
         return true;
     }
+    // The position list and the coordinate dialog return the button that closed them
+    // (Cancel when cancelled).
+    virtual DialogAction PositionListDialog(PositionListDialogData& data) = 0;
+    virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
+    // True for OK, with the fields' texts edited; false when cancelled.
+    virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
     virtual void Beep() = 0;
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/commands.h"
+#include "app/mainmenu.h"
 #include "app/startup.h"
 #include "project/projectfile.h"
 #include "support/ReportFixture.h"
@@ -139,9 +140,9 @@ TEST_F(Commands, RecentFilesMoveUpAndVanishedOnesAreRemoved) {
     EXPECT_EQ(app.State.RecentFiles[3], "");
     ASSERT_FALSE(ui.Messages().empty());
     EXPECT_EQ(ui.Messages().back(), "Meldung:|File /a/5.vak1 not found !");
-    const MenuItem* m4 = FindMenuItem(app.State.Menu, "mi_file4");
+    const MenuItem* m4 = FindMenuItem(app.Menu.Bar, "mi_file4");
     EXPECT_FALSE(m4->visible);
-    EXPECT_EQ(FindMenuItem(app.State.Menu, "mi_file1")->caption, "&1 /A/3.VAK1");
+    EXPECT_EQ(FindMenuItem(app.Menu.Bar, "mi_file1")->caption, "&1 /A/3.VAK1");
 }
 
 TEST_F(Commands, RecentFileCaptionShortensFromFiftyCharacters) {
@@ -154,23 +155,23 @@ TEST_F(Commands, RecentFileCaptionShortensFromFiftyCharacters) {
 }
 
 TEST_F(Commands, WindowCaptionRules) {
-    EXPECT_EQ(WindowCaption(app), "VAK1  Querschnittberechnung");
+    EXPECT_EQ(WindowCaption(app.State), "VAK1  Querschnittberechnung");
     app.State.ProjectName = "rohr";
-    EXPECT_EQ(WindowCaption(app), "VAK1  Querschnittberechnung  -  rohr.vak1");
+    EXPECT_EQ(WindowCaption(app.State), "VAK1  Querschnittberechnung  -  rohr.vak1");
     app.State.ProjectName = "daten/rohr.vak1";
-    EXPECT_EQ(WindowCaption(app), "VAK1  Querschnittberechnung  -  daten/rohr.vak1");
+    EXPECT_EQ(WindowCaption(app.State), "VAK1  Querschnittberechnung  -  daten/rohr.vak1");
 }
 
 TEST_F(Commands, LanguageSwitchAppliesCaptionsAndStoresTheNumber) {
     AddMessage(app.Messages, "Fatal  : A = 0 !");
     RunCommand(app, "mi_helplanguageEnglish");
     EXPECT_EQ(app.Config.MenuLanguage, 2);
-    EXPECT_EQ(FindMenuItem(app.State.Menu, "mi_fileOpenTable")->caption, "&Open... (&Table)");
-    const MenuItem* errors = FindMenuItem(app.State.Menu, "mi_viewErrorMessages");
+    EXPECT_EQ(FindMenuItem(app.Menu.Bar, "mi_fileOpenTable")->caption, "&Open... (&Table)");
+    const MenuItem* errors = FindMenuItem(app.Menu.Bar, "mi_viewErrorMessages");
     EXPECT_EQ(errors->caption, "&Error messages (1)");
     EXPECT_TRUE(errors->enabled);
     RunCommand(app, "mi_helplanguageDeutsch");
-    EXPECT_EQ(FindMenuItem(app.State.Menu, "mi_fileOpen")->caption, "Ö&ffnen...");
+    EXPECT_EQ(FindMenuItem(app.Menu.Bar, "mi_fileOpen")->caption, "Ö&ffnen...");
 }
 
 TEST_F(Commands, EveryMenuItemHasAHandler) {

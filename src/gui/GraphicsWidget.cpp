@@ -1,0 +1,159 @@
+// Painting and view keys of the graphics window. The replayed picture is kept, so that the
+// rubber band can be drawn over it without replaying the whole list on every mouse move.
+#include "gui/GraphicsWidget.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "app/App.h"
+#include "graphics/palette.h"
+#include "graphics/replay.h"
+#include "graphics/zoom.h"
+#include "gui/QtCanvas.h"
+
+namespace vak1 {
+namespace {
+
+constexpr int kRepaintPollMs = 40;
+
+ViewKey KeyOf(const QKeyEvent& e) {
+    const bool keypad = e.modifiers() & Qt::KeypadModifier;
+    switch (e.key()) {
+    case Qt::Key_Escape:
+        return ViewKey::Escape;
+    case Qt::Key_F5:
+        return ViewKey::F5;
+    case Qt::Key_Up:
+        return ViewKey::Up;
+    case Qt::Key_Down:
+        return ViewKey::Down;
+    case Qt::Key_Left:
+        return ViewKey::Left;
+    case Qt::Key_Right:
+        return ViewKey::Right;
+    case Qt::Key_PageUp:
+        return ViewKey::PageUp;
+    case Qt::Key_PageDown:
+        return ViewKey::PageDown;
+    // Only the numeric pad zooms; the main keyboard's plus and minus are plain keys.
+    case Qt::Key_Plus:
+        return keypad ? ViewKey::Plus : ViewKey::Other;
+    case Qt::Key_Minus:
+        return keypad ? ViewKey::Minus : ViewKey::Other;
+    default:
+        return ViewKey::Other;
+    }
+}
+
+QColor Background(const Settings& s) {
+    const CanvasColor c = PaletteColor(s.BackgroundColor);
+    return QColor(c.r, c.g, c.b);
+}
+
+} // namespace
+
+TFquorgra::TFquorgra(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setObjectName("TFquorgra");
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Commands draw while their dialogs are open; the window follows without waiting for
+    // the command to end.
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [this] {
+        if (app_.Graphics.RepaintRequested) Refresh();
+    });
+    watch->start(kRepaintPollMs);
+}
+
+QSize TFquorgra::sizeHint() const {
+    return QSize(app_.Graphics.GraphWidth + 1, app_.Graphics.GraphHeight + 1);
+}
+
+void TFquorgra::Refresh() {
+    stale_ = true;
+    app_.Graphics.RepaintRequested = false;
+    update();
+}
+
+void TFquorgra::ViewChanged() {
+    Refresh();
+}
+
+void TFquorgra::Render() {
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    if (picture_.size() != size) picture_ = QImage(size, QImage::Format_RGB32);
+    picture_.fill(Background(app_.Config));
+    const bool busy = app_.Graphics.DisplayList.size() > 10000;
+    if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QPainter painter(&picture_);
+    QtCanvas canvas(painter);
+    Replay(app_.Graphics, app_.Config, canvas, app_.State.AbortFlag);
+    painter.end();
+    if (busy) QGuiApplication::restoreOverrideCursor();
+    stale_ = false;
+}
+
+const QImage& TFquorgra::Picture() {
+    if (stale_ || picture_.size() != size()) Render();
+    return picture_;
+}
+
+void TFquorgra::paintEvent(QPaintEvent*) {
+    const QImage& picture = Picture();
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture);
+    const GraphicsWindow& g = app_.Graphics;
+    if (!g.DragActive) return;
+    // The rubber band inverts what lies under it, so it shows on every background.
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(g.DragX0, g.DragY0), QPoint(g.DragX1, g.DragY1)).normalized());
+}
+
+void TFquorgra::resizeEvent(QResizeEvent* event) {
+    stale_ = true;
+    QWidget::resizeEvent(event);
+}
+
+void TFquorgra::keyPressEvent(QKeyEvent* event) {
+    if (ZoomKey(app_.Graphics, KeyOf(*event)))
+        ViewChanged();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TFquorgra::mousePressEvent(QMouseEvent* event) {
+    const MouseButton button = event->button() == Qt::RightButton  ? MouseButton::Right
+                               : event->button() == Qt::LeftButton ? MouseButton::Left
+                                                                   : MouseButton::Middle;
+    const QPoint p = event->position().toPoint();
+    if (MouseDown(app_.Graphics, app_.State.AbortFlag, button, p.x(), p.y())) ViewChanged();
+    if (app_.Graphics.DragActive) update();
+}
+
+void TFquorgra::mouseDoubleClickEvent(QMouseEvent*) {
+    MouseDoubleClick(app_.Graphics);
+}
+
+void TFquorgra::mouseMoveEvent(QMouseEvent* event) {
+    if (!app_.Graphics.DragActive) return;
+    const QPoint p = event->position().toPoint();
+    MouseMove(app_.Graphics, p.x(), p.y());
+    update();
+}
+
+void TFquorgra::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    const bool wasDragging = app_.Graphics.DragActive;
+    if (MouseUp(app_.Graphics, p.x(), p.y(), width(), height()))
+        ViewChanged();
+    else if (wasDragging)
+        update();
+}
+
+} // namespace vak1

@@ -1,0 +1,39 @@
+// The graphics window: the main window's drawing surface. It paints the display list, and
+// turns keys and mouse into zoom and pan of the view.
+#pragma once
+#include <QImage>
+#include <QWidget>
+
+namespace vak1 {
+
+struct App;
+
+class TFquorgra : public QWidget {
+  public:
+    explicit TFquorgra(App& app, QWidget* parent = nullptr);
+
+    // The list or the view changed: replay it at the next paint.
+    void Refresh();
+    // The replayed picture as it is shown (without the rubber band).
+    const QImage& Picture();
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void Render();
+    void ViewChanged();
+
+    App& app_;
+    QImage picture_;
+    bool stale_ = true;
+};
+
+} // namespace vak1

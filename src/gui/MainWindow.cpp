@@ -1,0 +1,158 @@
+// Menu bar, command dispatch and caption of the main window.
+#include "gui/MainWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "app/App.h"
+#include "app/mainmenu.h"
+#include "gui/GraphicsWidget.h"
+#include "platform/Ui.h"
+
+namespace vak1 {
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// mi_file1 .. mi_file4, whose captions are "&k " + a path.
+bool IsRecentFileItem(const std::string& name) {
+    return name.size() == 8 && name.rfind("mi_file", 0) == 0 && name[7] >= '1' && name[7] <= '4';
+}
+
+} // namespace
+
+QString NotYetAvailableText() {
+    return QString::fromUtf8("Diese Funktion folgt in einer späteren Version.");
+}
+
+Thh::Thh(App& app, GuiCommands commands, QWidget* parent)
+    : QMainWindow(parent), app_(app), commands_(std::move(commands)) {
+    setObjectName("Thh");
+    graphics_ = new TFquorgra(app_, this);
+    setCentralWidget(graphics_);
+    AddBuiltInCommands();
+    BuildMenus();
+    SyncFromCore();
+    graphics_->setFocus();
+}
+
+void Thh::AddBuiltInCommands() {
+    auto add = [&](const std::string& name, std::function<void()> fn) {
+        commands_.items.try_emplace(name, std::move(fn));
+    };
+    add("mi_fileexit", [this] { close(); });
+    add("mi_HelpAbout", [this] { ShowAbout(); });
+    for (const char* name :
+         {"mi_helplanguageDeutsch", "mi_helplanguageEnglish", "mi_helplanguageFrancais",
+          "mi_helplanguageRoman", "mi_helplanguageKorea"}) {
+        const int n = LanguageOfItem(name);
+        add(name, [this, n] { SetLanguage(app_, n); });
+    }
+}
+
+void Thh::BuildMenus() {
+    menuBar()->clear();
+    actions_.clear();
+    menus_.clear();
+    for (const MenuItem& top : app_.Menu.Bar.items) {
+        QMenu* menu = menuBar()->addMenu(Q(top.caption));
+        menu->setObjectName(Q(top.name));
+        menus_.insert(Q(top.name), menu);
+        AddItems(*menu, top);
+    }
+}
+
+void Thh::AddItems(QMenu& menu, const MenuItem& parent) {
+    for (const MenuItem& item : parent.items) {
+        if (item.separator) {
+            QAction* sep = menu.addSeparator();
+            if (!item.name.empty()) actions_.insert(Q(item.name), sep);
+            continue;
+        }
+        if (!item.items.empty()) {
+            QMenu* sub = menu.addMenu(Q(item.caption));
+            sub->setObjectName(Q(item.name));
+            menus_.insert(Q(item.name), sub);
+            AddItems(*sub, item);
+            continue;
+        }
+        QAction* action = menu.addAction(Q(item.caption));
+        action->setObjectName(Q(item.name));
+        if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Q(item.shortcut)));
+        const std::string name = item.name;
+        connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
+        actions_.insert(Q(item.name), action);
+    }
+}
+
+QAction* Thh::Action(const std::string& name) const {
+    return actions_.value(Q(name));
+}
+
+void Thh::RunCommand(const std::string& name) {
+    app_.State.AbortFlag = 0;
+    const auto it = commands_.items.find(name);
+    if (it != commands_.items.end() && it->second) {
+        it->second();
+    } else if (app_.Env.ui) {
+        app_.Env.ui->MessageBox(MessageKind::Info, "Meldung:", NotYetAvailableText().toStdString());
+    }
+    SyncFromCore();
+}
+
+void Thh::SyncItem(const MenuItem& item) {
+    const QString name = Q(item.name);
+    if (QMenu* menu = menus_.value(name)) {
+        menu->setTitle(Q(item.caption));
+        menu->menuAction()->setVisible(item.visible);
+        menu->setEnabled(item.enabled);
+    } else if (QAction* action = actions_.value(name)) {
+        if (!item.separator) {
+            // A "&" in a file name is a letter, not an access key.
+            QString caption = Q(item.caption);
+            if (IsRecentFileItem(item.name) && caption.size() > 3)
+                caption = caption.left(3) + caption.mid(3).replace("&", "&&");
+            action->setText(caption);
+            action->setEnabled(item.enabled);
+        }
+        action->setVisible(item.visible);
+    }
+    for (const MenuItem& child : item.items)
+        SyncItem(child);
+}
+
+void Thh::SyncFromCore() {
+    RefreshMenu(app_);
+    SyncItem(app_.Menu.Bar);
+    const QString caption = Q(WindowCaption(app_.State));
+    setWindowTitle(caption);
+    QCoreApplication::setApplicationName(caption);
+    graphics_->Refresh();
+}
+
+void Thh::ShowAbout() {
+    QMessageBox box(QMessageBox::Information, Q(kProgramName),
+                    Q(std::string(kProgramTitle) + "\n\nVersion " + kVersion), QMessageBox::Ok,
+                    this);
+    box.setObjectName("AboutBox");
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void Thh::closeEvent(QCloseEvent* event) {
+    app_.State.AbortFlag = 0;
+    if (commands_.closeQuery && !commands_.closeQuery()) {
+        event->ignore();
+        SyncFromCore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace vak1

@@ -1,0 +1,64 @@
+// The main window Thh: the menu bar mirrored from the program's menu state, the graphics
+// window as its client area, and the dispatch of menu items to the command handlers.
+#pragma once
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+class QAction;
+class QMenu;
+
+namespace vak1 {
+
+struct App;
+struct MenuItem;
+class TFquorgra;
+
+// Menu item name -> what the item does.
+using CommandTable = std::map<std::string, std::function<void()>>;
+
+struct GuiCommands {
+    CommandTable items;
+    // Asked when the window is to close; false keeps it open (the save-changes question).
+    std::function<bool()> closeQuery;
+    // Runs once the dialogs work and before the window shows; false ends the program with
+    // the exit code it leaves.
+    std::function<bool(int& exitCode)> startUp;
+    // Runs once the graphics window has its size, before the window shows.
+    std::function<void()> started;
+};
+
+class Thh : public QMainWindow {
+  public:
+    Thh(App& app, GuiCommands commands, QWidget* parent = nullptr);
+
+    // Runs the item's command as a menu click does.
+    void RunCommand(const std::string& name);
+    // Menu captions, visibility, window caption and picture brought up to date.
+    void SyncFromCore();
+    QAction* Action(const std::string& name) const;
+    TFquorgra* Graphics() const { return graphics_; }
+    void ShowAbout();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void AddItems(QMenu& menu, const MenuItem& parent);
+    void SyncItem(const MenuItem& item);
+    void AddBuiltInCommands();
+
+    App& app_;
+    GuiCommands commands_;
+    TFquorgra* graphics_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+};
+
+// The text of the box shown for an item whose command is not built yet.
+QString NotYetAvailableText();
+
+} // namespace vak1

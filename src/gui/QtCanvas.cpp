@@ -1,0 +1,162 @@
+// Pens, brushes and fonts of the replay mapped onto QPainter; fonts are sized by their cell
+// height and average character width as the drawing records give them.
+#include "gui/QtCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPolygon>
+#include <QThread>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace vak1 {
+namespace {
+
+QColor ToQt(CanvasColor c) {
+    return QColor(c.r, c.g, c.b);
+}
+QPoint ToQt(CanvasPoint p) {
+    return QPoint(p.x, p.y);
+}
+
+QRect Box(CanvasPoint a, CanvasPoint b) {
+    return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
+                 QPoint(std::max(a.x, b.x), std::max(a.y, b.y)));
+}
+
+Qt::PenStyle ToQt(PenStyle s) {
+    switch (s) {
+    case PenStyle::Dot:
+        return Qt::DotLine;
+    case PenStyle::DashDot:
+        return Qt::DashDotLine;
+    case PenStyle::Dash:
+        return Qt::DashLine;
+    case PenStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+// Angle of p seen from the centre c, counter-clockwise on screen, in degrees.
+double ScreenAngle(QPointF c, CanvasPoint p) {
+    return std::atan2(c.y() - p.y, p.x - c.x()) * 180.0 / std::numbers::pi;
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
+    pen_ = QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    brush_ = QBrush(Qt::NoBrush);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    ApplyPen();
+}
+
+void QtCanvas::ApplyPen() {
+    painter_.setPen(pen_);
+    painter_.setBrush(brush_);
+    // The inverting pen mode needs a raster target; elsewhere it draws as a copy.
+    const bool invert = mode_ == PenMode::Not && painter_.paintEngine() &&
+                        painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    painter_.setCompositionMode(invert ? QPainter::RasterOp_NotDestination
+                                       : QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::SetPen(CanvasColor color, int32_t width, PenStyle style, PenMode mode) {
+    pen_.setColor(ToQt(color));
+    // A one-pixel pen is the cosmetic pen: the same line, drawn on the fast path.
+    pen_.setWidth(width <= 1 ? 0 : width);
+    pen_.setStyle(ToQt(style));
+    mode_ = mode;
+    ApplyPen();
+}
+
+void QtCanvas::SetBrush(CanvasColor color, bool solid) {
+    brush_ = solid ? QBrush(ToQt(color)) : QBrush(Qt::NoBrush);
+    painter_.setBrush(brush_);
+}
+
+static bool SameFont(const CanvasFont& a, const CanvasFont& b) {
+    return a.face == b.face && a.height == b.height && a.width == b.width && a.weight == b.weight &&
+           a.italic == b.italic && a.underline == b.underline && a.strikeOut == b.strikeOut;
+}
+
+void QtCanvas::SetFont(const CanvasFont& font, CanvasColor color) {
+    fontColor_ = ToQt(color);
+    escapement_ = font.escapement;
+    fontUsable_ = font.height > 0;
+    if (!fontUsable_ || (haveFont_ && SameFont(font, lastRequest_))) return;
+    MakeFont(font);
+    lastRequest_ = font;
+    haveFont_ = true;
+}
+
+void QtCanvas::MakeFont(const CanvasFont& font) {
+    QFont f(QString::fromStdString(font.face));
+    f.setPixelSize(font.height);
+    // The height names the whole character cell: scale the size until the cell fits it.
+    const double cell = QFontMetricsF(f).height();
+    if (cell > 0)
+        f.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(font.height * font.height / cell))));
+    f.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    if (font.width > 0) {
+        const double natural = QFontMetricsF(f).averageCharWidth();
+        if (natural > 0)
+            f.setStretch(
+                std::clamp(static_cast<int>(std::lround(100.0 * font.width / natural)), 1, 4000));
+    }
+    font_ = f;
+    ascent_ = QFontMetricsF(f).ascent();
+}
+
+void QtCanvas::Line(CanvasPoint a, CanvasPoint b) {
+    painter_.drawLine(ToQt(a), ToQt(b));
+}
+
+void QtCanvas::Ellipse(CanvasPoint topLeft, CanvasPoint bottomRight) {
+    painter_.drawEllipse(Box(topLeft, bottomRight));
+}
+
+void QtCanvas::Arc(CanvasPoint topLeft, CanvasPoint bottomRight, CanvasPoint start,
+                   CanvasPoint end) {
+    const QRect box = Box(topLeft, bottomRight);
+    const QPointF c = QRectF(box).center();
+    const double a0 = ScreenAngle(c, start);
+    double span = ScreenAngle(c, end) - a0;
+    while (span <= 0)
+        span += 360; // equal rays make the full ellipse
+    painter_.drawArc(box, static_cast<int>(std::lround(a0 * 16)),
+                     static_cast<int>(std::lround(span * 16)));
+}
+
+void QtCanvas::Polygon(const CanvasPoint* points, int count) {
+    QPolygon poly;
+    for (int i = 0; i < count; ++i)
+        poly << ToQt(points[i]);
+    painter_.drawPolygon(poly);
+}
+
+void QtCanvas::Text(CanvasPoint topLeft, const std::string& utf8) {
+    if (!fontUsable_) return;
+    painter_.save();
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.setFont(font_);
+    painter_.setPen(fontColor_);
+    painter_.translate(topLeft.x, topLeft.y);
+    if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
+    painter_.drawText(QPointF(0, ascent_), QString::fromStdString(utf8));
+    painter_.restore();
+}
+
+void QtCanvas::Pause(int32_t ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+} // namespace vak1

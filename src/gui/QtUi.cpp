@@ -1,0 +1,217 @@
+// The modal dialogs and boxes of the desktop program.
+#include "gui/QtUi.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QVBoxLayout>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "gui/actiondialogs.h"
+#include "gui/dialogs.h"
+#include "gui/filefilter.h"
+#include "gui/textwindows.h"
+
+namespace vak1 {
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QStringList Lines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& l : lines)
+        out << Q(l);
+    return out;
+}
+
+// The file dialog of the toolkit itself, so that it looks and behaves alike everywhere.
+bool RunFileDialog(QFileDialog& dialog, std::string& path) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString chosen = dialog.selectedFiles().first();
+    if (chosen.isEmpty()) return false;
+    path = chosen.toStdString();
+    return true;
+}
+
+} // namespace
+
+bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
+                           std::size_t maxLength, std::string& text) {
+    TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
+                           [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    text = dialog.Text().toStdString();
+    return true;
+}
+
+bool QtUi::ChoiceDialog(const std::string& caption, const std::string& prompt,
+                        const std::vector<std::string>& lines, bool asList, int& choice) {
+    ChoiceInputDialog dialog(parent_, Q(caption), Q(prompt), Lines(lines), asList, choice,
+                             [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const int picked = dialog.Choice();
+    if (picked < 1) return false;
+    choice = picked;
+    return true;
+}
+
+bool QtUi::YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) {
+    YesNoInputDialog dialog(parent_, Q(caption), Q(prompt), yes,
+                            [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    yes = dialog.Yes();
+    return true;
+}
+
+Reply QtUi::Question(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText("&Ja");
+    box.button(QMessageBox::No)->setText("&Nein");
+    box.button(QMessageBox::Cancel)->setText("Abbrechen");
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    if (clicked == QMessageBox::Yes) return Reply::Yes;
+    if (clicked == QMessageBox::No) return Reply::No;
+    return Reply::Cancel;
+}
+
+void QtUi::MessageBox(MessageKind kind, const std::string& caption, const std::string& text) {
+    const QMessageBox::Icon icon = kind == MessageKind::Error  ? QMessageBox::Critical
+                                   : kind == MessageKind::Info ? QMessageBox::Information
+                                                               : QMessageBox::NoIcon;
+    QMessageBox box(icon, Q(caption), Q(text), QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool QtUi::OpenFileDialog(const std::string& filter, const std::string& initialDir,
+                          std::string& path) {
+    QFileDialog dialog(parent_, QString(), Q(initialDir), Q(QtFileFilter(filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, path);
+}
+
+bool QtUi::SaveFileDialog(const std::string& filter, const std::string& initialDir,
+                          const std::string& proposedName, std::string& path) {
+    QFileDialog dialog(parent_, QString(), Q(initialDir), Q(QtFileFilter(filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks its own overwrite question before it writes.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!proposedName.empty()) dialog.selectFile(Q(proposedName));
+    return RunFileDialog(dialog, path);
+}
+
+bool QtUi::FolderDialog(const std::string& caption, std::string& folder) {
+    QFileDialog dialog(parent_, Q(caption), Q(folder));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return RunFileDialog(dialog, folder);
+}
+
+bool QtUi::CheckBoxDialog(const std::string& caption, const std::vector<std::string>& labels,
+                          std::vector<bool>& checked) {
+    checked.resize(labels.size());
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(Q(caption));
+    auto* layout = new QVBoxLayout(&dialog);
+    std::vector<QCheckBox*> boxes;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        auto* box = new QCheckBox(Q(labels[i]));
+        box->setObjectName(QString("CheckBox_%1").arg(i + 1));
+        box->setChecked(checked[i]);
+        layout->addWidget(box);
+        boxes.push_back(box);
+    }
+    AddDialogButtons(dialog, *layout, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        checked[i] = boxes[i]->isChecked();
+    return true;
+}
+
+DialogAction QtUi::PositionListDialog(PositionListDialogData& data) {
+    PositionListWindow dialog(parent_, *this, data);
+    dialog.exec();
+    data.selected = dialog.Selected();
+    return dialog.Action();
+}
+
+DialogAction QtUi::CoordinateDialog(CoordinateDialogData& data) {
+    CoordinateWindow dialog(parent_, *this, data);
+    dialog.exec();
+    if (dialog.Action() != DialogAction::Cancel) data.fields = dialog.Fields();
+    return dialog.Action();
+}
+
+bool QtUi::TextLinesDialog(TextLinesDialogData& data) {
+    TextLinesWindow dialog(parent_, *this, data);
+    dialog.exec();
+    if (dialog.Action() != DialogAction::Ok) return false;
+    const std::vector<std::string> texts = dialog.Texts();
+    for (std::size_t i = 0; i < texts.size() && i < data.fields.size(); ++i)
+        data.fields[i].text = texts[i];
+    return true;
+}
+
+void QtUi::ShowTextWindow(TextWindow& window) {
+    TForm_showtextfile dialog(parent_, window);
+    dialog.exec();
+}
+
+void QtUi::ExplanationDialog(Explanation& window) {
+    Thelperr dialog(parent_, *this, window);
+    // Only OK counts: an edit left with Escape is not a change to keep.
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.Collect(window);
+    else
+        window.changed = false;
+}
+
+void QtUi::Beep() {
+    QApplication::beep();
+}
+
+void QtUi::StatusMessage(const std::string& text) {
+    if (statusSink) statusSink(Q(text));
+}
+
+void QtUi::SetWaitCursor(bool on) {
+    if (on) {
+        ++waitDepth_;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (waitDepth_ > 0) {
+        --waitDepth_;
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+ScreenMetrics QtUi::Screen() const {
+    ScreenMetrics m;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        m.width = screen->size().width();
+        m.height = screen->size().height();
+        m.pixelsPerInchY = static_cast<int>(screen->logicalDotsPerInchY() + 0.5);
+    }
+    if (parent_) {
+        m.mainWindowHeight = parent_->frameGeometry().height();
+        m.mainClientHeight = parent_->height();
+    }
+    return m;
+}
+
+} // namespace vak1

@@ -1,0 +1,50 @@
+// The Ui of the desktop program: every dialog and box the core asks for, as modal Qt dialogs.
+#pragma once
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "platform/Ui.h"
+
+namespace vak1 {
+
+class QtUi : public Ui {
+  public:
+    // Dialogs open over the given window (the main window once it exists).
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    QWidget* Parent() const { return parent_; }
+    // Where status texts go (the main window's status bar).
+    std::function<void(const QString&)> statusSink;
+
+    bool InputTextDialog(const std::string& caption, const std::string& prompt,
+                         std::size_t maxLength, std::string& text) override;
+    bool ChoiceDialog(const std::string& caption, const std::string& prompt,
+                      const std::vector<std::string>& lines, bool asList, int& choice) override;
+    bool YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) override;
+    Reply Question(const std::string& caption, const std::string& text) override;
+    void MessageBox(MessageKind kind, const std::string& caption, const std::string& text) override;
+    bool OpenFileDialog(const std::string& filter, const std::string& initialDir,
+                        std::string& path) override;
+    bool SaveFileDialog(const std::string& filter, const std::string& initialDir,
+                        const std::string& proposedName, std::string& path) override;
+    bool FolderDialog(const std::string& caption, std::string& folder) override;
+    bool CheckBoxDialog(const std::string& caption, const std::vector<std::string>& labels,
+                        std::vector<bool>& checked) override;
+    DialogAction PositionListDialog(PositionListDialogData& data) override;
+    DialogAction CoordinateDialog(CoordinateDialogData& data) override;
+    bool TextLinesDialog(TextLinesDialogData& data) override;
+    void Beep() override;
+    ScreenMetrics Screen() const override;
+    void StatusMessage(const std::string& text) override;
+    void SetWaitCursor(bool on) override;
+    void ShowTextWindow(TextWindow& window) override;
+    void ExplanationDialog(Explanation& window) override;
+
+  private:
+    QPointer<QWidget> parent_;
+    int waitDepth_ = 0;
+};
+
+} // namespace vak1

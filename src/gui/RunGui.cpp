@@ -1,0 +1,65 @@
+// Start of the desktop program.
+#include "gui/RunGui.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <memory>
+
+#include "app/App.h"
+#include "gui/GraphicsWidget.h"
+#include "gui/QtUi.h"
+
+namespace vak1 {
+namespace {
+
+// A reference size of 0 or 0xFFFF (-1 in the settings file) is not set.
+uint16_t ReferenceSize(uint16_t setting, int screen, int frame) {
+    if (setting != 0 && setting != 0xFFFF) return setting;
+    return static_cast<uint16_t>(std::clamp(screen - frame, 1, 0xFFFE));
+}
+
+} // namespace
+
+void SetUpGraphicsWindow(App& app, int screenWidth, int screenHeight) {
+    GraphicsWindow& g = app.Graphics;
+    g.GraphWidth = ReferenceSize(app.Config.GraphWidth, screenWidth, 9);
+    g.GraphHeight = ReferenceSize(app.Config.GraphHeight, screenHeight, 91);
+    g.ZoomFactor = app.Config.ZoomFactor;
+    g.PanFactor = app.Config.PanFactor;
+}
+
+int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
+    // A test program brings its own application object.
+    std::unique_ptr<QApplication> own;
+    if (!QApplication::instance()) own = std::make_unique<QApplication>(argc, argv);
+    QtUi ui;
+    Ui* previous = app.Env.ui;
+    app.Env.ui = &ui;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        SetUpGraphicsWindow(app, screen->size().width(), screen->size().height());
+    int code = 0;
+    if (commands.startUp && !commands.startUp(code)) {
+        app.Env.ui = previous;
+        return code;
+    }
+    // The settings read at start may name their own reference size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        SetUpGraphicsWindow(app, screen->size().width(), screen->size().height());
+    if (commands.started) commands.started();
+    {
+        Thh window(app, std::move(commands));
+        ui.SetParent(&window);
+        ui.statusSink = [&window](const QString& text) { window.statusBar()->showMessage(text); };
+        window.move(0, 0);
+        // The client area is the reference size: the drawings are mapped onto it.
+        window.resize(window.sizeHint());
+        window.show();
+        code = QApplication::exec();
+        ui.statusSink = nullptr;
+    }
+    app.Env.ui = previous;
+    return code;
+}
+
+} // namespace vak1

@@ -1,0 +1,65 @@
+// The dialogs whose buttons the core chooses: the position list, the coordinate dialog and
+// the text lines. Each shows the buttons it is given in their order; any button but the two
+// help buttons closes the dialog and is reported, Enter is "OK" and Escape "Abbrechen".
+#pragma once
+#include <QDialog>
+#include <QList>
+#include <array>
+
+#include "platform/Ui.h"
+
+class QBoxLayout;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace vak1 {
+
+class ActionDialog : public QDialog {
+  public:
+    // closeAction: what closing the window through its frame means.
+    ActionDialog(QWidget* parent, Ui& ui, DialogAction closeAction);
+    DialogAction Action() const { return action_; }
+    void Finish(DialogAction action);
+    void reject() override; // Escape
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // The buttons as widgets, in order, wired to Finish or to the help.
+    QList<QPushButton*> MakeButtons(const std::vector<DialogButton>& buttons);
+
+  private:
+    Ui& ui_;
+    DialogAction action_ = DialogAction::Cancel;
+    DialogAction closeAction_;
+    bool closing_ = false;
+};
+
+class PositionListWindow : public ActionDialog {
+  public:
+    PositionListWindow(QWidget* parent, Ui& ui, const PositionListDialogData& data);
+    int Selected() const; // 1-based, 0: none
+
+  private:
+    QListWidget* list_;
+};
+
+class CoordinateWindow : public ActionDialog {
+  public:
+    CoordinateWindow(QWidget* parent, Ui& ui, const CoordinateDialogData& data);
+    std::array<std::string, 3> Fields() const;
+
+  private:
+    std::array<QLineEdit*, 3> edits_{};
+};
+
+class TextLinesWindow : public ActionDialog {
+  public:
+    TextLinesWindow(QWidget* parent, Ui& ui, const TextLinesDialogData& data);
+    std::vector<std::string> Texts() const;
+
+  private:
+    QList<QLineEdit*> edits_;
+};
+
+} // namespace vak1

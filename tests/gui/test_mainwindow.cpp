@@ -1,0 +1,212 @@
+// Pins the main window as the user meets it: the menu tree with German and English captions
+// and the shortcuts, the language items switching the captions and storing the number, the
+// box for commands still to come, the recent-file items, the caption, the about box and a
+// refused close.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/App.h"
+#include "gui/GraphicsWidget.h"
+#include "gui/MainWindow.h"
+#include "gui/QtUi.h"
+#include "gui/RunGui.h"
+#include "gui/driver.h"
+
+using namespace vak1;
+using namespace vak1::test;
+
+namespace {
+
+struct MainWindowTest : ::testing::Test {
+    App app;
+    QtUi ui;
+    void SetUp() override { app.Env.ui = &ui; }
+
+    static QStringList TopMenus(Thh& w) {
+        QStringList titles;
+        for (QAction* a : w.menuBar()->actions())
+            titles << a->text();
+        return titles;
+    }
+    static QString Text(Thh& w, const char* name) {
+        QAction* a = w.Action(name);
+        return a ? a->text() : QString("<missing %1>").arg(name);
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, MenuTreeHasEveryItemWithGermanCaptionsAndShortcuts) {
+    Thh w(app, {});
+    EXPECT_EQ(TopMenus(w), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&CAD", "Datenban&k",
+                                        "D&okument", "&Hilfe"}));
+    for (const std::string& name : MenuItemNames(app.Menu.Bar)) {
+        if (name == "mainMenu") continue;
+        const bool isMenu = !FindMenuItem(app.Menu.Bar, name)->items.empty();
+        if (!isMenu) {
+            EXPECT_NE(w.Action(name), nullptr) << name;
+        }
+    }
+    EXPECT_EQ(Text(w, "mi_fileOpen"), QString::fromUtf8("Ö&ffnen..."));
+    EXPECT_EQ(Text(w, "mi_fileOpenTable"), QString::fromUtf8("Ö&ffnen... (&Tabelle)"));
+    EXPECT_EQ(Text(w, "mi_editKoerper"), QString::fromUtf8("K&örper"));
+    EXPECT_EQ(Text(w, "mi_viewErrorMessages"), "&Fehlermeldungen (0)");
+    EXPECT_FALSE(w.Action("mi_viewErrorMessages")->isEnabled());
+    EXPECT_EQ(Text(w, "mi_HelpAbout"), "VAK&1");
+    EXPECT_EQ(w.Action("mi_fileNew")->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(w.Action("mi_fileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(w.Action("mi_FileSave")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(w.Action("mi_fileprint")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(w.windowTitle(), "VAK1  Querschnittberechnung");
+    EXPECT_EQ(w.centralWidget(), w.Graphics());
+}
+
+TEST_F(MainWindowTest, LanguageItemsSwitchEveryCaptionAndStoreTheNumber) {
+    Thh w(app, {});
+    w.Action("mi_helplanguageEnglish")->trigger();
+    EXPECT_EQ(app.Config.MenuLanguage, 2);
+    EXPECT_EQ(TopMenus(w),
+              (QStringList{"&File", "&Edit", "&View", "&CAD", "&Database", "D&ocument", "&Help"}));
+    EXPECT_EQ(Text(w, "mi_fileOpenTable"), "&Open... (&Table)");
+    EXPECT_EQ(Text(w, "mi_editKoerper"), "&3rd Dimension");
+    EXPECT_EQ(Text(w, "mi_viewErrorMessages"), "&Error messages (0)");
+    QMenu* language = w.findChild<QMenu*>("mi_helplanguage");
+    ASSERT_NE(language, nullptr);
+    EXPECT_EQ(language->title(), "&Language Menu");
+
+    w.Action("mi_helplanguageKorea")->trigger();
+    EXPECT_EQ(app.Config.MenuLanguage, 8);
+    EXPECT_EQ(Text(w, "mi_editGeometrie"), QString::fromUtf8("형상(&G)"));
+    EXPECT_EQ(TopMenus(w).first(), QString::fromUtf8("파일(&F)"));
+    w.resize(700, 200);
+    SaveShot(&w, "korean");
+
+    w.Action("mi_helplanguageDeutsch")->trigger();
+    EXPECT_EQ(app.Config.MenuLanguage, 1);
+    EXPECT_EQ(Text(w, "mi_fileOpenTable"), QString::fromUtf8("Ö&ffnen... (&Tabelle)"));
+}
+
+TEST_F(MainWindowTest, ItemsRunTheirHandlerWithAbortClearedOthersSayTheyComeLater) {
+    int runs = 0;
+    uint8_t abortSeen = 9;
+    GuiCommands commands;
+    commands.items["mi_editGeometrie"] = [&] {
+        ++runs;
+        abortSeen = app.State.AbortFlag;
+        app.State.ProjectName = "rahmen";
+    };
+    Thh w(app, commands);
+    app.State.AbortFlag = 1;
+    w.Action("mi_editGeometrie")->trigger();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(abortSeen, 0);
+    EXPECT_EQ(w.windowTitle(), "VAK1  Querschnittberechnung  -  rahmen.vak1");
+
+    QString box;
+    OnNextModal([&](QWidget* m) {
+        ASSERT_NE(m, nullptr);
+        box = m->windowTitle() + "|" + static_cast<QMessageBox*>(m)->text();
+        QTest::keyClick(KeyTarget(m), Qt::Key_Return);
+    });
+    w.Action("mi_OleStartExcel")->trigger();
+    EXPECT_EQ(box, "Meldung:|" + NotYetAvailableText());
+}
+
+TEST_F(MainWindowTest, RecentFilesShowTheirEntriesShortenedWithAmpersandsKept) {
+    app.State.RecentFiles = {"/home/ingenieur/projekte/2026/welle/welle_a12.vak1",
+                             "/daten/K&S/rahmen.vak1", "", ""};
+    Thh w(app, {});
+    EXPECT_TRUE(w.Action("mi_file1")->isVisible());
+    EXPECT_EQ(Text(w, "mi_file1"), "&1 /home/.../welle_a12.vak1");
+    EXPECT_EQ(Text(w, "mi_file2"), "&2 /daten/K&&S/rahmen.vak1");
+    EXPECT_FALSE(w.Action("mi_file3")->isVisible());
+    EXPECT_TRUE(w.Action("mi_fileRecentSeparator")->isVisible());
+
+    // The recent entries stand directly before "&Beenden".
+    QMenu* file = w.findChild<QMenu*>("mi_file");
+    ASSERT_NE(file, nullptr);
+    const QList<QAction*> items = file->actions();
+    const qsizetype exit = items.indexOf(w.Action("mi_fileexit"));
+    ASSERT_GE(exit, 5);
+    EXPECT_EQ(items[exit - 1], w.Action("mi_fileRecentSeparator"));
+    EXPECT_EQ(items[exit - 5], w.Action("mi_file1"));
+}
+
+TEST_F(MainWindowTest, AboutBoxNamesTitleAndVersion) {
+    Thh w(app, {});
+    QString text;
+    OnNextModal([&](QWidget* m) {
+        ASSERT_NE(m, nullptr);
+        text = static_cast<QMessageBox*>(m)->text();
+        QTest::keyClick(KeyTarget(m), Qt::Key_Return);
+    });
+    w.Action("mi_HelpAbout")->trigger();
+    EXPECT_TRUE(text.contains("VAK1  Querschnittberechnung")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Version 5.0")) << text.toStdString();
+}
+
+TEST_F(MainWindowTest, RefusedCloseKeepsTheWindowOpen) {
+    bool allow = false;
+    int asked = 0;
+    GuiCommands commands;
+    commands.closeQuery = [&] {
+        ++asked;
+        return allow;
+    };
+    Thh w(app, commands);
+    w.show();
+    w.Action("mi_fileexit")->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(w.isVisible());
+    allow = true;
+    w.Action("mi_fileexit")->trigger();
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST(RunGui, ShowsTheWindowWithTheQtUiInPlaceAndEndsWhenItCloses) {
+    App app;
+    Ui* const before = app.Env.ui;
+    QString title;
+    bool uiInPlace = false;
+    int commandsRun = 0;
+    GuiCommands commands;
+    commands.items["mi_viewStandard"] = [&] { ++commandsRun; };
+    QTimer::singleShot(20, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* main = qobject_cast<QMainWindow*>(w);
+            if (!main || main->objectName() != "Thh" || !main->isVisible()) continue;
+            title = main->windowTitle();
+            uiInPlace = dynamic_cast<QtUi*>(app.Env.ui) != nullptr;
+            static_cast<Thh*>(main)->Action("mi_viewStandard")->trigger();
+            static_cast<Thh*>(main)->Action("mi_fileexit")->trigger();
+        }
+    });
+    char name[] = "vak1";
+    char* argv[] = {name, nullptr};
+    EXPECT_EQ(RunGui(app, 1, argv, commands), 0);
+    EXPECT_EQ(title, "VAK1  Querschnittberechnung");
+    EXPECT_TRUE(uiInPlace);
+    EXPECT_EQ(commandsRun, 1);
+    EXPECT_EQ(app.Env.ui, before);
+}
+
+TEST(RunGui, GraphicsReferenceSizeComesFromTheSettingsElseTheScreen) {
+    App app;
+    app.Config.ZoomFactor = 1.5L;
+    SetUpGraphicsWindow(app, 1280, 1024);
+    EXPECT_EQ(app.Graphics.GraphWidth, 1271);
+    EXPECT_EQ(app.Graphics.GraphHeight, 933);
+    EXPECT_EQ(app.Graphics.ZoomFactor, 1.5L);
+    app.Config.GraphWidth = 800;
+    app.Config.GraphHeight = 0xFFFF; // -1 in the settings file: not set
+    SetUpGraphicsWindow(app, 1280, 1024);
+    EXPECT_EQ(app.Graphics.GraphWidth, 800);
+    EXPECT_EQ(app.Graphics.GraphHeight, 933);
+}
