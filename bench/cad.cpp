@@ -78,7 +78,7 @@ GraphicsWindow BigDisplayList() {
         case 0: SetColor(g, 1 + i % 15); break;
         case 1: circle(g, x, y, 5 + i % 20); break;
         case 2: Arc(g, x, y, i % 360, (i % 360) + 90, 10); break;
-        case 3: OutTextXY(g, x, y, "P" + std::to_string(i)); break;
+        case 3: OutTextXY(g, x, y, std::to_string(i)); break;
         case 4: Solid(g, x, y, x + 8, y + 2, x + 8, y - 2, x, y); break;
         default: line(g, x, y, x + 40, y + 25); break;
         }

@@ -154,7 +154,10 @@ bool RunCadJob(App& app, int device, int kind, const std::string& outputBase,
     if (outputBase.empty()) return fail("Kein Name der Ausgabedatei");
     if (app.Project.CalcError) {
         std::string text = "Berechnungsfehler:";
-        for (uint16_t i = 1; i <= app.Messages.count; ++i) text += " " + std::string(app.Messages[i]);
+        for (uint16_t i = 1; i <= app.Messages.count; ++i) {
+            text += ' ';
+            text += app.Messages[i];
+        }
         return fail(text);
     }
     app.State.AbortFlag = 0;

@@ -36,7 +36,10 @@ template <typename... Fields> void Record(GraphicsWindow& g, int code, Fields...
 }
 
 void IntRecord(GraphicsWindow& g, int code, long long n) {
-    g.DisplayList.push_back(std::to_string(code) + ";" + std::to_string(n));
+    std::string r = std::to_string(code);
+    r += ';';
+    r += std::to_string(n);
+    g.DisplayList.push_back(std::move(r));
 }
 
 int32_t Round(long double v) { return static_cast<int32_t>(std::llrint(v)); }
@@ -58,7 +61,10 @@ bool SetWindow(GraphicsWindow& g, uint8_t& abortFlag, uint8_t keepAspect, uint8_
     if (inset != 0) v = IntRect{v.x0 + 1, v.y0 + 1, v.x1 - 1, v.y1 - 1};
     g.ViewPort = v;
     std::string r = std::to_string(kRecWindow);
-    for (int32_t n : {v.x0, v.y0, v.x1, v.y1}) r += ";" + std::to_string(n);
+    for (int32_t n : {v.x0, v.y0, v.x1, v.y1}) {
+        r += ';';
+        r += std::to_string(n);
+    }
     AppendFields(r, xmin, ymin, xmax, ymax);
     g.DisplayList.push_back(std::move(r));
     g.World = WorldRect{xmin, ymin, xmax, ymax};
@@ -188,7 +194,8 @@ void SetTextStyle(GraphicsWindow& g, int font, long double angle, long double he
                   long double width) {
     std::string r = std::to_string(kRecTextStyle);
     AppendFields(r, height, width);
-    r += ";" + std::to_string(font);
+    r += ';';
+    r += std::to_string(font);
     AppendFields(r, angle);
     g.DisplayList.push_back(std::move(r));
 }

@@ -48,7 +48,10 @@ void RecordingCanvas::Arc(CanvasPoint tl, CanvasPoint br, CanvasPoint s, CanvasP
 
 void RecordingCanvas::Polygon(const CanvasPoint* points, int count) {
     std::string line = "polygon";
-    for (int i = 0; i < count; ++i) line += " " + Pt(points[i]);
+    for (int i = 0; i < count; ++i) {
+        line += ' ';
+        line += Pt(points[i]);
+    }
     calls.push_back(line);
 }
 
