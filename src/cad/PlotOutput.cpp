@@ -23,7 +23,8 @@ bool PlotOutput::Close() {
 
 void StartPlot(App& app) {
     const Settings& s = app.Config;
-    const std::size_t count = std::clamp<std::size_t>(s.PlotCommandCount, 1, s.PlotCommandLines.size());
+    const std::size_t count =
+        std::clamp<std::size_t>(s.PlotCommandCount, 1, s.PlotCommandLines.size());
     const std::size_t line = std::clamp<std::size_t>(app.Cad.PlotLine, 1, count);
     const std::string& command = s.PlotCommandLines[line - 1];
     const int result = app.Env.launcher ? app.Env.launcher->StartProgram(command, true) : 2;

@@ -19,8 +19,7 @@
 namespace vak1 {
 
 const char* const kCadDeviceCaptions[5] = {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
-                                           "Ausgabe auf Laserprinter/Plotter mit KARTUNO",
-                                           "TXT"};
+                                           "Ausgabe auf Laserprinter/Plotter mit KARTUNO", "TXT"};
 
 CadLayer::CadLayer() = default;
 CadLayer::~CadLayer() = default;
@@ -34,12 +33,18 @@ constexpr uint16_t kHelpDevice = 2050;
 
 std::unique_ptr<CadOutput> MakeOutput(App& app, uint16_t device) {
     switch (device) {
-    case cdDxf: return std::make_unique<DxfOutput>(app);
-    case cdIges: return std::make_unique<IgesOutput>(app);
-    case cdScreen: return std::make_unique<ScreenOutput>(app);
-    case cdPlot: return std::make_unique<PlotOutput>(app);
-    case cdTxt: return std::make_unique<TxtOutput>(app);
-    default: return nullptr;
+    case cdDxf:
+        return std::make_unique<DxfOutput>(app);
+    case cdIges:
+        return std::make_unique<IgesOutput>(app);
+    case cdScreen:
+        return std::make_unique<ScreenOutput>(app);
+    case cdPlot:
+        return std::make_unique<PlotOutput>(app);
+    case cdTxt:
+        return std::make_unique<TxtOutput>(app);
+    default:
+        return nullptr;
     }
 }
 
@@ -104,8 +109,8 @@ std::string IdentificationLine(const App& app) {
     const Clock& clock = app.Env.clock ? *app.Env.clock : static_cast<const Clock&>(system);
     const DateTime t = clock.Now();
     char when[40];
-    std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day,
-                  t.month, t.year);
+    std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day, t.month,
+                  t.year);
     std::string file = app.State.ProjectDir + app.State.ProjectName + "." + kExtension;
     if (file.size() > 120) file.resize(120);
     return std::string(when) + "  " + kProgramName + " " + kVersion + "  " + file;
@@ -114,13 +119,15 @@ std::string IdentificationLine(const App& app) {
 void InsertLogo(App& app, const char* name, long double yFraction) {
     const CadLayer& c = app.Cad;
     if (!FileExists(BlockFilePath(app.Config, name))) return;
-    CadInsert(app, name, c.XMin + 0.91L * c.Width, c.YMin + yFraction * c.Height, 0,
-              c.Width / 480, c.Height / 360);
+    CadInsert(app, name, c.XMin + 0.91L * c.Width, c.YMin + yFraction * c.Height, 0, c.Width / 480,
+              c.Height / 360);
 }
 
 } // namespace
 
-int CadLayerNumber(int n) { return n > 31 ? 16 + n % 16 : n; }
+int CadLayerNumber(int n) {
+    return n > 31 ? 16 + n % 16 : n;
+}
 
 std::string CadLayerName(const Settings& s, int n) {
     if (n >= 1 && n <= 5) return s.LayerNames[static_cast<std::size_t>(n - 1)];
@@ -262,8 +269,7 @@ void CadCircle(App& app, long double x, long double y, long double r) {
     if (app.Cad.Out) app.Cad.Out->Circle(x, y, r);
 }
 
-void CadArc(App& app, long double x, long double y, long double a1, long double a2,
-            long double r) {
+void CadArc(App& app, long double x, long double y, long double a1, long double a2, long double r) {
     if (r == 0 || !app.Cad.Out) return;
     app.Cad.Out->Arc(x, y, a1, a2, r);
 }

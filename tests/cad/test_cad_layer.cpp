@@ -65,11 +65,11 @@ TEST_F(CadLayerTest, ListingOfEveryCall) {
         CadSolid(app, 0, 0, 1, 0, 0, 1, 1, 1);
         CadInsert(app, "B", 1, 2, 30, 2, 3);
     });
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "CIRCLE\t1.0\t2.0\t3.0", "ARC\t1.0\t2.0\t3.0\t0.0\t90.0",
-                         "CIRCLE\t1.0\t2.0\t3.0", "TEXT\t1.0\t1.0\ta;b",
-                         "SOLID\t0.0\t0.0\t1.0\t0.0\t0.0\t1.0\t1.0\t1.0",
-                         "INSERT\tB\t1.0\t2.0\t30.0\t2.0\t3.0"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"CIRCLE\t1.0\t2.0\t3.0", "ARC\t1.0\t2.0\t3.0\t0.0\t90.0",
+                                        "CIRCLE\t1.0\t2.0\t3.0", "TEXT\t1.0\t1.0\ta;b",
+                                        "SOLID\t0.0\t0.0\t1.0\t0.0\t0.0\t1.0\t1.0\t1.0",
+                                        "INSERT\tB\t1.0\t2.0\t30.0\t2.0\t3.0"}));
 }
 
 TEST_F(CadLayerTest, ListingHasTheSectionAndBlockLines) {
@@ -100,9 +100,9 @@ TEST_F(CadLayerTest, PolylineSegmentsCloseTheContour) {
         CadVertex(app, -10, 0, 0);
         CadPolyEnd(app);
     });
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "ARC\t0.000000\t0.000000\t10.000000\t0.000000\t180.000000",
-                         "LINE\t-10.000000\t0.000000\t10.000000\t0.000000"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"ARC\t0.000000\t0.000000\t10.000000\t0.000000\t180.000000",
+                                        "LINE\t-10.000000\t0.000000\t10.000000\t0.000000"}));
     // Clockwise: the arc starts at the new vertex; closing segment with the last phi.
     lines = Listing([&] {
         CadPolyBegin(app, true);
@@ -201,10 +201,10 @@ TEST_F(CadLayerTest, ScreenBlocksLiveInTemporaryFilesUntilClose) {
     CadBlocksEnd(app);
     const std::string block = BlockFilePath(app.Config, "RAHMEN");
     ASSERT_TRUE(fs::exists(block));
-    EXPECT_EQ(ReadCrLfLines(block),
-              (std::vector<std::string>{"  0", "LINE", "  8", "5", " 10", "0.000000", " 20",
-                                        "0.000000", " 11", "10.000000", " 21", "0.000000", "  0",
-                                        "EOF"}));
+    EXPECT_EQ(
+        ReadCrLfLines(block),
+        (std::vector<std::string>{"  0", "LINE", "  8", "5", " 10", "0.000000", " 20", "0.000000",
+                                  " 11", "10.000000", " 21", "0.000000", "  0", "EOF"}));
     EXPECT_TRUE(Records("4;").empty()); // nothing reached the window
     // A logo block file from outside is inserted and removed with the others.
     std::ofstream(BlockFilePath(app.Config, "LOGO_2")) << "  0\r\nEOF\r\n";
