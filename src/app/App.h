@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct AppState {
     std::string StartDir;                  // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine;  // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
+    // Connections to the drawing and the message list display; an empty one does nothing.
+    // RedrawView(kind) draws the section view in the main window (1 "Grafik", 2 "Polylinie").
+    std::function<void(uint16_t kind)> RedrawView;
+    std::function<void()> ShowMessageList;
 };
 
 // Implementations of the platform interfaces; the Qt front end or the headless one.

@@ -16,11 +16,9 @@
 namespace vak1 {
 namespace {
 
-std::string Disp(const App& app, std::string_view text) {
-    return ToDisplay(text, app.Config.PlainCharacters == 1);
-}
+std::string Disp(const App& app, std::string_view text) { return DisplayText(app, text); }
 
-Ui& UiOf(App& app) { return *app.Env.ui; }
+Ui& UiOf(App& app) { return DialogUi(app); }
 
 constexpr std::size_t kValueLength = 30;
 constexpr std::size_t kIntegerLength = 12;
@@ -43,13 +41,33 @@ std::string Quoted(std::string_view text) {
 
 } // namespace
 
+Ui& DialogUi(App& app) {
+    app.Env.ui->helpNumber = app.State.HelpNumber;
+    return *app.Env.ui;
+}
+
+std::string DisplayText(const App& app, std::string_view text) {
+    return ToDisplay(text, app.Config.PlainCharacters == 1);
+}
+
+std::string FieldText(std::string_view text) {
+    if (text.size() >= kMaxConvertedText) return {};
+    return Cp850ToUtf8(text);
+}
+
+std::string FieldValue(std::string_view utf8) {
+    std::string text = cp850(utf8);
+    if (text.size() >= kMaxConvertedText) return {};
+    return text;
+}
+
 void InputText(App& app, std::string_view prompt, std::size_t maxLength, std::string& text) {
-    std::string shown = Disp(app, text);
+    std::string shown = FieldText(text);
     if (!UiOf(app).InputTextDialog("Eingabe", Disp(app, prompt), maxLength, shown)) {
         app.State.AbortFlag = 1;
         return;
     }
-    std::string back = FromDisplay(shown);
+    std::string back = FieldValue(shown);
     if (back.size() > maxLength) back.resize(maxLength);
     text = back;
 }
@@ -94,7 +112,8 @@ void InputLength(App& app, std::string_view prompt, long double& value, long dou
     long double inch = offered;
     InputValue(app, std::string(prompt) + " [inch]", inch, min * kMmToInch, max * kMmToInch);
     if (app.State.AbortFlag || inch == offered) return; // unchanged keeps the exact mm value
-    value = inch * kInchToMm;
+    // The bounds were checked in inch; rounding back must not carry the value past them.
+    value = std::clamp(inch * kInchToMm, min, max);
 }
 
 void InputInteger(App& app, std::string_view prompt, long& value, long a, long b) {
@@ -180,6 +199,7 @@ void ShowHelpBox(App& app, std::string_view caption, std::string_view text) {
 }
 
 std::string FormatCoordinate(const Settings& s, long double mm) {
+    if (!std::isfinite(mm)) return FormatSignificant(s, mm);
     if (s.EnglishUnits == 1) {
         long double inch = mm * kMmToInch;
         return FormatFixed(s, inch, SignificantDigits(inch, 3).w, 4);

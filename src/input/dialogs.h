@@ -12,9 +12,20 @@ namespace vak1 {
 
 struct App;
 struct Settings;
+class Ui;
 
 constexpr std::size_t kLineTableSize = 205;
 constexpr std::size_t kLineTableWidth = 65;
+
+// The Ui for the next dialog, told the current help number so its help buttons show it.
+Ui& DialogUi(App& app);
+// A code page 850 text as a dialog shows it (UTF-8).
+std::string DisplayText(const App& app, std::string_view text);
+// A stored text in an edit field and back. Unlike DisplayText this never depends on the
+// plain-character setting: accepting a field unchanged must store the text it was filled
+// with, umlauts included.
+std::string FieldText(std::string_view text);
+std::string FieldValue(std::string_view utf8);
 
 void InputText(App& app, std::string_view prompt, std::size_t maxLength, std::string& text);
 void InputValue(App& app, std::string_view prompt, long double& value, long double min,

@@ -2,6 +2,7 @@
 // boundary as UTF-8; the core converts from and to code page 850. A dialog that returns
 // false was cancelled (the caller then sets AbortFlag).
 #pragma once
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,6 +12,62 @@ namespace vak1 {
 
 enum class MessageKind { Error, Info, Help };
 enum class Reply { Yes, No, Cancel };
+
+// Buttons of the dialogs whose logic stays in the core. The dialog shows the buttons it is
+// given, in their order and with their captions (the two spin buttons may be drawn as one
+// spin control). Any of them closes the dialog and is returned, except HelpText and
+// HelpPicture, which the dialog handles itself through Help() and stays open. The core acts
+// on the returned button and shows the dialog again where the loop goes on.
+enum class DialogAction {
+    Ok,     // "OK" or Enter; closing the position list counts as OK
+    Cancel, // "Abbrechen" or Escape
+    Append, Insert, Delete, Transform, Edit, // position list buttons
+    Pick,         // double click on a line of the position list
+    Messages,     // "&Fehlermeldungen"
+    SpinDown,     // coordinate dialog: previous position
+    SpinUp,       // coordinate dialog: next position
+    SwitchUnit,   // "mm <--> inch"
+    StorePicture, // coordinate dialog's "Hilfe&bild": the core keeps the fields, then the picture
+    HelpText,
+    HelpPicture,
+};
+
+struct DialogButton {
+    DialogAction action = DialogAction::Ok;
+    std::string caption;
+};
+
+// "Eingabe der Positionen": one line per position; selected is 1-based, 0 for none, and
+// comes back as the line selected when the dialog closed (the line of a Pick).
+struct PositionListDialogData {
+    std::string caption;
+    std::vector<std::string> lines;
+    int selected = 0;
+    std::vector<DialogButton> buttons;
+};
+
+// The coordinates of one position: y, z and the arc angle, each with label and unit; the
+// fields come back as edited.
+struct CoordinateDialogData {
+    std::string caption;
+    std::array<std::string, 3> labels{};
+    std::array<std::string, 3> units{};
+    std::array<std::string, 3> fields{};
+    std::vector<DialogButton> buttons;
+};
+
+struct TextLineField {
+    std::string label;
+    std::size_t maxLength = 0; // characters
+    std::string text;
+};
+
+// Several labelled edit fields at once (the drawing's text lines).
+struct TextLinesDialogData {
+    std::string caption;
+    std::vector<TextLineField> fields;
+    std::vector<DialogButton> buttons;
+};
 
 class Ui {
   public:
@@ -38,6 +95,12 @@ class Ui {
     virtual bool SaveFileDialog(const std::string& filter, const std::string& initialDir,
                                 const std::string& proposedName, std::string& path) = 0;
     virtual bool FolderDialog(const std::string& caption, std::string& folder) = 0;
+    // The position list and the coordinate dialog return the button that closed them
+    // (Cancel when cancelled).
+    virtual DialogAction PositionListDialog(PositionListDialogData& data) = 0;
+    virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
+    // True for OK, with the fields' texts edited; false when cancelled.
+    virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
     // Check boxes with "OK" and "Abbrechen"; checked holds one flag per label. The default
     // asks one yes/no question per box.
     virtual bool CheckBoxDialog(const std::string& caption, const std::vector<std::string>& labels,
@@ -57,6 +120,12 @@ class Ui {
     // Called by the "&Hilfetext" (picture = false) and "Hilfe&bild" buttons of a dialog with
     // the current help number; the dialog stays open.
     std::function<void(uint16_t number, bool picture)> onHelp;
+    // The help number of the dialog about to be shown; the core sets it before every dialog.
+    uint16_t helpNumber = 0;
+    // What a help button does: show help helpNumber.
+    void Help(bool picture) {
+        if (onHelp) onHelp(helpNumber, picture);
+    }
 };
 
 } // namespace vak1

@@ -2,8 +2,40 @@
 #include "platform/headless/ScriptedUi.h"
 
 namespace vak1 {
+namespace {
 
-bool ScriptedUi::Next(ScriptedAnswer& a) {
+bool Fits(const std::string& answerKind, const std::string& dialogKind) {
+    if (answerKind.empty() || answerKind == dialogKind) return true;
+    if (answerKind == "file")
+        return dialogKind == "open" || dialogKind == "save" || dialogKind == "folder";
+    if (answerKind == "action") return dialogKind == "positions" || dialogKind == "coordinates";
+    return false;
+}
+
+std::vector<std::string> Captions(const std::vector<DialogButton>& buttons) {
+    std::vector<std::string> out;
+    for (const auto& b : buttons) out.push_back(b.caption);
+    return out;
+}
+
+} // namespace
+
+std::string Utf8Prefix(const std::string& text, std::size_t n) {
+    std::size_t i = 0;
+    for (std::size_t count = 0; i < text.size() && count < n; ++count) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    }
+    return text.substr(0, i);
+}
+
+DialogRecord& ScriptedUi::Record(DialogRecord r) {
+    r.helpNumber = helpNumber;
+    shown.push_back(std::move(r));
+    return shown.back();
+}
+
+bool ScriptedUi::Next(ScriptedAnswer& a, const std::string& kind) {
     if (answers_.empty()) {
         ++unanswered;
         a = ScriptedAnswer::Cancel();
@@ -11,6 +43,11 @@ bool ScriptedUi::Next(ScriptedAnswer& a) {
     }
     a = std::move(answers_.front());
     answers_.pop_front();
+    if (!Fits(a.kind, kind)) ++mismatched;
+    for (bool picture : a.helpPresses) {
+        helpShown.emplace_back(helpNumber, picture);
+        Help(picture);
+    }
     return true;
 }
 
@@ -18,11 +55,11 @@ bool ScriptedUi::InputTextDialog(const std::string& caption, const std::string& 
                                  std::size_t maxLength, std::string& text) {
     DialogRecord r{"text", caption, prompt, text};
     r.maxLength = maxLength;
-    shown.push_back(r);
+    Record(r);
     ScriptedAnswer a;
-    Next(a);
+    Next(a, "text");
     if (a.cancel) return false;
-    if (!a.keep) text = a.text.substr(0, maxLength);
+    if (!a.keep) text = Utf8Prefix(a.text, maxLength);
     return true;
 }
 
@@ -33,9 +70,9 @@ bool ScriptedUi::ChoiceDialog(const std::string& caption, const std::string& pro
     r.lines = lines;
     r.asList = asList;
     r.preselected = choice;
-    shown.push_back(r);
+    Record(r);
     ScriptedAnswer a;
-    Next(a);
+    Next(a, "choice");
     if (a.cancel) return false;
     if (a.choice >= 1 && a.choice <= static_cast<int>(lines.size())) choice = a.choice;
     return true;
@@ -44,18 +81,18 @@ bool ScriptedUi::ChoiceDialog(const std::string& caption, const std::string& pro
 bool ScriptedUi::YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) {
     DialogRecord r{"yesno", caption, prompt};
     r.preselected = yes ? 1 : 2;
-    shown.push_back(r);
+    Record(r);
     ScriptedAnswer a;
-    Next(a);
+    Next(a, "yesno");
     if (a.cancel) return false;
     yes = a.yes;
     return true;
 }
 
 Reply ScriptedUi::Question(const std::string& caption, const std::string& text) {
-    shown.push_back(DialogRecord{"question", caption, text});
+    Record(DialogRecord{"question", caption, text});
     ScriptedAnswer a;
-    Next(a);
+    Next(a, "question");
     return a.cancel ? Reply::Cancel : a.reply;
 }
 
@@ -63,16 +100,16 @@ void ScriptedUi::MessageBox(MessageKind kind, const std::string& caption,
                             const std::string& text) {
     DialogRecord r{"message", caption, text};
     r.messageKind = kind;
-    shown.push_back(r);
+    Record(r);
 }
 
 bool ScriptedUi::OpenFileDialog(const std::string& filter, const std::string& initialDir,
                                 std::string& path) {
     DialogRecord r{"open", "", "", initialDir};
     r.lines = {filter};
-    shown.push_back(r);
+    Record(r);
     ScriptedAnswer a;
-    Next(a);
+    Next(a, "open");
     if (a.cancel || a.text.empty()) return false;
     path = a.text;
     return true;
@@ -82,20 +119,66 @@ bool ScriptedUi::SaveFileDialog(const std::string& filter, const std::string& in
                                 const std::string& proposedName, std::string& path) {
     DialogRecord r{"save", "", proposedName, initialDir};
     r.lines = {filter};
-    shown.push_back(r);
+    Record(r);
     ScriptedAnswer a;
-    Next(a);
+    Next(a, "save");
     if (a.cancel || a.text.empty()) return false;
     path = a.text;
     return true;
 }
 
 bool ScriptedUi::FolderDialog(const std::string& caption, std::string& folder) {
-    shown.push_back(DialogRecord{"folder", caption, "", folder});
+    Record(DialogRecord{"folder", caption, "", folder});
     ScriptedAnswer a;
-    Next(a);
+    Next(a, "folder");
     if (a.cancel || a.text.empty()) return false;
     folder = a.text;
+    return true;
+}
+
+DialogAction ScriptedUi::PositionListDialog(PositionListDialogData& data) {
+    DialogRecord r{"positions", data.caption, ""};
+    r.lines = data.lines;
+    r.preselected = data.selected;
+    r.buttons = Captions(data.buttons);
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "positions");
+    if (a.cancel) return DialogAction::Cancel;
+    if (a.selected >= 0 && a.selected <= static_cast<int>(data.lines.size()))
+        data.selected = a.selected;
+    return a.action;
+}
+
+DialogAction ScriptedUi::CoordinateDialog(CoordinateDialogData& data) {
+    DialogRecord r{"coordinates", data.caption, ""};
+    r.labels.assign(data.labels.begin(), data.labels.end());
+    r.units.assign(data.units.begin(), data.units.end());
+    r.fields.assign(data.fields.begin(), data.fields.end());
+    r.buttons = Captions(data.buttons);
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "coordinates");
+    if (a.cancel) return DialogAction::Cancel;
+    for (std::size_t i = 0; i < a.fields.size() && i < data.fields.size(); ++i)
+        if (a.fields[i]) data.fields[i] = *a.fields[i];
+    return a.action;
+}
+
+bool ScriptedUi::TextLinesDialog(TextLinesDialogData& data) {
+    DialogRecord r{"textlines", data.caption, ""};
+    for (const auto& f : data.fields) {
+        r.labels.push_back(f.label);
+        r.fields.push_back(f.text);
+        r.maxLengths.push_back(f.maxLength);
+    }
+    r.buttons = Captions(data.buttons);
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "textlines");
+    if (a.cancel) return false;
+    for (std::size_t i = 0; i < a.fields.size() && i < data.fields.size(); ++i)
+        if (a.fields[i]) data.fields[i].text = Utf8Prefix(*a.fields[i], data.fields[i].maxLength);
     return true;
 }
 
@@ -103,6 +186,13 @@ std::vector<std::string> ScriptedUi::Messages() const {
     std::vector<std::string> out;
     for (const auto& r : shown)
         if (r.kind == "message") out.push_back(r.caption + "|" + r.prompt);
+    return out;
+}
+
+std::vector<DialogRecord> ScriptedUi::Shown(const std::string& kind) const {
+    std::vector<DialogRecord> out;
+    for (const auto& r : shown)
+        if (r.kind == kind) out.push_back(r);
     return out;
 }
 

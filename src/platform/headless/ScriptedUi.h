@@ -1,8 +1,11 @@
 // A Ui for tests and unattended runs: answers come from a queue, every dialog shown is
 // recorded. A dialog with no answer left is cancelled and counted as unanswered.
 #pragma once
+#include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Ui.h"
@@ -10,20 +13,90 @@
 namespace vak1 {
 
 struct ScriptedAnswer {
+    // The kind of dialog the answer is meant for ("text", "choice", "yesno", "question",
+    // "file", "action", "coordinates", "textlines"); empty fits any. A mismatch is counted.
+    std::string kind;
     bool cancel = false;
     std::string text;         // text input, file and folder dialogs
     int choice = 0;           // choice dialogs (1-based)
     bool yes = true;          // yes/no dialogs
     Reply reply = Reply::Yes; // questions
     bool keep = false;        // text input: accept the prefilled text unchanged
+    DialogAction action = DialogAction::Ok;    // position list and coordinate dialog
+    int selected = -1;                          // position list: line to select; -1 keeps
+    std::vector<std::optional<std::string>> fields; // edited fields; nullopt keeps one
+    std::vector<bool> helpPresses; // help buttons pressed before answering (true: picture)
 
-    static ScriptedAnswer Text(std::string t) { ScriptedAnswer a; a.text = std::move(t); return a; }
-    static ScriptedAnswer Keep() { ScriptedAnswer a; a.keep = true; return a; }
-    static ScriptedAnswer Choice(int n) { ScriptedAnswer a; a.choice = n; return a; }
-    static ScriptedAnswer YesNo(bool y) { ScriptedAnswer a; a.yes = y; return a; }
-    static ScriptedAnswer Answer(Reply r) { ScriptedAnswer a; a.reply = r; return a; }
-    static ScriptedAnswer File(std::string path) { return Text(std::move(path)); }
-    static ScriptedAnswer Cancel() { ScriptedAnswer a; a.cancel = true; a.reply = Reply::Cancel; return a; }
+    static ScriptedAnswer Text(std::string t) {
+        ScriptedAnswer a;
+        a.kind = "text";
+        a.text = std::move(t);
+        return a;
+    }
+    static ScriptedAnswer Keep() {
+        ScriptedAnswer a;
+        a.kind = "text";
+        a.keep = true;
+        return a;
+    }
+    static ScriptedAnswer Choice(int n) {
+        ScriptedAnswer a;
+        a.kind = "choice";
+        a.choice = n;
+        return a;
+    }
+    static ScriptedAnswer YesNo(bool y) {
+        ScriptedAnswer a;
+        a.kind = "yesno";
+        a.yes = y;
+        return a;
+    }
+    static ScriptedAnswer Answer(Reply r) {
+        ScriptedAnswer a;
+        a.kind = "question";
+        a.reply = r;
+        return a;
+    }
+    static ScriptedAnswer File(std::string path) {
+        ScriptedAnswer a = Text(std::move(path));
+        a.kind = "file";
+        return a;
+    }
+    static ScriptedAnswer Cancel() {
+        ScriptedAnswer a;
+        a.cancel = true;
+        a.reply = Reply::Cancel;
+        a.action = DialogAction::Cancel;
+        return a;
+    }
+    // A button of the position list or the coordinate dialog; line selects a list line.
+    static ScriptedAnswer Press(DialogAction action, int line = -1) {
+        ScriptedAnswer a;
+        a.kind = "action";
+        a.action = action;
+        a.selected = line;
+        return a;
+    }
+    // The coordinate dialog: the fields as typed (nullopt keeps one), then a button.
+    static ScriptedAnswer Coordinates(std::vector<std::optional<std::string>> f,
+                                      DialogAction action = DialogAction::Ok) {
+        ScriptedAnswer a;
+        a.kind = "coordinates";
+        a.fields = std::move(f);
+        a.action = action;
+        return a;
+    }
+    // The text-lines dialog, answered with OK.
+    static ScriptedAnswer Lines(std::vector<std::optional<std::string>> f) {
+        ScriptedAnswer a;
+        a.kind = "textlines";
+        a.fields = std::move(f);
+        return a;
+    }
+    ScriptedAnswer WithHelp(bool picture) && {
+        helpPresses.push_back(picture);
+        return std::move(*this);
+    }
 };
 
 struct DialogRecord {
@@ -31,15 +104,23 @@ struct DialogRecord {
     DialogRecord(std::string k, std::string c, std::string p, std::string t = {})
         : kind(std::move(k)), caption(std::move(c)), prompt(std::move(p)), text(std::move(t)) {}
 
-    std::string kind; // "text", "choice", "yesno", "question", "message", "open", "save", "folder"
+    // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
+    // "positions", "coordinates", "textlines"
+    std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
     std::string text;               // prefilled text, initial folder or proposed name
-    std::vector<std::string> lines; // choice lines or file filter
+    std::vector<std::string> lines; // choice lines, position lines or file filter
     bool asList = false;
     MessageKind messageKind = MessageKind::Info;
     std::size_t maxLength = 0;
     int preselected = 0;
+    uint16_t helpNumber = 0;          // the help number the dialog was shown with
+    std::vector<std::string> buttons; // button captions
+    std::vector<std::string> labels;  // field labels
+    std::vector<std::string> units;   // unit texts beside the fields
+    std::vector<std::string> fields;  // prefilled field texts
+    std::vector<std::size_t> maxLengths;
 };
 
 class ScriptedUi : public Ui {
@@ -62,20 +143,31 @@ class ScriptedUi : public Ui {
     bool SaveFileDialog(const std::string& filter, const std::string& initialDir,
                         const std::string& proposedName, std::string& path) override;
     bool FolderDialog(const std::string& caption, std::string& folder) override;
+    DialogAction PositionListDialog(PositionListDialogData& data) override;
+    DialogAction CoordinateDialog(CoordinateDialogData& data) override;
+    bool TextLinesDialog(TextLinesDialogData& data) override;
     void Beep() override { ++beeps; }
     void StatusMessage(const std::string& text) override { status.push_back(text); }
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;
+    std::vector<std::pair<uint16_t, bool>> helpShown; // help buttons pressed: number, picture
     int beeps = 0;
-    int unanswered = 0;          // dialogs that found the queue empty
+    int unanswered = 0; // dialogs that found the queue empty
+    int mismatched = 0; // answers that were meant for another kind of dialog
     std::size_t Pending() const { return answers_.size(); }
     // Message boxes shown so far, as "caption|text" lines.
     std::vector<std::string> Messages() const;
+    // The dialogs of one kind, in order.
+    std::vector<DialogRecord> Shown(const std::string& kind) const;
 
   private:
-    bool Next(ScriptedAnswer& a);
+    DialogRecord& Record(DialogRecord r);
+    bool Next(ScriptedAnswer& a, const std::string& kind);
     std::deque<ScriptedAnswer> answers_;
 };
+
+// The first n characters of a UTF-8 text (never a broken character).
+std::string Utf8Prefix(const std::string& text, std::size_t n);
 
 } // namespace vak1

@@ -1,0 +1,67 @@
+// Changing the project by user input: the position list and its actions, the coordinates of
+// one position, the transformation of the whole contour, the reset, the body data, the arc
+// division and the drawing's text lines. Cancels and failures end in AbortFlag.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "project/ProjectData.h"
+
+namespace vak1 {
+
+struct App;
+struct Settings;
+
+// Kinds of the section view that the edits redraw.
+constexpr uint16_t kViewGraphic = 1;  // "Grafik"
+constexpr uint16_t kViewPolyline = 2; // "Polylinie"
+
+// Help numbers of the editing steps.
+constexpr uint16_t kHelpCoordinates = 9010;
+constexpr uint16_t kHelpPositionList = 8200;
+constexpr uint16_t kHelpInsertAt = 8210;
+constexpr uint16_t kHelpDeleteWhich = 8290;
+constexpr uint16_t kHelpArcDivision = 8300;
+constexpr uint16_t kHelpDensity = 8320;
+constexpr uint16_t kHelpBodyLength = 8330;
+constexpr uint16_t kHelpReset = 8340;
+constexpr uint16_t kHelpRotation = 8400;
+constexpr uint16_t kHelpShift = 8410;
+constexpr uint16_t kHelpScale = 8420;
+constexpr uint16_t kHelpMirror = 8430;
+constexpr uint16_t kHelpReverse = 8440;
+
+// "Pos.  k:     y=... mm     z=... mm     phi=... °" (code page 850).
+std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p);
+// Lines 1..PosCount describe the positions, the five after them the list's actions; the
+// table grows when the contour needs more lines than it has.
+void BuildLineTable(App& app);
+
+void EditPositions(App& app);
+void EditPosition(App& app, uint16_t k);
+
+// The inputs of the transformation, each at its neutral value.
+struct ContourTransform {
+    long double angleDeg = 0;
+    long double dy = 0, dz = 0;
+    long double sy = 1, sz = 1;
+    uint16_t mirror = 3; // 1 about the z axis, 2 about the y axis, 3 none
+    bool reverse = false;
+};
+void TransformContour(App& app);
+// Scale, rotate about the origin, shift; then mirror; then reverse the direction.
+void ApplyTransform(ProjectData& p, const ContourTransform& t);
+// The same contour walked the other way; every arc keeps its shape.
+void ReverseDirection(ProjectData& p);
+
+void ResetContour(App& app);
+void EditBody(App& app);
+void EditArcDivision(App& app);
+void EditTextLines(App& app);
+
+// The calculation after an edit, and the hooks to the view and the message list.
+void Recalculate(App& app);
+void RedrawView(App& app, uint16_t kind);
+void ShowMessageList(App& app);
+
+} // namespace vak1

@@ -1,0 +1,56 @@
+// The line table of the position list, and the recalculation and redraw after an edit.
+#include <algorithm>
+#include <cstdio>
+#include <numbers>
+
+#include "app/App.h"
+#include "calc/section.h"
+#include "input/contour.h"
+#include "input/dialogs.h"
+#include "report/formats.h"
+#include "text/cp850.h"
+
+namespace vak1 {
+
+std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p) {
+    const bool inch = s.EnglishUnits == 1;
+    auto length = [&](long double mm) {
+        return inch ? FormatFixed(s, mm * kMmToInch, 4, 4) : FormatFixed(s, mm, 5, 3);
+    };
+    char number[8];
+    std::snprintf(number, sizeof number, "%3u", static_cast<unsigned>(k));
+    const std::string unit = UnitLength(s);
+    return "Pos." + std::string(number) + ":     y=" + length(p.y) + " " + unit +
+           "     z=" + length(p.z) + " " + unit +
+           "     phi=" + FormatFixed(s, p.phi * 180 / std::numbers::pi_v<long double>, 4, 1) + " " +
+           UnitAngle(s);
+}
+
+void BuildLineTable(App& app) {
+    const ProjectData& p = app.Project;
+    auto& table = app.State.LineTable;
+    const std::size_t needed = std::size_t{p.PosCount} + 5;
+    if (table.size() < needed) table.resize(needed);
+    for (uint16_t k = 1; k <= p.PosCount; ++k)
+        table[k - 1] = PositionLine(app.Config, k, p.Positions[k]);
+    static constexpr const char* kActions[] = {
+        "Neue Position eingeben", "Position einfügen", "Position löschen",
+        "Drehen, schieben, vergrößern, verkleinern", "zurück .."};
+    std::size_t i = p.PosCount;
+    for (const char* action : kActions)
+        table[i++] = cp850(action);
+}
+
+void Recalculate(App& app) {
+    CalcSection(app.Project, app.Messages, app.Config);
+}
+
+void RedrawView(App& app, uint16_t kind) {
+    if (app.State.RedrawView) app.State.RedrawView(kind);
+}
+
+void ShowMessageList(App& app) {
+    if (app.State.ShowMessageList) app.State.ShowMessageList();
+}
+
+} // namespace vak1

@@ -1,0 +1,186 @@
+// The position list: append, insert, delete, change and transform until the user leaves.
+#include <algorithm>
+
+#include "app/App.h"
+#include "input/contour.h"
+#include "input/dialogs.h"
+#include "platform/Ui.h"
+#include "text/cp850.h"
+
+namespace vak1 {
+namespace {
+
+// What a pass of the list leads to.
+enum class Step {
+    Again,   // show the list again
+    Edited,  // a position was entered: recalculate and redraw
+    Deleted, // a position was removed: redraw
+    Leave,   // leave with the final recalculation
+    Stop,    // cancelled: leave at once
+};
+
+DialogButton Button(const App& app, DialogAction action, const char* caption) {
+    return DialogButton{action, DisplayText(app, cp850(caption))};
+}
+
+PositionListDialogData ListData(const App& app, int selected) {
+    PositionListDialogData d;
+    d.caption = "Eingabe der Positionen";
+    const auto& table = app.State.LineTable;
+    for (uint16_t k = 1; k <= app.Project.PosCount; ++k)
+        d.lines.push_back(DisplayText(app, table[k - 1]));
+    d.selected = selected;
+    d.buttons = {Button(app, DialogAction::Append, "&Neu"),
+                 Button(app, DialogAction::Insert, "&Einfügen"),
+                 Button(app, DialogAction::Delete, "&Löschen"),
+                 Button(app, DialogAction::Transform, "Transform."),
+                 Button(app, DialogAction::Edit, "&Ändern"),
+                 Button(app, DialogAction::Ok, "OK"),
+                 Button(app, DialogAction::Cancel, "Abbrechen")};
+    if (app.Messages.count > 0)
+        d.buttons.push_back(Button(app, DialogAction::Messages, "&Fehlermeldungen"));
+    d.buttons.push_back(Button(app, DialogAction::HelpText, "&Hilfe"));
+    d.buttons.push_back(Button(app, DialogAction::HelpPicture, "Hilfe&bild"));
+    return d;
+}
+
+// One more position, or the refusal at the maximum.
+bool Grow(App& app) {
+    if (app.Project.PosCount >= kMaxPositions) {
+        ShowError(app, "zu viele Punkte !");
+        app.State.AbortFlag = 1;
+        return false;
+    }
+    ++app.Project.PosCount;
+    app.State.ModifiedFlag = 1;
+    return true;
+}
+
+Step AfterPositionInput(const App& app) {
+    return app.State.AbortFlag ? Step::Leave : Step::Edited;
+}
+
+Step Append(App& app) {
+    if (!Grow(app)) return Step::Leave;
+    EditPosition(app, app.Project.PosCount);
+    return AfterPositionInput(app);
+}
+
+// Asks which position the action applies to, unless one is selected.
+bool TargetPosition(App& app, int selected, uint16_t help, const char* prompt, uint16_t& target) {
+    if (selected > 0) {
+        target = static_cast<uint16_t>(selected);
+        return true;
+    }
+    app.State.HelpNumber = help;
+    uint16_t choice = 1;
+    InputChoice(app, cp850(prompt), app.Project.PosCount, choice);
+    target = choice;
+    return !app.State.AbortFlag;
+}
+
+Step Insert(App& app, int selected) {
+    ProjectData& p = app.Project;
+    uint16_t a = 1;
+    // Before the first position there is nothing to choose from.
+    if (p.PosCount > 0 && !TargetPosition(app, selected, kHelpInsertAt,
+                                          "Vor welcher Position soll eingefügt werden ?", a))
+        return Step::Stop;
+    if (!Grow(app)) return Step::Leave;
+    for (int i = p.PosCount - 1; i >= a; --i)
+        p.Positions[i + 1] = p.Positions[i];
+    EditPosition(app, a);
+    return AfterPositionInput(app);
+}
+
+Step Delete(App& app, int selected) {
+    ProjectData& p = app.Project;
+    if (p.PosCount == 0) return Step::Again;
+    uint16_t d = 1;
+    if (!TargetPosition(app, selected, kHelpDeleteWhich, "zu löschende Position wählen  ...", d))
+        return Step::Stop;
+    for (uint16_t i = d; i < p.PosCount; ++i)
+        p.Positions[i] = p.Positions[i + 1];
+    --p.PosCount;
+    app.State.ModifiedFlag = 1;
+    return Step::Deleted;
+}
+
+Step Change(App& app, int line) {
+    if (app.Project.PosCount == 0) return Step::Again;
+    const auto k = static_cast<uint16_t>(std::clamp(line, 1, int{app.Project.PosCount}));
+    EditPosition(app, k);
+    return AfterPositionInput(app);
+}
+
+Step Act(App& app, DialogAction action, int selected) {
+    switch (action) {
+    case DialogAction::Ok:
+        return Step::Leave;
+    case DialogAction::Cancel:
+        app.State.AbortFlag = 1;
+        return Step::Stop;
+    case DialogAction::Append:
+        return Append(app);
+    case DialogAction::Insert:
+        return Insert(app, selected);
+    case DialogAction::Delete:
+        return Delete(app, selected);
+    case DialogAction::Edit:
+        return Change(app, selected);
+    case DialogAction::Pick:
+        return selected > 0 ? Change(app, selected) : Step::Again;
+    case DialogAction::Transform:
+        TransformContour(app);
+        return app.State.AbortFlag ? Step::Stop : Step::Again;
+    case DialogAction::Messages:
+        ShowMessageList(app);
+        return Step::Again;
+    default:
+        return Step::Again;
+    }
+}
+
+void Leave(App& app) {
+    if (app.Config.HelpLevel == 0 || app.Project.PosCount == 0) return;
+    Recalculate(app);
+    if (app.Project.CalcError)
+        ShowMessageList(app);
+    else
+        RedrawView(app, kViewGraphic);
+}
+
+} // namespace
+
+void EditPositions(App& app) {
+    int selected = 0;
+    for (;;) {
+        BuildLineTable(app);
+        app.State.HelpNumber = kHelpPositionList;
+        PositionListDialogData d = ListData(app, selected);
+        const DialogAction action = DialogUi(app).PositionListDialog(d);
+        selected = std::clamp(d.selected, 0, int{app.Project.PosCount});
+        const Step step = Act(app, action, selected);
+        selected = std::min(selected, int{app.Project.PosCount});
+        const bool live = app.Config.HelpLevel != 0;
+        switch (step) {
+        case Step::Again:
+            break;
+        case Step::Edited:
+            if (!live) break;
+            Recalculate(app);
+            if (!app.Project.CalcError) RedrawView(app, kViewPolyline);
+            break;
+        case Step::Deleted:
+            if (live) RedrawView(app, kViewPolyline);
+            break;
+        case Step::Leave:
+            Leave(app);
+            return;
+        case Step::Stop:
+            return;
+        }
+    }
+}
+
+} // namespace vak1

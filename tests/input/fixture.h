@@ -1,0 +1,64 @@
+// A fresh App on the scripted Ui, with the view and message-list hooks recorded.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "platform/headless/ScriptedUi.h"
+
+namespace vak1::test {
+
+struct EditFixture : ::testing::Test {
+    App app;
+    ScriptedUi ui;
+    std::vector<uint16_t> redraws; // kinds passed to the view
+    int messageListShown = 0;
+    std::vector<std::pair<uint16_t, bool>> help; // what onHelp was asked for
+
+    EditFixture() {
+        app.Env.ui = &ui;
+        app.State.RedrawView = [this](uint16_t kind) { redraws.push_back(kind); };
+        app.State.ShowMessageList = [this] { ++messageListShown; };
+        ui.onHelp = [this](uint16_t n, bool picture) { help.emplace_back(n, picture); };
+    }
+
+    void SetContour(const std::vector<TPosition>& positions) {
+        app.Project.PosCount = static_cast<uint16_t>(positions.size());
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            app.Project.Positions[i + 1] = positions[i];
+    }
+
+    std::vector<TPosition> Contour() const {
+        return {app.Project.Positions.begin() + 1,
+                app.Project.Positions.begin() + 1 + app.Project.PosCount};
+    }
+
+    // Every answer was used and fitted the dialog it met.
+    void ExpectScriptUsed() const {
+        EXPECT_EQ(ui.Pending(), 0u);
+        EXPECT_EQ(ui.mismatched, 0);
+        EXPECT_EQ(ui.unanswered, 0);
+    }
+};
+
+// A fresh folder per test, removed afterwards.
+struct TempFolder {
+    std::filesystem::path path;
+    TempFolder() {
+        auto base = std::filesystem::temp_directory_path() / "vak1-input-XXXXXX";
+        std::string pattern = base.string();
+        path = mkdtemp(pattern.data());
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    std::string File(const std::string& name) const { return (path / name).string(); }
+};
+
+inline bool Same(const TPosition& a, const TPosition& b) {
+    return a.y == b.y && a.z == b.z && a.phi == b.phi;
+}
+
+} // namespace vak1::test

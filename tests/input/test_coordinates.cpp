@@ -1,0 +1,120 @@
+// Pins the coordinate dialog: the prefill of unset coordinates, spinning through the
+// positions, the unit switch, inch input, and untouched fields keeping their exact values.
+#include <numbers>
+
+#include "fixture.h"
+#include "input/contour.h"
+
+namespace vak1::test {
+namespace {
+
+using A = ScriptedAnswer;
+using D = DialogAction;
+using Coordinates = EditFixture;
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+std::vector<std::string> Captions(const ScriptedUi& ui) {
+    std::vector<std::string> out;
+    for (const auto& r : ui.Shown("coordinates"))
+        out.push_back(r.caption);
+    return out;
+}
+
+TEST_F(Coordinates, UnsetCoordinatesStartFromThePositionBefore) {
+    SetContour({{5, 6, 0}, {UnsetCoordinate, UnsetCoordinate, 0.3L}});
+    ui.Push(A::Cancel());
+    EditPosition(app, 2);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    // Cancelled, but the prefill stays.
+    EXPECT_TRUE(Same(app.Project.Positions[2], {5, 6, 0.3L}));
+    EXPECT_EQ(ui.shown.at(0).fields, (std::vector<std::string>{"5", "6", "17.19"}));
+}
+
+TEST_F(Coordinates, OnlyTheUnsetCoordinateIsPrefilled) {
+    SetContour({{5, 6, 0}, {UnsetCoordinate, 2, 0}});
+    ui.Push(A::Coordinates({}));
+    EditPosition(app, 2);
+    EXPECT_TRUE(Same(app.Project.Positions[2], {5, 2, 0}));
+}
+
+TEST_F(Coordinates, SpinStoresAndStopsAtBothEnds) {
+    SetContour({{1, 1, 0}, {2, 2, 0}, {3, 3, 0}});
+    ui.Push({A::Coordinates({"8"}, D::SpinUp), A::Coordinates({}, D::SpinUp),
+             A::Coordinates({}, D::SpinDown), A::Coordinates({"", "x"}, D::SpinDown),
+             A::Coordinates({}, D::SpinDown), A::Coordinates({"-4"}, D::Ok)});
+    app.State.AbortFlag = 1; // OK clears it
+    EditPosition(app, 2);
+    EXPECT_EQ(Captions(ui),
+              (std::vector<std::string>{"Koordinaten 2", "Koordinaten 3", "Koordinaten 3",
+                                        "Koordinaten 2", "Koordinaten 1", "Koordinaten 1"}));
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_TRUE(Same(app.Project.Positions[1], {-4, 1, 0}));
+    // Empty and unreadable fields count as 0.
+    EXPECT_TRUE(Same(app.Project.Positions[2], {0, 0, 0}));
+    EXPECT_TRUE(Same(app.Project.Positions[3], {3, 3, 0}));
+    ExpectScriptUsed();
+}
+
+TEST_F(Coordinates, UnitSwitchShowsInchAndStoresMillimetres) {
+    SetContour({{25.4L, 12.7L, 0}});
+    ui.Push({A::Coordinates({}, D::SwitchUnit), A::Coordinates({"2", std::nullopt, "45"})});
+    EditPosition(app, 1);
+    EXPECT_EQ(app.Config.EnglishUnits, 1);
+    const auto shown = ui.Shown("coordinates");
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].units[0], "mm");
+    EXPECT_EQ(shown[1].units[0], "in");
+    EXPECT_EQ(shown[1].fields[0], "1.0000");
+    EXPECT_EQ(shown[1].fields[1], "0.5000");
+    EXPECT_EQ(app.Project.Positions[1].y, 2 * 25.4L);
+    EXPECT_EQ(app.Project.Positions[1].z, 12.7L);
+    EXPECT_EQ(app.Project.Positions[1].phi, 45 * kPi / 180);
+    ExpectScriptUsed();
+}
+
+TEST_F(Coordinates, UntouchedFieldsKeepTheExactValues) {
+    const TPosition exact{12.3456789012L, -0.000123456789L, 0.123456789012L};
+    SetContour({exact});
+    ui.Push(
+        {A::Coordinates({}, D::SwitchUnit), A::Coordinates({}, D::SwitchUnit), A::Coordinates({})});
+    EditPosition(app, 1);
+    EXPECT_EQ(app.Config.EnglishUnits, 0);
+    EXPECT_TRUE(Same(app.Project.Positions[1], exact));
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    ExpectScriptUsed();
+}
+
+TEST_F(Coordinates, PictureButtonStoresTheFieldsFirst) {
+    SetContour({{1, 1, 0}});
+    ui.Push({A::Coordinates({"7"}, D::StorePicture).WithHelp(false), A::Cancel()});
+    EditPosition(app, 1);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(app.Project.Positions[1].y, 7); // kept, although the dialog was cancelled
+    EXPECT_EQ(help, (std::vector<std::pair<uint16_t, bool>>{{kHelpCoordinates, false},
+                                                            {kHelpCoordinates, true}}));
+    const auto shown = ui.Shown("coordinates");
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].fields[0], "7");
+    EXPECT_EQ(shown[0].buttons,
+              (std::vector<std::string>{"OK", "Abbrechen", "<", ">", "mm <--> inch", "&Hilfetext",
+                                        "Hilfe&bild"}));
+}
+
+TEST_F(Coordinates, CommaDecimalsInAndOut) {
+    app.Config.DecimalComma = 2;
+    SetContour({{1.5L, 0, 0}});
+    ui.Push(A::Coordinates({std::nullopt, "2,25"}));
+    EditPosition(app, 1);
+    EXPECT_EQ(ui.shown.at(0).fields[0], "1,5");
+    EXPECT_TRUE(Same(app.Project.Positions[1], {1.5L, 2.25L, 0}));
+}
+
+TEST_F(Coordinates, OutsideTheContourNothingOpens) {
+    SetContour({{1, 1, 0}});
+    EditPosition(app, 0);
+    EditPosition(app, 2);
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+} // namespace
+} // namespace vak1::test
