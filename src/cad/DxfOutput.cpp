@@ -47,6 +47,12 @@ void DxfOutput::Insert(const std::string& name, long double x, long double y, lo
     dxf_.DxfInsert(name, x, y, rotation, sx, sy);
 }
 
+void DxfOutput::CopyBlock(const std::string& name, const std::vector<std::string>& groups) {
+    dxf_.DxfBlock(name);
+    for (const std::string& line : groups) dxf_.File().Line(line);
+    dxf_.DxfEndBlock();
+}
+
 void DxfOutput::PolyBegin(bool closed) {
     app_.Cad.VertexCount = 0;
     app_.Cad.PolyClosed = closed;

@@ -130,4 +130,12 @@ inline EzdxfResult LoadWithEzdxf(const std::string& path) {
     return r;
 }
 
+// A complete DXF file must load in ezdxf without errors, warnings or repairs.
+inline EzdxfResult ExpectLoadsInEzdxf(const std::string& path) {
+    EzdxfResult r = LoadWithEzdxf(path);
+    EXPECT_EQ(r.rc, 0) << path << ": " << (r.lines.empty() ? "no output" : r.lines[0]);
+    for (const auto& w : r.Of("WARN|")) ADD_FAILURE() << path << ": " << w;
+    return r;
+}
+
 } // namespace vak1::test

@@ -74,7 +74,7 @@ TEST_F(DrawingTest, DeviceAndSaveDialogs) {
     EXPECT_EQ(save.lines, std::vector<std::string>{"*.dxf|*.dxf|*.*|*.*"});
     EXPECT_EQ(save.prompt, "beispiel");             // proposed name
     EXPECT_EQ(save.text, app.Config.CadDir);        // initial folder
-    EXPECT_TRUE(fs::exists(File("zeichnung.dxf"))); // ".dxf" appended to a name without "."
+    ExpectLoadsInEzdxf(File("zeichnung.dxf")); // ".dxf" appended to a name without "."
 
     // The device chosen last is preselected next time.
     ui.Push({ScriptedAnswer::Choice(5), ScriptedAnswer::File(File("liste.lst"))});
@@ -102,6 +102,7 @@ TEST_F(DrawingTest, TableKindWithoutBodyLengthOmitsMassRows) {
     app.Project.lx = 0;
     Calc();
     ASSERT_TRUE(RunCadJob(app, cdDxf, dkTable, File("ohne")));
+    ExpectLoadsInEzdxf(File("ohne.dxf"));
     const auto lines = ReadCrLfLines(File("ohne.dxf"));
     EXPECT_EQ(CountGroup(lines, "  0", "TEXT"), 17u * 4u);
     EXPECT_EQ(CountGroup(lines, " 40", "3.500000"), 17u * 4u);
@@ -110,6 +111,7 @@ TEST_F(DrawingTest, TableKindWithoutBodyLengthOmitsMassRows) {
     app.Project.lx = 1000;
     Calc();
     ASSERT_TRUE(RunCadJob(app, cdDxf, dkTable, File("mit")));
+    ExpectLoadsInEzdxf(File("mit.dxf"));
     const auto with = ReadCrLfLines(File("mit.dxf"));
     EXPECT_EQ(CountGroup(with, " 40", "2.900000"), 20u * 4u);
     EXPECT_EQ(CountGroup(with, "  1", " Masse"), 1u);
@@ -122,6 +124,7 @@ TEST_F(DrawingTest, EmptyContourDrawsNoContourButKeepsExtents) {
     for (int kind : {dkGeometryTable, dkPolyline, dkGeometry}) {
         const std::string base = File("leer" + std::to_string(kind));
         ASSERT_TRUE(RunCadJob(app, cdDxf, kind, base)) << kind;
+        ExpectLoadsInEzdxf(base + ".dxf");
         const auto lines = ReadCrLfLines(base + ".dxf");
         EXPECT_EQ(CountGroup(lines, "  0", "POLYLINE"), 0u) << kind;
         EXPECT_EQ(CountGroup(lines, "  0", "SOLID"), kind == dkPolyline ? 0u : 4u) << kind;
@@ -189,7 +192,7 @@ TEST_F(DrawingTest, PlotDeviceWritesThePlotFileAndStartsTheLine) {
     app.Config.PlotCommandLines[0] = "wkartuno kartuno /CHPL";
     DrawSection(app, cdPlot, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 0);
-    EXPECT_TRUE(fs::exists(dir / "tmp" / "kartuno.dxf"));
+    ExpectLoadsInEzdxf((dir / "tmp" / "kartuno.dxf").string());
     EXPECT_EQ(launcher.started, std::vector<std::string>{"wkartuno kartuno /CHPL"});
     ASSERT_EQ(ui.status.size(), 1u);
     EXPECT_EQ(ui.status[0], app.Config.TempDir + "kartuno.dxf wird geplottet..");

@@ -16,9 +16,10 @@ namespace {
 
 class DxfWriterTest : public CadTest {
   protected:
-    // Runs body against a fresh writer and returns the file's lines.
+    // Runs body against a fresh writer and returns the file's lines (a fragment of groups,
+    // not a DXF document).
     template <typename Fn> std::vector<std::string> Write(Fn body) {
-        const std::string path = File("w.dxf");
+        const std::string path = File("w.groups");
         DxfWriter w(app.Config, app.Cad);
         EXPECT_TRUE(w.Create(path));
         body(w);
