@@ -120,6 +120,10 @@ void DrawSection(App& app, int mode, int kind) {
         ++preselected;
         int k = kind;
         if (kind == 0) {
+            if (!app.Env.ui) { // nobody to ask: as if cancelled
+                app.State.AbortFlag = 1;
+                return;
+            }
             uint16_t choice = preselected;
             app.State.HelpNumber = kHelpKind;
             InputChoice(app, cp850("Bitte wählen .."), lines, choice);

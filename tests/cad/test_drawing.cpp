@@ -56,6 +56,16 @@ TEST_F(DrawingTest, CancelInTheKindDialogStops) {
     DrawSection(app, cdScreen, 0);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
+
+    // Without any Ui (unattended) the dialogs count as cancelled.
+    app.Env.ui = nullptr;
+    app.State.AbortFlag = 0;
+    DrawSection(app, cdScreen, 0);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    app.State.AbortFlag = 0;
+    DrawSection(app, 0, dkPolyline);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_TRUE(app.Graphics.DisplayList.empty());
 }
 
 TEST_F(DrawingTest, DeviceAndSaveDialogs) {
