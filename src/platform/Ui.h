@@ -13,6 +13,13 @@ namespace vak1 {
 enum class MessageKind { Error, Info, Help };
 enum class Reply { Yes, No, Cancel };
 
+// Screen and main-window sizes in pixels, for settings that have no stored value yet.
+struct ScreenMetrics {
+    int width = 1024, height = 768;
+    int pixelsPerInchY = 96;
+    int mainWindowHeight = 600, mainClientHeight = 554;
+};
+
 // Buttons of the dialogs whose logic stays in the core. The dialog shows the buttons it is
 // given, in their order and with their captions (the two spin buttons may be drawn as one
 // spin control). Any of them closes the dialog and is returned, except HelpText and
@@ -136,6 +143,7 @@ class Ui {
     virtual void Beep() = 0;
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
+    virtual ScreenMetrics Screen() const { return {}; }
     // The output window, modal.
     virtual void ShowTextWindow(TextWindow& /*window*/) {}
     // The explanation window ("Fehlermeldung"), modal; its "&Hilfe" button calls Help(false).
