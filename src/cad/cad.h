@@ -31,15 +31,13 @@ void CadBlockEnd(App& app);
 void CadEntitiesBegin(App& app);
 void CadEntitiesEnd(App& app);
 
-// Selects the layer of the following entities (the design calls this operation CadLayer,
-// the name of the state struct here).
+// Selects the layer of the following entities (not called CadLayer, which names the state).
 void CadSetLayer(App& app, int n);
 void CadTextStyle(App& app, int kind, long double width, long double height, long double angle);
 
 void CadLine(App& app, long double x1, long double y1, long double x2, long double y2);
 void CadCircle(App& app, long double x, long double y, long double r);
-void CadArc(App& app, long double x, long double y, long double a1, long double a2,
-            long double r);
+void CadArc(App& app, long double x, long double y, long double a1, long double a2, long double r);
 // (x, y) is the left end of the base line; text in code page 850.
 void CadText(App& app, const std::string& text, long double x, long double y);
 void CadSolid(App& app, long double x1, long double y1, long double x2, long double y2,
