@@ -101,6 +101,18 @@ class Ui {
     virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
     // True for OK, with the fields' texts edited; false when cancelled.
     virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
+    // Check boxes with "OK" and "Abbrechen"; checked holds one flag per label. The default
+    // asks one yes/no question per box.
+    virtual bool CheckBoxDialog(const std::string& caption, const std::vector<std::string>& labels,
+                                std::vector<bool>& checked) {
+        checked.resize(labels.size());
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            bool yes = checked[i];
+            if (!YesNoDialog(caption, labels[i], yes)) return false;
+            checked[i] = yes;
+        }
+        return true;
+    }
     virtual void Beep() = 0;
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}

@@ -1,0 +1,54 @@
+// The segment form of polylines, for every device without a polyline entity.
+#include "cad/CadOutput.h"
+
+#include <numbers>
+
+#include "app/App.h"
+#include "cad/cad.h"
+#include "calc/section.h"
+
+namespace vak1 {
+
+void CadOutput::Segment(long double x1, long double y1, long double x2, long double y2,
+                        long double phi) {
+    if (phi == 0) {
+        CadLine(app_, x1, y1, x2, y2);
+        return;
+    }
+    // A failing centre leaves the arc without radius, which draws nothing; the message stays
+    // in the list.
+    ArcCenter c;
+    GetArcCenter(x1, y1, x2, y2, phi, c, app_.Messages, app_.Config);
+    constexpr long double kDeg = 180 / std::numbers::pi_v<long double>;
+    CadArc(app_, c.yc, c.zc, c.a1 * kDeg, c.a2 * kDeg, c.r);
+}
+
+void CadOutput::PolyBegin(bool closed) {
+    CadLayer& cad = app_.Cad;
+    cad.VertexCount = 0;
+    cad.PolyClosed = closed;
+    cad.PrevPhi = 0;
+}
+
+void CadOutput::Vertex(long double x, long double y, long double phi) {
+    CadLayer& cad = app_.Cad;
+    if (cad.VertexCount == 0) {
+        cad.FirstX = x;
+        cad.FirstY = y;
+    } else {
+        Segment(cad.CurX, cad.CurY, x, y, cad.PrevPhi);
+    }
+    ++cad.VertexCount;
+    cad.CurX = x;
+    cad.CurY = y;
+    cad.PrevPhi = phi;
+}
+
+void CadOutput::PolyEnd() {
+    CadLayer& cad = app_.Cad;
+    if (cad.PolyClosed && cad.VertexCount > 1)
+        Segment(cad.CurX, cad.CurY, cad.FirstX, cad.FirstY, cad.PrevPhi);
+    cad.VertexCount = 0;
+}
+
+} // namespace vak1

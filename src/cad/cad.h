@@ -1,0 +1,59 @@
+// The CAD layer: one device-independent set of drawing operations, routed to the output
+// device chosen by CadOpen. Drawing units are millimetres, angles of arcs and texts degrees.
+#pragma once
+#include <string>
+
+#include "cad/CadLayer.h"
+#include "settings/Settings.h"
+
+namespace vak1 {
+
+struct App;
+
+// Captions of the device dialog, devices 1..5.
+extern const char* const kCadDeviceCaptions[5];
+
+// Layer numbers above 31 fold onto 16..31; the name follows the configured layer names.
+int CadLayerNumber(int n);
+std::string CadLayerName(const Settings& s, int n);
+
+// Chooses the device (mode 0 asks), names and creates the output. Sets AbortFlag when
+// cancelled or when the output cannot be created.
+void CadOpen(App& app, int mode);
+void CadClose(App& app);
+
+void CadLimits(App& app, long double xmin, long double ymin, long double xmax, long double ymax);
+void CadTables(App& app, int variant);
+void CadBlocksBegin(App& app);
+void CadBlocksEnd(App& app);
+void CadBlockBegin(App& app, const std::string& name);
+void CadBlockEnd(App& app);
+void CadEntitiesBegin(App& app);
+void CadEntitiesEnd(App& app);
+
+// Selects the layer of the following entities (the design calls this operation CadLayer,
+// the name of the state struct here).
+void CadSetLayer(App& app, int n);
+void CadTextStyle(App& app, int kind, long double width, long double height, long double angle);
+
+void CadLine(App& app, long double x1, long double y1, long double x2, long double y2);
+void CadCircle(App& app, long double x, long double y, long double r);
+void CadArc(App& app, long double x, long double y, long double a1, long double a2,
+            long double r);
+// (x, y) is the left end of the base line; text in code page 850.
+void CadText(App& app, const std::string& text, long double x, long double y);
+void CadSolid(App& app, long double x1, long double y1, long double x2, long double y2,
+              long double x3, long double y3, long double x4, long double y4);
+void CadInsert(App& app, const std::string& name, long double x, long double y,
+               long double rotation, long double sx, long double sy);
+
+void CadMoveTo(App& app, long double x, long double y);
+void CadLineTo(App& app, long double x, long double y);
+void CadRectangle(App& app, long double x1, long double y1, long double x2, long double y2);
+
+// phi: arc angle in radians from this vertex to the next, 0 for a straight edge.
+void CadPolyBegin(App& app, bool closed);
+void CadVertex(App& app, long double x, long double y, long double phi);
+void CadPolyEnd(App& app);
+
+} // namespace vak1

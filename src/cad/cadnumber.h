@@ -1,0 +1,26 @@
+// Number forms of the CAD output files: fixed point with D decimals, and the significant-digit
+// form with the point as separator whatever the display settings say.
+#pragma once
+#include <string>
+
+#include "settings/Settings.h"
+
+namespace vak1 {
+
+// D decimals (D = 0: no point), no leading blanks, "-" only for values that do not round to
+// zero; sep replaces the decimal point.
+void AppendFixed(std::string& out, long double x, int decimals, char sep = '.');
+std::string FixedText(long double x, int decimals, char sep = '.');
+
+// The decimals setting of DXF and TXT files, kept within what the format can carry.
+int CadDecimals(const Settings& s);
+
+// FormatSignificant with a decimal point and without padding (cheapest when s already has
+// the decimal point).
+std::string SignificantText(const Settings& s, long double x);
+
+// The text of an entity after the "CAD Text Mode" conversion (1 as is, 2 Windows code page,
+// 3 plain ASCII).
+std::string CadTextConvert(const Settings& s, const std::string& text);
+
+} // namespace vak1

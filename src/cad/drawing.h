@@ -1,0 +1,47 @@
+// Drawing generation: the dispatcher that opens a drawing on a device, writes its frame of
+// calls and the content of the chosen kind, and the procedures that draw that content.
+#pragma once
+#include <string>
+
+namespace vak1 {
+
+struct App;
+
+// Drawing kinds, the entries of the kind dialog.
+enum DrawingKind : int {
+    dkGeometryTable = 1,
+    dkPolyline = 2,
+    dkTable = 3,
+    dkGeometry = 4,
+    dkForm = 5,
+    dkBack = 6,
+};
+
+extern const char* const kDrawingKindCaptions[6];
+
+// mode 0 asks for the device, 1..5 use it; kind 0 shows the kind dialog until "zurück ..",
+// kinds 1..5 draw once. Draws nothing when AbortFlag is set or the last calculation failed.
+void DrawSection(App& app, int mode, int kind);
+
+// Extents of a drawing kind for CadLimits.
+struct DrawingExtents {
+    long double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+};
+DrawingExtents KindExtents(const App& app, int kind);
+
+void DrawContour(App& app);
+void DrawPointArrows(App& app);
+void DrawCentroidAxes(App& app);
+void DrawResultTable(App& app, long double x, long double y, long double h);
+
+// The drawing options dialog ("Zeichnungsoptionen"): hatching and principal axes. Cancel sets
+// AbortFlag and keeps both options.
+void EditDrawingOptions(App& app);
+
+// Unattended drawing of the loaded, calculated project: device 1 (DXF), 2 (IGES) or 5 (TXT),
+// kind 1..4, into outputBase + "." + extension, without any dialog. False, with the reason in
+// error, when nothing or not everything was written.
+bool RunCadJob(App& app, int device, int kind, const std::string& outputBase,
+               std::string* error = nullptr);
+
+} // namespace vak1

@@ -1,0 +1,52 @@
+// The output file of a CAD drawing: buffered, CR LF line ends, and the first failing write
+// remembered so the drawing command can end with its message.
+#pragma once
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "text/textfile.h"
+
+namespace vak1 {
+
+class CadFile {
+  public:
+    CadFile() = default;
+    ~CadFile();
+    CadFile(const CadFile&) = delete;
+    CadFile& operator=(const CadFile&) = delete;
+
+    // Creates (overwrites) the file; false with Error() set when it cannot.
+    bool Create(const std::string& path);
+    bool IsOpen() const { return f_ != nullptr; }
+    // One line, CR LF appended.
+    void Line(std::string_view text) {
+        buf_.append(text);
+        buf_.append("\r\n", 2);
+        if (buf_.size() >= kFlushSize) Flush();
+    }
+    std::string& Buffer() { return buf_; } // for callers composing a line in place
+    void EndLine() {
+        buf_.append("\r\n", 2);
+        if (buf_.size() >= kFlushSize) Flush();
+    }
+    // Writes what is buffered and closes; false when any write failed.
+    bool Close();
+    bool Failed() const { return stage_ != IoStage::None; }
+    IoStage Stage() const { return stage_; }
+    int ErrorCode() const { return error_; } // errno of the first failure
+    const std::string& Path() const { return path_; }
+
+  private:
+    static constexpr std::size_t kFlushSize = 1 << 16;
+    void Flush();
+    void Fail(IoStage stage, int err);
+
+    std::FILE* f_ = nullptr;
+    std::string buf_;
+    std::string path_;
+    IoStage stage_ = IoStage::None;
+    int error_ = 0;
+};
+
+} // namespace vak1

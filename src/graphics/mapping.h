@@ -1,0 +1,27 @@
+// World-to-pixel mappings of the graphics window, on screen and on the printer page.
+#pragma once
+#include <cstdint>
+
+#include "graphics/GraphicsWindow.h"
+#include "platform/Canvas.h"
+
+namespace vak1 {
+
+// The printer page and the printout settings the printer mapping reads.
+struct PrinterPage {
+    int32_t PW = 0, PH = 0;             // page size in device pixels
+    long double xscale = 1, yscale = 1; // printout scales
+    int32_t xorigin = 0, yorigin = 0;   // origin offset, millimetres
+    bool border = false;                // frame the world window
+};
+
+CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y);
+int32_t LengthToPixelX(const GraphicsWindow& g, long double len);
+int32_t LengthToPixelY(const GraphicsWindow& g, long double len);
+
+CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long double x,
+                           long double y);
+int32_t PrinterTextHeight(const GraphicsWindow& g, const PrinterPage& p, long double h);
+int32_t PrinterTextWidth(const GraphicsWindow& g, const PrinterPage& p, long double w);
+
+} // namespace vak1

@@ -1,0 +1,112 @@
+// Zoom and pan arithmetic; div truncates toward zero as integer division does.
+#include "graphics/zoom.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "graphics/draw.h"
+
+namespace vak1 {
+namespace {
+int32_t Round(long double v) { return static_cast<int32_t>(std::llrint(v)); }
+} // namespace
+
+IntRect ZoomAboutCentre(const IntRect& r, long double factor, bool zoomIn) {
+    const int32_t c = (r.x0 + r.x1) / 2, m = (r.y0 + r.y1) / 2;
+    const long double f = zoomIn ? 1 / factor : factor;
+    const int32_t hy = Round((r.y1 - r.y0) * f) / 2;
+    const int32_t hx = Round((r.x1 - r.x0) * f) / 2;
+    return IntRect{c - hx, m - hy, c + hx, m + hy};
+}
+
+IntRect Pan(const IntRect& r, long double panFactor, ViewKey key) {
+    const int32_t dy = Round(panFactor * (r.y1 - r.y0));
+    const int32_t dx = Round(panFactor * (r.x1 - r.x0));
+    IntRect n = r;
+    switch (key) {
+    case ViewKey::Up: n.y0 -= dy; n.y1 -= dy; break;
+    case ViewKey::Down: n.y0 += dy; n.y1 += dy; break;
+    case ViewKey::PageUp: {
+        const int32_t d = Round(5 * panFactor * (r.y1 - r.y0));
+        n.y0 -= d;
+        n.y1 -= d;
+        break;
+    }
+    case ViewKey::PageDown: {
+        const int32_t d = Round(5 * panFactor * (r.y1 - r.y0));
+        n.y0 += d;
+        n.y1 += d;
+        break;
+    }
+    case ViewKey::Left: n.x0 += dx; n.x1 += dx; break;
+    case ViewKey::Right: n.x0 -= dx; n.x1 -= dx; break;
+    default: break;
+    }
+    return n;
+}
+
+bool ZoomKey(GraphicsWindow& g, ViewKey key) {
+    switch (key) {
+    case ViewKey::Escape:
+    case ViewKey::F5: ResetZoom(g); return true;
+    case ViewKey::Plus: g.ZoomRect = ZoomAboutCentre(g.ZoomRect, g.ZoomFactor, true); return true;
+    case ViewKey::Minus: g.ZoomRect = ZoomAboutCentre(g.ZoomRect, g.ZoomFactor, false); return true;
+    case ViewKey::Up:
+    case ViewKey::Down:
+    case ViewKey::Left:
+    case ViewKey::Right:
+    case ViewKey::PageUp:
+    case ViewKey::PageDown: g.ZoomRect = Pan(g.ZoomRect, g.PanFactor, key); return true;
+    case ViewKey::Other: return false;
+    }
+    return false;
+}
+
+void MouseDoubleClick(GraphicsWindow& g) { g.ResetArmed = true; }
+
+bool MouseDown(GraphicsWindow& g, uint8_t& abortFlag, MouseButton button, int32_t x, int32_t y) {
+    const bool armed = g.ResetArmed;
+    g.ResetArmed = false;
+    if (button == MouseButton::Right) {
+        ResetZoom(g);
+        return true;
+    }
+    if (button != MouseButton::Left) return false;
+    if (armed) {
+        RestoreLimit(g, abortFlag);
+        ResetZoom(g);
+        ReSetWindow(g, abortFlag);
+        return true;
+    }
+    g.DragActive = true;
+    g.DragX0 = g.DragX1 = x;
+    g.DragY0 = g.DragY1 = y;
+    return false;
+}
+
+void MouseMove(GraphicsWindow& g, int32_t x, int32_t y) {
+    if (!g.DragActive) return;
+    g.DragX1 = x;
+    g.DragY1 = y;
+}
+
+bool MouseUp(GraphicsWindow& g, int32_t x, int32_t y, int32_t cw, int32_t ch) {
+    if (!g.DragActive) return false;
+    g.DragActive = false;
+    g.DragX1 = x;
+    g.DragY1 = y;
+    if (x == g.DragX0 || y == g.DragY0 || cw <= 0 || ch <= 0) return false;
+    const long double xl = std::min(x, g.DragX0), xr = std::max(x, g.DragX0);
+    const long double yt = std::min(y, g.DragY0), yb = std::max(y, g.DragY0);
+    const IntRect z = g.ZoomRect;
+    const long double w = z.x1 - z.x0, h = z.y1 - z.y0;
+    const long double a = g.KeepAspect != 0 ? g.AspectFactor : 1;
+    const int32_t zx0 = Round(a * (xl / cw * w + z.x0));
+    const int32_t zx1 = Round(a * (xr / cw * w + z.x0));
+    const int32_t zy0 = Round((ch - yb) / ch * h + z.y0);
+    const int32_t zy1 = Round((ch - yt) / ch * h + z.y0);
+    SetScale(g, zx0, zy0, zx1, zy1);
+    return true;
+}
+
+} // namespace vak1

@@ -1,0 +1,28 @@
+// Keyboard and mouse zoom and pan of the graphics window as plain arithmetic on the zoom
+// rectangle; the front end forwards its events here and repaints when told to.
+#pragma once
+#include <cstdint>
+
+#include "graphics/GraphicsWindow.h"
+
+namespace vak1 {
+
+enum class ViewKey { Escape, F5, Up, Down, Left, Right, PageUp, PageDown, Plus, Minus, Other };
+enum class MouseButton { Left, Right, Middle };
+
+// Returns true when the window must repaint.
+bool ZoomKey(GraphicsWindow& g, ViewKey key);
+
+// Zoom rectangle scaled about its centre: zoom in divides its size by ZoomFactor.
+IntRect ZoomAboutCentre(const IntRect& r, long double factor, bool zoomIn);
+// Zoom rectangle moved by PanFactor (5 x PanFactor for the page keys).
+IntRect Pan(const IntRect& r, long double panFactor, ViewKey key);
+
+// A double click arms the reset of the next left button press.
+void MouseDoubleClick(GraphicsWindow& g);
+bool MouseDown(GraphicsWindow& g, uint8_t& abortFlag, MouseButton button, int32_t x, int32_t y);
+void MouseMove(GraphicsWindow& g, int32_t x, int32_t y);
+// Ends a drag in a client area of cw x ch pixels: the dragged box becomes the zoom rectangle.
+bool MouseUp(GraphicsWindow& g, int32_t x, int32_t y, int32_t cw, int32_t ch);
+
+} // namespace vak1

@@ -1,0 +1,227 @@
+// Pins the drawing dispatcher: the kind dialog and its preselection, the device and save
+// dialogs, kind 3 with and without body length, the empty contour, failed calculations, the
+// refusals of the unattended job and failing output files, and the drawing options dialog.
+#include <algorithm>
+
+#include "cad/cad.h"
+#include "cad/drawing.h"
+#include "cad/cadtest.h"
+#include "text/cp850.h"
+
+using namespace vak1;
+using namespace vak1::test;
+
+namespace {
+
+class DrawingTest : public CadTest {
+  protected:
+    std::vector<DialogRecord> Choices() const {
+        std::vector<DialogRecord> out;
+        for (const auto& d : ui.shown)
+            if (d.kind == "choice") out.push_back(d);
+        return out;
+    }
+    // Number of DXF groups "code / value" in the file's lines.
+    static std::size_t CountGroup(const std::vector<std::string>& lines, const std::string& code,
+                                  const std::string& value) {
+        std::size_t n = 0;
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+            if (lines[i] == code && lines[i + 1] == value) ++n;
+        return n;
+    }
+};
+
+} // namespace
+
+TEST_F(DrawingTest, KindDialogPreselectsTheKindAfterTheOneDrawn) {
+    LoadRectangle(app.Project);
+    Calc();
+    ui.Push({ScriptedAnswer::Choice(2), ScriptedAnswer::Choice(5), ScriptedAnswer::Choice(6)});
+    DrawSection(app, cdScreen, 0);
+    const auto choices = Choices();
+    ASSERT_EQ(choices.size(), 3u);
+    EXPECT_EQ(choices[0].prompt, "Bitte wählen ..");
+    EXPECT_EQ(choices[0].lines.size(), 6u);
+    EXPECT_EQ(choices[0].lines[5], "zurück ..");
+    EXPECT_EQ(choices[0].preselected, 1);
+    EXPECT_EQ(choices[1].preselected, 3); // after "nur Polylinie": "nur Tabelle"
+    EXPECT_EQ(choices[2].preselected, 6); // after "Formblatt": "zurück .."
+    EXPECT_EQ(app.State.AbortFlag, 0);
+}
+
+TEST_F(DrawingTest, CancelInTheKindDialogStops) {
+    LoadRectangle(app.Project);
+    Calc();
+    ui.Push(ScriptedAnswer::Cancel());
+    DrawSection(app, cdScreen, 0);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_TRUE(app.Graphics.DisplayList.empty());
+}
+
+TEST_F(DrawingTest, DeviceAndSaveDialogs) {
+    LoadRectangle(app.Project);
+    Calc();
+    ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::File(File("zeichnung"))});
+    DrawSection(app, 0, dkPolyline);
+    ASSERT_EQ(app.State.AbortFlag, 0);
+    const auto choices = Choices();
+    ASSERT_EQ(choices.size(), 1u);
+    EXPECT_EQ(choices[0].prompt, "CAD-Code");
+    EXPECT_EQ(choices[0].preselected, 3); // the screen after program start
+    EXPECT_EQ(choices[0].lines[3], "Ausgabe auf Laserprinter/Plotter mit KARTUNO");
+    const DialogRecord& save = ui.shown.back();
+    EXPECT_EQ(save.kind, "save");
+    EXPECT_EQ(save.lines, std::vector<std::string>{"*.dxf|*.dxf|*.*|*.*"});
+    EXPECT_EQ(save.prompt, "beispiel");    // proposed name
+    EXPECT_EQ(save.text, app.Config.CadDir); // initial folder
+    EXPECT_TRUE(fs::exists(File("zeichnung.dxf"))); // ".dxf" appended to a name without "."
+
+    // The device chosen last is preselected next time.
+    ui.Push({ScriptedAnswer::Choice(5), ScriptedAnswer::File(File("liste.lst"))});
+    DrawSection(app, 0, dkPolyline);
+    ui.Push(ScriptedAnswer::Cancel());
+    DrawSection(app, 0, dkPolyline);
+    EXPECT_EQ(Choices().back().preselected, 5);
+    EXPECT_TRUE(fs::exists(File("liste.lst")));
+    EXPECT_EQ(app.State.AbortFlag, 1);
+}
+
+TEST_F(DrawingTest, CancelledSaveDialogWritesNothing) {
+    LoadRectangle(app.Project);
+    Calc();
+    ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Cancel()});
+    DrawSection(app, 0, dkPolyline);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_TRUE(app.Cad.FileName.empty());
+    EXPECT_FALSE(app.Cad.Out);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1); // "tmp"
+}
+
+TEST_F(DrawingTest, TableKindWithoutBodyLengthOmitsMassRows) {
+    LoadExample(app.Project);
+    app.Project.lx = 0;
+    Calc();
+    ASSERT_TRUE(RunCadJob(app, cdDxf, dkTable, File("ohne")));
+    const auto lines = ReadCrLfLines(File("ohne.dxf"));
+    EXPECT_EQ(CountGroup(lines, "  0", "TEXT"), 17u * 4u);
+    EXPECT_EQ(CountGroup(lines, " 40", "3.500000"), 17u * 4u);
+    EXPECT_EQ(CountGroup(lines, "  1", " Masse"), 0u);
+
+    app.Project.lx = 1000;
+    Calc();
+    ASSERT_TRUE(RunCadJob(app, cdDxf, dkTable, File("mit")));
+    const auto with = ReadCrLfLines(File("mit.dxf"));
+    EXPECT_EQ(CountGroup(with, " 40", "2.900000"), 20u * 4u);
+    EXPECT_EQ(CountGroup(with, "  1", " Masse"), 1u);
+    EXPECT_EQ(CountGroup(with, "  1", " kg"), 1u);
+    EXPECT_EQ(CountGroup(with, "  1", cp850(" kgm²")), 2u);
+}
+
+TEST_F(DrawingTest, EmptyContourDrawsNoContourButKeepsExtents) {
+    app.Project.ResetContour(); // PosCount 0, extents 0..160 x 0..120 from start-up
+    for (int kind : {dkGeometryTable, dkPolyline, dkGeometry}) {
+        const std::string base = File("leer" + std::to_string(kind));
+        ASSERT_TRUE(RunCadJob(app, cdDxf, kind, base)) << kind;
+        const auto lines = ReadCrLfLines(base + ".dxf");
+        EXPECT_EQ(CountGroup(lines, "  0", "POLYLINE"), 0u) << kind;
+        EXPECT_EQ(CountGroup(lines, "  0", "SOLID"), kind == dkPolyline ? 0u : 4u) << kind;
+    }
+    const auto lines = ReadCrLfLines(File("leer2.dxf"));
+    EXPECT_EQ(lines[7], "-8.000000");
+    EXPECT_EQ(lines[9], "-6.000000");
+    EXPECT_EQ(lines[13], "168.000000");
+    EXPECT_EQ(lines[15], "126.000000");
+}
+
+TEST_F(DrawingTest, FailedCalculationShowsMessagesAndDrawsNothing) {
+    LoadRectangle(app.Project);
+    Calc();
+    app.Project.CalcError = 1;
+    AddMessage(app.Messages, "Fatal  : Testmeldung");
+    DrawSection(app, cdScreen, dkPolyline);
+    EXPECT_TRUE(app.Graphics.DisplayList.empty());
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ(ui.shown.back().kind, "message");
+    EXPECT_NE(ui.shown.back().prompt.find("Testmeldung"), std::string::npos);
+
+    std::string error;
+    EXPECT_FALSE(RunCadJob(app, cdDxf, dkPolyline, File("x"), &error));
+    EXPECT_NE(error.find("Testmeldung"), std::string::npos);
+    EXPECT_FALSE(fs::exists(File("x.dxf")));
+}
+
+TEST_F(DrawingTest, JobRefusesWhatItCannotWrite) {
+    LoadRectangle(app.Project);
+    Calc();
+    app.Env.ui = nullptr; // unattended: nothing may ask
+    std::string error;
+    EXPECT_FALSE(RunCadJob(app, cdIges, dkPolyline, File("i"), &error));
+    EXPECT_NE(error.find("IGES"), std::string::npos);
+    EXPECT_FALSE(fs::exists(File("i.igs")));
+    EXPECT_FALSE(RunCadJob(app, cdScreen, dkPolyline, File("s"), &error));
+    EXPECT_NE(error.find("1=DXF"), std::string::npos);
+    EXPECT_FALSE(RunCadJob(app, cdDxf, 7, File("s"), &error));
+    EXPECT_FALSE(RunCadJob(app, cdDxf, dkForm, File("f"), &error));
+    EXPECT_NE(error.find("Formblatt"), std::string::npos);
+    EXPECT_FALSE(RunCadJob(app, cdDxf, dkPolyline, File("fehlt/x"), &error));
+    EXPECT_NE(error.find("fehlt/x.dxf"), std::string::npos);
+    // After all that, a good job still runs.
+    EXPECT_TRUE(RunCadJob(app, cdTxt, dkPolyline, File("gut"), &error)) << error;
+    EXPECT_TRUE(fs::exists(File("gut.txt")));
+}
+
+TEST_F(DrawingTest, FullDiskIsReportedNotSwallowed) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    LoadExample(app.Project);
+    Calc();
+    fs::create_symlink("/dev/full", File("voll.dxf"));
+    std::string error;
+    EXPECT_FALSE(RunCadJob(app, cdDxf, dkGeometryTable, File("voll"), &error));
+    EXPECT_NE(error.find("voll"), std::string::npos) << error;
+    EXPECT_TRUE(app.Cad.WriteFailed);
+    const auto messages = ui.Messages();
+    ASSERT_EQ(messages.size(), 1u);
+}
+
+TEST_F(DrawingTest, PlotDeviceWritesThePlotFileAndStartsTheLine) {
+    LoadRectangle(app.Project);
+    Calc();
+    app.Config.PlotCommandLines[0] = "wkartuno kartuno /CHPL";
+    DrawSection(app, cdPlot, dkPolyline);
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_TRUE(fs::exists(dir / "tmp" / "kartuno.dxf"));
+    EXPECT_EQ(launcher.started, std::vector<std::string>{"wkartuno kartuno /CHPL"});
+    ASSERT_EQ(ui.status.size(), 1u);
+    EXPECT_EQ(ui.status[0], app.Config.TempDir + "kartuno.dxf wird geplottet..");
+    EXPECT_TRUE(ui.Messages().empty());
+
+    launcher.result = 2;
+    DrawSection(app, cdPlot, dkPolyline);
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_NE(ui.Messages()[0].find("file not found"), std::string::npos);
+    launcher.result = 11;
+    DrawSection(app, cdPlot, dkPolyline);
+    EXPECT_NE(ui.Messages().back().find("Exec error 11"), std::string::npos);
+}
+
+TEST_F(DrawingTest, OptionsDialogStoresOrKeeps) {
+    app.Project.DrawHatching = true;
+    app.Project.DrawPrincipalAxes = true;
+    ui.Push({ScriptedAnswer::YesNo(false), ScriptedAnswer::YesNo(true)});
+    EditDrawingOptions(app);
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_FALSE(app.Project.DrawHatching);
+    EXPECT_TRUE(app.Project.DrawPrincipalAxes);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[0].caption, "Zeichnungsoptionen");
+    EXPECT_EQ(ui.shown[0].prompt, "Schraffur");
+    EXPECT_EQ(ui.shown[0].preselected, 1); // shows the stored value
+
+    ui.Push({ScriptedAnswer::YesNo(true), ScriptedAnswer::Cancel()});
+    EditDrawingOptions(app);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_FALSE(app.Project.DrawHatching);
+    // The menu command then redraws, which does nothing after the cancel.
+    DrawSection(app, cdScreen, dkPolyline);
+    EXPECT_TRUE(app.Graphics.DisplayList.empty());
+}
