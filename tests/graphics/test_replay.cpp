@@ -1,0 +1,128 @@
+// Pins the replay: world-to-pixel mapping with rounding, texts containing ";", colours with and
+// without colour graphics, the stop at a window without width, printing onto a second canvas,
+// zoom that survives a repaint, and real pixels on the image canvas.
+#include <gtest/gtest.h>
+
+#include "graphics/draw.h"
+#include "graphics/mapping.h"
+#include "graphics/replay.h"
+#include "graphics/zoom.h"
+#include "platform/headless/ImageCanvas.h"
+#include "platform/headless/RecordingCanvas.h"
+
+using namespace vak1;
+
+namespace {
+
+class ReplayTest : public ::testing::Test {
+  protected:
+    void SetUp() override { Header(g, abort, 0, 0, 100, 100); }
+    std::vector<std::string> Play() {
+        RecordingCanvas c;
+        Replay(g, s, c, abort);
+        return c.Shapes();
+    }
+    GraphicsWindow g;
+    Settings s;
+    uint8_t abort = 0;
+};
+
+} // namespace
+
+TEST_F(ReplayTest, MapsWorldToPixelsWithYDownward) {
+    // Viewport 1..639 x 1..479; 478 pixels for 100 units in both directions (aspect kept).
+    EXPECT_EQ(g.sx, g.sy);
+    EXPECT_DOUBLE_EQ(static_cast<double>(g.sx), 4.78);
+    line(g, 0, 0, 100, 100);
+    circle(g, 50, 50, 10);
+    // Circle box 40..60: x 1 + round(191.2), 1 + round(286.8); y 479 - round(286.8), ...
+    EXPECT_EQ(Play(), (std::vector<std::string>{"line 1 479 479 1", "ellipse 192 192 288 288"}));
+    EXPECT_EQ(WorldToPixel(g, 50, 50), (CanvasPoint{240, 240}));
+    EXPECT_EQ(WorldToPixel(g, 0.1046025L, 0), (CanvasPoint{1, 479})); // 0.49999995 px rounds down
+    EXPECT_EQ(LengthToPixelX(g, 10), 48);
+}
+
+TEST_F(ReplayTest, TextKeepsItsSemicolons) {
+    OutTextXY(g, 10, 20, "a;b;;c");
+    const auto shapes = Play();
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_TRUE(shapes[0].ends_with(" a;b;;c")) << shapes[0];
+}
+
+TEST_F(ReplayTest, TextCellIsAnchoredAboveTheBaseLine) {
+    SetTextStyle(g, 2, 0, 10, 5); // replay height 10 * 1.6 = 16 units
+    OutTextXY(g, 10, 20, "x");
+    const auto shapes = Play();
+    // (10, 20 + 0.75 * 16) = (10, 32) -> pixels (49, 326).
+    EXPECT_EQ(shapes, std::vector<std::string>{"text 49 326 x"});
+}
+
+TEST_F(ReplayTest, ColoursFollowTheColourSetting) {
+    SetColor(g, 4);
+    Solid(g, 0, 0, 10, 0, 10, 10, 0, 10);
+    RecordingCanvas colour;
+    Replay(g, s, colour, abort);
+    EXPECT_NE(std::find(colour.calls.begin(), colour.calls.end(), "brush 255,0,0 solid"),
+              colour.calls.end());
+    s.ColorGraphics = false;
+    RecordingCanvas mono;
+    Replay(g, s, mono, abort);
+    EXPECT_NE(std::find(mono.calls.begin(), mono.calls.end(), "brush 0,0,0 solid"),
+              mono.calls.end());
+}
+
+TEST_F(ReplayTest, WindowWithoutWidthEndsTheReplay) {
+    line(g, 0, 0, 1, 1);
+    SetWindow(g, abort, 1, 1, 0, 0, 1, 1, 3, 0, 3, 1);
+    ASSERT_EQ(abort, 1);
+    line(g, 0, 0, 1, 1);
+    abort = 0;
+    RecordingCanvas c;
+    EXPECT_FALSE(Replay(g, s, c, abort));
+    EXPECT_EQ(abort, 1);
+    EXPECT_EQ(c.Shapes().size(), 1u);
+}
+
+TEST_F(ReplayTest, ZoomSurvivesTheRepaint) {
+    line(g, 0, 0, 100, 100);
+    const auto before = Play();
+    ASSERT_TRUE(ZoomKey(g, ViewKey::Plus));
+    const auto after = Play();
+    EXPECT_NE(before, after);
+    EXPECT_TRUE(ZoomKey(g, ViewKey::Escape));
+    EXPECT_EQ(Play(), before);
+}
+
+TEST_F(ReplayTest, PrintingDrawsOnBothCanvasesTextOnPaperOnly) {
+    line(g, 0, 0, 100, 100);
+    OutTextXY(g, 0, 0, "t");
+    SetLineWidth(g, 2);
+    g.PrintMode = true;
+    RecordingCanvas screen, paper;
+    PrintTarget print{&paper, PrinterPage{2100, 2970, 1, 1, 10, 0, true}};
+    Replay(g, s, screen, abort, &print);
+    EXPECT_EQ(screen.Shapes(), std::vector<std::string>{"line 1 479 479 1"});
+    // Border of the world window, then the line. x: 100 px origin (10 mm at 2100 px per
+    // 210 mm) + round(2100 * 1 / 640); y: round(2970 * 479 / 480) and round(2970 * 1 / 480).
+    const auto shapes = paper.Shapes();
+    ASSERT_EQ(shapes.size(), 6u);
+    EXPECT_EQ(shapes[4], "line 103 2964 1672 6");
+    EXPECT_EQ(shapes[5].rfind("text ", 0), 0u);
+    EXPECT_NE(std::find(paper.calls.begin(), paper.calls.end(), "pen 0,0,0 8 solid copy"),
+              paper.calls.end());
+}
+
+TEST_F(ReplayTest, ImageCanvasPaintsPixels) {
+    SetColor(g, 12);
+    Solid(g, 10, 10, 30, 10, 30, 30, 10, 30);
+    SetColor(g, 9);
+    line(g, 50, 0, 50, 100);
+    ImageCanvas img(640, 480);
+    Replay(g, s, img, abort);
+    const CanvasPoint inside = WorldToPixel(g, 20, 20);
+    EXPECT_EQ(img.Pixel(inside.x, inside.y), (CanvasColor{255, 0, 0}));
+    const CanvasPoint onLine = WorldToPixel(g, 50, 50);
+    EXPECT_EQ(img.Pixel(onLine.x, onLine.y), (CanvasColor{0, 0, 255}));
+    const CanvasPoint outside = WorldToPixel(g, 70, 70);
+    EXPECT_EQ(img.Pixel(outside.x, outside.y), (CanvasColor{255, 255, 255}));
+}
