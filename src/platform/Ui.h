@@ -69,6 +69,13 @@ struct TextLinesDialogData {
     std::vector<DialogButton> buttons;
 };
 
+// Screen and main-window sizes in pixels, for settings that have no stored value yet.
+struct ScreenMetrics {
+    int width = 1024, height = 768;
+    int pixelsPerInchY = 96;
+    int mainWindowHeight = 600, mainClientHeight = 554;
+};
+
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -116,6 +123,7 @@ class Ui {
     virtual void Beep() = 0;
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
+    virtual ScreenMetrics Screen() const { return {}; }
 
     // Called by the "&Hilfetext" (picture = false) and "Hilfe&bild" buttons of a dialog with
     // the current help number; the dialog stays open.

@@ -1,0 +1,108 @@
+// Reading the project file into a copy of the project; the copy replaces the current
+// project only when every line was as the writer writes it.
+#include <memory>
+#include <vector>
+
+#include "app/App.h"
+#include "docu/docusections.h"
+#include "input/dialogs.h"
+#include "project/projectfile.h"
+#include "report/formats.h"
+#include "text/cp850.h"
+#include "text/linecursor.h"
+#include "text/textfile.h"
+
+namespace vak1 {
+namespace {
+
+bool ReadHeader(LineCursor& in, ProjectData& p) {
+    const std::string rule(65, '-');
+    std::string version;
+    if (!in.Expect(rule) || !in.Expect(kProgramTitle) || !in.Next(version)) return false;
+    if (!version.starts_with("Version ")) {
+        in.Fail("\"Version ...\" erwartet");
+        return false;
+    }
+    if (!in.Expect(rule)) return false;
+    for (auto& line : p.RemarkLines)
+        if (!in.Text(line, kRemarkLineLength)) return false;
+    return true;
+}
+
+bool ReadContour(LineCursor& in, ProjectData& p) {
+    const std::string rule(15, '-');
+    long count = 0;
+    if (!in.Expect(rule) || !in.Expect("1. KONTUR") || !in.Expect(rule) ||
+        !in.Expect("Anz. Konturelemente") || !in.Integer(count, 0, kMaxPositions) ||
+        !in.Expect(std::string(22, '-')))
+        return false;
+    p.ResetContour();
+    for (long k = 1; k <= count; ++k) {
+        TPosition& pos = p.Positions[k];
+        if (!in.Expect(std::to_string(k) + ". Punkt") || !in.Number(pos.y) ||
+            !in.Number(pos.z) || !in.Number(pos.phi) || !in.Expect("------"))
+            return false;
+    }
+    p.PosCount = static_cast<uint16_t>(count);
+    return true;
+}
+
+// A body value must lie in the range the input dialogs accept: the calculation relies on it.
+bool RangedNumber(LineCursor& in, long double& value, long double min, long double max) {
+    long double v = 0;
+    if (!in.Number(v)) return false;
+    if (v < min || v > max) {
+        Settings plain;
+        in.Fail(cp850("Wert außerhalb ") + FormatSignificant(plain, min) + " .. " +
+                FormatSignificant(plain, max));
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+bool ReadBodyAndTexts(LineCursor& in, ProjectData& p) {
+    return RangedNumber(in, p.rho, kRhoMin, kRhoMax) && RangedNumber(in, p.lx, kLxMin, kLxMax) &&
+           RangedNumber(in, p.ArcDivision, kArcDivisionMin, kArcDivisionMax) &&
+           in.Text(p.DrawingName, kDrawingNameLength) &&
+           in.Text(p.DrawingNumber, kDrawingNumberLength) &&
+           in.Text(p.DrawingName2, kDrawingName2Length);
+}
+
+bool ReadOptions(LineCursor& in, ProjectData& p) {
+    long hatching = 0, axes = 0;
+    if (!in.Integer(hatching, 0, 1) || !in.Integer(axes, 0, 1)) return false;
+    p.DrawHatching = hatching == 1;
+    p.DrawPrincipalAxes = axes == 1;
+    return true;
+}
+
+} // namespace
+
+void ReadProject(App& app, const std::string& path) {
+    CheckSourceFile(app, path);
+    if (app.State.AbortFlag) return;
+    std::vector<std::string> lines;
+    int error = 0;
+    if (!ReadTextLines(path, lines, &error)) {
+        ShowError(app, "Lesefehler (" + path + ", errno " + std::to_string(error) + ")");
+        app.State.AbortFlag = 1;
+        return;
+    }
+    auto project = std::make_unique<ProjectData>(app.Project);
+    auto docu = std::make_unique<Documentation>(app.Docu);
+    LineCursor in(lines);
+    const bool ok = ReadHeader(in, *project) && ReadContour(in, *project) &&
+                    ReadBodyAndTexts(in, *project) && ReadChangesSection(in, *docu) &&
+                    ReadDocumentsSection(in, *docu) && ReadOptions(in, *project);
+    if (!ok) {
+        ShowError(app, "Fehler in Projektdatei " + path + ", Zeile " +
+                           std::to_string(in.FailLine()) + ": " + in.FailReason() + " !");
+        app.State.AbortFlag = 1;
+        return;
+    }
+    app.Project = *project;
+    app.Docu = std::move(*docu);
+}
+
+} // namespace vak1
