@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "cad/CadLayer.h"
+#include "cad/schraff.h"
 #include "docu/Documentation.h"
 #include "graphics/GraphicsWindow.h"
+#include "graphics/diagram.h"
 #include "help/messages.h"
 #include "project/ProjectData.h"
 #include "report/OutputDocument.h"
@@ -69,6 +71,8 @@ struct App {
     OutputDocument Output;
     CadLayer Cad;
     GraphicsWindow Graphics;
+    DiagramState Diagram;
+    HatchBuffer Hatch;
     Platform Env;
 };
 

@@ -69,6 +69,16 @@ struct TextLinesDialogData {
     std::vector<DialogButton> buttons;
 };
 
+// The diagram limits (TEinDiagramLimits): xmin, ymin, xmax, ymax as typed, under the two
+// axis labels. "Calculate" puts the calculated limits into the fields; "&Hilfetext" shows
+// the help of helpNumber. True for OK with the fields as edited.
+struct DiagramLimitsDialogData {
+    std::string caption;
+    std::string xLabel, yLabel;
+    std::array<std::string, 4> fields{};
+    std::array<std::string, 4> calculated{};
+};
+
 // Screen and main-window sizes in pixels, for settings that have no stored value yet.
 struct ScreenMetrics {
     int width = 1024, height = 768;
@@ -120,6 +130,8 @@ class Ui {
         }
         return true;
     }
+    // A back end without this dialog keeps the calculated limits.
+    virtual bool DiagramLimitsDialog(DiagramLimitsDialogData& /*data*/) { return false; }
     virtual void Beep() = 0;
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
