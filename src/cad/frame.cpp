@@ -15,17 +15,17 @@ namespace vak1 {
 
 const char* const kProtectionNoticeEnglish[5] = {
     "Copying of this document and giving it to other and the use",
-    "or communication of the contents thereof are forbidden",
+    "or communication of the contents thereof, are forbidden",
     "without express authority. Offenders are liable to the",
     "payment of damages. All rights are reserved in the event",
-    "of the grant of a patent or the registration of a utility model or design."};
+    "of the grant of a patent, utility model or design."};
 
 const char* const kProtectionNoticeGerman[5] = {
     "Weitergabe sowie Vervielfältigung dieser Unterlage, Ver-",
     "wertung und Mitteilung ihres Inhaltes nicht gestattet,",
     "soweit nicht ausdrücklich zugestanden. Zuwiderhandlungen",
     "verpflichten zu Schadenersatz. Alle Rechte für den Fall",
-    "der Patenterteilung oder Gebrauchsmustereintragung vorbehalten."};
+    "der Patent- oder Gebrauchsmustereintragung vorbehalten."};
 
 namespace {
 
