@@ -3,6 +3,7 @@
 #include "cad/iges.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -40,6 +41,31 @@ std::string BaseName(const std::string& path) {
     return name;
 }
 
+// Commas inside a Hollerith string are text, not places to cut: a reader takes all 64
+// columns of a record, so blanks padded into a string would change it.
+std::vector<bool> DelimiterCommas(std::string_view text) {
+    std::vector<bool> comma(text.size(), false);
+    bool atStart = true;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (atStart) {
+            std::size_t j = i;
+            std::size_t length = 0;
+            while (j < text.size() && j - i < 6 && std::isdigit(static_cast<unsigned char>(text[j])))
+                length = length * 10 + static_cast<std::size_t>(text[j++] - '0');
+            if (j > i && j < text.size() && text[j] == 'H') {
+                i = j + 1 + length;
+                atStart = false;
+                continue;
+            }
+        }
+        atStart = text[i] == ',' || text[i] == ';';
+        comma[i] = text[i] == ',';
+        ++i;
+    }
+    return comma;
+}
+
 } // namespace
 
 std::string Hollerith(std::string_view text) {
@@ -47,14 +73,20 @@ std::string Hollerith(std::string_view text) {
 }
 
 std::vector<std::string> SplitParameters(std::string_view text) {
+    const std::vector<bool> comma = DelimiterCommas(text);
     std::vector<std::string> pieces;
-    while (text.size() > kParamColumns) {
-        const std::size_t comma = text.substr(0, kParamColumns).find_last_of(',');
-        const std::size_t cut = comma == std::string_view::npos ? kParamColumns : comma + 1;
-        pieces.emplace_back(text.substr(0, cut));
-        text.remove_prefix(cut);
+    std::size_t at = 0;
+    while (text.size() - at > kParamColumns) {
+        std::size_t cut = kParamColumns;
+        for (std::size_t k = kParamColumns; k > 0; --k)
+            if (comma[at + k - 1]) {
+                cut = k;
+                break;
+            }
+        pieces.emplace_back(text.substr(at, cut));
+        at += cut;
     }
-    if (!text.empty() || pieces.empty()) pieces.emplace_back(text);
+    if (at < text.size() || pieces.empty()) pieces.emplace_back(text.substr(at));
     return pieces;
 }
 

@@ -18,8 +18,8 @@ constexpr int kIgesSubfigures = 256;
 
 // Hollerith form of a text: its length, "H" and the text.
 std::string Hollerith(std::string_view text);
-// The pieces of a parameter string, each at most 64 characters and cut after the last comma
-// within them where there is one.
+// The pieces of a parameter string, each at most 64 characters and cut after the last
+// delimiting comma within them where there is one (never after a comma of a Hollerith text).
 std::vector<std::string> SplitParameters(std::string_view text);
 // IGES colour number of a CAD colour (0..16).
 int IgesColour(int cadColour);
