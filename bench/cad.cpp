@@ -50,8 +50,8 @@ BENCHMARK(Kind1OurProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 
 void Kind1EzdxfProcess(benchmark::State& state) {
     const std::string base = Scratch("ez"), list = Scratch("entities.txt");
-    const std::string make = std::string("\"") + VAK1_CADJOB_TOOL + "\" \"" + base + "\" \"" +
-                             list + "\"";
+    const std::string make =
+        std::string("\"") + VAK1_CADJOB_TOOL + "\" \"" + base + "\" \"" + list + "\"";
     if (std::system(make.c_str()) != 0) state.SkipWithError("entity list failed");
     const std::string cmd = std::string("\"") + VAK1_PYTHON + "\" \"" + VAK1_SOURCE_DIR +
                             "/bench/ezdxf_kind1.py\" \"" + list + "\" \"" + base + "_ez.dxf\"";
@@ -75,12 +75,24 @@ GraphicsWindow BigDisplayList() {
     for (int i = 0; g.DisplayList.size() < 100000; ++i) {
         const long double x = (i * 37) % 1000, y = (i * 53) % 750;
         switch (i % 8) {
-        case 0: SetColor(g, 1 + i % 15); break;
-        case 1: circle(g, x, y, 5 + i % 20); break;
-        case 2: Arc(g, x, y, i % 360, (i % 360) + 90, 10); break;
-        case 3: OutTextXY(g, x, y, "P" + std::to_string(i)); break;
-        case 4: Solid(g, x, y, x + 8, y + 2, x + 8, y - 2, x, y); break;
-        default: line(g, x, y, x + 40, y + 25); break;
+        case 0:
+            SetColor(g, 1 + i % 15);
+            break;
+        case 1:
+            circle(g, x, y, 5 + i % 20);
+            break;
+        case 2:
+            Arc(g, x, y, i % 360, (i % 360) + 90, 10);
+            break;
+        case 3:
+            OutTextXY(g, x, y, std::to_string(i));
+            break;
+        case 4:
+            Solid(g, x, y, x + 8, y + 2, x + 8, y - 2, x, y);
+            break;
+        default:
+            line(g, x, y, x + 40, y + 25);
+            break;
         }
     }
     return g;

@@ -32,6 +32,8 @@ inline constexpr const char* kProgramTitle = "VAK1  Querschnittberechnung";
 inline constexpr const char* kVersion = "5.0";
 inline constexpr const char* kExtension = "vak1";
 
+struct App;
+
 struct AppState {
     std::string ProjectName;               // without folder and extension; empty: unnamed
     std::string ProjectDir;                // ends with "/" when not empty
@@ -46,6 +48,8 @@ struct AppState {
     std::string StartDir;                  // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine;  // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
+    // Clears the graphics window for a help picture and draws pltFile (empty: no picture).
+    std::function<void(App& app, const std::string& pltFile)> HelpPicture;
     // Connections to the drawing and the message list display; an empty one does nothing.
     // RedrawView(kind) draws the section view in the main window (1 "Grafik", 2 "Polylinie").
     std::function<void(uint16_t kind)> RedrawView;

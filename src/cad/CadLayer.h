@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vak1 {
 
@@ -58,6 +59,9 @@ struct CadLayer {
     uint16_t FormSheetMarker = 0;
 
     CadInsertState Insert;
+
+    // Blocks of the open DXF drawing whose definitions were copied in from block files.
+    std::vector<std::string> FileBlocks;
 
     std::string FileName;      // the output file of the open drawing
     std::string JobOutputBase; // unattended job: output file is this + "." + extension

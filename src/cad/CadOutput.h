@@ -45,8 +45,8 @@ class CadOutput {
     virtual void Text(const std::string& text, long double x, long double y) = 0;
     virtual void Solid(long double x1, long double y1, long double x2, long double y2,
                        long double x3, long double y3, long double x4, long double y4) = 0;
-    virtual void Insert(const std::string& name, long double x, long double y,
-                        long double rotation, long double sx, long double sy) = 0;
+    virtual void Insert(const std::string& name, long double x, long double y, long double rotation,
+                        long double sx, long double sy) = 0;
 
     // Polylines: by default drawn as their straight and circular segments.
     virtual void PolyBegin(bool closed);

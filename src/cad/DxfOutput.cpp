@@ -8,7 +8,9 @@ namespace vak1 {
 
 DxfOutput::DxfOutput(App& app) : CadOutput(app), dxf_(app.Config, app.Cad) {}
 
-bool DxfOutput::Open() { return dxf_.Create(app_.Cad.FileName); }
+bool DxfOutput::Open() {
+    return dxf_.Create(app_.Cad.FileName);
+}
 
 bool DxfOutput::Close() {
     dxf_.DxfEof();
@@ -23,7 +25,9 @@ void DxfOutput::Line(long double x1, long double y1, long double x2, long double
     dxf_.DxfLine(x1, y1, x2, y2);
 }
 
-void DxfOutput::Circle(long double x, long double y, long double r) { dxf_.DxfCircle(x, y, r); }
+void DxfOutput::Circle(long double x, long double y, long double r) {
+    dxf_.DxfCircle(x, y, r);
+}
 
 void DxfOutput::Arc(long double x, long double y, long double a1, long double a2, long double r) {
     dxf_.DxfArc(x, y, a1, a2, r);
@@ -38,9 +42,15 @@ void DxfOutput::Solid(long double x1, long double y1, long double x2, long doubl
     dxf_.DxfSolid(x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
-void DxfOutput::Insert(const std::string& name, long double x, long double y,
-                       long double rotation, long double sx, long double sy) {
+void DxfOutput::Insert(const std::string& name, long double x, long double y, long double rotation,
+                       long double sx, long double sy) {
     dxf_.DxfInsert(name, x, y, rotation, sx, sy);
+}
+
+void DxfOutput::CopyBlock(const std::string& name, const std::vector<std::string>& groups) {
+    dxf_.DxfBlock(name);
+    for (const std::string& line : groups) dxf_.File().Line(line);
+    dxf_.DxfEndBlock();
 }
 
 void DxfOutput::PolyBegin(bool closed) {

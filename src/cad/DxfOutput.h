@@ -1,6 +1,8 @@
 // Device 1: the drawing as a DXF file.
 #pragma once
 #include "cad/CadOutput.h"
+#include <vector>
+
 #include "cad/dxf.h"
 
 namespace vak1 {
@@ -32,6 +34,9 @@ class DxfOutput : public CadOutput {
                long double y3, long double x4, long double y4) override;
     void Insert(const std::string& name, long double x, long double y, long double rotation,
                 long double sx, long double sy) override;
+
+    // A block definition whose entity groups come ready-made from a block file.
+    void CopyBlock(const std::string& name, const std::vector<std::string>& groups);
 
     // One POLYLINE entity; the closed flag stands for the closing segment.
     void PolyBegin(bool closed) override;

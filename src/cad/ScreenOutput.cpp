@@ -33,7 +33,9 @@ void DeleteBlockFiles(const Settings& s) {
     }
 }
 
-DxfWriter* ScreenOutput::Block() const { return app_.Cad.BlockMode ? block_.get() : nullptr; }
+DxfWriter* ScreenOutput::Block() const {
+    return app_.Cad.BlockMode ? block_.get() : nullptr;
+}
 
 bool ScreenOutput::Open() {
     Clear(app_.Graphics);

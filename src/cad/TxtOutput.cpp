@@ -11,7 +11,9 @@ TxtOutput::TxtOutput(App& app)
     : CadOutput(app), decimals_(CadDecimals(app.Config)),
       separator_(app.Config.DecimalComma == 2 ? ',' : '.') {}
 
-bool TxtOutput::Open() { return file_.Create(app_.Cad.FileName); }
+bool TxtOutput::Open() {
+    return file_.Create(app_.Cad.FileName);
+}
 
 bool TxtOutput::Close() {
     file_.Line("EOF");
@@ -32,13 +34,17 @@ void TxtOutput::Limits(long double xmin, long double ymin, long double xmax, lon
     Row("MINMAX", {xmin, ymin, xmax, ymax});
 }
 
-void TxtOutput::BlockBegin(const std::string& name) { file_.Line("BLOCK\t" + name); }
+void TxtOutput::BlockBegin(const std::string& name) {
+    file_.Line("BLOCK\t" + name);
+}
 
 void TxtOutput::Line(long double x1, long double y1, long double x2, long double y2) {
     Row("LINE", {x1, y1, x2, y2});
 }
 
-void TxtOutput::Circle(long double x, long double y, long double r) { Row("CIRCLE", {x, y, r}); }
+void TxtOutput::Circle(long double x, long double y, long double r) {
+    Row("CIRCLE", {x, y, r});
+}
 
 void TxtOutput::Arc(long double x, long double y, long double a1, long double a2, long double r) {
     if (ArcIsCircle(a1, a2))
@@ -64,8 +70,8 @@ void TxtOutput::Solid(long double x1, long double y1, long double x2, long doubl
     Row("SOLID", {x1, y1, x2, y2, x3, y3, x4, y4});
 }
 
-void TxtOutput::Insert(const std::string& name, long double x, long double y,
-                       long double rotation, long double sx, long double sy) {
+void TxtOutput::Insert(const std::string& name, long double x, long double y, long double rotation,
+                       long double sx, long double sy) {
     std::string& b = file_.Buffer();
     b += "INSERT\t";
     b += name;

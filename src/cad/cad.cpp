@@ -1,6 +1,7 @@
 // The CAD layer operations: what every device shares, then the call of the open device.
 #include "cad/cad.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/App.h"
@@ -11,6 +12,7 @@
 #include "cad/ScreenOutput.h"
 #include "cad/TxtOutput.h"
 #include "input/dialogs.h"
+#include "input/parse.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
@@ -19,8 +21,7 @@
 namespace vak1 {
 
 const char* const kCadDeviceCaptions[5] = {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
-                                           "Ausgabe auf Laserprinter/Plotter mit KARTUNO",
-                                           "TXT"};
+                                           "Ausgabe auf Laserprinter/Plotter mit KARTUNO", "TXT"};
 
 CadLayer::CadLayer() = default;
 CadLayer::~CadLayer() = default;
@@ -34,12 +35,18 @@ constexpr uint16_t kHelpDevice = 2050;
 
 std::unique_ptr<CadOutput> MakeOutput(App& app, uint16_t device) {
     switch (device) {
-    case cdDxf: return std::make_unique<DxfOutput>(app);
-    case cdIges: return std::make_unique<IgesOutput>(app);
-    case cdScreen: return std::make_unique<ScreenOutput>(app);
-    case cdPlot: return std::make_unique<PlotOutput>(app);
-    case cdTxt: return std::make_unique<TxtOutput>(app);
-    default: return nullptr;
+    case cdDxf:
+        return std::make_unique<DxfOutput>(app);
+    case cdIges:
+        return std::make_unique<IgesOutput>(app);
+    case cdScreen:
+        return std::make_unique<ScreenOutput>(app);
+    case cdPlot:
+        return std::make_unique<PlotOutput>(app);
+    case cdTxt:
+        return std::make_unique<TxtOutput>(app);
+    default:
+        return nullptr;
     }
 }
 
@@ -104,23 +111,56 @@ std::string IdentificationLine(const App& app) {
     const Clock& clock = app.Env.clock ? *app.Env.clock : static_cast<const Clock&>(system);
     const DateTime t = clock.Now();
     char when[40];
-    std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day,
-                  t.month, t.year);
+    std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day, t.month,
+                  t.year);
     std::string file = app.State.ProjectDir + app.State.ProjectName + "." + kExtension;
     if (file.size() > 120) file.resize(120);
     return std::string(when) + "  " + kProgramName + " " + kVersion + "  " + file;
 }
 
+const char* const kLogoBlocks[2] = {"LOGO_2", "LOGO_3"};
+
+// The entity groups of a block file without its closing "0 EOF"; false unless the file is a
+// plain sequence of groups ending so.
+bool ReadBlockGroups(const std::string& path, std::vector<std::string>& groups) {
+    if (!ReadTextLines(path, groups) || groups.size() < 2 || groups.size() % 2 != 0) return false;
+    for (std::size_t i = 0; i < groups.size(); i += 2) {
+        const ParsedInteger code = ParseInteger(groups[i]);
+        if (!code.valid || code.value < 0 || code.value > 1071) return false;
+    }
+    if (ParseInteger(groups[groups.size() - 2]).value != 0 || groups.back() != "EOF") return false;
+    groups.resize(groups.size() - 2);
+    return true;
+}
+
+// A plot file goes to another program, which cannot see the temporary folder's block files:
+// the logos it inserts are defined in the file itself, or not inserted.
+void DefineLogoBlocks(App& app) {
+    auto* dxf = dynamic_cast<DxfOutput*>(app.Cad.Out.get());
+    if (!dxf) return;
+    for (const char* name : kLogoBlocks) {
+        std::vector<std::string> groups;
+        if (!ReadBlockGroups(BlockFilePath(app.Config, name), groups)) continue;
+        dxf->CopyBlock(name, groups);
+        app.Cad.FileBlocks.emplace_back(name);
+    }
+}
+
 void InsertLogo(App& app, const char* name, long double yFraction) {
     const CadLayer& c = app.Cad;
     if (!FileExists(BlockFilePath(app.Config, name))) return;
-    CadInsert(app, name, c.XMin + 0.91L * c.Width, c.YMin + yFraction * c.Height, 0,
-              c.Width / 480, c.Height / 360);
+    if (c.Out->Device() == cdPlot &&
+        std::find(c.FileBlocks.begin(), c.FileBlocks.end(), name) == c.FileBlocks.end())
+        return;
+    CadInsert(app, name, c.XMin + 0.91L * c.Width, c.YMin + yFraction * c.Height, 0, c.Width / 480,
+              c.Height / 360);
 }
 
 } // namespace
 
-int CadLayerNumber(int n) { return n > 31 ? 16 + n % 16 : n; }
+int CadLayerNumber(int n) {
+    return n > 31 ? 16 + n % 16 : n;
+}
 
 std::string CadLayerName(const Settings& s, int n) {
     if (n >= 1 && n <= 5) return s.LayerNames[static_cast<std::size_t>(n - 1)];
@@ -132,6 +172,7 @@ void CadOpen(App& app, int mode) {
     cad.FormSheetMarker = 0;
     cad.WriteFailed = false;
     cad.WriteError.clear();
+    cad.FileBlocks.clear();
     cad.Out.reset();
     if (mode != 0)
         cad.CadDevice = static_cast<uint16_t>(mode);
@@ -204,6 +245,7 @@ void CadBlocksBegin(App& app) {
 
 void CadBlocksEnd(App& app) {
     if (!app.Cad.Out) return;
+    if (app.Cad.Out->Device() == cdPlot && app.Cad.FormSheetMarker != 2) DefineLogoBlocks(app);
     app.Cad.BlockMode = false;
     app.Cad.Out->BlocksEnd();
 }
@@ -224,8 +266,8 @@ void CadEntitiesBegin(App& app) {
     // logos that may lie in the temporary folder.
     const uint16_t dev = c.Out->Device();
     if (c.FormSheetMarker != 2 && (dev == cdScreen || dev == cdPlot)) {
-        InsertLogo(app, "LOGO_2", 0.01L);
-        InsertLogo(app, "LOGO_3", 0.96L);
+        InsertLogo(app, kLogoBlocks[0], 0.01L);
+        InsertLogo(app, kLogoBlocks[1], 0.96L);
     }
 }
 
@@ -262,8 +304,7 @@ void CadCircle(App& app, long double x, long double y, long double r) {
     if (app.Cad.Out) app.Cad.Out->Circle(x, y, r);
 }
 
-void CadArc(App& app, long double x, long double y, long double a1, long double a2,
-            long double r) {
+void CadArc(App& app, long double x, long double y, long double a1, long double a2, long double r) {
     if (r == 0 || !app.Cad.Out) return;
     app.Cad.Out->Arc(x, y, a1, a2, r);
 }

@@ -38,8 +38,7 @@ void CadTextStyle(App& app, int kind, long double width, long double height, lon
 
 void CadLine(App& app, long double x1, long double y1, long double x2, long double y2);
 void CadCircle(App& app, long double x, long double y, long double r);
-void CadArc(App& app, long double x, long double y, long double a1, long double a2,
-            long double r);
+void CadArc(App& app, long double x, long double y, long double a1, long double a2, long double r);
 // (x, y) is the left end of the base line; text in code page 850.
 void CadText(App& app, const std::string& text, long double x, long double y);
 void CadSolid(App& app, long double x1, long double y1, long double x2, long double y2,

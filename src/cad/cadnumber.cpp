@@ -22,7 +22,8 @@ void AppendFixed(std::string& out, long double x, int decimals, char sep) {
     }
     const std::size_t at = out.size();
     out.append(begin, static_cast<std::size_t>(res.ptr - begin));
-    if (sep != '.' && decimals > 0) std::replace(out.begin() + static_cast<long>(at), out.end(), '.', sep);
+    if (sep != '.' && decimals > 0)
+        std::replace(out.begin() + static_cast<long>(at), out.end(), '.', sep);
 }
 
 std::string FixedText(long double x, int decimals, char sep) {
@@ -31,7 +32,9 @@ std::string FixedText(long double x, int decimals, char sep) {
     return s;
 }
 
-int CadDecimals(const Settings& s) { return std::clamp(s.DxfDecimals, 0, 16); }
+int CadDecimals(const Settings& s) {
+    return std::clamp(s.DxfDecimals, 0, 16);
+}
 
 std::string SignificantText(const Settings& s, long double x) {
     std::string t;
@@ -48,9 +51,12 @@ std::string SignificantText(const Settings& s, long double x) {
 
 std::string CadTextConvert(const Settings& s, const std::string& text) {
     switch (s.CadTextMode) {
-    case 2: return OemToAnsiText(text, false);
-    case 3: return PlainAscii(text);
-    default: return text;
+    case 2:
+        return OemToAnsiText(text, false);
+    case 3:
+        return PlainAscii(text);
+    default:
+        return text;
     }
 }
 

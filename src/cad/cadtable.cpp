@@ -15,7 +15,9 @@ void WriteRowTexts(App& app, TCadTable& t) {
     t.textBase -= t.pitch;
 }
 
-long double Last(const TCadTable& t) { return t.x[static_cast<std::size_t>(t.used - 1)]; }
+long double Last(const TCadTable& t) {
+    return t.x[static_cast<std::size_t>(t.used - 1)];
+}
 
 } // namespace
 
@@ -27,15 +29,18 @@ TCadTable CadTableCreate(App& app, const std::string& title,
     t.h = h;
     t.pitch = 2 * h;
     t.x[0] = x;
-    for (std::size_t i = 1; i <= 7; ++i) t.x[i] = t.x[i - 1] + 0.9L * h * widths[i - 1];
+    for (std::size_t i = 1; i <= 7; ++i)
+        t.x[i] = t.x[i - 1] + 0.9L * h * widths[i - 1];
     t.used = 1;
-    while (t.used < 8 && t.x[static_cast<std::size_t>(t.used)] > t.x[static_cast<std::size_t>(t.used - 1)])
+    while (t.used < 8 &&
+           t.x[static_cast<std::size_t>(t.used)] > t.x[static_cast<std::size_t>(t.used - 1)])
         ++t.used;
     t.top = y;
     t.rowBottom = y - 2 * h;
     t.textBase = y - 1.5L * h;
     t.cells[0] = title.substr(0, kCadCellLength);
-    for (std::size_t i = 0; i < 6; ++i) t.cells[i + 1] = titles[i].substr(0, kCadCellLength);
+    for (std::size_t i = 0; i < 6; ++i)
+        t.cells[i + 1] = titles[i].substr(0, kCadCellLength);
 
     CadSetLayer(app, 17);
     CadRectangle(app, t.x[0], y, Last(t), y - 2 * h);
@@ -47,7 +52,8 @@ TCadTable CadTableCreate(App& app, const std::string& title,
 }
 
 void CadTableRow(App& app, TCadTable& t, const std::array<std::string, 7>& texts) {
-    for (std::size_t i = 0; i < 7; ++i) t.cells[i] = texts[i].substr(0, kCadCellLength);
+    for (std::size_t i = 0; i < 7; ++i)
+        t.cells[i] = texts[i].substr(0, kCadCellLength);
     CadSetLayer(app, 17);
     if (t.rowLines) CadLine(app, t.x[0], t.rowBottom, Last(t), t.rowBottom);
     if (t.outerLines) {

@@ -10,9 +10,8 @@
 
 namespace vak1 {
 
-const char* const kDrawingKindCaptions[6] = {"Geometrie mit Tabelle", "nur Polylinie",
-                                             "nur Tabelle",           "Geometrie",
-                                             "Formblatt",             "zurück .."};
+const char* const kDrawingKindCaptions[6] = {
+    "Geometrie mit Tabelle", "nur Polylinie", "nur Tabelle", "Geometrie", "Formblatt", "zurück .."};
 
 namespace {
 
@@ -38,15 +37,22 @@ void DrawContent(App& app, int kind) {
         DrawPointArrows(app);
         DrawCentroidAxes(app);
         break;
-    case dkPolyline: DrawContour(app); break;
-    case dkTable: DrawResultTable(app, 5, 120, p.lx != 0 ? 2.9L : 3.5L); break;
+    case dkPolyline:
+        DrawContour(app);
+        break;
+    case dkTable:
+        DrawResultTable(app, 5, 120, p.lx != 0 ? 2.9L : 3.5L);
+        break;
     case dkGeometry:
         DrawContour(app);
         DrawPointArrows(app);
         DrawCentroidAxes(app);
         break;
-    case dkForm: DrawForm(app); break;
-    default: break;
+    case dkForm:
+        DrawForm(app);
+        break;
+    default:
+        break;
     }
 }
 
@@ -83,8 +89,10 @@ DrawingExtents KindExtents(const App& app, int kind) {
     case dkGeometryTable:
         return {p.YMin - 0.1L * W, p.ZMin - 0.1L * H, p.YMax + 0.05L * W + 1.0L * H,
                 p.ZMax + 0.15L * H};
-    case dkTable: return {0, 0, 140, 125};
-    case dkForm: return {-5, -5, 225, 310};
+    case dkTable:
+        return {0, 0, 140, 125};
+    case dkForm:
+        return {-5, -5, 225, 310};
     default:
         return {p.YMin - 0.05L * W, p.ZMin - 0.05L * H, p.YMax + 0.05L * W, p.ZMax + 0.05L * H};
     }
@@ -98,7 +106,8 @@ void DrawSection(App& app, int mode, int kind) {
     }
     const std::vector<std::string> lines = [] {
         std::vector<std::string> l;
-        for (const char* c : kDrawingKindCaptions) l.push_back(cp850(c));
+        for (const char* c : kDrawingKindCaptions)
+            l.push_back(cp850(c));
         return l;
     }();
     uint16_t preselected = 0;
@@ -106,6 +115,10 @@ void DrawSection(App& app, int mode, int kind) {
         ++preselected;
         int k = kind;
         if (kind == 0) {
+            if (!app.Env.ui) { // nobody to ask: as if cancelled
+                app.State.AbortFlag = 1;
+                return;
+            }
             uint16_t choice = preselected;
             app.State.HelpNumber = kHelpKind;
             InputChoice(app, cp850("Bitte wählen .."), lines, choice);
@@ -132,8 +145,7 @@ void EditDrawingOptions(App& app) {
     app.State.AbortFlag = 0;
 }
 
-bool RunCadJob(App& app, int device, int kind, const std::string& outputBase,
-               std::string* error) {
+bool RunCadJob(App& app, int device, int kind, const std::string& outputBase, std::string* error) {
     auto fail = [&](const std::string& text) {
         if (error) *error = Cp850ToUtf8(text);
         return false;
@@ -146,7 +158,10 @@ bool RunCadJob(App& app, int device, int kind, const std::string& outputBase,
     if (outputBase.empty()) return fail("Kein Name der Ausgabedatei");
     if (app.Project.CalcError) {
         std::string text = "Berechnungsfehler:";
-        for (uint16_t i = 1; i <= app.Messages.count; ++i) text += " " + std::string(app.Messages[i]);
+        for (uint16_t i = 1; i <= app.Messages.count; ++i) {
+            text += ' ';
+            text += app.Messages[i];
+        }
         return fail(text);
     }
     app.State.AbortFlag = 0;

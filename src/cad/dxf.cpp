@@ -43,8 +43,7 @@ void DxfWriter::Num(int code, long double x) {
     file_.EndLine();
 }
 
-void DxfWriter::DxfHeader(long double xmin, long double ymin, long double xmax,
-                          long double ymax) {
+void DxfWriter::DxfHeader(long double xmin, long double ymin, long double xmax, long double ymax) {
     Group(0, "SECTION");
     Group(2, "HEADER");
     const char* names[4] = {"$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX"};
@@ -67,7 +66,8 @@ void DxfWriter::LtypeEntry(const char* name, const char* description, const char
     Group(72, "65");
     Group(73, count);
     Group(40, length);
-    for (const char* e : elements) Group(49, e);
+    for (const char* e : elements)
+        Group(49, e);
 }
 
 void DxfWriter::LayerEntry(std::string_view name, int colour, const char* ltype) {
@@ -93,12 +93,14 @@ void DxfWriter::DxfTables(int variant) {
     Group(2, "LAYER");
     Group(70, "24");
     if (variant == 1) {
-        for (int i = 0; i < 16; ++i) LayerEntry(std::to_string(i), i + 1, "CONTINUOUS");
+        for (int i = 0; i < 16; ++i)
+            LayerEntry(std::to_string(i), i + 1, "CONTINUOUS");
     } else {
-        static constexpr const char* kTypes[5] = {"DASHDOT", "DASHED", "CONTINUOUS",
-                                                  "CONTINUOUS", "CONTINUOUS"};
+        static constexpr const char* kTypes[5] = {"DASHDOT", "DASHED", "CONTINUOUS", "CONTINUOUS",
+                                                  "CONTINUOUS"};
         LayerEntry("0", 1, "CONTINUOUS");
-        for (int i = 0; i < 5; ++i) LayerEntry(s_.LayerNames[i], s_.LayerColors[i], kTypes[i]);
+        for (int i = 0; i < 5; ++i)
+            LayerEntry(s_.LayerNames[i], s_.LayerColors[i], kTypes[i]);
         if (variant == 2)
             for (int i = 16; i < 32; ++i)
                 LayerEntry(std::to_string(i), s_.LayerColors16to31[i - 16], "CONTINUOUS");
@@ -117,7 +119,8 @@ void DxfWriter::DxfTables(int variant) {
     Group(71, "0");
     Group(42, "3.5");
     std::string font = s_.CadFontName;
-    for (char& c : font) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : font)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     Group(3, font);
     Group(4, "");
     file_.Line("0"); // this table's end marker has always been written unpadded
@@ -139,15 +142,21 @@ void DxfWriter::DxfBlock(std::string_view name) {
     Group(20, "0.0");
 }
 
-void DxfWriter::DxfEndBlock() { Group(0, "ENDBLK"); }
+void DxfWriter::DxfEndBlock() {
+    Group(0, "ENDBLK");
+}
 
 void DxfWriter::DxfEntitiesBegin() {
     Group(0, "SECTION");
     Group(2, "ENTITIES");
 }
 
-void DxfWriter::DxfEndSection() { Group(0, "ENDSEC"); }
-void DxfWriter::DxfEof() { Group(0, "EOF"); }
+void DxfWriter::DxfEndSection() {
+    Group(0, "ENDSEC");
+}
+void DxfWriter::DxfEof() {
+    Group(0, "EOF");
+}
 
 void DxfWriter::DxfLine(long double x1, long double y1, long double x2, long double y2) {
     Group(0, "LINE");
@@ -208,8 +217,8 @@ void DxfWriter::DxfSolid(long double x1, long double y1, long double x2, long do
     Num(23, y4);
 }
 
-void DxfWriter::DxfInsert(std::string_view name, long double x, long double y,
-                          long double rotation, long double sx, long double sy) {
+void DxfWriter::DxfInsert(std::string_view name, long double x, long double y, long double rotation,
+                          long double sx, long double sy) {
     Group(0, "INSERT");
     Layer();
     Group(2, name);

@@ -23,20 +23,20 @@ struct GraphicsWindow {
     uint16_t GraphWidth = 640;
     uint16_t GraphHeight = 480;
 
-    IntRect ViewPort{0, 0, 1, 1};       // pixels, y downward
-    WorldRect World{0, 0, 1, 1};        // the world window
-    WorldRect SavedWorld{0, 0, 1, 1};   // SaveLimit / RestoreLimit
-    IntRect SavedViewPort{0, 0, 1, 1};  // SaveViewPort / RetrieveViewPort
-    IntRect ZoomRect{0, 0, 640, 480};   // viewport pixels, y upward from Y0
-    WorldRect Visible{0, 0, 0, 0};      // the part of the world window on show
-    long double sx = 1, sy = 1;         // pixels per world unit
+    IntRect ViewPort{0, 0, 1, 1};      // pixels, y downward
+    WorldRect World{0, 0, 1, 1};       // the world window
+    WorldRect SavedWorld{0, 0, 1, 1};  // SaveLimit / RestoreLimit
+    IntRect SavedViewPort{0, 0, 1, 1}; // SaveViewPort / RetrieveViewPort
+    IntRect ZoomRect{0, 0, 640, 480};  // viewport pixels, y upward from Y0
+    WorldRect Visible{0, 0, 0, 0};     // the part of the world window on show
+    long double sx = 1, sy = 1;        // pixels per world unit
 
     uint8_t KeepAspect = 1;
     long double AspectFactor = 1;
     bool PrintMode = false;
 
-    int CurrentColor = -1;      // -1: none yet
-    int CurrentLineStyle = 99;  // 99: none yet
+    int CurrentColor = -1;     // -1: none yet
+    int CurrentLineStyle = 99; // 99: none yet
     int CurrentLineWidth = 1;
 
     bool DragActive = false;

@@ -36,10 +36,15 @@ template <typename... Fields> void Record(GraphicsWindow& g, int code, Fields...
 }
 
 void IntRecord(GraphicsWindow& g, int code, long long n) {
-    g.DisplayList.push_back(std::to_string(code) + ";" + std::to_string(n));
+    std::string r = std::to_string(code);
+    r += ';';
+    r += std::to_string(n);
+    g.DisplayList.push_back(std::move(r));
 }
 
-int32_t Round(long double v) { return static_cast<int32_t>(std::llrint(v)); }
+int32_t Round(long double v) {
+    return static_cast<int32_t>(std::llrint(v));
+}
 
 } // namespace
 
@@ -48,17 +53,22 @@ void Clear(GraphicsWindow& g) {
     g.RepaintRequested = true;
 }
 
-void ClearViewPort(GraphicsWindow& g) { g.RepaintRequested = true; }
+void ClearViewPort(GraphicsWindow& g) {
+    g.RepaintRequested = true;
+}
 
 bool SetWindow(GraphicsWindow& g, uint8_t& abortFlag, uint8_t keepAspect, uint8_t inset,
-               long double vx0, long double vy0, long double vx1, long double vy1,
-               long double xmin, long double ymin, long double xmax, long double ymax) {
+               long double vx0, long double vy0, long double vx1, long double vy1, long double xmin,
+               long double ymin, long double xmax, long double ymax) {
     const long double W = g.GraphWidth, H = g.GraphHeight;
     IntRect v{Round(vx0 * W), Round((1 - vy1) * H), Round(vx1 * W), Round((1 - vy0) * H)};
     if (inset != 0) v = IntRect{v.x0 + 1, v.y0 + 1, v.x1 - 1, v.y1 - 1};
     g.ViewPort = v;
     std::string r = std::to_string(kRecWindow);
-    for (int32_t n : {v.x0, v.y0, v.x1, v.y1}) r += ";" + std::to_string(n);
+    for (int32_t n : {v.x0, v.y0, v.x1, v.y1}) {
+        r += ';';
+        r += std::to_string(n);
+    }
     AppendFields(r, xmin, ymin, xmax, ymax);
     g.DisplayList.push_back(std::move(r));
     g.World = WorldRect{xmin, ymin, xmax, ymax};
@@ -84,7 +94,9 @@ bool Header(GraphicsWindow& g, uint8_t& abortFlag, long double xmin, long double
     return true;
 }
 
-void SaveLimit(GraphicsWindow& g) { g.SavedWorld = g.World; }
+void SaveLimit(GraphicsWindow& g) {
+    g.SavedWorld = g.World;
+}
 
 bool RestoreLimit(GraphicsWindow& g, uint8_t& abortFlag) {
     const WorldRect s = g.SavedWorld;
@@ -97,8 +109,12 @@ bool ReSetWindow(GraphicsWindow& g, uint8_t& abortFlag) {
     return ok;
 }
 
-void SaveViewPort(GraphicsWindow& g) { g.SavedViewPort = g.ViewPort; }
-void RetrieveViewPort(GraphicsWindow& g) { g.ViewPort = g.SavedViewPort; }
+void SaveViewPort(GraphicsWindow& g) {
+    g.SavedViewPort = g.ViewPort;
+}
+void RetrieveViewPort(GraphicsWindow& g) {
+    g.ViewPort = g.SavedViewPort;
+}
 
 bool Regen(GraphicsWindow& g, uint8_t& abortFlag) {
     const IntRect zoom = g.ZoomRect;
@@ -147,13 +163,14 @@ void circle(GraphicsWindow& g, long double x, long double y, long double r) {
     Record(g, kRecCircle, x, y, r);
 }
 
-void Arc(GraphicsWindow& g, long double x, long double y, long double phiStart,
-         long double phiEnd, long double r) {
+void Arc(GraphicsWindow& g, long double x, long double y, long double phiStart, long double phiEnd,
+         long double r) {
     constexpr long double kDeg = 3.14159265358979323846264338327950288L / 180;
     // frac keeps the sign, so the sweep is taken modulo one turn.
     long double s = (std::fmod(phiEnd / 360, 1.0L) - std::fmod(phiStart / 360, 1.0L)) * 360;
     if (s < 0) s += 360;
-    const long double xs = x + r * std::cos(phiStart * kDeg), ys = y + r * std::sin(phiStart * kDeg);
+    const long double xs = x + r * std::cos(phiStart * kDeg),
+                      ys = y + r * std::sin(phiStart * kDeg);
     const long double xe = x + r * std::cos(phiEnd * kDeg), ye = y + r * std::sin(phiEnd * kDeg);
     // A canvas arc whose end pixels coincide paints a whole circle: short arcs become chords.
     if (s < 4) {
@@ -176,8 +193,7 @@ void OutTextXY(GraphicsWindow& g, long double x, long double y, std::string_view
     g.DisplayList.push_back(std::move(r));
 }
 
-void Rectangle(GraphicsWindow& g, long double x1, long double y1, long double x2,
-               long double y2) {
+void Rectangle(GraphicsWindow& g, long double x1, long double y1, long double x2, long double y2) {
     line(g, x1, y1, x2, y1);
     line(g, x2, y1, x2, y2);
     line(g, x2, y2, x1, y2);
@@ -188,7 +204,8 @@ void SetTextStyle(GraphicsWindow& g, int font, long double angle, long double he
                   long double width) {
     std::string r = std::to_string(kRecTextStyle);
     AppendFields(r, height, width);
-    r += ";" + std::to_string(font);
+    r += ';';
+    r += std::to_string(font);
     AppendFields(r, angle);
     g.DisplayList.push_back(std::move(r));
 }
@@ -199,7 +216,9 @@ void SetColor(GraphicsWindow& g, int n) {
     g.CurrentColor = n;
 }
 
-int GetColor(const GraphicsWindow& g) { return g.CurrentColor; }
+int GetColor(const GraphicsWindow& g) {
+    return g.CurrentColor;
+}
 
 int GetColorTurbo(int n) {
     if (n > 15) n = (n & 15) + 1;
@@ -208,7 +227,9 @@ int GetColorTurbo(int n) {
     return n - 7;
 }
 
-void SetColorAcad(GraphicsWindow& g, int n) { SetColor(g, GetColorTurbo(n)); }
+void SetColorAcad(GraphicsWindow& g, int n) {
+    SetColor(g, GetColorTurbo(n));
+}
 
 void SetLineStyle(GraphicsWindow& g, uint16_t n) {
     if (n == g.CurrentLineStyle) return;
@@ -233,10 +254,16 @@ void SetLineStyleName(GraphicsWindow& g, std::string_view name) {
     SetLineStyle(g, LineStyleOfName(name));
 }
 
-void SleepMs(GraphicsWindow& g, int32_t ms) { IntRecord(g, kRecSleep, ms); }
+void SleepMs(GraphicsWindow& g, int32_t ms) {
+    IntRecord(g, kRecSleep, ms);
+}
 
-long double EinX(const GraphicsWindow& g, long double f) { return f * (g.World.xmax - g.World.xmin); }
-long double EinY(const GraphicsWindow& g, long double f) { return f * (g.World.ymax - g.World.ymin); }
+long double EinX(const GraphicsWindow& g, long double f) {
+    return f * (g.World.xmax - g.World.xmin);
+}
+long double EinY(const GraphicsWindow& g, long double f) {
+    return f * (g.World.ymax - g.World.ymin);
+}
 
 int GetDirection(long double angle) {
     if ((angle > 45 && angle < 135) || (angle > 225 && angle < 315) ||

@@ -37,8 +37,8 @@ void ClearViewPort(GraphicsWindow& g);
 // Viewport as fractions 0..1 of the reference size (y upward) and the world window. A world
 // window without width or height sets abortFlag and returns false.
 bool SetWindow(GraphicsWindow& g, uint8_t& abortFlag, uint8_t keepAspect, uint8_t inset,
-               long double vx0, long double vy0, long double vx1, long double vy1,
-               long double xmin, long double ymin, long double xmax, long double ymax);
+               long double vx0, long double vy0, long double vx1, long double vy1, long double xmin,
+               long double ymin, long double xmax, long double ymax);
 bool Header(GraphicsWindow& g, uint8_t& abortFlag, long double xmin, long double ymin,
             long double xmax, long double ymax);
 void SaveLimit(GraphicsWindow& g);
@@ -55,14 +55,13 @@ void ResetZoom(GraphicsWindow& g);
 void line(GraphicsWindow& g, long double x1, long double y1, long double x2, long double y2);
 void circle(GraphicsWindow& g, long double x, long double y, long double r);
 // Angles in degrees, counter-clockwise from phiStart to phiEnd.
-void Arc(GraphicsWindow& g, long double x, long double y, long double phiStart,
-         long double phiEnd, long double r);
+void Arc(GraphicsWindow& g, long double x, long double y, long double phiStart, long double phiEnd,
+         long double r);
 void Solid(GraphicsWindow& g, long double x1, long double y1, long double x2, long double y2,
            long double x3, long double y3, long double x4, long double y4);
 // text in the Windows code page; it may contain ";".
 void OutTextXY(GraphicsWindow& g, long double x, long double y, std::string_view text);
-void Rectangle(GraphicsWindow& g, long double x1, long double y1, long double x2,
-               long double y2);
+void Rectangle(GraphicsWindow& g, long double x1, long double y1, long double x2, long double y2);
 void SetTextStyle(GraphicsWindow& g, int font, long double angle, long double height,
                   long double width);
 

@@ -5,7 +5,9 @@
 
 namespace vak1 {
 namespace {
-int32_t Round(long double v) { return static_cast<int32_t>(std::llrint(v)); }
+int32_t Round(long double v) {
+    return static_cast<int32_t>(std::llrint(v));
+}
 } // namespace
 
 CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y) {
@@ -13,8 +15,12 @@ CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y) 
                        g.ViewPort.y1 - Round((y - g.Visible.ymin) * g.sy)};
 }
 
-int32_t LengthToPixelX(const GraphicsWindow& g, long double len) { return Round(len * g.sx); }
-int32_t LengthToPixelY(const GraphicsWindow& g, long double len) { return Round(len * g.sy); }
+int32_t LengthToPixelX(const GraphicsWindow& g, long double len) {
+    return Round(len * g.sx);
+}
+int32_t LengthToPixelY(const GraphicsWindow& g, long double len) {
+    return Round(len * g.sy);
+}
 
 CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long double x,
                            long double y) {

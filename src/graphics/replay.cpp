@@ -42,10 +42,14 @@ Fields Parse(std::string_view body, int max) {
 
 PenStyle StyleOf(int n) {
     switch (n) {
-    case 1: return PenStyle::Dot;
-    case 2: return PenStyle::DashDot;
-    case 3: return PenStyle::Dash;
-    default: return PenStyle::Solid;
+    case 1:
+        return PenStyle::Dot;
+    case 2:
+        return PenStyle::DashDot;
+    case 3:
+        return PenStyle::Dash;
+    default:
+        return PenStyle::Solid;
     }
 }
 
@@ -148,7 +152,10 @@ void Player::DrawText(const Fields& f) {
 void Player::Draw(int code, const Fields& f) {
     const auto& v = f.v;
     switch (code) {
-    case kRecMove: curX_ = v[0]; curY_ = v[1]; break;
+    case kRecMove:
+        curX_ = v[0];
+        curY_ = v[1];
+        break;
     case kRecLineTo:
         Both([&](Canvas& c, bool pr) {
             c.Line(pr ? Q(curX_, curY_) : P(curX_, curY_), pr ? Q(v[0], v[1]) : P(v[0], v[1]));
@@ -175,7 +182,9 @@ void Player::Draw(int code, const Fields& f) {
             c.Arc(m(v[0], v[3]), m(v[2], v[1]), m(v[4], v[5]), m(v[6], v[7]));
         });
         break;
-    case kRecText: DrawText(f); break;
+    case kRecText:
+        DrawText(f);
+        break;
     case kRecSolid:
         Both([&](Canvas& c, bool pr) {
             auto m = [&](long double x, long double y) { return pr ? Q(x, y) : P(x, y); };
@@ -186,18 +195,27 @@ void Player::Draw(int code, const Fields& f) {
             c.Polygon(pts, 4);
         });
         break;
-    case kRecColor: ApplyColor(static_cast<int>(v[0])); break;
+    case kRecColor:
+        ApplyColor(static_cast<int>(v[0]));
+        break;
     case kRecTextStyle:
         textH_ = v[0] * 1.6L * heightFactor_;
         textW_ = v[1] * 1.1L * widthFactor_;
         textAngle_ = v[3];
         break;
-    case kRecLineStyle: style_ = static_cast<int>(v[0]); UpdatePens(); break;
-    case kRecLineWidth: width_ = static_cast<int>(v[0]); UpdatePens(); break;
+    case kRecLineStyle:
+        style_ = static_cast<int>(v[0]);
+        UpdatePens();
+        break;
+    case kRecLineWidth:
+        width_ = static_cast<int>(v[0]);
+        UpdatePens();
+        break;
     case kRecSleep:
         if (!g_.PrintMode) screen_.Pause(static_cast<int32_t>(v[0]));
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -8,7 +8,9 @@
 
 namespace vak1 {
 namespace {
-int32_t Round(long double v) { return static_cast<int32_t>(std::llrint(v)); }
+int32_t Round(long double v) {
+    return static_cast<int32_t>(std::llrint(v));
+}
 } // namespace
 
 IntRect ZoomAboutCentre(const IntRect& r, long double factor, bool zoomIn) {
@@ -24,8 +26,14 @@ IntRect Pan(const IntRect& r, long double panFactor, ViewKey key) {
     const int32_t dx = Round(panFactor * (r.x1 - r.x0));
     IntRect n = r;
     switch (key) {
-    case ViewKey::Up: n.y0 -= dy; n.y1 -= dy; break;
-    case ViewKey::Down: n.y0 += dy; n.y1 += dy; break;
+    case ViewKey::Up:
+        n.y0 -= dy;
+        n.y1 -= dy;
+        break;
+    case ViewKey::Down:
+        n.y0 += dy;
+        n.y1 += dy;
+        break;
     case ViewKey::PageUp: {
         const int32_t d = Round(5 * panFactor * (r.y1 - r.y0));
         n.y0 -= d;
@@ -38,9 +46,16 @@ IntRect Pan(const IntRect& r, long double panFactor, ViewKey key) {
         n.y1 += d;
         break;
     }
-    case ViewKey::Left: n.x0 += dx; n.x1 += dx; break;
-    case ViewKey::Right: n.x0 -= dx; n.x1 -= dx; break;
-    default: break;
+    case ViewKey::Left:
+        n.x0 += dx;
+        n.x1 += dx;
+        break;
+    case ViewKey::Right:
+        n.x0 -= dx;
+        n.x1 -= dx;
+        break;
+    default:
+        break;
     }
     return n;
 }
@@ -48,21 +63,32 @@ IntRect Pan(const IntRect& r, long double panFactor, ViewKey key) {
 bool ZoomKey(GraphicsWindow& g, ViewKey key) {
     switch (key) {
     case ViewKey::Escape:
-    case ViewKey::F5: ResetZoom(g); return true;
-    case ViewKey::Plus: g.ZoomRect = ZoomAboutCentre(g.ZoomRect, g.ZoomFactor, true); return true;
-    case ViewKey::Minus: g.ZoomRect = ZoomAboutCentre(g.ZoomRect, g.ZoomFactor, false); return true;
+    case ViewKey::F5:
+        ResetZoom(g);
+        return true;
+    case ViewKey::Plus:
+        g.ZoomRect = ZoomAboutCentre(g.ZoomRect, g.ZoomFactor, true);
+        return true;
+    case ViewKey::Minus:
+        g.ZoomRect = ZoomAboutCentre(g.ZoomRect, g.ZoomFactor, false);
+        return true;
     case ViewKey::Up:
     case ViewKey::Down:
     case ViewKey::Left:
     case ViewKey::Right:
     case ViewKey::PageUp:
-    case ViewKey::PageDown: g.ZoomRect = Pan(g.ZoomRect, g.PanFactor, key); return true;
-    case ViewKey::Other: return false;
+    case ViewKey::PageDown:
+        g.ZoomRect = Pan(g.ZoomRect, g.PanFactor, key);
+        return true;
+    case ViewKey::Other:
+        return false;
     }
     return false;
 }
 
-void MouseDoubleClick(GraphicsWindow& g) { g.ResetArmed = true; }
+void MouseDoubleClick(GraphicsWindow& g) {
+    g.ResetArmed = true;
+}
 
 bool MouseDown(GraphicsWindow& g, uint8_t& abortFlag, MouseButton button, int32_t x, int32_t y) {
     const bool armed = g.ResetArmed;

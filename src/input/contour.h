@@ -62,6 +62,6 @@ void EditTextLines(App& app);
 // The calculation after an edit, and the hooks to the view and the message list.
 void Recalculate(App& app);
 void RedrawView(App& app, uint16_t kind);
-void ShowMessageList(App& app);
+void ShowMessageList(App& app); // the message list dialog, defined in help/helperr.cpp
 
 } // namespace vak1

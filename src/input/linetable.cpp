@@ -49,8 +49,4 @@ void RedrawView(App& app, uint16_t kind) {
     if (app.State.RedrawView) app.State.RedrawView(kind);
 }
 
-void ShowMessageList(App& app) {
-    if (app.State.ShowMessageList) app.State.ShowMessageList();
-}
-
 } // namespace vak1

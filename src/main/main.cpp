@@ -1,9 +1,12 @@
 // vak1: for now computes the bundled example contour and prints every result.
 #include <cstdio>
+#include <filesystem>
 #include <numbers>
 #include <string>
 
 #include "app/App.h"
+#include "cad/CadLayer.h"
+#include "cad/drawing.h"
 #include "calc/section.h"
 #include "report/formats.h"
 #include "text/cp850.h"
@@ -64,5 +67,12 @@ int main() {
     std::printf("\n%u Polygonpunkte, Bereich y %s .. %s, z %s .. %s\n", p.PolyCount,
                 FormatLength(s, p.YMin).c_str(), FormatLength(s, p.YMax).c_str(),
                 FormatLength(s, p.ZMin).c_str(), FormatLength(s, p.ZMax).c_str());
+    // The drawing of kind 1 ("Geometrie mit Tabelle") as DXF in the current folder.
+    std::string error;
+    if (!RunCadJob(app, cdDxf, dkGeometryTable, "example", &error)) {
+        std::printf("DXF: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("DXF-Zeichnung: %s\n", std::filesystem::absolute("example.dxf").c_str());
     return 0;
 }

@@ -1,16 +1,21 @@
-// Starting other programs without waiting for them (plotting program, text program, ...).
+// Starting other programs. A program gets its arguments one by one, never through a shell,
+// so a file name with blanks, ";" or "$(...)" stays one argument. Nothing waits for the
+// started program.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace vak1 {
 
 class Launcher {
   public:
     virtual ~Launcher() = default;
-    // Starts commandLine (program and arguments separated by blanks) and returns at once.
-    // Result codes: above 31 started; 0 out of memory; 2 or 3 program not found; 4..31 any
-    // other failure.
-    virtual int StartProgram(const std::string& commandLine, bool hiddenWindow) = 0;
+    // True when program names an executable file, directly or found on the search path.
+    virtual bool Exists(const std::string& program) const = 0;
+    // Starts program with args; false when it could not be started.
+    virtual bool Start(const std::string& program, const std::vector<std::string>& args) = 0;
+    // Opens a file or an address with the desktop's handler.
+    virtual bool Open(const std::string& fileOrAddress) = 0;
 };
 
 } // namespace vak1

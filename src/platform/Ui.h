@@ -86,6 +86,26 @@ struct ScreenMetrics {
     int mainWindowHeight = 600, mainClientHeight = 554;
 };
 
+// The output window: a read-only text in the print font, with print and export commands.
+// The geometry fields come in from the settings and go back when the window closes.
+struct TextWindow {
+    std::string caption;
+    std::string text; // UTF-8, lines separated by "\n"
+    std::string fontName;
+    int fontSize = 10;
+    int fontStyle = 0;
+    int left = 0, top = 0, width = 0, height = 0; // width or height 0: the default place
+    std::function<void()> print;                  // "&Drucken..."
+    std::function<void()> exportText;             // "Export &Notepad"
+};
+
+// The explanation window of a message: the message read-only, cause and remedy editable.
+// changed tells whether the user edited a memo before pressing OK.
+struct Explanation {
+    std::string message, cause, remedy; // UTF-8
+    bool changed = false;
+};
+
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -136,6 +156,10 @@ class Ui {
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
     virtual ScreenMetrics Screen() const { return {}; }
+    // The output window, modal.
+    virtual void ShowTextWindow(TextWindow& /*window*/) {}
+    // The explanation window ("Fehlermeldung"), modal; its "&Hilfe" button calls Help(false).
+    virtual void ExplanationDialog(Explanation& /*window*/) {}
 
     // Called by the "&Hilfetext" (picture = false) and "Hilfe&bild" buttons of a dialog with
     // the current help number; the dialog stays open.

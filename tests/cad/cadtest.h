@@ -28,23 +28,24 @@ inline void LoadExample(ProjectData& p) {
     const TPosition contour[] = {{0, 0, 0},   {100, 0, 0}, {100, 10, 0}, {20, 10, -kPi / 2},
                                  {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
     p.ResetContour();
-    for (const auto& pos : contour) p.Positions[++p.PosCount] = pos;
+    for (const auto& pos : contour)
+        p.Positions[++p.PosCount] = pos;
 }
 
 // A rectangle 40 x 20 with its lower left corner at the origin.
 inline void LoadRectangle(ProjectData& p) {
     const TPosition contour[] = {{0, 0, 0}, {40, 0, 0}, {40, 20, 0}, {0, 20, 0}};
     p.ResetContour();
-    for (const auto& pos : contour) p.Positions[++p.PosCount] = pos;
+    for (const auto& pos : contour)
+        p.Positions[++p.PosCount] = pos;
 }
 
 class CadTest : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() /
-              ("vak1_cad_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-               std::to_string(::getpid()));
+        dir = fs::temp_directory_path() / ("vak1_cad_" + std::string(info->test_suite_name()) +
+                                           "_" + info->name() + "_" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "tmp");
         app.Env.ui = &ui;
@@ -89,8 +90,8 @@ inline std::vector<std::string> ReadCrLfLines(const std::string& path) {
             lines.push_back(all.substr(at));
             break;
         }
-        EXPECT_TRUE(nl > at && all[nl - 1] == '\r') << "line " << lines.size() + 1 << " of "
-                                                    << path << " lacks CR";
+        EXPECT_TRUE(nl > at && all[nl - 1] == '\r')
+            << "line " << lines.size() + 1 << " of " << path << " lacks CR";
         lines.push_back(all.substr(at, nl > at && all[nl - 1] == '\r' ? nl - 1 - at : nl - at));
         at = nl + 1;
     }
@@ -124,7 +125,16 @@ inline EzdxfResult LoadWithEzdxf(const std::string& path) {
     const int status = std::system(cmd.c_str());
     r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream in(out);
-    for (std::string line; std::getline(in, line);) r.lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        r.lines.push_back(line);
+    return r;
+}
+
+// A complete DXF file must load in ezdxf without errors, warnings or repairs.
+inline EzdxfResult ExpectLoadsInEzdxf(const std::string& path) {
+    EzdxfResult r = LoadWithEzdxf(path);
+    EXPECT_EQ(r.rc, 0) << path << ": " << (r.lines.empty() ? "no output" : r.lines[0]);
+    for (const auto& w : r.Of("WARN|")) ADD_FAILURE() << path << ": " << w;
     return r;
 }
 

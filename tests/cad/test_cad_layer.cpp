@@ -65,11 +65,11 @@ TEST_F(CadLayerTest, ListingOfEveryCall) {
         CadSolid(app, 0, 0, 1, 0, 0, 1, 1, 1);
         CadInsert(app, "B", 1, 2, 30, 2, 3);
     });
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "CIRCLE\t1.0\t2.0\t3.0", "ARC\t1.0\t2.0\t3.0\t0.0\t90.0",
-                         "CIRCLE\t1.0\t2.0\t3.0", "TEXT\t1.0\t1.0\ta;b",
-                         "SOLID\t0.0\t0.0\t1.0\t0.0\t0.0\t1.0\t1.0\t1.0",
-                         "INSERT\tB\t1.0\t2.0\t30.0\t2.0\t3.0"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"CIRCLE\t1.0\t2.0\t3.0", "ARC\t1.0\t2.0\t3.0\t0.0\t90.0",
+                                        "CIRCLE\t1.0\t2.0\t3.0", "TEXT\t1.0\t1.0\ta;b",
+                                        "SOLID\t0.0\t0.0\t1.0\t0.0\t0.0\t1.0\t1.0\t1.0",
+                                        "INSERT\tB\t1.0\t2.0\t30.0\t2.0\t3.0"}));
 }
 
 TEST_F(CadLayerTest, ListingHasTheSectionAndBlockLines) {
@@ -100,9 +100,9 @@ TEST_F(CadLayerTest, PolylineSegmentsCloseTheContour) {
         CadVertex(app, -10, 0, 0);
         CadPolyEnd(app);
     });
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "ARC\t0.000000\t0.000000\t10.000000\t0.000000\t180.000000",
-                         "LINE\t-10.000000\t0.000000\t10.000000\t0.000000"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"ARC\t0.000000\t0.000000\t10.000000\t0.000000\t180.000000",
+                                        "LINE\t-10.000000\t0.000000\t10.000000\t0.000000"}));
     // Clockwise: the arc starts at the new vertex; closing segment with the last phi.
     lines = Listing([&] {
         CadPolyBegin(app, true);
@@ -137,6 +137,7 @@ TEST_F(CadLayerTest, LayerFortyIsDrawnOnTwentyFour) {
     CadEntitiesEnd(app);
     CadClose(app);
     EXPECT_EQ(app.Cad.LayerNumber, 24);
+    EXPECT_TRUE(ExpectLoadsInEzdxf(File("l.dxf")).Has("LINE|24|0.000000|0.000000|1.000000|1.000000"));
     const auto lines = ReadCrLfLines(File("l.dxf"));
     ASSERT_GE(lines.size(), 9u);
     EXPECT_EQ(lines[5], "LINE");
@@ -201,10 +202,10 @@ TEST_F(CadLayerTest, ScreenBlocksLiveInTemporaryFilesUntilClose) {
     CadBlocksEnd(app);
     const std::string block = BlockFilePath(app.Config, "RAHMEN");
     ASSERT_TRUE(fs::exists(block));
-    EXPECT_EQ(ReadCrLfLines(block),
-              (std::vector<std::string>{"  0", "LINE", "  8", "5", " 10", "0.000000", " 20",
-                                        "0.000000", " 11", "10.000000", " 21", "0.000000", "  0",
-                                        "EOF"}));
+    EXPECT_EQ(
+        ReadCrLfLines(block),
+        (std::vector<std::string>{"  0", "LINE", "  8", "5", " 10", "0.000000", " 20", "0.000000",
+                                  " 11", "10.000000", " 21", "0.000000", "  0", "EOF"}));
     EXPECT_TRUE(Records("4;").empty()); // nothing reached the window
     // A logo block file from outside is inserted and removed with the others.
     std::ofstream(BlockFilePath(app.Config, "LOGO_2")) << "  0\r\nEOF\r\n";
@@ -235,14 +236,19 @@ TEST_F(CadLayerTest, UnwritableTemporaryFolderSkipsTheBlock) {
     EXPECT_TRUE(Records("4;").empty());
 }
 
-TEST_F(CadLayerTest, PlotDeviceInsertsTheLogoIntoTheFile) {
+TEST_F(CadLayerTest, PlotFileDefinesTheLogoBlocksItInserts) {
     LoadRectangle(app.Project);
     Calc();
-    std::ofstream(BlockFilePath(app.Config, "LOGO_3")) << "  0\r\nEOF\r\n";
+    std::ofstream(BlockFilePath(app.Config, "LOGO_3"))
+        << "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0.0\r\n 20\r\n0.0\r\n 11\r\n10.0\r\n 21\r\n5.0\r\n"
+           "  0\r\nEOF\r\n";
+    std::ofstream(BlockFilePath(app.Config, "LOGO_2")) << "kein DXF\r\n";
     DrawSection(app, cdPlot, dkPolyline);
-    const auto lines = ReadCrLfLines(app.Config.TempDir + "kartuno.dxf");
-    const auto at = std::find(lines.begin(), lines.end(), "INSERT");
-    ASSERT_NE(at, lines.end());
-    EXPECT_EQ(*(at + 4), "LOGO_3");
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "LOGO_2"), 0);
+    const EzdxfResult r = ExpectLoadsInEzdxf(app.Config.TempDir + "kartuno.dxf");
+    EXPECT_TRUE(r.Has("BLOCK|LOGO_3|1"));
+    // At (xmin + 0.91 w, ymin + 0.96 h), scaled w / 480 and h / 360 (extents -2..42 x -1..21).
+    EXPECT_TRUE(r.Has("INSERT|0|LOGO_3|38.040000|20.120000|0.091667|0.061111|0.000000"));
+    // A broken logo file is neither defined nor inserted.
+    EXPECT_EQ(r.Count("BLOCK|LOGO_2"), 0u);
+    EXPECT_EQ(r.Count("INSERT|"), 1u);
 }

@@ -16,9 +16,10 @@ namespace {
 
 class DxfWriterTest : public CadTest {
   protected:
-    // Runs body against a fresh writer and returns the file's lines.
+    // Runs body against a fresh writer and returns the file's lines (a fragment of groups,
+    // not a DXF document).
     template <typename Fn> std::vector<std::string> Write(Fn body) {
-        const std::string path = File("w.dxf");
+        const std::string path = File("w.groups");
         DxfWriter w(app.Config, app.Cad);
         EXPECT_TRUE(w.Create(path));
         body(w);
@@ -27,7 +28,9 @@ class DxfWriterTest : public CadTest {
     }
 };
 
-std::vector<std::string> L(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
+std::vector<std::string> L(std::initializer_list<const char*> l) {
+    return {l.begin(), l.end()};
+}
 
 } // namespace
 
@@ -86,9 +89,9 @@ TEST_F(DxfWriterTest, TextWritesStyleGroupsInSignificantForm) {
     app.Cad.TextRotation = 0;
     app.Cad.TextOblique = 0;
     auto lines = Write([](DxfWriter& w) { w.DxfText("Hallo;\tdu", 1, 2); });
-    EXPECT_EQ(lines, L({"  0", "TEXT", "  8", "0", " 10", "1.000000", " 20", "2.000000", " 40",
-                        "2.500000", "  1", "Hallo;\tdu", "  7", "STANDARD", " 41", "1", " 50", "0",
-                        " 51", "0"}));
+    EXPECT_EQ(lines, L({"  0",      "TEXT", "  8",      "0",   " 10",        "1.000000", " 20",
+                        "2.000000", " 40",  "2.500000", "  1", "Hallo;\tdu", "  7",      "STANDARD",
+                        " 41",      "1",    " 50",      "0",   " 51",        "0"}));
 }
 
 TEST_F(DxfWriterTest, TextModesConvertTheText) {
@@ -110,10 +113,10 @@ TEST_F(DxfWriterTest, VertexBulgeOnlyForArcs) {
         w.DxfVertex(10, 0, kPi);
         w.DxfSeqEnd();
     });
-    EXPECT_EQ(lines, L({"  0", "POLYLINE", "  8", "0", " 66", "1", " 70", "1", "  0", "VERTEX",
-                        "  8", "0", " 10", "0.000000", " 20", "0.000000", "  0", "VERTEX", "  8",
-                        "0", " 10", "10.000000", " 20", "0.000000", " 42", "1.000000", "  0",
-                        "SEQEND", "  8", "0"}));
+    EXPECT_EQ(lines, L({"  0", "POLYLINE", "  8", "0",      " 66", "1",         " 70", "1",
+                        "  0", "VERTEX",   "  8", "0",      " 10", "0.000000",  " 20", "0.000000",
+                        "  0", "VERTEX",   "  8", "0",      " 10", "10.000000", " 20", "0.000000",
+                        " 42", "1.000000", "  0", "SEQEND", "  8", "0"}));
     auto open = Write([](DxfWriter& w) { w.DxfPolyline(0); });
     EXPECT_EQ(open, L({"  0", "POLYLINE", "  8", "0", " 66", "1"}));
 }

@@ -19,7 +19,8 @@ class EzdxfTest : public CadTest {
         EXPECT_TRUE(RunCadJob(app, cdDxf, kind, File("k" + std::to_string(kind)), &error)) << error;
         EzdxfResult r = LoadWithEzdxf(File("k" + std::to_string(kind) + ".dxf"));
         EXPECT_EQ(r.rc, 0) << (r.lines.empty() ? "no output" : r.lines[0]);
-        for (const auto& w : r.Of("WARN|")) ADD_FAILURE() << w;
+        for (const auto& w : r.Of("WARN|"))
+            ADD_FAILURE() << w;
         return r;
     }
 };
@@ -61,7 +62,8 @@ TEST_F(EzdxfTest, GeometryKindCarriesArrowsAndAxes) {
     // Arrow 2 runs from (0, 0) to (40, 0); its head and label sit at (40, 0).
     EXPECT_TRUE(r.Has("LINE|3|0.000000|0.000000|40.000000|0.000000"));
     std::vector<std::string> labels;
-    for (const auto& t : r.Of("TEXT|3|")) labels.push_back(t.substr(t.rfind('|') + 1));
+    for (const auto& t : r.Of("TEXT|3|"))
+        labels.push_back(t.substr(t.rfind('|') + 1));
     EXPECT_EQ(labels, (std::vector<std::string>{" 2", " 3", " 4", " 5"}));
     EXPECT_EQ(r.Count("TEXT|3|40.000000|0.000000|0.400000|"), 1u);
     EXPECT_EQ(r.Count("TEXT|18|"), 3u); // S, eta, zeta on 18; v, w on 21

@@ -34,7 +34,8 @@ TEST_P(GoldenTest, MatchesByteForByte) {
     const std::string expected = ReadAll(golden);
     if (written != expected) {
         std::size_t at = 0;
-        while (at < written.size() && at < expected.size() && written[at] == expected[at]) ++at;
+        while (at < written.size() && at < expected.size() && written[at] == expected[at])
+            ++at;
         const std::size_t from = at > 40 ? at - 40 : 0;
         FAIL() << GoldenName(device, kind) << " differs at byte " << at << ":\nwritten  ..."
                << written.substr(from, 80) << "\nexpected ..." << expected.substr(from, 80);
@@ -49,9 +50,9 @@ TEST(GoldenFiles, DxfGoldensLoadInEzdxf) {
     for (int kind = 1; kind <= 4; ++kind) {
         const std::string golden = std::string(VAK1_GOLDEN_DIR) + "/" + GoldenName(cdDxf, kind);
         // The dump goes beside a copy in the temporary folder, not into the source tree.
-        const fs::path copy = fs::temp_directory_path() /
-                              ("vak1_golden_" + std::to_string(::getpid()) + "_" +
-                               std::to_string(kind) + ".dxf");
+        const fs::path copy =
+            fs::temp_directory_path() /
+            ("vak1_golden_" + std::to_string(::getpid()) + "_" + std::to_string(kind) + ".dxf");
         fs::copy_file(golden, copy, fs::copy_options::overwrite_existing);
         const EzdxfResult r = LoadWithEzdxf(copy.string());
         EXPECT_EQ(r.rc, 0) << golden;

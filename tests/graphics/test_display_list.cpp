@@ -8,7 +8,9 @@
 using namespace vak1;
 
 namespace {
-std::vector<std::string> L(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
+std::vector<std::string> L(std::initializer_list<const char*> l) {
+    return {l.begin(), l.end()};
+}
 } // namespace
 
 TEST(DisplayList, ArcBelowFourDegreesBecomesAChord) {
@@ -22,9 +24,9 @@ TEST(DisplayList, ArcBelowFourDegreesBecomesAChord) {
 
 TEST(DisplayList, ArcSweepIsTakenModuloOneTurn) {
     GraphicsWindow g;
-    Arc(g, 0, 0, 350, 10, 1);   // crosses zero: 20 degrees
-    Arc(g, 0, 0, 0, 360, 1);    // a whole turn reads as 0: chord
-    Arc(g, 0, 0, -10, -8, 1);   // 2 degrees
+    Arc(g, 0, 0, 350, 10, 1); // crosses zero: 20 degrees
+    Arc(g, 0, 0, 0, 360, 1);  // a whole turn reads as 0: chord
+    Arc(g, 0, 0, -10, -8, 1); // 2 degrees
     ASSERT_EQ(g.DisplayList.size(), 3u);
     EXPECT_EQ(g.DisplayList[0][0], '5');
     EXPECT_EQ(g.DisplayList[1].substr(0, 2), "4;");
@@ -41,9 +43,9 @@ TEST(DisplayList, RecordsOfTheShapes) {
     Rectangle(g, 0, 0, 2, 1);
     SleepMs(g, 250);
     line(g, 123456789, 0.000012345678L, 1e-20L, 0);
-    EXPECT_EQ(std::vector<std::string>(g.DisplayList.begin(), g.DisplayList.begin() + 5),
-              L({"4;1.5;-2;3;4", "3;1;2;0.5", "7;0;0;1;0;1;1;0;1", "6;1;2;a;b;c",
-                 "9;3.5;2.5;2;30"}));
+    EXPECT_EQ(
+        std::vector<std::string>(g.DisplayList.begin(), g.DisplayList.begin() + 5),
+        L({"4;1.5;-2;3;4", "3;1;2;0.5", "7;0;0;1;0;1;1;0;1", "6;1;2;a;b;c", "9;3.5;2.5;2;30"}));
     EXPECT_EQ(std::vector<std::string>(g.DisplayList.begin() + 5, g.DisplayList.end()),
               L({"4;0;0;2;0", "4;2;0;2;1", "4;2;1;0;1", "4;0;1;0;0", "13;250",
                  "4;1.2345679e+08;1.2345678e-05;1e-20;0"}));
@@ -66,7 +68,8 @@ TEST(DisplayList, UnchangedStyleWidthAndColourAppendNothing) {
 
 TEST(DisplayList, CadColoursMapOntoThePalette) {
     const int expected[] = {0, 12, 14, 10, 11, 9, 13, 15, 1, 2, 3, 4, 5, 6, 7, 8};
-    for (int n = 0; n < 16; ++n) EXPECT_EQ(GetColorTurbo(n), expected[n]) << n;
+    for (int n = 0; n < 16; ++n)
+        EXPECT_EQ(GetColorTurbo(n), expected[n]) << n;
     EXPECT_EQ(GetColorTurbo(16), 12); // (16 and 15) + 1 = 1
     EXPECT_EQ(GetColorTurbo(30), 8);  // 14 + 1 = 15 -> 8
     EXPECT_EQ(GetColorTurbo(256), 12);

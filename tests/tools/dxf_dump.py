@@ -81,9 +81,6 @@ def main():
         lines.append("WARN|recover error: %s" % err.message)
     for fix in auditor.fixes:
         lines.append("WARN|recover fix: %s" % fix.message)
-    audit = doc.audit()
-    for err in audit.errors:
-        lines.append("WARN|audit error: %s" % err.message)
     for name in ("$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX"):
         if name in doc.header:
             v = doc.header[name]
@@ -102,6 +99,12 @@ def main():
             lines.append("|".join(["BLOCK", block.name, str(len(block))]))
     for e in doc.modelspace():
         lines.extend(entity_lines(e))
+    # Listed before the audit, which deletes what it cannot mend.
+    audit = doc.audit()
+    for err in audit.errors:
+        lines.append("WARN|audit error: %s" % err.message)
+    for fix in audit.fixes:
+        lines.append("WARN|audit fix: %s" % fix.message)
     for m in collect.messages:
         lines.append("WARN|log: " + m)
     with open(out_path, "w", encoding="utf-8") as f:

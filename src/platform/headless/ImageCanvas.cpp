@@ -14,13 +14,16 @@ constexpr double kPi = 3.14159265358979323846;
 // On/off pattern of the pen styles, in pixels along the line.
 bool PatternOn(PenStyle s, long step) {
     switch (s) {
-    case PenStyle::Dot: return step % 4 < 2;
-    case PenStyle::Dash: return step % 12 < 8;
+    case PenStyle::Dot:
+        return step % 4 < 2;
+    case PenStyle::Dash:
+        return step % 12 < 8;
     case PenStyle::DashDot: {
         const long k = step % 16;
         return k < 8 || (k >= 11 && k < 13);
     }
-    default: return true;
+    default:
+        return true;
     }
 }
 
@@ -56,7 +59,8 @@ void ImageCanvas::SetFont(const CanvasFont& font, CanvasColor color) {
 void ImageCanvas::Plot(int32_t x, int32_t y, CanvasColor c) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     uint8_t* p = &rgb_[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                        static_cast<std::size_t>(x)) * 3];
+                        static_cast<std::size_t>(x)) *
+                       3];
     if (mode_ == PenMode::Not) {
         p[0] = static_cast<uint8_t>(~p[0]);
         p[1] = static_cast<uint8_t>(~p[1]);
@@ -72,7 +76,8 @@ void ImageCanvas::PenDot(int32_t x, int32_t y, long step) {
     if (!PatternOn(style_, step)) return;
     const int32_t h = (penWidth_ - 1) / 2;
     for (int32_t dy = -h; dy < penWidth_ - h; ++dy)
-        for (int32_t dx = -h; dx < penWidth_ - h; ++dx) Plot(x + dx, y + dy, pen_);
+        for (int32_t dx = -h; dx < penWidth_ - h; ++dx)
+            Plot(x + dx, y + dy, pen_);
 }
 
 void ImageCanvas::Line(CanvasPoint a, CanvasPoint b) {
@@ -81,7 +86,8 @@ void ImageCanvas::Line(CanvasPoint a, CanvasPoint b) {
     if (std::labs(a.x) > lim || std::labs(a.y) > lim || std::labs(b.x) > lim ||
         std::labs(b.y) > lim)
         return;
-    long dx = std::labs(static_cast<long>(b.x) - a.x), dy = -std::labs(static_cast<long>(b.y) - a.y);
+    long dx = std::labs(static_cast<long>(b.x) - a.x),
+         dy = -std::labs(static_cast<long>(b.y) - a.y);
     const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
     long err = dx + dy, step = 0;
     int32_t x = a.x, y = a.y;
@@ -89,8 +95,14 @@ void ImageCanvas::Line(CanvasPoint a, CanvasPoint b) {
         PenDot(x, y, step++);
         if (x == b.x && y == b.y) break;
         const long e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
     }
 }
 
@@ -111,8 +123,10 @@ void ImageCanvas::Ellipse(CanvasPoint tl, CanvasPoint br) {
     if (solid_) {
         const double cx = (tl.x + br.x) / 2.0, cy = (tl.y + br.y) / 2.0;
         const double rx = std::abs(br.x - tl.x) / 2.0, ry = std::abs(br.y - tl.y) / 2.0;
-        for (int32_t y = std::max(0, std::min(tl.y, br.y)); y <= std::min(height_ - 1, std::max(tl.y, br.y)); ++y)
-            for (int32_t x = std::max(0, std::min(tl.x, br.x)); x <= std::min(width_ - 1, std::max(tl.x, br.x)); ++x) {
+        for (int32_t y = std::max(0, std::min(tl.y, br.y));
+             y <= std::min(height_ - 1, std::max(tl.y, br.y)); ++y)
+            for (int32_t x = std::max(0, std::min(tl.x, br.x));
+                 x <= std::min(width_ - 1, std::max(tl.x, br.x)); ++x) {
                 const double u = rx > 0 ? (x - cx) / rx : 0, v = ry > 0 ? (y - cy) / ry : 0;
                 if (u * u + v * v <= 1) Plot(x, y, brush_);
             }
@@ -150,11 +164,13 @@ void ImageCanvas::Polygon(const CanvasPoint* pts, int count) {
             std::sort(xs.begin(), xs.end());
             for (std::size_t k = 0; k + 1 < xs.size(); k += 2)
                 for (int32_t x = std::max(0, static_cast<int32_t>(std::ceil(xs[k] - 0.5)));
-                     x <= std::min(width_ - 1, static_cast<int32_t>(std::floor(xs[k + 1] - 0.5))); ++x)
+                     x <= std::min(width_ - 1, static_cast<int32_t>(std::floor(xs[k + 1] - 0.5)));
+                     ++x)
                     Plot(x, y, brush_);
         }
     }
-    for (int i = 0; i < count; ++i) Line(pts[i], pts[(i + 1) % count]);
+    for (int i = 0; i < count; ++i)
+        Line(pts[i], pts[(i + 1) % count]);
 }
 
 void ImageCanvas::Text(CanvasPoint tl, const std::string& utf8) {
@@ -187,14 +203,16 @@ void ImageCanvas::Text(CanvasPoint tl, const std::string& utf8) {
 CanvasColor ImageCanvas::Pixel(int32_t x, int32_t y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return background_;
     const uint8_t* p = &rgb_[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                              static_cast<std::size_t>(x)) * 3];
+                              static_cast<std::size_t>(x)) *
+                             3];
     return CanvasColor{p[0], p[1], p[2]};
 }
 
 std::size_t ImageCanvas::CountInk() const {
     std::size_t n = 0;
     for (std::size_t i = 0; i < rgb_.size(); i += 3)
-        if (rgb_[i] != background_.r || rgb_[i + 1] != background_.g || rgb_[i + 2] != background_.b)
+        if (rgb_[i] != background_.r || rgb_[i + 1] != background_.g ||
+            rgb_[i + 2] != background_.b)
             ++n;
     return n;
 }

@@ -4,16 +4,22 @@
 namespace vak1 {
 namespace {
 
-std::string Pt(CanvasPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+std::string Pt(CanvasPoint p) {
+    return std::to_string(p.x) + " " + std::to_string(p.y);
+}
 std::string Col(CanvasColor c) {
     return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
 }
 const char* StyleName(PenStyle s) {
     switch (s) {
-    case PenStyle::Dot: return "dot";
-    case PenStyle::DashDot: return "dashdot";
-    case PenStyle::Dash: return "dash";
-    default: return "solid";
+    case PenStyle::Dot:
+        return "dot";
+    case PenStyle::DashDot:
+        return "dashdot";
+    case PenStyle::Dash:
+        return "dash";
+    default:
+        return "solid";
     }
 }
 
@@ -48,7 +54,10 @@ void RecordingCanvas::Arc(CanvasPoint tl, CanvasPoint br, CanvasPoint s, CanvasP
 
 void RecordingCanvas::Polygon(const CanvasPoint* points, int count) {
     std::string line = "polygon";
-    for (int i = 0; i < count; ++i) line += " " + Pt(points[i]);
+    for (int i = 0; i < count; ++i) {
+        line += ' ';
+        line += Pt(points[i]);
+    }
     calls.push_back(line);
 }
 
@@ -56,7 +65,9 @@ void RecordingCanvas::Text(CanvasPoint tl, const std::string& utf8) {
     calls.push_back("text " + Pt(tl) + " " + utf8);
 }
 
-void RecordingCanvas::Pause(int32_t ms) { calls.push_back("pause " + std::to_string(ms)); }
+void RecordingCanvas::Pause(int32_t ms) {
+    calls.push_back("pause " + std::to_string(ms));
+}
 
 std::vector<std::string> RecordingCanvas::Shapes() const {
     std::vector<std::string> out;

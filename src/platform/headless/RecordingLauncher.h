@@ -1,5 +1,6 @@
-// A launcher for tests: records every command line and answers with a chosen result code.
+// A launcher that only records what it was asked to start, for tests.
 #pragma once
+#include <set>
 #include <string>
 #include <vector>
 
@@ -7,16 +8,25 @@
 
 namespace vak1 {
 
+struct LaunchRecord {
+    std::string program;
+    std::vector<std::string> args;
+};
+
 class RecordingLauncher : public Launcher {
   public:
-    int StartProgram(const std::string& commandLine, bool hiddenWindow) override {
-        started.push_back(commandLine);
-        hidden.push_back(hiddenWindow);
-        return result;
+    bool Exists(const std::string& program) const override { return installed.count(program) > 0; }
+    bool Start(const std::string& program, const std::vector<std::string>& args) override {
+        started.push_back({program, args});
+        return true;
     }
-    int result = 33;
-    std::vector<std::string> started;
-    std::vector<bool> hidden;
+    bool Open(const std::string& fileOrAddress) override {
+        started.push_back({"", {fileOrAddress}});
+        return true;
+    }
+
+    std::set<std::string> installed; // programs Exists reports
+    std::vector<LaunchRecord> started;
 };
 
 } // namespace vak1

@@ -197,6 +197,25 @@ bool ScriptedUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     return true;
 }
 
+void ScriptedUi::ShowTextWindow(TextWindow& window) {
+    Record(DialogRecord{"textwindow", window.caption, window.text, window.fontName});
+    window.left += 10;
+    window.top += 10;
+}
+
+void ScriptedUi::ExplanationDialog(Explanation& window) {
+    DialogRecord r{"explain", "Fehlermeldung", window.message};
+    r.lines = {window.cause, window.remedy};
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "explain");
+    if (a.edits.size() == 2 && (a.edits[0] != window.cause || a.edits[1] != window.remedy)) {
+        window.cause = a.edits[0];
+        window.remedy = a.edits[1];
+        window.changed = true;
+    }
+}
+
 std::vector<std::string> ScriptedUi::Messages() const {
     std::vector<std::string> out;
     for (const auto& r : shown)

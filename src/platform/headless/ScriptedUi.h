@@ -27,6 +27,7 @@ struct ScriptedAnswer {
     std::vector<std::optional<std::string>> fields; // edited fields; nullopt keeps one
     std::vector<bool> helpPresses; // help buttons pressed before answering (true: picture)
     bool calculate = false;        // diagram limits: "Calculate" pressed before the fields
+    std::vector<std::string> edits; // explanation window: new cause and remedy
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -102,6 +103,19 @@ struct ScriptedAnswer {
         a.calculate = calc;
         return a;
     }
+    // The explanation window closed with OK, cause and remedy edited.
+    static ScriptedAnswer Edit(std::string cause, std::string remedy) {
+        ScriptedAnswer a;
+        a.kind = "explain";
+        a.edits = {std::move(cause), std::move(remedy)};
+        return a;
+    }
+    // The explanation window closed with OK, nothing edited.
+    static ScriptedAnswer Explained() {
+        ScriptedAnswer a;
+        a.kind = "explain";
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -114,7 +128,8 @@ struct DialogRecord {
         : kind(std::move(k)), caption(std::move(c)), prompt(std::move(p)), text(std::move(t)) {}
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
-    // "positions", "coordinates", "textlines", "limits"
+    // "positions", "coordinates", "textlines", "limits",
+    // "textwindow", "explain"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -158,6 +173,12 @@ class ScriptedUi : public Ui {
     bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
     void Beep() override { ++beeps; }
     void StatusMessage(const std::string& text) override { status.push_back(text); }
+    // Records the window (caption, text in prompt, font name in text); moves it by 10 so
+    // a test sees the geometry stored back.
+    void ShowTextWindow(TextWindow& window) override;
+    // Records message (caption "Fehlermeldung", prompt message, lines cause and remedy);
+    // an Edit answer replaces both memos.
+    void ExplanationDialog(Explanation& window) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;

@@ -1,0 +1,254 @@
+// The message list dialog, the explanation window and the message file ("vak1.err"):
+// records of message, cause and remedy lines, found by the message's first characters.
+#include "help/helperr.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/App.h"
+#include "input/dialogs.h"
+#include "platform/Ui.h"
+#include "text/cp850.h"
+
+namespace vak1 {
+namespace {
+
+constexpr const char* kProgramBase = "vak1";
+
+enum class Lookup { NoFile, NoRecord, Found };
+
+bool SameKey(std::string_view line, std::string_view message) {
+    return line.substr(0, kMessageKeyLength) == message.substr(0, kMessageKeyLength);
+}
+
+Lookup FindRecord(const App& app, std::string_view message, std::string& cause,
+                  std::string& remedy) {
+    std::vector<std::string> lines;
+    if (!FileExists(MessageFilePath(app)) || !ReadTextLines(MessageFilePath(app), lines))
+        return Lookup::NoFile;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!SameKey(lines[i], message)) continue;
+        cause = i + 1 < lines.size() ? lines[i + 1] : "";
+        remedy = i + 2 < lines.size() ? lines[i + 2] : "";
+        return Lookup::Found;
+    }
+    return Lookup::NoRecord;
+}
+
+// A memo may hold several lines, the file one line per text.
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::erase(text, '\r');
+    return text;
+}
+
+// The code-page conversions empty a text of 255 characters or more; a cause or remedy may
+// be longer and must survive the window unchanged, so it is converted in pieces (both
+// conversions work character by character).
+constexpr std::size_t kPiece = 200;
+
+std::string LongToDisplay(std::string_view text, bool plain) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); at += kPiece)
+        out += Win1252ToUtf8(OemToAnsiText(text.substr(at, kPiece), plain));
+    return out;
+}
+
+std::string LongFromDisplay(std::string_view utf8) {
+    const std::string ansi = Utf8ToWin1252(utf8);
+    std::string out;
+    for (std::size_t at = 0; at < ansi.size(); at += kPiece)
+        out += AnsiToOemText(std::string_view(ansi).substr(at, kPiece));
+    return out;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool ReadBytes(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Lines with their own line ends, so that untouched lines are copied byte for byte.
+std::vector<std::string_view> SplitKeepingEnds(std::string_view bytes) {
+    std::vector<std::string_view> out;
+    while (!bytes.empty()) {
+        const auto nl = bytes.find('\n');
+        const std::size_t len = nl == std::string_view::npos ? bytes.size() : nl + 1;
+        out.push_back(bytes.substr(0, len));
+        bytes.remove_prefix(len);
+    }
+    return out;
+}
+
+std::string_view Body(std::string_view line) {
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+std::string_view EndOf(std::string_view line, std::string_view fallback) {
+    const std::string_view body = Body(line);
+    return body.size() == line.size() ? fallback : line.substr(body.size());
+}
+
+bool WriteFile(App& app, const std::string& path, std::string_view bytes, bool atomic) {
+    TextFileWriter out;
+    if (!out.Open(path, atomic)) {
+        ReportWriteError(app, out);
+        return false;
+    }
+    out.Write(bytes);
+    if (!out.Commit()) {
+        ReportWriteError(app, out);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string MessageFilePath(const App& app) {
+    return app.Config.PltDir + std::string(kProgramBase) + ".err";
+}
+
+bool NoGuiRequested(const App& app) {
+    if (app.State.NoGui) return true;
+    return std::any_of(app.State.CommandLine.begin(), app.State.CommandLine.end(),
+                       [](const std::string& p) { return Upper(p) == "/NOGUI"; });
+}
+
+void ShowMessageList(App& app) {
+    // A connected hook takes the dialog's place (the editing commands' tests count calls).
+    if (app.State.ShowMessageList) {
+        app.State.ShowMessageList();
+        return;
+    }
+    if (NoGuiRequested(app)) return;
+    const MessageList& list = app.Messages;
+    if (list.count == 0) {
+        ShowInfo(app, "Berechnung erfolgreich ohne Fehlermeldungen");
+        return;
+    }
+    const uint8_t abortBefore = app.State.AbortFlag;
+    std::vector<std::string> lines;
+    for (uint16_t i = 1; i <= list.count; ++i)
+        lines.emplace_back(list[i]);
+    lines.push_back(cp850("Weiter/zurück..."));
+    const auto next = static_cast<uint16_t>(list.count + 1);
+    uint16_t choice = app.Config.HelpLevel < 2 ? next : 1;
+    app.State.AbortFlag = 0;
+    for (;;) {
+        app.State.HelpNumber = 2070;
+        app.State.HelpNumber = 1210;
+        InputChoice(app,
+                    "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
+                    lines, choice);
+        if (app.State.AbortFlag || choice == next) break;
+        ExplainMessage(app, choice);
+        ++choice;
+        if (choice == next || app.State.AbortFlag) break;
+    }
+    app.State.AbortFlag = abortBefore;
+}
+
+void ExplainMessage(App& app, uint16_t i) {
+    if (i < 1 || i > app.Messages.count) return;
+    const std::string message(app.Messages[i]);
+    std::string cause, remedy;
+    switch (FindRecord(app, message, cause, remedy)) {
+    case Lookup::NoFile:
+        ShowError(app,
+                  "Datei " + MessageFilePath(app) + " nicht gefunden oder kein Zugriffsrecht !");
+        app.State.AbortFlag = 1;
+        return;
+    case Lookup::NoRecord:
+        DialogUi(app).MessageBox(MessageKind::Info, "Meldung", kNoDescription);
+        return;
+    case Lookup::Found:
+        break;
+    }
+    const bool plain = app.Config.PlainCharacters == 1;
+    Explanation w{LongToDisplay(message, plain), LongToDisplay(cause, plain),
+                  LongToDisplay(remedy, plain)};
+    app.State.HelpNumber = 1970;
+    DialogUi(app).ExplanationDialog(w);
+    if (!w.changed) return;
+    if (!AskQuestion(app, "Save Changes ?")) return;
+    RewriteMessageFile(app, LongFromDisplay(OneLine(w.message)), LongFromDisplay(OneLine(w.cause)),
+                       LongFromDisplay(OneLine(w.remedy)));
+}
+
+std::string MessageCause(App& app, uint16_t i) {
+    std::string cause, remedy;
+    if (i < 1 || i > app.Messages.count) return {};
+    switch (FindRecord(app, app.Messages[i], cause, remedy)) {
+    case Lookup::NoFile:
+        return {};
+    case Lookup::NoRecord:
+        return kNoDescription;
+    case Lookup::Found:
+        break;
+    }
+    return cause;
+}
+
+std::string MessageRemedy(App& app, uint16_t i) {
+    std::string cause, remedy;
+    if (i < 1 || i > app.Messages.count) return {};
+    if (FindRecord(app, app.Messages[i], cause, remedy) != Lookup::Found) return {};
+    return remedy;
+}
+
+bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
+                        std::string_view remedy) {
+    const std::string file = MessageFilePath(app);
+    const std::string temp = app.Config.TempDir + std::string(kProgramBase) + ".ERR";
+    if (Upper(temp) == Upper(file)) return false;
+    std::string bytes;
+    if (!ReadBytes(file, bytes)) {
+        ShowError(app, "Datei " + file + " nicht gefunden oder kein Zugriffsrecht !");
+        app.State.AbortFlag = 1;
+        return false;
+    }
+    const auto lines = SplitKeepingEnds(bytes);
+    std::size_t at = 0;
+    while (at < lines.size() && !SameKey(Body(lines[at]), m))
+        ++at;
+    if (at == lines.size()) {
+        ShowError(app, std::string(m) + " not found.");
+        return false;
+    }
+    std::string out;
+    for (std::size_t k = 0; k <= at; ++k)
+        out += lines[k];
+    const std::string_view lineEnd = EndOf(lines[at], "\r\n");
+    const std::size_t causeAt = at + 1, remedyAt = at + 2;
+    out += std::string(cause) +
+           std::string(causeAt < lines.size() ? EndOf(lines[causeAt], lineEnd) : lineEnd);
+    out += std::string(remedy);
+    if (remedyAt < lines.size())
+        out += EndOf(lines[remedyAt], "");
+    else
+        out += lineEnd;
+    for (std::size_t k = remedyAt + 1; k < lines.size(); ++k)
+        out += lines[k];
+    // The copy in the temporary folder comes first; the message file is replaced only by
+    // a complete file.
+    if (!WriteFile(app, temp, out, false)) return false;
+    if (!WriteFile(app, file, out, true)) return false;
+    std::remove(temp.c_str());
+    return true;
+}
+
+} // namespace vak1

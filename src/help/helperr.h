@@ -1,0 +1,32 @@
+// Showing and explaining the messages of the last calculation, and the message file with
+// a cause and a remedy for each message.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vak1 {
+
+struct App;
+
+// Records in the message file are found by the first characters of the message.
+constexpr std::size_t kMessageKeyLength = 14;
+inline constexpr const char* kNoDescription = "keine Beschreibung dieser Fehlermeldung vorhanden.";
+
+std::string MessageFilePath(const App& app);
+// True when "/NOGUI" is among the command-line parameters, in any case.
+bool NoGuiRequested(const App& app);
+
+// The choice dialog that walks through the messages; a set State.ShowMessageList hook is
+// called instead.
+void ShowMessageList(App& app);
+// The explanation window of message i (1-based), with editing of cause and remedy.
+void ExplainMessage(App& app, uint16_t i);
+// Cause and remedy of message i for printed reports, without any window.
+std::string MessageCause(App& app, uint16_t i);
+std::string MessageRemedy(App& app, uint16_t i);
+// Replaces cause and remedy of the record of message m; every other byte of the file stays.
+bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
+                        std::string_view remedy);
+
+} // namespace vak1

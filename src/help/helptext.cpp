@@ -1,0 +1,117 @@
+// Help entries: a number line (with an optional ":picture"), its text line, and up to four
+// continuation lines; entry numbers are multiples of 5, n+1..n+4 continue entry n.
+#include "help/helptext.h"
+
+#include <cctype>
+#include <vector>
+
+#include "app/App.h"
+#include "input/dialogs.h"
+#include "platform/Ui.h"
+#include "text/cp850.h"
+#include "text/textfile.h"
+
+namespace vak1 {
+namespace {
+
+// The help number in the first four characters of a line, or -1 when there is none.
+int LineNumber(const std::string& line) {
+    std::string_view head = std::string_view(line).substr(0, 4);
+    while (!head.empty() && head.front() == ' ')
+        head.remove_prefix(1);
+    if (head.empty()) return -1;
+    int n = 0;
+    for (char c : head) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+std::string PictureName(const std::string& line) {
+    const auto colon = line.find(':');
+    return colon == std::string::npos ? "NULL" : line.substr(colon + 1);
+}
+
+// Continuation lines 2..5 of the entry whose text line is at lines[at - 1].
+void ReadContinuation(const std::vector<std::string>& lines, std::size_t at, int n, HelpEntry& e) {
+    std::size_t slot = 1;
+    while (slot < kHelpLines && at < lines.size()) {
+        const std::string& line = lines[at++];
+        const int m = LineNumber(line);
+        if (m < 0) {
+            e.lines[slot++] = line;
+            continue;
+        }
+        if (m % 5 == 0) return;
+        if (at >= lines.size()) return;
+        const std::string& text = lines[at++];
+        if (m == n + static_cast<int>(slot)) e.lines[slot] = text;
+        ++slot;
+    }
+}
+
+std::string Joined(const App& app, const HelpEntry& e, const char* after) {
+    const bool plain = app.Config.PlainCharacters == 1;
+    std::string out;
+    for (std::size_t i = 0; i < kHelpLines; ++i) {
+        if (i && !*after) out += ' ';
+        out += ToDisplay(e.lines[i], plain) + after;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string HelpFilePath(const App& app, uint16_t number) {
+    return app.Config.PltDir + (number < kFirstProgramHelp ? "quorven.hlp" : "vak1.hlp");
+}
+
+HelpEntry FindHelpEntry(const App& app, uint16_t number) {
+    HelpEntry e;
+    const std::string path = HelpFilePath(app, number);
+    std::vector<std::string> lines;
+    if (!FileExists(path) || !ReadTextLines(path, lines)) {
+        e.lines[0] = "Datei " + path + " nicht gefunden !";
+        return e;
+    }
+    std::size_t at = 0;
+    while (at < lines.size()) {
+        const std::string& line = lines[at++];
+        const int n = LineNumber(line);
+        std::string text = line;
+        if (n >= 0) {
+            if (at >= lines.size()) break;
+            text = lines[at++];
+        }
+        if (n != number) continue;
+        e.found = true;
+        e.picture = PictureName(line);
+        e.lines[0] = text;
+        ReadContinuation(lines, at, n, e);
+        return e;
+    }
+    e.lines[0] = "Hilfetext Nr " + std::to_string(number) + ": keine Hilfe vorhanden.";
+    return e;
+}
+
+void ShowHelp(App& app, uint16_t number, HelpMode mode) {
+    if (number == 0) number = app.State.HelpNumber;
+    const HelpEntry e = FindHelpEntry(app, number);
+    if (mode != HelpMode::PictureOnly)
+        DialogUi(app).MessageBox(MessageKind::Help, "HILFETEXT Nr." + std::to_string(number),
+                                 Joined(app, e, " "));
+    if (mode != HelpMode::TextOnly && app.State.HelpPicture) {
+        const bool none = e.picture.empty() || e.picture == "NULL";
+        app.State.HelpPicture(app, none ? "" : app.Config.PltDir + e.picture + ".plt");
+    }
+    app.State.AbortFlag = 0;
+}
+
+std::string HelpText(const App& app, uint16_t number) {
+    const HelpEntry e = FindHelpEntry(app, number);
+    if (!e.found) return ToDisplay(e.lines[0], app.Config.PlainCharacters == 1);
+    return Joined(app, e, "");
+}
+
+} // namespace vak1

@@ -1,0 +1,95 @@
+// Printing a text file page by page, and the output window that shows the Windows copy.
+#include "app/App.h"
+#include "input/dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Printer.h"
+#include "platform/Ui.h"
+#include "report/OutputDocument.h"
+#include "text/cp850.h"
+
+namespace vak1 {
+namespace {
+
+constexpr int kLastPrintablePage = 255;
+
+bool StartsPage(const std::string& line) {
+    return !line.empty() && line.front() == '\f';
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+void PrintTextFile(App& app, const std::string& path) {
+    std::vector<std::string> lines;
+    if (!FileExists(path) || !ReadTextLines(path, lines)) {
+        ShowError(app, path + " not found !");
+        return;
+    }
+    Printer* printer = app.Env.printer;
+    if (!printer) {
+        ShowError(app, "Kein Drucker eingerichtet !");
+        return;
+    }
+    int pages = 0;
+    for (const auto& l : lines)
+        pages += StartsPage(l) ? 1 : 0;
+    int from = 1, to = pages;
+    if (!printer->ChoosePages(pages, from, to)) return;
+    const Settings& s = app.Config;
+    const PrintFont font{s.PrintFontName, s.PrintFontSize, s.PrintFontStyle};
+    if (!printer->BeginDocument(FileNameOf(path), font, s.LinesPerPage)) return;
+    const bool plain = s.PlainCharacters == 1;
+    int page = 1, row = 0;
+    for (const auto& line : lines) {
+        if (StartsPage(line)) {
+            ++page;
+            if (page >= from + 1 && page <= to && page <= kLastPrintablePage) printer->NewPage();
+            row = 0;
+            continue;
+        }
+        if (page >= from && page <= to && page <= kLastPrintablePage)
+            printer->PrintLine(row, Win1252ToUtf8(OemToAnsiText(line, plain)));
+        ++row;
+    }
+    printer->EndDocument();
+}
+
+void ShowOutputWindow(App& app) {
+    const std::string path = app.Config.TempDir + "outwin.txt";
+    std::vector<std::string> lines;
+    if (!FileExists(path) || !ReadTextLines(path, lines)) {
+        ShowError(app, path + " not found !");
+        return;
+    }
+    const Settings& s = app.Config;
+    TextWindow w;
+    w.caption = std::string(kProgramName) + " - " + path;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i) w.text += '\n';
+        w.text += Win1252ToUtf8(lines[i]);
+    }
+    w.fontName = s.PrintFontName;
+    w.fontSize = s.PrintFontSize;
+    w.fontStyle = s.PrintFontStyle;
+    const Rect& r = s.TextWindowRect;
+    if (r.width > 0 && r.height > 0) {
+        w.left = r.left;
+        w.top = r.top;
+        w.width = r.width;
+        w.height = r.height;
+    }
+    const std::string own = app.Output.OutputFileName;
+    w.print = [&app, own] { PrintTextFile(app, own); };
+    // The desktop's text program stands in for the Windows editor.
+    w.exportText = [&app, path] {
+        if (app.Env.launcher) app.Env.launcher->Start(app.Config.TextProgram, {path});
+    };
+    DialogUi(app).ShowTextWindow(w);
+    app.Config.TextWindowRect = Rect{w.left, w.top, w.width, w.height};
+}
+
+} // namespace vak1

@@ -1,0 +1,35 @@
+// A small table written into the output document: fixed-width columns in the text kinds,
+// tab-separated cells in kind 6, an HTML table in kind 7.
+#pragma once
+#include <array>
+#include <string>
+
+namespace vak1 {
+
+struct App;
+
+constexpr std::size_t kTableColumns = 7;
+constexpr std::size_t kTableCellLength = 60;
+
+class TTextTable {
+  public:
+    explicit TTextTable(App& app) : app_(app) {}
+    // widths[0] is column 1; further columns exist up to the first width of 0, but column 2
+    // is always written. Writes the header.
+    void Init(const std::array<int, kTableColumns>& widths,
+              const std::array<std::string, kTableColumns>& titles);
+    void AddRow(const std::array<std::string, kTableColumns>& cells);
+    void Done();
+
+    bool RowSeparator = true;
+
+  private:
+    std::string Fit(const std::string& text, std::size_t column) const;
+    void WriteCells(const std::array<std::string, kTableColumns>& cells, bool header);
+
+    App& app_;
+    std::array<int, kTableColumns> widths_{};
+    std::size_t columns_ = 2;
+};
+
+} // namespace vak1

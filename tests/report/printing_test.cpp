@@ -1,0 +1,66 @@
+// Pins printing through the system printer: one page per form-feed line, the chosen page
+// range, the font of the settings, and a file without form feeds printing nothing.
+#include "report/OutputDocument.h"
+#include "support/ReportFixture.h"
+
+namespace vak1::test {
+namespace {
+
+using PrintingTest = ReportFixture;
+
+TEST_F(PrintingTest, ChosenRangeStartsOnTheFirstPrinterPage) {
+    Write(dir + "doc.txt", "a1\r\na2\r\n\f\r\nb1\r\n\f\r\nc1\r\nc2\r\n\f\r\n");
+    app.Config.PrintFontName = "Mono";
+    app.Config.PrintFontSize = 9;
+    app.Config.LinesPerPage = 60;
+    printer.chooseFrom = 2;
+    printer.chooseTo = 3;
+    PrintTextFile(app, dir + "doc.txt");
+    EXPECT_EQ(printer.offered, 3);
+    EXPECT_EQ(printer.font.name, "Mono");
+    EXPECT_EQ(printer.font.size, 9);
+    EXPECT_EQ(printer.linesPerPage, 60);
+    ASSERT_EQ(printer.pages.size(), 2u);
+    ASSERT_EQ(printer.pages[0].size(), 1u);
+    EXPECT_EQ(printer.pages[0][0].text, "b1");
+    EXPECT_EQ(printer.pages[0][0].row, 0);
+    ASSERT_EQ(printer.pages[1].size(), 2u);
+    EXPECT_EQ(printer.pages[1][1].text, "c2");
+    EXPECT_EQ(printer.pages[1][1].row, 1);
+    EXPECT_TRUE(printer.ended);
+}
+
+TEST_F(PrintingTest, TextWithoutFormFeedOffersNoPagesAndPrintsNothing) {
+    Write(dir + "doc.txt", "a1\r\na2\r\n");
+    PrintTextFile(app, dir + "doc.txt");
+    EXPECT_EQ(printer.offered, 0);
+    ASSERT_EQ(printer.pages.size(), 1u);
+    EXPECT_TRUE(printer.pages[0].empty());
+}
+
+TEST_F(PrintingTest, MissingFileAndCancelledDialog) {
+    PrintTextFile(app, dir + "fehlt.txt");
+    EXPECT_EQ(ui.Messages().back(), "Fehler : |" + dir + "fehlt.txt not found !");
+    EXPECT_EQ(printer.documents, 0);
+    Write(dir + "doc.txt", "a\r\n\f\r\n");
+    printer.cancel = true;
+    PrintTextFile(app, dir + "doc.txt");
+    EXPECT_EQ(printer.documents, 0);
+}
+
+TEST_F(PrintingTest, WindowsPrinterKindPrintsTheDocumentAndDeletesIt) {
+    app.Config.LinesPerPage = 10;
+    SetHeader(app, {"Kopf", "", "", "", ""}, 0);
+    OutputOpen(app, odWindowsPrinter);
+    PageHeader(app);
+    for (int i = 0; i < 12; ++i)
+        WriteLine(app, "Zeile");
+    PageEnd(app);
+    OutputClose(app);
+    EXPECT_EQ(printer.offered, 2);
+    EXPECT_EQ(printer.pages.size(), 2u);
+    EXPECT_FALSE(FileExists(app.Output.OutputFileName));
+}
+
+} // namespace
+} // namespace vak1::test

@@ -1,0 +1,251 @@
+// Pins the result report: column layout of result lines, the decimal rule of tab-separated
+// output, the blocks left out without positions or body length, the plain-character
+// conversion of the Windows copy, the table cell fitting, and the unattended job.
+#include "report/OutputDocument.h"
+#include "report/resultreport.h"
+#include "report/texttable.h"
+#include "support/ReportFixture.h"
+#include "text/cp850.h"
+
+namespace vak1::test {
+namespace {
+
+using ReportTest = ReportFixture;
+
+TEST_F(ReportTest, ResultLineKeepsItsColumnsAndIsCutAtSeventyTwo) {
+    const std::string line = ResultLineText("Masse", "m", "kg", "12.5");
+    EXPECT_EQ(line.size(), 72u);
+    EXPECT_EQ(line.substr(0, 5), "Masse");
+    EXPECT_EQ(line.substr(34, 2), "m ");
+    EXPECT_EQ(line.substr(43, 3), "kg ");
+    EXPECT_EQ(line.substr(55, 5), "12.5 ");
+
+    const std::string label(40, 'L');
+    const std::string pushed = ResultLineText(label, "sym", "unit", "123456789");
+    EXPECT_EQ(pushed.size(), 72u);
+    EXPECT_EQ(pushed.substr(0, 40), label);
+    EXPECT_EQ(pushed.substr(40, 3), "sym"); // pushed right by the long label
+    EXPECT_EQ(pushed.substr(43, 4), "unit");
+    EXPECT_EQ(pushed.substr(55), "123456789        ");
+
+    const std::string longer(60, 'L');
+    const std::string cut = ResultLineText(longer, "sym", "unit", "123456789");
+    EXPECT_EQ(cut.size(), 72u);
+    EXPECT_EQ(cut.substr(60), "symunit12345");
+}
+
+TEST_F(ReportTest, TabSeparatedValuesFollowExportDecimal) {
+    app.Config.DecimalComma = 2;
+    app.Config.ExportDecimal = 1;
+    SetHeader(app, {"", "", "", "", ""}, 0);
+    OutputOpen(app, odSpreadsheetTxt);
+    WriteResultLine(app, "Masse", "m", "kg", "1,5");
+    OutputClose(app);
+    EXPECT_NE(Read(dir + "$$$1.txt").find("Masse\tm\tkg\t1.5\r\n"), std::string::npos);
+
+    app.Config.ExportDecimal = 2;
+    OutputOpen(app, odSpreadsheetTxt);
+    WriteResultLine(app, "Masse", "m", "kg", "1.5");
+    OutputClose(app);
+    EXPECT_NE(Read(dir + "$$$2.txt").find("Masse\tm\tkg\t1,5\r\n"), std::string::npos);
+}
+
+TEST_F(ReportTest, WithoutPositionsTheContourBlockIsLeftOut) {
+    app.Config.TextDevice = odDosFile;
+    app.Project.ResetContour();
+    CalcSection(app.Project, app.Messages, app.Config);
+    app.Project.CalcError = 0; // an empty contour reports A = 0; the report must still run
+    app.Messages.count = 0;
+    ReportStandard(app);
+    const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
+    const std::string all = Read(dir + "OUTDOS.TXT");
+    EXPECT_EQ(Count(all, "GEOMETRIE KONTUR"), 0);
+    std::size_t i = 0;
+    while (i < lines.size() && lines[i] != "       ")
+        ++i; // the empty line after the header
+    ASSERT_LT(i + 2, lines.size());
+    EXPECT_EQ(lines[i + 1], "        ");
+    EXPECT_EQ(lines[i + 2], "       ERGEBNISSE QUERSCHNITT");
+}
+
+TEST_F(ReportTest, WithoutBodyLengthTheBodyBlockIsLeftOut) {
+    LoadLProfile();
+    app.Project.lx = 0;
+    CalcSection(app.Project, app.Messages, app.Config);
+    app.Config.TextDevice = odDosFile;
+    ReportStandard(app);
+    const std::string standard = Read(dir + "OUTDOS.TXT");
+    EXPECT_EQ(Count(standard, "ERGEBNISSE QUERSCHNITT"), 1);
+    EXPECT_EQ(Count(standard, cp850("ERGEBNISSE KÖRPER")), 0);
+    ReportExcerpt(app);
+    const std::string excerpt = Read(dir + "OUTDOS.TXT");
+    EXPECT_EQ(Count(excerpt, "Hauptfl"), 1);
+    EXPECT_EQ(Count(excerpt, "V = "), 0);
+    EXPECT_EQ(Count(excerpt, "Js = "), 0);
+}
+
+TEST_F(ReportTest, PlainCharactersReachWindowsProgramsAsAscii) {
+    LoadLProfile();
+    app.Config.PlainCharacters = 1;
+    app.Config.TextDevice = odDosFile;
+    ReportStandard(app);
+    const std::string dos = Read(dir + "OUTDOS.TXT");
+    const std::string win = Read(dir + "outwin.txt");
+    EXPECT_NE(dos.find(cp850("Querschnittsfläche")), std::string::npos); // stays code page 850
+    EXPECT_NE(win.find("Querschnittsflaeche"), std::string::npos);
+    EXPECT_NE(win.find("kgm2"), std::string::npos);
+    EXPECT_NE(dos.find("    phi de "), std::string::npos); // "deg" is cut to the column
+    for (char c : win)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80) << "non-ASCII byte";
+}
+
+TEST_F(ReportTest, TableCellsAreFittedToTheirColumns) {
+    SetHeader(app, {"", "", "", "", ""}, 0);
+    app.Config.SeparatorStyle = 1;
+    OutputOpen(app, odDosFile);
+    TTextTable table(app);
+    table.Init({3, 12, 4, 0, 7, 0, 0}, {"  i", "       y mm", "langer Titel", "", "x", "", ""});
+    table.AddRow({"1", "123456789012345", "ab", "", "", "", ""});
+    table.Done();
+    OutputClose(app);
+    const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "       " + std::string(70, '='));
+    EXPECT_EQ(lines[1], "         i       y mm lang "); // column 4 (width 0) ends the table
+    EXPECT_EQ(lines[3], "       1  123456789012ab   ");
+    EXPECT_EQ(lines[4], "       " + std::string(70, '-')); // row separator, no closing line
+}
+
+TEST_F(ReportTest, DegreeSignReachesWindowsProgramsAsDeg) {
+    app.Config.PlainCharacters = 1;
+    SetHeader(app, {"", "", "", "", ""}, 0);
+    OutputOpen(app, odDosFile);
+    WriteLine(app, cp850("Winkel 90°, Fläche 3 mm²"));
+    OutputClose(app);
+    EXPECT_EQ(Read(dir + "outwin.txt"), "       Winkel 90deg, Flaeche 3 mm2\r\n");
+}
+
+TEST_F(ReportTest, FailedCalculationShowsMessagesAndWritesNothing) {
+    app.Project.CalcError = 1;
+    AddMessage(app.Messages, "Fatal  : A = 0 !");
+    app.Config.TextDevice = odDosFile;
+    ui.Push(ScriptedAnswer::Cancel());
+    ReportStandard(app);
+    EXPECT_FALSE(FileExists(dir + "OUTDOS.TXT"));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, "choice");
+    EXPECT_EQ(ui.shown[0].lines.front(), "Fatal  : A = 0 !");
+
+    EXPECT_FALSE(RunReportJob(app, dir + "job.txt"));
+    EXPECT_FALSE(FileExists(dir + "job.txt"));
+}
+
+TEST_F(ReportTest, ReportJobWritesTheStandardReportWithoutDialogs) {
+    LoadLProfile();
+    app.Config.TextDeviceDialog = true; // must not be asked
+    app.Config.TextDevice = odScreen;
+    Write(dir + "job.txt", "alt");
+    ASSERT_TRUE(RunReportJob(app, dir + "job.txt"));
+    EXPECT_TRUE(ui.shown.empty());
+    const std::string report = Read(dir + "job.txt");
+    EXPECT_EQ(Count(report, "GEOMETRIE KONTUR"), 1);
+    EXPECT_EQ(Count(report, "alt"), 0);
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_TRUE(app.Output.JobFile.empty());
+}
+
+TEST_F(ReportTest, ReportJobIntoAMissingFolderFailsAndSaysWhy) {
+    LoadLProfile();
+    EXPECT_FALSE(RunReportJob(app, dir + "fehlt/job.txt"));
+    ASSERT_FALSE(ui.Messages().empty());
+    EXPECT_EQ(ui.Messages().back().rfind("Fehler : |", 0), 0u);
+    EXPECT_NE(ui.Messages().back().find(dir + "fehlt/job.txt"), std::string::npos);
+}
+
+TEST_F(ReportTest, PauseRefusedBeforeTheFirstPageStopsTheReport) {
+    LoadLProfile();
+    ports.Map(1, dir + "lpt1.prn");
+    app.Config.TextDevice = odTextPrinter;
+    ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Answer(Reply::No)});
+    ReportStandard(app);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(Read(dir + "lpt1.prn"), "");
+}
+
+TEST_F(ReportTest, PauseRefusedBeforeALaterPageLeavesOutOnlyThatHeader) {
+    LoadLProfile();
+    ports.Map(1, dir + "lpt1.prn");
+    app.Config.TextDevice = odTextPrinter;
+    app.Config.LinesPerPage = 20;
+    ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Answer(Reply::Yes),
+             ScriptedAnswer::Answer(Reply::No), ScriptedAnswer::Answer(Reply::No),
+             ScriptedAnswer::Answer(Reply::No), ScriptedAnswer::Answer(Reply::No)});
+    ReportStandard(app);
+    const std::string sent = Read(dir + "lpt1.prn");
+    EXPECT_EQ(Count(sent, "Bl."), 1);
+    EXPECT_GE(Count(sent, "\f"), 2);
+    EXPECT_NE(sent.find(cp850("Massenträgheitsmoment Ursprung")), std::string::npos);
+}
+
+TEST_F(ReportTest, MessageBlockWrapsLongRemedyAndMarksMissingRecords) {
+    const std::string remedy =
+        "Die Kontur pruefen: jede Position muss von der vorigen verschieden sein, und die "
+        "Kontur darf sich nicht selbst schneiden; danach neu berechnen lassen.";
+    ASSERT_EQ(remedy.size(), 150u);
+    Write(dir + "vak1.err", "GetArcCenter l12=0\r\nZwei gleiche Punkte.\r\n" + remedy + "\r\n");
+    AddMessage(app.Messages, "GetArcCenter l12=0");
+    AddMessage(app.Messages, "Schraffurfehler");
+    app.Config.SeparatorStyle = 1;
+    SetHeader(app, {"", "", "", "", ""}, 0);
+    OutputOpen(app, odDosFile);
+    WriteMessageBlock(app);
+    OutputClose(app);
+    const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
+    std::vector<std::string> pieces;
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at] != "       Zwei gleiche Punkte.")
+        ++at;
+    ASSERT_LT(at + 4, lines.size());
+    for (std::size_t k = at + 1; k <= at + 3; ++k) {
+        ASSERT_EQ(lines[k].substr(0, 7), "       ");
+        pieces.push_back(lines[k].substr(7));
+        EXPECT_LE(pieces.back().size(), 64u);
+    }
+    EXPECT_EQ(lines[at + 4], "       " + std::string(70, '-'));
+    EXPECT_EQ(pieces[0].back(), ' ');
+    EXPECT_EQ(pieces[0] + pieces[1] + pieces[2], remedy);
+    const std::string all = Read(dir + "OUTDOS.TXT");
+    EXPECT_NE(all.find("       Schraffurfehler\r\n       keine Beschreibung dieser "
+                       "Fehlermeldung vorhanden.\r\n"),
+              std::string::npos);
+}
+
+TEST_F(ReportTest, WrappingBreaksAtTheLastBlankOrCutsHard) {
+    EXPECT_EQ(WrapMessageText(std::string(72, 'x')).size(), 1u);
+    const auto hard = WrapMessageText(std::string(130, 'x'));
+    ASSERT_EQ(hard.size(), 3u);
+    EXPECT_EQ(hard[0].size(), 64u);
+    EXPECT_EQ(hard[2].size(), 2u);
+    // A blank at index 63 is outside the first 63 characters.
+    const auto edge = WrapMessageText(std::string(63, 'a') + " " + std::string(20, 'b'));
+    EXPECT_EQ(edge[0].size(), 64u);
+    EXPECT_EQ(edge[0].back(), ' ');
+}
+
+TEST_F(ReportTest, ErrorMessageDocumentGoesToTheWindowOrSaysAllIsWell) {
+    ShowErrorMessageDocument(app);
+    EXPECT_EQ(ui.Messages().back(), "Meldung:|Berechnung erfolgreich ohne Fehlermeldungen");
+    app.Config.TextDevice = odDosFile; // the document always uses the window
+    AddMessage(app.Messages, "Schraffurfehler");
+    ShowErrorMessageDocument(app);
+    ASSERT_EQ(ui.shown.back().kind, "textwindow");
+    const std::string& text = ui.shown.back().prompt;
+    EXPECT_NE(text.find("VAK1 V5.0"), std::string::npos);
+    EXPECT_NE(text.find("Error Messages"), std::string::npos);
+    EXPECT_NE(text.find("Bl. 1/ 1"), std::string::npos);
+    EXPECT_NE(text.find("BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN"), std::string::npos);
+    EXPECT_NE(text.find("Schraffurfehler"), std::string::npos);
+}
+
+} // namespace
+} // namespace vak1::test

@@ -1,0 +1,90 @@
+// A fresh App on the headless platform with its own temporary folder, for the tests of
+// the output document, the reports and the help texts.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "calc/section.h"
+#include "platform/headless/FilePortWriter.h"
+#include "platform/headless/FixedClock.h"
+#include "platform/headless/RecordingLauncher.h"
+#include "platform/headless/RecordingPrinter.h"
+#include "platform/headless/ScriptedUi.h"
+
+namespace vak1::test {
+
+class ReportFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vak1-report-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir = std::string(pattern) + "/";
+        app.Env.ui = &ui;
+        app.Env.clock = &clock;
+        app.Env.printer = &printer;
+        app.Env.launcher = &launcher;
+        app.Env.ports = &ports;
+        app.Config.TempDir = dir;
+        app.Config.PltDir = dir;
+        app.State.ProjectDir = dir;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static void Write(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    // Lines without their CR LF.
+    static std::vector<std::string> Lines(const std::string& bytes) {
+        std::vector<std::string> out;
+        std::size_t start = 0;
+        while (start < bytes.size()) {
+            std::size_t nl = bytes.find("\r\n", start);
+            if (nl == std::string::npos) {
+                out.push_back(bytes.substr(start));
+                break;
+            }
+            out.push_back(bytes.substr(start, nl - start));
+            start = nl + 2;
+        }
+        return out;
+    }
+    static int Count(const std::string& text, const std::string& what) {
+        int n = 0;
+        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+            ++n;
+        return n;
+    }
+
+    // The L-profile of the examples: 100 x 80, 10 thick, inner fillet of radius 10.
+    void LoadLProfile() {
+        const long double quarter = std::numbers::pi_v<long double> / 2;
+        const TPosition contour[] = {{0, 0, 0},   {100, 0, 0}, {100, 10, 0}, {20, 10, -quarter},
+                                     {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
+        app.Project.ResetContour();
+        for (const auto& pos : contour)
+            app.Project.Positions[++app.Project.PosCount] = pos;
+        CalcSection(app.Project, app.Messages, app.Config);
+    }
+
+    App app;
+    ScriptedUi ui;
+    FixedClock clock;
+    RecordingPrinter printer;
+    RecordingLauncher launcher;
+    FilePortWriter ports;
+    std::string dir;
+};
+
+} // namespace vak1::test
