@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "app/App.h"
+#include "cad/CadOutput.h"
 #include "cad/cad.h"
 #include "cad/cadaxis.h"
 #include "cad/drawing.h"
@@ -54,6 +55,8 @@ void PrincipalAxes(App& app) {
 
 void DefineFormFrame(App& app) {
     const ProjectData& p = app.Project;
+    if (app.Cad.Out && app.Cad.Out->Device() == cdPlot && !app.Config.DrawHideLogo)
+        DefineFileBlock(app, "logo_1");
     CadBlockBegin(app, "FRAME_1");
     DrawFrame(app, p.DrawingName, p.DrawingName2, p.DrawingNumber);
     CadBlockEnd(app);

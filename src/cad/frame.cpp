@@ -1,6 +1,7 @@
 // Frame and title block of the form sheet, drawn into the block "FRAME_1".
 #include "cad/frame.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/App.h"
@@ -30,6 +31,7 @@ const char* const kProtectionNoticeGerman[5] = {
 namespace {
 
 constexpr std::size_t kFileNameLength = 150;
+constexpr const char* kLogoBlock = "logo_1";
 
 void Line(App& app, long double x1, long double y1, long double x2, long double y2) {
     CadLine(app, x1, y1, x2, y2);
@@ -126,6 +128,15 @@ std::string DateAndTime(const App& app) {
     return TodayText(clock, app.Config) + " " + hm;
 }
 
+// On screen the logo's block file is read at the insertion; the plot file must hold the
+// definition itself (DefineFormFrame copies it there before the frame).
+bool LogoAvailable(const App& app) {
+    const uint16_t device = app.Cad.Out ? app.Cad.Out->Device() : 0;
+    const auto& blocks = app.Cad.FileBlocks;
+    if (device == cdScreen) return FileExists(BlockFilePath(app.Config, kLogoBlock));
+    return device == cdPlot && std::find(blocks.begin(), blocks.end(), kLogoBlock) != blocks.end();
+}
+
 void NamesAndFooter(App& app, const std::string& name, const std::string& name2,
                     const std::string& number) {
     CadSetLayer(app, 5);
@@ -144,10 +155,7 @@ void NamesAndFooter(App& app, const std::string& name, const std::string& name2,
                 std::string("QUORVEN Industriesoftware GmbH   ") + kProgramTitle + "   Version " +
                     kVersion,
                 1, 300);
-    const uint16_t device = app.Cad.Out ? app.Cad.Out->Device() : 0;
-    if (!s.DrawHideLogo && (device == cdScreen || device == cdPlot) &&
-        FileExists(BlockFilePath(s, "logo_1")))
-        CadInsert(app, "logo_1", 75, 10, 0, 1, 1);
+    if (!s.DrawHideLogo && LogoAvailable(app)) CadInsert(app, "logo_1", 75, 10, 0, 1, 1);
 }
 
 } // namespace
