@@ -3,7 +3,8 @@
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgeos-dev libshp-dev libxlsxwriter-dev \
-            python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx
+            python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx \
+            libocct-data-exchange-dev
 JOBS := -j2
 BUILD := build
 ASAN_BUILD := build-asan

@@ -18,7 +18,9 @@ constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
 
 IgesOutput::IgesOutput(App& app) : CadOutput(app), iges_(app.Config) {}
 
-bool IgesOutput::Open() { return iges_.Create(app_.Cad.FileName); }
+bool IgesOutput::Open() {
+    return iges_.Create(app_.Cad.FileName);
+}
 
 void IgesOutput::Limits(long double, long double, long double xmax, long double ymax) {
     SystemClock system;
@@ -30,10 +32,11 @@ void IgesOutput::Line(long double x1, long double y1, long double x2, long doubl
     iges_.Line(x1, y1, x2, y2);
 }
 
-void IgesOutput::Circle(long double x, long double y, long double r) { iges_.Circle(x, y, r); }
+void IgesOutput::Circle(long double x, long double y, long double r) {
+    iges_.Circle(x, y, r);
+}
 
-void IgesOutput::Arc(long double x, long double y, long double a1, long double a2,
-                     long double r) {
+void IgesOutput::Arc(long double x, long double y, long double a1, long double a2, long double r) {
     if (ArcIsCircle(a1, a2)) {
         iges_.Circle(x, y, r);
         return;
@@ -44,8 +47,8 @@ void IgesOutput::Arc(long double x, long double y, long double a1, long double a
 
 void IgesOutput::Text(const std::string& text, long double x, long double y) {
     const CadLayer& c = app_.Cad;
-    iges_.Text(CadTextConvert(app_.Config, text), c.TextHeight, c.TextWidthFactor,
-               c.TextRotation, x, y);
+    iges_.Text(CadTextConvert(app_.Config, text), c.TextHeight, c.TextWidthFactor, c.TextRotation,
+               x, y);
 }
 
 void IgesOutput::Solid(long double x1, long double y1, long double x2, long double y2,
@@ -53,8 +56,8 @@ void IgesOutput::Solid(long double x1, long double y1, long double x2, long doub
     iges_.Solid(x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
-void IgesOutput::Insert(const std::string& name, long double x, long double y,
-                        long double rotation, long double, long double) {
+void IgesOutput::Insert(const std::string& name, long double x, long double y, long double rotation,
+                        long double, long double) {
     if (!iges_.Instance(name, x, y, rotation))
         AddMessage(app_.Messages, "Blockname " + name + " not found !");
 }

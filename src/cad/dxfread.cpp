@@ -68,7 +68,8 @@ Point Transform(const CadInsertState& t, long double x, long double y) {
 // Reads the groups of the current entity up to the next group with code 0 (or the end),
 // handing each to take.
 template <class Take> void ReadEntity(GroupReader& g, Take take) {
-    while (g.Next() && g.code != 0) take(g);
+    while (g.Next() && g.code != 0)
+        take(g);
 }
 
 void ReadLine(App& app, GroupReader& g) {
@@ -76,12 +77,23 @@ void ReadLine(App& app, GroupReader& g) {
     long double v[4] = {};
     ReadEntity(g, [&](GroupReader& r) {
         switch (r.code) {
-        case 8: layer = DxfLayerNumber(app.Config, r.value); break;
-        case 10: v[0] = r.Number(); break;
-        case 20: v[1] = r.Number(); break;
-        case 11: v[2] = r.Number(); break;
-        case 21: v[3] = r.Number(); break;
-        default: break;
+        case 8:
+            layer = DxfLayerNumber(app.Config, r.value);
+            break;
+        case 10:
+            v[0] = r.Number();
+            break;
+        case 20:
+            v[1] = r.Number();
+            break;
+        case 11:
+            v[2] = r.Number();
+            break;
+        case 21:
+            v[3] = r.Number();
+            break;
+        default:
+            break;
         }
     });
     const CadInsertState& t = app.Cad.Insert;
@@ -95,13 +107,26 @@ void ReadCircleOrArc(App& app, GroupReader& g, bool arc) {
     long double x = 0, y = 0, r = 0, a1 = 0, a2 = 0;
     ReadEntity(g, [&](GroupReader& q) {
         switch (q.code) {
-        case 8: layer = DxfLayerNumber(app.Config, q.value); break;
-        case 10: x = q.Number(); break;
-        case 20: y = q.Number(); break;
-        case 40: r = q.Number(); break;
-        case 50: a1 = q.Number(); break;
-        case 51: a2 = q.Number(); break;
-        default: break;
+        case 8:
+            layer = DxfLayerNumber(app.Config, q.value);
+            break;
+        case 10:
+            x = q.Number();
+            break;
+        case 20:
+            y = q.Number();
+            break;
+        case 40:
+            r = q.Number();
+            break;
+        case 50:
+            a1 = q.Number();
+            break;
+        case 51:
+            a2 = q.Number();
+            break;
+        default:
+            break;
         }
     });
     const CadInsertState& t = app.Cad.Insert;
@@ -119,14 +144,29 @@ void ReadText(App& app, GroupReader& g) {
     std::string text;
     ReadEntity(g, [&](GroupReader& q) {
         switch (q.code) {
-        case 1: text = q.value; break;
-        case 8: layer = DxfLayerNumber(app.Config, q.value); break;
-        case 10: x = q.Number(); break;
-        case 20: y = q.Number(); break;
-        case 40: h = q.Number(); break;
-        case 41: f = q.Number(); break;
-        case 50: rot = q.Number(); break;
-        default: break; // 51, the oblique angle, stays the configured one
+        case 1:
+            text = q.value;
+            break;
+        case 8:
+            layer = DxfLayerNumber(app.Config, q.value);
+            break;
+        case 10:
+            x = q.Number();
+            break;
+        case 20:
+            y = q.Number();
+            break;
+        case 40:
+            h = q.Number();
+            break;
+        case 41:
+            f = q.Number();
+            break;
+        case 50:
+            rot = q.Number();
+            break;
+        default:
+            break; // 51, the oblique angle, stays the configured one
         }
     });
     const CadInsertState& t = app.Cad.Insert;
@@ -146,7 +186,8 @@ void ReadSolid(App& app, GroupReader& g) {
     });
     const CadInsertState& t = app.Cad.Insert;
     Point p[4];
-    for (int i = 0; i < 4; ++i) p[i] = Transform(t, v[2 * i], v[2 * i + 1]);
+    for (int i = 0; i < 4; ++i)
+        p[i] = Transform(t, v[2 * i], v[2 * i + 1]);
     CadSetLayer(app, layer);
     CadSolid(app, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, p[3].x, p[3].y);
 }
@@ -160,11 +201,20 @@ Vertex ReadVertex(App& app, GroupReader& g) {
     Vertex v;
     ReadEntity(g, [&](GroupReader& q) {
         switch (q.code) {
-        case 8: v.layer = DxfLayerNumber(app.Config, q.value); break;
-        case 10: v.x = q.Number(); break;
-        case 20: v.y = q.Number(); break;
-        case 42: v.angle = 4 * std::atan(q.Number()) / kDegree; break;
-        default: break;
+        case 8:
+            v.layer = DxfLayerNumber(app.Config, q.value);
+            break;
+        case 10:
+            v.x = q.Number();
+            break;
+        case 20:
+            v.y = q.Number();
+            break;
+        case 42:
+            v.angle = 4 * std::atan(q.Number()) / kDegree;
+            break;
+        default:
+            break;
         }
     });
     return v;
@@ -219,14 +269,29 @@ void ReadInsert(App& app, GroupReader& g) {
     long double x = 0, y = 0, sx = 1, sy = 1, rot = 0;
     ReadEntity(g, [&](GroupReader& q) {
         switch (q.code) {
-        case 2: name = q.value; break;
-        case 8: layer = DxfLayerNumber(app.Config, q.value); break;
-        case 10: x = q.Number(); break;
-        case 20: y = q.Number(); break;
-        case 41: sx = q.Number(); break;
-        case 42: sy = q.Number(); break;
-        case 50: rot = q.Number(); break;
-        default: break;
+        case 2:
+            name = q.value;
+            break;
+        case 8:
+            layer = DxfLayerNumber(app.Config, q.value);
+            break;
+        case 10:
+            x = q.Number();
+            break;
+        case 20:
+            y = q.Number();
+            break;
+        case 41:
+            sx = q.Number();
+            break;
+        case 42:
+            sy = q.Number();
+            break;
+        case 50:
+            rot = q.Number();
+            break;
+        default:
+            break;
         }
     });
     ReadBlock(app, name, x, y, rot, sx, sy);
@@ -251,14 +316,22 @@ void ReadEntities(App& app, GroupReader& g) {
         }
         const std::string& v = g.value;
         if (v == "EOF") break;
-        if (v == "LINE") ReadLine(app, g);
-        else if (v == "POLYLINE") ReadPolyline(app, g);
-        else if (v == "CIRCLE") ReadCircleOrArc(app, g, false);
-        else if (v == "ARC") ReadCircleOrArc(app, g, true);
-        else if (v == "TEXT") ReadText(app, g);
-        else if (v == "SOLID") ReadSolid(app, g);
-        else if (v == "INSERT") ReadInsert(app, g);
-        else g.Next();
+        if (v == "LINE")
+            ReadLine(app, g);
+        else if (v == "POLYLINE")
+            ReadPolyline(app, g);
+        else if (v == "CIRCLE")
+            ReadCircleOrArc(app, g, false);
+        else if (v == "ARC")
+            ReadCircleOrArc(app, g, true);
+        else if (v == "TEXT")
+            ReadText(app, g);
+        else if (v == "SOLID")
+            ReadSolid(app, g);
+        else if (v == "INSERT")
+            ReadInsert(app, g);
+        else
+            g.Next();
         have = g.ok;
     }
 }

@@ -52,8 +52,10 @@ void FrameLines(App& app) {
     Line(app, 192, 9.4L, 192, 22);
     CadSetLayer(app, 3);
     CadRectangle(app, 0, 0, 210, 297);
-    for (int i = 1; i <= 8; ++i) Line(app, 18, 43 - 4.2L * i, 73, 43 - 4.2L * i);
-    for (int i = 1; i <= 4; ++i) Line(app, 73, 43 - 4.2L * i, 116, 43 - 4.2L * i);
+    for (int i = 1; i <= 8; ++i)
+        Line(app, 18, 43 - 4.2L * i, 73, 43 - 4.2L * i);
+    for (int i = 1; i <= 4; ++i)
+        Line(app, 73, 43 - 4.2L * i, 116, 43 - 4.2L * i);
     Line(app, 26, 5, 26, 43);
     Line(app, 52, 5, 52, 43);
     Line(app, 65, 5, 65, 43);
@@ -83,8 +85,10 @@ void HeadingTexts(App& app) {
 void ProtectionNotice(App& app) {
     Style(app, 1.5L, 1.8L, 90);
     const long double xs[5] = {4, 6.7L, 9.4L, 12.1L, 14.8L};
-    for (int i = 0; i < 5; ++i) CadText(app, kProtectionNoticeEnglish[i], xs[i], 10);
-    for (int i = 0; i < 5; ++i) CadText(app, cp850(kProtectionNoticeGerman[i]), xs[i], 200);
+    for (int i = 0; i < 5; ++i)
+        CadText(app, kProtectionNoticeEnglish[i], xs[i], 10);
+    for (int i = 0; i < 5; ++i)
+        CadText(app, cp850(kProtectionNoticeGerman[i]), xs[i], 200);
 }
 
 void ApprovalTexts(App& app) {
@@ -162,10 +166,14 @@ void NamesAndFooter(App& app, const std::string& name, const std::string& name2,
 
 std::string ChangeIndex(uint16_t style, int k) {
     switch (style) {
-    case 0: return std::string(1, static_cast<char>('a' + k - 1));
-    case 1: return std::to_string(k);
-    case 2: return std::string(1, static_cast<char>('A' + k - 1));
-    default: return {};
+    case 0:
+        return std::string(1, static_cast<char>('a' + k - 1));
+    case 1:
+        return std::to_string(k);
+    case 2:
+        return std::string(1, static_cast<char>('A' + k - 1));
+    default:
+        return {};
     }
 }
 

@@ -33,9 +33,8 @@ std::string Seq(char section, int n) {
 
 // The file name without folder and extension.
 std::string BaseName(const std::string& path) {
-    std::string name = path.substr(path.find_last_of('/') == std::string::npos
-                                       ? 0
-                                       : path.find_last_of('/') + 1);
+    std::string name =
+        path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
     const std::size_t dot = name.find_last_of('.');
     if (dot != std::string::npos) name.resize(dot);
     return name;
@@ -51,7 +50,8 @@ std::vector<bool> DelimiterCommas(std::string_view text) {
         if (atStart) {
             std::size_t j = i;
             std::size_t length = 0;
-            while (j < text.size() && j - i < 6 && std::isdigit(static_cast<unsigned char>(text[j])))
+            while (j < text.size() && j - i < 6 &&
+                   std::isdigit(static_cast<unsigned char>(text[j])))
                 length = length * 10 + static_cast<std::size_t>(text[j++] - '0');
             if (j > i && j < text.size() && text[j] == 'H') {
                 i = j + 1 + length;
@@ -96,8 +96,7 @@ int IgesColour(int c) {
     return c == 16 ? 1 : 0; // 16 is black
 }
 
-IgesWriter::IgesWriter(const Settings& s)
-    : s_(s), decimals_(std::clamp(s.DecimalPlaces, 0, 10)) {}
+IgesWriter::IgesWriter(const Settings& s) : s_(s), decimals_(std::clamp(s.DecimalPlaces, 0, 10)) {}
 
 std::string IgesWriter::Num(long double x) const {
     return FixedText(std::fabs(x) < 1e-8L ? 0 : x, decimals_);
@@ -132,8 +131,7 @@ void IgesWriter::Start(const std::string& fileName, long double largest, const D
                   date.day);
     const std::string global[5] = {
         ",,4HFILE," + base + "," + Hollerith("VAK1 V5.0") + "," + Hollerith("3.1") + ",",
-        "16,38,6,99,15,",
-        base + ",1.0,2," + Hollerith("MM") + ",32767,3.2767D1,",
+        "16,38,6,99,15,", base + ",1.0,2," + Hollerith("MM") + ",32767,3.2767D1,",
         Hollerith(when) + ",1.0D-8," + Num(largest) + ",",
         Hollerith("VAK1") + "," + Hollerith("QUORVEN Industriesoftware GmbH") + ",4,0;"};
     // A long file name continues on the next record; the columns beyond 72 hold the sequence.
@@ -168,8 +166,7 @@ void IgesWriter::Directory(int type, int pointer, int records, const DirectoryFi
     Record('D', dCount_, r2);
 }
 
-int IgesWriter::Entity(int type, const std::vector<std::string>& rows,
-                       const DirectoryFields& f) {
+int IgesWriter::Entity(int type, const std::vector<std::string>& rows, const DirectoryFields& f) {
     if (!started_) Start(file_.Path(), 0, DateTime{});
     dNumber_ += 2;
     const int pointer = pointer_;
@@ -193,16 +190,15 @@ int IgesWriter::Entity(int type, const std::vector<std::string>& rows,
 }
 
 void IgesWriter::Line(long double x1, long double y1, long double x2, long double y2) {
-    Entity(110,
-           {"110," + Num(x1) + "," + Num(y1) + ",0.0," + Num(x2) + "," + Num(y2) + ",0.0;"},
+    Entity(110, {"110," + Num(x1) + "," + Num(y1) + ",0.0," + Num(x2) + "," + Num(y2) + ",0.0;"},
            {"", "", "", inside_});
 }
 
-void IgesWriter::Arc(long double xc, long double yc, long double xs, long double ys,
-                     long double xe, long double ye) {
+void IgesWriter::Arc(long double xc, long double yc, long double xs, long double ys, long double xe,
+                     long double ye) {
     Entity(100,
-           {"100,0.0," + Num(xc) + "," + Num(yc) + "," + Num(xs) + "," + Num(ys) + "," +
-            Num(xe) + "," + Num(ye) + ";"},
+           {"100,0.0," + Num(xc) + "," + Num(yc) + "," + Num(xs) + "," + Num(ys) + "," + Num(xe) +
+            "," + Num(ye) + ";"},
            {"0", "", "", inside_});
 }
 
@@ -243,7 +239,8 @@ void IgesWriter::SubfigureEnd() {
     const std::string name = definitions_ > 0
                                  ? subfigures_[static_cast<std::size_t>(definitions_)].name
                                  : std::string("12345678");
-    if (definitions_ > 0) subfigures_[static_cast<std::size_t>(definitions_)].definition = dNumber_ + 2;
+    if (definitions_ > 0)
+        subfigures_[static_cast<std::size_t>(definitions_)].definition = dNumber_ + 2;
     std::vector<std::string> rows;
     std::string row = "308,0," + Hollerith(name) + "," + std::to_string(members_.size());
     if (members_.empty()) {
@@ -277,13 +274,12 @@ bool IgesWriter::Instance(const std::string& name, long double x, long double y,
         return true;
     }
     const long double c = std::cos(rotation * kDegree), s = std::sin(rotation * kDegree);
-    const int matrix = Entity(124,
-                              {"124," + Fine(c) + "," + Fine(-s) + ",0.0," + Fine(x) + ",",
-                               Fine(s) + "," + Fine(c) + ",0.0," + Fine(y) + ",",
-                               "0.0,0.0,1.0,0.0;"},
-                              {"", "", "", true});
-    Entity(408, {"408," + def + ",0.0,0.0,0.0,1.0;"},
-           {std::to_string(matrix), "", "", inside_});
+    const int matrix =
+        Entity(124,
+               {"124," + Fine(c) + "," + Fine(-s) + ",0.0," + Fine(x) + ",",
+                Fine(s) + "," + Fine(c) + ",0.0," + Fine(y) + ",", "0.0,0.0,1.0,0.0;"},
+               {"", "", "", true});
+    Entity(408, {"408," + def + ",0.0,0.0,0.0,1.0;"}, {std::to_string(matrix), "", "", inside_});
     return true;
 }
 

@@ -150,7 +150,8 @@ void HatchFill(App& app, uint16_t n, long double angle, long double spacing) {
     const long double m = std::tan(angle * kDegree);
     CadSetLayer(app, 5);
     CadPolyBegin(app, false);
-    for (uint16_t i = 1; i <= n; ++i) CadVertex(app, h.points[i].x, h.points[i].y, 0);
+    for (uint16_t i = 1; i <= n; ++i)
+        CadVertex(app, h.points[i].x, h.points[i].y, 0);
     CadPolyEnd(app);
 
     long double bmin = 1e30L, bmax = -1e30L;

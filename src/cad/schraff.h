@@ -9,8 +9,8 @@ namespace vak1 {
 
 struct App;
 
-constexpr uint16_t kHatchPoints = 2000;    // chord polygon points, closing point included
-constexpr int kHatchIntersections = 10;    // per hatch line
+constexpr uint16_t kHatchPoints = 2000; // chord polygon points, closing point included
+constexpr int kHatchIntersections = 10; // per hatch line
 
 struct HatchPoint {
     long double x = 0, y = 0;

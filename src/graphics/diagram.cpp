@@ -28,10 +28,16 @@ long double F(long double x) {
     return x < 0 ? t - 1 : t;
 }
 
-bool LogX(const DiagramState& d) { return d.axisKind == 3 || d.axisKind == 4; }
-bool LogY(const DiagramState& d) { return d.axisKind == 2 || d.axisKind == 3; }
+bool LogX(const DiagramState& d) {
+    return d.axisKind == 3 || d.axisKind == 4;
+}
+bool LogY(const DiagramState& d) {
+    return d.axisKind == 2 || d.axisKind == 3;
+}
 
-long double Log10(long double v) { return v > 0 ? std::log10(v) : 0; }
+long double Log10(long double v) {
+    return v > 0 ? std::log10(v) : 0;
+}
 
 long double TextFactor(const DiagramState& d) {
     return std::max(d.height * 0.01L, d.width * 0.00625L);
@@ -60,7 +66,9 @@ std::string Field(const App& app, long double v) {
     return first == std::string::npos ? std::string("0") : t.substr(first);
 }
 
-long double Parsed(const std::string& text) { return ParseNumber(Cp850ToUtf8(text)).value; }
+long double Parsed(const std::string& text) {
+    return ParseNumber(Cp850ToUtf8(text)).value;
+}
 
 // TEinDiagramLimits: OK stores the entered limits and scales from them; cancel keeps s.
 void AskLimits(App& app, const std::string& title, const std::string& xLabel,
@@ -70,8 +78,8 @@ void AskLimits(App& app, const std::string& title, const std::string& xLabel,
     data.caption = Cp850ToUtf8(title);
     data.xLabel = Cp850ToUtf8(xLabel);
     data.yLabel = Cp850ToUtf8(yLabel);
-    data.fields = {Field(app, d.enteredXMin), Field(app, d.enteredYMin),
-                   Field(app, d.enteredXMax), Field(app, d.enteredYMax)};
+    data.fields = {Field(app, d.enteredXMin), Field(app, d.enteredYMin), Field(app, d.enteredXMax),
+                   Field(app, d.enteredYMax)};
     data.calculated = {Field(app, s.x.min), Field(app, s.y.min), Field(app, s.x.max),
                        Field(app, s.y.max)};
     app.State.HelpNumber = kHelpLimits;
@@ -247,10 +255,22 @@ void DiagramArrow(App& app, int kind, long double a, long double x, long double 
     const long double w = a * 0.125L;
     long double bx = tx, by = ty, px = 0, py = 0; // base centre and half-base direction
     switch (kind) {
-    case 2: by = ty - a; px = w; break;
-    case 3: bx = tx + a; py = w; break;
-    case 4: by = ty + a; px = w; break;
-    default: bx = tx - a; py = w; break;
+    case 2:
+        by = ty - a;
+        px = w;
+        break;
+    case 3:
+        bx = tx + a;
+        py = w;
+        break;
+    case 4:
+        by = ty + a;
+        px = w;
+        break;
+    default:
+        bx = tx - a;
+        py = w;
+        break;
     }
     CadSolid(app, bx - px, by - py, bx + px, by + py, tx, ty, tx, ty);
 }
@@ -266,7 +286,8 @@ std::string DiagramNumber(const App& app, long double v) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.3Lf", v);
     std::string t = buf;
-    while (t.back() == '0') t.pop_back();
+    while (t.back() == '0')
+        t.pop_back();
     if (t.back() == '.') t.pop_back();
     if (t == "-0") t = "0";
     if (app.Config.DecimalComma == 2) std::replace(t.begin(), t.end(), '.', ',');

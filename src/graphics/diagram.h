@@ -39,8 +39,7 @@ long double DiagramLengthY(const DiagramState& d, long double l);
 
 void DiagramLine(App& app, long double x1, long double y1, long double x2, long double y2);
 void DiagramText(App& app, const std::string& text, long double x, long double y);
-void DiagramTextStyle(App& app, int font, long double width, long double height,
-                      long double angle);
+void DiagramTextStyle(App& app, int font, long double width, long double height, long double angle);
 // Filled arrow head with its tip at diagram point (x, y); length in drawing millimetres.
 // Kinds 0, 1 point to +x, 2 to +y, 3 to -x, 4 to -y.
 void DiagramArrow(App& app, int kind, long double length, long double x, long double y);

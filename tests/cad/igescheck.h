@@ -33,8 +33,8 @@ inline IgesCheck CheckIges(const std::string& path) {
     IgesCheck r;
     if (!r.Available()) return r;
     const std::string out = path + ".occt.txt";
-    const std::string cmd = std::string("\"") + VAK1_IGES_CHECK + "\" \"" + path + "\" > \"" +
-                            out + "\" 2>/dev/null";
+    const std::string cmd =
+        std::string("\"") + VAK1_IGES_CHECK + "\" \"" + path + "\" > \"" + out + "\" 2>/dev/null";
     const int status = std::system(cmd.c_str());
     r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream in(out);
@@ -52,7 +52,8 @@ inline IgesCheck ExpectIgesLoads(const std::string& path) {
     }
     EXPECT_EQ(r.rc, 0) << path;
     EXPECT_EQ(r.Of("LOAD|"), std::vector<std::string>{"LOAD|done"}) << path;
-    for (const auto& f : r.Of("FAIL|")) ADD_FAILURE() << path << ": " << f;
+    for (const auto& f : r.Of("FAIL|"))
+        ADD_FAILURE() << path << ": " << f;
     return r;
 }
 

@@ -47,13 +47,16 @@ class Recorder : public CadOutput {
     void PolyBegin(bool closed) override {
         out_.push_back("POLY|" + std::to_string(app_.Cad.LayerNumber) + (closed ? "|1" : "|0"));
     }
-    void Vertex(long double x, long double y, long double phi) override { Add("VERTEX", {x, y, phi}); }
+    void Vertex(long double x, long double y, long double phi) override {
+        Add("VERTEX", {x, y, phi});
+    }
     void PolyEnd() override { out_.push_back("END"); }
 
   private:
     void Add(const char* kind, std::initializer_list<long double> v, const std::string& t = {}) {
         std::string s = std::string(kind) + "|" + std::to_string(app_.Cad.LayerNumber);
-        for (long double x : v) s += "|" + Fmt(x);
+        for (long double x : v)
+            s += "|" + Fmt(x);
         if (!t.empty()) s += "|" + t;
         out_.push_back(s);
     }

@@ -25,7 +25,8 @@ class BlockReadTest : public CadTest {
     void Block(const std::string& name, const std::vector<std::pair<int, std::string>>& groups,
                bool eof = true) {
         std::ofstream f(app.Config.TempDir + "$" + name + ".dx$", std::ios::binary);
-        for (const auto& [code, value] : groups) f << "  " << code << "\r\n" << value << "\r\n";
+        for (const auto& [code, value] : groups)
+            f << "  " << code << "\r\n" << value << "\r\n";
         if (eof) f << "  0\r\nEOF\r\n";
     }
     void Read(const std::string& name, long double x = 0, long double y = 0, long double rot = 0,
@@ -68,8 +69,18 @@ TEST_F(BlockReadTest, InsertionRotatedAndScaled) {
     EXPECT_EQ(Starting(out, "LINE|"),
               (std::vector<std::string>{"LINE|0|10.000|20.000|10.000|22.000"}));
     // Circle and arc: radius times sx, arc angles turned with the insertion.
-    Block("C", {{0, "CIRCLE"}, {8, "0"}, {10, "1"}, {20, "0"}, {40, "2"},
-                {0, "ARC"}, {8, "0"}, {10, "0"}, {20, "0"}, {40, "1"}, {50, "0"}, {51, "45"}});
+    Block("C", {{0, "CIRCLE"},
+                {8, "0"},
+                {10, "1"},
+                {20, "0"},
+                {40, "2"},
+                {0, "ARC"},
+                {8, "0"},
+                {10, "0"},
+                {20, "0"},
+                {40, "1"},
+                {50, "0"},
+                {51, "45"}});
     out.clear();
     Read("C", 10, 20, 90, 2, 2);
     EXPECT_EQ(Starting(out, "CIRCLE|")[0], "CIRCLE|0|10.000|22.000|4.000");
@@ -87,7 +98,13 @@ TEST_F(BlockReadTest, TextDefaultsAndInsertionRotation) {
     EXPECT_EQ(Starting(out, "TEXT|"),
               (std::vector<std::string>{"TEXT|0|1.000|2.000|3.500|1.000|0.000| Hallo"}));
     out.clear();
-    Block("T", {{0, "TEXT"}, {1, "A"}, {8, "0"}, {10, "1"}, {20, "0"}, {40, "2"}, {41, "0.5"},
+    Block("T", {{0, "TEXT"},
+                {1, "A"},
+                {8, "0"},
+                {10, "1"},
+                {20, "0"},
+                {40, "2"},
+                {41, "0.5"},
                 {50, "10"}});
     Read("T", 0, 0, 90, 2, 3);
     // Height times sy, width height * factor * sx, rotation plus the insertion's.
@@ -107,7 +124,8 @@ TEST_F(BlockReadTest, LayerNamesMapToNumbers) {
     }());
     Read("L");
     std::vector<std::string> layers;
-    for (const auto& l : Starting(out, "LINE|")) layers.push_back(l.substr(5, l.find('|', 5) - 5));
+    for (const auto& l : Starting(out, "LINE|"))
+        layers.push_back(l.substr(5, l.find('|', 5) - 5));
     EXPECT_EQ(layers, (std::vector<std::string>{"5", "17", "0", "0", "24"}));
     EXPECT_EQ(DxfLayerNumber(app.Config, "KONTUR"), 5);
     EXPECT_EQ(DxfLayerNumber(app.Config, "-3"), 0);
@@ -180,12 +198,21 @@ TEST_F(BlockReadTest, TruncatedAndBrokenFilesNeverCrash) {
     G g = Polyline(1, 3, "0.5");
     const G more[] = {LineGroups("17", "1", "2", "3", "4"),
                       {{0, "TEXT"}, {1, "x"}, {10, "1"}, {20, "1"}},
-                      {{0, "SOLID"}, {10, "0"}, {20, "0"}, {11, "1"}, {21, "0"}, {12, "0"},
-                       {22, "1"}, {13, "1"}, {23, "1"}},
+                      {{0, "SOLID"},
+                       {10, "0"},
+                       {20, "0"},
+                       {11, "1"},
+                       {21, "0"},
+                       {12, "0"},
+                       {22, "1"},
+                       {13, "1"},
+                       {23, "1"}},
                       {{0, "INSERT"}, {2, "T0"}, {10, "1"}}};
-    for (const auto& m : more) g.insert(g.end(), m.begin(), m.end());
+    for (const auto& m : more)
+        g.insert(g.end(), m.begin(), m.end());
     std::string all;
-    for (const auto& [c, v] : g) all += "  " + std::to_string(c) + "\r\n" + v + "\r\n";
+    for (const auto& [c, v] : g)
+        all += "  " + std::to_string(c) + "\r\n" + v + "\r\n";
     all += "  0\r\nEOF\r\n";
     for (std::size_t cut = 0; cut <= all.size(); cut += 3) {
         std::ofstream(app.Config.TempDir + "$T0.dx$", std::ios::binary) << all.substr(0, cut);
@@ -220,11 +247,12 @@ TEST_F(BlockReadTest, FormSheetOnScreenReplaysTheFrameAndTheLogo) {
         }
         return false;
     };
-    EXPECT_TRUE(hasLine(0, 148.5, 15, 148.5));  // the frame's centre mark
-    EXPECT_TRUE(hasLine(75, 10, 80, 15));       // the logo inside the frame block
-    EXPECT_TRUE(hasLine(60, 170, 165, 170));    // the diagram's y = 0 axis
+    EXPECT_TRUE(hasLine(0, 148.5, 15, 148.5)); // the frame's centre mark
+    EXPECT_TRUE(hasLine(75, 10, 80, 15));      // the logo inside the frame block
+    EXPECT_TRUE(hasLine(60, 170, 165, 170));   // the diagram's y = 0 axis
     // The screen drawing deletes every block file afterwards.
     int left = 0;
-    for (const auto& e : fs::directory_iterator(app.Config.TempDir)) left += e.is_regular_file();
+    for (const auto& e : fs::directory_iterator(app.Config.TempDir))
+        left += e.is_regular_file();
     EXPECT_EQ(left, 0);
 }

@@ -104,7 +104,8 @@ TEST_F(FrameTest, ReplacementsApprovalsAndFreeTexts) {
     app.Config.ReleaseField = "Freigabe";
     Draw();
     EXPECT_TRUE(HasText(cp850("Ersatz für ALT-1")));
-    EXPECT_EQ(TextsAt("162.000").at(0), "TEXT|3|162.000|6.500|1.800|0.833|0.000|Ersetzt durch NEU-2");
+    EXPECT_EQ(TextsAt("162.000").at(0),
+              "TEXT|3|162.000|6.500|1.800|0.833|0.000|Ersetzt durch NEU-2");
     EXPECT_EQ(TextsAt("83.500").at(0), "TEXT|3|83.500|31.200|1.800|0.833|0.000|01.02.2024");
     EXPECT_TRUE(HasText("Meier"));
     EXPECT_EQ(TextsAt("74.000").back(), "TEXT|3|74.000|23.200|1.800|0.833|0.000|Freigabe");
@@ -117,7 +118,8 @@ TEST_F(FrameTest, ProtectionNoticeNamesAndFooter) {
     Draw();
     const auto notice = Starting(out, "TEXT|");
     int vertical = 0;
-    for (const auto& t : notice) vertical += t.find("|90.000|") != std::string::npos;
+    for (const auto& t : notice)
+        vertical += t.find("|90.000|") != std::string::npos;
     EXPECT_EQ(vertical, 10);
     EXPECT_EQ(TextsAt("4.000").at(0),
               "TEXT|3|4.000|10.000|1.800|0.833|90.000|"
@@ -128,12 +130,13 @@ TEST_F(FrameTest, ProtectionNoticeNamesAndFooter) {
     EXPECT_EQ(TextsAt("14.800").size(), 2u);
     // Lines of the notice stay within the border's height at that character size.
     for (const char* const* block : {kProtectionNoticeEnglish, kProtectionNoticeGerman})
-        for (int i = 0; i < 5; ++i) EXPECT_LE(std::string(block[i]).size(), 60u);
+        for (int i = 0; i < 5; ++i)
+            EXPECT_LE(std::string(block[i]).size(), 60u);
     EXPECT_EQ(TextsAt("120.000").at(0), "TEXT|5|120.000|32.500|5.000|0.800|0.000|Winkel");
     EXPECT_EQ(TextsAt("120.000").at(1), "TEXT|5|120.000|12.000|5.000|0.800|0.000|4711-0815");
-    EXPECT_EQ(TextsAt("120.000").at(2),
-              "TEXT|5|120.000|25.000|3.500|0.800|0.000|L 100 x 80 x 10");
-    EXPECT_EQ(TextsAt("18.000").at(0), "TEXT|5|18.000|1.000|1.500|0.800|0.000|/daten/beispiel.vak1");
+    EXPECT_EQ(TextsAt("120.000").at(2), "TEXT|5|120.000|25.000|3.500|0.800|0.000|L 100 x 80 x 10");
+    EXPECT_EQ(TextsAt("18.000").at(0),
+              "TEXT|5|18.000|1.000|1.500|0.800|0.000|/daten/beispiel.vak1");
     EXPECT_EQ(TextsAt("186.000").at(0), "TEXT|5|186.000|1.000|1.500|0.800|0.000|15.03.2024 10:30");
     const auto title = TextsAt("1.000");
     ASSERT_EQ(title.size(), 1u);

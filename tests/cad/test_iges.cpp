@@ -27,7 +27,8 @@ class IgesTest : public CadTest {
         CadClose(app);
         EXPECT_FALSE(app.Cad.WriteFailed);
         const auto lines = ReadCrLfLines(path);
-        for (const auto& l : lines) EXPECT_EQ(l.size(), 80u) << l;
+        for (const auto& l : lines)
+            EXPECT_EQ(l.size(), 80u) << l;
         return lines;
     }
     static std::vector<std::string> Section(const std::vector<std::string>& lines, char s) {
@@ -39,7 +40,7 @@ class IgesTest : public CadTest {
     static std::string Field(const std::string& record, int i) { // 1-based 8-column field
         std::string f = record.substr(static_cast<std::size_t>(8 * (i - 1)), 8);
         return f.substr(f.find_first_not_of(' ') == std::string::npos ? 8
-                                                                        : f.find_first_not_of(' '));
+                                                                      : f.find_first_not_of(' '));
     }
     std::string path;
 };
@@ -53,21 +54,19 @@ TEST_F(IgesTest, OneLineFile) {
     ASSERT_EQ(lines.size(), 2u + 5u + 2u + 1u + 1u);
     EXPECT_EQ(Section(lines, 'S').size(), 2u);
     EXPECT_EQ(Section(lines, 'G').size(), 5u);
-    EXPECT_EQ(lines.back(),
-              "S0000002G0000005D0000002P0000001" + std::string(40, ' ') + "T0000001");
+    EXPECT_EQ(lines.back(), "S0000002G0000005D0000002P0000001" + std::string(40, ' ') + "T0000001");
     EXPECT_EQ(lines[0].substr(72), "S0000001");
     EXPECT_EQ(lines[2].substr(0, 16), ",,4HFILE,4Heins,");
     EXPECT_EQ(lines[5].substr(0, 16), "13H240315.081107");
     EXPECT_NE(lines[5].find(",1.0D-8,100.000,"), std::string::npos);
     const auto d = Section(lines, 'D');
     EXPECT_EQ(Field(d[0], 1), "110");
-    EXPECT_EQ(Field(d[0], 2), "1");  // parameter pointer
-    EXPECT_EQ(Field(d[0], 5), "0");  // layer 0 has colour 7, which has no IGES colour
+    EXPECT_EQ(Field(d[0], 2), "1"); // parameter pointer
+    EXPECT_EQ(Field(d[0], 5), "0"); // layer 0 has colour 7, which has no IGES colour
     EXPECT_EQ(Field(d[0], 9), "00000000");
-    EXPECT_EQ(Field(d[1], 4), "1");  // one P record
+    EXPECT_EQ(Field(d[1], 4), "1"); // one P record
     const auto p = Section(lines, 'P');
-    EXPECT_EQ(p[0].substr(0, 64),
-              "110,0.000,0.000,0.0,10.000,5.000,0.0;" + std::string(27, ' '));
+    EXPECT_EQ(p[0].substr(0, 64), "110,0.000,0.000,0.0,10.000,5.000,0.0;" + std::string(27, ' '));
     EXPECT_EQ(p[0].substr(64), "       1P0000001");
     const IgesCheck r = ExpectIgesLoads(path);
     EXPECT_EQ(r.Count(110), 1);
@@ -91,10 +90,10 @@ TEST_F(IgesTest, FullCircleArcAndSolid) {
     EXPECT_EQ(p[4].substr(0, 12), "1.000,1.000,");
     EXPECT_EQ(p[7].substr(0, 12), "0.000,0.000;");
     const auto d = Section(lines, 'D');
-    EXPECT_EQ(Field(d[0], 7), "0");           // matrix field of the arc
-    EXPECT_EQ(Field(d[0], 5), "2");           // layer 5 has colour 1, IGES colour 2
-    EXPECT_EQ(Field(d[7], 5), "11");          // form of the closed path
-    EXPECT_EQ(Field(d[7], 4), "5");           // five P records
+    EXPECT_EQ(Field(d[0], 7), "0");  // matrix field of the arc
+    EXPECT_EQ(Field(d[0], 5), "2");  // layer 5 has colour 1, IGES colour 2
+    EXPECT_EQ(Field(d[7], 5), "11"); // form of the closed path
+    EXPECT_EQ(Field(d[7], 4), "5");  // five P records
     const IgesCheck r = ExpectIgesLoads(path);
     EXPECT_EQ(r.Count(100), 3);
     EXPECT_EQ(r.Count(106), 1);
@@ -130,7 +129,8 @@ TEST_F(IgesTest, SubfigureWithRotatedAndPlainInstances) {
     EXPECT_EQ(Field(d[10], 7), "");
     const auto p = Section(lines, 'P');
     std::vector<std::string> text;
-    for (const auto& r : p) text.push_back(r.substr(0, r.find_last_not_of(' ', 63) + 1));
+    for (const auto& r : p)
+        text.push_back(r.substr(0, r.find_last_not_of(' ', 63) + 1));
     EXPECT_EQ(text[3], "308,0,8HRAHMEN_L,2,");
     EXPECT_EQ(text[4], "1,3;");
     EXPECT_EQ(text[5], "124,0.000000,-1.000000,0.0,10.000000,");
@@ -150,8 +150,8 @@ TEST_F(IgesTest, SubfigureWithRotatedAndPlainInstances) {
 
 TEST_F(IgesTest, LongParameterStringsSplitAfterTheLastComma) {
     // 100 characters: the cut falls after the comma at column 60.
-    const std::string s = std::string(59, '1') + "," + std::string(10, '2') + "," +
-                          std::string(28, '3') + ";";
+    const std::string s =
+        std::string(59, '1') + "," + std::string(10, '2') + "," + std::string(28, '3') + ";";
     ASSERT_EQ(s.size(), 100u);
     const auto pieces = SplitParameters(s);
     ASSERT_EQ(pieces.size(), 2u);
@@ -171,8 +171,8 @@ TEST_F(IgesTest, LongParameterStringsSplitAfterTheLastComma) {
     // A long note text in a file still loads.
     Open("lang");
     CadTextStyle(app, 2, 2, 2.5L, 30);
-    CadText(app, "Ein langer Text, mit Kommas, der ueber mehr als vierundsechzig Zeichen geht",
-            10, 10);
+    CadText(app, "Ein langer Text, mit Kommas, der ueber mehr als vierundsechzig Zeichen geht", 10,
+            10);
     Close();
     const IgesCheck r = ExpectIgesLoads(path);
     EXPECT_EQ(r.Count(212), 1);

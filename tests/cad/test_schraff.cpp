@@ -21,7 +21,8 @@ class HatchTest : public CadTest {
     }
     void Hatch(const std::vector<std::array<long double, 3>>& v, long double angle = 45) {
         HatchBegin(app, true);
-        for (const auto& p : v) HatchVertex(app, p[2], p[0], p[1]);
+        for (const auto& p : v)
+            HatchVertex(app, p[2], p[0], p[1]);
         HatchEnd(app, 0, angle, 0);
     }
     bool HasMessage(const std::string& text) const {
@@ -33,9 +34,12 @@ class HatchTest : public CadTest {
     int ChordVertices() const {
         int n = -1;
         for (const auto& s : out) {
-            if (s == "POLY|5|0") n = 0;
-            else if (n >= 0 && s.rfind("VERTEX|", 0) == 0) ++n;
-            else if (n >= 0 && s == "END") break;
+            if (s == "POLY|5|0")
+                n = 0;
+            else if (n >= 0 && s.rfind("VERTEX|", 0) == 0)
+                ++n;
+            else if (n >= 0 && s == "END")
+                break;
         }
         return n;
     }
@@ -43,7 +47,9 @@ class HatchTest : public CadTest {
 };
 
 // Point i of the hatch buffer.
-HatchPoint At(const App& app, int i) { return app.Hatch.points[static_cast<std::size_t>(i)]; }
+HatchPoint At(const App& app, int i) {
+    return app.Hatch.points[static_cast<std::size_t>(i)];
+}
 
 } // namespace
 
@@ -157,7 +163,8 @@ TEST_F(HatchTest, ClosedInputGetsNoExtraPointAndAVertexLineCountsNoEdge) {
     // runs along an edge and through two vertices and, by the strict tests, counts none.
     const auto lines = Starting(out, "LINE|3|");
     ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "LINE|3|9.000|-9.000|19.000|1.000"); // y = x - 18 against y = -x, y = 20 - x
+    EXPECT_EQ(lines[0],
+              "LINE|3|9.000|-9.000|19.000|1.000"); // y = x - 18 against y = -x, y = 20 - x
 }
 
 TEST_F(HatchTest, EleventhIntersectionStopsWithAFatalMessage) {

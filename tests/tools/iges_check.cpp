@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
         const Handle(IGESData_IGESEntity) e = model->Entity(i);
         ++types[{e->TypeNumber(), e->FormNumber()}];
     }
-    for (const auto& [key, n] : types) std::printf("TYPE|%d|%d|%d\n", key.first, key.second, n);
+    for (const auto& [key, n] : types)
+        std::printf("TYPE|%d|%d|%d\n", key.first, key.second, n);
     reader.SetReadVisible(Standard_False);
     reader.TransferRoots();
     std::printf("SHAPES|%d\n", reader.NbShapes());
