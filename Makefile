@@ -27,8 +27,21 @@ build: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	cmake --build $(BUILD) $(JOBS)
 
+EXAMPLE := examples/l-profil.vak1
+OUT := $(BUILD)/run
+
+# With a display: the desktop program on the first example. Without one: the unattended
+# report and DXF jobs of the same example, and the report printed.
 run: build
-	./$(BUILD)/vak1
+	@mkdir -p $(OUT)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  ./$(BUILD)/vak1 $(EXAMPLE); \
+	else \
+	  echo "No display: running the unattended jobs of $(EXAMPLE) in $(OUT)/"; \
+	  cd $(OUT) && ../vak1 ../../$(EXAMPLE) /I /NOGUI && ../vak1 ../../$(EXAMPLE) /CAD1:1 && \
+	  iconv -f CP850 -t UTF-8 l-profil.txt && \
+	  echo "Report: $(OUT)/l-profil.txt, drawing: $(OUT)/l-profil.dxf"; \
+	fi
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure

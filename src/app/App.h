@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/menu.h"
 #include "cad/CadLayer.h"
 #include "cad/schraff.h"
 #include "docu/Documentation.h"
@@ -54,6 +55,12 @@ struct AppState {
     // RedrawView(kind) draws the section view in the main window (1 "Grafik", 2 "Polylinie").
     std::function<void(uint16_t kind)> RedrawView;
     std::function<void()> ShowMessageList;
+
+    // The main window's menu and caption; the front end shows what the commands leave here.
+    CaptionTables Captions;
+    MenuItem Menu = BuildMenuBar();
+    std::string Caption;
+    bool CloseRequested = false; // set by "Beenden": the front end closes the window
 };
 
 // Implementations of the platform interfaces; the Qt front end or the headless one.

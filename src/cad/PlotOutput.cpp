@@ -2,8 +2,6 @@
 #include "cad/PlotOutput.h"
 
 #include <algorithm>
-#include <sstream>
-#include <vector>
 
 #include "app/App.h"
 #include "input/dialogs.h"
@@ -25,20 +23,17 @@ bool PlotOutput::Close() {
 
 void StartPlot(App& app) {
     const Settings& s = app.Config;
-    const std::size_t count =
-        std::clamp<std::size_t>(s.PlotCommandCount, 1, s.PlotCommandLines.size());
+    const std::size_t count = std::clamp<std::size_t>(s.PlotCommandCount, 1, s.PlotCommandLines.size());
     const std::size_t line = std::clamp<std::size_t>(app.Cad.PlotLine, 1, count);
-    // The stored line is the program followed by its switches, separated by blanks.
-    std::vector<std::string> words;
-    std::istringstream in(s.PlotCommandLines[line - 1]);
-    for (std::string w; in >> w;) words.push_back(w);
-    Launcher* launcher = app.Env.launcher;
-    std::string failure;
-    if (words.empty() || !launcher || !launcher->Exists(words[0]))
-        failure = "file not found";
-    else if (!launcher->Start(words[0], std::vector<std::string>(words.begin() + 1, words.end())))
-        failure = "Exec error (" + words[0] + ")";
-    if (!failure.empty() && app.Env.ui) ShowError(app, failure);
+    const std::string& command = s.PlotCommandLines[line - 1];
+    const int result = app.Env.launcher ? app.Env.launcher->StartProgram(command, true) : 2;
+    if (result > 31 || !app.Env.ui) return;
+    if (result == 0)
+        ShowError(app, "out of memory !");
+    else if (result == 2 || result == 3)
+        ShowError(app, "file not found");
+    else
+        ShowError(app, "Exec error " + std::to_string(result));
 }
 
 } // namespace vak1

@@ -35,8 +35,7 @@ void CadBlockEnd(App& app);
 void CadEntitiesBegin(App& app);
 void CadEntitiesEnd(App& app);
 
-// Selects the layer of the following entities (the design calls this operation CadLayer,
-// the name of the state struct here).
+// Selects the layer of the following entities (not called CadLayer, which names the state).
 void CadSetLayer(App& app, int n);
 void CadTextStyle(App& app, int kind, long double width, long double height, long double angle);
 

@@ -12,7 +12,8 @@ void ResetDocumentation(Documentation& d, const std::string& today) {
     d.ChangeCount = 0;
     d.ReplacementFor.clear();
     d.ReplacedBy.clear();
-    for (auto& row : d.ApprovalRows) row = TApprovalRow{};
+    for (auto& row : d.ApprovalRows)
+        row = TApprovalRow{};
     d.ApprovalRows[kPrepared].date = today.substr(0, kApprovalFieldLength);
 }
 
@@ -20,10 +21,18 @@ std::string TodayText(const Clock& clock, const Settings& s) {
     const DateTime t = clock.Now();
     char buf[32];
     switch (s.DateCode) {
-    case 1: std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", t.day, t.month, t.year); break;
-    case 2: std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", t.month, t.day, t.year); break;
-    case 4: std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", t.day, t.month, t.year); break;
-    default: std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", t.year, t.month, t.day); break;
+    case 1:
+        std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", t.day, t.month, t.year);
+        break;
+    case 2:
+        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", t.month, t.day, t.year);
+        break;
+    case 4:
+        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", t.day, t.month, t.year);
+        break;
+    default:
+        std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", t.year, t.month, t.day);
+        break;
     }
     return buf;
 }

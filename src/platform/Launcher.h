@@ -16,6 +16,13 @@ class Launcher {
     virtual bool Start(const std::string& program, const std::vector<std::string>& args) = 0;
     // Opens a file or an address with the desktop's handler.
     virtual bool Open(const std::string& fileOrAddress) = 0;
+    // Starts a command line built from the settings: words separated by blanks, double quotes
+    // keep blanks inside a word. Result codes: above 31 started; 2 program not found; 4..31
+    // any other failure.
+    virtual int StartProgram(const std::string& commandLine, bool hiddenWindow);
 };
+
+// The words of a command line, as StartProgram splits it.
+std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 
 } // namespace vak1

@@ -16,7 +16,9 @@
 namespace vak1 {
 namespace {
 
-void Abort(App& app) { app.State.AbortFlag = 1; }
+void Abort(App& app) {
+    app.State.AbortFlag = 1;
+}
 
 // Archive mode lets a command-line run write nothing but "aktuell".
 bool ArchiveAllows(App& app, const std::string& name) {
@@ -36,7 +38,7 @@ bool ResolveTarget(App& app, const std::string& name, std::string& path) {
     if (!ArchiveAllows(app, name)) return false;
     if (name.empty()) {
         std::string chosen;
-        if (!app.Env.ui->SaveFileDialog(kProjectFilter, st.ProjectDir, st.ProjectName, chosen)) {
+        if (!DialogUi(app).SaveFileDialog(kProjectFilter, st.ProjectDir, st.ProjectName, chosen)) {
             Abort(app);
             return false;
         }
@@ -58,7 +60,8 @@ void WriteHeader(TextFileWriter& out, const ProjectData& p) {
     out.WriteLine(kProgramTitle);
     out.WriteLine(std::string("Version ") + kVersion);
     out.WriteLine(rule);
-    for (const auto& line : p.RemarkLines) out.WriteLine(SingleLine(line));
+    for (const auto& line : p.RemarkLines)
+        out.WriteLine(SingleLine(line));
 }
 
 void WriteContour(TextFileWriter& out, const ProjectData& p, const Settings& s) {

@@ -39,8 +39,8 @@ bool ReadContour(LineCursor& in, ProjectData& p) {
     p.ResetContour();
     for (long k = 1; k <= count; ++k) {
         TPosition& pos = p.Positions[k];
-        if (!in.Expect(std::to_string(k) + ". Punkt") || !in.Number(pos.y) ||
-            !in.Number(pos.z) || !in.Number(pos.phi) || !in.Expect("------"))
+        if (!in.Expect(std::to_string(k) + ". Punkt") || !in.Number(pos.y) || !in.Number(pos.z) ||
+            !in.Number(pos.phi) || !in.Expect("------"))
             return false;
     }
     p.PosCount = static_cast<uint16_t>(count);

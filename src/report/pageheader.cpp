@@ -43,7 +43,8 @@ std::string ProjectFileText(const App& app) {
     const AppState& st = app.State;
     if (st.CommandLineFile && !st.CommandLine.empty()) return st.CommandLine.front();
     if (st.ProjectName.empty()) return {};
-    const std::string withExt = st.ProjectName + "." + kExtension;
+    const bool hasExtension = st.ProjectName.find('.') != std::string::npos;
+    const std::string withExt = hasExtension ? st.ProjectName : st.ProjectName + "." + kExtension;
     if ((st.ProjectDir + st.ProjectName).size() < 70) return st.ProjectDir + withExt;
     return withExt;
 }

@@ -12,10 +12,13 @@ namespace vak1 {
 namespace {
 
 std::string Upper(std::string_view t) {
-    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
     std::string out(t);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return out;
 }
 

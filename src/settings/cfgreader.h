@@ -20,7 +20,7 @@ class CfgReader {
     void Integer(int& v);
     void Word(uint16_t& v);
     void Char(char& v);
-    void Bool(bool& v);         // true exactly for "TRUE"
+    void Bool(bool& v);            // true exactly for "TRUE"
     void BoolUnlessFalse(bool& v); // false exactly for "FALSE"
     void Real(long double& v);
     void Real6(long double& v); // held with the precision of a 6-byte real

@@ -13,7 +13,9 @@
 namespace vak1 {
 namespace {
 
-bool Blank(const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; }
+bool Blank(const std::string& t) {
+    return t.find_first_not_of(' ') == std::string::npos;
+}
 
 // A probe file can be created and removed again. The probe never replaces a file that is
 // already there.

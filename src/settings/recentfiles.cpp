@@ -22,7 +22,8 @@ void SaveRecentFiles(App& app) {
     TextFileWriter out;
     if (out.Open(SettingsFilePath(s, "cff"))) {
         out.WriteLine(std::string(kSettingsBase) + " Session " + app.State.ProjectDir);
-        for (const auto& file : app.State.RecentFiles) out.WriteLine(SingleLine(file));
+        for (const auto& file : app.State.RecentFiles)
+            out.WriteLine(SingleLine(file));
         out.Commit();
     }
     ReportWriteError(app, out);

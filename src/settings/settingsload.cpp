@@ -20,7 +20,8 @@ ScreenMetrics ScreenOf(const App& app) {
 }
 
 void ApplyGraphicSize(Settings& s, const ScreenMetrics& m) {
-    if (s.GraphWidth == 0 || s.GraphWidth == 65535) s.GraphWidth = static_cast<uint16_t>(m.width - 9);
+    if (s.GraphWidth == 0 || s.GraphWidth == 65535)
+        s.GraphWidth = static_cast<uint16_t>(m.width - 9);
     if (s.GraphHeight == 0 || s.GraphHeight == 65535)
         s.GraphHeight = static_cast<uint16_t>(m.height - 91);
 }
@@ -151,15 +152,19 @@ void ReadPlotCommandLines(CfgReader& r, Settings& s) {
 // Entries 47 to 55 came later; an older file may end anywhere among them.
 void ReadLaterEntries(CfgReader& r, Settings& s, const std::string& startDir) {
     r.endAllowed = true;
-    if (!r.AtEnd()) r.Key(), r.Word(s.DateCode);
-    if (s.DateCode == 0 || s.DateCode > 3) s.DateCode = 1;
-    if (!r.AtEnd()) r.Key(), r.Integer(s.HeaderSpaceLines);
-    if (s.HeaderSpaceLines < 0 || s.HeaderSpaceLines > 30) s.HeaderSpaceLines = 0;
+    if (!r.AtEnd()) {
+        r.Key(), r.Word(s.DateCode);
+        if (s.DateCode == 0 || s.DateCode > 3) s.DateCode = 1;
+    }
+    if (!r.AtEnd()) {
+        r.Key(), r.Integer(s.HeaderSpaceLines);
+        if (s.HeaderSpaceLines < 0 || s.HeaderSpaceLines > 30) s.HeaderSpaceLines = 0;
+    }
     if (!r.AtEnd()) {
         r.Key(), r.Word(s.TextDevice);
+        if (s.TextDevice == 0 || s.TextDevice > 9) s.TextDevice = 1;
         r.Key(), r.Bool(s.TextDeviceDialog);
     }
-    if (s.TextDevice == 0 || s.TextDevice > 9) s.TextDevice = 1;
     if (!r.AtEnd()) r.Key(), r.Bool(s.SmallOnlineWindow);
     if (!r.AtEnd()) r.Key(), r.Bool(s.EnterDiagramLimits);
     r.Key(), r.Word(s.DecimalComma);
@@ -167,11 +172,15 @@ void ReadLaterEntries(CfgReader& r, Settings& s, const std::string& startDir) {
     r.Key(), r.Text(s.DataDir);
     if (s.DataDir.empty()) s.DataDir = startDir;
     r.Key();
-    if (!r.AtEnd()) r.Real(s.TextHeightFactor);
-    if (s.TextHeightFactor < 0.1L) s.TextHeightFactor = 1;
+    if (!r.AtEnd()) {
+        r.Real(s.TextHeightFactor);
+        if (s.TextHeightFactor < 0.1L) s.TextHeightFactor = 1;
+    }
     r.Key();
-    if (!r.AtEnd()) r.Integer(s.InputWindowScale);
-    if (s.InputWindowScale < 10 || s.InputWindowScale > 1000) s.InputWindowScale = 100;
+    if (!r.AtEnd()) {
+        r.Integer(s.InputWindowScale);
+        if (s.InputWindowScale < 10 || s.InputWindowScale > 1000) s.InputWindowScale = 100;
+    }
     r.Key(), r.Text(s.HtmlBrowser);
     r.endAllowed = false;
 }
@@ -208,7 +217,8 @@ void Read57to69(CfgReader& r, Settings& s) {
     r.Key(), r.Word(s.PrinterOrientation);
     r.Key(), r.BoolUnlessFalse(s.Edit3D);
     r.Key();
-    for (long double& a : s.Default3D) r.Real(a);
+    for (long double& a : s.Default3D)
+        r.Real(a);
 }
 
 void Read70to86(CfgReader& r, Settings& s) {
@@ -221,7 +231,8 @@ void Read70to86(CfgReader& r, Settings& s) {
     r.Key(), r.Word(s.CadTextMode);
     if (s.CadTextMode == 0) s.CadTextMode = 1;
     r.Key();
-    for (int& t : s.LineThickness16to31) r.Integer(t);
+    for (int& t : s.LineThickness16to31)
+        r.Integer(t);
     r.Word(s.PlainCharacters);
     r.Integer(s.DialogElementsScale);
     if (s.DialogElementsScale < 10 || s.DialogElementsScale > 1000) s.DialogElementsScale = 100;
@@ -240,8 +251,7 @@ void Read70to86(CfgReader& r, Settings& s) {
 
 // False when the file ended before the graphic size entries count as read.
 bool ReadEntries(CfgReader& r, Settings& s, const std::string& startDir) {
-    if (!Read1to10(r, s) || !Read11(r, s) || !Read12to15(r, s) || !Read16to23(r, s))
-        return false;
+    if (!Read1to10(r, s) || !Read11(r, s) || !Read12to15(r, s) || !Read16to23(r, s)) return false;
     if (Read24to30(r, s) && Read31to34(r, s) && Read35to44(r, s) && Read45to56(r, s, startDir)) {
         Read57to69(r, s);
         Read70to86(r, s);
@@ -253,7 +263,7 @@ void ReportProblem(App& app, const CfgReader& r, const std::string& path) {
     if (r.truncatedAt == 0 && r.badAt == 0) return;
     std::string text = "Einstellungsdatei " + path;
     if (r.badAt != 0 && (r.truncatedAt == 0 || r.badAt < r.truncatedAt))
-        text += ": keine Zahl in Zeile " + std::to_string(r.badAt) + ", als 0 geladen";
+        text += cp850(": ungültige Zahl in Zeile ") + std::to_string(r.badAt);
     else
         text += " endet vorzeitig in Zeile " + std::to_string(r.truncatedAt) +
                 cp850(", fehlende Werte unverändert");
@@ -318,7 +328,7 @@ void ImportSettings(App& app) {
     Settings& s = app.Config;
     if (s.SettingsFolder.empty()) s.SettingsFolder = app.State.StartDir;
     std::string chosen;
-    if (!app.Env.ui->OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
+    if (!DialogUi(app).OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
         app.State.AbortFlag = 1;
         return;
     }

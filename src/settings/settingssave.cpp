@@ -14,7 +14,9 @@ namespace {
 
 class CfgWriter {
   public:
-    CfgWriter(TextFileWriter& out, const Settings& s) : out_(out), fmt_(s) { fmt_.DecimalComma = 1; }
+    CfgWriter(TextFileWriter& out, const Settings& s) : out_(out), fmt_(s) {
+        fmt_.DecimalComma = 1;
+    }
 
     void Key(std::string_view utf8) { out_.WriteLine(cp850(utf8)); }
     void Text(std::string_view v) { out_.WriteLine(SingleLine(v)); }
@@ -87,7 +89,8 @@ void Write24to45(CfgWriter& w, const Settings& s) {
     w.Key("Windows Screendump Border ?"), w.Bool(s.ScreendumpBorder);
     const uint16_t n = std::min<uint16_t>(s.PlotCommandCount, s.PlotCommandLines.size());
     w.Key("KARTUNO Command lines (n, line 2 .. line n)"), w.Int(n);
-    for (uint16_t k = 2; k <= n; ++k) w.Text(s.PlotCommandLines[k - 1]);
+    for (uint16_t k = 2; k <= n; ++k)
+        w.Text(s.PlotCommandLines[k - 1]);
 }
 
 void Write46to60(CfgWriter& w, const Settings& s) {
@@ -105,7 +108,8 @@ void Write46to60(CfgWriter& w, const Settings& s) {
     w.Key("HTML Browser"), w.Text(s.HtmlBrowser);
     w.Key("Print Scale Vertical"), w.Real7(s.PrintScaleVertical);
     w.Key("Line thickness Layer 0..5");
-    for (int t : s.LineThickness0to5) w.Int(t);
+    for (int t : s.LineThickness0to5)
+        w.Int(t);
     w.Key("Graphic Printout Dialog Box ?"), w.Bool(s.GraphicPrintDialog);
     w.Key("Text window left/top/width/height"), w.Rectangle(s.TextWindowRect);
 }
@@ -120,14 +124,16 @@ void Write61to86(CfgWriter& w, const Settings& s) {
     w.Key("Printer: Portrait=1, Landscape=2"), w.Int(s.PrinterOrientation);
     w.Key("Edit 3D x,y,z ?"), w.Bool(s.Edit3D);
     w.Key("3D - Default x,y,z");
-    for (long double a : s.Default3D) w.Real7(a);
+    for (long double a : s.Default3D)
+        w.Real7(a);
     w.Int(s.IndexStyle);
     w.Int(s.ExportDecimal);
     w.Text(s.ReleaseField);
     w.Key("Decimals DXF,TXT"), w.Int(s.DxfDecimals);
     w.Key("CAD Text Mode"), w.Int(s.CadTextMode);
     w.Key("Strichstärke Layer 16..31");
-    for (int t : s.LineThickness16to31) w.Int(t);
+    for (int t : s.LineThickness16to31)
+        w.Int(t);
     w.Int(s.PlainCharacters);
     w.Int(s.DialogElementsScale);
     w.Int(s.AngleFormat);
@@ -135,7 +141,8 @@ void Write61to86(CfgWriter& w, const Settings& s) {
     w.Int(s.Reserved80);
     w.Int(s.MenuLanguage);
     w.Int(s.ResultGraphic);
-    for (bool b : {s.DrawHideTitle, s.DrawHideFileName, s.DrawHideDate, s.DrawHideLogo}) w.Bool(b);
+    for (bool b : {s.DrawHideTitle, s.DrawHideFileName, s.DrawHideDate, s.DrawHideLogo})
+        w.Bool(b);
 }
 
 } // namespace

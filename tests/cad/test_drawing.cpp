@@ -194,25 +194,24 @@ TEST_F(DrawingTest, FullDiskIsReportedNotSwallowed) {
 TEST_F(DrawingTest, PlotDeviceWritesThePlotFileAndStartsTheLine) {
     LoadRectangle(app.Project);
     Calc();
-    app.Config.PlotCommandLines[0] = "wkartuno  kartuno /CHPL";
-    launcher.installed.insert("wkartuno");
+    app.Config.PlotCommandLines[0] = "wkartuno kartuno /CHPL";
     DrawSection(app, cdPlot, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 0);
     ExpectLoadsInEzdxf((dir / "tmp" / "kartuno.dxf").string());
-    ASSERT_EQ(launcher.started.size(), 1u);
-    EXPECT_EQ(launcher.started[0].program, "wkartuno");
-    EXPECT_EQ(launcher.started[0].args, (std::vector<std::string>{"kartuno", "/CHPL"}));
+    EXPECT_EQ(launcher.commandLines, std::vector<std::string>{"wkartuno kartuno /CHPL"});
     ASSERT_EQ(ui.status.size(), 1u);
     EXPECT_EQ(ui.status[0], app.Config.TempDir + "kartuno.dxf wird geplottet..");
     EXPECT_TRUE(ui.Messages().empty());
 
-    // A program that is not there: the message, and the plot file stays.
-    launcher.installed.clear();
+    // Start failures: the message, and the plot file stays.
+    launcher.result = 2;
     DrawSection(app, cdPlot, dkPolyline);
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("file not found"), std::string::npos);
-    EXPECT_EQ(launcher.started.size(), 1u);
     EXPECT_TRUE(fs::exists(dir / "tmp" / "kartuno.dxf"));
+    launcher.result = 11;
+    DrawSection(app, cdPlot, dkPolyline);
+    EXPECT_NE(ui.Messages().back().find("Exec error 11"), std::string::npos);
 }
 
 TEST_F(DrawingTest, OptionsDialogStoresOrKeeps) {

@@ -75,8 +75,11 @@ TEST(Documentation, StartValuesAndTodayInEveryDateFormat) {
     }
     FixedClock clock(DateTime{2024, 3, 5, 9, 7, 0});
     Settings s;
-    const std::pair<uint16_t, const char*> cases[] = {
-        {1, "05.03.2024"}, {2, "03/05/2024"}, {3, "2024/03/05"}, {4, "05/03/2024"}, {7, "2024/03/05"}};
+    const std::pair<uint16_t, const char*> cases[] = {{1, "05.03.2024"},
+                                                      {2, "03/05/2024"},
+                                                      {3, "2024/03/05"},
+                                                      {4, "05/03/2024"},
+                                                      {7, "2024/03/05"}};
     for (auto [code, text] : cases) {
         s.DateCode = code;
         EXPECT_EQ(TodayText(clock, s), text) << code;
@@ -88,19 +91,36 @@ TEST(Documentation, SectionLinesAreThoseOfTheFileFormat) {
     Documentation d = Sample();
     Settings s;
     const auto lines = WriteBoth(tmp, d, s);
-    const std::vector<std::string> expected = {
-        cp850("ÄNDERUNGEN"), "2", std::string(20, '-'),
-        "Erstausgabe", "01.02.2024", "MM", "neu", std::string(14, '-'),
-        cp850("Maße geändert"), "15.03.2024", "KL", "Zeile eins|", "Zeile zwei",
-        std::string(14, '-'),
-        "02.02.2024|PR||NO|03.02.2024||2||",
-        "01.02.2024", "Z-100", "Z-102", "MM",
-        "12.5|-3|2.5|0|Werkstoff S235||",
-        "100|20|3.5|90|a|b||",
-        "Dokumente", "5", std::string(20, '-'),
-        "libreoffice", "/daten/stueckliste.ods", std::string(14, '-')};
+    const std::vector<std::string> expected = {cp850("ÄNDERUNGEN"),
+                                               "2",
+                                               std::string(20, '-'),
+                                               "Erstausgabe",
+                                               "01.02.2024",
+                                               "MM",
+                                               "neu",
+                                               std::string(14, '-'),
+                                               cp850("Maße geändert"),
+                                               "15.03.2024",
+                                               "KL",
+                                               "Zeile eins|",
+                                               "Zeile zwei",
+                                               std::string(14, '-'),
+                                               "02.02.2024|PR||NO|03.02.2024||2||",
+                                               "01.02.2024",
+                                               "Z-100",
+                                               "Z-102",
+                                               "MM",
+                                               "12.5|-3|2.5|0|Werkstoff S235||",
+                                               "100|20|3.5|90|a|b||",
+                                               "Dokumente",
+                                               "5",
+                                               std::string(20, '-'),
+                                               "libreoffice",
+                                               "/daten/stueckliste.ods",
+                                               std::string(14, '-')};
     ASSERT_GE(lines.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << i;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << i;
     EXPECT_EQ(lines.size(), expected.size() + 4 * 3);
     EXPECT_EQ(lines[expected.size()], kDefaultDocumentProgram);
     // The stored description changes with the file.
@@ -177,9 +197,16 @@ TEST(Documentation, BrokenSectionsNameTheirLine) {
         std::size_t line; // 0-based line to replace
         std::string text;
     };
-    const Case cases[] = {{0, "AENDERUNGEN"}, {1, "26"},       {1, "-1"},  {1, "zwei"},
-                          {14, "a|b|c|d|e|f|9||"}, {14, "a|b|c|d|e|f|2|"}, {19, "1e999|0|0|0|x||"},
-                          {19, "nan|0|0|0|x||"},   {19, "1|2|3|4|x|"},     {21, "Dokument"},
+    const Case cases[] = {{0, "AENDERUNGEN"},
+                          {1, "26"},
+                          {1, "-1"},
+                          {1, "zwei"},
+                          {14, "a|b|c|d|e|f|9||"},
+                          {14, "a|b|c|d|e|f|2|"},
+                          {19, "1e999|0|0|0|x||"},
+                          {19, "nan|0|0|0|x||"},
+                          {19, "1|2|3|4|x|"},
+                          {21, "Dokument"},
                           {22, "6"}};
     for (const Case& c : cases) {
         auto lines = good;

@@ -126,3 +126,20 @@ TEST_F(ReplayTest, ImageCanvasPaintsPixels) {
     const CanvasPoint outside = WorldToPixel(g, 70, 70);
     EXPECT_EQ(img.Pixel(outside.x, outside.y), (CanvasColor{255, 255, 255}));
 }
+
+TEST_F(ReplayTest, ImageCanvasArcRunsCounterClockwiseAndDashesLeaveGaps) {
+    Arc(g, 50, 50, 0, 180, 20); // the upper half
+    SetLineStyle(g, 3);
+    line(g, 0, 10, 100, 10);
+    ImageCanvas img(640, 480);
+    Replay(g, s, img, abort);
+    const CanvasColor paper{255, 255, 255};
+    const CanvasPoint top = WorldToPixel(g, 50, 70), bottom = WorldToPixel(g, 50, 30);
+    EXPECT_NE(img.Pixel(top.x, top.y), paper);
+    EXPECT_EQ(img.Pixel(bottom.x, bottom.y), paper);
+    const CanvasPoint a = WorldToPixel(g, 0, 10), b = WorldToPixel(g, 100, 10);
+    int ink = 0;
+    for (int32_t x = a.x; x <= b.x; ++x) ink += img.Pixel(x, a.y) != paper;
+    EXPECT_GT(ink, (b.x - a.x) / 2);
+    EXPECT_LT(ink, b.x - a.x);
+}

@@ -45,6 +45,8 @@ TEST(ProjectRead, RoundTripRestoresEveryField) {
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_EQ(u.Errors(), 0);
     ExpectSameProject(t.app, u.app);
+    EXPECT_EQ(u.app.Project.PolyCount, 0); // reading does not calculate; the caller does
+    EXPECT_EQ(u.app.Project.R.A, 0);
 
     // Saving what was read gives the same file again.
     u.app.Config.DecimalComma = 1;
@@ -56,7 +58,8 @@ TEST(ProjectRead, ArcAnglesSurviveSaving) {
     TestApp t;
     ProjectData& p = t.app.Project;
     const long double angles[] = {kPi / 2, kPi, -kPi / 3, 2 * kPi / 7, 1e-4L};
-    for (long double a : angles) p.Positions[++p.PosCount] = {p.PosCount * 10.0L, 0, a};
+    for (long double a : angles)
+        p.Positions[++p.PosCount] = {p.PosCount * 10.0L, 0, a};
     t.app.Config.DecimalPlaces = 1; // fewest decimals for the coordinates
     WriteProject(t.app, "arcs");
     TestApp u;
@@ -114,9 +117,10 @@ TEST(ProjectRead, TruncatedAfterEveryLineKeepsTheProject) {
 TEST(ProjectRead, GarbageInAnyLineIsReportedWithItsNumber) {
     TestApp t;
     const auto lines = SplitCrLf(SampleFile(t));
-    const std::size_t approval = std::find_if(lines.begin(), lines.end(), [](const auto& l) {
-        return l.find("|PR|") != std::string::npos;
-    }) - lines.begin();
+    const std::size_t approval =
+        std::find_if(lines.begin(), lines.end(),
+                     [](const auto& l) { return l.find("|PR|") != std::string::npos; }) -
+        lines.begin();
     int refused = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto broken = lines;
@@ -153,10 +157,14 @@ TEST(ProjectRead, NumbersThatAreNoValuesAreRefused) {
         const char* text;
     };
     // 11: count, 14: y of position 1, 16: phi, 43: rho, 44: lx, 45: division, last: option.
-    const Case cases[] = {{11, "501"},   {11, "-1"},   {11, "6.0"},   {14, "1e999"},
-                          {14, "nan"},   {14, "inf"},  {16, "1,5,3"}, {14, "1e39"},
-                          {43, "0"},     {43, "101"},  {44, "-1"},    {45, "0.05"},
-                          {45, "31"},    {lines.size() - 1, "2"},     {13, "2. Punkt"}};
+    const Case cases[] = {{11, "501"},     {11, "-1"},
+                          {11, "6.0"},     {14, "1e999"},
+                          {14, "nan"},     {14, "inf"},
+                          {16, "1,5,3"},   {14, "1e39"},
+                          {43, "0"},       {43, "101"},
+                          {44, "-1"},      {45, "0.05"},
+                          {45, "31"},      {lines.size() - 1, "2"},
+                          {13, "2. Punkt"}};
     for (const Case& c : cases) {
         auto broken = lines;
         broken[c.line] = c.text;

@@ -24,21 +24,35 @@ std::vector<std::string> Written(TestApp& t, const std::string& name = "p") {
 }
 
 // Index of the first line after the contour block.
-std::size_t BodyLine(const ProjectData& p) { return 7 + 6 + 5 * p.PosCount; }
+std::size_t BodyLine(const ProjectData& p) {
+    return 7 + 6 + 5 * p.PosCount;
+}
 
 } // namespace
 
 TEST(ProjectWrite, EmptyContourGoesStraightToTheBodyBlock) {
     TestApp t;
     const auto lines = Written(t);
-    const std::vector<std::string> head = {
-        std::string(65, '-'), "VAK1  Querschnittberechnung", "Version 5.0", std::string(65, '-'),
-        "", "", "", std::string(15, '-'), "1. KONTUR", std::string(15, '-'),
-        "Anz. Konturelemente", "0", std::string(22, '-'), "7.8000000", "1000.0000000",
-        "5.0000000"};
+    const std::vector<std::string> head = {std::string(65, '-'),
+                                           "VAK1  Querschnittberechnung",
+                                           "Version 5.0",
+                                           std::string(65, '-'),
+                                           "",
+                                           "",
+                                           "",
+                                           std::string(15, '-'),
+                                           "1. KONTUR",
+                                           std::string(15, '-'),
+                                           "Anz. Konturelemente",
+                                           "0",
+                                           std::string(22, '-'),
+                                           "7.8000000",
+                                           "1000.0000000",
+                                           "5.0000000"};
     ASSERT_GE(lines.size(), head.size());
-    for (std::size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i], head[i]) << i;
-    EXPECT_EQ(lines.back(), "1"); // principal axes
+    for (std::size_t i = 0; i < head.size(); ++i)
+        EXPECT_EQ(lines[i], head[i]) << i;
+    EXPECT_EQ(lines.back(), "1");            // principal axes
     EXPECT_EQ(lines[lines.size() - 2], "1"); // hatching
 }
 
@@ -204,7 +218,8 @@ TEST(ProjectWrite, SaveFailingHalfWayKeepsTheOldFileAndModifiedFlag) {
     EXPECT_EQ(t.Errors(), 1);
     EXPECT_EQ(ReadBytes(t.path("p.vak1")), old);
     std::size_t files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(t.folder.path())) (void)e, ++files;
+    for (const auto& e : std::filesystem::directory_iterator(t.folder.path()))
+        (void)e, ++files;
     EXPECT_EQ(files, 1u); // no temporary file left behind
 }
 

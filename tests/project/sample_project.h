@@ -12,9 +12,10 @@ inline void FillSample(App& app) {
     ProjectData& p = app.Project;
     constexpr long double pi = std::numbers::pi_v<long double>;
     p.ResetContour();
-    const TPosition contour[] = {{0, 0, 0}, {120.25L, 0, 0}, {120.25L, 40, pi / 2},
+    const TPosition contour[] = {{0, 0, 0},       {120.25L, 0, 0},   {120.25L, 40, pi / 2},
                                  {80.25L, 80, 0}, {-12.5L, 80, -pi}, {-12.5L, 35.125L, 0}};
-    for (const auto& pos : contour) p.Positions[++p.PosCount] = pos;
+    for (const auto& pos : contour)
+        p.Positions[++p.PosCount] = pos;
     p.rho = 2.7L;
     p.lx = 2500;
     p.ArcDivision = 2.5L;
@@ -28,8 +29,10 @@ inline void FillSample(App& app) {
     Documentation& d = app.Docu;
     d.ChangeCount = 2;
     d.ChangeEntries[0] = {"Erstausgabe", "01.02.2024", "MM", "neu"};
-    d.ChangeEntries[1] = {cp850("Länge geändert"), "15.03.2024", "KL", "2400 -> 2500|wegen Auflager"};
-    d.ApprovalRows = {{{"01.02.2024", "MM"}, {"02.02.2024", "PR"}, {"", "NO"}, {"03.02.2024", "FG"}}};
+    d.ChangeEntries[1] = {cp850("Länge geändert"), "15.03.2024", "KL",
+                          "2400 -> 2500|wegen Auflager"};
+    d.ApprovalRows = {
+        {{"01.02.2024", "MM"}, {"02.02.2024", "PR"}, {"", "NO"}, {"03.02.2024", "FG"}}};
     d.ReplacementFor = "ZN-4700";
     d.ReplacedBy = "";
     d.FreeTextCount = 1;
@@ -44,8 +47,8 @@ inline void ExpectSameProject(const App& a, const App& b) {
     for (int k = 0; k <= kMaxPositions; ++k) {
         EXPECT_EQ(p.Positions[k].y, q.Positions[k].y) << k;
         EXPECT_EQ(p.Positions[k].z, q.Positions[k].z) << k;
-        EXPECT_NEAR(static_cast<double>(p.Positions[k].phi), static_cast<double>(q.Positions[k].phi),
-                    5e-11)
+        EXPECT_NEAR(static_cast<double>(p.Positions[k].phi),
+                    static_cast<double>(q.Positions[k].phi), 5e-11)
             << k;
     }
     EXPECT_EQ(p.rho, q.rho);

@@ -52,7 +52,8 @@ inline void WriteBytes(const std::string& path, const std::string& data) {
 // Joins lines with CR LF, a line end after the last one too.
 inline std::string CrLf(const std::vector<std::string>& lines) {
     std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
+    for (const auto& l : lines)
+        out += l + "\r\n";
     return out;
 }
 
@@ -92,6 +93,30 @@ struct TestApp {
             if (it->kind == "message" && it->messageKind == MessageKind::Error) return it->prompt;
         return {};
     }
+};
+
+// Sets an environment variable for the life of the guard (unset with nullptr).
+class EnvGuard {
+  public:
+    EnvGuard(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old, had_ = true;
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~EnvGuard() {
+        if (had_)
+            ::setenv(name_.c_str(), old_.c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+    EnvGuard(const EnvGuard&) = delete;
+    EnvGuard& operator=(const EnvGuard&) = delete;
+
+  private:
+    std::string name_, old_;
+    bool had_ = false;
 };
 
 // While alive, no file of this process may grow beyond limit bytes: writes fail with EFBIG

@@ -24,9 +24,18 @@ class RecordingLauncher : public Launcher {
         started.push_back({"", {fileOrAddress}});
         return true;
     }
+    // Command lines are recorded as they stand and answered with result.
+    int StartProgram(const std::string& commandLine, bool hiddenWindow) override {
+        commandLines.push_back(commandLine);
+        hidden.push_back(hiddenWindow);
+        return result;
+    }
 
     std::set<std::string> installed; // programs Exists reports
     std::vector<LaunchRecord> started;
+    std::vector<std::string> commandLines;
+    std::vector<bool> hidden;
+    int result = 33;
 };
 
 } // namespace vak1

@@ -1,0 +1,87 @@
+// Whole-process timings of the unattended jobs on a 500-position project with arcs, beside a
+// program that only starts and exits.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "app/App.h"
+#include "platform/headless/FixedClock.h"
+#include "platform/headless/ScriptedUi.h"
+#include "project/projectfile.h"
+
+extern char** environ;
+
+using namespace vak1;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+// BIG.vak1: 500 positions on a circle, every edge an arc of 13 to 17 degrees (about 2000
+// polygon points), written by the program's own writer.
+std::string BigProject() {
+    static const std::string dir = [] {
+        fs::path d = fs::temp_directory_path() / "vak1-bench-jobs";
+        fs::create_directories(d);
+        return d.string() + "/";
+    }();
+    const std::string path = dir + "BIG.vak1";
+    if (fs::exists(path)) return path;
+    App app;
+    ScriptedUi ui;
+    FixedClock clock;
+    app.Env.ui = &ui;
+    app.Env.clock = &clock;
+    for (int i = 0; i < 500; ++i) {
+        long double a = 2 * kPi * i / 500;
+        long double phi = (13 + 4.0L * ((i * 37) % 101) / 100) * kPi / 180;
+        app.Project.Positions[++app.Project.PosCount] = {100 * std::cos(a), 100 * std::sin(a), phi};
+    }
+    WriteProject(app, path);
+    return path;
+}
+
+void RunProcess(benchmark::State& state, const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        if (posix_spawn(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) {
+            state.SkipWithError("spawn failed");
+            return;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("job failed");
+            return;
+        }
+    }
+}
+
+void BM_EmptyProcess(benchmark::State& state) { RunProcess(state, {VAK1_EMPTY_PROCESS}); }
+BENCHMARK(BM_EmptyProcess)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_ReportJob(benchmark::State& state) {
+    const std::string project = BigProject();
+    fs::current_path(fs::path(project).parent_path());
+    RunProcess(state, {VAK1_BINARY, project, "/I", "/NOGUI"});
+}
+BENCHMARK(BM_ReportJob)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_DxfJob(benchmark::State& state) {
+    const std::string project = BigProject();
+    fs::current_path(fs::path(project).parent_path());
+    RunProcess(state, {VAK1_BINARY, project, "/CAD1:1"});
+}
+BENCHMARK(BM_DxfJob)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+} // namespace

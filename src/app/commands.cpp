@@ -1,0 +1,450 @@
+// Menu commands of the main window and the project-level steps around them.
+#include "app/commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+
+#include "app/App.h"
+#include "cad/drawing.h"
+#include "cad/dxfimport.h"
+#include "calc/section.h"
+#include "docu/Documentation.h"
+#include "graphics/draw.h"
+#include "help/helperr.h"
+#include "input/contour.h"
+#include "input/dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Ui.h"
+#include "project/projectfile.h"
+#include "report/resultreport.h"
+#include "settings/settingsfile.h"
+#include "text/cp850.h"
+#include "text/textfile.h"
+
+namespace vak1 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What a command does with ModifiedFlag afterwards.
+enum class Modified { Keep, SetIfNotAborted, ClearIfNotAborted };
+
+struct Command {
+    void (*run)(App&);
+    Modified rule = Modified::Keep;
+};
+
+constexpr const char* kTemplateName = "null.vak1";
+constexpr const char* kHomepage = "https://quorven.example/";
+constexpr const char* kSupportMail = "mailto:support@quorven.example";
+
+std::string Upper(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+void NotYetAvailable(App& app) {
+    ShowInfo(app, cp850("Diese Funktion folgt in einer späteren Version."));
+}
+
+void ReadTemplate(App& app) {
+    const std::string path = app.State.ProjectDir + kTemplateName;
+    if (!FileExists(path)) return;
+    ReadProject(app, path);
+    app.State.AbortFlag = 0; // a broken template was reported; the start goes on without it
+}
+
+// --- File menu --------------------------------------------------------------------------
+
+void FileNew(App& app) {
+    SaveChangesQuestion(app);
+    if (app.State.AbortFlag) return;
+    ReadTemplate(app);
+    app.State.ProjectName.clear();
+    app.State.CommandLineFile = false;
+    SetCaption(app);
+    ResetDocumentation(app.Docu, TodayText(*app.Env.clock, app.Config));
+    for (auto& link : app.Docu.DocumentLinks) link = TDocumentLink{};
+    Clear(app.Graphics);
+    app.Project.NewProject();
+
+    app.State.ModifiedFlag = 0;
+    Clear(app.Graphics);
+    EditTextLines(app);
+    if (!app.State.AbortFlag) EditPositions(app);
+    if (!app.State.AbortFlag) EditBody(app);
+    if (app.State.AbortFlag) return;
+    RefreshViews(app);
+    app.State.ModifiedFlag = 1;
+}
+
+void FileOpen(App& app) {
+    SaveChangesQuestion(app);
+    if (app.State.AbortFlag) return;
+    std::string path;
+    if (!app.Env.ui->OpenFileDialog(kProjectFilter, app.State.ProjectDir, path)) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    OpenProjectFile(app, path);
+}
+
+void FileSave(App& app) {
+    app.State.OverwriteQuestion = false;
+    WriteProject(app, app.State.ProjectName);
+    app.State.OverwriteQuestion = true;
+    if (!app.State.AbortFlag) app.State.ModifiedFlag = 0;
+    SetCaption(app);
+}
+
+void FileSaveAs(App& app) {
+    WriteProject(app, "");
+    if (!app.State.AbortFlag) {
+        app.State.ModifiedFlag = 0;
+        EnterRecentFile(app, ProjectPath(app));
+    }
+    SetCaption(app);
+}
+
+void FileImportDxf(App& app) {
+    SaveChangesQuestion(app);
+    if (app.State.AbortFlag) return;
+    std::string path;
+    const std::string folder = FolderPath(app.Config.CadDir);
+    if (!app.Env.ui->OpenFileDialog("*.dxf|*.dxf", folder, path)) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    DxfImportResult r = ImportDxfContour(path, app.Project);
+    if (!r.ok) {
+        ShowError(app, r.error);
+        app.State.AbortFlag = 1;
+        return;
+    }
+    app.State.ProjectName.clear();
+    app.State.CommandLineFile = false;
+    CalcSection(app.Project, app.Messages, app.Config);
+    RefreshViews(app);
+    SetCaption(app);
+}
+
+void FileExportDxf(App& app) { DrawSection(app, 1, 2); }
+
+void OpenRecent(App& app, int k) {
+    SaveChangesQuestion(app);
+    if (app.State.AbortFlag) return;
+    const std::string path = app.State.RecentFiles[k - 1];
+    if (path.empty()) return;
+    if (!FileExists(path)) {
+        for (int i = k - 1; i < 3; ++i) app.State.RecentFiles[i] = app.State.RecentFiles[i + 1];
+        app.State.RecentFiles[3].clear();
+        ApplyMenuCaptions(app.State.Menu, app.State.Captions);
+        SetCaption(app);
+        ShowInfo(app, "File " + path + " not found !");
+        return;
+    }
+    OpenProjectFile(app, path);
+}
+
+void FileExit(App& app) { app.State.CloseRequested = true; }
+
+// --- Edit menu --------------------------------------------------------------------------
+
+void EditGeometry(App& app) {
+    EditPositions(app);
+    const uint8_t aborted = app.State.AbortFlag;
+    CalcSection(app.Project, app.Messages, app.Config);
+    if (app.Project.CalcError || app.Config.HelpLevel >= 2) ShowMessageList(app);
+    app.State.AbortFlag = aborted;
+}
+
+void EditZeichnen(App& app) { DrawSection(app, 3, 0); }
+
+// --- View and CAD menus -----------------------------------------------------------------
+
+template <int Mode, int Kind> void Draw(App& app) { DrawSection(app, Mode, Kind); }
+
+void ViewStandard(App& app) { ReportStandard(app); }
+void ViewExcerpt(App& app) { ReportExcerpt(app); }
+void ShowMessages(App& app) { ShowMessageList(app); }
+
+void CadOptions(App& app) {
+    EditDrawingOptions(app);
+    DrawSection(app, 3, 5);
+}
+
+// --- Documentation and help ---------------------------------------------------------------
+
+template <int K> void StartDocument(App& app) {
+    const TDocumentLink& link = app.Docu.DocumentLinks[K - 1];
+    if (link.file.empty()) {
+        ShowInfo(app, "Dokument " + std::to_string(K) + " ist nicht eingerichtet.");
+        return;
+    }
+    bool ok = false;
+    if (app.Env.launcher)
+        ok = link.program.empty() ? app.Env.launcher->Open(link.file)
+                                  : app.Env.launcher->Start(link.program, {link.file});
+    if (!ok) ShowError(app, "Programm " + link.program + " konnte nicht gestartet werden.");
+}
+
+void HelpAbout(App& app) {
+    ShowInfo(app, std::string(kProgramTitle) + "\nVersion " + kVersion);
+}
+
+void HelpHistory(App& app) {
+    ShowInfo(app, std::string(kProgramTitle) + "\nVersion " + kVersion +
+                      cp850(": Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe."));
+}
+
+void OpenAddress(App& app, const char* address) {
+    if (!app.Env.launcher || !app.Env.launcher->Open(address))
+        ShowError(app, std::string(address) + cp850(" konnte nicht geöffnet werden."));
+}
+void HelpWww(App& app) { OpenAddress(app, kHomepage); }
+void HelpEmail(App& app) { OpenAddress(app, kSupportMail); }
+
+template <int L> void Language(App& app) { SetLanguage(app, L); }
+template <int K> void Recent(App& app) { OpenRecent(app, K); }
+
+const std::map<std::string, Command>& Table() {
+    static const std::map<std::string, Command> table = {
+        {"mi_fileNew", {FileNew, Modified::SetIfNotAborted}},
+        {"mi_fileOpen", {FileOpen}},
+        {"mi_fileOpenTable", {NotYetAvailable}},
+        {"mi_FileSave", {FileSave}},
+        {"mi_FileSaveAs", {FileSaveAs}},
+        {"mi_fileImportDXF", {FileImportDxf, Modified::ClearIfNotAborted}},
+        {"mi_fileExportDXF", {FileExportDxf}},
+        {"mi_fileprint", {NotYetAvailable}},
+        {"mi_fileConfig", {NotYetAvailable}},
+        {"mi_file1", {Recent<1>}},
+        {"mi_file2", {Recent<2>}},
+        {"mi_file3", {Recent<3>}},
+        {"mi_file4", {Recent<4>}},
+        {"mi_fileexit", {FileExit}},
+        {"mi_editText", {EditTextLines, Modified::SetIfNotAborted}},
+        {"mi_editGeometrie", {EditGeometry, Modified::SetIfNotAborted}},
+        {"mi_editKoerper", {EditBody, Modified::SetIfNotAborted}},
+        {"mi_editBerechnung", {EditArcDivision, Modified::SetIfNotAborted}},
+        {"mi_editReset", {ResetContour, Modified::ClearIfNotAborted}},
+        {"mi_editProfile", {NotYetAvailable}},
+        {"mi_editZeichnen", {EditZeichnen}},
+        {"mi_viewStandard", {ViewStandard}},
+        {"mi_viewAuszug", {ViewExcerpt}},
+        {"mi_viewGrafik", {Draw<3, 1>}},
+        {"mi_viewTabelle", {Draw<3, 3>}},
+        {"mi_viewpolyline", {Draw<3, 2>}},
+        {"mi_viewzeichnung", {Draw<3, 5>}},
+        {"mi_cadGrafik", {Draw<0, 1>}},
+        {"mi_cadPolylinie", {Draw<0, 2>}},
+        {"mi_cadTabelle", {Draw<0, 3>}},
+        {"mi_cadzeichnung", {Draw<0, 5>}},
+        {"mi_cadoptions", {CadOptions}},
+        {"mi_viewErrorMessages", {ShowMessages}},
+        {"mi_helpErrorMessages", {ShowMessages}},
+        {"mi_dbfProfile", {NotYetAvailable}},
+        {"mi_OleStartExcel", {NotYetAvailable}},
+        {"mi_OleExportExcel", {NotYetAvailable}},
+        {"mi_OleImportExcel", {NotYetAvailable}},
+        {"mi_OlePrintoutExcel", {NotYetAvailable}},
+        {"mi_docdrawinginfo", {NotYetAvailable}},
+        {"mi_docuShowChanges1", {NotYetAvailable}},
+        {"mi_docuPrintChanges", {NotYetAvailable}},
+        {"mi_docuNewChange", {NotYetAvailable}},
+        {"mi_docuModifyChanges", {NotYetAvailable}},
+        {"mi_docudeleteChange", {NotYetAvailable}},
+        {"mi_Document1", {StartDocument<1>}},
+        {"mi_Document2", {StartDocument<2>}},
+        {"mi_Document3", {StartDocument<3>}},
+        {"mi_Document4", {StartDocument<4>}},
+        {"mi_Document5", {StartDocument<5>}},
+        {"mi_DocumentSetup", {NotYetAvailable, Modified::Keep}},
+        {"mi_HelpHilfebild", {NotYetAvailable}},
+        {"mi_HelpAbout", {HelpAbout}},
+        {"mi_helphistory", {HelpHistory}},
+        {"mi_helpwww", {HelpWww}},
+        {"mi_helpemail", {HelpEmail}},
+        {"mi_helpDemo", {NotYetAvailable}},
+        {"mi_helplanguageDeutsch", {Language<1>}},
+        {"mi_helplanguageEnglish", {Language<2>}},
+        {"mi_helplanguageFrancais", {Language<3>}},
+        {"mi_helplanguageRoman", {Language<7>}},
+        {"mi_helplanguageKorea", {Language<8>}},
+    };
+    return table;
+}
+
+void UpdateMessageItem(App& app) {
+    const std::string base =
+        CaptionToUtf8(app.State.Captions[Cap1::ErrorMessages], app.State.Captions.language1);
+    if (MenuItem* m = FindMenuItem(app.State.Menu, "mi_viewErrorMessages")) {
+        m->caption = base + " (" + std::to_string(app.Messages.count) + ")";
+        m->enabled = app.Messages.count > 0;
+    }
+}
+
+} // namespace
+
+bool RunCommand(App& app, const std::string& item) {
+    const auto& table = Table();
+    auto it = table.find(item);
+    if (it == table.end()) return false;
+    app.State.AbortFlag = 0;
+    it->second.run(app);
+    switch (it->second.rule) {
+    case Modified::SetIfNotAborted:
+        if (!app.State.AbortFlag) app.State.ModifiedFlag = 1;
+        break;
+    case Modified::ClearIfNotAborted:
+        if (!app.State.AbortFlag) app.State.ModifiedFlag = 0;
+        break;
+    case Modified::Keep: break;
+    }
+    UpdateMessageItem(app);
+    return true;
+}
+
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names;
+    for (const auto& [name, command] : Table()) names.push_back(name);
+    return names;
+}
+
+std::string ProjectPath(const App& app) {
+    if (app.State.CommandLineFile) return app.State.ProjectName;
+    return app.State.ProjectDir + app.State.ProjectName + "." + kExtension;
+}
+
+void SaveChangesQuestion(App& app) {
+    AppState& st = app.State;
+    if (st.CommandLineFile && app.Config.ArchiveMode) {
+        st.ModifiedFlag = 0;
+        return;
+    }
+    if (!st.ModifiedFlag) return;
+    if (!st.ProjectName.empty()) {
+        const bool yes = AskQuestion(app, "Datei speichern (" + ProjectPath(app) + ") ?");
+        if (st.AbortFlag) return;
+        if (!yes) {
+            st.ModifiedFlag = 0;
+            return;
+        }
+        st.OverwriteQuestion = false;
+        WriteProject(app, st.ProjectName);
+        st.OverwriteQuestion = true;
+        if (!st.AbortFlag) st.ModifiedFlag = 0;
+        return;
+    }
+    const bool discard = AskQuestion(app, "Bisherige Eingaben verwerfen ?");
+    if (discard) st.ModifiedFlag = 0;
+    else st.AbortFlag = 1;
+}
+
+void EnterRecentFile(App& app, const std::string& path) {
+    auto& r = app.State.RecentFiles;
+    const std::string key = Upper(path);
+    auto end = std::remove_if(r.begin(), r.end(),
+                              [&](const std::string& e) { return !e.empty() && Upper(e) == key; });
+    std::fill(end, r.end(), std::string());
+    for (int i = 3; i > 0; --i) r[i] = r[i - 1];
+    r[0] = path;
+}
+
+std::string RecentFileCaption(int k, const std::string& path) {
+    std::string shown = path;
+    if (path.size() >= 50) {
+        // Keep the first folder (past a leading root "/") and the file name.
+        const std::size_t first = path.find('/', 1);
+        const std::size_t last = path.rfind('/');
+        if (first != std::string::npos && last != std::string::npos && first < last)
+            shown = path.substr(0, first + 1) + "..." + path.substr(last);
+    }
+    return "&" + std::to_string(k) + " " + shown;
+}
+
+std::string WindowCaption(const App& app) {
+    const std::string& name = app.State.ProjectName;
+    if (name.empty()) return kProgramTitle;
+    if (name.find('.') == std::string::npos)
+        return std::string(kProgramTitle) + "  -  " + name + "." + kExtension;
+    return std::string(kProgramTitle) + "  -  " + name;
+}
+
+void SetCaption(App& app) {
+    app.State.Caption = WindowCaption(app);
+    for (int k = 1; k <= 4; ++k) {
+        MenuItem* m = FindMenuItem(app.State.Menu, "mi_file" + std::to_string(k));
+        if (!m) continue;
+        const std::string& path = app.State.RecentFiles[k - 1];
+        m->visible = !path.empty();
+        m->caption = RecentFileCaption(k, Cp850ToUtf8(path));
+    }
+    if (MenuItem* sep = FindMenuItem(app.State.Menu, "mi_fileRecentSeparator"))
+        sep->visible = !app.State.RecentFiles[0].empty();
+    UpdateMessageItem(app);
+}
+
+void SetLanguage(App& app, int language) {
+    app.Config.MenuLanguage = language;
+    FillTable1(app.State.Captions, language);
+    FillTable2(app.State.Captions, language);
+    ApplyMenuCaptions(app.State.Menu, app.State.Captions);
+    SetCaption(app);
+}
+
+void RefreshViews(App& app) {
+    UpdateMessageItem(app);
+    int kind = 0;
+    switch (app.Config.ResultGraphic) {
+    case 1: kind = 1; break;
+    case 2: kind = 3; break;
+    case 3: kind = 5; break;
+    case 4: kind = 1; break;
+    case 5: kind = 2; break;
+    default: kind = app.Config.HelpLevel != 0 ? 1 : 0;
+    }
+    if (kind == 0) return;
+    const uint8_t aborted = app.State.AbortFlag;
+    DrawSection(app, 3, kind);
+    app.State.AbortFlag = aborted;
+}
+
+void OpenProjectFile(App& app, const std::string& path) {
+    ReadProject(app, path);
+    if (!app.State.AbortFlag) {
+        const fs::path p(path);
+        app.State.ProjectName = p.stem().string();
+        app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
+        app.State.CommandLineFile = false;
+        app.State.ModifiedFlag = 0;
+        EnterRecentFile(app, path);
+    }
+    SetCaption(app);
+    if (app.State.AbortFlag) return;
+    CalcSection(app.Project, app.Messages, app.Config);
+    RefreshViews(app);
+}
+
+bool QueryClose(App& app) {
+    app.State.AbortFlag = 0;
+    SaveChangesQuestion(app);
+    return !app.State.AbortFlag;
+}
+
+void ShutDown(App& app) {
+    std::error_code ec;
+    const std::string temp = FolderPath(app.Config.TempDir);
+    if (!temp.empty())
+        for (const auto& entry : fs::directory_iterator(temp, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (name.size() >= 5 && name[0] == '$' && name.ends_with(".dx$"))
+                fs::remove(entry.path(), ec);
+        }
+    app.State.AbortFlag = 0;
+    SaveRecentFiles(app);
+}
+
+} // namespace vak1

@@ -1,0 +1,215 @@
+// Start-up order, the command line and the unattended report and drawing jobs.
+#include "app/startup.h"
+
+#include <cctype>
+#include <filesystem>
+#include <unistd.h>
+
+#include "app/App.h"
+#include "app/commands.h"
+#include "cad/drawing.h"
+#include "calc/section.h"
+#include "input/dialogs.h"
+#include "project/projectfile.h"
+#include "report/resultreport.h"
+#include "settings/settingsfile.h"
+#include "text/cp850.h"
+#include "text/textfile.h"
+
+namespace vak1 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Upper(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool IsCadParameter(const std::string& p) { return Upper(p.substr(0, 4)) == "/CAD"; }
+
+// The name of the project without folder and extension: the base of the job's output.
+std::string StrippedName(const std::string& path) { return fs::path(path).stem().string(); }
+
+// The job's project is named like any opened project: name and folder of its file.
+void NameProject(App& app, const std::string& path) {
+    const fs::path p(path);
+    app.State.ProjectName = p.stem().string();
+    app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
+}
+
+void PrintMessages(const App& app, std::FILE* err) {
+    for (uint16_t i = 1; i <= app.Messages.count; ++i)
+        std::fprintf(err, "%s\n", Cp850ToUtf8(app.Messages[i]).c_str());
+}
+
+// Reads and calculates the project of an unattended job. A project that cannot be read or
+// whose calculation fails ends the job with exit code 1: a batch caller must see it.
+bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
+    if (!FileExists(path)) {
+        std::fprintf(err, "%s\n",
+                     Cp850ToUtf8("Datei " + path + " nicht gefunden oder kein Zugriffsrecht !").c_str());
+        return false;
+    }
+    app.State.AbortFlag = 0;
+    ReadProject(app, path);
+    if (app.State.AbortFlag) {
+        std::fprintf(err, "%s: Projekt nicht gelesen\n", path.c_str());
+        return false;
+    }
+    CalcSection(app.Project, app.Messages, app.Config);
+    if (app.Project.CalcError) {
+        PrintMessages(app, err);
+        return false;
+    }
+    return true;
+}
+
+StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
+    if (!ReadForJob(app, path, err)) return {true, 1};
+    NameProject(app, path);
+    const std::string txt = StrippedName(path) + ".txt";
+    if (!RunReportJob(app, txt)) {
+        std::fprintf(err, "%s: Bericht nicht geschrieben\n", txt.c_str());
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n", txt.c_str());
+    return {true, 0};
+}
+
+StartResult CadJob(App& app, const std::string& path, const std::string& param,
+                   std::FILE* out, std::FILE* err) {
+    const int device = param.size() > 4 ? param[4] - '0' : 0;
+    int kind = 0;
+    if (param.size() > 6) kind = std::atoi(param.c_str() + 6);
+    if (!ReadForJob(app, path, err)) return {true, 1};
+    NameProject(app, path);
+    std::string error;
+    const std::string base = StrippedName(path);
+    if (!RunCadJob(app, device, kind, base, &error)) {
+        std::fprintf(err, "%s\n", Cp850ToUtf8(error).c_str());
+        return {true, 1};
+    }
+    const char* extension = device == 2 ? ".igs" : device == 5 ? ".txt" : ".dxf";
+    std::fprintf(out, "%s%s\n", base.c_str(), extension);
+    return {true, 0};
+}
+
+// Evaluates the command line; a filled result ends the program.
+bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FILE* err) {
+    const auto& args = app.State.CommandLine;
+    for (const auto& a : args)
+        if (Upper(a) == "/NOGUI") app.State.NoGui = true;
+    if (args.empty()) return false;
+    const std::string& first = args[0];
+    if (first == "?" || first == "/?") {
+        for (const auto& line : UsageLines()) std::fprintf(out, "%s\n", line.c_str());
+        result = {true, 0};
+        return true;
+    }
+    if (Upper(first) == "DEMO") {
+        ShowInfo(app, cp850("Die Demonstration ist in dieser Version nicht enthalten."));
+        return false;
+    }
+    app.State.ProjectName = first;
+    app.State.ProjectDir.clear();
+    const std::string second = args.size() > 1 ? args[1] : "";
+    if (second == "/E" || second == "/e" || second == "/G") return false;
+    if (second == "/I" || second == "/i") {
+        result = ReportJob(app, first, out, err);
+        return true;
+    }
+    if (IsCadParameter(second)) {
+        result = CadJob(app, first, second, out, err);
+        return true;
+    }
+    if (first.find('.') == std::string::npos) {
+        ShowError(app, cp850(std::string("Erweiterung .") + kExtension + " muß mit angegeben werden"));
+        result = {true, 1};
+        return true;
+    }
+    app.State.MessageDisplay = false;
+    ReadProject(app, first);
+    app.State.MessageDisplay = true;
+    app.State.CommandLineFile = true;
+    if (app.State.AbortFlag) {
+        // A new project under that name: the path must be writable.
+        app.State.AbortFlag = 0;
+        CheckTargetFile(app, first);
+        if (app.State.AbortFlag) {
+            result = {true, 1};
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string CurrentFolder() {
+    std::error_code ec;
+    std::string cwd = fs::current_path(ec).string();
+    return ec ? std::string() : FolderPath(cwd);
+}
+
+} // namespace
+
+std::vector<std::string> UsageLines() {
+    const std::string prog = std::string("w") + kExtension;
+    const std::string file = std::string(" test.") + kExtension;
+    return {std::string(kProgramName) + " Command Line Mode",
+            prog + " Filename [/I] [/CADi:j] [/NOGUI]",
+            "/I       -> TXT file",
+            "/CADi:j  -> CAD File",
+            "            i: 1=DXF, 2=IGS, 5=TXT",
+            "            j: index (1,2,3, ..)",
+            "/NOGOUI  -> No GUI, exit on fatal error",
+            "/?       -> Help",
+            "Example: " + prog + file + "             ->  GUI",
+            "Example: " + prog + file + " /I /NOGUI   ->  test.txt",
+            "Example: " + prog + file + " /CAD1:1     ->  test.dxf",
+            "Example: " + prog + " test.edi /E /NOGUI   ->  test.edi"};
+}
+
+bool IsUnattended(const std::vector<std::string>& args) {
+    if (args.empty()) return false;
+    if (args[0] == "?" || args[0] == "/?") return true;
+    if (args.size() < 2) return false;
+    return args[1] == "/I" || args[1] == "/i" || IsCadParameter(args[1]);
+}
+
+StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
+    AppState& st = app.State;
+    ApplyMenuCaptions(st.Menu, st.Captions);
+    if (st.StartDir.empty()) st.StartDir = CurrentFolder();
+
+    LoadSettings(app);
+    st.AbortFlag = 0;
+    CheckFolders(app);
+    st.AbortFlag = 0;
+    LoadRecentFiles(app);
+    st.AbortFlag = 0;
+    app.Graphics.ZoomFactor = app.Config.ZoomFactor;
+    app.Graphics.PanFactor = app.Config.PanFactor;
+
+    StartResult result;
+    if (EvaluateCommandLine(app, result, out, err)) return result;
+
+    if (st.CommandLineFile) {
+        st.ProjectDir.clear();
+    } else {
+        st.ProjectDir = FolderPath(app.Config.DataDir);
+        const std::string templ = st.ProjectDir + "null.vak1";
+        if (FileExists(templ)) {
+            ReadProject(app, templ);
+            st.AbortFlag = 0;
+        }
+        st.ProjectName.clear(); // the template leaves the project unnamed
+    }
+    CalcSection(app.Project, app.Messages, app.Config);
+    if (app.Config.MenuLanguage > 0) SetLanguage(app, app.Config.MenuLanguage);
+    SetCaption(app);
+    st.AbortFlag = 0;
+    st.ModifiedFlag = 0;
+    return result;
+}
+
+} // namespace vak1

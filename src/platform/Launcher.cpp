@@ -1,0 +1,36 @@
+// Command lines of the settings turned into a program and its arguments.
+#include "platform/Launcher.h"
+
+namespace vak1 {
+
+std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false, inWord = false;
+    for (char c : commandLine) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+int Launcher::StartProgram(const std::string& commandLine, bool /*hiddenWindow*/) {
+    std::vector<std::string> words = SplitCommandLine(commandLine);
+    if (words.empty()) return 2;
+    const std::string program = words.front();
+    words.erase(words.begin());
+    if (!Exists(program)) return 2;
+    return Start(program, words) ? 33 : 5;
+}
+
+} // namespace vak1

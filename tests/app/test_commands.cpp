@@ -1,0 +1,309 @@
+// Pins the command flow of the main window: the protocol's modified-flag rules, the
+// save-changes question, recent files and their captions, the window caption, language
+// switch and the start-up with its unattended jobs and exit codes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/commands.h"
+#include "app/startup.h"
+#include "project/projectfile.h"
+#include "support/ReportFixture.h"
+
+using namespace vak1;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Commands : public test::ReportFixture {
+  protected:
+    void SetUp() override {
+        ReportFixture::SetUp();
+        app.State.StartDir = dir;
+        app.Config.SettingsFolder = dir;
+        app.Config.DataDir = dir;
+        app.Config.HelpLevel = 0; // no drawing after reads unless a test wants one
+    }
+    bool Asked(const std::string& text) const {
+        for (const auto& r : ui.shown)
+            if (r.kind == "question" && r.prompt == text) return true;
+        return false;
+    }
+    // Saves the L-profile as dir + name + ".vak1" through "Save As".
+    std::string SaveAs(const std::string& name) {
+        const std::string path = dir + name + ".vak1";
+        ui.Push(ScriptedAnswer::File(path));
+        EXPECT_TRUE(RunCommand(app, "mi_FileSaveAs"));
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(Commands, SaveAsThenOpenRoundTrip) {
+    LoadLProfile();
+    app.State.ModifiedFlag = 1;
+    const std::string path = SaveAs("winkel");
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    EXPECT_EQ(app.State.ProjectName, "winkel");
+    EXPECT_EQ(app.State.RecentFiles[0], path);
+    EXPECT_EQ(app.State.Caption, "VAK1  Querschnittberechnung  -  winkel.vak1");
+
+    app.Project.ResetContour();
+    ui.Push(ScriptedAnswer::File(path));
+    RunCommand(app, "mi_fileOpen");
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_NEAR(app.Project.R.A, 1722, 1);
+    EXPECT_EQ(app.State.RecentFiles[0], path);
+    EXPECT_EQ(app.State.RecentFiles[1], ""); // the same path is not listed twice
+}
+
+TEST_F(Commands, ModifiedFlagRules) {
+    LoadLProfile();
+    // Reset clears the flag although the positions are gone.
+    app.State.ModifiedFlag = 1;
+    ui.Push(ScriptedAnswer::Answer(Reply::Yes));
+    RunCommand(app, "mi_editReset");
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    // A cancelled body dialog leaves the flag clear.
+    ui.Push(ScriptedAnswer::Cancel());
+    RunCommand(app, "mi_editKoerper");
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    // A completed one sets it.
+    ui.Push({ScriptedAnswer::Text("2,7"), ScriptedAnswer::Keep()});
+    RunCommand(app, "mi_editKoerper");
+    EXPECT_EQ(app.Project.rho, 2.7L);
+    EXPECT_EQ(app.State.ModifiedFlag, 1);
+    EXPECT_FALSE(RunCommand(app, "mi_noSuchItem"));
+}
+
+TEST_F(Commands, SaveChangesQuestionForNamedAndUnnamedProjects) {
+    // Unnamed and modified: "Bisherige Eingaben verwerfen ?"; No keeps the window open.
+    app.State.ModifiedFlag = 1;
+    ui.Push(ScriptedAnswer::Answer(Reply::No));
+    EXPECT_FALSE(QueryClose(app));
+    EXPECT_TRUE(Asked("Bisherige Eingaben verwerfen ?"));
+    EXPECT_EQ(app.State.ModifiedFlag, 1);
+    ui.Push(ScriptedAnswer::Answer(Reply::Yes));
+    EXPECT_TRUE(QueryClose(app));
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+
+    // Named and modified: Yes saves under the name without the overwrite question.
+    LoadLProfile();
+    const std::string path = SaveAs("balken");
+    app.Project.rho = 1.5L;
+    app.State.ModifiedFlag = 1;
+    ui.Push(ScriptedAnswer::Answer(Reply::Yes));
+    EXPECT_TRUE(QueryClose(app));
+    EXPECT_TRUE(Asked("Datei speichern (" + path + ") ?"));
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    EXPECT_EQ(ui.unanswered, 0);
+    app.Project.rho = 9;
+    ReadProject(app, path);
+    EXPECT_EQ(app.Project.rho, 1.5L);
+    // Cancel keeps everything.
+    app.State.ModifiedFlag = 1;
+    ui.Push(ScriptedAnswer::Answer(Reply::Cancel));
+    EXPECT_FALSE(QueryClose(app));
+    EXPECT_EQ(app.State.ModifiedFlag, 1);
+}
+
+TEST_F(Commands, ArchiveModeSkipsTheQuestion) {
+    app.State.CommandLineFile = true;
+    app.Config.ArchiveMode = true;
+    app.State.ProjectName = dir + "x.vak1";
+    app.State.ModifiedFlag = 1;
+    EXPECT_TRUE(QueryClose(app));
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+}
+
+TEST_F(Commands, RecentFilesMoveUpAndVanishedOnesAreRemoved) {
+    for (const char* p : {"/a/1.vak1", "/a/2.vak1", "/a/3.vak1", "/a/4.vak1", "/a/5.vak1"})
+        EnterRecentFile(app, p);
+    EXPECT_EQ(app.State.RecentFiles[0], "/a/5.vak1");
+    EXPECT_EQ(app.State.RecentFiles[3], "/a/2.vak1");
+    EnterRecentFile(app, "/A/3.VAK1"); // the same file in other letters moves to the top
+    EXPECT_EQ(app.State.RecentFiles[0], "/A/3.VAK1");
+    EXPECT_EQ(app.State.RecentFiles[1], "/a/5.vak1");
+    EXPECT_EQ(app.State.RecentFiles[2], "/a/4.vak1");
+    EXPECT_EQ(app.State.RecentFiles[3], "/a/2.vak1");
+
+    RunCommand(app, "mi_file2"); // /a/5.vak1 does not exist
+    EXPECT_EQ(app.State.RecentFiles[1], "/a/4.vak1");
+    EXPECT_EQ(app.State.RecentFiles[3], "");
+    ASSERT_FALSE(ui.Messages().empty());
+    EXPECT_EQ(ui.Messages().back(), "Meldung:|File /a/5.vak1 not found !");
+    const MenuItem* m4 = FindMenuItem(app.State.Menu, "mi_file4");
+    EXPECT_FALSE(m4->visible);
+    EXPECT_EQ(FindMenuItem(app.State.Menu, "mi_file1")->caption, "&1 /A/3.VAK1");
+}
+
+TEST_F(Commands, RecentFileCaptionShortensFromFiftyCharacters) {
+    const std::string p49 = "/home/anwender/projekte/querschnitte/profile.vak1";
+    ASSERT_EQ(p49.size(), 49u);
+    EXPECT_EQ(RecentFileCaption(1, p49), "&1 " + p49);
+    const std::string p50 = "/home/anwender/projekte/querschnitte/profile1.vak1";
+    ASSERT_EQ(p50.size(), 50u);
+    EXPECT_EQ(RecentFileCaption(2, p50), "&2 /home/.../profile1.vak1");
+}
+
+TEST_F(Commands, WindowCaptionRules) {
+    EXPECT_EQ(WindowCaption(app), "VAK1  Querschnittberechnung");
+    app.State.ProjectName = "rohr";
+    EXPECT_EQ(WindowCaption(app), "VAK1  Querschnittberechnung  -  rohr.vak1");
+    app.State.ProjectName = "daten/rohr.vak1";
+    EXPECT_EQ(WindowCaption(app), "VAK1  Querschnittberechnung  -  daten/rohr.vak1");
+}
+
+TEST_F(Commands, LanguageSwitchAppliesCaptionsAndStoresTheNumber) {
+    AddMessage(app.Messages, "Fatal  : A = 0 !");
+    RunCommand(app, "mi_helplanguageEnglish");
+    EXPECT_EQ(app.Config.MenuLanguage, 2);
+    EXPECT_EQ(FindMenuItem(app.State.Menu, "mi_fileOpenTable")->caption, "&Open... (&Table)");
+    const MenuItem* errors = FindMenuItem(app.State.Menu, "mi_viewErrorMessages");
+    EXPECT_EQ(errors->caption, "&Error messages (1)");
+    EXPECT_TRUE(errors->enabled);
+    RunCommand(app, "mi_helplanguageDeutsch");
+    EXPECT_EQ(FindMenuItem(app.State.Menu, "mi_fileOpen")->caption, "Ö&ffnen...");
+}
+
+TEST_F(Commands, EveryMenuItemHasAHandler) {
+    for (const auto& name : MenuItemNames(BuildMenuBar())) {
+        if (name.rfind("mi_", 0) != 0 || name == "mi_fileRecentSeparator") continue;
+        bool isSubmenu = false;
+        for (const char* menu : {"mi_file", "mi_Edit", "mi_View", "mi_CAD", "mi_database",
+                                 "mi_documentation", "mi_Help", "mi_helplanguage"})
+            isSubmenu = isSubmenu || name == menu;
+        if (isSubmenu) continue;
+        auto names = CommandNames();
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    }
+}
+
+// --- start-up and the unattended jobs ---------------------------------------------------
+
+class StartUpJobs : public Commands {
+  protected:
+    StartResult Run(std::vector<std::string> args) {
+        app.State.CommandLine = std::move(args);
+        out = std::tmpfile();
+        err = std::tmpfile();
+        StartResult r = StartUp(app, out, err);
+        return r;
+    }
+    static std::string Contents(std::FILE* f) {
+        std::string s;
+        std::rewind(f);
+        for (int c; (c = std::fgetc(f)) != EOF;) s += static_cast<char>(c);
+        return s;
+    }
+    void TearDown() override {
+        if (out) std::fclose(out);
+        if (err) std::fclose(err);
+        Commands::TearDown();
+    }
+    std::string SavedProject(const char* name) {
+        LoadLProfile();
+        return SaveAs(name);
+    }
+    std::FILE* out = nullptr;
+    std::FILE* err = nullptr;
+};
+
+TEST_F(StartUpJobs, ReportJobWritesNameTxtInTheCurrentFolder) {
+    const std::string path = SavedProject("job");
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    StartResult r = Run({path, "/I", "/nogui"});
+    fs::current_path(cwd);
+    EXPECT_TRUE(r.exit);
+    EXPECT_EQ(r.code, 0) << Contents(err);
+    EXPECT_TRUE(app.State.NoGui); // "/nogui" in small letters counts
+    const std::string report = Read(dir + "job.txt");
+    EXPECT_NE(report.find("1722"), std::string::npos);
+    EXPECT_NE(report.find(path), std::string::npos);
+}
+
+TEST_F(StartUpJobs, FailuresEndWithExitCodeOne) {
+    StartResult missing = Run({dir + "fehlt.vak1", "/I"});
+    EXPECT_TRUE(missing.exit);
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(Contents(err).find("nicht gefunden"), std::string::npos);
+
+    // A project whose calculation fails writes no report.
+    const std::string broken = dir + "leer.vak1";
+    app.Project.ResetContour();
+    app.Project.Positions[++app.Project.PosCount] = {0, 0, 0};
+    app.Project.Positions[++app.Project.PosCount] = {10, 0, 0};
+    ui.Push(ScriptedAnswer::File(broken));
+    RunCommand(app, "mi_FileSaveAs");
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    StartResult r = Run({broken, "/I"});
+    fs::current_path(cwd);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_FALSE(fs::exists(dir + "leer.txt"));
+    EXPECT_NE(Contents(err).find("Fatal  : A = 0 !"), std::string::npos);
+}
+
+TEST_F(StartUpJobs, CadJobWritesTheDrawing) {
+    const std::string path = SavedProject("zeichnung");
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    StartResult r = Run({path, "/CAD1:2"});
+    StartResult t = Run({path, "/cad5:1"});
+    fs::current_path(cwd);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(t.code, 0);
+    const std::string dxf = Read(dir + "zeichnung.dxf");
+    EXPECT_NE(dxf.find("POLYLINE"), std::string::npos);
+    EXPECT_NE(dxf.find("EOF"), std::string::npos);
+    EXPECT_FALSE(Read(dir + "zeichnung.txt").empty());
+}
+
+TEST_F(StartUpJobs, UsageScreenAndExtensionRule) {
+    StartResult r = Run({"/?"});
+    EXPECT_TRUE(r.exit);
+    EXPECT_EQ(r.code, 0);
+    const std::string usage = Contents(out);
+    EXPECT_EQ(usage.rfind("VAK1 Command Line Mode\n", 0), 0u);
+    EXPECT_NE(usage.find("Example: wvak1 test.vak1 /CAD1:1     ->  test.dxf"), std::string::npos);
+    EXPECT_EQ(UsageLines().size(), 12u);
+
+    StartResult e = Run({"projekt"});
+    EXPECT_TRUE(e.exit);
+    ASSERT_FALSE(ui.Messages().empty());
+    EXPECT_NE(ui.Messages().back().find("Erweiterung .vak1 mu"), std::string::npos);
+}
+
+TEST_F(StartUpJobs, NormalStartReadsTheTemplateAndCalculates) {
+    const std::string path = SavedProject("null");
+    ASSERT_EQ(path, dir + "null.vak1");
+    app.Project.ResetContour();
+    app.State.ModifiedFlag = 1;
+    StartResult r = Run({});
+    EXPECT_FALSE(r.exit);
+    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_NEAR(app.Project.R.A, 1722, 1);
+    EXPECT_EQ(app.State.ProjectName, "");
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    EXPECT_EQ(app.State.Caption, "VAK1  Querschnittberechnung");
+}
+
+TEST_F(StartUpJobs, CommandLineFileIsReadAndNamedAsGiven) {
+    const std::string path = SavedProject("direkt");
+    app.Project.ResetContour();
+    StartResult r = Run({path});
+    EXPECT_FALSE(r.exit);
+    EXPECT_TRUE(app.State.CommandLineFile);
+    EXPECT_EQ(app.State.ProjectName, path);
+    EXPECT_EQ(app.State.ProjectDir, "");
+    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_EQ(ProjectPath(app), path);
+}
