@@ -9,8 +9,10 @@
 
 #include "app/mainmenu.h"
 #include "cad/CadLayer.h"
+#include "cad/schraff.h"
 #include "docu/Documentation.h"
 #include "graphics/GraphicsWindow.h"
+#include "graphics/diagram.h"
 #include "help/messages.h"
 #include "project/ProjectData.h"
 #include "report/OutputDocument.h"
@@ -79,6 +81,8 @@ struct App {
     CadLayer Cad;
     GraphicsWindow Graphics;
     MenuState Menu;
+    DiagramState Diagram;
+    HatchBuffer Hatch;
     Platform Env;
 };
 

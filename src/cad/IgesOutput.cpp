@@ -1,14 +1,65 @@
-// IGES placeholder: refuses before any file is created.
+// IGES device: CAD calls in drawing units and degrees become IGES entities.
 #include "cad/IgesOutput.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 #include "app/App.h"
-#include "text/cp850.h"
+#include "cad/cadnumber.h"
+#include "cad/dxf.h"
+#include "help/messages.h"
 
 namespace vak1 {
 
+namespace {
+constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
+}
+
+IgesOutput::IgesOutput(App& app) : CadOutput(app), iges_(app.Config) {}
+
 bool IgesOutput::Open() {
-    app_.Cad.WriteError = cp850("IGES-Ausgabe ist in dieser Version noch nicht verfügbar");
-    return false;
+    return iges_.Create(app_.Cad.FileName);
+}
+
+void IgesOutput::Limits(long double, long double, long double xmax, long double ymax) {
+    SystemClock system;
+    const Clock& clock = app_.Env.clock ? *app_.Env.clock : static_cast<const Clock&>(system);
+    iges_.Start(app_.Cad.FileName, std::max(xmax, ymax), clock.Now());
+}
+
+void IgesOutput::Line(long double x1, long double y1, long double x2, long double y2) {
+    iges_.Line(x1, y1, x2, y2);
+}
+
+void IgesOutput::Circle(long double x, long double y, long double r) {
+    iges_.Circle(x, y, r);
+}
+
+void IgesOutput::Arc(long double x, long double y, long double a1, long double a2, long double r) {
+    if (ArcIsCircle(a1, a2)) {
+        iges_.Circle(x, y, r);
+        return;
+    }
+    iges_.Arc(x, y, x + r * std::cos(a1 * kDegree), y + r * std::sin(a1 * kDegree),
+              x + r * std::cos(a2 * kDegree), y + r * std::sin(a2 * kDegree));
+}
+
+void IgesOutput::Text(const std::string& text, long double x, long double y) {
+    const CadLayer& c = app_.Cad;
+    iges_.Text(CadTextConvert(app_.Config, text), c.TextHeight, c.TextWidthFactor, c.TextRotation,
+               x, y);
+}
+
+void IgesOutput::Solid(long double x1, long double y1, long double x2, long double y2,
+                       long double x3, long double y3, long double x4, long double y4) {
+    iges_.Solid(x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+void IgesOutput::Insert(const std::string& name, long double x, long double y, long double rotation,
+                        long double, long double) {
+    if (!iges_.Instance(name, x, y, rotation))
+        AddMessage(app_.Messages, "Blockname " + name + " not found !");
 }
 
 } // namespace vak1

@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "app/App.h"
+#include "cad/cad.h"
+#include "cad/dxfread.h"
 #include "graphics/draw.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
@@ -153,8 +155,10 @@ void ScreenOutput::Insert(const std::string& name, long double x, long double y,
         if (Block()) Block()->DxfInsert(name, x, y, rotation, sx, sy);
         return;
     }
-    // Replaying the block file through the insertion's transformation belongs to the block
-    // reader; until it exists an insertion on screen draws nothing.
+    const int layer = app_.Cad.LayerNumber;
+    app_.Cad.Insert = CadInsertState{};
+    ReadBlock(app_, name, x, y, rotation, sx, sy);
+    CadSetLayer(app_, layer);
 }
 
 } // namespace vak1

@@ -139,14 +139,7 @@ bool ReadBlockGroups(const std::string& path, std::vector<std::string>& groups) 
 // A plot file goes to another program, which cannot see the temporary folder's block files:
 // the logos it inserts are defined in the file itself, or not inserted.
 void DefineLogoBlocks(App& app) {
-    auto* dxf = dynamic_cast<DxfOutput*>(app.Cad.Out.get());
-    if (!dxf) return;
-    for (const char* name : kLogoBlocks) {
-        std::vector<std::string> groups;
-        if (!ReadBlockGroups(BlockFilePath(app.Config, name), groups)) continue;
-        dxf->CopyBlock(name, groups);
-        app.Cad.FileBlocks.emplace_back(name);
-    }
+    for (const char* name : kLogoBlocks) DefineFileBlock(app, name);
 }
 
 void InsertLogo(App& app, const char* name, long double yFraction) {
@@ -238,6 +231,15 @@ void CadLimits(App& app, long double xmin, long double ymin, long double xmax, l
 
 void CadTables(App& app, int variant) {
     if (app.Cad.Out) app.Cad.Out->Tables(variant);
+}
+
+bool DefineFileBlock(App& app, const char* name) {
+    auto* dxf = dynamic_cast<DxfOutput*>(app.Cad.Out.get());
+    std::vector<std::string> groups;
+    if (!dxf || !ReadBlockGroups(BlockFilePath(app.Config, name), groups)) return false;
+    dxf->CopyBlock(name, groups);
+    app.Cad.FileBlocks.emplace_back(name);
+    return true;
 }
 
 void CadBlocksBegin(App& app) {

@@ -25,6 +25,10 @@ void CadClose(App& app);
 void CadLimits(App& app, long double xmin, long double ymin, long double xmax, long double ymax);
 void CadTables(App& app, int variant);
 void CadBlocksBegin(App& app);
+// Copies the temporary block file of name into the open DXF file as a block definition (for
+// the plot file, whose reader cannot see the temporary folder); false when it is not there
+// or not a plain group file.
+bool DefineFileBlock(App& app, const char* name);
 void CadBlocksEnd(App& app);
 void CadBlockBegin(App& app, const std::string& name);
 void CadBlockEnd(App& app);

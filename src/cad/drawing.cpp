@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "cad/cad.h"
+#include "cad/form.h"
 #include "input/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
@@ -16,10 +17,6 @@ namespace {
 
 constexpr uint16_t kHelpKind = 8270;
 constexpr uint16_t kHelpOpen = 8260;
-
-std::string FormMissingText() {
-    return cp850("Formblatt: in dieser Version noch nicht verfügbar");
-}
 
 void ShowCalcMessages(App& app) {
     if (!app.Env.ui) return;
@@ -51,6 +48,9 @@ void DrawContent(App& app, int kind) {
         DrawPointArrows(app);
         DrawCentroidAxes(app);
         break;
+    case dkForm:
+        DrawForm(app);
+        break;
     default:
         break;
     }
@@ -58,12 +58,6 @@ void DrawContent(App& app, int kind) {
 
 // One drawing of one kind on the device of mode, from CadOpen to CadClose.
 void DrawKind(App& app, int mode, int kind) {
-    if (kind == dkForm) {
-        // The form sheet (frame, title block, diagram area) is not part of this version.
-        app.Cad.WriteError = FormMissingText();
-        if (app.Env.ui) ShowInfo(app, app.Cad.WriteError);
-        return;
-    }
     app.State.HelpNumber = kHelpOpen;
     CadOpen(app, mode);
     if (app.State.AbortFlag) return;
@@ -73,6 +67,7 @@ void DrawKind(App& app, int mode, int kind) {
     if (!app.State.AbortFlag) {
         CadTables(app, 2);
         CadBlocksBegin(app);
+        if (kind == dkForm) DefineFormFrame(app);
         CadBlocksEnd(app);
         CadEntitiesBegin(app);
         DrawContent(app, kind);
@@ -160,7 +155,6 @@ bool RunCadJob(App& app, int device, int kind, const std::string& outputBase, st
                     " ist im Kommandozeilenmodus nicht erlaubt (1=DXF, 2=IGS, 5=TXT)");
     if (kind < dkGeometryTable || kind > dkForm)
         return fail("Zeichnungsart " + std::to_string(kind) + " gibt es nicht (1..5)");
-    if (kind == dkForm) return fail(FormMissingText());
     if (outputBase.empty()) return fail("Kein Name der Ausgabedatei");
     if (app.Project.CalcError) {
         std::string text = "Berechnungsfehler:";

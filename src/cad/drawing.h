@@ -39,7 +39,7 @@ void DrawResultTable(App& app, long double x, long double y, long double h);
 void EditDrawingOptions(App& app);
 
 // Unattended drawing of the loaded, calculated project: device 1 (DXF), 2 (IGES) or 5 (TXT),
-// kind 1..4, into outputBase + "." + extension, without any dialog. False, with the reason in
+// kind 1..5, into outputBase + "." + extension, without any dialog. False, with the reason in
 // error, when nothing or not everything was written.
 bool RunCadJob(App& app, int device, int kind, const std::string& outputBase,
                std::string* error = nullptr);

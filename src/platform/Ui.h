@@ -13,13 +13,6 @@ namespace vak1 {
 enum class MessageKind { Error, Info, Help };
 enum class Reply { Yes, No, Cancel };
 
-// Screen and main-window sizes in pixels, for settings that have no stored value yet.
-struct ScreenMetrics {
-    int width = 1024, height = 768;
-    int pixelsPerInchY = 96;
-    int mainWindowHeight = 600, mainClientHeight = 554;
-};
-
 // Buttons of the dialogs whose logic stays in the core. The dialog shows the buttons it is
 // given, in their order and with their captions (the two spin buttons may be drawn as one
 // spin control). Any of them closes the dialog and is returned, except HelpText and
@@ -74,6 +67,23 @@ struct TextLinesDialogData {
     std::string caption;
     std::vector<TextLineField> fields;
     std::vector<DialogButton> buttons;
+};
+
+// The diagram limits (TEinDiagramLimits): xmin, ymin, xmax, ymax as typed, under the two
+// axis labels. "Calculate" puts the calculated limits into the fields; "&Hilfetext" shows
+// the help of helpNumber. True for OK with the fields as edited.
+struct DiagramLimitsDialogData {
+    std::string caption;
+    std::string xLabel, yLabel;
+    std::array<std::string, 4> fields{};
+    std::array<std::string, 4> calculated{};
+};
+
+// Screen and main-window sizes in pixels, for settings that have no stored value yet.
+struct ScreenMetrics {
+    int width = 1024, height = 768;
+    int pixelsPerInchY = 96;
+    int mainWindowHeight = 600, mainClientHeight = 554;
 };
 
 // The output window: a read-only text in the print font, with print and export commands.
@@ -140,6 +150,8 @@ class Ui {
     virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
     // True for OK, with the fields' texts edited; false when cancelled.
     virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
+    // A back end without this dialog keeps the calculated limits.
+    virtual bool DiagramLimitsDialog(DiagramLimitsDialogData& /*data*/) { return false; }
     virtual void Beep() = 0;
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}

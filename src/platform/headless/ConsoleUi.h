@@ -30,6 +30,7 @@ class ConsoleUi : public Ui {
     }
     DialogAction CoordinateDialog(CoordinateDialogData&) override { return DialogAction::Cancel; }
     bool TextLinesDialog(TextLinesDialogData&) override { return false; }
+    bool DiagramLimitsDialog(DiagramLimitsDialogData&) override { return false; }
     void Beep() override {}
 
   private:

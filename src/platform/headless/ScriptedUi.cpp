@@ -182,6 +182,21 @@ bool ScriptedUi::TextLinesDialog(TextLinesDialogData& data) {
     return true;
 }
 
+bool ScriptedUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
+    DialogRecord r{"limits", data.caption, ""};
+    r.labels = {data.xLabel, data.yLabel};
+    r.fields.assign(data.fields.begin(), data.fields.end());
+    r.lines.assign(data.calculated.begin(), data.calculated.end());
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "limits");
+    if (a.cancel) return false;
+    if (a.calculate) data.fields = data.calculated;
+    for (std::size_t i = 0; i < a.fields.size() && i < data.fields.size(); ++i)
+        if (a.fields[i]) data.fields[i] = *a.fields[i];
+    return true;
+}
+
 void ScriptedUi::ShowTextWindow(TextWindow& window) {
     Record(DialogRecord{"textwindow", window.caption, window.text, window.fontName});
     window.left += 10;

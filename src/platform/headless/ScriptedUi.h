@@ -26,6 +26,7 @@ struct ScriptedAnswer {
     int selected = -1;                          // position list: line to select; -1 keeps
     std::vector<std::optional<std::string>> fields; // edited fields; nullopt keeps one
     std::vector<bool> helpPresses; // help buttons pressed before answering (true: picture)
+    bool calculate = false;        // diagram limits: "Calculate" pressed before the fields
     std::vector<std::string> edits; // explanation window: new cause and remedy
 
     static ScriptedAnswer Text(std::string t) {
@@ -94,6 +95,14 @@ struct ScriptedAnswer {
         a.fields = std::move(f);
         return a;
     }
+    // The diagram limits dialog: optionally "Calculate", then the fields, then OK.
+    static ScriptedAnswer Limits(std::vector<std::optional<std::string>> f, bool calc = false) {
+        ScriptedAnswer a;
+        a.kind = "limits";
+        a.fields = std::move(f);
+        a.calculate = calc;
+        return a;
+    }
     // The explanation window closed with OK, cause and remedy edited.
     static ScriptedAnswer Edit(std::string cause, std::string remedy) {
         ScriptedAnswer a;
@@ -119,7 +128,8 @@ struct DialogRecord {
         : kind(std::move(k)), caption(std::move(c)), prompt(std::move(p)), text(std::move(t)) {}
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
-    // "positions", "coordinates", "textlines", "textwindow", "explain"
+    // "positions", "coordinates", "textlines", "limits",
+    // "textwindow", "explain"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -160,6 +170,7 @@ class ScriptedUi : public Ui {
     DialogAction PositionListDialog(PositionListDialogData& data) override;
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
+    bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
     void Beep() override { ++beeps; }
     void StatusMessage(const std::string& text) override { status.push_back(text); }
     // Records the window (caption, text in prompt, font name in text); moves it by 10 so

@@ -1,0 +1,323 @@
+// Diagram frame: nice scales, the limits dialog, axes, ticks, numbers, grid and labels.
+#include "graphics/diagram.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "app/App.h"
+#include "cad/CadOutput.h"
+#include "cad/cad.h"
+#include "input/parse.h"
+#include "platform/Ui.h"
+#include "report/formats.h"
+#include "text/cp850.h"
+
+namespace vak1 {
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr uint16_t kHelpLimits = 1950;
+constexpr int kMaxTicks = 1000; // entered limits with a tiny step must not hang the drawing
+
+// x truncated toward zero, one less for negative x.
+long double F(long double x) {
+    const long double t = std::trunc(x);
+    return x < 0 ? t - 1 : t;
+}
+
+bool LogX(const DiagramState& d) {
+    return d.axisKind == 3 || d.axisKind == 4;
+}
+bool LogY(const DiagramState& d) {
+    return d.axisKind == 2 || d.axisKind == 3;
+}
+
+long double Log10(long double v) {
+    return v > 0 ? std::log10(v) : 0;
+}
+
+long double TextFactor(const DiagramState& d) {
+    return std::max(d.height * 0.01L, d.width * 0.00625L);
+}
+
+struct Scales {
+    NiceScale x, y;
+};
+
+Scales AutoScales(const DiagramState& d, long double xmin, long double ymin, long double xmax,
+                  long double ymax) {
+    Scales s;
+    if (d.angleMode == 2 || d.angleMode == 3)
+        s.x = {0, 2 * kPi, kPi / 4};
+    else if (LogX(d))
+        s.x = CalcNiceScale(6, Log10(xmin), Log10(xmax));
+    else
+        s.x = CalcNiceScale(6, xmin, xmax);
+    s.y = LogY(d) ? CalcNiceScale(12, Log10(ymin), Log10(ymax)) : CalcNiceScale(6, ymin, ymax);
+    return s;
+}
+
+std::string Field(const App& app, long double v) {
+    std::string t = FormatSignificant(app.Config, v);
+    const auto first = t.find_first_not_of(' ');
+    return first == std::string::npos ? std::string("0") : t.substr(first);
+}
+
+long double Parsed(const std::string& text) {
+    return ParseNumber(Cp850ToUtf8(text)).value;
+}
+
+// TEinDiagramLimits: OK stores the entered limits and scales from them; cancel keeps s.
+void AskLimits(App& app, const std::string& title, const std::string& xLabel,
+               const std::string& yLabel, Scales& s) {
+    DiagramState& d = app.Diagram;
+    DiagramLimitsDialogData data;
+    data.caption = Cp850ToUtf8(title);
+    data.xLabel = Cp850ToUtf8(xLabel);
+    data.yLabel = Cp850ToUtf8(yLabel);
+    data.fields = {Field(app, d.enteredXMin), Field(app, d.enteredYMin), Field(app, d.enteredXMax),
+                   Field(app, d.enteredYMax)};
+    data.calculated = {Field(app, s.x.min), Field(app, s.y.min), Field(app, s.x.max),
+                       Field(app, s.y.max)};
+    app.State.HelpNumber = kHelpLimits;
+    app.Env.ui->helpNumber = kHelpLimits;
+    if (!app.Env.ui->DiagramLimitsDialog(data)) return;
+    d.enteredXMin = Parsed(data.fields[0]);
+    d.enteredYMin = Parsed(data.fields[1]);
+    d.enteredXMax = Parsed(data.fields[2]);
+    d.enteredYMax = Parsed(data.fields[3]);
+    if (d.angleMode == 2 || d.angleMode == 3)
+        s.x = {d.enteredXMin, d.enteredXMax, kPi / 4};
+    else
+        s.x = CalcNiceScale(6, d.enteredXMin, d.enteredXMax);
+    s.y = CalcNiceScale(6, d.enteredYMin, d.enteredYMax);
+}
+
+bool AskForLimits(const App& app) {
+    const CadOutput* out = app.Cad.Out.get();
+    return app.Env.ui && out && out->Device() != cdScreen && app.Config.EnterDiagramLimits &&
+           app.State.CommandLine.size() < 2;
+}
+
+int TickCount(long double min, long double max, long double step) {
+    if (!(step > 0) || !std::isfinite(min) || !std::isfinite(max)) return 1;
+    const long double n = std::floor((max - min + 1e-5L) / step) + 1;
+    return n < 1 ? 1 : n > kMaxTicks ? kMaxTicks : static_cast<int>(n);
+}
+
+std::string TickNumber(const App& app, long double v, bool logarithmic, bool degrees) {
+    if (logarithmic) return "10^" + DiagramNumber(app, v);
+    return DiagramNumber(app, degrees ? v * 180 / kPi : v);
+}
+
+void XAxis(App& app, const std::string& label, int mode) {
+    const DiagramState& d = app.Diagram;
+    if (d.ymin <= 0 && 0 <= d.ymax) {
+        DiagramLine(app, d.xmin, 0, d.xmax + 0.05L * d.dx, 0);
+        DiagramArrow(app, 1, d.width * 0.04L, d.xmax + 0.05L * d.dx, 0);
+    }
+    DiagramTextStyle(app, 2, 1.9L, 2.3L, 0);
+    const int n = TickCount(d.xmin, d.xmax, d.xstep);
+    for (int i = 0; i < n; ++i) {
+        const long double x = d.xmin + i * d.xstep;
+        DiagramLine(app, x, d.ymin - 0.01L * d.dy, x, d.ymin);
+        DiagramText(app, TickNumber(app, x, LogX(d), d.angleMode == 3), x - 0.03L * d.xmax,
+                    d.ymin - 0.07L * d.dy);
+    }
+    if (mode == 2)
+        DiagramText(app, label, 1.01L * d.xmax, d.ymin + 0.03L * d.dy);
+    else
+        DiagramText(app, label, 1.06L * d.xmax, d.ymin - 0.07L * d.dy);
+}
+
+void YAxis(App& app, const std::string& label) {
+    const DiagramState& d = app.Diagram;
+    if (d.xmin <= 0 && 0 <= d.xmax) {
+        DiagramLine(app, 0, d.ymin, 0, d.ymax + 0.05L * d.dy);
+        DiagramArrow(app, 2, d.height * 0.04L, 0, d.ymax + 0.05L * d.dy);
+    }
+    const int n = TickCount(d.ymin, d.ymax, d.ystep);
+    for (int i = 0; i < n; ++i) {
+        const long double y = d.ymin + i * d.ystep;
+        DiagramLine(app, d.xmin - 0.01L * d.dx, y, d.xmin, y);
+        DiagramText(app, TickNumber(app, y, LogY(d), false), d.xmin - 0.1L * d.dx,
+                    y - 0.01L * d.dy);
+    }
+    DiagramText(app, label, d.xmin - 0.1L * d.dx, d.ymax + 0.07L * d.dy);
+}
+
+// The layer interface has no line style of its own: the grid goes on the diagram pen.
+void Grid(App& app) {
+    const DiagramState& d = app.Diagram;
+    CadSetLayer(app, 17);
+    const int nx = TickCount(d.xmin, d.xmax, d.xstep);
+    for (int i = 0; i < nx; ++i) {
+        const long double x = d.xmin + i * d.xstep;
+        DiagramLine(app, x, d.ymin, x, d.ymax);
+    }
+    const int ny = TickCount(d.ymin, d.ymax, d.ystep);
+    for (int i = 0; i < ny; ++i) {
+        const long double y = d.ymin + i * d.ystep;
+        DiagramLine(app, d.xmin, y, d.xmax, y);
+    }
+}
+
+} // namespace
+
+NiceScale CalcNiceScale(int n, long double low, long double high) {
+    if (std::fabs(high - low) < 1e-5L) {
+        low -= 1;
+        high += 1;
+    }
+    high -= (high - low) * 1e-5L;
+    const long double e = (high - low) / n;
+    const long double k = e == 0 ? 0 : std::round(F(std::log10(std::fabs(e))));
+    const long double p = std::pow(10.0L, k);
+    const long double g = e / p;
+    const long double m = g < 1.5L ? 1 : g < 3 ? 2 : g < 8 ? 5 : 10;
+    NiceScale s;
+    s.step = m * p;
+    s.max = (F(high / s.step) + 1) * s.step;
+    s.min = F(low / s.step) * s.step;
+    return s;
+}
+
+void DiagramReset(DiagramState& d) {
+    const DiagramState fresh;
+    const long double ex[4] = {d.enteredXMin, d.enteredYMin, d.enteredXMax, d.enteredYMax};
+    d = fresh;
+    // The entered limits are offered again in the next dialog.
+    d.enteredXMin = ex[0];
+    d.enteredYMin = ex[1];
+    d.enteredXMax = ex[2];
+    d.enteredYMax = ex[3];
+}
+
+void DiagramSetArea(DiagramState& d, long double width, long double height) {
+    d.width = width;
+    d.height = height;
+}
+
+void DiagramSetOrigin(DiagramState& d, long double x0, long double y0) {
+    d.x0 = x0;
+    d.y0 = y0;
+}
+
+void DiagramSetLimits(DiagramState& d, long double xmin, long double ymin, long double xmax,
+                      long double ymax) {
+    d.xmin = xmin;
+    d.ymin = ymin;
+    d.xmax = xmax;
+    d.ymax = ymax;
+    d.dx = xmax - xmin;
+    d.dy = ymax - ymin;
+}
+
+void DiagramDivideLimits(DiagramState& d, long double ux, long double uy) {
+    d.xstep /= ux;
+    d.ystep /= uy;
+    DiagramSetLimits(d, d.xmin / ux, d.ymin / uy, d.xmax / ux, d.ymax / uy);
+}
+
+long double DiagramX(const DiagramState& d, long double x) {
+    return d.x0 + (x - d.xmin) / (d.xmax - d.xmin) * d.width;
+}
+long double DiagramY(const DiagramState& d, long double y) {
+    return d.y0 + (y - d.ymin) / (d.ymax - d.ymin) * d.height;
+}
+long double DiagramLengthX(const DiagramState& d, long double l) {
+    return l * d.width / (d.xmax - d.xmin);
+}
+long double DiagramLengthY(const DiagramState& d, long double l) {
+    return l * d.height / (d.ymax - d.ymin);
+}
+
+void DiagramLine(App& app, long double x1, long double y1, long double x2, long double y2) {
+    const DiagramState& d = app.Diagram;
+    CadLine(app, DiagramX(d, x1), DiagramY(d, y1), DiagramX(d, x2), DiagramY(d, y2));
+}
+
+void DiagramText(App& app, const std::string& text, long double x, long double y) {
+    CadText(app, text, DiagramX(app.Diagram, x), DiagramY(app.Diagram, y));
+}
+
+void DiagramTextStyle(App& app, int font, long double width, long double height,
+                      long double angle) {
+    const long double f = TextFactor(app.Diagram);
+    CadTextStyle(app, font, width * f, height * f, angle);
+}
+
+void DiagramArrow(App& app, int kind, long double a, long double x, long double y) {
+    const long double tx = DiagramX(app.Diagram, x), ty = DiagramY(app.Diagram, y);
+    const long double w = a * 0.125L;
+    long double bx = tx, by = ty, px = 0, py = 0; // base centre and half-base direction
+    switch (kind) {
+    case 2:
+        by = ty - a;
+        px = w;
+        break;
+    case 3:
+        bx = tx + a;
+        py = w;
+        break;
+    case 4:
+        by = ty + a;
+        px = w;
+        break;
+    default:
+        bx = tx - a;
+        py = w;
+        break;
+    }
+    CadSolid(app, bx - px, by - py, bx + px, by + py, tx, ty, tx, ty);
+}
+
+std::string DiagramNumber(const App& app, long double v) {
+    const long double b = std::fabs(v);
+    if (b < 1e-12L) return "0";
+    if (b < 1e-5L || b >= 10000) {
+        std::string t = FormatEngineering(app.Config, v);
+        const auto first = t.find_first_not_of(' ');
+        return first == std::string::npos ? t : t.substr(first);
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.3Lf", v);
+    std::string t = buf;
+    while (t.back() == '0')
+        t.pop_back();
+    if (t.back() == '.') t.pop_back();
+    if (t == "-0") t = "0";
+    if (app.Config.DecimalComma == 2) std::replace(t.begin(), t.end(), '.', ',');
+    return t;
+}
+
+void DrawDiagram(App& app, const std::string& xLabel, const std::string& yLabel,
+                 const std::string& title, int mode, long double xmin, long double ymin,
+                 long double xmax, long double ymax) {
+    DiagramState& d = app.Diagram;
+    const uint16_t marker = app.Cad.FormSheetMarker;
+    app.Cad.FormSheetMarker = 1;
+    CadSetLayer(app, 4);
+    DiagramTextStyle(app, 2, 2.5L, 3.5L, 0);
+    const long double chars = static_cast<long double>(title.size());
+    CadText(app, title, std::max(d.x0 + d.width * 0.5L - chars * 3.5L * 0.5L, app.Cad.XMin),
+            d.y0 + d.height + 3);
+
+    CadSetLayer(app, 17);
+    Scales s = AutoScales(d, xmin, ymin, xmax, ymax);
+    if (AskForLimits(app)) AskLimits(app, title, xLabel, yLabel, s);
+    DiagramSetLimits(d, s.x.min, s.y.min, s.x.max, s.y.max);
+    d.xstep = s.x.step;
+    d.ystep = s.y.step;
+
+    XAxis(app, xLabel, mode);
+    YAxis(app, yLabel);
+    Grid(app);
+    d.angleMode = 0;
+    app.Cad.FormSheetMarker = marker;
+}
+
+} // namespace vak1
