@@ -9,6 +9,8 @@
 #include "app/commands.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
+#include "help/helptext.h"
+#include "platform/Ui.h"
 #include "input/dialogs.h"
 #include "project/projectfile.h"
 #include "report/resultreport.h"
@@ -144,6 +146,19 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
     return false;
 }
 
+// Help texts and the message file come with the program: without a configured folder that
+// holds them, the installation's data folder is used.
+void UseInstalledData(App& app) {
+#ifdef VAK1_DATA_DIR
+    const std::string configured = FolderPath(app.Config.PltDir);
+    const std::string installed = FolderPath(VAK1_DATA_DIR);
+    if (!FileExists(configured + "vak1.hlp") && FileExists(installed + "vak1.hlp"))
+        app.Config.PltDir = installed;
+#else
+    (void)app;
+#endif
+}
+
 std::string CurrentFolder() {
     std::error_code ec;
     std::string cwd = fs::current_path(ec).string();
@@ -181,10 +196,15 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
     RefreshMenu(app);
     if (st.StartDir.empty()) st.StartDir = CurrentFolder();
 
+    if (app.Env.ui)
+        app.Env.ui->onHelp = [&app](uint16_t number, bool picture) {
+            ShowHelp(app, number, picture ? HelpMode::PictureOnly : HelpMode::TextOnly);
+        };
     LoadSettings(app);
     st.AbortFlag = 0;
     CheckFolders(app);
     st.AbortFlag = 0;
+    UseInstalledData(app);
     LoadRecentFiles(app);
     st.AbortFlag = 0;
     app.Graphics.ZoomFactor = app.Config.ZoomFactor;

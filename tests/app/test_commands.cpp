@@ -9,6 +9,8 @@
 #include "app/commands.h"
 #include "app/mainmenu.h"
 #include "app/startup.h"
+#include "help/helptext.h"
+#include "text/cp850.h"
 #include "project/projectfile.h"
 #include "support/ReportFixture.h"
 
@@ -307,4 +309,22 @@ TEST_F(StartUpJobs, CommandLineFileIsReadAndNamedAsGiven) {
     EXPECT_EQ(app.State.ProjectDir, "");
     EXPECT_EQ(app.Project.PosCount, 7);
     EXPECT_EQ(ProjectPath(app), path);
+}
+
+TEST_F(StartUpJobs, HelpButtonsShowTheInstalledHelpTexts) {
+    StartResult r = Run({});
+    ASSERT_FALSE(r.exit);
+    // The temporary folder has no help file: the installation's data folder is taken.
+    EXPECT_EQ(app.Config.PltDir, std::string(VAK1_SOURCE_DIR) + "/data/");
+    const std::size_t before = ui.shown.size();
+    ui.helpNumber = 8330; // the body length's help
+    ui.Help(false);
+    ASSERT_GT(ui.shown.size(), before);
+    const DialogRecord& box = ui.shown.back();
+    EXPECT_EQ(box.kind, "message");
+    EXPECT_EQ(box.messageKind, MessageKind::Help);
+    EXPECT_NE(box.caption.find("8330"), std::string::npos);
+    const HelpEntry entry = FindHelpEntry(app, 8330);
+    EXPECT_TRUE(entry.found);
+    EXPECT_NE(box.prompt.find(ToDisplay(entry.lines[0], false)), std::string::npos) << box.prompt;
 }
