@@ -1,6 +1,9 @@
-// vak1: unattended jobs run headless; everything else opens the desktop program.
+// vak1: unattended jobs run headless, without loading the desktop libraries; any other start
+// loads the desktop module that was built beside the program and opens the main window.
 #include <cstdio>
+#include <dlfcn.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "app/App.h"
@@ -9,12 +12,34 @@
 #include "platform/ProcessLauncher.h"
 #include "platform/headless/ConsoleUi.h"
 
-#ifdef VAK1_HAVE_GUI
-#include "app/commands.h"
-#include "gui/RunGui.h"
-#endif
-
 using namespace vak1;
+
+namespace {
+
+// The folder of this program, where the desktop module lies.
+std::string ProgramFolder() {
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return {};
+    std::string path(buf, static_cast<std::size_t>(n));
+    return path.substr(0, path.find_last_of('/') + 1);
+}
+
+int RunDesktopModule(App& app, int argc, char** argv) {
+    const std::string module = ProgramFolder() + VAK1_DESKTOP_MODULE;
+    void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    using Entry = int (*)(App*, int, char**);
+    Entry entry = handle ? reinterpret_cast<Entry>(::dlsym(handle, "vak1_run_desktop")) : nullptr;
+    if (!entry) {
+        const char* why = ::dlerror();
+        std::fprintf(stderr, "%s: the desktop program cannot be started (%s); use /I or /CADi:j\n",
+                     kProgramName, why ? why : module.c_str());
+        return 1;
+    }
+    return entry(&app, argc, argv); // the module stays loaded until the program ends
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     App app;
@@ -27,27 +52,5 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) app.State.CommandLine.emplace_back(argv[i]);
 
     if (IsUnattended(app.State.CommandLine)) return StartUp(app).code;
-#ifdef VAK1_HAVE_GUI
-    GuiCommands commands;
-    for (const auto& name : CommandNames())
-        if (name != "mi_fileexit") // the window closes itself, through closeQuery
-            commands.items[name] = [&app, name] { RunCommand(app, name); };
-    commands.closeQuery = [&app] { return QueryClose(app); };
-    commands.startUp = [&app](int& code) {
-        StartResult r = StartUp(app);
-        code = r.code;
-        return !r.exit;
-    };
-    // A project read at start is shown like one opened from the menu.
-    commands.started = [&app] {
-        if (app.Project.PosCount > 0) RefreshViews(app);
-    };
-    const int code = RunGui(app, argc, argv, std::move(commands));
-    ShutDown(app);
-    return code;
-#else
-    std::fprintf(stderr, "%s: built without the desktop front end; use /I or /CADi:j\n",
-                 kProgramName);
-    return 1;
-#endif
+    return RunDesktopModule(app, argc, argv);
 }

@@ -1,0 +1,36 @@
+// The desktop program as a loadable module: the unattended jobs start without Qt, and only a
+// start with a window loads this library.
+#include "gui/desktop.h"
+
+#include "app/App.h"
+#include "app/commands.h"
+#include "app/startup.h"
+#include "gui/RunGui.h"
+
+namespace vak1 {
+
+int RunDesktop(App& app, int argc, char** argv) {
+    GuiCommands commands;
+    for (const auto& name : CommandNames())
+        if (name != "mi_fileexit") // the window closes itself, through closeQuery
+            commands.items[name] = [&app, name] { RunCommand(app, name); };
+    commands.closeQuery = [&app] { return QueryClose(app); };
+    commands.startUp = [&app](int& code) {
+        StartResult r = StartUp(app);
+        code = r.code;
+        return !r.exit;
+    };
+    // A project read at start is shown like one opened from the menu.
+    commands.started = [&app] {
+        if (app.Project.PosCount > 0) RefreshViews(app);
+    };
+    const int code = RunGui(app, argc, argv, std::move(commands));
+    ShutDown(app);
+    return code;
+}
+
+} // namespace vak1
+
+extern "C" int vak1_run_desktop(vak1::App* app, int argc, char** argv) {
+    return vak1::RunDesktop(*app, argc, argv);
+}
