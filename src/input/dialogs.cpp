@@ -72,34 +72,43 @@ void InputText(App& app, std::string_view prompt, std::size_t maxLength, std::st
     text = back;
 }
 
-void InputValue(App& app, std::string_view prompt, long double& value, long double min,
-                long double max) {
-    const Settings& s = app.Config;
-    const long double atEntry = value;
-    long double current = value;
+// The number dialogs' loop: offer the value, parse a changed text, refuse what is not a
+// number or lies outside [min, max], and ask again until a valid value or a cancel.
+template <typename T, typename Format, typename Parse>
+void InputNumber(App& app, std::string_view prompt, std::size_t maxLength, T& value, T min,
+                 T max, Format format, Parse parse) {
+    const T atEntry = value;
+    T current = value;
     for (;;) {
-        const std::string offered = FormatSignificant(s, current);
+        const std::string offered = format(current);
         std::string text = offered;
-        if (!AskNumberText(app, prompt, kValueLength, text)) return;
+        if (!AskNumberText(app, prompt, maxLength, text)) return;
         if (text != offered) {
-            ParsedNumber n = ParseNumber(text);
+            const auto n = parse(text);
             if (!n.valid) {
                 UiOf(app).Beep();
                 ShowError(app, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
                 current = atEntry;
                 continue;
             }
-            current = n.value;
+            current = static_cast<T>(n.value);
         }
         if (current < min || current > max) {
             UiOf(app).Beep();
-            ShowError(app, cp850("Gültiger Wertebereich: ") + FormatSignificant(s, min) +
-                               " .. " + FormatSignificant(s, max) + " !");
+            ShowError(app, cp850("Gültiger Wertebereich: ") + format(min) + " .. " + format(max) +
+                               " !");
             continue;
         }
         value = current;
         return;
     }
+}
+
+void InputValue(App& app, std::string_view prompt, long double& value, long double min,
+                long double max) {
+    const Settings& s = app.Config;
+    InputNumber(app, prompt, kValueLength, value, min, max,
+                [&s](long double x) { return FormatSignificant(s, x); }, ParseNumber);
 }
 
 void InputLength(App& app, std::string_view prompt, long double& value, long double min,
@@ -118,31 +127,8 @@ void InputLength(App& app, std::string_view prompt, long double& value, long dou
 
 void InputInteger(App& app, std::string_view prompt, long& value, long a, long b) {
     if (a > b) std::swap(a, b);
-    const long atEntry = value;
-    long current = value;
-    for (;;) {
-        const std::string offered = std::to_string(current);
-        std::string text = offered;
-        if (!AskNumberText(app, prompt, kIntegerLength, text)) return;
-        if (text != offered) {
-            ParsedInteger n = ParseInteger(text);
-            if (!n.valid) {
-                UiOf(app).Beep();
-                ShowError(app, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
-                current = atEntry;
-                continue;
-            }
-            current = n.value;
-        }
-        if (current < a || current > b) {
-            UiOf(app).Beep();
-            ShowError(app, cp850("Gültiger Wertebereich: ") + std::to_string(a) + " .. " +
-                               std::to_string(b) + " !");
-            continue;
-        }
-        value = current;
-        return;
-    }
+    InputNumber(app, prompt, kIntegerLength, value, a, b,
+                [](long x) { return std::to_string(x); }, ParseInteger);
 }
 
 void InputChoice(App& app, std::string_view prompt, const std::vector<std::string>& lines,
