@@ -2,10 +2,14 @@
 // start with a window loads this library.
 #include "gui/desktop.h"
 
+#include <memory>
+
 #include "app/App.h"
 #include "app/commands.h"
 #include "app/startup.h"
+#include "gui/QtPrinter.h"
 #include "gui/RunGui.h"
+#include "platform/headless/FilePortWriter.h"
 
 namespace vak1 {
 
@@ -15,7 +19,11 @@ int RunDesktop(App& app, int argc, char** argv) {
         if (name != "mi_fileexit") // the window closes itself, through closeQuery
             commands.items[name] = [&app, name] { RunCommand(app, name); };
     commands.closeQuery = [&app] { return QueryClose(app); };
-    commands.startUp = [&app](int& code) {
+    // The printer needs the Qt application, which exists once the start-up runs.
+    std::unique_ptr<QtPrinter> printer;
+    commands.startUp = [&app, &printer](int& code) {
+        printer = std::make_unique<QtPrinter>();
+        app.Env.printer = printer.get();
         StartResult r = StartUp(app);
         code = r.code;
         return !r.exit;
@@ -24,7 +32,11 @@ int RunDesktop(App& app, int argc, char** argv) {
     commands.started = [&app] {
         if (app.Project.PosCount > 0) RefreshViews(app);
     };
+    FilePortWriter ports;
+    app.Env.ports = &ports;
     const int code = RunGui(app, argc, argv, std::move(commands));
+    app.Env.printer = nullptr;
+    app.Env.ports = nullptr;
     ShutDown(app);
     return code;
 }

@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/headless/ConsoleUi.h"
+#include "platform/headless/FilePortWriter.h"
 
 using namespace vak1;
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
     SystemClock clock;
     ProcessLauncher launcher;
     ConsoleUi console;
+    FilePortWriter ports;
+    app.Env.ports = &ports;
     app.Env.clock = &clock;
     app.Env.launcher = &launcher;
     app.Env.ui = &console;

@@ -34,9 +34,19 @@ void PrintTextFile(App& app, const std::string& path) {
         ShowError(app, "Kein Drucker eingerichtet !");
         return;
     }
+    // Pages are ended by form feeds; text after the last one is a page of its own (a file
+    // that does not end with a form feed would otherwise lose its last page).
     int pages = 0;
-    for (const auto& l : lines)
-        pages += StartsPage(l) ? 1 : 0;
+    bool textAfterLastFeed = false;
+    for (const auto& l : lines) {
+        if (StartsPage(l)) {
+            ++pages;
+            textAfterLastFeed = false;
+        } else if (!l.empty()) {
+            textAfterLastFeed = true;
+        }
+    }
+    if (textAfterLastFeed) ++pages;
     int from = 1, to = pages;
     if (!printer->ChoosePages(pages, from, to)) return;
     const Settings& s = app.Config;

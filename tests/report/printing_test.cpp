@@ -30,12 +30,27 @@ TEST_F(PrintingTest, ChosenRangeStartsOnTheFirstPrinterPage) {
     EXPECT_TRUE(printer.ended);
 }
 
-TEST_F(PrintingTest, TextWithoutFormFeedOffersNoPagesAndPrintsNothing) {
+// Counting only form feeds would offer no page for a text without one and print nothing, and
+// would drop the last page of a text that does not end with a form feed.
+TEST_F(PrintingTest, TextAfterTheLastFormFeedIsAPageOfItsOwn) {
     Write(dir + "doc.txt", "a1\r\na2\r\n");
     PrintTextFile(app, dir + "doc.txt");
-    EXPECT_EQ(printer.offered, 0);
+    EXPECT_EQ(printer.offered, 1);
     ASSERT_EQ(printer.pages.size(), 1u);
-    EXPECT_TRUE(printer.pages[0].empty());
+    ASSERT_EQ(printer.pages[0].size(), 2u);
+    EXPECT_EQ(printer.pages[0][1].text, "a2");
+
+    printer = RecordingPrinter{};
+    Write(dir + "two.txt", "a1\r\n\f\r\nb1\r\n");
+    PrintTextFile(app, dir + "two.txt");
+    EXPECT_EQ(printer.offered, 2);
+    ASSERT_EQ(printer.pages.size(), 2u);
+    EXPECT_EQ(printer.pages[1][0].text, "b1");
+
+    printer = RecordingPrinter{};
+    Write(dir + "ended.txt", "a1\r\n\f\r\n");
+    PrintTextFile(app, dir + "ended.txt");
+    EXPECT_EQ(printer.offered, 1); // a closing form feed adds no empty page
 }
 
 TEST_F(PrintingTest, MissingFileAndCancelledDialog) {

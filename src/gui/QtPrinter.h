@@ -1,0 +1,38 @@
+// The system printer through Qt: the print dialog with its page range, then text lines at
+// fixed rows in the print font.
+#pragma once
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+#include "platform/Printer.h"
+
+class QWidget;
+
+namespace vak1 {
+
+class QtPrinter : public Printer {
+  public:
+    explicit QtPrinter(QWidget* parent = nullptr);
+    ~QtPrinter() override;
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    // Print into a PDF file instead of a printer, without the dialog (tests, "print to file").
+    void PrintToFile(const QString& pdfPath);
+
+    bool ChoosePages(int pageCount, int& from, int& to) override;
+    bool BeginDocument(const std::string& title, const PrintFont& font,
+                       int linesPerPage) override;
+    void NewPage() override;
+    void PrintLine(int row, const std::string& text) override;
+    void EndDocument() override;
+
+  private:
+    QWidget* parent_;
+    QPrinter printer_;
+    std::unique_ptr<QPainter> painter_;
+    QString pdfPath_;
+    double lineHeight_ = 0;
+};
+
+} // namespace vak1
