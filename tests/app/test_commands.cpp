@@ -9,6 +9,7 @@
 #include "app/commands.h"
 #include "app/mainmenu.h"
 #include "app/startup.h"
+#include "cad/drawing.h"
 #include "help/helptext.h"
 #include "text/cp850.h"
 #include "project/projectfile.h"
@@ -327,4 +328,33 @@ TEST_F(StartUpJobs, HelpButtonsShowTheInstalledHelpTexts) {
     const HelpEntry entry = FindHelpEntry(app, 8330);
     EXPECT_TRUE(entry.found);
     EXPECT_NE(box.prompt.find(ToDisplay(entry.lines[0], false)), std::string::npos) << box.prompt;
+}
+
+TEST_F(Commands, ImportDxfTakesTheContourAndLeavesTheProjectUnnamed) {
+    LoadLProfile();
+    const std::string named = SaveAs("vorher");
+    std::string error;
+    ASSERT_TRUE(RunCadJob(app, 1, 2, dir + "kontur", &error)) << error; // "nur Polylinie"
+    const TSectionResults before = app.Project.R;
+    app.Project.ResetContour();
+    app.State.ModifiedFlag = 0;
+    app.Config.CadDir = dir;
+    ui.Push(ScriptedAnswer::File(dir + "kontur.dxf"));
+    RunCommand(app, "mi_fileImportDXF");
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_NEAR(app.Project.R.A, before.A, 1e-3); // the bulge keeps 6 decimals
+    EXPECT_EQ(app.State.ProjectName, "");
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    EXPECT_EQ(app.State.Caption, "VAK1  Querschnittberechnung");
+
+    // A file without a closed polyline: a message, the project stays.
+    std::ofstream(dir + "leer.dxf") << "  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nEOF\n";
+    ui.Push(ScriptedAnswer::File(dir + "leer.dxf"));
+    RunCommand(app, "mi_fileImportDXF");
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(app.Project.PosCount, 7);
+    ASSERT_FALSE(ui.Messages().empty());
+    EXPECT_NE(ui.Messages().back().find("keine geschlossene Polylinie"), std::string::npos);
+    (void)named;
 }
