@@ -1,5 +1,6 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
+#include "gui/limitsdialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -165,6 +166,13 @@ bool QtUi::TextLinesDialog(TextLinesDialogData& data) {
     const std::vector<std::string> texts = dialog.Texts();
     for (std::size_t i = 0; i < texts.size() && i < data.fields.size(); ++i)
         data.fields[i].text = texts[i];
+    return true;
+}
+
+bool QtUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
+    TEinDiagramLimits dialog(parent_, data, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    data.fields = dialog.Fields();
     return true;
 }
 

@@ -35,6 +35,7 @@ class QtUi : public Ui {
     DialogAction PositionListDialog(PositionListDialogData& data) override;
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
+    bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
     void Beep() override;
     ScreenMetrics Screen() const override;
     void StatusMessage(const std::string& text) override;

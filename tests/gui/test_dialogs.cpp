@@ -352,3 +352,36 @@ TEST_F(FileDialogs, CancelledSaveDialogLeavesTheName) {
         ui.SaveFileDialog("*.vak1|*.vak1", QDir::tempPath().toStdString(), "neu.vak1", path));
     EXPECT_EQ(path, "bleibt");
 }
+
+// The diagram limits: the last entered limits shown, "Calculate" puts the automatic ones in,
+// OK returns the fields, Escape keeps nothing.
+TEST_F(Fixture, DiagramLimitsCalculateThenOk) {
+    DiagramLimitsDialogData data;
+    data.caption = "Formblatt";
+    data.xLabel = " y [mm]";
+    data.yLabel = "z [mm]";
+    data.fields = {"1", "2", "3", "4"};
+    data.calculated = {"0", "-10", "120", "110"};
+    QString shownX;
+    OnNextModal([&](QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowTitle(), "Formblatt");
+        shownX = Child<QLineEdit>(w, "Edit_xmin")->text();
+        QTest::mouseClick(Child<QPushButton>(w, "Button_calculate"), Qt::LeftButton);
+        auto* ymax = Child<QLineEdit>(w, "Edit_ymax");
+        ymax->clear();
+        QTest::keyClicks(ymax, "150");
+        QTest::keyClick(KeyTarget(w), Qt::Key_Return);
+    });
+    ASSERT_TRUE(ui.DiagramLimitsDialog(data));
+    EXPECT_EQ(shownX, "1");
+    EXPECT_EQ(data.fields, (std::array<std::string, 4>{"0", "-10", "120", "150"}));
+
+    OnNextModal([&](QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        QTest::keyClicks(Child<QLineEdit>(w, "Edit_xmin"), "9");
+        QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
+    });
+    EXPECT_FALSE(ui.DiagramLimitsDialog(data));
+    EXPECT_EQ(data.fields[0], "0");
+}
