@@ -197,16 +197,26 @@ TEST(RunGui, ShowsTheWindowWithTheQtUiInPlaceAndEndsWhenItCloses) {
     EXPECT_EQ(app.Env.ui, before);
 }
 
+// The size comes from the settings, else the screen less the frame; the mapping keeps the
+// aspect of a 4:3 area, so the largest 4:3 area within that size is taken: otherwise a circle
+// would be drawn as an ellipse on a wide screen.
 TEST(RunGui, GraphicsReferenceSizeComesFromTheSettingsElseTheScreen) {
     App app;
     app.Config.ZoomFactor = 1.5L;
-    SetUpGraphicsWindow(app, 1280, 1024);
-    EXPECT_EQ(app.Graphics.GraphWidth, 1271);
+    SetUpGraphicsWindow(app, 1280, 1024); // 1271 x 933 available
+    EXPECT_EQ(app.Graphics.GraphWidth, 1244);
     EXPECT_EQ(app.Graphics.GraphHeight, 933);
     EXPECT_EQ(app.Graphics.ZoomFactor, 1.5L);
     app.Config.GraphWidth = 800;
     app.Config.GraphHeight = 0xFFFF; // -1 in the settings file: not set
     SetUpGraphicsWindow(app, 1280, 1024);
     EXPECT_EQ(app.Graphics.GraphWidth, 800);
-    EXPECT_EQ(app.Graphics.GraphHeight, 933);
+    EXPECT_EQ(app.Graphics.GraphHeight, 600);
+    SetUpGraphicsWindow(app, 1920, 1080); // wide screens give up width
+    EXPECT_EQ(app.Graphics.GraphWidth, 800);
+    app.Config.GraphWidth = 0;
+    app.Config.GraphHeight = 0;
+    SetUpGraphicsWindow(app, 1920, 1080);
+    EXPECT_EQ(app.Graphics.GraphHeight, 989);
+    EXPECT_EQ(app.Graphics.GraphWidth, 1319);
 }
