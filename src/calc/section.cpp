@@ -51,16 +51,33 @@ struct ArcTrig {
     long double sinHalf = 0, cosHalf = 0, sinStep = 0, cosStep = 0, step = 0;
     long long chords = 0;
 
+    // One sine and cosine, of half a step, serves the whole arc: the step by the double
+    // angle, half the arc angle (chords half steps) by complex powering.
     void Update(long double newPhi, long double arcDivision) {
         if (newPhi == phi && arcDivision == division) return;
         phi = newPhi;
         division = arcDivision;
-        SinCos(phi * kHalf, sinHalf, cosHalf);
         const long double absPhi = std::fabs(phi);
         chords = std::llrint(absPhi / (arcDivision * kPi / 180));
         if (chords < 2) chords = 2;
         step = absPhi / static_cast<long double>(chords);
-        SinCos(step, sinStep, cosStep);
+        long double sh = 0, ch = 0;
+        SinCos(step * kHalf, sh, ch);
+        sinStep = 2 * sh * ch;
+        cosStep = (ch - sh) * (ch + sh);
+        long double c = 1, s = 0, bc = ch, bs = sh;
+        for (long long k = chords; k > 0; k >>= 1) {
+            if (k & 1) {
+                const long double nc = c * bc - s * bs;
+                s = s * bc + c * bs;
+                c = nc;
+            }
+            const long double nbc = bc * bc - bs * bs;
+            bs = 2 * bs * bc;
+            bc = nbc;
+        }
+        cosHalf = c;
+        sinHalf = phi < 0 ? -s : s;
         if (phi < 0) sinStep = -sinStep; // clockwise
     }
 };
