@@ -2,7 +2,6 @@
 #include "app/commands.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <map>
 
@@ -39,11 +38,6 @@ struct Command {
 constexpr const char* kTemplateName = "null.vak1";
 constexpr const char* kHomepage = "https://quorven.example/";
 constexpr const char* kSupportMail = "mailto:support@quorven.example";
-
-std::string Upper(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 void NotYetAvailable(App& app) {
     ShowInfo(app, cp850("Diese Funktion folgt in einer späteren Version."));
@@ -339,9 +333,9 @@ void SaveChangesQuestion(App& app) {
 
 void EnterRecentFile(App& app, const std::string& path) {
     auto& r = app.State.RecentFiles;
-    const std::string key = Upper(path);
+    const std::string key = UpperAscii(path);
     auto end = std::remove_if(r.begin(), r.end(),
-                              [&](const std::string& e) { return !e.empty() && Upper(e) == key; });
+                              [&](const std::string& e) { return !e.empty() && UpperAscii(e) == key; });
     std::fill(end, r.end(), std::string());
     for (int i = 3; i > 0; --i) r[i] = r[i - 1];
     r[0] = path;
@@ -372,9 +366,7 @@ void RefreshViews(App& app) {
 void OpenProjectFile(App& app, const std::string& path) {
     ReadProject(app, path);
     if (!app.State.AbortFlag) {
-        const fs::path p(path);
-        app.State.ProjectName = p.stem().string();
-        app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
+        NameProjectAfter(app, path);
         app.State.CommandLineFile = false;
         app.State.ModifiedFlag = 0;
         EnterRecentFile(app, path);

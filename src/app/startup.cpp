@@ -1,7 +1,6 @@
 // Start-up order, the command line and the unattended report and drawing jobs.
 #include "app/startup.h"
 
-#include <cctype>
 #include <filesystem>
 #include <unistd.h>
 
@@ -23,22 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Upper(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-bool IsCadParameter(const std::string& p) { return Upper(p.substr(0, 4)) == "/CAD"; }
+bool IsCadParameter(const std::string& p) { return UpperAscii(p.substr(0, 4)) == "/CAD"; }
 
 // The name of the project without folder and extension: the base of the job's output.
 std::string StrippedName(const std::string& path) { return fs::path(path).stem().string(); }
 
-// The job's project is named like any opened project: name and folder of its file.
-void NameProject(App& app, const std::string& path) {
-    const fs::path p(path);
-    app.State.ProjectName = p.stem().string();
-    app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
-}
 
 void PrintMessages(const App& app, std::FILE* err) {
     for (uint16_t i = 1; i <= app.Messages.count; ++i)
@@ -69,7 +57,7 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
 
 StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
     if (!ReadForJob(app, path, err)) return {true, 1};
-    NameProject(app, path);
+    NameProjectAfter(app, path); // named like any opened project
     const std::string txt = StrippedName(path) + ".txt";
     if (!RunReportJob(app, txt)) {
         std::fprintf(err, "%s: Bericht nicht geschrieben\n", txt.c_str());
@@ -85,7 +73,7 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param,
     int kind = 0;
     if (param.size() > 6) kind = std::atoi(param.c_str() + 6);
     if (!ReadForJob(app, path, err)) return {true, 1};
-    NameProject(app, path);
+    NameProjectAfter(app, path); // named like any opened project
     std::string error;
     const std::string base = StrippedName(path);
     if (!RunCadJob(app, device, kind, base, &error)) {
@@ -101,7 +89,7 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param,
 bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FILE* err) {
     const auto& args = app.State.CommandLine;
     for (const auto& a : args)
-        if (Upper(a) == "/NOGUI") app.State.NoGui = true;
+        if (UpperAscii(a) == "/NOGUI") app.State.NoGui = true;
     if (args.empty()) return false;
     const std::string& first = args[0];
     if (first == "?" || first == "/?") {
@@ -109,7 +97,7 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         result = {true, 0};
         return true;
     }
-    if (Upper(first) == "DEMO") {
+    if (UpperAscii(first) == "DEMO") {
         ShowInfo(app, cp850("Die Demonstration ist in dieser Version nicht enthalten."));
         return false;
     }

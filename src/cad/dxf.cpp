@@ -1,10 +1,10 @@
 // DXF groups: the code right-aligned in three characters on its own line, the value below.
 #include "cad/dxf.h"
 
-#include <cctype>
 #include <cmath>
 
 #include "cad/cadnumber.h"
+#include "text/cp850.h"
 
 namespace vak1 {
 
@@ -118,10 +118,7 @@ void DxfWriter::DxfTables(int variant) {
     Group(50, "0.0");
     Group(71, "0");
     Group(42, "3.5");
-    std::string font = s_.CadFontName;
-    for (char& c : font)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    Group(3, font);
+    Group(3, UpperAscii(s_.CadFontName));
     Group(4, "");
     file_.Line("0"); // this table's end marker has always been written unpadded
     file_.Line("ENDTAB");

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -66,12 +65,6 @@ std::string LongFromDisplay(std::string_view utf8) {
     return out;
 }
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 bool ReadBytes(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
@@ -125,7 +118,7 @@ std::string MessageFilePath(const App& app) {
 bool NoGuiRequested(const App& app) {
     if (app.State.NoGui) return true;
     return std::any_of(app.State.CommandLine.begin(), app.State.CommandLine.end(),
-                       [](const std::string& p) { return Upper(p) == "/NOGUI"; });
+                       [](const std::string& p) { return UpperAscii(p) == "/NOGUI"; });
 }
 
 void ShowMessageList(App& app) {
@@ -214,7 +207,7 @@ bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
                         std::string_view remedy) {
     const std::string file = MessageFilePath(app);
     const std::string temp = app.Config.TempDir + std::string(kProgramBase) + ".ERR";
-    if (Upper(temp) == Upper(file)) return false;
+    if (UpperAscii(temp) == UpperAscii(file)) return false;
     std::string bytes;
     if (!ReadBytes(file, bytes)) {
         ShowError(app, "Datei " + file + " nicht gefunden oder kein Zugriffsrecht !");

@@ -42,9 +42,7 @@ bool ResolveTarget(App& app, const std::string& name, std::string& path) {
             Abort(app);
             return false;
         }
-        const std::filesystem::path p(chosen);
-        st.ProjectDir = FolderPath(p.parent_path().string());
-        st.ProjectName = p.stem().string();
+        NameProjectAfter(app, chosen);
         path = st.ProjectDir + st.ProjectName + "." + kExtension;
     } else if (name.find('.') != std::string::npos) {
         path = name;
@@ -116,6 +114,12 @@ void WriteProject(App& app, const std::string& name) {
         out.Commit();
     }
     ReportWriteError(app, out);
+}
+
+void NameProjectAfter(App& app, const std::string& path) {
+    const std::filesystem::path p(path);
+    app.State.ProjectName = p.stem().string();
+    app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
 }
 
 } // namespace vak1

@@ -9,6 +9,9 @@ struct App;
 
 inline constexpr const char* kProjectFilter = "*.vak1|*.vak1";
 
+// The project takes the name (file name without extension) and folder of path.
+void NameProjectAfter(App& app, const std::string& path);
+
 // Writes the project. An empty name asks for the target with the save dialog; a name with
 // a "." is the whole path; any other name goes into the project folder. The previous file
 // stays untouched unless every line was written. Failure or cancel sets AbortFlag; the

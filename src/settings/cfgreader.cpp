@@ -2,11 +2,11 @@
 #include "settings/cfgreader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "input/parse.h"
 #include "text/linecursor.h"
+#include "text/cp850.h"
 
 namespace vak1 {
 namespace {
@@ -16,10 +16,7 @@ std::string Upper(std::string_view t) {
         t.remove_suffix(1);
     while (!t.empty() && t.front() == ' ')
         t.remove_prefix(1);
-    std::string out(t);
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
+    return UpperAscii(t);
 }
 
 } // namespace

@@ -250,6 +250,13 @@ std::string AnsiToOemText(std::string_view text) {
     return Map(text, Win1252Upper(), kCp850Upper, false);
 }
 
+std::string UpperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 std::string ToDisplay(std::string_view text, bool plainCharacters) {
     return Win1252ToUtf8(OemToAnsiText(text, plainCharacters));
 }

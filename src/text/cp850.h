@@ -26,6 +26,9 @@ std::string OemToAnsiText(std::string_view text, bool plainCharacters);
 // Windows-1252 -> code page 850 (texts typed by the user).
 std::string AnsiToOemText(std::string_view text);
 
+// ASCII letters in capitals, every other byte as it is (names compared "in capitals").
+std::string UpperAscii(std::string_view text);
+
 // What a dialog shows of a stored text, and what it stores of a typed one (UTF-8 at the
 // platform boundary).
 std::string ToDisplay(std::string_view text, bool plainCharacters);

@@ -58,3 +58,9 @@ TEST(Cp850, DisplayRoundTrip) {
     EXPECT_EQ(FromDisplay("Ø"), cp850("Ø"));
     EXPECT_FALSE(stored.empty());
 }
+
+// Names compared "in capitals" change ASCII letters only; code page 850 letters stay bytes.
+TEST(Cp850, UpperAsciiLeavesOtherBytes) {
+    EXPECT_EQ(UpperAscii("/home/a/Profil.vak1"), "/HOME/A/PROFIL.VAK1");
+    EXPECT_EQ(UpperAscii(cp850("maß ä")), cp850("MAß ä"));
+}
