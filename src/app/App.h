@@ -9,29 +9,19 @@
 
 #include "app/mainmenu.h"
 #include "cad/CadLayer.h"
+#include "cad/diagram.h"
 #include "cad/schraff.h"
+#include "dialogs/dialogs.h"
 #include "docu/Documentation.h"
 #include "graphics/GraphicsWindow.h"
-#include "graphics/diagram.h"
-#include "help/messages.h"
+#include "platform/Platform.h"
 #include "project/ProjectData.h"
+#include "project/messages.h"
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"
+#include "text/program.h"
 
 namespace vak1 {
-
-class Ui;
-class Clock;
-class Printer;
-class Launcher;
-class PortWriter;
-class Spreadsheet;
-
-// The program's fixed texts.
-inline constexpr const char* kProgramName = "VAK1";
-inline constexpr const char* kProgramTitle = "VAK1  Querschnittberechnung";
-inline constexpr const char* kVersion = "5.0";
-inline constexpr const char* kExtension = "vak1";
 
 struct App;
 
@@ -45,7 +35,6 @@ struct AppState {
     bool NoGui = false;                    // "/NOGUI" on the command line
     bool MessageDisplay = true;            // error boxes are shown only while on
     bool OverwriteQuestion = true;         // CheckTargetFile asks before replacing a file
-    uint16_t HelpNumber = 0;               // current help number of the open dialog
     std::string StartDir;                  // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine;  // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
@@ -59,16 +48,6 @@ struct AppState {
     // The window caption; the front end shows what the commands leave here.
     std::string Caption;
     bool CloseRequested = false; // set by "Beenden": the front end closes the window
-};
-
-// Implementations of the platform interfaces; the Qt front end or the headless one.
-struct Platform {
-    Ui* ui = nullptr;
-    Clock* clock = nullptr;
-    Printer* printer = nullptr;
-    Launcher* launcher = nullptr;
-    PortWriter* ports = nullptr;
-    Spreadsheet* spreadsheet = nullptr;
 };
 
 struct App {
@@ -85,5 +64,11 @@ struct App {
     HatchBuffer Hatch;
     Platform Env;
 };
+
+// The generic dialogs' view of the program.
+inline DialogContext Dialogs(App& app) {
+    return {*app.Env.ui, app.Config, app.State.AbortFlag, app.State.MessageDisplay,
+            app.State.OverwriteQuestion};
+}
 
 } // namespace vak1

@@ -13,7 +13,7 @@
 #include "graphics/draw.h"
 #include "help/helperr.h"
 #include "input/contour.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Ui.h"
 #include "project/projectfile.h"
@@ -40,7 +40,7 @@ constexpr const char* kHomepage = "https://quorven.example/";
 constexpr const char* kSupportMail = "mailto:support@quorven.example";
 
 void NotYetAvailable(App& app) {
-    ShowInfo(app, cp850("Diese Funktion folgt in einer späteren Version."));
+    ShowInfo(Dialogs(app), cp850("Diese Funktion folgt in einer späteren Version."));
 }
 
 void ReadTemplate(App& app) {
@@ -78,7 +78,7 @@ void FileOpen(App& app) {
     SaveChangesQuestion(app);
     if (app.State.AbortFlag) return;
     std::string path;
-    if (!app.Env.ui->OpenFileDialog(kProjectFilter, app.State.ProjectDir, path)) {
+    if (!DialogUi(Dialogs(app), kHelpNone).OpenFileDialog(kProjectFilter, app.State.ProjectDir, path)) {
         app.State.AbortFlag = 1;
         return;
     }
@@ -107,13 +107,13 @@ void FileImportDxf(App& app) {
     if (app.State.AbortFlag) return;
     std::string path;
     const std::string folder = FolderPath(app.Config.CadDir);
-    if (!app.Env.ui->OpenFileDialog("*.dxf|*.dxf", folder, path)) {
+    if (!DialogUi(Dialogs(app), kHelpNone).OpenFileDialog("*.dxf|*.dxf", folder, path)) {
         app.State.AbortFlag = 1;
         return;
     }
     DxfImportResult r = ImportDxfContour(path, app.Project);
     if (!r.ok) {
-        ShowError(app, r.error);
+        ShowError(Dialogs(app), r.error);
         app.State.AbortFlag = 1;
         return;
     }
@@ -135,7 +135,7 @@ void OpenRecent(App& app, int k) {
         for (int i = k - 1; i < 3; ++i) app.State.RecentFiles[i] = app.State.RecentFiles[i + 1];
         app.State.RecentFiles[3].clear();
         SetCaption(app);
-        ShowInfo(app, "File " + path + " not found !");
+        ShowInfo(Dialogs(app), "File " + path + " not found !");
         return;
     }
     OpenProjectFile(app, path);
@@ -173,28 +173,28 @@ void CadOptions(App& app) {
 template <int K> void StartDocument(App& app) {
     const TDocumentLink& link = app.Docu.DocumentLinks[K - 1];
     if (link.file.empty()) {
-        ShowInfo(app, "Dokument " + std::to_string(K) + " ist nicht eingerichtet.");
+        ShowInfo(Dialogs(app), "Dokument " + std::to_string(K) + " ist nicht eingerichtet.");
         return;
     }
     bool ok = false;
     if (app.Env.launcher)
         ok = link.program.empty() ? app.Env.launcher->Open(link.file)
                                   : app.Env.launcher->Start(link.program, {link.file});
-    if (!ok) ShowError(app, "Programm " + link.program + " konnte nicht gestartet werden.");
+    if (!ok) ShowError(Dialogs(app), "Programm " + link.program + " konnte nicht gestartet werden.");
 }
 
 void HelpAbout(App& app) {
-    ShowInfo(app, std::string(kProgramTitle) + "\nVersion " + kVersion);
+    ShowInfo(Dialogs(app), std::string(kProgramTitle) + "\nVersion " + kVersion);
 }
 
 void HelpHistory(App& app) {
-    ShowInfo(app, std::string(kProgramTitle) + "\nVersion " + kVersion +
+    ShowInfo(Dialogs(app), std::string(kProgramTitle) + "\nVersion " + kVersion +
                       cp850(": Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe."));
 }
 
 void OpenAddress(App& app, const char* address) {
     if (!app.Env.launcher || !app.Env.launcher->Open(address))
-        ShowError(app, std::string(address) + cp850(" konnte nicht geöffnet werden."));
+        ShowError(Dialogs(app), std::string(address) + cp850(" konnte nicht geöffnet werden."));
 }
 void HelpWww(App& app) { OpenAddress(app, kHomepage); }
 void HelpEmail(App& app) { OpenAddress(app, kSupportMail); }
@@ -314,7 +314,7 @@ void SaveChangesQuestion(App& app) {
     }
     if (!st.ModifiedFlag) return;
     if (!st.ProjectName.empty()) {
-        const bool yes = AskQuestion(app, "Datei speichern (" + ProjectPath(app) + ") ?");
+        const bool yes = AskQuestion(Dialogs(app), kHelpNone, "Datei speichern (" + ProjectPath(app) + ") ?");
         if (st.AbortFlag) return;
         if (!yes) {
             st.ModifiedFlag = 0;
@@ -326,7 +326,7 @@ void SaveChangesQuestion(App& app) {
         if (!st.AbortFlag) st.ModifiedFlag = 0;
         return;
     }
-    const bool discard = AskQuestion(app, "Bisherige Eingaben verwerfen ?");
+    const bool discard = AskQuestion(Dialogs(app), kHelpNone, "Bisherige Eingaben verwerfen ?");
     if (discard) st.ModifiedFlag = 0;
     else st.AbortFlag = 1;
 }

@@ -10,7 +10,7 @@
 #include "calc/section.h"
 #include "help/helptext.h"
 #include "platform/Ui.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "project/projectfile.h"
 #include "report/resultreport.h"
 #include "settings/settingsfile.h"
@@ -98,7 +98,7 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         return true;
     }
     if (UpperAscii(first) == "DEMO") {
-        ShowInfo(app, cp850("Die Demonstration ist in dieser Version nicht enthalten."));
+        ShowInfo(Dialogs(app), cp850("Die Demonstration ist in dieser Version nicht enthalten."));
         return false;
     }
     app.State.ProjectName = first;
@@ -114,7 +114,7 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         return true;
     }
     if (first.find('.') == std::string::npos) {
-        ShowError(app, cp850(std::string("Erweiterung .") + kExtension + " muß mit angegeben werden"));
+        ShowError(Dialogs(app), cp850(std::string("Erweiterung .") + kExtension + " muß mit angegeben werden"));
         result = {true, 1};
         return true;
     }
@@ -125,7 +125,7 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
     if (app.State.AbortFlag) {
         // A new project under that name: the path must be writable.
         app.State.AbortFlag = 0;
-        CheckTargetFile(app, first);
+        CheckTargetFile(Dialogs(app), first);
         if (app.State.AbortFlag) {
             result = {true, 1};
             return true;

@@ -8,7 +8,7 @@
 #include "app/App.h"
 #include "cad/cadnumber.h"
 #include "cad/dxf.h"
-#include "help/messages.h"
+#include "project/messages.h"
 
 namespace vak1 {
 

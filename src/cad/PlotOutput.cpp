@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Ui.h"
 
@@ -29,11 +29,11 @@ void StartPlot(App& app) {
     const int result = app.Env.launcher ? app.Env.launcher->StartProgram(command, true) : 2;
     if (result > 31 || !app.Env.ui) return;
     if (result == 0)
-        ShowError(app, "out of memory !");
+        ShowError(Dialogs(app), "out of memory !");
     else if (result == 2 || result == 3)
-        ShowError(app, "file not found");
+        ShowError(Dialogs(app), "file not found");
     else
-        ShowError(app, "Exec error " + std::to_string(result));
+        ShowError(Dialogs(app), "Exec error " + std::to_string(result));
 }
 
 } // namespace vak1

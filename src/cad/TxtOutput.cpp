@@ -9,7 +9,7 @@ namespace vak1 {
 
 TxtOutput::TxtOutput(App& app)
     : CadOutput(app), decimals_(CadDecimals(app.Config)),
-      separator_(app.Config.DecimalComma == 2 ? ',' : '.') {}
+      separator_(UsesDecimalComma(app.Config) ? ',' : '.') {}
 
 bool TxtOutput::Open() {
     return file_.Create(app_.Cad.FileName);

@@ -11,8 +11,8 @@
 #include "cad/PlotOutput.h"
 #include "cad/ScreenOutput.h"
 #include "cad/TxtOutput.h"
-#include "input/dialogs.h"
-#include "input/parse.h"
+#include "dialogs/dialogs.h"
+#include "text/parse.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
@@ -54,7 +54,7 @@ std::unique_ptr<CadOutput> MakeOutput(App& app, uint16_t device) {
 void Fail(App& app, const std::string& text) {
     app.Cad.WriteError = text;
     app.State.AbortFlag = 1;
-    if (app.Env.ui) ShowError(app, text);
+    if (app.Env.ui) ShowError(Dialogs(app), text);
 }
 
 void ChooseDevice(App& app) {
@@ -64,8 +64,7 @@ void ChooseDevice(App& app) {
     }
     std::vector<std::string> lines(kCadDeviceCaptions, kCadDeviceCaptions + 5);
     uint16_t choice = app.Cad.CadDevice;
-    app.State.HelpNumber = kHelpDevice;
-    InputChoice(app, "CAD-Code", lines, choice);
+    InputChoice(Dialogs(app), kHelpDevice, "CAD-Code", lines, choice);
     if (app.State.AbortFlag) return;
     app.Cad.CadDevice = choice;
     // Choice 4 picks and edits the plotting command line; until that dialog exists the stored
@@ -94,7 +93,7 @@ bool ChooseFile(App& app, const std::string& ext) {
     const std::string pattern = "*." + ext;
     const std::string filter = pattern + "|" + pattern + "|*.*|*.*";
     if (!app.Env.ui ||
-        !app.Env.ui->SaveFileDialog(filter, app.Config.CadDir, app.State.ProjectName, path) ||
+        !DialogUi(Dialogs(app), kHelpOpen).SaveFileDialog(filter, app.Config.CadDir, app.State.ProjectName, path) ||
         path.empty()) {
         app.State.AbortFlag = 1;
         cad.FileName.clear();

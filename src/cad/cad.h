@@ -1,6 +1,7 @@
 // The CAD layer: one device-independent set of drawing operations, routed to the output
 // device chosen by CadOpen. Drawing units are millimetres, angles of arcs and texts degrees.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "cad/CadLayer.h"
@@ -9,6 +10,10 @@
 namespace vak1 {
 
 struct App;
+
+// Help numbers of the drawing commands: opening the output (its file), the kind of drawing.
+constexpr uint16_t kHelpOpen = 8260;
+constexpr uint16_t kHelpKind = 8270;
 
 // Captions of the device dialog, devices 1..5.
 extern const char* const kCadDeviceCaptions[5];

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "report/formats.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {

@@ -4,7 +4,7 @@
 #include "app/App.h"
 #include "cad/cad.h"
 #include "cad/form.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
@@ -15,8 +15,6 @@ const char* const kDrawingKindCaptions[6] = {
 
 namespace {
 
-constexpr uint16_t kHelpKind = 8270;
-constexpr uint16_t kHelpOpen = 8260;
 
 void ShowCalcMessages(App& app) {
     if (!app.Env.ui) return;
@@ -25,7 +23,7 @@ void ShowCalcMessages(App& app) {
         if (!text.empty()) text += "\n";
         text += std::string(app.Messages[i]);
     }
-    ShowError(app, text);
+    ShowError(Dialogs(app), text);
 }
 
 void DrawContent(App& app, int kind) {
@@ -58,7 +56,6 @@ void DrawContent(App& app, int kind) {
 
 // One drawing of one kind on the device of mode, from CadOpen to CadClose.
 void DrawKind(App& app, int mode, int kind) {
-    app.State.HelpNumber = kHelpOpen;
     CadOpen(app, mode);
     if (app.State.AbortFlag) return;
     CadSetLayer(app, 0);
@@ -120,8 +117,7 @@ void DrawSection(App& app, int mode, int kind) {
                 return;
             }
             uint16_t choice = preselected;
-            app.State.HelpNumber = kHelpKind;
-            InputChoice(app, cp850("Bitte wählen .."), lines, choice);
+            InputChoice(Dialogs(app), kHelpKind, cp850("Bitte wählen .."), lines, choice);
             if (app.State.AbortFlag || choice == dkBack) return;
             k = choice;
         }
@@ -136,7 +132,7 @@ void EditDrawingOptions(App& app) {
     ProjectData& p = app.Project;
     std::vector<bool> checked{p.DrawHatching, p.DrawPrincipalAxes};
     if (!app.Env.ui ||
-        !app.Env.ui->CheckBoxDialog("Zeichnungsoptionen", {"Schraffur", "Hauptachsen"}, checked)) {
+        !DialogUi(Dialogs(app), kHelpKind).CheckBoxDialog("Zeichnungsoptionen", {"Schraffur", "Hauptachsen"}, checked)) {
         app.State.AbortFlag = 1;
         return;
     }

@@ -7,7 +7,7 @@
 #include "cad/cadaxis.h"
 #include "cad/cadtable.h"
 #include "cad/drawing.h"
-#include "report/formats.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {

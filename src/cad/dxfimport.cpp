@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "input/parse.h"
+#include "text/parse.h"
 #include "text/cp850.h"
 #include "text/textfile.h"
 

@@ -10,9 +10,9 @@
 #include "cad/ScreenOutput.h"
 #include "cad/cad.h"
 #include "calc/section.h"
-#include "help/messages.h"
-#include "input/dialogs.h"
-#include "input/parse.h"
+#include "project/messages.h"
+#include "dialogs/dialogs.h"
+#include "text/parse.h"
 
 namespace vak1 {
 
@@ -242,7 +242,7 @@ void ReadPolyline(App& app, GroupReader& g) {
     });
     if (!g.AtEntity() || g.value != "VERTEX") {
         if (app.Env.ui)
-            ShowError(app, "Error in DXF File");
+            ShowError(Dialogs(app), "Error in DXF File");
         else
             AddMessage(app.Messages, "Error in DXF File");
         return;

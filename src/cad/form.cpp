@@ -11,8 +11,8 @@
 #include "cad/drawing.h"
 #include "cad/frame.h"
 #include "cad/schraff.h"
-#include "graphics/diagram.h"
-#include "report/formats.h"
+#include "cad/diagram.h"
+#include "text/formats.h"
 
 namespace vak1 {
 

@@ -7,7 +7,7 @@
 #include "app/App.h"
 #include "cad/cad.h"
 #include "calc/section.h"
-#include "help/messages.h"
+#include "project/messages.h"
 
 namespace vak1 {
 

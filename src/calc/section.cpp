@@ -5,7 +5,7 @@
 #include <numbers>
 #include <utility>
 
-#include "report/formats.h"
+#include "text/formats.h"
 
 namespace vak1 {
 namespace {

@@ -1,7 +1,7 @@
 // The section calculation: polygon of the contour, edge integrals, centroidal, principal
 // and body values.
 #pragma once
-#include "help/messages.h"
+#include "project/messages.h"
 #include "project/ProjectData.h"
 #include "settings/Settings.h"
 

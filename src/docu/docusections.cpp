@@ -7,8 +7,8 @@
 #include <cmath>
 #include <vector>
 
-#include "input/parse.h"
-#include "report/formats.h"
+#include "text/parse.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
@@ -98,12 +98,12 @@ std::string_view EndOf(std::string_view line, std::string_view fallback) {
 bool WriteFile(App& app, const std::string& path, std::string_view bytes, bool atomic) {
     TextFileWriter out;
     if (!out.Open(path, atomic)) {
-        ReportWriteError(app, out);
+        ReportWriteError(Dialogs(app), out);
         return false;
     }
     out.Write(bytes);
     if (!out.Commit()) {
-        ReportWriteError(app, out);
+        ReportWriteError(Dialogs(app), out);
         return false;
     }
     return true;
@@ -130,7 +130,7 @@ void ShowMessageList(App& app) {
     if (NoGuiRequested(app)) return;
     const MessageList& list = app.Messages;
     if (list.count == 0) {
-        ShowInfo(app, "Berechnung erfolgreich ohne Fehlermeldungen");
+        ShowInfo(Dialogs(app), "Berechnung erfolgreich ohne Fehlermeldungen");
         return;
     }
     const uint8_t abortBefore = app.State.AbortFlag;
@@ -142,9 +142,7 @@ void ShowMessageList(App& app) {
     uint16_t choice = app.Config.HelpLevel < 2 ? next : 1;
     app.State.AbortFlag = 0;
     for (;;) {
-        app.State.HelpNumber = 2070;
-        app.State.HelpNumber = 1210;
-        InputChoice(app,
+        InputChoice(Dialogs(app), kHelpMessageList,
                     "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
                     lines, choice);
         if (app.State.AbortFlag || choice == next) break;
@@ -161,12 +159,12 @@ void ExplainMessage(App& app, uint16_t i) {
     std::string cause, remedy;
     switch (FindRecord(app, message, cause, remedy)) {
     case Lookup::NoFile:
-        ShowError(app,
+        ShowError(Dialogs(app),
                   "Datei " + MessageFilePath(app) + " nicht gefunden oder kein Zugriffsrecht !");
         app.State.AbortFlag = 1;
         return;
     case Lookup::NoRecord:
-        DialogUi(app).MessageBox(MessageKind::Info, "Meldung", kNoDescription);
+        DialogUi(Dialogs(app), kHelpNone).MessageBox(MessageKind::Info, "Meldung", kNoDescription);
         return;
     case Lookup::Found:
         break;
@@ -174,10 +172,9 @@ void ExplainMessage(App& app, uint16_t i) {
     const bool plain = app.Config.PlainCharacters == 1;
     Explanation w{LongToDisplay(message, plain), LongToDisplay(cause, plain),
                   LongToDisplay(remedy, plain)};
-    app.State.HelpNumber = 1970;
-    DialogUi(app).ExplanationDialog(w);
+    DialogUi(Dialogs(app), kHelpExplanation).ExplanationDialog(w);
     if (!w.changed) return;
-    if (!AskQuestion(app, "Save Changes ?")) return;
+    if (!AskQuestion(Dialogs(app), kHelpExplanation, "Save Changes ?")) return;
     RewriteMessageFile(app, LongFromDisplay(OneLine(w.message)), LongFromDisplay(OneLine(w.cause)),
                        LongFromDisplay(OneLine(w.remedy)));
 }
@@ -210,7 +207,7 @@ bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
     if (UpperAscii(temp) == UpperAscii(file)) return false;
     std::string bytes;
     if (!ReadBytes(file, bytes)) {
-        ShowError(app, "Datei " + file + " nicht gefunden oder kein Zugriffsrecht !");
+        ShowError(Dialogs(app), "Datei " + file + " nicht gefunden oder kein Zugriffsrecht !");
         app.State.AbortFlag = 1;
         return false;
     }
@@ -219,7 +216,7 @@ bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
     while (at < lines.size() && !SameKey(Body(lines[at]), m))
         ++at;
     if (at == lines.size()) {
-        ShowError(app, std::string(m) + " not found.");
+        ShowError(Dialogs(app), std::string(m) + " not found.");
         return false;
     }
     std::string out;

@@ -11,6 +11,10 @@ struct App;
 
 // Records in the message file are found by the first characters of the message.
 constexpr std::size_t kMessageKeyLength = 14;
+
+// Help numbers of the message list and the explanation window.
+constexpr uint16_t kHelpMessageList = 1210;
+constexpr uint16_t kHelpExplanation = 1970;
 inline constexpr const char* kNoDescription = "keine Beschreibung dieser Fehlermeldung vorhanden.";
 
 std::string MessageFilePath(const App& app);

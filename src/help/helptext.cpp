@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 #include "text/textfile.h"
@@ -96,11 +96,13 @@ HelpEntry FindHelpEntry(const App& app, uint16_t number) {
 }
 
 void ShowHelp(App& app, uint16_t number, HelpMode mode) {
-    if (number == 0) number = app.State.HelpNumber;
+    // 0: the help of the dialog shown last.
+    if (number == 0 && app.Env.ui) number = app.Env.ui->helpNumber;
     const HelpEntry e = FindHelpEntry(app, number);
     if (mode != HelpMode::PictureOnly)
-        DialogUi(app).MessageBox(MessageKind::Help, "HILFETEXT Nr." + std::to_string(number),
-                                 Joined(app, e, " "));
+        DialogUi(Dialogs(app), number)
+            .MessageBox(MessageKind::Help, "HILFETEXT Nr." + std::to_string(number),
+                        Joined(app, e, " "));
     if (mode != HelpMode::TextOnly && app.State.HelpPicture) {
         const bool none = e.picture.empty() || e.picture == "NULL";
         app.State.HelpPicture(app, none ? "" : app.Config.PltDir + e.picture + ".plt");

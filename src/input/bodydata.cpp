@@ -3,7 +3,7 @@
 
 #include "app/App.h"
 #include "input/contour.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
@@ -11,13 +11,11 @@ namespace vak1 {
 
 void ResetContour(App& app) {
     app.Project.PosCount = 0;
-    app.State.HelpNumber = kHelpReset;
-    if (AskQuestion(app, "Koordinaten auf 0 setzen ?")) app.Project.ResetContour();
+    if (AskQuestion(Dialogs(app), kHelpReset, "Koordinaten auf 0 setzen ?")) app.Project.ResetContour();
 }
 
 void EditArcDivision(App& app) {
-    app.State.HelpNumber = kHelpArcDivision;
-    InputValue(app, cp850("Polygon-Teilung für Kreisbogenberechnung [Grad]"),
+    InputValue(Dialogs(app), kHelpArcDivision, cp850("Polygon-Teilung für Kreisbogenberechnung [Grad]"),
                app.Project.ArcDivision, kArcDivisionMin, kArcDivisionMax);
     if (!app.State.AbortFlag) Recalculate(app);
 }
@@ -25,11 +23,9 @@ void EditArcDivision(App& app) {
 void EditBody(App& app) {
     ProjectData& p = app.Project;
     const long double rhoBefore = p.rho;
-    app.State.HelpNumber = kHelpDensity;
-    InputValue(app, "Dichte des Werkstoffs [kg/dm3]", p.rho, kRhoMin, kRhoMax);
+    InputValue(Dialogs(app), kHelpDensity, "Dichte des Werkstoffs [kg/dm3]", p.rho, kRhoMin, kRhoMax);
     if (app.State.AbortFlag) return;
-    app.State.HelpNumber = kHelpBodyLength;
-    InputLength(app, cp850("Länge des Körpers in x-Richtung"), p.lx, kLxMin, kLxMax);
+    InputLength(Dialogs(app), kHelpBodyLength, cp850("Länge des Körpers in x-Richtung"), p.lx, kLxMin, kLxMax);
     if (app.State.AbortFlag) {
         // The command counts as cancelled and is not marked as a change, so the density
         // must not stay changed behind the user's back either.
@@ -57,7 +53,7 @@ void EditTextLines(App& app) {
                  {DialogAction::Cancel, "Abbrechen"},
                  {DialogAction::HelpText, "&Hilfetext"},
                  {DialogAction::HelpPicture, "Hilfe&bild"}};
-    if (!DialogUi(app).TextLinesDialog(d)) {
+    if (!DialogUi(Dialogs(app), kHelpTextLines).TextLinesDialog(d)) {
         app.State.AbortFlag = 1;
         return;
     }

@@ -30,6 +30,7 @@ constexpr uint16_t kHelpShift = 8410;
 constexpr uint16_t kHelpScale = 8420;
 constexpr uint16_t kHelpMirror = 8430;
 constexpr uint16_t kHelpReverse = 8440;
+constexpr uint16_t kHelpTextLines = 8350;
 
 // "Pos.  k:     y=... mm     z=... mm     phi=... °" (code page 850).
 std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p);

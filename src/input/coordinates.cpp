@@ -5,10 +5,10 @@
 
 #include "app/App.h"
 #include "input/contour.h"
-#include "input/dialogs.h"
-#include "input/parse.h"
+#include "dialogs/dialogs.h"
+#include "text/parse.h"
 #include "platform/Ui.h"
-#include "report/formats.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -24,7 +24,7 @@ void Prefill(ProjectData& p, uint16_t k) {
 }
 
 DialogButton Button(const App& app, DialogAction action, const char* caption) {
-    return DialogButton{action, DisplayText(app, cp850(caption))};
+    return DialogButton{action, DisplayText(app.Config, cp850(caption))};
 }
 
 CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
@@ -34,8 +34,8 @@ CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
     CoordinateDialogData d;
     d.caption = "Koordinaten " + n;
     d.labels = {"Y " + n, "Z " + n, "Kreisbogenwinkel " + n + "-" + std::to_string(k + 1)};
-    const std::string length = DisplayText(app, UnitLength(s));
-    d.units = {length, length, DisplayText(app, UnitAngle(s))};
+    const std::string length = DisplayText(app.Config, UnitLength(s));
+    d.units = {length, length, DisplayText(app.Config, UnitAngle(s))};
     d.fields = {FormatCoordinate(s, pos.y), FormatCoordinate(s, pos.z),
                 FormatSignificant(s, pos.phi * 180 / kPi)};
     d.buttons = {Button(app, DialogAction::Ok, "OK"),
@@ -71,10 +71,9 @@ void EditPosition(App& app, uint16_t k) {
     if (k < 1 || k > p.PosCount) return;
     for (;;) {
         Prefill(p, k);
-        app.State.HelpNumber = kHelpCoordinates;
         CoordinateDialogData d = CoordinateData(app, k);
         const std::array<std::string, 3> offered = d.fields;
-        const DialogAction action = DialogUi(app).CoordinateDialog(d);
+        const DialogAction action = DialogUi(Dialogs(app), kHelpCoordinates).CoordinateDialog(d);
         switch (action) {
         case DialogAction::Cancel:
             app.State.AbortFlag = 1;
@@ -97,7 +96,7 @@ void EditPosition(App& app, uint16_t k) {
             break;
         case DialogAction::StorePicture:
             Store(app, k, offered, d.fields);
-            DialogUi(app).Help(true);
+            DialogUi(Dialogs(app), kHelpCoordinates).Help(true);
             break;
         default:
             break;

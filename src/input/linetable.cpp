@@ -7,8 +7,8 @@
 #include "cad/drawing.h"
 #include "calc/section.h"
 #include "input/contour.h"
-#include "input/dialogs.h"
-#include "report/formats.h"
+#include "dialogs/dialogs.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {

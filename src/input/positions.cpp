@@ -3,7 +3,7 @@
 
 #include "app/App.h"
 #include "input/contour.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
@@ -20,7 +20,7 @@ enum class Step {
 };
 
 DialogButton Button(const App& app, DialogAction action, const char* caption) {
-    return DialogButton{action, DisplayText(app, cp850(caption))};
+    return DialogButton{action, DisplayText(app.Config, cp850(caption))};
 }
 
 PositionListDialogData ListData(const App& app, int selected) {
@@ -28,7 +28,7 @@ PositionListDialogData ListData(const App& app, int selected) {
     d.caption = "Eingabe der Positionen";
     const auto& table = app.State.LineTable;
     for (uint16_t k = 1; k <= app.Project.PosCount; ++k)
-        d.lines.push_back(DisplayText(app, table[k - 1]));
+        d.lines.push_back(DisplayText(app.Config, table[k - 1]));
     d.selected = selected;
     d.buttons = {Button(app, DialogAction::Append, "&Neu"),
                  Button(app, DialogAction::Insert, "&Einfügen"),
@@ -47,7 +47,7 @@ PositionListDialogData ListData(const App& app, int selected) {
 // One more position, or the refusal at the maximum.
 bool Grow(App& app) {
     if (app.Project.PosCount >= kMaxPositions) {
-        ShowError(app, "zu viele Punkte !");
+        ShowError(Dialogs(app), "zu viele Punkte !");
         app.State.AbortFlag = 1;
         return false;
     }
@@ -72,9 +72,9 @@ bool TargetPosition(App& app, int selected, uint16_t help, const char* prompt, u
         target = static_cast<uint16_t>(selected);
         return true;
     }
-    app.State.HelpNumber = help;
     uint16_t choice = 1;
-    InputChoice(app, cp850(prompt), app.Project.PosCount, choice);
+    InputChoice(Dialogs(app), help, cp850(prompt), app.State.LineTable, app.Project.PosCount,
+                choice);
     target = choice;
     return !app.State.AbortFlag;
 }
@@ -156,9 +156,8 @@ void EditPositions(App& app) {
     int selected = 0;
     for (;;) {
         BuildLineTable(app);
-        app.State.HelpNumber = kHelpPositionList;
         PositionListDialogData d = ListData(app, selected);
-        const DialogAction action = DialogUi(app).PositionListDialog(d);
+        const DialogAction action = DialogUi(Dialogs(app), kHelpPositionList).PositionListDialog(d);
         selected = std::clamp(d.selected, 0, int{app.Project.PosCount});
         const Step step = Act(app, action, selected);
         selected = std::min(selected, int{app.Project.PosCount});

@@ -6,7 +6,7 @@
 
 #include "app/App.h"
 #include "input/contour.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -30,17 +30,14 @@ bool AskTransform(App& app, ContourTransform& t) {
         {kHelpScale, "Maßstab z", &t.sz, -kHuge, kHuge},
     };
     for (const auto& in : inputs) {
-        app.State.HelpNumber = in.help;
-        InputValue(app, cp850(in.prompt), *in.value, in.min, in.max);
+        InputValue(Dialogs(app), in.help, cp850(in.prompt), *in.value, in.min, in.max);
         if (app.State.AbortFlag) return false;
     }
-    app.State.HelpNumber = kHelpMirror;
     const std::vector<std::string> mirrors{cp850("Spiegeln um Achse z"),
                                            cp850("Spiegeln um Achse y"), cp850("nicht spiegeln")};
-    InputChoice(app, "Spiegeln", mirrors, t.mirror);
+    InputChoice(Dialogs(app), kHelpMirror, "Spiegeln", mirrors, t.mirror);
     if (app.State.AbortFlag) return false;
-    app.State.HelpNumber = kHelpReverse;
-    InputYesNo(app, "Richtungssinn umkehren", t.reverse);
+    InputYesNo(Dialogs(app), kHelpReverse, "Richtungssinn umkehren", t.reverse);
     return !app.State.AbortFlag;
 }
 
@@ -77,7 +74,7 @@ void TransformContour(App& app) {
     ContourTransform t;
     if (!AskTransform(app, t)) return;
     if (app.Project.PosCount == 0) {
-        ShowError(app, "Fehler : keine Geometrie eingegeben !");
+        ShowError(Dialogs(app), "Fehler : keine Geometrie eingegeben !");
         return;
     }
     ApplyTransform(app.Project, t);

@@ -6,7 +6,7 @@
 
 #include "app/App.h"
 #include "docu/docusections.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 #include "text/filenumbers.h"
@@ -28,7 +28,7 @@ bool ArchiveAllows(App& app, const std::string& name) {
         return true;
     }
     if (name == "aktuell") return true;
-    ShowError(app, cp850("File- und User- Befehle sind im Archivierungsmodus nicht möglich."));
+    ShowError(Dialogs(app), cp850("File- und User- Befehle sind im Archivierungsmodus nicht möglich."));
     Abort(app);
     return false;
 }
@@ -38,7 +38,7 @@ bool ResolveTarget(App& app, const std::string& name, std::string& path) {
     if (!ArchiveAllows(app, name)) return false;
     if (name.empty()) {
         std::string chosen;
-        if (!DialogUi(app).SaveFileDialog(kProjectFilter, st.ProjectDir, st.ProjectName, chosen)) {
+        if (!DialogUi(Dialogs(app), kHelpNone).SaveFileDialog(kProjectFilter, st.ProjectDir, st.ProjectName, chosen)) {
             Abort(app);
             return false;
         }
@@ -98,7 +98,7 @@ void WriteBodyAndTexts(TextFileWriter& out, const ProjectData& p, const Settings
 void WriteProject(App& app, const std::string& name) {
     std::string path;
     if (!ResolveTarget(app, name, path)) return;
-    CheckTargetFile(app, path);
+    CheckTargetFile(Dialogs(app), path);
     if (app.State.AbortFlag) return;
 
     TextFileWriter out;
@@ -113,7 +113,7 @@ void WriteProject(App& app, const std::string& name) {
         out.WriteLine(p.DrawPrincipalAxes ? "1" : "0");
         out.Commit();
     }
-    ReportWriteError(app, out);
+    ReportWriteError(Dialogs(app), out);
 }
 
 void NameProjectAfter(App& app, const std::string& path) {

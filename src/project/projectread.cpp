@@ -5,9 +5,9 @@
 
 #include "app/App.h"
 #include "docu/docusections.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "project/projectfile.h"
-#include "report/formats.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 #include "text/linecursor.h"
 #include "text/textfile.h"
@@ -80,12 +80,12 @@ bool ReadOptions(LineCursor& in, ProjectData& p) {
 } // namespace
 
 void ReadProject(App& app, const std::string& path) {
-    CheckSourceFile(app, path);
+    CheckSourceFile(Dialogs(app), path);
     if (app.State.AbortFlag) return;
     std::vector<std::string> lines;
     int error = 0;
     if (!ReadTextLines(path, lines, &error)) {
-        ShowError(app, "Lesefehler (" + path + ", errno " + std::to_string(error) + ")");
+        ShowError(Dialogs(app), "Lesefehler (" + path + ", errno " + std::to_string(error) + ")");
         app.State.AbortFlag = 1;
         return;
     }
@@ -96,7 +96,7 @@ void ReadProject(App& app, const std::string& path) {
                     ReadBodyAndTexts(in, *project) && ReadChangesSection(in, *docu) &&
                     ReadDocumentsSection(in, *docu) && ReadOptions(in, *project);
     if (!ok) {
-        ShowError(app, "Fehler in Projektdatei " + path + ", Zeile " +
+        ShowError(Dialogs(app), "Fehler in Projektdatei " + path + ", Zeile " +
                            std::to_string(in.FailLine()) + ": " + in.FailReason() + " !");
         app.State.AbortFlag = 1;
         return;

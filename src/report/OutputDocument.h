@@ -29,6 +29,11 @@ enum TOutputDevice : uint16_t {
 
 // OutputOpen(kOnlyKindNames) fills the list of kind names and opens nothing.
 constexpr uint16_t kOnlyKindNames = 90;
+
+// Help numbers of the output document's dialogs.
+constexpr uint16_t kHelpOutputKind = 1050;
+constexpr uint16_t kHelpPrinterPause = 1060;
+constexpr uint16_t kHelpOutputFile = 1070;
 constexpr std::size_t kHeaderLineLength = 65;
 constexpr std::size_t kSeparatorLength = 70;
 // Text written as a separator in style 4; every writer drops it.

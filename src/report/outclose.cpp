@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/PortWriter.h"
 #include "platform/Ui.h"
@@ -24,14 +24,14 @@ bool FinishFile(App& app) {
         bool ok = d.portOpen && app.Env.ports && app.Env.ports->Close() && !d.writeFailed;
         d.portOpen = false;
         if (!ok) {
-            ShowError(app, "file write error");
+            ShowError(Dialogs(app), "file write error");
             app.State.AbortFlag = 1;
         }
         return ok;
     }
     if (!d.file) return false;
     const bool ok = d.file->Commit();
-    if (!ok) ReportWriteError(app, *d.file);
+    if (!ok) ReportWriteError(Dialogs(app), *d.file);
     d.file.reset();
     return ok;
 }
@@ -40,11 +40,11 @@ void StartTextProgram(App& app) {
     const std::string& program = app.Config.TextProgram;
     Launcher* launcher = app.Env.launcher;
     if (!launcher || !launcher->Exists(program)) {
-        ShowError(app, program + " not found");
+        ShowError(Dialogs(app), program + " not found");
         return;
     }
     if (!ConvertFile(app, app.Output.OutputFileName, OutwinPath(app))) return;
-    if (!launcher->Start(program, {OutwinPath(app)})) ShowError(app, program + " not found");
+    if (!launcher->Start(program, {OutwinPath(app)})) ShowError(Dialogs(app), program + " not found");
 }
 
 void StartBrowser(App& app) {
@@ -52,11 +52,11 @@ void StartBrowser(App& app) {
     if (browser.empty()) return;
     Launcher* launcher = app.Env.launcher;
     if (!launcher || !launcher->Exists(browser)) {
-        ShowError(app, browser + " not found");
+        ShowError(Dialogs(app), browser + " not found");
         return;
     }
     if (!launcher->Start(browser, {app.Output.OutputFileName}))
-        ShowError(app, browser + " not found");
+        ShowError(Dialogs(app), browser + " not found");
 }
 
 void HandOver(App& app) {
@@ -71,7 +71,7 @@ void HandOver(App& app) {
     case odDosFile:
         if (d.Kind == odFile && !d.JobFile.empty()) break;
         if (ConvertFile(app, name, OutwinPath(app)) && d.Kind == odFile)
-            ShowInfo(app, name + " und Windows-Datei outwin.txt wurden angelegt..");
+            ShowInfo(Dialogs(app), name + " und Windows-Datei outwin.txt wurden angelegt..");
         break;
     case odWindowsPrinter:
         PrintTextFile(app, name);
@@ -119,20 +119,20 @@ bool ConvertFile(App& app, const std::string& src, const std::string& dst) {
     std::vector<std::string> lines;
     int error = 0;
     if (!ReadTextLines(src, lines, &error)) {
-        ShowError(app, "Datei " + src + " nicht gefunden oder kein Zugriffsrecht !");
+        ShowError(Dialogs(app), "Datei " + src + " nicht gefunden oder kein Zugriffsrecht !");
         app.State.AbortFlag = 1;
         return false;
     }
     TextFileWriter out;
     if (!out.Open(dst)) {
-        ReportWriteError(app, out);
+        ReportWriteError(Dialogs(app), out);
         return false;
     }
     const bool plain = app.Config.PlainCharacters == 1;
     for (const auto& line : lines)
         out.WriteLine(OemToAnsiText(line, plain));
     if (!out.Commit()) {
-        ReportWriteError(app, out);
+        ReportWriteError(Dialogs(app), out);
         return false;
     }
     return true;
@@ -140,7 +140,7 @@ bool ConvertFile(App& app, const std::string& src, const std::string& dst) {
 
 void ShowErrorMessageDocument(App& app) {
     if (app.Messages.count == 0) {
-        ShowInfo(app, "Berechnung erfolgreich ohne Fehlermeldungen");
+        ShowInfo(Dialogs(app), "Berechnung erfolgreich ohne Fehlermeldungen");
         return;
     }
     const auto& r = app.Project.RemarkLines;

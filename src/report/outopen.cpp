@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/PortWriter.h"
 #include "platform/Ui.h"
 #include "report/OutputDocument.h"
@@ -34,16 +34,15 @@ bool IsFull(int error) {
 }
 
 void CreateFailed(App& app, int error) {
-    ShowError(app, IsFull(error) ? "Diskette/Platte voll" : "file write error");
+    ShowError(Dialogs(app), IsFull(error) ? "Diskette/Platte voll" : "file write error");
     Abort(app);
 }
 
 // The save-file selection for a chosen output file, with its overwrite check.
 bool ChooseFile(App& app, const std::string& ext, std::string& path) {
-    app.State.HelpNumber = 1070;
     const std::string filter = "*." + ext + "|*." + ext;
     std::string chosen;
-    if (!DialogUi(app).SaveFileDialog(filter, app.State.ProjectDir,
+    if (!DialogUi(Dialogs(app), kHelpOutputFile).SaveFileDialog(filter, app.State.ProjectDir,
                                       app.State.ProjectName + "." + ext, chosen)) {
         Abort(app);
         return false;
@@ -52,7 +51,7 @@ bool ChooseFile(App& app, const std::string& ext, std::string& path) {
     const std::string base = slash == std::string::npos ? chosen : chosen.substr(slash + 1);
     if (base.find('.') == std::string::npos) chosen += "." + ext;
     path = chosen;
-    CheckTargetFile(app, path);
+    CheckTargetFile(Dialogs(app), path);
     return !app.State.AbortFlag;
 }
 
@@ -84,11 +83,10 @@ void SendPrinterSetup(App& app) {
 void OpenPort(App& app) {
     OutputDocument& d = app.Output;
     d.OutputFileName = "LPT" + std::to_string(app.Config.PrinterPort);
-    app.State.HelpNumber = 1060;
-    bool pause = AskQuestion(app, "Pause nach jeder Seite ?");
+    bool pause = AskQuestion(Dialogs(app), kHelpPrinterPause, "Pause nach jeder Seite ?");
     if (app.State.AbortFlag) return;
     if (!app.Env.ports || !app.Env.ports->Open(d.OutputFileName)) {
-        ShowError(app, "file write error");
+        ShowError(Dialogs(app), "file write error");
         Abort(app);
         return;
     }
@@ -116,7 +114,7 @@ bool ChooseTarget(App& app) {
     case odHtml:
         if (s.HtmlBrowser.empty()) return ChooseFile(app, "htm", d.OutputFileName);
         d.OutputFileName = s.TempDir + "vak1.htm";
-        CheckTargetFile(app, d.OutputFileName);
+        CheckTargetFile(Dialogs(app), d.OutputFileName);
         return !app.State.AbortFlag;
     case odDosFile:
         d.OutputFileName = s.TempDir + "OUTDOS.TXT";
@@ -134,12 +132,11 @@ void OutputOpen(App& app, uint16_t kind) {
     if (kind == kOnlyKindNames) return;
     OutputDiscard(app);
     uint16_t current = app.Config.TextDevice;
-    app.State.HelpNumber = 1050;
     if (kind != 0) {
         current = kind;
     } else if (app.Config.TextDeviceDialog) {
         if (current < 1 || current > 7) current = 1;
-        InputChoice(app, "Ausgabe auf ..", d.KindNames, current);
+        InputChoice(Dialogs(app), kHelpOutputKind, "Ausgabe auf ..", d.KindNames, current);
         if (app.State.AbortFlag) return;
     }
     // An unknown kind from a damaged settings file shows the text in the window.
@@ -158,7 +155,7 @@ void OutputOpen(App& app, uint16_t kind) {
             if (d.JobFile.empty()) {
                 CreateFailed(app, error);
             } else { // an unattended job names its file and the reason
-                ShowError(app, IoErrorText(IoStage::Create, error) + " (" + d.JobFile + ")");
+                ShowError(Dialogs(app), IoErrorText(IoStage::Create, error) + " (" + d.JobFile + ")");
                 Abort(app);
             }
         }

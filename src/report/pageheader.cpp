@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Clock.h"
 #include "report/OutputDocument.h"
 
@@ -167,8 +167,7 @@ void PageHeader(App& app) {
         return;
     }
     if (d.PausePerPage) {
-        app.State.HelpNumber = 1060;
-        if (!AskQuestion(app, "Blatt in Drucker einlegen.  Fortfahren ?")) {
+        if (!AskQuestion(Dialogs(app), kHelpPrinterPause, "Blatt in Drucker einlegen.  Fortfahren ?")) {
             app.State.AbortFlag = 1;
             return;
         }

@@ -1,6 +1,6 @@
 // Printing a text file page by page, and the output window that shows the Windows copy.
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Printer.h"
 #include "platform/Ui.h"
@@ -26,12 +26,12 @@ std::string FileNameOf(const std::string& path) {
 void PrintTextFile(App& app, const std::string& path) {
     std::vector<std::string> lines;
     if (!FileExists(path) || !ReadTextLines(path, lines)) {
-        ShowError(app, path + " not found !");
+        ShowError(Dialogs(app), path + " not found !");
         return;
     }
     Printer* printer = app.Env.printer;
     if (!printer) {
-        ShowError(app, "Kein Drucker eingerichtet !");
+        ShowError(Dialogs(app), "Kein Drucker eingerichtet !");
         return;
     }
     // Pages are ended by form feeds; text after the last one is a page of its own (a file
@@ -72,7 +72,7 @@ void ShowOutputWindow(App& app) {
     const std::string path = app.Config.TempDir + "outwin.txt";
     std::vector<std::string> lines;
     if (!FileExists(path) || !ReadTextLines(path, lines)) {
-        ShowError(app, path + " not found !");
+        ShowError(Dialogs(app), path + " not found !");
         return;
     }
     const Settings& s = app.Config;
@@ -98,7 +98,7 @@ void ShowOutputWindow(App& app) {
     w.exportText = [&app, path] {
         if (app.Env.launcher) app.Env.launcher->Start(app.Config.TextProgram, {path});
     };
-    DialogUi(app).ShowTextWindow(w);
+    DialogUi(Dialogs(app), kHelpOutputKind).ShowTextWindow(w);
     app.Config.TextWindowRect = Rect{w.left, w.top, w.width, w.height};
 }
 

@@ -9,7 +9,7 @@
 #include "app/App.h"
 #include "help/helperr.h"
 #include "report/OutputDocument.h"
-#include "report/formats.h"
+#include "text/formats.h"
 #include "report/texttable.h"
 #include "text/cp850.h"
 

@@ -5,13 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "text/formats.h"
+
 namespace vak1 {
 
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-struct Settings {
+struct Settings : NumberStyle {
+    // DecimalPlaces, DecimalComma, EnglishUnits and PlainCharacters come from NumberStyle.
     // CAD layers 1..5 and texts (entries 3..6).
     std::array<std::string, 5> LayerNames{"1", "2", "3", "4", "5"};
     std::array<int, 5> LayerColors{2, 2, 2, 3, 1};
@@ -33,7 +36,6 @@ struct Settings {
     uint16_t PrinterType = 3;
     uint16_t PrintDensity = 1;
     char HardcopyRotated = 'J';
-    int DecimalPlaces = 3;
     uint16_t PrintThicknessVertical = 1;
     bool ColorGraphics = true;
     long double GraphCorrectionFactor = 1;
@@ -77,7 +79,6 @@ struct Settings {
     bool TextDeviceDialog = false;
     bool SmallOnlineWindow = false;
     bool EnterDiagramLimits = false;
-    uint16_t DecimalComma = 1; // 2: decimal comma in shown numbers
     long double TextHeightFactor = 1;
     int InputWindowScale = 102;
     std::string HtmlBrowser = "xdg-open";
@@ -85,7 +86,6 @@ struct Settings {
     std::array<int, 6> LineThickness0to5{3, 1, 1, 1, 2, 3};
     bool GraphicPrintDialog = false;
     Rect TextWindowRect{};
-    uint16_t EnglishUnits = 0;
     uint16_t HeaderMode = 1;
     std::string PrintFontName = "Courier New";
     uint16_t PrintFontSize = 10;
@@ -100,7 +100,6 @@ struct Settings {
     int DxfDecimals = 6;
     uint16_t CadTextMode = 1;
     std::array<int, 16> LineThickness16to31{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    uint16_t PlainCharacters = 0;
     int DialogElementsScale = 100;
     uint16_t AngleFormat = 2;
     long double DimensionFactor = 1;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "input/parse.h"
+#include "text/parse.h"
 #include "text/linecursor.h"
 #include "text/cp850.h"
 

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "settings/settingsfile.h"
 #include "text/cp850.h"
 
@@ -57,16 +57,16 @@ void CheckFolders(App& app) {
     for (std::string* dir : {&s.DbfDir, &s.PltDir, &s.EdiDir, &s.DataDir})
         if (Blank(*dir)) *dir = start;
 
-    if (!Writable(s.CadDir)) ShowError(app, cp850("ungültiger CAD Ordner konfiguriert"));
-    if (!Searchable(s.DbfDir)) ShowError(app, cp850("ungültiger DBF Ordner konfiguriert"));
-    if (!Searchable(s.PltDir)) ShowError(app, cp850("ungültiger PLT Ordner konfiguriert"));
+    if (!Writable(s.CadDir)) ShowError(Dialogs(app), cp850("ungültiger CAD Ordner konfiguriert"));
+    if (!Searchable(s.DbfDir)) ShowError(Dialogs(app), cp850("ungültiger DBF Ordner konfiguriert"));
+    if (!Searchable(s.PltDir)) ShowError(Dialogs(app), cp850("ungültiger PLT Ordner konfiguriert"));
     if (!Writable(s.TempDir)) {
-        ShowError(app, cp850("ungültiger Ordner für temporäre Dateien konfiguriert"));
-        InputText(app, cp850("Ordner für temporäre Dateien"), 60, s.TempDir);
+        ShowError(Dialogs(app), cp850("ungültiger Ordner für temporäre Dateien konfiguriert"));
+        InputText(Dialogs(app), kHelpTempFolder, cp850("Ordner für temporäre Dateien"), 60, s.TempDir);
         if (app.State.AbortFlag) return;
     }
-    if (!Writable(s.EdiDir)) ShowError(app, cp850("ungültiger EDI Ordner konfiguriert"));
-    if (!Writable(s.DataDir)) ShowError(app, cp850("ungültiger Data Ordner konfiguriert"));
+    if (!Writable(s.EdiDir)) ShowError(Dialogs(app), cp850("ungültiger EDI Ordner konfiguriert"));
+    if (!Writable(s.DataDir)) ShowError(Dialogs(app), cp850("ungültiger Data Ordner konfiguriert"));
 }
 
 } // namespace vak1

@@ -1,6 +1,6 @@
 // The list of the four most recently used project files, kept beside the settings file.
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "settings/settingsfile.h"
 #include "text/linecursor.h"
 #include "text/textfile.h"
@@ -26,7 +26,7 @@ void SaveRecentFiles(App& app) {
             out.WriteLine(SingleLine(file));
         out.Commit();
     }
-    ReportWriteError(app, out);
+    ReportWriteError(Dialogs(app), out);
 }
 
 } // namespace vak1

@@ -1,5 +1,6 @@
 // The settings file, the recent-files file and the check of the configured folders.
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace vak1 {
@@ -10,6 +11,8 @@ struct Settings;
 // Base name of both files and the filter of the import dialog.
 inline constexpr const char* kSettingsBase = "vak1";
 inline constexpr const char* kSettingsFilter = "*.cfg|*.cfg";
+// Help number of the question for the folder of temporary files.
+constexpr uint16_t kHelpTempFolder = 1610;
 
 // Reads "vak1.cfg" from the settings folder (the start folder unless set), or else from the
 // per-user folder, which then becomes the settings folder. No file: the screen-dependent

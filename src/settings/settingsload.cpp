@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "app/App.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "settings/cfgreader.h"
 #include "settings/settingsfile.h"
@@ -267,7 +267,7 @@ void ReportProblem(App& app, const CfgReader& r, const std::string& path) {
     else
         text += " endet vorzeitig in Zeile " + std::to_string(r.truncatedAt) +
                 cp850(", fehlende Werte unverändert");
-    ShowError(app, text + " !");
+    ShowError(Dialogs(app), text + " !");
     app.State.AbortFlag = 1;
 }
 
@@ -328,7 +328,7 @@ void ImportSettings(App& app) {
     Settings& s = app.Config;
     if (s.SettingsFolder.empty()) s.SettingsFolder = app.State.StartDir;
     std::string chosen;
-    if (!DialogUi(app).OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
+    if (!DialogUi(Dialogs(app), kHelpNone).OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
         app.State.AbortFlag = 1;
         return;
     }
@@ -341,7 +341,7 @@ void ImportSettings(App& app) {
     if (ReadTextLines(path, lines)) {
         LoadSettingsLines(app, lines, path);
     } else {
-        ShowError(app, "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
+        ShowError(Dialogs(app), "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
         app.State.AbortFlag = 1;
     }
     s.SettingsFolder = folder;

@@ -1,8 +1,8 @@
 // Writing the settings file in the fixed order of its entries. Reals always get a decimal
 // point, whatever separator the user chose for the display.
 #include "app/App.h"
-#include "input/dialogs.h"
-#include "report/formats.h"
+#include "dialogs/dialogs.h"
+#include "text/formats.h"
 #include "settings/settingsfile.h"
 #include "text/cp850.h"
 #include "text/filenumbers.h"
@@ -159,7 +159,7 @@ void SaveSettings(App& app) {
         Write61to86(w, s);
         out.Commit();
     }
-    ReportWriteError(app, out);
+    ReportWriteError(Dialogs(app), out);
 }
 
 } // namespace vak1

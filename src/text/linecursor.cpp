@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "input/parse.h"
+#include "text/parse.h"
 #include "text/cp850.h"
 
 namespace vak1 {

@@ -10,7 +10,7 @@
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
 #include "cad/igescheck.h"
-#include "report/formats.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 using namespace vak1;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calc/section.h"
-#include "help/messages.h"
+#include "project/messages.h"
 
 using namespace vak1;
 

@@ -19,7 +19,7 @@
 #include "gui/QtUi.h"
 #include "gui/filefilter.h"
 #include "gui/driver.h"
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "text/cp850.h"
 
 using namespace vak1;
@@ -102,7 +102,7 @@ TEST_F(TextDialog, EscapeCancelsAndLeavesTheValueAndSetsAbortThroughTheCore) {
         QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
     });
     long double density = 7.85L;
-    InputValue(app, cp850("Dichte"), density, 0.01L, 100);
+    InputValue(Dialogs(app), kHelpNone, cp850("Dichte"), density, 0.01L, 100);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(density, 7.85L);
 }
@@ -132,7 +132,7 @@ TEST_F(TextDialog, ValueWithDecimalCommaIsTakenAndARangeErrorAsksAgain) {
         })
         .Start();
     long double density = 1;
-    InputValue(app, cp850("Dichte"), density, 0.01L, 100);
+    InputValue(Dialogs(app), kHelpNone, cp850("Dichte"), density, 0.01L, 100);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_NEAR(static_cast<double>(density), 7.85, 1e-12);
     EXPECT_EQ(error, QString::fromUtf8("Fehler : |Gültiger Wertebereich: 0.01 .. 100 !"));
@@ -141,7 +141,6 @@ TEST_F(TextDialog, ValueWithDecimalCommaIsTakenAndARangeErrorAsksAgain) {
 TEST_F(TextDialog, HelpButtonsReportTheCurrentHelpNumberAndKeepTheDialogOpen) {
     std::vector<std::pair<int, bool>> calls;
     ui.onHelp = [&](uint16_t n, bool picture) { calls.emplace_back(n, picture); };
-    app.State.HelpNumber = 3055;
     bool stillOpen = false;
     OnNextModal([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
@@ -151,7 +150,7 @@ TEST_F(TextDialog, HelpButtonsReportTheCurrentHelpNumberAndKeepTheDialogOpen) {
         QTest::mouseClick(Child<QPushButton>(w, "Button_ok"), Qt::LeftButton);
     });
     std::string text = "x";
-    InputText(app, "p", 10, text);
+    InputText(Dialogs(app), 3055, "p", 10, text);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(calls, (std::vector<std::pair<int, bool>>{{3055, false}, {3055, true}}));
@@ -196,7 +195,7 @@ TEST_F(ChoiceDialog, EightLinesThroughTheCoreAreAListAndADoubleClickAccepts) {
     for (int i = 1; i <= 8; ++i)
         app.State.LineTable[static_cast<std::size_t>(i - 1)] = "P " + std::to_string(i);
     uint16_t choice = 0; // 0 is shown as the first line
-    InputChoice(app, "Position", 8, choice);
+    InputChoice(Dialogs(app), kHelpNone, "Position", app.State.LineTable, 8, choice);
     EXPECT_EQ(rows, 8);
     EXPECT_EQ(radios, 0);
     EXPECT_EQ(preselected, 1);
@@ -242,7 +241,7 @@ TEST_F(YesNoDialog, ShowsJaNeinPreselectedAndReturnsNein) {
         QTest::keyClick(KeyTarget(w), Qt::Key_Return);
     });
     bool flag = true;
-    InputYesNo(app, "Schraffur zeichnen ?", flag);
+    InputYesNo(Dialogs(app), kHelpNone, "Schraffur zeichnen ?", flag);
     EXPECT_EQ(caption, "Eingabe");
     EXPECT_EQ(group, "Auswahl");
     EXPECT_EQ(yesText, "&Ja");
@@ -258,7 +257,7 @@ TEST_F(YesNoDialog, EscapeSetsAbortAndKeepsTheFlag) {
         QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
     });
     bool flag = false;
-    InputYesNo(app, "Frage", flag);
+    InputYesNo(Dialogs(app), kHelpNone, "Frage", flag);
     EXPECT_FALSE(flag);
     EXPECT_EQ(app.State.AbortFlag, 1);
 }
@@ -277,7 +276,7 @@ TEST_F(Boxes, QuestionHasJaNeinAbbrechenAndEscapeIsCancel) {
         texts.sort();
         QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
     });
-    EXPECT_FALSE(AskQuestion(app, cp850("Bisherige Eingaben verwerfen ?")));
+    EXPECT_FALSE(AskQuestion(Dialogs(app), kHelpNone, cp850("Bisherige Eingaben verwerfen ?")));
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(caption, kProgramTitle);
     EXPECT_EQ(texts, (QStringList{"&Ja", "&Nein", "Abbrechen"}));
@@ -304,9 +303,9 @@ TEST_F(Boxes, ErrorAndInfoBoxesCarryTheirCaptions) {
         QTest::keyClick(KeyTarget(w), Qt::Key_Return);
     };
     OnNextModal(close);
-    ShowError(app, cp850("Datei fehlt"));
+    ShowError(Dialogs(app), cp850("Datei fehlt"));
     OnNextModal(close);
-    ShowInfo(app, cp850("Fertig für heute"));
+    ShowInfo(Dialogs(app), cp850("Fertig für heute"));
     EXPECT_EQ(seen, (QStringList{"Fehler : |Datei fehlt",
                                  QString::fromUtf8("Meldung:|Fertig für heute")}));
 }

@@ -71,7 +71,8 @@ TEST_F(MessageFileTest, ExplanationEditedAndSavedRewritesOnlyThatRecord) {
     EXPECT_EQ(ui.shown[0].prompt, "GetArcCenter l12=0");
     EXPECT_EQ(ui.shown[0].lines, (std::vector<std::string>{"Ursache zwei", "Abhilfe zwei"}));
     EXPECT_EQ(ui.shown[1].prompt, "Save Changes ?");
-    EXPECT_EQ(app.State.HelpNumber, 1970);
+    EXPECT_EQ(ui.shown[0].helpNumber, 1970);
+    EXPECT_EQ(ui.shown[1].helpNumber, 1970);
     std::string expected = file;
     // A line break typed into a memo must not split the record.
     expected.replace(expected.find("Ursache zwei"), 12, "Zwei Punkte fallen zusammen");
@@ -127,7 +128,7 @@ TEST_F(MessageFileTest, MessageListPreselectsByHelpLevelAndWalksOn) {
     EXPECT_EQ(ui.shown[0].lines.back(), "Weiter/zurück...");
     EXPECT_EQ(ui.shown[0].prompt,
               "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.");
-    EXPECT_EQ(app.State.HelpNumber, 1210);
+    EXPECT_EQ(ui.shown[0].helpNumber, 1210);
 
     ui.shown.clear();
     app.Config.HelpLevel = 2;

@@ -72,7 +72,7 @@ TEST_F(HelpTextTest, ShowHelpBoxJoinsLinesAndPictureHookGetsThePltFile) {
     WriteQuorven(cp850("1050:ausgabe\nAusgabe wählen\n1051\nzweite\n"));
     std::vector<std::string> pictures;
     app.State.HelpPicture = [&](App&, const std::string& f) { pictures.push_back(f); };
-    app.State.HelpNumber = 1050;
+    ui.helpNumber = 1050; // the dialog shown last
     app.State.AbortFlag = 1;
     ShowHelp(app, 0, HelpMode::TextAndPicture);
     EXPECT_EQ(app.State.AbortFlag, 0);

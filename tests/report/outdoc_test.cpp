@@ -292,7 +292,7 @@ TEST_F(OutputDocumentTest, KindChoiceOffersSevenNamesAndCancelAborts) {
     EXPECT_EQ(ui.shown[0].prompt, "Ausgabe auf ..");
     EXPECT_EQ(ui.shown[0].lines.size(), 7u);
     EXPECT_EQ(ui.shown[0].preselected, 3);
-    EXPECT_EQ(app.State.HelpNumber, 1050);
+    EXPECT_EQ(ui.shown[0].helpNumber, 1050);
 }
 
 TEST_F(OutputDocumentTest, ScreenKindShowsTheWindowDeletesItsTemporaryFileAndKeepsGeometry) {

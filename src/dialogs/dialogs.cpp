@@ -1,5 +1,5 @@
 // Generic dialogs on top of the Ui interface: parsing, range checks, code-page conversion.
-#include "input/dialogs.h"
+#include "dialogs/dialogs.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,27 +7,28 @@
 #include <cstdio>
 #include <sys/stat.h>
 
-#include "app/App.h"
-#include "input/parse.h"
+#include "text/parse.h"
 #include "platform/Ui.h"
-#include "report/formats.h"
+#include "text/formats.h"
 #include "text/cp850.h"
+#include "text/program.h"
 
 namespace vak1 {
 namespace {
 
-std::string Disp(const App& app, std::string_view text) { return DisplayText(app, text); }
+std::string Disp(const DialogContext& d, std::string_view text) { return DisplayText(d.style, text); }
 
-Ui& UiOf(App& app) { return DialogUi(app); }
+// Message boxes have no help buttons; they show no help number.
+Ui& UiOf(const DialogContext& d) { return DialogUi(d, 0); }
 
 constexpr std::size_t kValueLength = 30;
 constexpr std::size_t kIntegerLength = 12;
 
 // One pass of a number dialog: false when cancelled.
-bool AskNumberText(App& app, std::string_view prompt, std::size_t maxLength,
-                   std::string& text) {
-    InputText(app, prompt, maxLength, text);
-    return !app.State.AbortFlag;
+bool AskNumberText(const DialogContext& d, uint16_t help, std::string_view prompt,
+                   std::size_t maxLength, std::string& text) {
+    InputText(d, help, prompt, maxLength, text);
+    return !d.AbortFlag;
 }
 
 std::string Quoted(std::string_view text) {
@@ -41,13 +42,13 @@ std::string Quoted(std::string_view text) {
 
 } // namespace
 
-Ui& DialogUi(App& app) {
-    app.Env.ui->helpNumber = app.State.HelpNumber;
-    return *app.Env.ui;
+Ui& DialogUi(const DialogContext& d, uint16_t help) {
+    d.ui.helpNumber = help;
+    return d.ui;
 }
 
-std::string DisplayText(const App& app, std::string_view text) {
-    return ToDisplay(text, app.Config.PlainCharacters == 1);
+std::string DisplayText(const NumberStyle& style, std::string_view text) {
+    return ToDisplay(text, style.PlainCharacters == 1);
 }
 
 std::string FieldText(std::string_view text) {
@@ -61,10 +62,11 @@ std::string FieldValue(std::string_view utf8) {
     return text;
 }
 
-void InputText(App& app, std::string_view prompt, std::size_t maxLength, std::string& text) {
+void InputText(const DialogContext& d, uint16_t help, std::string_view prompt,
+               std::size_t maxLength, std::string& text) {
     std::string shown = FieldText(text);
-    if (!UiOf(app).InputTextDialog("Eingabe", Disp(app, prompt), maxLength, shown)) {
-        app.State.AbortFlag = 1;
+    if (!DialogUi(d, help).InputTextDialog("Eingabe", Disp(d, prompt), maxLength, shown)) {
+        d.AbortFlag = 1;
         return;
     }
     std::string back = FieldValue(shown);
@@ -75,27 +77,27 @@ void InputText(App& app, std::string_view prompt, std::size_t maxLength, std::st
 // The number dialogs' loop: offer the value, parse a changed text, refuse what is not a
 // number or lies outside [min, max], and ask again until a valid value or a cancel.
 template <typename T, typename Format, typename Parse>
-void InputNumber(App& app, std::string_view prompt, std::size_t maxLength, T& value, T min,
+void InputNumber(const DialogContext& d, uint16_t help, std::string_view prompt, std::size_t maxLength, T& value, T min,
                  T max, Format format, Parse parse) {
     const T atEntry = value;
     T current = value;
     for (;;) {
         const std::string offered = format(current);
         std::string text = offered;
-        if (!AskNumberText(app, prompt, maxLength, text)) return;
+        if (!AskNumberText(d, help, prompt, maxLength, text)) return;
         if (text != offered) {
             const auto n = parse(text);
             if (!n.valid) {
-                UiOf(app).Beep();
-                ShowError(app, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
+                UiOf(d).Beep();
+                ShowError(d, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
                 current = atEntry;
                 continue;
             }
             current = static_cast<T>(n.value);
         }
         if (current < min || current > max) {
-            UiOf(app).Beep();
-            ShowError(app, cp850("Gültiger Wertebereich: ") + format(min) + " .. " + format(max) +
+            UiOf(d).Beep();
+            ShowError(d, cp850("Gültiger Wertebereich: ") + format(min) + " .. " + format(max) +
                                " !");
             continue;
         }
@@ -104,87 +106,89 @@ void InputNumber(App& app, std::string_view prompt, std::size_t maxLength, T& va
     }
 }
 
-void InputValue(App& app, std::string_view prompt, long double& value, long double min,
-                long double max) {
-    const Settings& s = app.Config;
-    InputNumber(app, prompt, kValueLength, value, min, max,
+void InputValue(const DialogContext& d, uint16_t help, std::string_view prompt,
+                long double& value, long double min, long double max) {
+    const NumberStyle& s = d.style;
+    InputNumber(d, help, prompt, kValueLength, value, min, max,
                 [&s](long double x) { return FormatSignificant(s, x); }, ParseNumber);
 }
 
-void InputLength(App& app, std::string_view prompt, long double& value, long double min,
-                 long double max) {
-    if (app.Config.EnglishUnits != 1) {
-        InputValue(app, std::string(prompt) + " [mm]", value, min, max);
+void InputLength(const DialogContext& d, uint16_t help, std::string_view prompt,
+                 long double& value, long double min, long double max) {
+    if (d.style.EnglishUnits != 1) {
+        InputValue(d, help, std::string(prompt) + " [mm]", value, min, max);
         return;
     }
     const long double offered = value * kMmToInch;
     long double inch = offered;
-    InputValue(app, std::string(prompt) + " [inch]", inch, min * kMmToInch, max * kMmToInch);
-    if (app.State.AbortFlag || inch == offered) return; // unchanged keeps the exact mm value
+    InputValue(d, help, std::string(prompt) + " [inch]", inch, min * kMmToInch, max * kMmToInch);
+    if (d.AbortFlag || inch == offered) return; // unchanged keeps the exact mm value
     // The bounds were checked in inch; rounding back must not carry the value past them.
     value = std::clamp(inch * kInchToMm, min, max);
 }
 
-void InputInteger(App& app, std::string_view prompt, long& value, long a, long b) {
+void InputInteger(const DialogContext& d, uint16_t help, std::string_view prompt, long& value,
+                  long a, long b) {
     if (a > b) std::swap(a, b);
-    InputNumber(app, prompt, kIntegerLength, value, a, b,
+    InputNumber(d, help, prompt, kIntegerLength, value, a, b,
                 [](long x) { return std::to_string(x); }, ParseInteger);
 }
 
-void InputChoice(App& app, std::string_view prompt, const std::vector<std::string>& lines,
-                 uint16_t& choice) {
+void InputChoice(const DialogContext& d, uint16_t help, std::string_view prompt,
+                 const std::vector<std::string>& lines, uint16_t& choice) {
     const auto n = static_cast<uint16_t>(lines.size());
     if (choice == 0 || choice > n) choice = 1;
     std::vector<std::string> shown;
     shown.reserve(lines.size());
-    for (const auto& l : lines) shown.push_back(Disp(app, l));
+    for (const auto& l : lines) shown.push_back(Disp(d, l));
     int picked = choice;
-    if (!UiOf(app).ChoiceDialog("Auswahl", Disp(app, prompt), shown, n > 7, picked)) {
-        app.State.AbortFlag = 1;
+    if (!DialogUi(d, help).ChoiceDialog("Auswahl", Disp(d, prompt), shown, n > 7, picked)) {
+        d.AbortFlag = 1;
         return;
     }
     if (picked >= 1 && picked <= n) choice = static_cast<uint16_t>(picked);
 }
 
-void InputChoice(App& app, std::string_view prompt, uint16_t n, uint16_t& choice) {
-    n = static_cast<uint16_t>(std::min<std::size_t>(n, app.State.LineTable.size()));
-    std::vector<std::string> lines(app.State.LineTable.begin(), app.State.LineTable.begin() + n);
-    InputChoice(app, prompt, lines, choice);
+void InputChoice(const DialogContext& d, uint16_t help, std::string_view prompt,
+                 const std::vector<std::string>& table, uint16_t n, uint16_t& choice) {
+    n = static_cast<uint16_t>(std::min<std::size_t>(n, table.size()));
+    std::vector<std::string> lines(table.begin(), table.begin() + n);
+    InputChoice(d, help, prompt, lines, choice);
 }
 
-void InputYesNo(App& app, std::string_view prompt, bool& flag) {
+void InputYesNo(const DialogContext& d, uint16_t help, std::string_view prompt, bool& flag) {
     bool yes = flag;
-    if (!UiOf(app).YesNoDialog("Eingabe", Disp(app, prompt), yes)) {
-        app.State.AbortFlag = 1;
+    if (!DialogUi(d, help).YesNoDialog("Eingabe", Disp(d, prompt), yes)) {
+        d.AbortFlag = 1;
         return;
     }
     flag = yes;
 }
 
-bool AskQuestion(App& app, std::string_view text) {
-    switch (UiOf(app).Question(kProgramTitle, Disp(app, text))) {
+bool AskQuestion(const DialogContext& d, uint16_t help, std::string_view text) {
+    switch (DialogUi(d, help).Question(kProgramTitle, Disp(d, text))) {
     case Reply::Yes: return true;
     case Reply::No: return false;
     case Reply::Cancel: break;
     }
-    app.State.AbortFlag = 1;
+    d.AbortFlag = 1;
     return false;
 }
 
-void ShowError(App& app, std::string_view text) {
-    if (!app.State.MessageDisplay) return;
-    UiOf(app).MessageBox(MessageKind::Error, "Fehler : ", Disp(app, text));
+void ShowError(const DialogContext& d, std::string_view text) {
+    if (!d.MessageDisplay) return;
+    UiOf(d).MessageBox(MessageKind::Error, "Fehler : ", Disp(d, text));
 }
 
-void ShowInfo(App& app, std::string_view text) {
-    UiOf(app).MessageBox(MessageKind::Info, "Meldung:", Disp(app, text));
+void ShowInfo(const DialogContext& d, std::string_view text) {
+    UiOf(d).MessageBox(MessageKind::Info, "Meldung:", Disp(d, text));
 }
 
-void ShowHelpBox(App& app, std::string_view caption, std::string_view text) {
-    UiOf(app).MessageBox(MessageKind::Help, Disp(app, caption), Disp(app, text));
+void ShowHelpBox(const DialogContext& d, std::string_view caption, std::string_view text) {
+    UiOf(d).MessageBox(MessageKind::Help, Disp(d, caption), Disp(d, text));
 }
 
-std::string FormatCoordinate(const Settings& s, long double mm) {
+std::string FormatCoordinate(const NumberStyle& s, long double mm) {
     if (!std::isfinite(mm)) return FormatSignificant(s, mm);
     if (s.EnglishUnits == 1) {
         long double inch = mm * kMmToInch;
@@ -195,17 +199,16 @@ std::string FormatCoordinate(const Settings& s, long double mm) {
     return FormatFixed(s, mm, w.w, w.d);
 }
 
-void CheckTargetFile(App& app, const std::string& path) {
+void CheckTargetFile(const DialogContext& d, const std::string& path) {
     const bool exists = FileExists(path);
-    if (exists && app.State.OverwriteQuestion && path.find("aktuell") == std::string::npos) {
-        app.State.HelpNumber = 3055;
-        bool yes = AskQuestion(app, path + cp850(" existiert bereits.   Überschreiben ?"));
+    if (exists && d.OverwriteQuestion && path.find("aktuell") == std::string::npos) {
+        bool yes = AskQuestion(d, kHelpOverwrite, path + cp850(" existiert bereits.   Überschreiben ?"));
         if (!yes) {
-            app.State.AbortFlag = 1;
+            d.AbortFlag = 1;
             return;
         }
     }
-    if (app.State.AbortFlag) return;
+    if (d.AbortFlag) return;
     // An existing file is opened for appending, never emptied: the old contents must
     // survive until the new file is complete.
     std::FILE* f = std::fopen(path.c_str(), exists ? "ab" : "wb");
@@ -213,18 +216,18 @@ void CheckTargetFile(App& app, const std::string& path) {
     if (f) ok = std::fclose(f) == 0 && ok;
     if (ok && !exists) ok = std::remove(path.c_str()) == 0;
     if (!ok) {
-        ShowError(app, cp850("Ungültiger Dateiname ") + Quoted(path) + " !");
-        app.State.AbortFlag = 1;
+        ShowError(d, cp850("Ungültiger Dateiname ") + Quoted(path) + " !");
+        d.AbortFlag = 1;
     }
 }
 
-void CheckSourceFile(App& app, const std::string& path) {
+void CheckSourceFile(const DialogContext& d, const std::string& path) {
     struct stat st {};
     std::FILE* f = nullptr;
     if (::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) f = std::fopen(path.c_str(), "rb");
     if (!f) {
-        ShowError(app, "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
-        app.State.AbortFlag = 1;
+        ShowError(d, "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
+        d.AbortFlag = 1;
         return;
     }
     std::fclose(f);
@@ -250,20 +253,20 @@ std::string IoErrorText(IoStage stage, int error) {
     return {};
 }
 
-void ReportWriteError(App& app, const TextFileWriter& writer) {
+void ReportWriteError(const DialogContext& d, const TextFileWriter& writer) {
     if (!writer.Failed()) return;
-    ShowError(app, IoErrorText(writer.Stage(), writer.ErrorCode()) + " (" + writer.Path() + ")");
-    app.State.AbortFlag = 1;
+    ShowError(d, IoErrorText(writer.Stage(), writer.ErrorCode()) + " (" + writer.Path() + ")");
+    d.AbortFlag = 1;
 }
 
-bool CreateFileWithRetry(App& app, TextFileWriter& writer, const std::string& path,
+bool CreateFileWithRetry(const DialogContext& d, TextFileWriter& writer, const std::string& path,
                          bool atomic) {
     for (;;) {
         if (writer.Open(path, atomic)) return true;
-        ShowError(app, IoErrorText(IoStage::Create, writer.ErrorCode()) + " (" + path + ")");
+        ShowError(d, IoErrorText(IoStage::Create, writer.ErrorCode()) + " (" + path + ")");
         // Retrying without asking would never end where the cause cannot be mended.
-        if (!AskQuestion(app, "Erneut versuchen ?")) {
-            app.State.AbortFlag = 1;
+        if (!AskQuestion(d, kHelpRetry, "Erneut versuchen ?")) {
+            d.AbortFlag = 1;
             return false;
         }
     }

@@ -1,5 +1,5 @@
 // Strict parsing of typed numbers.
-#include "input/parse.h"
+#include "text/parse.h"
 
 #include <cctype>
 #include <cerrno>

@@ -2,7 +2,7 @@
 // not a complete number reading as invalid with value 0.
 #include <gtest/gtest.h>
 
-#include "input/parse.h"
+#include "text/parse.h"
 
 using namespace vak1;
 

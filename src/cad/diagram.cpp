@@ -1,5 +1,5 @@
 // Diagram frame: nice scales, the limits dialog, axes, ticks, numbers, grid and labels.
-#include "graphics/diagram.h"
+#include "cad/diagram.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +9,9 @@
 #include "app/App.h"
 #include "cad/CadOutput.h"
 #include "cad/cad.h"
-#include "input/parse.h"
+#include "text/parse.h"
 #include "platform/Ui.h"
-#include "report/formats.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -82,9 +82,7 @@ void AskLimits(App& app, const std::string& title, const std::string& xLabel,
                    Field(app, d.enteredYMax)};
     data.calculated = {Field(app, s.x.min), Field(app, s.y.min), Field(app, s.x.max),
                        Field(app, s.y.max)};
-    app.State.HelpNumber = kHelpLimits;
-    app.Env.ui->helpNumber = kHelpLimits;
-    if (!app.Env.ui->DiagramLimitsDialog(data)) return;
+    if (!DialogUi(Dialogs(app), kHelpLimits).DiagramLimitsDialog(data)) return;
     d.enteredXMin = Parsed(data.fields[0]);
     d.enteredYMin = Parsed(data.fields[1]);
     d.enteredXMax = Parsed(data.fields[2]);
@@ -290,7 +288,7 @@ std::string DiagramNumber(const App& app, long double v) {
         t.pop_back();
     if (t.back() == '.') t.pop_back();
     if (t == "-0") t = "0";
-    if (app.Config.DecimalComma == 2) std::replace(t.begin(), t.end(), '.', ',');
+    if (UsesDecimalComma(app.Config)) std::replace(t.begin(), t.end(), '.', ',');
     return t;
 }
 

@@ -2,7 +2,7 @@
 // judged on the cut digits, engineering exponents, decimal shifts, comma and inch display.
 #include <gtest/gtest.h>
 
-#include "report/formats.h"
+#include "text/formats.h"
 
 using namespace vak1;
 
@@ -17,7 +17,7 @@ TEST(Formats, DecimalExponent) {
 }
 
 TEST(Formats, FixedWidthAndPadding) {
-    Settings s;
+    NumberStyle s;
     EXPECT_EQ(FormatFixed(s, 12.5L, 7, 3), "     12.500");
     EXPECT_EQ(FormatFixed(s, -12.5L, 0, 1), "-12.5");
     EXPECT_EQ(FormatFixed(s, 1234.56L, 4, 0), "1235");
@@ -29,7 +29,7 @@ TEST(Formats, FixedWidthAndPadding) {
 }
 
 TEST(Formats, FixedFollowsDecimalPlaces) {
-    Settings s;
+    NumberStyle s;
     s.DecimalPlaces = 5;
     EXPECT_EQ(FormatFixed(s, 12.5L, 2, 3), "12.50000");
     s.DecimalPlaces = 1;
@@ -40,7 +40,7 @@ TEST(Formats, FixedFollowsDecimalPlaces) {
 }
 
 TEST(Formats, SignificantExamples) {
-    Settings s;
+    NumberStyle s;
     EXPECT_EQ(FormatSignificant(s, 1234.56L), "1235");
     EXPECT_EQ(FormatSignificant(s, 12.5L), "12.5");
     EXPECT_EQ(FormatSignificant(s, 0.0512L), "0.0512");
@@ -57,7 +57,7 @@ TEST(Formats, SignificantExamples) {
 }
 
 TEST(Formats, SignificantWithMoreDecimalPlacesAndComma) {
-    Settings s;
+    NumberStyle s;
     s.DecimalPlaces = 5;
     EXPECT_EQ(FormatSignificant(s, 12.5L), "12.500");
     EXPECT_EQ(FormatSignificant(s, 1234.56L), "1234.56");
@@ -67,7 +67,7 @@ TEST(Formats, SignificantWithMoreDecimalPlacesAndComma) {
 }
 
 TEST(Formats, Engineering) {
-    Settings s;
+    NumberStyle s;
     EXPECT_EQ(FormatEngineering(s, 12340), "12.34E3");
     EXPECT_EQ(FormatEngineering(s, 2500000), "2.5E6");
     // Inside 1e-5 .. 10000 the significant-digit format holds, small values included.
@@ -82,7 +82,7 @@ TEST(Formats, Engineering) {
 }
 
 TEST(Formats, LengthsInInch) {
-    Settings s;
+    NumberStyle s;
     EXPECT_EQ(FormatLength(s, 25.4L), "25.4");
     s.EnglishUnits = 1;
     EXPECT_EQ(FormatLength(s, 25.4L), "1.0000");
@@ -95,7 +95,7 @@ TEST(Formats, LengthsInInch) {
 }
 
 TEST(Formats, UnitTexts) {
-    Settings s;
+    NumberStyle s;
     EXPECT_EQ(UnitLength(s), "mm");
     EXPECT_EQ(UnitArea(s), "mm\xFD");
     EXPECT_EQ(UnitVolume(s), "mm\xFC");
@@ -114,7 +114,7 @@ TEST(Formats, UnitTexts) {
 }
 
 TEST(Formats, NoCrashOnExtremeValues) {
-    Settings s;
+    NumberStyle s;
     EXPECT_EQ(FormatSignificant(s, 1e30L).size(), 31u);
     EXPECT_FALSE(FormatEngineering(s, 1e300L).empty());
     EXPECT_FALSE(FormatSignificant(s, std::numeric_limits<long double>::infinity()).empty());

@@ -4,7 +4,7 @@
 #include "cad/cad.h"
 #include "cad/cadtest.h"
 #include "cad/recorder.h"
-#include "graphics/diagram.h"
+#include "cad/diagram.h"
 
 using namespace vak1;
 using namespace vak1::test;

@@ -1,5 +1,5 @@
 // Fixed, significant-digit and engineering formats; unit texts in code page 850.
-#include "report/formats.h"
+#include "text/formats.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,7 +51,7 @@ SignificantWidth SignificantDigits(long double x, int s) {
     return r;
 }
 
-std::string FormatFixed(const Settings& s, long double x, int w, int d) {
+std::string FormatFixed(const NumberStyle& s, long double x, int w, int d) {
     if (s.DecimalPlaces != 3) d = std::clamp(d + s.DecimalPlaces - 3, 0, 10);
     if (std::fabs(x) < 1e-8L) x = 0;
     w = std::clamp(w, 0, 64);
@@ -61,18 +61,18 @@ std::string FormatFixed(const Settings& s, long double x, int w, int d) {
     if (n < 0 || n >= static_cast<int>(sizeof buf)) text = std::string(buf, sizeof buf - 1);
     if (d > 0 && static_cast<int>(text.size()) < w + d + 1)
         text.insert(0, static_cast<std::size_t>(w + d + 1) - text.size(), ' ');
-    if (s.DecimalComma == 2) std::replace(text.begin(), text.end(), '.', ',');
+    if (UsesDecimalComma(s)) std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }
 
-std::string FormatSignificant(const Settings& s, long double x) {
+std::string FormatSignificant(const NumberStyle& s, long double x) {
     if (!(std::fabs(x) >= 1e-5L)) return std::fabs(x) < 1e-5L ? "0" : "nan";
     if (std::isinf(x)) return x > 0 ? "inf" : "-inf";
     SignificantWidth sw = SignificantDigits(x, 3);
     return FormatFixed(s, x, sw.w, sw.d);
 }
 
-std::string FormatEngineering(const Settings& s, long double x) {
+std::string FormatEngineering(const NumberStyle& s, long double x) {
     if (std::fabs(x) < 1e-12L) x = 0;
     long double b = std::fabs(x);
     if (b >= 1e-5L && b < 10000) return FormatSignificant(s, x);
@@ -89,43 +89,43 @@ std::string FormatEngineering(const Settings& s, long double x) {
     return FormatSignificant(s, m) + "E" + std::to_string((e / 3) * 3);
 }
 
-std::string FormatLength(const Settings& s, long double mm) {
+std::string FormatLength(const NumberStyle& s, long double mm) {
     if (s.EnglishUnits != 1) return FormatSignificant(s, mm);
     long double inch = mm * kMmToInch;
     return FormatFixed(s, inch, SignificantDigits(inch, 3).w, 4);
 }
 
-std::string FormatLengthFixed(const Settings& s, long double mm, int w, int d) {
+std::string FormatLengthFixed(const NumberStyle& s, long double mm, int w, int d) {
     if (s.EnglishUnits != 1) return FormatFixed(s, mm, w, d);
     return FormatFixed(s, mm * kMmToInch, std::max(w - 1, 1), d + 1);
 }
 
-std::string FormatArea(const Settings& s, long double mm2) {
+std::string FormatArea(const NumberStyle& s, long double mm2) {
     return FormatSignificant(s, s.EnglishUnits == 1 ? mm2 * kAreaToIn2 : mm2);
 }
 
-std::string FormatVolume(const Settings& s, long double mm3) {
+std::string FormatVolume(const NumberStyle& s, long double mm3) {
     return FormatSignificant(s, s.EnglishUnits == 1 ? mm3 * kVolumeToIn3 : mm3);
 }
 
-std::string FormatMoment4(const Settings& s, long double mm4) {
+std::string FormatMoment4(const NumberStyle& s, long double mm4) {
     return FormatSignificant(s, s.EnglishUnits == 1 ? mm4 * kMoment4ToIn4 : mm4);
 }
 
-std::string UnitLength(const Settings& s) { return s.EnglishUnits == 1 ? "in" : "mm"; }
+std::string UnitLength(const NumberStyle& s) { return s.EnglishUnits == 1 ? "in" : "mm"; }
 
-std::string UnitArea(const Settings& s) {
+std::string UnitArea(const NumberStyle& s) {
     std::string base = s.EnglishUnits == 1 ? "in" : "mm";
     return base + (s.PlainCharacters == 1 ? "2" : "\xFD");
 }
 
-std::string UnitVolume(const Settings& s) {
+std::string UnitVolume(const NumberStyle& s) {
     std::string base = s.EnglishUnits == 1 ? "in" : "mm";
     return base + (s.PlainCharacters == 1 ? "3" : "\xFC");
 }
 
-std::string UnitMoment4(const Settings& s) { return s.EnglishUnits == 1 ? "in4" : "mm4"; }
+std::string UnitMoment4(const NumberStyle& s) { return s.EnglishUnits == 1 ? "in4" : "mm4"; }
 
-std::string UnitAngle(const Settings& s) { return s.PlainCharacters == 1 ? "deg" : "\xF8"; }
+std::string UnitAngle(const NumberStyle& s) { return s.PlainCharacters == 1 ? "deg" : "\xF8"; }
 
 } // namespace vak1

@@ -1,5 +1,5 @@
 // Adding to and emptying the message list.
-#include "help/messages.h"
+#include "project/messages.h"
 
 namespace vak1 {
 

@@ -5,15 +5,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "fixture.h"
-#include "input/dialogs.h"
+#include "input/fixture.h"
+#include "dialogs/dialogs.h"
 #include "text/cp850.h"
 
 namespace vak1::test {
 namespace {
 
 using A = ScriptedAnswer;
-using Dialogs = EditFixture;
+using GenericDialogs = EditFixture;
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -22,10 +22,10 @@ std::string ReadAll(const std::string& path) {
     return s.str();
 }
 
-TEST_F(Dialogs, ValueTakesCommaAndRefusesTwoCommas) {
+TEST_F(GenericDialogs, ValueTakesCommaAndRefusesTwoCommas) {
     long double v = 1;
     ui.Push({A::Text("1,5,3"), A::Text("7,85")});
-    InputValue(app, "Wert", v, 0, 100);
+    InputValue(Dialogs(app), kHelpNone, "Wert", v, 0, 100);
     EXPECT_EQ(v, 7.85L);
     EXPECT_EQ(app.State.AbortFlag, 0);
     ASSERT_EQ(ui.Messages().size(), 1u);
@@ -40,10 +40,10 @@ TEST_F(Dialogs, ValueTakesCommaAndRefusesTwoCommas) {
     ExpectScriptUsed();
 }
 
-TEST_F(Dialogs, DensityRangeMessageAndRetry) {
+TEST_F(GenericDialogs, DensityRangeMessageAndRetry) {
     long double rho = 7.8L;
     ui.Push({A::Text("0"), A::Text("101"), A::Text("2.5")});
-    InputValue(app, "Dichte", rho, 0.01L, 100);
+    InputValue(Dialogs(app), kHelpNone, "Dichte", rho, 0.01L, 100);
     EXPECT_EQ(rho, 2.5L);
     const auto m = ui.Messages();
     ASSERT_EQ(m.size(), 2u);
@@ -52,25 +52,25 @@ TEST_F(Dialogs, DensityRangeMessageAndRetry) {
     ExpectScriptUsed();
 }
 
-TEST_F(Dialogs, AcceptingTheOfferKeepsTheExactValue) {
+TEST_F(GenericDialogs, AcceptingTheOfferKeepsTheExactValue) {
     long double v = 12.3456789L; // offered shortened
     ui.Push(A::Keep());
-    InputValue(app, "Wert", v, 0, 100);
+    InputValue(Dialogs(app), kHelpNone, "Wert", v, 0, 100);
     EXPECT_EQ(ui.Shown("text")[0].text, "12.35");
     EXPECT_EQ(v, 12.3456789L);
 
     app.Config.EnglishUnits = 1;
     long double lx = 1000.123456L;
     ui.Push(A::Keep());
-    InputLength(app, "L", lx, 0, 1e9L);
+    InputLength(Dialogs(app), kHelpNone, "L", lx, 0, 1e9L);
     EXPECT_EQ(lx, 1000.123456L);
 }
 
-TEST_F(Dialogs, InchBodyLengthOfferAndRange) {
+TEST_F(GenericDialogs, InchBodyLengthOfferAndRange) {
     app.Config.EnglishUnits = 1;
     long double lx = 1000;
     ui.Push({A::Text("-1"), A::Text("1")});
-    InputLength(app, cp850("Länge"), lx, 0, 1e9L);
+    InputLength(Dialogs(app), kHelpNone, cp850("Länge"), lx, 0, 1e9L);
     auto texts = ui.Shown("text");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "39.37");
@@ -79,40 +79,40 @@ TEST_F(Dialogs, InchBodyLengthOfferAndRange) {
     EXPECT_NEAR(static_cast<double>(lx), 25.4, 1e-12);
 }
 
-TEST_F(Dialogs, MetricLengthPromptAndBoundsHeld) {
+TEST_F(GenericDialogs, MetricLengthPromptAndBoundsHeld) {
     long double lx = 5;
     ui.Push(A::Text("39370078.7401575")); // the upper bound in inch, typed in mm mode
-    InputLength(app, "L", lx, 0, 1e9L);
+    InputLength(Dialogs(app), kHelpNone, "L", lx, 0, 1e9L);
     EXPECT_EQ(ui.Shown("text")[0].prompt, "L [mm]");
     EXPECT_EQ(lx, 39370078.7401575L);
     // Typed at the inch bound, the value converted back never passes the mm bound.
     app.Config.EnglishUnits = 1;
     ui.Push(A::Text("39370078.74015748"));
-    InputLength(app, "L", lx, 0, 1e9L);
+    InputLength(Dialogs(app), kHelpNone, "L", lx, 0, 1e9L);
     EXPECT_LE(lx, 1e9L);
     EXPECT_TRUE(ui.Messages().empty());
 }
 
-TEST_F(Dialogs, CancelLeavesEveryValueUnchanged) {
+TEST_F(GenericDialogs, CancelLeavesEveryValueUnchanged) {
     long double v = 3;
     long n = 4;
     uint16_t choice = 2;
     bool flag = true;
     std::string text = cp850("Maß");
     ui.Push({A::Cancel(), A::Cancel(), A::Cancel(), A::Cancel(), A::Cancel()});
-    InputValue(app, "v", v, 0, 10);
+    InputValue(Dialogs(app), kHelpNone, "v", v, 0, 10);
     EXPECT_EQ(app.State.AbortFlag, 1);
     app.State.AbortFlag = 0;
-    InputInteger(app, "n", n, 0, 10);
+    InputInteger(Dialogs(app), kHelpNone, "n", n, 0, 10);
     EXPECT_EQ(app.State.AbortFlag, 1);
     app.State.AbortFlag = 0;
-    InputChoice(app, "c", std::vector<std::string>{"a", "b", "c"}, choice);
+    InputChoice(Dialogs(app), kHelpNone, "c", std::vector<std::string>{"a", "b", "c"}, choice);
     EXPECT_EQ(app.State.AbortFlag, 1);
     app.State.AbortFlag = 0;
-    InputYesNo(app, "y", flag);
+    InputYesNo(Dialogs(app), kHelpNone, "y", flag);
     EXPECT_EQ(app.State.AbortFlag, 1);
     app.State.AbortFlag = 0;
-    InputText(app, "t", 20, text);
+    InputText(Dialogs(app), kHelpNone, "t", 20, text);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(v, 3);
     EXPECT_EQ(n, 4);
@@ -122,10 +122,10 @@ TEST_F(Dialogs, CancelLeavesEveryValueUnchanged) {
     ExpectScriptUsed();
 }
 
-TEST_F(Dialogs, IntegerBoundsInEitherOrder) {
+TEST_F(GenericDialogs, IntegerBoundsInEitherOrder) {
     long n = 5;
     ui.Push({A::Text("11"), A::Text("2.5"), A::Text("-3")});
-    InputInteger(app, "n", n, 10, -10);
+    InputInteger(Dialogs(app), kHelpNone, "n", n, 10, -10);
     EXPECT_EQ(n, -3);
     const auto m = ui.Messages();
     ASSERT_EQ(m.size(), 2u);
@@ -134,13 +134,13 @@ TEST_F(Dialogs, IntegerBoundsInEitherOrder) {
     EXPECT_EQ(ui.Shown("text")[0].maxLength, 12u);
 }
 
-TEST_F(Dialogs, ChoiceIsRadioUpToSevenAndListFromEight) {
+TEST_F(GenericDialogs, ChoiceIsRadioUpToSevenAndListFromEight) {
     for (uint16_t n : {7, 8}) {
         for (uint16_t k = 0; k < n; ++k)
             app.State.LineTable[k] = "line " + std::to_string(k + 1);
         uint16_t choice = 0; // no current choice: the first line is preselected
         ui.Push(A::Choice(n));
-        InputChoice(app, "Wahl", n, choice);
+        InputChoice(Dialogs(app), kHelpNone, "Wahl", app.State.LineTable, n, choice);
         EXPECT_EQ(choice, n);
         const DialogRecord r = ui.shown.back();
         EXPECT_EQ(r.asList, n == 8);
@@ -152,47 +152,46 @@ TEST_F(Dialogs, ChoiceIsRadioUpToSevenAndListFromEight) {
     ExpectScriptUsed();
 }
 
-TEST_F(Dialogs, QuestionRepliesAndMessageSwitch) {
+TEST_F(GenericDialogs, QuestionRepliesAndMessageSwitch) {
     ui.Push({A::Answer(Reply::Yes), A::Answer(Reply::No), A::Answer(Reply::Cancel)});
-    EXPECT_TRUE(AskQuestion(app, "q"));
-    EXPECT_FALSE(AskQuestion(app, "q"));
+    EXPECT_TRUE(AskQuestion(Dialogs(app), kHelpNone, "q"));
+    EXPECT_FALSE(AskQuestion(Dialogs(app), kHelpNone, "q"));
     EXPECT_EQ(app.State.AbortFlag, 0);
-    EXPECT_FALSE(AskQuestion(app, "q"));
+    EXPECT_FALSE(AskQuestion(Dialogs(app), kHelpNone, "q"));
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.shown[0].caption, "VAK1  Querschnittberechnung");
 
     app.State.MessageDisplay = false;
-    ShowError(app, "hidden");
-    ShowInfo(app, "shown");
+    ShowError(Dialogs(app), "hidden");
+    ShowInfo(Dialogs(app), "shown");
     EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Meldung:|shown"});
 }
 
-TEST_F(Dialogs, HelpButtonsShowTheCallersNumber) {
-    app.State.HelpNumber = 8320;
+TEST_F(GenericDialogs, HelpButtonsShowTheCallersNumber) {
     long double v = 1;
     ui.Push(A::Text("2").WithHelp(false).WithHelp(true));
-    InputValue(app, "v", v, 0, 10);
+    InputValue(Dialogs(app), 8320, "v", v, 0, 10);
     EXPECT_EQ(v, 2);
     EXPECT_EQ(ui.shown[0].helpNumber, 8320);
     const std::vector<std::pair<uint16_t, bool>> expected{{8320, false}, {8320, true}};
     EXPECT_EQ(help, expected);
 }
 
-TEST_F(Dialogs, TextFieldKeepsUmlautsWhatEverTheDisplaySetting) {
+TEST_F(GenericDialogs, TextFieldKeepsUmlautsWhatEverTheDisplaySetting) {
     app.Config.PlainCharacters = 1; // prompts lose their umlauts, stored texts must not
     std::string text = cp850("Größe");
     ui.Push(A::Keep());
-    InputText(app, cp850("Maß"), 25, text);
+    InputText(Dialogs(app), kHelpNone, cp850("Maß"), 25, text);
     EXPECT_EQ(text, cp850("Größe"));
     EXPECT_EQ(ui.shown[0].text, "Größe");
     EXPECT_EQ(ui.shown[0].prompt, "Mass");
 
     ui.Push(A::Text("äöüßÄÖÜ1234567890"));
-    InputText(app, "t", 10, text);
+    InputText(Dialogs(app), kHelpNone, "t", 10, text);
     EXPECT_EQ(text, cp850("äöüßÄÖÜ123")); // ten characters, not ten bytes
 }
 
-TEST_F(Dialogs, FormatCoordinateInBothUnits) {
+TEST_F(GenericDialogs, FormatCoordinateInBothUnits) {
     const Settings& s = app.Config;
     EXPECT_EQ(FormatCoordinate(s, 0), "0");
     EXPECT_EQ(FormatCoordinate(s, 12.5L), "12.5");
@@ -209,12 +208,12 @@ TEST_F(Dialogs, FormatCoordinateInBothUnits) {
     EXPECT_FALSE(FormatCoordinate(s, std::numeric_limits<long double>::quiet_NaN()).empty());
 }
 
-TEST_F(Dialogs, TargetCheckNeverEmptiesAnExistingFile) {
+TEST_F(GenericDialogs, TargetCheckNeverEmptiesAnExistingFile) {
     TempFolder dir;
     const std::string path = dir.File("p.vak1");
     std::ofstream(path, std::ios::binary) << "keep me\r\n";
     ui.Push(A::Answer(Reply::Yes));
-    CheckTargetFile(app, path);
+    CheckTargetFile(Dialogs(app), path);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_EQ(ReadAll(path), "keep me\r\n");
     ASSERT_EQ(ui.Shown("question").size(), 1u);
@@ -222,40 +221,40 @@ TEST_F(Dialogs, TargetCheckNeverEmptiesAnExistingFile) {
     EXPECT_EQ(ui.shown[0].helpNumber, 3055);
 
     ui.Push(A::Answer(Reply::No));
-    CheckTargetFile(app, path);
+    CheckTargetFile(Dialogs(app), path);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ReadAll(path), "keep me\r\n");
 }
 
-TEST_F(Dialogs, TargetCheckWithoutQuestionAndForNewFiles) {
+TEST_F(GenericDialogs, TargetCheckWithoutQuestionAndForNewFiles) {
     TempFolder dir;
     const std::string aktuell = dir.File("aktuell.vak1");
     std::ofstream(aktuell) << "x";
-    CheckTargetFile(app, aktuell); // "aktuell" files are replaced without asking
+    CheckTargetFile(Dialogs(app), aktuell); // "aktuell" files are replaced without asking
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(ReadAll(aktuell), "x");
 
     const std::string fresh = dir.File("neu.vak1");
-    CheckTargetFile(app, fresh);
+    CheckTargetFile(Dialogs(app), fresh);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_FALSE(std::filesystem::exists(fresh)); // the test file is gone again
 
     const std::string missing = dir.File("nichtda/neu.vak1");
-    CheckTargetFile(app, missing);
+    CheckTargetFile(Dialogs(app), missing);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.Messages().back(), "Fehler : |Ungültiger Dateiname \"" + missing + "\" !");
 }
 
-TEST_F(Dialogs, SourceCheck) {
+TEST_F(GenericDialogs, SourceCheck) {
     TempFolder dir;
-    CheckSourceFile(app, dir.path.string()); // a folder is not a readable file
+    CheckSourceFile(Dialogs(app), dir.path.string()); // a folder is not a readable file
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.Messages().back(),
               "Fehler : |Datei " + dir.path.string() + " nicht gefunden oder kein Zugriffsrecht !");
     app.State.AbortFlag = 0;
     std::ofstream(dir.File("a.vak1")) << "x";
-    CheckSourceFile(app, dir.File("a.vak1"));
+    CheckSourceFile(Dialogs(app), dir.File("a.vak1"));
     EXPECT_EQ(app.State.AbortFlag, 0);
 }
 
@@ -267,14 +266,14 @@ namespace {
 
 // The scripted Ui is the safety net of every dialog test: an answer that meets the wrong
 // dialog must be noticed, not silently taken as "unchanged".
-TEST_F(Dialogs, ScriptNoticesAnswersForTheWrongDialog) {
+TEST_F(GenericDialogs, ScriptNoticesAnswersForTheWrongDialog) {
     uint16_t choice = 2;
     ui.Push(A::Text("3"));
-    InputChoice(app, "c", std::vector<std::string>{"a", "b", "c"}, choice);
+    InputChoice(Dialogs(app), kHelpNone, "c", std::vector<std::string>{"a", "b", "c"}, choice);
     EXPECT_EQ(ui.mismatched, 1);
     EXPECT_EQ(choice, 2);
     long double v = 1;
-    InputValue(app, "v", v, 0, 2); // nothing left to answer: cancelled
+    InputValue(Dialogs(app), kHelpNone, "v", v, 0, 2); // nothing left to answer: cancelled
     EXPECT_EQ(ui.unanswered, 1);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(Utf8Prefix("äöü", 2), "äö");
@@ -287,12 +286,12 @@ namespace vak1::test {
 namespace {
 
 // A file that cannot be created must be explained and must not be retried for ever.
-TEST_F(Dialogs, CreateRetriesOnlyWhileTheUserWants) {
+TEST_F(GenericDialogs, CreateRetriesOnlyWhileTheUserWants) {
     TempFolder dir;
     const std::string path = dir.File("fehlt/a.txt");
     TextFileWriter w;
     ui.Push({A::Answer(Reply::Yes), A::Answer(Reply::No)});
-    EXPECT_FALSE(CreateFileWithRetry(app, w, path));
+    EXPECT_FALSE(CreateFileWithRetry(Dialogs(app), w, path));
     EXPECT_EQ(app.State.AbortFlag, 1);
     const auto m = ui.Messages();
     ASSERT_EQ(m.size(), 2u);
@@ -302,11 +301,11 @@ TEST_F(Dialogs, CreateRetriesOnlyWhileTheUserWants) {
 
     app.State.AbortFlag = 0;
     TextFileWriter ok;
-    EXPECT_TRUE(CreateFileWithRetry(app, ok, dir.File("a.txt")));
+    EXPECT_TRUE(CreateFileWithRetry(Dialogs(app), ok, dir.File("a.txt")));
     EXPECT_EQ(ui.Messages().size(), 2u);
 }
 
-TEST_F(Dialogs, FolderRule) {
+TEST_F(GenericDialogs, FolderRule) {
     EXPECT_EQ(FolderPath("  /daten/cad  "), "/daten/cad/");
     EXPECT_EQ(FolderPath("/daten/"), "/daten/");
     EXPECT_EQ(FolderPath("c:"), "c:");

@@ -1,0 +1,54 @@
+// Number formats and unit texts of every shown value. All results are code page 850 text.
+#pragma once
+#include <string>
+
+#include <cstdint>
+
+namespace vak1 {
+
+// The settings every number and unit text depends on. The settings hold them under these
+// names (they derive from this), so a formatter takes either.
+struct NumberStyle {
+    int DecimalPlaces = 3;
+    uint16_t DecimalComma = 1;    // 2: decimal comma in shown numbers
+    uint16_t EnglishUnits = 0;    // 1: lengths shown in inch
+    uint16_t PlainCharacters = 0; // 1: no characters beyond ASCII in unit texts
+};
+
+// Whether numbers are shown with a decimal comma.
+inline bool UsesDecimalComma(const NumberStyle& s) { return s.DecimalComma == 2; }
+
+// Unit conversion factors for English units (display only; stored values stay metric).
+constexpr long double kMmToInch = 0.039370078740157480314L;
+constexpr long double kInchToMm = 25.4L;
+constexpr long double kAreaToIn2 = 1.0L / 645.16L;
+constexpr long double kVolumeToIn3 = 1.0L / 16387.064L;
+constexpr long double kMoment4ToIn4 = 1.0L / 416231.4256L;
+
+// Exponent of the leading decimal digit: trunc(log10 b), one less for b < 1; 0 for b = 0.
+int DecimalExponent(long double b);
+
+// Places before the point (w) and decimals (d) that the significant-digit rule gives for x
+// with s significant digits; trailing zeros of the decimals are dropped.
+struct SignificantWidth {
+    int w = 0;
+    int d = 0;
+};
+SignificantWidth SignificantDigits(long double x, int s);
+
+std::string FormatFixed(const NumberStyle& s, long double x, int w, int d);
+std::string FormatSignificant(const NumberStyle& s, long double x);
+std::string FormatEngineering(const NumberStyle& s, long double x);
+std::string FormatLength(const NumberStyle& s, long double mm);
+std::string FormatLengthFixed(const NumberStyle& s, long double mm, int w, int d);
+std::string FormatArea(const NumberStyle& s, long double mm2);
+std::string FormatVolume(const NumberStyle& s, long double mm3);
+std::string FormatMoment4(const NumberStyle& s, long double mm4);
+
+std::string UnitLength(const NumberStyle& s);
+std::string UnitArea(const NumberStyle& s);
+std::string UnitVolume(const NumberStyle& s);
+std::string UnitMoment4(const NumberStyle& s);
+std::string UnitAngle(const NumberStyle& s);
+
+} // namespace vak1
