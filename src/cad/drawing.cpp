@@ -69,6 +69,8 @@ void DrawKind(App& app, int mode, int kind) {
     const uint8_t stopped = app.State.AbortFlag;
     CadClose(app);
     app.State.AbortFlag |= stopped;
+    if (app.Cad.CadDevice == cdScreen && !app.State.AbortFlag)
+        app.Graphics.SectionView = static_cast<uint16_t>(kind);
     if (app.Env.ui) app.Env.ui->SetWaitCursor(false);
 }
 

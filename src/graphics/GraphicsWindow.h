@@ -46,6 +46,9 @@ struct GraphicsWindow {
     long double ZoomFactor = 1.2L;
     long double PanFactor = 0.1L;
 
+    // The drawing kind of the section view on show; 0 for any other picture or none.
+    uint16_t SectionView = 0;
+
     // Set when the window should repaint (replay the list) and cleared by the front end.
     bool RepaintRequested = false;
     bool WaitCursor = false;

@@ -50,6 +50,7 @@ int32_t Round(long double v) {
 
 void Clear(GraphicsWindow& g) {
     g.DisplayList.clear();
+    g.SectionView = 0;
     g.RepaintRequested = true;
 }
 
