@@ -323,6 +323,8 @@ bool RunCommand(App& app, const std::string& item) {
         break;
     case Modified::Keep: break;
     }
+    // A status line tells what the command is doing; it ends with the command.
+    if (app.Env.ui) app.Env.ui->StatusMessage("");
     UpdateMessageItem(app);
     return true;
 }

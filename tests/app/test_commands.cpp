@@ -224,6 +224,20 @@ TEST_F(Commands, RecalculationRedrawsTheViewOrShowsTheMessages) {
     EXPECT_EQ(ui.Pending(), 0u);
 }
 
+// The status line of the plot goes with its command; a failed start names the program.
+TEST_F(Commands, PlotStatusEndsWithTheCommand) {
+    LoadLProfile();
+    app.Config.PlotCommandLines[0] = "wkartuno kartuno /CHPL";
+    launcher.result = 2;
+    ui.Push(ScriptedAnswer::Choice(4)); // the plotting program
+    RunCommand(app, "mi_cadPolylinie");
+    ASSERT_EQ(ui.status.size(), 2u);
+    EXPECT_NE(ui.status[0].find("kartuno.dxf wird geplottet.."), std::string::npos);
+    EXPECT_EQ(ui.status[1], "");
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_NE(ui.Messages()[0].find("file not found: wkartuno"), std::string::npos);
+}
+
 // --- start-up and the unattended jobs ---------------------------------------------------
 
 class StartUpJobs : public Commands {
