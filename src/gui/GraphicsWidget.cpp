@@ -157,7 +157,7 @@ void TFquorgra::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
     const bool wasDragging = app_.Graphics.DragActive;
-    if (MouseUp(app_.Graphics, p.x(), p.y(), width(), height()))
+    if (MouseUp(app_.Graphics, p.x(), p.y()))
         ViewChanged();
     else if (wasDragging)
         update();
