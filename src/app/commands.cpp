@@ -145,12 +145,44 @@ void FileExit(App& app) { app.State.CloseRequested = true; }
 
 // --- Edit menu --------------------------------------------------------------------------
 
+// The result view the settings ask for after reading; 0 for none.
+uint16_t ResultViewKind(const App& app) {
+    switch (app.Config.ResultGraphic) {
+    case 1: return 1;
+    case 2: return 3;
+    case 3: return 5;
+    case 4: return 1;
+    case 5: return 2;
+    default: return app.Config.HelpLevel != 0 ? 1 : 0;
+    }
+}
+
+// After a command recalculated: the section view on show is drawn anew, or the messages
+// take the place of a picture that no longer fits the data.
+void ShowRecalculation(App& app) {
+    const uint16_t shown = app.Graphics.SectionView;
+    const uint8_t aborted = app.State.AbortFlag;
+    ShowRecalculated(app, shown != 0 ? shown : ResultViewKind(app));
+    app.State.AbortFlag = aborted;
+}
+
 void EditGeometry(App& app) {
     EditPositions(app);
     const uint8_t aborted = app.State.AbortFlag;
     CalcSection(app.Project, app.Messages, app.Config);
-    if (app.Project.CalcError || app.Config.HelpLevel >= 2) ShowMessageList(app);
+    ShowRecalculation(app);
+    if (!app.Project.CalcError && app.Config.HelpLevel >= 2) ShowMessageList(app);
     app.State.AbortFlag = aborted;
+}
+
+void EditBodyData(App& app) {
+    EditBody(app);
+    if (!app.State.AbortFlag) ShowRecalculation(app);
+}
+
+void EditCalculation(App& app) {
+    EditArcDivision(app);
+    if (!app.State.AbortFlag) ShowRecalculation(app);
 }
 
 void EditZeichnen(App& app) { DrawSection(app, 3, 0); }
@@ -220,8 +252,8 @@ const std::map<std::string, Command>& Table() {
         {"mi_fileexit", {FileExit}},
         {"mi_editText", {EditTextLines, Modified::SetIfNotAborted}},
         {"mi_editGeometrie", {EditGeometry, Modified::SetIfNotAborted}},
-        {"mi_editKoerper", {EditBody, Modified::SetIfNotAborted}},
-        {"mi_editBerechnung", {EditArcDivision, Modified::SetIfNotAborted}},
+        {"mi_editKoerper", {EditBodyData, Modified::SetIfNotAborted}},
+        {"mi_editBerechnung", {EditCalculation, Modified::SetIfNotAborted}},
         {"mi_editReset", {ResetContour, Modified::ClearIfNotAborted}},
         {"mi_editProfile", {NotYetAvailable}},
         {"mi_editZeichnen", {EditZeichnen}},
@@ -291,6 +323,8 @@ bool RunCommand(App& app, const std::string& item) {
         break;
     case Modified::Keep: break;
     }
+    // A status line tells what the command is doing; it ends with the command.
+    if (app.Env.ui) app.Env.ui->StatusMessage("");
     UpdateMessageItem(app);
     return true;
 }
@@ -348,18 +382,8 @@ void SetCaption(App& app) {
 
 void RefreshViews(App& app) {
     UpdateMessageItem(app);
-    int kind = 0;
-    switch (app.Config.ResultGraphic) {
-    case 1: kind = 1; break;
-    case 2: kind = 3; break;
-    case 3: kind = 5; break;
-    case 4: kind = 1; break;
-    case 5: kind = 2; break;
-    default: kind = app.Config.HelpLevel != 0 ? 1 : 0;
-    }
-    if (kind == 0) return;
     const uint8_t aborted = app.State.AbortFlag;
-    DrawSection(app, 3, kind);
+    ShowRecalculated(app, ResultViewKind(app));
     app.State.AbortFlag = aborted;
 }
 

@@ -30,9 +30,10 @@ void StartPlot(App& app) {
     if (result > 31 || !app.Env.ui) return;
     if (result == 0)
         ShowError(Dialogs(app), "out of memory !");
-    else if (result == 2 || result == 3)
-        ShowError(Dialogs(app), "file not found");
-    else
+    else if (result == 2 || result == 3) {
+        const std::vector<std::string> words = SplitCommandLine(command);
+        ShowError(Dialogs(app), "file not found: " + (words.empty() ? command : words.front()));
+    } else
         ShowError(Dialogs(app), "Exec error " + std::to_string(result));
 }
 

@@ -8,6 +8,7 @@
 #include "cad/cad.h"
 #include "cad/dxfread.h"
 #include "graphics/draw.h"
+#include "graphics/replay.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
@@ -46,6 +47,9 @@ bool ScreenOutput::Open() {
 }
 
 bool ScreenOutput::Close() {
+    // The limits of a kind need not hold all of it (a long result table beside a flat
+    // section): the window takes what was drawn, so the whole drawing is on show.
+    FitWindowToDrawing(app_.Graphics, app_.Config);
     ClearViewPort(app_.Graphics);
     app_.Graphics.WaitCursor = false;
     if (app_.Env.ui) app_.Env.ui->SetWaitCursor(false);

@@ -5,6 +5,8 @@
 #include "cad/cad.h"
 #include "cad/form.h"
 #include "dialogs/dialogs.h"
+#include "graphics/draw.h"
+#include "help/helperr.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
@@ -15,16 +17,6 @@ const char* const kDrawingKindCaptions[6] = {
 
 namespace {
 
-
-void ShowCalcMessages(App& app) {
-    if (!app.Env.ui) return;
-    std::string text;
-    for (uint16_t i = 1; i <= app.Messages.count; ++i) {
-        if (!text.empty()) text += "\n";
-        text += std::string(app.Messages[i]);
-    }
-    ShowError(Dialogs(app), text);
-}
 
 void DrawContent(App& app, int kind) {
     const ProjectData& p = app.Project;
@@ -74,6 +66,8 @@ void DrawKind(App& app, int mode, int kind) {
     const uint8_t stopped = app.State.AbortFlag;
     CadClose(app);
     app.State.AbortFlag |= stopped;
+    if (app.Cad.CadDevice == cdScreen && !app.State.AbortFlag)
+        app.Graphics.SectionView = static_cast<uint16_t>(kind);
     if (app.Env.ui) app.Env.ui->SetWaitCursor(false);
 }
 
@@ -98,7 +92,9 @@ DrawingExtents KindExtents(const App& app, int kind) {
 void DrawSection(App& app, int mode, int kind) {
     if (app.State.AbortFlag) return;
     if (app.Project.CalcError) {
-        ShowCalcMessages(app);
+        // No picture of results that do not belong to the section any more.
+        if (mode == cdScreen) Clear(app.Graphics);
+        ShowMessageList(app);
         return;
     }
     const std::vector<std::string> lines = [] {

@@ -22,6 +22,8 @@ struct GraphicsWindow {
     // Reference size in pixels (settings "Auflösung horizontal/vertikal", else screen size).
     uint16_t GraphWidth = 640;
     uint16_t GraphHeight = 480;
+    // A size given in the settings is kept; otherwise the size follows the window.
+    bool FixedWidth = false, FixedHeight = false;
 
     IntRect ViewPort{0, 0, 1, 1};      // pixels, y downward
     WorldRect World{0, 0, 1, 1};       // the world window
@@ -45,6 +47,9 @@ struct GraphicsWindow {
 
     long double ZoomFactor = 1.2L;
     long double PanFactor = 0.1L;
+
+    // The drawing kind of the section view on show; 0 for any other picture or none.
+    uint16_t SectionView = 0;
 
     // Set when the window should repaint (replay the list) and cleared by the front end.
     bool RepaintRequested = false;

@@ -1,6 +1,7 @@
 // Display-list records of the drawing calls and the window/zoom state behind them.
 #include "graphics/draw.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -50,6 +51,7 @@ int32_t Round(long double v) {
 
 void Clear(GraphicsWindow& g) {
     g.DisplayList.clear();
+    g.SectionView = 0;
     g.RepaintRequested = true;
 }
 
@@ -140,15 +142,56 @@ void SetScale(GraphicsWindow& g, int32_t zx0, int32_t zy0, int32_t zx1, int32_t 
     if (g.Visible.xmax == g.Visible.xmin || g.Visible.ymax == g.Visible.ymin) return;
     g.sx = dx / (g.Visible.xmax - g.Visible.xmin);
     g.sy = dy / (g.Visible.ymax - g.Visible.ymin);
-    if (g.KeepAspect != 0 && g.GraphHeight != 0) {
-        // 0.75 is the height-to-width ratio of the 640 x 480 screen the scales refer to.
-        const long double ratio = 0.75L * g.GraphWidth / g.GraphHeight;
-        const long double q = g.sy * ratio;
-        if (g.sx >= q)
-            g.sx = q;
-        else
-            g.sy = g.sx / ratio;
+    if (g.KeepAspect != 0) {
+        // As many pixels per unit across as up, whatever the shape of the window, so circles
+        // stay round: the smaller scale wins, and the room left over in the other direction
+        // is shared equally on both sides, so the picture sits in the middle.
+        const long double s = std::min(std::fabs(g.sx), std::fabs(g.sy));
+        g.sx = std::copysign(s, g.sx);
+        g.sy = std::copysign(s, g.sy);
+        const long double cx = (g.Visible.xmin + g.Visible.xmax) / 2;
+        const long double cy = (g.Visible.ymin + g.Visible.ymax) / 2;
+        g.Visible.xmin = cx - dx / g.sx / 2;
+        g.Visible.xmax = cx + dx / g.sx / 2;
+        g.Visible.ymin = cy - dy / g.sy / 2;
+        g.Visible.ymax = cy + dy / g.sy / 2;
     }
+}
+
+void ResizeReference(GraphicsWindow& g, int32_t width, int32_t height) {
+    width = std::clamp(width, 1, 0xFFFE);
+    height = std::clamp(height, 1, 0xFFFE);
+    if (width == g.GraphWidth && height == g.GraphHeight) return;
+    const long double fx = static_cast<long double>(width) / g.GraphWidth;
+    const long double fy = static_cast<long double>(height) / g.GraphHeight;
+    auto scaled = [&](const IntRect& r) {
+        return IntRect{Round(r.x0 * fx), Round(r.y0 * fy), Round(r.x1 * fx), Round(r.y1 * fy)};
+    };
+    // The viewports of the list are pixels of the old size: they move along, so the next
+    // replay fits the picture into the new size.
+    for (std::string& r : g.DisplayList) {
+        if (!r.starts_with(std::to_string(kRecWindow) + ";")) continue;
+        std::string_view rest = std::string_view(r).substr(3);
+        int32_t v[4] = {};
+        for (int32_t& n : v) {
+            const auto res = std::from_chars(rest.data(), rest.data() + rest.size(), n);
+            rest.remove_prefix(static_cast<std::size_t>(res.ptr - rest.data()));
+            if (!rest.empty() && rest.front() == ';') rest.remove_prefix(1);
+        }
+        const IntRect n = scaled(IntRect{v[0], v[1], v[2], v[3]});
+        std::string out = std::to_string(kRecWindow);
+        for (int32_t k : {n.x0, n.y0, n.x1, n.y1})
+            out += ";" + std::to_string(k);
+        out += ";";
+        out.append(rest);
+        r = std::move(out);
+    }
+    g.ViewPort = scaled(g.ViewPort);
+    g.SavedViewPort = scaled(g.SavedViewPort);
+    const IntRect zoom = scaled(g.ZoomRect);
+    g.GraphWidth = static_cast<uint16_t>(width);
+    g.GraphHeight = static_cast<uint16_t>(height);
+    SetScale(g, zoom.x0, zoom.y0, zoom.x1, zoom.y1);
 }
 
 void ResetZoom(GraphicsWindow& g) {

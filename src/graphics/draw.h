@@ -51,6 +51,9 @@ bool Regen(GraphicsWindow& g, uint8_t& abortFlag);
 // Zoom rectangle in viewport pixels (y upward from Y0); derives the visible window and scales.
 void SetScale(GraphicsWindow& g, int32_t zx0, int32_t zy0, int32_t zx1, int32_t zy1);
 void ResetZoom(GraphicsWindow& g);
+// A new reference size in pixels: the viewports of the list and the zoom rectangle are
+// scaled along, so the picture is fitted into the new size at the next replay.
+void ResizeReference(GraphicsWindow& g, int32_t width, int32_t height);
 
 void line(GraphicsWindow& g, long double x1, long double y1, long double x2, long double y2);
 void circle(GraphicsWindow& g, long double x, long double y, long double r);

@@ -1,10 +1,12 @@
 // Replay of the display list: parses each record and draws it with the window's mapping.
 #include "graphics/replay.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "graphics/draw.h"
 #include "graphics/palette.h"
@@ -266,7 +268,130 @@ bool Player::Run(uint8_t& abortFlag) {
     return true;
 }
 
+// The world box around what the records draw.
+struct Box {
+    long double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    bool empty = true;
+    void Add(long double x, long double y) {
+        if (!std::isfinite(x) || !std::isfinite(y)) return;
+        if (empty) {
+            xmin = xmax = x;
+            ymin = ymax = y;
+            empty = false;
+            return;
+        }
+        xmin = std::min(xmin, x);
+        xmax = std::max(xmax, x);
+        ymin = std::min(ymin, y);
+        ymax = std::max(ymax, y);
+    }
+};
+
+// An arc counter-clockwise from start to end: its end points and the extreme points of its
+// circle that it passes.
+void AddArc(Box& b, const Fields& f) {
+    const auto& v = f.v;
+    const long double cx = (v[0] + v[2]) / 2, cy = (v[1] + v[3]) / 2, r = (v[2] - v[0]) / 2;
+    b.Add(v[4], v[5]);
+    b.Add(v[6], v[7]);
+    constexpr long double kTurn = 2 * 3.14159265358979323846264338327950288L;
+    const long double a0 = std::atan2(v[5] - cy, v[4] - cx);
+    long double sweep = std::atan2(v[7] - cy, v[6] - cx) - a0;
+    if (sweep <= 0) sweep += kTurn;
+    for (int k = 0; k < 4; ++k) {
+        const long double a = k * kTurn / 4;
+        long double d = std::fmod(a - a0, kTurn);
+        if (d < 0) d += kTurn;
+        if (d <= sweep) b.Add(cx + r * std::cos(a), cy + r * std::sin(a));
+    }
+}
+
 } // namespace
+
+bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
+    const long double heightFactor = s.TextHeightFactor < 0.1L ? 1 : s.TextHeightFactor;
+    const long double widthFactor = s.TextWidthFactor <= 0 ? 1 : s.TextWidthFactor;
+    long double textH = 3.5, textW = 3.5, angle = 0;
+    std::string* window = nullptr;
+    Box b;
+    for (std::string& rec : g.DisplayList) {
+        std::string_view r = rec;
+        const std::size_t semi = r.find(';');
+        int code = 0;
+        std::from_chars(r.data(), r.data() + (semi == std::string_view::npos ? r.size() : semi),
+                        code);
+        const std::string_view body = semi == std::string_view::npos ? "" : r.substr(semi + 1);
+        if (code == kRecWindow) {
+            if (window) return false; // a picture of several windows is laid out by its maker
+            window = &rec;
+            continue;
+        }
+        const Fields f = Parse(body, code == kRecText ? 2 : kMaxFields);
+        const auto& v = f.v;
+        switch (code) {
+        case kRecMove:
+        case kRecLineTo:
+            b.Add(v[0], v[1]);
+            break;
+        case kRecLine:
+            b.Add(v[0], v[1]);
+            b.Add(v[2], v[3]);
+            break;
+        case kRecCircle:
+            b.Add(v[0] - v[2], v[1] - v[2]);
+            b.Add(v[0] + v[2], v[1] + v[2]);
+            break;
+        case kRecArc:
+            AddArc(b, f);
+            break;
+        case kRecSolid:
+            for (int k = 0; k < 8; k += 2)
+                b.Add(v[k], v[k + 1]);
+            break;
+        case kRecTextStyle:
+            textH = v[0] * 1.6L * heightFactor;
+            textW = v[1] * 1.1L * widthFactor;
+            angle = v[3] * kDeg;
+            break;
+        case kRecText: {
+            // The text cell as the replay places it: from a quarter of the height below the
+            // base point to three quarters above, one average width per character.
+            const long double len = static_cast<long double>(f.rest.size()) * textW;
+            const long double c = std::cos(angle), sn = std::sin(angle);
+            for (const auto& [dx, dy] :
+                 {std::pair{0.0L, -0.25L * textH}, std::pair{len, -0.25L * textH},
+                  std::pair{len, 0.75L * textH}, std::pair{0.0L, 0.75L * textH}})
+                b.Add(v[0] + c * dx - sn * dy, v[1] + sn * dx + c * dy);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    if (!window || b.empty) return false;
+    const Fields f = Parse(std::string_view(*window).substr(3), 8);
+    WorldRect w{f.v[4], f.v[5], f.v[6], f.v[7]};
+    if (w.xmax <= w.xmin || w.ymax <= w.ymin) return false;
+    if (b.xmin >= w.xmin && b.xmax <= w.xmax && b.ymin >= w.ymin && b.ymax <= w.ymax) return false;
+    // A small margin on the sides that had to grow, so nothing touches the edge.
+    const long double mx = 0.02L * (std::max(b.xmax, w.xmax) - std::min(b.xmin, w.xmin));
+    const long double my = 0.02L * (std::max(b.ymax, w.ymax) - std::min(b.ymin, w.ymin));
+    if (b.xmin < w.xmin) w.xmin = b.xmin - mx;
+    if (b.xmax > w.xmax) w.xmax = b.xmax + mx;
+    if (b.ymin < w.ymin) w.ymin = b.ymin - my;
+    if (b.ymax > w.ymax) w.ymax = b.ymax + my;
+    std::string out = std::to_string(kRecWindow);
+    for (int k = 0; k < 4; ++k)
+        out += ";" + std::to_string(static_cast<int32_t>(f.v[k]));
+    for (const long double x : {w.xmin, w.ymin, w.xmax, w.ymax}) {
+        out += ';';
+        AppendRecordNumber(out, x);
+    }
+    *window = std::move(out);
+    g.World = g.SavedWorld = w;
+    ResetZoom(g);
+    return true;
+}
 
 bool Replay(GraphicsWindow& g, const Settings& s, Canvas& screen, uint8_t& abortFlag,
             const PrintTarget* printer) {

@@ -20,4 +20,8 @@ struct PrintTarget {
 bool Replay(GraphicsWindow& g, const Settings& s, Canvas& screen, uint8_t& abortFlag,
             const PrintTarget* printer = nullptr);
 
+// A picture of one window whose drawing reaches beyond its world window gets the world
+// window widened to take all of it, so nothing is cut at the edges. True when it was widened.
+bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s);
+
 } // namespace vak1

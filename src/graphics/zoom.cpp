@@ -116,22 +116,27 @@ void MouseMove(GraphicsWindow& g, int32_t x, int32_t y) {
     g.DragY1 = y;
 }
 
-bool MouseUp(GraphicsWindow& g, int32_t x, int32_t y, int32_t cw, int32_t ch) {
+bool MouseUp(GraphicsWindow& g, int32_t x, int32_t y) {
     if (!g.DragActive) return false;
     g.DragActive = false;
     g.DragX1 = x;
     g.DragY1 = y;
-    if (x == g.DragX0 || y == g.DragY0 || cw <= 0 || ch <= 0) return false;
-    const long double xl = std::min(x, g.DragX0), xr = std::max(x, g.DragX0);
-    const long double yt = std::min(y, g.DragY0), yb = std::max(y, g.DragY0);
-    const IntRect z = g.ZoomRect;
-    const long double w = z.x1 - z.x0, h = z.y1 - z.y0;
-    const long double a = g.KeepAspect != 0 ? g.AspectFactor : 1;
-    const int32_t zx0 = Round(a * (xl / cw * w + z.x0));
-    const int32_t zx1 = Round(a * (xr / cw * w + z.x0));
-    const int32_t zy0 = Round((ch - yb) / ch * h + z.y0);
-    const int32_t zy1 = Round((ch - yt) / ch * h + z.y0);
-    SetScale(g, zx0, zy0, zx1, zy1);
+    if (x == g.DragX0 || y == g.DragY0) return false;
+    const IntRect& v = g.ViewPort;
+    const WorldRect& w = g.World;
+    if (g.sx == 0 || g.sy == 0 || w.xmax == w.xmin || w.ymax == w.ymin) return false;
+    // The corners go back through the mapping on show into world units, and from there into
+    // the pixels of the zoom rectangle; the new view then holds the box the user drew.
+    auto zx = [&](int32_t px) {
+        const long double wx = g.Visible.xmin + (px - v.x0) / g.sx;
+        return Round(v.x0 + (wx - w.xmin) / (w.xmax - w.xmin) * (v.x1 - v.x0));
+    };
+    auto zy = [&](int32_t py) {
+        const long double wy = g.Visible.ymin + (v.y1 - py) / g.sy;
+        return Round(v.y0 + (wy - w.ymin) / (w.ymax - w.ymin) * (v.y1 - v.y0));
+    };
+    SetScale(g, zx(std::min(x, g.DragX0)), zy(std::max(y, g.DragY0)), zx(std::max(x, g.DragX0)),
+             zy(std::min(y, g.DragY0)));
     return true;
 }
 

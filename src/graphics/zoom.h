@@ -22,7 +22,8 @@ IntRect Pan(const IntRect& r, long double panFactor, ViewKey key);
 void MouseDoubleClick(GraphicsWindow& g);
 bool MouseDown(GraphicsWindow& g, uint8_t& abortFlag, MouseButton button, int32_t x, int32_t y);
 void MouseMove(GraphicsWindow& g, int32_t x, int32_t y);
-// Ends a drag in a client area of cw x ch pixels: the dragged box becomes the zoom rectangle.
-bool MouseUp(GraphicsWindow& g, int32_t x, int32_t y, int32_t cw, int32_t ch);
+// Ends a drag: the view shows the dragged box (in the middle, when its shape differs from
+// the window's).
+bool MouseUp(GraphicsWindow& g, int32_t x, int32_t y);
 
 } // namespace vak1

@@ -7,8 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/App.h"
+#include "graphics/draw.h"
 #include "graphics/palette.h"
 #include "graphics/replay.h"
 #include "graphics/zoom.h"
@@ -84,6 +86,11 @@ void TFquorgra::ViewChanged() {
 
 void TFquorgra::Render() {
     const QSize size = this->size().expandedTo(QSize(1, 1));
+    // The client area is one pixel more than the drawing area; a size not fixed by the
+    // settings follows the window, and the picture is fitted into it.
+    GraphicsWindow& g = app_.Graphics;
+    ResizeReference(g, g.FixedWidth ? g.GraphWidth : std::max(1, size.width() - 1),
+                    g.FixedHeight ? g.GraphHeight : std::max(1, size.height() - 1));
     if (picture_.size() != size) picture_ = QImage(size, QImage::Format_RGB32);
     picture_.fill(Background(app_.Config));
     const bool busy = app_.Graphics.DisplayList.size() > 10000;
@@ -150,7 +157,7 @@ void TFquorgra::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
     const bool wasDragging = app_.Graphics.DragActive;
-    if (MouseUp(app_.Graphics, p.x(), p.y(), width(), height()))
+    if (MouseUp(app_.Graphics, p.x(), p.y()))
         ViewChanged();
     else if (wasDragging)
         update();

@@ -25,12 +25,12 @@ uint16_t ReferenceSize(uint16_t setting, int screen, int frame) {
 
 void SetUpGraphicsWindow(App& app, int screenWidth, int screenHeight) {
     GraphicsWindow& g = app.Graphics;
-    const int w = ReferenceSize(app.Config.GraphWidth, screenWidth, 9);
-    const int h = ReferenceSize(app.Config.GraphHeight, screenHeight, 91);
-    // The mapping keeps the aspect of a 4:3 reference area (640 x 480): on any other shape a
-    // circle would be drawn as an ellipse. The largest 4:3 area within the size is used.
-    g.GraphWidth = static_cast<uint16_t>(std::min(w, (h * 4 + 1) / 3));
-    g.GraphHeight = static_cast<uint16_t>(std::min(h, (w * 3 + 2) / 4));
+    // The mapping keeps circles round on any shape of the area, so a size from the settings
+    // is taken as it stands.
+    g.GraphWidth = ReferenceSize(app.Config.GraphWidth, screenWidth, 9);
+    g.GraphHeight = ReferenceSize(app.Config.GraphHeight, screenHeight, 91);
+    g.FixedWidth = app.Config.GraphWidth != 0 && app.Config.GraphWidth != 0xFFFF;
+    g.FixedHeight = app.Config.GraphHeight != 0 && app.Config.GraphHeight != 0xFFFF;
     g.ZoomFactor = app.Config.ZoomFactor;
     g.PanFactor = app.Config.PanFactor;
 }

@@ -63,6 +63,9 @@ void EditTextLines(App& app);
 // The calculation after an edit, and the hooks to the view and the message list.
 void Recalculate(App& app);
 void RedrawView(App& app, uint16_t kind);
+// After a recalculation: a failed one leaves no picture of old results and shows the message
+// list; a good one redraws the view of kind (0: none).
+void ShowRecalculated(App& app, uint16_t kind);
 void ShowMessageList(App& app); // the message list dialog, defined in help/helperr.cpp
 
 } // namespace vak1

@@ -6,6 +6,7 @@
 #include "app/App.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
+#include "graphics/draw.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/formats.h"
@@ -53,8 +54,18 @@ void RedrawView(App& app, uint16_t kind) {
         return;
     }
     const uint8_t aborted = app.State.AbortFlag;
+    app.State.AbortFlag = 0; // a cancelled dialog still leaves the view of what was entered
     DrawSection(app, 3, kind);
     app.State.AbortFlag = aborted;
+}
+
+void ShowRecalculated(App& app, uint16_t kind) {
+    if (app.Project.CalcError) {
+        Clear(app.Graphics);
+        ShowMessageList(app);
+    } else if (kind != 0) {
+        RedrawView(app, kind);
+    }
 }
 
 } // namespace vak1

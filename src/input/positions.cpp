@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "graphics/draw.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
@@ -144,10 +145,7 @@ Step Act(App& app, DialogAction action, int selected) {
 void Leave(App& app) {
     if (app.Config.HelpLevel == 0 || app.Project.PosCount == 0) return;
     Recalculate(app);
-    if (app.Project.CalcError)
-        ShowMessageList(app);
-    else
-        RedrawView(app, kViewGraphic);
+    ShowRecalculated(app, kViewGraphic);
 }
 
 } // namespace
@@ -168,7 +166,10 @@ void EditPositions(App& app) {
         case Step::Edited:
             if (!live) break;
             Recalculate(app);
-            if (!app.Project.CalcError) RedrawView(app, kViewPolyline);
+            if (app.Project.CalcError)
+                Clear(app.Graphics); // the list is shown when the editing ends
+            else
+                RedrawView(app, kViewPolyline);
             break;
         case Step::Deleted:
             if (live) RedrawView(app, kViewPolyline);

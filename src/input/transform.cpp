@@ -80,10 +80,7 @@ void TransformContour(App& app) {
     ApplyTransform(app.Project, t);
     app.State.ModifiedFlag = 1;
     Recalculate(app);
-    if (app.Project.CalcError)
-        ShowMessageList(app);
-    else
-        RedrawView(app, kViewGraphic);
+    ShowRecalculated(app, kViewGraphic);
 }
 
 } // namespace vak1

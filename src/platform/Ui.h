@@ -153,6 +153,7 @@ class Ui {
     // A back end without this dialog keeps the calculated limits.
     virtual bool DiagramLimitsDialog(DiagramLimitsDialogData& /*data*/) { return false; }
     virtual void Beep() = 0;
+    // The status line of the main window; an empty text clears it.
     virtual void StatusMessage(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
     virtual ScreenMetrics Screen() const { return {}; }

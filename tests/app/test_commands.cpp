@@ -190,6 +190,54 @@ TEST_F(Commands, EveryMenuItemHasAHandler) {
     }
 }
 
+// Texts of the picture on show.
+static bool PictureShows(const App& app, const std::string& text) {
+    for (const auto& r : app.Graphics.DisplayList)
+        if (r.rfind("6;", 0) == 0 && r.find(text) != std::string::npos) return true;
+    return false;
+}
+
+// After a recalculation the view on show is drawn anew; a failed one shows the message list
+// and leaves no picture of the old results.
+TEST_F(Commands, RecalculationRedrawsTheViewOrShowsTheMessages) {
+    app.Config.HelpLevel = 1; // the result view after reading: "Grafik"
+    OpenProjectFile(app, VAK1_SOURCE_DIR "/examples/rohr.vak1");
+    ASSERT_EQ(app.Project.CalcError, 0);
+    ASSERT_TRUE(PictureShows(app, "Masse")); // length 2000
+
+    ui.Push({ScriptedAnswer::Keep(), ScriptedAnswer::Text("0")});
+    RunCommand(app, "mi_editKoerper");
+    EXPECT_FALSE(PictureShows(app, "Masse"));
+    EXPECT_TRUE(PictureShows(app, "ERGEBNISSE"));
+    ui.Push({ScriptedAnswer::Keep(), ScriptedAnswer::Text("1000")});
+    RunCommand(app, "mi_editKoerper");
+    EXPECT_TRUE(PictureShows(app, "Masse"));
+
+    ui.Push({ScriptedAnswer::Text("0.1"), ScriptedAnswer::Choice(2)});
+    RunCommand(app, "mi_editBerechnung");
+    ASSERT_EQ(app.Project.CalcError, 1);
+    EXPECT_EQ(app.State.ModifiedFlag, 1);
+    EXPECT_TRUE(app.Graphics.DisplayList.empty());
+    const auto lists = ui.Shown("choice");
+    ASSERT_FALSE(lists.empty());
+    EXPECT_EQ(lists.back().lines.front(), "Fatal  : > 2000 Punkte !");
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
+// The status line of the plot goes with its command; a failed start names the program.
+TEST_F(Commands, PlotStatusEndsWithTheCommand) {
+    LoadLProfile();
+    app.Config.PlotCommandLines[0] = "wkartuno kartuno /CHPL";
+    launcher.result = 2;
+    ui.Push(ScriptedAnswer::Choice(4)); // the plotting program
+    RunCommand(app, "mi_cadPolylinie");
+    ASSERT_EQ(ui.status.size(), 2u);
+    EXPECT_NE(ui.status[0].find("kartuno.dxf wird geplottet.."), std::string::npos);
+    EXPECT_EQ(ui.status[1], "");
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_NE(ui.Messages()[0].find("file not found: wkartuno"), std::string::npos);
+}
+
 // --- start-up and the unattended jobs ---------------------------------------------------
 
 class StartUpJobs : public Commands {

@@ -166,9 +166,10 @@ TEST_F(CadLayerTest, ScreenDrawingRecords) {
     ASSERT_EQ(app.State.AbortFlag, 0);
     const auto& list = app.Graphics.DisplayList;
     ASSERT_FALSE(list.empty());
-    // Layer 0 (colour 1 -> palette 12) before the window of the extents, inset by a pixel.
+    // Layer 0 (colour 1 -> palette 12) before the window of the extents, inset by a pixel;
+    // the window reaches down to the foot of the identification line written on the edge.
     EXPECT_EQ(std::vector<std::string>(list.begin(), list.begin() + 3),
-              (std::vector<std::string>{"11;0", "8;12", "10;1;1;639;479;-2;-1;42;21"}));
+              (std::vector<std::string>{"11;0", "8;12", "10;1;1;639;479;-2;-1.448976;42;21"}));
     // Identification line on layer 30 with the fixed clock.
     const auto texts = Records("6;");
     ASSERT_EQ(texts.size(), 1u);

@@ -146,20 +146,34 @@ TEST_F(DrawingTest, EmptyContourDrawsNoContourButKeepsExtents) {
     EXPECT_EQ(lines[15], "126.000000");
 }
 
+// The message list with its explanations, and the picture of the last good calculation is
+// gone.
 TEST_F(DrawingTest, FailedCalculationShowsMessagesAndDrawsNothing) {
+    app.Config.PltDir = VAK1_SOURCE_DIR "/data/";
     LoadRectangle(app.Project);
     Calc();
-    app.Project.CalcError = 1;
-    AddMessage(app.Messages, "Fatal  : Testmeldung");
+    DrawSection(app, cdScreen, dkPolyline);
+    ASSERT_FALSE(app.Graphics.DisplayList.empty());
+    app.Project.Positions[3].z = app.Project.Positions[4].z = 0; // no area left
+    Calc();
+    ASSERT_EQ(app.Project.CalcError, 1);
+    ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Explained()});
     DrawSection(app, cdScreen, dkPolyline);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
-    ASSERT_FALSE(ui.shown.empty());
-    EXPECT_EQ(ui.shown.back().kind, "message");
-    EXPECT_NE(ui.shown.back().prompt.find("Testmeldung"), std::string::npos);
+    EXPECT_TRUE(ui.Shown("message").empty());
+    const auto lists = ui.Shown("choice");
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_EQ(lists[0].prompt,
+              "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.");
+    EXPECT_EQ(lists[0].lines.front(), "Fatal  : A = 0 !");
+    const auto explained = ui.Shown("explain");
+    ASSERT_EQ(explained.size(), 1u);
+    ASSERT_EQ(explained[0].lines.size(), 2u);
+    EXPECT_FALSE(explained[0].lines[0].empty()); // the cause from the message file
 
     std::string error;
     EXPECT_FALSE(RunCadJob(app, cdDxf, dkPolyline, File("x"), &error));
-    EXPECT_NE(error.find("Testmeldung"), std::string::npos);
+    EXPECT_NE(error.find("A = 0"), std::string::npos);
     EXPECT_FALSE(fs::exists(File("x.dxf")));
 }
 

@@ -30,15 +30,16 @@ class ReplayTest : public ::testing::Test {
 } // namespace
 
 TEST_F(ReplayTest, MapsWorldToPixelsWithYDownward) {
-    // Viewport 1..639 x 1..479; 478 pixels for 100 units in both directions (aspect kept).
+    // Viewport 1..639 x 1..479; 478 pixels for 100 units in both directions (aspect kept),
+    // the 160 pixels left over across shared equally: x = 1 + round(80 + 4.78 x).
     EXPECT_EQ(g.sx, g.sy);
     EXPECT_DOUBLE_EQ(static_cast<double>(g.sx), 4.78);
     line(g, 0, 0, 100, 100);
     circle(g, 50, 50, 10);
-    // Circle box 40..60: x 1 + round(191.2), 1 + round(286.8); y 479 - round(286.8), ...
-    EXPECT_EQ(Play(), (std::vector<std::string>{"line 1 479 479 1", "ellipse 192 192 288 288"}));
-    EXPECT_EQ(WorldToPixel(g, 50, 50), (CanvasPoint{240, 240}));
-    EXPECT_EQ(WorldToPixel(g, 0.1046025L, 0), (CanvasPoint{1, 479})); // 0.49999995 px rounds down
+    // Circle box 40..60: x 1 + round(271.2), 1 + round(366.8); y 479 - round(286.8), ...
+    EXPECT_EQ(Play(), (std::vector<std::string>{"line 81 479 559 1", "ellipse 272 192 368 288"}));
+    EXPECT_EQ(WorldToPixel(g, 50, 50), (CanvasPoint{320, 240}));
+    EXPECT_EQ(WorldToPixel(g, 0.1046025L, 0), (CanvasPoint{81, 479})); // 0.49999995 px rounds down
     EXPECT_EQ(LengthToPixelX(g, 10), 48);
 }
 
@@ -53,8 +54,8 @@ TEST_F(ReplayTest, TextCellIsAnchoredAboveTheBaseLine) {
     SetTextStyle(g, 2, 0, 10, 5); // replay height 10 * 1.6 = 16 units
     OutTextXY(g, 10, 20, "x");
     const auto shapes = Play();
-    // (10, 20 + 0.75 * 16) = (10, 32) -> pixels (49, 326).
-    EXPECT_EQ(shapes, std::vector<std::string>{"text 49 326 x"});
+    // (10, 20 + 0.75 * 16) = (10, 32) -> pixels (129, 326).
+    EXPECT_EQ(shapes, std::vector<std::string>{"text 129 326 x"});
 }
 
 TEST_F(ReplayTest, ColoursFollowTheColourSetting) {
@@ -101,12 +102,12 @@ TEST_F(ReplayTest, PrintingDrawsOnBothCanvasesTextOnPaperOnly) {
     RecordingCanvas screen, paper;
     PrintTarget print{&paper, PrinterPage{2100, 2970, 1, 1, 10, 0, true}};
     Replay(g, s, screen, abort, &print);
-    EXPECT_EQ(screen.Shapes(), std::vector<std::string>{"line 1 479 479 1"});
+    EXPECT_EQ(screen.Shapes(), std::vector<std::string>{"line 81 479 559 1"});
     // Border of the world window, then the line. x: 100 px origin (10 mm at 2100 px per
-    // 210 mm) + round(2100 * 1 / 640); y: round(2970 * 479 / 480) and round(2970 * 1 / 480).
+    // 210 mm) + round(2100 * 81 / 640); y: round(2970 * 479 / 480) and round(2970 * 1 / 480).
     const auto shapes = paper.Shapes();
     ASSERT_EQ(shapes.size(), 6u);
-    EXPECT_EQ(shapes[4], "line 103 2964 1672 6");
+    EXPECT_EQ(shapes[4], "line 366 2964 1934 6");
     EXPECT_EQ(shapes[5].rfind("text ", 0), 0u);
     EXPECT_NE(std::find(paper.calls.begin(), paper.calls.end(), "pen 0,0,0 8 solid copy"),
               paper.calls.end());

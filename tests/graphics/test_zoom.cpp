@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/draw.h"
+#include "graphics/mapping.h"
 #include "graphics/zoom.h"
 
 using namespace vak1;
@@ -47,24 +48,27 @@ TEST(Zoom, DraggedBoxBecomesTheZoomRectangle) {
     g.ZoomRect = IntRect{0, 0, 640, 480};
     MouseDown(g, abort, MouseButton::Left, 480, 120);
     MouseMove(g, 300, 300);
-    EXPECT_TRUE(MouseUp(g, 160, 360, 640, 480));
+    EXPECT_TRUE(MouseUp(g, 160, 360));
     EXPECT_TRUE(Same(g.ZoomRect, IntRect{160, 120, 480, 360}));
     EXPECT_DOUBLE_EQ(static_cast<double>(g.Visible.xmin), 160);
     EXPECT_DOUBLE_EQ(static_cast<double>(g.Visible.xmax), 480);
 
     // A box without height changes nothing.
     MouseDown(g, abort, MouseButton::Left, 10, 50);
-    EXPECT_FALSE(MouseUp(g, 200, 50, 640, 480));
+    EXPECT_FALSE(MouseUp(g, 200, 50));
     EXPECT_TRUE(Same(g.ZoomRect, IntRect{160, 120, 480, 360}));
 
-    // With aspect the x values are scaled by the aspect factor.
-    g.KeepAspect = 1;
-    g.AspectFactor = 0.5L;
-    g.ZoomRect = IntRect{0, 0, 640, 480};
-    MouseDown(g, abort, MouseButton::Left, 160, 120);
-    MouseUp(g, 480, 360, 640, 480);
-    EXPECT_EQ(g.ZoomRect.x0, 80);
-    EXPECT_EQ(g.ZoomRect.x1, 240);
+    // With the aspect kept, the first drawing after start (previous window 0..1) shows a box
+    // of another shape than the window whole and in the middle: 40 x 20 units fill the width.
+    Header(g, abort, 0, 0, 100, 100);
+    const CanvasPoint a = WorldToPixel(g, 20, 60), b = WorldToPixel(g, 60, 40);
+    MouseDown(g, abort, MouseButton::Left, a.x, a.y);
+    EXPECT_TRUE(MouseUp(g, b.x, b.y));
+    EXPECT_NEAR(WorldToPixel(g, 20, 50).x, g.ViewPort.x0, 2);
+    EXPECT_NEAR(WorldToPixel(g, 60, 50).x, g.ViewPort.x1, 2);
+    EXPECT_NEAR(WorldToPixel(g, 40, 50).y, (g.ViewPort.y0 + g.ViewPort.y1) / 2, 2);
+    EXPECT_NEAR(WorldToPixel(g, 40, 60).y - WorldToPixel(g, 40, 40).y,
+                -(g.ViewPort.x1 - g.ViewPort.x0) / 2, 2); // equal scales: half as high
 }
 
 TEST(Zoom, ButtonsReset) {

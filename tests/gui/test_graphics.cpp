@@ -188,6 +188,34 @@ TEST_F(GraphicsTest, RubberBandInvertsWhileDraggingThenZoomsToTheBox) {
               app.Graphics.ViewPort.x1 - app.Graphics.ViewPort.x0);
 }
 
+// The first drag after start (the window before was 0..1): the view is the box drawn with
+// the mouse, not one beside it.
+TEST_F(GraphicsTest, FirstDragZoomShowsTheDrawnBox) {
+    widget->show();
+    SetColor(app.Graphics, 4);
+    Solid(app.Graphics, 20, 20, 60, 20, 60, 50, 20, 50); // 40 x 30: the window's shape
+    Repaint();
+    const CanvasPoint a = WorldToPixel(app.Graphics, 20, 50);
+    const CanvasPoint b = WorldToPixel(app.Graphics, 60, 20);
+    QTest::mousePress(widget.get(), Qt::LeftButton, {}, QPoint(a.x, a.y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(b.x, b.y), QPointF(b.x, b.y), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget.get(), &move);
+    QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, QPoint(b.x, b.y));
+    const IntRect& v = app.Graphics.ViewPort;
+    const CanvasPoint a2 = WorldToPixel(app.Graphics, 20, 50);
+    const CanvasPoint b2 = WorldToPixel(app.Graphics, 60, 20);
+    EXPECT_NEAR(a2.x, v.x0, 3);
+    EXPECT_NEAR(a2.y, v.y0, 3);
+    EXPECT_NEAR(b2.x, v.x1, 3);
+    EXPECT_NEAR(b2.y, v.y1, 3);
+    // The box fills the picture: red from corner to corner, nothing beside it.
+    const QImage& img = widget->Picture();
+    for (const QPoint p : {QPoint(5, 5), QPoint(395, 5), QPoint(200, 150), QPoint(5, 295),
+                           QPoint(395, 295)})
+        EXPECT_EQ(img.pixelColor(p), Palette(4)) << p.x() << "," << p.y();
+}
+
 TEST_F(GraphicsTest, DoubleClickArmsTheResetOfTheNextLeftPress) {
     widget->show();
     QTest::mouseDClick(widget.get(), Qt::LeftButton, {}, QPoint(50, 50));

@@ -197,26 +197,21 @@ TEST(RunGui, ShowsTheWindowWithTheQtUiInPlaceAndEndsWhenItCloses) {
     EXPECT_EQ(app.Env.ui, before);
 }
 
-// The size comes from the settings, else the screen less the frame; the mapping keeps the
-// aspect of a 4:3 area, so the largest 4:3 area within that size is taken: otherwise a circle
-// would be drawn as an ellipse on a wide screen.
+// The size comes from the settings, taken as it stands, else the screen less the frame; only
+// a size from the settings is fixed, the other follows the window.
 TEST(RunGui, GraphicsReferenceSizeComesFromTheSettingsElseTheScreen) {
     App app;
     app.Config.ZoomFactor = 1.5L;
-    SetUpGraphicsWindow(app, 1280, 1024); // 1271 x 933 available
-    EXPECT_EQ(app.Graphics.GraphWidth, 1244);
-    EXPECT_EQ(app.Graphics.GraphHeight, 933);
-    EXPECT_EQ(app.Graphics.ZoomFactor, 1.5L);
-    app.Config.GraphWidth = 800;
-    app.Config.GraphHeight = 0xFFFF; // -1 in the settings file: not set
     SetUpGraphicsWindow(app, 1280, 1024);
-    EXPECT_EQ(app.Graphics.GraphWidth, 800);
-    EXPECT_EQ(app.Graphics.GraphHeight, 600);
-    SetUpGraphicsWindow(app, 1920, 1080); // wide screens give up width
-    EXPECT_EQ(app.Graphics.GraphWidth, 800);
-    app.Config.GraphWidth = 0;
-    app.Config.GraphHeight = 0;
+    EXPECT_EQ(app.Graphics.GraphWidth, 1271);
+    EXPECT_EQ(app.Graphics.GraphHeight, 933);
+    EXPECT_FALSE(app.Graphics.FixedWidth || app.Graphics.FixedHeight);
+    EXPECT_EQ(app.Graphics.ZoomFactor, 1.5L);
+    app.Config.GraphWidth = 1000;
+    app.Config.GraphHeight = 0xFFFF; // -1 in the settings file: not set
     SetUpGraphicsWindow(app, 1920, 1080);
+    EXPECT_EQ(app.Graphics.GraphWidth, 1000);
     EXPECT_EQ(app.Graphics.GraphHeight, 989);
-    EXPECT_EQ(app.Graphics.GraphWidth, 1319);
+    EXPECT_TRUE(app.Graphics.FixedWidth);
+    EXPECT_FALSE(app.Graphics.FixedHeight);
 }
