@@ -9,7 +9,9 @@
 #include "cad/cadtest.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
+#include "cad/form.h"
 #include "cad/igescheck.h"
+#include "cad/recorder.h"
 #include "report/formats.h"
 #include "text/cp850.h"
 
@@ -50,6 +52,19 @@ class FormTest : public CadTest {
         return r;
     }
 };
+
+// The numbers of a line after its first fields (a recorder's kind and layer).
+std::vector<double> Numbers(const std::string& line, int skip = 2) {
+    std::vector<double> v;
+    std::size_t at = line.find('|');
+    for (int i = 1; i < skip; ++i)
+        at = line.find('|', at + 1);
+    while (at != std::string::npos) {
+        v.push_back(std::strtod(line.c_str() + at + 1, nullptr));
+        at = line.find('|', at + 1);
+    }
+    return v;
+}
 
 int Rows(const std::string& txt, const std::string& keyword) {
     int n = 0;
@@ -176,5 +191,39 @@ TEST_F(FormTest, OwnPolylineDxfImportsAsTheSameContour) {
                     static_cast<double>(p.Positions[i].z), 1e-6);
         EXPECT_NEAR(static_cast<double>(imported.Positions[i].phi),
                     static_cast<double>(p.Positions[i].phi), 5e-6); // bulge to 6 decimals
+    }
+}
+
+TEST_F(FormTest, ClosingEdgeIsStraightSoHatchingStaysInsideTheOutline) {
+    ProjectData& p = app.Project;
+    p.Positions[p.PosCount].phi = -kPi / 2; // the calculation ignores it
+    for (bool hatching : {true, false}) {
+        SCOPED_TRACE(hatching ? "hatched" : "outline only");
+        p.DrawHatching = hatching;
+        std::vector<std::string> out;
+        app.Cad.Out = std::make_unique<Recorder>(app, out);
+        DrawForm(app);
+        app.Cad.Out.reset();
+        // The outline: only the fillet is an arc; its box bounds every hatch line.
+        double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+        int arcs = 0;
+        const auto vertices = Starting(out, "VERTEX|5|");
+        for (std::size_t i = 0; i < static_cast<std::size_t>(p.PosCount); ++i) {
+            const std::vector<double> v = Numbers(vertices.at(i));
+            x0 = std::min(x0, v[0]), x1 = std::max(x1, v[0]);
+            y0 = std::min(y0, v[1]), y1 = std::max(y1, v[1]);
+            arcs += v[2] != 0;
+        }
+        EXPECT_EQ(arcs, 1);
+        EXPECT_EQ(Starting(out, "LINE|3|").empty(), !hatching);
+        for (const auto& line : Starting(out, "LINE|3|")) {
+            const std::vector<double> v = Numbers(line);
+            for (int k : {0, 2}) {
+                EXPECT_GE(v[k], x0 - 1e-3) << line;
+                EXPECT_LE(v[k], x1 + 1e-3) << line;
+                EXPECT_GE(v[k + 1], y0 - 1e-3) << line;
+                EXPECT_LE(v[k + 1], y1 + 1e-3) << line;
+            }
+        }
     }
 }
