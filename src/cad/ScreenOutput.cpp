@@ -59,7 +59,11 @@ void ScreenOutput::Limits(long double xmin, long double ymin, long double xmax, 
 }
 
 void ScreenOutput::BlockBegin(const std::string& name) {
-    block_ = std::make_unique<DxfWriter>(app_.Config, app_.Cad);
+    // The block file is read back only by this device, whose Text converts for the window:
+    // its texts stay in the program's code page, so they are converted exactly once.
+    Settings s = app_.Config;
+    s.CadTextMode = 1;
+    block_ = std::make_unique<DxfWriter>(s, app_.Cad);
     if (!block_->Create(BlockFilePath(app_.Config, name))) {
         block_.reset();
         app_.State.AbortFlag = 1; // the block is skipped; CadBlockEnd clears the flag

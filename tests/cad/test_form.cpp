@@ -227,3 +227,18 @@ TEST_F(FormTest, ClosingEdgeIsStraightSoHatchingStaysInsideTheOutline) {
         }
     }
 }
+
+TEST_F(FormTest, ScreenConvertsTitleBlockTextsOnceInEveryTextMode) {
+    const std::string want = ";" + OemToAnsiText(cp850("Änderung"), false);
+    for (uint16_t mode : {1, 2, 3}) {
+        app.Config.CadTextMode = mode;
+        DrawSection(app, cdScreen, dkForm);
+        const auto& list = app.Graphics.DisplayList;
+        EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                                [&](const std::string& r) {
+                                    return r.starts_with("6;") && r.ends_with(want);
+                                }),
+                  1)
+            << "text mode " << mode;
+    }
+}
