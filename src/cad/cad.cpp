@@ -75,6 +75,7 @@ void ChooseDevice(App& app) {
 std::string FileErrorText(const CadOutput& out) {
     const CadFile* f = out.File();
     if (!f || !f->Failed()) return "I/O-Error";
+    if (!f->Message().empty()) return f->Message() + " (" + f->Path() + ")";
     return IoErrorText(f->Stage(), f->ErrorCode()) + " (" + f->Path() + ")";
 }
 

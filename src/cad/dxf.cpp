@@ -39,7 +39,7 @@ void DxfWriter::Group(int code, std::string_view value) {
 
 void DxfWriter::Num(int code, long double x) {
     Code(code);
-    AppendFixed(file_.Buffer(), x, decimals_);
+    if (!AppendFixed(file_.Buffer(), x, decimals_)) file_.Refuse(NotANumberText());
     file_.EndLine();
 }
 

@@ -64,8 +64,9 @@ class IgesWriter {
         bool dependent = false;
     };
 
-    std::string Num(long double x) const;
-    std::string Fine(long double x) const; // matrix entries and note angles
+    // A value that is not finite refuses the file.
+    std::string Num(long double x);
+    std::string Fine(long double x); // matrix entries and note angles
     void Record(char section, int& counter, std::string_view text);
     // One entity: its parameter rows (each split into P records), then its two D records.
     int Entity(int type, const std::vector<std::string>& rows, const DirectoryFields& f);
