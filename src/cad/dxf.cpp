@@ -46,6 +46,9 @@ void DxfWriter::Num(int code, long double x) {
 void DxfWriter::DxfHeader(long double xmin, long double ymin, long double xmax, long double ymax) {
     Group(0, "SECTION");
     Group(2, "HEADER");
+    // The code page of the texts, so readers need not guess (plain ASCII fits either).
+    Group(9, "$DWGCODEPAGE");
+    Group(3, s_.CadTextMode == 1 ? "dos850" : "ANSI_1252");
     const char* names[4] = {"$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX"};
     for (int i = 0; i < 4; ++i) {
         Group(9, names[i]);

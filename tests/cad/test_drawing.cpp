@@ -141,10 +141,10 @@ TEST_F(DrawingTest, EmptyContourDrawsNoContourButKeepsExtents) {
         EXPECT_EQ(CountGroup(lines, "  0", "SOLID"), kind == dkPolyline ? 0u : 4u) << kind;
     }
     const auto lines = ReadCrLfLines(File("leer2.dxf"));
-    EXPECT_EQ(lines[7], "-8.000000");
-    EXPECT_EQ(lines[9], "-6.000000");
-    EXPECT_EQ(lines[13], "168.000000");
-    EXPECT_EQ(lines[15], "126.000000");
+    EXPECT_EQ(lines[11], "-8.000000");
+    EXPECT_EQ(lines[13], "-6.000000");
+    EXPECT_EQ(lines[17], "168.000000");
+    EXPECT_EQ(lines[19], "126.000000");
 }
 
 TEST_F(DrawingTest, FailedCalculationShowsMessagesAndDrawsNothing) {

@@ -242,3 +242,18 @@ TEST_F(FormTest, ScreenConvertsTitleBlockTextsOnceInEveryTextMode) {
             << "text mode " << mode;
     }
 }
+
+TEST_F(FormTest, DxfDeclaresTheCodePageOfItsTexts) {
+    const struct {
+        uint16_t mode;
+        const char* codepage;
+    } cases[] = {{1, "dos850"}, {2, "ANSI_1252"}};
+    for (const auto& c : cases) {
+        app.Config.CadTextMode = c.mode;
+        // ezdxf's loader decodes by the header; its recover pass (the structure check) takes
+        // the code page only beside a $ACADVER, so it still reports the bytes of mode 1.
+        const EzdxfResult r = Load(Write(cdDxf, "cp" + std::to_string(c.mode)), c.mode == 1);
+        EXPECT_TRUE(r.Has(std::string("HEADER|$DWGCODEPAGE|") + c.codepage)) << c.mode;
+        EXPECT_TRUE(r.Has("BTEXT|FRAME_1|Änderung")) << c.mode;
+    }
+}
