@@ -87,11 +87,26 @@ void ScreenOutput::EntitiesBegin() {
     SetLineStyle(app_.Graphics, 0);
 }
 
+namespace {
+
+// The window's line style of layer n's line type.
+uint16_t LayerLineStyle(int n) {
+    return n == 1 ? 2 : n == 2 ? 3 : 0;
+}
+
+} // namespace
+
+void ScreenOutput::LineStyle(int n) {
+    if (!app_.Cad.BlockMode)
+        SetLineStyle(app_.Graphics,
+                     static_cast<uint16_t>(n != 0 ? n : LayerLineStyle(app_.Cad.LayerNumber)));
+}
+
 void ScreenOutput::Layer(int n) {
     GraphicsWindow& g = app_.Graphics;
     const Settings& s = app_.Config;
     if (n <= 5) {
-        SetLineStyle(g, n == 1 ? 2 : n == 2 ? 3 : 0);
+        SetLineStyle(g, LayerLineStyle(n));
         SetColorAcad(g, n == 0 ? 1 : s.LayerColors[static_cast<std::size_t>(n - 1)]);
     } else {
         SetLineStyle(g, 0);

@@ -60,6 +60,12 @@ void DxfWriter::DxfHeader(long double xmin, long double ymin, long double xmax, 
     Group(0, "ENDSEC");
 }
 
+void DxfWriter::Layer() {
+    Group(8, cad_.LayerName);
+    // Line types of the table: a dotted line is drawn dashed.
+    if (cad_.LineStyle != 0) Group(6, cad_.LineStyle == 2 ? "DASHDOT" : "DASHED");
+}
+
 void DxfWriter::LtypeEntry(const char* name, const char* description, const char* count,
                            const char* length, std::initializer_list<const char*> elements) {
     Group(0, "LTYPE");
@@ -135,7 +141,7 @@ void DxfWriter::DxfBlocksBegin() {
 
 void DxfWriter::DxfBlock(std::string_view name) {
     Group(0, "BLOCK");
-    Layer();
+    Group(8, cad_.LayerName);
     Group(2, name);
     Group(70, "0");
     Group(10, "0.0");

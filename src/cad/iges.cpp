@@ -156,6 +156,12 @@ void IgesWriter::Layer(int n) {
         colour = n % 16 + 1;
     }
     colour_ = IgesColour(colour);
+    layerFont_ = font_;
+}
+
+void IgesWriter::LineStyle(int n) {
+    // Line font patterns: 2 dashed, 4 centre line, 5 dotted.
+    font_ = n == 1 ? 5 : n == 2 ? 4 : n == 3 ? 2 : layerFont_;
 }
 
 void IgesWriter::Directory(int type, int pointer, int records, const DirectoryFields& f) {

@@ -149,7 +149,7 @@ void YAxis(App& app, const std::string& label) {
     DiagramText(app, label, d.xmin - 0.1L * d.dx, d.ymax + 0.07L * d.dy);
 }
 
-// The layer interface has no line style of its own: the grid goes on the diagram pen.
+// Dotted, on the diagram pen.
 void Grid(App& app) {
     const DiagramState& d = app.Diagram;
     CadSetLayer(app, 17);
@@ -162,6 +162,7 @@ void Grid(App& app) {
     for (int i = 0; i < ny; ++i) {
         const long double y = d.ymin + i * d.ystep;
         DiagramLine(app, d.xmin, y, d.xmax, y);
+    CadSetLineStyle(app, 1);
     }
 }
 
@@ -172,6 +173,7 @@ NiceScale CalcNiceScale(int n, long double low, long double high) {
         low -= 1;
         high += 1;
     }
+    CadSetLineStyle(app, 0);
     high -= (high - low) * 1e-5L;
     const long double e = (high - low) / n;
     const long double k = e == 0 ? 0 : std::round(F(std::log10(std::fabs(e))));

@@ -257,3 +257,29 @@ TEST_F(FormTest, DxfDeclaresTheCodePageOfItsTexts) {
         EXPECT_TRUE(r.Has("BTEXT|FRAME_1|Änderung")) << c.mode;
     }
 }
+
+TEST_F(FormTest, GridIsDottedOnEveryDevice) {
+    constexpr int kGridLines = 12; // 0 .. 100 in steps of 20, both ways
+    DrawSection(app, cdScreen, dkForm);
+    const auto& list = app.Graphics.DisplayList;
+    const auto dotted = std::find(list.begin(), list.end(), "11;1");
+    ASSERT_NE(dotted, list.end());
+    const auto back = std::find_if(dotted + 1, list.end(),
+                                   [](const std::string& r) { return r.starts_with("11;"); });
+    EXPECT_EQ(std::count_if(dotted, back, [](const std::string& r) { return r.starts_with("4;"); }),
+              kGridLines);
+    EXPECT_EQ(
+        std::count_if(dotted, back, [](const std::string& r) { return !r.starts_with("4;"); }), 1);
+
+    const EzdxfResult r = Load(Write(cdDxf, "grid"), true);
+    EXPECT_EQ(r.Count("LINETYPE|"), static_cast<std::size_t>(kGridLines));
+    EXPECT_EQ(r.Count("LINETYPE|LINE|17|DASHED"), static_cast<std::size_t>(kGridLines));
+
+    // IGES: the first directory record of each line, line font pattern 5 (dotted) in field 4.
+    int fonts = 0;
+    std::size_t d = 0;
+    for (const auto& l : ReadCrLfLines(Write(cdIges, "grid")))
+        if (l.size() == 80 && l[72] == 'D' && d++ % 2 == 0 && l.substr(0, 8) == "     110")
+            fonts += l.substr(24, 8) == "       5";
+    EXPECT_EQ(fonts, kGridLines);
+}

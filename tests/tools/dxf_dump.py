@@ -112,6 +112,8 @@ def main():
                          for e in block if e.dxftype() == "TEXT")
     for e in doc.modelspace():
         lines.extend(entity_lines(e))
+        if e.dxf.hasattr("linetype"):
+            lines.append("|".join(["LINETYPE", e.dxftype(), e.dxf.layer, e.dxf.linetype]))
     # Listed before the audit, which deletes what it cannot mend.
     audit = doc.audit()
     for err in audit.errors:
