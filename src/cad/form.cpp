@@ -76,6 +76,8 @@ void DrawForm(App& app) {
     DiagramReset(d);
     DiagramSetArea(d, 100, 100);
     DiagramSetOrigin(d, 60, 170);
+    // A production drawing keeps the section's proportions.
+    d.equalScales = true;
     const long double u = app.Config.EnglishUnits == 1 ? kMmToInch : 1;
     const long double ymax = std::max(p.YMax, p.YMin + p.ZHeight);
     const long double zmax = std::max(p.ZMax, p.ZMin + p.YWidth);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "cad/cad.h"
+#include "cad/cadnumber.h"
 #include "cad/cadtest.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
@@ -282,4 +283,46 @@ TEST_F(FormTest, GridIsDottedOnEveryDevice) {
         if (l.size() == 80 && l[72] == 'D' && d++ % 2 == 0 && l.substr(0, 8) == "     110")
             fonts += l.substr(24, 8) == "       5";
     EXPECT_EQ(fonts, kGridLines);
+}
+
+TEST_F(FormTest, SectionKeepsItsProportionsInDxfAndIges) {
+    const std::vector<std::vector<TPosition>> contours = {
+        {{0, 5, 0}, {10, 5, 0}, {10, 15, 0}, {0, 15, 0}}, // a square off the axis
+        {{0, 0, 0},
+         {100, 0, 0},
+         {100, 10, 0},
+         {20, 10, -kPi / 2},
+         {10, 20, 0},
+         {10, 80, 0},
+         {0, 80, 0}},                                                        // the L-profile
+        {{0, 2, 0}, {30, 2, 0}, {30, 12, kPi / 2}, {20, 22, 0}, {0, 22, 0}}, // a rounded corner
+    };
+    int n = 0;
+    for (const auto& contour : contours) {
+        SCOPED_TRACE(++n);
+        ProjectData& p = app.Project;
+        p.ResetContour();
+        for (const auto& pos : contour)
+            p.Positions[++p.PosCount] = pos;
+        Calc();
+        const EzdxfResult r = Load(Write(cdDxf, "p" + std::to_string(n)), true);
+        const auto head = std::find(r.lines.begin(), r.lines.end(),
+                                    "POLYLINE|5|1|" + std::to_string(contour.size()));
+        ASSERT_NE(head, r.lines.end());
+        std::vector<std::vector<double>> v; // sheet x, y and bulge of each vertex
+        for (std::size_t i = 1; i <= contour.size(); ++i)
+            v.push_back(Numbers(*(head + i), 1));
+        // One scale for both axes: sheet = origin + k * section.
+        const double k = (v[1][0] - v[0][0]) / static_cast<double>(contour[1].y - contour[0].y);
+        const std::string igs = ReadAll(Write(cdIges, "p" + std::to_string(n)));
+        for (std::size_t i = 0; i < contour.size(); ++i) {
+            EXPECT_NEAR(v[i][0] - v[0][0], k * static_cast<double>(contour[i].y - contour[0].y),
+                        1e-5);
+            EXPECT_NEAR(v[i][1] - v[0][1], k * static_cast<double>(contour[i].z - contour[0].z),
+                        1e-5);
+            // The IGES outline passes through the same points.
+            const std::string at = FixedText(v[i][0], 3) + "," + FixedText(v[i][1], 3) + ",";
+            EXPECT_NE(igs.find(at), std::string::npos) << at;
+        }
+    }
 }
