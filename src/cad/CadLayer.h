@@ -42,6 +42,9 @@ struct CadLayer {
     long double TextRotation = 0;
     long double TextOblique = 0;
 
+    // Line style of the following entities: 0 the layer's own, 1 dotted, 2 dash-dot, 3 dashed.
+    uint16_t LineStyle = 0;
+
     long double CurX = 0, CurY = 0; // CadMoveTo / CadLineTo
 
     // Polyline in progress.

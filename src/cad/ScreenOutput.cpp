@@ -63,7 +63,11 @@ void ScreenOutput::Limits(long double xmin, long double ymin, long double xmax, 
 }
 
 void ScreenOutput::BlockBegin(const std::string& name) {
-    block_ = std::make_unique<DxfWriter>(app_.Config, app_.Cad);
+    // The block file is read back only by this device, whose Text converts for the window:
+    // its texts stay in the program's code page, so they are converted exactly once.
+    Settings s = app_.Config;
+    s.CadTextMode = 1;
+    block_ = std::make_unique<DxfWriter>(s, app_.Cad);
     if (!block_->Create(BlockFilePath(app_.Config, name))) {
         block_.reset();
         app_.State.AbortFlag = 1; // the block is skipped; CadBlockEnd clears the flag
@@ -87,11 +91,26 @@ void ScreenOutput::EntitiesBegin() {
     SetLineStyle(app_.Graphics, 0);
 }
 
+namespace {
+
+// The window's line style of layer n's line type.
+uint16_t LayerLineStyle(int n) {
+    return n == 1 ? 2 : n == 2 ? 3 : 0;
+}
+
+} // namespace
+
+void ScreenOutput::LineStyle(int n) {
+    if (!app_.Cad.BlockMode)
+        SetLineStyle(app_.Graphics,
+                     static_cast<uint16_t>(n != 0 ? n : LayerLineStyle(app_.Cad.LayerNumber)));
+}
+
 void ScreenOutput::Layer(int n) {
     GraphicsWindow& g = app_.Graphics;
     const Settings& s = app_.Config;
     if (n <= 5) {
-        SetLineStyle(g, n == 1 ? 2 : n == 2 ? 3 : 0);
+        SetLineStyle(g, LayerLineStyle(n));
         SetColorAcad(g, n == 0 ? 1 : s.LayerColors[static_cast<std::size_t>(n - 1)]);
     } else {
         SetLineStyle(g, 0);

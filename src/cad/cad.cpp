@@ -75,6 +75,7 @@ void ChooseDevice(App& app) {
 std::string FileErrorText(const CadOutput& out) {
     const CadFile* f = out.File();
     if (!f || !f->Failed()) return "I/O-Error";
+    if (!f->Message().empty()) return f->Message() + " (" + f->Path() + ")";
     return IoErrorText(f->Stage(), f->ErrorCode()) + " (" + f->Path() + ")";
 }
 
@@ -285,9 +286,15 @@ void CadSetLayer(App& app, int n) {
     if (n < 0) n = 0;
     CadLayer& c = app.Cad;
     c.LayerNumber = n;
+    c.LineStyle = 0;
     c.LayerName = CadLayerName(app.Config, n);
     if (c.LayerName.size() > kLayerNameLength) c.LayerName.resize(kLayerNameLength);
     if (c.Out) c.Out->Layer(n);
+}
+
+void CadSetLineStyle(App& app, int n) {
+    app.Cad.LineStyle = static_cast<uint16_t>(n >= 0 && n <= 3 ? n : 0);
+    if (app.Cad.Out) app.Cad.Out->LineStyle(app.Cad.LineStyle);
 }
 
 void CadTextStyle(App& app, int kind, long double width, long double height, long double angle) {
