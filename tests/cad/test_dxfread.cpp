@@ -187,6 +187,28 @@ TEST_F(BlockReadTest, FifthLevelIsReportedAndSkippedNotFatal) {
     EXPECT_EQ(app.Cad.Insert.Depth, 0);
 }
 
+// Integer groups out of range are a format error, not a cast: reported, the rest skipped.
+TEST_F(BlockReadTest, IntegerGroupOutOfRangeIsAFormatError) {
+    for (const char* flag : {"1e30", "2147483648", "-2147483649", "abc"}) {
+        G g{{0, "POLYLINE"}, {8, "5"}, {66, "1"}, {70, flag}};
+        const G rest = Polyline(0, 3);
+        g.insert(g.end(), rest.begin() + 3, rest.end());
+        const G line = LineGroups("0", "0", "0", "1", "1");
+        g.insert(g.end(), line.begin(), line.end());
+        Block("F", g);
+        out.clear();
+        ui.shown.clear();
+        Read("F");
+        EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Fehler : |Error in DXF File"})) << flag;
+        EXPECT_TRUE(Starting(out, "LINE|").empty()) << flag;
+        EXPECT_TRUE(Starting(out, "ARC|").empty()) << flag;
+    }
+    Block("F", Polyline(2147483647, 3)); // the largest value is read (flag bit 1: closed)
+    out.clear();
+    Read("F");
+    EXPECT_EQ(Starting(out, "LINE|").size(), 3u);
+}
+
 TEST_F(BlockReadTest, MissingFileSetsAbortAndDrawsNothing) {
     Read("NIRGENDS");
     EXPECT_TRUE(HasMessage("Invalid temp directory"));
