@@ -150,7 +150,8 @@ void ReadPolyline(App& app, DxfGroupReader& g) {
 void ReadInsert(App& app, DxfGroupReader& g) {
     std::string layer, name;
     long double x = 0, y = 0, sx = 1, sy = 1, rot = 0;
-    ReadDxfFields(g, {{2, &name}, {8, &layer}, {10, &x}, {20, &y}, {41, &sx}, {42, &sy}, {50, &rot}});
+    ReadDxfFields(g,
+                  {{2, &name}, {8, &layer}, {10, &x}, {20, &y}, {41, &sx}, {42, &sy}, {50, &rot}});
     ReadBlock(app, name, x, y, rot, sx, sy);
     CadSetLayer(app, DxfLayerNumber(app.Config, layer));
 }
@@ -197,6 +198,16 @@ int DxfLayerNumber(const Settings& s, const std::string& name) {
     return CadLayerNumber(n.value > 1000 ? 1000 : static_cast<int>(n.value));
 }
 
+namespace {
+
+// Back to the insertion being read; the count of insertions goes on.
+void Restore(CadInsertState& t, const CadInsertState& saved) {
+    const long insertions = t.Insertions;
+    t = saved;
+    t.Insertions = insertions;
+}
+
+} // namespace
 
 void ReadBlock(App& app, const std::string& name, long double x, long double y,
                long double rotation, long double sx, long double sy) {
@@ -213,20 +224,25 @@ void ReadBlock(App& app, const std::string& name, long double x, long double y,
     // program, which would lose the user's unsaved project.
     if (t.Depth > kMaxBlockDepth) {
         AddMessage(app.Messages, "error blockno." + std::to_string(t.Depth));
-        t = saved;
+        Restore(t, saved);
         return;
     }
-
+    if (t.Insertions >= kMaxBlockInsertions) {
+        AddMessage(app.Messages, "error blockno." + std::to_string(t.Depth));
+        Restore(t, saved);
+        return;
+    }
+    ++t.Insertions;
     std::vector<std::string> lines;
     if (!ReadTextLines(BlockFilePath(app.Config, name), lines)) {
         AddMessage(app.Messages, "Invalid temp directory");
         app.State.AbortFlag = 1;
-        t = saved;
+        Restore(t, saved);
         return;
     }
     DxfGroupReader g(lines);
     ReadEntities(app, g);
-    t = saved;
+    Restore(t, saved);
 }
 
 } // namespace vak1
