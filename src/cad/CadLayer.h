@@ -23,6 +23,7 @@ enum CadDeviceCode : uint16_t {
 struct CadInsertState {
     int Depth = 0;
     long double OffsetX = 0, OffsetY = 0, Rotation = 0, ScaleX = 1, ScaleY = 1;
+    long Insertions = 0; // block insertions read in the open drawing, at every depth
 };
 
 struct CadLayer {

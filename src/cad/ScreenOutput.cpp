@@ -43,6 +43,7 @@ bool ScreenOutput::Open() {
     app_.Graphics.WaitCursor = true;
     if (app_.Env.ui) app_.Env.ui->SetWaitCursor(true);
     SetLineStyle(app_.Graphics, 0);
+    app_.Cad.Insert = CadInsertState{};
     return true;
 }
 
@@ -179,7 +180,9 @@ void ScreenOutput::Insert(const std::string& name, long double x, long double y,
         return;
     }
     const int layer = app_.Cad.LayerNumber;
+    const long insertions = app_.Cad.Insert.Insertions; // counted over the whole drawing
     app_.Cad.Insert = CadInsertState{};
+    app_.Cad.Insert.Insertions = insertions;
     ReadBlock(app_, name, x, y, rotation, sx, sy);
     CadSetLayer(app_, layer);
 }
