@@ -9,21 +9,21 @@
 #include "cad/dxfread.h"
 #include "graphics/draw.h"
 #include "graphics/replay.h"
+#include "input/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
 namespace vak1 {
 
 std::string BlockFilePath(const Settings& s, const std::string& name) {
-    std::string dir = s.TempDir;
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    return dir + "$" + name + ".dx$";
+    return FolderPath(s.TempDir) + "$" + name + ".dx$";
 }
 
 void DeleteBlockFiles(const Settings& s) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::path dir = s.TempDir.empty() ? fs::path(".") : fs::path(s.TempDir);
+    const std::string folder = FolderPath(s.TempDir);
+    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
     fs::directory_iterator it(dir, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();

@@ -95,7 +95,8 @@ bool ChooseFile(App& app, const std::string& ext) {
     const std::string pattern = "*." + ext;
     const std::string filter = pattern + "|" + pattern + "|*.*|*.*";
     if (!app.Env.ui ||
-        !app.Env.ui->SaveFileDialog(filter, app.Config.CadDir, app.State.ProjectName, path) ||
+        !app.Env.ui->SaveFileDialog(filter, FolderPath(app.Config.CadDir), app.State.ProjectName,
+                                    path) ||
         path.empty()) {
         app.State.AbortFlag = 1;
         cad.FileName.clear();
@@ -114,10 +115,7 @@ std::string IdentificationLine(const App& app) {
     char when[40];
     std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day,
                   t.month, t.year);
-    const std::string& name = app.State.ProjectName;
-    std::string file = name.find('.') != std::string::npos
-                           ? name // named on the command line: the path as it stood there
-                           : app.State.ProjectDir + name + "." + kExtension;
+    std::string file = app.State.ProjectPath();
     if (file.size() > 120) file.resize(120);
     return std::string(when) + "  " + kProgramName + " " + kVersion + "  " + file;
 }
@@ -182,9 +180,7 @@ void CadOpen(App& app, int mode) {
         return;
     }
     if (cad.CadDevice == cdPlot) {
-        std::string dir = app.Config.TempDir;
-        if (!dir.empty() && dir.back() != '/') dir += '/';
-        cad.FileName = dir + kPlotFileName;
+        cad.FileName = FolderPath(app.Config.TempDir) + kPlotFileName;
     } else if (*out->Extension() != '\0' && !ChooseFile(app, out->Extension())) {
         return;
     }

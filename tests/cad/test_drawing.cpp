@@ -274,3 +274,25 @@ TEST_F(DrawingTest, HugeCoordinatesAreWrittenAndMissingOnesRefused) {
         EXPECT_NE(error.find("Zahl ohne Wert"), std::string::npos) << error;
     }
 }
+
+// A hatching that stops the unattended drawing once left only "Zeichnung abgebrochen".
+TEST_F(DrawingTest, JobStoppedByTheHatchingNamesItsMessages) {
+    // Eight tall teeth: a 45 degree hatch line through their middle crosses sixteen edges.
+    ProjectData& p = app.Project;
+    p.ResetContour();
+    p.Positions[++p.PosCount] = {0, -10, 0};
+    for (int i = 0; i < 8; ++i) {
+        const long double x = 4.0L * i;
+        if (i > 0) p.Positions[++p.PosCount] = {x, 0, 0};
+        p.Positions[++p.PosCount] = {x, 100, 0};
+        p.Positions[++p.PosCount] = {x + 2, 100, 0};
+        p.Positions[++p.PosCount] = {x + 2, i == 7 ? -10.0L : 0.0L, 0};
+    }
+    p.DrawHatching = true;
+    Calc();
+    ASSERT_EQ(p.CalcError, 0);
+    app.Env.ui = nullptr;
+    std::string error;
+    EXPECT_FALSE(RunCadJob(app, cdDxf, dkForm, File("kamm"), &error));
+    EXPECT_EQ(error, "Zeichnung abgebrochen\nFatal  : schraff schnittp");
+}
