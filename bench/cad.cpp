@@ -11,7 +11,7 @@
 #include "cad/drawing.h"
 #include "graphics/draw.h"
 #include "graphics/replay.h"
-#include "platform/headless/ImageCanvas.h"
+#include "testing/ImageCanvas.h"
 #include "tools/bigcontour.h"
 
 using namespace vak1;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/App.h"
-#include "platform/headless/FixedClock.h"
-#include "platform/headless/ScriptedUi.h"
+#include "testing/FixedClock.h"
+#include "testing/ScriptedUi.h"
 #include "project/projectfile.h"
 
 extern char** environ;

@@ -1,11 +1,13 @@
 // CalcSection on a 500-position contour with arcs (about 2000 polygon points), beside GEOS
-// computing only area and centroid of the same polygon.
+// computing only area and centroid of the same polygon (left out when GEOS is not found).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <numbers>
 
+#ifdef VAK1_HAVE_GEOS
 #include <geos_c.h>
+#endif
 
 #include "calc/section.h"
 
@@ -41,6 +43,7 @@ void BM_CalcSection(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcSection);
 
+#ifdef VAK1_HAVE_GEOS
 void BM_GeosAreaCentroid(benchmark::State& state) {
     ProjectData p;
     MessageList msgs;
@@ -66,5 +69,6 @@ void BM_GeosAreaCentroid(benchmark::State& state) {
     GEOS_finish_r(ctx);
 }
 BENCHMARK(BM_GeosAreaCentroid);
+#endif
 
 } // namespace

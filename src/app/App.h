@@ -28,6 +28,7 @@ struct App;
 struct AppState {
     std::string ProjectName;               // without folder and extension; empty: unnamed
     std::string ProjectDir;                // ends with "/" when not empty
+    std::string ProjectFile;               // the file it was read from or written to, as given
     std::array<std::string, 4> RecentFiles{};
     uint8_t AbortFlag = 0;
     uint8_t ModifiedFlag = 0;
@@ -44,6 +45,17 @@ struct AppState {
     // RedrawView(kind) draws the section view in the main window (1 "Grafik", 2 "Polylinie").
     std::function<void(uint16_t kind)> RedrawView;
     std::function<void()> ShowMessageList;
+
+    // The project's file: ProjectFile, else folder + name + extension; empty when unnamed.
+    std::string ProjectPath() const {
+        if (ProjectName.empty()) return {};
+        if (!ProjectFile.empty()) return ProjectFile;
+        return ProjectDir + ProjectName + "." + kExtension;
+    }
+    void Unname() {
+        ProjectName.clear();
+        ProjectFile.clear();
+    }
 
     // The window caption; the front end shows what the commands leave here.
     std::string Caption;

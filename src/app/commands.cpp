@@ -43,6 +43,12 @@ void NotYetAvailable(App& app) {
     ShowInfo(Dialogs(app), cp850("Diese Funktion folgt in einer späteren Version."));
 }
 
+// What "Save" hands to WriteProject: the project's own file; empty (the save dialog) when
+// the project has no name.
+std::string SaveTarget(const App& app) {
+    return app.State.ProjectPath();
+}
+
 void ReadTemplate(App& app) {
     const std::string path = app.State.ProjectDir + kTemplateName;
     if (!FileExists(path)) return;
@@ -56,8 +62,7 @@ void FileNew(App& app) {
     SaveChangesQuestion(app);
     if (app.State.AbortFlag) return;
     ReadTemplate(app);
-    app.State.ProjectName.clear();
-    app.State.CommandLineFile = false;
+    app.State.Unname();
     SetCaption(app);
     ResetDocumentation(app.Docu, TodayText(*app.Env.clock, app.Config));
     for (auto& link : app.Docu.DocumentLinks) link = TDocumentLink{};
@@ -87,7 +92,7 @@ void FileOpen(App& app) {
 
 void FileSave(App& app) {
     app.State.OverwriteQuestion = false;
-    WriteProject(app, app.State.ProjectName);
+    WriteProject(app, SaveTarget(app));
     app.State.OverwriteQuestion = true;
     if (!app.State.AbortFlag) app.State.ModifiedFlag = 0;
     SetCaption(app);
@@ -117,8 +122,7 @@ void FileImportDxf(App& app) {
         app.State.AbortFlag = 1;
         return;
     }
-    app.State.ProjectName.clear();
-    app.State.CommandLineFile = false;
+    app.State.Unname();
     CalcSection(app.Project, app.Messages, app.Config);
     RefreshViews(app);
     SetCaption(app);
@@ -336,8 +340,7 @@ std::vector<std::string> CommandNames() {
 }
 
 std::string ProjectPath(const App& app) {
-    if (app.State.CommandLineFile) return app.State.ProjectName;
-    return app.State.ProjectDir + app.State.ProjectName + "." + kExtension;
+    return app.State.ProjectPath();
 }
 
 void SaveChangesQuestion(App& app) {
@@ -355,7 +358,7 @@ void SaveChangesQuestion(App& app) {
             return;
         }
         st.OverwriteQuestion = false;
-        WriteProject(app, st.ProjectName);
+        WriteProject(app, SaveTarget(app));
         st.OverwriteQuestion = true;
         if (!st.AbortFlag) st.ModifiedFlag = 0;
         return;
@@ -391,7 +394,6 @@ void OpenProjectFile(App& app, const std::string& path) {
     ReadProject(app, path);
     if (!app.State.AbortFlag) {
         NameProjectAfter(app, path);
-        app.State.CommandLineFile = false;
         app.State.ModifiedFlag = 0;
         EnterRecentFile(app, path);
     }

@@ -82,9 +82,10 @@ void SetLanguage(App& app, int n) {
 std::string WindowCaption(const AppState& state) {
     const std::string title = kProgramTitle;
     if (state.ProjectName.empty()) return title;
-    if (state.ProjectName.find('.') == std::string::npos)
-        return title + "  -  " + state.ProjectName + "." + kExtension;
-    return title + "  -  " + state.ProjectName;
+    // A file named on the command line is shown as it stood there; any other by its name.
+    if (state.CommandLineFile) return title + "  -  " + state.ProjectPath();
+    const std::string path = state.ProjectPath();
+    return title + "  -  " + path.substr(path.find_last_of('/') + 1);
 }
 
 } // namespace vak1

@@ -27,18 +27,49 @@ bool IsCadParameter(const std::string& p) { return UpperAscii(p.substr(0, 4)) ==
 // The name of the project without folder and extension: the base of the job's output.
 std::string StrippedName(const std::string& path) { return fs::path(path).stem().string(); }
 
+// Texts of the program are code page 850; standard error gets them in UTF-8, once.
+void PrintLine(std::FILE* err, const std::string& text) {
+    std::fprintf(err, "%s\n", Cp850ToUtf8(text).c_str());
+}
 
 void PrintMessages(const App& app, std::FILE* err) {
     for (uint16_t i = 1; i <= app.Messages.count; ++i)
-        std::fprintf(err, "%s\n", Cp850ToUtf8(app.Messages[i]).c_str());
+        PrintLine(err, std::string(app.Messages[i]));
+}
+
+// The command-line name: a project file as given; a name without "." is the project
+// folder's name + ".vak1".
+void NameFromCommandLine(AppState& st, const std::string& first) {
+    st.ProjectName = StrippedName(first);
+    st.ProjectDir.clear();
+    const bool dotted = fs::path(first).filename().string().find('.') != std::string::npos;
+    st.ProjectFile = dotted ? first : first + "." + kExtension;
+}
+
+// A job whose output would replace the file it reads refuses (the same file under any
+// spelling or link).
+bool WouldReplaceInput(const std::string& input, const std::string& output, std::FILE* err) {
+    std::error_code ec;
+    if (!fs::equivalent(input, output, ec)) return false;
+    // The path and the (UTF-8) literal go to standard error as they are.
+    std::fprintf(err, "%s: die Ausgabe würde die Eingabedatei ersetzen, nichts geschrieben\n",
+                 output.c_str());
+    return true;
+}
+
+// Names the project of a job after its file without the folder: the report's page header
+// shows the file name only.
+void NameJobProject(App& app, const std::string& path) {
+    NameProjectAfter(app, path);
+    app.State.ProjectDir.clear();
 }
 
 // Reads and calculates the project of an unattended job. A project that cannot be read or
 // whose calculation fails ends the job with exit code 1: a batch caller must see it.
 bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
     if (!FileExists(path)) {
-        std::fprintf(err, "%s\n",
-                     Cp850ToUtf8("Datei " + path + " nicht gefunden oder kein Zugriffsrecht !").c_str());
+        // The path is the file system's (UTF-8) and is printed as it is.
+        std::fprintf(err, "Datei %s nicht gefunden oder kein Zugriffsrecht !\n", path.c_str());
         return false;
     }
     app.State.AbortFlag = 0;
@@ -56,9 +87,10 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
 }
 
 StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
-    if (!ReadForJob(app, path, err)) return {true, 1};
-    NameProjectAfter(app, path); // named like any opened project
     const std::string txt = StrippedName(path) + ".txt";
+    if (WouldReplaceInput(path, txt, err)) return {true, 1};
+    if (!ReadForJob(app, path, err)) return {true, 1};
+    NameJobProject(app, path);
     if (!RunReportJob(app, txt)) {
         std::fprintf(err, "%s: Bericht nicht geschrieben\n", txt.c_str());
         return {true, 1};
@@ -72,15 +104,16 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param,
     const int device = param.size() > 4 ? param[4] - '0' : 0;
     int kind = 0;
     if (param.size() > 6) kind = std::atoi(param.c_str() + 6);
-    if (!ReadForJob(app, path, err)) return {true, 1};
-    NameProjectAfter(app, path); // named like any opened project
-    std::string error;
     const std::string base = StrippedName(path);
+    const char* extension = device == 2 ? ".igs" : device == 5 ? ".txt" : ".dxf";
+    if (WouldReplaceInput(path, base + extension, err)) return {true, 1};
+    if (!ReadForJob(app, path, err)) return {true, 1};
+    NameJobProject(app, path);
+    std::string error;
     if (!RunCadJob(app, device, kind, base, &error)) {
-        std::fprintf(err, "%s\n", Cp850ToUtf8(error).c_str());
+        PrintLine(err, error);
         return {true, 1};
     }
-    const char* extension = device == 2 ? ".igs" : device == 5 ? ".txt" : ".dxf";
     std::fprintf(out, "%s%s\n", base.c_str(), extension);
     return {true, 0};
 }
@@ -101,8 +134,7 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         ShowInfo(Dialogs(app), cp850("Die Demonstration ist in dieser Version nicht enthalten."));
         return false;
     }
-    app.State.ProjectName = first;
-    app.State.ProjectDir.clear();
+    NameFromCommandLine(app.State, first);
     const std::string second = args.size() > 1 ? args[1] : "";
     if (second == "/E" || second == "/e" || second == "/G") return false;
     if (second == "/I" || second == "/i") {
@@ -209,8 +241,8 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
         if (FileExists(templ)) {
             ReadProject(app, templ);
             st.AbortFlag = 0;
+            st.Unname(); // the template leaves the project unnamed
         }
-        st.ProjectName.clear(); // the template leaves the project unnamed
     }
     CalcSection(app.Project, app.Messages, app.Config);
     if (app.Config.MenuLanguage > 0) SetLanguage(app, app.Config.MenuLanguage);

@@ -23,6 +23,7 @@ enum CadDeviceCode : uint16_t {
 struct CadInsertState {
     int Depth = 0;
     long double OffsetX = 0, OffsetY = 0, Rotation = 0, ScaleX = 1, ScaleY = 1;
+    long Insertions = 0; // block insertions read in the open drawing, at every depth
 };
 
 struct CadLayer {
@@ -41,6 +42,9 @@ struct CadLayer {
     long double TextWidthFactor = 1;
     long double TextRotation = 0;
     long double TextOblique = 0;
+
+    // Line style of the following entities: 0 the layer's own, 1 dotted, 2 dash-dot, 3 dashed.
+    uint16_t LineStyle = 0;
 
     long double CurX = 0, CurY = 0; // CadMoveTo / CadLineTo
 

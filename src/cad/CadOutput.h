@@ -35,6 +35,8 @@ class CadOutput {
     virtual void EntitiesBegin() {}
     virtual void EntitiesEnd() {}
     virtual void Layer(int /*n*/) {}
+    // n as CadLayer::LineStyle; 0 goes back to the layer's own style.
+    virtual void LineStyle(int /*n*/) {}
     virtual void TextStyle(int /*kind*/, long double /*width*/, long double /*height*/,
                            long double /*angle*/) {}
 

@@ -20,6 +20,7 @@ class IgesOutput : public CadOutput {
     void BlockBegin(const std::string& name) override { iges_.SubfigureBegin(name); }
     void BlockEnd() override { iges_.SubfigureEnd(); }
     void Layer(int n) override { iges_.Layer(n); }
+    void LineStyle(int n) override { iges_.LineStyle(n); }
 
     void Line(long double x1, long double y1, long double x2, long double y2) override;
     void Circle(long double x, long double y, long double r) override;

@@ -9,21 +9,21 @@
 #include "cad/dxfread.h"
 #include "graphics/draw.h"
 #include "graphics/replay.h"
+#include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
 namespace vak1 {
 
 std::string BlockFilePath(const Settings& s, const std::string& name) {
-    std::string dir = s.TempDir;
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    return dir + "$" + name + ".dx$";
+    return FolderPath(s.TempDir) + "$" + name + ".dx$";
 }
 
 void DeleteBlockFiles(const Settings& s) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::path dir = s.TempDir.empty() ? fs::path(".") : fs::path(s.TempDir);
+    const std::string folder = FolderPath(s.TempDir);
+    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
     fs::directory_iterator it(dir, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
@@ -43,6 +43,7 @@ bool ScreenOutput::Open() {
     app_.Graphics.WaitCursor = true;
     if (app_.Env.ui) app_.Env.ui->SetWaitCursor(true);
     SetLineStyle(app_.Graphics, 0);
+    app_.Cad.Insert = CadInsertState{};
     return true;
 }
 
@@ -63,7 +64,11 @@ void ScreenOutput::Limits(long double xmin, long double ymin, long double xmax, 
 }
 
 void ScreenOutput::BlockBegin(const std::string& name) {
-    block_ = std::make_unique<DxfWriter>(app_.Config, app_.Cad);
+    // The block file is read back only by this device, whose Text converts for the window:
+    // its texts stay in the program's code page, so they are converted exactly once.
+    Settings s = app_.Config;
+    s.CadTextMode = 1;
+    block_ = std::make_unique<DxfWriter>(s, app_.Cad);
     if (!block_->Create(BlockFilePath(app_.Config, name))) {
         block_.reset();
         app_.State.AbortFlag = 1; // the block is skipped; CadBlockEnd clears the flag
@@ -87,11 +92,26 @@ void ScreenOutput::EntitiesBegin() {
     SetLineStyle(app_.Graphics, 0);
 }
 
+namespace {
+
+// The window's line style of layer n's line type.
+uint16_t LayerLineStyle(int n) {
+    return n == 1 ? 2 : n == 2 ? 3 : 0;
+}
+
+} // namespace
+
+void ScreenOutput::LineStyle(int n) {
+    if (!app_.Cad.BlockMode)
+        SetLineStyle(app_.Graphics,
+                     static_cast<uint16_t>(n != 0 ? n : LayerLineStyle(app_.Cad.LayerNumber)));
+}
+
 void ScreenOutput::Layer(int n) {
     GraphicsWindow& g = app_.Graphics;
     const Settings& s = app_.Config;
     if (n <= 5) {
-        SetLineStyle(g, n == 1 ? 2 : n == 2 ? 3 : 0);
+        SetLineStyle(g, LayerLineStyle(n));
         SetColorAcad(g, n == 0 ? 1 : s.LayerColors[static_cast<std::size_t>(n - 1)]);
     } else {
         SetLineStyle(g, 0);
@@ -160,7 +180,9 @@ void ScreenOutput::Insert(const std::string& name, long double x, long double y,
         return;
     }
     const int layer = app_.Cad.LayerNumber;
+    const long insertions = app_.Cad.Insert.Insertions; // counted over the whole drawing
     app_.Cad.Insert = CadInsertState{};
+    app_.Cad.Insert.Insertions = insertions;
     ReadBlock(app_, name, x, y, rotation, sx, sy);
     CadSetLayer(app_, layer);
 }

@@ -22,6 +22,7 @@ class ScreenOutput : public CadOutput {
     void BlockEnd() override;
     void EntitiesBegin() override;
     void Layer(int n) override;
+    void LineStyle(int n) override;
     void TextStyle(int kind, long double width, long double height, long double angle) override;
 
     void Line(long double x1, long double y1, long double x2, long double y2) override;

@@ -25,7 +25,7 @@ void TxtOutput::Row(const char* keyword, std::initializer_list<long double> numb
     b += keyword;
     for (long double x : numbers) {
         b += '\t';
-        AppendFixed(b, x, decimals_, separator_);
+        if (!AppendFixed(b, x, decimals_, separator_)) file_.Refuse(NotANumberText());
     }
     file_.EndLine();
 }
@@ -58,7 +58,7 @@ void TxtOutput::Text(const std::string& text, long double x, long double y) {
     b += "TEXT";
     for (long double v : {x, y}) {
         b += '\t';
-        AppendFixed(b, v, decimals_, separator_);
+        if (!AppendFixed(b, v, decimals_, separator_)) file_.Refuse(NotANumberText());
     }
     b += '\t';
     b += CadTextConvert(app_.Config, text);
@@ -77,7 +77,7 @@ void TxtOutput::Insert(const std::string& name, long double x, long double y, lo
     b += name;
     for (long double v : {x, y, rotation, sx, sy}) {
         b += '\t';
-        AppendFixed(b, v, decimals_, separator_);
+        if (!AppendFixed(b, v, decimals_, separator_)) file_.Refuse(NotANumberText());
     }
     file_.EndLine();
 }

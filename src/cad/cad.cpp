@@ -74,6 +74,7 @@ void ChooseDevice(App& app) {
 std::string FileErrorText(const CadOutput& out) {
     const CadFile* f = out.File();
     if (!f || !f->Failed()) return "I/O-Error";
+    if (!f->Message().empty()) return f->Message() + " (" + f->Path() + ")";
     return IoErrorText(f->Stage(), f->ErrorCode()) + " (" + f->Path() + ")";
 }
 
@@ -93,7 +94,8 @@ bool ChooseFile(App& app, const std::string& ext) {
     const std::string pattern = "*." + ext;
     const std::string filter = pattern + "|" + pattern + "|*.*|*.*";
     if (!app.Env.ui ||
-        !DialogUi(Dialogs(app), kHelpOpen).SaveFileDialog(filter, app.Config.CadDir, app.State.ProjectName, path) ||
+        !DialogUi(Dialogs(app), kHelpOpen)
+             .SaveFileDialog(filter, FolderPath(app.Config.CadDir), app.State.ProjectName, path) ||
         path.empty()) {
         app.State.AbortFlag = 1;
         cad.FileName.clear();
@@ -112,10 +114,7 @@ std::string IdentificationLine(const App& app) {
     char when[40];
     std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day,
                   t.month, t.year);
-    const std::string& name = app.State.ProjectName;
-    std::string file = name.find('.') != std::string::npos
-                           ? name // named on the command line: the path as it stood there
-                           : app.State.ProjectDir + name + "." + kExtension;
+    std::string file = app.State.ProjectPath();
     if (file.size() > 120) file.resize(120);
     return std::string(when) + "  " + kProgramName + " " + kVersion + "  " + file;
 }
@@ -180,9 +179,7 @@ void CadOpen(App& app, int mode) {
         return;
     }
     if (cad.CadDevice == cdPlot) {
-        std::string dir = app.Config.TempDir;
-        if (!dir.empty() && dir.back() != '/') dir += '/';
-        cad.FileName = dir + kPlotFileName;
+        cad.FileName = FolderPath(app.Config.TempDir) + kPlotFileName;
     } else if (*out->Extension() != '\0' && !ChooseFile(app, out->Extension())) {
         return;
     }
@@ -284,9 +281,15 @@ void CadSetLayer(App& app, int n) {
     if (n < 0) n = 0;
     CadLayer& c = app.Cad;
     c.LayerNumber = n;
+    c.LineStyle = 0;
     c.LayerName = CadLayerName(app.Config, n);
     if (c.LayerName.size() > kLayerNameLength) c.LayerName.resize(kLayerNameLength);
     if (c.Out) c.Out->Layer(n);
+}
+
+void CadSetLineStyle(App& app, int n) {
+    app.Cad.LineStyle = static_cast<uint16_t>(n >= 0 && n <= 3 ? n : 0);
+    if (app.Cad.Out) app.Cad.Out->LineStyle(app.Cad.LineStyle);
 }
 
 void CadTextStyle(App& app, int kind, long double width, long double height, long double angle) {

@@ -42,6 +42,8 @@ void CadEntitiesEnd(App& app);
 
 // Selects the layer of the following entities (not called CadLayer, which names the state).
 void CadSetLayer(App& app, int n);
+// Line style of the following entities (see CadLayer::LineStyle) until the next layer.
+void CadSetLineStyle(App& app, int n);
 void CadTextStyle(App& app, int kind, long double width, long double height, long double angle);
 
 void CadLine(App& app, long double x1, long double y1, long double x2, long double y2);

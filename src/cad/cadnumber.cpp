@@ -10,10 +10,16 @@
 
 namespace vak1 {
 
-void AppendFixed(std::string& out, long double x, int decimals, char sep) {
+bool AppendFixed(std::string& out, long double x, int decimals, char sep) {
+    if (!std::isfinite(x)) return false;
     char buf[128];
-    if (!std::isfinite(x) || std::fabs(x) >= 1e30L) x = 0; // no DXF reader takes these
-    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+    // The fixed form of the largest values would run to thousands of digits.
+    const bool exponent = std::fabs(x) >= 1e30L;
+    auto res = exponent
+                   ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
+                                   std::max(decimals, 1))
+                   : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+    if (exponent) std::replace(buf, res.ptr, 'e', 'E');
     const char* begin = buf;
     if (buf[0] == '-') {
         // A negative value that rounds to zero is written as zero.
@@ -24,6 +30,11 @@ void AppendFixed(std::string& out, long double x, int decimals, char sep) {
     out.append(begin, static_cast<std::size_t>(res.ptr - begin));
     if (sep != '.' && decimals > 0)
         std::replace(out.begin() + static_cast<long>(at), out.end(), '.', sep);
+    return true;
+}
+
+std::string NotANumberText() {
+    return cp850("Die Zeichnung enthält eine Zahl ohne Wert");
 }
 
 std::string FixedText(long double x, int decimals, char sep) {

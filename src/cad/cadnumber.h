@@ -8,9 +8,14 @@
 namespace vak1 {
 
 // D decimals (D = 0: no point), no leading blanks, "-" only for values that do not round to
-// zero; sep replaces the decimal point.
-void AppendFixed(std::string& out, long double x, int decimals, char sep = '.');
+// zero; sep replaces the decimal point. From 1e30 on the exponent form with D decimals (at
+// least one), "1.000000E+35". False, and nothing appended, for a value that is not finite.
+bool AppendFixed(std::string& out, long double x, int decimals, char sep = '.');
+// As AppendFixed; empty for a value that is not finite.
 std::string FixedText(long double x, int decimals, char sep = '.');
+
+// The message of a drawing that holds a value no number can show.
+std::string NotANumberText();
 
 // The decimals setting of DXF and TXT files, kept within what the format can carry.
 int CadDecimals(const Settings& s);

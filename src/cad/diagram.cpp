@@ -111,6 +111,15 @@ std::string TickNumber(const App& app, long double v, bool logarithmic, bool deg
     return DiagramNumber(app, degrees ? v * 180 / kPi : v);
 }
 
+void EqualScales(DiagramState& d) {
+    if (!(d.dx > 0) || !(d.dy > 0) || !(d.width > 0) || !(d.height > 0)) return;
+    const long double mx = d.width / d.dx, my = d.height / d.dy;
+    if (mx > my)
+        DiagramSetLimits(d, d.xmin, d.ymin, d.xmin + d.width / my, d.ymax);
+    else if (my > mx)
+        DiagramSetLimits(d, d.xmin, d.ymin, d.xmax, d.ymin + d.height / mx);
+}
+
 void XAxis(App& app, const std::string& label, int mode) {
     const DiagramState& d = app.Diagram;
     if (d.ymin <= 0 && 0 <= d.ymax) {
@@ -147,10 +156,11 @@ void YAxis(App& app, const std::string& label) {
     DiagramText(app, label, d.xmin - 0.1L * d.dx, d.ymax + 0.07L * d.dy);
 }
 
-// The layer interface has no line style of its own: the grid goes on the diagram pen.
+// Dotted, on the diagram pen.
 void Grid(App& app) {
     const DiagramState& d = app.Diagram;
     CadSetLayer(app, 17);
+    CadSetLineStyle(app, 1);
     const int nx = TickCount(d.xmin, d.xmax, d.xstep);
     for (int i = 0; i < nx; ++i) {
         const long double x = d.xmin + i * d.xstep;
@@ -161,6 +171,7 @@ void Grid(App& app) {
         const long double y = d.ymin + i * d.ystep;
         DiagramLine(app, d.xmin, y, d.xmax, y);
     }
+    CadSetLineStyle(app, 0);
 }
 
 } // namespace
@@ -310,6 +321,7 @@ void DrawDiagram(App& app, const std::string& xLabel, const std::string& yLabel,
     DiagramSetLimits(d, s.x.min, s.y.min, s.x.max, s.y.max);
     d.xstep = s.x.step;
     d.ystep = s.y.step;
+    if (d.equalScales && d.axisKind <= 1) EqualScales(d);
 
     XAxis(app, xLabel, mode);
     YAxis(app, yLabel);

@@ -14,6 +14,9 @@ struct DiagramState {
     long double xstep = 1, ystep = 1;
     uint16_t axisKind = 0;  // 0, 1 linear; 2 log y; 3 log x and y; 4 log x
     uint16_t angleMode = 0; // 2, 3: x over one full turn; 3 numbered in degrees
+    // Both axes at the same millimetres per unit (a true-to-scale section): the range that is
+    // narrower for its side is widened beyond its end once the scales are settled.
+    bool equalScales = false;
     // The limits last entered in the limits dialog (xmin, ymin, xmax, ymax).
     long double enteredXMin = 0, enteredYMin = 0, enteredXMax = 0, enteredYMax = 0;
 };

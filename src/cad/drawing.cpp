@@ -139,7 +139,7 @@ void EditDrawingOptions(App& app) {
 
 bool RunCadJob(App& app, int device, int kind, const std::string& outputBase, std::string* error) {
     auto fail = [&](const std::string& text) {
-        if (error) *error = Cp850ToUtf8(text);
+        if (error) *error = text;
         return false;
     };
     if (device != cdDxf && device != cdIges && device != cdTxt)
@@ -159,10 +159,19 @@ bool RunCadJob(App& app, int device, int kind, const std::string& outputBase, st
     app.State.AbortFlag = 0;
     app.Cad.JobOutputBase = outputBase;
     app.Cad.WriteError.clear();
+    const uint16_t before = app.Messages.count;
     DrawSection(app, device, kind);
     app.Cad.JobOutputBase.clear();
-    if (app.State.AbortFlag || app.Cad.WriteFailed || !app.Cad.WriteError.empty())
-        return fail(app.Cad.WriteError.empty() ? "Zeichnung abgebrochen" : app.Cad.WriteError);
+    if (app.State.AbortFlag || app.Cad.WriteFailed || !app.Cad.WriteError.empty()) {
+        if (!app.Cad.WriteError.empty()) return fail(app.Cad.WriteError);
+        // The drawing's own messages (the hatching's) say why it stopped.
+        std::string text = "Zeichnung abgebrochen";
+        for (uint16_t i = before + 1; i <= app.Messages.count; ++i) {
+            text += '\n';
+            text += app.Messages[i];
+        }
+        return fail(text);
+    }
     return true;
 }
 

@@ -40,7 +40,7 @@ void EditDrawingOptions(App& app);
 
 // Unattended drawing of the loaded, calculated project: device 1 (DXF), 2 (IGES) or 5 (TXT),
 // kind 1..5, into outputBase + "." + extension, without any dialog. False, with the reason in
-// error, when nothing or not everything was written.
+// error (code page 850, one line per message), when nothing or not everything was written.
 bool RunCadJob(App& app, int device, int kind, const std::string& outputBase,
                std::string* error = nullptr);
 

@@ -39,13 +39,16 @@ void DxfWriter::Group(int code, std::string_view value) {
 
 void DxfWriter::Num(int code, long double x) {
     Code(code);
-    AppendFixed(file_.Buffer(), x, decimals_);
+    if (!AppendFixed(file_.Buffer(), x, decimals_)) file_.Refuse(NotANumberText());
     file_.EndLine();
 }
 
 void DxfWriter::DxfHeader(long double xmin, long double ymin, long double xmax, long double ymax) {
     Group(0, "SECTION");
     Group(2, "HEADER");
+    // The code page of the texts, so readers need not guess (plain ASCII fits either).
+    Group(9, "$DWGCODEPAGE");
+    Group(3, s_.CadTextMode == 1 ? "dos850" : "ANSI_1252");
     const char* names[4] = {"$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX"};
     for (int i = 0; i < 4; ++i) {
         Group(9, names[i]);
@@ -55,6 +58,12 @@ void DxfWriter::DxfHeader(long double xmin, long double ymin, long double xmax, 
     Group(9, "$LTSCALE");
     Group(40, "15");
     Group(0, "ENDSEC");
+}
+
+void DxfWriter::Layer() {
+    Group(8, cad_.LayerName);
+    // Line types of the table: a dotted line is drawn dashed.
+    if (cad_.LineStyle != 0) Group(6, cad_.LineStyle == 2 ? "DASHDOT" : "DASHED");
 }
 
 void DxfWriter::LtypeEntry(const char* name, const char* description, const char* count,
@@ -132,7 +141,7 @@ void DxfWriter::DxfBlocksBegin() {
 
 void DxfWriter::DxfBlock(std::string_view name) {
     Group(0, "BLOCK");
-    Layer();
+    Group(8, cad_.LayerName);
     Group(2, name);
     Group(70, "0");
     Group(10, "0.0");

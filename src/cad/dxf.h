@@ -44,7 +44,8 @@ class DxfWriter {
     void Code(int code);
     void Group(int code, std::string_view value);
     void Num(int code, long double x);
-    void Layer() { Group(8, cad_.LayerName); }
+    // The layer, and the line type when the entity has a style of its own.
+    void Layer();
     void LtypeEntry(const char* name, const char* description, const char* count,
                     const char* length, std::initializer_list<const char*> elements);
     void LayerEntry(std::string_view name, int colour, const char* ltype);

@@ -1,20 +1,16 @@
-// Group-pair reader for the contour import; tolerant of CR LF, blanks and unknown groups.
+// Contour import: the entities of a DXF file read through the shared group reader.
 #include "cad/dxfimport.h"
 
 #include <cmath>
 #include <vector>
 
+#include "cad/dxfgroups.h"
 #include "text/parse.h"
 #include "text/cp850.h"
 #include "text/textfile.h"
 
 namespace vak1 {
 namespace {
-
-struct Group {
-    int code = -1;
-    std::string value;
-};
 
 struct Vertex {
     long double x = 0, y = 0, bulge = 0;
@@ -33,75 +29,50 @@ std::string Trimmed(const std::string& s) {
     return s.substr(a, b - a + 1);
 }
 
-class GroupReader {
-  public:
-    explicit GroupReader(const std::vector<std::string>& lines) : lines_(lines) {}
-    // False at the end of the file or at a broken group code.
-    bool Next(Group& g) {
-        if (pos_ + 1 >= lines_.size()) return false;
-        ParsedInteger code = ParseInteger(Trimmed(lines_[pos_]));
-        if (!code.valid) {
-            broken_ = true;
-            return false;
-        }
-        g.code = static_cast<int>(code.value);
-        g.value = Trimmed(lines_[pos_ + 1]);
-        pos_ += 2;
-        return true;
-    }
-    bool Broken() const { return broken_; }
-    std::size_t Line() const { return pos_ + 1; }
-
-  private:
-    const std::vector<std::string>& lines_;
-    std::size_t pos_ = 0;
-    bool broken_ = false;
-};
-
 long double Number(const std::string& v) { return ParseNumber(v).value; }
 
 // Groups of one entity up to the next group 0, which is left in next.
-std::vector<Group> EntityGroups(GroupReader& r, Group& next, bool& more) {
-    std::vector<Group> groups;
-    while ((more = r.Next(next)) && next.code != 0) groups.push_back(next);
+std::vector<DxfGroup> EntityGroups(DxfGroupReader& r, DxfGroup& next, bool& more) {
+    std::vector<DxfGroup> groups;
+    while ((more = r.Next()) && r.Current().code != 0) groups.push_back(r.Current());
+    if (more) next = r.Current();
     return groups;
 }
 
-void ApplyCommon(const Group& g, Polyline& p) {
-    if (g.code == 70) p.closed = (static_cast<long>(Number(g.value)) & 1) != 0;
-    if (g.code == 230 && Number(g.value) < 0) p.mirrored = true;
+void ApplyCommon(const DxfGroup& g, Polyline& p) {
+    if (g.code == 70) p.closed = (g.integer & 1) != 0;
+    if (g.code == 230 && g.Number() < 0) p.mirrored = true;
 }
 
-bool Is3dOrMesh(const std::vector<Group>& header) {
+bool Is3dOrMesh(const std::vector<DxfGroup>& header) {
     for (const auto& g : header)
-        if (g.code == 70 && (static_cast<long>(Number(g.value)) & (8 | 16 | 64))) return true;
+        if (g.code == 70 && (g.integer & (8 | 16 | 64))) return true;
     return false;
 }
 
-Polyline LwPolyline(const std::vector<Group>& groups) {
+// Vertices repeat their codes: 10 starts the next vertex.
+Polyline LwPolyline(const std::vector<DxfGroup>& groups) {
     Polyline p;
     for (const auto& g : groups) {
         ApplyCommon(g, p);
-        if (g.code == 10) p.vertices.push_back(Vertex{Number(g.value), 0, 0});
+        if (g.code == 10) p.vertices.push_back(Vertex{g.Number(), 0, 0});
         if (p.vertices.empty()) continue;
-        if (g.code == 20) p.vertices.back().y = Number(g.value);
-        if (g.code == 42) p.vertices.back().bulge = Number(g.value);
+        if (g.code == 20) p.vertices.back().y = g.Number();
+        if (g.code == 42) p.vertices.back().bulge = g.Number();
     }
     return p;
 }
 
 // POLYLINE header groups, then VERTEX entities up to SEQEND.
-Polyline OldPolyline(const std::vector<Group>& header, GroupReader& r, Group& next,
+Polyline OldPolyline(const std::vector<DxfGroup>& header, DxfGroupReader& r, DxfGroup& next,
                      bool& more) {
     Polyline p;
-    for (const auto& g : header) ApplyCommon(g, p);
-    while (more && next.code == 0 && next.value == "VERTEX") {
+    for (const auto& g : header)
+        ApplyCommon(g, p);
+    while (more && next.IsEntity("VERTEX")) {
         Vertex v;
-        for (const auto& g : EntityGroups(r, next, more)) {
-            if (g.code == 10) v.x = Number(g.value);
-            if (g.code == 20) v.y = Number(g.value);
-            if (g.code == 42) v.bulge = Number(g.value);
-        }
+        ReadDxfFields(r, {{10, &v.x}, {20, &v.y}, {42, &v.bulge}});
+        if ((more = r.Ok())) next = r.Current();
         p.vertices.push_back(v);
     }
     return p;
@@ -122,24 +93,24 @@ DxfImportResult ImportDxfContour(const std::string& path, ProjectData& project) 
         result.error = "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !";
         return result;
     }
-    GroupReader r(lines);
-    Group g;
-    bool more = r.Next(g);
+    DxfGroupReader r(lines);
+    bool more = r.Next();
+    DxfGroup g = r.Current();
     bool inBlocks = false;
     Polyline found;
     bool haveFound = false;
     while (more && !haveFound) {
         if (g.code != 0) {
-            more = r.Next(g);
+            if ((more = r.Next())) g = r.Current();
             continue;
         }
-        const std::string type = g.value;
+        const std::string type(g.Name());
         if (type == "EOF") break;
-        Group next;
-        std::vector<Group> groups = EntityGroups(r, next, more);
+        DxfGroup next;
+        std::vector<DxfGroup> groups = EntityGroups(r, next, more);
         if (type == "SECTION")
             for (const auto& s : groups)
-                if (s.code == 2) inBlocks = s.value == "BLOCKS";
+                if (s.code == 2) inBlocks = s.Name() == "BLOCKS";
         if (type == "ENDSEC") inBlocks = false;
         Polyline p;
         bool candidate = false;
@@ -150,14 +121,16 @@ DxfImportResult ImportDxfContour(const std::string& path, ProjectData& project) 
             p = OldPolyline(groups, r, next, more);
             candidate = !Is3dOrMesh(groups);
         }
-        if (candidate && !inBlocks && p.closed && !p.vertices.empty()) {
+        // An entity cut short by a format error is not taken.
+        if (candidate && !inBlocks && p.closed && !p.vertices.empty() && !r.Failed()) {
             found = std::move(p);
             haveFound = true;
         }
         g = next;
     }
-    if (r.Broken() && !haveFound) {
-        result.error = "Datei " + path + ": keine DXF-Datei (Zeile " + std::to_string(r.Line()) + ")";
+    if (r.Failed() && !haveFound) {
+        result.error =
+            "Datei " + path + ": keine DXF-Datei (Zeile " + std::to_string(r.FailedLine()) + ")";
         return result;
     }
     if (!haveFound) {

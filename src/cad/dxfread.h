@@ -10,11 +10,16 @@ namespace vak1 {
 struct App;
 
 constexpr int kMaxBlockDepth = 4;
+// Insertions one drawing reads at most: within the depth limit a block that inserts itself
+// n times still fans out to n^4 insertions.
+constexpr long kMaxBlockInsertions = 10000;
 
 // Draws block name inserted at (x, y) with rotation (degrees) and scales, composed with the
 // insertion being read. A missing file: "Invalid temp directory" and AbortFlag. A fifth
 // nested level: "error blockno." and the depth in the message list; that insertion is
-// skipped and reading goes on.
+// skipped and reading goes on. Beyond kMaxBlockInsertions insertions in one drawing every
+// further insertion is skipped with the same message (its depth). A format error of the
+// block file (see cad/dxfgroups.h): "Error in DXF File"; the rest of that file is skipped.
 void ReadBlock(App& app, const std::string& name, long double x, long double y,
                long double rotation, long double sx, long double sy);
 

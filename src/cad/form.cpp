@@ -20,6 +20,12 @@ namespace {
 
 constexpr long double kHalfPi = std::numbers::pi_v<long double> / 2;
 
+// The calculation closes the contour with a straight edge whatever the last position's arc
+// angle says: outline and hatching do the same.
+long double EdgeAngle(const ProjectData& p, uint16_t i) {
+    return i == p.PosCount ? 0 : p.Positions[i].phi;
+}
+
 void Contour(App& app) {
     const ProjectData& p = app.Project;
     const DiagramState& d = app.Diagram;
@@ -28,7 +34,7 @@ void Contour(App& app) {
         HatchBegin(app, true);
         for (uint16_t i = 1; i <= p.PosCount; ++i) {
             const TPosition& pos = p.Positions[i];
-            HatchVertex(app, pos.phi, DiagramX(d, pos.y), DiagramY(d, pos.z));
+            HatchVertex(app, EdgeAngle(p, i), DiagramX(d, pos.y), DiagramY(d, pos.z));
         }
         HatchEnd(app, 0, 45, 0);
         return;
@@ -36,7 +42,7 @@ void Contour(App& app) {
     CadPolyBegin(app, true);
     for (uint16_t i = 1; i <= p.PosCount; ++i) {
         const TPosition& pos = p.Positions[i];
-        CadVertex(app, DiagramX(d, pos.y), DiagramY(d, pos.z), pos.phi);
+        CadVertex(app, DiagramX(d, pos.y), DiagramY(d, pos.z), EdgeAngle(p, i));
     }
     CadPolyEnd(app);
 }
@@ -70,6 +76,8 @@ void DrawForm(App& app) {
     DiagramReset(d);
     DiagramSetArea(d, 100, 100);
     DiagramSetOrigin(d, 60, 170);
+    // A production drawing keeps the section's proportions.
+    d.equalScales = true;
     const long double u = app.Config.EnglishUnits == 1 ? kMmToInch : 1;
     const long double ymax = std::max(p.YMax, p.YMin + p.ZHeight);
     const long double zmax = std::max(p.ZMax, p.ZMin + p.YWidth);

@@ -117,8 +117,7 @@ void FreeTexts(App& app) {
 }
 
 std::string ProjectFileName(const App& app) {
-    if (app.State.ProjectName.empty()) return {};
-    std::string f = app.State.ProjectDir + app.State.ProjectName + "." + kExtension;
+    std::string f = app.State.ProjectPath();
     if (f.size() > kFileNameLength) f.resize(kFileNameLength);
     return f;
 }

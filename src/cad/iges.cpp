@@ -98,12 +98,16 @@ int IgesColour(int c) {
 
 IgesWriter::IgesWriter(const Settings& s) : s_(s), decimals_(std::clamp(s.DecimalPlaces, 0, 10)) {}
 
-std::string IgesWriter::Num(long double x) const {
-    return FixedText(std::fabs(x) < 1e-8L ? 0 : x, decimals_);
+std::string IgesWriter::Num(long double x) {
+    const std::string t = FixedText(std::fabs(x) < 1e-8L ? 0 : x, decimals_);
+    if (t.empty()) file_.Refuse(NotANumberText());
+    return t;
 }
 
-std::string IgesWriter::Fine(long double x) const {
-    return FixedText(std::fabs(x) < 1e-8L ? 0 : x, decimals_ + 3);
+std::string IgesWriter::Fine(long double x) {
+    const std::string t = FixedText(std::fabs(x) < 1e-8L ? 0 : x, decimals_ + 3);
+    if (t.empty()) file_.Refuse(NotANumberText());
+    return t;
 }
 
 void IgesWriter::Record(char section, int& counter, std::string_view text) {
@@ -152,6 +156,12 @@ void IgesWriter::Layer(int n) {
         colour = n % 16 + 1;
     }
     colour_ = IgesColour(colour);
+    layerFont_ = font_;
+}
+
+void IgesWriter::LineStyle(int n) {
+    // Line font patterns: 2 dashed, 4 centre line, 5 dotted.
+    font_ = n == 1 ? 5 : n == 2 ? 4 : n == 3 ? 2 : layerFont_;
 }
 
 void IgesWriter::Directory(int type, int pointer, int records, const DirectoryFields& f) {

@@ -35,6 +35,8 @@ class IgesWriter {
     // Resets the counters and writes the Start and Global sections.
     void Start(const std::string& fileName, long double largest, const DateTime& date);
     void Layer(int n);
+    // n as CadLayer::LineStyle: the line font pattern of the following entities.
+    void LineStyle(int n);
     void Line(long double x1, long double y1, long double x2, long double y2);
     // Counter-clockwise from (xs, ys) to (xe, ye) about (xc, yc).
     void Arc(long double xc, long double yc, long double xs, long double ys, long double xe,
@@ -64,8 +66,9 @@ class IgesWriter {
         bool dependent = false;
     };
 
-    std::string Num(long double x) const;
-    std::string Fine(long double x) const; // matrix entries and note angles
+    // A value that is not finite refuses the file.
+    std::string Num(long double x);
+    std::string Fine(long double x); // matrix entries and note angles
     void Record(char section, int& counter, std::string_view text);
     // One entity: its parameter rows (each split into P records), then its two D records.
     int Entity(int type, const std::vector<std::string>& rows, const DirectoryFields& f);
@@ -78,7 +81,7 @@ class IgesWriter {
     int sCount_ = 0, gCount_ = 0, dCount_ = 0, pCount_ = 0;
     int dNumber_ = -1;
     int pointer_ = 1;
-    int colour_ = 0, font_ = 1;
+    int colour_ = 0, font_ = 1, layerFont_ = 1;
     std::array<Subfigure, kIgesSubfigures + 1> subfigures_{};
     int definitions_ = 0;
     std::vector<int> members_;

@@ -15,6 +15,7 @@ bool CadFile::Create(const std::string& path) {
     buf_.clear();
     stage_ = IoStage::None;
     error_ = 0;
+    message_.clear();
     f_ = std::fopen(path.c_str(), "wb");
     if (!f_) {
         Fail(IoStage::Create, errno);

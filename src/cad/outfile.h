@@ -33,6 +33,13 @@ class CadFile {
     // Writes what is buffered and closes; false when any write failed.
     bool Close();
     bool Failed() const { return stage_ != IoStage::None; }
+    // Something the format cannot carry: the file fails with this message (code page 850).
+    void Refuse(const std::string& message) {
+        if (Failed()) return;
+        stage_ = IoStage::Write;
+        message_ = message;
+    }
+    const std::string& Message() const { return message_; } // empty unless refused
     IoStage Stage() const { return stage_; }
     int ErrorCode() const { return error_; } // errno of the first failure
     const std::string& Path() const { return path_; }
@@ -47,6 +54,7 @@ class CadFile {
     std::string path_;
     IoStage stage_ = IoStage::None;
     int error_ = 0;
+    std::string message_;
 };
 
 } // namespace vak1

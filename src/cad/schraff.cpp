@@ -96,7 +96,10 @@ void JoinPairs(App& app) {
 } // namespace
 
 int HatchChords(long double phi) {
-    const long n = std::lround(std::fabs(phi) / kDegree / 15);
+    // More chords than the buffer holds would only overflow it: the count stops there (also
+    // for angles no integer can hold, and for non-finite ones).
+    const long double n = std::round(std::fabs(phi) / kDegree / 15);
+    if (!(n < kHatchPoints)) return kHatchPoints;
     return n < 3 ? 3 : static_cast<int>(n);
 }
 
@@ -118,7 +121,7 @@ void HatchVertex(App& app, long double phi, long double x, long double y) {
         GetArcCenter(p.x, p.y, x, y, phiArc, c, app.Messages, app.Config);
         const long double t0 = phiArc >= 0 ? c.a1 : c.a2;
         const int k = HatchChords(phiArc);
-        for (int j = 0; j <= k; ++j) {
+        for (int j = 0; j <= k && h.count <= kHatchPoints; ++j) {
             const long double t = t0 + j * phiArc / k;
             Append(app, c.yc + c.r * std::cos(t), c.zc + c.r * std::sin(t));
         }
@@ -167,8 +170,14 @@ void HatchFill(App& app, uint16_t n, long double angle, long double spacing) {
     if (!(step > 0) || !std::isfinite(step)) return;
     CadSetLayer(app, 3);
     long double b = bmin;
+    int lines = 0;
     do {
         b += step;
+        // Far from the origin a step can be too small to move b on.
+        if (++lines > kHatchLines) {
+            AddMessage(app.Messages, "Schraffurfehler");
+            return;
+        }
         if (!CutLine(app, n, m, b)) return;
         JoinPairs(app);
     } while (b < bmax);

@@ -11,6 +11,7 @@ struct App;
 
 constexpr uint16_t kHatchPoints = 2000; // chord polygon points, closing point included
 constexpr int kHatchIntersections = 10; // per hatch line
+constexpr int kHatchLines = 10000;      // per hatching
 
 struct HatchPoint {
     long double x = 0, y = 0;

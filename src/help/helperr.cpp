@@ -112,7 +112,7 @@ bool WriteFile(App& app, const std::string& path, std::string_view bytes, bool a
 } // namespace
 
 std::string MessageFilePath(const App& app) {
-    return app.Config.PltDir + std::string(kProgramBase) + ".err";
+    return FolderPath(app.Config.PltDir) + std::string(kProgramBase) + ".err";
 }
 
 bool NoGuiRequested(const App& app) {
@@ -203,7 +203,7 @@ std::string MessageRemedy(App& app, uint16_t i) {
 bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
                         std::string_view remedy) {
     const std::string file = MessageFilePath(app);
-    const std::string temp = app.Config.TempDir + std::string(kProgramBase) + ".ERR";
+    const std::string temp = FolderPath(app.Config.TempDir) + std::string(kProgramBase) + ".ERR";
     if (UpperAscii(temp) == UpperAscii(file)) return false;
     std::string bytes;
     if (!ReadBytes(file, bytes)) {

@@ -64,7 +64,8 @@ std::string Joined(const App& app, const HelpEntry& e, const char* after) {
 } // namespace
 
 std::string HelpFilePath(const App& app, uint16_t number) {
-    return app.Config.PltDir + (number < kFirstProgramHelp ? "quorven.hlp" : "vak1.hlp");
+    return FolderPath(app.Config.PltDir) +
+           (number < kFirstProgramHelp ? "quorven.hlp" : "vak1.hlp");
 }
 
 HelpEntry FindHelpEntry(const App& app, uint16_t number) {
@@ -105,7 +106,7 @@ void ShowHelp(App& app, uint16_t number, HelpMode mode) {
                         Joined(app, e, " "));
     if (mode != HelpMode::TextOnly && app.State.HelpPicture) {
         const bool none = e.picture.empty() || e.picture == "NULL";
-        app.State.HelpPicture(app, none ? "" : app.Config.PltDir + e.picture + ".plt");
+        app.State.HelpPicture(app, none ? "" : FolderPath(app.Config.PltDir) + e.picture + ".plt");
     }
     app.State.AbortFlag = 0;
 }

@@ -1,6 +1,7 @@
 // vak1: unattended jobs run headless, without loading the desktop libraries; any other start
 // loads the desktop module that was built beside the program and opens the main window.
 #include <cstdio>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <string>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "platform/ProcessLauncher.h"
 #include "platform/headless/ConsoleUi.h"
 #include "platform/headless/FilePortWriter.h"
+#include "text/textfile.h"
 
 using namespace vak1;
 
@@ -26,7 +28,38 @@ std::string ProgramFolder() {
     return path.substr(0, path.find_last_of('/') + 1);
 }
 
+// Whether the desktop toolkit finds something to show its window on: an X or Wayland
+// display, or a platform of its own that needs none (offscreen, vnc, linuxfb, ...).
+bool HasDisplay() {
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform || !*platform) return set("DISPLAY") || set("WAYLAND_DISPLAY");
+    // A list of platforms, each perhaps with options: the first usable one is taken.
+    std::string list(platform);
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = list.find(';', start);
+        if (end == std::string::npos) end = list.size();
+        const std::string name = list.substr(start, end - start);
+        if (name.starts_with("xcb")) {
+            if (set("DISPLAY")) return true;
+        } else if (name.starts_with("wayland")) {
+            if (set("WAYLAND_DISPLAY")) return true;
+        } else if (!name.empty()) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 int RunDesktopModule(App& app, int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "no display: use /I or /CADi:j, see /?\n");
+        return 1;
+    }
     const std::string module = ProgramFolder() + VAK1_DESKTOP_MODULE;
     void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     using Entry = int (*)(App*, int, char**);
@@ -54,6 +87,7 @@ int main(int argc, char** argv) {
     app.Env.ui = &console;
     for (int i = 1; i < argc; ++i) app.State.CommandLine.emplace_back(argv[i]);
 
+    RemoveTemporaryFilesOnAbnormalEnd();
     if (IsUnattended(app.State.CommandLine)) return StartUp(app).code;
     return RunDesktopModule(app, argc, argv);
 }

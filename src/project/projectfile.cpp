@@ -44,6 +44,7 @@ bool ResolveTarget(App& app, const std::string& name, std::string& path) {
         }
         NameProjectAfter(app, chosen);
         path = st.ProjectDir + st.ProjectName + "." + kExtension;
+        st.ProjectFile = path;
     } else if (name.find('.') != std::string::npos) {
         path = name;
     } else {
@@ -120,6 +121,7 @@ void NameProjectAfter(App& app, const std::string& path) {
     const std::filesystem::path p(path);
     app.State.ProjectName = p.stem().string();
     app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
+    app.State.ProjectFile = path;
 }
 
 } // namespace vak1

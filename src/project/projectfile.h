@@ -9,7 +9,7 @@ struct App;
 
 inline constexpr const char* kProjectFilter = "*.vak1|*.vak1";
 
-// The project takes the name (file name without extension) and folder of path.
+// The project takes the name (file name without extension), folder and file of path.
 void NameProjectAfter(App& app, const std::string& path);
 
 // Writes the project. An empty name asks for the target with the save dialog; a name with

@@ -100,8 +100,8 @@ void OutputClose(App& app);
 // Closes the file without handing it over and removes a temporary one.
 void OutputDiscard(App& app);
 
-// Copies src line by line into dst in the Windows code page; false (with AbortFlag) on
-// any failure.
+// Copies src line by line into dst in UTF-8, the code page of the desktop's programs;
+// false (with AbortFlag) on any failure.
 bool ConvertFile(App& app, const std::string& src, const std::string& dst);
 // Prints a code page 850 text file through the printer: one page per form-feed line.
 void PrintTextFile(App& app, const std::string& path);

@@ -14,7 +14,7 @@ namespace vak1 {
 namespace {
 
 std::string OutwinPath(const App& app) {
-    return app.Config.TempDir + "outwin.txt";
+    return FolderPath(app.Config.TempDir) + "outwin.txt";
 }
 
 // Finishes the file; false (with a message and AbortFlag) when any write failed.
@@ -83,7 +83,8 @@ void HandOver(App& app) {
     case odSpreadsheetTxt:
         ++d.SpreadsheetCount;
         ConvertFile(app, name,
-                    app.Config.TempDir + "$$" + std::to_string(d.SpreadsheetCount) + ".txt");
+                    FolderPath(app.Config.TempDir) + "$$" + std::to_string(d.SpreadsheetCount) +
+                        ".txt");
         break;
     case odProjectTxt:
         ++d.SpreadsheetCount;
@@ -130,7 +131,7 @@ bool ConvertFile(App& app, const std::string& src, const std::string& dst) {
     }
     const bool plain = app.Config.PlainCharacters == 1;
     for (const auto& line : lines)
-        out.WriteLine(OemToAnsiText(line, plain));
+        out.WriteLine(OemToDesktopText(line, plain));
     if (!out.Commit()) {
         ReportWriteError(Dialogs(app), out);
         return false;

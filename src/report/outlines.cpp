@@ -65,7 +65,7 @@ void Line(App& app, std::string_view text, bool end) {
         CloseHtmlTable(app);
         ++d.LineCount;
         if (IsSeparator(app, text)) return;
-        Emit(app, OemToAnsiText("<br>" + HtmlEscape(text), app.Config.PlainCharacters == 1));
+        Emit(app, OemToDesktopText("<br>" + HtmlEscape(text), app.Config.PlainCharacters == 1));
     } else {
         if (text == kNoSeparator) return;
         ++d.LineCount;
@@ -173,7 +173,7 @@ void WriteLineStart(App& app, std::string_view text) {
 void WriteRawLine(App& app, std::string_view text) {
     if (text == kNoSeparator) return;
     if (app.Output.Kind == odHtml)
-        Emit(app, OemToAnsiText(text, app.Config.PlainCharacters == 1));
+        Emit(app, OemToDesktopText(text, app.Config.PlainCharacters == 1));
     else
         Emit(app, text);
     WriteLineEnd(app);

@@ -59,7 +59,8 @@ bool ChooseFile(App& app, const std::string& ext, std::string& path) {
 bool TemporaryName(App& app, std::string& path) {
     int error = 0;
     for (int i = 1; i <= 11; ++i) {
-        const std::string name = app.Config.TempDir + "$OUT" + std::to_string(i) + ".TMP";
+        const std::string name =
+            FolderPath(app.Config.TempDir) + "$OUT" + std::to_string(i) + ".TMP";
         errno = 0;
         if (std::FILE* f = std::fopen(name.c_str(), "wb")) {
             std::fclose(f);
@@ -109,15 +110,16 @@ bool ChooseTarget(App& app) {
     case odSpreadsheetTxt:
     case odProjectTxt:
         if (s.TextDeviceDialog) return ChooseFile(app, "txt", d.OutputFileName);
-        d.OutputFileName = s.TempDir + "$$$" + std::to_string(d.SpreadsheetCount + 1) + ".txt";
+        d.OutputFileName =
+            FolderPath(s.TempDir) + "$$$" + std::to_string(d.SpreadsheetCount + 1) + ".txt";
         return true;
     case odHtml:
         if (s.HtmlBrowser.empty()) return ChooseFile(app, "htm", d.OutputFileName);
-        d.OutputFileName = s.TempDir + "vak1.htm";
+        d.OutputFileName = FolderPath(s.TempDir) + "vak1.htm";
         CheckTargetFile(Dialogs(app), d.OutputFileName);
         return !app.State.AbortFlag;
     case odDosFile:
-        d.OutputFileName = s.TempDir + "OUTDOS.TXT";
+        d.OutputFileName = FolderPath(s.TempDir) + "OUTDOS.TXT";
         return true;
     default:
         return TemporaryName(app, d.OutputFileName);

@@ -41,12 +41,12 @@ std::string VersionTitle() {
 // The project file as the header names it.
 std::string ProjectFileText(const App& app) {
     const AppState& st = app.State;
-    if (st.CommandLineFile && !st.CommandLine.empty()) return st.CommandLine.front();
     if (st.ProjectName.empty()) return {};
-    const bool hasExtension = st.ProjectName.find('.') != std::string::npos;
-    const std::string withExt = hasExtension ? st.ProjectName : st.ProjectName + "." + kExtension;
-    if ((st.ProjectDir + st.ProjectName).size() < 70) return st.ProjectDir + withExt;
-    return withExt;
+    const std::string path = st.ProjectPath();
+    if (st.CommandLineFile) return path; // as it stood on the command line
+    const std::string file = path.substr(path.find_last_of('/') + 1);
+    if ((st.ProjectDir + st.ProjectName).size() < 70) return st.ProjectDir + file;
+    return file;
 }
 
 struct Placed {
@@ -82,7 +82,10 @@ void TabHeader(App& app) {
 void HtmlHeader(App& app) {
     WriteRawLine(app, "<!-- " + HtmlEscape(WithoutBlanks(app.Output.OutputFileName)) + " -->");
     WriteRawLine(app, "<HTML>");
-    WriteRawLine(app, "<head><title>" + VersionTitle() + "</title></head>");
+    WriteRawLine(app,
+                 "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"
+                 "<title>" +
+                     VersionTitle() + "</title></head>");
     WriteRawLine(app, "<BODY BGCOLOR=\"C0C0C0\">");
     WriteRawLine(app, "<hr>");
     WriteRawLine(app, "<br><h4>" + VersionTitle() + "</h4>");

@@ -69,7 +69,7 @@ void PrintTextFile(App& app, const std::string& path) {
 }
 
 void ShowOutputWindow(App& app) {
-    const std::string path = app.Config.TempDir + "outwin.txt";
+    const std::string path = FolderPath(app.Config.TempDir) + "outwin.txt";
     std::vector<std::string> lines;
     if (!FileExists(path) || !ReadTextLines(path, lines)) {
         ShowError(Dialogs(app), path + " not found !");
@@ -80,7 +80,7 @@ void ShowOutputWindow(App& app) {
     w.caption = std::string(kProgramName) + " - " + path;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i) w.text += '\n';
-        w.text += Win1252ToUtf8(lines[i]);
+        w.text += lines[i]; // the copy is UTF-8 already
     }
     w.fontName = s.PrintFontName;
     w.fontSize = s.PrintFontSize;

@@ -39,7 +39,7 @@ void TTextTable::WriteCells(const std::array<std::string, kTableColumns>& cells,
         for (std::size_t c = 1; c < columns_; ++c)
             row += header ? "<TD><CENTER>" + cell(c) + "</CENTER></TD>"
                           : "<TD><DIV ALIGN=RIGHT>" + cell(c) + "</DIV></TD>";
-        WriteRaw(app, OemToAnsiText(row + "</TR>", plain));
+        WriteRaw(app, OemToDesktopText(row + "</TR>", plain));
         WriteLineEnd(app);
     } else {
         WriteLineStart(app, Fit(cells[0], 0));

@@ -257,8 +257,12 @@ std::string UpperAscii(std::string_view text) {
     return out;
 }
 
-std::string ToDisplay(std::string_view text, bool plainCharacters) {
+std::string OemToDesktopText(std::string_view text, bool plainCharacters) {
     return Win1252ToUtf8(OemToAnsiText(text, plainCharacters));
+}
+
+std::string ToDisplay(std::string_view text, bool plainCharacters) {
+    return OemToDesktopText(text, plainCharacters);
 }
 
 std::string FromDisplay(std::string_view utf8) { return AnsiToOemText(Utf8ToWin1252(utf8)); }

@@ -23,6 +23,10 @@ std::string PlainAscii(std::string_view text);
 // Code page 850 -> Windows-1252. With plainCharacters the ASCII replacements and the fixed
 // table are used instead of the code-page conversion.
 std::string OemToAnsiText(std::string_view text, bool plainCharacters);
+// Code page 850 -> UTF-8, the code page of this desktop's programs, for the copies of
+// reports other programs open (where Windows wanted its ANSI code page); long texts and the
+// plain option as in OemToAnsiText.
+std::string OemToDesktopText(std::string_view text, bool plainCharacters);
 // Windows-1252 -> code page 850 (texts typed by the user).
 std::string AnsiToOemText(std::string_view text);
 

@@ -2,14 +2,77 @@
 #include "text/textfile.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vak1 {
+namespace {
+
+// The temporary files being written, so that a signal or an abnormal end can remove them.
+// A signal handler can reach nothing else: this is the one process-wide table of the
+// program, in fixed storage that the handler reads without allocating.
+constexpr int kPendingSlots = 16;
+constexpr std::size_t kPendingPath = 4096;
+char g_pendingPath[kPendingSlots][kPendingPath];
+volatile std::sig_atomic_t g_pendingUsed[kPendingSlots];
+
+int Register(const std::string& path) {
+    if (path.size() >= kPendingPath) return -1;
+    for (int i = 0; i < kPendingSlots; ++i)
+        if (!g_pendingUsed[i]) {
+            std::memcpy(g_pendingPath[i], path.c_str(), path.size() + 1);
+            g_pendingUsed[i] = 1;
+            return i;
+        }
+    return -1;
+}
+
+void Unregister(int slot) {
+    if (slot >= 0) g_pendingUsed[slot] = 0;
+}
+
+void RemovePending() {
+    for (int i = 0; i < kPendingSlots; ++i)
+        if (g_pendingUsed[i]) ::unlink(g_pendingPath[i]);
+}
+
+extern "C" void RemovePendingAndEnd(int signal) {
+    RemovePending();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+} // namespace
+
+void RemoveTemporaryFilesOnAbnormalEnd() {
+    // A file that grows beyond the size limit fails its write and is cleaned up like any
+    // other failed write, instead of ending the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // SIGABRT covers std::terminate, which ends in abort().
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT}) {
+        struct sigaction action {};
+        action.sa_handler = RemovePendingAndEnd;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        ::sigaction(signal, &action, nullptr);
+    }
+}
 
 TextFileWriter::~TextFileWriter() {
+    Discard();
+}
+
+void TextFileWriter::Discard() {
     if (file_) std::fclose(file_);
+    file_ = nullptr;
     if (!committed_ && atomic_ && !temp_.empty()) std::remove(temp_.c_str());
+    Unregister(slot_);
+    slot_ = -1;
+    temp_.clear();
 }
 
 void TextFileWriter::Fail(IoStage stage) {
@@ -19,19 +82,22 @@ void TextFileWriter::Fail(IoStage stage) {
 }
 
 bool TextFileWriter::Open(const std::string& path, bool atomic) {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
+    Discard(); // a file begun before and never committed goes
     stage_ = IoStage::None;
     error_ = 0;
     committed_ = false;
     path_ = path;
     atomic_ = atomic;
     temp_ = atomic ? path + ".$tmp" + std::to_string(::getpid()) : path;
+    if (atomic) slot_ = Register(temp_);
     errno = 0;
     file_ = std::fopen(temp_.c_str(), "wb");
     if (!file_) {
         Fail(IoStage::Create);
-        if (!atomic) temp_.clear();
+        // Nothing was created: nothing to remove, and a file of that name is not ours.
+        Unregister(slot_);
+        slot_ = -1;
+        temp_.clear();
         return false;
     }
     return true;
@@ -56,7 +122,7 @@ bool TextFileWriter::Commit() {
     if (std::fclose(file_) != 0) Fail(IoStage::Close);
     file_ = nullptr;
     if (Failed()) {
-        if (atomic_) std::remove(temp_.c_str());
+        Discard();
         return false;
     }
     if (atomic_) {
@@ -66,11 +132,13 @@ bool TextFileWriter::Commit() {
         errno = 0;
         if (std::rename(temp_.c_str(), path_.c_str()) != 0) {
             Fail(IoStage::Close);
-            std::remove(temp_.c_str());
+            Discard();
             return false;
         }
     }
     committed_ = true;
+    Unregister(slot_);
+    slot_ = -1;
     return true;
 }
 

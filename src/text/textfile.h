@@ -36,13 +36,20 @@ class TextFileWriter {
 
   private:
     void Fail(IoStage stage);
+    void Discard(); // closes and removes an uncommitted temporary file
     std::FILE* file_ = nullptr;
+    int slot_ = -1; // entry in the table of temporary files to remove on an abnormal end
     std::string path_, temp_;
     bool atomic_ = true;
     bool committed_ = false;
     IoStage stage_ = IoStage::None;
     int error_ = 0;
 };
+
+// From now on a signal that ends the program (an abort included) first removes the temporary files
+// of writers not yet committed; a write beyond the file size limit fails instead of ending the
+// program. Called once at program start.
+void RemoveTemporaryFilesOnAbnormalEnd();
 
 // Reads every line; CR LF and LF both end a line, a last line without an end counts.
 // False when the file cannot be opened or read (errorCode gets errno).

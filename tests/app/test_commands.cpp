@@ -3,6 +3,7 @@
 // switch and the start-up with its unattended jobs and exit codes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -13,6 +14,8 @@
 #include "help/helptext.h"
 #include "text/cp850.h"
 #include "project/projectfile.h"
+#include "report/OutputDocument.h"
+#include "report/resultreport.h"
 #include "support/ReportFixture.h"
 
 using namespace vak1;
@@ -161,7 +164,8 @@ TEST_F(Commands, WindowCaptionRules) {
     EXPECT_EQ(WindowCaption(app.State), "VAK1  Querschnittberechnung");
     app.State.ProjectName = "rohr";
     EXPECT_EQ(WindowCaption(app.State), "VAK1  Querschnittberechnung  -  rohr.vak1");
-    app.State.ProjectName = "daten/rohr.vak1";
+    app.State.ProjectFile = "daten/rohr.vak1";
+    app.State.CommandLineFile = true;
     EXPECT_EQ(WindowCaption(app.State), "VAK1  Querschnittberechnung  -  daten/rohr.vak1");
 }
 
@@ -244,6 +248,8 @@ class StartUpJobs : public Commands {
   protected:
     StartResult Run(std::vector<std::string> args) {
         app.State.CommandLine = std::move(args);
+        if (out) std::fclose(out);
+        if (err) std::fclose(err);
         out = std::tmpfile();
         err = std::tmpfile();
         StartResult r = StartUp(app, out, err);
@@ -279,7 +285,9 @@ TEST_F(StartUpJobs, ReportJobWritesNameTxtInTheCurrentFolder) {
     EXPECT_TRUE(app.State.NoGui); // "/nogui" in small letters counts
     const std::string report = Read(dir + "job.txt");
     EXPECT_NE(report.find("1722"), std::string::npos);
-    EXPECT_NE(report.find(path), std::string::npos);
+    // The page header names the file without its folder.
+    EXPECT_NE(report.find(" job.vak1 "), std::string::npos);
+    EXPECT_EQ(report.find(dir), std::string::npos);
 }
 
 TEST_F(StartUpJobs, FailuresEndWithExitCodeOne) {
@@ -354,7 +362,7 @@ TEST_F(StartUpJobs, CommandLineFileIsReadAndNamedAsGiven) {
     StartResult r = Run({path});
     EXPECT_FALSE(r.exit);
     EXPECT_TRUE(app.State.CommandLineFile);
-    EXPECT_EQ(app.State.ProjectName, path);
+    EXPECT_EQ(app.State.ProjectFile, path);
     EXPECT_EQ(app.State.ProjectDir, "");
     EXPECT_EQ(app.Project.PosCount, 7);
     EXPECT_EQ(ProjectPath(app), path);
@@ -405,4 +413,171 @@ TEST_F(Commands, ImportDxfTakesTheContourAndLeavesTheProjectUnnamed) {
     ASSERT_FALSE(ui.Messages().empty());
     EXPECT_NE(ui.Messages().back().find("keine geschlossene Polylinie"), std::string::npos);
     (void)named;
+}
+
+// Folder settings without a closing "/" once lost the message explanations ("PLT Ordner")
+// and put temporary files beside the folder instead of into it.
+TEST_F(StartUpJobs, FolderSettingsWithoutSlashAreUsedAsFolders) {
+    for (const char* sub : {"plt", "tmp", "work"})
+        fs::create_directory(dir + sub);
+    for (const char* file : {"vak1.hlp", "quorven.hlp", "vak1.err"})
+        fs::copy_file(std::string(VAK1_SOURCE_DIR) + "/data/" + file, dir + "plt/" + file);
+    app.Config.PltDir = " " + dir + "plt ";
+    app.Config.TempDir = dir + "tmp";
+    app.Config.CadDir = app.Config.DataDir = dir + "work";
+    // Two positions on one spot with an arc between them: a message that has an explanation.
+    app.Project.ResetContour();
+    for (const TPosition& p : {TPosition{0, 0, 0}, TPosition{20, 0, 0}, TPosition{20, 10, 0.5L},
+                               TPosition{20, 10, 0}, TPosition{0, 10, 0}})
+        app.Project.Positions[++app.Project.PosCount] = p;
+    ui.Push(ScriptedAnswer::File(dir + "work/bogen.vak1"));
+    RunCommand(app, "mi_FileSaveAs");
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir + "work");
+    StartResult r = Run({"bogen.vak1", "/I", "/NOGUI"});
+    ReportStandard(app, odScreen); // the screen report goes through the temporary folder
+    fs::current_path(cwd);
+    EXPECT_EQ(r.code, 0) << Contents(err);
+    const std::string report = Read(dir + "work/bogen.txt");
+    EXPECT_NE(report.find("GetArcCenter l12=0"), std::string::npos);
+    EXPECT_NE(report.find(cp850("Zwei aufeinanderfolgende Positionen")), std::string::npos);
+    EXPECT_NE(report.find(cp850("die doppelte Position löschen")), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir + "tmp/outwin.txt"));
+    std::vector<std::string> top;
+    for (const auto& e : fs::directory_iterator(dir))
+        top.push_back(e.path().filename().string());
+    std::sort(top.begin(), top.end());
+    EXPECT_EQ(top, (std::vector<std::string>{"plt", "tmp", "work"}));
+}
+
+// Umlauts of the jobs' messages once reached standard error converted twice.
+TEST_F(StartUpJobs, JobMessagesReachStandardErrorInUtf8Once) {
+    const std::string path = SavedProject("umlaut");
+    struct Case {
+        std::vector<std::string> args;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{path, "/CAD3:1"},
+         "Ausgabegerät 3 ist im Kommandozeilenmodus nicht erlaubt (1=DXF, 2=IGS, 5=TXT)\n"},
+        {{dir + "fehlt-ä.vak1", "/I"},
+         "Datei " + dir + "fehlt-ä.vak1 nicht gefunden oder kein Zugriffsrecht !\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.args).code, 1);
+        EXPECT_EQ(Contents(err), c.text);
+    }
+}
+
+// "p.txt /I" once wrote the report over the project file it had read.
+TEST_F(StartUpJobs, JobRefusesToWriteOverItsInput) {
+    LoadLProfile();
+    WriteProject(app, dir + "p.txt");
+    ASSERT_EQ(app.State.AbortFlag, 0);
+    const std::string project = Read(dir + "p.txt");
+    fs::copy_file(dir + "p.txt", dir + "q.dxf");
+    fs::copy_file(dir + "p.txt", dir + "s.vak1");
+    fs::create_symlink(dir + "s.vak1", dir + "s.txt");
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+    };
+    const Case cases[] = {{{"p.txt", "/I", "/NOGUI"}, "p.txt"},
+                          {{"./p.txt", "/I"}, "p.txt"},
+                          {{"q.dxf", "/CAD1:1"}, "q.dxf"},
+                          {{"s.vak1", "/I"}, "s.vak1"}};
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    for (const Case& c : cases) {
+        StartResult r = Run(c.args);
+        EXPECT_EQ(r.code, 1) << c.args[0];
+        EXPECT_NE(Contents(err).find("Eingabedatei"), std::string::npos) << c.args[0];
+        EXPECT_EQ(Read(dir + c.input), project) << c.args[0];
+    }
+    fs::current_path(cwd);
+    EXPECT_TRUE(fs::is_symlink(dir + "s.txt"));
+}
+
+// "/E" and "/G" once lost the name given with them; only the template empties it.
+TEST_F(StartUpJobs, EditSwitchesKeepTheNameUnlessTheTemplateIsRead) {
+    struct Case {
+        const char* option;
+        bool withTemplate;
+        const char* name;
+    };
+    for (const Case c :
+         {Case{"/E", false, "neu"}, Case{"/G", false, "neu"}, Case{"/E", true, ""}}) {
+        fs::remove(dir + "null.vak1");
+        if (c.withTemplate) SavedProject("null");
+        app.State.Unname();
+        app.State.CommandLineFile = false;
+        EXPECT_FALSE(Run({dir + "neu.edi", c.option}).exit);
+        EXPECT_EQ(app.State.ProjectName, c.name) << c.option;
+        EXPECT_EQ(app.State.ProjectPath(), c.withTemplate ? "" : dir + "neu.edi") << c.option;
+    }
+}
+
+// Started as "vak1 name.vak1", the report once proposed "name.vak1.txt".
+TEST_F(StartUpJobs, CommandLineNameCarriesNoExtension) {
+    const std::string path = SavedProject("direkt");
+    Run({path});
+    EXPECT_EQ(app.State.ProjectName, "direkt");
+    ui.Push(ScriptedAnswer::Cancel());
+    ReportStandard(app, odFile);
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ(ui.shown.back().kind, "save");
+    EXPECT_EQ(ui.shown.back().prompt, "direkt.txt");
+}
+
+// Opening "a.b.vak1" once named the project "a.b", and Save wrote "./a.b" without asking.
+TEST_F(Commands, ProjectKeepsTheFileItWasOpenedFrom) {
+    LoadLProfile();
+    const std::string path = SaveAs("a.b");
+    app.State.Unname();
+    ui.Push(ScriptedAnswer::File(path));
+    RunCommand(app, "mi_fileOpen");
+    ASSERT_EQ(app.State.AbortFlag, 0);
+    EXPECT_EQ(app.State.Caption, "VAK1  Querschnittberechnung  -  a.b.vak1");
+    app.Project.rho = 2.5L;
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    RunCommand(app, "mi_FileSave");
+    fs::current_path(cwd);
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_FALSE(fs::exists(dir + "a.b"));
+    app.Project.rho = 0;
+    ReadProject(app, path);
+    EXPECT_EQ(app.Project.rho, 2.5L);
+    ReportStandard(app, odDosFile);
+    EXPECT_NE(Read(dir + "OUTDOS.TXT").find(dir + "a.b.vak1 "), std::string::npos);
+}
+
+// New, Import DXF and Open once left archive mode, after which Save As wrote any name.
+TEST_F(Commands, ArchiveModeLastsUntilASaveFindsItOff) {
+    LoadLProfile();
+    const std::string other = SaveAs("anders");
+    std::string error;
+    ASSERT_TRUE(RunCadJob(app, 1, 2, dir + "kontur", &error)) << error;
+    app.State.CommandLineFile = true;
+    app.Config.ArchiveMode = true;
+    struct Step {
+        const char* command;
+        ScriptedAnswer answer;
+    };
+    const Step steps[] = {{"mi_fileNew", ScriptedAnswer::Cancel()},
+                          {"mi_fileImportDXF", ScriptedAnswer::File(dir + "kontur.dxf")},
+                          {"mi_fileOpen", ScriptedAnswer::File(other)}};
+    for (const Step& s : steps) {
+        ui.Push(s.answer);
+        RunCommand(app, s.command);
+        EXPECT_TRUE(app.State.CommandLineFile) << s.command;
+    }
+    EXPECT_EQ(app.State.ProjectPath(), other);
+    RunCommand(app, "mi_FileSaveAs");
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_NE(ui.Messages().back().find("Archivierungsmodus"), std::string::npos);
+    app.Config.ArchiveMode = false;
+    RunCommand(app, "mi_FileSave");
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_FALSE(app.State.CommandLineFile);
 }

@@ -94,6 +94,8 @@ TEST(WindowCaption, TitleAloneWithExtensionAddedOrNameAsGiven) {
     EXPECT_EQ(WindowCaption(s), "VAK1  Querschnittberechnung");
     s.ProjectName = "welle";
     EXPECT_EQ(WindowCaption(s), "VAK1  Querschnittberechnung  -  welle.vak1");
-    s.ProjectName = "/daten/alt.VAK";
+    s.ProjectName = "alt";
+    s.ProjectFile = "/daten/alt.VAK";
+    s.CommandLineFile = true;
     EXPECT_EQ(WindowCaption(s), "VAK1  Querschnittberechnung  -  /daten/alt.VAK");
 }

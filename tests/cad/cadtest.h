@@ -13,9 +13,9 @@
 
 #include "app/App.h"
 #include "calc/section.h"
-#include "platform/headless/FixedClock.h"
-#include "platform/headless/RecordingLauncher.h"
-#include "platform/headless/ScriptedUi.h"
+#include "testing/FixedClock.h"
+#include "testing/RecordingLauncher.h"
+#include "testing/ScriptedUi.h"
 
 namespace vak1::test {
 

@@ -2,6 +2,7 @@
 // dialogs, kind 3 with and without body length, the empty contour, failed calculations, the
 // refusals of the unattended job and failing output files, and the drawing options dialog.
 #include <algorithm>
+#include <cmath>
 
 #include "cad/cad.h"
 #include "cad/drawing.h"
@@ -140,10 +141,10 @@ TEST_F(DrawingTest, EmptyContourDrawsNoContourButKeepsExtents) {
         EXPECT_EQ(CountGroup(lines, "  0", "SOLID"), kind == dkPolyline ? 0u : 4u) << kind;
     }
     const auto lines = ReadCrLfLines(File("leer2.dxf"));
-    EXPECT_EQ(lines[7], "-8.000000");
-    EXPECT_EQ(lines[9], "-6.000000");
-    EXPECT_EQ(lines[13], "168.000000");
-    EXPECT_EQ(lines[15], "126.000000");
+    EXPECT_EQ(lines[11], "-8.000000");
+    EXPECT_EQ(lines[13], "-6.000000");
+    EXPECT_EQ(lines[17], "168.000000");
+    EXPECT_EQ(lines[19], "126.000000");
 }
 
 // The message list with its explanations, and the picture of the last good calculation is
@@ -248,4 +249,50 @@ TEST_F(DrawingTest, OptionsDialogStoresOrKeeps) {
     // The menu command then redraws, which does nothing after the cancel.
     DrawSection(app, cdScreen, dkPolyline);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
+}
+
+TEST_F(DrawingTest, HugeCoordinatesAreWrittenAndMissingOnesRefused) {
+    ProjectData& p = app.Project;
+    LoadRectangle(p);
+    for (uint16_t i = 1; i <= p.PosCount; ++i) {
+        p.Positions[i].y = p.Positions[i].y * 1e35L - 1e35L;
+        p.Positions[i].z *= 1e35L;
+    }
+    Calc();
+    std::string error;
+    ASSERT_TRUE(RunCadJob(app, cdDxf, dkPolyline, File("gross"), &error)) << error;
+    const EzdxfResult r = ExpectLoadsInEzdxf(File("gross.dxf"));
+    ASSERT_TRUE(r.Has("POLYLINE|5|1|4"));
+    const auto vertices = r.Of("VERTEX|");
+    ASSERT_EQ(vertices.size(), 4u);
+    EXPECT_DOUBLE_EQ(std::stod(vertices[0].substr(7)), -1e35);
+    EXPECT_DOUBLE_EQ(std::stod(vertices[2].substr(7)), 3.9e36);
+
+    p.Positions[2].y = NAN;
+    for (int device : {int{cdDxf}, int{cdIges}, int{cdTxt}}) {
+        EXPECT_FALSE(RunCadJob(app, device, dkPolyline, File("nan"), &error)) << device;
+        EXPECT_NE(error.find("Zahl ohne Wert"), std::string::npos) << error;
+    }
+}
+
+// A hatching that stops the unattended drawing once left only "Zeichnung abgebrochen".
+TEST_F(DrawingTest, JobStoppedByTheHatchingNamesItsMessages) {
+    // Eight tall teeth: a 45 degree hatch line through their middle crosses sixteen edges.
+    ProjectData& p = app.Project;
+    p.ResetContour();
+    p.Positions[++p.PosCount] = {0, -10, 0};
+    for (int i = 0; i < 8; ++i) {
+        const long double x = 4.0L * i;
+        if (i > 0) p.Positions[++p.PosCount] = {x, 0, 0};
+        p.Positions[++p.PosCount] = {x, 100, 0};
+        p.Positions[++p.PosCount] = {x + 2, 100, 0};
+        p.Positions[++p.PosCount] = {x + 2, i == 7 ? -10.0L : 0.0L, 0};
+    }
+    p.DrawHatching = true;
+    Calc();
+    ASSERT_EQ(p.CalcError, 0);
+    app.Env.ui = nullptr;
+    std::string error;
+    EXPECT_FALSE(RunCadJob(app, cdDxf, dkForm, File("kamm"), &error));
+    EXPECT_EQ(error, "Zeichnung abgebrochen\nFatal  : schraff schnittp");
 }

@@ -44,7 +44,28 @@ TEST(CadNumber, FixedPointForms) {
     EXPECT_EQ(FixedText(0, 0), "0");
     EXPECT_EQ(FixedText(12.5L, 6, ','), "12,500000");
     EXPECT_EQ(FixedText(1234567.125L, 2), "1234567.12"); // half to even of the exact value
-    EXPECT_EQ(FixedText(NAN, 3), "0.000");
+    EXPECT_EQ(FixedText(NAN, 3), ""); // no number rather than a wrong one
+}
+
+TEST(CadNumber, HugeValuesKeepTheirValueInTheExponentForm) {
+    const struct {
+        long double x;
+        int decimals;
+        char sep;
+        const char* text;
+    } cases[] = {
+        {0x1p96L, 0, '.', "79228162514264337593543950336"}, // 2^96: still fixed
+        {1e30L, 6, '.', "1.000000E+30"},
+        {-1e35L, 6, '.', "-1.000000E+35"},
+        {-1e32L, 0, '.', "-1.0E+32"},
+        {2.5e300L, 3, ',', "2,500E+300"},
+        {1.25e4000L, 2, '.', "1.25E+4000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FixedText(c.x, c.decimals, c.sep), c.text);
+    std::string out = "x";
+    EXPECT_FALSE(AppendFixed(out, INFINITY, 6));
+    EXPECT_EQ(out, "x");
 }
 
 TEST(CadNumber, SignificantFormUsesPointWhateverTheDisplay) {

@@ -125,3 +125,23 @@ TEST_F(DxfImport, GarbageAndTruncatedFiles) {
         else EXPECT_GE(q.PosCount, 1);
     }
 }
+
+// An integer group out of range is a format error of the file with its line, not a cast.
+TEST_F(DxfImport, IntegerGroupOutOfRangeIsAFormatError) {
+    for (const char* flag : {"1e30", "2147483648"}) {
+        const std::string name = File("flag.dxf");
+        std::ofstream(name) << "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n90\n3\n70\n" << flag
+                            << "\n10\n0\n20\n0\n10\n1\n20\n0\n10\n0\n20\n1\n0\nENDSEC\n0\nEOF\n";
+        ProjectData p = Existing();
+        const DxfImportResult r = ImportDxfContour(name, p);
+        EXPECT_FALSE(r.ok) << flag;
+        EXPECT_EQ(r.error, "Datei " + name + ": keine DXF-Datei (Zeile 10)") << flag;
+        ExpectUnchanged(p);
+    }
+    const std::string name = File("flag.dxf"); // 70 within range: a closed (odd) polyline
+    std::ofstream(name) << "0\nLWPOLYLINE\n70\n2147483647\n10\n0\n20\n0\n10\n1\n20\n0\n"
+                           "10\n0\n20\n1\n0\nEOF\n";
+    ProjectData p = Existing();
+    EXPECT_TRUE(ImportDxfContour(name, p).ok);
+    EXPECT_EQ(p.PosCount, 3);
+}

@@ -187,6 +187,43 @@ TEST_F(BlockReadTest, FifthLevelIsReportedAndSkippedNotFatal) {
     EXPECT_EQ(app.Cad.Insert.Depth, 0);
 }
 
+// Within the depth limit a block inserting itself forty times would read 40^4 insertions;
+// the drawing stops after kMaxBlockInsertions with the depth message of the refused one.
+TEST_F(BlockReadTest, FanOutStopsAtTheInsertionLimit) {
+    G g = LineGroups("0", "0", "0", "1", "0");
+    for (int i = 0; i < 40; ++i)
+        g.insert(g.end(), {{0, "INSERT"}, {8, "0"}, {2, "FAN"}, {10, std::to_string(i)}});
+    Block("FAN", g);
+    Read("FAN");
+    EXPECT_EQ(app.Cad.Insert.Insertions, kMaxBlockInsertions);
+    EXPECT_EQ(Starting(out, "LINE|").size(), static_cast<std::size_t>(kMaxBlockInsertions));
+    EXPECT_TRUE(HasMessage("error blockno.5")); // the depth limit
+    EXPECT_TRUE(HasMessage("error blockno.4")); // the insertion limit
+    EXPECT_EQ(app.State.AbortFlag, 0);
+}
+
+// Integer groups out of range are a format error, not a cast: reported, the rest skipped.
+TEST_F(BlockReadTest, IntegerGroupOutOfRangeIsAFormatError) {
+    for (const char* flag : {"1e30", "2147483648", "-2147483649", "abc"}) {
+        G g{{0, "POLYLINE"}, {8, "5"}, {66, "1"}, {70, flag}};
+        const G rest = Polyline(0, 3);
+        g.insert(g.end(), rest.begin() + 3, rest.end());
+        const G line = LineGroups("0", "0", "0", "1", "1");
+        g.insert(g.end(), line.begin(), line.end());
+        Block("F", g);
+        out.clear();
+        ui.shown.clear();
+        Read("F");
+        EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Fehler : |Error in DXF File"})) << flag;
+        EXPECT_TRUE(Starting(out, "LINE|").empty()) << flag;
+        EXPECT_TRUE(Starting(out, "ARC|").empty()) << flag;
+    }
+    Block("F", Polyline(2147483647, 3)); // the largest value is read (flag bit 1: closed)
+    out.clear();
+    Read("F");
+    EXPECT_EQ(Starting(out, "LINE|").size(), 3u);
+}
+
 TEST_F(BlockReadTest, MissingFileSetsAbortAndDrawsNothing) {
     Read("NIRGENDS");
     EXPECT_TRUE(HasMessage("Invalid temp directory"));

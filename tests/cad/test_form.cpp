@@ -6,10 +6,13 @@
 #include <algorithm>
 
 #include "cad/cad.h"
+#include "cad/cadnumber.h"
 #include "cad/cadtest.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
+#include "cad/form.h"
 #include "cad/igescheck.h"
+#include "cad/recorder.h"
 #include "text/formats.h"
 #include "text/cp850.h"
 
@@ -50,6 +53,19 @@ class FormTest : public CadTest {
         return r;
     }
 };
+
+// The numbers of a line after its first fields (a recorder's kind and layer).
+std::vector<double> Numbers(const std::string& line, int skip = 2) {
+    std::vector<double> v;
+    std::size_t at = line.find('|');
+    for (int i = 1; i < skip; ++i)
+        at = line.find('|', at + 1);
+    while (at != std::string::npos) {
+        v.push_back(std::strtod(line.c_str() + at + 1, nullptr));
+        at = line.find('|', at + 1);
+    }
+    return v;
+}
 
 int Rows(const std::string& txt, const std::string& keyword) {
     int n = 0;
@@ -176,5 +192,137 @@ TEST_F(FormTest, OwnPolylineDxfImportsAsTheSameContour) {
                     static_cast<double>(p.Positions[i].z), 1e-6);
         EXPECT_NEAR(static_cast<double>(imported.Positions[i].phi),
                     static_cast<double>(p.Positions[i].phi), 5e-6); // bulge to 6 decimals
+    }
+}
+
+TEST_F(FormTest, ClosingEdgeIsStraightSoHatchingStaysInsideTheOutline) {
+    ProjectData& p = app.Project;
+    p.Positions[p.PosCount].phi = -kPi / 2; // the calculation ignores it
+    for (bool hatching : {true, false}) {
+        SCOPED_TRACE(hatching ? "hatched" : "outline only");
+        p.DrawHatching = hatching;
+        std::vector<std::string> out;
+        app.Cad.Out = std::make_unique<Recorder>(app, out);
+        DrawForm(app);
+        app.Cad.Out.reset();
+        // The outline: only the fillet is an arc; its box bounds every hatch line.
+        double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+        int arcs = 0;
+        const auto vertices = Starting(out, "VERTEX|5|");
+        for (std::size_t i = 0; i < static_cast<std::size_t>(p.PosCount); ++i) {
+            const std::vector<double> v = Numbers(vertices.at(i));
+            x0 = std::min(x0, v[0]), x1 = std::max(x1, v[0]);
+            y0 = std::min(y0, v[1]), y1 = std::max(y1, v[1]);
+            arcs += v[2] != 0;
+        }
+        EXPECT_EQ(arcs, 1);
+        EXPECT_EQ(Starting(out, "LINE|3|").empty(), !hatching);
+        for (const auto& line : Starting(out, "LINE|3|")) {
+            const std::vector<double> v = Numbers(line);
+            for (int k : {0, 2}) {
+                EXPECT_GE(v[k], x0 - 1e-3) << line;
+                EXPECT_LE(v[k], x1 + 1e-3) << line;
+                EXPECT_GE(v[k + 1], y0 - 1e-3) << line;
+                EXPECT_LE(v[k + 1], y1 + 1e-3) << line;
+            }
+        }
+    }
+}
+
+TEST_F(FormTest, ScreenConvertsTitleBlockTextsOnceInEveryTextMode) {
+    const std::string want = ";" + OemToAnsiText(cp850("Änderung"), false);
+    for (uint16_t mode : {1, 2, 3}) {
+        app.Config.CadTextMode = mode;
+        DrawSection(app, cdScreen, dkForm);
+        const auto& list = app.Graphics.DisplayList;
+        EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                                [&](const std::string& r) {
+                                    return r.starts_with("6;") && r.ends_with(want);
+                                }),
+                  1)
+            << "text mode " << mode;
+    }
+}
+
+TEST_F(FormTest, DxfDeclaresTheCodePageOfItsTexts) {
+    const struct {
+        uint16_t mode;
+        const char* codepage;
+    } cases[] = {{1, "dos850"}, {2, "ANSI_1252"}};
+    for (const auto& c : cases) {
+        app.Config.CadTextMode = c.mode;
+        // ezdxf's loader decodes by the header; its recover pass (the structure check) takes
+        // the code page only beside a $ACADVER, so it still reports the bytes of mode 1.
+        const EzdxfResult r = Load(Write(cdDxf, "cp" + std::to_string(c.mode)), c.mode == 1);
+        EXPECT_TRUE(r.Has(std::string("HEADER|$DWGCODEPAGE|") + c.codepage)) << c.mode;
+        EXPECT_TRUE(r.Has("BTEXT|FRAME_1|Änderung")) << c.mode;
+    }
+}
+
+TEST_F(FormTest, GridIsDottedOnEveryDevice) {
+    constexpr int kGridLines = 12; // 0 .. 100 in steps of 20, both ways
+    DrawSection(app, cdScreen, dkForm);
+    const auto& list = app.Graphics.DisplayList;
+    const auto dotted = std::find(list.begin(), list.end(), "11;1");
+    ASSERT_NE(dotted, list.end());
+    const auto back = std::find_if(dotted + 1, list.end(),
+                                   [](const std::string& r) { return r.starts_with("11;"); });
+    EXPECT_EQ(std::count_if(dotted, back, [](const std::string& r) { return r.starts_with("4;"); }),
+              kGridLines);
+    EXPECT_EQ(
+        std::count_if(dotted, back, [](const std::string& r) { return !r.starts_with("4;"); }), 1);
+
+    const EzdxfResult r = Load(Write(cdDxf, "grid"), true);
+    EXPECT_EQ(r.Count("LINETYPE|"), static_cast<std::size_t>(kGridLines));
+    EXPECT_EQ(r.Count("LINETYPE|LINE|17|DASHED"), static_cast<std::size_t>(kGridLines));
+
+    // IGES: the first directory record of each line, line font pattern 5 (dotted) in field 4.
+    int fonts = 0;
+    std::size_t d = 0;
+    for (const auto& l : ReadCrLfLines(Write(cdIges, "grid")))
+        if (l.size() == 80 && l[72] == 'D' && d++ % 2 == 0 && l.substr(0, 8) == "     110")
+            fonts += l.substr(24, 8) == "       5";
+    EXPECT_EQ(fonts, kGridLines);
+}
+
+TEST_F(FormTest, SectionKeepsItsProportionsInDxfAndIges) {
+    const std::vector<std::vector<TPosition>> contours = {
+        {{0, 5, 0}, {10, 5, 0}, {10, 15, 0}, {0, 15, 0}}, // a square off the axis
+        {{0, 0, 0},
+         {100, 0, 0},
+         {100, 10, 0},
+         {20, 10, -kPi / 2},
+         {10, 20, 0},
+         {10, 80, 0},
+         {0, 80, 0}},                                                        // the L-profile
+        {{0, 2, 0}, {30, 2, 0}, {30, 12, kPi / 2}, {20, 22, 0}, {0, 22, 0}}, // a rounded corner
+    };
+    int n = 0;
+    for (const auto& contour : contours) {
+        SCOPED_TRACE(++n);
+        ProjectData& p = app.Project;
+        p.ResetContour();
+        for (const auto& pos : contour)
+            p.Positions[++p.PosCount] = pos;
+        Calc();
+        const EzdxfResult r = Load(Write(cdDxf, "p" + std::to_string(n)), true);
+        const auto head = std::find(r.lines.begin(), r.lines.end(),
+                                    "POLYLINE|5|1|" + std::to_string(contour.size()));
+        ASSERT_NE(head, r.lines.end());
+        std::vector<std::vector<double>> v; // sheet x, y and bulge of each vertex
+        for (std::size_t i = 1; i <= contour.size(); ++i)
+            v.push_back(Numbers(*(head + i), 1));
+        // One scale for both axes: sheet = origin + k * section.
+        const double k = (v[1][0] - v[0][0]) / static_cast<double>(contour[1].y - contour[0].y);
+        const std::string igs = ReadAll(Write(cdIges, "p" + std::to_string(n)));
+        for (std::size_t i = 0; i < contour.size(); ++i) {
+            EXPECT_NEAR(v[i][0] - v[0][0], k * static_cast<double>(contour[i].y - contour[0].y),
+                        1e-5);
+            EXPECT_NEAR(v[i][1] - v[0][1], k * static_cast<double>(contour[i].z - contour[0].z),
+                        1e-5);
+            // The IGES outline passes through the same points.
+            const std::string at = FixedText(v[i][0], 3) + "," + FixedText(v[i][1], 3) + ",";
+            EXPECT_NE(igs.find(at), std::string::npos) << at;
+        }
     }
 }

@@ -2,6 +2,7 @@
 // arcs and their agreement with the section polygon, the 2000-point limit with the closing
 // point, angle 0, the closed polygon without extra point and the 11th intersection.
 #include <cmath>
+#include <limits>
 
 #include "cad/cad.h"
 #include "cad/cadtest.h"
@@ -182,4 +183,25 @@ TEST_F(HatchTest, EleventhIntersectionStopsWithAFatalMessage) {
     EXPECT_EQ(app.State.AbortFlag, 1);
     // The lines before the failing one stay drawn.
     EXPECT_FALSE(Starting(out, "LINE|3|").empty());
+}
+
+TEST_F(HatchTest, ArcAnglesOfAnySizeStopAtTheBuffer) {
+    const long double huge[] = {2e18L, -1e300L, 1e4000L,
+                                std::numeric_limits<long double>::infinity(),
+                                std::numeric_limits<long double>::quiet_NaN()};
+    for (long double phi : huge) {
+        SCOPED_TRACE(static_cast<double>(phi));
+        EXPECT_EQ(HatchChords(phi), int{kHatchPoints});
+        out.clear();
+        app.Messages = MessageList{};
+        Hatch({{0, 0, phi}, {20, 0, 0}, {20, 10, 0}});
+        EXPECT_GT(app.Hatch.count, kHatchPoints);
+        EXPECT_TRUE(HasMessage("Fatal  : n schraff !"));
+        EXPECT_TRUE(Starting(out, "LINE|3|").empty());
+    }
+    // Far from the origin the automatic step does not move the hatch line on.
+    app.Messages = MessageList{};
+    const long double x = 0x1p83L, w = 0x1p21L; // w is two units in the last place of x
+    Hatch({{x, 0, 0}, {x + w, 0, 0}, {x + w, w, 0}, {x, w, 0}});
+    EXPECT_TRUE(HasMessage("Schraffurfehler"));
 }

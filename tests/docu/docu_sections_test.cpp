@@ -5,7 +5,7 @@
 
 #include "docu/Documentation.h"
 #include "docu/docusections.h"
-#include "platform/headless/FixedClock.h"
+#include "testing/FixedClock.h"
 #include "support/tempfolder.h"
 #include "text/cp850.h"
 

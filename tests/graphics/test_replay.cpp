@@ -7,8 +7,8 @@
 #include "graphics/mapping.h"
 #include "graphics/replay.h"
 #include "graphics/zoom.h"
-#include "platform/headless/ImageCanvas.h"
-#include "platform/headless/RecordingCanvas.h"
+#include "testing/ImageCanvas.h"
+#include "testing/RecordingCanvas.h"
 
 using namespace vak1;
 

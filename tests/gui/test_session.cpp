@@ -17,7 +17,7 @@
 #include "gui/MainWindow.h"
 #include "gui/QtUi.h"
 #include "gui/driver.h"
-#include "platform/headless/FixedClock.h"
+#include "testing/FixedClock.h"
 #include "text/cp850.h"
 
 using namespace vak1;

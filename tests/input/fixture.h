@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/App.h"
-#include "platform/headless/ScriptedUi.h"
+#include "testing/ScriptedUi.h"
 
 namespace vak1::test {
 

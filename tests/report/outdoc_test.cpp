@@ -168,11 +168,43 @@ TEST_F(OutputDocumentTest, HtmlHeadingAfterResultTableClosesTheTableFirst) {
     const int row = IndexOf(lines, "<TR><TD>x</TD></TR>");
     ASSERT_GE(row, 0);
     EXPECT_EQ(lines[row + 1], "</TABLE>");
-    EXPECT_EQ(lines[row + 2], "<br>ERGEBNISSE K\xD6RPER");
+    EXPECT_EQ(lines[row + 2], "<br>ERGEBNISSE KÖRPER");
     EXPECT_EQ(lines[row + 3], "</BODY>"); // the separator is dropped
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].program, "browser");
     EXPECT_EQ(launcher.started[0].args, std::vector<std::string>{dir + "vak1.htm"});
+}
+
+// The copies other programs open were once written in the Windows code page.
+TEST_F(OutputDocumentTest, CopiesForOtherProgramsAreUtf8AndOwnFilesStayCp850) {
+    app.Config.HtmlBrowser = "browser";
+    launcher.installed.insert("browser");
+    app.Config.TextDeviceDialog = false;
+    struct Case {
+        uint16_t kind;
+        std::string own; // empty: the kind writes no file of its own
+        std::string copy;
+    };
+    const Case cases[] = {{odFile, "bericht.txt", "outwin.txt"},
+                          {odSpreadsheetTxt, "$$$1.txt", "$$1.txt"},
+                          {odHtml, "", "vak1.htm"}};
+    for (const Case& c : cases) {
+        if (c.kind == odFile) ui.Push(ScriptedAnswer::File(dir + c.own));
+        SetHeader(app, {cp850("Prüfung"), "", "", "", ""}, 0);
+        OutputOpen(app, c.kind);
+        ASSERT_EQ(app.State.AbortFlag, 0) << c.copy;
+        PageHeader(app);
+        WriteLine(app, cp850("ERGEBNISSE KÖRPER"));
+        PageEnd(app);
+        OutputClose(app);
+        const std::string copy = Read(dir + c.copy);
+        EXPECT_NE(copy.find("ERGEBNISSE KÖRPER"), std::string::npos) << c.copy;
+        EXPECT_EQ(copy.find('\xD6'), std::string::npos) << c.copy; // no Windows-1252 left
+        if (!c.own.empty()) {
+            EXPECT_NE(Read(dir + c.own).find("ERGEBNISSE K\x99RPER"), std::string::npos) << c.own;
+        }
+    }
+    EXPECT_NE(Read(dir + "vak1.htm").find("charset=UTF-8"), std::string::npos);
 }
 
 TEST_F(OutputDocumentTest, HtmlEscapesRemarkLinesAndLines) {

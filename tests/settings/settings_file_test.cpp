@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <sstream>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 #include "app/App.h"
 #include "settings/settingsfile.h"
+#include "settings/settingstable.h"
 #include "settings_sample.h"
 #include "support/tempfolder.h"
 
@@ -143,6 +145,49 @@ TEST(SettingsFile, LoadChecksReplaceValuesOutOfRange) {
         LoadLines(u, lines);
         EXPECT_TRUE(c.holds(u.app.Config)) << c.key << " = " << c.value;
     }
+}
+
+// The limits a settings dialog reads from the table are the ones loading enforces: for every
+// numeric entry with limits, the value next to each limit outside falls back, the limit stays.
+TEST(SettingsFile, LoadChecksAreTheLimitsOfTheTable) {
+    TestApp t;
+    const auto good = SavedLines(t); // one plot command line: every entry has its lines
+    std::size_t line = 0, checked = 0;
+    for (const CfgEntry& e : SettingsEntries()) {
+        const std::size_t valueLine = line + (e.key ? 1 : 0);
+        line = valueLine + 1;
+        const bool numeric = e.type == CfgType::Integer || e.type == CfgType::Word ||
+                             e.type == CfgType::Real;
+        if (!numeric || e.limits.check == CfgCheck::None) continue;
+        const auto value = [&](const Settings& s) -> long double {
+            if (e.type == CfgType::Integer) return std::get<CfgSlot<int>>(e.setting).get(s);
+            if (e.type == CfgType::Word) return std::get<CfgSlot<uint16_t>>(e.setting).get(s);
+            return std::get<CfgSlot<long double>>(e.setting).get(s);
+        };
+        std::vector<std::pair<long double, long double>> cases; // written, loaded
+        if (e.limits.check == CfgCheck::NonZero) cases.push_back({0, e.limits.fallback});
+        if (e.limits.check == CfgCheck::Range) {
+            cases.push_back({e.limits.min - 1, e.limits.fallback});
+            cases.push_back({e.limits.min, e.limits.min});
+            if (e.limits.max < 65535) {
+                cases.push_back({e.limits.max, e.limits.max});
+                cases.push_back({e.limits.max + 1, e.limits.fallback});
+            }
+        }
+        for (const auto& [written, loaded] : cases) {
+            auto lines = good;
+            std::ostringstream text;
+            text << static_cast<double>(written);
+            lines.at(valueLine) = text.str();
+            TestApp u;
+            LoadLines(u, lines);
+            EXPECT_EQ(u.Errors(), 0) << u.LastError();
+            EXPECT_EQ(value(u.app.Config), loaded) << valueLine << ": " << text.str();
+            ++checked;
+        }
+    }
+    EXPECT_EQ(line, good.size());
+    EXPECT_GT(checked, 60u);
 }
 
 TEST(SettingsFile, OlderFileEndingAfterEntryTenKeepsTheRest) {

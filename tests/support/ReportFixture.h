@@ -14,10 +14,10 @@
 #include "app/App.h"
 #include "calc/section.h"
 #include "platform/headless/FilePortWriter.h"
-#include "platform/headless/FixedClock.h"
-#include "platform/headless/RecordingLauncher.h"
-#include "platform/headless/RecordingPrinter.h"
-#include "platform/headless/ScriptedUi.h"
+#include "testing/FixedClock.h"
+#include "testing/RecordingLauncher.h"
+#include "testing/RecordingPrinter.h"
+#include "testing/ScriptedUi.h"
 
 namespace vak1::test {
 

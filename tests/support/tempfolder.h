@@ -13,8 +13,8 @@
 #include <sys/resource.h>
 
 #include "app/App.h"
-#include "platform/headless/FixedClock.h"
-#include "platform/headless/ScriptedUi.h"
+#include "testing/FixedClock.h"
+#include "testing/ScriptedUi.h"
 
 namespace vak1::test {
 

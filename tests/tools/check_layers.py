@@ -22,6 +22,7 @@ LAYERS = [
     ["cad"],
     ["input", "app"],
     ["gui", "main"],
+    ["testing"],  # the test doubles: only the tests and benchmarks include them
 ]
 RANK = {folder: rank for rank, folders in enumerate(LAYERS) for folder in folders}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^/"]+)/[^"]+"', re.MULTILINE)

@@ -7,13 +7,16 @@ Lines: HEADER|name|x|y, LAYER|name|colour|linetype, LTYPE|name, STYLE|name|font,
 BLOCK|name|count, and per model-space entity LINE|layer|x1|y1|x2|y2, CIRCLE|layer|x|y|r,
 ARC|layer|x|y|r|start|end, TEXT|layer|x|y|height|width|rotation|oblique|text,
 SOLID|layer|x1|y1|...|x4|y4, INSERT|layer|name|x|y|sx|sy|rotation,
-POLYLINE|layer|closed|vertices, VERTEX|x|y|bulge.
+POLYLINE|layer|closed|vertices, VERTEX|x|y|bulge; HEADER|$DWGCODEPAGE|name,
+BTEXT|block|text for the texts of blocks, LINETYPE|type|layer|linetype for entities with a
+line type of their own.
 """
 import logging
 import sys
 
 import ezdxf
 from ezdxf import recover
+from ezdxf.tools import codepage
 
 
 class Collect(logging.Handler):
@@ -64,6 +67,12 @@ def entity_lines(e):
     return ["|".join(["OTHER", t, layer])]
 
 
+# ezdxf maps only the Windows code pages and takes any other as Windows-1252: it learns the
+# DOS code pages a header may declare ("dos850").
+for _dos in ("437", "850"):
+    codepage.codepage_to_encoding.setdefault(_dos, "cp" + _dos)
+
+
 def main():
     path, out_path = sys.argv[1], sys.argv[2]
     collect = Collect()
@@ -85,6 +94,8 @@ def main():
         if name in doc.header:
             v = doc.header[name]
             lines.append("|".join(["HEADER", name, num(v[0]), num(v[1])]))
+    if "$DWGCODEPAGE" in doc.header:
+        lines.append("HEADER|$DWGCODEPAGE|" + doc.header["$DWGCODEPAGE"])
     if "$LTSCALE" in doc.header:
         lines.append("HEADER|$LTSCALE|" + num(doc.header["$LTSCALE"]))
     for layer in doc.layers:
@@ -97,8 +108,12 @@ def main():
     for block in doc.blocks:
         if not block.name.startswith("*"):
             lines.append("|".join(["BLOCK", block.name, str(len(block))]))
+            lines.extend("|".join(["BTEXT", block.name, e.dxf.text])
+                         for e in block if e.dxftype() == "TEXT")
     for e in doc.modelspace():
         lines.extend(entity_lines(e))
+        if e.dxf.hasattr("linetype"):
+            lines.append("|".join(["LINETYPE", e.dxftype(), e.dxf.layer, e.dxf.linetype]))
     # Listed before the audit, which deletes what it cannot mend.
     audit = doc.audit()
     for err in audit.errors:
@@ -107,7 +122,8 @@ def main():
         lines.append("WARN|audit fix: %s" % fix.message)
     for m in collect.messages:
         lines.append("WARN|log: " + m)
-    with open(out_path, "w", encoding="utf-8") as f:
+    # Bytes the declared code page cannot decode come out as escapes.
+    with open(out_path, "w", encoding="utf-8", errors="backslashreplace") as f:
         f.write("\n".join(lines) + "\n")
     return 0
 

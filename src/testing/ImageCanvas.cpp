@@ -1,5 +1,5 @@
 // Bresenham lines, sampled ellipses and arcs, even-odd scanline fill.
-#include "platform/headless/ImageCanvas.h"
+#include "testing/ImageCanvas.h"
 
 #include <algorithm>
 #include <cmath>

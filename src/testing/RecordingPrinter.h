@@ -1,4 +1,4 @@
-// A printer that keeps the printed pages as text, for tests and unattended runs.
+// A printer that keeps the printed pages as text, for tests.
 #pragma once
 #include <string>
 #include <vector>

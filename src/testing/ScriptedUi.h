@@ -1,5 +1,5 @@
-// A Ui for tests and unattended runs: answers come from a queue, every dialog shown is
-// recorded. A dialog with no answer left is cancelled and counted as unanswered.
+// A Ui for tests: answers come from a queue, every dialog shown is recorded. A dialog with
+// no answer left is cancelled and counted as unanswered.
 #pragma once
 #include <cstdint>
 #include <deque>

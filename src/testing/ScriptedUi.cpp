@@ -1,5 +1,5 @@
 // Queue-driven dialogs for tests and unattended runs.
-#include "platform/headless/ScriptedUi.h"
+#include "testing/ScriptedUi.h"
 
 namespace vak1 {
 namespace {

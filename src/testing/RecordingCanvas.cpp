@@ -1,5 +1,5 @@
 // Text lines for each canvas call.
-#include "platform/headless/RecordingCanvas.h"
+#include "testing/RecordingCanvas.h"
 
 namespace vak1 {
 namespace {
