@@ -73,5 +73,8 @@ struct ProjectData {
 constexpr long double kLxMin = 0, kLxMax = 1e9L;
 constexpr long double kRhoMin = 0.01L, kRhoMax = 100;
 constexpr long double kArcDivisionMin = 0.1L, kArcDivisionMax = 30;
+// Coordinates lie within +-kCoordinateMax mm, the bound of the body length: beyond it the
+// position list, the report and the drawings could no longer show them.
+constexpr long double kCoordinateMax = kLxMax;
 
 } // namespace vak1

@@ -29,25 +29,8 @@ bool ReadHeader(LineCursor& in, ProjectData& p) {
     return true;
 }
 
-bool ReadContour(LineCursor& in, ProjectData& p) {
-    const std::string rule(15, '-');
-    long count = 0;
-    if (!in.Expect(rule) || !in.Expect("1. KONTUR") || !in.Expect(rule) ||
-        !in.Expect("Anz. Konturelemente") || !in.Integer(count, 0, kMaxPositions) ||
-        !in.Expect(std::string(22, '-')))
-        return false;
-    p.ResetContour();
-    for (long k = 1; k <= count; ++k) {
-        TPosition& pos = p.Positions[k];
-        if (!in.Expect(std::to_string(k) + ". Punkt") || !in.Number(pos.y) || !in.Number(pos.z) ||
-            !in.Number(pos.phi) || !in.Expect("------"))
-            return false;
-    }
-    p.PosCount = static_cast<uint16_t>(count);
-    return true;
-}
-
-// A body value must lie in the range the input dialogs accept: the calculation relies on it.
+// A value must lie in the range the input dialogs accept: the calculation and every view
+// rely on it.
 bool RangedNumber(LineCursor& in, long double& value, long double min, long double max) {
     long double v = 0;
     if (!in.Number(v)) return false;
@@ -58,6 +41,26 @@ bool RangedNumber(LineCursor& in, long double& value, long double min, long doub
         return false;
     }
     value = v;
+    return true;
+}
+
+bool ReadContour(LineCursor& in, ProjectData& p) {
+    const std::string rule(15, '-');
+    long count = 0;
+    if (!in.Expect(rule) || !in.Expect("1. KONTUR") || !in.Expect(rule) ||
+        !in.Expect("Anz. Konturelemente") || !in.Integer(count, 0, kMaxPositions) ||
+        !in.Expect(std::string(22, '-')))
+        return false;
+    p.ResetContour();
+    for (long k = 1; k <= count; ++k) {
+        TPosition& pos = p.Positions[k];
+        if (!in.Expect(std::to_string(k) + ". Punkt") ||
+            !RangedNumber(in, pos.y, -kCoordinateMax, kCoordinateMax) ||
+            !RangedNumber(in, pos.z, -kCoordinateMax, kCoordinateMax) || !in.Number(pos.phi) ||
+            !in.Expect("------"))
+            return false;
+    }
+    p.PosCount = static_cast<uint16_t>(count);
     return true;
 }
 

@@ -157,14 +157,23 @@ TEST(ProjectRead, NumbersThatAreNoValuesAreRefused) {
         const char* text;
     };
     // 11: count, 14: y of position 1, 16: phi, 43: rho, 44: lx, 45: division, last: option.
-    const Case cases[] = {{11, "501"},     {11, "-1"},
-                          {11, "6.0"},     {14, "1e999"},
-                          {14, "nan"},     {14, "inf"},
-                          {16, "1,5,3"},   {14, "1e39"},
-                          {43, "0"},       {43, "101"},
-                          {44, "-1"},      {45, "0.05"},
-                          {45, "31"},      {lines.size() - 1, "2"},
-                          {13, "2. Punkt"}};
+    const Case cases[] = {{11, "501"},
+                          {11, "-1"},
+                          {11, "6.0"},
+                          {14, "1e999"},
+                          {14, "nan"},
+                          {14, "inf"},
+                          {16, "1,5,3"},
+                          {14, "1e39"},
+                          {43, "0"},
+                          {43, "101"},
+                          {44, "-1"},
+                          {45, "0.05"},
+                          {45, "31"},
+                          {lines.size() - 1, "2"},
+                          {13, "2. Punkt"},
+                          {14, "1e12"},
+                          {15, "-1000000000.001"}};
     for (const Case& c : cases) {
         auto broken = lines;
         broken[c.line] = c.text;
@@ -177,6 +186,23 @@ TEST(ProjectRead, NumbersThatAreNoValuesAreRefused) {
             << u.LastError();
         EXPECT_EQ(u.app.Project.PosCount, 0);
     }
+}
+
+TEST(ProjectRead, CoordinatesBeyondTheBoundAreNamedWithTheirLine) {
+    TestApp t;
+    auto lines = SplitCrLf(SampleFile(t));
+    lines[14] = "1e12"; // y of position 1
+    WriteBytes(t.path("weit.vak1"), CrLf(lines));
+    TestApp u;
+    ReadProject(u.app, t.path("weit.vak1"));
+    EXPECT_EQ(u.LastError(), "Fehler in Projektdatei " + t.path("weit.vak1") +
+                                 ", Zeile 15: Wert außerhalb -1000000000 .. 1000000000 !");
+    lines[14] = "1000000000.000"; // the bound itself is a coordinate
+    WriteBytes(t.path("weit.vak1"), CrLf(lines));
+    u.app.State.AbortFlag = 0;
+    ReadProject(u.app, t.path("weit.vak1"));
+    EXPECT_EQ(u.Errors(), 1);
+    EXPECT_EQ(u.app.Project.Positions[1].y, 1e9L);
 }
 
 TEST(ProjectRead, EmptyContourAndMissingFile) {
