@@ -58,7 +58,10 @@ struct ArcTrig {
         phi = newPhi;
         division = arcDivision;
         const long double absPhi = std::fabs(phi);
-        chords = std::llrint(absPhi / (arcDivision * kPi / 180));
+        // An arc needing more chords than the polygon holds ends in the point message anyway:
+        // the count is capped before the conversion, so no angle can wrap it round.
+        const long double quotient = absPhi / (arcDivision * kPi / 180);
+        chords = quotient < kMaxPolyPoints ? std::llrint(quotient) : kMaxPolyPoints;
         if (chords < 2) chords = 2;
         step = absPhi / static_cast<long double>(chords);
         long double sh = 0, ch = 0;

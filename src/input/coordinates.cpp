@@ -55,8 +55,8 @@ CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
 // Takes the fields into position k, all of them or none. A field left as it was offered
 // keeps the exact stored value: its text is only a rounded display, and storing that would
 // move the position a little every time the dialog is confirmed, spun through or switched
-// between units. A typed coordinate beyond the bound is refused with the range message in
-// the display unit (false; the position stays as it was).
+// between units. A typed coordinate beyond the bound (with the range message in the display
+// unit) or an arc angle of a full turn or more is refused: false, the position as it was.
 bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
            const std::array<std::string, 3>& fields) {
     const Settings& s = app.Config;
@@ -78,7 +78,14 @@ bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
         changed = true;
     }
     if (fields[2] != offered[2]) {
-        pos.phi = ParseNumber(fields[2]).value * (kPi / 180);
+        const long double degrees = ParseNumber(fields[2]).value;
+        const long double phi = degrees * (kPi / 180);
+        if (!(std::fabs(degrees) < 360 && std::fabs(phi) < kFullTurn)) {
+            DialogUi(app).Beep();
+            ShowError(app, cp850("Gültiger Wertebereich: -360 < phi < 360 !"));
+            return false;
+        }
+        pos.phi = phi;
         changed = true;
     }
     app.Project.Positions[k] = pos;

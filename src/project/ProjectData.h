@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <numbers>
 #include <string>
 
 namespace vak1 {
@@ -76,5 +77,8 @@ constexpr long double kArcDivisionMin = 0.1L, kArcDivisionMax = 30;
 // Coordinates lie within +-kCoordinateMax mm, the bound of the body length: beyond it the
 // position list, the report and the drawings could no longer show them.
 constexpr long double kCoordinateMax = kLxMax;
+// Arc angles (radians) lie strictly within one full turn: from a full turn on, the two ends
+// of an arc no longer fix its circle, and the chord count has no sensible bound.
+constexpr long double kFullTurn = 2 * std::numbers::pi_v<long double>;
 
 } // namespace vak1

@@ -143,10 +143,24 @@ TEST_F(Coordinates, CoordinatesBeyondTheBoundAreRefused) {
 
 TEST_F(Coordinates, TheBoundItselfIsAccepted) {
     SetContour({{5, 6, 0}});
-    ui.Push(A::Coordinates({"1e9", "-1E9"}));
+    ui.Push(A::Coordinates({"1e9", "-1E9", "-359,99"}));
     EditPosition(app, 1);
     EXPECT_TRUE(ui.Messages().empty());
-    EXPECT_TRUE(Same(app.Project.Positions[1], {1e9L, -1e9L, 0}));
+    EXPECT_TRUE(Same(app.Project.Positions[1], {1e9L, -1e9L, -359.99L * kPi / 180}));
+}
+
+TEST_F(Coordinates, ArcAnglesOfAFullTurnOrMoreAreRefused) {
+    for (const char* angle : {"360", "-360", "1.1459e20", "1e999"}) {
+        SCOPED_TRACE(angle);
+        ui = ScriptedUi{};
+        SetContour({{5, 6, 0.5L}});
+        ui.Push({A::Coordinates({"7", std::nullopt, angle}, D::SpinUp), A::Cancel()});
+        EditPosition(app, 1);
+        EXPECT_EQ(ui.Messages(),
+                  std::vector<std::string>{"Fehler : |Gültiger Wertebereich: -360 < phi < 360 !"});
+        EXPECT_EQ(ui.Shown("coordinates").at(1).fields[2], angle);
+        EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0.5L}));
+    }
 }
 
 TEST_F(Coordinates, OutsideTheContourNothingOpens) {
