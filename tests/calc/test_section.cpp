@@ -192,6 +192,10 @@ TEST(Section, ExtremeContoursFailWithAFatalMessage) {
         {{{0, 0, 0}, {10, 0, 2e18L}, {10, 10, 0}}, "Fatal  : > 2000 Punkte !"},
         {{{0, 0, 0}, {10, 0, -2e18L}, {10, 10, 0}}, "Fatal  : > 2000 Punkte !"},
         {{{0, 0, 0}, {10, 0, 1e4000L}, {10, 10, 0}}, "Fatal  : > 2000 Punkte !"},
+        // The chord between ends 1e-4940 apart squares to 0: a circle without a centre.
+        {{{0, 0, kPi}, {1e-4940L, 0, 0}, {0, 1, 0}}, "Fatal  : Ergebnis nicht endlich !"},
+        {{{0, 0, 0}, {1e-4940L, 0, kPi / 2}, {0, 1e-4940L, 0}},
+         "Fatal  : Ergebnis nicht endlich !"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.message);
