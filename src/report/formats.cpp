@@ -133,6 +133,21 @@ std::string FormatMoment4(const Settings& s, long double mm4) {
     return FormatSignificant(s, s.EnglishUnits == 1 ? mm4 * kMoment4ToIn4 : mm4);
 }
 
+std::string FitField(const Settings& s, const std::string& text, long double shown,
+                     std::size_t width) {
+    if (text.size() <= width) return text;
+    const std::size_t first = std::min(text.find_first_not_of(' '), text.size());
+    const std::string trimmed = text.substr(first);
+    if (trimmed.size() <= width) return std::string(width - trimmed.size(), ' ') + trimmed;
+    const std::size_t point = std::min(trimmed.find_first_of(".,"), trimmed.size());
+    if (point <= width) { // only decimals go beyond the field: the last ones give way
+        std::string cut = trimmed.substr(0, width);
+        if (cut.back() == '.' || cut.back() == ',') cut.replace(cut.size() - 1, 1, " ");
+        return std::string(width - cut.size(), ' ') + cut;
+    }
+    return FormatEngineering(s, shown);
+}
+
 std::string UnitLength(const Settings& s) { return s.EnglishUnits == 1 ? "in" : "mm"; }
 
 std::string UnitArea(const Settings& s) {

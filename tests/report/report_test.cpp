@@ -223,6 +223,24 @@ TEST_F(ReportJobTest, ResultsWithoutAValueFailTheJob) {
     }
 }
 
+// A 100 m square: its second moments have 20 digits, more than the value field holds.
+TEST_F(ReportJobTest, ValuesLongerThanTheirFieldAreWrittenInEngineeringForm) {
+    std::string err;
+    const std::string path = ProjectWith(
+        {{"0", "0", "0"}, {"100000", "0", "0"}, {"100000", "100000", "0"}, {"0", "100000", "0"}});
+    ASSERT_EQ(RunJob(path, err), 0) << err;
+    const std::string report = Read(dir + "extrem.txt");
+    // Symbol, unit and value in their columns, as the result line places them.
+    const auto line = [](std::string symbol, std::string value) {
+        return symbol + std::string(kUnitColumn - kSymbolColumn - symbol.size(), ' ') + "mm4" +
+               std::string(kValueColumn - kUnitColumn - 3, ' ') + value + " ";
+    };
+    EXPECT_NE(report.find(line("Iy", "33.33E18")), std::string::npos) << report;
+    EXPECT_NE(report.find(line("IyS", "8.333E18")), std::string::npos);
+    EXPECT_NE(report.find(line("IP0", "66.67E18")), std::string::npos);
+    EXPECT_NE(report.find("10000000000 "), std::string::npos); // A still fits its field
+}
+
 TEST_F(ReportTest, PauseRefusedBeforeTheFirstPageStopsTheReport) {
     LoadLProfile();
     ports.Map(1, dir + "lpt1.prn");

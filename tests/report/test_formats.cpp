@@ -166,3 +166,25 @@ TEST(Formats, LargeNumbersAreWrittenInFull) {
     EXPECT_EQ(text.size(), 201u);
     EXPECT_EQ(std::strtold(text.c_str(), nullptr), 1e200L);
 }
+
+TEST(Formats, FitFieldNeverCutsIntegerDigits) {
+    struct Case {
+        std::string text;
+        long double shown;
+        std::size_t width;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"12.5", 12.5L, 17, "12.5"},                          // fits
+        {"     12.500000000", 12.5L, 12, "12.500000000"},     // blanks give way
+        {"33333333333333333333", 3.3333e19L, 17, "33.33E18"}, // a 100 m square's Iy
+        {"-1000000000.000", -1e9L, 10, "-1E9"},               // the coordinate bound
+        {"-1000000000.000", -1e9L, 12, "-1000000000 "},       // decimals give way
+        {"0.123456789012345678", 0.1234567890123L, 12, "0.1234567890"},
+    };
+    Settings s;
+    for (const Case& c : cases)
+        EXPECT_EQ(FitField(s, c.text, c.shown, c.width), c.expected) << c.text;
+    s.DecimalComma = 2;
+    EXPECT_EQ(FitField(s, "1234567890123,5", 1.2345678901235e12L, 12), "1,235E12");
+}
