@@ -10,9 +10,15 @@
 namespace vak1 {
 
 void ResetContour(App& app) {
+    const uint16_t before = app.Project.PosCount;
     app.Project.PosCount = 0;
     app.State.HelpNumber = kHelpReset;
-    if (AskQuestion(app, "Koordinaten auf 0 setzen ?")) app.Project.ResetContour();
+    const bool yes = AskQuestion(app, "Koordinaten auf 0 setzen ?");
+    if (app.State.AbortFlag) {
+        app.Project.PosCount = before; // a cancelled command changes nothing
+        return;
+    }
+    if (yes) app.Project.ResetContour();
 }
 
 void EditArcDivision(App& app) {

@@ -94,9 +94,7 @@ void InputNumber(App& app, std::string_view prompt, std::size_t maxLength, T& va
             current = static_cast<T>(n.value);
         }
         if (current < min || current > max) {
-            UiOf(app).Beep();
-            ShowError(app, cp850("Gültiger Wertebereich: ") + format(min) + " .. " + format(max) +
-                               " !");
+            ShowRangeError(app, format(min), format(max));
             continue;
         }
         value = current;
@@ -174,6 +172,12 @@ bool AskQuestion(App& app, std::string_view text) {
 void ShowError(App& app, std::string_view text) {
     if (!app.State.MessageDisplay) return;
     UiOf(app).MessageBox(MessageKind::Error, "Fehler : ", Disp(app, text));
+}
+
+void ShowRangeError(App& app, std::string_view min, std::string_view max) {
+    UiOf(app).Beep();
+    ShowError(app, cp850("Gültiger Wertebereich: ") + std::string(min) + " .. " +
+                       std::string(max) + " !");
 }
 
 void ShowInfo(App& app, std::string_view text) {

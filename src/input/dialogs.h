@@ -44,6 +44,8 @@ void InputYesNo(App& app, std::string_view prompt, bool& flag);
 bool AskQuestion(App& app, std::string_view text);
 
 void ShowError(App& app, std::string_view text); // only while the message display is on
+// The beep and the range message of the value dialogs, for the bounds as shown.
+void ShowRangeError(App& app, std::string_view min, std::string_view max);
 void ShowInfo(App& app, std::string_view text);
 void ShowHelpBox(App& app, std::string_view caption, std::string_view text);
 

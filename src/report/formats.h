@@ -33,6 +33,14 @@ std::string FormatArea(const Settings& s, long double mm2);
 std::string FormatVolume(const Settings& s, long double mm3);
 std::string FormatMoment4(const Settings& s, long double mm4);
 
+// A formatted number for a field of width characters. A text that fits stays as it is, one
+// that fits without its leading blanks is right-aligned in the field, one that is too long
+// only by decimals loses its last decimals; one whose integer digits do not fit is replaced
+// by the engineering form of shown (the value in the unit the text shows), so a number never
+// loses digits before its decimal point.
+std::string FitField(const Settings& s, const std::string& text, long double shown,
+                     std::size_t width);
+
 std::string UnitLength(const Settings& s);
 std::string UnitArea(const Settings& s);
 std::string UnitVolume(const Settings& s);
