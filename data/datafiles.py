@@ -31,6 +31,7 @@ REQUIRED_HELP = [
 REQUIRED_MESSAGES = [
     "Fatal  : > 2000 Punkte !",
     "Fatal  : A = 0 !",
+    "Fatal  : Ergebnis nicht endlich !",
     "GetArcCenter l12=0",
     "Fehler in GetArcCenter (dphi = 0 ! ",
     "Schraffurfehler",

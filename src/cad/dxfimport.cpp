@@ -144,8 +144,10 @@ DxfImportResult ImportDxfContour(const std::string& path, ProjectData& project) 
     }
     const long double unit = UnitFactor(lines);
     for (const auto& v : found.vertices) {
+        // The contour must stay within the coordinates a project can hold and read back.
         if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.bulge) ||
-            std::fabs(v.x) > 1e12L || std::fabs(v.y) > 1e12L) {
+            !(std::fabs(v.x * unit) <= kCoordinateMax) ||
+            !(std::fabs(v.y * unit) <= kCoordinateMax)) {
             result.error = "Datei " + path + cp850(": ungültige Koordinate");
             return result;
         }

@@ -58,7 +58,10 @@ struct ArcTrig {
         phi = newPhi;
         division = arcDivision;
         const long double absPhi = std::fabs(phi);
-        chords = std::llrint(absPhi / (arcDivision * kPi / 180));
+        // An arc needing more chords than the polygon holds ends in the point message anyway:
+        // the count is capped before the conversion, so no angle can wrap it round.
+        const long double quotient = absPhi / (arcDivision * kPi / 180);
+        chords = quotient < kMaxPolyPoints ? std::llrint(quotient) : kMaxPolyPoints;
         if (chords < 2) chords = 2;
         step = absPhi / static_cast<long double>(chords);
         long double sh = 0, ch = 0;
@@ -225,6 +228,16 @@ void BodyValues(ProjectData& p) {
     R.Js = std::fabs(R.IpS * p.lx * p.rho * 1e-12L);
 }
 
+constexpr const char* kNotFiniteMessage = "Fatal  : Ergebnis nicht endlich !";
+
+bool AllFinite(const ProjectData& p) {
+    const TSectionResults& R = p.R;
+    for (long double v : {R.A,   R.Hy,   R.Hz,  R.Iy,  R.Iz, R.Iyz, R.Ip0, R.ys, R.zs, R.IyS,
+                          R.IzS, R.IyzS, R.IpS, R.phi, R.I1, R.I2,  R.J0,  R.Js, p.V,  p.m})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
 } // namespace
 
 bool GetArcCenter(long double y1, long double z1, long double y2, long double z2,
@@ -273,6 +286,8 @@ void CalcSection(ProjectData& p, MessageList& messages, const Settings& settings
     p.PolyPoints[n] = TPolyPoint{p.Positions[1].y, p.Positions[1].z};
 
     Extents(p);
+    const TSectionResults before = p.R;
+    const long double vBefore = p.V, mBefore = p.m;
     EdgeIntegrals(p);
     if (p.R.A == 0) {
         AddMessage(messages, "Fatal  : A = 0 !");
@@ -281,6 +296,15 @@ void CalcSection(ProjectData& p, MessageList& messages, const Settings& settings
     }
     CentroidAndPrincipal(p.R);
     BodyValues(p);
+    if (!AllFinite(p)) {
+        // Contours at the edge of the number range (coordinates like 1e-4940) can leave
+        // results without a value; they must not pass for valid ones.
+        AddMessage(messages, kNotFiniteMessage);
+        p.CalcError = 1;
+        p.R = before;
+        p.V = vBefore;
+        p.m = mBefore;
+    }
 }
 
 } // namespace vak1

@@ -96,9 +96,7 @@ void InputNumber(const DialogContext& d, uint16_t help, std::string_view prompt,
             current = static_cast<T>(n.value);
         }
         if (current < min || current > max) {
-            UiOf(d).Beep();
-            ShowError(d, cp850("Gültiger Wertebereich: ") + format(min) + " .. " + format(max) +
-                               " !");
+            ShowRangeError(d, format(min), format(max));
             continue;
         }
         value = current;
@@ -178,6 +176,12 @@ bool AskQuestion(const DialogContext& d, uint16_t help, std::string_view text) {
 void ShowError(const DialogContext& d, std::string_view text) {
     if (!d.MessageDisplay) return;
     UiOf(d).MessageBox(MessageKind::Error, "Fehler : ", Disp(d, text));
+}
+
+void ShowRangeError(const DialogContext& d, std::string_view min, std::string_view max) {
+    UiOf(d).Beep();
+    ShowError(d, cp850("Gültiger Wertebereich: ") + std::string(min) + " .. " +
+                       std::string(max) + " !");
 }
 
 void ShowInfo(const DialogContext& d, std::string_view text) {

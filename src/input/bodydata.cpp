@@ -10,8 +10,14 @@
 namespace vak1 {
 
 void ResetContour(App& app) {
+    const uint16_t before = app.Project.PosCount;
     app.Project.PosCount = 0;
-    if (AskQuestion(Dialogs(app), kHelpReset, "Koordinaten auf 0 setzen ?")) app.Project.ResetContour();
+    const bool yes = AskQuestion(Dialogs(app), kHelpReset, "Koordinaten auf 0 setzen ?");
+    if (app.State.AbortFlag) {
+        app.Project.PosCount = before; // a cancelled command changes nothing
+        return;
+    }
+    if (yes) app.Project.ResetContour();
 }
 
 void EditArcDivision(App& app) {

@@ -1,7 +1,11 @@
 // The coordinate dialog of one position, with its spin and unit buttons.
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "app/App.h"
 #include "input/contour.h"
@@ -48,20 +52,45 @@ CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
     return d;
 }
 
-// Takes the fields into position k. A field left as it was offered keeps the exact stored
-// value: its text is only a rounded display, and storing that would move the position a
-// little every time the dialog is confirmed, spun through or switched between units.
-void Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
+// Takes the fields into position k, all of them or none. A field left as it was offered
+// keeps the exact stored value: its text is only a rounded display, and storing that would
+// move the position a little every time the dialog is confirmed, spun through or switched
+// between units. A typed coordinate beyond the bound (with the range message in the display
+// unit) or an arc angle of a full turn or more is refused: false, the position as it was.
+bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
            const std::array<std::string, 3>& fields) {
-    TPosition& pos = app.Project.Positions[k];
-    const long double lengthFactor = app.Config.EnglishUnits == 1 ? kInchToMm : 1;
-    const std::array<long double*, 3> targets{&pos.y, &pos.z, &pos.phi};
-    const std::array<long double, 3> factors{lengthFactor, lengthFactor, kPi / 180};
-    for (std::size_t i = 0; i < 3; ++i) {
+    const Settings& s = app.Config;
+    const bool inch = s.EnglishUnits == 1;
+    const long double lengthFactor = inch ? kInchToMm : 1;
+    const long double bound = inch ? kCoordinateMax * kMmToInch : kCoordinateMax;
+    TPosition pos = app.Project.Positions[k];
+    const std::array<long double*, 2> lengths{&pos.y, &pos.z};
+    bool changed = false;
+    for (std::size_t i = 0; i < 2; ++i) {
         if (fields[i] == offered[i]) continue;
-        *targets[i] = ParseNumber(fields[i]).value * factors[i];
-        app.State.ModifiedFlag = 1;
+        const long double v = ParseNumber(fields[i]).value;
+        if (!(std::fabs(v) <= bound)) {
+            ShowRangeError(Dialogs(app), FormatSignificant(s, -bound), FormatSignificant(s, bound));
+            return false;
+        }
+        // Checked in the display unit; rounding back must not carry it past the bound.
+        *lengths[i] = std::clamp(v * lengthFactor, -kCoordinateMax, kCoordinateMax);
+        changed = true;
     }
+    if (fields[2] != offered[2]) {
+        const long double degrees = ParseNumber(fields[2]).value;
+        const long double phi = degrees * (kPi / 180);
+        if (!(std::fabs(degrees) < 360 && std::fabs(phi) < kFullTurn)) {
+            DialogUi(Dialogs(app), kHelpCoordinates).Beep();
+            ShowError(Dialogs(app), cp850("Gültiger Wertebereich: -360 < phi < 360 !"));
+            return false;
+        }
+        pos.phi = phi;
+        changed = true;
+    }
+    app.Project.Positions[k] = pos;
+    if (changed) app.State.ModifiedFlag = 1;
+    return true;
 }
 
 } // namespace
@@ -69,33 +98,38 @@ void Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
 void EditPosition(App& app, uint16_t k) {
     ProjectData& p = app.Project;
     if (k < 1 || k > p.PosCount) return;
+    std::optional<std::array<std::string, 3>> typed; // shown again after a refusal
     for (;;) {
         Prefill(p, k);
         CoordinateDialogData d = CoordinateData(app, k);
         const std::array<std::string, 3> offered = d.fields;
+        if (typed) d.fields = *std::exchange(typed, std::nullopt);
         const DialogAction action = DialogUi(Dialogs(app), kHelpCoordinates).CoordinateDialog(d);
-        switch (action) {
-        case DialogAction::Cancel:
+        if (action == DialogAction::Cancel) {
             app.State.AbortFlag = 1;
             return;
+        }
+        const bool stores = action == DialogAction::Ok || action == DialogAction::SpinDown ||
+                            action == DialogAction::SpinUp || action == DialogAction::SwitchUnit ||
+                            action == DialogAction::StorePicture;
+        if (stores && !Store(app, k, offered, d.fields)) {
+            typed = d.fields;
+            continue;
+        }
+        switch (action) {
         case DialogAction::Ok:
-            Store(app, k, offered, d.fields);
             app.State.AbortFlag = 0;
             return;
         case DialogAction::SpinDown:
-            Store(app, k, offered, d.fields);
             if (k > 1) --k;
             break;
         case DialogAction::SpinUp:
-            Store(app, k, offered, d.fields);
             if (k < p.PosCount) ++k;
             break;
         case DialogAction::SwitchUnit:
-            Store(app, k, offered, d.fields);
             app.Config.EnglishUnits = app.Config.EnglishUnits == 1 ? 0 : 1;
             break;
         case DialogAction::StorePicture:
-            Store(app, k, offered, d.fields);
             DialogUi(Dialogs(app), kHelpCoordinates).Help(true);
             break;
         default:

@@ -1,5 +1,6 @@
 // Rotating, shifting, scaling, mirroring and reversing the whole contour.
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "app/App.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
+#include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -77,7 +79,19 @@ void TransformContour(App& app) {
         ShowError(Dialogs(app), "Fehler : keine Geometrie eingegeben !");
         return;
     }
-    ApplyTransform(app.Project, t);
+    // Scales and shifts may carry the contour beyond the coordinate bound; such a result is
+    // refused as a whole, with the range message of a typed coordinate.
+    auto moved = std::make_unique<ProjectData>(app.Project);
+    ApplyTransform(*moved, t);
+    for (int k = 1; k <= moved->PosCount; ++k) {
+        const TPosition& pos = moved->Positions[k];
+        if (!(std::fabs(pos.y) <= kCoordinateMax && std::fabs(pos.z) <= kCoordinateMax)) {
+            ShowRangeError(Dialogs(app), FormatSignificant(app.Config, -kCoordinateMax),
+                           FormatSignificant(app.Config, kCoordinateMax));
+            return; // back to the position list, the contour unchanged
+        }
+    }
+    app.Project.Positions = moved->Positions;
     app.State.ModifiedFlag = 1;
     Recalculate(app);
     ShowRecalculated(app, kViewGraphic);

@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <numbers>
 #include <string>
 
 namespace vak1 {
@@ -73,5 +74,11 @@ struct ProjectData {
 constexpr long double kLxMin = 0, kLxMax = 1e9L;
 constexpr long double kRhoMin = 0.01L, kRhoMax = 100;
 constexpr long double kArcDivisionMin = 0.1L, kArcDivisionMax = 30;
+// Coordinates lie within +-kCoordinateMax mm, the bound of the body length: beyond it the
+// position list, the report and the drawings could no longer show them.
+constexpr long double kCoordinateMax = kLxMax;
+// Arc angles (radians) lie strictly within one full turn: from a full turn on, the two ends
+// of an arc no longer fix its circle, and the chord count has no sensible bound.
+constexpr long double kFullTurn = 2 * std::numbers::pi_v<long double>;
 
 } // namespace vak1

@@ -1,5 +1,6 @@
 // Reading the project file into a copy of the project; the copy replaces the current
 // project only when every line was as the writer writes it.
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -29,25 +30,8 @@ bool ReadHeader(LineCursor& in, ProjectData& p) {
     return true;
 }
 
-bool ReadContour(LineCursor& in, ProjectData& p) {
-    const std::string rule(15, '-');
-    long count = 0;
-    if (!in.Expect(rule) || !in.Expect("1. KONTUR") || !in.Expect(rule) ||
-        !in.Expect("Anz. Konturelemente") || !in.Integer(count, 0, kMaxPositions) ||
-        !in.Expect(std::string(22, '-')))
-        return false;
-    p.ResetContour();
-    for (long k = 1; k <= count; ++k) {
-        TPosition& pos = p.Positions[k];
-        if (!in.Expect(std::to_string(k) + ". Punkt") || !in.Number(pos.y) || !in.Number(pos.z) ||
-            !in.Number(pos.phi) || !in.Expect("------"))
-            return false;
-    }
-    p.PosCount = static_cast<uint16_t>(count);
-    return true;
-}
-
-// A body value must lie in the range the input dialogs accept: the calculation relies on it.
+// A value must lie in the range the input dialogs accept: the calculation and every view
+// rely on it.
 bool RangedNumber(LineCursor& in, long double& value, long double min, long double max) {
     long double v = 0;
     if (!in.Number(v)) return false;
@@ -58,6 +42,42 @@ bool RangedNumber(LineCursor& in, long double& value, long double min, long doub
         return false;
     }
     value = v;
+    return true;
+}
+
+// An arc angle below a full turn. The file's ten decimals may round an angle just below it
+// up to 6.2831853072, a little more than a full turn; that is taken back as the largest
+// angle below.
+bool ArcAngle(LineCursor& in, long double& phi) {
+    constexpr long double kFileRounding = 5e-11L;
+    long double v = 0;
+    if (!in.Number(v)) return false;
+    if (!(std::fabs(v) < kFullTurn + kFileRounding)) {
+        in.Fail("Kreisbogenwinkel von 360 Grad oder mehr");
+        return false;
+    }
+    if (std::fabs(v) >= kFullTurn) v = std::copysign(std::nextafter(kFullTurn, 0.0L), v);
+    phi = v;
+    return true;
+}
+
+bool ReadContour(LineCursor& in, ProjectData& p) {
+    const std::string rule(15, '-');
+    long count = 0;
+    if (!in.Expect(rule) || !in.Expect("1. KONTUR") || !in.Expect(rule) ||
+        !in.Expect("Anz. Konturelemente") || !in.Integer(count, 0, kMaxPositions) ||
+        !in.Expect(std::string(22, '-')))
+        return false;
+    p.ResetContour();
+    for (long k = 1; k <= count; ++k) {
+        TPosition& pos = p.Positions[k];
+        if (!in.Expect(std::to_string(k) + ". Punkt") ||
+            !RangedNumber(in, pos.y, -kCoordinateMax, kCoordinateMax) ||
+            !RangedNumber(in, pos.z, -kCoordinateMax, kCoordinateMax) || !ArcAngle(in, pos.phi) ||
+            !in.Expect("------"))
+            return false;
+    }
+    p.PosCount = static_cast<uint16_t>(count);
     return true;
 }
 

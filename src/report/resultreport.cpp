@@ -41,6 +41,28 @@ bool BeginReport(App& app, uint16_t kind) {
     return true;
 }
 
+// The values of the result lines, each in its field of 17 characters (Fit: FitField).
+constexpr std::size_t kValueWidth = kResultLineLength - kValueColumn + 1;
+
+std::string Fit(const Settings& s, const std::string& text, long double shown) {
+    return FitField(s, text, shown, kValueWidth);
+}
+std::string AreaValue(const Settings& s, long double x) {
+    return Fit(s, FormatArea(s, x), s.EnglishUnits == 1 ? x * kAreaToIn2 : x);
+}
+std::string VolumeValue(const Settings& s, long double x) {
+    return Fit(s, FormatVolume(s, x), s.EnglishUnits == 1 ? x * kVolumeToIn3 : x);
+}
+std::string Moment4Value(const Settings& s, long double x) {
+    return Fit(s, FormatMoment4(s, x), s.EnglishUnits == 1 ? x * kMoment4ToIn4 : x);
+}
+std::string LengthValue(const Settings& s, long double x) {
+    return Fit(s, FormatLength(s, x), s.EnglishUnits == 1 ? x * kMmToInch : x);
+}
+std::string PlainValue(const Settings& s, long double x) {
+    return Fit(s, FormatSignificant(s, x), x);
+}
+
 std::string RightAligned3(int n) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%3d", n);
@@ -58,8 +80,11 @@ void ContourTable(App& app) {
     table.RowSeparator = false;
     for (int i = 1; i <= p.PosCount; ++i) {
         const TPosition& pos = p.Positions[i];
-        table.AddRow({RightAligned3(i), FormatLengthFixed(s, pos.y, 7, 3),
-                      FormatLengthFixed(s, pos.z, 7, 3), FormatFixed(s, pos.phi * kDegrees, 8, 1),
+        const long double unit = s.EnglishUnits == 1 ? kMmToInch : 1;
+        table.AddRow({RightAligned3(i),
+                      FitField(s, FormatLengthFixed(s, pos.y, 7, 3), pos.y * unit, 12),
+                      FitField(s, FormatLengthFixed(s, pos.z, 7, 3), pos.z * unit, 12),
+                      FitField(s, FormatFixed(s, pos.phi * kDegrees, 8, 1), pos.phi * kDegrees, 10),
                       "", "", ""});
     }
     table.Done();
@@ -72,27 +97,25 @@ void SectionResults(App& app) {
     WriteLine(app, " ");
     WriteLine(app, "ERGEBNISSE QUERSCHNITT");
     WriteLine(app, SeparatorThick(s));
-    WriteResultLine(app, cp850("Querschnittsfläche"), "A", UnitArea(s), FormatArea(s, r.A));
+    WriteResultLine(app, cp850("Querschnittsfläche"), "A", UnitArea(s), AreaValue(s, r.A));
     WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hy", UnitVolume(s),
-                    FormatVolume(s, r.Hy));
+                    VolumeValue(s, r.Hy));
     WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hz", UnitVolume(s),
-                    FormatVolume(s, r.Hz));
-    WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iy", u4, FormatMoment4(s, r.Iy));
-    WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iz", u4, FormatMoment4(s, r.Iz));
-    WriteResultLine(app, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4,
-                    FormatMoment4(s, r.Iyz));
-    WriteResultLine(app, cp850("Polares Flächenmoment 2.Ord."), "IP0", u4, FormatMoment4(s, r.Ip0));
-    WriteResultLine(app, "Schwerpunktkoordinate", "ys", UnitLength(s), FormatLength(s, r.ys));
-    WriteResultLine(app, "Schwerpunktkoordinate", "zs", UnitLength(s), FormatLength(s, r.zs));
-    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyS", u4, FormatMoment4(s, r.IyS));
-    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IzS", u4, FormatMoment4(s, r.IzS));
+                    VolumeValue(s, r.Hz));
+    WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iy", u4, Moment4Value(s, r.Iy));
+    WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iz", u4, Moment4Value(s, r.Iz));
+    WriteResultLine(app, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4, Moment4Value(s, r.Iyz));
+    WriteResultLine(app, cp850("Polares Flächenmoment 2.Ord."), "IP0", u4, Moment4Value(s, r.Ip0));
+    WriteResultLine(app, "Schwerpunktkoordinate", "ys", UnitLength(s), LengthValue(s, r.ys));
+    WriteResultLine(app, "Schwerpunktkoordinate", "zs", UnitLength(s), LengthValue(s, r.zs));
+    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyS", u4, Moment4Value(s, r.IyS));
+    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IzS", u4, Moment4Value(s, r.IzS));
     WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyzS", u4,
-                    FormatMoment4(s, r.IyzS));
-    WriteResultLine(app, cp850("Polares Flächenmoment Schw.p."), "IpS", u4,
-                    FormatMoment4(s, r.IpS));
-    WriteResultLine(app, cp850("Hauptflächenmoment 1"), "I1", u4, FormatMoment4(s, r.I1));
-    WriteResultLine(app, cp850("Hauptflächenmoment 2"), "I2", u4, FormatMoment4(s, r.I2));
-    WriteResultLine(app, "Hauptwinkel phi", "phi", "Grad", FormatSignificant(s, r.phi * kDegrees));
+                    Moment4Value(s, r.IyzS));
+    WriteResultLine(app, cp850("Polares Flächenmoment Schw.p."), "IpS", u4, Moment4Value(s, r.IpS));
+    WriteResultLine(app, cp850("Hauptflächenmoment 1"), "I1", u4, Moment4Value(s, r.I1));
+    WriteResultLine(app, cp850("Hauptflächenmoment 2"), "I2", u4, Moment4Value(s, r.I2));
+    WriteResultLine(app, "Hauptwinkel phi", "phi", "Grad", PlainValue(s, r.phi * kDegrees));
 }
 
 void BodyResults(App& app) {
@@ -103,10 +126,10 @@ void BodyResults(App& app) {
     WriteLine(app, cp850("ERGEBNISSE KÖRPER"));
     WriteLine(app, SeparatorThick(s));
     WriteResultLine(app, cp850("Länge des Profils in x-Richtung"), "lx", UnitLength(s),
-                    FormatLength(s, p.lx));
-    WriteResultLine(app, "Werkstoffdichte", "rho", "kg/dm3", FormatSignificant(s, p.rho));
-    WriteResultLine(app, "Volumen", "V", UnitVolume(s), FormatVolume(s, p.V));
-    WriteResultLine(app, "Masse", "m", "kg", FormatSignificant(s, p.m));
+                    LengthValue(s, p.lx));
+    WriteResultLine(app, "Werkstoffdichte", "rho", "kg/dm3", PlainValue(s, p.rho));
+    WriteResultLine(app, "Volumen", "V", UnitVolume(s), VolumeValue(s, p.V));
+    WriteResultLine(app, "Masse", "m", "kg", PlainValue(s, p.m));
     WriteResultLine(app, cp850("Massenträgheitsmoment Schwerpunkt"), "Js", kgm2,
                     FormatEngineering(s, p.R.Js));
     WriteResultLine(app, cp850("Massenträgheitsmoment Ursprung"), "J0", kgm2,

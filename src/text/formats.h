@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vak1 {
@@ -44,6 +45,14 @@ std::string FormatLengthFixed(const NumberStyle& s, long double mm, int w, int d
 std::string FormatArea(const NumberStyle& s, long double mm2);
 std::string FormatVolume(const NumberStyle& s, long double mm3);
 std::string FormatMoment4(const NumberStyle& s, long double mm4);
+
+// A formatted number for a field of width characters. A text that fits stays as it is, one
+// that fits without its leading blanks is right-aligned in the field, one that is too long
+// only by decimals loses its last decimals; one whose integer digits do not fit is replaced
+// by the engineering form of shown (the value in the unit the text shows), so a number never
+// loses digits before its decimal point.
+std::string FitField(const NumberStyle& s, const std::string& text, long double shown,
+                     std::size_t width);
 
 std::string UnitLength(const NumberStyle& s);
 std::string UnitArea(const NumberStyle& s);

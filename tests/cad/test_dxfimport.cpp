@@ -93,7 +93,7 @@ TEST_F(DxfImport, InchUnitsAndMirroredExtrusion) {
 
 TEST_F(DxfImport, RefusalsKeepTheProject) {
     for (const char* name : {"lw_open.dxf", "lw_block.dxf", "only_lines.dxf", "lw_many.dxf",
-                             "missing.dxf"}) {
+                             "missing.dxf", "lw_far.dxf", "lw_far_inch.dxf"}) {
         ProjectData p = Existing();
         DxfImportResult r = ImportDxfContour(File(name), p);
         EXPECT_FALSE(r.ok) << name;

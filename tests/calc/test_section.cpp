@@ -181,6 +181,37 @@ TEST(Section, TooManyPolygonPointsKeepsPreviousResults) {
     EXPECT_EQ(c.p.V, vBefore);
 }
 
+// Contours no input accepts, as a hand-made file or another caller could still pass them:
+// each ends in its fatal message, and the results of the calculation before stay.
+TEST(Section, ExtremeContoursFailWithAFatalMessage) {
+    struct Case {
+        std::vector<TPosition> contour;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{{0, 0, 0}, {10, 0, 2e18L}, {10, 10, 0}}, "Fatal  : > 2000 Punkte !"},
+        {{{0, 0, 0}, {10, 0, -2e18L}, {10, 10, 0}}, "Fatal  : > 2000 Punkte !"},
+        {{{0, 0, 0}, {10, 0, 1e4000L}, {10, 10, 0}}, "Fatal  : > 2000 Punkte !"},
+        // The chord between ends 1e-4940 apart squares to 0: a circle without a centre.
+        {{{0, 0, kPi}, {1e-4940L, 0, 0}, {0, 1, 0}}, "Fatal  : Ergebnis nicht endlich !"},
+        {{{0, 0, 0}, {1e-4940L, 0, kPi / 2}, {0, 1e-4940L, 0}},
+         "Fatal  : Ergebnis nicht endlich !"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.message);
+        Calc c;
+        c.Set({{0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {0, 50, 0}});
+        c.Run();
+        const TSectionResults before = c.p.R;
+        c.Set(k.contour);
+        c.Run();
+        EXPECT_EQ(c.p.CalcError, 1);
+        EXPECT_TRUE(c.HasMessage(k.message)) << (c.msgs.count ? std::string(c.msgs[1]) : "");
+        EXPECT_EQ(c.p.R.A, before.A);
+        EXPECT_EQ(c.p.R.I1, before.I1);
+    }
+}
+
 TEST(Section, MostPointsThatFit) {
     // 1 + 1 + 1801 + 196 = 1999 points from the positions, plus the closing point: accepted.
     Calc c;

@@ -43,13 +43,14 @@ TEST_F(BodyData, ResetNoKeepsThePositionsForAppending) {
     ExpectScriptUsed();
 }
 
-TEST_F(BodyData, ResetCancelStillEmptiesTheCount) {
+TEST_F(BodyData, ResetCancelLeavesTheContourAsItWas) {
     SetContour(kSquare);
     ui.Push(A::Cancel());
     ResetContour(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(app.Project.PosCount, 0);
-    EXPECT_TRUE(Same(app.Project.Positions[4], kSquare[3]));
+    ASSERT_EQ(app.Project.PosCount, kSquare.size());
+    for (std::size_t i = 0; i < kSquare.size(); ++i)
+        EXPECT_TRUE(Same(app.Project.Positions[i + 1], kSquare[i])) << i;
 }
 
 TEST_F(BodyData, BodyInputsAndRecalculation) {

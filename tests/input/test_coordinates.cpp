@@ -109,6 +109,60 @@ TEST_F(Coordinates, CommaDecimalsInAndOut) {
     EXPECT_TRUE(Same(app.Project.Positions[1], {1.5L, 2.25L, 0}));
 }
 
+// A typed coordinate beyond 1e9 mm is refused with the range message in the display unit;
+// the dialog comes back with the typed text and the position keeps its values.
+TEST_F(Coordinates, CoordinatesBeyondTheBoundAreRefused) {
+    struct Case {
+        int englishUnits;
+        std::string y, z, message;
+    };
+    const std::string mm = "Fehler : |Gültiger Wertebereich: -1000000000 .. 1000000000 !";
+    const std::string inch = "Fehler : |Gültiger Wertebereich: -39370079 .. 39370079 !";
+    const Case cases[] = {{0, "1e999", "0", mm},
+                          {0, "1", "-1000000000,5", mm},
+                          {1, "39370079", "0", inch},
+                          {0, "1e-4940", "1e4000", mm}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.y + " " + c.z);
+        app.Config.EnglishUnits = c.englishUnits;
+        app.State.ModifiedFlag = 0;
+        ui = ScriptedUi{};
+        SetContour({{5, 6, 0}});
+        ui.Push({A::Coordinates({c.y, c.z}), A::Cancel()});
+        EditPosition(app, 1);
+        EXPECT_EQ(ui.Messages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(ui.beeps, 1);
+        const auto shown = ui.Shown("coordinates");
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_EQ(shown[1].fields[0], c.y);
+        EXPECT_EQ(shown[1].fields[1], c.z);
+        EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0}));
+        EXPECT_EQ(app.State.ModifiedFlag, 0);
+    }
+}
+
+TEST_F(Coordinates, TheBoundItselfIsAccepted) {
+    SetContour({{5, 6, 0}});
+    ui.Push(A::Coordinates({"1e9", "-1E9", "-359,99"}));
+    EditPosition(app, 1);
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_TRUE(Same(app.Project.Positions[1], {1e9L, -1e9L, -359.99L * kPi / 180}));
+}
+
+TEST_F(Coordinates, ArcAnglesOfAFullTurnOrMoreAreRefused) {
+    for (const char* angle : {"360", "-360", "1.1459e20", "1e999"}) {
+        SCOPED_TRACE(angle);
+        ui = ScriptedUi{};
+        SetContour({{5, 6, 0.5L}});
+        ui.Push({A::Coordinates({"7", std::nullopt, angle}, D::SpinUp), A::Cancel()});
+        EditPosition(app, 1);
+        EXPECT_EQ(ui.Messages(),
+                  std::vector<std::string>{"Fehler : |Gültiger Wertebereich: -360 < phi < 360 !"});
+        EXPECT_EQ(ui.Shown("coordinates").at(1).fields[2], angle);
+        EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0.5L}));
+    }
+}
+
 TEST_F(Coordinates, OutsideTheContourNothingOpens) {
     SetContour({{1, 1, 0}});
     EditPosition(app, 0);

@@ -124,6 +124,23 @@ TEST_F(Transform, EmptyContourIsRefusedAfterTheInputs) {
     ExpectScriptUsed();
 }
 
+TEST_F(Transform, ResultsBeyondTheCoordinateBoundAreRefused) {
+    const std::vector<TPosition> contour{{0, 0, 0}, {10, 0, 0}, {10, 10, 0}};
+    for (const Inputs& in : {Inputs{.sy = "1e38"}, Inputs{.dz = "-1000000001"}}) {
+        SetContour(contour);
+        Script(ui, in);
+        TransformContour(app);
+        const auto c = Contour();
+        for (std::size_t k = 0; k < contour.size(); ++k)
+            EXPECT_TRUE(Same(c[k], contour[k]));
+    }
+    EXPECT_EQ(ui.Messages(),
+              std::vector<std::string>(
+                  2, "Fehler : |Gültiger Wertebereich: -1000000000 .. 1000000000 !"));
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    ExpectScriptUsed();
+}
+
 TEST_F(Transform, ReverseGivesEveryArcToItsNewStart) {
     const TPosition p1{0, 0, 0.1L}, p2{10, 0, 0.2L}, p3{10, 10, 0.3L}, p4{0, 10, 0.4L};
     SetContour({p1, p2, p3, p4});

@@ -3,6 +3,7 @@
 // the decimal comma, and on a broken file (truncated anywhere, garbage, numbers out of
 // range) shows one message with file and line, sets AbortFlag and keeps the project.
 #include <gtest/gtest.h>
+#include <cmath>
 #include <numbers>
 
 #include "app/App.h"
@@ -157,14 +158,25 @@ TEST(ProjectRead, NumbersThatAreNoValuesAreRefused) {
         const char* text;
     };
     // 11: count, 14: y of position 1, 16: phi, 43: rho, 44: lx, 45: division, last: option.
-    const Case cases[] = {{11, "501"},     {11, "-1"},
-                          {11, "6.0"},     {14, "1e999"},
-                          {14, "nan"},     {14, "inf"},
-                          {16, "1,5,3"},   {14, "1e39"},
-                          {43, "0"},       {43, "101"},
-                          {44, "-1"},      {45, "0.05"},
-                          {45, "31"},      {lines.size() - 1, "2"},
-                          {13, "2. Punkt"}};
+    const Case cases[] = {{11, "501"},
+                          {11, "-1"},
+                          {11, "6.0"},
+                          {14, "1e999"},
+                          {14, "nan"},
+                          {14, "inf"},
+                          {16, "1,5,3"},
+                          {14, "1e39"},
+                          {43, "0"},
+                          {43, "101"},
+                          {44, "-1"},
+                          {45, "0.05"},
+                          {45, "31"},
+                          {lines.size() - 1, "2"},
+                          {13, "2. Punkt"},
+                          {14, "1e12"},
+                          {15, "-1000000000.001"},
+                          {16, "2e18"},
+                          {16, "-6.2831853073"}};
     for (const Case& c : cases) {
         auto broken = lines;
         broken[c.line] = c.text;
@@ -177,6 +189,46 @@ TEST(ProjectRead, NumbersThatAreNoValuesAreRefused) {
             << u.LastError();
         EXPECT_EQ(u.app.Project.PosCount, 0);
     }
+}
+
+TEST(ProjectRead, CoordinatesBeyondTheBoundAreNamedWithTheirLine) {
+    TestApp t;
+    auto lines = SplitCrLf(SampleFile(t));
+    lines[14] = "1e12"; // y of position 1
+    WriteBytes(t.path("weit.vak1"), CrLf(lines));
+    TestApp u;
+    ReadProject(u.app, t.path("weit.vak1"));
+    EXPECT_EQ(u.LastError(), "Fehler in Projektdatei " + t.path("weit.vak1") +
+                                 ", Zeile 15: Wert außerhalb -1000000000 .. 1000000000 !");
+    lines[14] = "1000000000.000"; // the bound itself is a coordinate
+    WriteBytes(t.path("weit.vak1"), CrLf(lines));
+    u.app.State.AbortFlag = 0;
+    ReadProject(u.app, t.path("weit.vak1"));
+    EXPECT_EQ(u.Errors(), 1);
+    EXPECT_EQ(u.app.Project.Positions[1].y, 1e9L);
+}
+
+// An arc of a full turn or more is refused; an angle just below one, which the file's ten
+// decimals round up to 6.2831853072, is read back below a full turn.
+TEST(ProjectRead, ArcAnglesBelowAFullTurn) {
+    TestApp t;
+    ProjectData& p = t.app.Project;
+    p.Positions[++p.PosCount] = {0, 0, -std::nextafter(2 * kPi, 0.0L)};
+    p.Positions[++p.PosCount] = {10, 0, 0};
+    WriteProject(t.app, "voll");
+    TestApp u;
+    ReadProject(u.app, t.path("voll.vak1"));
+    ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
+    EXPECT_LT(std::fabs(u.app.Project.Positions[1].phi), 2 * kPi);
+    EXPECT_GT(std::fabs(u.app.Project.Positions[1].phi), 2 * kPi - 1e-15L);
+
+    auto lines = SplitCrLf(ReadBytes(t.path("voll.vak1")));
+    ASSERT_EQ(lines[16], "-6.2831853072");
+    lines[16] = "2e18";
+    WriteBytes(t.path("voll.vak1"), CrLf(lines));
+    ReadProject(u.app, t.path("voll.vak1"));
+    EXPECT_EQ(u.LastError(), "Fehler in Projektdatei " + t.path("voll.vak1") +
+                                 ", Zeile 17: Kreisbogenwinkel von 360 Grad oder mehr !");
 }
 
 TEST(ProjectRead, EmptyContourAndMissingFile) {

@@ -1,6 +1,12 @@
 // Pins the result report: column layout of result lines, the decimal rule of tab-separated
 // output, the blocks left out without positions or body length, the plain-character
 // conversion of the Windows copy, the table cell fitting, and the unattended job.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/startup.h"
 #include "report/OutputDocument.h"
 #include "report/resultreport.h"
 #include "report/texttable.h"
@@ -160,6 +166,79 @@ TEST_F(ReportTest, ReportJobIntoAMissingFolderFailsAndSaysWhy) {
     ASSERT_FALSE(ui.Messages().empty());
     EXPECT_EQ(ui.Messages().back().rfind("Fehler : |", 0), 0u);
     EXPECT_NE(ui.Messages().back().find(dir + "fehlt/job.txt"), std::string::npos);
+}
+
+// The report job ("/I") on projects at the edge of the number range, written by hand as
+// the program's own writer would not write them.
+class ReportJobTest : public ReportFixture {
+  protected:
+    using Position = std::array<const char*, 3>;
+    // The example L-profile with its contour replaced.
+    std::string ProjectWith(const std::vector<Position>& contour) {
+        std::vector<std::string> lines =
+            Lines(Read(std::string(VAK1_SOURCE_DIR) + "/examples/l-profil.vak1"));
+        const auto at = std::find(lines.begin(), lines.end(), "Anz. Konturelemente") + 1;
+        const long old = std::stol(*at);
+        std::vector<std::string> block{std::to_string(contour.size()), std::string(22, '-')};
+        for (std::size_t k = 0; k < contour.size(); ++k)
+            block.insert(block.end(), {std::to_string(k + 1) + ". Punkt", contour[k][0],
+                                       contour[k][1], contour[k][2], "------"});
+        lines.insert(lines.erase(at, at + 2 + 5 * old), block.begin(), block.end());
+        std::string text;
+        for (const auto& line : lines)
+            text += line + "\r\n";
+        const std::string path = dir + "extrem.vak1";
+        Write(path, text);
+        return path;
+    }
+    // Runs the job in dir; the exit code, and standard error in err.
+    int RunJob(const std::string& path, std::string& err) {
+        const auto cwd = std::filesystem::current_path();
+        std::filesystem::current_path(dir);
+        std::FILE* out = std::tmpfile();
+        std::FILE* errFile = std::tmpfile();
+        app.State.CommandLine = {path, "/I", "/NOGUI"};
+        const StartResult r = StartUp(app, out, errFile);
+        std::filesystem::current_path(cwd);
+        std::rewind(errFile);
+        for (int c; (c = std::fgetc(errFile)) != EOF;)
+            err += static_cast<char>(c);
+        std::fclose(out);
+        std::fclose(errFile);
+        EXPECT_TRUE(r.exit);
+        return r.code;
+    }
+};
+
+TEST_F(ReportJobTest, ResultsWithoutAValueFailTheJob) {
+    const std::vector<std::vector<Position>> contours{
+        {{"0", "0", "3.1415926536"}, {"1e-4940", "0", "0"}, {"0", "1", "0"}},
+        {{"0", "0", "0"}, {"1e-4940", "0", "1.5707963268"}, {"0", "1e-4940", "0"}},
+    };
+    for (const auto& contour : contours) {
+        std::string err;
+        EXPECT_EQ(RunJob(ProjectWith(contour), err), 1);
+        EXPECT_EQ(err, "Fatal  : Ergebnis nicht endlich !\n");
+        EXPECT_FALSE(FileExists(dir + "extrem.txt"));
+    }
+}
+
+// A 100 m square: its second moments have 20 digits, more than the value field holds.
+TEST_F(ReportJobTest, ValuesLongerThanTheirFieldAreWrittenInEngineeringForm) {
+    std::string err;
+    const std::string path = ProjectWith(
+        {{"0", "0", "0"}, {"100000", "0", "0"}, {"100000", "100000", "0"}, {"0", "100000", "0"}});
+    ASSERT_EQ(RunJob(path, err), 0) << err;
+    const std::string report = Read(dir + "extrem.txt");
+    // Symbol, unit and value in their columns, as the result line places them.
+    const auto line = [](std::string symbol, std::string value) {
+        return symbol + std::string(kUnitColumn - kSymbolColumn - symbol.size(), ' ') + "mm4" +
+               std::string(kValueColumn - kUnitColumn - 3, ' ') + value + " ";
+    };
+    EXPECT_NE(report.find(line("Iy", "33.33E18")), std::string::npos) << report;
+    EXPECT_NE(report.find(line("IyS", "8.333E18")), std::string::npos);
+    EXPECT_NE(report.find(line("IP0", "66.67E18")), std::string::npos);
+    EXPECT_NE(report.find("10000000000 "), std::string::npos); // A still fits its field
 }
 
 TEST_F(ReportTest, PauseRefusedBeforeTheFirstPageStopsTheReport) {

@@ -2,6 +2,8 @@
 // judged on the cut digits, engineering exponents, decimal shifts, comma and inch display.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "text/formats.h"
 
 using namespace vak1;
@@ -120,4 +122,69 @@ TEST(Formats, NoCrashOnExtremeValues) {
     EXPECT_FALSE(FormatSignificant(s, std::numeric_limits<long double>::infinity()).empty());
     EXPECT_FALSE(FormatSignificant(s, std::numeric_limits<long double>::quiet_NaN()).empty());
     EXPECT_FALSE(FormatFixed(s, 1e4000L, 70, 10).empty());
+}
+
+// A value without a number shows as a mark in every format, in both unit systems; the
+// inch formats once ran into undefined behaviour here.
+TEST(Formats, NonFiniteValuesShowAMark) {
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const long double inf = std::numeric_limits<long double>::infinity();
+    using Formatter = std::string (*)(const Settings&, long double);
+    const std::pair<const char*, Formatter> formatters[] = {
+        {"FormatSignificant", FormatSignificant},
+        {"FormatEngineering", FormatEngineering},
+        {"FormatLength", FormatLength},
+        {"FormatArea", FormatArea},
+        {"FormatVolume", FormatVolume},
+        {"FormatMoment4", FormatMoment4},
+        {"FormatLengthFixed",
+         [](const Settings& s, long double x) { return FormatLengthFixed(s, x, 0, 3); }}};
+    for (int english : {0, 1})
+        for (const auto& [name, format] : formatters) {
+            Settings s;
+            s.EnglishUnits = english;
+            SCOPED_TRACE(std::string(name) + (english ? " inch" : " mm"));
+            // Fixed formats keep their field: the mark stands right-aligned in it.
+            const auto mark = [&](long double x) {
+                const std::string text = format(s, x);
+                return text.substr(text.find_first_not_of(' '));
+            };
+            EXPECT_EQ(mark(nan), "nan");
+            EXPECT_EQ(mark(-inf), "-inf");
+        }
+    Settings s;
+    EXPECT_EQ(FormatFixed(s, inf, 7, 3), "        inf"); // the field of "     12.500"
+    EXPECT_EQ(DecimalExponent(nan), 0);
+    EXPECT_EQ(SignificantDigits(nan, 3).d, 0);
+    // The smallest values keep their digits: 1e-4940 has three significant decimals.
+    EXPECT_EQ(SignificantDigits(1.25e-4940L, 3).d, 4942);
+}
+
+TEST(Formats, LargeNumbersAreWrittenInFull) {
+    Settings s;
+    const std::string text = FormatFixed(s, 1e200L, 0, 0);
+    EXPECT_EQ(text.size(), 201u);
+    EXPECT_EQ(std::strtold(text.c_str(), nullptr), 1e200L);
+}
+
+TEST(Formats, FitFieldNeverCutsIntegerDigits) {
+    struct Case {
+        std::string text;
+        long double shown;
+        std::size_t width;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"12.5", 12.5L, 17, "12.5"},                          // fits
+        {"     12.500000000", 12.5L, 12, "12.500000000"},     // blanks give way
+        {"33333333333333333333", 3.3333e19L, 17, "33.33E18"}, // a 100 m square's Iy
+        {"-1000000000.000", -1e9L, 10, "-1E9"},               // the coordinate bound
+        {"-1000000000.000", -1e9L, 12, "-1000000000 "},       // decimals give way
+        {"0.123456789012345678", 0.1234567890123L, 12, "0.1234567890"},
+    };
+    Settings s;
+    for (const Case& c : cases)
+        EXPECT_EQ(FitField(s, c.text, c.shown, c.width), c.expected) << c.text;
+    s.DecimalComma = 2;
+    EXPECT_EQ(FitField(s, "1234567890123,5", 1.2345678901235e12L, 12), "1,235E12");
 }
