@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "app/projectcontext.h"
 #include "testing/FixedClock.h"
 #include "testing/ScriptedUi.h"
 #include "project/projectfile.h"
@@ -44,7 +45,7 @@ std::string BigProject() {
         long double phi = (13 + 4.0L * ((i * 37) % 101) / 100) * kPi / 180;
         app.Project.Positions[++app.Project.PosCount] = {100 * std::cos(a), 100 * std::sin(a), phi};
     }
-    WriteProject(app, path);
+    WriteProject(ProjectFileOf(app), path);
     return path;
 }
 

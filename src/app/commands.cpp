@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/App.h"
+#include "app/projectcontext.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
 #include "calc/section.h"
@@ -52,7 +53,7 @@ std::string SaveTarget(const App& app) {
 void ReadTemplate(App& app) {
     const std::string path = app.State.ProjectDir + kTemplateName;
     if (!FileExists(path)) return;
-    ReadProject(app, path);
+    ReadProject(app.Project, app.Docu, Dialogs(app), path);
     app.State.AbortFlag = 0; // a broken template was reported; the start goes on without it
 }
 
@@ -92,14 +93,14 @@ void FileOpen(App& app) {
 
 void FileSave(App& app) {
     app.State.OverwriteQuestion = false;
-    WriteProject(app, SaveTarget(app));
+    WriteProject(ProjectFileOf(app), SaveTarget(app));
     app.State.OverwriteQuestion = true;
     if (!app.State.AbortFlag) app.State.ModifiedFlag = 0;
     SetCaption(app);
 }
 
 void FileSaveAs(App& app) {
-    WriteProject(app, "");
+    WriteProject(ProjectFileOf(app), "");
     if (!app.State.AbortFlag) {
         app.State.ModifiedFlag = 0;
         EnterRecentFile(app, ProjectPath(app));
@@ -358,7 +359,7 @@ void SaveChangesQuestion(App& app) {
             return;
         }
         st.OverwriteQuestion = false;
-        WriteProject(app, SaveTarget(app));
+        WriteProject(ProjectFileOf(app), SaveTarget(app));
         st.OverwriteQuestion = true;
         if (!st.AbortFlag) st.ModifiedFlag = 0;
         return;
@@ -391,9 +392,9 @@ void RefreshViews(App& app) {
 }
 
 void OpenProjectFile(App& app, const std::string& path) {
-    ReadProject(app, path);
+    ReadProject(app.Project, app.Docu, Dialogs(app), path);
     if (!app.State.AbortFlag) {
-        NameProjectAfter(app, path);
+        NameProjectAfter(ProjectLocationOf(app), path);
         app.State.ModifiedFlag = 0;
         EnterRecentFile(app, path);
     }
@@ -419,7 +420,8 @@ void ShutDown(App& app) {
                 fs::remove(entry.path(), ec);
         }
     app.State.AbortFlag = 0;
-    SaveRecentFiles(app);
+    SaveRecentFiles(app.Config, app.State.StartDir, app.State.ProjectDir, app.State.RecentFiles,
+                    Dialogs(app));
 }
 
 } // namespace vak1

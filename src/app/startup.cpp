@@ -6,6 +6,7 @@
 
 #include "app/App.h"
 #include "app/commands.h"
+#include "app/projectcontext.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
 #include "help/helptext.h"
@@ -60,7 +61,7 @@ bool WouldReplaceInput(const std::string& input, const std::string& output, std:
 // Names the project of a job after its file without the folder: the report's page header
 // shows the file name only.
 void NameJobProject(App& app, const std::string& path) {
-    NameProjectAfter(app, path);
+    NameProjectAfter(ProjectLocationOf(app), path);
     app.State.ProjectDir.clear();
 }
 
@@ -73,7 +74,7 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
         return false;
     }
     app.State.AbortFlag = 0;
-    ReadProject(app, path);
+    ReadProject(app.Project, app.Docu, Dialogs(app), path);
     if (app.State.AbortFlag) {
         std::fprintf(err, "%s: Projekt nicht gelesen\n", path.c_str());
         return false;
@@ -151,7 +152,7 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         return true;
     }
     app.State.MessageDisplay = false;
-    ReadProject(app, first);
+    ReadProject(app.Project, app.Docu, Dialogs(app), first);
     app.State.MessageDisplay = true;
     app.State.CommandLineFile = true;
     if (app.State.AbortFlag) {
@@ -220,12 +221,12 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
         app.Env.ui->onHelp = [&app](uint16_t number, bool picture) {
             ShowHelp(app, number, picture ? HelpMode::PictureOnly : HelpMode::TextOnly);
         };
-    LoadSettings(app);
+    LoadSettings(app.Config, app.State.StartDir, Dialogs(app));
     st.AbortFlag = 0;
-    CheckFolders(app);
+    CheckFolders(app.Config, app.State.StartDir, Dialogs(app));
     st.AbortFlag = 0;
     UseInstalledData(app);
-    LoadRecentFiles(app);
+    LoadRecentFiles(app.Config, app.State.StartDir, app.State.RecentFiles);
     st.AbortFlag = 0;
     app.Graphics.ZoomFactor = app.Config.ZoomFactor;
     app.Graphics.PanFactor = app.Config.PanFactor;
@@ -239,7 +240,7 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
         st.ProjectDir = FolderPath(app.Config.DataDir);
         const std::string templ = st.ProjectDir + "null.vak1";
         if (FileExists(templ)) {
-            ReadProject(app, templ);
+            ReadProject(app.Project, app.Docu, Dialogs(app), templ);
             st.AbortFlag = 0;
             st.Unname(); // the template leaves the project unnamed
         }

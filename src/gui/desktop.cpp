@@ -2,8 +2,6 @@
 // start with a window loads this library.
 #include "gui/desktop.h"
 
-#include <memory>
-
 #include "app/App.h"
 #include "app/commands.h"
 #include "app/startup.h"
@@ -13,14 +11,13 @@
 
 namespace vak1 {
 
-int RunDesktop(App& app, int argc, char** argv) {
+GuiCommands DesktopCommands(App& app, std::unique_ptr<QtPrinter>& printer) {
     GuiCommands commands;
     for (const auto& name : CommandNames())
         if (name != "mi_fileexit") // the window closes itself, through closeQuery
             commands.items[name] = [&app, name] { RunCommand(app, name); };
     commands.closeQuery = [&app] { return QueryClose(app); };
     // The printer needs the Qt application, which exists once the start-up runs.
-    std::unique_ptr<QtPrinter> printer;
     commands.startUp = [&app, &printer](int& code) {
         printer = std::make_unique<QtPrinter>();
         app.Env.printer = printer.get();
@@ -32,9 +29,14 @@ int RunDesktop(App& app, int argc, char** argv) {
     commands.started = [&app] {
         if (app.Project.PosCount > 0) RefreshViews(app);
     };
+    return commands;
+}
+
+int RunDesktop(App& app, int argc, char** argv) {
+    std::unique_ptr<QtPrinter> printer;
     FilePortWriter ports;
     app.Env.ports = &ports;
-    const int code = RunGui(app, argc, argv, std::move(commands));
+    const int code = RunGui(app, argc, argv, DesktopCommands(app, printer));
     app.Env.printer = nullptr;
     app.Env.ports = nullptr;
     ShutDown(app);

@@ -4,51 +4,52 @@
 
 #include <filesystem>
 
-#include "app/App.h"
+#include "docu/Documentation.h"
 #include "docu/docusections.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
+#include "project/ProjectData.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
 #include "text/filenumbers.h"
 #include "text/linecursor.h"
+#include "text/program.h"
 #include "text/textfile.h"
 
 namespace vak1 {
 namespace {
 
-void Abort(App& app) {
-    app.State.AbortFlag = 1;
-}
-
 // Archive mode lets a command-line run write nothing but "aktuell".
-bool ArchiveAllows(App& app, const std::string& name) {
-    if (!app.State.CommandLineFile) return true;
-    if (!app.Config.ArchiveMode) {
-        app.State.CommandLineFile = false;
+bool ArchiveAllows(const ProjectFileContext& c, const std::string& name) {
+    if (!c.commandLineFile) return true;
+    if (!c.config.ArchiveMode) {
+        c.commandLineFile = false;
         return true;
     }
     if (name == "aktuell") return true;
-    ShowError(Dialogs(app), cp850("File- und User- Befehle sind im Archivierungsmodus nicht möglich."));
-    Abort(app);
+    ShowError(c.dialogs,
+              cp850("File- und User- Befehle sind im Archivierungsmodus nicht möglich."));
+    c.dialogs.AbortFlag = 1;
     return false;
 }
 
-bool ResolveTarget(App& app, const std::string& name, std::string& path) {
-    AppState& st = app.State;
-    if (!ArchiveAllows(app, name)) return false;
+bool ResolveTarget(const ProjectFileContext& c, const std::string& name, std::string& path) {
+    const ProjectLocation& at = c.location;
+    if (!ArchiveAllows(c, name)) return false;
     if (name.empty()) {
         std::string chosen;
-        if (!DialogUi(Dialogs(app), kHelpNone).SaveFileDialog(kProjectFilter, st.ProjectDir, st.ProjectName, chosen)) {
-            Abort(app);
+        if (!DialogUi(c.dialogs, kHelpNone)
+                 .SaveFileDialog(kProjectFilter, at.dir, at.name, chosen)) {
+            c.dialogs.AbortFlag = 1;
             return false;
         }
-        NameProjectAfter(app, chosen);
-        path = st.ProjectDir + st.ProjectName + "." + kExtension;
-        st.ProjectFile = path;
+        NameProjectAfter(at, chosen);
+        path = at.dir + at.name + "." + kExtension;
+        at.file = path;
     } else if (name.find('.') != std::string::npos) {
         path = name;
     } else {
-        path = FolderPath(st.ProjectDir) + name + "." + kExtension;
+        path = FolderPath(at.dir) + name + "." + kExtension;
     }
     return true;
 }
@@ -96,32 +97,32 @@ void WriteBodyAndTexts(TextFileWriter& out, const ProjectData& p, const Settings
 
 } // namespace
 
-void WriteProject(App& app, const std::string& name) {
+void WriteProject(const ProjectFileContext& c, const std::string& name) {
     std::string path;
-    if (!ResolveTarget(app, name, path)) return;
-    CheckTargetFile(Dialogs(app), path);
-    if (app.State.AbortFlag) return;
+    if (!ResolveTarget(c, name, path)) return;
+    CheckTargetFile(c.dialogs, path);
+    if (c.dialogs.AbortFlag) return;
 
     TextFileWriter out;
     if (out.Open(path)) {
-        const ProjectData& p = app.Project;
+        const ProjectData& p = c.project;
         WriteHeader(out, p);
-        WriteContour(out, p, app.Config);
-        WriteBodyAndTexts(out, p, app.Config);
-        WriteChangesSection(out, app.Docu, app.Config);
-        WriteDocumentsSection(out, app.Docu);
+        WriteContour(out, p, c.config);
+        WriteBodyAndTexts(out, p, c.config);
+        WriteChangesSection(out, c.docu, c.config);
+        WriteDocumentsSection(out, c.docu);
         out.WriteLine(p.DrawHatching ? "1" : "0");
         out.WriteLine(p.DrawPrincipalAxes ? "1" : "0");
         out.Commit();
     }
-    ReportWriteError(Dialogs(app), out);
+    ReportWriteError(c.dialogs, out);
 }
 
-void NameProjectAfter(App& app, const std::string& path) {
+void NameProjectAfter(const ProjectLocation& where, const std::string& path) {
     const std::filesystem::path p(path);
-    app.State.ProjectName = p.stem().string();
-    app.State.ProjectDir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
-    app.State.ProjectFile = path;
+    where.name = p.stem().string();
+    where.dir = p.has_parent_path() ? FolderPath(p.parent_path().string()) : "";
+    where.file = path;
 }
 
 } // namespace vak1

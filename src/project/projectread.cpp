@@ -4,13 +4,16 @@
 #include <memory>
 #include <vector>
 
-#include "app/App.h"
+#include "docu/Documentation.h"
 #include "docu/docusections.h"
 #include "dialogs/dialogs.h"
+#include "project/ProjectData.h"
 #include "project/projectfile.h"
+#include "settings/Settings.h"
 #include "text/formats.h"
 #include "text/cp850.h"
 #include "text/linecursor.h"
+#include "text/program.h"
 #include "text/textfile.h"
 
 namespace vak1 {
@@ -99,30 +102,31 @@ bool ReadOptions(LineCursor& in, ProjectData& p) {
 
 } // namespace
 
-void ReadProject(App& app, const std::string& path) {
-    CheckSourceFile(Dialogs(app), path);
-    if (app.State.AbortFlag) return;
+void ReadProject(ProjectData& project, Documentation& docu, const DialogContext& d,
+                 const std::string& path) {
+    CheckSourceFile(d, path);
+    if (d.AbortFlag) return;
     std::vector<std::string> lines;
     int error = 0;
     if (!ReadTextLines(path, lines, &error)) {
-        ShowError(Dialogs(app), "Lesefehler (" + path + ", errno " + std::to_string(error) + ")");
-        app.State.AbortFlag = 1;
+        ShowError(d, "Lesefehler (" + path + ", errno " + std::to_string(error) + ")");
+        d.AbortFlag = 1;
         return;
     }
-    auto project = std::make_unique<ProjectData>(app.Project);
-    auto docu = std::make_unique<Documentation>(app.Docu);
+    auto readProject = std::make_unique<ProjectData>(project);
+    auto readDocu = std::make_unique<Documentation>(docu);
     LineCursor in(lines);
-    const bool ok = ReadHeader(in, *project) && ReadContour(in, *project) &&
-                    ReadBodyAndTexts(in, *project) && ReadChangesSection(in, *docu) &&
-                    ReadDocumentsSection(in, *docu) && ReadOptions(in, *project);
+    const bool ok = ReadHeader(in, *readProject) && ReadContour(in, *readProject) &&
+                    ReadBodyAndTexts(in, *readProject) && ReadChangesSection(in, *readDocu) &&
+                    ReadDocumentsSection(in, *readDocu) && ReadOptions(in, *readProject);
     if (!ok) {
-        ShowError(Dialogs(app), "Fehler in Projektdatei " + path + ", Zeile " +
-                           std::to_string(in.FailLine()) + ": " + in.FailReason() + " !");
-        app.State.AbortFlag = 1;
+        ShowError(d, "Fehler in Projektdatei " + path + ", Zeile " + std::to_string(in.FailLine()) +
+                         ": " + in.FailReason() + " !");
+        d.AbortFlag = 1;
         return;
     }
-    app.Project = *project;
-    app.Docu = std::move(*docu);
+    project = *readProject;
+    docu = std::move(*readDocu);
 }
 
 } // namespace vak1

@@ -5,8 +5,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "app/App.h"
 #include "dialogs/dialogs.h"
+#include "settings/Settings.h"
 #include "settings/settingsfile.h"
 #include "text/cp850.h"
 
@@ -49,24 +49,22 @@ std::string TempFromEnvironment() {
 
 } // namespace
 
-void CheckFolders(App& app) {
-    Settings& s = app.Config;
-    const std::string& start = app.State.StartDir;
+void CheckFolders(Settings& s, const std::string& start, const DialogContext& d) {
     if (Blank(s.TempDir)) s.TempDir = TempFromEnvironment();
     if (Blank(s.TempDir)) s.TempDir = start;
     for (std::string* dir : {&s.DbfDir, &s.PltDir, &s.EdiDir, &s.DataDir})
         if (Blank(*dir)) *dir = start;
 
-    if (!Writable(s.CadDir)) ShowError(Dialogs(app), cp850("ungültiger CAD Ordner konfiguriert"));
-    if (!Searchable(s.DbfDir)) ShowError(Dialogs(app), cp850("ungültiger DBF Ordner konfiguriert"));
-    if (!Searchable(s.PltDir)) ShowError(Dialogs(app), cp850("ungültiger PLT Ordner konfiguriert"));
+    if (!Writable(s.CadDir)) ShowError(d, cp850("ungültiger CAD Ordner konfiguriert"));
+    if (!Searchable(s.DbfDir)) ShowError(d, cp850("ungültiger DBF Ordner konfiguriert"));
+    if (!Searchable(s.PltDir)) ShowError(d, cp850("ungültiger PLT Ordner konfiguriert"));
     if (!Writable(s.TempDir)) {
-        ShowError(Dialogs(app), cp850("ungültiger Ordner für temporäre Dateien konfiguriert"));
-        InputText(Dialogs(app), kHelpTempFolder, cp850("Ordner für temporäre Dateien"), 60, s.TempDir);
-        if (app.State.AbortFlag) return;
+        ShowError(d, cp850("ungültiger Ordner für temporäre Dateien konfiguriert"));
+        InputText(d, kHelpTempFolder, cp850("Ordner für temporäre Dateien"), 60, s.TempDir);
+        if (d.AbortFlag) return;
     }
-    if (!Writable(s.EdiDir)) ShowError(Dialogs(app), cp850("ungültiger EDI Ordner konfiguriert"));
-    if (!Writable(s.DataDir)) ShowError(Dialogs(app), cp850("ungültiger Data Ordner konfiguriert"));
+    if (!Writable(s.EdiDir)) ShowError(d, cp850("ungültiger EDI Ordner konfiguriert"));
+    if (!Writable(s.DataDir)) ShowError(d, cp850("ungültiger Data Ordner konfiguriert"));
 }
 
 } // namespace vak1

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/App.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
+#include "settings/Settings.h"
 #include "settings/cfgreader.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstable.h"
@@ -15,10 +15,6 @@
 
 namespace vak1 {
 namespace {
-
-ScreenMetrics ScreenOf(const App& app) {
-    return app.Env.ui ? app.Env.ui->Screen() : ScreenMetrics{};
-}
 
 void ApplyGraphicSize(Settings& s, const ScreenMetrics& m) {
     if (s.GraphWidth == 0 || s.GraphWidth == 65535)
@@ -125,7 +121,7 @@ bool ReadEntries(CfgReader& r, Settings& s, const std::string& startDir) {
     return true;
 }
 
-void ReportProblem(App& app, const CfgReader& r, const std::string& path) {
+void ReportProblem(const DialogContext& d, const CfgReader& r, const std::string& path) {
     if (r.truncatedAt == 0 && r.badAt == 0) return;
     std::string text = "Einstellungsdatei " + path;
     if (r.badAt != 0 && (r.truncatedAt == 0 || r.badAt < r.truncatedAt))
@@ -133,19 +129,18 @@ void ReportProblem(App& app, const CfgReader& r, const std::string& path) {
     else
         text += " endet vorzeitig in Zeile " + std::to_string(r.truncatedAt) +
                 cp850(", fehlende Werte unverändert");
-    ShowError(Dialogs(app), text + " !");
-    app.State.AbortFlag = 1;
+    ShowError(d, text + " !");
+    d.AbortFlag = 1;
 }
 
-void NoSettingsFile(App& app) {
-    Settings& s = app.Config;
-    const ScreenMetrics m = ScreenOf(app);
+void NoSettingsFile(Settings& s, const DialogContext& d) {
+    const ScreenMetrics m = d.ui.Screen();
     ApplyGraphicSize(s, m);
     s.TextWindowRect.height = m.height - 80;
     const double ratio = static_cast<double>(m.mainWindowHeight) / (m.mainClientHeight + 46);
     s.InputWindowScale =
         static_cast<int>(std::lround((ratio + 0.009) * (m.pixelsPerInchY / 96.0) * 100));
-    app.State.AbortFlag = 1;
+    d.AbortFlag = 1;
 }
 
 } // namespace
@@ -162,19 +157,18 @@ std::string SettingsFilePath(const Settings& s, const std::string& extension) {
 
 namespace {
 
-void LoadSettingsLines(App& app, const std::vector<std::string>& lines, const std::string& path) {
-    Settings& s = app.Config;
+void LoadSettingsLines(Settings& s, const std::string& startDir, const DialogContext& d,
+                       const std::vector<std::string>& lines, const std::string& path) {
     s.GraphCorrectionFactor = 1;
     CfgReader r(lines);
-    if (ReadEntries(r, s, app.State.StartDir)) ApplyGraphicSize(s, ScreenOf(app));
-    ReportProblem(app, r, path);
+    if (ReadEntries(r, s, startDir)) ApplyGraphicSize(s, d.ui.Screen());
+    ReportProblem(d, r, path);
 }
 
 } // namespace
 
-void LoadSettings(App& app) {
-    Settings& s = app.Config;
-    if (s.SettingsFolder.empty()) s.SettingsFolder = app.State.StartDir;
+void LoadSettings(Settings& s, const std::string& startDir, const DialogContext& d) {
+    if (s.SettingsFolder.empty()) s.SettingsFolder = startDir;
     std::vector<std::string> lines;
     std::string path = SettingsFilePath(s, "cfg");
     if (!ReadTextLines(path, lines)) {
@@ -182,20 +176,19 @@ void LoadSettings(App& app) {
         fallback.SettingsFolder = FallbackSettingsFolder();
         path = SettingsFilePath(fallback, "cfg");
         if (fallback.SettingsFolder.empty() || !ReadTextLines(path, lines)) {
-            NoSettingsFile(app);
+            NoSettingsFile(s, d);
             return;
         }
         s.SettingsFolder = fallback.SettingsFolder;
     }
-    LoadSettingsLines(app, lines, path);
+    LoadSettingsLines(s, startDir, d, lines, path);
 }
 
-void ImportSettings(App& app) {
-    Settings& s = app.Config;
-    if (s.SettingsFolder.empty()) s.SettingsFolder = app.State.StartDir;
+void ImportSettings(Settings& s, const std::string& startDir, const DialogContext& d) {
+    if (s.SettingsFolder.empty()) s.SettingsFolder = startDir;
     std::string chosen;
-    if (!DialogUi(Dialogs(app), kHelpNone).OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
-        app.State.AbortFlag = 1;
+    if (!DialogUi(d, kHelpNone).OpenFileDialog(kSettingsFilter, s.SettingsFolder, chosen)) {
+        d.AbortFlag = 1;
         return;
     }
     const std::string folder = s.SettingsFolder, base = s.SettingsBaseName;
@@ -205,10 +198,10 @@ void ImportSettings(App& app) {
     const std::string path = SettingsFilePath(s, "cfg");
     std::vector<std::string> lines;
     if (ReadTextLines(path, lines)) {
-        LoadSettingsLines(app, lines, path);
+        LoadSettingsLines(s, startDir, d, lines, path);
     } else {
-        ShowError(Dialogs(app), "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
-        app.State.AbortFlag = 1;
+        ShowError(d, "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
+        d.AbortFlag = 1;
     }
     s.SettingsFolder = folder;
     s.SettingsBaseName = base;

@@ -1,13 +1,16 @@
 // Writing the settings file along the table of its entries. Reals always get a decimal
 // point, whatever separator the user chose for the display.
-#include "app/App.h"
+#include <algorithm>
+
 #include "dialogs/dialogs.h"
-#include "text/formats.h"
+#include "settings/Settings.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstable.h"
 #include "text/cp850.h"
 #include "text/filenumbers.h"
+#include "text/formats.h"
 #include "text/linecursor.h"
+#include "text/program.h"
 #include "text/textfile.h"
 
 namespace vak1 {
@@ -87,9 +90,8 @@ void WriteEntry(CfgWriter& w, const CfgEntry& e, const Settings& s) {
 
 } // namespace
 
-void SaveSettings(App& app) {
-    Settings& s = app.Config;
-    if (s.SettingsFolder.empty()) s.SettingsFolder = app.State.StartDir;
+void SaveSettings(Settings& s, const std::string& startDir, const DialogContext& d) {
+    if (s.SettingsFolder.empty()) s.SettingsFolder = startDir;
     TextFileWriter out;
     if (out.Open(SettingsFilePath(s, "cfg"))) {
         CfgWriter w(out, s);
@@ -97,7 +99,7 @@ void SaveSettings(App& app) {
             WriteEntry(w, e, s);
         out.Commit();
     }
-    ReportWriteError(Dialogs(app), out);
+    ReportWriteError(d, out);
 }
 
 } // namespace vak1

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "app/commands.h"
+#include "app/projectcontext.h"
 #include "app/mainmenu.h"
 #include "app/startup.h"
 #include "cad/drawing.h"
@@ -111,7 +112,7 @@ TEST_F(Commands, SaveChangesQuestionForNamedAndUnnamedProjects) {
     EXPECT_EQ(app.State.ModifiedFlag, 0);
     EXPECT_EQ(ui.unanswered, 0);
     app.Project.rho = 9;
-    ReadProject(app, path);
+    ReadProject(app.Project, app.Docu, Dialogs(app), path);
     EXPECT_EQ(app.Project.rho, 1.5L);
     // Cancel keeps everything.
     app.State.ModifiedFlag = 1;
@@ -472,7 +473,7 @@ TEST_F(StartUpJobs, JobMessagesReachStandardErrorInUtf8Once) {
 // "p.txt /I" once wrote the report over the project file it had read.
 TEST_F(StartUpJobs, JobRefusesToWriteOverItsInput) {
     LoadLProfile();
-    WriteProject(app, dir + "p.txt");
+    WriteProject(ProjectFileOf(app), dir + "p.txt");
     ASSERT_EQ(app.State.AbortFlag, 0);
     const std::string project = Read(dir + "p.txt");
     fs::copy_file(dir + "p.txt", dir + "q.dxf");
@@ -546,7 +547,7 @@ TEST_F(Commands, ProjectKeepsTheFileItWasOpenedFrom) {
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_FALSE(fs::exists(dir + "a.b"));
     app.Project.rho = 0;
-    ReadProject(app, path);
+    ReadProject(app.Project, app.Docu, Dialogs(app), path);
     EXPECT_EQ(app.Project.rho, 2.5L);
     ReportStandard(app, odDosFile);
     EXPECT_NE(Read(dir + "OUTDOS.TXT").find(dir + "a.b.vak1 "), std::string::npos);

@@ -81,9 +81,11 @@ TEST_F(Fit, SectionViewIsWholeAndCentredAtEverySize) {
         {"plate 400 x 50", [&] { Rectangle(app.Project, 400, 50); }},
         {"rectangle 100 x 50", [&] { Rectangle(app.Project, 100, 50); }},
         {"strip 10 x 400", [&] { Rectangle(app.Project, 10, 400); }},
-        {"l-profil", [&] { ReadProject(app, examples + "l-profil.vak1"); }},
-        {"i-traeger", [&] { ReadProject(app, examples + "i-traeger.vak1"); }},
-        {"rohr", [&] { ReadProject(app, examples + "rohr.vak1"); }},
+        {"l-profil",
+         [&] { ReadProject(app.Project, app.Docu, Dialogs(app), examples + "l-profil.vak1"); }},
+        {"i-traeger",
+         [&] { ReadProject(app.Project, app.Docu, Dialogs(app), examples + "i-traeger.vak1"); }},
+        {"rohr", [&] { ReadProject(app.Project, app.Docu, Dialogs(app), examples + "rohr.vak1"); }},
     };
     for (const QSize size : {QSize(800, 600), QSize(1920, 1080)}) {
         app.Config.GraphWidth = static_cast<uint16_t>(size.width());

@@ -1,7 +1,8 @@
-// Pins a whole working session through the real widgets and the program's own command
-// table: New with its input sequence (text lines, four positions of a rectangle through
-// the position list and the coordinate dialog, body data), the standard report to a file,
-// Save As, and closing with the save-changes question; the files written are checked.
+// Pins a whole working session through the real widgets and the desktop program's own
+// wiring of its command table: New with its input sequence (text lines, four positions of a
+// rectangle through the position list and the coordinate dialog, body data), the standard
+// report to a file, Save As, and closing with the save-changes question; the files written
+// are checked.
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
@@ -13,9 +14,10 @@
 #include <iterator>
 
 #include "app/App.h"
-#include "app/commands.h"
 #include "gui/MainWindow.h"
+#include "gui/QtPrinter.h"
 #include "gui/QtUi.h"
+#include "gui/desktop.h"
 #include "gui/driver.h"
 #include "testing/FixedClock.h"
 #include "text/cp850.h"
@@ -110,14 +112,9 @@ struct Session : ::testing::Test {
         app.Config.TextDevice = 3; // reports go to a file
         app.State.ProjectDir = folder;
     }
-    GuiCommands Commands() {
-        GuiCommands c;
-        for (const auto& name : CommandNames())
-            if (name != "mi_fileexit")
-                c.items[name] = [this, name] { RunCommand(app, name); };
-        c.closeQuery = [this] { return QueryClose(app); };
-        return c;
-    }
+    // The desktop program's own wiring of the commands; its start-up would make this.
+    std::unique_ptr<QtPrinter> printer;
+    GuiCommands Commands() { return DesktopCommands(app, printer); }
 };
 
 } // namespace

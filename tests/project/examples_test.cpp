@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "app/App.h"
+#include "app/projectcontext.h"
 #include "calc/section.h"
 #include "project/projectfile.h"
 #include "support/tempfolder.h"
@@ -183,7 +184,7 @@ TEST(Examples, FilesAreWhatTheWriterWrites) {
     for (const Example& e : kExamples) {
         TestApp t;
         e.fill(t.app);
-        WriteProject(t.app, t.path(e.file));
+        WriteProject(ProjectFileOf(t.app), t.path(e.file));
         ASSERT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
         const std::string written = ReadBytes(t.path(e.file));
         if (std::getenv("VAK1_UPDATE_EXAMPLES")) {
@@ -198,7 +199,7 @@ TEST(Examples, ReadBackAndCalculateToTheClosedForm) {
     for (const Example& e : kExamples) {
         SCOPED_TRACE(e.file);
         TestApp t;
-        ReadProject(t.app, ExamplePath(e.file));
+        ReadProject(t.app.Project, t.app.Docu, Dialogs(t.app), ExamplePath(e.file));
         ASSERT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
         TestApp want;
         e.fill(want.app);
@@ -215,7 +216,7 @@ TEST(Examples, ReadBackAndCalculateToTheClosedForm) {
 
 TEST(Examples, LProfileApproachesTheTrueFilletWithFinerChords) {
     TestApp t;
-    ReadProject(t.app, ExamplePath("l-profil.vak1"));
+    ReadProject(t.app.Project, t.app.Docu, Dialogs(t.app), ExamplePath("l-profil.vak1"));
     ASSERT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
     t.app.Project.ArcDivision = 0.1L;
     CalcSection(t.app.Project, t.app.Messages, t.app.Config);

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "app/App.h"
+#include "app/projectcontext.h"
 #include "project/projectfile.h"
 #include "sample_project.h"
 #include "support/tempfolder.h"
@@ -20,7 +21,7 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 
 std::string SampleFile(TestApp& t) {
     FillSample(t.app);
-    WriteProject(t.app, "sample");
+    WriteProject(ProjectFileOf(t.app), "sample");
     EXPECT_EQ(t.app.State.AbortFlag, 0);
     return ReadBytes(t.path("sample.vak1"));
 }
@@ -42,7 +43,7 @@ TEST(ProjectRead, RoundTripRestoresEveryField) {
     SampleFile(t);
     TestApp u;
     u.app.Config.DecimalComma = 2; // the display setting of the reader does not matter
-    ReadProject(u.app, t.path("sample.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("sample.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_EQ(u.Errors(), 0);
     ExpectSameProject(t.app, u.app);
@@ -51,7 +52,7 @@ TEST(ProjectRead, RoundTripRestoresEveryField) {
 
     // Saving what was read gives the same file again.
     u.app.Config.DecimalComma = 1;
-    WriteProject(u.app, "again");
+    WriteProject(ProjectFileOf(u.app), "again");
     EXPECT_EQ(ReadBytes(u.path("again.vak1")), ReadBytes(t.path("sample.vak1")));
 }
 
@@ -62,9 +63,9 @@ TEST(ProjectRead, ArcAnglesSurviveSaving) {
     for (long double a : angles)
         p.Positions[++p.PosCount] = {p.PosCount * 10.0L, 0, a};
     t.app.Config.DecimalPlaces = 1; // fewest decimals for the coordinates
-    WriteProject(t.app, "arcs");
+    WriteProject(ProjectFileOf(t.app), "arcs");
     TestApp u;
-    ReadProject(u.app, t.path("arcs.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("arcs.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     for (int k = 1; k <= p.PosCount; ++k) {
         const long double degrees = u.app.Project.Positions[k].phi * 180 / kPi;
@@ -91,7 +92,7 @@ TEST(ProjectRead, AcceptsLfLineEndsAndTheDecimalComma) {
     for (const std::string& variant : {lf, comma}) {
         WriteBytes(t.path("v.vak1"), variant);
         TestApp u;
-        ReadProject(u.app, t.path("v.vak1"));
+        ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("v.vak1"));
         ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
         ExpectSameProject(t.app, u.app);
     }
@@ -106,7 +107,7 @@ TEST(ProjectRead, TruncatedAfterEveryLineKeepsTheProject) {
         TestApp u, before;
         FillOther(u.app);
         FillOther(before.app);
-        ReadProject(u.app, t.path("cut.vak1"));
+        ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("cut.vak1"));
         EXPECT_EQ(u.app.State.AbortFlag, 1) << keep;
         ASSERT_EQ(u.Errors(), 1) << keep;
         EXPECT_EQ(u.LastError(), "Fehler in Projektdatei " + t.path("cut.vak1") + ", Zeile " +
@@ -130,7 +131,7 @@ TEST(ProjectRead, GarbageInAnyLineIsReportedWithItsNumber) {
         TestApp u, before;
         FillOther(u.app);
         FillOther(before.app);
-        ReadProject(u.app, t.path("g.vak1"));
+        ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("g.vak1"));
         if (u.app.State.AbortFlag == 0) continue; // a free text line takes any text
         ++refused;
         ASSERT_EQ(u.Errors(), 1);
@@ -182,7 +183,7 @@ TEST(ProjectRead, NumbersThatAreNoValuesAreRefused) {
         broken[c.line] = c.text;
         WriteBytes(t.path("n.vak1"), CrLf(broken));
         TestApp u;
-        ReadProject(u.app, t.path("n.vak1"));
+        ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("n.vak1"));
         EXPECT_EQ(u.app.State.AbortFlag, 1) << c.line << " " << c.text;
         EXPECT_NE(u.LastError().find(", Zeile " + std::to_string(c.line + 1) + ": "),
                   std::string::npos)
@@ -233,16 +234,16 @@ TEST(ProjectRead, ArcAnglesBelowAFullTurn) {
 
 TEST(ProjectRead, EmptyContourAndMissingFile) {
     TestApp t;
-    WriteProject(t.app, "leer");
+    WriteProject(ProjectFileOf(t.app), "leer");
     TestApp u;
     FillOther(u.app);
-    ReadProject(u.app, t.path("leer.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("leer.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_EQ(u.app.Project.PosCount, 0);
     EXPECT_EQ(u.app.Project.Positions[1].y, UnsetCoordinate); // slots of the old contour reset
     EXPECT_EQ(u.app.Project.lx, 1000);
 
-    ReadProject(u.app, t.path("fehlt.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("fehlt.vak1"));
     EXPECT_EQ(u.app.State.AbortFlag, 1);
     EXPECT_EQ(u.LastError(),
               "Datei " + t.path("fehlt.vak1") + " nicht gefunden oder kein Zugriffsrecht !");

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "app/App.h"
+#include "app/projectcontext.h"
 #include "project/projectfile.h"
 #include "sample_project.h"
 #include "support/tempfolder.h"
@@ -18,7 +19,7 @@ using namespace vak1::test;
 namespace {
 
 std::vector<std::string> Written(TestApp& t, const std::string& name = "p") {
-    WriteProject(t.app, name);
+    WriteProject(ProjectFileOf(t.app), name);
     EXPECT_EQ(t.app.State.AbortFlag, 0);
     return SplitCrLf(ReadBytes(t.path(name + ".vak1")));
 }
@@ -101,7 +102,7 @@ TEST(ProjectWrite, EmptyNameAsksWhereAndAdoptsFolderAndName) {
     std::filesystem::create_directory(t.path("sub"));
     t.app.State.ProjectName = "alt";
     t.ui.Push(ScriptedAnswer::File(t.path("sub/neu.vak1")));
-    WriteProject(t.app, "");
+    WriteProject(ProjectFileOf(t.app), "");
     ASSERT_EQ(t.app.State.AbortFlag, 0);
     ASSERT_EQ(t.ui.shown.size(), 1u);
     EXPECT_EQ(t.ui.shown[0].kind, "save");
@@ -114,14 +115,14 @@ TEST(ProjectWrite, EmptyNameAsksWhereAndAdoptsFolderAndName) {
 
     // A chosen name without the extension gets it.
     t.ui.Push(ScriptedAnswer::File(t.path("ohne")));
-    WriteProject(t.app, "");
+    WriteProject(ProjectFileOf(t.app), "");
     EXPECT_TRUE(FileExists(t.path("ohne.vak1")));
 }
 
 TEST(ProjectWrite, CancelledDialogWritesNothing) {
     TestApp t;
     t.ui.Push(ScriptedAnswer::Cancel());
-    WriteProject(t.app, "");
+    WriteProject(ProjectFileOf(t.app), "");
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_TRUE(std::filesystem::is_empty(t.folder.path()));
 }
@@ -129,10 +130,10 @@ TEST(ProjectWrite, CancelledDialogWritesNothing) {
 TEST(ProjectWrite, NameWithPointIsTheWholePath) {
     TestApp t;
     t.app.State.ProjectDir = t.path("gibtsnicht/");
-    WriteProject(t.app, t.path("x.txt"));
+    WriteProject(ProjectFileOf(t.app), t.path("x.txt"));
     EXPECT_EQ(t.app.State.AbortFlag, 0);
     EXPECT_TRUE(FileExists(t.path("x.txt")));
-    WriteProject(t.app, "ohnepunkt"); // goes into the (missing) project folder
+    WriteProject(ProjectFileOf(t.app), "ohnepunkt"); // goes into the (missing) project folder
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_NE(t.LastError().find("Ungültiger Dateiname \"" + t.path("gibtsnicht/ohnepunkt.vak1") +
                                  "\" !"),
@@ -144,7 +145,7 @@ TEST(ProjectWrite, OverwriteQuestionGuardsTheOldFile) {
     TestApp t;
     WriteBytes(t.path("p.vak1"), "alt");
     t.ui.Push(ScriptedAnswer::Answer(Reply::No));
-    WriteProject(t.app, "p");
+    WriteProject(ProjectFileOf(t.app), "p");
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     ASSERT_EQ(t.ui.shown.size(), 1u);
     EXPECT_EQ(t.ui.shown[0].prompt, t.path("p.vak1") + " existiert bereits.   Überschreiben ?");
@@ -152,16 +153,16 @@ TEST(ProjectWrite, OverwriteQuestionGuardsTheOldFile) {
 
     t.app.State.AbortFlag = 0;
     t.ui.Push(ScriptedAnswer::Answer(Reply::Yes));
-    WriteProject(t.app, "p");
+    WriteProject(ProjectFileOf(t.app), "p");
     EXPECT_EQ(t.app.State.AbortFlag, 0);
     EXPECT_NE(ReadBytes(t.path("p.vak1")), "alt");
 
     // "Save" switches the question off; "aktuell" never asks.
     t.app.State.OverwriteQuestion = false;
-    WriteProject(t.app, "p");
+    WriteProject(ProjectFileOf(t.app), "p");
     t.app.State.OverwriteQuestion = true;
     WriteBytes(t.path("aktuell.vak1"), "alt");
-    WriteProject(t.app, "aktuell");
+    WriteProject(ProjectFileOf(t.app), "aktuell");
     EXPECT_EQ(t.ui.shown.size(), 2u);
     EXPECT_EQ(t.app.State.AbortFlag, 0);
 }
@@ -172,19 +173,19 @@ TEST(ProjectWrite, ArchiveModeRefusesEveryNameButAktuell) {
     t.app.Config.ArchiveMode = true;
     for (std::string name : {"p", "", "aktuell.vak1"}) {
         t.app.State.AbortFlag = 0;
-        WriteProject(t.app, name);
+        WriteProject(ProjectFileOf(t.app), name);
         EXPECT_EQ(t.app.State.AbortFlag, 1) << name;
         EXPECT_EQ(t.LastError(),
                   "File- und User- Befehle sind im Archivierungsmodus nicht möglich.");
     }
     EXPECT_EQ(t.Errors(), 3); // no save dialog came up for the empty name
     t.app.State.AbortFlag = 0;
-    WriteProject(t.app, "aktuell");
+    WriteProject(ProjectFileOf(t.app), "aktuell");
     EXPECT_EQ(t.app.State.AbortFlag, 0);
     EXPECT_TRUE(FileExists(t.path("aktuell.vak1")));
 
     t.app.Config.ArchiveMode = false;
-    WriteProject(t.app, "p");
+    WriteProject(ProjectFileOf(t.app), "p");
     EXPECT_EQ(t.app.State.AbortFlag, 0);
     EXPECT_FALSE(t.app.State.CommandLineFile);
 }
@@ -192,7 +193,7 @@ TEST(ProjectWrite, ArchiveModeRefusesEveryNameButAktuell) {
 TEST(ProjectWrite, TargetThatIsAFolderIsRefused) {
     TestApp t;
     std::filesystem::create_directory(t.path("ordner.vak1"));
-    WriteProject(t.app, "ordner");
+    WriteProject(ProjectFileOf(t.app), "ordner");
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_EQ(t.LastError(), "Ungültiger Dateiname \"" + t.path("ordner.vak1") + "\" !");
     EXPECT_TRUE(std::filesystem::is_directory(t.path("ordner.vak1")));
@@ -201,7 +202,7 @@ TEST(ProjectWrite, TargetThatIsAFolderIsRefused) {
 TEST(ProjectWrite, SaveFailingHalfWayKeepsTheOldFileAndModifiedFlag) {
     TestApp t;
     FillSample(t.app);
-    WriteProject(t.app, "p");
+    WriteProject(ProjectFileOf(t.app), "p");
     ASSERT_EQ(t.app.State.AbortFlag, 0);
     const std::string old = ReadBytes(t.path("p.vak1"));
     ASSERT_GT(old.size(), 600u);
@@ -211,7 +212,7 @@ TEST(ProjectWrite, SaveFailingHalfWayKeepsTheOldFileAndModifiedFlag) {
     t.app.State.OverwriteQuestion = false;
     {
         FileSizeLimit limit(300);
-        WriteProject(t.app, "p");
+        WriteProject(ProjectFileOf(t.app), "p");
     }
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_EQ(t.app.State.ModifiedFlag, 1);
@@ -226,7 +227,7 @@ TEST(ProjectWrite, SaveFailingHalfWayKeepsTheOldFileAndModifiedFlag) {
 TEST(ProjectWrite, GoldenFile) {
     TestApp t;
     FillSample(t.app);
-    WriteProject(t.app, "golden");
+    WriteProject(ProjectFileOf(t.app), "golden");
     ASSERT_EQ(t.app.State.AbortFlag, 0);
     const std::string golden = std::string(VAK1_GOLDEN_DIR) + "/project/sample.vak1";
     const std::string written = ReadBytes(t.path("golden.vak1"));

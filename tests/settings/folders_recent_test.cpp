@@ -27,7 +27,7 @@ TEST(CheckFolders, EmptyFoldersAreCompletedAndPass) {
     EnvGuard tmpdir("TMPDIR", t.folder.path().c_str());
     t.app.Config.CadDir = t.folder.path();
     t.app.Config.DataDir = "   ";
-    CheckFolders(t.app);
+    CheckFolders(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.Errors(), 0) << t.LastError();
     const Settings& s = t.app.Config;
     EXPECT_EQ(s.TempDir, t.folder.path());
@@ -39,7 +39,7 @@ TEST(CheckFolders, EmptyFoldersAreCompletedAndPass) {
 
     TestApp u;
     EnvGuard noTmpdir("TMPDIR", nullptr), noTemp("TEMP", nullptr);
-    CheckFolders(u.app);
+    CheckFolders(u.app.Config, u.app.State.StartDir, Dialogs(u.app));
     EXPECT_EQ(u.app.Config.TempDir, u.folder.path()); // no environment: the start folder
 }
 
@@ -49,7 +49,7 @@ TEST(CheckFolders, BadFoldersAreReportedInOrderAndTheTempFolderIsAskedFor) {
     Settings& s = t.app.Config;
     s.CadDir = s.DbfDir = s.PltDir = s.TempDir = s.EdiDir = s.DataDir = missing;
     t.ui.Push(ScriptedAnswer::Text(t.folder.path()));
-    CheckFolders(t.app);
+    CheckFolders(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     const std::vector<std::string> expected = {
         "ungültiger CAD Ordner konfiguriert",
         "ungültiger DBF Ordner konfiguriert",
@@ -72,7 +72,7 @@ TEST(CheckFolders, ProbeNeverReplacesAUserFile) {
     WriteBytes(t.path("x.$$$"), "Daten");
     t.app.Config.CadDir = t.folder.path();
     t.app.Config.TempDir = t.app.Config.EdiDir = t.app.Config.DataDir = t.folder.path();
-    CheckFolders(t.app);
+    CheckFolders(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.Errors(), 0) << t.LastError();
     EXPECT_EQ(ReadBytes(t.path("x.$$$")), "Daten");
 }
@@ -81,13 +81,14 @@ TEST(RecentFiles, SaveAndLoadKeepTheFourEntries) {
     TestApp t;
     t.app.State.RecentFiles = {"/a/eins.vak1", "", "/b/drei.vak1", "/c/vier.vak1"};
     t.app.State.ProjectDir = "/projekte/";
-    SaveRecentFiles(t.app);
+    SaveRecentFiles(t.app.Config, t.app.State.StartDir, t.app.State.ProjectDir,
+                    t.app.State.RecentFiles, Dialogs(t.app));
     EXPECT_EQ(t.app.State.AbortFlag, 0);
     EXPECT_EQ(ReadBytes(t.path("vak1.cff")), CrLf({"vak1 Session /projekte/", "/a/eins.vak1", "",
                                                    "/b/drei.vak1", "/c/vier.vak1"}));
     TestApp u;
     u.app.Config.SettingsFolder = t.folder.path();
-    LoadRecentFiles(u.app);
+    LoadRecentFiles(u.app.Config, u.app.State.StartDir, u.app.State.RecentFiles);
     EXPECT_EQ(u.app.State.RecentFiles, t.app.State.RecentFiles);
 }
 
@@ -95,11 +96,11 @@ TEST(RecentFiles, ShortOrMissingFileEmptiesTheRest) {
     TestApp t;
     t.app.State.RecentFiles = {"w", "x", "y", "z"};
     WriteBytes(t.path("vak1.cff"), "vak1 Session /\n/nur/eins.vak1");
-    LoadRecentFiles(t.app);
+    LoadRecentFiles(t.app.Config, t.app.State.StartDir, t.app.State.RecentFiles);
     EXPECT_EQ(t.app.State.RecentFiles, (std::array<std::string, 4>{"/nur/eins.vak1", "", "", ""}));
     t.app.State.RecentFiles = {"w", "x", "y", "z"};
     std::filesystem::remove(t.path("vak1.cff"));
-    LoadRecentFiles(t.app);
+    LoadRecentFiles(t.app.Config, t.app.State.StartDir, t.app.State.RecentFiles);
     EXPECT_EQ(t.app.State.RecentFiles, (std::array<std::string, 4>{}));
     EXPECT_EQ(t.Errors(), 0);
 }
@@ -107,12 +108,14 @@ TEST(RecentFiles, ShortOrMissingFileEmptiesTheRest) {
 TEST(RecentFiles, FailedSaveKeepsTheOldFile) {
     TestApp t;
     t.app.State.RecentFiles = {"/a/eins.vak1", "", "", ""};
-    SaveRecentFiles(t.app);
+    SaveRecentFiles(t.app.Config, t.app.State.StartDir, t.app.State.ProjectDir,
+                    t.app.State.RecentFiles, Dialogs(t.app));
     const std::string old = ReadBytes(t.path("vak1.cff"));
     t.app.State.RecentFiles[0] = std::string(400, 'n');
     {
         FileSizeLimit limit(100);
-        SaveRecentFiles(t.app);
+        SaveRecentFiles(t.app.Config, t.app.State.StartDir, t.app.State.ProjectDir,
+                        t.app.State.RecentFiles, Dialogs(t.app));
     }
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_EQ(t.Errors(), 1);

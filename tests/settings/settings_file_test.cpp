@@ -22,7 +22,7 @@ using namespace vak1::test;
 namespace {
 
 std::vector<std::string> SavedLines(TestApp& t) {
-    SaveSettings(t.app);
+    SaveSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
     return SplitCrLf(ReadBytes(t.path("vak1.cfg")));
 }
@@ -36,7 +36,7 @@ std::size_t KeyIndex(const std::vector<std::string>& lines, const std::string& u
 // Loads the given lines as the settings file of a fresh App.
 void LoadLines(TestApp& u, const std::vector<std::string>& lines) {
     WriteBytes(u.path("vak1.cfg"), CrLf(lines));
-    LoadSettings(u.app);
+    LoadSettings(u.app.Config, u.app.State.StartDir, Dialogs(u.app));
 }
 
 class ScreenUi : public ScriptedUi {
@@ -52,7 +52,7 @@ TEST(SettingsFile, SaveAndLoadReproduceEveryEntry) {
     SavedLines(t);
     TestApp u;
     WriteBytes(u.path("vak1.cfg"), ReadBytes(t.path("vak1.cfg")));
-    LoadSettings(u.app);
+    LoadSettings(u.app.Config, u.app.State.StartDir, Dialogs(u.app));
     EXPECT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_EQ(u.Errors(), 0);
     ExpectSameSettings(t.app.Config, u.app.Config);
@@ -339,7 +339,7 @@ TEST(SettingsFile, NoFileSetsScreenSizesAndAbortFlag) {
     ScreenUi ui;
     t.app.Env.ui = &ui;
     EnvGuard home("HOME", t.path("leer").c_str());
-    LoadSettings(t.app);
+    LoadSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     const Settings& s = t.app.Config;
     EXPECT_EQ(s.GraphWidth, 1920 - 9);
@@ -356,12 +356,12 @@ TEST(SettingsFile, HomeFolderIsTheFallback) {
     std::filesystem::create_directories(home + "/.quorven");
     TestApp other;
     other.app.Config.HelpLevel = 0;
-    SaveSettings(other.app);
+    SaveSettings(other.app.Config, other.app.State.StartDir, Dialogs(other.app));
     std::filesystem::copy_file(other.path("vak1.cfg"), home + "/.quorven/vak1.cfg");
     EnvGuard guard("HOME", home.c_str());
     EXPECT_EQ(FallbackSettingsFolder(), home + "/.quorven/");
     t.app.State.StartDir = t.path("start/");
-    LoadSettings(t.app);
+    LoadSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
     EXPECT_EQ(t.app.Config.HelpLevel, 0);
     EXPECT_EQ(t.app.Config.SettingsFolder, home + "/.quorven/");
@@ -372,10 +372,10 @@ TEST(SettingsFile, ImportLoadsTheChosenFileAndRestoresTheFolder) {
     TestApp other;
     other.app.Config.DecimalPlaces = 6;
     other.app.Config.SettingsBaseName = "werkstatt";
-    SaveSettings(other.app);
+    SaveSettings(other.app.Config, other.app.State.StartDir, Dialogs(other.app));
     t.app.Config.SettingsFolder = t.folder.path();
     t.ui.Push(ScriptedAnswer::File(other.path("werkstatt.cfg")));
-    ImportSettings(t.app);
+    ImportSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
     ASSERT_EQ(t.ui.shown.size(), 1u);
     EXPECT_EQ(t.ui.shown[0].kind, "open");
@@ -387,7 +387,7 @@ TEST(SettingsFile, ImportLoadsTheChosenFileAndRestoresTheFolder) {
 
     t.ui.Push(ScriptedAnswer::Cancel());
     t.app.Config.DecimalPlaces = 2;
-    ImportSettings(t.app);
+    ImportSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_EQ(t.app.Config.DecimalPlaces, 2);
 }
@@ -399,7 +399,7 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
     t.app.Config.HelpLevel = 0;
     {
         FileSizeLimit limit(200);
-        SaveSettings(t.app);
+        SaveSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     }
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_EQ(t.Errors(), 1);
@@ -407,7 +407,7 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
 
     t.app.State.AbortFlag = 0;
     t.app.Config.SettingsFolder = t.path("vak1.cfg/"); // a file where a folder belongs
-    SaveSettings(t.app);
+    SaveSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     EXPECT_EQ(t.app.State.AbortFlag, 1);
     EXPECT_EQ(t.Errors(), 2);
     EXPECT_EQ(ReadBytes(t.path("vak1.cfg")), old);
@@ -416,7 +416,7 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
 TEST(SettingsFile, GoldenFile) {
     TestApp t;
     FillSettings(t.app.Config);
-    SaveSettings(t.app);
+    SaveSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
     const std::string golden = std::string(VAK1_GOLDEN_DIR) + "/settings/vak1.cfg";
     const std::string written = ReadBytes(t.path("vak1.cfg"));
     if (std::getenv("VAK1_UPDATE_GOLDEN")) WriteBytes(golden, written);
