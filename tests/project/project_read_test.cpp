@@ -198,13 +198,13 @@ TEST(ProjectRead, CoordinatesBeyondTheBoundAreNamedWithTheirLine) {
     lines[14] = "1e12"; // y of position 1
     WriteBytes(t.path("weit.vak1"), CrLf(lines));
     TestApp u;
-    ReadProject(u.app, t.path("weit.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("weit.vak1"));
     EXPECT_EQ(u.LastError(), "Fehler in Projektdatei " + t.path("weit.vak1") +
                                  ", Zeile 15: Wert außerhalb -1000000000 .. 1000000000 !");
     lines[14] = "1000000000.000"; // the bound itself is a coordinate
     WriteBytes(t.path("weit.vak1"), CrLf(lines));
     u.app.State.AbortFlag = 0;
-    ReadProject(u.app, t.path("weit.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("weit.vak1"));
     EXPECT_EQ(u.Errors(), 1);
     EXPECT_EQ(u.app.Project.Positions[1].y, 1e9L);
 }
@@ -216,9 +216,9 @@ TEST(ProjectRead, ArcAnglesBelowAFullTurn) {
     ProjectData& p = t.app.Project;
     p.Positions[++p.PosCount] = {0, 0, -std::nextafter(2 * kPi, 0.0L)};
     p.Positions[++p.PosCount] = {10, 0, 0};
-    WriteProject(t.app, "voll");
+    WriteProject(ProjectFileOf(t.app), "voll");
     TestApp u;
-    ReadProject(u.app, t.path("voll.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("voll.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_LT(std::fabs(u.app.Project.Positions[1].phi), 2 * kPi);
     EXPECT_GT(std::fabs(u.app.Project.Positions[1].phi), 2 * kPi - 1e-15L);
@@ -227,7 +227,7 @@ TEST(ProjectRead, ArcAnglesBelowAFullTurn) {
     ASSERT_EQ(lines[16], "-6.2831853072");
     lines[16] = "2e18";
     WriteBytes(t.path("voll.vak1"), CrLf(lines));
-    ReadProject(u.app, t.path("voll.vak1"));
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("voll.vak1"));
     EXPECT_EQ(u.LastError(), "Fehler in Projektdatei " + t.path("voll.vak1") +
                                  ", Zeile 17: Kreisbogenwinkel von 360 Grad oder mehr !");
 }

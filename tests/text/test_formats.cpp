@@ -129,7 +129,7 @@ TEST(Formats, NoCrashOnExtremeValues) {
 TEST(Formats, NonFiniteValuesShowAMark) {
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const long double inf = std::numeric_limits<long double>::infinity();
-    using Formatter = std::string (*)(const Settings&, long double);
+    using Formatter = std::string (*)(const NumberStyle&, long double);
     const std::pair<const char*, Formatter> formatters[] = {
         {"FormatSignificant", FormatSignificant},
         {"FormatEngineering", FormatEngineering},
@@ -138,10 +138,10 @@ TEST(Formats, NonFiniteValuesShowAMark) {
         {"FormatVolume", FormatVolume},
         {"FormatMoment4", FormatMoment4},
         {"FormatLengthFixed",
-         [](const Settings& s, long double x) { return FormatLengthFixed(s, x, 0, 3); }}};
+         [](const NumberStyle& s, long double x) { return FormatLengthFixed(s, x, 0, 3); }}};
     for (int english : {0, 1})
         for (const auto& [name, format] : formatters) {
-            Settings s;
+            NumberStyle s;
             s.EnglishUnits = english;
             SCOPED_TRACE(std::string(name) + (english ? " inch" : " mm"));
             // Fixed formats keep their field: the mark stands right-aligned in it.
@@ -152,7 +152,7 @@ TEST(Formats, NonFiniteValuesShowAMark) {
             EXPECT_EQ(mark(nan), "nan");
             EXPECT_EQ(mark(-inf), "-inf");
         }
-    Settings s;
+    NumberStyle s;
     EXPECT_EQ(FormatFixed(s, inf, 7, 3), "        inf"); // the field of "     12.500"
     EXPECT_EQ(DecimalExponent(nan), 0);
     EXPECT_EQ(SignificantDigits(nan, 3).d, 0);
@@ -161,7 +161,7 @@ TEST(Formats, NonFiniteValuesShowAMark) {
 }
 
 TEST(Formats, LargeNumbersAreWrittenInFull) {
-    Settings s;
+    NumberStyle s;
     const std::string text = FormatFixed(s, 1e200L, 0, 0);
     EXPECT_EQ(text.size(), 201u);
     EXPECT_EQ(std::strtold(text.c_str(), nullptr), 1e200L);
@@ -182,7 +182,7 @@ TEST(Formats, FitFieldNeverCutsIntegerDigits) {
         {"-1000000000.000", -1e9L, 12, "-1000000000 "},       // decimals give way
         {"0.123456789012345678", 0.1234567890123L, 12, "0.1234567890"},
     };
-    Settings s;
+    NumberStyle s;
     for (const Case& c : cases)
         EXPECT_EQ(FitField(s, c.text, c.shown, c.width), c.expected) << c.text;
     s.DecimalComma = 2;
