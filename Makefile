@@ -1,7 +1,7 @@
 # Set-up, build, run and test of VAK1. Every target installs the Debian packages it is
 # missing first (as root; a normal user runs make with sudo).
 
-PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES := cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgeos-dev libshp-dev libxlsxwriter-dev \
             python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx \
             fonts-liberation fonts-nanum libocct-data-exchange-dev
