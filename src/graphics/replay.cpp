@@ -31,6 +31,21 @@ long double Number(std::string_view t) {
 }
 
 // Splits "code;f1;f2;..." after the code; reads up to max numeric fields.
+// A record's code and the fields after its first ";".
+struct Record {
+    int code = 0;
+    std::string_view body;
+};
+
+Record SplitRecord(std::string_view r) {
+    const std::size_t semi = r.find(';');
+    Record out;
+    std::from_chars(r.data(), r.data() + (semi == std::string_view::npos ? r.size() : semi),
+                    out.code);
+    if (semi != std::string_view::npos) out.body = r.substr(semi + 1);
+    return out;
+}
+
 Fields Parse(std::string_view body, int max) {
     Fields f;
     while (f.count < max && !body.empty()) {
@@ -241,12 +256,7 @@ bool Player::Run(uint8_t& abortFlag) {
     std::size_t n = 0;
     for (const std::string& rec : g_.DisplayList) {
         if (++n % 50000 == 0) screen_.Pause(0);
-        std::string_view r = rec;
-        const std::size_t semi = r.find(';');
-        int code = 0;
-        std::from_chars(r.data(), r.data() + (semi == std::string_view::npos ? r.size() : semi),
-                        code);
-        const std::string_view body = semi == std::string_view::npos ? "" : r.substr(semi + 1);
+        const auto [code, body] = SplitRecord(rec);
         if (code == kRecWindow) {
             const Fields f = Parse(body, 8);
             auto i = [&](int k) { return static_cast<int32_t>(f.v[k]); };
@@ -315,12 +325,7 @@ bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
     std::string* window = nullptr;
     Box b;
     for (std::string& rec : g.DisplayList) {
-        std::string_view r = rec;
-        const std::size_t semi = r.find(';');
-        int code = 0;
-        std::from_chars(r.data(), r.data() + (semi == std::string_view::npos ? r.size() : semi),
-                        code);
-        const std::string_view body = semi == std::string_view::npos ? "" : r.substr(semi + 1);
+        const auto [code, body] = SplitRecord(rec);
         if (code == kRecWindow) {
             if (window) return false; // a picture of several windows is laid out by its maker
             window = &rec;
