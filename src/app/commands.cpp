@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/App.h"
+#include "app/outputcontext.h"
 #include "app/projectcontext.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
@@ -176,7 +177,8 @@ void EditGeometry(App& app) {
     const uint8_t aborted = app.State.AbortFlag;
     CalcSection(app.Project, app.Messages, app.Config);
     ShowRecalculation(app);
-    if (!app.Project.CalcError && app.Config.HelpLevel >= 2) ShowMessageList(app);
+    if (!app.Project.CalcError && app.Config.HelpLevel >= 2)
+        ShowMessageList(HelpContextOf(app), app.Messages);
     app.State.AbortFlag = aborted;
 }
 
@@ -196,9 +198,15 @@ void EditZeichnen(App& app) { DrawSection(app, 3, 0); }
 
 template <int Mode, int Kind> void Draw(App& app) { DrawSection(app, Mode, Kind); }
 
-void ViewStandard(App& app) { ReportStandard(app); }
-void ViewExcerpt(App& app) { ReportExcerpt(app); }
-void ShowMessages(App& app) { ShowMessageList(app); }
+void ViewStandard(App& app) {
+    ReportStandard(OutputContextOf(app), app.Project, app.Messages);
+}
+void ViewExcerpt(App& app) {
+    ReportExcerpt(OutputContextOf(app), app.Project);
+}
+void ShowMessages(App& app) {
+    ShowMessageList(HelpContextOf(app), app.Messages);
+}
 
 void CadOptions(App& app) {
     EditDrawingOptions(app);

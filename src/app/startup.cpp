@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/App.h"
+#include "app/outputcontext.h"
 #include "app/commands.h"
 #include "app/projectcontext.h"
 #include "cad/drawing.h"
@@ -92,7 +93,7 @@ StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FI
     if (WouldReplaceInput(path, txt, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
-    if (!RunReportJob(app, txt)) {
+    if (!RunReportJob(OutputContextOf(app), app.Project, app.Messages, txt)) {
         std::fprintf(err, "%s: Bericht nicht geschrieben\n", txt.c_str());
         return {true, 1};
     }
@@ -219,7 +220,8 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
 
     if (app.Env.ui)
         app.Env.ui->onHelp = [&app](uint16_t number, bool picture) {
-            ShowHelp(app, number, picture ? HelpMode::PictureOnly : HelpMode::TextOnly);
+            ShowHelp(HelpContextOf(app), number,
+                     picture ? HelpMode::PictureOnly : HelpMode::TextOnly);
         };
     LoadSettings(app.Config, app.State.StartDir, Dialogs(app));
     st.AbortFlag = 0;

@@ -2,6 +2,7 @@
 #include "cad/drawing.h"
 
 #include "app/App.h"
+#include "app/outputcontext.h"
 #include "cad/cad.h"
 #include "cad/form.h"
 #include "dialogs/dialogs.h"
@@ -94,7 +95,7 @@ void DrawSection(App& app, int mode, int kind) {
     if (app.Project.CalcError) {
         // No picture of results that do not belong to the section any more.
         if (mode == cdScreen) Clear(app.Graphics);
-        ShowMessageList(app);
+        ShowMessageList(HelpContextOf(app), app.Messages);
         return;
     }
     const std::vector<std::string> lines = [] {

@@ -8,9 +8,10 @@
 #include <iterator>
 #include <vector>
 
-#include "app/App.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
+#include "project/messages.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -24,11 +25,11 @@ bool SameKey(std::string_view line, std::string_view message) {
     return line.substr(0, kMessageKeyLength) == message.substr(0, kMessageKeyLength);
 }
 
-Lookup FindRecord(const App& app, std::string_view message, std::string& cause,
+Lookup FindRecord(const Settings& settings, std::string_view message, std::string& cause,
                   std::string& remedy) {
     std::vector<std::string> lines;
-    if (!FileExists(MessageFilePath(app)) || !ReadTextLines(MessageFilePath(app), lines))
-        return Lookup::NoFile;
+    const std::string path = MessageFilePath(settings);
+    if (!FileExists(path) || !ReadTextLines(path, lines)) return Lookup::NoFile;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!SameKey(lines[i], message)) continue;
         cause = i + 1 < lines.size() ? lines[i + 1] : "";
@@ -95,15 +96,16 @@ std::string_view EndOf(std::string_view line, std::string_view fallback) {
     return body.size() == line.size() ? fallback : line.substr(body.size());
 }
 
-bool WriteFile(App& app, const std::string& path, std::string_view bytes, bool atomic) {
+bool WriteFile(const DialogContext& d, const std::string& path, std::string_view bytes,
+               bool atomic) {
     TextFileWriter out;
     if (!out.Open(path, atomic)) {
-        ReportWriteError(Dialogs(app), out);
+        ReportWriteError(d, out);
         return false;
     }
     out.Write(bytes);
     if (!out.Commit()) {
-        ReportWriteError(Dialogs(app), out);
+        ReportWriteError(d, out);
         return false;
     }
     return true;
@@ -111,78 +113,79 @@ bool WriteFile(App& app, const std::string& path, std::string_view bytes, bool a
 
 } // namespace
 
-std::string MessageFilePath(const App& app) {
-    return FolderPath(app.Config.PltDir) + std::string(kProgramBase) + ".err";
+std::string MessageFilePath(const Settings& settings) {
+    return FolderPath(settings.PltDir) + std::string(kProgramBase) + ".err";
 }
 
-bool NoGuiRequested(const App& app) {
-    if (app.State.NoGui) return true;
-    return std::any_of(app.State.CommandLine.begin(), app.State.CommandLine.end(),
+bool NoGuiRequested(bool noGui, const std::vector<std::string>& commandLine) {
+    if (noGui) return true;
+    return std::any_of(commandLine.begin(), commandLine.end(),
                        [](const std::string& p) { return UpperAscii(p) == "/NOGUI"; });
 }
 
-void ShowMessageList(App& app) {
+void ShowMessageList(const HelpContext& help, const MessageList& list) {
     // A connected hook takes the dialog's place (the editing commands' tests count calls).
-    if (app.State.ShowMessageList) {
-        app.State.ShowMessageList();
+    if (help.ShowMessageList) {
+        help.ShowMessageList();
         return;
     }
-    if (NoGuiRequested(app)) return;
-    const MessageList& list = app.Messages;
+    if (help.NoGui) return;
+    const DialogContext& d = help.dialogs;
     if (list.count == 0) {
-        ShowInfo(Dialogs(app), "Berechnung erfolgreich ohne Fehlermeldungen");
+        ShowInfo(d, "Berechnung erfolgreich ohne Fehlermeldungen");
         return;
     }
-    const uint8_t abortBefore = app.State.AbortFlag;
+    const uint8_t abortBefore = d.AbortFlag;
     std::vector<std::string> lines;
     for (uint16_t i = 1; i <= list.count; ++i)
         lines.emplace_back(list[i]);
     lines.push_back(cp850("Weiter/zurück..."));
     const auto next = static_cast<uint16_t>(list.count + 1);
-    uint16_t choice = app.Config.HelpLevel < 2 ? next : 1;
-    app.State.AbortFlag = 0;
+    uint16_t choice = help.settings.HelpLevel < 2 ? next : 1;
+    d.AbortFlag = 0;
     for (;;) {
-        InputChoice(Dialogs(app), kHelpMessageList,
+        InputChoice(d, kHelpMessageList,
                     "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
                     lines, choice);
-        if (app.State.AbortFlag || choice == next) break;
-        ExplainMessage(app, choice);
+        if (d.AbortFlag || choice == next) break;
+        ExplainMessage(help, list, choice);
         ++choice;
-        if (choice == next || app.State.AbortFlag) break;
+        if (choice == next || d.AbortFlag) break;
     }
-    app.State.AbortFlag = abortBefore;
+    d.AbortFlag = abortBefore;
 }
 
-void ExplainMessage(App& app, uint16_t i) {
-    if (i < 1 || i > app.Messages.count) return;
-    const std::string message(app.Messages[i]);
+void ExplainMessage(const HelpContext& help, const MessageList& messages, uint16_t i) {
+    if (i < 1 || i > messages.count) return;
+    const DialogContext& d = help.dialogs;
+    const std::string message(messages[i]);
     std::string cause, remedy;
-    switch (FindRecord(app, message, cause, remedy)) {
+    switch (FindRecord(help.settings, message, cause, remedy)) {
     case Lookup::NoFile:
-        ShowError(Dialogs(app),
-                  "Datei " + MessageFilePath(app) + " nicht gefunden oder kein Zugriffsrecht !");
-        app.State.AbortFlag = 1;
+        ShowError(d, "Datei " + MessageFilePath(help.settings) +
+                         " nicht gefunden oder kein Zugriffsrecht !");
+        d.AbortFlag = 1;
         return;
     case Lookup::NoRecord:
-        DialogUi(Dialogs(app), kHelpNone).MessageBox(MessageKind::Info, "Meldung", kNoDescription);
+        DialogUi(d, kHelpNone).MessageBox(MessageKind::Info, "Meldung", kNoDescription);
         return;
     case Lookup::Found:
         break;
     }
-    const bool plain = app.Config.PlainCharacters == 1;
+    const bool plain = help.settings.PlainCharacters == 1;
     Explanation w{LongToDisplay(message, plain), LongToDisplay(cause, plain),
                   LongToDisplay(remedy, plain)};
-    DialogUi(Dialogs(app), kHelpExplanation).ExplanationDialog(w);
+    DialogUi(d, kHelpExplanation).ExplanationDialog(w);
     if (!w.changed) return;
-    if (!AskQuestion(Dialogs(app), kHelpExplanation, "Save Changes ?")) return;
-    RewriteMessageFile(app, LongFromDisplay(OneLine(w.message)), LongFromDisplay(OneLine(w.cause)),
+    if (!AskQuestion(d, kHelpExplanation, "Save Changes ?")) return;
+    RewriteMessageFile(help, LongFromDisplay(OneLine(w.message)), LongFromDisplay(OneLine(w.cause)),
                        LongFromDisplay(OneLine(w.remedy)));
 }
 
-std::string MessageCause(App& app, uint16_t i) {
+std::string MessageCause(const Settings& settings, const MessageList& messages, uint16_t i) {
     std::string cause, remedy;
-    if (i < 1 || i > app.Messages.count) return {};
-    switch (FindRecord(app, app.Messages[i], cause, remedy)) {
+    if (i < 1 || i > messages.count) return {};
+    switch (FindRecord(settings, messages[i], cause, remedy)) {
     case Lookup::NoFile:
         return {};
     case Lookup::NoRecord:
@@ -193,22 +196,23 @@ std::string MessageCause(App& app, uint16_t i) {
     return cause;
 }
 
-std::string MessageRemedy(App& app, uint16_t i) {
+std::string MessageRemedy(const Settings& settings, const MessageList& messages, uint16_t i) {
     std::string cause, remedy;
-    if (i < 1 || i > app.Messages.count) return {};
-    if (FindRecord(app, app.Messages[i], cause, remedy) != Lookup::Found) return {};
+    if (i < 1 || i > messages.count) return {};
+    if (FindRecord(settings, messages[i], cause, remedy) != Lookup::Found) return {};
     return remedy;
 }
 
-bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
+bool RewriteMessageFile(const HelpContext& help, std::string_view m, std::string_view cause,
                         std::string_view remedy) {
-    const std::string file = MessageFilePath(app);
-    const std::string temp = FolderPath(app.Config.TempDir) + std::string(kProgramBase) + ".ERR";
+    const DialogContext& d = help.dialogs;
+    const std::string file = MessageFilePath(help.settings);
+    const std::string temp = FolderPath(help.settings.TempDir) + std::string(kProgramBase) + ".ERR";
     if (UpperAscii(temp) == UpperAscii(file)) return false;
     std::string bytes;
     if (!ReadBytes(file, bytes)) {
-        ShowError(Dialogs(app), "Datei " + file + " nicht gefunden oder kein Zugriffsrecht !");
-        app.State.AbortFlag = 1;
+        ShowError(d, "Datei " + file + " nicht gefunden oder kein Zugriffsrecht !");
+        d.AbortFlag = 1;
         return false;
     }
     const auto lines = SplitKeepingEnds(bytes);
@@ -216,7 +220,7 @@ bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
     while (at < lines.size() && !SameKey(Body(lines[at]), m))
         ++at;
     if (at == lines.size()) {
-        ShowError(Dialogs(app), std::string(m) + " not found.");
+        ShowError(d, std::string(m) + " not found.");
         return false;
     }
     std::string out;
@@ -235,8 +239,8 @@ bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
         out += lines[k];
     // The copy in the temporary folder comes first; the message file is replaced only by
     // a complete file.
-    if (!WriteFile(app, temp, out, false)) return false;
-    if (!WriteFile(app, file, out, true)) return false;
+    if (!WriteFile(d, temp, out, false)) return false;
+    if (!WriteFile(d, file, out, true)) return false;
     std::remove(temp.c_str());
     return true;
 }

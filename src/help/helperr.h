@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "help/helptext.h"
 
 namespace vak1 {
 
-struct App;
+struct MessageList;
 
 // Records in the message file are found by the first characters of the message.
 constexpr std::size_t kMessageKeyLength = 14;
@@ -17,20 +20,20 @@ constexpr uint16_t kHelpMessageList = 1210;
 constexpr uint16_t kHelpExplanation = 1970;
 inline constexpr const char* kNoDescription = "keine Beschreibung dieser Fehlermeldung vorhanden.";
 
-std::string MessageFilePath(const App& app);
-// True when "/NOGUI" is among the command-line parameters, in any case.
-bool NoGuiRequested(const App& app);
+std::string MessageFilePath(const Settings& settings);
+// True when noGui is set or "/NOGUI" is among the command-line parameters, in any case.
+bool NoGuiRequested(bool noGui, const std::vector<std::string>& commandLine);
 
-// The choice dialog that walks through the messages; a set State.ShowMessageList hook is
+// The choice dialog that walks through the messages; a set help.ShowMessageList hook is
 // called instead.
-void ShowMessageList(App& app);
+void ShowMessageList(const HelpContext& help, const MessageList& messages);
 // The explanation window of message i (1-based), with editing of cause and remedy.
-void ExplainMessage(App& app, uint16_t i);
+void ExplainMessage(const HelpContext& help, const MessageList& messages, uint16_t i);
 // Cause and remedy of message i for printed reports, without any window.
-std::string MessageCause(App& app, uint16_t i);
-std::string MessageRemedy(App& app, uint16_t i);
+std::string MessageCause(const Settings& settings, const MessageList& messages, uint16_t i);
+std::string MessageRemedy(const Settings& settings, const MessageList& messages, uint16_t i);
 // Replaces cause and remedy of the record of message m; every other byte of the file stays.
-bool RewriteMessageFile(App& app, std::string_view m, std::string_view cause,
+bool RewriteMessageFile(const HelpContext& help, std::string_view m, std::string_view cause,
                         std::string_view remedy);
 
 } // namespace vak1

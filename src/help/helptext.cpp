@@ -5,9 +5,9 @@
 #include <cctype>
 #include <vector>
 
-#include "app/App.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
 #include "text/textfile.h"
 
@@ -51,8 +51,8 @@ void ReadContinuation(const std::vector<std::string>& lines, std::size_t at, int
     }
 }
 
-std::string Joined(const App& app, const HelpEntry& e, const char* after) {
-    const bool plain = app.Config.PlainCharacters == 1;
+std::string Joined(const Settings& settings, const HelpEntry& e, const char* after) {
+    const bool plain = settings.PlainCharacters == 1;
     std::string out;
     for (std::size_t i = 0; i < kHelpLines; ++i) {
         if (i && !*after) out += ' ';
@@ -63,14 +63,13 @@ std::string Joined(const App& app, const HelpEntry& e, const char* after) {
 
 } // namespace
 
-std::string HelpFilePath(const App& app, uint16_t number) {
-    return FolderPath(app.Config.PltDir) +
-           (number < kFirstProgramHelp ? "quorven.hlp" : "vak1.hlp");
+std::string HelpFilePath(const Settings& settings, uint16_t number) {
+    return FolderPath(settings.PltDir) + (number < kFirstProgramHelp ? "quorven.hlp" : "vak1.hlp");
 }
 
-HelpEntry FindHelpEntry(const App& app, uint16_t number) {
+HelpEntry FindHelpEntry(const Settings& settings, uint16_t number) {
     HelpEntry e;
-    const std::string path = HelpFilePath(app, number);
+    const std::string path = HelpFilePath(settings, number);
     std::vector<std::string> lines;
     if (!FileExists(path) || !ReadTextLines(path, lines)) {
         e.lines[0] = "Datei " + path + " nicht gefunden !";
@@ -96,25 +95,26 @@ HelpEntry FindHelpEntry(const App& app, uint16_t number) {
     return e;
 }
 
-void ShowHelp(App& app, uint16_t number, HelpMode mode) {
+void ShowHelp(const HelpContext& help, uint16_t number, HelpMode mode) {
+    const Settings& s = help.settings;
     // 0: the help of the dialog shown last.
-    if (number == 0 && app.Env.ui) number = app.Env.ui->helpNumber;
-    const HelpEntry e = FindHelpEntry(app, number);
+    if (number == 0) number = help.dialogs.ui.helpNumber;
+    const HelpEntry e = FindHelpEntry(s, number);
     if (mode != HelpMode::PictureOnly)
-        DialogUi(Dialogs(app), number)
+        DialogUi(help.dialogs, number)
             .MessageBox(MessageKind::Help, "HILFETEXT Nr." + std::to_string(number),
-                        Joined(app, e, " "));
-    if (mode != HelpMode::TextOnly && app.State.HelpPicture) {
+                        Joined(s, e, " "));
+    if (mode != HelpMode::TextOnly && help.HelpPicture) {
         const bool none = e.picture.empty() || e.picture == "NULL";
-        app.State.HelpPicture(app, none ? "" : FolderPath(app.Config.PltDir) + e.picture + ".plt");
+        help.HelpPicture(none ? "" : FolderPath(s.PltDir) + e.picture + ".plt");
     }
-    app.State.AbortFlag = 0;
+    help.dialogs.AbortFlag = 0;
 }
 
-std::string HelpText(const App& app, uint16_t number) {
-    const HelpEntry e = FindHelpEntry(app, number);
-    if (!e.found) return ToDisplay(e.lines[0], app.Config.PlainCharacters == 1);
-    return Joined(app, e, "");
+std::string HelpText(const Settings& settings, uint16_t number) {
+    const HelpEntry e = FindHelpEntry(settings, number);
+    if (!e.found) return ToDisplay(e.lines[0], settings.PlainCharacters == 1);
+    return Joined(settings, e, "");
 }
 
 } // namespace vak1

@@ -66,6 +66,5 @@ void RedrawView(App& app, uint16_t kind);
 // After a recalculation: a failed one leaves no picture of old results and shows the message
 // list; a good one redraws the view of kind (0: none).
 void ShowRecalculated(App& app, uint16_t kind);
-void ShowMessageList(App& app); // the message list dialog, defined in help/helperr.cpp
 
 } // namespace vak1

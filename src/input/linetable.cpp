@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "app/App.h"
+#include "app/outputcontext.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
 #include "graphics/draw.h"
@@ -62,7 +63,7 @@ void RedrawView(App& app, uint16_t kind) {
 void ShowRecalculated(App& app, uint16_t kind) {
     if (app.Project.CalcError) {
         Clear(app.Graphics);
-        ShowMessageList(app);
+        ShowMessageList(HelpContextOf(app), app.Messages);
     } else if (kind != 0) {
         RedrawView(app, kind);
     }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "app/outputcontext.h"
 #include "graphics/draw.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
@@ -135,7 +136,7 @@ Step Act(App& app, DialogAction action, int selected) {
         TransformContour(app);
         return app.State.AbortFlag ? Step::Stop : Step::Again;
     case DialogAction::Messages:
-        ShowMessageList(app);
+        ShowMessageList(HelpContextOf(app), app.Messages);
         return Step::Again;
     default:
         return Step::Again;

@@ -3,17 +3,20 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "dialogs/dialogs.h"
+#include "platform/Platform.h"
 #include "text/textfile.h"
 
 namespace vak1 {
 
-struct App;
 struct Settings;
+struct MessageList;
 
 enum TOutputDevice : uint16_t {
     odScreen = 1,
@@ -62,6 +65,25 @@ struct OutputDocument {
     bool writeFailed = false;
 };
 
+// What the output document works with: the document, the settings it reads (the output
+// window stores its place there), the dialogs, the printer, ports, launcher and clock, the
+// project as the page header names it, and the message list hook of a report that has no
+// results to show. References only; one is made where it is needed and passed down.
+struct OutputContext {
+    OutputDocument& doc;
+    Settings& settings;
+    DialogContext dialogs;
+    Platform& env;
+    const std::string& ProjectName; // without folder and extension; empty: unnamed
+    const std::string& ProjectDir;  // ends with "/" when not empty
+    std::string ProjectPath;        // the project's file; empty when unnamed
+    bool CommandLineFile = false;   // the header shows the path as the command line gave it
+    // The project's remark lines, written under the title of tab-separated files.
+    const std::array<std::string, 3>& RemarkLines;
+    // Shows the messages of a failed calculation instead of a report.
+    std::function<void()> ShowMessageList;
+};
+
 bool IsStructuredKind(uint16_t kind); // 6, 7, 9
 bool IsTabKind(uint16_t kind);        // 6, 9
 
@@ -78,36 +100,36 @@ void InsertAt(std::string& line, std::size_t col, std::string_view text, std::si
 // <, >, & and " as HTML entities.
 std::string HtmlEscape(std::string_view text);
 // Date and time of the page header by DateCode.
-std::string HeaderDate(const App& app);
-std::string HeaderTime(const App& app);
+std::string HeaderDate(const OutputContext& ctx);
+std::string HeaderTime(const OutputContext& ctx);
 
-void SetHeader(App& app, const std::array<std::string, 5>& lines, int totalPages);
-void OutputOpen(App& app, uint16_t kind);
-void PageHeader(App& app);
-void WriteLine(App& app, std::string_view text);
-void WriteLineStart(App& app, std::string_view text);
-void WriteRawLine(App& app, std::string_view text);
-void WriteRaw(App& app, std::string_view text); // no line end, no conversion
-void WriteLineEnd(App& app);
-void PageEnd(App& app);
-void EnsureSpace(App& app);
-void CloseHtmlTable(App& app);
-void OpenHtmlTable(App& app);
-void WriteMessageBlock(App& app);
+void SetHeader(const OutputContext& ctx, const std::array<std::string, 5>& lines, int totalPages);
+void OutputOpen(const OutputContext& ctx, uint16_t kind);
+void PageHeader(const OutputContext& ctx);
+void WriteLine(const OutputContext& ctx, std::string_view text);
+void WriteLineStart(const OutputContext& ctx, std::string_view text);
+void WriteRawLine(const OutputContext& ctx, std::string_view text);
+void WriteRaw(const OutputContext& ctx, std::string_view text); // no line end, no conversion
+void WriteLineEnd(const OutputContext& ctx);
+void PageEnd(const OutputContext& ctx);
+void EnsureSpace(const OutputContext& ctx);
+void CloseHtmlTable(const OutputContext& ctx);
+void OpenHtmlTable(const OutputContext& ctx);
+void WriteMessageBlock(const OutputContext& ctx, const MessageList& messages);
 // Pieces of a cause or remedy text for a text kind (long texts broken at blanks).
 std::vector<std::string> WrapMessageText(std::string_view text);
-void OutputClose(App& app);
+void OutputClose(const OutputContext& ctx);
 // Closes the file without handing it over and removes a temporary one.
-void OutputDiscard(App& app);
+void OutputDiscard(const OutputContext& ctx);
 
 // Copies src line by line into dst in UTF-8, the code page of the desktop's programs;
 // false (with AbortFlag) on any failure.
-bool ConvertFile(App& app, const std::string& src, const std::string& dst);
+bool ConvertFile(const OutputContext& ctx, const std::string& src, const std::string& dst);
 // Prints a code page 850 text file through the printer: one page per form-feed line.
-void PrintTextFile(App& app, const std::string& path);
+void PrintTextFile(const OutputContext& ctx, const std::string& path);
 // Shows TempDir + "outwin.txt" in the output window.
-void ShowOutputWindow(App& app);
+void ShowOutputWindow(const OutputContext& ctx);
 // The view menu's "Error Messages": the message block as a document in the output window.
-void ShowErrorMessageDocument(App& app);
+void ShowErrorMessageDocument(const OutputContext& ctx, const MessageList& messages);
 
 } // namespace vak1

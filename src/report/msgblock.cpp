@@ -1,7 +1,8 @@
 // The message block of printed reports: each message of the last calculation with its
 // cause and remedy, long texts wrapped for the text kinds.
-#include "app/App.h"
 #include "help/helperr.h"
+#include "project/messages.h"
+#include "settings/Settings.h"
 #include "report/OutputDocument.h"
 
 namespace vak1 {
@@ -11,15 +12,15 @@ constexpr std::size_t kWrapFrom = 73;
 constexpr std::size_t kPieceLength = 64;
 constexpr std::size_t kBreakWithin = 63;
 
-void WriteMessageText(App& app, const std::string& text) {
+void WriteMessageText(const OutputContext& ctx, const std::string& text) {
     if (text.empty()) return;
-    if (app.Output.Kind == odHtml) {
-        OpenHtmlTable(app);
-        WriteRawLine(app, "<TR><TD>" + HtmlEscape(text) + "</TD></TR>");
+    if (ctx.doc.Kind == odHtml) {
+        OpenHtmlTable(ctx);
+        WriteRawLine(ctx, "<TR><TD>" + HtmlEscape(text) + "</TD></TR>");
         return;
     }
     for (const auto& piece : WrapMessageText(text))
-        WriteLine(app, piece);
+        WriteLine(ctx, piece);
 }
 
 } // namespace
@@ -37,39 +38,38 @@ std::vector<std::string> WrapMessageText(std::string_view text) {
     return pieces;
 }
 
-void WriteMessageBlock(App& app) {
-    const MessageList& list = app.Messages;
+void WriteMessageBlock(const OutputContext& ctx, const MessageList& list) {
     if (list.count == 0) return;
-    OutputDocument& d = app.Output;
-    const Settings& s = app.Config;
-    WriteRawLine(app, "");
-    WriteLine(app, "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN");
+    OutputDocument& d = ctx.doc;
+    const Settings& s = ctx.settings;
+    WriteRawLine(ctx, "");
+    WriteLine(ctx, "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN");
     if (!IsTabKind(d.Kind)) {
-        WriteLine(app, SeparatorThick(s));
-        WriteRawLine(app, "");
-        WriteLine(app, SeparatorThin(s));
+        WriteLine(ctx, SeparatorThick(s));
+        WriteRawLine(ctx, "");
+        WriteLine(ctx, SeparatorThin(s));
     }
-    if (d.Kind == odHtml) OpenHtmlTable(app);
+    if (d.Kind == odHtml) OpenHtmlTable(ctx);
     for (uint16_t i = 1; i <= list.count; ++i) {
         const std::string message(list[i]);
-        const std::string cause = MessageCause(app, i);
-        const std::string remedy = MessageRemedy(app, i);
+        const std::string cause = MessageCause(s, list, i);
+        const std::string remedy = MessageRemedy(s, list, i);
         if (IsTabKind(d.Kind)) {
-            WriteRawLine(app, (message + "\t").substr(0, 37) + cause + "\t" + remedy);
+            WriteRawLine(ctx, (message + "\t").substr(0, 37) + cause + "\t" + remedy);
             continue;
         }
-        WriteMessageText(app, message);
-        WriteMessageText(app, cause);
-        WriteMessageText(app, remedy);
+        WriteMessageText(ctx, message);
+        WriteMessageText(ctx, cause);
+        WriteMessageText(ctx, remedy);
         if (d.Kind == odHtml) {
-            CloseHtmlTable(app);
-            WriteRawLine(app, "");
-            OpenHtmlTable(app);
+            CloseHtmlTable(ctx);
+            WriteRawLine(ctx, "");
+            OpenHtmlTable(ctx);
         } else if (s.SeparatorStyle != 4) {
-            WriteLine(app, SeparatorThin(s));
+            WriteLine(ctx, SeparatorThin(s));
         }
     }
-    if (d.Kind == odHtml) CloseHtmlTable(app);
+    if (d.Kind == odHtml) CloseHtmlTable(ctx);
 }
 
 } // namespace vak1

@@ -2,96 +2,99 @@
 // printer, text program, browser or the Windows copies for other programs.
 #include <cstdio>
 
-#include "app/App.h"
 #include "dialogs/dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/PortWriter.h"
 #include "platform/Ui.h"
+#include "project/messages.h"
 #include "report/OutputDocument.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
+#include "text/program.h"
 
 namespace vak1 {
 namespace {
 
-std::string OutwinPath(const App& app) {
-    return FolderPath(app.Config.TempDir) + "outwin.txt";
+std::string OutwinPath(const OutputContext& ctx) {
+    return FolderPath(ctx.settings.TempDir) + "outwin.txt";
 }
 
 // Finishes the file; false (with a message and AbortFlag) when any write failed.
-bool FinishFile(App& app) {
-    OutputDocument& d = app.Output;
+bool FinishFile(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
     if (d.Kind == odTextPrinter) {
-        bool ok = d.portOpen && app.Env.ports && app.Env.ports->Close() && !d.writeFailed;
+        bool ok = d.portOpen && ctx.env.ports && ctx.env.ports->Close() && !d.writeFailed;
         d.portOpen = false;
         if (!ok) {
-            ShowError(Dialogs(app), "file write error");
-            app.State.AbortFlag = 1;
+            ShowError(ctx.dialogs, "file write error");
+            ctx.dialogs.AbortFlag = 1;
         }
         return ok;
     }
     if (!d.file) return false;
     const bool ok = d.file->Commit();
-    if (!ok) ReportWriteError(Dialogs(app), *d.file);
+    if (!ok) ReportWriteError(ctx.dialogs, *d.file);
     d.file.reset();
     return ok;
 }
 
-void StartTextProgram(App& app) {
-    const std::string& program = app.Config.TextProgram;
-    Launcher* launcher = app.Env.launcher;
+void StartTextProgram(const OutputContext& ctx) {
+    const std::string& program = ctx.settings.TextProgram;
+    Launcher* launcher = ctx.env.launcher;
     if (!launcher || !launcher->Exists(program)) {
-        ShowError(Dialogs(app), program + " not found");
+        ShowError(ctx.dialogs, program + " not found");
         return;
     }
-    if (!ConvertFile(app, app.Output.OutputFileName, OutwinPath(app))) return;
-    if (!launcher->Start(program, {OutwinPath(app)})) ShowError(Dialogs(app), program + " not found");
+    if (!ConvertFile(ctx, ctx.doc.OutputFileName, OutwinPath(ctx))) return;
+    if (!launcher->Start(program, {OutwinPath(ctx)}))
+        ShowError(ctx.dialogs, program + " not found");
 }
 
-void StartBrowser(App& app) {
-    const std::string& browser = app.Config.HtmlBrowser;
+void StartBrowser(const OutputContext& ctx) {
+    const std::string& browser = ctx.settings.HtmlBrowser;
     if (browser.empty()) return;
-    Launcher* launcher = app.Env.launcher;
+    Launcher* launcher = ctx.env.launcher;
     if (!launcher || !launcher->Exists(browser)) {
-        ShowError(Dialogs(app), browser + " not found");
+        ShowError(ctx.dialogs, browser + " not found");
         return;
     }
-    if (!launcher->Start(browser, {app.Output.OutputFileName}))
-        ShowError(Dialogs(app), browser + " not found");
+    if (!launcher->Start(browser, {ctx.doc.OutputFileName}))
+        ShowError(ctx.dialogs, browser + " not found");
 }
 
-void HandOver(App& app) {
-    OutputDocument& d = app.Output;
+void HandOver(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
     const std::string& name = d.OutputFileName;
     switch (d.Kind) {
     case odScreen:
-        if (ConvertFile(app, name, OutwinPath(app))) ShowOutputWindow(app);
+        if (ConvertFile(ctx, name, OutwinPath(ctx))) ShowOutputWindow(ctx);
         std::remove(name.c_str());
         break;
     case odFile:
     case odDosFile:
         if (d.Kind == odFile && !d.JobFile.empty()) break;
-        if (ConvertFile(app, name, OutwinPath(app)) && d.Kind == odFile)
-            ShowInfo(Dialogs(app), name + " und Windows-Datei outwin.txt wurden angelegt..");
+        if (ConvertFile(ctx, name, OutwinPath(ctx)) && d.Kind == odFile)
+            ShowInfo(ctx.dialogs, name + " und Windows-Datei outwin.txt wurden angelegt..");
         break;
     case odWindowsPrinter:
-        PrintTextFile(app, name);
+        PrintTextFile(ctx, name);
         std::remove(name.c_str());
         break;
     case odTextProgram:
-        StartTextProgram(app);
+        StartTextProgram(ctx);
         break;
     case odSpreadsheetTxt:
         ++d.SpreadsheetCount;
-        ConvertFile(app, name,
-                    FolderPath(app.Config.TempDir) + "$$" + std::to_string(d.SpreadsheetCount) +
+        ConvertFile(ctx, name,
+                    FolderPath(ctx.settings.TempDir) + "$$" + std::to_string(d.SpreadsheetCount) +
                         ".txt");
         break;
     case odProjectTxt:
         ++d.SpreadsheetCount;
-        ConvertFile(app, name, app.State.ProjectDir + app.State.ProjectName + ".txt");
+        ConvertFile(ctx, name, ctx.ProjectDir + ctx.ProjectName + ".txt");
         break;
     case odHtml:
-        StartBrowser(app);
+        StartBrowser(ctx);
         break;
     default:
         break;
@@ -100,59 +103,59 @@ void HandOver(App& app) {
 
 } // namespace
 
-void OutputClose(App& app) {
-    OutputDocument& d = app.Output;
-    const Settings& s = app.Config;
+void OutputClose(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
+    const Settings& s = ctx.settings;
     const bool paged = d.Kind == odScreen || d.Kind == odTextPrinter || d.Kind == odWindowsPrinter;
     if (paged && d.LineCount > 0 && (s.HeaderMode == 2 || s.SeparatorStyle == 4))
-        WriteRaw(app, "\f");
+        WriteRaw(ctx, "\f");
     if (d.Kind == odHtml) {
-        CloseHtmlTable(app);
-        WriteRawLine(app, "</BODY>");
-        WriteRawLine(app, "</HTML>");
+        CloseHtmlTable(ctx);
+        WriteRawLine(ctx, "</BODY>");
+        WriteRawLine(ctx, "</HTML>");
     }
-    if (app.Env.ui) app.Env.ui->SetWaitCursor(true);
-    if (FinishFile(app)) HandOver(app);
-    if (app.Env.ui) app.Env.ui->SetWaitCursor(false);
+    if (ctx.env.ui) ctx.env.ui->SetWaitCursor(true);
+    if (FinishFile(ctx)) HandOver(ctx);
+    if (ctx.env.ui) ctx.env.ui->SetWaitCursor(false);
 }
 
-bool ConvertFile(App& app, const std::string& src, const std::string& dst) {
+bool ConvertFile(const OutputContext& ctx, const std::string& src, const std::string& dst) {
     std::vector<std::string> lines;
     int error = 0;
     if (!ReadTextLines(src, lines, &error)) {
-        ShowError(Dialogs(app), "Datei " + src + " nicht gefunden oder kein Zugriffsrecht !");
-        app.State.AbortFlag = 1;
+        ShowError(ctx.dialogs, "Datei " + src + " nicht gefunden oder kein Zugriffsrecht !");
+        ctx.dialogs.AbortFlag = 1;
         return false;
     }
     TextFileWriter out;
     if (!out.Open(dst)) {
-        ReportWriteError(Dialogs(app), out);
+        ReportWriteError(ctx.dialogs, out);
         return false;
     }
-    const bool plain = app.Config.PlainCharacters == 1;
+    const bool plain = ctx.settings.PlainCharacters == 1;
     for (const auto& line : lines)
         out.WriteLine(OemToDesktopText(line, plain));
     if (!out.Commit()) {
-        ReportWriteError(Dialogs(app), out);
+        ReportWriteError(ctx.dialogs, out);
         return false;
     }
     return true;
 }
 
-void ShowErrorMessageDocument(App& app) {
-    if (app.Messages.count == 0) {
-        ShowInfo(Dialogs(app), "Berechnung erfolgreich ohne Fehlermeldungen");
+void ShowErrorMessageDocument(const OutputContext& ctx, const MessageList& messages) {
+    if (messages.count == 0) {
+        ShowInfo(ctx.dialogs, "Berechnung erfolgreich ohne Fehlermeldungen");
         return;
     }
-    const auto& r = app.Project.RemarkLines;
-    SetHeader(app,
+    const auto& r = ctx.RemarkLines;
+    SetHeader(ctx,
               {std::string(kProgramName) + " V" + kVersion, "Error Messages", r[0], r[1], r[2]}, 1);
-    OutputOpen(app, odScreen);
-    if (app.State.AbortFlag) return;
-    PageHeader(app);
-    WriteMessageBlock(app);
-    PageEnd(app);
-    OutputClose(app);
+    OutputOpen(ctx, odScreen);
+    if (ctx.dialogs.AbortFlag) return;
+    PageHeader(ctx);
+    WriteMessageBlock(ctx, messages);
+    PageEnd(ctx);
+    OutputClose(ctx);
 }
 
 } // namespace vak1

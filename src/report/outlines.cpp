@@ -2,9 +2,9 @@
 // lines, and the byte sink (file or printer port).
 #include <algorithm>
 
-#include "app/App.h"
 #include "platform/PortWriter.h"
 #include "report/OutputDocument.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -27,53 +27,53 @@ std::string Boxed(const Settings& s, char left, char right) {
     return Repeat('*', kSeparatorLength);
 }
 
-void Emit(App& app, std::string_view bytes) {
-    OutputDocument& d = app.Output;
+void Emit(const OutputContext& ctx, std::string_view bytes) {
+    OutputDocument& d = ctx.doc;
     if (d.Kind == odTextPrinter) {
-        if (d.portOpen && app.Env.ports && !app.Env.ports->Write(bytes)) d.writeFailed = true;
+        if (d.portOpen && ctx.env.ports && !ctx.env.ports->Write(bytes)) d.writeFailed = true;
         return;
     }
     if (d.file) d.file->Write(bytes);
 }
 
-bool IsSeparator(const App& app, std::string_view text) {
-    return text == kNoSeparator || text == SeparatorThin(app.Config) ||
-           text == SeparatorThick(app.Config);
+bool IsSeparator(const OutputContext& ctx, std::string_view text) {
+    return text == kNoSeparator || text == SeparatorThin(ctx.settings) ||
+           text == SeparatorThick(ctx.settings);
 }
 
 // Before each counted line of a text kind.
-void PageTest(App& app) {
-    OutputDocument& d = app.Output;
-    if (d.LineCount < app.Config.LinesPerPage) return;
-    if (app.Config.HeaderMode == 2) {
-        Emit(app, "\f");
-        WriteLineEnd(app);
+void PageTest(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
+    if (d.LineCount < ctx.settings.LinesPerPage) return;
+    if (ctx.settings.HeaderMode == 2) {
+        Emit(ctx, "\f");
+        WriteLineEnd(ctx);
         d.LineCount = 0;
         return;
     }
-    PageEnd(app);
-    PageHeader(app);
-    WriteRawLine(app, "");
+    PageEnd(ctx);
+    PageHeader(ctx);
+    WriteRawLine(ctx, "");
 }
 
-void Line(App& app, std::string_view text, bool end) {
-    OutputDocument& d = app.Output;
+void Line(const OutputContext& ctx, std::string_view text, bool end) {
+    OutputDocument& d = ctx.doc;
     if (IsTabKind(d.Kind)) {
-        if (IsSeparator(app, text)) return;
-        Emit(app, text);
+        if (IsSeparator(ctx, text)) return;
+        Emit(ctx, text);
     } else if (d.Kind == odHtml) {
-        CloseHtmlTable(app);
+        CloseHtmlTable(ctx);
         ++d.LineCount;
-        if (IsSeparator(app, text)) return;
-        Emit(app, OemToDesktopText("<br>" + HtmlEscape(text), app.Config.PlainCharacters == 1));
+        if (IsSeparator(ctx, text)) return;
+        Emit(ctx, OemToDesktopText("<br>" + HtmlEscape(text), ctx.settings.PlainCharacters == 1));
     } else {
         if (text == kNoSeparator) return;
         ++d.LineCount;
-        PageTest(app);
-        Emit(app, kMargin);
-        Emit(app, text);
+        PageTest(ctx);
+        Emit(ctx, kMargin);
+        Emit(ctx, text);
     }
-    if (end) WriteLineEnd(app);
+    if (end) WriteLineEnd(ctx);
 }
 
 } // namespace
@@ -163,60 +163,60 @@ std::string HtmlEscape(std::string_view text) {
     return out;
 }
 
-void WriteLine(App& app, std::string_view text) {
-    Line(app, text, true);
+void WriteLine(const OutputContext& ctx, std::string_view text) {
+    Line(ctx, text, true);
 }
-void WriteLineStart(App& app, std::string_view text) {
-    Line(app, text, false);
+void WriteLineStart(const OutputContext& ctx, std::string_view text) {
+    Line(ctx, text, false);
 }
 
-void WriteRawLine(App& app, std::string_view text) {
+void WriteRawLine(const OutputContext& ctx, std::string_view text) {
     if (text == kNoSeparator) return;
-    if (app.Output.Kind == odHtml)
-        Emit(app, OemToDesktopText(text, app.Config.PlainCharacters == 1));
+    if (ctx.doc.Kind == odHtml)
+        Emit(ctx, OemToDesktopText(text, ctx.settings.PlainCharacters == 1));
     else
-        Emit(app, text);
-    WriteLineEnd(app);
+        Emit(ctx, text);
+    WriteLineEnd(ctx);
 }
 
-void WriteRaw(App& app, std::string_view text) {
-    Emit(app, text);
+void WriteRaw(const OutputContext& ctx, std::string_view text) {
+    Emit(ctx, text);
 }
-void WriteLineEnd(App& app) {
-    Emit(app, "\r\n");
+void WriteLineEnd(const OutputContext& ctx) {
+    Emit(ctx, "\r\n");
 }
 
-void PageEnd(App& app) {
-    OutputDocument& d = app.Output;
+void PageEnd(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
     if (IsStructuredKind(d.Kind)) return;
-    d.PageJoined = Style(app.Config) == 4 && d.LineCount < app.Config.LinesPerPage / 2;
+    d.PageJoined = Style(ctx.settings) == 4 && d.LineCount < ctx.settings.LinesPerPage / 2;
     if (d.PageJoined) return;
     if (d.Kind == odScreen || d.Kind == odWindowsPrinter) {
-        Emit(app, "\f");
-        WriteLineEnd(app);
+        Emit(ctx, "\f");
+        WriteLineEnd(ctx);
     } else if (d.Kind == odTextPrinter) {
-        Emit(app, "\f");
+        Emit(ctx, "\f");
     }
     d.LineCount = 0;
 }
 
-void EnsureSpace(App& app) {
-    const int limit = std::max(app.Config.LinesPerPage - 10, 10);
-    if (app.Output.LineCount <= limit) return;
-    PageEnd(app);
-    PageHeader(app);
+void EnsureSpace(const OutputContext& ctx) {
+    const int limit = std::max(ctx.settings.LinesPerPage - 10, 10);
+    if (ctx.doc.LineCount <= limit) return;
+    PageEnd(ctx);
+    PageHeader(ctx);
 }
 
-void OpenHtmlTable(App& app) {
-    if (app.Output.HtmlTableOpen) return;
-    WriteRawLine(app, "<TABLE BORDER = \"2\" WIDTH= \"100%\">");
-    app.Output.HtmlTableOpen = true;
+void OpenHtmlTable(const OutputContext& ctx) {
+    if (ctx.doc.HtmlTableOpen) return;
+    WriteRawLine(ctx, "<TABLE BORDER = \"2\" WIDTH= \"100%\">");
+    ctx.doc.HtmlTableOpen = true;
 }
 
-void CloseHtmlTable(App& app) {
-    if (!app.Output.HtmlTableOpen) return;
-    app.Output.HtmlTableOpen = false;
-    WriteRawLine(app, "</TABLE>");
+void CloseHtmlTable(const OutputContext& ctx) {
+    if (!ctx.doc.HtmlTableOpen) return;
+    ctx.doc.HtmlTableOpen = false;
+    WriteRawLine(ctx, "</TABLE>");
 }
 
 } // namespace vak1

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/App.h"
 #include "dialogs/dialogs.h"
 #include "platform/PortWriter.h"
 #include "platform/Ui.h"
 #include "report/OutputDocument.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -25,42 +25,42 @@ const std::vector<std::string>& KindNames() {
     return names;
 }
 
-void Abort(App& app) {
-    app.State.AbortFlag = 1;
+void Abort(const OutputContext& ctx) {
+    ctx.dialogs.AbortFlag = 1;
 }
 
 bool IsFull(int error) {
     return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }
 
-void CreateFailed(App& app, int error) {
-    ShowError(Dialogs(app), IsFull(error) ? "Diskette/Platte voll" : "file write error");
-    Abort(app);
+void CreateFailed(const OutputContext& ctx, int error) {
+    ShowError(ctx.dialogs, IsFull(error) ? "Diskette/Platte voll" : "file write error");
+    Abort(ctx);
 }
 
 // The save-file selection for a chosen output file, with its overwrite check.
-bool ChooseFile(App& app, const std::string& ext, std::string& path) {
+bool ChooseFile(const OutputContext& ctx, const std::string& ext, std::string& path) {
     const std::string filter = "*." + ext + "|*." + ext;
     std::string chosen;
-    if (!DialogUi(Dialogs(app), kHelpOutputFile).SaveFileDialog(filter, app.State.ProjectDir,
-                                      app.State.ProjectName + "." + ext, chosen)) {
-        Abort(app);
+    if (!DialogUi(ctx.dialogs, kHelpOutputFile)
+             .SaveFileDialog(filter, ctx.ProjectDir, ctx.ProjectName + "." + ext, chosen)) {
+        Abort(ctx);
         return false;
     }
     const auto slash = chosen.find_last_of('/');
     const std::string base = slash == std::string::npos ? chosen : chosen.substr(slash + 1);
     if (base.find('.') == std::string::npos) chosen += "." + ext;
     path = chosen;
-    CheckTargetFile(Dialogs(app), path);
-    return !app.State.AbortFlag;
+    CheckTargetFile(ctx.dialogs, path);
+    return !ctx.dialogs.AbortFlag;
 }
 
 // "$OUT" + i + ".TMP": the first of 1..11 that can be created.
-bool TemporaryName(App& app, std::string& path) {
+bool TemporaryName(const OutputContext& ctx, std::string& path) {
     int error = 0;
     for (int i = 1; i <= 11; ++i) {
         const std::string name =
-            FolderPath(app.Config.TempDir) + "$OUT" + std::to_string(i) + ".TMP";
+            FolderPath(ctx.settings.TempDir) + "$OUT" + std::to_string(i) + ".TMP";
         errno = 0;
         if (std::FILE* f = std::fopen(name.c_str(), "wb")) {
             std::fclose(f);
@@ -69,77 +69,77 @@ bool TemporaryName(App& app, std::string& path) {
         }
         error = errno;
     }
-    CreateFailed(app, error);
+    CreateFailed(ctx, error);
     return false;
 }
 
 // The printer set-up sequence, sent before the first line when the file exists.
-void SendPrinterSetup(App& app) {
+void SendPrinterSetup(const OutputContext& ctx) {
     std::ifstream in("TEXT.HXP", std::ios::binary);
     if (!in) return;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!app.Env.ports->Write(bytes)) app.Output.writeFailed = true;
+    if (!ctx.env.ports->Write(bytes)) ctx.doc.writeFailed = true;
 }
 
-void OpenPort(App& app) {
-    OutputDocument& d = app.Output;
-    d.OutputFileName = "LPT" + std::to_string(app.Config.PrinterPort);
-    bool pause = AskQuestion(Dialogs(app), kHelpPrinterPause, "Pause nach jeder Seite ?");
-    if (app.State.AbortFlag) return;
-    if (!app.Env.ports || !app.Env.ports->Open(d.OutputFileName)) {
-        ShowError(Dialogs(app), "file write error");
-        Abort(app);
+void OpenPort(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
+    d.OutputFileName = "LPT" + std::to_string(ctx.settings.PrinterPort);
+    bool pause = AskQuestion(ctx.dialogs, kHelpPrinterPause, "Pause nach jeder Seite ?");
+    if (ctx.dialogs.AbortFlag) return;
+    if (!ctx.env.ports || !ctx.env.ports->Open(d.OutputFileName)) {
+        ShowError(ctx.dialogs, "file write error");
+        Abort(ctx);
         return;
     }
     d.portOpen = true;
     d.PausePerPage = pause;
-    SendPrinterSetup(app);
+    SendPrinterSetup(ctx);
 }
 
 // Picks OutputFileName by kind; false when aborted.
-bool ChooseTarget(App& app) {
-    OutputDocument& d = app.Output;
-    const Settings& s = app.Config;
+bool ChooseTarget(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
+    const Settings& s = ctx.settings;
     switch (d.Kind) {
     case odFile:
         if (!d.JobFile.empty()) {
             d.OutputFileName = d.JobFile;
             return true;
         }
-        return ChooseFile(app, "txt", d.OutputFileName);
+        return ChooseFile(ctx, "txt", d.OutputFileName);
     case odSpreadsheetTxt:
     case odProjectTxt:
-        if (s.TextDeviceDialog) return ChooseFile(app, "txt", d.OutputFileName);
+        if (s.TextDeviceDialog) return ChooseFile(ctx, "txt", d.OutputFileName);
         d.OutputFileName =
             FolderPath(s.TempDir) + "$$$" + std::to_string(d.SpreadsheetCount + 1) + ".txt";
         return true;
     case odHtml:
-        if (s.HtmlBrowser.empty()) return ChooseFile(app, "htm", d.OutputFileName);
+        if (s.HtmlBrowser.empty()) return ChooseFile(ctx, "htm", d.OutputFileName);
         d.OutputFileName = FolderPath(s.TempDir) + "vak1.htm";
-        CheckTargetFile(Dialogs(app), d.OutputFileName);
-        return !app.State.AbortFlag;
+        CheckTargetFile(ctx.dialogs, d.OutputFileName);
+        return !ctx.dialogs.AbortFlag;
     case odDosFile:
         d.OutputFileName = FolderPath(s.TempDir) + "OUTDOS.TXT";
         return true;
     default:
-        return TemporaryName(app, d.OutputFileName);
+        return TemporaryName(ctx, d.OutputFileName);
     }
 }
 
 } // namespace
 
-void OutputOpen(App& app, uint16_t kind) {
-    OutputDocument& d = app.Output;
+void OutputOpen(const OutputContext& ctx, uint16_t kind) {
+    OutputDocument& d = ctx.doc;
     d.KindNames = KindNames();
     if (kind == kOnlyKindNames) return;
-    OutputDiscard(app);
-    uint16_t current = app.Config.TextDevice;
+    OutputDiscard(ctx);
+    uint16_t current = ctx.settings.TextDevice;
     if (kind != 0) {
         current = kind;
-    } else if (app.Config.TextDeviceDialog) {
+    } else if (ctx.settings.TextDeviceDialog) {
         if (current < 1 || current > 7) current = 1;
-        InputChoice(Dialogs(app), kHelpOutputKind, "Ausgabe auf ..", d.KindNames, current);
-        if (app.State.AbortFlag) return;
+        InputChoice(ctx.dialogs, kHelpOutputKind, "Ausgabe auf ..", d.KindNames, current);
+        if (ctx.dialogs.AbortFlag) return;
     }
     // An unknown kind from a damaged settings file shows the text in the window.
     d.Kind = current >= 1 && current <= 9 ? current : uint16_t{odScreen};
@@ -148,34 +148,35 @@ void OutputOpen(App& app, uint16_t kind) {
     d.PageJoined = false;
     d.writeFailed = false;
     if (d.Kind == odTextPrinter) {
-        OpenPort(app);
-    } else if (ChooseTarget(app)) {
+        OpenPort(ctx);
+    } else if (ChooseTarget(ctx)) {
         d.file = std::make_unique<TextFileWriter>();
         if (!d.file->Open(d.OutputFileName)) {
             const int error = d.file->ErrorCode();
             d.file.reset();
             if (d.JobFile.empty()) {
-                CreateFailed(app, error);
+                CreateFailed(ctx, error);
             } else { // an unattended job names its file and the reason
-                ShowError(Dialogs(app), IoErrorText(IoStage::Create, error) + " (" + d.JobFile + ")");
-                Abort(app);
+                ShowError(ctx.dialogs,
+                          IoErrorText(IoStage::Create, error) + " (" + d.JobFile + ")");
+                Abort(ctx);
             }
         }
     }
-    if (app.State.AbortFlag) return;
+    if (ctx.dialogs.AbortFlag) return;
     if (d.Kind != odFile && d.Kind != odHtml && !IsTabKind(d.Kind)) {
         d.PageNumber = 0;
         d.LineCount = 0;
     }
 }
 
-void OutputDiscard(App& app) {
-    OutputDocument& d = app.Output;
+void OutputDiscard(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
     const bool temporary =
         d.file && (d.Kind == odScreen || d.Kind == odWindowsPrinter || d.Kind == odTextProgram);
     d.file.reset(); // an uncommitted writer leaves the target as it was
     if (temporary) std::remove(d.OutputFileName.c_str());
-    if (d.portOpen && app.Env.ports) app.Env.ports->Close();
+    if (d.portOpen && ctx.env.ports) ctx.env.ports->Close();
     d.portOpen = false;
 }
 

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/App.h"
 #include "dialogs/dialogs.h"
 #include "platform/Clock.h"
 #include "report/OutputDocument.h"
+#include "settings/Settings.h"
+#include "text/program.h"
 
 namespace vak1 {
 namespace {
@@ -25,8 +26,8 @@ std::string RightAligned2(int n) {
     return buf;
 }
 
-DateTime Now(const App& app) {
-    return app.Env.clock ? app.Env.clock->Now() : DateTime{};
+DateTime Now(const OutputContext& ctx) {
+    return ctx.env.clock ? ctx.env.clock->Now() : DateTime{};
 }
 
 std::string WithoutBlanks(std::string text) {
@@ -39,13 +40,12 @@ std::string VersionTitle() {
 }
 
 // The project file as the header names it.
-std::string ProjectFileText(const App& app) {
-    const AppState& st = app.State;
-    if (st.ProjectName.empty()) return {};
-    const std::string path = st.ProjectPath();
-    if (st.CommandLineFile) return path; // as it stood on the command line
+std::string ProjectFileText(const OutputContext& ctx) {
+    if (ctx.ProjectName.empty()) return {};
+    const std::string& path = ctx.ProjectPath;
+    if (ctx.CommandLineFile) return path; // as it stood on the command line
     const std::string file = path.substr(path.find_last_of('/') + 1);
-    if ((st.ProjectDir + st.ProjectName).size() < 70) return st.ProjectDir + file;
+    if ((ctx.ProjectDir + ctx.ProjectName).size() < 70) return ctx.ProjectDir + file;
     return file;
 }
 
@@ -54,82 +54,82 @@ struct Placed {
     std::string text;
 };
 
-void WriteFramed(App& app, std::initializer_list<Placed> texts) {
-    const char frame = FrameCharacter(app.Config);
+void WriteFramed(const OutputContext& ctx, std::initializer_list<Placed> texts) {
+    const char frame = FrameCharacter(ctx.settings);
     std::string line(kFramedWidth, ' ');
     InsertAt(line, 1, std::string(1, frame), kFramedWidth);
     for (const auto& t : texts)
         InsertAt(line, t.col, t.text, kFramedWidth);
     InsertAt(line, 70, std::string(1, frame), kFramedWidth);
-    WriteRaw(app, "       ");
-    WriteRawLine(app, line);
+    WriteRaw(ctx, "       ");
+    WriteRawLine(ctx, line);
 }
 
-void WriteBoxLine(App& app, const std::string& line) {
+void WriteBoxLine(const OutputContext& ctx, const std::string& line) {
     if (line == kNoSeparator) return;
-    WriteRaw(app, "       ");
-    WriteRawLine(app, line);
+    WriteRaw(ctx, "       ");
+    WriteRawLine(ctx, line);
 }
 
-void TabHeader(App& app) {
-    WriteRawLine(app, VersionTitle() + "\t" + HeaderDate(app) + "\t" + HeaderTime(app));
-    WriteRawLine(app, WithoutBlanks(app.Output.OutputFileName));
-    for (const auto& r : app.Project.RemarkLines)
-        WriteRawLine(app, r);
-    WriteRawLine(app, " ");
+void TabHeader(const OutputContext& ctx) {
+    WriteRawLine(ctx, VersionTitle() + "\t" + HeaderDate(ctx) + "\t" + HeaderTime(ctx));
+    WriteRawLine(ctx, WithoutBlanks(ctx.doc.OutputFileName));
+    for (const auto& r : ctx.RemarkLines)
+        WriteRawLine(ctx, r);
+    WriteRawLine(ctx, " ");
 }
 
-void HtmlHeader(App& app) {
-    WriteRawLine(app, "<!-- " + HtmlEscape(WithoutBlanks(app.Output.OutputFileName)) + " -->");
-    WriteRawLine(app, "<HTML>");
-    WriteRawLine(app,
+void HtmlHeader(const OutputContext& ctx) {
+    WriteRawLine(ctx, "<!-- " + HtmlEscape(WithoutBlanks(ctx.doc.OutputFileName)) + " -->");
+    WriteRawLine(ctx, "<HTML>");
+    WriteRawLine(ctx,
                  "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"
                  "<title>" +
                      VersionTitle() + "</title></head>");
-    WriteRawLine(app, "<BODY BGCOLOR=\"C0C0C0\">");
-    WriteRawLine(app, "<hr>");
-    WriteRawLine(app, "<br><h4>" + VersionTitle() + "</h4>");
-    WriteRawLine(app, "<br><hr>");
+    WriteRawLine(ctx, "<BODY BGCOLOR=\"C0C0C0\">");
+    WriteRawLine(ctx, "<hr>");
+    WriteRawLine(ctx, "<br><h4>" + VersionTitle() + "</h4>");
+    WriteRawLine(ctx, "<br><hr>");
     for (std::size_t i = 1; i < 5; ++i)
-        WriteRawLine(app, "<br><h5>" + HtmlEscape(app.Output.HeaderLines[i]) + "</h5>");
-    WriteRawLine(app, "<br><hr>");
+        WriteRawLine(ctx, "<br><h5>" + HtmlEscape(ctx.doc.HeaderLines[i]) + "</h5>");
+    WriteRawLine(ctx, "<br><hr>");
 }
 
-void TextHeaderBox(App& app) {
-    OutputDocument& d = app.Output;
-    const Settings& s = app.Config;
+void TextHeaderBox(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
+    const Settings& s = ctx.settings;
     d.LineCount = 0;
     ++d.PageNumber;
-    if (s.SeparatorStyle == 4) WriteRawLine(app, "");
+    if (s.SeparatorStyle == 4) WriteRawLine(ctx, "");
     // A damaged settings file must not make the header endless.
     const int spaceLines = std::min(s.HeaderSpaceLines, std::max(s.LinesPerPage, 1));
     for (int i = 0; i < spaceLines; ++i)
-        WriteRawLine(app, "");
-    WriteBoxLine(app, SeparatorBoxTop(s));
+        WriteRawLine(ctx, "");
+    WriteBoxLine(ctx, SeparatorBoxTop(s));
     if (s.HeaderMode == 2)
-        WriteFramed(app, {{6, d.HeaderLines[0]}});
+        WriteFramed(ctx, {{6, d.HeaderLines[0]}});
     else if (d.TotalPages != 0)
         WriteFramed(
-            app, {{6, d.HeaderLines[0]},
+            ctx, {{6, d.HeaderLines[0]},
                   {60, "Bl." + RightAligned2(d.PageNumber) + "/" + RightAligned2(d.TotalPages)}});
     else
-        WriteFramed(app, {{6, d.HeaderLines[0]}, {64, "Bl." + RightAligned2(d.PageNumber)}});
-    WriteFramed(app, {{53, HeaderDate(app)}, {64, HeaderTime(app)}});
-    WriteFramed(app, {{6, ProjectFileText(app)}});
-    WriteBoxLine(app, SeparatorBoxMiddle(s));
+        WriteFramed(ctx, {{6, d.HeaderLines[0]}, {64, "Bl." + RightAligned2(d.PageNumber)}});
+    WriteFramed(ctx, {{53, HeaderDate(ctx)}, {64, HeaderTime(ctx)}});
+    WriteFramed(ctx, {{6, ProjectFileText(ctx)}});
+    WriteBoxLine(ctx, SeparatorBoxMiddle(s));
     for (std::size_t i = 1; i < 4; ++i)
-        WriteFramed(app, {{6, d.HeaderLines[i]}});
-    if (!d.HeaderLines[4].empty()) WriteFramed(app, {{6, d.HeaderLines[4]}});
-    WriteBoxLine(app, SeparatorBoxBottom(s));
+        WriteFramed(ctx, {{6, d.HeaderLines[i]}});
+    if (!d.HeaderLines[4].empty()) WriteFramed(ctx, {{6, d.HeaderLines[4]}});
+    WriteBoxLine(ctx, SeparatorBoxBottom(s));
 }
 
 } // namespace
 
-std::string HeaderDate(const App& app) {
-    const DateTime t = Now(app);
+std::string HeaderDate(const OutputContext& ctx) {
+    const DateTime t = Now(ctx);
     const std::string d = TwoDigits(t.day), m = TwoDigits(t.month);
     const std::string y = std::to_string(t.year);
-    switch (app.Config.DateCode) {
+    switch (ctx.settings.DateCode) {
     case 1:
         return d + "." + m + "." + y;
     case 2:
@@ -141,13 +141,13 @@ std::string HeaderDate(const App& app) {
     }
 }
 
-std::string HeaderTime(const App& app) {
-    const DateTime t = Now(app);
+std::string HeaderTime(const OutputContext& ctx) {
+    const DateTime t = Now(ctx);
     return std::to_string(t.hour) + ":" + TwoDigits(t.minute);
 }
 
-void SetHeader(App& app, const std::array<std::string, 5>& lines, int totalPages) {
-    OutputDocument& d = app.Output;
+void SetHeader(const OutputContext& ctx, const std::array<std::string, 5>& lines, int totalPages) {
+    OutputDocument& d = ctx.doc;
     for (std::size_t i = 0; i < 5; ++i)
         d.HeaderLines[i] = lines[i].substr(0, kHeaderLineLength);
     if (d.HeaderLines[0].empty()) d.HeaderLines[0] = std::string(kProgramTitle) + "  V" + kVersion;
@@ -157,26 +157,27 @@ void SetHeader(App& app, const std::array<std::string, 5>& lines, int totalPages
     d.LineCount = 0;
 }
 
-void PageHeader(App& app) {
-    OutputDocument& d = app.Output;
-    const Settings& s = app.Config;
+void PageHeader(const OutputContext& ctx) {
+    OutputDocument& d = ctx.doc;
+    const Settings& s = ctx.settings;
     if (IsStructuredKind(d.Kind)) {
         if (d.PageNumber > 0) return;
         if (d.Kind == odHtml)
-            HtmlHeader(app);
+            HtmlHeader(ctx);
         else
-            TabHeader(app);
+            TabHeader(ctx);
         ++d.PageNumber;
         return;
     }
     if (d.PausePerPage) {
-        if (!AskQuestion(Dialogs(app), kHelpPrinterPause, "Blatt in Drucker einlegen.  Fortfahren ?")) {
-            app.State.AbortFlag = 1;
+        if (!AskQuestion(ctx.dialogs, kHelpPrinterPause,
+                         "Blatt in Drucker einlegen.  Fortfahren ?")) {
+            ctx.dialogs.AbortFlag = 1;
             return;
         }
     }
     if (s.HeaderMode == 2 && d.PageNumber > 0) {
-        WriteRawLine(app, " ");
+        WriteRawLine(ctx, " ");
         return;
     }
     // A short page of style 4 goes on under the old header. Testing the flag rather than
@@ -184,7 +185,7 @@ void PageHeader(App& app) {
     if (s.SeparatorStyle == 4 && d.PageNumber > 0 && d.LineCount < s.LinesPerPage / 2 &&
         d.PageJoined)
         return;
-    TextHeaderBox(app);
+    TextHeaderBox(ctx);
 }
 
 } // namespace vak1

@@ -1,11 +1,12 @@
 // Printing a text file page by page, and the output window that shows the Windows copy.
-#include "app/App.h"
 #include "dialogs/dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Printer.h"
 #include "platform/Ui.h"
 #include "report/OutputDocument.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
+#include "text/program.h"
 
 namespace vak1 {
 namespace {
@@ -23,15 +24,15 @@ std::string FileNameOf(const std::string& path) {
 
 } // namespace
 
-void PrintTextFile(App& app, const std::string& path) {
+void PrintTextFile(const OutputContext& ctx, const std::string& path) {
     std::vector<std::string> lines;
     if (!FileExists(path) || !ReadTextLines(path, lines)) {
-        ShowError(Dialogs(app), path + " not found !");
+        ShowError(ctx.dialogs, path + " not found !");
         return;
     }
-    Printer* printer = app.Env.printer;
+    Printer* printer = ctx.env.printer;
     if (!printer) {
-        ShowError(Dialogs(app), "Kein Drucker eingerichtet !");
+        ShowError(ctx.dialogs, "Kein Drucker eingerichtet !");
         return;
     }
     // Pages are ended by form feeds; text after the last one is a page of its own (a file
@@ -49,7 +50,7 @@ void PrintTextFile(App& app, const std::string& path) {
     if (textAfterLastFeed) ++pages;
     int from = 1, to = pages;
     if (!printer->ChoosePages(pages, from, to)) return;
-    const Settings& s = app.Config;
+    const Settings& s = ctx.settings;
     const PrintFont font{s.PrintFontName, s.PrintFontSize, s.PrintFontStyle};
     if (!printer->BeginDocument(FileNameOf(path), font, s.LinesPerPage)) return;
     const bool plain = s.PlainCharacters == 1;
@@ -68,14 +69,14 @@ void PrintTextFile(App& app, const std::string& path) {
     printer->EndDocument();
 }
 
-void ShowOutputWindow(App& app) {
-    const std::string path = FolderPath(app.Config.TempDir) + "outwin.txt";
+void ShowOutputWindow(const OutputContext& ctx) {
+    const std::string path = FolderPath(ctx.settings.TempDir) + "outwin.txt";
     std::vector<std::string> lines;
     if (!FileExists(path) || !ReadTextLines(path, lines)) {
-        ShowError(Dialogs(app), path + " not found !");
+        ShowError(ctx.dialogs, path + " not found !");
         return;
     }
-    const Settings& s = app.Config;
+    const Settings& s = ctx.settings;
     TextWindow w;
     w.caption = std::string(kProgramName) + " - " + path;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -92,14 +93,14 @@ void ShowOutputWindow(App& app) {
         w.width = r.width;
         w.height = r.height;
     }
-    const std::string own = app.Output.OutputFileName;
-    w.print = [&app, own] { PrintTextFile(app, own); };
+    const std::string own = ctx.doc.OutputFileName;
+    w.print = [ctx, own] { PrintTextFile(ctx, own); };
     // The desktop's text program stands in for the Windows editor.
-    w.exportText = [&app, path] {
-        if (app.Env.launcher) app.Env.launcher->Start(app.Config.TextProgram, {path});
+    w.exportText = [ctx, path] {
+        if (ctx.env.launcher) ctx.env.launcher->Start(ctx.settings.TextProgram, {path});
     };
-    DialogUi(Dialogs(app), kHelpOutputKind).ShowTextWindow(w);
-    app.Config.TextWindowRect = Rect{w.left, w.top, w.width, w.height};
+    DialogUi(ctx.dialogs, kHelpOutputKind).ShowTextWindow(w);
+    ctx.settings.TextWindowRect = Rect{w.left, w.top, w.width, w.height};
 }
 
 } // namespace vak1

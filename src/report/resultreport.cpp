@@ -6,36 +6,38 @@
 #include <cstdio>
 #include <numbers>
 
-#include "app/App.h"
-#include "help/helperr.h"
+#include "project/ProjectData.h"
+#include "project/messages.h"
 #include "report/OutputDocument.h"
-#include "text/formats.h"
+#include "settings/Settings.h"
 #include "report/texttable.h"
 #include "text/cp850.h"
+#include "text/formats.h"
+#include "text/program.h"
 
 namespace vak1 {
 namespace {
 
 constexpr long double kDegrees = 180 / std::numbers::pi_v<long double>;
 
-void ReportHeader(App& app) {
-    const auto& r = app.Project.RemarkLines;
-    SetHeader(app, {kProgramTitle, r[0], r[1], r[2], ""}, 0);
+void ReportHeader(const OutputContext& ctx, const ProjectData& project) {
+    const auto& r = project.RemarkLines;
+    SetHeader(ctx, {kProgramTitle, r[0], r[1], r[2], ""}, 0);
 }
 
 // Header, calculation test, output choice and first page. False when nothing is to be
 // written.
-bool BeginReport(App& app, uint16_t kind) {
-    ReportHeader(app);
-    if (app.Project.CalcError) {
-        ShowMessageList(app);
+bool BeginReport(const OutputContext& ctx, const ProjectData& project, uint16_t kind) {
+    ReportHeader(ctx, project);
+    if (project.CalcError) {
+        if (ctx.ShowMessageList) ctx.ShowMessageList();
         return false;
     }
-    OutputOpen(app, kind);
-    if (app.State.AbortFlag) return false;
-    PageHeader(app);
-    if (app.State.AbortFlag) {
-        OutputDiscard(app);
+    OutputOpen(ctx, kind);
+    if (ctx.dialogs.AbortFlag) return false;
+    PageHeader(ctx);
+    if (ctx.dialogs.AbortFlag) {
+        OutputDiscard(ctx);
         return false;
     }
     return true;
@@ -69,11 +71,10 @@ std::string RightAligned3(int n) {
     return buf;
 }
 
-void ContourTable(App& app) {
-    const Settings& s = app.Config;
-    const ProjectData& p = app.Project;
-    WriteLine(app, "GEOMETRIE KONTUR");
-    TTextTable table(app);
+void ContourTable(const OutputContext& ctx, const ProjectData& p) {
+    const Settings& s = ctx.settings;
+    WriteLine(ctx, "GEOMETRIE KONTUR");
+    TTextTable table(ctx);
     table.Init({3, 12, 12, 10, 0, 0, 0},
                {"  i", "       y " + UnitLength(s), "       z " + UnitLength(s),
                 "    phi " + UnitAngle(s), "", "", ""});
@@ -90,49 +91,47 @@ void ContourTable(App& app) {
     table.Done();
 }
 
-void SectionResults(App& app) {
-    const Settings& s = app.Config;
-    const TSectionResults& r = app.Project.R;
+void SectionResults(const OutputContext& ctx, const TSectionResults& r) {
+    const Settings& s = ctx.settings;
     const std::string u4 = UnitMoment4(s);
-    WriteLine(app, " ");
-    WriteLine(app, "ERGEBNISSE QUERSCHNITT");
-    WriteLine(app, SeparatorThick(s));
-    WriteResultLine(app, cp850("Querschnittsfläche"), "A", UnitArea(s), AreaValue(s, r.A));
-    WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hy", UnitVolume(s),
+    WriteLine(ctx, " ");
+    WriteLine(ctx, "ERGEBNISSE QUERSCHNITT");
+    WriteLine(ctx, SeparatorThick(s));
+    WriteResultLine(ctx, cp850("Querschnittsfläche"), "A", UnitArea(s), AreaValue(s, r.A));
+    WriteResultLine(ctx, cp850("Flächenmoment 1.Ordnung"), "Hy", UnitVolume(s),
                     VolumeValue(s, r.Hy));
-    WriteResultLine(app, cp850("Flächenmoment 1.Ordnung"), "Hz", UnitVolume(s),
+    WriteResultLine(ctx, cp850("Flächenmoment 1.Ordnung"), "Hz", UnitVolume(s),
                     VolumeValue(s, r.Hz));
-    WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iy", u4, Moment4Value(s, r.Iy));
-    WriteResultLine(app, cp850("Ax.Flächenmoment 2.Ordnung"), "Iz", u4, Moment4Value(s, r.Iz));
-    WriteResultLine(app, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4, Moment4Value(s, r.Iyz));
-    WriteResultLine(app, cp850("Polares Flächenmoment 2.Ord."), "IP0", u4, Moment4Value(s, r.Ip0));
-    WriteResultLine(app, "Schwerpunktkoordinate", "ys", UnitLength(s), LengthValue(s, r.ys));
-    WriteResultLine(app, "Schwerpunktkoordinate", "zs", UnitLength(s), LengthValue(s, r.zs));
-    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyS", u4, Moment4Value(s, r.IyS));
-    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IzS", u4, Moment4Value(s, r.IzS));
-    WriteResultLine(app, cp850("Ax.Flächenmoment Schwerpunkt"), "IyzS", u4,
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment 2.Ordnung"), "Iy", u4, Moment4Value(s, r.Iy));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment 2.Ordnung"), "Iz", u4, Moment4Value(s, r.Iz));
+    WriteResultLine(ctx, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4, Moment4Value(s, r.Iyz));
+    WriteResultLine(ctx, cp850("Polares Flächenmoment 2.Ord."), "IP0", u4, Moment4Value(s, r.Ip0));
+    WriteResultLine(ctx, "Schwerpunktkoordinate", "ys", UnitLength(s), LengthValue(s, r.ys));
+    WriteResultLine(ctx, "Schwerpunktkoordinate", "zs", UnitLength(s), LengthValue(s, r.zs));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IyS", u4, Moment4Value(s, r.IyS));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IzS", u4, Moment4Value(s, r.IzS));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IyzS", u4,
                     Moment4Value(s, r.IyzS));
-    WriteResultLine(app, cp850("Polares Flächenmoment Schw.p."), "IpS", u4, Moment4Value(s, r.IpS));
-    WriteResultLine(app, cp850("Hauptflächenmoment 1"), "I1", u4, Moment4Value(s, r.I1));
-    WriteResultLine(app, cp850("Hauptflächenmoment 2"), "I2", u4, Moment4Value(s, r.I2));
-    WriteResultLine(app, "Hauptwinkel phi", "phi", "Grad", PlainValue(s, r.phi * kDegrees));
+    WriteResultLine(ctx, cp850("Polares Flächenmoment Schw.p."), "IpS", u4, Moment4Value(s, r.IpS));
+    WriteResultLine(ctx, cp850("Hauptflächenmoment 1"), "I1", u4, Moment4Value(s, r.I1));
+    WriteResultLine(ctx, cp850("Hauptflächenmoment 2"), "I2", u4, Moment4Value(s, r.I2));
+    WriteResultLine(ctx, "Hauptwinkel phi", "phi", "Grad", PlainValue(s, r.phi * kDegrees));
 }
 
-void BodyResults(App& app) {
-    const Settings& s = app.Config;
-    const ProjectData& p = app.Project;
+void BodyResults(const OutputContext& ctx, const ProjectData& p) {
+    const Settings& s = ctx.settings;
     const std::string kgm2 = cp850("kgm²");
-    WriteLine(app, " ");
-    WriteLine(app, cp850("ERGEBNISSE KÖRPER"));
-    WriteLine(app, SeparatorThick(s));
-    WriteResultLine(app, cp850("Länge des Profils in x-Richtung"), "lx", UnitLength(s),
+    WriteLine(ctx, " ");
+    WriteLine(ctx, cp850("ERGEBNISSE KÖRPER"));
+    WriteLine(ctx, SeparatorThick(s));
+    WriteResultLine(ctx, cp850("Länge des Profils in x-Richtung"), "lx", UnitLength(s),
                     LengthValue(s, p.lx));
-    WriteResultLine(app, "Werkstoffdichte", "rho", "kg/dm3", PlainValue(s, p.rho));
-    WriteResultLine(app, "Volumen", "V", UnitVolume(s), VolumeValue(s, p.V));
-    WriteResultLine(app, "Masse", "m", "kg", PlainValue(s, p.m));
-    WriteResultLine(app, cp850("Massenträgheitsmoment Schwerpunkt"), "Js", kgm2,
+    WriteResultLine(ctx, "Werkstoffdichte", "rho", "kg/dm3", PlainValue(s, p.rho));
+    WriteResultLine(ctx, "Volumen", "V", UnitVolume(s), VolumeValue(s, p.V));
+    WriteResultLine(ctx, "Masse", "m", "kg", PlainValue(s, p.m));
+    WriteResultLine(ctx, cp850("Massenträgheitsmoment Schwerpunkt"), "Js", kgm2,
                     FormatEngineering(s, p.R.Js));
-    WriteResultLine(app, cp850("Massenträgheitsmoment Ursprung"), "J0", kgm2,
+    WriteResultLine(ctx, cp850("Massenträgheitsmoment Ursprung"), "J0", kgm2,
                     FormatEngineering(s, p.R.J0));
 }
 
@@ -156,87 +155,89 @@ std::string ResultLineText(std::string_view label, std::string_view symbol, std:
     return line;
 }
 
-void WriteResultLine(App& app, std::string_view label, std::string_view symbol,
+void WriteResultLine(const OutputContext& ctx, std::string_view label, std::string_view symbol,
                      std::string_view unit, std::string_view value) {
-    const uint16_t kind = app.Output.Kind;
+    const uint16_t kind = ctx.doc.Kind;
     if (IsTabKind(kind)) {
         std::string v(value);
-        const bool point = app.Config.ExportDecimal == 1;
+        const bool point = ctx.settings.ExportDecimal == 1;
         for (char& c : v)
             if (c == (point ? ',' : '.')) c = point ? '.' : ',';
-        WriteRawLine(app, std::string(label) + "\t" + std::string(symbol) + "\t" +
+        WriteRawLine(ctx, std::string(label) + "\t" + std::string(symbol) + "\t" +
                               std::string(unit) + "\t" + v);
     } else if (kind == odHtml) {
-        OpenHtmlTable(app);
-        WriteRawLine(app, "<TR><TD>" + HtmlEscape(label) + "</TD><TD>" + HtmlEscape(symbol) +
+        OpenHtmlTable(ctx);
+        WriteRawLine(ctx, "<TR><TD>" + HtmlEscape(label) + "</TD><TD>" + HtmlEscape(symbol) +
                               "</TD><TD>" + HtmlEscape(unit) + "</TD><TD><DIV ALIGN=RIGHT>" +
                               HtmlEscape(value) + "</DIV></TD></TR>");
     } else {
-        WriteLine(app, ResultLineText(label, symbol, unit, value));
-        if (app.Config.SeparatorStyle != 4) WriteLine(app, SeparatorThin(app.Config));
+        WriteLine(ctx, ResultLineText(label, symbol, unit, value));
+        if (ctx.settings.SeparatorStyle != 4) WriteLine(ctx, SeparatorThin(ctx.settings));
     }
 }
 
-void ReportStandard(App& app, uint16_t kind) {
-    if (!BeginReport(app, kind)) return;
-    WriteLine(app, "");
-    if (app.Project.PosCount > 0) ContourTable(app);
-    SectionResults(app);
-    EnsureSpace(app);
-    if (app.Project.lx > 0) BodyResults(app);
-    PageEnd(app);
-    if (app.Messages.count > 0) {
-        PageHeader(app);
-        WriteMessageBlock(app);
-        PageEnd(app);
+void ReportStandard(const OutputContext& ctx, const ProjectData& project,
+                    const MessageList& messages, uint16_t kind) {
+    if (!BeginReport(ctx, project, kind)) return;
+    WriteLine(ctx, "");
+    if (project.PosCount > 0) ContourTable(ctx, project);
+    SectionResults(ctx, project.R);
+    EnsureSpace(ctx);
+    if (project.lx > 0) BodyResults(ctx, project);
+    PageEnd(ctx);
+    if (messages.count > 0) {
+        PageHeader(ctx);
+        WriteMessageBlock(ctx, messages);
+        PageEnd(ctx);
     }
-    OutputClose(app);
+    OutputClose(ctx);
 }
 
-void ReportExcerpt(App& app, uint16_t kind) {
-    if (!BeginReport(app, kind)) return;
-    const Settings& s = app.Config;
-    const ProjectData& p = app.Project;
+void ReportExcerpt(const OutputContext& ctx, const ProjectData& project, uint16_t kind) {
+    if (!BeginReport(ctx, project, kind)) return;
+    const Settings& s = ctx.settings;
+    const ProjectData& p = project;
     const TSectionResults& r = p.R;
     const std::string u4 = UnitMoment4(s), ul = UnitLength(s);
     auto m4 = [&](long double x) { return FormatMoment4(s, x); };
-    WriteLine(app, "");
-    WriteLine(app, cp850("Querschnittsfläche:  A = ") + FormatArea(s, r.A) + " " + UnitArea(s));
-    WriteLine(app, "");
-    WriteLine(app, "Schwerpunkt :   ys = " + FormatLength(s, r.ys) + " " + ul +
+    WriteLine(ctx, "");
+    WriteLine(ctx, cp850("Querschnittsfläche:  A = ") + FormatArea(s, r.A) + " " + UnitArea(s));
+    WriteLine(ctx, "");
+    WriteLine(ctx, "Schwerpunkt :   ys = " + FormatLength(s, r.ys) + " " + ul +
                        "    zs = " + FormatLength(s, r.zs) + " " + ul);
-    WriteLine(app, "");
-    WriteLine(app, cp850("Flächenmomente yz-Achse [") + u4 + "] : Iy = " + m4(r.Iy) +
+    WriteLine(ctx, "");
+    WriteLine(ctx, cp850("Flächenmomente yz-Achse [") + u4 + "] : Iy = " + m4(r.Iy) +
                        " Iz = " + m4(r.Iz));
-    WriteLine(app, std::string(32, ' ') + "Iyz = " + m4(r.Iyz) + " Ip0 = " + m4(r.Ip0));
-    WriteLine(app, "");
-    WriteLine(app, cp850("Flächenmomente Schwerpunkt [") + u4 + "]: IyS = " + m4(r.IyS) +
+    WriteLine(ctx, std::string(32, ' ') + "Iyz = " + m4(r.Iyz) + " Ip0 = " + m4(r.Ip0));
+    WriteLine(ctx, "");
+    WriteLine(ctx, cp850("Flächenmomente Schwerpunkt [") + u4 + "]: IyS = " + m4(r.IyS) +
                        "  IzS = " + m4(r.IzS));
-    WriteLine(app, std::string(34, ' ') + "Iyzs=" + m4(r.IyzS) + "  IpS = " + m4(r.IpS));
-    WriteLine(app, "");
-    WriteLine(app,
+    WriteLine(ctx, std::string(34, ' ') + "Iyzs=" + m4(r.IyzS) + "  IpS = " + m4(r.IpS));
+    WriteLine(ctx, "");
+    WriteLine(ctx,
               cp850("Hauptflächenmomente [") + u4 + "] :  I1 = " + m4(r.I1) + "  I2 = " + m4(r.I2));
     if (p.lx > 0) {
-        WriteLine(app, " ");
-        WriteLine(app, "V = " + FormatVolume(s, p.V) + " " + UnitVolume(s) +
+        WriteLine(ctx, " ");
+        WriteLine(ctx, "V = " + FormatVolume(s, p.V) + " " + UnitVolume(s) +
                            "    m = " + FormatSignificant(s, p.m) + " kg");
-        WriteLine(app, " ");
-        WriteLine(app, cp850("Massenträgheitsmomente [kgm²]: Js = ") + FormatEngineering(s, r.Js) +
+        WriteLine(ctx, " ");
+        WriteLine(ctx, cp850("Massenträgheitsmomente [kgm²]: Js = ") + FormatEngineering(s, r.Js) +
                            "    J0 = " + FormatEngineering(s, r.J0));
     }
-    PageEnd(app);
-    OutputClose(app);
+    PageEnd(ctx);
+    OutputClose(ctx);
 }
 
-bool RunReportJob(App& app, const std::string& txtPath) {
-    if (app.Project.CalcError) return false;
-    const uint8_t abortBefore = app.State.AbortFlag;
-    app.State.AbortFlag = 0;
-    app.Output.JobFile = txtPath;
-    ReportStandard(app, odFile);
-    app.Output.JobFile.clear();
-    const bool ok = !app.State.AbortFlag;
-    app.State.AbortFlag = abortBefore || !ok;
+bool RunReportJob(const OutputContext& ctx, const ProjectData& project, const MessageList& messages,
+                  const std::string& txtPath) {
+    if (project.CalcError) return false;
+    const uint8_t abortBefore = ctx.dialogs.AbortFlag;
+    ctx.dialogs.AbortFlag = 0;
+    ctx.doc.JobFile = txtPath;
+    ReportStandard(ctx, project, messages, odFile);
+    ctx.doc.JobFile.clear();
+    const bool ok = !ctx.dialogs.AbortFlag;
+    ctx.dialogs.AbortFlag = abortBefore || !ok;
     return ok;
 }
 

@@ -7,7 +7,9 @@
 
 namespace vak1 {
 
-struct App;
+struct OutputContext;
+struct ProjectData;
+struct MessageList;
 
 // Columns (1-based) of symbol, unit and value in a result line of the text kinds.
 constexpr std::size_t kSymbolColumn = 35;
@@ -16,19 +18,21 @@ constexpr std::size_t kValueColumn = 56;
 constexpr std::size_t kResultLineLength = 72;
 
 // One labelled value in the layout of the current output kind.
-void WriteResultLine(App& app, std::string_view label, std::string_view symbol,
+void WriteResultLine(const OutputContext& ctx, std::string_view label, std::string_view symbol,
                      std::string_view unit, std::string_view value);
 // The 72-character result line of the text kinds.
 std::string ResultLineText(std::string_view label, std::string_view symbol, std::string_view unit,
                            std::string_view value);
 
 // Output kind 0: the configured kind or the user's choice.
-void ReportStandard(App& app, uint16_t kind = 0);
-void ReportExcerpt(App& app, uint16_t kind = 0);
+void ReportStandard(const OutputContext& ctx, const ProjectData& project,
+                    const MessageList& messages, uint16_t kind = 0);
+void ReportExcerpt(const OutputContext& ctx, const ProjectData& project, uint16_t kind = 0);
 
 // Writes the standard report of the loaded and calculated project as the text file
 // txtPath, without any dialog. False when the calculation failed or the file could not
 // be written; the file is then left as it was.
-bool RunReportJob(App& app, const std::string& txtPath);
+bool RunReportJob(const OutputContext& ctx, const ProjectData& project, const MessageList& messages,
+                  const std::string& txtPath);
 
 } // namespace vak1

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/App.h"
 #include "report/OutputDocument.h"
+#include "settings/Settings.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -24,29 +24,29 @@ std::string TTextTable::Fit(const std::string& text, std::size_t column) const {
 }
 
 void TTextTable::WriteCells(const std::array<std::string, kTableColumns>& cells, bool header) {
-    App& app = app_;
-    const uint16_t kind = app.Output.Kind;
+    const OutputContext& ctx = ctx_;
+    const uint16_t kind = ctx.doc.Kind;
     if (kind == odSpreadsheetTxt) {
-        WriteLineStart(app, Cut(cells[0]));
+        WriteLineStart(ctx, Cut(cells[0]));
         for (std::size_t c = 1; c < columns_; ++c)
-            WriteRaw(app, "\t" + Cut(cells[c]));
-        WriteLineEnd(app);
+            WriteRaw(ctx, "\t" + Cut(cells[c]));
+        WriteLineEnd(ctx);
     } else if (kind == odHtml) {
-        const bool plain = app.Config.PlainCharacters == 1;
+        const bool plain = ctx.settings.PlainCharacters == 1;
         auto cell = [&](std::size_t c) { return HtmlEscape(Cut(cells[c])); };
         std::string row = header ? "<TR><TD><CENTER>" + cell(0) + "</CENTER></TD>"
                                  : "<TR><TD>" + cell(0) + "</TD>";
         for (std::size_t c = 1; c < columns_; ++c)
             row += header ? "<TD><CENTER>" + cell(c) + "</CENTER></TD>"
                           : "<TD><DIV ALIGN=RIGHT>" + cell(c) + "</DIV></TD>";
-        WriteRaw(app, OemToDesktopText(row + "</TR>", plain));
-        WriteLineEnd(app);
+        WriteRaw(ctx, OemToDesktopText(row + "</TR>", plain));
+        WriteLineEnd(ctx);
     } else {
-        WriteLineStart(app, Fit(cells[0], 0));
+        WriteLineStart(ctx, Fit(cells[0], 0));
         for (std::size_t c = 1; c < columns_; ++c)
-            WriteRaw(app, Fit(cells[c], c));
-        WriteRaw(app, " ");
-        WriteLineEnd(app);
+            WriteRaw(ctx, Fit(cells[c], c));
+        WriteRaw(ctx, " ");
+        WriteLineEnd(ctx);
     }
 }
 
@@ -57,24 +57,24 @@ void TTextTable::Init(const std::array<int, kTableColumns>& widths,
     while (columns_ < kTableColumns && widths_[columns_] != 0)
         ++columns_;
     columns_ = std::max<std::size_t>(columns_, 2);
-    const uint16_t kind = app_.Output.Kind;
-    if (kind == odHtml) WriteRawLine(app_, "<TABLE BORDER = \"1\" WIDTH= \"100%\">");
+    const uint16_t kind = ctx_.doc.Kind;
+    if (kind == odHtml) WriteRawLine(ctx_, "<TABLE BORDER = \"1\" WIDTH= \"100%\">");
     const bool framed = kind != odSpreadsheetTxt && kind != odHtml;
-    if (framed) WriteLine(app_, SeparatorThick(app_.Config));
+    if (framed) WriteLine(ctx_, SeparatorThick(ctx_.settings));
     WriteCells(titles, true);
-    if (framed) WriteLine(app_, SeparatorThick(app_.Config));
+    if (framed) WriteLine(ctx_, SeparatorThick(ctx_.settings));
 }
 
 void TTextTable::AddRow(const std::array<std::string, kTableColumns>& cells) {
     WriteCells(cells, false);
-    const uint16_t kind = app_.Output.Kind;
+    const uint16_t kind = ctx_.doc.Kind;
     if (RowSeparator && kind != odSpreadsheetTxt && kind != odHtml)
-        WriteLine(app_, SeparatorThin(app_.Config));
+        WriteLine(ctx_, SeparatorThin(ctx_.settings));
 }
 
 void TTextTable::Done() {
-    if (!RowSeparator) WriteLine(app_, SeparatorThin(app_.Config));
-    if (app_.Output.Kind == odHtml) WriteRawLine(app_, "</TABLE>");
+    if (!RowSeparator) WriteLine(ctx_, SeparatorThin(ctx_.settings));
+    if (ctx_.doc.Kind == odHtml) WriteRawLine(ctx_, "</TABLE>");
 }
 
 } // namespace vak1

@@ -4,16 +4,16 @@
 #include <array>
 #include <string>
 
-namespace vak1 {
+#include "report/OutputDocument.h"
 
-struct App;
+namespace vak1 {
 
 constexpr std::size_t kTableColumns = 7;
 constexpr std::size_t kTableCellLength = 60;
 
 class TTextTable {
   public:
-    explicit TTextTable(App& app) : app_(app) {}
+    explicit TTextTable(const OutputContext& ctx) : ctx_(ctx) {}
     // widths[0] is column 1; further columns exist up to the first width of 0, but column 2
     // is always written. Writes the header.
     void Init(const std::array<int, kTableColumns>& widths,
@@ -27,7 +27,7 @@ class TTextTable {
     std::string Fit(const std::string& text, std::size_t column) const;
     void WriteCells(const std::array<std::string, kTableColumns>& cells, bool header);
 
-    App& app_;
+    OutputContext ctx_; // a copy: the table may outlive the context it was made from
     std::array<int, kTableColumns> widths_{};
     std::size_t columns_ = 2;
 };

@@ -382,7 +382,7 @@ TEST_F(StartUpJobs, HelpButtonsShowTheInstalledHelpTexts) {
     EXPECT_EQ(box.kind, "message");
     EXPECT_EQ(box.messageKind, MessageKind::Help);
     EXPECT_NE(box.caption.find("8330"), std::string::npos);
-    const HelpEntry entry = FindHelpEntry(app, 8330);
+    const HelpEntry entry = FindHelpEntry(app.Config, 8330);
     EXPECT_TRUE(entry.found);
     EXPECT_NE(box.prompt.find(ToDisplay(entry.lines[0], false)), std::string::npos) << box.prompt;
 }
@@ -436,7 +436,8 @@ TEST_F(StartUpJobs, FolderSettingsWithoutSlashAreUsedAsFolders) {
     const fs::path cwd = fs::current_path();
     fs::current_path(dir + "work");
     StartResult r = Run({"bogen.vak1", "/I", "/NOGUI"});
-    ReportStandard(app, odScreen); // the screen report goes through the temporary folder
+    ReportStandard(Out(), app.Project, app.Messages,
+                   odScreen); // the screen report goes through the temporary folder
     fs::current_path(cwd);
     EXPECT_EQ(r.code, 0) << Contents(err);
     const std::string report = Read(dir + "work/bogen.txt");
@@ -524,7 +525,7 @@ TEST_F(StartUpJobs, CommandLineNameCarriesNoExtension) {
     Run({path});
     EXPECT_EQ(app.State.ProjectName, "direkt");
     ui.Push(ScriptedAnswer::Cancel());
-    ReportStandard(app, odFile);
+    ReportStandard(Out(), app.Project, app.Messages, odFile);
     ASSERT_FALSE(ui.shown.empty());
     EXPECT_EQ(ui.shown.back().kind, "save");
     EXPECT_EQ(ui.shown.back().prompt, "direkt.txt");
@@ -549,7 +550,7 @@ TEST_F(Commands, ProjectKeepsTheFileItWasOpenedFrom) {
     app.Project.rho = 0;
     ReadProject(app.Project, app.Docu, Dialogs(app), path);
     EXPECT_EQ(app.Project.rho, 2.5L);
-    ReportStandard(app, odDosFile);
+    ReportStandard(Out(), app.Project, app.Messages, odDosFile);
     EXPECT_NE(Read(dir + "OUTDOS.TXT").find(dir + "a.b.vak1 "), std::string::npos);
 }
 

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "app/App.h"
+#include "app/outputcontext.h"
 #include "gui/QtPrinter.h"
 #include "gui/QtUi.h"
 #include "report/OutputDocument.h"
@@ -36,7 +37,7 @@ TEST(QtPrinterTest, TextFileBecomesPdfPages) {
     printer.PrintToFile(pdf);
     app.Env.ui = &ui;
     app.Env.printer = &printer;
-    PrintTextFile(app, text);
+    PrintTextFile(OutputContextOf(app), text);
     EXPECT_EQ(app.State.AbortFlag, 0);
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -23,7 +23,7 @@ class MessageFileTest : public ReportFixture {
 };
 
 TEST_F(MessageFileTest, RewritingTheThirdRecordLeavesEveryOtherByte) {
-    ASSERT_TRUE(RewriteMessageFile(app, "Fatal  : A = 0 !", "neue Ursache", "neue Abhilfe"));
+    ASSERT_TRUE(RewriteMessageFile(Help(), "Fatal  : A = 0 !", "neue Ursache", "neue Abhilfe"));
     std::string expected = file;
     expected.replace(expected.find("Ursache drei"), 12, "neue Ursache");
     expected.replace(expected.find("Abhilfe drei"), 12, "neue Abhilfe");
@@ -31,13 +31,13 @@ TEST_F(MessageFileTest, RewritingTheThirdRecordLeavesEveryOtherByte) {
     EXPECT_FALSE(FileExists(dir + "temp/vak1.ERR")); // the temporary copy is gone
 
     // The last record has LF ends and no final line end; both stay that way.
-    ASSERT_TRUE(RewriteMessageFile(app, "Invalid temp directory", "c", "r"));
+    ASSERT_TRUE(RewriteMessageFile(Help(), "Invalid temp directory", "c", "r"));
     expected.replace(expected.find("Ursache vier\nAbhilfe vier"), 25, "c\nr");
     EXPECT_EQ(Read(dir + "vak1.err"), expected);
 }
 
 TEST_F(MessageFileTest, RewriteOfAnUnknownMessageChangesNothing) {
-    EXPECT_FALSE(RewriteMessageFile(app, "Unbekannte Meldung", "c", "r"));
+    EXPECT_FALSE(RewriteMessageFile(Help(), "Unbekannte Meldung", "c", "r"));
     EXPECT_EQ(Read(dir + "vak1.err"), file);
     EXPECT_EQ(ui.Messages().back(), "Fehler : |Unbekannte Meldung not found.");
 }
@@ -45,27 +45,28 @@ TEST_F(MessageFileTest, RewriteOfAnUnknownMessageChangesNothing) {
 TEST_F(MessageFileTest, RewriteRefusesATemporaryCopyNamedLikeTheFileItself) {
     // "vak1.ERR" beside "vak1.err" is the same file where case does not count.
     app.Config.TempDir = app.Config.PltDir;
-    EXPECT_FALSE(RewriteMessageFile(app, "Schraffurfehler", "c", "r"));
+    EXPECT_FALSE(RewriteMessageFile(Help(), "Schraffurfehler", "c", "r"));
     EXPECT_EQ(Read(dir + "vak1.err"), file);
 }
 
 TEST_F(MessageFileTest, CauseAndRemedyAreFoundByTheFirstFourteenCharacters) {
     AddMessage(app.Messages, "GetArcCenter l12=0 bei Position 4");
     AddMessage(app.Messages, "Keine solche Meldung");
-    EXPECT_EQ(MessageCause(app, 1), "Ursache zwei");
-    EXPECT_EQ(MessageRemedy(app, 1), "Abhilfe zwei");
-    EXPECT_EQ(MessageCause(app, 2), "keine Beschreibung dieser Fehlermeldung vorhanden.");
-    EXPECT_EQ(MessageRemedy(app, 2), "");
+    EXPECT_EQ(MessageCause(app.Config, app.Messages, 1), "Ursache zwei");
+    EXPECT_EQ(MessageRemedy(app.Config, app.Messages, 1), "Abhilfe zwei");
+    EXPECT_EQ(MessageCause(app.Config, app.Messages, 2),
+              "keine Beschreibung dieser Fehlermeldung vorhanden.");
+    EXPECT_EQ(MessageRemedy(app.Config, app.Messages, 2), "");
     std::remove((dir + "vak1.err").c_str());
-    EXPECT_EQ(MessageCause(app, 1), "");
-    EXPECT_EQ(MessageRemedy(app, 1), "");
+    EXPECT_EQ(MessageCause(app.Config, app.Messages, 1), "");
+    EXPECT_EQ(MessageRemedy(app.Config, app.Messages, 1), "");
 }
 
 TEST_F(MessageFileTest, ExplanationEditedAndSavedRewritesOnlyThatRecord) {
     AddMessage(app.Messages, "GetArcCenter l12=0");
     ui.Push({ScriptedAnswer::Edit("Zwei Punkte\nfallen zusammen", "Punkt löschen"),
              ScriptedAnswer::Answer(Reply::Yes)});
-    ExplainMessage(app, 1);
+    ExplainMessage(Help(), app.Messages, 1);
     ASSERT_GE(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[0].kind, "explain");
     EXPECT_EQ(ui.shown[0].prompt, "GetArcCenter l12=0");
@@ -83,9 +84,9 @@ TEST_F(MessageFileTest, ExplanationEditedAndSavedRewritesOnlyThatRecord) {
 TEST_F(MessageFileTest, ExplanationNotSavedOrUnchangedLeavesTheFile) {
     AddMessage(app.Messages, "Schraffurfehler");
     ui.Push({ScriptedAnswer::Edit("x", "y"), ScriptedAnswer::Answer(Reply::No)});
-    ExplainMessage(app, 1);
+    ExplainMessage(Help(), app.Messages, 1);
     ui.Push(ScriptedAnswer::Explained().WithHelp(false));
-    ExplainMessage(app, 1);
+    ExplainMessage(Help(), app.Messages, 1);
     ASSERT_EQ(ui.helpShown.size(), 1u); // "&Hilfe" shows help text 1970
     EXPECT_EQ(ui.helpShown[0], std::make_pair(uint16_t{1970}, false));
     EXPECT_EQ(Read(dir + "vak1.err"), file);
@@ -94,24 +95,24 @@ TEST_F(MessageFileTest, ExplanationNotSavedOrUnchangedLeavesTheFile) {
 
 TEST_F(MessageFileTest, LongCauseSurvivesAnEditOfTheRemedy) {
     const std::string longCause = cp850(std::string(150, 'a') + " Größe " + std::string(150, 'b'));
-    ASSERT_TRUE(RewriteMessageFile(app, "Schraffurfehler", longCause, "Abhilfe eins"));
+    ASSERT_TRUE(RewriteMessageFile(Help(), "Schraffurfehler", longCause, "Abhilfe eins"));
     AddMessage(app.Messages, "Schraffurfehler");
     ui.Push({ScriptedAnswer::Edit(Cp850ToUtf8(longCause), "neue Abhilfe"),
              ScriptedAnswer::Answer(Reply::Yes)});
-    ExplainMessage(app, 1);
+    ExplainMessage(Help(), app.Messages, 1);
     ASSERT_FALSE(ui.shown.empty());
     EXPECT_EQ(ui.shown[0].lines[0], Cp850ToUtf8(longCause)); // shown whole, not emptied
-    EXPECT_EQ(MessageCause(app, 1), longCause);
-    EXPECT_EQ(MessageRemedy(app, 1), "neue Abhilfe");
+    EXPECT_EQ(MessageCause(app.Config, app.Messages, 1), longCause);
+    EXPECT_EQ(MessageRemedy(app.Config, app.Messages, 1), "neue Abhilfe");
 }
 
 TEST_F(MessageFileTest, ExplanationWithoutFileOrRecord) {
     AddMessage(app.Messages, "Neue Meldung ohne Satz");
-    ExplainMessage(app, 1);
+    ExplainMessage(Help(), app.Messages, 1);
     EXPECT_EQ(ui.Messages().back(), "Meldung|keine Beschreibung dieser Fehlermeldung vorhanden.");
     EXPECT_EQ(app.State.AbortFlag, 0);
     std::remove((dir + "vak1.err").c_str());
-    ExplainMessage(app, 1);
+    ExplainMessage(Help(), app.Messages, 1);
     EXPECT_EQ(ui.Messages().back(),
               "Fehler : |Datei " + dir + "vak1.err nicht gefunden oder kein Zugriffsrecht !");
     EXPECT_EQ(app.State.AbortFlag, 1);
@@ -122,7 +123,7 @@ TEST_F(MessageFileTest, MessageListPreselectsByHelpLevelAndWalksOn) {
     AddMessage(app.Messages, "GetArcCenter l12=0");
     app.Config.HelpLevel = 1;
     ui.Push(ScriptedAnswer::Choice(3));
-    ShowMessageList(app);
+    ShowMessageList(Help(), app.Messages);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].preselected, 3);
     EXPECT_EQ(ui.shown[0].lines.back(), "Weiter/zurück...");
@@ -134,7 +135,7 @@ TEST_F(MessageFileTest, MessageListPreselectsByHelpLevelAndWalksOn) {
     app.Config.HelpLevel = 2;
     ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Explained(), ScriptedAnswer::Choice(2),
              ScriptedAnswer::Explained()});
-    ShowMessageList(app);
+    ShowMessageList(Help(), app.Messages);
     ASSERT_EQ(ui.shown.size(), 4u);
     EXPECT_EQ(ui.shown[0].preselected, 1);
     EXPECT_EQ(ui.shown[1].prompt, "Schraffurfehler");
@@ -147,11 +148,11 @@ TEST_F(MessageFileTest, MessageListPreselectsByHelpLevelAndWalksOn) {
 TEST_F(MessageFileTest, MessageListIsSilentWithNoGuiInSmallLetters) {
     AddMessage(app.Messages, "Fatal  : A = 0 !");
     app.State.CommandLine = {"test.vak1", "/I", "/nogui"};
-    ShowMessageList(app);
+    ShowMessageList(Help(), app.Messages);
     EXPECT_TRUE(ui.shown.empty());
     app.State.CommandLine.clear();
     app.Messages.count = 0;
-    ShowMessageList(app);
+    ShowMessageList(Help(), app.Messages);
     EXPECT_EQ(ui.Messages().back(), "Meldung:|Berechnung erfolgreich ohne Fehlermeldungen");
 }
 

@@ -19,7 +19,7 @@ class ShippedFilesTest : public ReportFixture {
 
 TEST_F(ShippedFilesTest, DialogHelpNumbersHaveEntries) {
     for (uint16_t n : {1050, 1060, 1070, 1210, 1970, 2070, 3055}) {
-        const HelpEntry e = FindHelpEntry(app, n);
+        const HelpEntry e = FindHelpEntry(app.Config, n);
         EXPECT_TRUE(e.found) << n;
         EXPECT_FALSE(e.lines[0].empty()) << n;
     }
@@ -27,13 +27,13 @@ TEST_F(ShippedFilesTest, DialogHelpNumbersHaveEntries) {
 
 TEST_F(ShippedFilesTest, EveryMessageRecordIsFoundWithItsCause) {
     std::vector<std::string> lines;
-    ASSERT_TRUE(ReadTextLines(MessageFilePath(app), lines));
+    ASSERT_TRUE(ReadTextLines(MessageFilePath(app.Config), lines));
     ASSERT_EQ(lines.size() % 3, 0u);
     for (std::size_t i = 0; i < lines.size(); i += 3) {
         app.Messages.count = 0;
         AddMessage(app.Messages, lines[i]);
-        EXPECT_EQ(MessageCause(app, 1), lines[i + 1]) << lines[i];
-        EXPECT_EQ(MessageRemedy(app, 1), lines[i + 2]) << lines[i];
+        EXPECT_EQ(MessageCause(app.Config, app.Messages, 1), lines[i + 1]) << lines[i];
+        EXPECT_EQ(MessageRemedy(app.Config, app.Messages, 1), lines[i + 2]) << lines[i];
     }
 }
 

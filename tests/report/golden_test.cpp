@@ -42,38 +42,42 @@ class GoldenReportTest : public ReportFixture {
             << name << " differs; actual output in " << name << ".actual";
     }
 
-    std::string Run(void (*report)(App&, uint16_t), uint16_t kind, const std::string& file) {
-        report(app, kind);
+    enum class Report { Standard, Excerpt };
+    std::string Run(Report report, uint16_t kind, const std::string& file) {
+        if (report == Report::Standard)
+            ReportStandard(Out(), app.Project, app.Messages, kind);
+        else
+            ReportExcerpt(Out(), app.Project, kind);
         EXPECT_EQ(app.State.AbortFlag, 0);
         return Stable(Read(dir + file));
     }
 };
 
 TEST_F(GoldenReportTest, StandardReportAsText) {
-    const std::string text = Run(ReportStandard, odDosFile, "OUTDOS.TXT");
+    const std::string text = Run(Report::Standard, odDosFile, "OUTDOS.TXT");
     ExpectGolden("standard.txt", text);
-    ASSERT_TRUE(RunReportJob(app, dir + "lprofil.txt"));
+    ASSERT_TRUE(RunReportJob(Out(), app.Project, app.Messages, dir + "lprofil.txt"));
     EXPECT_TRUE(Read(dir + "lprofil.txt") == text) << "the job writes the same report";
 }
 
 TEST_F(GoldenReportTest, StandardReportAsHtml) {
-    ExpectGolden("standard.htm", Run(ReportStandard, odHtml, "vak1.htm"));
+    ExpectGolden("standard.htm", Run(Report::Standard, odHtml, "vak1.htm"));
 }
 
 TEST_F(GoldenReportTest, StandardReportTabSeparated) {
-    ExpectGolden("standard.tab.txt", Run(ReportStandard, odSpreadsheetTxt, "$$$1.txt"));
+    ExpectGolden("standard.tab.txt", Run(Report::Standard, odSpreadsheetTxt, "$$$1.txt"));
 }
 
 TEST_F(GoldenReportTest, ExcerptAsText) {
-    ExpectGolden("excerpt.txt", Run(ReportExcerpt, odDosFile, "OUTDOS.TXT"));
+    ExpectGolden("excerpt.txt", Run(Report::Excerpt, odDosFile, "OUTDOS.TXT"));
 }
 
 TEST_F(GoldenReportTest, ExcerptAsHtml) {
-    ExpectGolden("excerpt.htm", Run(ReportExcerpt, odHtml, "vak1.htm"));
+    ExpectGolden("excerpt.htm", Run(Report::Excerpt, odHtml, "vak1.htm"));
 }
 
 TEST_F(GoldenReportTest, ExcerptTabSeparated) {
-    ExpectGolden("excerpt.tab.txt", Run(ReportExcerpt, odSpreadsheetTxt, "$$$1.txt"));
+    ExpectGolden("excerpt.tab.txt", Run(Report::Excerpt, odSpreadsheetTxt, "$$$1.txt"));
 }
 
 } // namespace

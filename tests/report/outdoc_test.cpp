@@ -12,20 +12,20 @@ class OutputDocumentTest : public ReportFixture {
     // Writes a document of kind 1 and returns the Windows copy the output window showed.
     std::vector<std::string> ScreenDocument(const std::vector<std::string>& body,
                                             bool secondPage = false) {
-        SetHeader(app, {"Titel", "Zeile 2", "Zeile 3", "Zeile 4", ""}, 0);
-        OutputOpen(app, odScreen);
+        SetHeader(Out(), {"Titel", "Zeile 2", "Zeile 3", "Zeile 4", ""}, 0);
+        OutputOpen(Out(), odScreen);
         EXPECT_EQ(app.State.AbortFlag, 0);
-        PageHeader(app);
+        PageHeader(Out());
         for (const auto& l : body)
-            WriteLine(app, l);
+            WriteLine(Out(), l);
         if (secondPage) {
-            PageEnd(app);
-            PageHeader(app);
+            PageEnd(Out());
+            PageHeader(Out());
             for (const auto& l : body)
-                WriteLine(app, l + "b");
+                WriteLine(Out(), l + "b");
         }
-        PageEnd(app);
-        OutputClose(app);
+        PageEnd(Out());
+        OutputClose(Out());
         return Lines(Read(dir + "outwin.txt"));
     }
     // A document of kind 2 with n1 lines, a page end and a page header, n2 more lines;
@@ -33,18 +33,18 @@ class OutputDocumentTest : public ReportFixture {
     std::string PortDocument(int n1, int n2) {
         ports.Map(1, dir + "lpt1.prn");
         ui.Push(ScriptedAnswer::Answer(Reply::No));
-        SetHeader(app, {"Titel", "", "", "", ""}, 0);
-        OutputOpen(app, odTextPrinter);
+        SetHeader(Out(), {"Titel", "", "", "", ""}, 0);
+        OutputOpen(Out(), odTextPrinter);
         EXPECT_EQ(app.State.AbortFlag, 0);
-        PageHeader(app);
+        PageHeader(Out());
         for (int i = 1; i <= n1; ++i)
-            WriteLine(app, "L" + std::to_string(i));
-        PageEnd(app);
-        PageHeader(app);
+            WriteLine(Out(), "L" + std::to_string(i));
+        PageEnd(Out());
+        PageHeader(Out());
         for (int i = 1; i <= n2; ++i)
-            WriteLine(app, "L" + std::to_string(i) + "b");
-        PageEnd(app);
-        OutputClose(app);
+            WriteLine(Out(), "L" + std::to_string(i) + "b");
+        PageEnd(Out());
+        OutputClose(Out());
         return Read(dir + "lpt1.prn");
     }
     static std::vector<std::string> Numbered(int n) {
@@ -136,10 +136,10 @@ TEST_F(OutputDocumentTest, HeaderBoxShowsPageOfTotalDateAndTime) {
     app.Config.SeparatorStyle = 1;
     app.Config.DateCode = 3;
     app.State.ProjectName = "welle";
-    SetHeader(app, {"", "a", "b", "c", ""}, 3);
-    OutputOpen(app, odDosFile);
-    PageHeader(app);
-    OutputClose(app);
+    SetHeader(Out(), {"", "a", "b", "c", ""}, 3);
+    OutputOpen(Out(), odDosFile);
+    PageHeader(Out());
+    OutputClose(Out());
     auto lines = Lines(Read(dir + "OUTDOS.TXT"));
     ASSERT_GE(lines.size(), 3u);
     const std::string first = lines[1].substr(7);
@@ -156,14 +156,14 @@ TEST_F(OutputDocumentTest, HeaderBoxShowsPageOfTotalDateAndTime) {
 TEST_F(OutputDocumentTest, HtmlHeadingAfterResultTableClosesTheTableFirst) {
     app.Config.HtmlBrowser = "browser";
     launcher.installed.insert("browser");
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odHtml);
-    PageHeader(app);
-    OpenHtmlTable(app);
-    WriteRawLine(app, "<TR><TD>x</TD></TR>");
-    WriteLine(app, cp850("ERGEBNISSE KÖRPER"));
-    WriteLine(app, SeparatorThick(app.Config));
-    OutputClose(app);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odHtml);
+    PageHeader(Out());
+    OpenHtmlTable(Out());
+    WriteRawLine(Out(), "<TR><TD>x</TD></TR>");
+    WriteLine(Out(), cp850("ERGEBNISSE KÖRPER"));
+    WriteLine(Out(), SeparatorThick(app.Config));
+    OutputClose(Out());
     auto lines = Lines(Read(dir + "vak1.htm"));
     const int row = IndexOf(lines, "<TR><TD>x</TD></TR>");
     ASSERT_GE(row, 0);
@@ -190,13 +190,13 @@ TEST_F(OutputDocumentTest, CopiesForOtherProgramsAreUtf8AndOwnFilesStayCp850) {
                           {odHtml, "", "vak1.htm"}};
     for (const Case& c : cases) {
         if (c.kind == odFile) ui.Push(ScriptedAnswer::File(dir + c.own));
-        SetHeader(app, {cp850("Prüfung"), "", "", "", ""}, 0);
-        OutputOpen(app, c.kind);
+        SetHeader(Out(), {cp850("Prüfung"), "", "", "", ""}, 0);
+        OutputOpen(Out(), c.kind);
         ASSERT_EQ(app.State.AbortFlag, 0) << c.copy;
-        PageHeader(app);
-        WriteLine(app, cp850("ERGEBNISSE KÖRPER"));
-        PageEnd(app);
-        OutputClose(app);
+        PageHeader(Out());
+        WriteLine(Out(), cp850("ERGEBNISSE KÖRPER"));
+        PageEnd(Out());
+        OutputClose(Out());
         const std::string copy = Read(dir + c.copy);
         EXPECT_NE(copy.find("ERGEBNISSE KÖRPER"), std::string::npos) << c.copy;
         EXPECT_EQ(copy.find('\xD6'), std::string::npos) << c.copy; // no Windows-1252 left
@@ -211,11 +211,11 @@ TEST_F(OutputDocumentTest, HtmlEscapesRemarkLinesAndLines) {
     app.Config.HtmlBrowser = "";
     const std::string chosen = dir + "seite.htm";
     ui.Push(ScriptedAnswer::File(chosen));
-    SetHeader(app, {"", "<script>alert(\"x\")</script> & co", "", "", ""}, 0);
-    OutputOpen(app, odHtml);
-    PageHeader(app);
-    WriteLine(app, "<b>fett</b>");
-    OutputClose(app);
+    SetHeader(Out(), {"", "<script>alert(\"x\")</script> & co", "", "", ""}, 0);
+    OutputOpen(Out(), odHtml);
+    PageHeader(Out());
+    WriteLine(Out(), "<b>fett</b>");
+    OutputClose(Out());
     const std::string html = Read(chosen);
     EXPECT_EQ(Count(html, "<script>"), 0);
     EXPECT_EQ(Count(html, "<b>"), 0);
@@ -226,10 +226,10 @@ TEST_F(OutputDocumentTest, HtmlEscapesRemarkLinesAndLines) {
 
 TEST_F(OutputDocumentTest, MissingBrowserIsReportedAndTheFileStays) {
     app.Config.HtmlBrowser = "nirgends";
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odHtml);
-    PageHeader(app);
-    OutputClose(app);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odHtml);
+    PageHeader(Out());
+    OutputClose(Out());
     EXPECT_TRUE(launcher.started.empty());
     ASSERT_FALSE(ui.Messages().empty());
     EXPECT_EQ(ui.Messages().back(), "Fehler : |nirgends not found");
@@ -237,13 +237,13 @@ TEST_F(OutputDocumentTest, MissingBrowserIsReportedAndTheFileStays) {
 }
 
 TEST_F(OutputDocumentTest, EleventhSpreadsheetOutputWritesDollarDollarEleven) {
-    SetHeader(app, {"", "", "", "", ""}, 0);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
     for (int i = 1; i <= 11; ++i) {
-        OutputOpen(app, odSpreadsheetTxt);
+        OutputOpen(Out(), odSpreadsheetTxt);
         EXPECT_EQ(app.Output.OutputFileName, dir + "$$$" + std::to_string(i) + ".txt");
-        PageHeader(app);
-        WriteLine(app, "Wert\t" + std::to_string(i));
-        OutputClose(app);
+        PageHeader(Out());
+        WriteLine(Out(), "Wert\t" + std::to_string(i));
+        OutputClose(Out());
     }
     EXPECT_EQ(app.Output.SpreadsheetCount, 11);
     EXPECT_TRUE(FileExists(dir + "$$11.txt"));
@@ -253,14 +253,14 @@ TEST_F(OutputDocumentTest, EleventhSpreadsheetOutputWritesDollarDollarEleven) {
 
 TEST_F(OutputDocumentTest, TabKindsDropSeparatorsButKeepOtherLines) {
     app.Config.TextDeviceDialog = false;
-    SetHeader(app, {"", "", "", "", ""}, 0);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
     app.Project.RemarkLines = {"r1", "r2", "r3"};
-    OutputOpen(app, odSpreadsheetTxt);
-    PageHeader(app);
-    WriteLine(app, SeparatorThin(app.Config));
-    WriteLine(app, "$!$");
-    WriteLine(app, "x");
-    OutputClose(app);
+    OutputOpen(Out(), odSpreadsheetTxt);
+    PageHeader(Out());
+    WriteLine(Out(), SeparatorThin(app.Config));
+    WriteLine(Out(), "$!$");
+    WriteLine(Out(), "x");
+    OutputClose(Out());
     auto lines = Lines(Read(dir + "$$$1.txt"));
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "VAK1  Querschnittberechnung V5.0\t15.03.2024\t10:30");
@@ -272,42 +272,42 @@ TEST_F(OutputDocumentTest, TabKindsDropSeparatorsButKeepOtherLines) {
 
 TEST_F(OutputDocumentTest, EnsureSpaceBreaksOnlyAboveTheLimit) {
     app.Config.LinesPerPage = 30;
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odDosFile);
-    PageHeader(app);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odDosFile);
+    PageHeader(Out());
     for (int i = 0; i < 20; ++i)
-        WriteLine(app, "x");
-    EnsureSpace(app); // 20 lines: not more than max(30 - 10, 10)
+        WriteLine(Out(), "x");
+    EnsureSpace(Out()); // 20 lines: not more than max(30 - 10, 10)
     EXPECT_EQ(app.Output.PageNumber, 1);
-    WriteLine(app, "x");
-    EnsureSpace(app);
+    WriteLine(Out(), "x");
+    EnsureSpace(Out());
     EXPECT_EQ(app.Output.PageNumber, 2);
     EXPECT_EQ(app.Output.LineCount, 0);
-    OutputClose(app);
+    OutputClose(Out());
 }
 
 TEST_F(OutputDocumentTest, ChosenFileIsCheckedAndCancelAborts) {
     ui.Push(ScriptedAnswer::Cancel());
-    OutputOpen(app, odFile);
+    OutputOpen(Out(), odFile);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(app.Output.file, nullptr);
 
     app.State.AbortFlag = 0;
     Write(dir + "liste.txt", "alt");
     ui.Push({ScriptedAnswer::File(dir + "liste"), ScriptedAnswer::Answer(Reply::No)});
-    OutputOpen(app, odFile);
+    OutputOpen(Out(), odFile);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(Read(dir + "liste.txt"), "alt");
 
     app.State.AbortFlag = 0;
     ui.Push({ScriptedAnswer::File(dir + "liste"), ScriptedAnswer::Answer(Reply::Yes)});
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odFile);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odFile);
     ASSERT_EQ(app.State.AbortFlag, 0);
-    PageHeader(app);
-    WriteLine(app, "neu");
-    PageEnd(app);
-    OutputClose(app);
+    PageHeader(Out());
+    WriteLine(Out(), "neu");
+    PageEnd(Out());
+    OutputClose(Out());
     EXPECT_NE(Read(dir + "liste.txt").find("       neu\r\n"), std::string::npos);
     EXPECT_TRUE(FileExists(dir + "outwin.txt"));
     EXPECT_EQ(ui.Messages().back(),
@@ -318,7 +318,7 @@ TEST_F(OutputDocumentTest, KindChoiceOffersSevenNamesAndCancelAborts) {
     app.Config.TextDeviceDialog = true;
     app.Config.TextDevice = 3;
     ui.Push(ScriptedAnswer::Cancel());
-    OutputOpen(app, 0);
+    OutputOpen(Out(), 0);
     EXPECT_EQ(app.State.AbortFlag, 1);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].prompt, "Ausgabe auf ..");
@@ -343,17 +343,17 @@ TEST_F(OutputDocumentTest, ScreenKindShowsTheWindowDeletesItsTemporaryFileAndKee
 
 TEST_F(OutputDocumentTest, TextProgramGetsTheWindowsCopyAsOneArgument) {
     app.Config.TextProgram = "editor";
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odTextProgram);
-    PageHeader(app);
-    OutputClose(app);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odTextProgram);
+    PageHeader(Out());
+    OutputClose(Out());
     EXPECT_EQ(ui.Messages().back(), "Fehler : |editor not found");
     EXPECT_TRUE(launcher.started.empty());
 
     launcher.installed.insert("editor");
-    OutputOpen(app, odTextProgram);
-    PageHeader(app);
-    OutputClose(app);
+    OutputOpen(Out(), odTextProgram);
+    PageHeader(Out());
+    OutputClose(Out());
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].args, std::vector<std::string>{dir + "outwin.txt"});
 }
@@ -363,32 +363,32 @@ TEST_F(OutputDocumentTest, PrinterPortGetsSetupFreeTextAndPauseRefusalAborts) {
     app.Config.PrinterPort = 2;
     app.Config.HeaderMode = 2;
     ui.Push(ScriptedAnswer::Answer(Reply::No)); // no pause
-    SetHeader(app, {"Kopf", "", "", "", ""}, 0);
-    OutputOpen(app, odTextPrinter);
+    SetHeader(Out(), {"Kopf", "", "", "", ""}, 0);
+    OutputOpen(Out(), odTextPrinter);
     ASSERT_EQ(app.State.AbortFlag, 0);
     EXPECT_EQ(app.Output.OutputFileName, "LPT2");
-    PageHeader(app);
-    WriteLine(app, "Text");
-    PageEnd(app);
-    WriteLine(app, "Rest");
-    OutputClose(app);
+    PageHeader(Out());
+    WriteLine(Out(), "Text");
+    PageEnd(Out());
+    WriteLine(Out(), "Rest");
+    OutputClose(Out());
     const std::string sent = Read(dir + "lpt2.prn");
     EXPECT_NE(sent.find("       Text\r\n\f       Rest\r\n\f"), std::string::npos);
     EXPECT_EQ(sent.back(), '\f');
 
     ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Answer(Reply::No)});
-    OutputOpen(app, odTextPrinter);
-    PageHeader(app);
+    OutputOpen(Out(), odTextPrinter);
+    PageHeader(Out());
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.shown.back().prompt, "Blatt in Drucker einlegen.  Fortfahren ?");
-    OutputDiscard(app);
+    OutputDiscard(Out());
 }
 
 TEST_F(OutputDocumentTest, UnmappedPrinterPortFailsWithAMessage) {
     app.Config.PrinterPort = 4;
     ui.Push(ScriptedAnswer::Answer(Reply::No));
     ::unsetenv("VAK1_LPT4");
-    OutputOpen(app, odTextPrinter);
+    OutputOpen(Out(), odTextPrinter);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.Messages().back(), "Fehler : |file write error");
 }

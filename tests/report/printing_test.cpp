@@ -15,7 +15,7 @@ TEST_F(PrintingTest, ChosenRangeStartsOnTheFirstPrinterPage) {
     app.Config.LinesPerPage = 60;
     printer.chooseFrom = 2;
     printer.chooseTo = 3;
-    PrintTextFile(app, dir + "doc.txt");
+    PrintTextFile(Out(), dir + "doc.txt");
     EXPECT_EQ(printer.offered, 3);
     EXPECT_EQ(printer.font.name, "Mono");
     EXPECT_EQ(printer.font.size, 9);
@@ -34,7 +34,7 @@ TEST_F(PrintingTest, ChosenRangeStartsOnTheFirstPrinterPage) {
 // would drop the last page of a text that does not end with a form feed.
 TEST_F(PrintingTest, TextAfterTheLastFormFeedIsAPageOfItsOwn) {
     Write(dir + "doc.txt", "a1\r\na2\r\n");
-    PrintTextFile(app, dir + "doc.txt");
+    PrintTextFile(Out(), dir + "doc.txt");
     EXPECT_EQ(printer.offered, 1);
     ASSERT_EQ(printer.pages.size(), 1u);
     ASSERT_EQ(printer.pages[0].size(), 2u);
@@ -42,36 +42,36 @@ TEST_F(PrintingTest, TextAfterTheLastFormFeedIsAPageOfItsOwn) {
 
     printer = RecordingPrinter{};
     Write(dir + "two.txt", "a1\r\n\f\r\nb1\r\n");
-    PrintTextFile(app, dir + "two.txt");
+    PrintTextFile(Out(), dir + "two.txt");
     EXPECT_EQ(printer.offered, 2);
     ASSERT_EQ(printer.pages.size(), 2u);
     EXPECT_EQ(printer.pages[1][0].text, "b1");
 
     printer = RecordingPrinter{};
     Write(dir + "ended.txt", "a1\r\n\f\r\n");
-    PrintTextFile(app, dir + "ended.txt");
+    PrintTextFile(Out(), dir + "ended.txt");
     EXPECT_EQ(printer.offered, 1); // a closing form feed adds no empty page
 }
 
 TEST_F(PrintingTest, MissingFileAndCancelledDialog) {
-    PrintTextFile(app, dir + "fehlt.txt");
+    PrintTextFile(Out(), dir + "fehlt.txt");
     EXPECT_EQ(ui.Messages().back(), "Fehler : |" + dir + "fehlt.txt not found !");
     EXPECT_EQ(printer.documents, 0);
     Write(dir + "doc.txt", "a\r\n\f\r\n");
     printer.cancel = true;
-    PrintTextFile(app, dir + "doc.txt");
+    PrintTextFile(Out(), dir + "doc.txt");
     EXPECT_EQ(printer.documents, 0);
 }
 
 TEST_F(PrintingTest, WindowsPrinterKindPrintsTheDocumentAndDeletesIt) {
     app.Config.LinesPerPage = 10;
-    SetHeader(app, {"Kopf", "", "", "", ""}, 0);
-    OutputOpen(app, odWindowsPrinter);
-    PageHeader(app);
+    SetHeader(Out(), {"Kopf", "", "", "", ""}, 0);
+    OutputOpen(Out(), odWindowsPrinter);
+    PageHeader(Out());
     for (int i = 0; i < 12; ++i)
-        WriteLine(app, "Zeile");
-    PageEnd(app);
-    OutputClose(app);
+        WriteLine(Out(), "Zeile");
+    PageEnd(Out());
+    OutputClose(Out());
     EXPECT_EQ(printer.offered, 2);
     EXPECT_EQ(printer.pages.size(), 2u);
     EXPECT_FALSE(FileExists(app.Output.OutputFileName));

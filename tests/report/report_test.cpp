@@ -43,16 +43,16 @@ TEST_F(ReportTest, ResultLineKeepsItsColumnsAndIsCutAtSeventyTwo) {
 TEST_F(ReportTest, TabSeparatedValuesFollowExportDecimal) {
     app.Config.DecimalComma = 2;
     app.Config.ExportDecimal = 1;
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odSpreadsheetTxt);
-    WriteResultLine(app, "Masse", "m", "kg", "1,5");
-    OutputClose(app);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odSpreadsheetTxt);
+    WriteResultLine(Out(), "Masse", "m", "kg", "1,5");
+    OutputClose(Out());
     EXPECT_NE(Read(dir + "$$$1.txt").find("Masse\tm\tkg\t1.5\r\n"), std::string::npos);
 
     app.Config.ExportDecimal = 2;
-    OutputOpen(app, odSpreadsheetTxt);
-    WriteResultLine(app, "Masse", "m", "kg", "1.5");
-    OutputClose(app);
+    OutputOpen(Out(), odSpreadsheetTxt);
+    WriteResultLine(Out(), "Masse", "m", "kg", "1.5");
+    OutputClose(Out());
     EXPECT_NE(Read(dir + "$$$2.txt").find("Masse\tm\tkg\t1,5\r\n"), std::string::npos);
 }
 
@@ -62,7 +62,7 @@ TEST_F(ReportTest, WithoutPositionsTheContourBlockIsLeftOut) {
     CalcSection(app.Project, app.Messages, app.Config);
     app.Project.CalcError = 0; // an empty contour reports A = 0; the report must still run
     app.Messages.count = 0;
-    ReportStandard(app);
+    ReportStandard(Out(), app.Project, app.Messages);
     const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
     const std::string all = Read(dir + "OUTDOS.TXT");
     EXPECT_EQ(Count(all, "GEOMETRIE KONTUR"), 0);
@@ -79,11 +79,11 @@ TEST_F(ReportTest, WithoutBodyLengthTheBodyBlockIsLeftOut) {
     app.Project.lx = 0;
     CalcSection(app.Project, app.Messages, app.Config);
     app.Config.TextDevice = odDosFile;
-    ReportStandard(app);
+    ReportStandard(Out(), app.Project, app.Messages);
     const std::string standard = Read(dir + "OUTDOS.TXT");
     EXPECT_EQ(Count(standard, "ERGEBNISSE QUERSCHNITT"), 1);
     EXPECT_EQ(Count(standard, cp850("ERGEBNISSE KÖRPER")), 0);
-    ReportExcerpt(app);
+    ReportExcerpt(Out(), app.Project);
     const std::string excerpt = Read(dir + "OUTDOS.TXT");
     EXPECT_EQ(Count(excerpt, "Hauptfl"), 1);
     EXPECT_EQ(Count(excerpt, "V = "), 0);
@@ -94,7 +94,7 @@ TEST_F(ReportTest, PlainCharactersReachWindowsProgramsAsAscii) {
     LoadLProfile();
     app.Config.PlainCharacters = 1;
     app.Config.TextDevice = odDosFile;
-    ReportStandard(app);
+    ReportStandard(Out(), app.Project, app.Messages);
     const std::string dos = Read(dir + "OUTDOS.TXT");
     const std::string win = Read(dir + "outwin.txt");
     EXPECT_NE(dos.find(cp850("Querschnittsfläche")), std::string::npos); // stays code page 850
@@ -106,14 +106,14 @@ TEST_F(ReportTest, PlainCharactersReachWindowsProgramsAsAscii) {
 }
 
 TEST_F(ReportTest, TableCellsAreFittedToTheirColumns) {
-    SetHeader(app, {"", "", "", "", ""}, 0);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
     app.Config.SeparatorStyle = 1;
-    OutputOpen(app, odDosFile);
-    TTextTable table(app);
+    OutputOpen(Out(), odDosFile);
+    TTextTable table(Out());
     table.Init({3, 12, 4, 0, 7, 0, 0}, {"  i", "       y mm", "langer Titel", "", "x", "", ""});
     table.AddRow({"1", "123456789012345", "ab", "", "", "", ""});
     table.Done();
-    OutputClose(app);
+    OutputClose(Out());
     const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "       " + std::string(70, '='));
@@ -124,10 +124,10 @@ TEST_F(ReportTest, TableCellsAreFittedToTheirColumns) {
 
 TEST_F(ReportTest, DegreeSignReachesWindowsProgramsAsDeg) {
     app.Config.PlainCharacters = 1;
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odDosFile);
-    WriteLine(app, cp850("Winkel 90°, Fläche 3 mm²"));
-    OutputClose(app);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odDosFile);
+    WriteLine(Out(), cp850("Winkel 90°, Fläche 3 mm²"));
+    OutputClose(Out());
     EXPECT_EQ(Read(dir + "outwin.txt"), "       Winkel 90deg, Flaeche 3 mm2\r\n");
 }
 
@@ -136,13 +136,13 @@ TEST_F(ReportTest, FailedCalculationShowsMessagesAndWritesNothing) {
     AddMessage(app.Messages, "Fatal  : A = 0 !");
     app.Config.TextDevice = odDosFile;
     ui.Push(ScriptedAnswer::Cancel());
-    ReportStandard(app);
+    ReportStandard(Out(), app.Project, app.Messages);
     EXPECT_FALSE(FileExists(dir + "OUTDOS.TXT"));
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, "choice");
     EXPECT_EQ(ui.shown[0].lines.front(), "Fatal  : A = 0 !");
 
-    EXPECT_FALSE(RunReportJob(app, dir + "job.txt"));
+    EXPECT_FALSE(RunReportJob(Out(), app.Project, app.Messages, dir + "job.txt"));
     EXPECT_FALSE(FileExists(dir + "job.txt"));
 }
 
@@ -151,7 +151,7 @@ TEST_F(ReportTest, ReportJobWritesTheStandardReportWithoutDialogs) {
     app.Config.TextDeviceDialog = true; // must not be asked
     app.Config.TextDevice = odScreen;
     Write(dir + "job.txt", "alt");
-    ASSERT_TRUE(RunReportJob(app, dir + "job.txt"));
+    ASSERT_TRUE(RunReportJob(Out(), app.Project, app.Messages, dir + "job.txt"));
     EXPECT_TRUE(ui.shown.empty());
     const std::string report = Read(dir + "job.txt");
     EXPECT_EQ(Count(report, "GEOMETRIE KONTUR"), 1);
@@ -162,7 +162,7 @@ TEST_F(ReportTest, ReportJobWritesTheStandardReportWithoutDialogs) {
 
 TEST_F(ReportTest, ReportJobIntoAMissingFolderFailsAndSaysWhy) {
     LoadLProfile();
-    EXPECT_FALSE(RunReportJob(app, dir + "fehlt/job.txt"));
+    EXPECT_FALSE(RunReportJob(Out(), app.Project, app.Messages, dir + "fehlt/job.txt"));
     ASSERT_FALSE(ui.Messages().empty());
     EXPECT_EQ(ui.Messages().back().rfind("Fehler : |", 0), 0u);
     EXPECT_NE(ui.Messages().back().find(dir + "fehlt/job.txt"), std::string::npos);
@@ -246,7 +246,7 @@ TEST_F(ReportTest, PauseRefusedBeforeTheFirstPageStopsTheReport) {
     ports.Map(1, dir + "lpt1.prn");
     app.Config.TextDevice = odTextPrinter;
     ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Answer(Reply::No)});
-    ReportStandard(app);
+    ReportStandard(Out(), app.Project, app.Messages);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(Read(dir + "lpt1.prn"), "");
 }
@@ -259,7 +259,7 @@ TEST_F(ReportTest, PauseRefusedBeforeALaterPageLeavesOutOnlyThatHeader) {
     ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Answer(Reply::Yes),
              ScriptedAnswer::Answer(Reply::No), ScriptedAnswer::Answer(Reply::No),
              ScriptedAnswer::Answer(Reply::No), ScriptedAnswer::Answer(Reply::No)});
-    ReportStandard(app);
+    ReportStandard(Out(), app.Project, app.Messages);
     const std::string sent = Read(dir + "lpt1.prn");
     EXPECT_EQ(Count(sent, "Bl."), 1);
     EXPECT_GE(Count(sent, "\f"), 2);
@@ -275,10 +275,10 @@ TEST_F(ReportTest, MessageBlockWrapsLongRemedyAndMarksMissingRecords) {
     AddMessage(app.Messages, "GetArcCenter l12=0");
     AddMessage(app.Messages, "Schraffurfehler");
     app.Config.SeparatorStyle = 1;
-    SetHeader(app, {"", "", "", "", ""}, 0);
-    OutputOpen(app, odDosFile);
-    WriteMessageBlock(app);
-    OutputClose(app);
+    SetHeader(Out(), {"", "", "", "", ""}, 0);
+    OutputOpen(Out(), odDosFile);
+    WriteMessageBlock(Out(), app.Messages);
+    OutputClose(Out());
     const auto lines = Lines(Read(dir + "OUTDOS.TXT"));
     std::vector<std::string> pieces;
     std::size_t at = 0;
@@ -312,11 +312,11 @@ TEST_F(ReportTest, WrappingBreaksAtTheLastBlankOrCutsHard) {
 }
 
 TEST_F(ReportTest, ErrorMessageDocumentGoesToTheWindowOrSaysAllIsWell) {
-    ShowErrorMessageDocument(app);
+    ShowErrorMessageDocument(Out(), app.Messages);
     EXPECT_EQ(ui.Messages().back(), "Meldung:|Berechnung erfolgreich ohne Fehlermeldungen");
     app.Config.TextDevice = odDosFile; // the document always uses the window
     AddMessage(app.Messages, "Schraffurfehler");
-    ShowErrorMessageDocument(app);
+    ShowErrorMessageDocument(Out(), app.Messages);
     ASSERT_EQ(ui.shown.back().kind, "textwindow");
     const std::string& text = ui.shown.back().prompt;
     EXPECT_NE(text.find("VAK1 V5.0"), std::string::npos);

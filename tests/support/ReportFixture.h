@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
+#include "app/outputcontext.h"
 #include "calc/section.h"
 #include "platform/headless/FilePortWriter.h"
 #include "testing/FixedClock.h"
@@ -37,6 +37,10 @@ class ReportFixture : public ::testing::Test {
         app.State.ProjectDir = dir;
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
+
+    // The output document's and the help's view of app, as the commands make them.
+    OutputContext Out() { return OutputContextOf(app); }
+    HelpContext Help() { return HelpContextOf(app); }
 
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
