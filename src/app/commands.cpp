@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/App.h"
+#include "app/cadcontext.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
 #include "calc/section.h"
@@ -128,7 +129,9 @@ void FileImportDxf(App& app) {
     SetCaption(app);
 }
 
-void FileExportDxf(App& app) { DrawSection(app, 1, 2); }
+void FileExportDxf(App& app) {
+    DrawSection(CadContextOf(app), app.Project, app.Docu, 1, 2);
+}
 
 void OpenRecent(App& app, int k) {
     SaveChangesQuestion(app);
@@ -189,19 +192,23 @@ void EditCalculation(App& app) {
     if (!app.State.AbortFlag) ShowRecalculation(app);
 }
 
-void EditZeichnen(App& app) { DrawSection(app, 3, 0); }
+void EditZeichnen(App& app) {
+    DrawSection(CadContextOf(app), app.Project, app.Docu, 3, 0);
+}
 
 // --- View and CAD menus -----------------------------------------------------------------
 
-template <int Mode, int Kind> void Draw(App& app) { DrawSection(app, Mode, Kind); }
+template <int Mode, int Kind> void Draw(App& app) {
+    DrawSection(CadContextOf(app), app.Project, app.Docu, Mode, Kind);
+}
 
 void ViewStandard(App& app) { ReportStandard(app); }
 void ViewExcerpt(App& app) { ReportExcerpt(app); }
 void ShowMessages(App& app) { ShowMessageList(app); }
 
 void CadOptions(App& app) {
-    EditDrawingOptions(app);
-    DrawSection(app, 3, 5);
+    EditDrawingOptions(CadContextOf(app), app.Project);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, 3, 5);
 }
 
 // --- Documentation and help ---------------------------------------------------------------

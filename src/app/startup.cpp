@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/App.h"
+#include "app/cadcontext.h"
 #include "app/commands.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
@@ -110,7 +111,7 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param,
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     std::string error;
-    if (!RunCadJob(app, device, kind, base, &error)) {
+    if (!RunCadJob(CadContextOf(app), app.Project, app.Docu, device, kind, base, &error)) {
         PrintLine(err, error);
         return {true, 1};
     }

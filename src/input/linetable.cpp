@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "app/App.h"
+#include "app/cadcontext.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
 #include "graphics/draw.h"
@@ -55,7 +56,7 @@ void RedrawView(App& app, uint16_t kind) {
     }
     const uint8_t aborted = app.State.AbortFlag;
     app.State.AbortFlag = 0; // a cancelled dialog still leaves the view of what was entered
-    DrawSection(app, 3, kind);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, 3, kind);
     app.State.AbortFlag = aborted;
 }
 
