@@ -130,7 +130,7 @@ void FileImportDxf(App& app) {
 }
 
 void FileExportDxf(App& app) {
-    DrawSection(CadContextOf(app), app.Project, app.Docu, 1, 2);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdDxf, dkPolyline);
 }
 
 void OpenRecent(App& app, int k) {
@@ -155,12 +155,18 @@ void FileExit(App& app) { app.State.CloseRequested = true; }
 // The result view the settings ask for after reading; 0 for none.
 uint16_t ResultViewKind(const App& app) {
     switch (app.Config.ResultGraphic) {
-    case 1: return 1;
-    case 2: return 3;
-    case 3: return 5;
-    case 4: return 1;
-    case 5: return 2;
-    default: return app.Config.HelpLevel != 0 ? 1 : 0;
+    case 1:
+        return dkGeometryTable;
+    case 2:
+        return dkTable;
+    case 3:
+        return dkForm;
+    case 4:
+        return dkGeometryTable;
+    case 5:
+        return dkPolyline;
+    default:
+        return app.Config.HelpLevel != 0 ? dkGeometryTable : 0;
     }
 }
 
@@ -193,12 +199,12 @@ void EditCalculation(App& app) {
 }
 
 void EditZeichnen(App& app) {
-    DrawSection(CadContextOf(app), app.Project, app.Docu, 3, 0);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkChoose);
 }
 
 // --- View and CAD menus -----------------------------------------------------------------
 
-template <int Mode, int Kind> void Draw(App& app) {
+template <CadDeviceCode Mode, DrawingKind Kind> void Draw(App& app) {
     DrawSection(CadContextOf(app), app.Project, app.Docu, Mode, Kind);
 }
 
@@ -208,7 +214,7 @@ void ShowMessages(App& app) { ShowMessageList(app); }
 
 void CadOptions(App& app) {
     EditDrawingOptions(CadContextOf(app), app.Project);
-    DrawSection(CadContextOf(app), app.Project, app.Docu, 3, 5);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkForm);
 }
 
 // --- Documentation and help ---------------------------------------------------------------
@@ -270,14 +276,14 @@ const std::map<std::string, Command>& Table() {
         {"mi_editZeichnen", {EditZeichnen}},
         {"mi_viewStandard", {ViewStandard}},
         {"mi_viewAuszug", {ViewExcerpt}},
-        {"mi_viewGrafik", {Draw<3, 1>}},
-        {"mi_viewTabelle", {Draw<3, 3>}},
-        {"mi_viewpolyline", {Draw<3, 2>}},
-        {"mi_viewzeichnung", {Draw<3, 5>}},
-        {"mi_cadGrafik", {Draw<0, 1>}},
-        {"mi_cadPolylinie", {Draw<0, 2>}},
-        {"mi_cadTabelle", {Draw<0, 3>}},
-        {"mi_cadzeichnung", {Draw<0, 5>}},
+        {"mi_viewGrafik", {Draw<cdScreen, dkGeometryTable>}},
+        {"mi_viewTabelle", {Draw<cdScreen, dkTable>}},
+        {"mi_viewpolyline", {Draw<cdScreen, dkPolyline>}},
+        {"mi_viewzeichnung", {Draw<cdScreen, dkForm>}},
+        {"mi_cadGrafik", {Draw<cdChoose, dkGeometryTable>}},
+        {"mi_cadPolylinie", {Draw<cdChoose, dkPolyline>}},
+        {"mi_cadTabelle", {Draw<cdChoose, dkTable>}},
+        {"mi_cadzeichnung", {Draw<cdChoose, dkForm>}},
         {"mi_cadoptions", {CadOptions}},
         {"mi_viewErrorMessages", {ShowMessages}},
         {"mi_helpErrorMessages", {ShowMessages}},

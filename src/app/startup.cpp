@@ -106,7 +106,7 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param,
     int kind = 0;
     if (param.size() > 6) kind = std::atoi(param.c_str() + 6);
     const std::string base = StrippedName(path);
-    const char* extension = device == 2 ? ".igs" : device == 5 ? ".txt" : ".dxf";
+    const char* extension = device == cdIges ? ".igs" : device == cdTxt ? ".txt" : ".dxf";
     if (WouldReplaceInput(path, base + extension, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);

@@ -3,6 +3,7 @@
 
 #include <numbers>
 
+#include "calc/angles.h"
 #include "cad/CadContext.h"
 #include "settings/Settings.h"
 #include "cad/CadLayer.h"
@@ -21,8 +22,7 @@ void CadOutput::Segment(long double x1, long double y1, long double x2, long dou
     // in the list.
     ArcCenter c;
     GetArcCenter(x1, y1, x2, y2, phi, c, cx_.Messages, cx_.Config);
-    constexpr long double kDeg = 180 / std::numbers::pi_v<long double>;
-    CadArc(cx_, c.yc, c.zc, c.a1 * kDeg, c.a2 * kDeg, c.r);
+    CadArc(cx_, c.yc, c.zc, c.a1 * kDegPerRad, c.a2 * kDegPerRad, c.r);
 }
 
 void CadOutput::PolyBegin(bool closed) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/angles.h"
 #include "cad/CadContext.h"
 #include "platform/Clock.h"
 #include "settings/Settings.h"
@@ -14,9 +15,7 @@
 
 namespace vak1 {
 
-namespace {
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
-}
+namespace {}
 
 IgesOutput::IgesOutput(const CadContext& cx) : CadOutput(cx), iges_(cx.Config) {}
 
@@ -43,8 +42,8 @@ void IgesOutput::Arc(long double x, long double y, long double a1, long double a
         iges_.Circle(x, y, r);
         return;
     }
-    iges_.Arc(x, y, x + r * std::cos(a1 * kDegree), y + r * std::sin(a1 * kDegree),
-              x + r * std::cos(a2 * kDegree), y + r * std::sin(a2 * kDegree));
+    iges_.Arc(x, y, x + r * std::cos(a1 * kRadPerDeg), y + r * std::sin(a1 * kRadPerDeg),
+              x + r * std::cos(a2 * kRadPerDeg), y + r * std::sin(a2 * kRadPerDeg));
 }
 
 void IgesOutput::Text(const std::string& text, long double x, long double y) {

@@ -168,15 +168,15 @@ std::string CadLayerName(const Settings& s, int n) {
     return std::to_string(n);
 }
 
-void CadOpen(const CadContext& cx, int mode) {
+void CadOpen(const CadContext& cx, CadDeviceCode mode) {
     CadLayer& cad = cx.Cad;
     cad.FormSheetMarker = 0;
     cad.WriteFailed = false;
     cad.WriteError.clear();
     cad.FileBlocks.clear();
     cad.Out.reset();
-    if (mode != 0)
-        cad.CadDevice = static_cast<uint16_t>(mode);
+    if (mode != cdChoose)
+        cad.CadDevice = mode;
     else
         ChooseDevice(cx);
     if (cx.AbortFlag) return;

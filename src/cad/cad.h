@@ -24,7 +24,7 @@ std::string CadLayerName(const Settings& s, int n);
 
 // Chooses the device (mode 0 asks), names and creates the output. Sets AbortFlag when
 // cancelled or when the output cannot be created.
-void CadOpen(const CadContext& cx, int mode);
+void CadOpen(const CadContext& cx, CadDeviceCode mode);
 void CadClose(const CadContext& cx);
 
 void CadLimits(const CadContext& cx, long double xmin, long double ymin, long double xmax,

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "calc/angles.h"
 #include "cad/CadContext.h"
 #include "cad/CadLayer.h"
 #include "settings/Settings.h"
@@ -110,7 +111,7 @@ int TickCount(long double min, long double max, long double step) {
 
 std::string TickNumber(const CadContext& cx, long double v, bool logarithmic, bool degrees) {
     if (logarithmic) return "10^" + DiagramNumber(cx.Config, v);
-    return DiagramNumber(cx.Config, degrees ? v * 180 / kPi : v);
+    return DiagramNumber(cx.Config, degrees ? v * kDegPerRad : v);
 }
 
 void EqualScales(DiagramState& d) {

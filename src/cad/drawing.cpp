@@ -21,7 +21,7 @@ const char* const kDrawingKindCaptions[6] = {
 
 namespace {
 
-void DrawContent(const CadContext& cx, const ProjectData& p, int kind) {
+void DrawContent(const CadContext& cx, const ProjectData& p, DrawingKind kind) {
     switch (kind) {
     case dkGeometryTable:
         DrawResultTable(cx, p, p.YMax + 0.2L * p.YWidth, p.ZMax, 0.02L * p.ZHeight);
@@ -49,8 +49,8 @@ void DrawContent(const CadContext& cx, const ProjectData& p, int kind) {
 }
 
 // One drawing of one kind on the device of mode, from CadOpen to CadClose.
-void DrawKind(const CadContext& cx, const ProjectData& p, const Documentation& docu, int mode,
-              int kind) {
+void DrawKind(const CadContext& cx, const ProjectData& p, const Documentation& docu,
+              CadDeviceCode mode, DrawingKind kind) {
     CadOpen(cx, mode);
     if (cx.AbortFlag) return;
     CadSetLayer(cx, 0);
@@ -76,7 +76,7 @@ void DrawKind(const CadContext& cx, const ProjectData& p, const Documentation& d
 
 } // namespace
 
-DrawingExtents KindExtents(const ProjectData& p, int kind) {
+DrawingExtents KindExtents(const ProjectData& p, DrawingKind kind) {
     const long double W = p.YWidth, H = p.ZHeight;
     switch (kind) {
     case dkGeometryTable:
@@ -91,8 +91,8 @@ DrawingExtents KindExtents(const ProjectData& p, int kind) {
     }
 }
 
-void DrawSection(const CadContext& cx, const ProjectData& p, const Documentation& docu, int mode,
-                 int kind) {
+void DrawSection(const CadContext& cx, const ProjectData& p, const Documentation& docu,
+                 CadDeviceCode mode, DrawingKind kind) {
     if (cx.AbortFlag) return;
     if (p.CalcError) {
         // No picture of results that do not belong to the section any more.
@@ -109,8 +109,8 @@ void DrawSection(const CadContext& cx, const ProjectData& p, const Documentation
     uint16_t preselected = 0;
     for (;;) {
         ++preselected;
-        int k = kind;
-        if (kind == 0) {
+        DrawingKind k = kind;
+        if (kind == dkChoose) {
             if (!cx.ui) { // nobody to ask: as if cancelled
                 cx.AbortFlag = 1;
                 return;
@@ -118,12 +118,12 @@ void DrawSection(const CadContext& cx, const ProjectData& p, const Documentation
             uint16_t choice = preselected;
             InputChoice(cx.Dialogs(), kHelpKind, cp850("Bitte wählen .."), lines, choice);
             if (cx.AbortFlag || choice == dkBack) return;
-            k = choice;
+            k = static_cast<DrawingKind>(choice);
         }
         if (k < dkGeometryTable || k > dkForm) return;
         DrawKind(cx, p, docu, mode, k);
         preselected = static_cast<uint16_t>(k);
-        if (kind != 0 || cx.AbortFlag) return;
+        if (kind != dkChoose || cx.AbortFlag) return;
     }
 }
 
@@ -164,7 +164,7 @@ bool RunCadJob(const CadContext& cx, const ProjectData& p, const Documentation& 
     cx.Cad.JobOutputBase = outputBase;
     cx.Cad.WriteError.clear();
     const uint16_t before = cx.Messages.count;
-    DrawSection(cx, p, docu, device, kind);
+    DrawSection(cx, p, docu, static_cast<CadDeviceCode>(device), static_cast<DrawingKind>(kind));
     cx.Cad.JobOutputBase.clear();
     if (cx.AbortFlag || cx.Cad.WriteFailed || !cx.Cad.WriteError.empty()) {
         if (!cx.Cad.WriteError.empty()) return fail(cx.Cad.WriteError);

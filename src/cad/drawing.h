@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "cad/CadLayer.h"
+
 namespace vak1 {
 
 struct CadContext;
@@ -11,6 +13,7 @@ struct ProjectData;
 
 // Drawing kinds, the entries of the kind dialog.
 enum DrawingKind : int {
+    dkChoose = 0, // DrawSection shows the kind dialog
     dkGeometryTable = 1,
     dkPolyline = 2,
     dkTable = 3,
@@ -23,14 +26,14 @@ extern const char* const kDrawingKindCaptions[6];
 
 // mode 0 asks for the device, 1..5 use it; kind 0 shows the kind dialog until "zurück ..",
 // kinds 1..5 draw once. Draws nothing when AbortFlag is set or the last calculation failed.
-void DrawSection(const CadContext& cx, const ProjectData& p, const Documentation& docu, int mode,
-                 int kind);
+void DrawSection(const CadContext& cx, const ProjectData& p, const Documentation& docu,
+                 CadDeviceCode mode, DrawingKind kind);
 
 // Extents of a drawing kind for CadLimits.
 struct DrawingExtents {
     long double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
 };
-DrawingExtents KindExtents(const ProjectData& p, int kind);
+DrawingExtents KindExtents(const ProjectData& p, DrawingKind kind);
 
 void DrawContour(const CadContext& cx, const ProjectData& p);
 void DrawPointArrows(const CadContext& cx, const ProjectData& p);

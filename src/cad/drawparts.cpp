@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "cad/CadContext.h"
+#include "calc/angles.h"
 #include "settings/Settings.h"
 #include "project/ProjectData.h"
 #include "cad/cad.h"
@@ -81,8 +82,7 @@ void DrawResultTable(const CadContext& cx, const ProjectData& p, long double x, 
     row("Pol.Flächenmoment Schw.p.", "IpS", m4, FormatMoment4(s, r.IpS));
     row("Hauptflächenmoment 1", "I1", m4, FormatMoment4(s, r.I1));
     row("Hauptflächenmoment 2", "I2", m4, FormatMoment4(s, r.I2));
-    row("Hauptwinkel", "phi", UnitAngle(s),
-        FormatSignificant(s, r.phi * 180 / std::numbers::pi_v<long double>));
+    row("Hauptwinkel", "phi", UnitAngle(s), FormatSignificant(s, r.phi * kDegPerRad));
     if (p.lx > 0) {
         row("Masse", "m", "kg", FormatSignificant(s, p.m));
         row("Massenträgheitsmoment", "Js", cp850("kgm²"), FormatEngineering(s, r.Js));

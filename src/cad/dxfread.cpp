@@ -5,6 +5,7 @@
 #include <numbers>
 #include <vector>
 
+#include "calc/angles.h"
 #include "cad/CadContext.h"
 #include "platform/Ui.h"
 #include "cad/CadLayer.h"
@@ -22,14 +23,12 @@ namespace vak1 {
 
 namespace {
 
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
-
 struct Point {
     long double x = 0, y = 0;
 };
 
 Point Transform(const CadInsertState& t, long double x, long double y) {
-    const long double c = std::cos(t.Rotation * kDegree), s = std::sin(t.Rotation * kDegree);
+    const long double c = std::cos(t.Rotation * kRadPerDeg), s = std::sin(t.Rotation * kRadPerDeg);
     return {t.OffsetX + t.ScaleX * x * c - t.ScaleY * y * s,
             t.OffsetY + t.ScaleY * y * c + t.ScaleX * x * s};
 }
@@ -107,7 +106,7 @@ Vertex ReadVertex(const CadContext& cx, DxfGroupReader& g) {
     long double bulge = 0;
     ReadDxfFields(g, {{8, &layer}, {10, &v.x}, {20, &v.y}, {42, &bulge}});
     v.layer = DxfLayerNumber(cx.Config, layer);
-    v.angle = 4 * std::atan(bulge) / kDegree;
+    v.angle = 4 * std::atan(bulge) * kDegPerRad;
     return v;
 }
 
@@ -120,10 +119,10 @@ void DrawEdge(const CadContext& cx, const Vertex& p, const Vertex& q) {
         return;
     }
     // A mirroring insertion turns the arc the other way.
-    const long double phi = p.angle * kDegree * (t.ScaleX * t.ScaleY < 0 ? -1 : 1);
+    const long double phi = p.angle * kRadPerDeg * (t.ScaleX * t.ScaleY < 0 ? -1 : 1);
     ArcCenter c;
     GetArcCenter(a.x, a.y, b.x, b.y, phi, c, cx.Messages, cx.Config);
-    CadArc(cx, c.yc, c.zc, c.a1 / kDegree, c.a2 / kDegree, c.r);
+    CadArc(cx, c.yc, c.zc, c.a1 * kDegPerRad, c.a2 * kDegPerRad, c.r);
 }
 
 void ReadPolyline(const CadContext& cx, DxfGroupReader& g) {

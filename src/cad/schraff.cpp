@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/angles.h"
 #include "cad/CadContext.h"
 #include "settings/Settings.h"
 #include "cad/cad.h"
@@ -13,8 +14,6 @@
 namespace vak1 {
 
 namespace {
-
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
 
 void Append(const CadContext& cx, long double x, long double y) {
     HatchBuffer& h = cx.Hatch;
@@ -99,7 +98,7 @@ void JoinPairs(const CadContext& cx) {
 int HatchChords(long double phi) {
     // More chords than the buffer holds would only overflow it: the count stops there (also
     // for angles no integer can hold, and for non-finite ones).
-    const long double n = std::round(std::fabs(phi) / kDegree / 15);
+    const long double n = std::round(std::fabs(phi) * kDegPerRad / 15);
     if (!(n < kHatchPoints)) return kHatchPoints;
     return n < 3 ? 3 : static_cast<int>(n);
 }
@@ -151,7 +150,7 @@ void HatchFill(const CadContext& cx, uint16_t n, long double angle, long double 
         ++n;
         h.points[n] = h.points[1];
     }
-    const long double m = std::tan(angle * kDegree);
+    const long double m = std::tan(angle * kRadPerDeg);
     CadSetLayer(cx, 5);
     CadPolyBegin(cx, false);
     for (uint16_t i = 1; i <= n; ++i)
@@ -166,7 +165,7 @@ void HatchFill(const CadContext& cx, uint16_t n, long double angle, long double 
     }
     if (angle == 0) return;
     const long double step =
-        spacing == 0 ? 0.1L * (bmax - bmin) : spacing / std::cos(angle * kDegree);
+        spacing == 0 ? 0.1L * (bmax - bmin) : spacing / std::cos(angle * kRadPerDeg);
     // A step that does not advance would never reach the far side.
     if (!(step > 0) || !std::isfinite(step)) return;
     CadSetLayer(cx, 3);

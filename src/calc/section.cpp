@@ -5,6 +5,7 @@
 #include <numbers>
 #include <utility>
 
+#include "calc/angles.h"
 #include "text/formats.h"
 
 namespace vak1 {
@@ -58,7 +59,7 @@ struct ArcTrig {
         phi = newPhi;
         division = arcDivision;
         const long double absPhi = std::fabs(phi);
-        chords = std::llrint(absPhi / (arcDivision * kPi / 180));
+        chords = std::llrint(absPhi / (arcDivision * kRadPerDeg));
         if (chords < 2) chords = 2;
         step = absPhi / static_cast<long double>(chords);
         long double sh = 0, ch = 0;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/App.h"
+#include "calc/angles.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/parse.h"
@@ -37,7 +38,7 @@ CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
     const std::string length = DisplayText(app.Config, UnitLength(s));
     d.units = {length, length, DisplayText(app.Config, UnitAngle(s))};
     d.fields = {FormatCoordinate(s, pos.y), FormatCoordinate(s, pos.z),
-                FormatSignificant(s, pos.phi * 180 / kPi)};
+                FormatSignificant(s, pos.phi * kDegPerRad)};
     d.buttons = {Button(app, DialogAction::Ok, "OK"),
                  Button(app, DialogAction::Cancel, "Abbrechen"),
                  Button(app, DialogAction::SpinDown, "<"),
@@ -56,7 +57,7 @@ void Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
     TPosition& pos = app.Project.Positions[k];
     const long double lengthFactor = app.Config.EnglishUnits == 1 ? kInchToMm : 1;
     const std::array<long double*, 3> targets{&pos.y, &pos.z, &pos.phi};
-    const std::array<long double, 3> factors{lengthFactor, lengthFactor, kPi / 180};
+    const std::array<long double, 3> factors{lengthFactor, lengthFactor, kRadPerDeg};
     for (std::size_t i = 0; i < 3; ++i) {
         if (fields[i] == offered[i]) continue;
         *targets[i] = ParseNumber(fields[i]).value * factors[i];

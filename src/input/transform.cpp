@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "calc/angles.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/cp850.h"
@@ -56,7 +57,7 @@ void ReverseDirection(ProjectData& p) {
 }
 
 void ApplyTransform(ProjectData& p, const ContourTransform& t) {
-    const long double theta = t.angleDeg * std::numbers::pi_v<long double> / 180;
+    const long double theta = t.angleDeg * kRadPerDeg;
     const long double c = std::cos(theta), s = std::sin(theta);
     for (int k = 1; k <= p.PosCount; ++k) {
         TPosition& pos = p.Positions[k];
@@ -80,7 +81,7 @@ void TransformContour(App& app) {
     ApplyTransform(app.Project, t);
     app.State.ModifiedFlag = 1;
     Recalculate(app);
-    ShowRecalculated(app, kViewGraphic);
+    ShowRecalculated(app, dkGeometryTable);
 }
 
 } // namespace vak1

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "calc/angles.h"
 #include "app/App.h"
 #include "help/helperr.h"
 #include "report/OutputDocument.h"
@@ -15,8 +16,6 @@
 
 namespace vak1 {
 namespace {
-
-constexpr long double kDegrees = 180 / std::numbers::pi_v<long double>;
 
 void ReportHeader(App& app) {
     const auto& r = app.Project.RemarkLines;
@@ -59,7 +58,7 @@ void ContourTable(App& app) {
     for (int i = 1; i <= p.PosCount; ++i) {
         const TPosition& pos = p.Positions[i];
         table.AddRow({RightAligned3(i), FormatLengthFixed(s, pos.y, 7, 3),
-                      FormatLengthFixed(s, pos.z, 7, 3), FormatFixed(s, pos.phi * kDegrees, 8, 1),
+                      FormatLengthFixed(s, pos.z, 7, 3), FormatFixed(s, pos.phi * kDegPerRad, 8, 1),
                       "", "", ""});
     }
     table.Done();
@@ -92,7 +91,8 @@ void SectionResults(App& app) {
                     FormatMoment4(s, r.IpS));
     WriteResultLine(app, cp850("Hauptflächenmoment 1"), "I1", u4, FormatMoment4(s, r.I1));
     WriteResultLine(app, cp850("Hauptflächenmoment 2"), "I2", u4, FormatMoment4(s, r.I2));
-    WriteResultLine(app, "Hauptwinkel phi", "phi", "Grad", FormatSignificant(s, r.phi * kDegrees));
+    WriteResultLine(app, "Hauptwinkel phi", "phi", "Grad",
+                    FormatSignificant(s, r.phi * kDegPerRad));
 }
 
 void BodyResults(App& app) {

@@ -391,7 +391,8 @@ TEST_F(Commands, ImportDxfTakesTheContourAndLeavesTheProjectUnnamed) {
     LoadLProfile();
     const std::string named = SaveAs("vorher");
     std::string error;
-    ASSERT_TRUE(RunCadJob(CadContextOf(app), app.Project, app.Docu, 1, 2, dir + "kontur", &error))
+    ASSERT_TRUE(RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkPolyline,
+                          dir + "kontur", &error))
         << error; // "nur Polylinie"
     const TSectionResults before = app.Project.R;
     app.Project.ResetContour();
@@ -559,7 +560,8 @@ TEST_F(Commands, ArchiveModeLastsUntilASaveFindsItOff) {
     LoadLProfile();
     const std::string other = SaveAs("anders");
     std::string error;
-    ASSERT_TRUE(RunCadJob(CadContextOf(app), app.Project, app.Docu, 1, 2, dir + "kontur", &error))
+    ASSERT_TRUE(RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkPolyline,
+                          dir + "kontur", &error))
         << error;
     app.State.CommandLineFile = true;
     app.Config.ArchiveMode = true;

@@ -38,7 +38,7 @@ TEST_F(DrawingTest, KindDialogPreselectsTheKindAfterTheOneDrawn) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push({ScriptedAnswer::Choice(2), ScriptedAnswer::Choice(5), ScriptedAnswer::Choice(6)});
-    DrawSection(cx(), app.Project, app.Docu, cdScreen, 0);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkChoose);
     const auto choices = Choices();
     ASSERT_EQ(choices.size(), 3u);
     EXPECT_EQ(choices[0].prompt, "Bitte wählen ..");
@@ -54,17 +54,17 @@ TEST_F(DrawingTest, CancelInTheKindDialogStops) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push(ScriptedAnswer::Cancel());
-    DrawSection(cx(), app.Project, app.Docu, cdScreen, 0);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkChoose);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
 
     // Without any Ui (unattended) the dialogs count as cancelled.
     app.Env.ui = nullptr;
     app.State.AbortFlag = 0;
-    DrawSection(cx(), app.Project, app.Docu, cdScreen, 0);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkChoose);
     EXPECT_EQ(app.State.AbortFlag, 1);
     app.State.AbortFlag = 0;
-    DrawSection(cx(), app.Project, app.Docu, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
 }
@@ -73,7 +73,7 @@ TEST_F(DrawingTest, DeviceAndSaveDialogs) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::File(File("zeichnung"))});
-    DrawSection(cx(), app.Project, app.Docu, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     ASSERT_EQ(app.State.AbortFlag, 0);
     const auto choices = Choices();
     ASSERT_EQ(choices.size(), 1u);
@@ -89,9 +89,9 @@ TEST_F(DrawingTest, DeviceAndSaveDialogs) {
 
     // The device chosen last is preselected next time.
     ui.Push({ScriptedAnswer::Choice(5), ScriptedAnswer::File(File("liste.lst"))});
-    DrawSection(cx(), app.Project, app.Docu, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     ui.Push(ScriptedAnswer::Cancel());
-    DrawSection(cx(), app.Project, app.Docu, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     EXPECT_EQ(Choices().back().preselected, 5);
     EXPECT_TRUE(fs::exists(File("liste.lst")));
     EXPECT_EQ(app.State.AbortFlag, 1);
@@ -101,7 +101,7 @@ TEST_F(DrawingTest, CancelledSaveDialogWritesNothing) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Cancel()});
-    DrawSection(cx(), app.Project, app.Docu, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_TRUE(app.Cad.FileName.empty());
     EXPECT_FALSE(app.Cad.Out);
