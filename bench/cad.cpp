@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/cadcontext.h"
 #include "cad/drawing.h"
 #include "graphics/draw.h"
 #include "graphics/replay.h"
@@ -30,7 +31,8 @@ void Kind1InProcess(benchmark::State& state) {
     if (app.Project.CalcError) state.SkipWithError("contour did not calculate");
     const std::string base = Scratch("inproc");
     for (auto _ : state) {
-        if (!RunCadJob(app, cdDxf, dkGeometryTable, base)) state.SkipWithError("write failed");
+        if (!RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkGeometryTable, base))
+            state.SkipWithError("write failed");
     }
     state.counters["polygon_points"] = app.Project.PolyCount;
     state.counters["bytes"] = static_cast<double>(fs::file_size(base + ".dxf"));

@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/cadcontext.h"
 #include "cad/drawing.h"
 #include "tools/formcontour.h"
 
@@ -30,7 +31,8 @@ void FormInProcess(benchmark::State& state) {
     const std::string base = Scratch("inproc");
     const std::string file = base + (device == cdDxf ? ".dxf" : ".igs");
     for (auto _ : state) {
-        if (!RunCadJob(app, device, dkForm, base)) state.SkipWithError("write failed");
+        if (!RunCadJob(CadContextOf(app), app.Project, app.Docu, device, dkForm, base))
+            state.SkipWithError("write failed");
     }
     if (app.Messages.count != 0) state.SkipWithError("the hatching reported a problem");
     state.counters["hatch_points"] = app.Hatch.count;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/cadcontext.h"
 #include "app/App.h"
 #include "cad/CadLayer.h"
 #include "cad/drawing.h"
@@ -105,7 +106,7 @@ void BM_RepaintLargestDrawing(benchmark::State& state) {
             TPosition{500 * std::cos(a), 400 * std::sin(a), k % 2 ? 0 : pi / 100};
     }
     CalcSection(p, app.Messages, app.Config);
-    DrawSection(app, cdScreen, dkGeometryTable);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
     TFquorgra widget(app);
     widget.resize(app.Graphics.GraphWidth + 1, app.Graphics.GraphHeight + 1);
     for (auto _ : state) {

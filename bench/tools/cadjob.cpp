@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/cadcontext.h"
 #include "bigcontour.h"
 #include "cad/CadOutput.h"
 #include "cad/cad.h"
@@ -17,11 +18,11 @@ namespace {
 // A device that lists every entity with its layer and text style, one line each.
 class EntityList : public CadOutput {
   public:
-    EntityList(App& app, std::FILE* f) : CadOutput(app), f_(f) {}
+    EntityList(App& app, std::FILE* f) : CadOutput(CadContextOf(app)), f_(f) {}
     uint16_t Device() const override { return cdDxf; }
     bool Open() override { return true; }
     bool Close() override { return true; }
-    void Layer(int) override { std::fprintf(f_, "Y\t%s\n", app_.Cad.LayerName.c_str()); }
+    void Layer(int) override { std::fprintf(f_, "Y\t%s\n", cx_.Cad.LayerName.c_str()); }
     void Limits(long double a, long double b, long double c, long double d) override {
         std::fprintf(f_, "H\t%.6Lf\t%.6Lf\t%.6Lf\t%.6Lf\n", a, b, c, d);
     }
@@ -35,7 +36,7 @@ class EntityList : public CadOutput {
         std::fprintf(f_, "A\t%.6Lf\t%.6Lf\t%.6Lf\t%.6Lf\t%.6Lf\n", x, y, r, a1, a2);
     }
     void Text(const std::string& t, long double x, long double y) override {
-        const CadLayer& c = app_.Cad;
+        const CadLayer& c = cx_.Cad;
         std::fprintf(f_, "T\t%.6Lf\t%.6Lf\t%.6Lf\t%.6Lf\t%.6Lf\t%.6Lf\t%s\n", x, y, c.TextHeight,
                      c.TextWidthFactor, c.TextRotation, c.TextOblique, t.c_str());
     }
@@ -59,15 +60,16 @@ class EntityList : public CadOutput {
 bool WriteEntityList(App& app, const char* path) {
     std::FILE* f = std::fopen(path, "w");
     if (!f) return false;
+    const CadContext cx = CadContextOf(app);
     app.Cad.Out = std::make_unique<EntityList>(app, f);
     const ProjectData& p = app.Project;
-    CadSetLayer(app, 0);
-    const DrawingExtents e = KindExtents(app, dkGeometryTable);
-    CadLimits(app, e.xmin, e.ymin, e.xmax, e.ymax);
-    DrawResultTable(app, p.YMax + 0.2L * p.YWidth, p.ZMax, 0.02L * p.ZHeight);
-    DrawContour(app);
-    DrawPointArrows(app);
-    DrawCentroidAxes(app);
+    CadSetLayer(cx, 0);
+    const DrawingExtents e = KindExtents(app.Project, dkGeometryTable);
+    CadLimits(cx, e.xmin, e.ymin, e.xmax, e.ymax);
+    DrawResultTable(cx, app.Project, p.YMax + 0.2L * p.YWidth, p.ZMax, 0.02L * p.ZHeight);
+    DrawContour(cx, app.Project);
+    DrawPointArrows(cx, app.Project);
+    DrawCentroidAxes(cx, app.Project);
     app.Cad.Out.reset();
     return std::fclose(f) == 0;
 }
@@ -83,7 +85,8 @@ int main(int argc, char** argv) {
     bench::LoadBigContour(app);
     if (app.Project.CalcError) return 1;
     std::string error;
-    if (!RunCadJob(app, cdDxf, dkGeometryTable, argv[1], &error)) {
+    if (!RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkGeometryTable, argv[1],
+                   &error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/cadcontext.h"
 #include "cad/drawing.h"
 #include "formcontour.h"
 
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     bench::LoadFormContour(app);
     if (app.Project.CalcError) return 1;
     std::string error;
-    if (!RunCadJob(app, std::atoi(argv[1]), dkForm, argv[2], &error)) {
+    if (!RunCadJob(CadContextOf(app), app.Project, app.Docu, std::atoi(argv[1]), dkForm, argv[2],
+                   &error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/App.h"
+#include "app/cadcontext.h"
 #include "app/outputcontext.h"
 #include "app/projectcontext.h"
 #include "cad/drawing.h"
@@ -130,7 +131,9 @@ void FileImportDxf(App& app) {
     SetCaption(app);
 }
 
-void FileExportDxf(App& app) { DrawSection(app, 1, 2); }
+void FileExportDxf(App& app) {
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdDxf, dkPolyline);
+}
 
 void OpenRecent(App& app, int k) {
     SaveChangesQuestion(app);
@@ -154,12 +157,18 @@ void FileExit(App& app) { app.State.CloseRequested = true; }
 // The result view the settings ask for after reading; 0 for none.
 uint16_t ResultViewKind(const App& app) {
     switch (app.Config.ResultGraphic) {
-    case 1: return 1;
-    case 2: return 3;
-    case 3: return 5;
-    case 4: return 1;
-    case 5: return 2;
-    default: return app.Config.HelpLevel != 0 ? 1 : 0;
+    case 1:
+        return dkGeometryTable;
+    case 2:
+        return dkTable;
+    case 3:
+        return dkForm;
+    case 4:
+        return dkGeometryTable;
+    case 5:
+        return dkPolyline;
+    default:
+        return app.Config.HelpLevel != 0 ? dkGeometryTable : 0;
     }
 }
 
@@ -192,11 +201,15 @@ void EditCalculation(App& app) {
     if (!app.State.AbortFlag) ShowRecalculation(app);
 }
 
-void EditZeichnen(App& app) { DrawSection(app, 3, 0); }
+void EditZeichnen(App& app) {
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkChoose);
+}
 
 // --- View and CAD menus -----------------------------------------------------------------
 
-template <int Mode, int Kind> void Draw(App& app) { DrawSection(app, Mode, Kind); }
+template <CadDeviceCode Mode, DrawingKind Kind> void Draw(App& app) {
+    DrawSection(CadContextOf(app), app.Project, app.Docu, Mode, Kind);
+}
 
 void ViewStandard(App& app) {
     ReportStandard(OutputContextOf(app), app.Project, app.Messages);
@@ -209,8 +222,8 @@ void ShowMessages(App& app) {
 }
 
 void CadOptions(App& app) {
-    EditDrawingOptions(app);
-    DrawSection(app, 3, 5);
+    EditDrawingOptions(CadContextOf(app), app.Project);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkForm);
 }
 
 // --- Documentation and help ---------------------------------------------------------------
@@ -272,14 +285,14 @@ const std::map<std::string, Command>& Table() {
         {"mi_editZeichnen", {EditZeichnen}},
         {"mi_viewStandard", {ViewStandard}},
         {"mi_viewAuszug", {ViewExcerpt}},
-        {"mi_viewGrafik", {Draw<3, 1>}},
-        {"mi_viewTabelle", {Draw<3, 3>}},
-        {"mi_viewpolyline", {Draw<3, 2>}},
-        {"mi_viewzeichnung", {Draw<3, 5>}},
-        {"mi_cadGrafik", {Draw<0, 1>}},
-        {"mi_cadPolylinie", {Draw<0, 2>}},
-        {"mi_cadTabelle", {Draw<0, 3>}},
-        {"mi_cadzeichnung", {Draw<0, 5>}},
+        {"mi_viewGrafik", {Draw<cdScreen, dkGeometryTable>}},
+        {"mi_viewTabelle", {Draw<cdScreen, dkTable>}},
+        {"mi_viewpolyline", {Draw<cdScreen, dkPolyline>}},
+        {"mi_viewzeichnung", {Draw<cdScreen, dkForm>}},
+        {"mi_cadGrafik", {Draw<cdChoose, dkGeometryTable>}},
+        {"mi_cadPolylinie", {Draw<cdChoose, dkPolyline>}},
+        {"mi_cadTabelle", {Draw<cdChoose, dkTable>}},
+        {"mi_cadzeichnung", {Draw<cdChoose, dkForm>}},
         {"mi_cadoptions", {CadOptions}},
         {"mi_viewErrorMessages", {ShowMessages}},
         {"mi_helpErrorMessages", {ShowMessages}},

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/App.h"
+#include "app/cadcontext.h"
 #include "app/outputcontext.h"
 #include "app/commands.h"
 #include "app/projectcontext.h"
@@ -107,12 +108,12 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param,
     int kind = 0;
     if (param.size() > 6) kind = std::atoi(param.c_str() + 6);
     const std::string base = StrippedName(path);
-    const char* extension = device == 2 ? ".igs" : device == 5 ? ".txt" : ".dxf";
+    const char* extension = device == cdIges ? ".igs" : device == cdTxt ? ".txt" : ".dxf";
     if (WouldReplaceInput(path, base + extension, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     std::string error;
-    if (!RunCadJob(app, device, kind, base, &error)) {
+    if (!RunCadJob(CadContextOf(app), app.Project, app.Docu, device, kind, base, &error)) {
         PrintLine(err, error);
         return {true, 1};
     }

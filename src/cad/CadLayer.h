@@ -12,6 +12,7 @@ class CadOutput;
 
 // Output devices, numbered as in the device dialog.
 enum CadDeviceCode : uint16_t {
+    cdChoose = 0, // CadOpen asks for the device
     cdDxf = 1,
     cdIges = 2,
     cdScreen = 3,

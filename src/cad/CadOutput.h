@@ -4,14 +4,15 @@
 #include <cstdint>
 #include <string>
 
+#include "cad/CadContext.h"
+
 namespace vak1 {
 
-struct App;
 class CadFile;
 
 class CadOutput {
   public:
-    explicit CadOutput(App& app) : app_(app) {}
+    explicit CadOutput(const CadContext& cx) : cx_(cx) {}
     virtual ~CadOutput() = default;
     CadOutput(const CadOutput&) = delete;
     CadOutput& operator=(const CadOutput&) = delete;
@@ -59,7 +60,7 @@ class CadOutput {
     // One segment from (x1, y1) to (x2, y2) with arc angle phi (radians), as line or arc.
     void Segment(long double x1, long double y1, long double x2, long double y2, long double phi);
 
-    App& app_;
+    CadContext cx_; // references: a copy is the same view
 };
 
 } // namespace vak1

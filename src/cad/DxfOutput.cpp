@@ -1,15 +1,16 @@
 // DXF device: every CAD call becomes its DXF group sequence.
 #include "cad/DxfOutput.h"
 
-#include "app/App.h"
+#include "cad/CadContext.h"
+#include "settings/Settings.h"
 #include "cad/cad.h"
 
 namespace vak1 {
 
-DxfOutput::DxfOutput(App& app) : CadOutput(app), dxf_(app.Config, app.Cad) {}
+DxfOutput::DxfOutput(const CadContext& cx) : CadOutput(cx), dxf_(cx.Config, cx.Cad) {}
 
 bool DxfOutput::Open() {
-    return dxf_.Create(app_.Cad.FileName);
+    return dxf_.Create(cx_.Cad.FileName);
 }
 
 bool DxfOutput::Close() {
@@ -54,19 +55,19 @@ void DxfOutput::CopyBlock(const std::string& name, const std::vector<std::string
 }
 
 void DxfOutput::PolyBegin(bool closed) {
-    app_.Cad.VertexCount = 0;
-    app_.Cad.PolyClosed = closed;
+    cx_.Cad.VertexCount = 0;
+    cx_.Cad.PolyClosed = closed;
     dxf_.DxfPolyline(closed ? 1 : 0);
 }
 
 void DxfOutput::Vertex(long double x, long double y, long double phi) {
-    ++app_.Cad.VertexCount;
+    ++cx_.Cad.VertexCount;
     dxf_.DxfVertex(x, y, phi);
 }
 
 void DxfOutput::PolyEnd() {
     dxf_.DxfSeqEnd();
-    app_.Cad.VertexCount = 0;
+    cx_.Cad.VertexCount = 0;
 }
 
 } // namespace vak1

@@ -9,7 +9,7 @@ namespace vak1 {
 
 class DxfOutput : public CadOutput {
   public:
-    explicit DxfOutput(App& app);
+    explicit DxfOutput(const CadContext& cx);
 
     uint16_t Device() const override { return cdDxf; }
     const char* Extension() const override { return "dxf"; }

@@ -5,27 +5,28 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/App.h"
+#include "calc/angles.h"
+#include "cad/CadContext.h"
+#include "platform/Clock.h"
+#include "settings/Settings.h"
 #include "cad/cadnumber.h"
 #include "cad/dxf.h"
 #include "project/messages.h"
 
 namespace vak1 {
 
-namespace {
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
-}
+namespace {}
 
-IgesOutput::IgesOutput(App& app) : CadOutput(app), iges_(app.Config) {}
+IgesOutput::IgesOutput(const CadContext& cx) : CadOutput(cx), iges_(cx.Config) {}
 
 bool IgesOutput::Open() {
-    return iges_.Create(app_.Cad.FileName);
+    return iges_.Create(cx_.Cad.FileName);
 }
 
 void IgesOutput::Limits(long double, long double, long double xmax, long double ymax) {
     SystemClock system;
-    const Clock& clock = app_.Env.clock ? *app_.Env.clock : static_cast<const Clock&>(system);
-    iges_.Start(app_.Cad.FileName, std::max(xmax, ymax), clock.Now());
+    const Clock& clock = cx_.clock ? *cx_.clock : static_cast<const Clock&>(system);
+    iges_.Start(cx_.Cad.FileName, std::max(xmax, ymax), clock.Now());
 }
 
 void IgesOutput::Line(long double x1, long double y1, long double x2, long double y2) {
@@ -41,14 +42,14 @@ void IgesOutput::Arc(long double x, long double y, long double a1, long double a
         iges_.Circle(x, y, r);
         return;
     }
-    iges_.Arc(x, y, x + r * std::cos(a1 * kDegree), y + r * std::sin(a1 * kDegree),
-              x + r * std::cos(a2 * kDegree), y + r * std::sin(a2 * kDegree));
+    iges_.Arc(x, y, x + r * std::cos(a1 * kRadPerDeg), y + r * std::sin(a1 * kRadPerDeg),
+              x + r * std::cos(a2 * kRadPerDeg), y + r * std::sin(a2 * kRadPerDeg));
 }
 
 void IgesOutput::Text(const std::string& text, long double x, long double y) {
-    const CadLayer& c = app_.Cad;
-    iges_.Text(CadTextConvert(app_.Config, text), c.TextHeight, c.TextWidthFactor, c.TextRotation,
-               x, y);
+    const CadLayer& c = cx_.Cad;
+    iges_.Text(CadTextConvert(cx_.Config, text), c.TextHeight, c.TextWidthFactor, c.TextRotation, x,
+               y);
 }
 
 void IgesOutput::Solid(long double x1, long double y1, long double x2, long double y2,
@@ -59,7 +60,7 @@ void IgesOutput::Solid(long double x1, long double y1, long double x2, long doub
 void IgesOutput::Insert(const std::string& name, long double x, long double y, long double rotation,
                         long double, long double) {
     if (!iges_.Instance(name, x, y, rotation))
-        AddMessage(app_.Messages, "Blockname " + name + " not found !");
+        AddMessage(cx_.Messages, "Blockname " + name + " not found !");
 }
 
 } // namespace vak1

@@ -8,7 +8,7 @@ namespace vak1 {
 
 class IgesOutput : public CadOutput {
   public:
-    explicit IgesOutput(App& app);
+    explicit IgesOutput(const CadContext& cx);
 
     uint16_t Device() const override { return cdIges; }
     const char* Extension() const override { return "igs"; }

@@ -7,7 +7,7 @@ namespace vak1 {
 
 class PlotOutput : public DxfOutput {
   public:
-    explicit PlotOutput(App& app) : DxfOutput(app) {}
+    explicit PlotOutput(const CadContext& cx) : DxfOutput(cx) {}
 
     uint16_t Device() const override { return cdPlot; }
     const char* Extension() const override { return ""; }
@@ -19,6 +19,6 @@ class PlotOutput : public DxfOutput {
 constexpr const char* kPlotFileName = "kartuno.dxf";
 
 // Starts the chosen plotting command line without waiting; start failures are shown.
-void StartPlot(App& app);
+void StartPlot(const CadContext& cx);
 
 } // namespace vak1

@@ -11,7 +11,7 @@ namespace vak1 {
 
 class ScreenOutput : public CadOutput {
   public:
-    explicit ScreenOutput(App& app) : CadOutput(app) {}
+    explicit ScreenOutput(const CadContext& cx) : CadOutput(cx) {}
 
     uint16_t Device() const override { return cdScreen; }
     bool Open() override;

@@ -1,18 +1,19 @@
 // Text listing: keyword, then the numbers with D decimals and the configured separator.
 #include "cad/TxtOutput.h"
 
-#include "app/App.h"
+#include "cad/CadContext.h"
+#include "settings/Settings.h"
 #include "cad/cadnumber.h"
 #include "cad/dxf.h"
 
 namespace vak1 {
 
-TxtOutput::TxtOutput(App& app)
-    : CadOutput(app), decimals_(CadDecimals(app.Config)),
-      separator_(UsesDecimalComma(app.Config) ? ',' : '.') {}
+TxtOutput::TxtOutput(const CadContext& cx)
+    : CadOutput(cx), decimals_(CadDecimals(cx.Config)),
+      separator_(UsesDecimalComma(cx.Config) ? ',' : '.') {}
 
 bool TxtOutput::Open() {
-    return file_.Create(app_.Cad.FileName);
+    return file_.Create(cx_.Cad.FileName);
 }
 
 bool TxtOutput::Close() {
@@ -61,7 +62,7 @@ void TxtOutput::Text(const std::string& text, long double x, long double y) {
         if (!AppendFixed(b, v, decimals_, separator_)) file_.Refuse(NotANumberText());
     }
     b += '\t';
-    b += CadTextConvert(app_.Config, text);
+    b += CadTextConvert(cx_.Config, text);
     file_.EndLine();
 }
 

@@ -10,7 +10,7 @@ namespace vak1 {
 
 class TxtOutput : public CadOutput {
   public:
-    explicit TxtOutput(App& app);
+    explicit TxtOutput(const CadContext& cx);
 
     uint16_t Device() const override { return cdTxt; }
     const char* Extension() const override { return "txt"; }

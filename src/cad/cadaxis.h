@@ -4,14 +4,14 @@
 
 namespace vak1 {
 
-struct App;
+struct CadContext;
 
 // A line of the given length centred on (x, y) at angle (radians), arrow head and " label"
 // at its tip.
-void CadAxis(App& app, const std::string& label, long double x, long double y, long double length,
-             long double angle);
+void CadAxis(const CadContext& cx, const std::string& label, long double x, long double y,
+             long double length, long double angle);
 // From the first point to the second, head and label at the second.
-void CadArrow(App& app, const std::string& label, long double x1, long double y1, long double x2,
-              long double y2);
+void CadArrow(const CadContext& cx, const std::string& label, long double x1, long double y1,
+              long double x2, long double y2);
 
 } // namespace vak1

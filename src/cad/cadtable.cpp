@@ -6,10 +6,10 @@
 namespace vak1 {
 namespace {
 
-void WriteRowTexts(App& app, TCadTable& t) {
-    CadSetLayer(app, 18);
+void WriteRowTexts(const CadContext& cx, TCadTable& t) {
+    CadSetLayer(cx, 18);
     for (int c = 0; c <= t.used - 2; ++c)
-        CadText(app, " " + t.cells[static_cast<std::size_t>(c)], t.x[static_cast<std::size_t>(c)],
+        CadText(cx, " " + t.cells[static_cast<std::size_t>(c)], t.x[static_cast<std::size_t>(c)],
                 t.textBase);
     t.rowBottom -= t.pitch;
     t.textBase -= t.pitch;
@@ -21,7 +21,7 @@ long double Last(const TCadTable& t) {
 
 } // namespace
 
-TCadTable CadTableCreate(App& app, const std::string& title,
+TCadTable CadTableCreate(const CadContext& cx, const std::string& title,
                          const std::array<std::string, 6>& titles,
                          const std::array<long double, 7>& widths, long double x, long double y,
                          long double h) {
@@ -42,25 +42,25 @@ TCadTable CadTableCreate(App& app, const std::string& title,
     for (std::size_t i = 0; i < 6; ++i)
         t.cells[i + 1] = titles[i].substr(0, kCadCellLength);
 
-    CadSetLayer(app, 17);
-    CadRectangle(app, t.x[0], y, Last(t), y - 2 * h);
-    CadLine(app, t.x[0], y, t.x[0], y - 2 * h);
-    CadLine(app, Last(t), y, Last(t), y - 2 * h);
-    CadTextStyle(app, 2, 0.75L * h, h, 0);
-    WriteRowTexts(app, t);
+    CadSetLayer(cx, 17);
+    CadRectangle(cx, t.x[0], y, Last(t), y - 2 * h);
+    CadLine(cx, t.x[0], y, t.x[0], y - 2 * h);
+    CadLine(cx, Last(t), y, Last(t), y - 2 * h);
+    CadTextStyle(cx, 2, 0.75L * h, h, 0);
+    WriteRowTexts(cx, t);
     return t;
 }
 
-void CadTableRow(App& app, TCadTable& t, const std::array<std::string, 7>& texts) {
+void CadTableRow(const CadContext& cx, TCadTable& t, const std::array<std::string, 7>& texts) {
     for (std::size_t i = 0; i < 7; ++i)
         t.cells[i] = texts[i].substr(0, kCadCellLength);
-    CadSetLayer(app, 17);
-    if (t.rowLines) CadLine(app, t.x[0], t.rowBottom, Last(t), t.rowBottom);
+    CadSetLayer(cx, 17);
+    if (t.rowLines) CadLine(cx, t.x[0], t.rowBottom, Last(t), t.rowBottom);
     if (t.outerLines) {
-        CadLine(app, t.x[0], t.rowBottom, t.x[0], t.rowBottom + t.pitch);
-        CadLine(app, Last(t), t.rowBottom, Last(t), t.rowBottom + t.pitch);
+        CadLine(cx, t.x[0], t.rowBottom, t.x[0], t.rowBottom + t.pitch);
+        CadLine(cx, Last(t), t.rowBottom, Last(t), t.rowBottom + t.pitch);
     }
-    WriteRowTexts(app, t);
+    WriteRowTexts(cx, t);
 }
 
 } // namespace vak1

@@ -5,7 +5,7 @@
 
 namespace vak1 {
 
-struct App;
+struct CadContext;
 
 struct TCadTable {
     std::array<long double, 8> x{}; // column boundaries
@@ -19,10 +19,10 @@ struct TCadTable {
 constexpr std::size_t kCadCellLength = 80;
 
 // Title row: title and six column titles; widths of the seven columns in units of 0.9 h.
-TCadTable CadTableCreate(App& app, const std::string& title,
+TCadTable CadTableCreate(const CadContext& cx, const std::string& title,
                          const std::array<std::string, 6>& titles,
                          const std::array<long double, 7>& widths, long double x, long double y,
                          long double h);
-void CadTableRow(App& app, TCadTable& t, const std::array<std::string, 7>& texts);
+void CadTableRow(const CadContext& cx, TCadTable& t, const std::array<std::string, 7>& texts);
 
 } // namespace vak1

@@ -6,7 +6,10 @@
 #include <cstdio>
 #include <numbers>
 
-#include "app/App.h"
+#include "calc/angles.h"
+#include "cad/CadContext.h"
+#include "cad/CadLayer.h"
+#include "settings/Settings.h"
 #include "cad/CadOutput.h"
 #include "cad/cad.h"
 #include "text/parse.h"
@@ -60,8 +63,8 @@ Scales AutoScales(const DiagramState& d, long double xmin, long double ymin, lon
     return s;
 }
 
-std::string Field(const App& app, long double v) {
-    std::string t = FormatSignificant(app.Config, v);
+std::string Field(const CadContext& cx, long double v) {
+    std::string t = FormatSignificant(cx.Config, v);
     const auto first = t.find_first_not_of(' ');
     return first == std::string::npos ? std::string("0") : t.substr(first);
 }
@@ -71,18 +74,18 @@ long double Parsed(const std::string& text) {
 }
 
 // TEinDiagramLimits: OK stores the entered limits and scales from them; cancel keeps s.
-void AskLimits(App& app, const std::string& title, const std::string& xLabel,
+void AskLimits(const CadContext& cx, const std::string& title, const std::string& xLabel,
                const std::string& yLabel, Scales& s) {
-    DiagramState& d = app.Diagram;
+    DiagramState& d = cx.Diagram;
     DiagramLimitsDialogData data;
     data.caption = Cp850ToUtf8(title);
     data.xLabel = Cp850ToUtf8(xLabel);
     data.yLabel = Cp850ToUtf8(yLabel);
-    data.fields = {Field(app, d.enteredXMin), Field(app, d.enteredYMin), Field(app, d.enteredXMax),
-                   Field(app, d.enteredYMax)};
-    data.calculated = {Field(app, s.x.min), Field(app, s.y.min), Field(app, s.x.max),
-                       Field(app, s.y.max)};
-    if (!DialogUi(Dialogs(app), kHelpLimits).DiagramLimitsDialog(data)) return;
+    data.fields = {Field(cx, d.enteredXMin), Field(cx, d.enteredYMin), Field(cx, d.enteredXMax),
+                   Field(cx, d.enteredYMax)};
+    data.calculated = {Field(cx, s.x.min), Field(cx, s.y.min), Field(cx, s.x.max),
+                       Field(cx, s.y.max)};
+    if (!DialogUi(cx.Dialogs(), kHelpLimits).DiagramLimitsDialog(data)) return;
     d.enteredXMin = Parsed(data.fields[0]);
     d.enteredYMin = Parsed(data.fields[1]);
     d.enteredXMax = Parsed(data.fields[2]);
@@ -94,10 +97,10 @@ void AskLimits(App& app, const std::string& title, const std::string& xLabel,
     s.y = CalcNiceScale(6, d.enteredYMin, d.enteredYMax);
 }
 
-bool AskForLimits(const App& app) {
-    const CadOutput* out = app.Cad.Out.get();
-    return app.Env.ui && out && out->Device() != cdScreen && app.Config.EnterDiagramLimits &&
-           app.State.CommandLine.size() < 2;
+bool AskForLimits(const CadContext& cx) {
+    const CadOutput* out = cx.Cad.Out.get();
+    return cx.ui && out && out->Device() != cdScreen && cx.Config.EnterDiagramLimits &&
+           cx.CommandLine.size() < 2;
 }
 
 int TickCount(long double min, long double max, long double step) {
@@ -106,9 +109,9 @@ int TickCount(long double min, long double max, long double step) {
     return n < 1 ? 1 : n > kMaxTicks ? kMaxTicks : static_cast<int>(n);
 }
 
-std::string TickNumber(const App& app, long double v, bool logarithmic, bool degrees) {
-    if (logarithmic) return "10^" + DiagramNumber(app, v);
-    return DiagramNumber(app, degrees ? v * 180 / kPi : v);
+std::string TickNumber(const CadContext& cx, long double v, bool logarithmic, bool degrees) {
+    if (logarithmic) return "10^" + DiagramNumber(cx.Config, v);
+    return DiagramNumber(cx.Config, degrees ? v * kDegPerRad : v);
 }
 
 void EqualScales(DiagramState& d) {
@@ -120,58 +123,57 @@ void EqualScales(DiagramState& d) {
         DiagramSetLimits(d, d.xmin, d.ymin, d.xmax, d.ymin + d.height / mx);
 }
 
-void XAxis(App& app, const std::string& label, int mode) {
-    const DiagramState& d = app.Diagram;
+void XAxis(const CadContext& cx, const std::string& label, int mode) {
+    const DiagramState& d = cx.Diagram;
     if (d.ymin <= 0 && 0 <= d.ymax) {
-        DiagramLine(app, d.xmin, 0, d.xmax + 0.05L * d.dx, 0);
-        DiagramArrow(app, 1, d.width * 0.04L, d.xmax + 0.05L * d.dx, 0);
+        DiagramLine(cx, d.xmin, 0, d.xmax + 0.05L * d.dx, 0);
+        DiagramArrow(cx, 1, d.width * 0.04L, d.xmax + 0.05L * d.dx, 0);
     }
-    DiagramTextStyle(app, 2, 1.9L, 2.3L, 0);
+    DiagramTextStyle(cx, 2, 1.9L, 2.3L, 0);
     const int n = TickCount(d.xmin, d.xmax, d.xstep);
     for (int i = 0; i < n; ++i) {
         const long double x = d.xmin + i * d.xstep;
-        DiagramLine(app, x, d.ymin - 0.01L * d.dy, x, d.ymin);
-        DiagramText(app, TickNumber(app, x, LogX(d), d.angleMode == 3), x - 0.03L * d.xmax,
+        DiagramLine(cx, x, d.ymin - 0.01L * d.dy, x, d.ymin);
+        DiagramText(cx, TickNumber(cx, x, LogX(d), d.angleMode == 3), x - 0.03L * d.xmax,
                     d.ymin - 0.07L * d.dy);
     }
     if (mode == 2)
-        DiagramText(app, label, 1.01L * d.xmax, d.ymin + 0.03L * d.dy);
+        DiagramText(cx, label, 1.01L * d.xmax, d.ymin + 0.03L * d.dy);
     else
-        DiagramText(app, label, 1.06L * d.xmax, d.ymin - 0.07L * d.dy);
+        DiagramText(cx, label, 1.06L * d.xmax, d.ymin - 0.07L * d.dy);
 }
 
-void YAxis(App& app, const std::string& label) {
-    const DiagramState& d = app.Diagram;
+void YAxis(const CadContext& cx, const std::string& label) {
+    const DiagramState& d = cx.Diagram;
     if (d.xmin <= 0 && 0 <= d.xmax) {
-        DiagramLine(app, 0, d.ymin, 0, d.ymax + 0.05L * d.dy);
-        DiagramArrow(app, 2, d.height * 0.04L, 0, d.ymax + 0.05L * d.dy);
+        DiagramLine(cx, 0, d.ymin, 0, d.ymax + 0.05L * d.dy);
+        DiagramArrow(cx, 2, d.height * 0.04L, 0, d.ymax + 0.05L * d.dy);
     }
     const int n = TickCount(d.ymin, d.ymax, d.ystep);
     for (int i = 0; i < n; ++i) {
         const long double y = d.ymin + i * d.ystep;
-        DiagramLine(app, d.xmin - 0.01L * d.dx, y, d.xmin, y);
-        DiagramText(app, TickNumber(app, y, LogY(d), false), d.xmin - 0.1L * d.dx,
-                    y - 0.01L * d.dy);
+        DiagramLine(cx, d.xmin - 0.01L * d.dx, y, d.xmin, y);
+        DiagramText(cx, TickNumber(cx, y, LogY(d), false), d.xmin - 0.1L * d.dx, y - 0.01L * d.dy);
     }
-    DiagramText(app, label, d.xmin - 0.1L * d.dx, d.ymax + 0.07L * d.dy);
+    DiagramText(cx, label, d.xmin - 0.1L * d.dx, d.ymax + 0.07L * d.dy);
 }
 
 // Dotted, on the diagram pen.
-void Grid(App& app) {
-    const DiagramState& d = app.Diagram;
-    CadSetLayer(app, 17);
-    CadSetLineStyle(app, 1);
+void Grid(const CadContext& cx) {
+    const DiagramState& d = cx.Diagram;
+    CadSetLayer(cx, 17);
+    CadSetLineStyle(cx, 1);
     const int nx = TickCount(d.xmin, d.xmax, d.xstep);
     for (int i = 0; i < nx; ++i) {
         const long double x = d.xmin + i * d.xstep;
-        DiagramLine(app, x, d.ymin, x, d.ymax);
+        DiagramLine(cx, x, d.ymin, x, d.ymax);
     }
     const int ny = TickCount(d.ymin, d.ymax, d.ystep);
     for (int i = 0; i < ny; ++i) {
         const long double y = d.ymin + i * d.ystep;
-        DiagramLine(app, d.xmin, y, d.xmax, y);
+        DiagramLine(cx, d.xmin, y, d.xmax, y);
     }
-    CadSetLineStyle(app, 0);
+    CadSetLineStyle(cx, 0);
 }
 
 } // namespace
@@ -244,23 +246,24 @@ long double DiagramLengthY(const DiagramState& d, long double l) {
     return l * d.height / (d.ymax - d.ymin);
 }
 
-void DiagramLine(App& app, long double x1, long double y1, long double x2, long double y2) {
-    const DiagramState& d = app.Diagram;
-    CadLine(app, DiagramX(d, x1), DiagramY(d, y1), DiagramX(d, x2), DiagramY(d, y2));
+void DiagramLine(const CadContext& cx, long double x1, long double y1, long double x2,
+                 long double y2) {
+    const DiagramState& d = cx.Diagram;
+    CadLine(cx, DiagramX(d, x1), DiagramY(d, y1), DiagramX(d, x2), DiagramY(d, y2));
 }
 
-void DiagramText(App& app, const std::string& text, long double x, long double y) {
-    CadText(app, text, DiagramX(app.Diagram, x), DiagramY(app.Diagram, y));
+void DiagramText(const CadContext& cx, const std::string& text, long double x, long double y) {
+    CadText(cx, text, DiagramX(cx.Diagram, x), DiagramY(cx.Diagram, y));
 }
 
-void DiagramTextStyle(App& app, int font, long double width, long double height,
+void DiagramTextStyle(const CadContext& cx, int font, long double width, long double height,
                       long double angle) {
-    const long double f = TextFactor(app.Diagram);
-    CadTextStyle(app, font, width * f, height * f, angle);
+    const long double f = TextFactor(cx.Diagram);
+    CadTextStyle(cx, font, width * f, height * f, angle);
 }
 
-void DiagramArrow(App& app, int kind, long double a, long double x, long double y) {
-    const long double tx = DiagramX(app.Diagram, x), ty = DiagramY(app.Diagram, y);
+void DiagramArrow(const CadContext& cx, int kind, long double a, long double x, long double y) {
+    const long double tx = DiagramX(cx.Diagram, x), ty = DiagramY(cx.Diagram, y);
     const long double w = a * 0.125L;
     long double bx = tx, by = ty, px = 0, py = 0; // base centre and half-base direction
     switch (kind) {
@@ -281,14 +284,14 @@ void DiagramArrow(App& app, int kind, long double a, long double x, long double 
         py = w;
         break;
     }
-    CadSolid(app, bx - px, by - py, bx + px, by + py, tx, ty, tx, ty);
+    CadSolid(cx, bx - px, by - py, bx + px, by + py, tx, ty, tx, ty);
 }
 
-std::string DiagramNumber(const App& app, long double v) {
+std::string DiagramNumber(const Settings& s, long double v) {
     const long double b = std::fabs(v);
     if (b < 1e-12L) return "0";
     if (b < 1e-5L || b >= 10000) {
-        std::string t = FormatEngineering(app.Config, v);
+        std::string t = FormatEngineering(s, v);
         const auto first = t.find_first_not_of(' ');
         return first == std::string::npos ? t : t.substr(first);
     }
@@ -299,35 +302,35 @@ std::string DiagramNumber(const App& app, long double v) {
         t.pop_back();
     if (t.back() == '.') t.pop_back();
     if (t == "-0") t = "0";
-    if (UsesDecimalComma(app.Config)) std::replace(t.begin(), t.end(), '.', ',');
+    if (UsesDecimalComma(s)) std::replace(t.begin(), t.end(), '.', ',');
     return t;
 }
 
-void DrawDiagram(App& app, const std::string& xLabel, const std::string& yLabel,
+void DrawDiagram(const CadContext& cx, const std::string& xLabel, const std::string& yLabel,
                  const std::string& title, int mode, long double xmin, long double ymin,
                  long double xmax, long double ymax) {
-    DiagramState& d = app.Diagram;
-    const uint16_t marker = app.Cad.FormSheetMarker;
-    app.Cad.FormSheetMarker = 1;
-    CadSetLayer(app, 4);
-    DiagramTextStyle(app, 2, 2.5L, 3.5L, 0);
+    DiagramState& d = cx.Diagram;
+    const uint16_t marker = cx.Cad.FormSheetMarker;
+    cx.Cad.FormSheetMarker = 1;
+    CadSetLayer(cx, 4);
+    DiagramTextStyle(cx, 2, 2.5L, 3.5L, 0);
     const long double chars = static_cast<long double>(title.size());
-    CadText(app, title, std::max(d.x0 + d.width * 0.5L - chars * 3.5L * 0.5L, app.Cad.XMin),
+    CadText(cx, title, std::max(d.x0 + d.width * 0.5L - chars * 3.5L * 0.5L, cx.Cad.XMin),
             d.y0 + d.height + 3);
 
-    CadSetLayer(app, 17);
+    CadSetLayer(cx, 17);
     Scales s = AutoScales(d, xmin, ymin, xmax, ymax);
-    if (AskForLimits(app)) AskLimits(app, title, xLabel, yLabel, s);
+    if (AskForLimits(cx)) AskLimits(cx, title, xLabel, yLabel, s);
     DiagramSetLimits(d, s.x.min, s.y.min, s.x.max, s.y.max);
     d.xstep = s.x.step;
     d.ystep = s.y.step;
     if (d.equalScales && d.axisKind <= 1) EqualScales(d);
 
-    XAxis(app, xLabel, mode);
-    YAxis(app, yLabel);
-    Grid(app);
+    XAxis(cx, xLabel, mode);
+    YAxis(cx, yLabel);
+    Grid(cx);
     d.angleMode = 0;
-    app.Cad.FormSheetMarker = marker;
+    cx.Cad.FormSheetMarker = marker;
 }
 
 } // namespace vak1

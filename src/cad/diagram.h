@@ -6,7 +6,8 @@
 
 namespace vak1 {
 
-struct App;
+struct CadContext;
+struct Settings;
 
 struct DiagramState {
     long double x0 = 0, y0 = 0, width = 160, height = 120; // area, drawing millimetres
@@ -40,20 +41,22 @@ long double DiagramY(const DiagramState& d, long double y);
 long double DiagramLengthX(const DiagramState& d, long double l);
 long double DiagramLengthY(const DiagramState& d, long double l);
 
-void DiagramLine(App& app, long double x1, long double y1, long double x2, long double y2);
-void DiagramText(App& app, const std::string& text, long double x, long double y);
-void DiagramTextStyle(App& app, int font, long double width, long double height, long double angle);
+void DiagramLine(const CadContext& cx, long double x1, long double y1, long double x2,
+                 long double y2);
+void DiagramText(const CadContext& cx, const std::string& text, long double x, long double y);
+void DiagramTextStyle(const CadContext& cx, int font, long double width, long double height,
+                      long double angle);
 // Filled arrow head with its tip at diagram point (x, y); length in drawing millimetres.
 // Kinds 0, 1 point to +x, 2 to +y, 3 to -x, 4 to -y.
-void DiagramArrow(App& app, int kind, long double length, long double x, long double y);
+void DiagramArrow(const CadContext& cx, int kind, long double length, long double x, long double y);
 
 // The scale numbers: 0 below 1e-12, engineering form below 1e-5 and from 10000 up, else at
 // most three decimals.
-std::string DiagramNumber(const App& app, long double v);
+std::string DiagramNumber(const Settings& s, long double v);
 
 // Axes, ticks, numbers, grid, labels and title over the given limits (mode 2: the x label
 // above the axis end); asks for the limits when the output and the settings say so.
-void DrawDiagram(App& app, const std::string& xLabel, const std::string& yLabel,
+void DrawDiagram(const CadContext& cx, const std::string& xLabel, const std::string& yLabel,
                  const std::string& title, int mode, long double xmin, long double ymin,
                  long double xmax, long double ymax);
 

@@ -1,13 +1,16 @@
 // The drawing dispatcher and the unattended drawing job.
 #include "cad/drawing.h"
 
-#include "app/App.h"
-#include "app/outputcontext.h"
+#include "cad/CadContext.h"
+#include "cad/CadLayer.h"
+#include "docu/Documentation.h"
 #include "cad/cad.h"
 #include "cad/form.h"
 #include "dialogs/dialogs.h"
 #include "graphics/draw.h"
-#include "help/helperr.h"
+#include "graphics/GraphicsWindow.h"
+#include "project/ProjectData.h"
+#include "project/messages.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 
@@ -18,29 +21,27 @@ const char* const kDrawingKindCaptions[6] = {
 
 namespace {
 
-
-void DrawContent(App& app, int kind) {
-    const ProjectData& p = app.Project;
+void DrawContent(const CadContext& cx, const ProjectData& p, DrawingKind kind) {
     switch (kind) {
     case dkGeometryTable:
-        DrawResultTable(app, p.YMax + 0.2L * p.YWidth, p.ZMax, 0.02L * p.ZHeight);
-        DrawContour(app);
-        DrawPointArrows(app);
-        DrawCentroidAxes(app);
+        DrawResultTable(cx, p, p.YMax + 0.2L * p.YWidth, p.ZMax, 0.02L * p.ZHeight);
+        DrawContour(cx, p);
+        DrawPointArrows(cx, p);
+        DrawCentroidAxes(cx, p);
         break;
     case dkPolyline:
-        DrawContour(app);
+        DrawContour(cx, p);
         break;
     case dkTable:
-        DrawResultTable(app, 5, 120, p.lx != 0 ? 2.9L : 3.5L);
+        DrawResultTable(cx, p, 5, 120, p.lx != 0 ? 2.9L : 3.5L);
         break;
     case dkGeometry:
-        DrawContour(app);
-        DrawPointArrows(app);
-        DrawCentroidAxes(app);
+        DrawContour(cx, p);
+        DrawPointArrows(cx, p);
+        DrawCentroidAxes(cx, p);
         break;
     case dkForm:
-        DrawForm(app);
+        DrawForm(cx, p);
         break;
     default:
         break;
@@ -48,34 +49,34 @@ void DrawContent(App& app, int kind) {
 }
 
 // One drawing of one kind on the device of mode, from CadOpen to CadClose.
-void DrawKind(App& app, int mode, int kind) {
-    CadOpen(app, mode);
-    if (app.State.AbortFlag) return;
-    CadSetLayer(app, 0);
-    const DrawingExtents e = KindExtents(app, kind);
-    CadLimits(app, e.xmin, e.ymin, e.xmax, e.ymax);
-    if (!app.State.AbortFlag) {
-        CadTables(app, 2);
-        CadBlocksBegin(app);
-        if (kind == dkForm) DefineFormFrame(app);
-        CadBlocksEnd(app);
-        CadEntitiesBegin(app);
-        DrawContent(app, kind);
-        CadEntitiesEnd(app);
+void DrawKind(const CadContext& cx, const ProjectData& p, const Documentation& docu,
+              CadDeviceCode mode, DrawingKind kind) {
+    CadOpen(cx, mode);
+    if (cx.AbortFlag) return;
+    CadSetLayer(cx, 0);
+    const DrawingExtents e = KindExtents(p, kind);
+    CadLimits(cx, e.xmin, e.ymin, e.xmax, e.ymax);
+    if (!cx.AbortFlag) {
+        CadTables(cx, 2);
+        CadBlocksBegin(cx);
+        if (kind == dkForm) DefineFormFrame(cx, p, docu);
+        CadBlocksEnd(cx);
+        CadEntitiesBegin(cx);
+        DrawContent(cx, p, kind);
+        CadEntitiesEnd(cx);
     }
     // Closing also after a stop, so the file is complete and the block files are gone.
-    const uint8_t stopped = app.State.AbortFlag;
-    CadClose(app);
-    app.State.AbortFlag |= stopped;
-    if (app.Cad.CadDevice == cdScreen && !app.State.AbortFlag)
-        app.Graphics.SectionView = static_cast<uint16_t>(kind);
-    if (app.Env.ui) app.Env.ui->SetWaitCursor(false);
+    const uint8_t stopped = cx.AbortFlag;
+    CadClose(cx);
+    cx.AbortFlag |= stopped;
+    if (cx.Cad.CadDevice == cdScreen && !cx.AbortFlag)
+        cx.Graphics.SectionView = static_cast<uint16_t>(kind);
+    if (cx.ui) cx.ui->SetWaitCursor(false);
 }
 
 } // namespace
 
-DrawingExtents KindExtents(const App& app, int kind) {
-    const ProjectData& p = app.Project;
+DrawingExtents KindExtents(const ProjectData& p, DrawingKind kind) {
     const long double W = p.YWidth, H = p.ZHeight;
     switch (kind) {
     case dkGeometryTable:
@@ -90,12 +91,13 @@ DrawingExtents KindExtents(const App& app, int kind) {
     }
 }
 
-void DrawSection(App& app, int mode, int kind) {
-    if (app.State.AbortFlag) return;
-    if (app.Project.CalcError) {
+void DrawSection(const CadContext& cx, const ProjectData& p, const Documentation& docu,
+                 CadDeviceCode mode, DrawingKind kind) {
+    if (cx.AbortFlag) return;
+    if (p.CalcError) {
         // No picture of results that do not belong to the section any more.
-        if (mode == cdScreen) Clear(app.Graphics);
-        ShowMessageList(HelpContextOf(app), app.Messages);
+        if (mode == cdScreen) Clear(cx.Graphics);
+        if (cx.ShowMessageList) cx.ShowMessageList();
         return;
     }
     const std::vector<std::string> lines = [] {
@@ -107,38 +109,39 @@ void DrawSection(App& app, int mode, int kind) {
     uint16_t preselected = 0;
     for (;;) {
         ++preselected;
-        int k = kind;
-        if (kind == 0) {
-            if (!app.Env.ui) { // nobody to ask: as if cancelled
-                app.State.AbortFlag = 1;
+        DrawingKind k = kind;
+        if (kind == dkChoose) {
+            if (!cx.ui) { // nobody to ask: as if cancelled
+                cx.AbortFlag = 1;
                 return;
             }
             uint16_t choice = preselected;
-            InputChoice(Dialogs(app), kHelpKind, cp850("Bitte wählen .."), lines, choice);
-            if (app.State.AbortFlag || choice == dkBack) return;
-            k = choice;
+            InputChoice(cx.Dialogs(), kHelpKind, cp850("Bitte wählen .."), lines, choice);
+            if (cx.AbortFlag || choice == dkBack) return;
+            k = static_cast<DrawingKind>(choice);
         }
         if (k < dkGeometryTable || k > dkForm) return;
-        DrawKind(app, mode, k);
+        DrawKind(cx, p, docu, mode, k);
         preselected = static_cast<uint16_t>(k);
-        if (kind != 0 || app.State.AbortFlag) return;
+        if (kind != dkChoose || cx.AbortFlag) return;
     }
 }
 
-void EditDrawingOptions(App& app) {
-    ProjectData& p = app.Project;
+void EditDrawingOptions(const CadContext& cx, ProjectData& p) {
     std::vector<bool> checked{p.DrawHatching, p.DrawPrincipalAxes};
-    if (!app.Env.ui ||
-        !DialogUi(Dialogs(app), kHelpKind).CheckBoxDialog("Zeichnungsoptionen", {"Schraffur", "Hauptachsen"}, checked)) {
-        app.State.AbortFlag = 1;
+    if (!cx.ui ||
+        !DialogUi(cx.Dialogs(), kHelpKind)
+             .CheckBoxDialog("Zeichnungsoptionen", {"Schraffur", "Hauptachsen"}, checked)) {
+        cx.AbortFlag = 1;
         return;
     }
     p.DrawHatching = checked.at(0);
     p.DrawPrincipalAxes = checked.at(1);
-    app.State.AbortFlag = 0;
+    cx.AbortFlag = 0;
 }
 
-bool RunCadJob(App& app, int device, int kind, const std::string& outputBase, std::string* error) {
+bool RunCadJob(const CadContext& cx, const ProjectData& p, const Documentation& docu, int device,
+               int kind, const std::string& outputBase, std::string* error) {
     auto fail = [&](const std::string& text) {
         if (error) *error = text;
         return false;
@@ -149,27 +152,27 @@ bool RunCadJob(App& app, int device, int kind, const std::string& outputBase, st
     if (kind < dkGeometryTable || kind > dkForm)
         return fail("Zeichnungsart " + std::to_string(kind) + " gibt es nicht (1..5)");
     if (outputBase.empty()) return fail("Kein Name der Ausgabedatei");
-    if (app.Project.CalcError) {
+    if (p.CalcError) {
         std::string text = "Berechnungsfehler:";
-        for (uint16_t i = 1; i <= app.Messages.count; ++i) {
+        for (uint16_t i = 1; i <= cx.Messages.count; ++i) {
             text += ' ';
-            text += app.Messages[i];
+            text += cx.Messages[i];
         }
         return fail(text);
     }
-    app.State.AbortFlag = 0;
-    app.Cad.JobOutputBase = outputBase;
-    app.Cad.WriteError.clear();
-    const uint16_t before = app.Messages.count;
-    DrawSection(app, device, kind);
-    app.Cad.JobOutputBase.clear();
-    if (app.State.AbortFlag || app.Cad.WriteFailed || !app.Cad.WriteError.empty()) {
-        if (!app.Cad.WriteError.empty()) return fail(app.Cad.WriteError);
+    cx.AbortFlag = 0;
+    cx.Cad.JobOutputBase = outputBase;
+    cx.Cad.WriteError.clear();
+    const uint16_t before = cx.Messages.count;
+    DrawSection(cx, p, docu, static_cast<CadDeviceCode>(device), static_cast<DrawingKind>(kind));
+    cx.Cad.JobOutputBase.clear();
+    if (cx.AbortFlag || cx.Cad.WriteFailed || !cx.Cad.WriteError.empty()) {
+        if (!cx.Cad.WriteError.empty()) return fail(cx.Cad.WriteError);
         // The drawing's own messages (the hatching's) say why it stopped.
         std::string text = "Zeichnung abgebrochen";
-        for (uint16_t i = before + 1; i <= app.Messages.count; ++i) {
+        for (uint16_t i = before + 1; i <= cx.Messages.count; ++i) {
             text += '\n';
-            text += app.Messages[i];
+            text += cx.Messages[i];
         }
         return fail(text);
     }

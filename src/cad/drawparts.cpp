@@ -2,7 +2,10 @@
 #include <algorithm>
 #include <numbers>
 
-#include "app/App.h"
+#include "cad/CadContext.h"
+#include "calc/angles.h"
+#include "settings/Settings.h"
+#include "project/ProjectData.h"
 #include "cad/cad.h"
 #include "cad/cadaxis.h"
 #include "cad/cadtable.h"
@@ -12,59 +15,56 @@
 
 namespace vak1 {
 
-void DrawContour(App& app) {
-    const ProjectData& p = app.Project;
+void DrawContour(const CadContext& cx, const ProjectData& p) {
     if (p.PosCount == 0) return;
-    CadSetLayer(app, 5);
-    CadPolyBegin(app, true);
+    CadSetLayer(cx, 5);
+    CadPolyBegin(cx, true);
     for (uint16_t i = 1; i <= p.PosCount; ++i) {
         const TPosition& q = p.Positions[i];
         // The calculation closes the contour with a straight edge whatever the last
         // position's arc angle says, so the drawing does the same.
-        CadVertex(app, q.y, q.z, i == p.PosCount ? 0 : q.phi);
+        CadVertex(cx, q.y, q.z, i == p.PosCount ? 0 : q.phi);
     }
-    CadPolyEnd(app);
+    CadPolyEnd(cx);
 }
 
-void DrawPointArrows(App& app) {
-    const ProjectData& p = app.Project;
-    CadSetLayer(app, 3);
+void DrawPointArrows(const CadContext& cx, const ProjectData& p) {
+    CadSetLayer(cx, 3);
     const long double e = std::min(p.ZHeight, p.YWidth);
-    CadTextStyle(app, 2, 0.015L * e, 0.02L * e, 0);
+    CadTextStyle(cx, 2, 0.015L * e, 0.02L * e, 0);
     if (p.PolyCount <= 1) return;
     for (uint16_t j = 1; j < p.PolyCount; ++j) {
         const TPolyPoint& a = p.PolyPoints[j];
         const TPolyPoint& b = p.PolyPoints[j + 1];
-        CadArrow(app, std::to_string(j + 1), a.y, a.z, b.y, b.z);
+        CadArrow(cx, std::to_string(j + 1), a.y, a.z, b.y, b.z);
     }
 }
 
-void DrawCentroidAxes(App& app) {
-    const ProjectData& p = app.Project;
+void DrawCentroidAxes(const CadContext& cx, const ProjectData& p) {
     const long double e = std::min(p.YWidth, p.ZHeight);
     const long double ys = p.R.ys, zs = p.R.zs;
     constexpr long double kHalfPi = std::numbers::pi_v<long double> / 2;
-    CadSetLayer(app, 18);
-    CadCircle(app, ys, zs, 0.01L * e);
-    CadTextStyle(app, 2, 0.025L * e, e / 30, 0);
+    CadSetLayer(cx, 18);
+    CadCircle(cx, ys, zs, 0.01L * e);
+    CadTextStyle(cx, 2, 0.025L * e, e / 30, 0);
     if (p.CalcError) return;
-    CadText(app, "S", ys + 0.01L * p.YWidth, zs + 0.01L * p.ZHeight);
-    CadTextStyle(app, 2, e / 60, 0.025L * e, 0);
-    CadAxis(app, "eta", ys, zs, 1.2L * e, 0);
-    CadAxis(app, "zeta", ys, zs, 1.2L * e, kHalfPi);
-    CadSetLayer(app, 21);
-    CadAxis(app, "v", ys, zs, e, p.R.phi);
-    CadAxis(app, "w", ys, zs, e, p.R.phi + kHalfPi);
+    CadText(cx, "S", ys + 0.01L * p.YWidth, zs + 0.01L * p.ZHeight);
+    CadTextStyle(cx, 2, e / 60, 0.025L * e, 0);
+    CadAxis(cx, "eta", ys, zs, 1.2L * e, 0);
+    CadAxis(cx, "zeta", ys, zs, 1.2L * e, kHalfPi);
+    CadSetLayer(cx, 21);
+    CadAxis(cx, "v", ys, zs, e, p.R.phi);
+    CadAxis(cx, "w", ys, zs, e, p.R.phi + kHalfPi);
 }
 
-void DrawResultTable(App& app, long double x, long double y, long double h) {
-    const ProjectData& p = app.Project;
+void DrawResultTable(const CadContext& cx, const ProjectData& p, long double x, long double y,
+                     long double h) {
     const TSectionResults& r = p.R;
-    const Settings& s = app.Config;
-    TCadTable t = CadTableCreate(app, "ERGEBNISSE", {}, {25, 4, 4, 10, 0, 0, 0}, x, y, h);
+    const Settings& s = cx.Config;
+    TCadTable t = CadTableCreate(cx, "ERGEBNISSE", {}, {25, 4, 4, 10, 0, 0, 0}, x, y, h);
     auto row = [&](const char* description, const char* symbol, const std::string& unit,
                    const std::string& value) {
-        CadTableRow(app, t, {cp850(description), symbol, unit, value, "", "", ""});
+        CadTableRow(cx, t, {cp850(description), symbol, unit, value, "", "", ""});
     };
     const std::string m4 = UnitMoment4(s);
     row("Querschnittsfläche", "A", UnitArea(s), FormatArea(s, r.A));
@@ -82,8 +82,7 @@ void DrawResultTable(App& app, long double x, long double y, long double h) {
     row("Pol.Flächenmoment Schw.p.", "IpS", m4, FormatMoment4(s, r.IpS));
     row("Hauptflächenmoment 1", "I1", m4, FormatMoment4(s, r.I1));
     row("Hauptflächenmoment 2", "I2", m4, FormatMoment4(s, r.I2));
-    row("Hauptwinkel", "phi", UnitAngle(s),
-        FormatSignificant(s, r.phi * 180 / std::numbers::pi_v<long double>));
+    row("Hauptwinkel", "phi", UnitAngle(s), FormatSignificant(s, r.phi * kDegPerRad));
     if (p.lx > 0) {
         row("Masse", "m", "kg", FormatSignificant(s, p.m));
         row("Massenträgheitsmoment", "Js", cp850("kgm²"), FormatEngineering(s, r.Js));

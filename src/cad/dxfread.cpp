@@ -5,7 +5,11 @@
 #include <numbers>
 #include <vector>
 
-#include "app/App.h"
+#include "calc/angles.h"
+#include "cad/CadContext.h"
+#include "platform/Ui.h"
+#include "cad/CadLayer.h"
+#include "settings/Settings.h"
 #include "cad/ScreenOutput.h"
 #include "cad/cad.h"
 #include "cad/dxfgroups.h"
@@ -19,61 +23,59 @@ namespace vak1 {
 
 namespace {
 
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
-
 struct Point {
     long double x = 0, y = 0;
 };
 
 Point Transform(const CadInsertState& t, long double x, long double y) {
-    const long double c = std::cos(t.Rotation * kDegree), s = std::sin(t.Rotation * kDegree);
+    const long double c = std::cos(t.Rotation * kRadPerDeg), s = std::sin(t.Rotation * kRadPerDeg);
     return {t.OffsetX + t.ScaleX * x * c - t.ScaleY * y * s,
             t.OffsetY + t.ScaleY * y * c + t.ScaleX * x * s};
 }
 
-void ReportFormatError(App& app) {
-    if (app.Env.ui)
-        ShowError(Dialogs(app), "Error in DXF File");
+void ReportFormatError(const CadContext& cx) {
+    if (cx.ui)
+        ShowError(cx.Dialogs(), "Error in DXF File");
     else
-        AddMessage(app.Messages, "Error in DXF File");
+        AddMessage(cx.Messages, "Error in DXF File");
 }
 
-void ReadLine(App& app, DxfGroupReader& g) {
+void ReadLine(const CadContext& cx, DxfGroupReader& g) {
     std::string layer;
     long double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     ReadDxfFields(g, {{8, &layer}, {10, &x1}, {20, &y1}, {11, &x2}, {21, &y2}});
-    const CadInsertState& t = app.Cad.Insert;
+    const CadInsertState& t = cx.Cad.Insert;
     const Point a = Transform(t, x1, y1), b = Transform(t, x2, y2);
-    CadSetLayer(app, DxfLayerNumber(app.Config, layer));
-    CadLine(app, a.x, a.y, b.x, b.y);
+    CadSetLayer(cx, DxfLayerNumber(cx.Config, layer));
+    CadLine(cx, a.x, a.y, b.x, b.y);
 }
 
-void ReadCircleOrArc(App& app, DxfGroupReader& g, bool arc) {
+void ReadCircleOrArc(const CadContext& cx, DxfGroupReader& g, bool arc) {
     std::string layer;
     long double x = 0, y = 0, r = 0, a1 = 0, a2 = 0;
     ReadDxfFields(g, {{8, &layer}, {10, &x}, {20, &y}, {40, &r}, {50, &a1}, {51, &a2}});
-    const CadInsertState& t = app.Cad.Insert;
+    const CadInsertState& t = cx.Cad.Insert;
     const Point c = Transform(t, x, y);
-    CadSetLayer(app, DxfLayerNumber(app.Config, layer));
+    CadSetLayer(cx, DxfLayerNumber(cx.Config, layer));
     if (arc)
-        CadArc(app, c.x, c.y, a1 + t.Rotation, a2 + t.Rotation, r * t.ScaleX);
+        CadArc(cx, c.x, c.y, a1 + t.Rotation, a2 + t.Rotation, r * t.ScaleX);
     else
-        CadCircle(app, c.x, c.y, r * t.ScaleX);
+        CadCircle(cx, c.x, c.y, r * t.ScaleX);
 }
 
-void ReadText(App& app, DxfGroupReader& g) {
+void ReadText(const CadContext& cx, DxfGroupReader& g) {
     std::string layer, text;
     long double x = 0, y = 0, h = 3.5L, f = 1, rot = 0;
     // 51, the oblique angle, stays the configured one.
     ReadDxfFields(g, {{1, &text}, {8, &layer}, {10, &x}, {20, &y}, {40, &h}, {41, &f}, {50, &rot}});
-    const CadInsertState& t = app.Cad.Insert;
+    const CadInsertState& t = cx.Cad.Insert;
     const Point p = Transform(t, x, y);
-    CadSetLayer(app, DxfLayerNumber(app.Config, layer));
-    CadTextStyle(app, 2, h * f * t.ScaleX, h * t.ScaleY, rot + t.Rotation);
-    CadText(app, text, p.x, p.y);
+    CadSetLayer(cx, DxfLayerNumber(cx.Config, layer));
+    CadTextStyle(cx, 2, h * f * t.ScaleX, h * t.ScaleY, rot + t.Rotation);
+    CadText(cx, text, p.x, p.y);
 }
 
-void ReadSolid(App& app, DxfGroupReader& g) {
+void ReadSolid(const CadContext& cx, DxfGroupReader& g) {
     std::string layer;
     long double v[8] = {};
     ReadDxfFields(g, {{8, &layer},
@@ -85,12 +87,12 @@ void ReadSolid(App& app, DxfGroupReader& g) {
                       {22, &v[5]},
                       {13, &v[6]},
                       {23, &v[7]}});
-    const CadInsertState& t = app.Cad.Insert;
+    const CadInsertState& t = cx.Cad.Insert;
     Point p[4];
     for (int i = 0; i < 4; ++i)
         p[i] = Transform(t, v[2 * i], v[2 * i + 1]);
-    CadSetLayer(app, DxfLayerNumber(app.Config, layer));
-    CadSolid(app, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, p[3].x, p[3].y);
+    CadSetLayer(cx, DxfLayerNumber(cx.Config, layer));
+    CadSolid(cx, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, p[3].x, p[3].y);
 }
 
 struct Vertex {
@@ -98,44 +100,44 @@ struct Vertex {
     long double x = 0, y = 0, angle = 0; // included angle of the edge to the next, degrees
 };
 
-Vertex ReadVertex(App& app, DxfGroupReader& g) {
+Vertex ReadVertex(const CadContext& cx, DxfGroupReader& g) {
     Vertex v;
     std::string layer;
     long double bulge = 0;
     ReadDxfFields(g, {{8, &layer}, {10, &v.x}, {20, &v.y}, {42, &bulge}});
-    v.layer = DxfLayerNumber(app.Config, layer);
-    v.angle = 4 * std::atan(bulge) / kDegree;
+    v.layer = DxfLayerNumber(cx.Config, layer);
+    v.angle = 4 * std::atan(bulge) * kDegPerRad;
     return v;
 }
 
-void DrawEdge(App& app, const Vertex& p, const Vertex& q) {
-    const CadInsertState& t = app.Cad.Insert;
+void DrawEdge(const CadContext& cx, const Vertex& p, const Vertex& q) {
+    const CadInsertState& t = cx.Cad.Insert;
     const Point a = Transform(t, p.x, p.y), b = Transform(t, q.x, q.y);
-    CadSetLayer(app, q.layer);
+    CadSetLayer(cx, q.layer);
     if (p.angle == 0) {
-        CadLine(app, a.x, a.y, b.x, b.y);
+        CadLine(cx, a.x, a.y, b.x, b.y);
         return;
     }
     // A mirroring insertion turns the arc the other way.
-    const long double phi = p.angle * kDegree * (t.ScaleX * t.ScaleY < 0 ? -1 : 1);
+    const long double phi = p.angle * kRadPerDeg * (t.ScaleX * t.ScaleY < 0 ? -1 : 1);
     ArcCenter c;
-    GetArcCenter(a.x, a.y, b.x, b.y, phi, c, app.Messages, app.Config);
-    CadArc(app, c.yc, c.zc, c.a1 / kDegree, c.a2 / kDegree, c.r);
+    GetArcCenter(a.x, a.y, b.x, b.y, phi, c, cx.Messages, cx.Config);
+    CadArc(cx, c.yc, c.zc, c.a1 * kDegPerRad, c.a2 * kDegPerRad, c.r);
 }
 
-void ReadPolyline(App& app, DxfGroupReader& g) {
+void ReadPolyline(const CadContext& cx, DxfGroupReader& g) {
     int flag = 0;
     ReadDxfFields(g, {{70, &flag}});
     if (g.Failed()) return; // reported by the entity loop
     if (!g.Ok() || !g.Current().IsEntity("VERTEX")) {
-        ReportFormatError(app);
+        ReportFormatError(cx);
         return;
     }
-    const Vertex first = ReadVertex(app, g);
+    const Vertex first = ReadVertex(cx, g);
     Vertex p = first;
     while (g.Ok() && g.Current().IsEntity("VERTEX")) {
-        const Vertex q = ReadVertex(app, g);
-        DrawEdge(app, p, q);
+        const Vertex q = ReadVertex(cx, g);
+        DrawEdge(cx, p, q);
         p = q;
     }
     if (flag & 1) {
@@ -143,22 +145,22 @@ void ReadPolyline(App& app, DxfGroupReader& g) {
         straight.angle = 0;
         Vertex back = first;
         back.layer = p.layer;
-        DrawEdge(app, straight, back);
+        DrawEdge(cx, straight, back);
     }
 }
 
-void ReadInsert(App& app, DxfGroupReader& g) {
+void ReadInsert(const CadContext& cx, DxfGroupReader& g) {
     std::string layer, name;
     long double x = 0, y = 0, sx = 1, sy = 1, rot = 0;
     ReadDxfFields(g,
                   {{2, &name}, {8, &layer}, {10, &x}, {20, &y}, {41, &sx}, {42, &sy}, {50, &rot}});
-    ReadBlock(app, name, x, y, rot, sx, sy);
-    CadSetLayer(app, DxfLayerNumber(app.Config, layer));
+    ReadBlock(cx, name, x, y, rot, sx, sy);
+    CadSetLayer(cx, DxfLayerNumber(cx.Config, layer));
 }
 
-void ReadEntities(App& app, DxfGroupReader& g) {
+void ReadEntities(const CadContext& cx, DxfGroupReader& g) {
     bool have = g.Next();
-    while (have && !app.State.AbortFlag) {
+    while (have && !cx.AbortFlag) {
         const DxfGroup& group = g.Current();
         if (group.code != 0) {
             have = g.Next();
@@ -167,24 +169,24 @@ void ReadEntities(App& app, DxfGroupReader& g) {
         const std::string_view v = group.Name();
         if (v == "EOF") break;
         if (v == "LINE")
-            ReadLine(app, g);
+            ReadLine(cx, g);
         else if (v == "POLYLINE")
-            ReadPolyline(app, g);
+            ReadPolyline(cx, g);
         else if (v == "CIRCLE")
-            ReadCircleOrArc(app, g, false);
+            ReadCircleOrArc(cx, g, false);
         else if (v == "ARC")
-            ReadCircleOrArc(app, g, true);
+            ReadCircleOrArc(cx, g, true);
         else if (v == "TEXT")
-            ReadText(app, g);
+            ReadText(cx, g);
         else if (v == "SOLID")
-            ReadSolid(app, g);
+            ReadSolid(cx, g);
         else if (v == "INSERT")
-            ReadInsert(app, g);
+            ReadInsert(cx, g);
         else
             g.Next();
         have = g.Ok();
     }
-    if (g.Failed()) ReportFormatError(app);
+    if (g.Failed()) ReportFormatError(cx);
 }
 
 } // namespace
@@ -209,9 +211,9 @@ void Restore(CadInsertState& t, const CadInsertState& saved) {
 
 } // namespace
 
-void ReadBlock(App& app, const std::string& name, long double x, long double y,
+void ReadBlock(const CadContext& cx, const std::string& name, long double x, long double y,
                long double rotation, long double sx, long double sy) {
-    CadInsertState& t = app.Cad.Insert;
+    CadInsertState& t = cx.Cad.Insert;
     const CadInsertState saved = t;
     const Point origin = Transform(t, x, y);
     t.OffsetX = origin.x;
@@ -223,25 +225,25 @@ void ReadBlock(App& app, const std::string& name, long double x, long double y,
     // A fifth level (a block that inserts itself, say) is left out instead of ending the
     // program, which would lose the user's unsaved project.
     if (t.Depth > kMaxBlockDepth) {
-        AddMessage(app.Messages, "error blockno." + std::to_string(t.Depth));
+        AddMessage(cx.Messages, "error blockno." + std::to_string(t.Depth));
         Restore(t, saved);
         return;
     }
     if (t.Insertions >= kMaxBlockInsertions) {
-        AddMessage(app.Messages, "error blockno." + std::to_string(t.Depth));
+        AddMessage(cx.Messages, "error blockno." + std::to_string(t.Depth));
         Restore(t, saved);
         return;
     }
     ++t.Insertions;
     std::vector<std::string> lines;
-    if (!ReadTextLines(BlockFilePath(app.Config, name), lines)) {
-        AddMessage(app.Messages, "Invalid temp directory");
-        app.State.AbortFlag = 1;
+    if (!ReadTextLines(BlockFilePath(cx.Config, name), lines)) {
+        AddMessage(cx.Messages, "Invalid temp directory");
+        cx.AbortFlag = 1;
         Restore(t, saved);
         return;
     }
     DxfGroupReader g(lines);
-    ReadEntities(app, g);
+    ReadEntities(cx, g);
     Restore(t, saved);
 }
 

@@ -7,7 +7,7 @@
 
 namespace vak1 {
 
-struct App;
+struct CadContext;
 
 constexpr int kMaxBlockDepth = 4;
 // Insertions one drawing reads at most: within the depth limit a block that inserts itself
@@ -20,7 +20,7 @@ constexpr long kMaxBlockInsertions = 10000;
 // skipped and reading goes on. Beyond kMaxBlockInsertions insertions in one drawing every
 // further insertion is skipped with the same message (its depth). A format error of the
 // block file (see cad/dxfgroups.h): "Error in DXF File"; the rest of that file is skipped.
-void ReadBlock(App& app, const std::string& name, long double x, long double y,
+void ReadBlock(const CadContext& cx, const std::string& name, long double x, long double y,
                long double rotation, long double sx, long double sy);
 
 // Layer number of a layer name: "0", a configured name of layers 1..5, else its decimal

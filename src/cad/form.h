@@ -4,11 +4,13 @@
 
 namespace vak1 {
 
-struct App;
+struct CadContext;
+struct Documentation;
+struct ProjectData;
 
 // The block "FRAME_1" with the frame and title block; inside the blocks section.
-void DefineFormFrame(App& app);
+void DefineFormFrame(const CadContext& cx, const ProjectData& p, const Documentation& docu);
 // The form sheet's entities, in sheet millimetres.
-void DrawForm(App& app);
+void DrawForm(const CadContext& cx, const ProjectData& p);
 
 } // namespace vak1

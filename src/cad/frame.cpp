@@ -4,12 +4,16 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/App.h"
+#include "cad/CadContext.h"
+#include "cad/CadLayer.h"
+#include "settings/Settings.h"
+#include "docu/Documentation.h"
 #include "cad/CadOutput.h"
 #include "cad/ScreenOutput.h"
 #include "cad/cad.h"
 #include "platform/Clock.h"
 #include "text/cp850.h"
+#include "text/program.h"
 #include "text/textfile.h"
 
 namespace vak1 {
@@ -33,132 +37,130 @@ namespace {
 constexpr std::size_t kFileNameLength = 150;
 constexpr const char* kLogoBlock = "logo_1";
 
-void Line(App& app, long double x1, long double y1, long double x2, long double y2) {
-    CadLine(app, x1, y1, x2, y2);
+void Line(const CadContext& cx, long double x1, long double y1, long double x2, long double y2) {
+    CadLine(cx, x1, y1, x2, y2);
 }
 
-void Style(App& app, long double width, long double height, long double angle) {
-    CadTextStyle(app, 2, width, height, angle);
+void Style(const CadContext& cx, long double width, long double height, long double angle) {
+    CadTextStyle(cx, 2, width, height, angle);
 }
 
-void FrameLines(App& app) {
-    CadSetLayer(app, 5);
-    CadRectangle(app, 18, 5, 205, 292);
-    Line(app, 18, 43, 205, 43);
-    CadSetLayer(app, 4);
-    Line(app, 73, 5, 73, 43);
-    Line(app, 116, 5, 116, 43);
-    Line(app, 73, 22, 205, 22);
-    Line(app, 192, 9.4L, 192, 22);
-    CadSetLayer(app, 3);
-    CadRectangle(app, 0, 0, 210, 297);
+void FrameLines(const CadContext& cx) {
+    CadSetLayer(cx, 5);
+    CadRectangle(cx, 18, 5, 205, 292);
+    Line(cx, 18, 43, 205, 43);
+    CadSetLayer(cx, 4);
+    Line(cx, 73, 5, 73, 43);
+    Line(cx, 116, 5, 116, 43);
+    Line(cx, 73, 22, 205, 22);
+    Line(cx, 192, 9.4L, 192, 22);
+    CadSetLayer(cx, 3);
+    CadRectangle(cx, 0, 0, 210, 297);
     for (int i = 1; i <= 8; ++i)
-        Line(app, 18, 43 - 4.2L * i, 73, 43 - 4.2L * i);
+        Line(cx, 18, 43 - 4.2L * i, 73, 43 - 4.2L * i);
     for (int i = 1; i <= 4; ++i)
-        Line(app, 73, 43 - 4.2L * i, 116, 43 - 4.2L * i);
-    Line(app, 26, 5, 26, 43);
-    Line(app, 52, 5, 52, 43);
-    Line(app, 65, 5, 65, 43);
-    Line(app, 82, 22, 82, 43);
-    Line(app, 98, 22, 98, 43);
-    Line(app, 73, 9.4L, 205, 9.4L);
-    Line(app, 160, 5, 160, 9.4L);
-    Line(app, 192, 14, 205, 14);
-    Line(app, 0, 148.5L, 15, 148.5L);
+        Line(cx, 73, 43 - 4.2L * i, 116, 43 - 4.2L * i);
+    Line(cx, 26, 5, 26, 43);
+    Line(cx, 52, 5, 52, 43);
+    Line(cx, 65, 5, 65, 43);
+    Line(cx, 82, 22, 82, 43);
+    Line(cx, 98, 22, 98, 43);
+    Line(cx, 73, 9.4L, 205, 9.4L);
+    Line(cx, 160, 5, 160, 9.4L);
+    Line(cx, 192, 14, 205, 14);
+    Line(cx, 0, 148.5L, 15, 148.5L);
 }
 
-void HeadingTexts(App& app) {
-    Style(app, 1.3L, 1.6L, 0);
-    CadText(app, "Zust.", 19, 6);
-    CadText(app, cp850("Änderung"), 30, 6);
-    CadText(app, "Datum", 54, 6);
-    CadText(app, "Name", 65.6L, 6);
-    Style(app, 1.5L, 1.8L, 0);
-    CadText(app, "Datum", 85, 39.8L);
-    CadText(app, "Name", 100, 39.8L);
-    CadText(app, "Bearb.", 74, 35.6L);
-    CadText(app, "Gepr.", 74, 31.4L);
-    CadText(app, "Norm", 74, 27.2L);
-    CadText(app, app.Config.ReleaseField, 74, 23.2L);
+void HeadingTexts(const CadContext& cx) {
+    Style(cx, 1.3L, 1.6L, 0);
+    CadText(cx, "Zust.", 19, 6);
+    CadText(cx, cp850("Änderung"), 30, 6);
+    CadText(cx, "Datum", 54, 6);
+    CadText(cx, "Name", 65.6L, 6);
+    Style(cx, 1.5L, 1.8L, 0);
+    CadText(cx, "Datum", 85, 39.8L);
+    CadText(cx, "Name", 100, 39.8L);
+    CadText(cx, "Bearb.", 74, 35.6L);
+    CadText(cx, "Gepr.", 74, 31.4L);
+    CadText(cx, "Norm", 74, 27.2L);
+    CadText(cx, cx.Config.ReleaseField, 74, 23.2L);
 }
 
-void ProtectionNotice(App& app) {
-    Style(app, 1.5L, 1.8L, 90);
+void ProtectionNotice(const CadContext& cx) {
+    Style(cx, 1.5L, 1.8L, 90);
     const long double xs[5] = {4, 6.7L, 9.4L, 12.1L, 14.8L};
     for (int i = 0; i < 5; ++i)
-        CadText(app, kProtectionNoticeEnglish[i], xs[i], 10);
+        CadText(cx, kProtectionNoticeEnglish[i], xs[i], 10);
     for (int i = 0; i < 5; ++i)
-        CadText(app, cp850(kProtectionNoticeGerman[i]), xs[i], 200);
+        CadText(cx, cp850(kProtectionNoticeGerman[i]), xs[i], 200);
 }
 
-void ApprovalTexts(App& app) {
-    Style(app, 1.5L, 1.8L, 0);
+void ApprovalTexts(const CadContext& cx, const Documentation& d) {
+    Style(cx, 1.5L, 1.8L, 0);
     const long double ys[4] = {35.6L, 31.2L, 27.0L, 23.0L};
     for (int i = 0; i < 4; ++i) {
-        const TApprovalRow& row = app.Docu.ApprovalRows[static_cast<std::size_t>(i)];
-        CadText(app, row.date, 83.5L, ys[i]);
-        CadText(app, row.name, 100, ys[i]);
+        const TApprovalRow& row = d.ApprovalRows[static_cast<std::size_t>(i)];
+        CadText(cx, row.date, 83.5L, ys[i]);
+        CadText(cx, row.name, 100, ys[i]);
     }
-    CadText(app, "Blatt", 194, 18);
-    CadText(app, "Bl.", 200, 10.4L);
-    const Documentation& d = app.Docu;
-    if (!d.ReplacementFor.empty()) CadText(app, cp850("Ersatz für ") + d.ReplacementFor, 118, 6.5L);
-    if (!d.ReplacedBy.empty()) CadText(app, "Ersetzt durch " + d.ReplacedBy, 162, 6.5L);
+    CadText(cx, "Blatt", 194, 18);
+    CadText(cx, "Bl.", 200, 10.4L);
+    if (!d.ReplacementFor.empty()) CadText(cx, cp850("Ersatz für ") + d.ReplacementFor, 118, 6.5L);
+    if (!d.ReplacedBy.empty()) CadText(cx, "Ersetzt durch " + d.ReplacedBy, 162, 6.5L);
 }
 
-void FreeTexts(App& app) {
-    const Documentation& d = app.Docu;
+void FreeTexts(const CadContext& cx, const Documentation& d) {
     const uint16_t n = d.FreeTextCount > kMaxFreeTexts ? kMaxFreeTexts : d.FreeTextCount;
     for (uint16_t i = 0; i < n; ++i) {
         const TFreeText& t = d.FreeTexts[i];
-        if (t.h > 0) Style(app, 0.8L * t.h, t.h, t.phi);
-        CadText(app, t.text, t.x, t.y);
+        if (t.h > 0) Style(cx, 0.8L * t.h, t.h, t.phi);
+        CadText(cx, t.text, t.x, t.y);
     }
 }
 
-std::string ProjectFileName(const App& app) {
-    std::string f = app.State.ProjectPath();
+std::string ProjectFileName(const CadContext& cx) {
+    std::string f = cx.ProjectPath();
     if (f.size() > kFileNameLength) f.resize(kFileNameLength);
     return f;
 }
 
-std::string DateAndTime(const App& app) {
+std::string DateAndTime(const CadContext& cx) {
     SystemClock system;
-    const Clock& clock = app.Env.clock ? *app.Env.clock : static_cast<const Clock&>(system);
+    const Clock& clock = cx.clock ? *cx.clock : static_cast<const Clock&>(system);
     const DateTime t = clock.Now();
     char hm[16];
     std::snprintf(hm, sizeof hm, "%d:%02d", t.hour, t.minute);
-    return TodayText(clock, app.Config) + " " + hm;
+    return TodayText(clock, cx.Config) + " " + hm;
 }
 
 // On screen the logo's block file is read at the insertion; the plot file must hold the
 // definition itself (DefineFormFrame copies it there before the frame).
-bool LogoAvailable(const App& app) {
-    const uint16_t device = app.Cad.Out ? app.Cad.Out->Device() : 0;
-    const auto& blocks = app.Cad.FileBlocks;
-    if (device == cdScreen) return FileExists(BlockFilePath(app.Config, kLogoBlock));
+bool LogoAvailable(const CadContext& cx) {
+    const uint16_t device = cx.Cad.Out ? cx.Cad.Out->Device() : 0;
+    const auto& blocks = cx.Cad.FileBlocks;
+    if (device == cdScreen) return FileExists(BlockFilePath(cx.Config, kLogoBlock));
     return device == cdPlot && std::find(blocks.begin(), blocks.end(), kLogoBlock) != blocks.end();
 }
 
-void NamesAndFooter(App& app, const std::string& name, const std::string& name2,
+void NamesAndFooter(const CadContext& cx, const std::string& name, const std::string& name2,
                     const std::string& number) {
-    CadSetLayer(app, 5);
-    Style(app, 4, 5, 0);
-    CadText(app, name, 120, 32.5L);
-    CadText(app, number, 120, 12);
-    Style(app, 2.8L, 3.5L, 0);
-    CadText(app, name2, 120, 25);
-    Style(app, 1.2L, 1.5L, 0);
-    const Settings& s = app.Config;
-    if (!s.DrawHideFileName) CadText(app, ProjectFileName(app), 18, 1);
-    if (!s.DrawHideDate) CadText(app, DateAndTime(app), 186, 1);
-    Style(app, 3.0L, 3.5L, 0);
+    CadSetLayer(cx, 5);
+    Style(cx, 4, 5, 0);
+    CadText(cx, name, 120, 32.5L);
+    CadText(cx, number, 120, 12);
+    Style(cx, 2.8L, 3.5L, 0);
+    CadText(cx, name2, 120, 25);
+    Style(cx, 1.2L, 1.5L, 0);
+    const Settings& s = cx.Config;
+    if (!s.DrawHideFileName) CadText(cx, ProjectFileName(cx), 18, 1);
+    if (!s.DrawHideDate) CadText(cx, DateAndTime(cx), 186, 1);
+    Style(cx, 3.0L, 3.5L, 0);
     if (!s.DrawHideTitle)
-        CadText(app,
+        CadText(cx,
                 std::string("QUORVEN Industriesoftware GmbH   ") + kProgramTitle + "   Version " +
                     kVersion,
                 1, 300);
-    if (!s.DrawHideLogo && LogoAvailable(app)) CadInsert(app, "logo_1", 75, 10, 0, 1, 1);
+    if (!s.DrawHideLogo && LogoAvailable(cx)) CadInsert(cx, "logo_1", 75, 10, 0, 1, 1);
 }
 
 } // namespace
@@ -176,34 +178,33 @@ std::string ChangeIndex(uint16_t style, int k) {
     }
 }
 
-void DrawChangeRows(App& app) {
-    const Documentation& d = app.Docu;
+void DrawChangeRows(const CadContext& cx, const Documentation& d) {
     const int count = d.ChangeCount > kMaxChangeEntries ? kMaxChangeEntries : d.ChangeCount;
     if (count == 0) return;
-    CadTextStyle(app, 2, 1.3L, 1.7L, 0);
-    CadSetLayer(app, 3);
+    CadTextStyle(cx, 2, 1.3L, 1.7L, 0);
+    CadSetLayer(cx, 3);
     const int first = count < 9 ? 1 : count - 7;
     for (int k = first; k <= count; ++k) {
         const TChangeEntry& e = d.ChangeEntries[static_cast<std::size_t>(k - 1)];
         const long double y = 6.5L + 4.2L * (k - first + 1);
-        CadText(app, ChangeIndex(app.Config.IndexStyle, k), 21, y);
-        CadText(app, e.text, 27, y);
-        CadText(app, e.date, 52.5L, y);
-        CadText(app, e.editor, 66, y);
+        CadText(cx, ChangeIndex(cx.Config.IndexStyle, k), 21, y);
+        CadText(cx, e.text, 27, y);
+        CadText(cx, e.date, 52.5L, y);
+        CadText(cx, e.editor, 66, y);
     }
 }
 
-void DrawFrame(App& app, const std::string& name, const std::string& name2,
-               const std::string& number) {
-    if (app.State.AbortFlag) return;
-    app.Cad.FormSheetMarker = 2;
-    FrameLines(app);
-    HeadingTexts(app);
-    ProtectionNotice(app);
-    ApprovalTexts(app);
-    DrawChangeRows(app);
-    FreeTexts(app);
-    NamesAndFooter(app, name, name2, number);
+void DrawFrame(const CadContext& cx, const Documentation& docu, const std::string& name,
+               const std::string& name2, const std::string& number) {
+    if (cx.AbortFlag) return;
+    cx.Cad.FormSheetMarker = 2;
+    FrameLines(cx);
+    HeadingTexts(cx);
+    ProtectionNotice(cx);
+    ApprovalTexts(cx, docu);
+    DrawChangeRows(cx, docu);
+    FreeTexts(cx, docu);
+    NamesAndFooter(cx, name, name2, number);
 }
 
 } // namespace vak1

@@ -6,7 +6,8 @@
 
 namespace vak1 {
 
-struct App;
+struct CadContext;
+struct Documentation;
 
 // The five lines of the protection notice in the left margin, English and German
 // (code page 850).
@@ -14,10 +15,10 @@ extern const char* const kProtectionNoticeEnglish[5];
 extern const char* const kProtectionNoticeGerman[5];
 
 // The content of the block "FRAME_1" in sheet millimetres; nothing when AbortFlag is set.
-void DrawFrame(App& app, const std::string& name, const std::string& name2,
-               const std::string& number);
+void DrawFrame(const CadContext& cx, const Documentation& docu, const std::string& name,
+               const std::string& name2, const std::string& number);
 // The last eight change entries above the heading row of the change list.
-void DrawChangeRows(App& app);
+void DrawChangeRows(const CadContext& cx, const Documentation& docu);
 
 // The index of change entry k in the title block ("a", "1", "A" or nothing).
 std::string ChangeIndex(uint16_t style, int k);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "calc/angles.h"
 #include "cad/cadnumber.h"
 
 namespace vak1 {
@@ -17,7 +18,6 @@ namespace {
 constexpr std::size_t kDataColumns = 72;
 constexpr std::size_t kParamColumns = 64;
 constexpr std::size_t kMembersPerRecord = 12;
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
 
 std::string Field(std::string_view v) {
     std::string f(8 - std::min<std::size_t>(8, v.size()), ' ');
@@ -230,7 +230,7 @@ void IgesWriter::Text(const std::string& text, long double height, long double w
     const long double n = static_cast<long double>(text.size());
     Entity(212,
            {"212,1," + std::to_string(text.size()) + "," + Num(n * height * widthFactor) + "," +
-                Num(height) + ",1,," + Fine(angle * kDegree) + ",0,0," + Num(x) + "," + Num(y) +
+                Num(height) + ",1,," + Fine(angle * kRadPerDeg) + ",0,0," + Num(x) + "," + Num(y) +
                 ",0.0,",
             Hollerith(text) + ";"},
            {"0", "", "", inside_});
@@ -283,7 +283,7 @@ bool IgesWriter::Instance(const std::string& name, long double x, long double y,
                {"", "", "", inside_});
         return true;
     }
-    const long double c = std::cos(rotation * kDegree), s = std::sin(rotation * kDegree);
+    const long double c = std::cos(rotation * kRadPerDeg), s = std::sin(rotation * kRadPerDeg);
     const int matrix =
         Entity(124,
                {"124," + Fine(c) + "," + Fine(-s) + ",0.0," + Fine(x) + ",",

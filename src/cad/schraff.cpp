@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/App.h"
+#include "calc/angles.h"
+#include "cad/CadContext.h"
+#include "settings/Settings.h"
 #include "cad/cad.h"
 #include "calc/section.h"
 #include "project/messages.h"
@@ -13,14 +15,12 @@ namespace vak1 {
 
 namespace {
 
-constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
-
-void Append(App& app, long double x, long double y) {
-    HatchBuffer& h = app.Hatch;
+void Append(const CadContext& cx, long double x, long double y) {
+    HatchBuffer& h = cx.Hatch;
     if (h.count >= kHatchPoints) {
         // The count still grows, so the fill refuses the incomplete polygon.
         if (h.count < UINT16_MAX) ++h.count;
-        AddMessage(app.Messages, "Schraffurfehler");
+        AddMessage(cx.Messages, "Schraffurfehler");
         return;
     }
     ++h.count;
@@ -28,8 +28,8 @@ void Append(App& app, long double x, long double y) {
 }
 
 // Intersections of the line y = m x + b with the polygon edges 1..n; false after the 11th.
-bool CutLine(App& app, uint16_t n, long double m, long double b) {
-    HatchBuffer& h = app.Hatch;
+bool CutLine(const CadContext& cx, uint16_t n, long double m, long double b) {
+    HatchBuffer& h = cx.Hatch;
     h.cutCount = 0;
     for (uint16_t i = 1; i < n; ++i) {
         const HatchPoint& p = h.points[i];
@@ -51,8 +51,8 @@ bool CutLine(App& app, uint16_t n, long double m, long double b) {
         }
         if (!counts) continue;
         if (h.cutCount == kHatchIntersections) {
-            AddMessage(app.Messages, "Fatal  : schraff schnittp");
-            app.State.AbortFlag = 1;
+            AddMessage(cx.Messages, "Fatal  : schraff schnittp");
+            cx.AbortFlag = 1;
             return false;
         }
         h.cut[static_cast<std::size_t>(++h.cutCount)] = {x, y};
@@ -62,8 +62,8 @@ bool CutLine(App& app, uint16_t n, long double m, long double b) {
 
 // Orders the intersections of one line by their distance from the leftmost one and joins
 // them in pairs.
-void JoinPairs(App& app) {
-    HatchBuffer& h = app.Hatch;
+void JoinPairs(const CadContext& cx) {
+    HatchBuffer& h = cx.Hatch;
     const int n = h.cutCount;
     if (n < 2) return;
     int ref = 1;
@@ -89,7 +89,7 @@ void JoinPairs(App& app) {
         const HatchPoint& a = h.cut[static_cast<std::size_t>(h.order[static_cast<std::size_t>(i)])];
         const HatchPoint& b =
             h.cut[static_cast<std::size_t>(h.order[static_cast<std::size_t>(i + 1)])];
-        CadLine(app, a.x, a.y, b.x, b.y);
+        CadLine(cx, a.x, a.y, b.x, b.y);
     }
 }
 
@@ -98,64 +98,64 @@ void JoinPairs(App& app) {
 int HatchChords(long double phi) {
     // More chords than the buffer holds would only overflow it: the count stops there (also
     // for angles no integer can hold, and for non-finite ones).
-    const long double n = std::round(std::fabs(phi) / kDegree / 15);
+    const long double n = std::round(std::fabs(phi) * kDegPerRad / 15);
     if (!(n < kHatchPoints)) return kHatchPoints;
     return n < 3 ? 3 : static_cast<int>(n);
 }
 
-void HatchBegin(App& app, bool closed) {
-    CadPolyBegin(app, closed);
-    app.Hatch.count = 0;
-    app.Hatch.prevPhi = 0;
+void HatchBegin(const CadContext& cx, bool closed) {
+    CadPolyBegin(cx, closed);
+    cx.Hatch.count = 0;
+    cx.Hatch.prevPhi = 0;
 }
 
-void HatchVertex(App& app, long double phi, long double x, long double y) {
-    CadVertex(app, x, y, phi);
-    HatchBuffer& h = app.Hatch;
+void HatchVertex(const CadContext& cx, long double phi, long double x, long double y) {
+    CadVertex(cx, x, y, phi);
+    HatchBuffer& h = cx.Hatch;
     if (h.count == 0 || h.prevPhi == 0 || h.count > kHatchPoints) {
-        Append(app, x, y);
+        Append(cx, x, y);
     } else {
         const HatchPoint p = h.points[h.count];
         const long double phiArc = h.prevPhi;
         ArcCenter c;
-        GetArcCenter(p.x, p.y, x, y, phiArc, c, app.Messages, app.Config);
+        GetArcCenter(p.x, p.y, x, y, phiArc, c, cx.Messages, cx.Config);
         const long double t0 = phiArc >= 0 ? c.a1 : c.a2;
         const int k = HatchChords(phiArc);
         for (int j = 0; j <= k && h.count <= kHatchPoints; ++j) {
             const long double t = t0 + j * phiArc / k;
-            Append(app, c.yc + c.r * std::cos(t), c.zc + c.r * std::sin(t));
+            Append(cx, c.yc + c.r * std::cos(t), c.zc + c.r * std::sin(t));
         }
     }
     h.prevPhi = phi;
 }
 
-void HatchEnd(App& app, uint16_t count, long double angle, long double spacing) {
-    CadPolyEnd(app);
-    HatchFill(app, count == 0 ? app.Hatch.count : count, angle, spacing);
+void HatchEnd(const CadContext& cx, uint16_t count, long double angle, long double spacing) {
+    CadPolyEnd(cx);
+    HatchFill(cx, count == 0 ? cx.Hatch.count : count, angle, spacing);
 }
 
-void HatchFill(App& app, uint16_t n, long double angle, long double spacing) {
-    HatchBuffer& h = app.Hatch;
+void HatchFill(const CadContext& cx, uint16_t n, long double angle, long double spacing) {
+    HatchBuffer& h = cx.Hatch;
     h.cutCount = 0;
     if (n > kHatchPoints) {
-        AddMessage(app.Messages, "Fatal  : n schraff !");
+        AddMessage(cx.Messages, "Fatal  : n schraff !");
         return;
     }
     if (n == 0) return;
     if (h.points[n].x != h.points[1].x || h.points[n].y != h.points[1].y) {
         if (n == kHatchPoints) {
-            AddMessage(app.Messages, "Fatal  : n schraff !");
+            AddMessage(cx.Messages, "Fatal  : n schraff !");
             return;
         }
         ++n;
         h.points[n] = h.points[1];
     }
-    const long double m = std::tan(angle * kDegree);
-    CadSetLayer(app, 5);
-    CadPolyBegin(app, false);
+    const long double m = std::tan(angle * kRadPerDeg);
+    CadSetLayer(cx, 5);
+    CadPolyBegin(cx, false);
     for (uint16_t i = 1; i <= n; ++i)
-        CadVertex(app, h.points[i].x, h.points[i].y, 0);
-    CadPolyEnd(app);
+        CadVertex(cx, h.points[i].x, h.points[i].y, 0);
+    CadPolyEnd(cx);
 
     long double bmin = 1e30L, bmax = -1e30L;
     for (uint16_t i = 1; i <= n; ++i) {
@@ -165,21 +165,21 @@ void HatchFill(App& app, uint16_t n, long double angle, long double spacing) {
     }
     if (angle == 0) return;
     const long double step =
-        spacing == 0 ? 0.1L * (bmax - bmin) : spacing / std::cos(angle * kDegree);
+        spacing == 0 ? 0.1L * (bmax - bmin) : spacing / std::cos(angle * kRadPerDeg);
     // A step that does not advance would never reach the far side.
     if (!(step > 0) || !std::isfinite(step)) return;
-    CadSetLayer(app, 3);
+    CadSetLayer(cx, 3);
     long double b = bmin;
     int lines = 0;
     do {
         b += step;
         // Far from the origin a step can be too small to move b on.
         if (++lines > kHatchLines) {
-            AddMessage(app.Messages, "Schraffurfehler");
+            AddMessage(cx.Messages, "Schraffurfehler");
             return;
         }
-        if (!CutLine(app, n, m, b)) return;
-        JoinPairs(app);
+        if (!CutLine(cx, n, m, b)) return;
+        JoinPairs(cx);
     } while (b < bmax);
 }
 

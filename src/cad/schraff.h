@@ -7,7 +7,7 @@
 
 namespace vak1 {
 
-struct App;
+struct CadContext;
 
 constexpr uint16_t kHatchPoints = 2000; // chord polygon points, closing point included
 constexpr int kHatchIntersections = 10; // per hatch line
@@ -29,12 +29,12 @@ struct HatchBuffer {
     int cutCount = 0;
 };
 
-void HatchBegin(App& app, bool closed);
+void HatchBegin(const CadContext& cx, bool closed);
 // phi: arc angle in radians from this vertex to the next; x, y in drawing units.
-void HatchVertex(App& app, long double phi, long double x, long double y);
+void HatchVertex(const CadContext& cx, long double phi, long double x, long double y);
 // count 0: every collected point; angle in degrees; spacing 0: automatic (nine lines).
-void HatchEnd(App& app, uint16_t count, long double angle, long double spacing);
-void HatchFill(App& app, uint16_t n, long double angle, long double spacing);
+void HatchEnd(const CadContext& cx, uint16_t count, long double angle, long double spacing);
+void HatchFill(const CadContext& cx, uint16_t n, long double angle, long double spacing);
 
 // Chords of an arc of angle phi (radians) in the chord polygon.
 int HatchChords(long double phi);

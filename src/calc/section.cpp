@@ -5,6 +5,7 @@
 #include <numbers>
 #include <utility>
 
+#include "calc/angles.h"
 #include "text/formats.h"
 
 namespace vak1 {
@@ -60,7 +61,7 @@ struct ArcTrig {
         const long double absPhi = std::fabs(phi);
         // An arc needing more chords than the polygon holds ends in the point message anyway:
         // the count is capped before the conversion, so no angle can wrap it round.
-        const long double quotient = absPhi / (arcDivision * kPi / 180);
+        const long double quotient = absPhi / (arcDivision * kRadPerDeg);
         chords = quotient < kMaxPolyPoints ? std::llrint(quotient) : kMaxPolyPoints;
         if (chords < 2) chords = 2;
         step = absPhi / static_cast<long double>(chords);

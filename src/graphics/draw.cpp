@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "calc/angles.h"
+
 namespace vak1 {
 
 void AppendRecordNumber(std::string& out, long double x) {
@@ -208,13 +210,13 @@ void circle(GraphicsWindow& g, long double x, long double y, long double r) {
 
 void Arc(GraphicsWindow& g, long double x, long double y, long double phiStart, long double phiEnd,
          long double r) {
-    constexpr long double kDeg = 3.14159265358979323846264338327950288L / 180;
     // frac keeps the sign, so the sweep is taken modulo one turn.
     long double s = (std::fmod(phiEnd / 360, 1.0L) - std::fmod(phiStart / 360, 1.0L)) * 360;
     if (s < 0) s += 360;
-    const long double xs = x + r * std::cos(phiStart * kDeg),
-                      ys = y + r * std::sin(phiStart * kDeg);
-    const long double xe = x + r * std::cos(phiEnd * kDeg), ye = y + r * std::sin(phiEnd * kDeg);
+    const long double xs = x + r * std::cos(phiStart * kRadPerDeg),
+                      ys = y + r * std::sin(phiStart * kRadPerDeg);
+    const long double xe = x + r * std::cos(phiEnd * kRadPerDeg),
+                      ye = y + r * std::sin(phiEnd * kRadPerDeg);
     // A canvas arc whose end pixels coincide paints a whole circle: short arcs become chords.
     if (s < 4) {
         line(g, xs, ys, xe, ye);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "calc/angles.h"
 #include "graphics/draw.h"
 #include "graphics/palette.h"
 #include "text/cp850.h"
@@ -15,7 +16,6 @@
 namespace vak1 {
 namespace {
 
-constexpr long double kDeg = 3.14159265358979323846264338327950288L / 180;
 constexpr int kMaxFields = 8;
 
 struct Fields {
@@ -127,7 +127,7 @@ void Player::ApplyColor(int n) {
 
 void Player::DrawText(const Fields& f) {
     const long double h = textH_;
-    const long double a = textAngle_ * kDeg;
+    const long double a = textAngle_ * kRadPerDeg;
     long double x = f.v[0], y = f.v[1];
     if (textAngle_ != 0) {
         x -= std::sin(a) * 0.7L * h;
@@ -356,7 +356,7 @@ bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
         case kRecTextStyle:
             textH = v[0] * 1.6L * heightFactor;
             textW = v[1] * 1.1L * widthFactor;
-            angle = v[3] * kDeg;
+            angle = v[3] * kRadPerDeg;
             break;
         case kRecText: {
             // The text cell as the replay places it: from a quarter of the height below the

@@ -12,6 +12,8 @@
 #include <numbers>
 #include <vector>
 
+#include "calc/angles.h"
+
 namespace vak1 {
 namespace {
 
@@ -43,7 +45,7 @@ Qt::PenStyle ToQt(PenStyle s) {
 
 // Angle of p seen from the centre c, counter-clockwise on screen, in degrees.
 double ScreenAngle(QPointF c, CanvasPoint p) {
-    return std::atan2(c.y() - p.y, p.x - c.x()) * 180.0 / std::numbers::pi;
+    return std::atan2(c.y() - p.y, p.x - c.x()) * static_cast<double>(kDegPerRad);
 }
 
 } // namespace

@@ -5,16 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "cad/drawing.h"
 #include "project/ProjectData.h"
 
 namespace vak1 {
 
 struct App;
 struct Settings;
-
-// Kinds of the section view that the edits redraw.
-constexpr uint16_t kViewGraphic = 1;  // "Grafik"
-constexpr uint16_t kViewPolyline = 2; // "Polylinie"
 
 // Help numbers of the editing steps.
 constexpr uint16_t kHelpCoordinates = 9010;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/App.h"
+#include "calc/angles.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/parse.h"
@@ -18,7 +19,6 @@
 namespace vak1 {
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
 
 // A coordinate not entered yet starts from the position before it.
 void Prefill(ProjectData& p, uint16_t k) {
@@ -41,7 +41,7 @@ CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
     const std::string length = DisplayText(app.Config, UnitLength(s));
     d.units = {length, length, DisplayText(app.Config, UnitAngle(s))};
     d.fields = {FormatCoordinate(s, pos.y), FormatCoordinate(s, pos.z),
-                FormatSignificant(s, pos.phi * 180 / kPi)};
+                FormatSignificant(s, pos.phi * kDegPerRad)};
     d.buttons = {Button(app, DialogAction::Ok, "OK"),
                  Button(app, DialogAction::Cancel, "Abbrechen"),
                  Button(app, DialogAction::SpinDown, "<"),
@@ -79,7 +79,7 @@ bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
     }
     if (fields[2] != offered[2]) {
         const long double degrees = ParseNumber(fields[2]).value;
-        const long double phi = degrees * (kPi / 180);
+        const long double phi = degrees * kRadPerDeg;
         if (!(std::fabs(degrees) < 360 && std::fabs(phi) < kFullTurn)) {
             DialogUi(Dialogs(app), kHelpCoordinates).Beep();
             ShowError(Dialogs(app), cp850("Gültiger Wertebereich: -360 < phi < 360 !"));

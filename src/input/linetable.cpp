@@ -4,7 +4,9 @@
 #include <numbers>
 
 #include "app/App.h"
+#include "app/cadcontext.h"
 #include "app/outputcontext.h"
+#include "calc/angles.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
 #include "graphics/draw.h"
@@ -25,8 +27,7 @@ std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p) {
     const std::string unit = UnitLength(s);
     return "Pos." + std::string(number) + ":     y=" + length(p.y) + " " + unit +
            "     z=" + length(p.z) + " " + unit +
-           "     phi=" + FormatFixed(s, p.phi * 180 / std::numbers::pi_v<long double>, 4, 1) + " " +
-           UnitAngle(s);
+           "     phi=" + FormatFixed(s, p.phi * kDegPerRad, 4, 1) + " " + UnitAngle(s);
 }
 
 void BuildLineTable(App& app) {
@@ -56,7 +57,7 @@ void RedrawView(App& app, uint16_t kind) {
     }
     const uint8_t aborted = app.State.AbortFlag;
     app.State.AbortFlag = 0; // a cancelled dialog still leaves the view of what was entered
-    DrawSection(app, 3, kind);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, static_cast<DrawingKind>(kind));
     app.State.AbortFlag = aborted;
 }
 

@@ -146,7 +146,7 @@ Step Act(App& app, DialogAction action, int selected) {
 void Leave(App& app) {
     if (app.Config.HelpLevel == 0 || app.Project.PosCount == 0) return;
     Recalculate(app);
-    ShowRecalculated(app, kViewGraphic);
+    ShowRecalculated(app, dkGeometryTable);
 }
 
 } // namespace
@@ -170,10 +170,10 @@ void EditPositions(App& app) {
             if (app.Project.CalcError)
                 Clear(app.Graphics); // the list is shown when the editing ends
             else
-                RedrawView(app, kViewPolyline);
+                RedrawView(app, dkPolyline);
             break;
         case Step::Deleted:
-            if (live) RedrawView(app, kViewPolyline);
+            if (live) RedrawView(app, dkPolyline);
             break;
         case Step::Leave:
             Leave(app);

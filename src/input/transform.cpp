@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "calc/angles.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/formats.h"
@@ -58,7 +59,7 @@ void ReverseDirection(ProjectData& p) {
 }
 
 void ApplyTransform(ProjectData& p, const ContourTransform& t) {
-    const long double theta = t.angleDeg * std::numbers::pi_v<long double> / 180;
+    const long double theta = t.angleDeg * kRadPerDeg;
     const long double c = std::cos(theta), s = std::sin(theta);
     for (int k = 1; k <= p.PosCount; ++k) {
         TPosition& pos = p.Positions[k];
@@ -94,7 +95,7 @@ void TransformContour(App& app) {
     app.Project.Positions = moved->Positions;
     app.State.ModifiedFlag = 1;
     Recalculate(app);
-    ShowRecalculated(app, kViewGraphic);
+    ShowRecalculated(app, dkGeometryTable);
 }
 
 } // namespace vak1

@@ -8,6 +8,7 @@
 
 #include "project/ProjectData.h"
 #include "project/messages.h"
+#include "calc/angles.h"
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"
 #include "report/texttable.h"
@@ -17,8 +18,6 @@
 
 namespace vak1 {
 namespace {
-
-constexpr long double kDegrees = 180 / std::numbers::pi_v<long double>;
 
 void ReportHeader(const OutputContext& ctx, const ProjectData& project) {
     const auto& r = project.RemarkLines;
@@ -85,7 +84,7 @@ void ContourTable(const OutputContext& ctx, const ProjectData& p) {
         table.AddRow({RightAligned3(i),
                       FitField(s, FormatLengthFixed(s, pos.y, 7, 3), pos.y * unit, 12),
                       FitField(s, FormatLengthFixed(s, pos.z, 7, 3), pos.z * unit, 12),
-                      FitField(s, FormatFixed(s, pos.phi * kDegrees, 8, 1), pos.phi * kDegrees, 10),
+                      FitField(s, FormatFixed(s, pos.phi * kDegPerRad, 8, 1), pos.phi * kDegPerRad, 10),
                       "", "", ""});
     }
     table.Done();
@@ -115,7 +114,7 @@ void SectionResults(const OutputContext& ctx, const TSectionResults& r) {
     WriteResultLine(ctx, cp850("Polares Flächenmoment Schw.p."), "IpS", u4, Moment4Value(s, r.IpS));
     WriteResultLine(ctx, cp850("Hauptflächenmoment 1"), "I1", u4, Moment4Value(s, r.I1));
     WriteResultLine(ctx, cp850("Hauptflächenmoment 2"), "I2", u4, Moment4Value(s, r.I2));
-    WriteResultLine(ctx, "Hauptwinkel phi", "phi", "Grad", PlainValue(s, r.phi * kDegrees));
+    WriteResultLine(ctx, "Hauptwinkel phi", "phi", "Grad", PlainValue(s, r.phi * kDegPerRad));
 }
 
 void BodyResults(const OutputContext& ctx, const ProjectData& p) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/cadcontext.h"
 #include "app/commands.h"
 #include "app/projectcontext.h"
 #include "app/mainmenu.h"
@@ -391,7 +392,9 @@ TEST_F(Commands, ImportDxfTakesTheContourAndLeavesTheProjectUnnamed) {
     LoadLProfile();
     const std::string named = SaveAs("vorher");
     std::string error;
-    ASSERT_TRUE(RunCadJob(app, 1, 2, dir + "kontur", &error)) << error; // "nur Polylinie"
+    ASSERT_TRUE(RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkPolyline,
+                          dir + "kontur", &error))
+        << error; // "nur Polylinie"
     const TSectionResults before = app.Project.R;
     app.Project.ResetContour();
     app.State.ModifiedFlag = 0;
@@ -559,7 +562,9 @@ TEST_F(Commands, ArchiveModeLastsUntilASaveFindsItOff) {
     LoadLProfile();
     const std::string other = SaveAs("anders");
     std::string error;
-    ASSERT_TRUE(RunCadJob(app, 1, 2, dir + "kontur", &error)) << error;
+    ASSERT_TRUE(RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkPolyline,
+                          dir + "kontur", &error))
+        << error;
     app.State.CommandLineFile = true;
     app.Config.ArchiveMode = true;
     struct Step {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "app/cadcontext.h"
 #include "calc/section.h"
 #include "testing/FixedClock.h"
 #include "testing/RecordingLauncher.h"
@@ -62,6 +63,8 @@ class CadTest : public ::testing::Test {
     }
 
     void Calc() { CalcSection(app.Project, app.Messages, app.Config); }
+    // The CAD layer's view of app as it stands.
+    CadContext cx() { return CadContextOf(app); }
     std::string File(const std::string& name) const { return (dir / name).string(); }
 
     App app;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
+#include "cad/CadLayer.h"
 #include "cad/CadOutput.h"
 
 namespace vak1::test {
@@ -19,8 +19,8 @@ inline std::string Fmt(long double v) {
 
 class Recorder : public CadOutput {
   public:
-    Recorder(App& app, std::vector<std::string>& out, uint16_t device = cdTxt)
-        : CadOutput(app), out_(out), device_(device) {}
+    Recorder(const CadContext& cx, std::vector<std::string>& out, uint16_t device = cdTxt)
+        : CadOutput(cx), out_(out), device_(device) {}
     uint16_t Device() const override { return device_; }
     bool Open() override { return true; }
     bool Close() override { return true; }
@@ -33,7 +33,7 @@ class Recorder : public CadOutput {
         Add("ARC", {x, y, a1, a2, r});
     }
     void Text(const std::string& t, long double x, long double y) override {
-        const CadLayer& c = app_.Cad;
+        const CadLayer& c = cx_.Cad;
         Add("TEXT", {x, y, c.TextHeight, c.TextWidthFactor, c.TextRotation}, t);
     }
     void Solid(long double a, long double b, long double c, long double d, long double e,
@@ -45,7 +45,7 @@ class Recorder : public CadOutput {
         Add("INSERT", {x, y, r, sx, sy}, n);
     }
     void PolyBegin(bool closed) override {
-        out_.push_back("POLY|" + std::to_string(app_.Cad.LayerNumber) + (closed ? "|1" : "|0"));
+        out_.push_back("POLY|" + std::to_string(cx_.Cad.LayerNumber) + (closed ? "|1" : "|0"));
     }
     void Vertex(long double x, long double y, long double phi) override {
         Add("VERTEX", {x, y, phi});
@@ -54,7 +54,7 @@ class Recorder : public CadOutput {
 
   private:
     void Add(const char* kind, std::initializer_list<long double> v, const std::string& t = {}) {
-        std::string s = std::string(kind) + "|" + std::to_string(app_.Cad.LayerNumber);
+        std::string s = std::string(kind) + "|" + std::to_string(cx_.Cad.LayerNumber);
         for (long double x : v)
             s += "|" + Fmt(x);
         if (!t.empty()) s += "|" + t;

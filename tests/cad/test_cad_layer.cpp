@@ -20,12 +20,12 @@ class CadLayerTest : public CadTest {
     // Opens device 5 on file name, runs body inside ENTITIES, closes; the listing's lines.
     template <typename Fn> std::vector<std::string> Listing(Fn body) {
         app.Cad.JobOutputBase = File("liste");
-        CadOpen(app, cdTxt);
+        CadOpen(cx(), cdTxt);
         EXPECT_EQ(app.State.AbortFlag, 0);
-        CadEntitiesBegin(app);
+        CadEntitiesBegin(cx());
         body();
-        CadEntitiesEnd(app);
-        CadClose(app);
+        CadEntitiesEnd(cx());
+        CadClose(cx());
         app.Cad.JobOutputBase.clear();
         auto lines = ReadCrLfLines(File("liste.txt"));
         EXPECT_EQ(lines.front(), "SECTION ENTITIES");
@@ -44,26 +44,26 @@ class CadLayerTest : public CadTest {
 
 TEST_F(CadLayerTest, ListingUsesTheConfiguredDecimalSeparator) {
     app.Config.DecimalComma = 2;
-    auto lines = Listing([&] { CadLine(app, 12.5L, 0, -1, 2); });
+    auto lines = Listing([&] { CadLine(cx(), 12.5L, 0, -1, 2); });
     EXPECT_EQ(lines, std::vector<std::string>{"LINE\t12,500000\t0,000000\t-1,000000\t2,000000"});
     app.Config.DecimalComma = 1;
     app.Config.DxfDecimals = 0;
-    lines = Listing([&] { CadLine(app, 12.5L, 0, -1, 2); });
+    lines = Listing([&] { CadLine(cx(), 12.5L, 0, -1, 2); });
     EXPECT_EQ(lines, std::vector<std::string>{"LINE\t12\t0\t-1\t2"});
 }
 
 TEST_F(CadLayerTest, ListingOfEveryCall) {
     app.Config.DxfDecimals = 1;
     auto lines = Listing([&] {
-        CadSetLayer(app, 7); // writes nothing
-        CadCircle(app, 1, 2, 3);
-        CadArc(app, 1, 2, 0, 90, 3);
-        CadArc(app, 1, 2, 90, 90, 3);
-        CadArc(app, 1, 2, 0, 90, 0); // radius 0: nothing
-        CadText(app, "", 1, 1);      // empty: nothing
-        CadText(app, "a;b", 1, 1);
-        CadSolid(app, 0, 0, 1, 0, 0, 1, 1, 1);
-        CadInsert(app, "B", 1, 2, 30, 2, 3);
+        CadSetLayer(cx(), 7); // writes nothing
+        CadCircle(cx(), 1, 2, 3);
+        CadArc(cx(), 1, 2, 0, 90, 3);
+        CadArc(cx(), 1, 2, 90, 90, 3);
+        CadArc(cx(), 1, 2, 0, 90, 0); // radius 0: nothing
+        CadText(cx(), "", 1, 1);      // empty: nothing
+        CadText(cx(), "a;b", 1, 1);
+        CadSolid(cx(), 0, 0, 1, 0, 0, 1, 1, 1);
+        CadInsert(cx(), "B", 1, 2, 30, 2, 3);
     });
     EXPECT_EQ(lines,
               (std::vector<std::string>{"CIRCLE\t1.0\t2.0\t3.0", "ARC\t1.0\t2.0\t3.0\t0.0\t90.0",
@@ -74,17 +74,17 @@ TEST_F(CadLayerTest, ListingOfEveryCall) {
 
 TEST_F(CadLayerTest, ListingHasTheSectionAndBlockLines) {
     app.Cad.JobOutputBase = File("bl");
-    CadOpen(app, cdTxt);
-    CadLimits(app, 0, -1, 10, 20);
-    CadTables(app, 2);
-    CadBlocksBegin(app);
-    CadBlockBegin(app, "RAHMEN");
-    CadLine(app, 0, 0, 1, 1);
-    CadBlockEnd(app);
-    CadBlocksEnd(app);
-    CadEntitiesBegin(app);
-    CadEntitiesEnd(app);
-    CadClose(app);
+    CadOpen(cx(), cdTxt);
+    CadLimits(cx(), 0, -1, 10, 20);
+    CadTables(cx(), 2);
+    CadBlocksBegin(cx());
+    CadBlockBegin(cx(), "RAHMEN");
+    CadLine(cx(), 0, 0, 1, 1);
+    CadBlockEnd(cx());
+    CadBlocksEnd(cx());
+    CadEntitiesBegin(cx());
+    CadEntitiesEnd(cx());
+    CadClose(cx());
     EXPECT_EQ(ReadCrLfLines(File("bl.txt")),
               (std::vector<std::string>{"MINMAX\t0.000000\t-1.000000\t10.000000\t20.000000",
                                         "SECTION BLOCKS", "BLOCK\tRAHMEN",
@@ -95,20 +95,20 @@ TEST_F(CadLayerTest, ListingHasTheSectionAndBlockLines) {
 TEST_F(CadLayerTest, PolylineSegmentsCloseTheContour) {
     // A semicircle from (10, 0) to (-10, 0) counter-clockwise, then straight back.
     auto lines = Listing([&] {
-        CadPolyBegin(app, true);
-        CadVertex(app, 10, 0, kPi);
-        CadVertex(app, -10, 0, 0);
-        CadPolyEnd(app);
+        CadPolyBegin(cx(), true);
+        CadVertex(cx(), 10, 0, kPi);
+        CadVertex(cx(), -10, 0, 0);
+        CadPolyEnd(cx());
     });
     EXPECT_EQ(lines,
               (std::vector<std::string>{"ARC\t0.000000\t0.000000\t10.000000\t0.000000\t180.000000",
                                         "LINE\t-10.000000\t0.000000\t10.000000\t0.000000"}));
     // Clockwise: the arc starts at the new vertex; closing segment with the last phi.
     lines = Listing([&] {
-        CadPolyBegin(app, true);
-        CadVertex(app, 10, 0, 0);
-        CadVertex(app, -10, 0, -kPi);
-        CadPolyEnd(app);
+        CadPolyBegin(cx(), true);
+        CadVertex(cx(), 10, 0, 0);
+        CadVertex(cx(), -10, 0, -kPi);
+        CadPolyEnd(cx());
     });
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "LINE\t10.000000\t0.000000\t-10.000000\t0.000000",
@@ -118,10 +118,10 @@ TEST_F(CadLayerTest, PolylineSegmentsCloseTheContour) {
 
 TEST_F(CadLayerTest, ArcWithoutChordReportsAndDrawsNoArc) {
     auto lines = Listing([&] {
-        CadPolyBegin(app, false);
-        CadVertex(app, 5, 5, kPi / 2);
-        CadVertex(app, 5, 5, 0);
-        CadPolyEnd(app);
+        CadPolyBegin(cx(), false);
+        CadVertex(cx(), 5, 5, kPi / 2);
+        CadVertex(cx(), 5, 5, 0);
+        CadPolyEnd(cx());
     });
     EXPECT_TRUE(lines.empty()); // radius 0
     ASSERT_EQ(app.Messages.count, 1);
@@ -130,12 +130,12 @@ TEST_F(CadLayerTest, ArcWithoutChordReportsAndDrawsNoArc) {
 
 TEST_F(CadLayerTest, LayerFortyIsDrawnOnTwentyFour) {
     app.Cad.JobOutputBase = File("l");
-    CadOpen(app, cdDxf);
-    CadEntitiesBegin(app);
-    CadSetLayer(app, 40);
-    CadLine(app, 0, 0, 1, 1);
-    CadEntitiesEnd(app);
-    CadClose(app);
+    CadOpen(cx(), cdDxf);
+    CadEntitiesBegin(cx());
+    CadSetLayer(cx(), 40);
+    CadLine(cx(), 0, 0, 1, 1);
+    CadEntitiesEnd(cx());
+    CadClose(cx());
     EXPECT_EQ(app.Cad.LayerNumber, 24);
     EXPECT_TRUE(ExpectLoadsInEzdxf(File("l.dxf")).Has("LINE|24|0.000000|0.000000|1.000000|1.000000"));
     const auto lines = ReadCrLfLines(File("l.dxf"));
@@ -147,14 +147,14 @@ TEST_F(CadLayerTest, LayerFortyIsDrawnOnTwentyFour) {
 TEST_F(CadLayerTest, TextStyleWidthFactor) {
     app.Config.CadTextWidthFactor = 0.8L;
     app.Config.CadTextAngle = 15;
-    CadTextStyle(app, 2, 1.5L, 2, 30);
+    CadTextStyle(cx(), 2, 1.5L, 2, 30);
     EXPECT_DOUBLE_EQ(static_cast<double>(app.Cad.TextWidthFactor), 0.6);
     EXPECT_EQ(app.Cad.TextHeight, 2);
     EXPECT_EQ(app.Cad.TextRotation, 30);
     EXPECT_EQ(app.Cad.TextOblique, 15);
-    CadTextStyle(app, 2, 0, 2, 0);
+    CadTextStyle(cx(), 2, 0, 2, 0);
     EXPECT_DOUBLE_EQ(static_cast<double>(app.Cad.TextWidthFactor), 0.8 * 0.7);
-    CadTextStyle(app, 2, 1, 0, 0); // no height: no division by zero
+    CadTextStyle(cx(), 2, 1, 0, 0); // no height: no division by zero
     EXPECT_TRUE(std::isfinite(app.Cad.TextWidthFactor));
 }
 
@@ -162,7 +162,7 @@ TEST_F(CadLayerTest, ScreenDrawingRecords) {
     LoadRectangle(app.Project);
     Calc();
     app.State.ProjectDir = "/daten/";
-    DrawSection(app, cdScreen, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkPolyline);
     ASSERT_EQ(app.State.AbortFlag, 0);
     const auto& list = app.Graphics.DisplayList;
     ASSERT_FALSE(list.empty());
@@ -187,20 +187,20 @@ TEST_F(CadLayerTest, ScreenDrawingRecords) {
 TEST_F(CadLayerTest, ScreenArcOfTheFillet) {
     LoadExample(app.Project);
     Calc();
-    DrawSection(app, cdScreen, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkPolyline);
     // The fillet (20, 10) -> (10, 20), clockwise about (20, 20): drawn from the new vertex.
     EXPECT_EQ(Records("5;"), std::vector<std::string>{"5;10;10;30;30;10;20;20;10"});
 }
 
 TEST_F(CadLayerTest, ScreenBlocksLiveInTemporaryFilesUntilClose) {
-    CadOpen(app, cdScreen);
-    CadLimits(app, 0, 0, 100, 100);
-    CadBlocksBegin(app);
-    CadBlockBegin(app, "RAHMEN");
-    CadSetLayer(app, 5);
-    CadLine(app, 0, 0, 10, 0);
-    CadBlockEnd(app);
-    CadBlocksEnd(app);
+    CadOpen(cx(), cdScreen);
+    CadLimits(cx(), 0, 0, 100, 100);
+    CadBlocksBegin(cx());
+    CadBlockBegin(cx(), "RAHMEN");
+    CadSetLayer(cx(), 5);
+    CadLine(cx(), 0, 0, 10, 0);
+    CadBlockEnd(cx());
+    CadBlocksEnd(cx());
     const std::string block = BlockFilePath(app.Config, "RAHMEN");
     ASSERT_TRUE(fs::exists(block));
     EXPECT_EQ(
@@ -211,10 +211,10 @@ TEST_F(CadLayerTest, ScreenBlocksLiveInTemporaryFilesUntilClose) {
     // A logo block file from outside is inserted and removed with the others.
     std::ofstream(BlockFilePath(app.Config, "LOGO_2")) << "  0\r\nEOF\r\n";
     std::ofstream(dir / "tmp" / "behalten.txt") << "x";
-    CadEntitiesBegin(app);
-    CadLine(app, 0, 0, 10, 0);
-    CadEntitiesEnd(app);
-    CadClose(app);
+    CadEntitiesBegin(cx());
+    CadLine(cx(), 0, 0, 10, 0);
+    CadEntitiesEnd(cx());
+    CadClose(cx());
     EXPECT_EQ(Records("4;").size(), 1u);
     EXPECT_FALSE(fs::exists(block));
     EXPECT_FALSE(fs::exists(BlockFilePath(app.Config, "LOGO_2")));
@@ -223,17 +223,17 @@ TEST_F(CadLayerTest, ScreenBlocksLiveInTemporaryFilesUntilClose) {
 
 TEST_F(CadLayerTest, UnwritableTemporaryFolderSkipsTheBlock) {
     app.Config.TempDir = File("fehlt") + "/";
-    CadOpen(app, cdScreen);
-    CadLimits(app, 0, 0, 100, 100);
-    CadBlocksBegin(app);
-    CadBlockBegin(app, "RAHMEN");
+    CadOpen(cx(), cdScreen);
+    CadLimits(cx(), 0, 0, 100, 100);
+    CadBlocksBegin(cx());
+    CadBlockBegin(cx(), "RAHMEN");
     EXPECT_EQ(app.State.AbortFlag, 1);
-    CadLine(app, 0, 0, 10, 0);
-    CadBlockEnd(app);
+    CadLine(cx(), 0, 0, 10, 0);
+    CadBlockEnd(cx());
     EXPECT_EQ(app.State.AbortFlag, 0);
-    CadBlocksEnd(app);
-    CadEntitiesBegin(app);
-    CadClose(app);
+    CadBlocksEnd(cx());
+    CadEntitiesBegin(cx());
+    CadClose(cx());
     EXPECT_TRUE(Records("4;").empty());
 }
 
@@ -244,7 +244,7 @@ TEST_F(CadLayerTest, PlotFileDefinesTheLogoBlocksItInserts) {
         << "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0.0\r\n 20\r\n0.0\r\n 11\r\n10.0\r\n 21\r\n5.0\r\n"
            "  0\r\nEOF\r\n";
     std::ofstream(BlockFilePath(app.Config, "LOGO_2")) << "kein DXF\r\n";
-    DrawSection(app, cdPlot, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdPlot, dkPolyline);
     const EzdxfResult r = ExpectLoadsInEzdxf(app.Config.TempDir + "kartuno.dxf");
     EXPECT_TRUE(r.Has("BLOCK|LOGO_3|1"));
     // At (xmin + 0.91 w, ymin + 0.96 h), scaled w / 480 and h / 360 (extents -2..42 x -1..21).

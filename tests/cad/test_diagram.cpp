@@ -13,13 +13,13 @@ namespace {
 
 class DiagramTest : public CadTest {
   protected:
-    void Use(uint16_t device) { app.Cad.Out = std::make_unique<Recorder>(app, out, device); }
+    void Use(uint16_t device) { app.Cad.Out = std::make_unique<Recorder>(cx(), out, device); }
     void Draw(long double xmin, long double ymin, long double xmax, long double ymax) {
         DiagramState& d = app.Diagram;
         DiagramReset(d);
         DiagramSetArea(d, 100, 100);
         DiagramSetOrigin(d, 60, 170);
-        DrawDiagram(app, " y [mm]", "z [mm]", "Titel", 2, xmin, ymin, xmax, ymax);
+        DrawDiagram(cx(), " y [mm]", "z [mm]", "Titel", 2, xmin, ymin, xmax, ymax);
     }
     std::vector<std::string> out;
 };
@@ -98,13 +98,13 @@ TEST_F(DiagramTest, RangeWithoutZeroHasNoAxisLineAndNoArrow) {
 }
 
 TEST_F(DiagramTest, ScaleNumbersSwitchToEngineeringForm) {
-    EXPECT_EQ(DiagramNumber(app, 1e-13L), "0");
-    EXPECT_EQ(DiagramNumber(app, 0.125L), "0.125");
-    EXPECT_EQ(DiagramNumber(app, 2.5L), "2.5");
-    EXPECT_EQ(DiagramNumber(app, 12345), DiagramNumber(app, 12345.0L));
-    EXPECT_NE(DiagramNumber(app, 20000).find('E'), std::string::npos);
+    EXPECT_EQ(DiagramNumber(app.Config, 1e-13L), "0");
+    EXPECT_EQ(DiagramNumber(app.Config, 0.125L), "0.125");
+    EXPECT_EQ(DiagramNumber(app.Config, 2.5L), "2.5");
+    EXPECT_EQ(DiagramNumber(app.Config, 12345), DiagramNumber(app.Config, 12345.0L));
+    EXPECT_NE(DiagramNumber(app.Config, 20000).find('E'), std::string::npos);
     app.Config.DecimalComma = 2;
-    EXPECT_EQ(DiagramNumber(app, 2.5L), "2,5");
+    EXPECT_EQ(DiagramNumber(app.Config, 2.5L), "2,5");
 }
 
 TEST_F(DiagramTest, LimitsDialogOnlyForFilesWithTheSettingAndWithoutJobParameters) {

@@ -38,7 +38,7 @@ TEST_F(DrawingTest, KindDialogPreselectsTheKindAfterTheOneDrawn) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push({ScriptedAnswer::Choice(2), ScriptedAnswer::Choice(5), ScriptedAnswer::Choice(6)});
-    DrawSection(app, cdScreen, 0);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkChoose);
     const auto choices = Choices();
     ASSERT_EQ(choices.size(), 3u);
     EXPECT_EQ(choices[0].prompt, "Bitte wählen ..");
@@ -54,17 +54,17 @@ TEST_F(DrawingTest, CancelInTheKindDialogStops) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push(ScriptedAnswer::Cancel());
-    DrawSection(app, cdScreen, 0);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkChoose);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
 
     // Without any Ui (unattended) the dialogs count as cancelled.
     app.Env.ui = nullptr;
     app.State.AbortFlag = 0;
-    DrawSection(app, cdScreen, 0);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkChoose);
     EXPECT_EQ(app.State.AbortFlag, 1);
     app.State.AbortFlag = 0;
-    DrawSection(app, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
 }
@@ -73,7 +73,7 @@ TEST_F(DrawingTest, DeviceAndSaveDialogs) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::File(File("zeichnung"))});
-    DrawSection(app, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     ASSERT_EQ(app.State.AbortFlag, 0);
     const auto choices = Choices();
     ASSERT_EQ(choices.size(), 1u);
@@ -89,9 +89,9 @@ TEST_F(DrawingTest, DeviceAndSaveDialogs) {
 
     // The device chosen last is preselected next time.
     ui.Push({ScriptedAnswer::Choice(5), ScriptedAnswer::File(File("liste.lst"))});
-    DrawSection(app, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     ui.Push(ScriptedAnswer::Cancel());
-    DrawSection(app, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     EXPECT_EQ(Choices().back().preselected, 5);
     EXPECT_TRUE(fs::exists(File("liste.lst")));
     EXPECT_EQ(app.State.AbortFlag, 1);
@@ -101,7 +101,7 @@ TEST_F(DrawingTest, CancelledSaveDialogWritesNothing) {
     LoadRectangle(app.Project);
     Calc();
     ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Cancel()});
-    DrawSection(app, 0, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_TRUE(app.Cad.FileName.empty());
     EXPECT_FALSE(app.Cad.Out);
@@ -112,7 +112,7 @@ TEST_F(DrawingTest, TableKindWithoutBodyLengthOmitsMassRows) {
     LoadExample(app.Project);
     app.Project.lx = 0;
     Calc();
-    ASSERT_TRUE(RunCadJob(app, cdDxf, dkTable, File("ohne")));
+    ASSERT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkTable, File("ohne")));
     ExpectLoadsInEzdxf(File("ohne.dxf"));
     const auto lines = ReadCrLfLines(File("ohne.dxf"));
     EXPECT_EQ(CountGroup(lines, "  0", "TEXT"), 17u * 4u);
@@ -121,7 +121,7 @@ TEST_F(DrawingTest, TableKindWithoutBodyLengthOmitsMassRows) {
 
     app.Project.lx = 1000;
     Calc();
-    ASSERT_TRUE(RunCadJob(app, cdDxf, dkTable, File("mit")));
+    ASSERT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkTable, File("mit")));
     ExpectLoadsInEzdxf(File("mit.dxf"));
     const auto with = ReadCrLfLines(File("mit.dxf"));
     EXPECT_EQ(CountGroup(with, " 40", "2.900000"), 20u * 4u);
@@ -134,7 +134,7 @@ TEST_F(DrawingTest, EmptyContourDrawsNoContourButKeepsExtents) {
     app.Project.ResetContour(); // PosCount 0, extents 0..160 x 0..120 from start-up
     for (int kind : {dkGeometryTable, dkPolyline, dkGeometry}) {
         const std::string base = File("leer" + std::to_string(kind));
-        ASSERT_TRUE(RunCadJob(app, cdDxf, kind, base)) << kind;
+        ASSERT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, kind, base)) << kind;
         ExpectLoadsInEzdxf(base + ".dxf");
         const auto lines = ReadCrLfLines(base + ".dxf");
         EXPECT_EQ(CountGroup(lines, "  0", "POLYLINE"), 0u) << kind;
@@ -153,13 +153,13 @@ TEST_F(DrawingTest, FailedCalculationShowsMessagesAndDrawsNothing) {
     app.Config.PltDir = VAK1_SOURCE_DIR "/data/";
     LoadRectangle(app.Project);
     Calc();
-    DrawSection(app, cdScreen, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkPolyline);
     ASSERT_FALSE(app.Graphics.DisplayList.empty());
     app.Project.Positions[3].z = app.Project.Positions[4].z = 0; // no area left
     Calc();
     ASSERT_EQ(app.Project.CalcError, 1);
     ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Explained()});
-    DrawSection(app, cdScreen, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkPolyline);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
     EXPECT_TRUE(ui.Shown("message").empty());
     const auto lists = ui.Shown("choice");
@@ -173,7 +173,7 @@ TEST_F(DrawingTest, FailedCalculationShowsMessagesAndDrawsNothing) {
     EXPECT_FALSE(explained[0].lines[0].empty()); // the cause from the message file
 
     std::string error;
-    EXPECT_FALSE(RunCadJob(app, cdDxf, dkPolyline, File("x"), &error));
+    EXPECT_FALSE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkPolyline, File("x"), &error));
     EXPECT_NE(error.find("A = 0"), std::string::npos);
     EXPECT_FALSE(fs::exists(File("x.dxf")));
 }
@@ -183,13 +183,15 @@ TEST_F(DrawingTest, JobRefusesWhatItCannotWrite) {
     Calc();
     app.Env.ui = nullptr; // unattended: nothing may ask
     std::string error;
-    EXPECT_FALSE(RunCadJob(app, cdScreen, dkPolyline, File("s"), &error));
+    EXPECT_FALSE(RunCadJob(cx(), app.Project, app.Docu, cdScreen, dkPolyline, File("s"), &error));
     EXPECT_NE(error.find("1=DXF"), std::string::npos);
-    EXPECT_FALSE(RunCadJob(app, cdDxf, 7, File("s"), &error));
-    EXPECT_FALSE(RunCadJob(app, cdDxf, dkPolyline, File("fehlt/x"), &error));
+    EXPECT_FALSE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, 7, File("s"), &error));
+    EXPECT_FALSE(
+        RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkPolyline, File("fehlt/x"), &error));
     EXPECT_NE(error.find("fehlt/x.dxf"), std::string::npos);
     // After all that, a good job still runs.
-    EXPECT_TRUE(RunCadJob(app, cdTxt, dkPolyline, File("gut"), &error)) << error;
+    EXPECT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdTxt, dkPolyline, File("gut"), &error))
+        << error;
     EXPECT_TRUE(fs::exists(File("gut.txt")));
 }
 
@@ -199,7 +201,8 @@ TEST_F(DrawingTest, FullDiskIsReportedNotSwallowed) {
     Calc();
     fs::create_symlink("/dev/full", File("voll.dxf"));
     std::string error;
-    EXPECT_FALSE(RunCadJob(app, cdDxf, dkGeometryTable, File("voll"), &error));
+    EXPECT_FALSE(
+        RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkGeometryTable, File("voll"), &error));
     EXPECT_NE(error.find("voll"), std::string::npos) << error;
     EXPECT_TRUE(app.Cad.WriteFailed);
     const auto messages = ui.Messages();
@@ -210,7 +213,7 @@ TEST_F(DrawingTest, PlotDeviceWritesThePlotFileAndStartsTheLine) {
     LoadRectangle(app.Project);
     Calc();
     app.Config.PlotCommandLines[0] = "wkartuno kartuno /CHPL";
-    DrawSection(app, cdPlot, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdPlot, dkPolyline);
     EXPECT_EQ(app.State.AbortFlag, 0);
     ExpectLoadsInEzdxf((dir / "tmp" / "kartuno.dxf").string());
     EXPECT_EQ(launcher.commandLines, std::vector<std::string>{"wkartuno kartuno /CHPL"});
@@ -220,12 +223,12 @@ TEST_F(DrawingTest, PlotDeviceWritesThePlotFileAndStartsTheLine) {
 
     // Start failures: the message, and the plot file stays.
     launcher.result = 2;
-    DrawSection(app, cdPlot, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdPlot, dkPolyline);
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("file not found"), std::string::npos);
     EXPECT_TRUE(fs::exists(dir / "tmp" / "kartuno.dxf"));
     launcher.result = 11;
-    DrawSection(app, cdPlot, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdPlot, dkPolyline);
     EXPECT_NE(ui.Messages().back().find("Exec error 11"), std::string::npos);
 }
 
@@ -233,7 +236,7 @@ TEST_F(DrawingTest, OptionsDialogStoresOrKeeps) {
     app.Project.DrawHatching = true;
     app.Project.DrawPrincipalAxes = true;
     ui.Push({ScriptedAnswer::YesNo(false), ScriptedAnswer::YesNo(true)});
-    EditDrawingOptions(app);
+    EditDrawingOptions(cx(), app.Project);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_FALSE(app.Project.DrawHatching);
     EXPECT_TRUE(app.Project.DrawPrincipalAxes);
@@ -243,11 +246,11 @@ TEST_F(DrawingTest, OptionsDialogStoresOrKeeps) {
     EXPECT_EQ(ui.shown[0].preselected, 1); // shows the stored value
 
     ui.Push({ScriptedAnswer::YesNo(true), ScriptedAnswer::Cancel()});
-    EditDrawingOptions(app);
+    EditDrawingOptions(cx(), app.Project);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_FALSE(app.Project.DrawHatching);
     // The menu command then redraws, which does nothing after the cancel.
-    DrawSection(app, cdScreen, dkPolyline);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkPolyline);
     EXPECT_TRUE(app.Graphics.DisplayList.empty());
 }
 
@@ -260,7 +263,8 @@ TEST_F(DrawingTest, HugeCoordinatesAreWrittenAndMissingOnesRefused) {
     }
     Calc();
     std::string error;
-    ASSERT_TRUE(RunCadJob(app, cdDxf, dkPolyline, File("gross"), &error)) << error;
+    ASSERT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkPolyline, File("gross"), &error))
+        << error;
     const EzdxfResult r = ExpectLoadsInEzdxf(File("gross.dxf"));
     ASSERT_TRUE(r.Has("POLYLINE|5|1|4"));
     const auto vertices = r.Of("VERTEX|");
@@ -270,7 +274,9 @@ TEST_F(DrawingTest, HugeCoordinatesAreWrittenAndMissingOnesRefused) {
 
     p.Positions[2].y = NAN;
     for (int device : {int{cdDxf}, int{cdIges}, int{cdTxt}}) {
-        EXPECT_FALSE(RunCadJob(app, device, dkPolyline, File("nan"), &error)) << device;
+        EXPECT_FALSE(
+            RunCadJob(cx(), app.Project, app.Docu, device, dkPolyline, File("nan"), &error))
+            << device;
         EXPECT_NE(error.find("Zahl ohne Wert"), std::string::npos) << error;
     }
 }
@@ -293,6 +299,6 @@ TEST_F(DrawingTest, JobStoppedByTheHatchingNamesItsMessages) {
     ASSERT_EQ(p.CalcError, 0);
     app.Env.ui = nullptr;
     std::string error;
-    EXPECT_FALSE(RunCadJob(app, cdDxf, dkForm, File("kamm"), &error));
+    EXPECT_FALSE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkForm, File("kamm"), &error));
     EXPECT_EQ(error, "Zeichnung abgebrochen\nFatal  : schraff schnittp");
 }

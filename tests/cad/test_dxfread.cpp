@@ -19,7 +19,7 @@ class BlockReadTest : public CadTest {
   protected:
     void SetUp() override {
         CadTest::SetUp();
-        app.Cad.Out = std::make_unique<Recorder>(app, out, cdScreen);
+        app.Cad.Out = std::make_unique<Recorder>(cx(), out, cdScreen);
     }
     // A block file from "code\nvalue" pairs given as one string per group.
     void Block(const std::string& name, const std::vector<std::pair<int, std::string>>& groups,
@@ -32,7 +32,7 @@ class BlockReadTest : public CadTest {
     void Read(const std::string& name, long double x = 0, long double y = 0, long double rot = 0,
               long double sx = 1, long double sy = 1) {
         app.Cad.Insert = CadInsertState{};
-        ReadBlock(app, name, x, y, rot, sx, sy);
+        ReadBlock(cx(), name, x, y, rot, sx, sy);
     }
     bool HasMessage(const std::string& text) const {
         for (uint16_t i = 1; i <= app.Messages.count; ++i)
@@ -270,7 +270,7 @@ TEST_F(BlockReadTest, FormSheetOnScreenReplaysTheFrameAndTheLogo) {
     std::ofstream(app.Config.TempDir + "$logo_1.dx$", std::ios::binary)
         << "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n0\r\n 11\r\n5\r\n 21\r\n5\r\n"
            "  0\r\nEOF\r\n";
-    DrawSection(app, cdScreen, dkForm);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkForm);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_EQ(app.Messages.count, 0u);
     auto hasLine = [&](double x1, double y1, double x2, double y2) {

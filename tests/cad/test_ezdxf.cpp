@@ -16,7 +16,9 @@ class EzdxfTest : public CadTest {
     EzdxfResult DrawAndLoad(int kind) {
         Calc();
         std::string error;
-        EXPECT_TRUE(RunCadJob(app, cdDxf, kind, File("k" + std::to_string(kind)), &error)) << error;
+        EXPECT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, kind,
+                              File("k" + std::to_string(kind)), &error))
+            << error;
         EzdxfResult r = LoadWithEzdxf(File("k" + std::to_string(kind) + ".dxf"));
         EXPECT_EQ(r.rc, 0) << (r.lines.empty() ? "no output" : r.lines[0]);
         for (const auto& w : r.Of("WARN|"))

@@ -39,7 +39,8 @@ class FormTest : public CadTest {
     }
     std::string Write(int device, const std::string& name) {
         std::string error;
-        EXPECT_TRUE(RunCadJob(app, device, dkForm, File(name), &error)) << error;
+        EXPECT_TRUE(RunCadJob(cx(), app.Project, app.Docu, device, dkForm, File(name), &error))
+            << error;
         return File(name + (device == cdDxf ? ".dxf" : device == cdIges ? ".igs" : ".txt"));
     }
     // ezdxf must load the file; the only complaints allowed are code page 850 bytes that
@@ -170,7 +171,7 @@ TEST_F(FormTest, PlotFileDefinesTheLogoItInserts) {
            "  0\r\nEOF\r\n";
     app.Config.PlotCommandLines[0] = "wkartuno  kartuno /CHPL";
     launcher.installed.insert("wkartuno");
-    DrawSection(app, cdPlot, dkForm);
+    DrawSection(cx(), app.Project, app.Docu, cdPlot, dkForm);
     EXPECT_EQ(app.State.AbortFlag, 0);
     const EzdxfResult r = Load(app.Config.TempDir + "kartuno.dxf", true);
     EXPECT_TRUE(r.Has("BLOCK|logo_1|1"));
@@ -179,7 +180,8 @@ TEST_F(FormTest, PlotFileDefinesTheLogoItInserts) {
 
 TEST_F(FormTest, OwnPolylineDxfImportsAsTheSameContour) {
     std::string error;
-    ASSERT_TRUE(RunCadJob(app, cdDxf, dkPolyline, File("kontur"), &error)) << error;
+    ASSERT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, dkPolyline, File("kontur"), &error))
+        << error;
     ProjectData imported;
     const DxfImportResult r = ImportDxfContour(File("kontur.dxf"), imported);
     ASSERT_TRUE(r.ok) << r.error;
@@ -202,8 +204,8 @@ TEST_F(FormTest, ClosingEdgeIsStraightSoHatchingStaysInsideTheOutline) {
         SCOPED_TRACE(hatching ? "hatched" : "outline only");
         p.DrawHatching = hatching;
         std::vector<std::string> out;
-        app.Cad.Out = std::make_unique<Recorder>(app, out);
-        DrawForm(app);
+        app.Cad.Out = std::make_unique<Recorder>(cx(), out);
+        DrawForm(cx(), app.Project);
         app.Cad.Out.reset();
         // The outline: only the fillet is an arc; its box bounds every hatch line.
         double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
@@ -233,7 +235,7 @@ TEST_F(FormTest, ScreenConvertsTitleBlockTextsOnceInEveryTextMode) {
     const std::string want = ";" + OemToAnsiText(cp850("Änderung"), false);
     for (uint16_t mode : {1, 2, 3}) {
         app.Config.CadTextMode = mode;
-        DrawSection(app, cdScreen, dkForm);
+        DrawSection(cx(), app.Project, app.Docu, cdScreen, dkForm);
         const auto& list = app.Graphics.DisplayList;
         EXPECT_EQ(std::count_if(list.begin(), list.end(),
                                 [&](const std::string& r) {
@@ -261,7 +263,7 @@ TEST_F(FormTest, DxfDeclaresTheCodePageOfItsTexts) {
 
 TEST_F(FormTest, GridIsDottedOnEveryDevice) {
     constexpr int kGridLines = 12; // 0 .. 100 in steps of 20, both ways
-    DrawSection(app, cdScreen, dkForm);
+    DrawSection(cx(), app.Project, app.Docu, cdScreen, dkForm);
     const auto& list = app.Graphics.DisplayList;
     const auto dotted = std::find(list.begin(), list.end(), "11;1");
     ASSERT_NE(dotted, list.end());

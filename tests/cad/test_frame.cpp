@@ -16,8 +16,8 @@ class FrameTest : public CadTest {
   protected:
     void Draw(uint16_t device = cdTxt) {
         out.clear();
-        app.Cad.Out = std::make_unique<Recorder>(app, out, device);
-        DrawFrame(app, "Winkel", "L 100 x 80 x 10", "4711-0815");
+        app.Cad.Out = std::make_unique<Recorder>(cx(), out, device);
+        DrawFrame(cx(), app.Docu, "Winkel", "L 100 x 80 x 10", "4711-0815");
     }
     void AddChanges(int n) {
         Documentation& d = app.Docu;

@@ -23,7 +23,7 @@ TEST_P(GoldenTest, MatchesByteForByte) {
     LoadExample(app.Project);
     Calc();
     std::string error;
-    ASSERT_TRUE(RunCadJob(app, device, kind, File("out"), &error)) << error;
+    ASSERT_TRUE(RunCadJob(cx(), app.Project, app.Docu, device, kind, File("out"), &error)) << error;
     const std::string written = ReadAll(File(device == cdDxf ? "out.dxf" : "out.txt"));
     const std::string golden = std::string(VAK1_GOLDEN_DIR) + "/" + GoldenName(device, kind);
     if (std::getenv("VAK1_UPDATE_GOLDEN")) {

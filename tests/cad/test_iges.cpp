@@ -18,13 +18,13 @@ class IgesTest : public CadTest {
     void Open(const std::string& name) {
         path = File(name + ".igs");
         app.Cad.JobOutputBase = File(name);
-        CadOpen(app, cdIges);
+        CadOpen(cx(), cdIges);
         ASSERT_EQ(app.State.AbortFlag, 0);
-        CadSetLayer(app, 0);
-        CadLimits(app, 0, 0, 100, 80);
+        CadSetLayer(cx(), 0);
+        CadLimits(cx(), 0, 0, 100, 80);
     }
     std::vector<std::string> Close() {
-        CadClose(app);
+        CadClose(cx());
         EXPECT_FALSE(app.Cad.WriteFailed);
         const auto lines = ReadCrLfLines(path);
         for (const auto& l : lines)
@@ -49,7 +49,7 @@ class IgesTest : public CadTest {
 
 TEST_F(IgesTest, OneLineFile) {
     Open("eins");
-    CadLine(app, 0, 0, 10, 5);
+    CadLine(cx(), 0, 0, 10, 5);
     const auto lines = Close();
     ASSERT_EQ(lines.size(), 2u + 5u + 2u + 1u + 1u);
     EXPECT_EQ(Section(lines, 'S').size(), 2u);
@@ -74,11 +74,11 @@ TEST_F(IgesTest, OneLineFile) {
 
 TEST_F(IgesTest, FullCircleArcAndSolid) {
     Open("kreis");
-    CadSetLayer(app, 5);
-    CadCircle(app, 10, 20, 5);
-    CadArc(app, 0, 0, 0, 90, 10);
-    CadArc(app, 0, 0, 0, 360, 3); // a full turn is a circle
-    CadSolid(app, 0, 0, 1, 0, 0, 1, 1, 1);
+    CadSetLayer(cx(), 5);
+    CadCircle(cx(), 10, 20, 5);
+    CadArc(cx(), 0, 0, 0, 90, 10);
+    CadArc(cx(), 0, 0, 0, 360, 3); // a full turn is a circle
+    CadSolid(cx(), 0, 0, 1, 0, 0, 1, 1, 1);
     const auto lines = Close();
     const auto p = Section(lines, 'P');
     EXPECT_EQ(p[0].substr(0, 50), "100,0.0,10.000,20.000,15.000,20.000,15.000,20.000;");
@@ -101,18 +101,18 @@ TEST_F(IgesTest, FullCircleArcAndSolid) {
 
 TEST_F(IgesTest, SubfigureWithRotatedAndPlainInstances) {
     Open("block");
-    CadBlocksBegin(app);
-    CadBlockBegin(app, "RAHMEN_LANG");
-    CadLine(app, 0, 0, 1, 0);
-    CadTextStyle(app, 2, 2.5L, 3.5L, 0);
-    CadText(app, "Hallo", 1, 1);
-    CadBlockEnd(app);
-    CadBlocksEnd(app);
-    CadEntitiesBegin(app);
-    CadInsert(app, "RAHMEN_LANG", 10, 20, 90, 1, 1);
-    CadInsert(app, "RAHMEN_L", 5, 5, 0, 2, 2); // the first eight characters name it
-    CadInsert(app, "ANDERS", 0, 0, 0, 1, 1);
-    CadEntitiesEnd(app);
+    CadBlocksBegin(cx());
+    CadBlockBegin(cx(), "RAHMEN_LANG");
+    CadLine(cx(), 0, 0, 1, 0);
+    CadTextStyle(cx(), 2, 2.5L, 3.5L, 0);
+    CadText(cx(), "Hallo", 1, 1);
+    CadBlockEnd(cx());
+    CadBlocksEnd(cx());
+    CadEntitiesBegin(cx());
+    CadInsert(cx(), "RAHMEN_LANG", 10, 20, 90, 1, 1);
+    CadInsert(cx(), "RAHMEN_L", 5, 5, 0, 2, 2); // the first eight characters name it
+    CadInsert(cx(), "ANDERS", 0, 0, 0, 1, 1);
+    CadEntitiesEnd(cx());
     const auto lines = Close();
     EXPECT_EQ(std::string(app.Messages[1]), "Blockname ANDERS not found !");
     const auto d = Section(lines, 'D');
@@ -170,8 +170,8 @@ TEST_F(IgesTest, LongParameterStringsSplitAfterTheLastComma) {
     EXPECT_EQ(n[0], "10.0,");
     // A long note text in a file still loads.
     Open("lang");
-    CadTextStyle(app, 2, 2, 2.5L, 30);
-    CadText(app, "Ein langer Text, mit Kommas, der ueber mehr als vierundsechzig Zeichen geht", 10,
+    CadTextStyle(cx(), 2, 2, 2.5L, 30);
+    CadText(cx(), "Ein langer Text, mit Kommas, der ueber mehr als vierundsechzig Zeichen geht", 10,
             10);
     Close();
     const IgesCheck r = ExpectIgesLoads(path);
@@ -182,8 +182,8 @@ TEST_F(IgesTest, DecimalsSettingAndColours) {
     app.Config.DecimalPlaces = 2;
     app.Config.LayerColors16to31[1] = 16;
     Open("zwei");
-    CadSetLayer(app, 17);
-    CadLine(app, 1.0 / 3, -1e-9L, 2, 2);
+    CadSetLayer(cx(), 17);
+    CadLine(cx(), 1.0 / 3, -1e-9L, 2, 2);
     const auto lines = Close();
     const auto p = Section(lines, 'P');
     EXPECT_EQ(p[0].substr(0, 32), "110,0.33,0.00,0.0,2.00,2.00,0.0;");

@@ -18,13 +18,13 @@ class HatchTest : public CadTest {
   protected:
     void SetUp() override {
         CadTest::SetUp();
-        app.Cad.Out = std::make_unique<Recorder>(app, out);
+        app.Cad.Out = std::make_unique<Recorder>(cx(), out);
     }
     void Hatch(const std::vector<std::array<long double, 3>>& v, long double angle = 45) {
-        HatchBegin(app, true);
+        HatchBegin(cx(), true);
         for (const auto& p : v)
-            HatchVertex(app, p[2], p[0], p[1]);
-        HatchEnd(app, 0, angle, 0);
+            HatchVertex(cx(), p[2], p[0], p[1]);
+        HatchEnd(cx(), 0, angle, 0);
     }
     bool HasMessage(const std::string& text) const {
         for (uint16_t i = 1; i <= app.Messages.count; ++i)
@@ -81,15 +81,15 @@ TEST_F(HatchTest, ArcChordsFollowTheFifteenDegreeRule) {
     EXPECT_EQ(HatchChords(1e-3L), 3);
     for (const auto& [phi, chords] :
          std::vector<std::pair<long double, int>>{{kPi, 12}, {kPi / 2, 6}, {20 * kPi / 180, 3}}) {
-        HatchBegin(app, true);
-        HatchVertex(app, phi, 0, 0);
-        HatchVertex(app, 0, 20, 0);
+        HatchBegin(cx(), true);
+        HatchVertex(cx(), phi, 0, 0);
+        HatchVertex(cx(), 0, 20, 0);
         // The first vertex, then j = 0 .. k, where j = 0 repeats it.
         ASSERT_EQ(app.Hatch.count, chords + 2) << static_cast<double>(phi);
         const HatchPoint last = At(app, app.Hatch.count);
         EXPECT_NEAR(static_cast<double>(last.x), 20, 1e-9);
         EXPECT_NEAR(static_cast<double>(last.y), 0, 1e-9);
-        HatchEnd(app, 0, 45, 0);
+        HatchEnd(cx(), 0, 45, 0);
     }
 }
 
@@ -100,9 +100,9 @@ TEST_F(HatchTest, ChordPointsLieOnTheArcOfTheSectionPolygon) {
     app.Project.ArcDivision = 15;
     Calc();
     const ProjectData& p = app.Project;
-    HatchBegin(app, true);
+    HatchBegin(cx(), true);
     for (uint16_t i = 1; i <= p.PosCount; ++i)
-        HatchVertex(app, p.Positions[i].phi, p.Positions[i].y, p.Positions[i].z);
+        HatchVertex(cx(), p.Positions[i].phi, p.Positions[i].y, p.Positions[i].z);
     // Positions 4 (20, 10) to 5 (10, 20): a quarter turning clockwise, 6 chords.
     ASSERT_EQ(app.Hatch.count, 4 + 7 + 2); // the arc's j = 0 .. 6 after position 4
     int matched = 0;
@@ -114,7 +114,7 @@ TEST_F(HatchTest, ChordPointsLieOnTheArcOfTheSectionPolygon) {
                 break;
             }
     EXPECT_EQ(matched, 7);
-    HatchEnd(app, 0, 45, 0);
+    HatchEnd(cx(), 0, 45, 0);
     EXPECT_EQ(app.Messages.count, 0u);
 }
 

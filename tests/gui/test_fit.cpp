@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "app/cadcontext.h"
 #include "app/App.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
@@ -96,7 +97,7 @@ TEST_F(Fit, SectionViewIsWholeAndCentredAtEverySize) {
             load();
             CalcSection(app.Project, app.Messages, app.Config);
             ASSERT_FALSE(app.Project.CalcError) << name;
-            DrawSection(app, cdScreen, dkGeometryTable);
+            DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
             ASSERT_EQ(app.State.AbortFlag, 0) << name;
             TFquorgra widget(app);
             widget.resize(size.width() + 1, size.height() + 1);
@@ -114,7 +115,7 @@ TEST_F(Fit, SizeNotSetFollowsTheMainWindow) {
     Rectangle(app.Project, 100, 50);
     CalcSection(app.Project, app.Messages, app.Config);
     Thh window(app, {});
-    DrawSection(app, cdScreen, dkGeometryTable);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
     window.show();
     for (const QSize size : {QSize(1200, 500), QSize(500, 900)}) {
         window.resize(size);

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <numbers>
 
+#include "app/cadcontext.h"
 #include "app/App.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
@@ -55,7 +56,7 @@ TEST(Screenshot, DrawingOfTheDispatcherFillsTheClientArea) {
     ASSERT_FALSE(app.Project.CalcError);
 
     Thh window(app, {});
-    DrawSection(app, cdScreen, dkGeometryTable);
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
     ASSERT_EQ(app.State.AbortFlag, 0);
     ASSERT_GT(app.Graphics.DisplayList.size(), 20u);
     window.SyncFromCore();

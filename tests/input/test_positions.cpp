@@ -208,14 +208,14 @@ TEST_F(Positions, HelpLevelDecidesRecalculationAndRedraw) {
     app.Config.HelpLevel = 1;
     ui.Push({A::Press(D::Edit, 2), A::Coordinates({"10"}), A::Press(D::Ok)});
     EditPositions(app);
-    EXPECT_EQ(redraws, (std::vector<uint16_t>{kViewPolyline, kViewGraphic}));
+    EXPECT_EQ(redraws, (std::vector<uint16_t>{dkPolyline, dkGeometryTable}));
     EXPECT_EQ(app.Project.R.A, 100);
 
     // A delete redraws without recalculating.
     redraws.clear();
     ui.Push({A::Press(D::Delete, 4), A::Press(D::Cancel)});
     EditPositions(app);
-    EXPECT_EQ(redraws, std::vector<uint16_t>{kViewPolyline});
+    EXPECT_EQ(redraws, std::vector<uint16_t>{dkPolyline});
     EXPECT_EQ(app.Project.R.A, 100);
     EXPECT_EQ(app.Project.PosCount, 3);
     ExpectScriptUsed();

@@ -86,7 +86,7 @@ TEST_F(Transform, InputsPromptsAndHelpNumbers) {
     EXPECT_EQ(ui.Shown("yesno").at(0).preselected, 2); // "&Nein"
     // -360 turns the contour once around.
     ExpectAt(app.Project.Positions[2], 10, 0);
-    EXPECT_EQ(redraws, std::vector<uint16_t>{kViewGraphic});
+    EXPECT_EQ(redraws, std::vector<uint16_t>{dkGeometryTable});
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(ui.mismatched, 0);
 }
@@ -204,7 +204,7 @@ TEST_F(Transform, FromTheListCancelEndsAtOnceAndSuccessReturnsToTheList) {
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.Shown("positions").size(), 2u);
     EXPECT_EQ(app.Project.Positions[1].y, 1);
-    EXPECT_EQ(redraws, std::vector<uint16_t>{kViewGraphic}); // only the transform's own
+    EXPECT_EQ(redraws, std::vector<uint16_t>{dkGeometryTable}); // only the transform's own
     ExpectScriptUsed();
 }
 
