@@ -26,18 +26,18 @@ namespace vak1 {
 struct App;
 
 struct AppState {
-    std::string ProjectName;               // without folder and extension; empty: unnamed
-    std::string ProjectDir;                // ends with "/" when not empty
-    std::string ProjectFile;               // the file it was read from or written to, as given
+    std::string ProjectName; // without folder and extension; empty: unnamed
+    std::string ProjectDir;  // ends with "/" when not empty
+    std::string ProjectFile; // the file it was read from or written to, as given
     std::array<std::string, 4> RecentFiles{};
     uint8_t AbortFlag = 0;
     uint8_t ModifiedFlag = 0;
     bool CommandLineFile = false;
-    bool NoGui = false;                    // "/NOGUI" on the command line
-    bool MessageDisplay = true;            // error boxes are shown only while on
-    bool OverwriteQuestion = true;         // CheckTargetFile asks before replacing a file
-    std::string StartDir;                  // current folder at program start, ends with "/"
-    std::vector<std::string> CommandLine;  // parameters after the program name
+    bool NoGui = false;                   // "/NOGUI" on the command line
+    bool MessageDisplay = true;           // error boxes are shown only while on
+    bool OverwriteQuestion = true;        // CheckTargetFile asks before replacing a file
+    std::string StartDir;                 // current folder at program start, ends with "/"
+    std::vector<std::string> CommandLine; // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
     // Clears the graphics window for a help picture and draws pltFile (empty: no picture).
     std::function<void(App& app, const std::string& pltFile)> HelpPicture;

@@ -68,7 +68,8 @@ void FileNew(App& app) {
     app.State.Unname();
     SetCaption(app);
     ResetDocumentation(app.Docu, TodayText(*app.Env.clock, app.Config));
-    for (auto& link : app.Docu.DocumentLinks) link = TDocumentLink{};
+    for (auto& link : app.Docu.DocumentLinks)
+        link = TDocumentLink{};
     Clear(app.Graphics);
     app.Project.NewProject();
 
@@ -86,7 +87,8 @@ void FileOpen(App& app) {
     SaveChangesQuestion(app);
     if (app.State.AbortFlag) return;
     std::string path;
-    if (!DialogUi(Dialogs(app), kHelpNone).OpenFileDialog(kProjectFilter, app.State.ProjectDir, path)) {
+    if (!DialogUi(Dialogs(app), kHelpNone)
+             .OpenFileDialog(kProjectFilter, app.State.ProjectDir, path)) {
         app.State.AbortFlag = 1;
         return;
     }
@@ -141,7 +143,8 @@ void OpenRecent(App& app, int k) {
     const std::string path = app.State.RecentFiles[k - 1];
     if (path.empty()) return;
     if (!FileExists(path)) {
-        for (int i = k - 1; i < 3; ++i) app.State.RecentFiles[i] = app.State.RecentFiles[i + 1];
+        for (int i = k - 1; i < 3; ++i)
+            app.State.RecentFiles[i] = app.State.RecentFiles[i + 1];
         app.State.RecentFiles[3].clear();
         SetCaption(app);
         ShowInfo(Dialogs(app), "File " + path + " not found !");
@@ -150,7 +153,9 @@ void OpenRecent(App& app, int k) {
     OpenProjectFile(app, path);
 }
 
-void FileExit(App& app) { app.State.CloseRequested = true; }
+void FileExit(App& app) {
+    app.State.CloseRequested = true;
+}
 
 // --- Edit menu --------------------------------------------------------------------------
 
@@ -238,7 +243,8 @@ template <int K> void StartDocument(App& app) {
     if (app.Env.launcher)
         ok = link.program.empty() ? app.Env.launcher->Open(link.file)
                                   : app.Env.launcher->Start(link.program, {link.file});
-    if (!ok) ShowError(Dialogs(app), "Programm " + link.program + " konnte nicht gestartet werden.");
+    if (!ok)
+        ShowError(Dialogs(app), "Programm " + link.program + " konnte nicht gestartet werden.");
 }
 
 void HelpAbout(App& app) {
@@ -247,18 +253,26 @@ void HelpAbout(App& app) {
 
 void HelpHistory(App& app) {
     ShowInfo(Dialogs(app), std::string(kProgramTitle) + "\nVersion " + kVersion +
-                      cp850(": Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe."));
+                               cp850(": Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe."));
 }
 
 void OpenAddress(App& app, const char* address) {
     if (!app.Env.launcher || !app.Env.launcher->Open(address))
         ShowError(Dialogs(app), std::string(address) + cp850(" konnte nicht geöffnet werden."));
 }
-void HelpWww(App& app) { OpenAddress(app, kHomepage); }
-void HelpEmail(App& app) { OpenAddress(app, kSupportMail); }
+void HelpWww(App& app) {
+    OpenAddress(app, kHomepage);
+}
+void HelpEmail(App& app) {
+    OpenAddress(app, kSupportMail);
+}
 
-template <int L> void Language(App& app) { SetLanguage(app, L); }
-template <int K> void Recent(App& app) { OpenRecent(app, K); }
+template <int L> void Language(App& app) {
+    SetLanguage(app, L);
+}
+template <int K> void Recent(App& app) {
+    OpenRecent(app, K);
+}
 
 const std::map<std::string, Command>& Table() {
     static const std::map<std::string, Command> table = {
@@ -347,7 +361,8 @@ bool RunCommand(App& app, const std::string& item) {
     case Modified::ClearIfNotAborted:
         if (!app.State.AbortFlag) app.State.ModifiedFlag = 0;
         break;
-    case Modified::Keep: break;
+    case Modified::Keep:
+        break;
     }
     // A status line tells what the command is doing; it ends with the command.
     if (app.Env.ui) app.Env.ui->StatusMessage("");
@@ -357,7 +372,8 @@ bool RunCommand(App& app, const std::string& item) {
 
 std::vector<std::string> CommandNames() {
     std::vector<std::string> names;
-    for (const auto& [name, command] : Table()) names.push_back(name);
+    for (const auto& [name, command] : Table())
+        names.push_back(name);
     return names;
 }
 
@@ -373,7 +389,8 @@ void SaveChangesQuestion(App& app) {
     }
     if (!st.ModifiedFlag) return;
     if (!st.ProjectName.empty()) {
-        const bool yes = AskQuestion(Dialogs(app), kHelpNone, "Datei speichern (" + ProjectPath(app) + ") ?");
+        const bool yes =
+            AskQuestion(Dialogs(app), kHelpNone, "Datei speichern (" + ProjectPath(app) + ") ?");
         if (st.AbortFlag) return;
         if (!yes) {
             st.ModifiedFlag = 0;
@@ -386,17 +403,21 @@ void SaveChangesQuestion(App& app) {
         return;
     }
     const bool discard = AskQuestion(Dialogs(app), kHelpNone, "Bisherige Eingaben verwerfen ?");
-    if (discard) st.ModifiedFlag = 0;
-    else st.AbortFlag = 1;
+    if (discard)
+        st.ModifiedFlag = 0;
+    else
+        st.AbortFlag = 1;
 }
 
 void EnterRecentFile(App& app, const std::string& path) {
     auto& r = app.State.RecentFiles;
     const std::string key = UpperAscii(path);
-    auto end = std::remove_if(r.begin(), r.end(),
-                              [&](const std::string& e) { return !e.empty() && UpperAscii(e) == key; });
+    auto end = std::remove_if(r.begin(), r.end(), [&](const std::string& e) {
+        return !e.empty() && UpperAscii(e) == key;
+    });
     std::fill(end, r.end(), std::string());
-    for (int i = 3; i > 0; --i) r[i] = r[i - 1];
+    for (int i = 3; i > 0; --i)
+        r[i] = r[i - 1];
     r[0] = path;
 }
 

@@ -67,9 +67,9 @@ MenuItem ViewMenu() {
     errors.enabled = false;
     return Menu("mi_View", "&Ansicht",
                 {Item("mi_viewStandard", "&Standardausdruck"), Item("mi_viewAuszug", "&Auszug"),
-                 Separator(), Item("mi_viewGrafik", "&Grafik"),
-                 Item("mi_viewTabelle", "&Tabelle"), Item("mi_viewpolyline", "Pol&ylinie"),
-                 Item("mi_viewzeichnung", "&Zeichnung"), Separator(), errors});
+                 Separator(), Item("mi_viewGrafik", "&Grafik"), Item("mi_viewTabelle", "&Tabelle"),
+                 Item("mi_viewpolyline", "Pol&ylinie"), Item("mi_viewzeichnung", "&Zeichnung"),
+                 Separator(), errors});
 }
 
 MenuItem CadMenu() {
@@ -91,13 +91,14 @@ MenuItem DatabaseMenu() {
 }
 
 MenuItem DocumentationMenu() {
-    std::vector<MenuItem> items = {
-        Item("mi_docdrawinginfo", "&Zeichnungsdaten"), Separator(),
-        Item("mi_docuShowChanges1", "Änderungen - &Info"),
-        Item("mi_docuPrintChanges", "Änderungen - &Ausdruck"),
-        Item("mi_docuNewChange", "&Neue Änderung"),
-        Item("mi_docuModifyChanges", "Letzte Änderung &bearbeiten"),
-        Item("mi_docudeleteChange", "Letzte Änderung &löschen"), Separator()};
+    std::vector<MenuItem> items = {Item("mi_docdrawinginfo", "&Zeichnungsdaten"),
+                                   Separator(),
+                                   Item("mi_docuShowChanges1", "Änderungen - &Info"),
+                                   Item("mi_docuPrintChanges", "Änderungen - &Ausdruck"),
+                                   Item("mi_docuNewChange", "&Neue Änderung"),
+                                   Item("mi_docuModifyChanges", "Letzte Änderung &bearbeiten"),
+                                   Item("mi_docudeleteChange", "Letzte Änderung &löschen"),
+                                   Separator()};
     for (int k = 1; k <= 5; ++k)
         items.push_back(Item("mi_Document" + std::to_string(k), "D&okument &" + std::to_string(k)));
     items.push_back(Separator());
@@ -106,12 +107,11 @@ MenuItem DocumentationMenu() {
 }
 
 MenuItem HelpMenu() {
-    MenuItem language = Menu("mi_helplanguage", "&Sprache Menü",
-                             {Item("mi_helplanguageDeutsch", "&Deutsch"),
-                              Item("mi_helplanguageEnglish", "&English"),
-                              Item("mi_helplanguageFrancais", "&Francais"),
-                              Item("mi_helplanguageRoman", "&Roman"),
-                              Item("mi_helplanguageKorea", "&Korea")});
+    MenuItem language = Menu(
+        "mi_helplanguage", "&Sprache Menü",
+        {Item("mi_helplanguageDeutsch", "&Deutsch"), Item("mi_helplanguageEnglish", "&English"),
+         Item("mi_helplanguageFrancais", "&Francais"), Item("mi_helplanguageRoman", "&Roman"),
+         Item("mi_helplanguageKorea", "&Korea")});
     return Menu("mi_Help", "&Hilfe",
                 {Item("mi_HelpHilfebild", "&Hilfebild"),
                  Item("mi_helpErrorMessages", "&Fehlermeldungen"), Separator(),
@@ -124,8 +124,8 @@ MenuItem HelpMenu() {
 
 MenuItem BuildMenuBar() {
     return Menu("mainMenu", "",
-                {FileMenu(), EditMenu(), ViewMenu(), CadMenu(), DatabaseMenu(),
-                 DocumentationMenu(), HelpMenu()});
+                {FileMenu(), EditMenu(), ViewMenu(), CadMenu(), DatabaseMenu(), DocumentationMenu(),
+                 HelpMenu()});
 }
 
 void ApplyMenuCaptions(MenuItem& bar, const CaptionTables& t) {
@@ -157,10 +157,14 @@ void ApplyMenuCaptions(MenuItem& bar, const CaptionTables& t) {
     set("mi_View", c1(Cap1::View));
     set("mi_viewStandard", c2(Cap2::Standard));
     set("mi_viewAuszug", c2(Cap2::Auszug));
-    for (const char* n : {"mi_viewpolyline", "mi_cadPolylinie"}) set(n, c2(Cap2::Polylinie));
-    for (const char* n : {"mi_viewGrafik", "mi_cadGrafik"}) set(n, c2(Cap2::Grafik));
-    for (const char* n : {"mi_viewTabelle", "mi_cadTabelle"}) set(n, c2(Cap2::Tabelle));
-    for (const char* n : {"mi_viewzeichnung", "mi_cadzeichnung"}) set(n, c2(Cap2::Zeichnung));
+    for (const char* n : {"mi_viewpolyline", "mi_cadPolylinie"})
+        set(n, c2(Cap2::Polylinie));
+    for (const char* n : {"mi_viewGrafik", "mi_cadGrafik"})
+        set(n, c2(Cap2::Grafik));
+    for (const char* n : {"mi_viewTabelle", "mi_cadTabelle"})
+        set(n, c2(Cap2::Tabelle));
+    for (const char* n : {"mi_viewzeichnung", "mi_cadzeichnung"})
+        set(n, c2(Cap2::Zeichnung));
     for (const char* n : {"mi_viewErrorMessages", "mi_helpErrorMessages"})
         set(n, c1(Cap1::ErrorMessages));
     set("mi_CAD", c1(Cap1::Cad));
@@ -199,7 +203,8 @@ std::vector<std::string> MenuItemNames(const MenuItem& root) {
     std::vector<std::string> names;
     std::function<void(const MenuItem&)> walk = [&](const MenuItem& m) {
         if (!m.separator && !m.name.empty()) names.push_back(m.name);
-        for (const auto& child : m.items) walk(child);
+        for (const auto& child : m.items)
+            walk(child);
     };
     walk(root);
     return names;

@@ -25,10 +25,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsCadParameter(const std::string& p) { return UpperAscii(p.substr(0, 4)) == "/CAD"; }
+bool IsCadParameter(const std::string& p) {
+    return UpperAscii(p.substr(0, 4)) == "/CAD";
+}
 
 // The name of the project without folder and extension: the base of the job's output.
-std::string StrippedName(const std::string& path) { return fs::path(path).stem().string(); }
+std::string StrippedName(const std::string& path) {
+    return fs::path(path).stem().string();
+}
 
 // Texts of the program are code page 850; standard error gets them in UTF-8, once.
 void PrintLine(std::FILE* err, const std::string& text) {
@@ -102,8 +106,8 @@ StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FI
     return {true, 0};
 }
 
-StartResult CadJob(App& app, const std::string& path, const std::string& param,
-                   std::FILE* out, std::FILE* err) {
+StartResult CadJob(App& app, const std::string& path, const std::string& param, std::FILE* out,
+                   std::FILE* err) {
     const int device = param.size() > 4 ? param[4] - '0' : 0;
     int kind = 0;
     if (param.size() > 6) kind = std::atoi(param.c_str() + 6);
@@ -129,7 +133,8 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
     if (args.empty()) return false;
     const std::string& first = args[0];
     if (first == "?" || first == "/?") {
-        for (const auto& line : UsageLines()) std::fprintf(out, "%s\n", line.c_str());
+        for (const auto& line : UsageLines())
+            std::fprintf(out, "%s\n", line.c_str());
         result = {true, 0};
         return true;
     }
@@ -149,7 +154,8 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         return true;
     }
     if (first.find('.') == std::string::npos) {
-        ShowError(Dialogs(app), cp850(std::string("Erweiterung .") + kExtension + " muß mit angegeben werden"));
+        ShowError(Dialogs(app),
+                  cp850(std::string("Erweiterung .") + kExtension + " muß mit angegeben werden"));
         result = {true, 1};
         return true;
     }

@@ -50,7 +50,8 @@ void DxfOutput::Insert(const std::string& name, long double x, long double y, lo
 
 void DxfOutput::CopyBlock(const std::string& name, const std::vector<std::string>& groups) {
     dxf_.DxfBlock(name);
-    for (const std::string& line : groups) dxf_.File().Line(line);
+    for (const std::string& line : groups)
+        dxf_.File().Line(line);
     dxf_.DxfEndBlock();
 }
 

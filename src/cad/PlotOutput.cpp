@@ -25,7 +25,8 @@ bool PlotOutput::Close() {
 
 void StartPlot(const CadContext& cx) {
     const Settings& s = cx.Config;
-    const std::size_t count = std::clamp<std::size_t>(s.PlotCommandCount, 1, s.PlotCommandLines.size());
+    const std::size_t count =
+        std::clamp<std::size_t>(s.PlotCommandCount, 1, s.PlotCommandLines.size());
     const std::size_t line = std::clamp<std::size_t>(cx.Cad.PlotLine, 1, count);
     const std::string& command = s.PlotCommandLines[line - 1];
     const int result = cx.launcher ? cx.launcher->StartProgram(command, true) : 2;

@@ -118,8 +118,8 @@ std::string IdentificationLine(const CadContext& cx) {
     const Clock& clock = cx.clock ? *cx.clock : static_cast<const Clock&>(system);
     const DateTime t = clock.Now();
     char when[40];
-    std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day,
-                  t.month, t.year);
+    std::snprintf(when, sizeof when, "%02d:%02d %02d.%02d.%04d", t.hour, t.minute, t.day, t.month,
+                  t.year);
     std::string file = cx.ProjectPath();
     if (file.size() > 120) file.resize(120);
     return std::string(when) + "  " + kProgramName + " " + kVersion + "  " + file;

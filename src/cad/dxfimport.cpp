@@ -29,12 +29,15 @@ std::string Trimmed(const std::string& s) {
     return s.substr(a, b - a + 1);
 }
 
-long double Number(const std::string& v) { return ParseNumber(v).value; }
+long double Number(const std::string& v) {
+    return ParseNumber(v).value;
+}
 
 // Groups of one entity up to the next group 0, which is left in next.
 std::vector<DxfGroup> EntityGroups(DxfGroupReader& r, DxfGroup& next, bool& more) {
     std::vector<DxfGroup> groups;
-    while ((more = r.Next()) && r.Current().code != 0) groups.push_back(r.Current());
+    while ((more = r.Next()) && r.Current().code != 0)
+        groups.push_back(r.Current());
     if (more) next = r.Current();
     return groups;
 }

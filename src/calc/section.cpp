@@ -241,9 +241,8 @@ bool AllFinite(const ProjectData& p) {
 
 } // namespace
 
-bool GetArcCenter(long double y1, long double z1, long double y2, long double z2,
-                  long double phi, ArcCenter& out, MessageList& messages,
-                  const Settings& settings) {
+bool GetArcCenter(long double y1, long double z1, long double y2, long double z2, long double phi,
+                  ArcCenter& out, MessageList& messages, const Settings& settings) {
     const long double dy = y2 - y1, dz = z2 - z1;
     const long double c = std::sqrt(dy * dy + dz * dz);
     const long double ym = (y1 + y2) * kHalf, zm = (z1 + z2) * kHalf;

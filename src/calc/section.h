@@ -14,9 +14,8 @@ struct ArcCenter {
 
 // Circle through (y1, z1) and (y2, z2) with arc angle phi (radians). Returns false, with a
 // message, when sin(phi/2) is exactly 0.
-bool GetArcCenter(long double y1, long double z1, long double y2, long double z2,
-                  long double phi, ArcCenter& out, MessageList& messages,
-                  const Settings& settings);
+bool GetArcCenter(long double y1, long double z1, long double y2, long double z2, long double phi,
+                  ArcCenter& out, MessageList& messages, const Settings& settings);
 
 // Rebuilds the polygon and every result from the positions. Never throws: a failure sets
 // CalcError and leaves its message in the list.

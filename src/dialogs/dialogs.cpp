@@ -16,10 +16,14 @@
 namespace vak1 {
 namespace {
 
-std::string Disp(const DialogContext& d, std::string_view text) { return DisplayText(d.style, text); }
+std::string Disp(const DialogContext& d, std::string_view text) {
+    return DisplayText(d.style, text);
+}
 
 // Message boxes have no help buttons; they show no help number.
-Ui& UiOf(const DialogContext& d) { return DialogUi(d, 0); }
+Ui& UiOf(const DialogContext& d) {
+    return DialogUi(d, 0);
+}
 
 constexpr std::size_t kValueLength = 30;
 constexpr std::size_t kIntegerLength = 12;
@@ -77,8 +81,8 @@ void InputText(const DialogContext& d, uint16_t help, std::string_view prompt,
 // The number dialogs' loop: offer the value, parse a changed text, refuse what is not a
 // number or lies outside [min, max], and ask again until a valid value or a cancel.
 template <typename T, typename Format, typename Parse>
-void InputNumber(const DialogContext& d, uint16_t help, std::string_view prompt, std::size_t maxLength, T& value, T min,
-                 T max, Format format, Parse parse) {
+void InputNumber(const DialogContext& d, uint16_t help, std::string_view prompt,
+                 std::size_t maxLength, T& value, T min, T max, Format format, Parse parse) {
     const T atEntry = value;
     T current = value;
     for (;;) {
@@ -104,15 +108,16 @@ void InputNumber(const DialogContext& d, uint16_t help, std::string_view prompt,
     }
 }
 
-void InputValue(const DialogContext& d, uint16_t help, std::string_view prompt,
-                long double& value, long double min, long double max) {
+void InputValue(const DialogContext& d, uint16_t help, std::string_view prompt, long double& value,
+                long double min, long double max) {
     const NumberStyle& s = d.style;
-    InputNumber(d, help, prompt, kValueLength, value, min, max,
-                [&s](long double x) { return FormatSignificant(s, x); }, ParseNumber);
+    InputNumber(
+        d, help, prompt, kValueLength, value, min, max,
+        [&s](long double x) { return FormatSignificant(s, x); }, ParseNumber);
 }
 
-void InputLength(const DialogContext& d, uint16_t help, std::string_view prompt,
-                 long double& value, long double min, long double max) {
+void InputLength(const DialogContext& d, uint16_t help, std::string_view prompt, long double& value,
+                 long double min, long double max) {
     if (d.style.EnglishUnits != 1) {
         InputValue(d, help, std::string(prompt) + " [mm]", value, min, max);
         return;
@@ -128,8 +133,9 @@ void InputLength(const DialogContext& d, uint16_t help, std::string_view prompt,
 void InputInteger(const DialogContext& d, uint16_t help, std::string_view prompt, long& value,
                   long a, long b) {
     if (a > b) std::swap(a, b);
-    InputNumber(d, help, prompt, kIntegerLength, value, a, b,
-                [](long x) { return std::to_string(x); }, ParseInteger);
+    InputNumber(
+        d, help, prompt, kIntegerLength, value, a, b, [](long x) { return std::to_string(x); },
+        ParseInteger);
 }
 
 void InputChoice(const DialogContext& d, uint16_t help, std::string_view prompt,
@@ -138,7 +144,8 @@ void InputChoice(const DialogContext& d, uint16_t help, std::string_view prompt,
     if (choice == 0 || choice > n) choice = 1;
     std::vector<std::string> shown;
     shown.reserve(lines.size());
-    for (const auto& l : lines) shown.push_back(Disp(d, l));
+    for (const auto& l : lines)
+        shown.push_back(Disp(d, l));
     int picked = choice;
     if (!DialogUi(d, help).ChoiceDialog("Auswahl", Disp(d, prompt), shown, n > 7, picked)) {
         d.AbortFlag = 1;
@@ -165,9 +172,12 @@ void InputYesNo(const DialogContext& d, uint16_t help, std::string_view prompt, 
 
 bool AskQuestion(const DialogContext& d, uint16_t help, std::string_view text) {
     switch (DialogUi(d, help).Question(kProgramTitle, Disp(d, text))) {
-    case Reply::Yes: return true;
-    case Reply::No: return false;
-    case Reply::Cancel: break;
+    case Reply::Yes:
+        return true;
+    case Reply::No:
+        return false;
+    case Reply::Cancel:
+        break;
     }
     d.AbortFlag = 1;
     return false;
@@ -180,8 +190,8 @@ void ShowError(const DialogContext& d, std::string_view text) {
 
 void ShowRangeError(const DialogContext& d, std::string_view min, std::string_view max) {
     UiOf(d).Beep();
-    ShowError(d, cp850("Gültiger Wertebereich: ") + std::string(min) + " .. " +
-                       std::string(max) + " !");
+    ShowError(d, cp850("Gültiger Wertebereich: ") + std::string(min) + " .. " + std::string(max) +
+                     " !");
 }
 
 void ShowInfo(const DialogContext& d, std::string_view text) {
@@ -206,7 +216,8 @@ std::string FormatCoordinate(const NumberStyle& s, long double mm) {
 void CheckTargetFile(const DialogContext& d, const std::string& path) {
     const bool exists = FileExists(path);
     if (exists && d.OverwriteQuestion && path.find("aktuell") == std::string::npos) {
-        bool yes = AskQuestion(d, kHelpOverwrite, path + cp850(" existiert bereits.   Überschreiben ?"));
+        bool yes =
+            AskQuestion(d, kHelpOverwrite, path + cp850(" existiert bereits.   Überschreiben ?"));
         if (!yes) {
             d.AbortFlag = 1;
             return;
@@ -241,8 +252,7 @@ std::string IoErrorText(IoStage stage, int error) {
     const bool full = error == ENOSPC || error == EDQUOT || error == EFBIG;
     switch (stage) {
     case IoStage::Create:
-        if (error == EROFS || error == EACCES || error == EPERM)
-            return "Schreibschutz entfernen !";
+        if (error == EROFS || error == EACCES || error == EPERM) return "Schreibschutz entfernen !";
         if (full) return "Diskette/Platte voll";
         return "I/O-Error " + std::to_string(error);
     case IoStage::Write:
@@ -252,7 +262,8 @@ std::string IoErrorText(IoStage stage, int error) {
     case IoStage::Close:
         if (full) return "Diskette/Platte voll";
         return cp850("Fehler beim Schließen einer Datei");
-    case IoStage::None: break;
+    case IoStage::None:
+        break;
     }
     return {};
 }
@@ -277,13 +288,15 @@ bool CreateFileWithRetry(const DialogContext& d, TextFileWriter& writer, const s
 }
 
 std::string FolderPath(std::string_view folder) {
-    while (!folder.empty() && folder.front() == ' ') folder.remove_prefix(1);
-    while (!folder.empty() && folder.back() == ' ') folder.remove_suffix(1);
+    while (!folder.empty() && folder.front() == ' ')
+        folder.remove_prefix(1);
+    while (!folder.empty() && folder.back() == ' ')
+        folder.remove_suffix(1);
     std::string out(folder);
     if (out.empty()) return out;
     const auto c = static_cast<unsigned char>(out.back());
-    const bool namey = (c >= '!' && c <= ')') || (c >= '0' && c <= '9') ||
-                       (c >= ';' && c <= 'Z') || (c >= '_' && c <= 'z');
+    const bool namey = (c >= '!' && c <= ')') || (c >= '0' && c <= '9') || (c >= ';' && c <= 'Z') ||
+                       (c >= '_' && c <= 'z');
     if (namey) out += '/';
     return out;
 }

@@ -46,11 +46,11 @@ std::string FieldValue(std::string_view utf8);
 
 void InputText(const DialogContext& d, uint16_t help, std::string_view prompt,
                std::size_t maxLength, std::string& text);
-void InputValue(const DialogContext& d, uint16_t help, std::string_view prompt,
-                long double& value, long double min, long double max);
+void InputValue(const DialogContext& d, uint16_t help, std::string_view prompt, long double& value,
+                long double min, long double max);
 // As InputValue, value and bounds in mm; shown and entered in inch in inch mode.
-void InputLength(const DialogContext& d, uint16_t help, std::string_view prompt,
-                 long double& value, long double min, long double max);
+void InputLength(const DialogContext& d, uint16_t help, std::string_view prompt, long double& value,
+                 long double min, long double max);
 void InputInteger(const DialogContext& d, uint16_t help, std::string_view prompt, long& value,
                   long a, long b);
 // Choice among lines 1..n of a line table.

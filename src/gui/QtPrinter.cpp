@@ -12,7 +12,9 @@ QtPrinter::~QtPrinter() {
     if (painter_) painter_->end();
 }
 
-void QtPrinter::PrintToFile(const QString& pdfPath) { pdfPath_ = pdfPath; }
+void QtPrinter::PrintToFile(const QString& pdfPath) {
+    pdfPath_ = pdfPath;
+}
 
 bool QtPrinter::ChoosePages(int pageCount, int& from, int& to) {
     from = 1;
@@ -30,8 +32,7 @@ bool QtPrinter::ChoosePages(int pageCount, int& from, int& to) {
     return true;
 }
 
-bool QtPrinter::BeginDocument(const std::string& title, const PrintFont& font,
-                              int linesPerPage) {
+bool QtPrinter::BeginDocument(const std::string& title, const PrintFont& font, int linesPerPage) {
     if (!pdfPath_.isEmpty()) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
         printer_.setOutputFileName(pdfPath_);
@@ -51,8 +52,9 @@ bool QtPrinter::BeginDocument(const std::string& title, const PrintFont& font,
     f.setStyleHint(QFont::Monospace);
     painter_->setFont(f);
     const int lines = linesPerPage > 0 ? linesPerPage : 66;
-    lineHeight_ = static_cast<double>(printer_.pageLayout().paintRectPixels(printer_.resolution()).height()) /
-                  lines;
+    lineHeight_ =
+        static_cast<double>(printer_.pageLayout().paintRectPixels(printer_.resolution()).height()) /
+        lines;
     return true;
 }
 

@@ -21,8 +21,7 @@ class QtPrinter : public Printer {
     void PrintToFile(const QString& pdfPath);
 
     bool ChoosePages(int pageCount, int& from, int& to) override;
-    bool BeginDocument(const std::string& title, const PrintFont& font,
-                       int linesPerPage) override;
+    bool BeginDocument(const std::string& title, const PrintFont& font, int linesPerPage) override;
     void NewPage() override;
     void PrintLine(int row, const std::string& text) override;
     void EndDocument() override;

@@ -42,7 +42,8 @@ TEinDiagramLimits::TEinDiagramLimits(QWidget* parent, const DiagramLimitsDialogD
     calculate->setAutoDefault(false);
     const std::array<std::string, 4> automatic = data.calculated;
     connect(calculate, &QPushButton::clicked, this, [this, automatic] {
-        for (int i = 0; i < 4; ++i) edits_[i]->setText(QString::fromStdString(automatic[i]));
+        for (int i = 0; i < 4; ++i)
+            edits_[i]->setText(QString::fromStdString(automatic[i]));
     });
     layout->addWidget(calculate);
     AddDialogButtons(*this, *layout, help);
@@ -51,7 +52,8 @@ TEinDiagramLimits::TEinDiagramLimits(QWidget* parent, const DiagramLimitsDialogD
 
 std::array<std::string, 4> TEinDiagramLimits::Fields() const {
     std::array<std::string, 4> out;
-    for (int i = 0; i < 4; ++i) out[i] = edits_[i]->text().toStdString();
+    for (int i = 0; i < 4; ++i)
+        out[i] = edits_[i]->text().toStdString();
     return out;
 }
 

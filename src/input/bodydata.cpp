@@ -21,17 +21,20 @@ void ResetContour(App& app) {
 }
 
 void EditArcDivision(App& app) {
-    InputValue(Dialogs(app), kHelpArcDivision, cp850("Polygon-Teilung für Kreisbogenberechnung [Grad]"),
-               app.Project.ArcDivision, kArcDivisionMin, kArcDivisionMax);
+    InputValue(Dialogs(app), kHelpArcDivision,
+               cp850("Polygon-Teilung für Kreisbogenberechnung [Grad]"), app.Project.ArcDivision,
+               kArcDivisionMin, kArcDivisionMax);
     if (!app.State.AbortFlag) Recalculate(app);
 }
 
 void EditBody(App& app) {
     ProjectData& p = app.Project;
     const long double rhoBefore = p.rho;
-    InputValue(Dialogs(app), kHelpDensity, "Dichte des Werkstoffs [kg/dm3]", p.rho, kRhoMin, kRhoMax);
+    InputValue(Dialogs(app), kHelpDensity, "Dichte des Werkstoffs [kg/dm3]", p.rho, kRhoMin,
+               kRhoMax);
     if (app.State.AbortFlag) return;
-    InputLength(Dialogs(app), kHelpBodyLength, cp850("Länge des Körpers in x-Richtung"), p.lx, kLxMin, kLxMax);
+    InputLength(Dialogs(app), kHelpBodyLength, cp850("Länge des Körpers in x-Richtung"), p.lx,
+                kLxMin, kLxMax);
     if (app.State.AbortFlag) {
         // The command counts as cancelled and is not marked as a change, so the density
         // must not stay changed behind the user's back either.

@@ -19,7 +19,6 @@
 namespace vak1 {
 namespace {
 
-
 // A coordinate not entered yet starts from the position before it.
 void Prefill(ProjectData& p, uint16_t k) {
     TPosition& pos = p.Positions[k];

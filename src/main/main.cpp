@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
     app.Env.clock = &clock;
     app.Env.launcher = &launcher;
     app.Env.ui = &console;
-    for (int i = 1; i < argc; ++i) app.State.CommandLine.emplace_back(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        app.State.CommandLine.emplace_back(argv[i]);
 
     RemoveTemporaryFilesOnAbnormalEnd();
     if (IsUnattended(app.State.CommandLine)) return StartUp(app).code;

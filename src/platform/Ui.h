@@ -21,7 +21,11 @@ enum class Reply { Yes, No, Cancel };
 enum class DialogAction {
     Ok,     // "OK" or Enter; closing the position list counts as OK
     Cancel, // "Abbrechen" or Escape
-    Append, Insert, Delete, Transform, Edit, // position list buttons
+    Append,
+    Insert,
+    Delete,
+    Transform,
+    Edit,         // position list buttons
     Pick,         // double click on a line of the position list
     Messages,     // "&Fehlermeldungen"
     SpinDown,     // coordinate dialog: previous position
@@ -116,11 +120,9 @@ class Ui {
                                  std::size_t maxLength, std::string& text) = 0;
     // Choice among lines 1..n: a radio group, or a list when asList; choice is 1-based.
     virtual bool ChoiceDialog(const std::string& caption, const std::string& prompt,
-                              const std::vector<std::string>& lines, bool asList,
-                              int& choice) = 0;
+                              const std::vector<std::string>& lines, bool asList, int& choice) = 0;
     // "&Ja" / "&Nein" radio group preselected from yes.
-    virtual bool YesNoDialog(const std::string& caption, const std::string& prompt,
-                             bool& yes) = 0;
+    virtual bool YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) = 0;
     // Yes/No/Cancel box with a question icon.
     virtual Reply Question(const std::string& caption, const std::string& text) = 0;
     // Task-modal box with an OK button.

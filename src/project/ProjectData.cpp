@@ -5,13 +5,15 @@ namespace vak1 {
 
 void ProjectData::ResetContour() {
     PosCount = 0;
-    for (auto& p : Positions) p = TPosition{UnsetCoordinate, UnsetCoordinate, 0};
+    for (auto& p : Positions)
+        p = TPosition{UnsetCoordinate, UnsetCoordinate, 0};
     Positions[0] = TPosition{0, 0, 0};
 }
 
 void ProjectData::StartUp() {
     ResetContour();
-    for (auto& p : PolyPoints) p = TPolyPoint{};
+    for (auto& p : PolyPoints)
+        p = TPolyPoint{};
     PolyCount = 0;
     R = TSectionResults{};
     V = 0;
@@ -34,7 +36,8 @@ void ProjectData::StartUp() {
 }
 
 void ProjectData::NewProject() {
-    for (auto& line : RemarkLines) line.clear();
+    for (auto& line : RemarkLines)
+        line.clear();
     ResetContour();
 }
 

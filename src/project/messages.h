@@ -16,7 +16,8 @@ struct MessageList {
 
     // The slots keep their room, so a calculation adds messages without allocating.
     MessageList() {
-        for (auto& t : texts) t.reserve(kMessageLength);
+        for (auto& t : texts)
+            t.reserve(kMessageLength);
     }
 
     std::string_view operator[](uint16_t i) const { return texts[i - 1]; } // 1-based

@@ -81,11 +81,11 @@ void ContourTable(const OutputContext& ctx, const ProjectData& p) {
     for (int i = 1; i <= p.PosCount; ++i) {
         const TPosition& pos = p.Positions[i];
         const long double unit = s.EnglishUnits == 1 ? kMmToInch : 1;
-        table.AddRow({RightAligned3(i),
-                      FitField(s, FormatLengthFixed(s, pos.y, 7, 3), pos.y * unit, 12),
-                      FitField(s, FormatLengthFixed(s, pos.z, 7, 3), pos.z * unit, 12),
-                      FitField(s, FormatFixed(s, pos.phi * kDegPerRad, 8, 1), pos.phi * kDegPerRad, 10),
-                      "", "", ""});
+        table.AddRow(
+            {RightAligned3(i), FitField(s, FormatLengthFixed(s, pos.y, 7, 3), pos.y * unit, 12),
+             FitField(s, FormatLengthFixed(s, pos.z, 7, 3), pos.z * unit, 12),
+             FitField(s, FormatFixed(s, pos.phi * kDegPerRad, 8, 1), pos.phi * kDegPerRad, 10), "",
+             "", ""});
     }
     table.Done();
 }

@@ -14,7 +14,8 @@ bool Fits(const std::string& answerKind, const std::string& dialogKind) {
 
 std::vector<std::string> Captions(const std::vector<DialogButton>& buttons) {
     std::vector<std::string> out;
-    for (const auto& b : buttons) out.push_back(b.caption);
+    for (const auto& b : buttons)
+        out.push_back(b.caption);
     return out;
 }
 
@@ -24,7 +25,8 @@ std::string Utf8Prefix(const std::string& text, std::size_t n) {
     std::size_t i = 0;
     for (std::size_t count = 0; i < text.size() && count < n; ++count) {
         ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i;
     }
     return text.substr(0, i);
 }
@@ -64,8 +66,7 @@ bool ScriptedUi::InputTextDialog(const std::string& caption, const std::string& 
 }
 
 bool ScriptedUi::ChoiceDialog(const std::string& caption, const std::string& prompt,
-                              const std::vector<std::string>& lines, bool asList,
-                              int& choice) {
+                              const std::vector<std::string>& lines, bool asList, int& choice) {
     DialogRecord r{"choice", caption, prompt};
     r.lines = lines;
     r.asList = asList;
@@ -96,8 +97,7 @@ Reply ScriptedUi::Question(const std::string& caption, const std::string& text) 
     return a.cancel ? Reply::Cancel : a.reply;
 }
 
-void ScriptedUi::MessageBox(MessageKind kind, const std::string& caption,
-                            const std::string& text) {
+void ScriptedUi::MessageBox(MessageKind kind, const std::string& caption, const std::string& text) {
     DialogRecord r{"message", caption, text};
     r.messageKind = kind;
     Record(r);

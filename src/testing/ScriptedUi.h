@@ -17,16 +17,16 @@ struct ScriptedAnswer {
     // "file", "action", "coordinates", "textlines"); empty fits any. A mismatch is counted.
     std::string kind;
     bool cancel = false;
-    std::string text;         // text input, file and folder dialogs
-    int choice = 0;           // choice dialogs (1-based)
-    bool yes = true;          // yes/no dialogs
-    Reply reply = Reply::Yes; // questions
-    bool keep = false;        // text input: accept the prefilled text unchanged
-    DialogAction action = DialogAction::Ok;    // position list and coordinate dialog
-    int selected = -1;                          // position list: line to select; -1 keeps
+    std::string text;                       // text input, file and folder dialogs
+    int choice = 0;                         // choice dialogs (1-based)
+    bool yes = true;                        // yes/no dialogs
+    Reply reply = Reply::Yes;               // questions
+    bool keep = false;                      // text input: accept the prefilled text unchanged
+    DialogAction action = DialogAction::Ok; // position list and coordinate dialog
+    int selected = -1;                      // position list: line to select; -1 keeps
     std::vector<std::optional<std::string>> fields; // edited fields; nullopt keeps one
-    std::vector<bool> helpPresses; // help buttons pressed before answering (true: picture)
-    bool calculate = false;        // diagram limits: "Calculate" pressed before the fields
+    std::vector<bool> helpPresses;  // help buttons pressed before answering (true: picture)
+    bool calculate = false;         // diagram limits: "Calculate" pressed before the fields
     std::vector<std::string> edits; // explanation window: new cause and remedy
 
     static ScriptedAnswer Text(std::string t) {
@@ -151,7 +151,8 @@ class ScriptedUi : public Ui {
   public:
     void Push(ScriptedAnswer a) { answers_.push_back(std::move(a)); }
     void Push(std::initializer_list<ScriptedAnswer> list) {
-        for (const auto& a : list) answers_.push_back(a);
+        for (const auto& a : list)
+            answers_.push_back(a);
     }
 
     bool InputTextDialog(const std::string& caption, const std::string& prompt,
@@ -160,8 +161,7 @@ class ScriptedUi : public Ui {
                       const std::vector<std::string>& lines, bool asList, int& choice) override;
     bool YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) override;
     Reply Question(const std::string& caption, const std::string& text) override;
-    void MessageBox(MessageKind kind, const std::string& caption,
-                    const std::string& text) override;
+    void MessageBox(MessageKind kind, const std::string& caption, const std::string& text) override;
     bool OpenFileDialog(const std::string& filter, const std::string& initialDir,
                         std::string& path) override;
     bool SaveFileDialog(const std::string& filter, const std::string& initialDir,

@@ -16,7 +16,9 @@ int DecimalExponent(long double b) {
 
 namespace {
 
-long double Pow10(int k) { return std::pow(10.0L, static_cast<long double>(k)); }
+long double Pow10(int k) {
+    return std::pow(10.0L, static_cast<long double>(k));
+}
 
 // b * 10^k; in two steps where 10^k alone would overflow (for the smallest values).
 long double ScaleByPow10(long double b, int k) {
@@ -31,7 +33,9 @@ std::string NonFiniteMark(long double x) {
 }
 
 // Nearest integer, halves to the even neighbour (the default rounding mode).
-long long RoundEven(long double v) { return std::llrint(v); }
+long long RoundEven(long double v) {
+    return std::llrint(v);
+}
 
 // Drops the extra digit of n and one decimal for every trailing zero after it.
 int TrimZeros(long long n, int d) {
@@ -148,7 +152,9 @@ std::string FitField(const NumberStyle& s, const std::string& text, long double 
     return FormatEngineering(s, shown);
 }
 
-std::string UnitLength(const NumberStyle& s) { return s.EnglishUnits == 1 ? "in" : "mm"; }
+std::string UnitLength(const NumberStyle& s) {
+    return s.EnglishUnits == 1 ? "in" : "mm";
+}
 
 std::string UnitArea(const NumberStyle& s) {
     std::string base = s.EnglishUnits == 1 ? "in" : "mm";
@@ -160,8 +166,12 @@ std::string UnitVolume(const NumberStyle& s) {
     return base + (s.PlainCharacters == 1 ? "3" : "\xFC");
 }
 
-std::string UnitMoment4(const NumberStyle& s) { return s.EnglishUnits == 1 ? "in4" : "mm4"; }
+std::string UnitMoment4(const NumberStyle& s) {
+    return s.EnglishUnits == 1 ? "in4" : "mm4";
+}
 
-std::string UnitAngle(const NumberStyle& s) { return s.PlainCharacters == 1 ? "deg" : "\xF8"; }
+std::string UnitAngle(const NumberStyle& s) {
+    return s.PlainCharacters == 1 ? "deg" : "\xF8";
+}
 
 } // namespace vak1

@@ -17,7 +17,9 @@ struct NumberStyle {
 };
 
 // Whether numbers are shown with a decimal comma.
-inline bool UsesDecimalComma(const NumberStyle& s) { return s.DecimalComma == 2; }
+inline bool UsesDecimalComma(const NumberStyle& s) {
+    return s.DecimalComma == 2;
+}
 
 // Unit conversion factors for English units (display only; stored values stay metric).
 constexpr long double kMmToInch = 0.039370078740157480314L;

@@ -12,29 +12,36 @@ namespace vak1 {
 namespace {
 
 std::string_view Trim(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
     return t;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // [+-] (digits [. digits*] | . digits) [(e|E) [+-] digits]
 bool IsDecimalNumber(std::string_view t) {
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     std::size_t intDigits = 0, fracDigits = 0;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++intDigits;
+    while (i < t.size() && IsDigit(t[i]))
+        ++i, ++intDigits;
     if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && IsDigit(t[i])) ++i, ++fracDigits;
+        while (i < t.size() && IsDigit(t[i]))
+            ++i, ++fracDigits;
     }
     if (intDigits + fracDigits == 0) return false;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
         std::size_t expDigits = 0;
-        while (i < t.size() && IsDigit(t[i])) ++i, ++expDigits;
+        while (i < t.size() && IsDigit(t[i]))
+            ++i, ++expDigits;
         if (expDigits == 0) return false;
     }
     return i == t.size();

@@ -86,7 +86,8 @@ TEST(Captions, EveryLanguageFillsEverySlot) {
     for (int lang = 1; lang <= 9; ++lang) {
         CaptionTables t;
         ASSERT_TRUE(FillTable1(t, lang));
-        for (const auto& text : t.t1) EXPECT_FALSE(text.empty()) << lang;
+        for (const auto& text : t.t1)
+            EXPECT_FALSE(text.empty()) << lang;
     }
 }
 
@@ -95,21 +96,60 @@ TEST(Menu, StructureHasEveryCommandOnce) {
     std::vector<std::string> names = MenuItemNames(bar);
     std::set<std::string> unique(names.begin(), names.end());
     EXPECT_EQ(unique.size(), names.size());
-    for (const char* n :
-         {"mi_fileNew", "mi_fileOpen", "mi_fileOpenTable", "mi_FileSave", "mi_FileSaveAs",
-          "mi_fileImportDXF", "mi_fileExportDXF", "mi_fileprint", "mi_fileConfig", "mi_file1",
-          "mi_file4", "mi_fileexit", "mi_editText", "mi_editGeometrie", "mi_editKoerper",
-          "mi_editBerechnung", "mi_editReset", "mi_editProfile", "mi_editZeichnen",
-          "mi_viewStandard", "mi_viewAuszug", "mi_viewGrafik", "mi_viewTabelle",
-          "mi_viewpolyline", "mi_viewzeichnung", "mi_viewErrorMessages", "mi_cadGrafik",
-          "mi_cadPolylinie", "mi_cadTabelle", "mi_cadzeichnung", "mi_cadoptions",
-          "mi_dbfProfile", "mi_OleStartExcel", "mi_OleExportExcel", "mi_OleImportExcel",
-          "mi_OlePrintoutExcel", "mi_docdrawinginfo", "mi_docuShowChanges1",
-          "mi_docuPrintChanges", "mi_docuNewChange", "mi_docuModifyChanges",
-          "mi_docudeleteChange", "mi_Document1", "mi_Document5", "mi_DocumentSetup",
-          "mi_HelpHilfebild", "mi_helpErrorMessages", "mi_helpDemo", "mi_helpwww",
-          "mi_helpemail", "mi_helplanguageDeutsch", "mi_helplanguageKorea", "mi_HelpAbout",
-          "mi_helphistory"})
+    for (const char* n : {"mi_fileNew",
+                          "mi_fileOpen",
+                          "mi_fileOpenTable",
+                          "mi_FileSave",
+                          "mi_FileSaveAs",
+                          "mi_fileImportDXF",
+                          "mi_fileExportDXF",
+                          "mi_fileprint",
+                          "mi_fileConfig",
+                          "mi_file1",
+                          "mi_file4",
+                          "mi_fileexit",
+                          "mi_editText",
+                          "mi_editGeometrie",
+                          "mi_editKoerper",
+                          "mi_editBerechnung",
+                          "mi_editReset",
+                          "mi_editProfile",
+                          "mi_editZeichnen",
+                          "mi_viewStandard",
+                          "mi_viewAuszug",
+                          "mi_viewGrafik",
+                          "mi_viewTabelle",
+                          "mi_viewpolyline",
+                          "mi_viewzeichnung",
+                          "mi_viewErrorMessages",
+                          "mi_cadGrafik",
+                          "mi_cadPolylinie",
+                          "mi_cadTabelle",
+                          "mi_cadzeichnung",
+                          "mi_cadoptions",
+                          "mi_dbfProfile",
+                          "mi_OleStartExcel",
+                          "mi_OleExportExcel",
+                          "mi_OleImportExcel",
+                          "mi_OlePrintoutExcel",
+                          "mi_docdrawinginfo",
+                          "mi_docuShowChanges1",
+                          "mi_docuPrintChanges",
+                          "mi_docuNewChange",
+                          "mi_docuModifyChanges",
+                          "mi_docudeleteChange",
+                          "mi_Document1",
+                          "mi_Document5",
+                          "mi_DocumentSetup",
+                          "mi_HelpHilfebild",
+                          "mi_helpErrorMessages",
+                          "mi_helpDemo",
+                          "mi_helpwww",
+                          "mi_helpemail",
+                          "mi_helplanguageDeutsch",
+                          "mi_helplanguageKorea",
+                          "mi_HelpAbout",
+                          "mi_helphistory"})
         EXPECT_TRUE(unique.count(n)) << n;
     EXPECT_EQ(FindMenuItem(bar, "mi_fileNew")->shortcut, "Ctrl+N");
     EXPECT_EQ(FindMenuItem(bar, "mi_fileprint")->shortcut, "Ctrl+P");

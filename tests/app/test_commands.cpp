@@ -260,7 +260,8 @@ class StartUpJobs : public Commands {
     static std::string Contents(std::FILE* f) {
         std::string s;
         std::rewind(f);
-        for (int c; (c = std::fgetc(f)) != EOF;) s += static_cast<char>(c);
+        for (int c; (c = std::fgetc(f)) != EOF;)
+            s += static_cast<char>(c);
         return s;
     }
     void TearDown() override {

@@ -137,7 +137,8 @@ inline EzdxfResult LoadWithEzdxf(const std::string& path) {
 inline EzdxfResult ExpectLoadsInEzdxf(const std::string& path) {
     EzdxfResult r = LoadWithEzdxf(path);
     EXPECT_EQ(r.rc, 0) << path << ": " << (r.lines.empty() ? "no output" : r.lines[0]);
-    for (const auto& w : r.Of("WARN|")) ADD_FAILURE() << path << ": " << w;
+    for (const auto& w : r.Of("WARN|"))
+        ADD_FAILURE() << path << ": " << w;
     return r;
 }
 

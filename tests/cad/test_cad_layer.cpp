@@ -137,7 +137,8 @@ TEST_F(CadLayerTest, LayerFortyIsDrawnOnTwentyFour) {
     CadEntitiesEnd(cx());
     CadClose(cx());
     EXPECT_EQ(app.Cad.LayerNumber, 24);
-    EXPECT_TRUE(ExpectLoadsInEzdxf(File("l.dxf")).Has("LINE|24|0.000000|0.000000|1.000000|1.000000"));
+    EXPECT_TRUE(
+        ExpectLoadsInEzdxf(File("l.dxf")).Has("LINE|24|0.000000|0.000000|1.000000|1.000000"));
     const auto lines = ReadCrLfLines(File("l.dxf"));
     ASSERT_GE(lines.size(), 9u);
     EXPECT_EQ(lines[5], "LINE");

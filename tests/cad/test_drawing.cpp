@@ -83,8 +83,8 @@ TEST_F(DrawingTest, DeviceAndSaveDialogs) {
     const DialogRecord& save = ui.shown.back();
     EXPECT_EQ(save.kind, "save");
     EXPECT_EQ(save.lines, std::vector<std::string>{"*.dxf|*.dxf|*.*|*.*"});
-    EXPECT_EQ(save.prompt, "beispiel");             // proposed name
-    EXPECT_EQ(save.text, app.Config.CadDir);        // initial folder
+    EXPECT_EQ(save.prompt, "beispiel");        // proposed name
+    EXPECT_EQ(save.text, app.Config.CadDir);   // initial folder
     ExpectLoadsInEzdxf(File("zeichnung.dxf")); // ".dxf" appended to a name without "."
 
     // The device chosen last is preselected next time.

@@ -44,7 +44,7 @@ TEST(CadNumber, FixedPointForms) {
     EXPECT_EQ(FixedText(0, 0), "0");
     EXPECT_EQ(FixedText(12.5L, 6, ','), "12,500000");
     EXPECT_EQ(FixedText(1234567.125L, 2), "1234567.12"); // half to even of the exact value
-    EXPECT_EQ(FixedText(NAN, 3), ""); // no number rather than a wrong one
+    EXPECT_EQ(FixedText(NAN, 3), "");                    // no number rather than a wrong one
 }
 
 TEST(CadNumber, HugeValuesKeepTheirValueInTheExponentForm) {

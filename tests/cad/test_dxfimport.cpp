@@ -113,16 +113,20 @@ TEST_F(DxfImport, GarbageAndTruncatedFiles) {
     // The good file cut after every line: never a crash, either a contour or a message.
     std::ifstream in(File("lw_arc.dxf"));
     std::vector<std::string> lines;
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    for (std::string l; std::getline(in, l);)
+        lines.push_back(l);
     const std::string cut = File("cut.dxf");
     for (std::size_t n = 0; n < lines.size(); n += 7) {
         std::ofstream out(cut, std::ios::trunc);
-        for (std::size_t i = 0; i < n; ++i) out << lines[i] << "\n";
+        for (std::size_t i = 0; i < n; ++i)
+            out << lines[i] << "\n";
         out.close();
         ProjectData q = Existing();
         DxfImportResult r = ImportDxfContour(cut, q);
-        if (!r.ok) ExpectUnchanged(q);
-        else EXPECT_GE(q.PosCount, 1);
+        if (!r.ok)
+            ExpectUnchanged(q);
+        else
+            EXPECT_GE(q.PosCount, 1);
     }
 }
 
@@ -130,7 +134,8 @@ TEST_F(DxfImport, GarbageAndTruncatedFiles) {
 TEST_F(DxfImport, IntegerGroupOutOfRangeIsAFormatError) {
     for (const char* flag : {"1e30", "2147483648"}) {
         const std::string name = File("flag.dxf");
-        std::ofstream(name) << "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n90\n3\n70\n" << flag
+        std::ofstream(name) << "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n90\n3\n70\n"
+                            << flag
                             << "\n10\n0\n20\n0\n10\n1\n20\n0\n10\n0\n20\n1\n0\nENDSEC\n0\nEOF\n";
         ProjectData p = Existing();
         const DxfImportResult r = ImportDxfContour(name, p);

@@ -22,7 +22,8 @@ struct Calc {
 
     void Set(const std::vector<TPosition>& contour) {
         p.ResetContour();
-        for (const auto& pos : contour) p.Positions[++p.PosCount] = pos;
+        for (const auto& pos : contour)
+            p.Positions[++p.PosCount] = pos;
     }
     void Run() { CalcSection(p, msgs, s); }
     bool HasMessage(const char* text) const {
@@ -43,10 +44,10 @@ Shoelace ShoelaceOf(const std::vector<std::pair<long double, long double>>& pts)
         auto [y2, z2] = pts[(i + 1) % pts.size()];
         long double c = y1 * z2 - y2 * z1;
         r.A += c / 2;
-        r.Sz += (y1 + y2) * c / 6;                             // integral of y dA
-        r.Sy += (z1 + z2) * c / 6;                             // integral of z dA
-        r.Iyy += (z1 * z1 + z1 * z2 + z2 * z2) * c / 12;       // integral of z^2 dA
-        r.Izz += (y1 * y1 + y1 * y2 + y2 * y2) * c / 12;       // integral of y^2 dA
+        r.Sz += (y1 + y2) * c / 6;                       // integral of y dA
+        r.Sy += (z1 + z2) * c / 6;                       // integral of z dA
+        r.Iyy += (z1 * z1 + z1 * z2 + z2 * z2) * c / 12; // integral of z^2 dA
+        r.Izz += (y1 * y1 + y1 * y2 + y2 * y2) * c / 12; // integral of y^2 dA
         r.Iyz += (y1 * z2 + 2 * y1 * z1 + 2 * y2 * z2 + y2 * z1) * c / 24;
     }
     return r;
@@ -319,8 +320,17 @@ TEST(Section, GetArcCenterQuarterCircle) {
 TEST(Section, IBeamMatchesClosedForm) {
     // I-beam: flanges 100 x 10, web 8 x 180, height 200, symmetric about (0, 0).
     Calc c;
-    c.Set({{-50, -100, 0}, {50, -100, 0}, {50, -90, 0}, {4, -90, 0}, {4, 90, 0}, {50, 90, 0},
-           {50, 100, 0}, {-50, 100, 0}, {-50, 90, 0}, {-4, 90, 0}, {-4, -90, 0},
+    c.Set({{-50, -100, 0},
+           {50, -100, 0},
+           {50, -90, 0},
+           {4, -90, 0},
+           {4, 90, 0},
+           {50, 90, 0},
+           {50, 100, 0},
+           {-50, 100, 0},
+           {-50, 90, 0},
+           {-4, 90, 0},
+           {-4, -90, 0},
            {-50, -90, 0}});
     c.Run();
     const auto& R = c.p.R;
@@ -339,11 +349,12 @@ TEST(Section, IBeamMatchesClosedForm) {
 
 TEST(Section, UnequalAngleMatchesShoelaceAndPrincipalAxes) {
     // Angle 120 x 80 x 10 (legs along +y and +z).
-    std::vector<std::pair<long double, long double>> pts = {
-        {0, 0}, {120, 0}, {120, 10}, {10, 10}, {10, 80}, {0, 80}};
+    std::vector<std::pair<long double, long double>> pts = {{0, 0},   {120, 0}, {120, 10},
+                                                            {10, 10}, {10, 80}, {0, 80}};
     Calc c;
     std::vector<TPosition> contour;
-    for (auto [y, z] : pts) contour.push_back({y, z, 0});
+    for (auto [y, z] : pts)
+        contour.push_back({y, z, 0});
     c.Set(contour);
     c.Run();
     const Shoelace sh = ShoelaceOf(pts);
@@ -398,8 +409,13 @@ TEST(Section, FilletedCornerAddsTheCornerRest) {
     // L-profile with an inner fillet R10: area = legs + (1 - pi/4) r^2 for the true arc.
     Calc c;
     c.p.ArcDivision = 0.5L;
-    c.Set({{0, 0, 0}, {100, 0, 0}, {100, 10, 0}, {20, 10, -kPi / 2}, {10, 20, 0},
-           {10, 80, 0}, {0, 80, 0}});
+    c.Set({{0, 0, 0},
+           {100, 0, 0},
+           {100, 10, 0},
+           {20, 10, -kPi / 2},
+           {10, 20, 0},
+           {10, 80, 0},
+           {0, 80, 0}});
     c.Run();
     const long double exact = 1700 + (1 - kPi / 4) * 100;
     EXPECT_NEAR(c.p.R.A, exact, 0.01); // 180 chords lose about r^2 (pi/4 - chords) ~ 0.003

@@ -140,7 +140,8 @@ TEST_F(ReplayTest, ImageCanvasArcRunsCounterClockwiseAndDashesLeaveGaps) {
     EXPECT_EQ(img.Pixel(bottom.x, bottom.y), paper);
     const CanvasPoint a = WorldToPixel(g, 0, 10), b = WorldToPixel(g, 100, 10);
     int ink = 0;
-    for (int32_t x = a.x; x <= b.x; ++x) ink += img.Pixel(x, a.y) != paper;
+    for (int32_t x = a.x; x <= b.x; ++x)
+        ink += img.Pixel(x, a.y) != paper;
     EXPECT_GT(ink, (b.x - a.x) / 2);
     EXPECT_LT(ink, b.x - a.x);
 }

@@ -211,8 +211,8 @@ TEST_F(GraphicsTest, FirstDragZoomShowsTheDrawnBox) {
     EXPECT_NEAR(b2.y, v.y1, 3);
     // The box fills the picture: red from corner to corner, nothing beside it.
     const QImage& img = widget->Picture();
-    for (const QPoint p : {QPoint(5, 5), QPoint(395, 5), QPoint(200, 150), QPoint(5, 295),
-                           QPoint(395, 295)})
+    for (const QPoint p :
+         {QPoint(5, 5), QPoint(395, 5), QPoint(200, 150), QPoint(5, 295), QPoint(395, 295)})
         EXPECT_EQ(img.pixelColor(p), Palette(4)) << p.x() << "," << p.y();
 }
 
@@ -285,7 +285,8 @@ TEST_F(GraphicsTest, DrawingDuringAnOpenDialogShowsWithoutWaitingForTheCommand) 
     ClearViewPort(app.Graphics);
     QElapsedTimer t;
     t.start();
-    while (app.Graphics.RepaintRequested && t.elapsed() < 2000) QTest::qWait(10);
+    while (app.Graphics.RepaintRequested && t.elapsed() < 2000)
+        QTest::qWait(10);
     EXPECT_FALSE(app.Graphics.RepaintRequested);
     EXPECT_NE(widget->Picture(), before);
     EXPECT_EQ(At(50, 30), Palette(14));

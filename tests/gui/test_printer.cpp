@@ -18,7 +18,8 @@ namespace {
 
 int CountPages(const QByteArray& pdf) {
     int n = 0;
-    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1))
+    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0;
+         at = pdf.indexOf("/Type /Page", at + 1))
         if (!pdf.mid(at, 12).endsWith('s')) ++n; // "/Type /Pages" is the page tree
     return n;
 }
@@ -29,7 +30,8 @@ TEST(QtPrinterTest, TextFileBecomesPdfPages) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string text = dir.filePath("bericht.txt").toStdString();
-    std::ofstream(text, std::ios::binary) << "Seite eins\r\n\f\r\nSeite zwei\r\nZeile\r\n\f\r\nSeite drei\r\n";
+    std::ofstream(text, std::ios::binary)
+        << "Seite eins\r\n\f\r\nSeite zwei\r\nZeile\r\n\f\r\nSeite drei\r\n";
     App app;
     QtUi ui;
     QtPrinter printer;

@@ -137,9 +137,9 @@ TEST_F(Session, NewReportSaveAsAndCloseWithTheQuestion) {
         script.Then(Press("Button_neu"));
         script.Then(Coordinates(c[0], c[1]));
     }
-    script.Then(Enter());             // leave the position list
-    script.Then(Type("7,85"));        // density
-    script.Then(Type("2000"));        // body length, mm
+    script.Then(Enter());      // leave the position list
+    script.Then(Type("7,85")); // density
+    script.Then(Type("2000")); // body length, mm
     script.Start();
     window.RunCommand("mi_fileNew");
     EXPECT_EQ(script.Left(), 0u);

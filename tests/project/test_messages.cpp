@@ -20,7 +20,8 @@ TEST(Messages, DuplicatesAndCut) {
 
 TEST(Messages, ElevenAtMost) {
     MessageList m;
-    for (int i = 1; i <= 15; ++i) AddMessage(m, "Meldung " + std::to_string(i));
+    for (int i = 1; i <= 15; ++i)
+        AddMessage(m, "Meldung " + std::to_string(i));
     EXPECT_EQ(m.count, 11);
     EXPECT_EQ(m[11], "Meldung 11");
 }

@@ -37,8 +37,8 @@ TEST(ProjectData, ContourResetMarksEverySlotUnset) {
         EXPECT_EQ(p.Positions[i].z, UnsetCoordinate);
         EXPECT_EQ(p.Positions[i].phi, 0);
     }
-    EXPECT_EQ(p.lx, 5);    // body data stays
-    EXPECT_EQ(p.R.A, 42);  // results stay until the next calculation
+    EXPECT_EQ(p.lx, 5);   // body data stays
+    EXPECT_EQ(p.R.A, 42); // results stay until the next calculation
 }
 
 TEST(ProjectData, NewEmptiesRemarksKeepsBodyAndOptions) {
@@ -50,7 +50,8 @@ TEST(ProjectData, NewEmptiesRemarksKeepsBodyAndOptions) {
     p.DrawHatching = false;
     p.PosCount = 2;
     p.NewProject();
-    for (const auto& line : p.RemarkLines) EXPECT_TRUE(line.empty());
+    for (const auto& line : p.RemarkLines)
+        EXPECT_TRUE(line.empty());
     EXPECT_EQ(p.PosCount, 0);
     EXPECT_EQ(p.rho, 2.7L);
     EXPECT_EQ(p.ArcDivision, 2);

@@ -156,8 +156,8 @@ TEST(SettingsFile, LoadChecksAreTheLimitsOfTheTable) {
     for (const CfgEntry& e : SettingsEntries()) {
         const std::size_t valueLine = line + (e.key ? 1 : 0);
         line = valueLine + 1;
-        const bool numeric = e.type == CfgType::Integer || e.type == CfgType::Word ||
-                             e.type == CfgType::Real;
+        const bool numeric =
+            e.type == CfgType::Integer || e.type == CfgType::Word || e.type == CfgType::Real;
         if (!numeric || e.limits.check == CfgCheck::None) continue;
         const auto value = [&](const Settings& s) -> long double {
             if (e.type == CfgType::Integer) return std::get<CfgSlot<int>>(e.setting).get(s);

@@ -7,13 +7,15 @@
 using namespace vak1;
 
 TEST(Cp850, Utf8LiteralsBecomeCodePage850) {
-    EXPECT_EQ(cp850("Querschnittsfläche"), "Querschnittsfl\x84" "che");
+    EXPECT_EQ(cp850("Querschnittsfläche"), "Querschnittsfl\x84"
+                                           "che");
     EXPECT_EQ(cp850("ÄÖÜäöüß°²³µ±"), "\x8E\x99\x9A\x84\x94\x81\xE1\xF8\xFD\xFC\xE6\xF1");
     EXPECT_EQ(cp850("€"), "?"); // not in code page 850
     EXPECT_EQ(Cp850ToUtf8(cp850("Größenfaktor Bemaßung")), "Größenfaktor Bemaßung");
     // Every byte survives the round trip through UTF-8.
     std::string all;
-    for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
+    for (int c = 1; c < 256; ++c)
+        all += static_cast<char>(c);
     EXPECT_EQ(cp850(Cp850ToUtf8(all)), all);
 }
 
@@ -23,11 +25,14 @@ TEST(Cp850, BrokenUtf8DoesNotCrash) {
 }
 
 TEST(Cp850, OemToAnsiUsesWindows1252) {
-    EXPECT_EQ(OemToAnsiText(cp850("Fläche ²³°"), false), "Fl\xE4" "che \xB2\xB3\xB0");
+    EXPECT_EQ(OemToAnsiText(cp850("Fläche ²³°"), false), "Fl\xE4"
+                                                         "che \xB2\xB3\xB0");
     EXPECT_EQ(Win1252ToUtf8(OemToAnsiText(cp850("Maß"), false)), "Maß");
     // Box-drawing characters have no Windows counterpart: look-alikes.
     EXPECT_EQ(OemToAnsiText("\xB3\xC4\xC5", false), "|-+");
-    EXPECT_EQ(AnsiToOemText("Fl\xE4" "che"), cp850("Fläche"));
+    EXPECT_EQ(AnsiToOemText("Fl\xE4"
+                            "che"),
+              cp850("Fläche"));
 }
 
 TEST(Cp850, PlainAsciiReplacements) {

@@ -12,18 +12,23 @@ class ConsoleUi : public Ui {
     explicit ConsoleUi(std::FILE* out = stderr) : out_(out) {}
 
     bool InputTextDialog(const std::string&, const std::string&, std::size_t,
-                         std::string&) override { return false; }
-    bool ChoiceDialog(const std::string&, const std::string&, const std::vector<std::string>&,
-                      bool, int&) override { return false; }
+                         std::string&) override {
+        return false;
+    }
+    bool ChoiceDialog(const std::string&, const std::string&, const std::vector<std::string>&, bool,
+                      int&) override {
+        return false;
+    }
     bool YesNoDialog(const std::string&, const std::string&, bool&) override { return false; }
     Reply Question(const std::string& caption, const std::string& text) override;
-    void MessageBox(MessageKind kind, const std::string& caption,
-                    const std::string& text) override;
+    void MessageBox(MessageKind kind, const std::string& caption, const std::string& text) override;
     bool OpenFileDialog(const std::string&, const std::string&, std::string&) override {
         return false;
     }
     bool SaveFileDialog(const std::string&, const std::string&, const std::string&,
-                        std::string&) override { return false; }
+                        std::string&) override {
+        return false;
+    }
     bool FolderDialog(const std::string&, std::string&) override { return false; }
     DialogAction PositionListDialog(PositionListDialogData&) override {
         return DialogAction::Cancel;
