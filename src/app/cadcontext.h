@@ -1,8 +1,8 @@
 // The CAD layer's view of the program, built from App where a drawing command starts.
 #pragma once
 #include "app/App.h"
-#include "cad/CadContext.h"
 #include "app/outputcontext.h"
+#include "cad/CadContext.h"
 #include "help/helperr.h"
 
 namespace vak1 {

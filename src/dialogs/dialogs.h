@@ -87,7 +87,4 @@ void ReportWriteError(const DialogContext& d, const TextFileWriter& writer);
 bool CreateFileWithRetry(const DialogContext& d, TextFileWriter& writer, const std::string& path,
                          bool atomic = true);
 
-// The folder rule: trimmed, and "/" appended unless it ends in "/", "\", ":" or ".".
-std::string FolderPath(std::string_view folder);
-
 } // namespace vak1

@@ -183,4 +183,18 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+std::string FolderPath(std::string_view folder) {
+    while (!folder.empty() && folder.front() == ' ')
+        folder.remove_prefix(1);
+    while (!folder.empty() && folder.back() == ' ')
+        folder.remove_suffix(1);
+    std::string out(folder);
+    if (out.empty()) return out;
+    const auto c = static_cast<unsigned char>(out.back());
+    const bool namey = (c >= '!' && c <= ')') || (c >= '0' && c <= '9') || (c >= ';' && c <= 'Z') ||
+                       (c >= '_' && c <= 'z');
+    if (namey) out += '/';
+    return out;
+}
+
 } // namespace vak1
