@@ -13,6 +13,7 @@
 #include "cad/dxfimport.h"
 #include "calc/section.h"
 #include "docu/Documentation.h"
+#include "docu/docudialogs.h"
 #include "graphics/draw.h"
 #include "help/helperr.h"
 #include "input/contour.h"
@@ -20,6 +21,7 @@
 #include "platform/Launcher.h"
 #include "platform/Ui.h"
 #include "project/projectfile.h"
+#include "report/changelog.h"
 #include "report/resultreport.h"
 #include "settings/settingsfile.h"
 #include "text/cp850.h"
@@ -233,18 +235,51 @@ void CadOptions(App& app) {
 
 // --- Documentation and help ---------------------------------------------------------------
 
+std::string Today(const App& app) {
+    return TodayText(*app.Env.clock, app.Config);
+}
+
+// A change to the documentation is a change to the project, saved with it.
+void MarkDocuChanged(App& app, bool changed) {
+    if (changed) app.State.ModifiedFlag = 1;
+}
+
+void ShowChanges(App& app) {
+    WriteChangeLog(OutputContextOf(app), app.Docu, odScreen);
+}
+
+void PrintChanges(App& app) {
+    WriteChangeLog(OutputContextOf(app), app.Docu, 0);
+}
+
+// The change commands show the log afterwards unless a dialog was cancelled.
+void DocuNewChange(App& app) {
+    MarkDocuChanged(app, NewChange(Dialogs(app), app.Docu, Today(app)));
+    if (!app.State.AbortFlag) ShowChanges(app);
+}
+
+void DocuModifyChanges(App& app) {
+    MarkDocuChanged(app, ModifyLastChange(Dialogs(app), app.Docu, Today(app)));
+    if (!app.State.AbortFlag) ShowChanges(app);
+}
+
+void DocuDeleteChange(App& app) {
+    MarkDocuChanged(app, DeleteLastChange(app.Docu));
+    ShowChanges(app);
+}
+
+void DocuDrawingInfo(App& app) {
+    MarkDocuChanged(app,
+                    EditDrawingInfo(Dialogs(app), app.Docu, app.Config.ReleaseField, Today(app)));
+}
+
+void DocumentSetup(App& app) {
+    EditDocumentLinks(Dialogs(app), app.Docu, HelpText(app.Config, kHelpDocumentProgram),
+                      HelpText(app.Config, kHelpDocumentFile));
+}
+
 template <int K> void StartDocument(App& app) {
-    const TDocumentLink& link = app.Docu.DocumentLinks[K - 1];
-    if (link.file.empty()) {
-        ShowInfo(Dialogs(app), "Dokument " + std::to_string(K) + " ist nicht eingerichtet.");
-        return;
-    }
-    bool ok = false;
-    if (app.Env.launcher)
-        ok = link.program.empty() ? app.Env.launcher->Open(link.file)
-                                  : app.Env.launcher->Start(link.program, {link.file});
-    if (!ok)
-        ShowError(Dialogs(app), "Programm " + link.program + " konnte nicht gestartet werden.");
+    StartDocumentLink(Dialogs(app), app.Env.launcher, app.Docu, K);
 }
 
 void HelpAbout(App& app) {
@@ -315,18 +350,18 @@ const std::map<std::string, Command>& Table() {
         {"mi_OleExportExcel", {NotYetAvailable}},
         {"mi_OleImportExcel", {NotYetAvailable}},
         {"mi_OlePrintoutExcel", {NotYetAvailable}},
-        {"mi_docdrawinginfo", {NotYetAvailable}},
-        {"mi_docuShowChanges1", {NotYetAvailable}},
-        {"mi_docuPrintChanges", {NotYetAvailable}},
-        {"mi_docuNewChange", {NotYetAvailable}},
-        {"mi_docuModifyChanges", {NotYetAvailable}},
-        {"mi_docudeleteChange", {NotYetAvailable}},
+        {"mi_docdrawinginfo", {DocuDrawingInfo}},
+        {"mi_docuShowChanges1", {ShowChanges}},
+        {"mi_docuPrintChanges", {PrintChanges}},
+        {"mi_docuNewChange", {DocuNewChange}},
+        {"mi_docuModifyChanges", {DocuModifyChanges}},
+        {"mi_docudeleteChange", {DocuDeleteChange}},
         {"mi_Document1", {StartDocument<1>}},
         {"mi_Document2", {StartDocument<2>}},
         {"mi_Document3", {StartDocument<3>}},
         {"mi_Document4", {StartDocument<4>}},
         {"mi_Document5", {StartDocument<5>}},
-        {"mi_DocumentSetup", {NotYetAvailable, Modified::Keep}},
+        {"mi_DocumentSetup", {DocumentSetup, Modified::SetIfNotAborted}},
         {"mi_HelpHilfebild", {NotYetAvailable}},
         {"mi_HelpAbout", {HelpAbout}},
         {"mi_helphistory", {HelpHistory}},

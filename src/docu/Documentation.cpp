@@ -17,6 +17,22 @@ void ResetDocumentation(Documentation& d, const std::string& today) {
     d.ApprovalRows[kPrepared].date = today.substr(0, kApprovalFieldLength);
 }
 
+std::vector<std::string> DescriptionLines(const std::string& description) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < description.size(); ++i) {
+        const char c = description[i];
+        const bool crlf = c == '\r' && i + 1 < description.size() && description[i + 1] == '\n';
+        if (crlf) continue;
+        if (c != '\n' && c != '\r') {
+            lines.back() += c;
+            continue;
+        }
+        if (!lines.back().empty() && lines.back().back() == '|') lines.back().pop_back();
+        lines.emplace_back();
+    }
+    return lines;
+}
+
 std::string TodayText(const Clock& clock, const Settings& s) {
     const DateTime t = clock.Now();
     char buf[32];

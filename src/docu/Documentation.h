@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vak1 {
 
@@ -66,6 +67,10 @@ struct Documentation {
 // File "New": no changes, no replacements, empty approval rows except today's date in the
 // row of the one who prepared the drawing. Free texts and links stay.
 void ResetDocumentation(Documentation& d, const std::string& today);
+
+// The lines of a change description: split at its line breaks, a carriage return before
+// a break and the "|" the project file leaves at a line end dropped.
+std::vector<std::string> DescriptionLines(const std::string& description);
 
 // Today's date in the format the settings choose for dates.
 std::string TodayText(const Clock& clock, const Settings& s);

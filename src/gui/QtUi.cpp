@@ -15,6 +15,7 @@
 
 #include "gui/actiondialogs.h"
 #include "gui/dialogs.h"
+#include "gui/docudialogs.h"
 #include "gui/filefilter.h"
 #include "gui/textwindows.h"
 
@@ -188,6 +189,27 @@ void QtUi::ExplanationDialog(Explanation& window) {
         dialog.Collect(window);
     else
         window.changed = false;
+}
+
+bool QtUi::ChangeDialog(ChangeDialogData& data) {
+    TForm_EinAend dialog(parent_, data, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.Collect(data);
+    return true;
+}
+
+bool QtUi::DrawingInfoDialog(DrawingInfoDialogData& data) {
+    TForm_zeichInfo dialog(parent_, data, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.Collect(data);
+    return true;
+}
+
+bool QtUi::DocumentsDialog(DocumentsDialogData& data) {
+    TForm_confDoku dialog(parent_, data, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.Collect(data);
+    return true;
 }
 
 void QtUi::Beep() {

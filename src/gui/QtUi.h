@@ -42,6 +42,9 @@ class QtUi : public Ui {
     void SetWaitCursor(bool on) override;
     void ShowTextWindow(TextWindow& window) override;
     void ExplanationDialog(Explanation& window) override;
+    bool ChangeDialog(ChangeDialogData& data) override;
+    bool DrawingInfoDialog(DrawingInfoDialogData& data) override;
+    bool DocumentsDialog(DocumentsDialogData& data) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/docudialogs.h"
+
 namespace vak1 {
 
 enum class MessageKind { Error, Info, Help };
@@ -173,6 +175,11 @@ class Ui {
     void Help(bool picture) {
         if (onHelp) onHelp(helpNumber, picture);
     }
+
+    // The drawing documentation's dialogs; true for "OK" with the data as edited.
+    virtual bool ChangeDialog(ChangeDialogData& /*data*/) { return false; }
+    virtual bool DrawingInfoDialog(DrawingInfoDialogData& /*data*/) { return false; }
+    virtual bool DocumentsDialog(DocumentsDialogData& /*data*/) { return false; }
 };
 
 } // namespace vak1

@@ -216,6 +216,87 @@ void ScriptedUi::ExplanationDialog(Explanation& window) {
     }
 }
 
+namespace {
+
+// Fields as a dialog record holds them and the answer's edits put back; each edit is cut
+// to its field's length.
+void ApplyForm(const ScriptedAnswer& a, const std::vector<std::string*>& fields,
+               const std::vector<std::size_t>& lengths) {
+    for (std::size_t i = 0; i < a.fields.size() && i < fields.size(); ++i)
+        if (a.fields[i]) *fields[i] = Utf8Prefix(*a.fields[i], lengths[i]);
+}
+
+DialogRecord FormRecord(const std::string& kind, const std::string& caption,
+                        const std::vector<std::string*>& fields,
+                        const std::vector<std::size_t>& lengths) {
+    DialogRecord r{kind, caption, ""};
+    for (const std::string* f : fields)
+        r.fields.push_back(*f);
+    r.maxLengths = lengths;
+    return r;
+}
+
+} // namespace
+
+bool ScriptedUi::ChangeDialog(ChangeDialogData& data) {
+    const std::vector<std::string*> fields{&data.text, &data.date, &data.editor, &data.description};
+    const std::vector<std::size_t> lengths{data.textLength, data.dateLength, data.editorLength,
+                                           data.descriptionLength};
+    DialogRecord r = FormRecord("change", data.caption, fields, lengths);
+    r.buttons = {"<" + data.today};
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "change");
+    if (a.cancel) return false;
+    if (!a.dateButtons.empty()) data.date = data.today;
+    ApplyForm(a, fields, lengths);
+    return true;
+}
+
+bool ScriptedUi::DrawingInfoDialog(DrawingInfoDialogData& data) {
+    std::vector<std::string*> fields{&data.replacementFor, &data.replacedBy};
+    std::vector<std::size_t> lengths{data.replacementLength, data.replacementLength};
+    for (auto& row : data.approvals)
+        for (auto& cell : row) {
+            fields.push_back(&cell);
+            lengths.push_back(data.approvalLength);
+        }
+    for (auto& row : data.freeTexts)
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            fields.push_back(&row[c]);
+            lengths.push_back(c == 4 ? data.freeTextLength : 40);
+        }
+    DialogRecord r = FormRecord("drawinginfo", "Zeichnungsinfo", fields, lengths);
+    r.labels = {"Bearb.", "Gepr.", "Norm", data.releaseLabel};
+    for (int i = 0; i < 4; ++i)
+        r.buttons.push_back("< " + data.today);
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "drawinginfo");
+    if (a.cancel) return false;
+    for (int row : a.dateButtons)
+        if (row >= 1 && row <= 4) data.approvals[row - 1][0] = data.today;
+    ApplyForm(a, fields, lengths);
+    return true;
+}
+
+bool ScriptedUi::DocumentsDialog(DocumentsDialogData& data) {
+    std::vector<std::string*> fields;
+    for (auto& p : data.programs)
+        fields.push_back(&p);
+    for (auto& f : data.files)
+        fields.push_back(&f);
+    const std::vector<std::size_t> lengths(fields.size(), data.fieldLength);
+    DialogRecord r = FormRecord("documents", "Document Setup", fields, lengths);
+    r.labels = {data.programHint, data.fileHint};
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "documents");
+    if (a.cancel) return false;
+    ApplyForm(a, fields, lengths);
+    return true;
+}
+
 std::vector<std::string> ScriptedUi::Messages() const {
     std::vector<std::string> out;
     for (const auto& r : shown)

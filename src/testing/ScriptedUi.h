@@ -28,6 +28,7 @@ struct ScriptedAnswer {
     std::vector<bool> helpPresses;  // help buttons pressed before answering (true: picture)
     bool calculate = false;         // diagram limits: "Calculate" pressed before the fields
     std::vector<std::string> edits; // explanation window: new cause and remedy
+    std::vector<int> dateButtons;   // documentation dialogs: date buttons pressed (row 1..4)
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -116,6 +117,16 @@ struct ScriptedAnswer {
         a.kind = "explain";
         return a;
     }
+    // A documentation dialog ("change", "drawinginfo", "documents") answered with OK: the
+    // date buttons pressed first, then the fields typed in the order of its record.
+    static ScriptedAnswer Form(std::string kind, std::vector<std::optional<std::string>> f,
+                               std::vector<int> dates = {}) {
+        ScriptedAnswer a;
+        a.kind = std::move(kind);
+        a.fields = std::move(f);
+        a.dateButtons = std::move(dates);
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -129,7 +140,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain"
+    // "textwindow", "explain", "change", "drawinginfo", "documents"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -171,6 +182,13 @@ class ScriptedUi : public Ui {
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
     bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
+    // The documentation dialogs record their fields as one list: the change dialog text,
+    // date, editor, description; the drawing information the two replacements, the approval
+    // cells (date, name by row) and the free-text cells (x, y, h, phi, text by row); the
+    // documents dialog the five programs, then the five files. Date buttons in buttons.
+    bool ChangeDialog(ChangeDialogData& data) override;
+    bool DrawingInfoDialog(DrawingInfoDialogData& data) override;
+    bool DocumentsDialog(DocumentsDialogData& data) override;
     void Beep() override { ++beeps; }
     void StatusMessage(const std::string& text) override { status.push_back(text); }
     // Records the window (caption, text in prompt, font name in text); moves it by 10 so
