@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/picturedialogs.h"
+
 namespace vak1 {
 
 enum class MessageKind { Error, Info, Help };
@@ -172,6 +174,12 @@ class Ui {
     // What a help button does: show help helpNumber.
     void Help(bool picture) {
         if (onHelp) onHelp(helpNumber, picture);
+    }
+
+    // The help-picture browser's dialog; its "&Hilfe" button calls Help(false). A back end
+    // without it closes the browser.
+    virtual PictureBrowserAction PictureBrowserDialog(PictureBrowserData& /*data*/) {
+        return PictureBrowserAction::Close;
     }
 };
 

@@ -28,6 +28,7 @@ struct ScriptedAnswer {
     std::vector<bool> helpPresses;  // help buttons pressed before answering (true: picture)
     bool calculate = false;         // diagram limits: "Calculate" pressed before the fields
     std::vector<std::string> edits; // explanation window: new cause and remedy
+    PictureBrowserAction browse = PictureBrowserAction::Close; // help-picture browser
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -116,6 +117,14 @@ struct ScriptedAnswer {
         a.kind = "explain";
         return a;
     }
+    // The help-picture browser closed by an action; line selects an entry, -1 keeps.
+    static ScriptedAnswer Browse(PictureBrowserAction action, int line = -1) {
+        ScriptedAnswer a;
+        a.kind = "pictures";
+        a.browse = action;
+        a.selected = line;
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -129,7 +138,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain"
+    // "textwindow", "explain", "pictures"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -179,6 +188,8 @@ class ScriptedUi : public Ui {
     // Records message (caption "Fehlermeldung", prompt message, lines cause and remedy);
     // an Edit answer replaces both memos.
     void ExplanationDialog(Explanation& window) override;
+    // Records caption, entries (lines) and the preselected entry.
+    PictureBrowserAction PictureBrowserDialog(PictureBrowserData& data) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;
