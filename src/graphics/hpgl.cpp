@@ -19,7 +19,8 @@ namespace vak1 {
 namespace {
 
 constexpr char kEndOfText = 3;
-constexpr std::size_t kMaxLabel = 255;
+// A label keeps its first 254 characters: a text of 255 would turn empty on display.
+constexpr std::size_t kMaxLabel = 254;
 
 enum class Ends { Comma, Command, File };
 

@@ -1,5 +1,6 @@
 // The Ui of the desktop program: every dialog and box the core asks for, as modal Qt dialogs.
 #pragma once
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -42,10 +43,12 @@ class QtUi : public Ui {
     void SetWaitCursor(bool on) override;
     void ShowTextWindow(TextWindow& window) override;
     void ExplanationDialog(Explanation& window) override;
+    PictureBrowserAction PictureBrowserDialog(PictureBrowserData& data) override;
 
   private:
     QPointer<QWidget> parent_;
     int waitDepth_ = 0;
+    QPoint picturesAt_{-1, -1}; // where the help-picture browser was last closed
 };
 
 } // namespace vak1
