@@ -10,7 +10,7 @@ PU;
 SP1;
 SI0.3,0.45;DI1,0;
 PU240,4400;
-LBK}orper: Querschnitt und L}ange lx
+LBKo}rper: Querschnitt und La}nge lx
 SP3;
 PU800,1200;
 PD1800,1200,1800,1600,1200,1600,1200,3000,800,3000,800,1200;
@@ -71,7 +71,7 @@ PD1925,4013;
 PU;
 SI0.25,0.35;DI1,0;
 PU2080,4040;
-LBx: K}orperachse
+LBx: Ko}rperachse
 SI0.25,0.35;DI1,0;
 PU2800,2400;
 LBVolumen V = A * lx

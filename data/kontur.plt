@@ -131,5 +131,5 @@ PU2800,2400;
 LBLetzte Position: gerade zur
 SI0.25,0.35;DI1,0;
 PU2800,2160;
-LBersten Position zur}uck
+LBersten Position zuru}ck
 PU;

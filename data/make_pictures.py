@@ -5,7 +5,7 @@
 
 Every picture is drawn on a sheet of 160 mm x 120 mm (plotter units of 0.025 mm), with the
 instructions the program's interpreter knows: PU, PD, PA, SP, CI, AA, SI, DI, CS, LB and PE.
-A "}" after a, o, u (A, O, U) in a label with character set 3 gives the umlaut. The files are
+Umlauts in labels are written as the letter and a "}" (character set 3). The files are
 ASCII with CR LF; the index is code page 850 with CR LF.
 """
 
@@ -64,6 +64,8 @@ class Picture:
     def label(self, x, y, text, size=(0.25, 0.35), direction=(1, 0)):
         self.out.append(f"SI{size[0]:g},{size[1]:g};DI{direction[0]:g},{direction[1]:g};")
         self.move(x, y)
+        for umlaut, letter in zip("äöüÄÖÜ", "aouAOU"):
+            text = text.replace(umlaut, letter + "}")
         self.out.append("LB" + text + ETX)
 
     def encoded(self, start, deltas):
@@ -117,7 +119,7 @@ def kontur():
     p.arrow((10, 10), (10, 25))
     p.label(9, 27, "z")
     p.label(70, 60, "Letzte Position: gerade zur")
-    p.label(70, 54, "ersten Position zur}uck")
+    p.label(70, 54, "ersten Position zurück")
     return p
 
 
@@ -176,7 +178,7 @@ def achsen():
 
 def koerper():
     p = Picture()
-    frame(p, "K}orper: Querschnitt und L}ange lx")
+    frame(p, "Körper: Querschnitt und Länge lx")
     sec = [(20, 30), (45, 30), (45, 40), (30, 40), (30, 75), (20, 75)]
     off = (90, 20)
     p.pen(3)
@@ -191,7 +193,7 @@ def koerper():
     p.label(60, 14, "lx")
     p.pen(1)
     p.arrow((20, 90), (50, 102))
-    p.label(52, 101, "x: K}orperachse")
+    p.label(52, 101, "x: Körperachse")
     p.label(70, 60, "Volumen V = A * lx")
     p.label(70, 54, "Masse m = rho * V")
     return p
@@ -199,7 +201,7 @@ def koerper():
 
 def poslist():
     p = Picture()
-    frame(p, "Positionsliste: Neu, Einf}ugen, L}oschen, }Andern")
+    frame(p, "Positionsliste: Neu, Einfügen, Löschen, Ändern")
     p.pen(1)
     p.rect(10, 20, 95, 100)
     rows = ["1   0.0   0.0   0", "2  80.0   0.0   0", "3  80.0  15.0   0", "4  20.0  15.0   0"]
@@ -209,13 +211,13 @@ def poslist():
     # the marked line, drawn as an encoded polyline
     p.encoded((12, 62), [(81, 0), (0, 9), (-81, 0), (0, -9)])
     p.pen(1)
-    for i, name in enumerate(["Neu", "Einf}ugen", "L}oschen", "}Andern", "Transform."]):
+    for i, name in enumerate(["Neu", "Einfügen", "Löschen", "Ändern", "Transform."]):
         y = 92 - 14 * i
         p.rect(105, y - 4, 150, y + 6)
         p.label(108, y - 1, name)
     p.pen(2)
     p.arrow((104, 79), (96, 66))
-    p.label(14, 10, "Einf}ugen: vor die markierte Zeile")
+    p.label(14, 10, "Einfügen: vor die markierte Zeile")
     return p
 
 

@@ -10,7 +10,7 @@ PU;
 SP1;
 SI0.3,0.45;DI1,0;
 PU240,4400;
-LBPositionsliste: Neu, Einf}ugen, L}oschen, }Andern
+LBPositionsliste: Neu, Einfu}gen, Lo}schen, A}ndern
 SP1;
 PU400,800;
 PD3800,800,3800,4000,400,4000,400,800;
@@ -41,19 +41,19 @@ PD6000,2960,6000,3360,4200,3360,4200,2960;
 PU;
 SI0.25,0.35;DI1,0;
 PU4320,3080;
-LBEinf}ugen
+LBEinfu}gen
 PU4200,2400;
 PD6000,2400,6000,2800,4200,2800,4200,2400;
 PU;
 SI0.25,0.35;DI1,0;
 PU4320,2520;
-LBL}oschen
+LBLo}schen
 PU4200,1840;
 PD6000,1840,6000,2240,4200,2240,4200,1840;
 PU;
 SI0.25,0.35;DI1,0;
 PU4320,1960;
-LB}Andern
+LBA}ndern
 PU4200,1280;
 PD6000,1280,6000,1680,4200,1680,4200,1280;
 PU;
@@ -72,5 +72,5 @@ PD3860,2738;
 PU;
 SI0.25,0.35;DI1,0;
 PU560,400;
-LBEinf}ugen: vor die markierte Zeile
+LBEinfu}gen: vor die markierte Zeile
 PU;
