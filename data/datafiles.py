@@ -171,6 +171,26 @@ def check_messages(lines: list, name: str, errors: list) -> None:
             errors.append(f"{name}: no record for {message!r}")
 
 
+def check_pictures(folder: Path, errors: list) -> None:
+    """Every picture a help entry names and every line of the picture index has its file."""
+    names = set()
+    for file in ("quorven.hlp", "vak1.hlp"):
+        for line in decode((folder / file).read_bytes(), file, []):
+            m = NUMBER_LINE.match(line)
+            if m and m.group(2):
+                names.add(m.group(2))
+    index = folder / "vak1.dbh"
+    for i, line in enumerate(decode(index.read_bytes(), index.name, errors), 1):
+        m = re.fullmatch(r'"([^"]{1,8})","([^"]{0,50})"', line)
+        if not m:
+            errors.append(f"{index.name}:{i}: not a line \"name\",\"description\"")
+        else:
+            names.add(m.group(1))
+    for name in sorted(names):
+        if not (folder / f"{name.lower()}.plt").is_file():
+            errors.append(f"help picture {name}.plt is missing")
+
+
 def check(folder: Path) -> int:
     errors = []
     numbers = set()
@@ -181,6 +201,7 @@ def check(folder: Path) -> int:
     for n in REQUIRED_HELP:
         if n not in numbers:
             errors.append(f"no help entry {n}")
+    check_pictures(folder, errors)
     lines = decode((folder / "vak1.err").read_bytes(), "vak1.err", errors)
     check_messages(lines, "vak1.err", errors)
     for e in errors:

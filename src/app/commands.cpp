@@ -15,6 +15,9 @@
 #include "docu/Documentation.h"
 #include "docu/docudialogs.h"
 #include "graphics/draw.h"
+#include "graphics/hpgl.h"
+#include "graphics/logo.h"
+#include "graphics/picturebrowser.h"
 #include "help/helperr.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
@@ -282,7 +285,12 @@ template <int K> void StartDocument(App& app) {
     StartDocumentLink(Dialogs(app), app.Env.launcher, app.Docu, K);
 }
 
+void HelpPictures(App& app) {
+    BrowseHelpPictures({app.Graphics, app.Config, Dialogs(app), app.Env.ports});
+}
+
 void HelpAbout(App& app) {
+    DrawQuorvenLogo(app.Graphics, app.State.AbortFlag);
     ShowInfo(Dialogs(app), std::string(kProgramTitle) + "\nVersion " + kVersion);
 }
 
@@ -362,7 +370,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_Document4", {StartDocument<4>}},
         {"mi_Document5", {StartDocument<5>}},
         {"mi_DocumentSetup", {DocumentSetup, Modified::SetIfNotAborted}},
-        {"mi_HelpHilfebild", {NotYetAvailable}},
+        {"mi_HelpHilfebild", {HelpPictures}},
         {"mi_HelpAbout", {HelpAbout}},
         {"mi_helphistory", {HelpHistory}},
         {"mi_helpwww", {HelpWww}},
@@ -442,6 +450,19 @@ void SaveChangesQuestion(App& app) {
         st.ModifiedFlag = 0;
     else
         st.AbortFlag = 1;
+}
+
+void ConnectHelpPictures(App& app) {
+    app.State.HelpPicture = [](App& a, const std::string& pltFile) {
+        ShowHelpPicture(a.Graphics, a.Graphics.Hpgl, Dialogs(a), pltFile);
+    };
+}
+
+void ShowStartPicture(App& app) {
+    if (app.Project.PosCount > 0)
+        RefreshViews(app);
+    else
+        DrawQuorvenLogo(app.Graphics, app.State.AbortFlag);
 }
 
 void EnterRecentFile(App& app, const std::string& path) {

@@ -31,6 +31,10 @@ void RefreshViews(App& app);
 void OpenProjectFile(App& app, const std::string& path);
 // Asked to close the main window: the save-changes question; true when it may close.
 bool QueryClose(App& app);
+// Help entries with a picture draw it in the graphics window (the desktop program's hook).
+void ConnectHelpPictures(App& app);
+// The window at start: the project read at start, or else the logo.
+void ShowStartPicture(App& app);
 // After the window closed: temporary block files deleted, recent files written.
 void ShutDown(App& app);
 

@@ -7,6 +7,16 @@
 
 namespace vak1 {
 
+// The help-picture interpreter's settings that last from one picture to the next.
+struct HpglState {
+    uint8_t Pen = 0;                   // pen 0 draws in the background colour
+    long double CharWidth = 5;         // SI, centimetres
+    long double CharHeight = 5;        // SI, centimetres
+    long double Run = 1, Rise = 0;     // DI
+    int CharacterSet = 1;              // CS
+    unsigned long CharactersDrawn = 0; // labels' characters, for diagnosis
+};
+
 struct IntRect {
     int32_t x0 = 0, y0 = 0, x1 = 1, y1 = 1;
 };
@@ -54,6 +64,8 @@ struct GraphicsWindow {
     // Set when the window should repaint (replay the list) and cleared by the front end.
     bool RepaintRequested = false;
     bool WaitCursor = false;
+
+    HpglState Hpgl;
 };
 
 } // namespace vak1

@@ -1,6 +1,7 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
 #include "gui/limitsdialog.h"
+#include "gui/picturebrowser.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -175,6 +176,15 @@ bool QtUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     if (dialog.exec() != QDialog::Accepted) return false;
     data.fields = dialog.Fields();
     return true;
+}
+
+PictureBrowserAction QtUi::PictureBrowserDialog(PictureBrowserData& data) {
+    Thilfebild dialog(parent_, data, [this](bool picture) { Help(picture); });
+    if (picturesAt_.x() >= 0) dialog.move(picturesAt_);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    picturesAt_ = dialog.pos();
+    data.selected = dialog.Selected();
+    return accepted ? dialog.Action() : PictureBrowserAction::Close;
 }
 
 void QtUi::ShowTextWindow(TextWindow& window) {

@@ -1,5 +1,6 @@
 // The Ui of the desktop program: every dialog and box the core asks for, as modal Qt dialogs.
 #pragma once
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -45,10 +46,12 @@ class QtUi : public Ui {
     bool ChangeDialog(ChangeDialogData& data) override;
     bool DrawingInfoDialog(DrawingInfoDialogData& data) override;
     bool DocumentsDialog(DocumentsDialogData& data) override;
+    PictureBrowserAction PictureBrowserDialog(PictureBrowserData& data) override;
 
   private:
     QPointer<QWidget> parent_;
     int waitDepth_ = 0;
+    QPoint picturesAt_{-1, -1}; // where the help-picture browser was last closed
 };
 
 } // namespace vak1

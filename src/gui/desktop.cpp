@@ -18,6 +18,7 @@ GuiCommands DesktopCommands(App& app, std::unique_ptr<QtPrinter>& printer) {
             commands.items[name] = [&app, name] { RunCommand(app, name); };
     commands.closeQuery = [&app] { return QueryClose(app); };
     // The printer needs the Qt application, which exists once the start-up runs.
+    ConnectHelpPictures(app);
     commands.startUp = [&app, &printer](int& code) {
         printer = std::make_unique<QtPrinter>();
         app.Env.printer = printer.get();
@@ -25,10 +26,8 @@ GuiCommands DesktopCommands(App& app, std::unique_ptr<QtPrinter>& printer) {
         code = r.code;
         return !r.exit;
     };
-    // A project read at start is shown like one opened from the menu.
-    commands.started = [&app] {
-        if (app.Project.PosCount > 0) RefreshViews(app);
-    };
+    // A project read at start is shown like one opened from the menu, else the logo.
+    commands.started = [&app] { ShowStartPicture(app); };
     return commands;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/docudialogs.h"
+#include "platform/picturedialogs.h"
 
 namespace vak1 {
 
@@ -180,6 +181,11 @@ class Ui {
     virtual bool ChangeDialog(ChangeDialogData& /*data*/) { return false; }
     virtual bool DrawingInfoDialog(DrawingInfoDialogData& /*data*/) { return false; }
     virtual bool DocumentsDialog(DocumentsDialogData& /*data*/) { return false; }
+    // The help-picture browser's dialog; its "&Hilfe" button calls Help(false). A back end
+    // without it closes the browser.
+    virtual PictureBrowserAction PictureBrowserDialog(PictureBrowserData& /*data*/) {
+        return PictureBrowserAction::Close;
+    }
 };
 
 } // namespace vak1

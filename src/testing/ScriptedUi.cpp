@@ -197,6 +197,18 @@ bool ScriptedUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     return true;
 }
 
+PictureBrowserAction ScriptedUi::PictureBrowserDialog(PictureBrowserData& data) {
+    DialogRecord r{"pictures", data.caption, ""};
+    r.lines = data.entries;
+    r.preselected = data.selected;
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "pictures");
+    if (a.cancel) return PictureBrowserAction::Close;
+    if (a.selected >= 0) data.selected = a.selected;
+    return a.browse;
+}
+
 void ScriptedUi::ShowTextWindow(TextWindow& window) {
     Record(DialogRecord{"textwindow", window.caption, window.text, window.fontName});
     window.left += 10;

@@ -29,6 +29,7 @@ struct ScriptedAnswer {
     bool calculate = false;         // diagram limits: "Calculate" pressed before the fields
     std::vector<std::string> edits; // explanation window: new cause and remedy
     std::vector<int> dateButtons;   // documentation dialogs: date buttons pressed (row 1..4)
+    PictureBrowserAction browse = PictureBrowserAction::Close; // help-picture browser
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -127,6 +128,14 @@ struct ScriptedAnswer {
         a.dateButtons = std::move(dates);
         return a;
     }
+    // The help-picture browser closed by an action; line selects an entry, -1 keeps.
+    static ScriptedAnswer Browse(PictureBrowserAction action, int line = -1) {
+        ScriptedAnswer a;
+        a.kind = "pictures";
+        a.browse = action;
+        a.selected = line;
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -140,7 +149,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain", "change", "drawinginfo", "documents"
+    // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -197,6 +206,8 @@ class ScriptedUi : public Ui {
     // Records message (caption "Fehlermeldung", prompt message, lines cause and remedy);
     // an Edit answer replaces both memos.
     void ExplanationDialog(Explanation& window) override;
+    // Records caption, entries (lines) and the preselected entry.
+    PictureBrowserAction PictureBrowserDialog(PictureBrowserData& data) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;
