@@ -31,7 +31,7 @@ void RefreshViews(App& app);
 void OpenProjectFile(App& app, const std::string& path);
 // Asked to close the main window: the save-changes question; true when it may close.
 bool QueryClose(App& app);
-// After the window closed: temporary block files deleted, recent files written.
+// After the window closed: temporary block files deleted, recent files and settings written.
 void ShutDown(App& app);
 
 } // namespace vak1

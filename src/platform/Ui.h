@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/configdialog.h"
+
 namespace vak1 {
 
 enum class MessageKind { Error, Info, Help };
@@ -173,6 +175,11 @@ class Ui {
     void Help(bool picture) {
         if (onHelp) onHelp(helpNumber, picture);
     }
+
+    // The settings dialog: true for "OK" with the controls as left, false for "Abbrechen".
+    virtual bool ConfigDialog(ConfigDialogData& /*data*/) { return false; }
+    // Gives the main window's drawing area this size in pixels and redraws it.
+    virtual void ResizeGraphicsArea(int /*width*/, int /*height*/) {}
 };
 
 } // namespace vak1

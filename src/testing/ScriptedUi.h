@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,6 +29,9 @@ struct ScriptedAnswer {
     std::vector<bool> helpPresses;  // help buttons pressed before answering (true: picture)
     bool calculate = false;         // diagram limits: "Calculate" pressed before the fields
     std::vector<std::string> edits; // explanation window: new cause and remedy
+    // Settings dialog: what the user does with the controls and buttons before the dialog
+    // closes with "OK" (or "Abbrechen" with cancel).
+    std::function<void(ConfigDialogData&)> configure;
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -116,6 +120,15 @@ struct ScriptedAnswer {
         a.kind = "explain";
         return a;
     }
+    // The settings dialog: configure acts on it, then "OK" or, with cancel, "Abbrechen".
+    static ScriptedAnswer Config(std::function<void(ConfigDialogData&)> configure,
+                                 bool cancel = false) {
+        ScriptedAnswer a;
+        a.kind = "config";
+        a.configure = std::move(configure);
+        a.cancel = cancel;
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -129,7 +142,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain"
+    // "textwindow", "explain", "config"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -179,6 +192,10 @@ class ScriptedUi : public Ui {
     // Records message (caption "Fehlermeldung", prompt message, lines cause and remedy);
     // an Edit answer replaces both memos.
     void ExplanationDialog(Explanation& window) override;
+    // Records the dialog (caption); the answer's configure acts on the controls.
+    bool ConfigDialog(ConfigDialogData& data) override;
+    // Records the size as "graphicsarea" with the size as "width x height" in text.
+    void ResizeGraphicsArea(int width, int height) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;
