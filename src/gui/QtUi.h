@@ -42,6 +42,9 @@ class QtUi : public Ui {
     void SetWaitCursor(bool on) override;
     void ShowTextWindow(TextWindow& window) override;
     void ExplanationDialog(Explanation& window) override;
+    bool ConfigDialog(ConfigDialogData& data) override;
+    // Resizes the main window so that its drawing area gets the size.
+    void ResizeGraphicsArea(int width, int height) override;
 
   private:
     QPointer<QWidget> parent_;
