@@ -214,8 +214,8 @@ QHBoxLayout* Tconfig::Row(QFormLayout* form, const QString& label, QWidget* fiel
 }
 
 QHBoxLayout* Tconfig::FolderRow(QFormLayout* form, const QString& label,
-                        std::string ConfigDialogData::*field, const char* name,
-                        const std::string& hint) {
+                                std::string ConfigDialogData::*field, const char* name,
+                                const std::string& hint) {
     QLineEdit* edit = Edit(field, name);
     QHBoxLayout* row = Row(form, label, edit, hint);
     const std::string button = std::string(name) + "_select";
@@ -249,8 +249,8 @@ QWidget* Tconfig::DirectoriesPage() {
               &ConfigDialogData::dbfDir, "Edit_dbfDir", data_.dbfHint);
     FolderRow(form, "QUORVEN-Programm-Ordner", &ConfigDialogData::programDir, "Edit_programDir",
               {});
-    FolderRow(form, "Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)",
-              &ConfigDialogData::pltDir, "Edit_pltDir", data_.pltHint);
+    FolderRow(form, "Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)", &ConfigDialogData::pltDir,
+              "Edit_pltDir", data_.pltHint);
     Default(FolderRow(form, QString::fromUtf8("Temporärer Ordner"), &ConfigDialogData::tempDir,
                       "Edit_tempDir", data_.tempHint),
             ConfigButton::TempDirDefault, "Button_tempDirDefault");
@@ -311,9 +311,9 @@ QWidget* Tconfig::GraphicsPage() {
     row = Row(form, QString::fromUtf8("Dialogfenster Größe"),
               Spin(&ConfigDialogData::inputWindowScale, "SpinEdit_inputWindowScale", 0, 1000));
     Default(row, ConfigButton::InputWindowScaleDefault, "Button_inputWindowScaleDefault");
-    row = Row(form, QString::fromUtf8("Dialogelemente Größe"),
-              Spin(&ConfigDialogData::dialogElementsScale, "SpinEdit_dialogElementsScale", 0,
-                   1000));
+    row =
+        Row(form, QString::fromUtf8("Dialogelemente Größe"),
+            Spin(&ConfigDialogData::dialogElementsScale, "SpinEdit_dialogElementsScale", 0, 1000));
     Default(row, ConfigButton::DialogElementsScaleDefault, "Button_dialogElementsScaleDefault");
     row = Row(form, "", nullptr);
     const char* axes[3] = {"x °", "y °", "z °"};
@@ -378,11 +378,10 @@ QWidget* Tconfig::CadPage() {
     layers_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     form->addRow(layers_);
     row = Row(form, "", nullptr);
-    Button(row, "Farbe...", "Button_layerColor", [this] {
-        ChooseLayerColor(layers_, std::max(layers_->currentRow(), 0), 1);
-    });
-    row->addWidget(Check(&ConfigDialogData::layerMonochrome, "CheckBox_layerMonochrome",
-                         "Layer Monochrom ?"));
+    Button(row, "Farbe...", "Button_layerColor",
+           [this] { ChooseLayerColor(layers_, std::max(layers_->currentRow(), 0), 1); });
+    row->addWidget(
+        Check(&ConfigDialogData::layerMonochrome, "CheckBox_layerMonochrome", "Layer Monochrom ?"));
     HelpButton(row, kHelpConfigLayers);
     HelpButton(row, kHelpConfigCad);
     return page;
@@ -399,9 +398,8 @@ QWidget* Tconfig::ColorPage() {
             [this](int row, int) { ChooseLayerColor(colorLayers_, row, 1); });
     layout->addWidget(colorLayers_);
     auto* row = new QHBoxLayout;
-    Button(row, "Farbe...", "Button_color", [this] {
-        ChooseLayerColor(colorLayers_, std::max(colorLayers_->currentRow(), 0), 1);
-    });
+    Button(row, "Farbe...", "Button_color",
+           [this] { ChooseLayerColor(colorLayers_, std::max(colorLayers_->currentRow(), 0), 1); });
     Button(row, QString::fromUtf8("Strichstärke=1"), "Button_thickness1",
            [this] { Press(ConfigButton::Thickness1); });
     Button(row, "=2", "Button_thickness2", [this] { Press(ConfigButton::Thickness2); });
@@ -644,12 +642,12 @@ void Tconfig::ChooseLayerColor(QTableWidget* grid, int row, int column) {
 void Tconfig::ChooseFont(bool print) {
     Collect();
     bool ok = false;
-    const QFont initial = print ? FontOf(data_.printFontName, data_.printFontSize,
-                                         data_.printFontStyle)
-                                : FontOf(data_.graphFontName, 0, data_.graphFontStyle);
-    const QFont chosen =
-        QFontDialog::getFont(&ok, initial, this, {},
-                             print ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions());
+    const QFont initial =
+        print ? FontOf(data_.printFontName, data_.printFontSize, data_.printFontStyle)
+              : FontOf(data_.graphFontName, 0, data_.graphFontStyle);
+    const QFont chosen = QFontDialog::getFont(&ok, initial, this, {},
+                                              print ? QFontDialog::MonospacedFonts
+                                                    : QFontDialog::FontDialogOptions());
     if (!ok) return;
     if (print) {
         data_.printFontName = S(chosen.family());

@@ -62,8 +62,9 @@ class Tconfig : public QDialog {
     void Default(QHBoxLayout* row, ConfigButton button, const char* name);
     QHBoxLayout* Row(QFormLayout* form, const QString& label, QWidget* field,
                      const std::string& hint = {});
-    QHBoxLayout* FolderRow(QFormLayout* form, const QString& label, std::string ConfigDialogData::*field,
-                   const char* name, const std::string& hint);
+    QHBoxLayout* FolderRow(QFormLayout* form, const QString& label,
+                           std::string ConfigDialogData::*field, const char* name,
+                           const std::string& hint);
     void HelpButton(QHBoxLayout* row, uint16_t number);
     void Press(ConfigButton button);
     void ShowBackground();

@@ -14,8 +14,8 @@ namespace vak1 {
 // The buttons whose work the core does. The front end first stores its controls in the
 // data, calls press, then shows the data again.
 enum class ConfigButton {
-    Save,   // "&Speichern": read back and write the settings file; the dialog stays open
-    Import, // "Import..": another settings file, shown but not taken over
+    Save,       // "&Speichern": read back and write the settings file; the dialog stays open
+    Import,     // "Import..": another settings file, shown but not taken over
     Background, // a background colour was chosen (backgroundColor): takes effect at once
     // The "<" buttons.
     TempDirDefault,
@@ -127,8 +127,8 @@ struct ConfigDialogData {
 
 // The 16 colour names of the colour choice; colour number = index + 1.
 inline const std::array<const char*, 16> kColorNames = {
-    "rot",         "gelb",           "grün",  "cyan",       "blau",        "magenta",
-    "weiß",        "dunkel blau",    "dunkel grün", "dunkel cyan", "dunkel rot",
-    "dunkel magenta", "braun",       "hell grau", "dunkel grau", "schwarz"};
+    "rot",   "gelb",        "grün",        "cyan",        "blau",       "magenta",
+    "weiß",  "dunkel blau", "dunkel grün", "dunkel cyan", "dunkel rot", "dunkel magenta",
+    "braun", "hell grau",   "dunkel grau", "schwarz"};
 
 } // namespace vak1

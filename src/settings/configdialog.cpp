@@ -112,8 +112,7 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
     d.dimensionFactor = RealText(s.DimensionFactor);
     for (std::size_t r = 0; r < d.layers.size(); ++r) {
         const std::size_t k = LayerOfRow(r);
-        d.layers[r] = {FieldText(s.LayerNames[k]), s.LayerColors[k],
-                       s.LineThickness0to5[k + 1]};
+        d.layers[r] = {FieldText(s.LayerNames[k]), s.LayerColors[k], s.LineThickness0to5[k + 1]};
     }
     d.layerMonochrome = s.LayerMonochrome;
     for (std::size_t k = 0; k < d.colorLayers.size(); ++k)
@@ -136,7 +135,8 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
     d.textDevices.clear();
     for (const auto& name : env.textDevices)
         d.textDevices.push_back(FieldText(name));
-    d.textDevice = s.TextDevice >= 1 && s.TextDevice <= d.textDevices.size() ? s.TextDevice - 1 : -1;
+    d.textDevice =
+        s.TextDevice >= 1 && s.TextDevice <= d.textDevices.size() ? s.TextDevice - 1 : -1;
     d.textDeviceDialog = s.TextDeviceDialog;
     d.textWindow = {std::to_string(s.TextWindowRect.left), std::to_string(s.TextWindowRect.top),
                     std::to_string(s.TextWindowRect.width),
@@ -157,8 +157,8 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
     d.resultGraphic = s.ResultGraphic;
 
     for (std::size_t k = 0; k < d.plotCommandLines.size(); ++k)
-        d.plotCommandLines[k] = k < s.PlotCommandCount || k == 0 ? FieldText(s.PlotCommandLines[k])
-                                                                  : std::string();
+        d.plotCommandLines[k] =
+            k < s.PlotCommandCount || k == 0 ? FieldText(s.PlotCommandLines[k]) : std::string();
     d.textProgram = FieldText(s.TextProgram);
     d.htmlBrowser = FieldText(s.HtmlBrowser);
 

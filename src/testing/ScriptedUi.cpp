@@ -239,7 +239,8 @@ bool ScriptedUi::ConfigDialog(ConfigDialogData& data) {
 }
 
 void ScriptedUi::ResizeGraphicsArea(int width, int height) {
-    Record(DialogRecord{"graphicsarea", "", "", std::to_string(width) + " x " + std::to_string(height)});
+    Record(DialogRecord{"graphicsarea", "", "",
+                        std::to_string(width) + " x " + std::to_string(height)});
 }
 
 } // namespace vak1

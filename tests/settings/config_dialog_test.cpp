@@ -19,8 +19,9 @@ using Configure = std::function<void(ConfigDialogData&)>;
 ConfigEnvironment Environment() {
     ConfigEnvironment env;
     env.workingDir = "/start/";
-    env.textDevices = {"Bildschirm", "Textdrucker", "Datei", "Windows-Drucker",
-                       "externes Textprogramm", "TXT", "HTML"};
+    env.textDevices = {
+        "Bildschirm", "Textdrucker", "Datei", "Windows-Drucker", "externes Textprogramm",
+        "TXT",        "HTML"};
     return env;
 }
 
@@ -45,7 +46,9 @@ TEST(ConfigDialog, ReadBackConvertsAndLimits) {
         {"comma is the decimal point", [](auto& d) { d.zoomFactor = "1,5"; },
          [](const Settings& s) { return s.ZoomFactor == 1.5L; }},
         {"30 degrees stored in radians", [](auto& d) { d.angles3D[0] = "30"; },
-         [](const Settings& s) { return std::fabs(s.Default3D[0] - 0.5235987755982988L) < 1e-15L; }},
+         [](const Settings& s) {
+             return std::fabs(s.Default3D[0] - 0.5235987755982988L) < 1e-15L;
+         }},
         {"text width 0 gives 1", [](auto& d) { d.textWidthFactor = "0"; },
          [](const Settings& s) { return s.TextWidthFactor == 1; }},
         {"text height 0 gives 1", [](auto& d) { d.textHeightFactor = "0"; },
@@ -54,7 +57,9 @@ TEST(ConfigDialog, ReadBackConvertsAndLimits) {
          [](const Settings& s) { return s.DimensionFactor == 1; }},
         {"dialog scales 0 give 100",
          [](auto& d) { d.inputWindowScale = d.dialogElementsScale = 0; },
-         [](const Settings& s) { return s.InputWindowScale == 100 && s.DialogElementsScale == 100; }},
+         [](const Settings& s) {
+             return s.InputWindowScale == 100 && s.DialogElementsScale == 100;
+         }},
         {"graphic size shown + 1, clamped to 5000",
          [](auto& d) { d.graphWidth = "801", d.graphHeight = "9000"; },
          [](const Settings& s) { return s.GraphWidth == 800 && s.GraphHeight == 5000; }},
@@ -75,7 +80,9 @@ TEST(ConfigDialog, ReadBackConvertsAndLimits) {
          [](auto& d) { d.showTitle = false, d.showLogo = true; },
          [](const Settings& s) { return s.DrawHideTitle && !s.DrawHideLogo; }},
         {"layer row 1 is layer 5",
-         [](auto& d) { d.layers[0] = {"KONTUR", 7, 4}; },
+         [](auto& d) {
+             d.layers[0] = {"KONTUR", 7, 4};
+         },
          [](const Settings& s) {
              return s.LayerNames[4] == "KONTUR" && s.LayerColors[4] == 7 &&
                     s.LineThickness0to5[5] == 4;
@@ -83,7 +90,9 @@ TEST(ConfigDialog, ReadBackConvertsAndLimits) {
         {"spins stay in their ranges", [](auto& d) { d.decimalPlaces = 9, d.dxfDecimals = 1; },
          [](const Settings& s) { return s.DecimalPlaces == 6 && s.DxfDecimals == 3; }},
         {"plot lines in use up to the last one",
-         [](auto& d) { d.plotCommandLines = {"a", "", "c", "", ""}; },
+         [](auto& d) {
+             d.plotCommandLines = {"a", "", "c", "", ""};
+         },
          [](const Settings& s) { return s.PlotCommandCount == 3 && s.PlotCommandLines[2] == "c"; }},
     };
     for (const Case& c : cases) {
@@ -109,7 +118,9 @@ TEST(ConfigDialog, DefaultButtons) {
          [](auto& d) { d.tempDir = "/eigen"; },
          [](const auto& d) { return d.tempDir == "/var/tmp"; }},
         {"layer row 2", "", ConfigButton::LayerDefault,
-         [](auto& d) { d.layerRow = 1, d.layers[1] = {"X", 9, 9}; },
+         [](auto& d) {
+             d.layerRow = 1, d.layers[1] = {"X", 9, 9};
+         },
          [](const auto& d) {
              return d.layers[1].name == "4" && d.layers[1].color == 3 && d.layers[1].thickness == 2;
          }},
