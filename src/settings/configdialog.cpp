@@ -363,8 +363,16 @@ bool RunConfigDialog(Settings& s, const std::string& startDir, const DialogConte
     const ScreenMetrics screen = dc.ui.Screen();
     ConfigDialogData data;
     FillConfigDialog(s, env, data);
+    // The settings the dialog shows: after "Import.." those of the imported file, whose
+    // values without a control are taken over with the controls.
+    Settings shown = s;
     auto readBack = [&](const ConfigDialogData& d) {
-        ReadConfigDialog(d, screen, s);
+        Settings result = shown;
+        ReadConfigDialog(d, screen, result);
+        result.SettingsFolder = s.SettingsFolder;
+        result.SettingsBaseName = s.SettingsBaseName;
+        s = result;
+        shown = s;
         if (env.applied) env.applied();
     };
     data.press = [&](ConfigDialogData& d, ConfigButton button) {
@@ -377,11 +385,14 @@ bool RunConfigDialog(Settings& s, const std::string& startDir, const DialogConte
             FillConfigDialog(s, env, d);
             break;
         case ConfigButton::Import: {
-            // The imported values are only shown: "OK" or "&Speichern" takes them over.
+            // Only shown: "OK" or "&Speichern" takes the values over.
             Settings imported = s;
             dc.AbortFlag = 0;
             ImportSettings(imported, startDir, dc);
-            if (!dc.AbortFlag) FillConfigDialog(imported, env, d);
+            if (!dc.AbortFlag) {
+                shown = imported;
+                FillConfigDialog(imported, env, d);
+            }
             dc.AbortFlag = 0;
             break;
         }

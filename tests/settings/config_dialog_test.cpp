@@ -156,6 +156,7 @@ TEST(ConfigDialog, ImportIsShownButTakenOverOnlyByOk) {
     for (const bool cancel : {true, false}) {
         TestApp t, other;
         other.app.Config.DecimalPlaces = 6;
+        other.app.Config.MenuLanguage = 2; // a setting without a control
         SaveSettings(other.app.Config, other.app.State.StartDir, Dialogs(other.app));
         t.app.Config.DecimalPlaces = 4;
         t.ui.Push(ScriptedAnswer::Config(
@@ -168,6 +169,7 @@ TEST(ConfigDialog, ImportIsShownButTakenOverOnlyByOk) {
             cancel));
         RunConfigDialog(t.app.Config, t.app.State.StartDir, Dialogs(t.app), Environment());
         EXPECT_EQ(t.app.Config.DecimalPlaces, cancel ? 4 : 6);
+        EXPECT_EQ(t.app.Config.MenuLanguage, cancel ? 0 : 2);
         EXPECT_EQ(t.app.State.AbortFlag, cancel ? 1 : 0);
     }
 }
