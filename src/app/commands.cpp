@@ -26,6 +26,7 @@
 #include "project/projectfile.h"
 #include "report/changelog.h"
 #include "report/resultreport.h"
+#include "settings/configdialog.h"
 #include "settings/settingsfile.h"
 #include "text/cp850.h"
 #include "text/textfile.h"
@@ -115,6 +116,31 @@ void FileSaveAs(App& app) {
         EnterRecentFile(app, ProjectPath(app));
     }
     SetCaption(app);
+}
+
+// The graphics window follows the settings: reference size, zoom and pan steps; the main
+// window's drawing area takes the size at once.
+void ApplyGraphicSettings(App& app) {
+    GraphicsWindow& g = app.Graphics;
+    g.GraphWidth = app.Config.GraphWidth;
+    g.GraphHeight = app.Config.GraphHeight;
+    g.FixedWidth = g.FixedHeight = true;
+    g.ZoomFactor = app.Config.ZoomFactor;
+    g.PanFactor = app.Config.PanFactor;
+    g.RepaintRequested = true;
+    if (app.Env.ui) app.Env.ui->ResizeGraphicsArea(g.GraphWidth + 1, g.GraphHeight + 1);
+}
+
+void FileConfig(App& app) {
+    ConfigEnvironment env;
+    env.workingDir = app.State.StartDir;
+    OutputOpen(OutputContextOf(app), kOnlyKindNames);
+    env.textDevices = app.Output.KindNames;
+    env.hint = [&app](uint16_t number) { return HelpText(app.Config, number); };
+    env.applied = [&app] { ApplyGraphicSettings(app); };
+    RunConfigDialog(app.Config, app.State.StartDir, Dialogs(app), env);
+    // The main window takes the background colour, also after "Abbrechen".
+    app.Graphics.RepaintRequested = true;
 }
 
 void FileImportDxf(App& app) {
@@ -327,7 +353,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_fileImportDXF", {FileImportDxf, Modified::ClearIfNotAborted}},
         {"mi_fileExportDXF", {FileExportDxf}},
         {"mi_fileprint", {NotYetAvailable}},
-        {"mi_fileConfig", {NotYetAvailable}},
+        {"mi_fileConfig", {FileConfig}},
         {"mi_file1", {Recent<1>}},
         {"mi_file2", {Recent<2>}},
         {"mi_file3", {Recent<3>}},
@@ -520,6 +546,8 @@ void ShutDown(App& app) {
     app.State.AbortFlag = 0;
     SaveRecentFiles(app.Config, app.State.StartDir, app.State.ProjectDir, app.State.RecentFiles,
                     Dialogs(app));
+    app.State.AbortFlag = 0;
+    SaveSettings(app.Config, app.State.StartDir, Dialogs(app));
 }
 
 } // namespace vak1

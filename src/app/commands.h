@@ -35,7 +35,7 @@ bool QueryClose(App& app);
 void ConnectHelpPictures(App& app);
 // The window at start: the project read at start, or else the logo.
 void ShowStartPicture(App& app);
-// After the window closed: temporary block files deleted, recent files written.
+// After the window closed: temporary block files deleted, recent files and settings written.
 void ShutDown(App& app);
 
 } // namespace vak1

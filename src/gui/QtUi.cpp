@@ -14,7 +14,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "gui/MainWindow.h"
+#include "gui/GraphicsWidget.h"
 #include "gui/actiondialogs.h"
+#include "gui/configdialog.h"
 #include "gui/dialogs.h"
 #include "gui/docudialogs.h"
 #include "gui/filefilter.h"
@@ -252,6 +255,22 @@ ScreenMetrics QtUi::Screen() const {
         m.mainClientHeight = parent_->height();
     }
     return m;
+}
+
+bool QtUi::ConfigDialog(ConfigDialogData& data) {
+    Thh* main = dynamic_cast<Thh*>(parent_.data());
+    Tconfig dialog(parent_, data, [main] {
+        if (main) main->Graphics()->Refresh();
+    });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::ResizeGraphicsArea(int width, int height) {
+    Thh* main = dynamic_cast<Thh*>(parent_.data());
+    if (!main) return;
+    const QSize area = main->Graphics()->size();
+    main->resize(main->size() + QSize(width, height) - area);
+    main->Graphics()->Refresh();
 }
 
 } // namespace vak1

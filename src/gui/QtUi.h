@@ -47,6 +47,9 @@ class QtUi : public Ui {
     bool DrawingInfoDialog(DrawingInfoDialogData& data) override;
     bool DocumentsDialog(DocumentsDialogData& data) override;
     PictureBrowserAction PictureBrowserDialog(PictureBrowserData& data) override;
+    bool ConfigDialog(ConfigDialogData& data) override;
+    // Resizes the main window so that its drawing area gets the size.
+    void ResizeGraphicsArea(int width, int height) override;
 
   private:
     QPointer<QWidget> parent_;

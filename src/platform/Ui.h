@@ -10,6 +10,7 @@
 
 #include "platform/docudialogs.h"
 #include "platform/picturedialogs.h"
+#include "platform/configdialog.h"
 
 namespace vak1 {
 
@@ -186,6 +187,10 @@ class Ui {
     virtual PictureBrowserAction PictureBrowserDialog(PictureBrowserData& /*data*/) {
         return PictureBrowserAction::Close;
     }
+    // The settings dialog: true for "OK" with the controls as left, false for "Abbrechen".
+    virtual bool ConfigDialog(ConfigDialogData& /*data*/) { return false; }
+    // Gives the main window's drawing area this size in pixels and redraws it.
+    virtual void ResizeGraphicsArea(int /*width*/, int /*height*/) {}
 };
 
 } // namespace vak1

@@ -111,6 +111,9 @@ struct Settings : NumberStyle {
     bool DrawHideDate = false;
     bool DrawHideLogo = false;
 
+    // Frame around the graphic ("Umrandung" of the settings dialog); not in the file.
+    bool GraphicBorder = false;
+
     // Where the settings file lives and its base name ("vak1").
     std::string SettingsFolder;
     std::string SettingsBaseName = "vak1";

@@ -41,13 +41,13 @@ bool Searchable(const std::string& folder) {
     return true;
 }
 
+} // namespace
+
 std::string TempFromEnvironment() {
     for (const char* name : {"TMPDIR", "TEMP"})
         if (const char* v = std::getenv(name); v && *v) return v;
     return {};
 }
-
-} // namespace
 
 void CheckFolders(Settings& s, const std::string& start, const DialogContext& d) {
     if (Blank(s.TempDir)) s.TempDir = TempFromEnvironment();

@@ -8,6 +8,7 @@ namespace vak1 {
 
 struct DialogContext;
 struct Settings;
+struct ScreenMetrics;
 
 // The four most recently used project files, the newest first; empty entries are unused.
 using RecentFileList = std::array<std::string, 4>;
@@ -41,6 +42,10 @@ void SaveRecentFiles(Settings& s, const std::string& startDir, const std::string
 // The per-user folder tried when the start folder holds no settings file ($HOME/.quorven/);
 // empty when there is no home folder.
 std::string FallbackSettingsFolder();
+// The size of dialog windows in percent that suits the screen.
+int ScreenInputWindowScale(const ScreenMetrics& m);
+// The folder for temporary files the environment names ($TMPDIR, else $TEMP); empty if none.
+std::string TempFromEnvironment();
 // Settings folder + base name + "." + extension.
 std::string SettingsFilePath(const Settings& s, const std::string& extension);
 

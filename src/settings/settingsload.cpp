@@ -137,13 +137,16 @@ void NoSettingsFile(Settings& s, const DialogContext& d) {
     const ScreenMetrics m = d.ui.Screen();
     ApplyGraphicSize(s, m);
     s.TextWindowRect.height = m.height - 80;
-    const double ratio = static_cast<double>(m.mainWindowHeight) / (m.mainClientHeight + 46);
-    s.InputWindowScale =
-        static_cast<int>(std::lround((ratio + 0.009) * (m.pixelsPerInchY / 96.0) * 100));
+    s.InputWindowScale = ScreenInputWindowScale(m);
     d.AbortFlag = 1;
 }
 
 } // namespace
+
+int ScreenInputWindowScale(const ScreenMetrics& m) {
+    const double ratio = static_cast<double>(m.mainWindowHeight) / (m.mainClientHeight + 46);
+    return static_cast<int>(std::lround((ratio + 0.009) * (m.pixelsPerInchY / 96.0) * 100));
+}
 
 std::string FallbackSettingsFolder() {
     const char* home = std::getenv("HOME");

@@ -323,4 +323,17 @@ std::vector<DialogRecord> ScriptedUi::Shown(const std::string& kind) const {
     return out;
 }
 
+bool ScriptedUi::ConfigDialog(ConfigDialogData& data) {
+    Record(DialogRecord{"config", data.caption, ""});
+    ScriptedAnswer a;
+    Next(a, "config");
+    if (a.configure) a.configure(data);
+    return !a.cancel;
+}
+
+void ScriptedUi::ResizeGraphicsArea(int width, int height) {
+    Record(DialogRecord{"graphicsarea", "", "",
+                        std::to_string(width) + " x " + std::to_string(height)});
+}
+
 } // namespace vak1

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -30,6 +31,9 @@ struct ScriptedAnswer {
     std::vector<std::string> edits; // explanation window: new cause and remedy
     std::vector<int> dateButtons;   // documentation dialogs: date buttons pressed (row 1..4)
     PictureBrowserAction browse = PictureBrowserAction::Close; // help-picture browser
+    // Settings dialog: what the user does with the controls and buttons before the dialog
+    // closes with "OK" (or "Abbrechen" with cancel).
+    std::function<void(ConfigDialogData&)> configure;
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -136,6 +140,15 @@ struct ScriptedAnswer {
         a.selected = line;
         return a;
     }
+    // The settings dialog: configure acts on it, then "OK" or, with cancel, "Abbrechen".
+    static ScriptedAnswer Config(std::function<void(ConfigDialogData&)> configure,
+                                 bool cancel = false) {
+        ScriptedAnswer a;
+        a.kind = "config";
+        a.configure = std::move(configure);
+        a.cancel = cancel;
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -149,7 +162,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures"
+    // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -208,6 +221,10 @@ class ScriptedUi : public Ui {
     void ExplanationDialog(Explanation& window) override;
     // Records caption, entries (lines) and the preselected entry.
     PictureBrowserAction PictureBrowserDialog(PictureBrowserData& data) override;
+    // Records the dialog (caption); the answer's configure acts on the controls.
+    bool ConfigDialog(ConfigDialogData& data) override;
+    // Records the size as "graphicsarea" with the size as "width x height" in text.
+    void ResizeGraphicsArea(int width, int height) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;

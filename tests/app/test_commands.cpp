@@ -589,3 +589,26 @@ TEST_F(Commands, ArchiveModeLastsUntilASaveFindsItOff) {
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_FALSE(app.State.CommandLineFile);
 }
+
+TEST_F(StartUpJobs, SettingsChangedInTheDialogSurviveARestart) {
+    ASSERT_FALSE(Run({}).exit);
+    ui.Push(ScriptedAnswer::Config([](ConfigDialogData& d) {
+        d.helpLevel = 2;
+        d.graphWidth = "801";
+        d.graphHeight = "601";
+    }));
+    ASSERT_TRUE(RunCommand(app, "mi_fileConfig"));
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_EQ(app.Graphics.GraphWidth, 800);
+    ASSERT_EQ(ui.Shown("graphicsarea").size(), 1u);
+    EXPECT_EQ(ui.Shown("graphicsarea")[0].text, "801 x 601");
+    ShutDown(app);
+
+    App again;
+    again.Env = app.Env;
+    again.State.StartDir = dir;
+    ASSERT_FALSE(StartUp(again, out, err).exit);
+    EXPECT_EQ(again.Config.HelpLevel, 2);
+    EXPECT_EQ(again.Config.GraphWidth, 800);
+    EXPECT_EQ(again.Config.GraphHeight, 600);
+}
