@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/tabledialogs.h"
+
 namespace vak1 {
 
 enum class MessageKind { Error, Info, Help };
@@ -169,10 +171,16 @@ class Ui {
     std::function<void(uint16_t number, bool picture)> onHelp;
     // The help number of the dialog about to be shown; the core sets it before every dialog.
     uint16_t helpNumber = 0;
+
     // What a help button does: show help helpNumber.
     void Help(bool picture) {
         if (onHelp) onHelp(helpNumber, picture);
     }
+
+    // The table window over a dBase table, modal: true when closed with "OK" (or by moving to
+    // a record in select-and-close mode), false for "Abbrechen". A back end without it
+    // cancels.
+    virtual bool TableWindowDialog(TableWindowModel& /*table*/) { return false; }
 };
 
 } // namespace vak1

@@ -28,6 +28,7 @@ struct ScriptedAnswer {
     std::vector<bool> helpPresses;  // help buttons pressed before answering (true: picture)
     bool calculate = false;         // diagram limits: "Calculate" pressed before the fields
     std::vector<std::string> edits; // explanation window: new cause and remedy
+    std::vector<TableCommand> tableCommands; // table window
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -116,6 +117,15 @@ struct ScriptedAnswer {
         a.kind = "explain";
         return a;
     }
+    // The table window: the commands run in order, then the row chosen (-1 keeps the
+    // current one), then "OK".
+    static ScriptedAnswer Table(std::vector<TableCommand> commands = {}, int row = -1) {
+        ScriptedAnswer a;
+        a.kind = "table";
+        a.tableCommands = std::move(commands);
+        a.selected = row;
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -129,7 +139,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain"
+    // "textwindow", "explain", "table"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -179,6 +189,9 @@ class ScriptedUi : public Ui {
     // Records message (caption "Fehlermeldung", prompt message, lines cause and remedy);
     // an Edit answer replaces both memos.
     void ExplanationDialog(Explanation& window) override;
+    // Records the table window (caption, the record label in prompt, the rows as "|"-joined
+    // lines); a command that closes the window ends the answer there.
+    bool TableWindowDialog(TableWindowModel& table) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;
