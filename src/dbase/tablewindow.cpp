@@ -97,6 +97,7 @@ class TableModel : public TableWindowModel {
 bool TableModel::Run(TableCommand command) {
     using C = TableCommand;
     const bool editing = Editable();
+    D(ctx_).AbortFlag = 0; // every command starts afresh, as a menu command does
     switch (command) {
     case C::First:
         Move(0);

@@ -92,7 +92,7 @@ inline void ExpectReadableAs(const std::string& path, const std::vector<std::str
 
 // The fields most tests use: a name, a real, an integer and a logical.
 inline std::vector<DbfField> SampleFields() {
-    return {{"NAME", 'C', 12, 0},
+    return {{"NAME", 'C', 25, 0},
             {"XSCALE", 'N', 8, 3},
             {"XORIGIN", 'N', 5, 0},
             {"LANDSCAPE", 'L', 1, 0}};

@@ -50,8 +50,9 @@ TEST(Dbf, RefusesValuesThatDoNotFitAndKeepsTheRecord) {
     struct Case {
         const char* field;
         std::string text;
-    } cases[] = {{"XORIGIN", "123456"},  {"NAME", "thirteen char"}, {"XSCALE", "abc"},
-                 {"XSCALE", "123456.5"}, {"LANDSCAPE", "x"},        {"NOSUCH", "1"}};
+    } cases[] = {{"XORIGIN", "123456"}, {"NAME", std::string(26, 'x')},
+                 {"XSCALE", "abc"},     {"XSCALE", "123456.5"},
+                 {"LANDSCAPE", "x"},    {"NOSUCH", "1"}};
     DbfTable t;
     ASSERT_TRUE(t.Open(path));
     for (const Case& c : cases) {
@@ -137,10 +138,10 @@ TEST(Dbf, AppendFromDbfTakesFieldsByNameAndTheSourceCodePage) {
     // A table of another program: Windows code page, other field order, one extra field.
     DBFHandle h = DBFCreateEx(source.c_str(), "LDID/87");
     DBFAddField(h, "XORIGIN", FTInteger, 6, 0);
-    DBFAddField(h, "NAME", FTString, 20, 0);
+    DBFAddField(h, "NAME", FTString, 30, 0);
     DBFAddField(h, "COMMENT", FTString, 10, 0);
     DBFWriteIntegerAttribute(h, 0, 0, 7);
-    DBFWriteStringAttribute(h, 0, 1, "M\xFCller und S\xF6hne"); // 1252: "Müller und Söhne"
+    DBFWriteStringAttribute(h, 0, 1, "M\xFCller und S\xF6hne GmbH & Co. KG"); // 1252
     DBFWriteStringAttribute(h, 0, 2, "extra");
     DBFWriteIntegerAttribute(h, 1, 0, 8);
     DBFWriteStringAttribute(h, 1, 1, "deleted");
@@ -158,7 +159,7 @@ TEST(Dbf, AppendFromDbfTakesFieldsByNameAndTheSourceCodePage) {
     DBFClose(h);
     EXPECT_EQ(t.AppendFromDbf(source), 2);
     t.Close();
-    ExpectReadableAs(target, {" Delta|4|40|T", " Müller und S||7|?", " ||9|?"});
+    ExpectReadableAs(target, {" Delta|4|40|T", " Müller und Söhne GmbH & C||7|?", " ||9|?"});
 }
 
 TEST(Dbf, AppendFromDelimitedText) {
