@@ -16,6 +16,7 @@
 #include "gui/actiondialogs.h"
 #include "gui/dialogs.h"
 #include "gui/filefilter.h"
+#include "gui/tablewindow.h"
 #include "gui/textwindows.h"
 
 namespace vak1 {
@@ -188,6 +189,16 @@ void QtUi::ExplanationDialog(Explanation& window) {
         dialog.Collect(window);
     else
         window.changed = false;
+}
+
+bool QtUi::TableWindowDialog(TableWindowModel& table) {
+    Tdbf4 window(parent_, table);
+    // The boxes and dialogs of the table's commands open over the table window.
+    QPointer<QWidget> before = parent_;
+    parent_ = &window;
+    const bool ok = window.exec() == QDialog::Accepted;
+    parent_ = before;
+    return ok;
 }
 
 void QtUi::Beep() {

@@ -42,6 +42,7 @@ class QtUi : public Ui {
     void SetWaitCursor(bool on) override;
     void ShowTextWindow(TextWindow& window) override;
     void ExplanationDialog(Explanation& window) override;
+    bool TableWindowDialog(TableWindowModel& table) override;
 
   private:
     QPointer<QWidget> parent_;
