@@ -175,6 +175,13 @@ TEST_F(TableWindowTest, ExportHtmlEscapesAndStartsTheBrowserWithoutAShell) {
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].program, "xdg-open");
     EXPECT_EQ(launcher.started[0].args, std::vector<std::string>{page});
+    // The page never replaces the table it shows.
+    const std::string table = Read(dbf + "printout.dbf");
+    ui.Push(ScriptedAnswer::File(dbf + "printout.dbf"));
+    ExportTableHtml(Ctx());
+    EXPECT_EQ(Read(dbf + "printout.dbf"), table);
+    EXPECT_EQ(launcher.started.size(), 1u);
+    EXPECT_EQ(ui.Messages().size(), 1u);
 }
 
 } // namespace
