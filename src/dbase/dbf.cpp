@@ -132,6 +132,11 @@ bool DbfTable::Open(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return Fail(path + cp850(" nicht gefunden"));
+    // shapelib puts ".dbf" in place of any other extension: refuse rather than open another
+    // file than the one named.
+    const std::size_t dot = path.rfind('.');
+    const std::string ext = dot == std::string::npos ? "" : path.substr(dot);
+    if (ext != ".dbf" && ext != ".DBF") return Fail(path + ": keine dBase-Tabelle (.dbf)");
     // The read-only attribute: no write bit at all (the owner may be allowed anyway).
     readOnly_ = (st.st_mode & 0222) == 0;
     DBFHandle h = readOnly_ ? nullptr : DBFOpen(path.c_str(), "rb+");

@@ -60,6 +60,9 @@ TEST(Dbf, RefusesValuesThatDoNotFitAndKeepsTheRecord) {
         EXPECT_FALSE(t.Error().empty());
     }
     t.Close();
+    // Another file of the same name with another extension is not taken for the table.
+    WriteBytes(dir / "t.txt", "text");
+    EXPECT_FALSE(t.Open(dir / "t.txt"));
     ::chmod(path.c_str(), 0444);
     ASSERT_TRUE(t.Open(path));
     EXPECT_TRUE(t.ReadOnly());
