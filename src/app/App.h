@@ -11,6 +11,7 @@
 #include "cad/CadLayer.h"
 #include "cad/diagram.h"
 #include "cad/schraff.h"
+#include "dbase/tablewindow.h"
 #include "dialogs/dialogs.h"
 #include "docu/Documentation.h"
 #include "graphics/GraphicsWindow.h"
@@ -75,6 +76,7 @@ struct App {
     DiagramState Diagram;
     HatchBuffer Hatch;
     Platform Env;
+    TableWindow Table; // the table window, made once and used for every table
 };
 
 // The generic dialogs' view of the program.

@@ -9,6 +9,7 @@
 #include "app/cadcontext.h"
 #include "app/outputcontext.h"
 #include "app/projectcontext.h"
+#include "app/tablecontext.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
 #include "calc/section.h"
@@ -262,6 +263,23 @@ void CadOptions(App& app) {
     DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkForm);
 }
 
+// "Profile" of the dBase menu: a table of the dBase folder in the table window, for editing.
+void DbfTables(App& app) {
+    std::string path;
+    if (!DialogUi(Dialogs(app), kHelpNone)
+             .OpenFileDialog("*.dbf|*.dbf", FolderPath(app.Config.DbfDir), path)) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    const TableContext t = TableContextOf(app);
+    if (!OpenTableWithWriteCheck(t, path)) return;
+    const std::size_t slash = path.rfind('/');
+    SetTableTitles(app.Table, "dBase", path.substr(slash == std::string::npos ? 0 : slash + 1));
+    GoToRecord(app.Table, 1);
+    ShowTable(t, kHelpDbfTable, kTableEdit, "");
+    CloseTable(app.Table);
+}
+
 // --- Documentation and help ---------------------------------------------------------------
 
 std::string Today(const App& app) {
@@ -379,7 +397,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_cadoptions", {CadOptions}},
         {"mi_viewErrorMessages", {ShowMessages}},
         {"mi_helpErrorMessages", {ShowMessages}},
-        {"mi_dbfProfile", {NotYetAvailable}},
+        {"mi_dbfProfile", {DbfTables}},
         {"mi_OleStartExcel", {NotYetAvailable}},
         {"mi_OleExportExcel", {NotYetAvailable}},
         {"mi_OleImportExcel", {NotYetAvailable}},

@@ -21,6 +21,7 @@
 #include "gui/dialogs.h"
 #include "gui/docudialogs.h"
 #include "gui/filefilter.h"
+#include "gui/tablewindow.h"
 #include "gui/textwindows.h"
 
 namespace vak1 {
@@ -223,6 +224,16 @@ bool QtUi::DocumentsDialog(DocumentsDialogData& data) {
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.Collect(data);
     return true;
+}
+
+bool QtUi::TableWindowDialog(TableWindowModel& table) {
+    Tdbf4 window(parent_, table);
+    // The boxes and dialogs of the table's commands open over the table window.
+    QPointer<QWidget> before = parent_;
+    parent_ = &window;
+    const bool ok = window.exec() == QDialog::Accepted;
+    parent_ = before;
+    return ok;
 }
 
 void QtUi::Beep() {

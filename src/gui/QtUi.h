@@ -50,6 +50,7 @@ class QtUi : public Ui {
     bool ConfigDialog(ConfigDialogData& data) override;
     // Resizes the main window so that its drawing area gets the size.
     void ResizeGraphicsArea(int width, int height) override;
+    bool TableWindowDialog(TableWindowModel& table) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -11,6 +11,7 @@
 #include "platform/docudialogs.h"
 #include "platform/picturedialogs.h"
 #include "platform/configdialog.h"
+#include "platform/tabledialogs.h"
 
 namespace vak1 {
 
@@ -173,6 +174,7 @@ class Ui {
     std::function<void(uint16_t number, bool picture)> onHelp;
     // The help number of the dialog about to be shown; the core sets it before every dialog.
     uint16_t helpNumber = 0;
+
     // What a help button does: show help helpNumber.
     void Help(bool picture) {
         if (onHelp) onHelp(helpNumber, picture);
@@ -191,6 +193,10 @@ class Ui {
     virtual bool ConfigDialog(ConfigDialogData& /*data*/) { return false; }
     // Gives the main window's drawing area this size in pixels and redraws it.
     virtual void ResizeGraphicsArea(int /*width*/, int /*height*/) {}
+    // The table window over a dBase table, modal: true when closed with "OK" (or by moving to
+    // a record in select-and-close mode), false for "Abbrechen". A back end without it
+    // cancels.
+    virtual bool TableWindowDialog(TableWindowModel& /*table*/) { return false; }
 };
 
 } // namespace vak1

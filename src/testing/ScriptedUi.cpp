@@ -209,6 +209,24 @@ PictureBrowserAction ScriptedUi::PictureBrowserDialog(PictureBrowserData& data) 
     return a.browse;
 }
 
+bool ScriptedUi::TableWindowDialog(TableWindowModel& table) {
+    DialogRecord r{"table", table.Caption(), table.RecordLabel()};
+    for (int row = 0; row < table.Rows(); ++row) {
+        std::string line = table.RowDeleted(row) ? "*" : " ";
+        for (int c = 0; c < table.Columns(); ++c)
+            line += (c ? "|" : "") + table.Cell(row, c);
+        r.lines.push_back(line);
+    }
+    Record(r);
+    ScriptedAnswer a;
+    Next(a, "table");
+    if (a.cancel) return false;
+    for (const TableCommand c : a.tableCommands)
+        if (table.Run(c)) return true;
+    if (a.selected >= 0) table.SetCurrentRow(a.selected);
+    return true;
+}
+
 void ScriptedUi::ShowTextWindow(TextWindow& window) {
     Record(DialogRecord{"textwindow", window.caption, window.text, window.fontName});
     window.left += 10;

@@ -34,6 +34,7 @@ struct ScriptedAnswer {
     // Settings dialog: what the user does with the controls and buttons before the dialog
     // closes with "OK" (or "Abbrechen" with cancel).
     std::function<void(ConfigDialogData&)> configure;
+    std::vector<TableCommand> tableCommands; // table window
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -149,6 +150,15 @@ struct ScriptedAnswer {
         a.cancel = cancel;
         return a;
     }
+    // The table window: the commands run in order, then the row chosen (-1 keeps the
+    // current one), then "OK".
+    static ScriptedAnswer Table(std::vector<TableCommand> commands = {}, int row = -1) {
+        ScriptedAnswer a;
+        a.kind = "table";
+        a.tableCommands = std::move(commands);
+        a.selected = row;
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -162,7 +172,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config"
+    // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config", "table"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -225,6 +235,9 @@ class ScriptedUi : public Ui {
     bool ConfigDialog(ConfigDialogData& data) override;
     // Records the size as "graphicsarea" with the size as "width x height" in text.
     void ResizeGraphicsArea(int width, int height) override;
+    // Records the table window (caption, the record label in prompt, the rows as "|"-joined
+    // lines); a command that closes the window ends the answer there.
+    bool TableWindowDialog(TableWindowModel& table) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;

@@ -12,6 +12,7 @@
 #include "app/projectcontext.h"
 #include "app/mainmenu.h"
 #include "app/startup.h"
+#include "app/tablecontext.h"
 #include "cad/drawing.h"
 #include "help/helptext.h"
 #include "text/cp850.h"
@@ -611,4 +612,20 @@ TEST_F(StartUpJobs, SettingsChangedInTheDialogSurviveARestart) {
     EXPECT_EQ(again.Config.HelpLevel, 2);
     EXPECT_EQ(again.Config.GraphWidth, 800);
     EXPECT_EQ(again.Config.GraphHeight, 600);
+}
+
+TEST_F(Commands, DbaseMenuShowsTheChosenTableForEditing) {
+    app.Config.DbfDir = dir;
+    std::string error;
+    ASSERT_TRUE(DbfTable::Create(dir + "masse.dbf", {{"NAME", 'C', 10, 0}}, error));
+    ui.Push({ScriptedAnswer::File(dir + "masse.dbf"), ScriptedAnswer::Table({}, 0)});
+    RunCommand(app, "mi_dbfProfile");
+    const std::vector<DialogRecord> open = ui.Shown("open");
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(open[0].text, dir);
+    ASSERT_EQ(ui.Shown("table").size(), 1u);
+    EXPECT_EQ(ui.Shown("table")[0].caption, "masse.dbf  dBase  (" + dir + "masse.dbf)");
+    EXPECT_EQ(ui.Shown("table")[0].helpNumber, kHelpDbfTable);
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_FALSE(app.Table.Table.IsOpen());
 }

@@ -19,6 +19,7 @@ LAYERS = [
     ["help"],
     ["graphics"],
     ["report"],
+    ["dbase"],
     ["cad"],
     ["input", "app"],
     ["gui", "main"],
