@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/printdialogs.h"
+
 namespace vak1 {
 
 enum class MessageKind { Error, Info, Help };
@@ -173,6 +175,13 @@ class Ui {
     void Help(bool picture) {
         if (onHelp) onHelp(helpNumber, picture);
     }
+
+    // The plotting command line form; false when cancelled.
+    virtual bool PlotLineForm(PlotFormData& /*data*/) { return false; }
+    // The printout dialog; true for "OK" with the fields as edited.
+    virtual bool PrintoutDialog(PrintoutDialogData& /*data*/) { return false; }
+    // The printer information window, modal, closed by "OK".
+    virtual void PrinterInfoWindow(const PrinterInfoData& /*data*/) {}
 };
 
 } // namespace vak1

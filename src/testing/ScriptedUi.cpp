@@ -182,6 +182,15 @@ bool ScriptedUi::TextLinesDialog(TextLinesDialogData& data) {
     return true;
 }
 
+bool ScriptedUi::PlotLineForm(PlotFormData& data) {
+    Record(DialogRecord{"plotform", "KARTUNO", "", data.line});
+    ScriptedAnswer a;
+    Next(a, "plotform");
+    if (a.cancel) return false;
+    if (!a.text.empty()) data.line = a.text;
+    return true;
+}
+
 bool ScriptedUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     DialogRecord r{"limits", data.caption, ""};
     r.labels = {data.xLabel, data.yLabel};

@@ -116,6 +116,14 @@ struct ScriptedAnswer {
         a.kind = "explain";
         return a;
     }
+    // The plotting command line form closed with OK: unchanged (empty line) or with the line
+    // its controls made.
+    static ScriptedAnswer PlotForm(std::string line = {}) {
+        ScriptedAnswer a;
+        a.kind = "plotform";
+        a.text = std::move(line);
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -129,7 +137,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain"
+    // "textwindow", "explain", "plotform"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -179,6 +187,8 @@ class ScriptedUi : public Ui {
     // Records message (caption "Fehlermeldung", prompt message, lines cause and remedy);
     // an Edit answer replaces both memos.
     void ExplanationDialog(Explanation& window) override;
+    // Records "plotform" (caption "KARTUNO", text the line passed in).
+    bool PlotLineForm(PlotFormData& data) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;
