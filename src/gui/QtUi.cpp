@@ -1,6 +1,8 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
 #include "gui/limitsdialog.h"
+#include "gui/plotform.h"
+#include "gui/printforms.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -174,6 +176,23 @@ bool QtUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     if (dialog.exec() != QDialog::Accepted) return false;
     data.fields = dialog.Fields();
     return true;
+}
+
+bool QtUi::PlotLineForm(PlotFormData& data) {
+    TForm_confkartuno dialog(parent_, data, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    data.line = dialog.Line();
+    return true;
+}
+
+bool QtUi::PrintoutDialog(PrintoutDialogData& data) {
+    TForm_printconf dialog(parent_, data, [this](bool picture) { Help(picture); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::PrinterInfoWindow(const PrinterInfoData& data) {
+    TForm_printerinfo window(parent_, data);
+    window.exec();
 }
 
 void QtUi::ShowTextWindow(TextWindow& window) {
