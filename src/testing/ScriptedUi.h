@@ -124,6 +124,14 @@ struct ScriptedAnswer {
         a.text = std::move(line);
         return a;
     }
+    // The printout dialog: x scale, y scale, x origin, y origin as typed (nullopt keeps one),
+    // then OK.
+    static ScriptedAnswer Printout(std::vector<std::optional<std::string>> f) {
+        ScriptedAnswer a;
+        a.kind = "printout";
+        a.fields = std::move(f);
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -137,7 +145,7 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain", "plotform"
+    // "textwindow", "explain", "plotform", "printout", "printerinfo"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -189,6 +197,11 @@ class ScriptedUi : public Ui {
     void ExplanationDialog(Explanation& window) override;
     // Records "plotform" (caption "KARTUNO", text the line passed in).
     bool PlotLineForm(PlotFormData& data) override;
+    // Records "printout" (fields: the scales and origins as offered); a "printout" answer's
+    // fields replace them and OK is pressed, as often as the dialog refuses it.
+    bool PrintoutDialog(PrintoutDialogData& data) override;
+    // Records "printerinfo" (lines: "name|value" per row).
+    void PrinterInfoWindow(const PrinterInfoData& data) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;

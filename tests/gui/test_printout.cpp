@@ -104,12 +104,14 @@ TEST_F(Printout, OriginMovesThePictureAndMonochromeStaysBlack) {
     Draw(dkGeometryTable);
     const Page mono = Print([](QWidget* w) {
         EXPECT_TRUE(Child<QRadioButton>(w, "Radio_mono")->isChecked());
+        Child<QCheckBox>(w, "CheckBox_border")->setChecked(true); // black too
         EXPECT_EQ(Child<QLabel>(w, "Label_printer")->text(), "PDF");
     });
     ASSERT_FALSE(mono.ink.isEmpty());
     EXPECT_EQ(mono.coloured, 0);
     const Page moved = Print([](QWidget* w) {
         Set(w, "Edit_xorigin", "10");
+        Child<QCheckBox>(w, "CheckBox_border")->setChecked(true);
         Child<QRadioButton>(w, "Radio_color")->setChecked(true);
     });
     EXPECT_GT(moved.coloured, 0);
