@@ -9,6 +9,7 @@
 #include "cad/CadContext.h"
 #include "cad/CadLayer.h"
 #include "dialogs/dialogs.h"
+#include "help/helptext.h"
 #include "platform/Ui.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"
@@ -231,6 +232,11 @@ void ChoosePlotLine(const CadContext& cx) {
     form.tempDir = FieldText(s.TempDir);
     form.hints = s.HelpLevel > 0;
     form.initial.outDir = form.tempDir;
+    if (form.hints)
+        for (uint16_t n :
+             {kHelpPlotProgram, kHelpPlotFormat, kHelpPlotPort, kHelpPlotFile, kHelpPlotScale,
+              kHelpPlotRotate, kHelpPlotOffset, kHelpPlotWidth, kHelpPlotFont})
+            form.hintTexts.push_back(FieldText(HelpText(s, n)));
     if (!DialogUi(d, kHelpPlotLines).PlotLineForm(form)) {
         cx.AbortFlag = 1;
         return;

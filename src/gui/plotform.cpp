@@ -179,6 +179,17 @@ TForm_confkartuno::TForm_confkartuno(QWidget* parent, const PlotFormData& data,
     for (QCheckBox* c : {fit_, rotate_})
         connect(c, &QCheckBox::toggled, this, [this] { Changed(); });
     connect(font_, &QComboBox::currentTextChanged, this, [this] { Changed(); });
+    if (data.hints && data.hintTexts.size() == 9) {
+        const std::vector<std::vector<QWidget*>> hinted = {
+            {path_},      {format_->buttons().first()->parentWidget()},
+            {com_, lpt_}, {outDir_},
+            {scale_},     {rotate_},
+            {x_, y_},     {width_},
+            {font_}};
+        for (std::size_t k = 0; k < hinted.size(); ++k)
+            for (QWidget* w : hinted[k])
+                w->setToolTip(Q(data.hintTexts[k]));
+    }
     filling_ = false;
     EnableFields();
     line_->setText(Q(passed_));

@@ -26,8 +26,11 @@ struct PlotFormFields {
 // change keeps line; any change replaces it by the line the controls make.
 struct PlotFormData {
     std::string line;
-    std::string tempDir;    // the output folder's default and its "<" button
-    bool hints = false;     // help texts as hints on the controls
+    std::string tempDir; // the output folder's default and its "<" button
+    bool hints = false;  // help texts as hints on the controls
+    // The hints: program, format, port, output folder, scale, rotation, offsets, text width
+    // factor, PostScript font.
+    std::vector<std::string> hintTexts;
     PlotFormFields initial; // the controls' start values
 };
 

@@ -212,14 +212,18 @@ TEST(PlotForm, RebuildsTheLineOnEveryChangeAndKeepsThePassedOne) {
     data.line = "plotte kartuno.dxf";
     data.tempDir = "/tmp/p/";
     data.initial.outDir = data.tempDir;
-    QString before, after;
+    data.hints = true;
+    data.hintTexts = {"p", "f", "port", "dir", "Maßstab", "r", "xy", "b", "font"};
+    QString before, after, hint;
     OnNextModal([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
         before = Child<QLabel>(w, "Label_commandline")->text();
+        hint = Child<QLineEdit>(w, "Edit_scale")->toolTip();
         Child<QPushButton>(w, "Button_ok")->click();
     });
     ASSERT_TRUE(ui.PlotLineForm(data));
     EXPECT_EQ(before, "plotte kartuno.dxf");
+    EXPECT_EQ(hint, QString::fromUtf8("Maßstab"));
     EXPECT_EQ(data.line, "plotte kartuno.dxf");
 
     OnNextModal([&](QWidget* w) {
