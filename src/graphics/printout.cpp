@@ -165,7 +165,8 @@ void PrintoutCommand(const DialogContext& d, GraphicsWindow& g, const Settings& 
         return;
     }
     d.AbortFlag = 0;
-    PrintGraphic(g, s, TakeOver(data), *printer, d.AbortFlag);
+    if (!PrintGraphic(g, s, TakeOver(data), *printer, d.AbortFlag))
+        ShowError(d, cp850("Der Ausdruck konnte nicht erstellt werden."));
 }
 
 } // namespace vak1
