@@ -4,7 +4,7 @@
 PACKAGES := cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgeos-dev libshp-dev libxlsxwriter-dev \
             python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx zlib1g-dev \
-            fonts-liberation fonts-nanum libocct-data-exchange-dev
+            fonts-liberation fonts-nanum libocct-data-exchange-dev poppler-utils
 JOBS := -j2
 BUILD := build
 ASAN_BUILD := build-asan

@@ -23,7 +23,8 @@ inline CadContext CadContextOf(App& app) {
             app.State.ProjectName,
             app.State.CommandLine,
             [&app] { return app.State.ProjectPath(); },
-            [&app] { ShowMessageList(HelpContextOf(app), app.Messages); }};
+            [&app] { ShowMessageList(HelpContextOf(app), app.Messages); },
+            &app.Config.PlotCommandLines};
 }
 
 } // namespace vak1

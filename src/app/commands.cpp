@@ -19,6 +19,7 @@
 #include "graphics/hpgl.h"
 #include "graphics/logo.h"
 #include "graphics/picturebrowser.h"
+#include "graphics/printout.h"
 #include "help/helperr.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
@@ -51,6 +52,12 @@ constexpr const char* kSupportMail = "mailto:support@quorven.example";
 
 void NotYetAvailable(App& app) {
     ShowInfo(Dialogs(app), cp850("Diese Funktion folgt in einer späteren Version."));
+}
+
+// The printout of the graphics window; after a form sheet its page is preset.
+void FilePrint(App& app) {
+    PrintoutCommand(Dialogs(app), app.Graphics, app.Config, app.Env.printer,
+                    app.Cad.FormSheetMarker == 2);
 }
 
 // What "Save" hands to WriteProject: the project's own file; empty (the save dialog) when
@@ -370,7 +377,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_FileSaveAs", {FileSaveAs}},
         {"mi_fileImportDXF", {FileImportDxf, Modified::ClearIfNotAborted}},
         {"mi_fileExportDXF", {FileExportDxf}},
-        {"mi_fileprint", {NotYetAvailable}},
+        {"mi_fileprint", {FilePrint}},
         {"mi_fileConfig", {FileConfig}},
         {"mi_file1", {Recent<1>}},
         {"mi_file2", {Recent<2>}},

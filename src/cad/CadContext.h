@@ -4,6 +4,7 @@
 // names, and the message list display. References only: one is made where a drawing command
 // starts and passed down; the open device keeps a copy.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -43,6 +44,10 @@ struct CadContext {
     std::function<std::string()> ProjectPath;
     // The message list of the last calculation, shown when a drawing finds it failed.
     std::function<void()> ShowMessageList;
+
+    // The stored plotting command lines, where the plot device's choice stores an edited
+    // line; null: lines are read from Config and not stored.
+    std::array<std::string, 5>* PlotLines = nullptr;
 
     // The generic dialogs' view; only while ui is set.
     DialogContext Dialogs() const;

@@ -10,6 +10,7 @@
 #include "cad/DxfOutput.h"
 #include "cad/IgesOutput.h"
 #include "cad/PlotOutput.h"
+#include "cad/plotline.h"
 #include "cad/ScreenOutput.h"
 #include "cad/TxtOutput.h"
 #include "dialogs/dialogs.h"
@@ -73,8 +74,7 @@ void ChooseDevice(const CadContext& cx) {
     InputChoice(cx.Dialogs(), kHelpDevice, "CAD-Code", lines, choice);
     if (cx.AbortFlag) return;
     cx.Cad.CadDevice = choice;
-    // Choice 4 picks and edits the plotting command line; until that dialog exists the stored
-    // line of the last plot is used as it stands.
+    if (choice == cdPlot) ChoosePlotLine(cx);
 }
 
 std::string FileErrorText(const CadOutput& out) {

@@ -1,6 +1,7 @@
 // Screen and printer mappings; rounding is half-to-even throughout.
 #include "graphics/mapping.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vak1 {
@@ -28,9 +29,27 @@ CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long d
     // The origin offsets are millimetres on an A4-wide page, for both axes.
     const int32_t ox = Round(p.PW * static_cast<long double>(p.xorigin) / 210);
     const int32_t oy = Round(p.PW * static_cast<long double>(p.yorigin) / 210);
-    const long double sx = (x - g.Visible.xmin) * g.sx + g.ViewPort.x0;
-    const long double sy = g.ViewPort.y1 - (y - g.Visible.ymin) * g.sy;
+    // On paper the picture starts at the top left of its zoom rectangle: the room the screen
+    // shares out around a picture of another shape than the window stays on the right and at
+    // the bottom, so the origin offsets count from the picture's own corner and a scale that
+    // fills the page with the picture's width does so.
+    const IntRect& v = g.ViewPort;
+    const WorldRect& w = g.World;
+    long double left = g.Visible.xmin, top = g.Visible.ymax;
+    if (v.x1 != v.x0 && v.y1 != v.y0) {
+        left = w.xmin +
+               static_cast<long double>(g.ZoomRect.x0 - v.x0) / (v.x1 - v.x0) * (w.xmax - w.xmin);
+        top = w.ymin +
+              static_cast<long double>(g.ZoomRect.y1 - v.y0) / (v.y1 - v.y0) * (w.ymax - w.ymin);
+    }
+    const long double sx = (x - left) * g.sx + v.x0;
+    const long double sy = v.y0 + (top - y) * g.sy;
     return CanvasPoint{ox + Round(p.PW * sx * p.xscale / W), oy + Round(p.PH * sy * p.yscale / H)};
+}
+
+int32_t PrinterPenWidth(const PrinterPage& p, int n) {
+    if (p.dpi <= 0) return 4 * n;
+    return std::max<int32_t>(1, Round(4.0L * n * p.dpi / 300));
 }
 
 int32_t PrinterTextHeight(const GraphicsWindow& g, const PrinterPage& p, long double h) {

@@ -13,7 +13,12 @@ struct PrinterPage {
     long double xscale = 1, yscale = 1; // printout scales
     int32_t xorigin = 0, yorigin = 0;   // origin offset, millimetres
     bool border = false;                // frame the world window
+    int32_t dpi = 0;                    // device dots per inch; 0: unknown
 };
+
+// Pen width on paper for line width n: 4 x n dots of a 300 dpi printer, the same thickness
+// in millimetres at any resolution.
+int32_t PrinterPenWidth(const PrinterPage& p, int n);
 
 CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y);
 int32_t LengthToPixelX(const GraphicsWindow& g, long double len);

@@ -109,12 +109,16 @@ class Player {
 
 void Player::UpdatePens() {
     screen_.SetPen(screenColor_, width_, StyleOf(style_), PenMode::Copy);
-    if (printer_) printer_->canvas->SetPen(printColor_, 4 * width_, StyleOf(style_), PenMode::Copy);
+    if (printer_)
+        printer_->canvas->SetPen(printColor_, PrinterPenWidth(printer_->page, width_),
+                                 StyleOf(style_), PenMode::Copy);
 }
 
 void Player::ApplyColor(int n) {
     if (n == 0) {
         screenColor_ = printColor_ = PaletteColor(s_.BackgroundColor);
+        // Erasing on paper in monochrome leaves the paper white, not the screen's colour.
+        if (s_.PrintColorMode != 2) printColor_ = CanvasColor{255, 255, 255};
     } else if (n >= 1 && n <= kHighestColor) {
         screenColor_ = s_.ColorGraphics ? PaletteColor(n) : CanvasColor{};
         printColor_ = s_.PrintColorMode == 2 ? PaletteColor(n) : CanvasColor{};
@@ -150,7 +154,7 @@ void Player::DrawText(const Fields& f) {
         font.italic = styled && (style & 2);
         font.underline = styled && (style & 4);
         font.strikeOut = styled && (style & 8);
-        if (s_.PrintColorMode != 2 && colorNumber_ != 0) color = CanvasColor{};
+        if (s_.PrintColorMode != 2) color = colorNumber_ == 0 ? printColor_ : CanvasColor{};
         printer_->canvas->SetFont(font, color);
         printer_->canvas->Text(Q(x, y), text);
         return; // printed text goes to the paper only
@@ -243,8 +247,11 @@ bool Player::Run(uint8_t& abortFlag) {
     ApplyColor(1);
     if (printer_ && printer_->page.border) {
         const WorldRect w = g_.World;
-        const CanvasColor c = s_.ColorGraphics ? PaletteColor(11) : CanvasColor{};
-        printer_->canvas->SetPen(c, 4, PenStyle::Solid, PenMode::Copy);
+        // A monochrome printout stays black and white, the frame included.
+        const CanvasColor c =
+            s_.ColorGraphics && s_.PrintColorMode == 2 ? PaletteColor(11) : CanvasColor{};
+        printer_->canvas->SetPen(c, PrinterPenWidth(printer_->page, 1), PenStyle::Solid,
+                                 PenMode::Copy);
         const CanvasPoint a = Q(w.xmin, w.ymin), b = Q(w.xmin, w.ymax), d = Q(w.xmax, w.ymax),
                           e = Q(w.xmax, w.ymin);
         printer_->canvas->Line(a, b);

@@ -4,6 +4,8 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 
+#include "gui/QtCanvas.h"
+
 namespace vak1 {
 
 QtPrinter::QtPrinter(QWidget* parent) : parent_(parent), printer_(QPrinter::HighResolution) {}
@@ -69,6 +71,56 @@ void QtPrinter::PrintLine(int row, const std::string& text) {
 }
 
 void QtPrinter::EndDocument() {
+    if (painter_) painter_->end();
+    painter_.reset();
+}
+
+} // namespace vak1
+
+namespace vak1 {
+
+std::string QtPrinter::PrinterName() const {
+    if (!pdfPath_.isEmpty()) return "PDF";
+    return printer_.printerName().toUtf8().toStdString();
+}
+
+bool QtPrinter::Landscape() const {
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape;
+}
+
+bool QtPrinter::ChoosePrinter() {
+    if (!pdfPath_.isEmpty()) return true;
+    QPrintDialog dialog(&printer_, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrinter::UsePdfPage() {
+    if (pdfPath_.isEmpty()) return;
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(pdfPath_);
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    printer_.setFullPage(true); // a PDF page has no margin the device cannot reach
+}
+
+Canvas* QtPrinter::BeginGraphic(bool landscape, int& width, int& height, int& dpi) {
+    UsePdfPage();
+    printer_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer_.setDocName("VAK1");
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(&printer_)) {
+        painter_.reset();
+        return nullptr;
+    }
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    width = printer_.width();
+    height = printer_.height();
+    dpi = printer_.resolution();
+    canvas_ = std::make_unique<QtCanvas>(*painter_);
+    return canvas_.get();
+}
+
+void QtPrinter::EndGraphic() {
+    canvas_.reset();
     if (painter_) painter_->end();
     painter_.reset();
 }

@@ -1,5 +1,5 @@
 // The system printer through Qt: the print dialog with its page range, then text lines at
-// fixed rows in the print font.
+// fixed rows in the print font; the graphic printout on one page; the printer's properties.
 #pragma once
 #include <QFont>
 #include <QPainter>
@@ -26,7 +26,18 @@ class QtPrinter : public Printer {
     void PrintLine(int row, const std::string& text) override;
     void EndDocument() override;
 
+    std::string PrinterName() const override;
+    bool Landscape() const override;
+    bool ChoosePrinter() override;
+    Canvas* BeginGraphic(bool landscape, int& width, int& height, int& dpi) override;
+    void EndGraphic() override;
+    bool Information(PrinterInfoData& info) override;
+
   private:
+    // Printing into a PDF file: an A4 page, all of it printable.
+    void UsePdfPage();
+
+    std::unique_ptr<Canvas> canvas_;
     QWidget* parent_;
     QPrinter printer_;
     std::unique_ptr<QPainter> painter_;

@@ -2,6 +2,8 @@
 #include "gui/QtUi.h"
 #include "gui/limitsdialog.h"
 #include "gui/picturebrowser.h"
+#include "gui/plotform.h"
+#include "gui/printforms.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -189,6 +191,23 @@ PictureBrowserAction QtUi::PictureBrowserDialog(PictureBrowserData& data) {
     picturesAt_ = dialog.pos();
     data.selected = dialog.Selected();
     return accepted ? dialog.Action() : PictureBrowserAction::Close;
+}
+
+bool QtUi::PlotLineForm(PlotFormData& data) {
+    TForm_confkartuno dialog(parent_, data, [this](bool picture) { Help(picture); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    data.line = dialog.Line();
+    return true;
+}
+
+bool QtUi::PrintoutDialog(PrintoutDialogData& data) {
+    TForm_printconf dialog(parent_, data, [this](bool picture) { Help(picture); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::PrinterInfoWindow(const PrinterInfoData& data) {
+    TForm_printerinfo window(parent_, data);
+    window.exec();
 }
 
 void QtUi::ShowTextWindow(TextWindow& window) {

@@ -37,6 +37,9 @@ class QtUi : public Ui {
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
     bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
+    bool PlotLineForm(PlotFormData& data) override;
+    bool PrintoutDialog(PrintoutDialogData& data) override;
+    void PrinterInfoWindow(const PrinterInfoData& data) override;
     void Beep() override;
     ScreenMetrics Screen() const override;
     void StatusMessage(const std::string& text) override;

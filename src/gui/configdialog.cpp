@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "graphics/palette.h"
+#include "gui/plotform.h"
 #include "settings/configdialog.h"
 
 namespace vak1 {
@@ -530,7 +531,18 @@ QWidget* Tconfig::ExternPage() {
                                   QLineEdit::Normal, plotLines_->item(k)->text(), &ok);
         if (ok) plotLines_->item(k)->setText(line.left(80));
     };
-    Button(row, "Config", "Button_plotConfig", edit);
+    // "Config": the plotting parameters form builds the line of the selected slot.
+    auto configure = [this] {
+        const int k = std::max(plotLines_->currentRow(), 0);
+        PlotFormData form;
+        form.line = plotLines_->item(k)->text().toStdString();
+        form.tempDir = data_.tempDir;
+        form.initial.outDir = data_.tempDir;
+        TForm_confkartuno dialog(this, form, {});
+        if (dialog.exec() == QDialog::Accepted)
+            plotLines_->item(k)->setText(QString::fromStdString(dialog.Line()).left(80));
+    };
+    Button(row, "Config", "Button_plotConfig", configure);
     Button(row, "Edit", "Button_plotEdit", edit);
     connect(plotLines_, &QListWidget::itemDoubleClicked, this, edit);
     auto program = [this](QLineEdit* target) {

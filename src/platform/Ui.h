@@ -12,6 +12,7 @@
 #include "platform/picturedialogs.h"
 #include "platform/configdialog.h"
 #include "platform/tabledialogs.h"
+#include "platform/printdialogs.h"
 
 namespace vak1 {
 
@@ -197,6 +198,12 @@ class Ui {
     // a record in select-and-close mode), false for "Abbrechen". A back end without it
     // cancels.
     virtual bool TableWindowDialog(TableWindowModel& /*table*/) { return false; }
+    // The plotting command line form; false when cancelled.
+    virtual bool PlotLineForm(PlotFormData& /*data*/) { return false; }
+    // The printout dialog; true for "OK" with the fields as edited.
+    virtual bool PrintoutDialog(PrintoutDialogData& /*data*/) { return false; }
+    // The printer information window, modal, closed by "OK".
+    virtual void PrinterInfoWindow(const PrinterInfoData& /*data*/) {}
 };
 
 } // namespace vak1

@@ -52,7 +52,9 @@ struct Settings : NumberStyle {
     long double PanFactor = 0.1L;
 
     // Plot program command lines 1..5 and how many are in use.
-    std::array<std::string, 5> PlotCommandLines{};
+    static constexpr const char* kDefaultPlotLine = "C:\\KARTUNO\\WKARTUNO KARTUNO.DXF /M1.0";
+    std::array<std::string, 5> PlotCommandLines{
+        kDefaultPlotLine, kDefaultPlotLine, kDefaultPlotLine, kDefaultPlotLine, kDefaultPlotLine};
     uint16_t PlotCommandCount = 1;
 
     int BackgroundColor = 1;

@@ -182,6 +182,38 @@ bool ScriptedUi::TextLinesDialog(TextLinesDialogData& data) {
     return true;
 }
 
+bool ScriptedUi::PlotLineForm(PlotFormData& data) {
+    Record(DialogRecord{"plotform", "KARTUNO", "", data.line});
+    ScriptedAnswer a;
+    Next(a, "plotform");
+    if (a.cancel) return false;
+    if (!a.text.empty()) data.line = a.text;
+    return true;
+}
+
+bool ScriptedUi::PrintoutDialog(PrintoutDialogData& data) {
+    std::string* fields[4] = {&data.xScale, &data.yScale, &data.xOrigin, &data.yOrigin};
+    for (;;) {
+        DialogRecord r{"printout", "Ausdruck", ""};
+        for (const std::string* f : fields)
+            r.fields.push_back(*f);
+        Record(r);
+        ScriptedAnswer a;
+        Next(a, "printout");
+        if (a.cancel) return false;
+        for (std::size_t i = 0; i < a.fields.size() && i < 4; ++i)
+            if (a.fields[i]) *fields[i] = *a.fields[i];
+        if (!data.accept || data.accept(data)) return true;
+    }
+}
+
+void ScriptedUi::PrinterInfoWindow(const PrinterInfoData& data) {
+    DialogRecord r{"printerinfo", "Printer Info", ""};
+    for (const auto& [name, value] : data.rows)
+        r.lines.push_back(name + "|" + value);
+    Record(r);
+}
+
 bool ScriptedUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     DialogRecord r{"limits", data.caption, ""};
     r.labels = {data.xLabel, data.yLabel};

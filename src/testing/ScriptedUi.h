@@ -159,6 +159,22 @@ struct ScriptedAnswer {
         a.selected = row;
         return a;
     }
+    // The plotting command line form closed with OK: unchanged (empty line) or with the line
+    // its controls made.
+    static ScriptedAnswer PlotForm(std::string line = {}) {
+        ScriptedAnswer a;
+        a.kind = "plotform";
+        a.text = std::move(line);
+        return a;
+    }
+    // The printout dialog: x scale, y scale, x origin, y origin as typed (nullopt keeps one),
+    // then OK.
+    static ScriptedAnswer Printout(std::vector<std::optional<std::string>> f) {
+        ScriptedAnswer a;
+        a.kind = "printout";
+        a.fields = std::move(f);
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -172,7 +188,8 @@ struct DialogRecord {
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
     // "positions", "coordinates", "textlines", "limits",
-    // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config", "table"
+    // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config", "table",
+    // "plotform", "printout", "printerinfo"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -238,6 +255,13 @@ class ScriptedUi : public Ui {
     // Records the table window (caption, the record label in prompt, the rows as "|"-joined
     // lines); a command that closes the window ends the answer there.
     bool TableWindowDialog(TableWindowModel& table) override;
+    // Records "plotform" (caption "KARTUNO", text the line passed in).
+    bool PlotLineForm(PlotFormData& data) override;
+    // Records "printout" (fields: the scales and origins as offered); a "printout" answer's
+    // fields replace them and OK is pressed, as often as the dialog refuses it.
+    bool PrintoutDialog(PrintoutDialogData& data) override;
+    // Records "printerinfo" (lines: "name|value" per row).
+    void PrinterInfoWindow(const PrinterInfoData& data) override;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;

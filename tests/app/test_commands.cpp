@@ -236,7 +236,8 @@ TEST_F(Commands, PlotStatusEndsWithTheCommand) {
     LoadLProfile();
     app.Config.PlotCommandLines[0] = "wkartuno kartuno /CHPL";
     launcher.result = 2;
-    ui.Push(ScriptedAnswer::Choice(4)); // the plotting program
+    ui.Push({ScriptedAnswer::Choice(4), ScriptedAnswer::PlotForm(),
+             ScriptedAnswer::Keep()}); // the plotting program, its line as it stands
     RunCommand(app, "mi_cadPolylinie");
     ASSERT_EQ(ui.status.size(), 2u);
     EXPECT_NE(ui.status[0].find("kartuno.dxf wird geplottet.."), std::string::npos);

@@ -103,11 +103,13 @@ TEST_F(ReplayTest, PrintingDrawsOnBothCanvasesTextOnPaperOnly) {
     PrintTarget print{&paper, PrinterPage{2100, 2970, 1, 1, 10, 0, true}};
     Replay(g, s, screen, abort, &print);
     EXPECT_EQ(screen.Shapes(), std::vector<std::string>{"line 81 479 559 1"});
-    // Border of the world window, then the line. x: 100 px origin (10 mm at 2100 px per
-    // 210 mm) + round(2100 * 81 / 640); y: round(2970 * 479 / 480) and round(2970 * 1 / 480).
+    // Border of the world window, then the line. On paper the square picture starts at the
+    // left of its window, not in the middle as on screen. x: 100 px origin (10 mm at 2100 px
+    // per 210 mm) + round(2100 * 1 / 640) and + round(2100 * 479 / 640); y: round(2970 * 479 /
+    // 480) and round(2970 * 1 / 480).
     const auto shapes = paper.Shapes();
     ASSERT_EQ(shapes.size(), 6u);
-    EXPECT_EQ(shapes[4], "line 366 2964 1934 6");
+    EXPECT_EQ(shapes[4], "line 103 2964 1672 6");
     EXPECT_EQ(shapes[5].rfind("text ", 0), 0u);
     EXPECT_NE(std::find(paper.calls.begin(), paper.calls.end(), "pen 0,0,0 8 solid copy"),
               paper.calls.end());

@@ -37,7 +37,9 @@ inline void FillSettings(Settings& s) {
     s.ZoomFactor = 1.25L;
     s.PanFactor = 0.05L;
     s.ProgramDir = "/opt/quorven/";
-    s.PlotCommandLines = {"kartuno -a", "zwei", "drei", "", ""};
+    // Slots beyond the count are not in the file: they keep the stored default.
+    s.PlotCommandLines = {"kartuno -a", "zwei", "drei", Settings::kDefaultPlotLine,
+                          Settings::kDefaultPlotLine};
     s.PlotCommandCount = 3;
     s.BackgroundColor = 15;
     s.PrintColorMode = 2;
