@@ -76,7 +76,8 @@ struct App {
     DiagramState Diagram;
     HatchBuffer Hatch;
     Platform Env;
-    TableWindow Table; // the table window, made once and used for every table
+    TableWindow Table;      // the table window, made once and used for every table
+    int PrintoutRecord = 0; // record of "printout.dbf" chosen last (0: none)
 };
 
 // The generic dialogs' view of the program.

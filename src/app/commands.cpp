@@ -10,9 +10,11 @@
 #include "app/outputcontext.h"
 #include "app/projectcontext.h"
 #include "app/tablecontext.h"
+#include "app/startup.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
 #include "calc/section.h"
+#include "dbase/printoutsets.h"
 #include "docu/Documentation.h"
 #include "docu/docudialogs.h"
 #include "graphics/draw.h"
@@ -56,8 +58,17 @@ void NotYetAvailable(App& app) {
 
 // The printout of the graphics window; after a form sheet its page is preset.
 void FilePrint(App& app) {
+    const PrintoutTablePlaces places{
+        {app.State.StartDir, app.Config.DbfDir, InstalledDataFolder()}};
+    PrintoutSetHooks sets;
+    sets.load = [&](PrintoutDialogData& data) {
+        LoadPrintoutSet(TableContextOf(app), places, app.PrintoutRecord, data);
+    };
+    sets.store = [&](PrintoutDialogData& data) {
+        StorePrintoutSet(TableContextOf(app), places, data);
+    };
     PrintoutCommand(Dialogs(app), app.Graphics, app.Config, app.Env.printer,
-                    app.Cad.FormSheetMarker == 2);
+                    app.Cad.FormSheetMarker == 2, sets);
 }
 
 // What "Save" hands to WriteProject: the project's own file; empty (the save dialog) when

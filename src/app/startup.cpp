@@ -196,6 +196,14 @@ std::string CurrentFolder() {
 
 } // namespace
 
+std::string InstalledDataFolder() {
+#ifdef VAK1_DATA_DIR
+    return FolderPath(VAK1_DATA_DIR);
+#else
+    return {};
+#endif
+}
+
 std::vector<std::string> UsageLines() {
     const std::string prog = std::string("w") + kExtension;
     const std::string file = std::string(" test.") + kExtension;

@@ -135,7 +135,7 @@ void ShowPrinterInfo(const DialogContext& d, Printer* printer) {
 }
 
 void PrintoutCommand(const DialogContext& d, GraphicsWindow& g, const Settings& s, Printer* printer,
-                     bool formSheet) {
+                     bool formSheet, const PrintoutSetHooks& sets) {
     if (!printer) {
         ShowError(d, cp850("Kein Drucker verfügbar."));
         d.AbortFlag = 1;
@@ -150,6 +150,8 @@ void PrintoutCommand(const DialogContext& d, GraphicsWindow& g, const Settings& 
         dd.landscape = printer->Landscape();
     };
     data.printerInfo = [&](PrintoutDialogData&) { ShowPrinterInfo(d, printer); };
+    data.loadSet = sets.load;
+    data.storeSet = sets.store;
     data.accept = [&](PrintoutDialogData& dd) {
         for (const std::string* t : {&dd.xScale, &dd.yScale}) {
             const long double v = Real(*t);

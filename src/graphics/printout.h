@@ -2,9 +2,11 @@
 // onto one printer page.
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include "dialogs/dialogs.h"
 #include "graphics/GraphicsWindow.h"
+#include "platform/printdialogs.h"
 #include "settings/Settings.h"
 
 namespace vak1 {
@@ -30,9 +32,14 @@ PrintoutSettings PrintoutDefaults(const Settings& s, bool formSheet);
 bool PrintGraphic(GraphicsWindow& g, const Settings& s, const PrintoutSettings& p, Printer& printer,
                   uint8_t& abortFlag);
 
+// The dialog's "Datenbank" and "Übernehmen Datenbank": the named sets of the printout table.
+struct PrintoutSetHooks {
+    std::function<void(PrintoutDialogData&)> load, store;
+};
+
 // File -> "Drucken": the printout dialog, then the printout. Cancel sets AbortFlag.
 void PrintoutCommand(const DialogContext& d, GraphicsWindow& g, const Settings& s, Printer* printer,
-                     bool formSheet);
+                     bool formSheet, const PrintoutSetHooks& sets = {});
 
 // The printer information window; a clear message when there is no printer.
 void ShowPrinterInfo(const DialogContext& d, Printer* printer);

@@ -1,0 +1,110 @@
+#include "dbase/printoutsets.h"
+
+#include <cmath>
+
+#include "text/cp850.h"
+#include "text/parse.h"
+#include "text/textfile.h"
+
+namespace vak1 {
+namespace {
+
+const char* const kTableName = "printout.dbf";
+
+const DialogContext& D(const TableContext& ctx) {
+    return ctx.out.dialogs;
+}
+
+// Opens the table from the first place that has it (with the write check); the message of a
+// missing table names the first place.
+bool OpenPrintoutTable(const TableContext& ctx, const PrintoutTablePlaces& places) {
+    std::string path = FindPrintoutTable(places);
+    if (path.empty())
+        path = (places.folders.empty() ? std::string() : FolderPath(places.folders.front())) +
+               kTableName;
+    return OpenTableWithWriteCheck(ctx, path);
+}
+
+std::string Trimmed(std::string s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The number an edit field holds; an unreadable one is 0 (the dialog refuses bad scales).
+long double Real(const std::string& text) {
+    return ParseNumber(text).value;
+}
+
+} // namespace
+
+std::string FindPrintoutTable(const PrintoutTablePlaces& places) {
+    for (const std::string& folder : places.folders) {
+        if (folder.empty()) continue;
+        const std::string path = FolderPath(folder) + kTableName;
+        if (FileExists(path)) return path;
+    }
+    return {};
+}
+
+void LoadPrintoutSet(const TableContext& ctx, const PrintoutTablePlaces& places, int& lastRecord,
+                     PrintoutDialogData& data) {
+    if (!OpenPrintoutTable(ctx, places)) return;
+    TableWindow& w = ctx.w;
+    SetTableTitles(w, "Printout", "");
+    if (lastRecord > 0) GoToRecordWithMessage(ctx, lastRecord);
+    if (ShowTable(ctx, kHelpPrintoutTable, kTableEdit, "") && w.Table.RecNo() > 0) {
+        lastRecord = w.Table.RecNo();
+        // Fields 2 to 5 by position: x and y scale, x and y origin.
+        std::string* fields[] = {&data.xScale, &data.yScale, &data.xOrigin, &data.yOrigin};
+        for (int i = 0; i < 4 && i + 1 < w.Table.FieldCount(); ++i)
+            *fields[i] = Cp850ToUtf8(w.Table.FieldText(i + 1));
+        data.landscape = w.Table.LogicalField("landscape");
+        data.monochrome = w.Table.LogicalField("monochrom");
+        data.fit = w.Table.LogicalField("variable");
+        data.border = w.Table.LogicalField("borderline");
+    }
+    CloseTable(w);
+    D(ctx).AbortFlag = 0;
+}
+
+void StorePrintoutSet(const TableContext& ctx, const PrintoutTablePlaces& places,
+                      const PrintoutDialogData& data) {
+    const DialogContext& d = D(ctx);
+    std::string name;
+    InputText(d, kHelpPrintoutTable, "Name", kPrintoutNameLength, name);
+    name = Trimmed(name);
+    if (d.AbortFlag || name.empty()) {
+        d.AbortFlag = 0;
+        return;
+    }
+    if (!OpenPrintoutTable(ctx, places)) return;
+    DbfTable& t = ctx.w.Table;
+    int record = 0;
+    for (int r = 1; r <= t.RecordCount() && !record; ++r)
+        if (!t.Deleted(r) && Trimmed(t.FieldText(r, t.FieldIndex("name"))) == name) record = r;
+    bool ok = true;
+    if (record) {
+        if (!AskQuestion(d, kHelpPrintoutTable, name + cp850(" ersetzen ?"))) {
+            CloseTable(ctx.w);
+            return;
+        }
+        ok = t.Go(record) && t.Edit();
+    } else {
+        ok = t.Append();
+    }
+    ok = ok && t.ReplaceString("name", name) && t.ReplaceReal("xscale", Real(data.xScale)) &&
+         t.ReplaceReal("yscale", Real(data.yScale)) &&
+         t.ReplaceInteger("xorigin", std::lround(static_cast<double>(Real(data.xOrigin)))) &&
+         t.ReplaceInteger("yorigin", std::lround(static_cast<double>(Real(data.yOrigin)))) &&
+         t.ReplaceLogical("landscape", data.landscape) &&
+         t.ReplaceLogical("monochrom", data.monochrome) && t.ReplaceLogical("variable", data.fit) &&
+         t.ReplaceLogical("borderline", data.border) && t.Post();
+    if (!ok) {
+        ShowError(d, t.Error());
+        t.Cancel();
+    }
+    CloseTable(ctx.w);
+}
+
+} // namespace vak1
