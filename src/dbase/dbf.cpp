@@ -561,6 +561,12 @@ int DbfTable::AppendFromDbf(const std::string& path) {
         }
         added.push_back(std::move(r));
     }
+    return AppendRecords(added);
+}
+
+// Writes the checked records at the end of the table; the count, or -1 when a write fails.
+int DbfTable::AppendRecords(std::vector<Record>& added) {
+    const int count = static_cast<int>(added.size());
     for (Record& r : added) {
         records_.push_back(std::move(r));
         if (!WriteRecord(RecordCount())) {
@@ -570,7 +576,7 @@ int DbfTable::AppendFromDbf(const std::string& path) {
         }
     }
     RebuildView();
-    return static_cast<int>(added.size());
+    return count;
 }
 
 int DbfTable::AppendFromDelimited(const std::string& path) {
@@ -595,16 +601,7 @@ int DbfTable::AppendFromDelimited(const std::string& path) {
         }
         added.push_back(std::move(r));
     }
-    for (Record& r : added) {
-        records_.push_back(std::move(r));
-        if (!WriteRecord(RecordCount())) {
-            records_.pop_back();
-            RebuildView();
-            return -1;
-        }
-    }
-    RebuildView();
-    return static_cast<int>(added.size());
+    return AppendRecords(added);
 }
 
 bool DbfTable::CopyToDelimited(const std::string& path) {

@@ -118,6 +118,7 @@ class DbfTable {
     bool Encode(int field, std::string_view text, std::string& raw);
     bool PutField(Record& r, int field, std::string_view text);
     bool WriteRecord(int record);
+    int AppendRecords(std::vector<Record>& added);
     void RebuildView();
     bool ReadAll();
 
