@@ -12,6 +12,7 @@
 #include "platform/picturedialogs.h"
 #include "platform/configdialog.h"
 #include "platform/tabledialogs.h"
+#include "platform/projecttable.h"
 
 namespace vak1 {
 
@@ -197,6 +198,17 @@ class Ui {
     // a record in select-and-close mode), false for "Abbrechen". A back end without it
     // cancels.
     virtual bool TableWindowDialog(TableWindowModel& /*table*/) { return false; }
+
+    // The project table window, modal; its "Help" button calls Help(false). A back end
+    // without it closes the window.
+    virtual ProjectTableAction ProjectTableDialog(ProjectTableData& /*data*/) {
+        return ProjectTableAction::Close;
+    }
+    // Runs job on another thread under a progress window with a cancel button; the default
+    // runs it here without a window.
+    virtual void RunWithProgress(ProgressJob& job) {
+        job.run([](std::size_t) { return true; });
+    }
 };
 
 } // namespace vak1
