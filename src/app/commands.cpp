@@ -2,6 +2,7 @@
 #include "app/commands.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -29,6 +30,7 @@
 #include "platform/Ui.h"
 #include "project/projectfile.h"
 #include "report/changelog.h"
+#include "report/projecttable.h"
 #include "report/resultreport.h"
 #include "settings/configdialog.h"
 #include "settings/settingsfile.h"
@@ -201,6 +203,78 @@ void OpenRecent(App& app, int k) {
         return;
     }
     OpenProjectFile(app, path);
+}
+
+void UpdateMessageItem(App& app);
+
+// The project table's grid as the window shows it.
+void FillProjectTable(ProjectTableData& data, const std::vector<ProjectTableRow>& rows,
+                      const NumberStyle& style) {
+    data.rows.clear();
+    for (const auto& row : rows) {
+        std::vector<std::string>& cells = data.rows.emplace_back();
+        for (const auto& cell : row)
+            cells.push_back(DisplayText(style, cell));
+    }
+}
+
+// "Öffnen (Tabelle)": every project file of the project folder with its key results; a row
+// chosen opens its project, and the window comes back until it is closed.
+void FileOpenTable(App& app) {
+    SaveChangesQuestion(app);
+    if (app.State.AbortFlag) return;
+    Clear(app.Graphics);
+    app.State.Unname();
+    SetCaption(app);
+    const std::string folder =
+        app.State.ProjectDir.empty() ? app.State.StartDir : app.State.ProjectDir;
+    std::vector<std::string> names;
+    std::string error;
+    if (!ListProjectFiles(folder, names, error)) {
+        ShowError(Dialogs(app), error);
+        app.State.AbortFlag = 1;
+        return;
+    }
+    ProjectTable table;
+    ProgressJob job{
+        cp850("Projekte lesen"), names.size(), [&](const std::function<bool(std::size_t)>& report) {
+            table = BuildProjectTable(folder, names, app.Config, ProjectTableThreads(), report);
+        }};
+    app.Env.ui->SetWaitCursor(true);
+    app.Env.ui->RunWithProgress(job);
+    app.Env.ui->SetWaitCursor(false);
+    if (table.cancelled) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    for (const auto& m : table.messages)
+        AddMessage(app.Messages, m);
+    UpdateMessageItem(app);
+
+    ProjectTableData data;
+    data.caption = DisplayText(app.Config, std::string(kProgramName) + "  " + folder);
+    for (const auto& title : ProjectTableTitles())
+        data.titles.push_back(title);
+    data.widths.assign(ProjectTableWidths().begin(), ProjectTableWidths().end());
+    FillProjectTable(data, table.rows, app.Config);
+    data.sort = [&](int column) {
+        SortProjectTable(table.rows, column);
+        FillProjectTable(data, table.rows, app.Config);
+    };
+    for (;;) {
+        const ProjectTableAction action =
+            DialogUi(Dialogs(app), kHelpProjectTable).ProjectTableDialog(data);
+        if (action == ProjectTableAction::Close) return;
+        if (action == ProjectTableAction::Pictures) {
+            BrowseHelpPictures({app.Graphics, app.Config, Dialogs(app), app.Env.ports});
+            app.State.AbortFlag = 0;
+            continue;
+        }
+        if (data.selected < 1 || data.selected > static_cast<int>(table.rows.size())) continue;
+        app.State.AbortFlag = 0;
+        OpenProjectFile(app, folder + table.rows[data.selected - 1][0]);
+        app.State.AbortFlag = 0;
+    }
 }
 
 void FileExit(App& app) {
@@ -383,7 +457,7 @@ const std::map<std::string, Command>& Table() {
     static const std::map<std::string, Command> table = {
         {"mi_fileNew", {FileNew, Modified::SetIfNotAborted}},
         {"mi_fileOpen", {FileOpen}},
-        {"mi_fileOpenTable", {NotYetAvailable}},
+        {"mi_fileOpenTable", {FileOpenTable}},
         {"mi_FileSave", {FileSave}},
         {"mi_FileSaveAs", {FileSaveAs}},
         {"mi_fileImportDXF", {FileImportDxf, Modified::ClearIfNotAborted}},
@@ -480,6 +554,11 @@ std::vector<std::string> CommandNames() {
     for (const auto& [name, command] : Table())
         names.push_back(name);
     return names;
+}
+
+unsigned ProjectTableThreads() {
+    const char* forced = std::getenv("VAK1_THREADS");
+    return forced ? static_cast<unsigned>(std::max(0, std::atoi(forced))) : 0;
 }
 
 std::string ProjectPath(const App& app) {

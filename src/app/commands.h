@@ -17,6 +17,9 @@ bool RunCommand(App& app, const std::string& item);
 // Item names that have a handler.
 std::vector<std::string> CommandNames();
 
+// Threads that read the project table: the environment variable VAK1_THREADS when set,
+// else 0 (one per core).
+unsigned ProjectTableThreads();
 // Before New, Open, Import DXF, a recent file and shut-down. Cancel sets AbortFlag.
 void SaveChangesQuestion(App& app);
 // Full path of the current project: the name itself while it came from the command line.

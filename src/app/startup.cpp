@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 #include "app/App.h"
@@ -15,6 +16,7 @@
 #include "platform/Ui.h"
 #include "dialogs/dialogs.h"
 #include "project/projectfile.h"
+#include "report/projecttable.h"
 #include "report/resultreport.h"
 #include "settings/settingsfile.h"
 #include "text/cp850.h"
@@ -125,6 +127,41 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param, 
     return {true, 0};
 }
 
+bool IsTableParameter(const std::string& p) {
+    return UpperAscii(p) == "/TABLE";
+}
+
+// The project table of folder as tab-separated UTF-8 text in the current folder. Projects
+// that cannot be read keep their row and are named on standard error.
+StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* out,
+                     std::FILE* err) {
+    if (args.size() < 2) {
+        std::fprintf(err, "/TABLE: Ordner fehlt\n");
+        return {true, 1};
+    }
+    const std::string folder = FolderPath(args[1]);
+    std::vector<std::string> names;
+    std::string error;
+    if (!ListProjectFiles(folder, names, error)) {
+        std::fprintf(err, "%s\n", error.c_str());
+        return {true, 1};
+    }
+    const ProjectTable table = BuildProjectTable(folder, names, app.Config, ProjectTableThreads());
+    for (const auto& m : table.messages)
+        PrintLine(err, m);
+    const std::string text = ProjectTableText(table.rows);
+    const char* target = "vak1table.txt";
+    std::ofstream file(target, std::ios::binary | std::ios::trunc);
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.close();
+    if (!file) {
+        std::fprintf(err, "%s: Tabelle nicht geschrieben\n", target);
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n", target);
+    return {true, 0};
+}
+
 // Evaluates the command line; a filled result ends the program.
 bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FILE* err) {
     const auto& args = app.State.CommandLine;
@@ -136,6 +173,10 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         for (const auto& line : UsageLines())
             std::fprintf(out, "%s\n", line.c_str());
         result = {true, 0};
+        return true;
+    }
+    if (IsTableParameter(first)) {
+        result = TableJob(app, args, out, err);
         return true;
     }
     if (UpperAscii(first) == "DEMO") {
@@ -209,11 +250,13 @@ std::vector<std::string> UsageLines() {
     const std::string file = std::string(" test.") + kExtension;
     return {std::string(kProgramName) + " Command Line Mode",
             prog + " Filename [/I] [/CADi:j] [/NOGUI]",
+            prog + " /TABLE Folder",
             "/I       -> TXT file",
             "/CADi:j  -> CAD File",
             "            i: 1=DXF, 2=IGS, 5=TXT",
             "            j: index (1,2,3, ..)",
             "/NOGOUI  -> No GUI, exit on fatal error",
+            "/TABLE   -> table of the folder's projects: vak1table.txt",
             "/?       -> Help",
             "Example: " + prog + file + "             ->  GUI",
             "Example: " + prog + file + " /I /NOGUI   ->  test.txt",
@@ -223,7 +266,7 @@ std::vector<std::string> UsageLines() {
 
 bool IsUnattended(const std::vector<std::string>& args) {
     if (args.empty()) return false;
-    if (args[0] == "?" || args[0] == "/?") return true;
+    if (args[0] == "?" || args[0] == "/?" || IsTableParameter(args[0])) return true;
     if (args.size() < 2) return false;
     return args[1] == "/I" || args[1] == "/i" || IsCadParameter(args[1]);
 }

@@ -4,6 +4,7 @@
 #include "gui/picturebrowser.h"
 #include "gui/plotform.h"
 #include "gui/printforms.h"
+#include "gui/projecttable.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -253,6 +254,15 @@ bool QtUi::TableWindowDialog(TableWindowModel& table) {
     const bool ok = window.exec() == QDialog::Accepted;
     parent_ = before;
     return ok;
+}
+
+ProjectTableAction QtUi::ProjectTableDialog(ProjectTableData& data) {
+    TForm_preview window(parent_, data, [this](bool picture) { Help(picture); });
+    return window.exec() == QDialog::Accepted ? window.Action() : ProjectTableAction::Close;
+}
+
+void QtUi::RunWithProgress(ProgressJob& job) {
+    RunWithProgressWindow(parent_, job);
 }
 
 void QtUi::Beep() {

@@ -54,6 +54,8 @@ class QtUi : public Ui {
     // Resizes the main window so that its drawing area gets the size.
     void ResizeGraphicsArea(int width, int height) override;
     bool TableWindowDialog(TableWindowModel& table) override;
+    ProjectTableAction ProjectTableDialog(ProjectTableData& data) override;
+    void RunWithProgress(ProgressJob& job) override;
 
   private:
     QPointer<QWidget> parent_;

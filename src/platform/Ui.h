@@ -13,6 +13,7 @@
 #include "platform/configdialog.h"
 #include "platform/tabledialogs.h"
 #include "platform/printdialogs.h"
+#include "platform/projecttable.h"
 
 namespace vak1 {
 
@@ -204,6 +205,17 @@ class Ui {
     virtual bool PrintoutDialog(PrintoutDialogData& /*data*/) { return false; }
     // The printer information window, modal, closed by "OK".
     virtual void PrinterInfoWindow(const PrinterInfoData& /*data*/) {}
+
+    // The project table window, modal; its "Help" button calls Help(false). A back end
+    // without it closes the window.
+    virtual ProjectTableAction ProjectTableDialog(ProjectTableData& /*data*/) {
+        return ProjectTableAction::Close;
+    }
+    // Runs job on another thread under a progress window with a cancel button; the default
+    // runs it here without a window.
+    virtual void RunWithProgress(ProgressJob& job) {
+        job.run([](std::size_t) { return true; });
+    }
 };
 
 } // namespace vak1

@@ -48,4 +48,18 @@ void WriteProject(const ProjectFileContext& c, const std::string& name);
 void ReadProject(ProjectData& project, Documentation& docu, const DialogContext& d,
                  const std::string& path);
 
+// What reading a project file without dialogs found: ok, or the errno of a failed read
+// (error), or the line and reason of the first line not as the writer writes it.
+struct ProjectReadResult {
+    bool ok = false;
+    int error = 0;
+    int line = 0;
+    std::string reason;
+};
+
+// ReadProject without its dialogs: the project and its documentation are replaced only when
+// the whole file was read. Safe to run for different projects on several threads at once.
+ProjectReadResult ReadProjectFile(ProjectData& project, Documentation& docu,
+                                  const std::string& path);
+
 } // namespace vak1

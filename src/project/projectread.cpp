@@ -102,31 +102,42 @@ bool ReadOptions(LineCursor& in, ProjectData& p) {
 
 } // namespace
 
-void ReadProject(ProjectData& project, Documentation& docu, const DialogContext& d,
-                 const std::string& path) {
-    CheckSourceFile(d, path);
-    if (d.AbortFlag) return;
+ProjectReadResult ReadProjectFile(ProjectData& project, Documentation& docu,
+                                  const std::string& path) {
+    ProjectReadResult r;
     std::vector<std::string> lines;
-    int error = 0;
-    if (!ReadTextLines(path, lines, &error)) {
-        ShowError(d, "Lesefehler (" + path + ", errno " + std::to_string(error) + ")");
-        d.AbortFlag = 1;
-        return;
+    if (!ReadTextLines(path, lines, &r.error)) {
+        if (r.error == 0) r.error = -1;
+        return r;
     }
     auto readProject = std::make_unique<ProjectData>(project);
     auto readDocu = std::make_unique<Documentation>(docu);
     LineCursor in(lines);
-    const bool ok = ReadHeader(in, *readProject) && ReadContour(in, *readProject) &&
-                    ReadBodyAndTexts(in, *readProject) && ReadChangesSection(in, *readDocu) &&
-                    ReadDocumentsSection(in, *readDocu) && ReadOptions(in, *readProject);
-    if (!ok) {
-        ShowError(d, "Fehler in Projektdatei " + path + ", Zeile " + std::to_string(in.FailLine()) +
-                         ": " + in.FailReason() + " !");
-        d.AbortFlag = 1;
-        return;
+    r.ok = ReadHeader(in, *readProject) && ReadContour(in, *readProject) &&
+           ReadBodyAndTexts(in, *readProject) && ReadChangesSection(in, *readDocu) &&
+           ReadDocumentsSection(in, *readDocu) && ReadOptions(in, *readProject);
+    if (!r.ok) {
+        r.line = in.FailLine();
+        r.reason = in.FailReason();
+        return r;
     }
     project = *readProject;
     docu = std::move(*readDocu);
+    return r;
+}
+
+void ReadProject(ProjectData& project, Documentation& docu, const DialogContext& d,
+                 const std::string& path) {
+    CheckSourceFile(d, path);
+    if (d.AbortFlag) return;
+    const ProjectReadResult r = ReadProjectFile(project, docu, path);
+    if (r.ok) return;
+    if (r.error != 0)
+        ShowError(d, "Lesefehler (" + path + ", errno " + std::to_string(r.error) + ")");
+    else
+        ShowError(d, "Fehler in Projektdatei " + path + ", Zeile " + std::to_string(r.line) + ": " +
+                         r.reason + " !");
+    d.AbortFlag = 1;
 }
 
 } // namespace vak1

@@ -259,6 +259,35 @@ bool ScriptedUi::TableWindowDialog(TableWindowModel& table) {
     return true;
 }
 
+ProjectTableAction ScriptedUi::ProjectTableDialog(ProjectTableData& data) {
+    ScriptedAnswer a;
+    const bool answered = Next(a, "projecttable");
+    if (answered && !a.cancel)
+        for (const int column : a.sortColumns)
+            if (data.sort) data.sort(column);
+    DialogRecord r{"projecttable", data.caption, ""};
+    r.labels = data.titles;
+    r.preselected = data.selected;
+    for (const auto& row : data.rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c)
+            line += (c ? "|" : "") + row[c];
+        r.lines.push_back(line);
+    }
+    Record(r);
+    if (!answered || a.cancel) return ProjectTableAction::Close;
+    if (a.selected >= 0) data.selected = a.selected;
+    return a.projectAction;
+}
+
+void ScriptedUi::RunWithProgress(ProgressJob& job) {
+    Record(DialogRecord{"progress", job.caption, ""});
+    job.run([this](std::size_t) {
+        ++progressed;
+        return true;
+    });
+}
+
 void ScriptedUi::ShowTextWindow(TextWindow& window) {
     Record(DialogRecord{"textwindow", window.caption, window.text, window.fontName});
     window.left += 10;

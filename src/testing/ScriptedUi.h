@@ -35,6 +35,9 @@ struct ScriptedAnswer {
     // closes with "OK" (or "Abbrechen" with cancel).
     std::function<void(ConfigDialogData&)> configure;
     std::vector<TableCommand> tableCommands; // table window
+    // Project table: right clicks on these column titles (0-based), then the action.
+    std::vector<int> sortColumns;
+    ProjectTableAction projectAction = ProjectTableAction::Close;
 
     static ScriptedAnswer Text(std::string t) {
         ScriptedAnswer a;
@@ -175,6 +178,17 @@ struct ScriptedAnswer {
         a.fields = std::move(f);
         return a;
     }
+    // The project table: sorted by the columns in order, then closed by action (with row
+    // selected for Open; -1 keeps).
+    static ScriptedAnswer Projects(ProjectTableAction action, int row = -1,
+                                   std::vector<int> sorts = {}) {
+        ScriptedAnswer a;
+        a.kind = "projecttable";
+        a.projectAction = action;
+        a.selected = row;
+        a.sortColumns = std::move(sorts);
+        return a;
+    }
     ScriptedAnswer WithHelp(bool picture) && {
         helpPresses.push_back(picture);
         return std::move(*this);
@@ -190,6 +204,7 @@ struct DialogRecord {
     // "positions", "coordinates", "textlines", "limits",
     // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config", "table",
     // "plotform", "printout", "printerinfo"
+    // "projecttable", "progress"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -262,6 +277,13 @@ class ScriptedUi : public Ui {
     bool PrintoutDialog(PrintoutDialogData& data) override;
     // Records "printerinfo" (lines: "name|value" per row).
     void PrinterInfoWindow(const PrinterInfoData& data) override;
+
+    // Records the project table (caption, the rows as "|"-joined lines after the answer's
+    // sorting, the column titles as labels).
+    ProjectTableAction ProjectTableDialog(ProjectTableData& data) override;
+    // Records "progress" with the caption and runs the job here; reports counted in progressed.
+    void RunWithProgress(ProgressJob& job) override;
+    std::size_t progressed = 0;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;

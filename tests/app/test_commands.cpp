@@ -339,7 +339,7 @@ TEST_F(StartUpJobs, UsageScreenAndExtensionRule) {
     const std::string usage = Contents(out);
     EXPECT_EQ(usage.rfind("VAK1 Command Line Mode\n", 0), 0u);
     EXPECT_NE(usage.find("Example: wvak1 test.vak1 /CAD1:1     ->  test.dxf"), std::string::npos);
-    EXPECT_EQ(UsageLines().size(), 12u);
+    EXPECT_EQ(UsageLines().size(), 14u);
 
     StartResult e = Run({"projekt"});
     EXPECT_TRUE(e.exit);

@@ -1,0 +1,194 @@
+// The rows of the project table and the threads that read them.
+#include "report/projecttable.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+
+#include "calc/angles.h"
+#include "calc/section.h"
+#include "docu/Documentation.h"
+#include "project/ProjectData.h"
+#include "project/messages.h"
+#include "project/projectfile.h"
+#include "text/cp850.h"
+#include "text/formats.h"
+#include "text/program.h"
+
+namespace vak1 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string WithoutLeadingBlanks(const std::string& text) {
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// The modification date as "yyyy/mm/dd" in local time; empty when the file has none.
+std::string FileDate(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    std::tm t{};
+    if (!::localtime_r(&st.st_mtime, &t)) return {};
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%Y/%m/%d", &t);
+    return buf;
+}
+
+// What one thread keeps between projects: a fresh project for every file.
+struct Scratch {
+    const ProjectData blank{};
+    ProjectData project{};
+    Documentation docu{};
+    MessageList messages;
+};
+
+ProjectTableRow MakeRow(const std::string& folder, const std::string& name,
+                        const Settings& settings, Scratch& s, std::string& message) {
+    ProjectTableRow row;
+    const std::string path = folder + name;
+    row[0] = name;
+    row[1] = FileDate(path);
+    s.project = s.blank;
+    s.docu = Documentation{};
+    const ProjectReadResult read = ReadProjectFile(s.project, s.docu, path);
+    if (!read.ok) {
+        message = read.error != 0 ? "Lesefehler " + name
+                                  : "Zeile " + std::to_string(read.line) + " in " + name;
+        return row;
+    }
+    CalcSection(s.project, s.messages, settings);
+    const ProjectData& p = s.project;
+    const TSectionResults& r = p.R;
+    const NumberStyle& n = settings;
+    const bool inch = n.EnglishUnits == 1;
+    row[2] = p.DrawingName;
+    row[3] = p.DrawingNumber;
+    row[4] = std::to_string(p.PosCount);
+    row[5] = WithoutLeadingBlanks(FormatFixed(n, inch ? r.A * kAreaToIn2 : r.A, 8, 1));
+    row[6] = WithoutLeadingBlanks(FormatLengthFixed(n, r.ys, 5, 2));
+    row[7] = WithoutLeadingBlanks(FormatLengthFixed(n, r.zs, 5, 2));
+    const long double moment = inch ? kMoment4ToIn4 : 1;
+    row[8] = WithoutLeadingBlanks(FormatFixed(n, r.I1 * moment, 10, 0));
+    row[9] = WithoutLeadingBlanks(FormatFixed(n, r.I2 * moment, 10, 0));
+    row[10] = WithoutLeadingBlanks(FormatFixed(n, r.phi * kDegPerRad, 3, 1));
+    return row;
+}
+
+} // namespace
+
+const ProjectTableRow& ProjectTableTitles() {
+    static const ProjectTableRow titles = {"File", "Date  y/m/d", "Name", "No", "n",  "A",
+                                           "ys",   "zs",          "I1",   "I2", "phi"};
+    return titles;
+}
+
+const std::array<int, kProjectTableColumns>& ProjectTableWidths() {
+    static const std::array<int, kProjectTableColumns> widths = {150, 64, 90, 90, 48, 60,
+                                                                 48,  48, 70, 70, 48};
+    return widths;
+}
+
+bool ListProjectFiles(const std::string& folder, std::vector<std::string>& names,
+                      std::string& error) {
+    names.clear();
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    const std::string extension = std::string(".") + UpperAscii(kExtension);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= extension.size() ||
+            UpperAscii(name.substr(name.size() - extension.size())) != extension)
+            continue;
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) names.push_back(name);
+    }
+    if (ec) {
+        error = folder + ": " + ec.message();
+        names.clear();
+        return false;
+    }
+    std::sort(names.begin(), names.end());
+    return true;
+}
+
+ProjectTable BuildProjectTable(const std::string& folder, const std::vector<std::string>& names,
+                               const Settings& settings, unsigned threads,
+                               const std::function<bool(std::size_t done)>& progress) {
+    const std::size_t count = names.size();
+    ProjectTable table;
+    table.rows.resize(count);
+    std::vector<std::string> messages(count);
+    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+    threads =
+        static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(count, 1)));
+
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::size_t done = 0;
+    auto work = [&] {
+        auto scratch = std::make_unique<Scratch>();
+        for (std::size_t i; !stop && (i = next++) < count;) {
+            table.rows[i] = MakeRow(folder, names[i], settings, *scratch, messages[i]);
+            const std::lock_guard<std::mutex> lock(mutex);
+            ++done;
+            changed.notify_one();
+        }
+    };
+    // With progress the calling thread only reports; otherwise it reads as one of them.
+    std::vector<std::thread> workers;
+    for (unsigned t = progress ? 0 : 1; t < threads; ++t)
+        workers.emplace_back(work);
+    if (progress) {
+        std::size_t reported = 0;
+        std::unique_lock<std::mutex> lock(mutex);
+        while (reported < count && !stop) {
+            changed.wait(lock, [&] { return done != reported; });
+            reported = done;
+            lock.unlock();
+            if (!progress(reported)) stop = true;
+            lock.lock();
+        }
+    } else {
+        work();
+    }
+    for (auto& w : workers)
+        w.join();
+    table.cancelled = stop;
+    for (const auto& m : messages)
+        if (!m.empty()) table.messages.push_back(m);
+    return table;
+}
+
+void SortProjectTable(std::vector<ProjectTableRow>& rows, int column) {
+    if (column < 0 || column >= kProjectTableColumns) return;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [column](const ProjectTableRow& a, const ProjectTableRow& b) {
+                         return std::string_view(a[column]) < std::string_view(b[column]);
+                     });
+}
+
+std::string ProjectTableText(const std::vector<ProjectTableRow>& rows) {
+    std::string text;
+    auto append = [&text](const ProjectTableRow& row) {
+        for (int c = 0; c < kProjectTableColumns; ++c) {
+            if (c) text += '\t';
+            text += Cp850ToUtf8(row[c]);
+        }
+        text += '\n';
+    };
+    append(ProjectTableTitles());
+    for (const auto& row : rows)
+        append(row);
+    return text;
+}
+
+} // namespace vak1

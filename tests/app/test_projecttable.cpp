@@ -1,0 +1,100 @@
+// "Öffnen (Tabelle)" and the unattended table job: the job writes what the window shows, a
+// chosen row opens its project, the threads do not change a byte.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "app/commands.h"
+#include "support/tempfolder.h"
+#include "text/cp850.h"
+
+extern char** environ;
+
+using namespace vak1;
+using namespace vak1::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kExamples = std::string(VAK1_SOURCE_DIR) + "/examples/";
+
+// Runs "vak1 /TABLE folder" in cwd with VAK1_THREADS=threads; the exit code.
+int TableJob(const std::string& cwd, const std::string& folder, const std::string& threads) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::chdir(cwd.c_str()) != 0) ::_exit(126);
+        ::setenv("VAK1_THREADS", threads.c_str(), 1);
+        std::vector<char*> argv{const_cast<char*>(VAK1_BINARY), const_cast<char*>("/TABLE"),
+                                const_cast<char*>(folder.c_str()), nullptr};
+        ::execve(VAK1_BINARY, argv.data(), environ);
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST(ProjectTableJob, WritesTheRowsTheWindowShows) {
+    TempFolder out;
+    ASSERT_EQ(TableJob(out.path(), kExamples, "0"), 0);
+    std::string job = ReadBytes(out / "vak1table.txt");
+    std::replace(job.begin(), job.end(), '\t', '|');
+
+    TestApp t;
+    t.app.State.ProjectDir = kExamples;
+    t.ui.Push(ScriptedAnswer::Projects(ProjectTableAction::Close));
+    RunCommand(t.app, "mi_fileOpenTable");
+    const auto shown = t.ui.Shown("projecttable");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].helpNumber, 3400);
+    std::string grid = "File|Date  y/m/d|Name|No|n|A|ys|zs|I1|I2|phi\n";
+    for (const auto& line : shown[0].lines)
+        grid += line + "\n";
+    EXPECT_EQ(job, grid);
+    EXPECT_EQ(shown[0].lines.size(), 3u);
+    EXPECT_EQ(t.ui.Shown("progress").size(), 1u);
+}
+
+TEST(ProjectTableJob, ParallelRunWritesTheBytesOfOneCore) {
+    TempFolder in, one, many;
+    for (int copy = 0; copy < 10; ++copy)
+        for (const char* name : {"i-traeger", "l-profil", "rohr"})
+            fs::copy_file(kExamples + name + ".vak1", in / (name + std::to_string(copy) + ".vak1"));
+    WriteBytes(in / "kaputt.vak1", "x\r\n");
+    ASSERT_EQ(TableJob(one.path(), in.path(), "1"), 0);
+    ASSERT_EQ(TableJob(many.path(), in.path(), "4"), 0);
+    const std::string text = ReadBytes(one / "vak1table.txt");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32);
+    EXPECT_EQ(ReadBytes(many / "vak1table.txt"), text);
+}
+
+TEST(ProjectTableJob, FolderThatCannotBeReadEndsWithExitCode1) {
+    TempFolder out;
+    EXPECT_EQ(TableJob(out.path(), out / "fehlt", "0"), 1);
+    EXPECT_FALSE(fs::exists(out / "vak1table.txt"));
+}
+
+TEST(ProjectTableCommand, ChosenRowOpensItsProjectAndTheWindowComesBackSorted) {
+    TestApp t;
+    fs::copy_file(kExamples + "rohr.vak1", t.path("a.vak1"));
+    fs::copy_file(kExamples + "l-profil.vak1", t.path("b.vak1"));
+    t.app.State.ModifiedFlag = 1;
+    t.ui.Push({ScriptedAnswer::Answer(Reply::Yes), // discard the unnamed project
+               ScriptedAnswer::Projects(ProjectTableAction::Open, 1, {4}),
+               ScriptedAnswer::Projects(ProjectTableAction::Close)});
+    RunCommand(t.app, "mi_fileOpenTable");
+    const auto shown = t.ui.Shown("projecttable");
+    ASSERT_EQ(shown.size(), 2u);
+    const std::string first = shown[0].lines[0].substr(0, shown[0].lines[0].find('|'));
+    EXPECT_EQ(shown[1].lines, shown[0].lines); // the sorted order stays
+    EXPECT_EQ(shown[1].preselected, 1);
+    EXPECT_EQ(t.app.State.ProjectFile, t.path(first));
+    EXPECT_EQ(t.app.State.ModifiedFlag, 0);
+    EXPECT_GT(t.app.Project.PosCount, 0);
+    EXPECT_EQ(t.ui.Pending(), 0u);
+}
