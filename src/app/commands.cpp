@@ -9,6 +9,7 @@
 #include "app/cadcontext.h"
 #include "app/outputcontext.h"
 #include "app/projectcontext.h"
+#include "app/sheetcommands.h"
 #include "app/tablecontext.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
@@ -398,10 +399,10 @@ const std::map<std::string, Command>& Table() {
         {"mi_viewErrorMessages", {ShowMessages}},
         {"mi_helpErrorMessages", {ShowMessages}},
         {"mi_dbfProfile", {DbfTables}},
-        {"mi_OleStartExcel", {NotYetAvailable}},
-        {"mi_OleExportExcel", {NotYetAvailable}},
-        {"mi_OleImportExcel", {NotYetAvailable}},
-        {"mi_OlePrintoutExcel", {NotYetAvailable}},
+        {"mi_OleStartExcel", {OleStartExcel}},
+        {"mi_OleExportExcel", {OleExportExcel}},
+        {"mi_OleImportExcel", {OleImportExcel, Modified::SetIfNotAborted}},
+        {"mi_OlePrintoutExcel", {OlePrintoutExcel}},
         {"mi_docdrawinginfo", {DocuDrawingInfo}},
         {"mi_docuShowChanges1", {ShowChanges}},
         {"mi_docuPrintChanges", {PrintChanges}},
