@@ -10,6 +10,7 @@
 #include "app/cadcontext.h"
 #include "app/outputcontext.h"
 #include "app/projectcontext.h"
+#include "app/sheetcommands.h"
 #include "app/tablecontext.h"
 #include "app/startup.h"
 #include "cad/drawing.h"
@@ -265,6 +266,10 @@ void FileOpenTable(App& app) {
         const ProjectTableAction action =
             DialogUi(Dialogs(app), kHelpProjectTable).ProjectTableDialog(data);
         if (action == ProjectTableAction::Close) return;
+        if (action == ProjectTableAction::Export) {
+            ExportProjectTable(app, data.titles, data.rows);
+            return;
+        }
         if (action == ProjectTableAction::Pictures) {
             BrowseHelpPictures({app.Graphics, app.Config, Dialogs(app), app.Env.ports});
             app.State.AbortFlag = 0;
@@ -490,10 +495,10 @@ const std::map<std::string, Command>& Table() {
         {"mi_viewErrorMessages", {ShowMessages}},
         {"mi_helpErrorMessages", {ShowMessages}},
         {"mi_dbfProfile", {DbfTables}},
-        {"mi_OleStartExcel", {NotYetAvailable}},
-        {"mi_OleExportExcel", {NotYetAvailable}},
-        {"mi_OleImportExcel", {NotYetAvailable}},
-        {"mi_OlePrintoutExcel", {NotYetAvailable}},
+        {"mi_OleStartExcel", {OleStartExcel}},
+        {"mi_OleExportExcel", {OleExportExcel}},
+        {"mi_OleImportExcel", {OleImportExcel, Modified::SetIfNotAborted}},
+        {"mi_OlePrintoutExcel", {OlePrintoutExcel}},
         {"mi_docdrawinginfo", {DocuDrawingInfo}},
         {"mi_docuShowChanges1", {ShowChanges}},
         {"mi_docuPrintChanges", {PrintChanges}},

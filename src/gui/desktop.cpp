@@ -8,6 +8,8 @@
 #include "gui/QtPrinter.h"
 #include "gui/RunGui.h"
 #include "platform/headless/FilePortWriter.h"
+#include "sheet/sheets.h"
+#include "text/textfile.h"
 
 namespace vak1 {
 
@@ -35,9 +37,13 @@ int RunDesktop(App& app, int argc, char** argv) {
     std::unique_ptr<QtPrinter> printer;
     FilePortWriter ports;
     app.Env.ports = &ports;
+    std::unique_ptr<Spreadsheet> sheet =
+        MakeSpreadsheet(app.Env.launcher, [&app] { return FolderPath(app.Config.TempDir); });
+    app.Env.spreadsheet = sheet.get();
     const int code = RunGui(app, argc, argv, DesktopCommands(app, printer));
     app.Env.printer = nullptr;
     app.Env.ports = nullptr;
+    app.Env.spreadsheet = nullptr;
     ShutDown(app);
     return code;
 }

@@ -24,7 +24,8 @@ TForm_preview::TForm_preview(QWidget* parent, ProjectTableData& data, const Help
     QMenu* file = menu->addMenu("File");
     QAction* exportExcel = file->addAction("Export Excel");
     exportExcel->setObjectName("mi_exportExcel");
-    exportExcel->setEnabled(false); // the spreadsheet exchange is not built yet
+    connect(exportExcel, &QAction::triggered, this,
+            [this] { CloseWith(ProjectTableAction::Export); });
     QAction* exit = file->addAction("E&xit");
     exit->setObjectName("mi_exit");
     connect(exit, &QAction::triggered, this, [this] { CloseWith(ProjectTableAction::Close); });

@@ -12,6 +12,7 @@ enum class ProjectTableAction {
     Close,    // "OK", "Abbrechen", "E&xit" or the window closed
     Open,     // a cell of another row selected: selected is the row
     Pictures, // the help-picture button
+    Export,   // "Export Excel": the grid into a new workbook, then the window closes
 };
 
 // The grid: titles and widths of the columns, one row per project file (UTF-8). selected is

@@ -22,6 +22,7 @@ LAYERS = [
     ["dbase"],
     ["cad"],
     ["input", "app"],
+    ["sheet"],
     ["gui", "main"],
     ["testing"],  # the test doubles: only the tests and benchmarks include them
 ]

@@ -1,0 +1,224 @@
+#include "app/sheetcommands.h"
+
+#include <cstdio>
+
+#include "app/App.h"
+#include "app/commands.h"
+#include "app/outputcontext.h"
+#include "app/projectcontext.h"
+#include "calc/section.h"
+#include "dialogs/dialogs.h"
+#include "platform/Spreadsheet.h"
+#include "platform/Ui.h"
+#include "project/projectfile.h"
+#include "report/resultreport.h"
+#include "text/cp850.h"
+#include "text/textfile.h"
+
+namespace vak1 {
+namespace {
+
+constexpr const char* kWorkbookFilter = "*.xlsx;*.ods|*.xlsx;*.ods";
+
+// The hourglass for the time of a scope.
+class WaitCursor {
+  public:
+    explicit WaitCursor(App& app) : ui_(app.Env.ui) {
+        if (ui_) ui_->SetWaitCursor(true);
+    }
+    ~WaitCursor() {
+        if (ui_) ui_->SetWaitCursor(false);
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    Ui* ui_;
+};
+
+std::string NoAmpersand(std::string s) {
+    std::erase(s, '&');
+    return s;
+}
+
+// "Datei -> Speichern" in the menu's current language.
+std::string SaveMenuPath(App& app) {
+    const MenuItem* file = FindMenuItem(app.Menu.Bar, "mi_file");
+    const MenuItem* save = FindMenuItem(app.Menu.Bar, "mi_FileSave");
+    std::string path = NoAmpersand(file ? file->caption : "Datei") + " -> " +
+                       NoAmpersand(save ? save->caption : "Speichern");
+    while (path.ends_with("."))
+        path.pop_back();
+    return cp850(path);
+}
+
+// The spreadsheet, connected; a message and AbortFlag when none can be used.
+Spreadsheet* Connect(App& app) {
+    Spreadsheet* sheet = app.Env.spreadsheet;
+    if (!sheet || !sheet->Connect()) {
+        ShowError(Dialogs(app), "Excel kann nicht gestartet werden");
+        app.State.AbortFlag = 1;
+        return nullptr;
+    }
+    return sheet;
+}
+
+void Finish(App& app, Spreadsheet& sheet) {
+    if (!sheet.Flush()) {
+        ShowError(Dialogs(app), "Excel kann nicht gestartet werden");
+        app.State.AbortFlag = 1;
+    }
+}
+
+// The lines of the project file into column 1, from row 1.
+void ExportProjectFile(App& app, Spreadsheet& sheet) {
+    if (app.State.ProjectName.empty()) {
+        ShowInfo(Dialogs(app), "File not found. Use \"File->Save\"");
+        app.State.AbortFlag = 1;
+        return;
+    }
+    const std::string path = ProjectPath(app);
+    std::vector<std::string> lines;
+    if (!ReadTextLines(path, lines)) {
+        ShowError(Dialogs(app), "File " + path + " not found !");
+        app.State.AbortFlag = 1;
+        return;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        sheet.SetCell(static_cast<int>(i) + 1, 1, Cp850ToUtf8(lines[i]));
+}
+
+void EnableExchange(App& app) {
+    for (const char* name : {"mi_OleExportExcel", "mi_OleImportExcel"})
+        if (MenuItem* item = FindMenuItem(app.Menu.Bar, name)) item->enabled = true;
+}
+
+} // namespace
+
+void OleStartExcel(App& app) {
+    if (app.State.ProjectName.empty()) {
+        ShowInfo(Dialogs(app), cp850("Zuerst müssen Sie Ihre Eingabedaten speichern (Menü \"") +
+                                   SaveMenuPath(app) + "\")");
+        app.State.AbortFlag = 1;
+        return;
+    }
+    WaitCursor wait(app);
+    Spreadsheet* sheet = Connect(app);
+    if (!sheet) return;
+    EnableExchange(app);
+    sheet->Show();
+    sheet->NewWorkbook();
+    ExportProjectFile(app, *sheet);
+    Finish(app, *sheet);
+}
+
+void ExportProjectTable(App& app, const std::vector<std::string>& titles,
+                        const std::vector<std::vector<std::string>>& rows) {
+    Spreadsheet* sheet = app.Env.spreadsheet;
+    if (!sheet || !sheet->Connect()) {
+        ShowError(Dialogs(app), "Could not start Excel");
+        return;
+    }
+    WaitCursor wait(app);
+    sheet->Show();
+    sheet->NewWorkbook();
+    for (std::size_t j = 0; j < titles.size(); ++j)
+        sheet->SetCell(1, static_cast<int>(j) + 1, titles[j]);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t j = 0; j < rows[i].size(); ++j)
+            sheet->SetCell(static_cast<int>(i) + 2, static_cast<int>(j) + 1, rows[i][j]);
+    if (!sheet->Flush()) ShowError(Dialogs(app), "Could not start Excel");
+}
+
+void OleExportExcel(App& app) {
+    if (app.State.ModifiedFlag) {
+        app.State.OverwriteQuestion = false;
+        WriteProject(ProjectFileOf(app), ProjectPath(app));
+        app.State.OverwriteQuestion = true;
+        if (app.State.AbortFlag) return;
+        app.State.ModifiedFlag = 0;
+        SetCaption(app);
+    }
+    Spreadsheet* sheet = app.Env.spreadsheet;
+    if (!sheet || !sheet->Connected()) {
+        sheet = Connect(app);
+        if (!sheet) return;
+        sheet->Show();
+        sheet->NewWorkbook();
+    }
+    WaitCursor wait(app);
+    ExportProjectFile(app, *sheet);
+    if (!app.State.AbortFlag) Finish(app, *sheet);
+}
+
+void OleImportExcel(App& app) {
+    Spreadsheet* sheet = app.Env.spreadsheet;
+    if (!sheet) {
+        ShowError(Dialogs(app), "Excel kann nicht gestartet werden");
+        app.State.AbortFlag = 1;
+        return;
+    }
+    SaveChangesQuestion(app);
+    if (app.State.AbortFlag) return;
+    std::string file;
+    if (!sheet->ReadsOpenWorkbook() &&
+        !DialogUi(Dialogs(app), kHelpNone)
+             .OpenFileDialog(kWorkbookFilter, app.State.ProjectDir, file)) {
+        app.State.AbortFlag = 1;
+        return;
+    }
+    std::vector<std::string> cells;
+    std::string error;
+    {
+        WaitCursor wait(app);
+        if (!sheet->ReadColumn1(file, cells, error)) {
+            ShowError(Dialogs(app), file.empty() ? error : file + ": " + error);
+            app.State.AbortFlag = 1;
+            return;
+        }
+    }
+    // The cells become a project file of their own and are read as one: all or nothing.
+    const std::string temp = FolderPath(app.Config.TempDir) + "$import.vak1";
+    TextFileWriter out;
+    if (out.Open(temp)) {
+        for (const std::string& cell : cells)
+            out.WriteLine(cp850(cell));
+    }
+    if (!out.Commit()) {
+        ShowError(Dialogs(app), "file write error " + temp);
+        app.State.AbortFlag = 1;
+        return;
+    }
+    ReadProject(app.Project, app.Docu, Dialogs(app), temp);
+    std::remove(temp.c_str());
+    if (app.State.AbortFlag) return;
+    CalcSection(app.Project, app.Messages, app.Config);
+    RefreshViews(app);
+    SetCaption(app);
+}
+
+void OlePrintoutExcel(App& app) {
+    if (app.Project.CalcError) {
+        ShowMessageList(HelpContextOf(app), app.Messages);
+        return;
+    }
+    WaitCursor wait(app);
+    Spreadsheet* sheet = Connect(app);
+    if (!sheet) return;
+    sheet->Show();
+    sheet->NewWorkbook();
+    const uint16_t device = app.Config.TextDevice;
+    const bool dialog = app.Config.TextDeviceDialog;
+    app.Config.TextDevice = odSpreadsheetTxt;
+    app.Config.TextDeviceDialog = false;
+    ReportStandard(OutputContextOf(app), app.Project, app.Messages);
+    app.Config.TextDevice = device;
+    app.Config.TextDeviceDialog = dialog;
+    if (app.State.AbortFlag) return;
+    sheet->NewWorkbook();
+    sheet->OpenText(FolderPath(app.Config.TempDir) + "$$" +
+                    std::to_string(app.Output.SpreadsheetCount) + ".txt");
+    Finish(app, *sheet);
+}
+
+} // namespace vak1

@@ -1,0 +1,64 @@
+// The office back end against a real headless office in a profile of its own.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "app/commands.h"
+#include "sheet/UnoSpreadsheet.h"
+#include "support/ReportFixture.h"
+#include "text/cp850.h"
+
+using namespace vak1;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The office's own program file, so that its process id is the office itself.
+std::string OfficeBinary() {
+    for (const char* p : {"/usr/lib/libreoffice/program/soffice.bin", "/usr/bin/soffice"})
+        if (fs::exists(p)) return p;
+    return {};
+}
+
+class UnoSheet : public test::ReportFixture {
+  protected:
+    void TearDown() override {
+        if (office > 0) {
+            ::kill(office, SIGKILL);
+            ::waitpid(office, nullptr, 0);
+        }
+        ReportFixture::TearDown();
+    }
+    pid_t office = -1;
+};
+
+TEST_F(UnoSheet, StartAndExportFillColumnOneOfTheOfficeWorkbook) {
+    const std::string program = OfficeBinary();
+    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
+        GTEST_SKIP() << "no office with its Python bridge installed";
+    UnoOptions options;
+    options.python = VAK1_PYTHON;
+    options.accept = "pipe,name=vak1test" + std::to_string(::getpid());
+    options.office = program;
+    options.profile = dir + "profile";
+    options.headless = true;
+    UnoSpreadsheet sheet(options); // starts the office in its own profile
+    app.Env.spreadsheet = &sheet;
+    Write(dir + "drei.vak1", cp850("Zeile ä\r\n2\r\n\r\nvier\tfünf\r\n"));
+    app.State.ProjectName = "drei";
+    ASSERT_TRUE(RunCommand(app, "mi_OleStartExcel"));
+    office = static_cast<pid_t>(sheet.OfficePid());
+    EXPECT_GT(office, 0);
+    ASSERT_EQ(app.State.AbortFlag, 0) << (ui.shown.empty() ? "" : ui.shown.back().prompt);
+    Write(dir + "drei.vak1", cp850("neu\r\n"));
+    ASSERT_TRUE(RunCommand(app, "mi_OleExportExcel"));
+
+    std::vector<std::string> cells;
+    std::string error;
+    ASSERT_TRUE(sheet.ReadColumn1("", cells, error)) << error;
+    EXPECT_EQ(cells, (std::vector<std::string>{"neu", "2", "", "vier\tfünf"}));
+}
+
+} // namespace
