@@ -17,6 +17,7 @@
 #include "graphics/viewzoom.h"
 #include "graphics/zoom.h"
 #include "gui/QtCanvas.h"
+#include "gui/fontmap.h"
 
 namespace vak1 {
 namespace {
@@ -64,6 +65,7 @@ QColor Background(const Settings& s) {
 
 TFquorgra::TFquorgra(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName("TFquorgra");
+    InstallFontSubstitutions();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -97,11 +99,19 @@ void TFquorgra::Render() {
     GraphicsWindow& g = app_.Graphics;
     ResizeReference(g, g.FixedWidth ? g.GraphWidth : std::max(1, size.width() - 1),
                     g.FixedHeight ? g.GraphHeight : std::max(1, size.height() - 1));
-    if (picture_.size() != size) picture_ = QImage(size, QImage::Format_RGB32);
+    // The picture has the screen's own pixels; the replay draws in the window's units.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (picture_.size() != pixels) picture_ = QImage(pixels, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(ratio);
     picture_.fill(Background(app_.Config));
     const bool busy = app_.Graphics.DisplayList.size() > 10000;
     if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QPainter painter(&picture_);
+    // Smooth edges; whole pixel coordinates fall on pixel centres, so straight lines across
+    // and up stay sharp.
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.translate(0.5, 0.5);
     QtCanvas canvas(painter);
     Replay(app_.Graphics, app_.Config, canvas, app_.State.AbortFlag);
     painter.end();
@@ -110,7 +120,7 @@ void TFquorgra::Render() {
 }
 
 const QImage& TFquorgra::Picture() {
-    if (stale_ || picture_.size() != size()) Render();
+    if (stale_ || picture_.deviceIndependentSize().toSize() != size()) Render();
     return picture_;
 }
 

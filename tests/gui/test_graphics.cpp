@@ -235,7 +235,7 @@ TEST_F(GraphicsTest, DoubleClickArmsTheResetOfTheNextLeftPress) {
     QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, QPoint(60, 60));
 }
 
-// A known picture: every pen style, a thick pen, circle, arcs in all four quadrants, a
+// A known antialiased picture: every pen style, a thick pen, circle, arcs in all four quadrants, a
 // filled solid and colour 0 erasing part of it, compared with the stored image. No text: its
 // pixels depend on the fonts installed. VAK1_UPDATE_GOLDEN=1 writes the image anew.
 TEST(GraphicsGolden, KnownDisplayListMatchesTheStoredPicture) {
