@@ -77,8 +77,7 @@ StatusLine::StatusLine(QStatusBar& bar, std::function<void()> openMessages) {
     bar.addPermanentWidget(calc_);
     cursor_ = new QLabel(&bar);
     cursor_->setObjectName("StatusCursor");
-    cursor_->setMinimumWidth(
-        cursor_->fontMetrics().horizontalAdvance("y -00000,00  z -00000,00 mm"));
+    cursor_->setMinimumWidth(cursor_->fontMetrics().horizontalAdvance("y -0000,00  z -0000,00 mm"));
     bar.addPermanentWidget(cursor_);
 }
 
@@ -93,9 +92,11 @@ void StatusLine::CommandDone(const App& app, const std::string& command) {
 
 void StatusLine::ShowCalculation(const App& app) {
     const QString text = CalculationText(app);
-    calc_->setText(text);
-    calc_->setVisible(!text.isEmpty());
+    // The style first, so the button's size is taken with the bold font.
     calc_->setStyleSheet(app.Project.CalcError ? "color: #c00000; font-weight: bold;" : "");
+    calc_->setText(text);
+    calc_->setMinimumWidth(calc_->sizeHint().width());
+    calc_->setVisible(!text.isEmpty());
     calc_->setEnabled(app.Messages.count > 0);
 }
 

@@ -92,6 +92,7 @@ TEST_F(Desktop, StatusLineTellsWhatSaveAndDxfExportDidAndShowsAFailedCalculation
     ASSERT_EQ(app.Project.CalcError, 1);
     EXPECT_TRUE(calc->text().contains("fehlgeschlagen")) << calc->text().toStdString();
     EXPECT_TRUE(calc->styleSheet().contains("color: #c00000"));
+    SaveShot(&window, "main_window_failed_calculation");
     bool listShown = false;
     OnNextModal([&listShown](QWidget* w) {
         listShown = w != nullptr;
