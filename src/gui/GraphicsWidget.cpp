@@ -7,14 +7,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "app/App.h"
 #include "graphics/draw.h"
 #include "graphics/palette.h"
 #include "graphics/replay.h"
+#include "graphics/viewzoom.h"
 #include "graphics/zoom.h"
 #include "gui/QtCanvas.h"
+#include "gui/fontmap.h"
 
 namespace vak1 {
 namespace {
@@ -40,11 +43,14 @@ ViewKey KeyOf(const QKeyEvent& e) {
         return ViewKey::PageUp;
     case Qt::Key_PageDown:
         return ViewKey::PageDown;
-    // Only the numeric pad zooms; the main keyboard's plus and minus are plain keys.
+    // Plus and minus zoom from the main keyboard as from the numeric pad; Ctrl+0 shows
+    // everything, as Escape does.
     case Qt::Key_Plus:
-        return keypad ? ViewKey::Plus : ViewKey::Other;
+        return ViewKey::Plus;
     case Qt::Key_Minus:
-        return keypad ? ViewKey::Minus : ViewKey::Other;
+        return ViewKey::Minus;
+    case Qt::Key_0:
+        return (e.modifiers() & Qt::ControlModifier) && !keypad ? ViewKey::Escape : ViewKey::Other;
     default:
         return ViewKey::Other;
     }
@@ -59,8 +65,10 @@ QColor Background(const Settings& s) {
 
 TFquorgra::TFquorgra(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName("TFquorgra");
+    InstallFontSubstitutions();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     // Commands draw while their dialogs are open; the window follows without waiting for
     // the command to end.
     auto* watch = new QTimer(this);
@@ -91,11 +99,19 @@ void TFquorgra::Render() {
     GraphicsWindow& g = app_.Graphics;
     ResizeReference(g, g.FixedWidth ? g.GraphWidth : std::max(1, size.width() - 1),
                     g.FixedHeight ? g.GraphHeight : std::max(1, size.height() - 1));
-    if (picture_.size() != size) picture_ = QImage(size, QImage::Format_RGB32);
+    // The picture has the screen's own pixels; the replay draws in the window's units.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (picture_.size() != pixels) picture_ = QImage(pixels, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(ratio);
     picture_.fill(Background(app_.Config));
     const bool busy = app_.Graphics.DisplayList.size() > 10000;
     if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QPainter painter(&picture_);
+    // Smooth edges; whole pixel coordinates fall on pixel centres, so straight lines across
+    // and up stay sharp.
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.translate(0.5, 0.5);
     QtCanvas canvas(painter);
     Replay(app_.Graphics, app_.Config, canvas, app_.State.AbortFlag);
     painter.end();
@@ -104,7 +120,7 @@ void TFquorgra::Render() {
 }
 
 const QImage& TFquorgra::Picture() {
-    if (stale_ || picture_.size() != size()) Render();
+    if (stale_ || picture_.deviceIndependentSize().toSize() != size()) Render();
     return picture_;
 }
 
@@ -134,6 +150,14 @@ void TFquorgra::keyPressEvent(QKeyEvent* event) {
 }
 
 void TFquorgra::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        app_.Graphics.ResetArmed = false;
+        panning_ = true;
+        panFrom_ = event->position().toPoint();
+        panStart_ = app_.Graphics.ZoomRect;
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     const MouseButton button = event->button() == Qt::RightButton  ? MouseButton::Right
                                : event->button() == Qt::LeftButton ? MouseButton::Left
                                                                    : MouseButton::Middle;
@@ -147,13 +171,27 @@ void TFquorgra::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void TFquorgra::mouseMoveEvent(QMouseEvent* event) {
-    if (!app_.Graphics.DragActive) return;
     const QPoint p = event->position().toPoint();
+    if (panning_) {
+        const QPoint d = p - panFrom_;
+        PanByPixels(app_.Graphics, panStart_, d.x(), d.y());
+        ViewChanged();
+    }
+    if (cursorMoved) {
+        const WorldPoint w = PixelToWorld(app_.Graphics, p.x(), p.y());
+        cursorMoved(w.x, w.y);
+    }
+    if (!app_.Graphics.DragActive) return;
     MouseMove(app_.Graphics, p.x(), p.y());
     update();
 }
 
 void TFquorgra::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && panning_) {
+        panning_ = false;
+        unsetCursor();
+        return;
+    }
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
     const bool wasDragging = app_.Graphics.DragActive;
@@ -161,6 +199,19 @@ void TFquorgra::mouseReleaseEvent(QMouseEvent* event) {
         ViewChanged();
     else if (wasDragging)
         update();
+}
+
+void TFquorgra::wheelEvent(QWheelEvent* event) {
+    // One notch of the wheel is one zoom step; finer wheels add up to whole steps.
+    wheelAngle_ += event->angleDelta().y();
+    const QPointF p = event->position();
+    bool changed = false;
+    for (; wheelAngle_ >= 120; wheelAngle_ -= 120)
+        changed |= ZoomAboutPixel(app_.Graphics, p.x(), p.y(), true);
+    for (; wheelAngle_ <= -120; wheelAngle_ += 120)
+        changed |= ZoomAboutPixel(app_.Graphics, p.x(), p.y(), false);
+    if (changed) ViewChanged();
+    event->accept();
 }
 
 } // namespace vak1

@@ -3,6 +3,9 @@
 #pragma once
 #include <QImage>
 #include <QWidget>
+#include <functional>
+
+#include "graphics/GraphicsWindow.h"
 
 namespace vak1 {
 
@@ -17,6 +20,8 @@ class TFquorgra : public QWidget {
     // The replayed picture as it is shown (without the rubber band).
     const QImage& Picture();
     QSize sizeHint() const override;
+    // Told the world point under the pointer whenever it moves over the window.
+    std::function<void(long double x, long double y)> cursorMoved;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +31,7 @@ class TFquorgra : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void Render();
@@ -34,6 +40,11 @@ class TFquorgra : public QWidget {
     App& app_;
     QImage picture_;
     bool stale_ = true;
+    // The middle button drags the picture.
+    bool panning_ = false;
+    QPoint panFrom_;
+    IntRect panStart_;
+    int wheelAngle_ = 0;
 };
 
 } // namespace vak1

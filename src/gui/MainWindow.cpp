@@ -11,6 +11,7 @@
 #include "app/App.h"
 #include "app/mainmenu.h"
 #include "gui/GraphicsWidget.h"
+#include "gui/statusline.h"
 #include "platform/Ui.h"
 
 namespace vak1 {
@@ -36,11 +37,19 @@ Thh::Thh(App& app, GuiCommands commands, QWidget* parent)
     setObjectName("Thh");
     graphics_ = new TFquorgra(app_, this);
     setCentralWidget(graphics_);
+    status_ = std::make_unique<StatusLine>(*statusBar(), [this] {
+        if (app_.Messages.count > 0) RunCommand("mi_viewErrorMessages");
+    });
+    graphics_->cursorMoved = [this](long double x, long double y) {
+        status_->ShowCursor(CursorText(app_, x, y));
+    };
     AddBuiltInCommands();
     BuildMenus();
     SyncFromCore();
     graphics_->setFocus();
 }
+
+Thh::~Thh() = default;
 
 void Thh::AddBuiltInCommands() {
     auto add = [&](const std::string& name, std::function<void()> fn) {
@@ -97,12 +106,14 @@ QAction* Thh::Action(const std::string& name) const {
 
 void Thh::RunCommand(const std::string& name) {
     app_.State.AbortFlag = 0;
+    status_->CommandStarted();
     const auto it = commands_.items.find(name);
     if (it != commands_.items.end() && it->second) {
         it->second();
     } else if (app_.Env.ui) {
         app_.Env.ui->MessageBox(MessageKind::Info, "Meldung:", NotYetAvailableText().toStdString());
     }
+    status_->CommandDone(app_, name);
     SyncFromCore();
 }
 
@@ -133,6 +144,7 @@ void Thh::SyncFromCore() {
     const QString caption = Q(WindowCaption(app_.State));
     setWindowTitle(caption);
     QCoreApplication::setApplicationName(caption);
+    status_->ShowCalculation(app_);
     graphics_->Refresh();
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -15,6 +16,7 @@ namespace vak1 {
 struct App;
 struct MenuItem;
 class TFquorgra;
+class StatusLine;
 
 // Menu item name -> what the item does.
 using CommandTable = std::map<std::string, std::function<void()>>;
@@ -33,6 +35,7 @@ struct GuiCommands {
 class Thh : public QMainWindow {
   public:
     Thh(App& app, GuiCommands commands, QWidget* parent = nullptr);
+    ~Thh() override;
 
     // Runs the item's command as a menu click does.
     void RunCommand(const std::string& name);
@@ -56,6 +59,7 @@ class Thh : public QMainWindow {
     TFquorgra* graphics_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
+    std::unique_ptr<StatusLine> status_;
 };
 
 // The text of the box shown for an item whose command is not built yet.

@@ -1,0 +1,107 @@
+#include "gui/statusline.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/App.h"
+#include "text/cp850.h"
+#include "text/formats.h"
+
+namespace vak1 {
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+bool WritesAFile(uint16_t kind) {
+    return kind == odFile || kind == odSpreadsheetTxt || kind == odHtml || kind == odDosFile ||
+           kind == odProjectTxt;
+}
+
+QString Number(const App& app, long double v) {
+    QString s = QString::number(static_cast<double>(v), 'f', 2);
+    if (UsesDecimalComma(app.Config)) s.replace('.', ',');
+    return s;
+}
+
+} // namespace
+
+QString CommandFeedback(const App& app, const std::string& command) {
+    if (app.State.AbortFlag) return {};
+    if (command == "mi_FileSave" || command == "mi_FileSaveAs") {
+        const std::string path = app.State.ProjectPath();
+        if (path.empty()) return {};
+        return QString::fromUtf8("Gespeichert: ") + QFileInfo(Q(path)).fileName();
+    }
+    if (command == "mi_fileExportDXF" && !app.Cad.FileName.empty())
+        return "DXF geschrieben: " + Q(app.Cad.FileName);
+    if ((command == "mi_viewStandard" || command == "mi_viewAuszug") &&
+        WritesAFile(app.Output.Kind))
+        return "Bericht: " + Q(app.Output.OutputFileName);
+    return {};
+}
+
+QString CalculationText(const App& app) {
+    if (app.Project.PosCount == 0) return {};
+    const int n = app.Messages.count;
+    const QString messages = n == 1 ? QString("1 Meldung") : QString("%1 Meldungen").arg(n);
+    if (app.Project.CalcError) return QString::fromUtf8("Berechnung fehlgeschlagen · ") + messages;
+    const std::string area = FormatArea(app.Config, app.Project.R.A);
+    const std::string unit = UnitArea(app.Config);
+    return "A = " + Q(Cp850ToUtf8(area)).trimmed() + " " + Q(Cp850ToUtf8(unit)) +
+           QString::fromUtf8(" · ") + messages;
+}
+
+QString CursorText(const App& app, long double x, long double y) {
+    const bool inch = app.Config.EnglishUnits == 1;
+    const long double f = inch ? 1 / 25.4L : 1;
+    return "y " + Number(app, x * f) + "  z " + Number(app, y * f) + (inch ? " in" : " mm");
+}
+
+StatusLine::StatusLine(QStatusBar& bar, std::function<void()> openMessages) {
+    bar.setObjectName("StatusBar");
+    last_ = new QLabel(&bar);
+    last_->setObjectName("StatusLastCommand");
+    bar.addWidget(last_, 1);
+    calc_ = new QPushButton(&bar);
+    calc_->setObjectName("StatusCalculation");
+    calc_->setFlat(true);
+    calc_->setFocusPolicy(Qt::NoFocus);
+    calc_->setToolTip(QString::fromUtf8("Fehlermeldungen zeigen"));
+    QObject::connect(calc_, &QPushButton::clicked, calc_, [openMessages] {
+        if (openMessages) openMessages();
+    });
+    bar.addPermanentWidget(calc_);
+    cursor_ = new QLabel(&bar);
+    cursor_->setObjectName("StatusCursor");
+    cursor_->setMinimumWidth(cursor_->fontMetrics().horizontalAdvance("y -0000,00  z -0000,00 mm"));
+    bar.addPermanentWidget(cursor_);
+}
+
+void StatusLine::CommandStarted() {
+    last_->clear();
+}
+
+void StatusLine::CommandDone(const App& app, const std::string& command) {
+    last_->setText(CommandFeedback(app, command));
+    ShowCalculation(app);
+}
+
+void StatusLine::ShowCalculation(const App& app) {
+    const QString text = CalculationText(app);
+    // The style first, so the button's size is taken with the bold font.
+    calc_->setStyleSheet(app.Project.CalcError ? "color: #c00000; font-weight: bold;" : "");
+    calc_->setText(text);
+    calc_->setMinimumWidth(calc_->sizeHint().width());
+    calc_->setVisible(!text.isEmpty());
+    calc_->setEnabled(app.Messages.count > 0);
+}
+
+void StatusLine::ShowCursor(const QString& text) {
+    cursor_->setText(text);
+}
+
+} // namespace vak1

@@ -1,0 +1,138 @@
+// Pins what the main window tells and how the view follows the mouse: the status line after
+// saving, a DXF export and a failed calculation, whose state opens the message list on a
+// click; and the wheel zooming about the pointer.
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "app/App.h"
+#include "calc/section.h"
+#include "graphics/draw.h"
+#include "graphics/mapping.h"
+#include "graphics/viewzoom.h"
+#include "gui/GraphicsWidget.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPrinter.h"
+#include "gui/QtUi.h"
+#include "gui/desktop.h"
+#include "gui/driver.h"
+
+using namespace vak1;
+using namespace vak1::test;
+
+namespace {
+
+struct Desktop : ::testing::Test {
+    App app;
+    QtUi ui;
+    QTemporaryDir dir;
+    std::string folder;
+    std::unique_ptr<QtPrinter> printer;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        folder = dir.path().toStdString() + "/";
+        app.Env.ui = &ui;
+        for (std::string* f : {&app.Config.TempDir, &app.Config.DataDir, &app.Config.CadDir,
+                               &app.Config.SettingsFolder, &app.State.ProjectDir})
+            *f = folder;
+    }
+    void Contour(std::initializer_list<std::pair<int, int>> corners) {
+        app.Project.PosCount = 0;
+        for (auto [y, z] : corners)
+            app.Project.Positions[++app.Project.PosCount] = TPosition{y * 1.0L, z * 1.0L, 0};
+        CalcSection(app.Project, app.Messages, app.Config);
+    }
+    static QString Label(Thh& w, const char* name) {
+        auto* l = w.findChild<QLabel*>(name);
+        return l ? l->text() : QString("<no %1>").arg(name);
+    }
+};
+
+} // namespace
+
+TEST_F(Desktop, StatusLineTellsWhatSaveAndDxfExportDidAndShowsAFailedCalculation) {
+    Contour({{0, 0}, {100, 0}, {100, 50}, {0, 50}});
+    app.State.ProjectName = "rechteck";
+    Thh window(app, DesktopCommands(app, printer));
+    ui.SetParent(&window);
+    window.show();
+    auto* calc = window.findChild<QPushButton*>("StatusCalculation");
+    ASSERT_NE(calc, nullptr);
+    EXPECT_TRUE(calc->text().startsWith("A = 5")) << calc->text().toStdString();
+    EXPECT_TRUE(calc->text().endsWith("0 Meldungen")) << calc->text().toStdString();
+
+    window.RunCommand("mi_FileSave");
+    EXPECT_EQ(Label(window, "StatusLastCommand"), "Gespeichert: rechteck.vak1");
+
+    OnNextModal([](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile("kontur.dxf");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window.RunCommand("mi_fileExportDXF");
+    EXPECT_EQ(Label(window, "StatusLastCommand").toStdString(),
+              "DXF geschrieben: " + folder + "kontur.dxf");
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(folder + "kontur.dxf")));
+
+    // The next command clears the line; a contour without area fails the calculation.
+    Contour({{0, 0}, {100, 0}, {50, 0}});
+    OnNextModal([](QWidget* w) {
+        if (w) w->close();
+    });
+    window.RunCommand("mi_viewErrorMessages");
+    EXPECT_EQ(Label(window, "StatusLastCommand"), "");
+    ASSERT_EQ(app.Project.CalcError, 1);
+    EXPECT_TRUE(calc->text().contains("fehlgeschlagen")) << calc->text().toStdString();
+    EXPECT_TRUE(calc->styleSheet().contains("color: #c00000"));
+    SaveShot(&window, "main_window_failed_calculation");
+    bool listShown = false;
+    OnNextModal([&listShown](QWidget* w) {
+        listShown = w != nullptr;
+        if (w) w->close();
+    });
+    QTest::mouseClick(calc, Qt::LeftButton);
+    EXPECT_TRUE(listShown);
+}
+
+TEST(DesktopView, WheelZoomsAboutThePointerAndTheCursorShowsItsWorldPoint) {
+    App app;
+    app.Graphics.GraphWidth = 400;
+    app.Graphics.GraphHeight = 300;
+    TFquorgra widget(app);
+    widget.resize(401, 301);
+    Clear(app.Graphics);
+    ASSERT_TRUE(Header(app.Graphics, app.State.AbortFlag, 0, 0, 100, 75));
+    widget.Picture();
+    long double seenX = -1, seenY = -1;
+    widget.cursorMoved = [&](long double x, long double y) { seenX = x, seenY = y; };
+    // Points off the centre in each direction, zoomed in and out.
+    for (auto [px, py, delta] : {std::tuple{80, 60, 120}, std::tuple{330, 250, 240},
+                                 std::tuple{300, 40, -120}, std::tuple{120, 200, -360}}) {
+        const QPointF at(px, py);
+        QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&widget, &move);
+        const long double x = seenX, y = seenY;
+        const IntRect before = app.Graphics.ZoomRect;
+        QWheelEvent wheel(at, widget.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&widget, &wheel);
+        widget.Picture();
+        const long double wNow = app.Graphics.ZoomRect.x1 - app.Graphics.ZoomRect.x0;
+        if (delta > 0)
+            EXPECT_LT(wNow, before.x1 - before.x0);
+        else
+            EXPECT_GT(wNow, before.x1 - before.x0);
+        const CanvasPoint p = WorldToPixel(app.Graphics, x, y);
+        EXPECT_NEAR(p.x, px, 2) << px << "," << py;
+        EXPECT_NEAR(p.y, py, 2) << px << "," << py;
+    }
+}
