@@ -56,7 +56,7 @@ TEST(ProjectTableWindow, RightClickSortsClickIntoARowOpensItHelpStaysPictureButt
     EXPECT_EQ(firstCells, QStringList{"b.vak1"});
     EXPECT_EQ(widths, data.widths);
     EXPECT_TRUE(open);
-    EXPECT_FALSE(exportEnabled);
+    EXPECT_TRUE(exportEnabled);
     EXPECT_EQ(help, std::vector<int>{3400});
 
     OnNextModal([](QWidget* w) {
