@@ -32,7 +32,7 @@ TEST(ProjectTableWindow, RightClickSortsClickIntoARowOpensItHelpStaysPictureButt
     };
     QStringList firstCells;
     std::vector<int> widths;
-    bool open = false, exportEnabled = true;
+    bool open = false, exportEnabled = false;
     OnNextModal([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
         auto* grid = Child<QTableWidget>(w, "StringGrid_preview");
