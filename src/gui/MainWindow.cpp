@@ -1,5 +1,6 @@
 // Menu bar, command dispatch and caption of the main window.
 #include "gui/MainWindow.h"
+#include "gui/qtext.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,10 +17,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // mi_file1 .. mi_file4, whose captions are "&k " + a path.
 bool IsRecentFileItem(const std::string& name) {

@@ -1,5 +1,6 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
+#include "gui/qtext.h"
 #include "gui/limitsdialog.h"
 #include "gui/picturebrowser.h"
 #include "gui/plotform.h"
@@ -29,10 +30,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QStringList Lines(const std::vector<std::string>& lines) {
     QStringList out;

@@ -1,5 +1,6 @@
 // Layout of the position list, the coordinate dialog and the text lines.
 #include "gui/actiondialogs.h"
+#include "gui/qtext.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -13,10 +14,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 const char* ObjectName(DialogAction a) {
     switch (a) {

@@ -1,5 +1,6 @@
 // Layout of the settings dialog; what its controls mean is decided in the core.
 #include "gui/configdialog.h"
+#include "gui/qtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,14 +27,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 QString ColorName(int color) {
     return color >= 1 && color <= 16 ? QString::fromUtf8(kColorNames[color - 1]) : QString();

@@ -1,6 +1,7 @@
 // Layouts of the documentation dialogs: labelled fields, the two grids of the drawing
 // information with their date buttons, five document groups with file choice buttons.
 #include "gui/docudialogs.h"
+#include "gui/qtext.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,10 +17,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QLineEdit* Edit(const char* name, const std::string& text, std::size_t maxLength) {
     auto* e = new QLineEdit;

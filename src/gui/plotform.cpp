@@ -1,5 +1,6 @@
 // Layout and behaviour of the plotting parameter form.
 #include "gui/plotform.h"
+#include "gui/qtext.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,13 +19,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str());
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
 
 QButtonGroup* RadioGroup(QWidget* owner, QVBoxLayout& layout, const char* name, const char* title,
                          const QStringList& items, int checked) {

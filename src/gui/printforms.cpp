@@ -1,6 +1,7 @@
 // Layout of the printout dialog and the printer information window; the printer's
 // properties from Qt's printer information.
 #include "gui/printforms.h"
+#include "gui/qtext.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -20,13 +21,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str());
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
 
 QLineEdit* Edit(const char* name) {
     auto* e = new QLineEdit;

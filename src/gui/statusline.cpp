@@ -1,4 +1,5 @@
 #include "gui/statusline.h"
+#include "gui/qtext.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -11,10 +12,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 bool WritesAFile(uint16_t kind) {
     return kind == odFile || kind == odSpreadsheetTxt || kind == odHtml || kind == odDosFile ||

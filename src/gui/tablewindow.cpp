@@ -1,5 +1,6 @@
 // Layout and wiring of the table window.
 #include "gui/tablewindow.h"
+#include "gui/qtext.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,13 +14,7 @@
 #include <QVBoxLayout>
 
 namespace vak1 {
-namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-} // namespace
+namespace {} // namespace
 
 int TableGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : table_.Rows();

@@ -1,5 +1,6 @@
 // Layout and menus of the output window and of the explanation window.
 #include "gui/textwindows.h"
+#include "gui/qtext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,10 +12,6 @@
 
 namespace vak1 {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // Style bits: 1 bold, 2 italic, 4 underline, 8 strike-out.
 QFont DocumentFont(const TextWindow& w) {
