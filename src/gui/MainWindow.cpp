@@ -1,6 +1,9 @@
 // Menu bar, command dispatch and caption of the main window.
 #include "gui/MainWindow.h"
 #include "gui/qtext.h"
+#include "gui/translations.h"
+
+#include <algorithm>
 
 #include <QAction>
 #include <QCoreApplication>
@@ -58,7 +61,10 @@ void Thh::AddBuiltInCommands() {
          {"mi_helplanguageDeutsch", "mi_helplanguageEnglish", "mi_helplanguageFrancais",
           "mi_helplanguageRoman", "mi_helplanguageKorea"}) {
         const int n = LanguageOfItem(name);
-        add(name, [this, n] { SetLanguage(app_, n); });
+        add(name, [this, n] {
+            SetLanguage(app_, n);
+            LoadQtTranslations(n);
+        });
     }
 }
 
@@ -128,6 +134,11 @@ void Thh::SyncItem(const MenuItem& item) {
                 caption = caption.left(3) + caption.mid(3).replace("&", "&&");
             action->setText(caption);
             action->setEnabled(item.enabled);
+            // The language items: a check mark at the language in use (0 is German).
+            if (const int n = LanguageOfItem(item.name)) {
+                action->setCheckable(true);
+                action->setChecked(n == std::max(app_.Config.MenuLanguage, 1));
+            }
         }
         action->setVisible(item.visible);
     }

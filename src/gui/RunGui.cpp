@@ -1,5 +1,6 @@
 // Start of the desktop program.
 #include "gui/RunGui.h"
+#include "gui/translations.h"
 
 #include <algorithm>
 
@@ -52,6 +53,7 @@ int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
     // The settings read at start may name their own reference size.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         SetUpGraphicsWindow(app, screen->size().width(), screen->size().height());
+    LoadQtTranslations(app.Config.MenuLanguage);
     if (commands.started) commands.started();
     {
         Thh window(app, std::move(commands));

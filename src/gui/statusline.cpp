@@ -52,6 +52,13 @@ QString CalculationText(const App& app) {
            QString::fromUtf8(" · ") + messages;
 }
 
+QString FirstStepText(const App& app) {
+    if (app.Project.PosCount != 0 || !app.State.ProjectName.empty()) return {};
+    return app.Config.MenuLanguage == 0 || app.Config.MenuLanguage == 1
+               ? QString::fromUtf8("Datei → Neu oder Datei → Öffnen")
+               : QString::fromUtf8("File → New or File → Open");
+}
+
 QString CursorText(const App& app, long double x, long double y) {
     const bool inch = app.Config.EnglishUnits == 1;
     const long double f = inch ? 1 / 25.4L : 1;
@@ -95,6 +102,9 @@ void StatusLine::ShowCalculation(const App& app) {
     calc_->setMinimumWidth(calc_->sizeHint().width());
     calc_->setVisible(!text.isEmpty());
     calc_->setEnabled(app.Messages.count > 0);
+    // Without a project the status bar says where to begin.
+    const QString hint = FirstStepText(app);
+    if (!hint.isEmpty() && last_->text().isEmpty()) last_->setText(hint);
 }
 
 void StatusLine::ShowCursor(const QString& text) {

@@ -18,6 +18,8 @@ struct App;
 QString CommandFeedback(const App& app, const std::string& command);
 // "A = ... mm²  ·  n Meldungen"; empty while there is no contour.
 QString CalculationText(const App& app);
+// What to do first while no project is loaded, in the menu language; empty otherwise.
+QString FirstStepText(const App& app);
 // The world point under the pointer as section y and z in mm or inch.
 QString CursorText(const App& app, long double x, long double y);
 

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -214,4 +217,32 @@ TEST(RunGui, GraphicsReferenceSizeComesFromTheSettingsElseTheScreen) {
     EXPECT_EQ(app.Graphics.GraphHeight, 989);
     EXPECT_TRUE(app.Graphics.FixedWidth);
     EXPECT_FALSE(app.Graphics.FixedHeight);
+}
+
+TEST_F(MainWindowTest, LanguageHasItsCheckMarkQtDialogsFollowAndTheStartSaysWhatToDo) {
+    Thh w(app, {});
+    auto checked = [&w] {
+        QStringList on;
+        for (const char* name :
+             {"mi_helplanguageDeutsch", "mi_helplanguageEnglish", "mi_helplanguageKorea"})
+            if (w.Action(name)->isChecked()) on << name;
+        return on;
+    };
+    auto cancelText = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text();
+    };
+    const QLabel* last = w.findChild<QLabel*>("StatusLastCommand");
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(), QString::fromUtf8("Datei → Neu oder Datei → Öffnen"));
+    EXPECT_EQ(checked(), QStringList{"mi_helplanguageDeutsch"});
+
+    w.Action("mi_helplanguageEnglish")->trigger();
+    EXPECT_EQ(checked(), QStringList{"mi_helplanguageEnglish"});
+    EXPECT_EQ(cancelText(), "Cancel");
+    w.Action("mi_helplanguageDeutsch")->trigger();
+    EXPECT_EQ(checked(), QStringList{"mi_helplanguageDeutsch"});
+    EXPECT_EQ(cancelText(), "Abbrechen");
+    w.Action("mi_helplanguageEnglish")->trigger(); // Qt's English again for the other tests
+    EXPECT_EQ(cancelText(), "Cancel");
 }
