@@ -8,6 +8,7 @@
 #include "gui/projecttable.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include <QApplication>
@@ -49,6 +50,36 @@ bool RunFileDialog(QFileDialog& dialog, std::string& path) {
 }
 
 } // namespace
+
+namespace {
+
+class HelpKeyFilter : public QObject {
+  public:
+    explicit HelpKeyFilter(Ui& ui) : ui_(ui) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+            QApplication::activeModalWidget()) {
+            ui_.Help(false);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    Ui& ui_;
+};
+
+} // namespace
+
+QtUi::QtUi() {
+    if (QCoreApplication::instance()) {
+        helpKey_ = std::make_unique<HelpKeyFilter>(*this);
+        QCoreApplication::instance()->installEventFilter(helpKey_.get());
+    }
+}
+
+QtUi::~QtUi() = default;
 
 bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
                            std::size_t maxLength, std::string& text) {

@@ -1,5 +1,7 @@
 // The Ui of the desktop program: every dialog and box the core asks for, as modal Qt dialogs.
 #pragma once
+#include <memory>
+
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -13,6 +15,12 @@ namespace vak1 {
 
 class QtUi : public Ui {
   public:
+    // F1 in a modal dialog shows that dialog's help text, as its "&Hilfe" button does.
+    QtUi();
+    ~QtUi() override;
+    QtUi(const QtUi&) = delete;
+    QtUi& operator=(const QtUi&) = delete;
+
     // Dialogs open over the given window (the main window once it exists).
     void SetParent(QWidget* parent) { parent_ = parent; }
     QWidget* Parent() const { return parent_; }
@@ -58,6 +66,7 @@ class QtUi : public Ui {
     void RunWithProgress(ProgressJob& job) override;
 
   private:
+    std::unique_ptr<QObject> helpKey_; // the application's event filter for F1
     QPointer<QWidget> parent_;
     int waitDepth_ = 0;
     QPoint picturesAt_{-1, -1}; // where the help-picture browser was last closed

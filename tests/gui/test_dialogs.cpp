@@ -384,3 +384,17 @@ TEST_F(Fixture, DiagramLimitsCalculateThenOk) {
     EXPECT_FALSE(ui.DiagramLimitsDialog(data));
     EXPECT_EQ(data.fields[0], "0");
 }
+
+TEST_F(TextDialog, F1ShowsTheHelpTextOfTheOpenDialog) {
+    std::vector<std::pair<uint16_t, bool>> asked;
+    ui.onHelp = [&](uint16_t number, bool picture) { asked.emplace_back(number, picture); };
+    ui.helpNumber = 1234;
+    OnNextModal([&](QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        QTest::keyClick(Child<QLineEdit>(w, "Edit"), Qt::Key_F1);
+        QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
+    });
+    std::string text;
+    EXPECT_FALSE(ui.InputTextDialog("Eingabe", "Text", 10, text));
+    EXPECT_EQ(asked, (std::vector<std::pair<uint16_t, bool>>{{1234, false}}));
+}
