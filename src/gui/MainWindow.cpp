@@ -28,6 +28,17 @@ bool IsRecentFileItem(const std::string& name) {
 
 } // namespace
 
+QString Thh::DisabledReason(const std::string& name) const {
+    const bool german = app_.Config.MenuLanguage <= 1;
+    if (name == "mi_viewErrorMessages")
+        return german ? QString::fromUtf8("Die letzte Berechnung hat keine Fehlermeldungen.")
+                      : QString("The last calculation gave no error messages.");
+    if (name == "mi_OleExportExcel" || name == "mi_OleImportExcel")
+        return german ? QString::fromUtf8("Zuerst „Start Excel“ wählen.")
+                      : QString("Choose \"Start Excel\" first.");
+    return {};
+}
+
 QString NotYetAvailableText() {
     return QString::fromUtf8("Diese Funktion folgt in einer späteren Version.");
 }
@@ -74,6 +85,7 @@ void Thh::BuildMenus() {
     menus_.clear();
     for (const MenuItem& top : app_.Menu.Bar.items) {
         QMenu* menu = menuBar()->addMenu(Q(top.caption));
+        menu->setToolTipsVisible(true);
         menu->setObjectName(Q(top.name));
         menus_.insert(Q(top.name), menu);
         AddItems(*menu, top);
@@ -89,6 +101,7 @@ void Thh::AddItems(QMenu& menu, const MenuItem& parent) {
         }
         if (!item.items.empty()) {
             QMenu* sub = menu.addMenu(Q(item.caption));
+            sub->setToolTipsVisible(true);
             sub->setObjectName(Q(item.name));
             menus_.insert(Q(item.name), sub);
             AddItems(*sub, item);
@@ -134,6 +147,7 @@ void Thh::SyncItem(const MenuItem& item) {
                 caption = caption.left(3) + caption.mid(3).replace("&", "&&");
             action->setText(caption);
             action->setEnabled(item.enabled);
+            action->setToolTip(item.enabled ? QString() : DisabledReason(item.name));
             // The language items: a check mark at the language in use (0 is German).
             if (const int n = LanguageOfItem(item.name)) {
                 action->setCheckable(true);

@@ -52,6 +52,8 @@ class Thh : public QMainWindow {
     void BuildMenus();
     void AddItems(QMenu& menu, const MenuItem& parent);
     void SyncItem(const MenuItem& item);
+    // Why a disabled menu item cannot be used now (its tooltip), in the menu language.
+    QString DisabledReason(const std::string& name) const;
     void AddBuiltInCommands();
 
     App& app_;

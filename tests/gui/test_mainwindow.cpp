@@ -246,3 +246,19 @@ TEST_F(MainWindowTest, LanguageHasItsCheckMarkQtDialogsFollowAndTheStartSaysWhat
     w.Action("mi_helplanguageEnglish")->trigger(); // Qt's English again for the other tests
     EXPECT_EQ(cancelText(), "Cancel");
 }
+
+TEST_F(MainWindowTest, DisabledItemsSayWhyEnabledOnesDoNot) {
+    Thh w(app, {});
+    for (const char* name : {"mi_OleExportExcel", "mi_viewErrorMessages"}) {
+        EXPECT_FALSE(w.Action(name)->isEnabled()) << name;
+        EXPECT_FALSE(w.Action(name)->toolTip().isEmpty()) << name;
+    }
+    EXPECT_EQ(w.Action("mi_OleExportExcel")->toolTip(),
+              QString::fromUtf8("Zuerst „Start Excel“ wählen."));
+    FindMenuItem(app.Menu.Bar, "mi_OleExportExcel")->enabled = true;
+    w.Action("mi_helplanguageEnglish")->trigger();
+    EXPECT_TRUE(w.Action("mi_OleExportExcel")->isEnabled());
+    EXPECT_FALSE(w.Action("mi_OleExportExcel")->toolTip().contains("first")); // its own text
+    EXPECT_EQ(w.Action("mi_viewErrorMessages")->toolTip(),
+              "The last calculation gave no error messages.");
+}
