@@ -7,6 +7,7 @@
 #include "gui/printforms.h"
 #include "gui/projecttable.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -135,23 +136,35 @@ void QtUi::MessageBox(MessageKind kind, const std::string& caption, const std::s
     box.exec();
 }
 
+QString QtUi::StartFolder(const std::string& filter, const std::string& initialDir) const {
+    const auto it = lastFolders_.find(filter);
+    return it != lastFolders_.end() ? it->second : Q(initialDir);
+}
+
+bool QtUi::Remember(const std::string& filter, bool chosen, const std::string& path) {
+    if (chosen) lastFolders_[filter] = QFileInfo(Q(path)).absolutePath();
+    return chosen;
+}
+
 bool QtUi::OpenFileDialog(const std::string& filter, const std::string& initialDir,
                           std::string& path) {
-    QFileDialog dialog(parent_, QString(), Q(initialDir), Q(QtFileFilter(filter)));
+    QFileDialog dialog(parent_, QString(), StartFolder(filter, initialDir),
+                       Q(QtFileFilter(filter)));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return RunFileDialog(dialog, path);
+    return Remember(filter, RunFileDialog(dialog, path), path);
 }
 
 bool QtUi::SaveFileDialog(const std::string& filter, const std::string& initialDir,
                           const std::string& proposedName, std::string& path) {
-    QFileDialog dialog(parent_, QString(), Q(initialDir), Q(QtFileFilter(filter)));
+    QFileDialog dialog(parent_, QString(), StartFolder(filter, initialDir),
+                       Q(QtFileFilter(filter)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The program asks its own overwrite question before it writes.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!proposedName.empty()) dialog.selectFile(Q(proposedName));
-    return RunFileDialog(dialog, path);
+    return Remember(filter, RunFileDialog(dialog, path), path);
 }
 
 bool QtUi::FolderDialog(const std::string& caption, std::string& folder) {

@@ -1,5 +1,6 @@
 // The Ui of the desktop program: every dialog and box the core asks for, as modal Qt dialogs.
 #pragma once
+#include <map>
 #include <memory>
 
 #include <QPoint>
@@ -66,6 +67,11 @@ class QtUi : public Ui {
     void RunWithProgress(ProgressJob& job) override;
 
   private:
+    // File dialogs open in the folder last used for their kind of file (their filter) while
+    // the program runs; the first time in the folder the command gives.
+    QString StartFolder(const std::string& filter, const std::string& initialDir) const;
+    bool Remember(const std::string& filter, bool chosen, const std::string& path);
+    std::map<std::string, QString> lastFolders_;
     std::unique_ptr<QObject> helpKey_; // the application's event filter for F1
     QPointer<QWidget> parent_;
     int waitDepth_ = 0;

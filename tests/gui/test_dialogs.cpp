@@ -339,6 +339,19 @@ TEST_F(FileDialogs, OpenDialogStartsInTheFolderAndReturnsTheTypedFile) {
     EXPECT_EQ(shownDir, QDir(dir.path()).absolutePath());
     EXPECT_EQ(QFileInfo(QString::fromStdString(path)).canonicalFilePath(),
               QFileInfo(file).canonicalFilePath());
+
+    // The next dialog for project files opens there again, whatever folder the command gives;
+    // another kind of file starts in its own.
+    for (const char* filter : {"*.vak1|*.vak1", "*.dxf|*.dxf"}) {
+        OnNextModal([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            shownDir = static_cast<QFileDialog*>(w)->directory().absolutePath();
+            QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
+        });
+        EXPECT_FALSE(ui.OpenFileDialog(filter, QDir::rootPath().toStdString(), path));
+        EXPECT_EQ(shownDir, std::string(filter) == "*.dxf|*.dxf" ? QDir::rootPath()
+                                                                 : QDir(dir.path()).absolutePath());
+    }
 }
 
 TEST_F(FileDialogs, CancelledSaveDialogLeavesTheName) {
