@@ -5,13 +5,17 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QFile>
+#include <QSaveFile>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextStream>
 #include <memory>
 
 #include "app/App.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/QtUi.h"
+#include "settings/settingsfile.h"
 
 namespace vak1 {
 namespace {
@@ -20,6 +24,40 @@ namespace {
 uint16_t ReferenceSize(uint16_t setting, int screen, int frame) {
     if (setting != 0 && setting != 0xFFFF) return setting;
     return static_cast<uint16_t>(std::clamp(screen - frame, 1, 0xFFFE));
+}
+
+// The main window's place from one start to the next: "left top width height" in a small
+// file beside the settings file; none while the settings have no folder.
+QString WindowPlaceFile(const App& app) {
+    if (app.Config.SettingsFolder.empty()) return {};
+    return QString::fromStdString(SettingsFilePath(app.Config, "win"));
+}
+
+// The saved place when it is on a screen; the size only while the settings do not fix the
+// drawing area's size.
+void RestoreWindowPlace(QWidget& window, const App& app) {
+    QFile file(WindowPlaceFile(app));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) return;
+    int x = 0, y = 0, width = 0, height = 0;
+    QTextStream in(&file);
+    in >> x >> y >> width >> height;
+    if (in.status() != QTextStream::Ok) return;
+    if (QGuiApplication::screenAt(QPoint(x, y)) == nullptr) return;
+    window.move(x, y);
+    if (!app.Graphics.FixedWidth && !app.Graphics.FixedHeight && width >= 100 && height >= 100)
+        window.resize(width, height);
+}
+
+void SaveWindowPlace(const QWidget& window, const App& app) {
+    QSaveFile file(WindowPlaceFile(app));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::WriteOnly)) return;
+    const QByteArray line = QString("%1 %2 %3 %4\r\n")
+                                .arg(window.pos().x())
+                                .arg(window.pos().y())
+                                .arg(window.width())
+                                .arg(window.height())
+                                .toLatin1();
+    if (file.write(line) == line.size()) file.commit();
 }
 
 } // namespace
@@ -62,8 +100,10 @@ int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
         window.move(0, 0);
         // The client area is the reference size: the drawings are mapped onto it.
         window.resize(window.sizeHint());
+        RestoreWindowPlace(window, app);
         window.show();
         code = QApplication::exec();
+        SaveWindowPlace(window, app);
         ui.statusSink = nullptr;
     }
     app.Env.ui = previous;

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QMenu>
@@ -261,4 +262,38 @@ TEST_F(MainWindowTest, DisabledItemsSayWhyEnabledOnesDoNot) {
     EXPECT_FALSE(w.Action("mi_OleExportExcel")->toolTip().contains("first")); // its own text
     EXPECT_EQ(w.Action("mi_viewErrorMessages")->toolTip(),
               "The last calculation gave no error messages.");
+}
+
+TEST(RunGui, TheWindowComesBackWhereItWasClosed) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    App app;
+    app.Config.SettingsFolder = dir.path().toStdString() + "/";
+    const QString placeFile = dir.filePath("vak1.win");
+    {
+        QFile f(placeFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("40 30 640 480\r\n");
+    }
+    QPoint shownAt;
+    QSize shownSize;
+    QTimer::singleShot(20, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() != "Thh" || !w->isVisible()) continue;
+            auto* main = static_cast<Thh*>(w);
+            shownAt = main->pos();
+            shownSize = main->size();
+            main->move(50, 70);
+            main->resize(700, 500);
+            main->Action("mi_fileexit")->trigger();
+        }
+    });
+    char name[] = "vak1";
+    char* argv[] = {name, nullptr};
+    EXPECT_EQ(RunGui(app, 1, argv, {}), 0);
+    EXPECT_EQ(shownAt, QPoint(40, 30));
+    EXPECT_EQ(shownSize, QSize(640, 480));
+    QFile f(placeFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "50 70 700 500\r\n");
 }
