@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "process.h"
 #include "app/projectcontext.h"
 #include "testing/FixedClock.h"
 #include "testing/ScriptedUi.h"
@@ -49,39 +50,22 @@ std::string BigProject() {
     return path;
 }
 
-void RunProcess(benchmark::State& state, const std::vector<std::string>& argv) {
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) {
-            state.SkipWithError("spawn failed");
-            return;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("job failed");
-            return;
-        }
-    }
+void BM_EmptyProcess(benchmark::State& state) {
+    bench::RunProcess(state, {VAK1_EMPTY_PROCESS});
 }
-
-void BM_EmptyProcess(benchmark::State& state) { RunProcess(state, {VAK1_EMPTY_PROCESS}); }
 BENCHMARK(BM_EmptyProcess)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_ReportJob(benchmark::State& state) {
     const std::string project = BigProject();
     fs::current_path(fs::path(project).parent_path());
-    RunProcess(state, {VAK1_BINARY, project, "/I", "/NOGUI"});
+    bench::RunProcess(state, {VAK1_BINARY, project, "/I", "/NOGUI"});
 }
 BENCHMARK(BM_ReportJob)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_DxfJob(benchmark::State& state) {
     const std::string project = BigProject();
     fs::current_path(fs::path(project).parent_path());
-    RunProcess(state, {VAK1_BINARY, project, "/CAD1:1"});
+    bench::RunProcess(state, {VAK1_BINARY, project, "/CAD1:1"});
 }
 BENCHMARK(BM_DxfJob)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "process.h"
 #include "app/projectcontext.h"
 #include "project/projectfile.h"
 #include "testing/FixedClock.h"
@@ -72,21 +73,7 @@ void RunTableJob(benchmark::State& state, const char* threads) {
     for (auto& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-    std::string binary = VAK1_BINARY, option = "/TABLE", target = folder;
-    char* argv[] = {binary.data(), option.data(), target.data(), nullptr};
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, envp.data()) != 0) {
-            state.SkipWithError("spawn failed");
-            return;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("job failed");
-            return;
-        }
-    }
+    bench::RunProcess(state, {VAK1_BINARY, "/TABLE", folder}, envp.data());
     // Seconds per project of the whole process.
     state.counters["s_per_project"] = benchmark::Counter(
         kProjects, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);

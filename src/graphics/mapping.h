@@ -21,6 +21,12 @@ struct PrinterPage {
 int32_t PrinterPenWidth(const PrinterPage& p, int n);
 
 CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y);
+
+struct WorldPoint {
+    long double x = 0, y = 0;
+};
+// The way back: the world point shown at the pixel (x right, y down) with the current view.
+WorldPoint PixelToWorld(const GraphicsWindow& g, long double px, long double py);
 int32_t LengthToPixelX(const GraphicsWindow& g, long double len);
 int32_t LengthToPixelY(const GraphicsWindow& g, long double len);
 

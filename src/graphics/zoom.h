@@ -18,6 +18,14 @@ IntRect ZoomAboutCentre(const IntRect& r, long double factor, bool zoomIn);
 // Zoom rectangle moved by PanFactor (5 x PanFactor for the page keys).
 IntRect Pan(const IntRect& r, long double panFactor, ViewKey key);
 
+// Scales the zoom rectangle by ZoomFactor so that the world point under the pixel stays
+// under it (up to the whole units of the rectangle): the mouse wheel. True when the view
+// changed.
+bool ZoomAboutPixel(GraphicsWindow& g, long double px, long double py, bool zoomIn);
+// The view moved so that the picture follows the pointer by (dx, dy) pixels from where a
+// drag started, with the zoom rectangle start as it was then.
+void PanByPixels(GraphicsWindow& g, const IntRect& start, long double dx, long double dy);
+
 // A double click arms the reset of the next left button press.
 void MouseDoubleClick(GraphicsWindow& g);
 bool MouseDown(GraphicsWindow& g, uint8_t& abortFlag, MouseButton button, int32_t x, int32_t y);

@@ -14,7 +14,7 @@
 #include "graphics/draw.h"
 #include "graphics/palette.h"
 #include "graphics/replay.h"
-#include "graphics/viewzoom.h"
+#include "graphics/mapping.h"
 #include "graphics/zoom.h"
 #include "gui/QtCanvas.h"
 #include "gui/fontmap.h"

@@ -15,7 +15,7 @@
 #include "calc/section.h"
 #include "graphics/draw.h"
 #include "graphics/mapping.h"
-#include "graphics/viewzoom.h"
+#include "graphics/zoom.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPrinter.h"
