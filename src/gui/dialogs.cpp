@@ -34,6 +34,14 @@ QPushButton* Button(const QString& caption, const char* name) {
 
 } // namespace
 
+QPushButton* AddButton(QBoxLayout& row, const char* name, const QString& caption,
+                       std::function<void()> onClick) {
+    QPushButton* b = Button(caption, name);
+    QObject::connect(b, &QPushButton::clicked, b, std::move(onClick));
+    row.addWidget(b);
+    return b;
+}
+
 void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpHandler& help) {
     auto* row = new QHBoxLayout;
     QPushButton* ok = Button("OK", "Button_ok");

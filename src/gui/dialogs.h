@@ -11,12 +11,18 @@ class QBoxLayout;
 class QButtonGroup;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 
 namespace vak1 {
 
 // picture false: "&Hilfetext", true: "Hilfe&bild".
 using HelpHandler = std::function<void(bool picture)>;
+
+// A button added to row that calls onClick; it never takes Enter by itself (make "OK" the
+// default where it should).
+QPushButton* AddButton(QBoxLayout& row, const char* name, const QString& caption,
+                       std::function<void()> onClick);
 
 // The bottom button row shared by the generic dialogs.
 void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpHandler& help);

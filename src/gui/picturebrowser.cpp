@@ -39,13 +39,8 @@ Thilfebild::Thilfebild(QWidget* parent, const PictureBrowserData& data, const He
     layout->addLayout(row);
 
     auto* buttons = new QHBoxLayout;
-    auto add = [&](const char* name, const char* caption, auto onClick) {
-        auto* b = new QPushButton(QString::fromUtf8(caption));
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, onClick);
-        buttons->addWidget(b);
-        return b;
+    auto add = [&](const char* name, const char* caption, std::function<void()> onClick) {
+        return AddButton(*buttons, name, QString::fromUtf8(caption), std::move(onClick));
     };
     using A = PictureBrowserAction;
     add("Button_ok", "OK", [this] { CloseWith(A::Close); })->setDefault(true);

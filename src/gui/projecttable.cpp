@@ -55,13 +55,8 @@ TForm_preview::TForm_preview(QWidget* parent, ProjectTableData& data, const Help
     layout->addWidget(grid_, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto add = [&](const char* name, const char* caption, auto onClick) {
-        auto* b = new QPushButton(QString::fromUtf8(caption));
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, onClick);
-        buttons->addWidget(b);
-        return b;
+    auto add = [&](const char* name, const char* caption, std::function<void()> onClick) {
+        return AddButton(*buttons, name, QString::fromUtf8(caption), std::move(onClick));
     };
     add("Button_ok", "OK", [this] { CloseWith(ProjectTableAction::Close); })->setDefault(true);
     add("Button_cancel", "Abbrechen", [this] { CloseWith(ProjectTableAction::Close); });
