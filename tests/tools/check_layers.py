@@ -16,6 +16,7 @@ LAYERS = [
     ["docu"],
     ["project"],
     ["calc"],
+    ["fem"],
     ["help"],
     ["graphics"],
     ["report"],

@@ -1,0 +1,49 @@
+// Torsion and shear values of a section by finite elements: the warping function and the
+// shear functions on a mesh of six-node triangles over the closed contour.
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vak1 {
+
+struct FemPoint {
+    double y = 0, z = 0;
+};
+
+struct TorsionOptions {
+    // 1 = the mesh size the section's size suggests; 2 halves the element edge, and so on.
+    double fineness = 1;
+};
+
+// Values in the units of the contour (mm or inch), about the centroid and the principal axes
+// that the caller passes in.
+struct TorsionValues {
+    double J = 0;            // St. Venant torsion constant
+    double ySc = 0, zSc = 0; // shear centre, contour coordinates
+    double Iw = 0;           // warping constant about the shear centre
+    double As1 = 0, As2 = 0; // shear areas along the principal axes 1 and 2
+    std::size_t elements = 0, nodes = 0;
+    double meshSeconds = 0, assemblySeconds = 0, solveSeconds = 0;
+};
+
+struct TorsionInput {
+    std::vector<FemPoint> contour; // closed polygon, first point not repeated at the end
+    double ys = 0, zs = 0;         // centroid
+    double phi = 0;                // angle of principal axis 1 from the y axis, radians
+    double I1 = 0, I2 = 0;         // principal moments of inertia
+    double A = 0;                  // area
+};
+
+enum class TorsionStatus { Ok, Cancelled, NotMeshable, Failed };
+
+// report(done, total) is called now and then; it returns false once the user cancelled, and
+// the computation then ends with Cancelled. On NotMeshable and Failed, message says why (code
+// page 850).
+TorsionStatus
+ComputeTorsion(const TorsionInput& in, const TorsionOptions& options, TorsionValues& out,
+               std::string& message,
+               const std::function<bool(std::size_t done, std::size_t total)>& report = {});
+
+} // namespace vak1
