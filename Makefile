@@ -5,7 +5,8 @@ PACKAGES := cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev lib
             qt6-base-dev qt6-translations-l10n libgeos-dev libshp-dev libxlsxwriter-dev libminizip-dev \
             libreoffice-calc-nogui python3-uno \
             python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx zlib1g-dev \
-            fonts-liberation fonts-nanum libocct-data-exchange-dev poppler-utils
+            fonts-liberation fonts-nanum libocct-data-exchange-dev poppler-utils \
+            libcgal-dev libeigen3-dev
 JOBS := -j2
 BUILD := build
 ASAN_BUILD := build-asan

@@ -1,0 +1,121 @@
+// Torsion and shear by finite elements: the L-profile example and a 500-position contour
+// with arcs, each at the coarsest mesh giving J within 0.1 % of a much finer one, and the
+// growth of meshing, assembly and solution time with the element count.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "calc/section.h"
+#include "docu/Documentation.h"
+#include "fem/torsion.h"
+#include "project/projectfile.h"
+
+using namespace vak1;
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+TorsionInput InputOf(const ProjectData& p) {
+    TorsionInput in;
+    // The polygon repeats its first point at the end.
+    for (int i = 1; i < p.PolyCount; ++i)
+        in.contour.push_back(
+            {static_cast<double>(p.PolyPoints[i].y), static_cast<double>(p.PolyPoints[i].z)});
+    in.ys = static_cast<double>(p.R.ys);
+    in.zs = static_cast<double>(p.R.zs);
+    in.phi = static_cast<double>(p.R.phi);
+    in.I1 = static_cast<double>(p.R.I1);
+    in.I2 = static_cast<double>(p.R.I2);
+    in.A = static_cast<double>(p.R.A);
+    return in;
+}
+
+TorsionInput LProfile() {
+    ProjectData p;
+    Documentation docu;
+    MessageList msgs;
+    Settings s;
+    ReadProjectFile(p, docu, std::string(VAK1_SOURCE_DIR) + "/examples/l-profil.vak1");
+    CalcSection(p, msgs, s);
+    return InputOf(p);
+}
+
+// 500 positions on a circle of radius 100, every edge an arc of 13 to 17 degrees.
+TorsionInput BigContour() {
+    ProjectData p;
+    MessageList msgs;
+    Settings s;
+    p.ResetContour();
+    for (int i = 0; i < 500; ++i) {
+        long double a = 2 * kPi * i / 500;
+        long double phi = (13 + 4.0L * ((i * 37) % 101) / 100) * kPi / 180;
+        p.Positions[++p.PosCount] = {100 * std::cos(a), 100 * std::sin(a), phi};
+    }
+    CalcSection(p, msgs, s);
+    return InputOf(p);
+}
+
+TorsionValues Solve(const TorsionInput& in, double fineness) {
+    TorsionValues v;
+    std::string message;
+    TorsionOptions o;
+    o.fineness = fineness;
+    if (ComputeTorsion(in, o, v, message) != TorsionStatus::Ok) v.J = 0;
+    return v;
+}
+
+// The coarsest fineness of a ladder whose J lies within 0.1 % of the J at fineness 8.
+double FinenessFor01Percent(const TorsionInput& in) {
+    const double reference = Solve(in, 8).J;
+    for (double f : {0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0})
+        if (std::fabs(Solve(in, f).J / reference - 1) < 0.001) return f;
+    return 8;
+}
+
+void Run(benchmark::State& state, const TorsionInput& in, double fineness) {
+    TorsionValues v;
+    for (auto _ : state) {
+        v = Solve(in, fineness);
+        benchmark::DoNotOptimize(v.J);
+    }
+    if (v.J == 0) state.SkipWithError("no torsion values");
+    const double k = static_cast<double>(v.elements) / 1000;
+    state.counters["fineness"] = fineness;
+    state.counters["elements"] = static_cast<double>(v.elements);
+    state.counters["mesh_ms_per_1000"] = 1000 * v.meshSeconds / k;
+    state.counters["assembly_ms_per_1000"] = 1000 * v.assemblySeconds / k;
+    state.counters["solve_ms_per_1000"] = 1000 * v.solveSeconds / k;
+}
+
+void BM_LProfile(benchmark::State& state) {
+    static const TorsionInput in = LProfile();
+    static const double fineness = FinenessFor01Percent(in);
+    Run(state, in, fineness);
+}
+BENCHMARK(BM_LProfile)->Unit(benchmark::kMillisecond);
+
+void BM_BigContour(benchmark::State& state) {
+    static const TorsionInput in = BigContour();
+    static const double fineness = FinenessFor01Percent(in);
+    Run(state, in, fineness);
+}
+BENCHMARK(BM_BigContour)->Unit(benchmark::kMillisecond);
+
+// The L-profile at fineness 1 to 10 (about 1000 to 100 000 elements): the times per
+// thousand elements show how each stage grows.
+void BM_LProfileGrowth(benchmark::State& state) {
+    static const TorsionInput in = LProfile();
+    Run(state, in, static_cast<double>(state.range(0)));
+}
+BENCHMARK(BM_LProfileGrowth)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
+    ->Arg(7)
+    ->Arg(10)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,221 @@
+// Meshing with CGAL's constrained Delaunay triangulation and its Delaunay refinement. The
+// only file that includes CGAL: its headers take long to compile.
+#include "fem/mesh.h"
+
+#include <CGAL/Constrained_Delaunay_triangulation_2.h>
+#include <CGAL/Delaunay_mesh_face_base_2.h>
+#include <CGAL/Delaunay_mesh_size_criteria_2.h>
+#include <CGAL/Delaunay_mesh_vertex_base_2.h>
+#include <CGAL/Delaunay_mesher_2.h>
+#include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Triangulation_vertex_base_with_info_2.h>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <map>
+#include <unordered_map>
+
+#include "text/cp850.h"
+
+namespace vak1 {
+
+namespace {
+
+using K = CGAL::Exact_predicates_inexact_constructions_kernel;
+using Point = K::Point_2;
+using Vb =
+    CGAL::Triangulation_vertex_base_with_info_2<int, K, CGAL::Delaunay_mesh_vertex_base_2<K>>;
+using Fb = CGAL::Delaunay_mesh_face_base_2<K>;
+using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
+using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds>;
+using Criteria = CGAL::Delaunay_mesh_size_criteria_2<CDT>;
+using Mesher = CGAL::Delaunay_mesher_2<CDT, Criteria>;
+using Face = CDT::Face_handle;
+
+// Beyond this many vertices the mesh would no longer fit a desktop's memory comfortably.
+constexpr std::size_t kMaxVertices = 3000000;
+
+Point P(const FemPoint& p) {
+    return Point(p.y, p.z);
+}
+
+// Winding number of the contour about q (q on no edge).
+int Winding(const std::vector<FemPoint>& c, double y, double z) {
+    int w = 0;
+    const std::size_t n = c.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const FemPoint& a = c[i];
+        const FemPoint& b = c[(i + 1) % n];
+        const double side = (b.y - a.y) * (z - a.z) - (y - a.y) * (b.z - a.z);
+        if (a.z <= z) {
+            if (b.z > z && side > 0) ++w;
+        } else if (b.z <= z && side < 0) {
+            --w;
+        }
+    }
+    return w;
+}
+
+// Marks every face bounded by the contour's edges by the winding number of one of its
+// points: holes cut in through a slit stay outside.
+void MarkDomain(CDT& cdt, const std::vector<FemPoint>& contour) {
+    std::map<Face, bool> seen;
+    std::vector<Face> stack, component;
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        Face start = f;
+        if (seen.count(start)) continue;
+        const Point c = CGAL::centroid(start->vertex(0)->point(), start->vertex(1)->point(),
+                                       start->vertex(2)->point());
+        const bool inside = Winding(contour, c.x(), c.y()) != 0;
+        stack.assign(1, start);
+        seen[start] = true;
+        while (!stack.empty()) {
+            Face g = stack.back();
+            stack.pop_back();
+            g->set_in_domain(inside);
+            for (int i = 0; i < 3; ++i) {
+                Face h = g->neighbor(i);
+                if (cdt.is_infinite(h) || cdt.is_constrained(CDT::Edge(g, i)) || seen.count(h))
+                    continue;
+                seen[h] = true;
+                stack.push_back(h);
+            }
+        }
+    }
+    for (auto f = cdt.all_faces_begin(); f != cdt.all_faces_end(); ++f)
+        if (cdt.is_infinite(f)) f->set_in_domain(false);
+}
+
+} // namespace
+
+bool FindCrossingEdges(const std::vector<FemPoint>& contour, std::size_t& first,
+                       std::size_t& second) {
+    const std::size_t n = contour.size();
+    struct Edge {
+        std::size_t index;
+        double zMin, zMax, yMin, yMax;
+    };
+    std::vector<Edge> edges;
+    edges.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const FemPoint& a = contour[i];
+        const FemPoint& b = contour[(i + 1) % n];
+        edges.push_back(
+            {i, std::min(a.z, b.z), std::max(a.z, b.z), std::min(a.y, b.y), std::max(a.y, b.y)});
+    }
+    std::sort(edges.begin(), edges.end(),
+              [](const Edge& a, const Edge& b) { return a.zMin < b.zMin; });
+    // Sweep in z: only edges whose z ranges overlap can cross.
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+        const Edge& e = edges[i];
+        const Point a = P(contour[e.index]), b = P(contour[(e.index + 1) % n]);
+        for (std::size_t j = i + 1; j < edges.size() && edges[j].zMin <= e.zMax; ++j) {
+            const Edge& f = edges[j];
+            if (f.yMin > e.yMax || f.yMax < e.yMin) continue;
+            const Point c = P(contour[f.index]), d = P(contour[(f.index + 1) % n]);
+            // Crossing in the inside of both edges; touching points and edges lying on each
+            // other are allowed.
+            const auto o1 = CGAL::orientation(a, b, c), o2 = CGAL::orientation(a, b, d);
+            const auto o3 = CGAL::orientation(c, d, a), o4 = CGAL::orientation(c, d, b);
+            if (o1 != CGAL::COLLINEAR && o2 != CGAL::COLLINEAR && o1 != o2 &&
+                o3 != CGAL::COLLINEAR && o4 != CGAL::COLLINEAR && o3 != o4) {
+                first = std::min(e.index, f.index);
+                second = std::max(e.index, f.index);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, FemMesh& mesh,
+                       std::string& message, const std::function<bool()>& keepGoing) {
+    mesh = FemMesh{};
+    try {
+        CDT cdt;
+        std::vector<CDT::Vertex_handle> handles;
+        handles.reserve(contour.size());
+        for (const FemPoint& p : contour)
+            handles.push_back(cdt.insert(P(p)));
+        for (std::size_t i = 0; i < handles.size(); ++i) {
+            const auto& a = handles[i];
+            const auto& b = handles[(i + 1) % handles.size()];
+            if (a != b) cdt.insert_constraint(a, b);
+        }
+        if (cdt.dimension() < 2) {
+            message = cp850("Die Kontur umschließt keine Fläche.");
+            return MeshStatus::NotMeshable;
+        }
+        MarkDomain(cdt, contour);
+
+        // Angle bound 0.125: no angle below about 20.7 degrees.
+        Mesher mesher(cdt, Criteria(0.125, maxEdge));
+        mesher.init(true);
+        std::size_t steps = 0;
+        while (!mesher.is_refinement_done()) {
+            mesher.step_by_step_refine_mesh();
+            if (++steps % 2048 == 0) {
+                if (keepGoing && !keepGoing()) return MeshStatus::Cancelled;
+                if (cdt.number_of_vertices() > kMaxVertices) {
+                    message = cp850("Das Netz würde zu fein: bitte eine gröbere Netzfeinheit "
+                                    "wählen.");
+                    return MeshStatus::Failed;
+                }
+            }
+        }
+
+        // Corner nodes: the vertices of faces inside; then one midside node per edge.
+        for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v)
+            v->info() = -1;
+        std::size_t faces = 0;
+        for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f)
+            if (f->is_in_domain()) ++faces;
+        mesh.elements.reserve(faces);
+        mesh.nodes.reserve(faces * 2 + cdt.number_of_vertices());
+        std::unordered_map<unsigned long long, int> midside;
+        midside.reserve(faces * 2);
+        for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+            if (!f->is_in_domain()) continue;
+            std::array<int, 6> e{};
+            for (int i = 0; i < 3; ++i) {
+                auto v = f->vertex(i);
+                if (v->info() < 0) {
+                    v->info() = static_cast<int>(mesh.nodes.size());
+                    mesh.nodes.push_back({v->point().x(), v->point().y()});
+                }
+                e[i] = v->info();
+            }
+            for (int i = 0; i < 3; ++i) {
+                const int a = e[i], b = e[(i + 1) % 3];
+                const unsigned long long key =
+                    (static_cast<unsigned long long>(std::min(a, b)) << 32) |
+                    static_cast<unsigned>(std::max(a, b));
+                auto [it, added] = midside.try_emplace(key, static_cast<int>(mesh.nodes.size()));
+                if (added) {
+                    const FemPoint& p = mesh.nodes[a];
+                    const FemPoint& q = mesh.nodes[b];
+                    mesh.nodes.push_back({(p.y + q.y) / 2, (p.z + q.z) / 2});
+                }
+                e[3 + i] = it->second;
+            }
+            mesh.elements.push_back(e);
+        }
+        if (mesh.elements.empty()) {
+            message = cp850("Die Kontur umschließt keine Fläche.");
+            return MeshStatus::NotMeshable;
+        }
+        return MeshStatus::Ok;
+    } catch (const std::bad_alloc&) {
+        mesh = FemMesh{};
+        message = cp850("Zu wenig Speicher für das Netz.");
+        return MeshStatus::Failed;
+    } catch (const std::exception&) {
+        // CGAL reports edges it cannot insert and failed checks by exceptions.
+        mesh = FemMesh{};
+        message = cp850("Die Kontur lässt sich nicht vernetzen.");
+        return MeshStatus::NotMeshable;
+    }
+}
+
+} // namespace vak1

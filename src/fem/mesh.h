@@ -1,0 +1,33 @@
+// The mesh of six-node triangles over a closed contour.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fem/torsion.h"
+
+namespace vak1 {
+
+struct FemMesh {
+    std::vector<FemPoint> nodes;
+    // Corner nodes 0..2 counter-clockwise, then the midside nodes of the edges 0-1, 1-2, 2-0.
+    std::vector<std::array<int, 6>> elements;
+};
+
+enum class MeshStatus { Ok, Cancelled, NotMeshable, Failed };
+
+// Meshes the area inside the contour (non-zero winding number; a slit that runs in and back
+// along the same line joins the two sides) with triangles whose edges stay below maxEdge.
+// keepGoing is asked now and then; false ends with Cancelled. On NotMeshable and Failed,
+// message says why (code page 850).
+MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, FemMesh& mesh,
+                       std::string& message, const std::function<bool()>& keepGoing);
+
+// The first pair of contour edges that cross each other (index i: from point i to i + 1).
+// Edges may touch and run back along each other; they may not cross.
+bool FindCrossingEdges(const std::vector<FemPoint>& contour, std::size_t& first,
+                       std::size_t& second);
+
+} // namespace vak1

@@ -1,0 +1,178 @@
+// Torsion and shear values by finite elements against closed forms and thin-wall formulas,
+// mesh convergence, and the contours that cannot be meshed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "fem/torsion.h"
+#include "text/cp850.h"
+
+using namespace vak1;
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+using Contour = std::vector<FemPoint>;
+
+Contour Rectangle(double y0, double z0, double b, double h) {
+    return {{y0, z0}, {y0 + b, z0}, {y0 + b, z0 + h}, {y0, z0 + h}};
+}
+
+// n chords, counter-clockwise (clockwise with sign -1), starting and ending at angle 0.
+void AddCircle(Contour& c, double r, int n, int sign) {
+    for (int i = 0; i < n; ++i)
+        c.push_back({r * std::cos(sign * 2 * kPi * i / n), r * std::sin(sign * 2 * kPi * i / n)});
+}
+
+// A pipe as one contour: outer circle, in along a slit, inner circle backwards, out again.
+Contour Pipe(double R, double r, int n) {
+    Contour c;
+    AddCircle(c, R, n, 1);
+    c.push_back({R, 0});
+    AddCircle(c, r, n, -1);
+    c.push_back({r, 0});
+    return c;
+}
+
+// Channel with its web's centre line on z and flanges towards +y; b and h measured between
+// centre lines, wall thickness t.
+Contour Channel(double b, double h, double t) {
+    const double e = t / 2;
+    return {{-e, -h / 2 - e}, {b, -h / 2 - e}, {b, -h / 2 + e}, {e, -h / 2 + e},
+            {e, h / 2 - e},   {b, h / 2 - e},  {b, h / 2 + e},  {-e, h / 2 + e}};
+}
+
+// Angle with the outer corner at the origin, legs a (along y) and c (along z), thickness t.
+Contour Angle(double a, double c, double t) {
+    return {{0, 0}, {a, 0}, {a, t}, {t, t}, {t, c}, {0, c}};
+}
+
+// I-beam: flange width b, flange centre lines h apart, flange thickness tf, web tw.
+Contour IBeam(double b, double h, double tf, double tw) {
+    const double y = b / 2, w = tw / 2, zo = h / 2 + tf / 2, zi = h / 2 - tf / 2;
+    return {{-y, -zo}, {y, -zo}, {y, -zi}, {w, -zi}, {w, zi},   {y, zi},
+            {y, zo},   {-y, zo}, {-y, zi}, {-w, zi}, {-w, -zi}, {-y, -zi}};
+}
+
+TorsionInput Input(const Contour& c) {
+    TorsionInput in;
+    in.contour = c;
+    return in;
+}
+
+TorsionValues Solve(const Contour& c, double fineness = 1) {
+    TorsionValues v;
+    std::string message;
+    TorsionOptions o;
+    o.fineness = fineness;
+    EXPECT_EQ(ComputeTorsion(Input(c), o, v, message), TorsionStatus::Ok) << message;
+    return v;
+}
+
+// St. Venant's series for a rectangle, long side a, short side c.
+double RectangleJ(double a, double c) {
+    double sum = 0;
+    for (int n = 1; n < 200; n += 2)
+        sum += std::tanh(n * kPi * a / (2 * c)) / std::pow(n, 5);
+    return a * c * c * c / 3 * (1 - 192 / std::pow(kPi, 5) * c / a * sum);
+}
+
+TEST(Torsion, RectangleMatchesSeriesAndShearAreasAreFiveSixths) {
+    for (double ratio : {1.0, 2.0, 10.0}) {
+        const double b = 10 * ratio, h = 10;
+        const TorsionValues v = Solve(Rectangle(7, -3, b, h));
+        EXPECT_NEAR(v.J / RectangleJ(b, h), 1, 0.005) << ratio;
+        EXPECT_NEAR(v.ySc, 7 + b / 2, 1e-6 * b) << ratio;
+        EXPECT_NEAR(v.zSc, -3 + h / 2, 1e-6 * b) << ratio;
+        EXPECT_NEAR(v.As1 / (b * h), 5.0 / 6, 0.005) << ratio;
+        EXPECT_NEAR(v.As2 / (b * h), 5.0 / 6, 0.005) << ratio;
+        EXPECT_GT(v.elements, 100u);
+        EXPECT_GT(v.nodes, 2 * v.elements);
+        EXPECT_GT(v.meshSeconds + v.assemblySeconds + v.solveSeconds, 0);
+    }
+}
+
+// Chords of one degree: the polygon's polar moment is within 1e-4 of the circle's.
+TEST(Torsion, CircleAndPipeTwistLikeTheirPolarMoment) {
+    struct Case {
+        Contour contour;
+        double Ip;
+    } cases[] = {{[] {
+                      Contour c;
+                      AddCircle(c, 50, 360, 1);
+                      return c;
+                  }(),
+                  kPi / 2 * std::pow(50.0, 4)},
+                 {Pipe(50, 40, 360), kPi / 2 * (std::pow(50.0, 4) - std::pow(40.0, 4))}};
+    for (const Case& c : cases) {
+        const TorsionValues v = Solve(c.contour);
+        EXPECT_NEAR(v.J / c.Ip, 1, 0.002);
+        EXPECT_NEAR(v.ySc, 0, 0.01);
+        EXPECT_NEAR(v.zSc, 0, 0.01);
+    }
+}
+
+TEST(Torsion, ChannelShearCentreLiesBehindTheWeb) {
+    const double b = 100, h = 200, t = 2;
+    const TorsionValues v = Solve(Channel(b, h, t));
+    const double e = 3 * b * b * t / (6 * b * t + h * t);
+    EXPECT_LT(v.ySc, -t / 2); // outside the web, away from the flanges
+    EXPECT_NEAR(-v.ySc / e, 1, 0.01);
+    EXPECT_NEAR(v.zSc, 0, 1e-6 * h);
+}
+
+TEST(Torsion, AngleShearCentreLiesAtTheCornerOfTheLegs) {
+    const double t = 8;
+    for (const auto& [a, c] : {std::pair{100.0, 100.0}, std::pair{150.0, 75.0}}) {
+        const TorsionValues v = Solve(Angle(a, c, t));
+        EXPECT_LT(std::hypot(v.ySc - t / 2, v.zSc - t / 2), t / 4) << a << " " << c;
+    }
+}
+
+TEST(Torsion, IBeamWarpingConstantMatchesThinWallFormula) {
+    const double b = 200, h = 300, tf = 4, tw = 3;
+    const TorsionValues v = Solve(IBeam(b, h, tf, tw));
+    EXPECT_NEAR(v.Iw / (tf * b * b * b * h * h / 24), 1, 0.02);
+    EXPECT_NEAR(v.ySc, 0, 1e-6 * h);
+    EXPECT_NEAR(v.zSc, 0, 1e-6 * h);
+}
+
+// The re-entrant corner of an angle is the hardest place for the warping function.
+TEST(Torsion, RefinementConverges) {
+    const Contour angle = Angle(100, 80, 10);
+    const TorsionValues fine = Solve(angle, 1), finer = Solve(angle, 2);
+    EXPECT_GT(finer.elements, 3 * fine.elements);
+    EXPECT_NEAR(finer.J / fine.J, 1, 0.001);
+}
+
+TEST(Torsion, SelfIntersectingContourIsNotMeshable) {
+    const Contour bowTie = {{0, 0}, {10, 10}, {10, 0}, {0, 10}};
+    TorsionValues v;
+    v.J = 123;
+    std::string message;
+    EXPECT_EQ(ComputeTorsion(Input(bowTie), {}, v, message), TorsionStatus::NotMeshable);
+    EXPECT_EQ(message, cp850("Die Kontur schneidet sich selbst (Kanten ab Punkt 1 und 3): sie "
+                             "lässt sich nicht vernetzen."));
+    EXPECT_EQ(v.J, 0);
+}
+
+TEST(Torsion, CancelInAnyStageEndsCancelled) {
+    for (std::size_t stage = 0; stage < 5; ++stage) {
+        TorsionValues v;
+        std::string message;
+        std::size_t last = 0;
+        const auto status = ComputeTorsion(Input(Rectangle(0, 0, 20, 10)), {}, v, message,
+                                           [&](std::size_t done, std::size_t total) {
+                                               EXPECT_EQ(total, 5u);
+                                               last = done;
+                                               return done < stage;
+                                           });
+        EXPECT_EQ(status, TorsionStatus::Cancelled) << stage;
+        EXPECT_EQ(last, stage);
+    }
+}
+
+} // namespace
