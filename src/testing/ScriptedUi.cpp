@@ -284,7 +284,7 @@ void ScriptedUi::RunWithProgress(ProgressJob& job) {
     Record(DialogRecord{"progress", job.caption, ""});
     job.run([this](std::size_t) {
         ++progressed;
-        return !cancelProgress;
+        return true;
     });
 }
 

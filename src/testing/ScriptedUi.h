@@ -281,11 +281,9 @@ class ScriptedUi : public Ui {
     // Records the project table (caption, the rows as "|"-joined lines after the answer's
     // sorting, the column titles as labels).
     ProjectTableAction ProjectTableDialog(ProjectTableData& data) override;
-    // Records "progress" with the caption and the help number, and runs the job here; reports
-    // counted in progressed. With cancelProgress every report answers "cancelled".
+    // Records "progress" with the caption and runs the job here; reports counted in progressed.
     void RunWithProgress(ProgressJob& job) override;
     std::size_t progressed = 0;
-    bool cancelProgress = false;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
     std::vector<std::string> status;

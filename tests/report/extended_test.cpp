@@ -12,6 +12,17 @@
 namespace vak1::test {
 namespace {
 
+// The progress window's "Abbrechen" pressed at once: every report of the job answers
+// "cancelled".
+class CancellingUi : public ScriptedUi {
+  public:
+    void RunWithProgress(ProgressJob& job) override {
+        shown.emplace_back("progress", job.caption, "");
+        shown.back().helpNumber = helpNumber;
+        job.run([](std::size_t) { return false; });
+    }
+};
+
 class ExtendedReportTest : public ReportFixture {
   protected:
     void SetUp() override {
@@ -52,6 +63,7 @@ class ExtendedReportTest : public ReportFixture {
 
     ExtendedValues values;
     TorsionInput input;
+    CancellingUi cancelling;
 };
 
 TEST_F(ExtendedReportTest, EveryKindCarriesTheValues) {
@@ -111,7 +123,7 @@ TEST_F(ExtendedReportTest, NoTorsionValuesLeaveANoteAndEverythingElse) {
         {false, TorsionStatus::Failed, "Gleichungssystem nicht gelöst."},
     };
     for (const Case& c : cases) {
-        ui.cancelProgress = c.cancel;
+        app.Env.ui = c.cancel ? static_cast<Ui*>(&cancelling) : &ui;
         const std::string text =
             Report(odDosFile, "OUTDOS.TXT", Solver(c.status, cp850(c.note.c_str())));
         const std::string torsion = text.substr(text.find(kTorsionHeading));
@@ -120,9 +132,9 @@ TEST_F(ExtendedReportTest, NoTorsionValuesLeaveANoteAndEverythingElse) {
         EXPECT_NE(text.find("Wpl2"), std::string::npos);
         EXPECT_NE(text.find("dI2"), std::string::npos);
     }
-    ASSERT_FALSE(ui.shown.empty());
-    EXPECT_EQ(ui.shown.back().kind, "progress");
-    EXPECT_EQ(ui.shown.back().helpNumber, kHelpExtendedValues);
+    ASSERT_EQ(cancelling.shown.size(), 1u);
+    EXPECT_EQ(cancelling.shown.back().kind, "progress");
+    EXPECT_EQ(cancelling.shown.back().helpNumber, kHelpExtendedValues);
 }
 
 } // namespace
