@@ -1,5 +1,5 @@
-// Whole-process timings of the unattended jobs on a 500-position project with arcs, beside a
-// program that only starts and exits.
+// Whole-process timings of the unattended jobs on a 500-position project with arcs (and of the
+// extended values of the L-profile example), beside a program that only starts and exits.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -61,6 +61,25 @@ void BM_ReportJob(benchmark::State& state) {
     bench::RunProcess(state, {VAK1_BINARY, project, "/I", "/NOGUI"});
 }
 BENCHMARK(BM_ReportJob)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The extended values of the 500-position contour and of the L-profile of the examples,
+// torsion and shear by finite elements included.
+void BM_ExtendedJob(benchmark::State& state) {
+    const std::string project = BigProject();
+    fs::current_path(fs::path(project).parent_path());
+    bench::RunProcess(state, {VAK1_BINARY, project, "/X", "/NOGUI"});
+}
+BENCHMARK(BM_ExtendedJob)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_ExtendedJobLProfile(benchmark::State& state) {
+    fs::current_path(fs::path(BigProject()).parent_path());
+    bench::RunProcess(state,
+                      {VAK1_BINARY, VAK1_SOURCE_DIR "/examples/l-profil.vak1", "/X", "/NOGUI"});
+}
+BENCHMARK(BM_ExtendedJobLProfile)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void BM_DxfJob(benchmark::State& state) {
     const std::string project = BigProject();

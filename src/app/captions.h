@@ -55,6 +55,7 @@ enum class Cap2 {
     Tabelle,
     Zeichnung,
     Profile,
+    Erweitert,
     Count
 };
 

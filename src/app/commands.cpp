@@ -31,6 +31,7 @@
 #include "platform/Ui.h"
 #include "project/projectfile.h"
 #include "report/changelog.h"
+#include "report/extendedreport.h"
 #include "report/projecttable.h"
 #include "report/resultreport.h"
 #include "settings/configdialog.h"
@@ -351,6 +352,9 @@ void ViewStandard(App& app) {
 void ViewExcerpt(App& app) {
     ReportExcerpt(OutputContextOf(app), app.Project);
 }
+void ViewExtended(App& app) {
+    ReportExtended(OutputContextOf(app), app.Project);
+}
 void ShowMessages(App& app) {
     ShowMessageList(HelpContextOf(app), app.Messages);
 }
@@ -483,6 +487,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_editZeichnen", {EditZeichnen}},
         {"mi_viewStandard", {ViewStandard}},
         {"mi_viewAuszug", {ViewExcerpt}},
+        {"mi_viewExtended", {ViewExtended}},
         {"mi_viewGrafik", {Draw<cdScreen, dkGeometryTable>}},
         {"mi_viewTabelle", {Draw<cdScreen, dkTable>}},
         {"mi_viewpolyline", {Draw<cdScreen, dkPolyline>}},

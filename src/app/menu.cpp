@@ -67,7 +67,8 @@ MenuItem ViewMenu() {
     errors.enabled = false;
     return Menu("mi_View", "&Ansicht",
                 {Item("mi_viewStandard", "&Standardausdruck"), Item("mi_viewAuszug", "&Auszug"),
-                 Separator(), Item("mi_viewGrafik", "&Grafik"), Item("mi_viewTabelle", "&Tabelle"),
+                 Item("mi_viewExtended", "&Erweiterte Werte"), Separator(),
+                 Item("mi_viewGrafik", "&Grafik"), Item("mi_viewTabelle", "&Tabelle"),
                  Item("mi_viewpolyline", "Pol&ylinie"), Item("mi_viewzeichnung", "&Zeichnung"),
                  Separator(), errors});
 }
@@ -157,6 +158,7 @@ void ApplyMenuCaptions(MenuItem& bar, const CaptionTables& t) {
     set("mi_View", c1(Cap1::View));
     set("mi_viewStandard", c2(Cap2::Standard));
     set("mi_viewAuszug", c2(Cap2::Auszug));
+    set("mi_viewExtended", c2(Cap2::Erweitert));
     for (const char* n : {"mi_viewpolyline", "mi_cadPolylinie"})
         set(n, c2(Cap2::Polylinie));
     for (const char* n : {"mi_viewGrafik", "mi_cadGrafik"})

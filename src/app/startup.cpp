@@ -16,6 +16,7 @@
 #include "platform/Ui.h"
 #include "dialogs/dialogs.h"
 #include "project/projectfile.h"
+#include "report/extendedreport.h"
 #include "report/projecttable.h"
 #include "report/resultreport.h"
 #include "settings/settingsfile.h"
@@ -108,6 +109,21 @@ StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FI
     return {true, 0};
 }
 
+// The extended values as NAME_x.txt; a torsion solver that gives no values leaves its
+// message in the report and does not fail the job.
+StartResult ExtendedJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
+    const std::string txt = StrippedName(path) + "_x.txt";
+    if (WouldReplaceInput(path, txt, err)) return {true, 1};
+    if (!ReadForJob(app, path, err)) return {true, 1};
+    NameJobProject(app, path);
+    if (!RunExtendedJob(OutputContextOf(app), app.Project, txt)) {
+        std::fprintf(err, "%s: Bericht nicht geschrieben\n", txt.c_str());
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n", txt.c_str());
+    return {true, 0};
+}
+
 StartResult CadJob(App& app, const std::string& path, const std::string& param, std::FILE* out,
                    std::FILE* err) {
     const int device = param.size() > 4 ? param[4] - '0' : 0;
@@ -190,6 +206,10 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         result = ReportJob(app, first, out, err);
         return true;
     }
+    if (second == "/X" || second == "/x") {
+        result = ExtendedJob(app, first, out, err);
+        return true;
+    }
     if (IsCadParameter(second)) {
         result = CadJob(app, first, second, out, err);
         return true;
@@ -268,7 +288,8 @@ bool IsUnattended(const std::vector<std::string>& args) {
     if (args.empty()) return false;
     if (args[0] == "?" || args[0] == "/?" || IsTableParameter(args[0])) return true;
     if (args.size() < 2) return false;
-    return args[1] == "/I" || args[1] == "/i" || IsCadParameter(args[1]);
+    return args[1] == "/I" || args[1] == "/i" || args[1] == "/X" || args[1] == "/x" ||
+           IsCadParameter(args[1]);
 }
 
 StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {

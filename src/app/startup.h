@@ -24,7 +24,7 @@ std::vector<std::string> UsageLines();
 // program was built without one.
 std::string InstalledDataFolder();
 
-// True when a parameter asks for an unattended job ("/I", "/CADi:j") or the usage screen,
+// True when a parameter asks for an unattended job ("/I", "/X", "/CADi:j") or the usage screen,
 // so that no window is needed.
 bool IsUnattended(const std::vector<std::string>& args);
 

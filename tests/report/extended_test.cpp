@@ -1,0 +1,141 @@
+// Pins the extended values report: its values reach every output kind, the torsion values
+// are shown in the program's units, and a solver that gives no values (cancelled, contour
+// not meshable) leaves its note while every other value stays.
+#include <cmath>
+
+#include "calc/extended.h"
+#include "report/OutputDocument.h"
+#include "report/extendedreport.h"
+#include "support/ReportFixture.h"
+#include "text/cp850.h"
+
+namespace vak1::test {
+namespace {
+
+// The progress window's "Abbrechen" pressed at once: every report of the job answers
+// "cancelled".
+class CancellingUi : public ScriptedUi {
+  public:
+    void RunWithProgress(ProgressJob& job) override {
+        shown.emplace_back("progress", job.caption, "");
+        shown.back().helpNumber = helpNumber;
+        job.run([](std::size_t) { return false; });
+    }
+};
+
+class ExtendedReportTest : public ReportFixture {
+  protected:
+    void SetUp() override {
+        ReportFixture::SetUp();
+        app.Config.HtmlBrowser = "browser";
+        launcher.installed.insert("browser");
+        LoadLProfile();
+        ASSERT_EQ(app.Project.CalcError, 0);
+        ASSERT_TRUE(ComputeExtendedValues(app.Project, values));
+    }
+
+    // A solver standing in for the finite elements: it reports two steps, stops when the
+    // report says so, and otherwise ends with the given status and fixed values.
+    TorsionSolver Solver(TorsionStatus status, std::string message = {}) {
+        return [this, status, message](
+                   const TorsionInput& in, const TorsionOptions&, TorsionValues& out,
+                   std::string& text, const std::function<bool(std::size_t, std::size_t)>& report) {
+            input = in;
+            if (!report(1, 2) || !report(2, 2)) return TorsionStatus::Cancelled;
+            text = message;
+            out.J = 25000;
+            out.ySc = 5;
+            out.zSc = 6;
+            out.Iw = 2e9;
+            out.As1 = 400;
+            out.As2 = 500;
+            out.elements = 1234;
+            out.nodes = 2600;
+            return status;
+        };
+    }
+
+    std::string Report(uint16_t kind, const char* file, const TorsionSolver& solver) {
+        ReportExtended(Out(), app.Project, kind, solver);
+        EXPECT_EQ(app.State.AbortFlag, 0);
+        return Read(dir + file);
+    }
+
+    ExtendedValues values;
+    TorsionInput input;
+    CancellingUi cancelling;
+};
+
+TEST_F(ExtendedReportTest, EveryKindCarriesTheValues) {
+    struct Case {
+        uint16_t kind;
+        const char* file;
+        std::string wpl, torsion;
+    };
+    const std::string wpl = FitField(app.Config, FormatVolume(app.Config, values.plastic1.Wpl),
+                                     values.plastic1.Wpl, 17);
+    const Case cases[] = {
+        {odDosFile, "OUTDOS.TXT", "Wpl1     mm\xFC         " + wpl, kTorsionHeading},
+        {odHtml, "vak1.htm", "<TD>Wpl1</TD><TD>mm³</TD><TD><DIV ALIGN=RIGHT>" + wpl,
+         std::string("<br>") + kTorsionHeading},
+        {odSpreadsheetTxt, "$$$1.txt", "\tWpl1\tmm\xFC\t" + wpl, kTorsionHeading},
+    };
+    for (const Case& c : cases) {
+        const std::string text = Report(c.kind, c.file, Solver(TorsionStatus::Ok));
+        EXPECT_NE(text.find(c.wpl), std::string::npos) << c.file;
+        EXPECT_NE(text.find(c.torsion), std::string::npos) << c.file;
+        EXPECT_LT(text.find("Wpl1"), text.find(c.torsion)) << c.file;
+    }
+}
+
+TEST_F(ExtendedReportTest, TorsionValuesInTheProgramsUnits) {
+    struct Case {
+        uint16_t english;
+        std::string J, Iw, unit6;
+    };
+    const Case cases[] = {{0, "25000", "2000000000", "mm6"},
+                          {1, FormatMoment4(app.Config, 25000 * kMoment4ToIn4), "7.448", "in6"}};
+    for (const Case& c : cases) {
+        app.Config.EnglishUnits = c.english;
+        const std::string text = Report(odDosFile, "OUTDOS.TXT", Solver(TorsionStatus::Ok));
+        const std::string torsion = text.substr(text.find(kTorsionHeading));
+        EXPECT_NE(torsion.find(c.J), std::string::npos) << torsion;
+        EXPECT_NE(torsion.find(c.unit6 + std::string(9, ' ') + c.Iw), std::string::npos) << torsion;
+        EXPECT_NE(torsion.find("1234"), std::string::npos);
+    }
+    // The solver got the counter-clockwise contour with the section's own values.
+    EXPECT_GE(input.contour.size(), 8u);
+    EXPECT_NEAR(input.A, static_cast<double>(values.A), 1e-9);
+    EXPECT_NEAR(input.I1, static_cast<double>(values.axis1.I), 1e-6);
+    EXPECT_GT(input.I1, input.I2);
+    EXPECT_DOUBLE_EQ(input.ys, static_cast<double>(app.Project.R.ys));
+}
+
+TEST_F(ExtendedReportTest, NoTorsionValuesLeaveANoteAndEverythingElse) {
+    struct Case {
+        bool cancel;
+        TorsionStatus status;
+        std::string note;
+    };
+    const Case cases[] = {
+        {true, TorsionStatus::Ok, "Abgebrochen: keine Torsions- und Schubwerte berechnet."},
+        {false, TorsionStatus::NotMeshable, "Die Kontur schneidet sich selbst."},
+        {false, TorsionStatus::Failed, "Gleichungssystem nicht gelöst."},
+    };
+    for (const Case& c : cases) {
+        app.Env.ui = c.cancel ? static_cast<Ui*>(&cancelling) : &ui;
+        const std::string text =
+            Report(odDosFile, "OUTDOS.TXT", Solver(c.status, cp850(c.note.c_str())));
+        const std::string torsion = text.substr(text.find(kTorsionHeading));
+        EXPECT_NE(torsion.find(cp850(c.note.c_str())), std::string::npos) << torsion;
+        EXPECT_EQ(torsion.find("Torsionstr"), std::string::npos) << c.note;
+        EXPECT_NE(text.find("Wpl2"), std::string::npos);
+        EXPECT_NE(text.find("dI2"), std::string::npos);
+    }
+    ASSERT_EQ(cancelling.shown.size(), 1u);
+    EXPECT_EQ(cancelling.shown.back().kind, "progress");
+    EXPECT_EQ(cancelling.shown.back().helpNumber, kHelpExtendedValues);
+}
+
+} // namespace
+} // namespace vak1::test
