@@ -38,7 +38,6 @@ DialogContext CadContext::Dialogs() const {
 namespace {
 
 constexpr std::size_t kLayerNameLength = 32;
-constexpr uint16_t kHelpDevice = 2050;
 
 std::unique_ptr<CadOutput> MakeOutput(const CadContext& cx, uint16_t device) {
     switch (device) {

@@ -14,6 +14,7 @@ struct CadContext;
 // Help numbers of the drawing commands: opening the output (its file), the kind of drawing.
 constexpr uint16_t kHelpOpen = 8260;
 constexpr uint16_t kHelpKind = 8270;
+constexpr uint16_t kHelpDevice = 2050; // the choice of the output device
 
 // Captions of the device dialog, devices 1..5.
 extern const char* const kCadDeviceCaptions[5];

@@ -14,8 +14,10 @@
 
 #include "app/App.h"
 #include "app/mainmenu.h"
+#include "app/menuhelp.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/statusline.h"
+#include "help/helptext.h"
 #include "platform/Ui.h"
 
 namespace vak1 {
@@ -37,6 +39,19 @@ QString Thh::DisabledReason(const std::string& name) const {
         return german ? QString::fromUtf8("Zuerst „Start Excel“ wählen.")
                       : QString("Choose \"Start Excel\" first.");
     return {};
+}
+
+QString Thh::HelpTip(const std::string& name) {
+    const uint16_t number = MenuItemHelp(name);
+    if (number == 0) return {};
+    const std::string folder = app_.Config.PltDir + char('0' + app_.Config.PlainCharacters);
+    if (folder != helpTipsFolder_) {
+        helpTips_.clear();
+        helpTipsFolder_ = folder;
+    }
+    auto it = helpTips_.find(number);
+    if (it == helpTips_.end()) it = helpTips_.insert(number, Q(HelpFirstLine(app_.Config, number)));
+    return *it;
 }
 
 QString NotYetAvailableText() {
@@ -147,7 +162,10 @@ void Thh::SyncItem(const MenuItem& item) {
                 caption = caption.left(3) + caption.mid(3).replace("&", "&&");
             action->setText(caption);
             action->setEnabled(item.enabled);
-            action->setToolTip(item.enabled ? QString() : DisabledReason(item.name));
+            // Why a disabled item cannot be used wins over what the item is for.
+            QString tip = item.enabled ? QString() : DisabledReason(item.name);
+            if (tip.isEmpty()) tip = HelpTip(item.name);
+            action->setToolTip(tip);
             // The language items: a check mark at the language in use (0 is German).
             if (const int n = LanguageOfItem(item.name)) {
                 action->setCheckable(true);

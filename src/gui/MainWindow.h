@@ -54,6 +54,8 @@ class Thh : public QMainWindow {
     void SyncItem(const MenuItem& item);
     // Why a disabled menu item cannot be used now (its tooltip), in the menu language.
     QString DisabledReason(const std::string& name) const;
+    // The first line of the item's help entry (kept until the help folder changes).
+    QString HelpTip(const std::string& name);
     void AddBuiltInCommands();
 
     App& app_;
@@ -62,6 +64,8 @@ class Thh : public QMainWindow {
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
     std::unique_ptr<StatusLine> status_;
+    QHash<int, QString> helpTips_;
+    std::string helpTipsFolder_;
 };
 
 // The text of the box shown for an item whose command is not built yet.

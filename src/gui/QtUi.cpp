@@ -13,7 +13,10 @@
 #include <QScreen>
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -82,10 +85,27 @@ QtUi::QtUi() {
 
 QtUi::~QtUi() = default;
 
+void QtUi::ApplyHelpTip(QWidget& dialog) const {
+    if (!helpTip || helpNumber == 0) return;
+    const QString tip = Q(helpTip(helpNumber));
+    if (tip.isEmpty()) return;
+    auto set = [&tip](QWidget* w) {
+        if (w->toolTip().isEmpty()) w->setToolTip(tip);
+    };
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+            qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w) ||
+            name == "Button_helptext" || name == "Button_helppicture")
+            set(w);
+    }
+}
+
 bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
                            std::size_t maxLength, std::string& text) {
     TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
                            [this](bool picture) { Help(picture); });
+    ApplyHelpTip(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     text = dialog.Text().toStdString();
     return true;
@@ -95,6 +115,7 @@ bool QtUi::ChoiceDialog(const std::string& caption, const std::string& prompt,
                         const std::vector<std::string>& lines, bool asList, int& choice) {
     ChoiceInputDialog dialog(parent_, Q(caption), Q(prompt), Lines(lines), asList, choice,
                              [this](bool picture) { Help(picture); });
+    ApplyHelpTip(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     const int picked = dialog.Choice();
     if (picked < 1) return false;
@@ -105,6 +126,7 @@ bool QtUi::ChoiceDialog(const std::string& caption, const std::string& prompt,
 bool QtUi::YesNoDialog(const std::string& caption, const std::string& prompt, bool& yes) {
     YesNoInputDialog dialog(parent_, Q(caption), Q(prompt), yes,
                             [this](bool picture) { Help(picture); });
+    ApplyHelpTip(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     yes = dialog.Yes();
     return true;
@@ -189,6 +211,7 @@ bool QtUi::CheckBoxDialog(const std::string& caption, const std::vector<std::str
         boxes.push_back(box);
     }
     AddDialogButtons(dialog, *layout, [this](bool picture) { Help(picture); });
+    ApplyHelpTip(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     for (std::size_t i = 0; i < boxes.size(); ++i)
         checked[i] = boxes[i]->isChecked();
@@ -197,6 +220,7 @@ bool QtUi::CheckBoxDialog(const std::string& caption, const std::vector<std::str
 
 DialogAction QtUi::PositionListDialog(PositionListDialogData& data) {
     PositionListWindow dialog(parent_, *this, data);
+    ApplyHelpTip(dialog);
     dialog.exec();
     data.selected = dialog.Selected();
     return dialog.Action();
@@ -204,6 +228,7 @@ DialogAction QtUi::PositionListDialog(PositionListDialogData& data) {
 
 DialogAction QtUi::CoordinateDialog(CoordinateDialogData& data) {
     CoordinateWindow dialog(parent_, *this, data);
+    ApplyHelpTip(dialog);
     dialog.exec();
     if (dialog.Action() != DialogAction::Cancel) data.fields = dialog.Fields();
     return dialog.Action();
@@ -211,6 +236,7 @@ DialogAction QtUi::CoordinateDialog(CoordinateDialogData& data) {
 
 bool QtUi::TextLinesDialog(TextLinesDialogData& data) {
     TextLinesWindow dialog(parent_, *this, data);
+    ApplyHelpTip(dialog);
     dialog.exec();
     if (dialog.Action() != DialogAction::Ok) return false;
     const std::vector<std::string> texts = dialog.Texts();

@@ -27,6 +27,9 @@ class QtUi : public Ui {
     QWidget* Parent() const { return parent_; }
     // Where status texts go (the main window's status bar).
     std::function<void(const QString&)> statusSink;
+    // The first line of a help entry (UTF-8, empty when there is none): the tooltip of the
+    // controls of the dialog that has that help number.
+    std::function<std::string(uint16_t number)> helpTip;
 
     bool InputTextDialog(const std::string& caption, const std::string& prompt,
                          std::size_t maxLength, std::string& text) override;
@@ -67,6 +70,9 @@ class QtUi : public Ui {
     void RunWithProgress(ProgressJob& job) override;
 
   private:
+    // The dialog's input controls and help buttons that have no tooltip of their own get the
+    // first line of the dialog's help entry.
+    void ApplyHelpTip(QWidget& dialog) const;
     // File dialogs open in the folder last used for their kind of file (their filter) while
     // the program runs; the first time in the folder the command gives.
     QString StartFolder(const std::string& filter, const std::string& initialDir) const;

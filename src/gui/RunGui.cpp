@@ -15,6 +15,7 @@
 #include "app/App.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/QtUi.h"
+#include "help/helptext.h"
 #include "settings/settingsfile.h"
 
 namespace vak1 {
@@ -81,6 +82,7 @@ int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
     QtUi ui;
     Ui* previous = app.Env.ui;
     app.Env.ui = &ui;
+    ui.helpTip = [&app](uint16_t number) { return HelpFirstLine(app.Config, number); };
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         SetUpGraphicsWindow(app, screen->size().width(), screen->size().height());
     int code = 0;

@@ -1,5 +1,6 @@
 // Layout of the position list, the coordinate dialog and the text lines.
 #include "gui/actiondialogs.h"
+#include "gui/contourpreview.h"
 #include "gui/qtext.h"
 
 #include <QCloseEvent>
@@ -8,8 +9,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTableWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace vak1 {
@@ -98,30 +103,96 @@ PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui, const PositionLi
     : ActionDialog(parent, ui, DialogAction::Ok) {
     setWindowTitle(Q(data.caption));
     auto* layout = new QHBoxLayout(this);
-    list_ = new QListWidget;
-    list_->setObjectName("ListBox_positionen");
-    QFont mono("Monospace");
-    mono.setStyleHint(QFont::TypeWriter);
-    list_->setFont(mono); // the lines are laid out in columns
-    for (const std::string& line : data.lines)
-        list_->addItem(Q(line));
-    if (data.selected >= 1 && data.selected <= list_->count())
-        list_->setCurrentRow(data.selected - 1);
-    connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem*) { Finish(DialogAction::Pick); });
-    layout->addWidget(list_, 1);
-    auto* column = new QVBoxLayout;
+    const PositionTable& t = data.table;
+    table_ = new QTableWidget(static_cast<int>(t.rows.size()), 4);
+    table_->setObjectName("StringGrid_positionen");
+    table_->setHorizontalHeaderLabels({"Pos.", Q("y [" + t.lengthUnit + "]"),
+                                       Q("z [" + t.lengthUnit + "]"),
+                                       Q("phi [" + t.angleUnit + "]")});
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    table_->setFont(mono); // the digits stand under each other
+    int row = 0;
+    for (const PositionRow& r : t.rows) {
+        int column = 0;
+        for (const std::string* text : {&r.number, &r.y, &r.z, &r.phi}) {
+            auto* item = new QTableWidgetItem(Q(*text).trimmed());
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(row, column++, item);
+        }
+        ++row;
+    }
+    table_->resizeColumnsToContents();
+    const QFontMetrics metrics(mono);
+    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < 4; ++c) {
+        // The number columns have room for the widest number of their format.
+        if (c > 0)
+            table_->setColumnWidth(
+                c, std::max(table_->columnWidth(c), metrics.horizontalAdvance("-00000.000") + 16));
+        width += table_->columnWidth(c);
+    }
+    table_->setMinimumWidth(width);
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->installEventFilter(this);
+    connect(table_, &QTableWidget::cellDoubleClicked, this,
+            [this](int, int) { Finish(DialogAction::Pick); });
+    layout->addWidget(table_, 1);
+
+    // The buttons, and under them the picture of the contour in the height left.
+    auto* side = new QVBoxLayout;
     for (QPushButton* b : MakeButtons(data.buttons))
-        column->addWidget(b);
-    column->addStretch();
-    layout->addLayout(column);
-    list_->setFocus();
-    resize(720, 420);
+        side->addWidget(b);
+    side->addSpacing(8);
+    preview_ = new ContourPreview(t);
+    side->addWidget(preview_, 1);
+    layout->addLayout(side);
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { preview_->SetMarked(Selected()); });
+    if (data.selected >= 1 && data.selected <= table_->rowCount()) {
+        table_->selectRow(data.selected - 1);
+        table_->scrollToItem(table_->item(data.selected - 1, 0));
+    }
+    preview_->SetMarked(Selected());
+    table_->setFocus();
+    resize(minimumSizeHint().width(), std::max(minimumSizeHint().height(), 480));
 }
 
 int PositionListWindow::Selected() const {
-    const QListWidgetItem* item = list_->currentItem();
-    return item && item->isSelected() ? list_->currentRow() + 1 : 0;
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+bool PositionListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const char* button = nullptr;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (Selected() > 0) button = "Button_aendern";
+            break;
+        case Qt::Key_Insert:
+            button = "Button_einfuegen";
+            break;
+        case Qt::Key_Delete:
+            button = "Button_loeschen";
+            break;
+        default:
+            break;
+        }
+        if (auto* b = button ? findChild<QPushButton*>(button) : nullptr) {
+            b->click();
+            return true;
+        }
+    }
+    return ActionDialog::eventFilter(watched, event);
 }
 
 CoordinateWindow::CoordinateWindow(QWidget* parent, Ui& ui, const CoordinateDialogData& data)

@@ -10,7 +10,7 @@
 
 class QBoxLayout;
 class QLineEdit;
-class QListWidget;
+class QTableWidget;
 class QPushButton;
 
 namespace vak1 {
@@ -35,13 +35,23 @@ class ActionDialog : public QDialog {
     bool closing_ = false;
 };
 
+class ContourPreview;
+
+// The positions as a table of number, y, z and arc angle beside a picture of the contour
+// that marks the selected position. In the table Enter changes the selected position (with
+// none selected it is the dialog's "OK"), Insert inserts and Delete deletes, as their
+// buttons do.
 class PositionListWindow : public ActionDialog {
   public:
     PositionListWindow(QWidget* parent, Ui& ui, const PositionListDialogData& data);
     int Selected() const; // 1-based, 0: none
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
-    QListWidget* list_;
+    QTableWidget* table_;
+    ContourPreview* preview_;
 };
 
 class CoordinateWindow : public ActionDialog {

@@ -75,7 +75,6 @@ StatusLine::StatusLine(QStatusBar& bar, std::function<void()> openMessages) {
     calc_->setObjectName("StatusCalculation");
     calc_->setFlat(true);
     calc_->setFocusPolicy(Qt::NoFocus);
-    calc_->setToolTip(QString::fromUtf8("Fehlermeldungen zeigen"));
     QObject::connect(calc_, &QPushButton::clicked, calc_, [openMessages] {
         if (openMessages) openMessages();
     });
@@ -102,7 +101,9 @@ void StatusLine::ShowCalculation(const App& app) {
     calc_->setText(text);
     calc_->setMinimumWidth(calc_->sizeHint().width());
     calc_->setVisible(!text.isEmpty());
-    calc_->setEnabled(app.Messages.count > 0);
+    // Readable in any case; a click opens the message list only while it has messages.
+    calc_->setToolTip(app.Messages.count > 0 ? QString::fromUtf8("Fehlermeldungen zeigen")
+                                             : QString());
     // Without a project the status bar says where to begin.
     const QString hint = FirstStepText(app);
     if (!hint.isEmpty() && last_->text().isEmpty()) last_->setText(hint);

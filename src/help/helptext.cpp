@@ -117,4 +117,9 @@ std::string HelpText(const Settings& settings, uint16_t number) {
     return Joined(settings, e, "");
 }
 
+std::string HelpFirstLine(const Settings& settings, uint16_t number) {
+    const HelpEntry e = FindHelpEntry(settings, number);
+    return e.found ? ToDisplay(e.lines[0], settings.PlainCharacters == 1) : std::string();
+}
+
 } // namespace vak1

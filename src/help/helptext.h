@@ -44,5 +44,8 @@ enum class HelpMode { TextAndPicture = 0, TextOnly = 1, PictureOnly = 2 };
 void ShowHelp(const HelpContext& help, uint16_t number, HelpMode mode);
 // The entry's lines joined with single blanks, for hints (UTF-8).
 std::string HelpText(const Settings& settings, uint16_t number);
+// The first text line of the entry (UTF-8), the tooltip of the control the entry is about;
+// empty when the file or the entry is missing.
+std::string HelpFirstLine(const Settings& settings, uint16_t number);
 
 } // namespace vak1

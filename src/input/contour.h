@@ -31,6 +31,11 @@ constexpr uint16_t kHelpTextLines = 8350;
 
 // "Pos.  k:     y=... mm     z=... mm     phi=... °" (code page 850).
 std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p);
+// The numbers of that line one by one: k, y, z and phi (code page 850).
+struct PositionTexts {
+    std::string number, y, z, phi;
+};
+PositionTexts PositionColumns(const Settings& s, uint16_t k, const TPosition& p);
 // Lines 1..PosCount describe the positions, the five after them the list's actions; the
 // table grows when the contour needs more lines than it has.
 void BuildLineTable(App& app);

@@ -17,17 +17,21 @@
 
 namespace vak1 {
 
-std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p) {
+PositionTexts PositionColumns(const Settings& s, uint16_t k, const TPosition& p) {
     const bool inch = s.EnglishUnits == 1;
     auto length = [&](long double mm) {
         return inch ? FormatFixed(s, mm * kMmToInch, 4, 4) : FormatFixed(s, mm, 5, 3);
     };
     char number[8];
     std::snprintf(number, sizeof number, "%3u", static_cast<unsigned>(k));
+    return {number, length(p.y), length(p.z), FormatFixed(s, p.phi * kDegPerRad, 4, 1)};
+}
+
+std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p) {
+    const PositionTexts t = PositionColumns(s, k, p);
     const std::string unit = UnitLength(s);
-    return "Pos." + std::string(number) + ":     y=" + length(p.y) + " " + unit +
-           "     z=" + length(p.z) + " " + unit +
-           "     phi=" + FormatFixed(s, p.phi * kDegPerRad, 4, 1) + " " + UnitAngle(s);
+    return "Pos." + t.number + ":     y=" + t.y + " " + unit + "     z=" + t.z + " " + unit +
+           "     phi=" + t.phi + " " + UnitAngle(s);
 }
 
 void BuildLineTable(App& app) {

@@ -8,6 +8,7 @@
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
+#include "text/formats.h"
 
 namespace vak1 {
 namespace {
@@ -32,6 +33,16 @@ PositionListDialogData ListData(const App& app, int selected) {
     for (uint16_t k = 1; k <= app.Project.PosCount; ++k)
         d.lines.push_back(DisplayText(app.Config, table[k - 1]));
     d.selected = selected;
+    PositionTable& columns = d.table;
+    columns.lengthUnit = DisplayText(app.Config, UnitLength(app.Config));
+    columns.angleUnit = DisplayText(app.Config, UnitAngle(app.Config));
+    for (uint16_t k = 1; k <= app.Project.PosCount; ++k) {
+        const TPosition& p = app.Project.Positions[k];
+        const PositionTexts t = PositionColumns(app.Config, k, p);
+        auto text = [&](const std::string& s) { return DisplayText(app.Config, s); };
+        columns.rows.push_back(
+            {text(t.number), text(t.y), text(t.z), text(t.phi), p.y, p.z, p.phi});
+    }
     d.buttons = {Button(app, DialogAction::Append, "&Neu"),
                  Button(app, DialogAction::Insert, "&Einfügen"),
                  Button(app, DialogAction::Delete, "&Löschen"),

@@ -14,6 +14,7 @@
 #include "platform/tabledialogs.h"
 #include "platform/printdialogs.h"
 #include "platform/projecttable.h"
+#include "platform/positiontable.h"
 
 namespace vak1 {
 
@@ -55,6 +56,7 @@ struct PositionListDialogData {
     std::vector<std::string> lines;
     int selected = 0;
     std::vector<DialogButton> buttons;
+    PositionTable table; // the same positions in columns
 };
 
 // The coordinates of one position: y, z and the arc angle, each with label and unit; the

@@ -12,6 +12,8 @@
 #include <QWheelEvent>
 
 #include "app/App.h"
+#include "app/commands.h"
+#include "app/startup.h"
 #include "calc/section.h"
 #include "graphics/draw.h"
 #include "graphics/mapping.h"
@@ -22,6 +24,12 @@
 #include "gui/QtUi.h"
 #include "gui/desktop.h"
 #include "gui/driver.h"
+#include "help/helptext.h"
+#include "text/cp850.h"
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <fstream>
 
 using namespace vak1;
 using namespace vak1::test;
@@ -55,7 +63,58 @@ struct Desktop : ::testing::Test {
     }
 };
 
+// The text line after the number line of entry number in an installed help file, read here
+// line by line.
+QString FirstHelpLine(const std::string& file, int number) {
+    std::ifstream in(InstalledDataFolder() + file, std::ios::binary);
+    const std::string head = std::to_string(number);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(head, 0) != 0 || (line.size() > 4 && line[4] != ':' && line[4] != '\r'))
+            continue;
+        std::getline(in, line);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return QString::fromStdString(Cp850ToUtf8(line));
+    }
+    return "<no entry>";
+}
+
 } // namespace
+
+TEST_F(Desktop, MenuItemsAndDialogControlsShowTheFirstLineOfTheirHelp) {
+    app.Config.PltDir = InstalledDataFolder();
+    OpenProjectFile(app, InstalledDataFolder() + "../examples/l-profil.vak1");
+    ASSERT_EQ(app.State.AbortFlag, 0);
+    ui.helpTip = [this](uint16_t n) { return HelpFirstLine(app.Config, n); };
+    Thh window(app, DesktopCommands(app, printer));
+    ui.SetParent(&window);
+    window.resize(900, 640);
+    window.show();
+    ShowStartPicture(app);
+    window.SyncFromCore();
+    QApplication::processEvents();
+    SaveShot(&window, "main_window_lprofil");
+    SaveShot(window.statusBar(), "statusbar");
+    EXPECT_EQ(window.Action("mi_editGeometrie")->toolTip(), FirstHelpLine("vak1.hlp", 8200));
+    EXPECT_EQ(window.Action("mi_cadGrafik")->toolTip(), FirstHelpLine("quorven.hlp", 2050));
+
+    // "Ändern" with no position selected opens position 1.
+    QString tableTip, fieldTip;
+    DialogScript()
+        .Then([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            tableTip = Child<QTableWidget>(w, "StringGrid_positionen")->toolTip();
+            QTest::mouseClick(Child<QPushButton>(w, "Button_aendern"), Qt::LeftButton);
+        })
+        .Then([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            fieldTip = Child<QLineEdit>(w, "Edit_y")->toolTip();
+            QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
+        })
+        .Start();
+    window.RunCommand("mi_editGeometrie");
+    EXPECT_EQ(tableTip, FirstHelpLine("vak1.hlp", 8200));
+    EXPECT_EQ(fieldTip, FirstHelpLine("vak1.hlp", 9010));
+}
 
 TEST_F(Desktop, StatusLineTellsWhatSaveAndDxfExportDidAndShowsAFailedCalculation) {
     Contour({{0, 0}, {100, 0}, {100, 50}, {0, 50}});
@@ -67,6 +126,7 @@ TEST_F(Desktop, StatusLineTellsWhatSaveAndDxfExportDidAndShowsAFailedCalculation
     ASSERT_NE(calc, nullptr);
     EXPECT_TRUE(calc->text().startsWith("A = 5")) << calc->text().toStdString();
     EXPECT_TRUE(calc->text().endsWith("0 Meldungen")) << calc->text().toStdString();
+    EXPECT_TRUE(calc->isEnabled()); // the result in normal text, not greyed out
 
     window.RunCommand("mi_FileSave");
     EXPECT_EQ(Label(window, "StatusLastCommand"), "Gespeichert: rechteck.vak1");

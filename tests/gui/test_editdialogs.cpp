@@ -6,12 +6,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QTableWidget>
+#include <numbers>
 #include <QPushButton>
 
 #include "app/App.h"
 #include "calc/section.h"
 #include "gui/QtUi.h"
+#include "gui/contourpreview.h"
 #include "gui/driver.h"
 #include "input/contour.h"
 #include "text/cp850.h"
@@ -94,7 +96,7 @@ TEST_F(EditDialogs, RectangleThroughThePositionListAndTheCoordinateDialog) {
     }
     script.Then([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
-        linesAtEnd = Child<QListWidget>(w, "ListBox_positionen")->count();
+        linesAtEnd = Child<QTableWidget>(w, "StringGrid_positionen")->rowCount();
         SaveShot(w, "positionlist");
         QTest::keyClick(KeyTarget(w), Qt::Key_Return);
     });
@@ -127,10 +129,10 @@ TEST_F(EditDialogs, DoubleClickOpensThatPositionAndClosingTheListCountsAsOk) {
     DialogScript()
         .Then([&](QWidget* w) {
             ASSERT_NE(w, nullptr);
-            auto* list = Child<QListWidget>(w, "ListBox_positionen");
-            const QRect r = list->visualItemRect(list->item(1));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+            auto* table = Child<QTableWidget>(w, "StringGrid_positionen");
+            const QRect r = table->visualItemRect(table->item(1, 1));
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
         })
         .Then([&](QWidget* w) {
             ASSERT_NE(w, nullptr);
@@ -156,6 +158,102 @@ TEST_F(EditDialogs, EscapeInThePositionListCancels) {
     });
     EditPositions(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
+}
+
+TEST_F(EditDialogs, PositionTableKeysAreTheButtonsChangeInsertAndDelete) {
+    const struct {
+        Qt::Key key;
+        int selected; // 1-based, 0: none
+        DialogAction action;
+    } cases[] = {
+        {Qt::Key_Return, 2, DialogAction::Edit},   {Qt::Key_Enter, 3, DialogAction::Edit},
+        {Qt::Key_Return, 0, DialogAction::Ok},     {Qt::Key_Insert, 2, DialogAction::Insert},
+        {Qt::Key_Insert, 0, DialogAction::Insert}, {Qt::Key_Delete, 1, DialogAction::Delete},
+    };
+    for (const auto& c : cases) {
+        PositionListDialogData data;
+        data.selected = c.selected;
+        for (int k = 1; k <= 3; ++k)
+            data.table.rows.push_back({std::to_string(k), "0.000", "0.000", "0.0", k * 1.0L, 0, 0});
+        for (auto [action, caption] : {std::pair{DialogAction::Insert, "&Einfügen"},
+                                       {DialogAction::Delete, "&Löschen"},
+                                       {DialogAction::Edit, "&Ändern"},
+                                       {DialogAction::Ok, "OK"}})
+            data.buttons.push_back({action, caption});
+        OnNextModal([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            QTest::keyClick(Child<QTableWidget>(w, "StringGrid_positionen"), c.key);
+            if (w->isVisible()) static_cast<QDialog*>(w)->reject(); // the key did nothing
+        });
+        EXPECT_EQ(ui.PositionListDialog(data), c.action) << c.key << " " << c.selected;
+        EXPECT_EQ(data.selected, c.selected) << c.key;
+    }
+}
+
+TEST_F(EditDialogs, DeleteKeyRemovesTheSelectedPosition) {
+    AddPosition(0, 0);
+    AddPosition(10, 0);
+    AddPosition(10, 10);
+    DialogScript()
+        .Then([](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            auto* table = Child<QTableWidget>(w, "StringGrid_positionen");
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                              table->visualItemRect(table->item(1, 0)).center());
+            QTest::keyClick(table, Qt::Key_Delete);
+            if (w->isVisible()) static_cast<QDialog*>(w)->reject(); // the key did nothing
+        })
+        .Then([](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            QTest::keyClick(KeyTarget(w), Qt::Key_Escape);
+        })
+        .Start();
+    EditPositions(app);
+    ASSERT_EQ(app.Project.PosCount, 2);
+    EXPECT_EQ(app.Project.Positions[2].y, 10);
+    EXPECT_EQ(app.Project.Positions[2].z, 10);
+}
+
+TEST_F(EditDialogs, PositionTableHasTheNumbersInColumnsAndThePreviewMarksTheSelection) {
+    AddPosition(0, 0);
+    AddPosition(100, 0);
+    app.Project.Positions[2].phi = std::numbers::pi_v<long double> / 2;
+    AddPosition(100, 50);
+    AddPosition(-12.5L, 50);
+    QStringList headers, row2;
+    bool rightAligned = true, fixedPitch = false;
+    QList<bool> marked; // at position 2 after a click, at 2 and 3 after the down key
+    OnNextModal([&](QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        auto* table = Child<QTableWidget>(w, "StringGrid_positionen");
+        auto* preview = Child<ContourPreview>(w, "Preview_kontur");
+        ASSERT_TRUE(table && preview);
+        for (int c = 0; c < table->columnCount(); ++c) {
+            headers << table->horizontalHeaderItem(c)->text();
+            row2 << table->item(1, c)->text();
+            for (int r = 0; r < table->rowCount(); ++r)
+                rightAligned =
+                    rightAligned && (table->item(r, c)->textAlignment() & Qt::AlignRight);
+        }
+        fixedPitch = QFontInfo(table->font()).fixedPitch();
+        auto isMarked = [preview](int k) {
+            const QPoint at = preview->PlaceOf(k).toPoint();
+            return preview->grab().toImage().pixelColor(at) == ContourPreview::MarkColor();
+        };
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualItemRect(table->item(1, 2)).center());
+        marked << isMarked(2);
+        QTest::keyClick(table, Qt::Key_Down);
+        marked << isMarked(2) << isMarked(3);
+        SaveShot(w, "positiontable");
+        QTest::keyClick(table, Qt::Key_Escape);
+    });
+    EditPositions(app);
+    EXPECT_EQ(headers, (QStringList{"Pos.", "y [mm]", "z [mm]", QString::fromUtf8("phi [°]")}));
+    EXPECT_EQ(row2, (QStringList{"2", "100.000", "0.000", "90.0"}));
+    EXPECT_TRUE(rightAligned);
+    EXPECT_TRUE(fixedPitch);
+    EXPECT_EQ(marked, (QList<bool>{true, false, true}));
 }
 
 TEST_F(EditDialogs, SpinMovesToTheNextPositionAndTheUnitButtonShowsInch) {

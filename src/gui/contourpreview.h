@@ -1,0 +1,35 @@
+// A small picture of the contour beside the position list: the positions joined by their
+// edges and arcs, z upwards, with one position marked.
+#pragma once
+#include <QColor>
+#include <QPointF>
+#include <QWidget>
+
+#include "platform/positiontable.h"
+
+namespace vak1 {
+
+class ContourPreview : public QWidget {
+  public:
+    static QColor MarkColor() { return {220, 0, 0}; }
+
+    explicit ContourPreview(const PositionTable& table, QWidget* parent = nullptr);
+    // 1-based; 0 marks none.
+    void SetMarked(int position);
+    int Marked() const { return marked_; }
+    // Where position k (1-based) is drawn, in the widget's coordinates.
+    QPointF PlaceOf(int position) const;
+    QSize sizeHint() const override { return {220, 180}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<QPointF> points_;  // positions in mm, z upwards
+    std::vector<QPointF> outline_; // the closed contour with its arcs as chords, in mm
+    QRectF bounds_;
+    int marked_ = 0;
+    QPointF Map(QPointF mm) const;
+};
+
+} // namespace vak1
