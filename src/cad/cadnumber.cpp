@@ -2,6 +2,7 @@
 #include "cad/cadnumber.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -17,7 +18,11 @@ namespace {
 
 __extension__ typedef unsigned __int128 u128;
 
-// Writes the decimal digits of q, at least minDigits of them (zeros in front).
+constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233"
+                          "34353637383940414243444546474849505152535455565758596061626364656667"
+                          "6869707172737475767778798081828384858687888990919293949596979899";
+
+// Writes the decimal digits of q, at least minDigits of them (zeros in front); returns the end.
 char* Digits(char* out, u128 q, int minDigits) {
     char tmp[48];
     char* t = tmp + sizeof tmp;
@@ -28,14 +33,33 @@ char* Digits(char* out, u128 q, int minDigits) {
         for (int i = 0; i < 19; ++i, low /= 10)
             *--t = static_cast<char>('0' + low % 10);
     }
-    for (uint64_t v = static_cast<uint64_t>(q); v != 0; v /= 10)
-        *--t = static_cast<char>('0' + v % 10);
+    uint64_t v = static_cast<uint64_t>(q);
+    while (v >= 100) {
+        const std::size_t pair = static_cast<std::size_t>(v % 100) * 2;
+        v /= 100;
+        t -= 2;
+        std::memcpy(t, kPairs + pair, 2);
+    }
+    if (v >= 10) {
+        t -= 2;
+        std::memcpy(t, kPairs + v * 2, 2);
+    } else if (v > 0) {
+        *--t = static_cast<char>('0' + v);
+    }
     while (tmp + sizeof tmp - t < minDigits)
         *--t = '0';
     const auto n = static_cast<std::size_t>(tmp + sizeof tmp - t);
     std::memcpy(out, t, n);
     return out + n;
 }
+
+constexpr auto kPowersOf5 = [] {
+    std::array<uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 5;
+    return p;
+}();
 
 } // namespace
 
@@ -51,9 +75,7 @@ char* FixedChars(char* out, long double x, int decimals) {
     if (biased == 0x7FFF) return nullptr;
     // x = mantissa * 2^e exactly; x * 10^decimals = mantissa * 5^decimals * 2^(e + decimals).
     const int e = (biased == 0 ? 1 : biased) - 16383 - 63;
-    u128 n = mantissa;
-    for (int i = 0; i < decimals; ++i)
-        n *= 5;
+    const u128 n = static_cast<u128>(mantissa) * kPowersOf5[static_cast<std::size_t>(decimals)];
     const int shift = e + decimals;
     u128 q = 0;
     if (n == 0) {
