@@ -1,7 +1,6 @@
 // Section calculation in 80-bit extended precision, without allocation.
 #include "calc/section.h"
 
-#include <array>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -120,32 +119,22 @@ bool AddArcPoints(ProjectData& p, int& n, const TPosition& P, const TPosition& Q
 }
 
 bool BuildPolygon(ProjectData& p, MessageList& messages, const Settings& settings, int& n) {
-    // The trigonometry of every arc first, the points after: the arcs do not depend on each
-    // other, and in a loop of their own the processor overlaps the sine, cosine and
-    // divisions of one arc with those of the next.
-    std::array<ArcTrig, kMaxPositions + 1> trigs;
-    ArcTrig trig;
-    for (int i = 2; i <= p.PosCount; ++i) {
-        const long double phi = p.Positions[i - 1].phi;
-        if (phi == 0) continue;
-        trig.Update(phi, p.ArcDivision);
-        trigs[i] = trig;
-    }
     n = 0;
+    ArcTrig trig;
     for (int i = 1; i <= p.PosCount; ++i) {
         const TPosition& P = p.Positions[i - 1];
         const TPosition& Q = p.Positions[i];
         if (i > 1 && P.phi != 0) {
-            const ArcTrig& t = trigs[i];
+            trig.Update(P.phi, p.ArcDivision);
             const bool coincide = P.y == Q.y && P.z == Q.z;
-            if (t.sinHalf != 0 && !coincide) {
-                if (!AddArcPoints(p, n, P, Q, t)) return false;
+            if (trig.sinHalf != 0 && !coincide) {
+                if (!AddArcPoints(p, n, P, Q, trig)) return false;
                 continue;
             }
             // Degenerate arcs take the general construction for its messages.
             ArcCenter c;
             if (GetArcCenter(P.y, P.z, Q.y, Q.z, P.phi, c, messages, settings)) {
-                for (long long j = 0; j <= t.chords; ++j)
+                for (long long j = 0; j <= trig.chords; ++j)
                     if (!AddPoint(p, n, c.yc, c.zc)) return false;
                 continue;
             }
