@@ -2,32 +2,133 @@
 #include "cad/cadnumber.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 
 #include "text/formats.h"
 #include "text/cp850.h"
 
 namespace vak1 {
 
+namespace {
+
+__extension__ typedef unsigned __int128 u128;
+
+constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233"
+                          "34353637383940414243444546474849505152535455565758596061626364656667"
+                          "6869707172737475767778798081828384858687888990919293949596979899";
+
+// Writes the decimal digits of q, at least minDigits of them (zeros in front); returns the end.
+char* Digits(char* out, u128 q, int minDigits) {
+    char tmp[48];
+    char* t = tmp + sizeof tmp;
+    constexpr uint64_t kChunk = 10000000000000000000ull; // 10^19
+    while (q > UINT64_MAX) {
+        uint64_t low = static_cast<uint64_t>(q % kChunk);
+        q /= kChunk;
+        for (int i = 0; i < 19; ++i, low /= 10)
+            *--t = static_cast<char>('0' + low % 10);
+    }
+    uint64_t v = static_cast<uint64_t>(q);
+    while (v >= 100) {
+        const std::size_t pair = static_cast<std::size_t>(v % 100) * 2;
+        v /= 100;
+        t -= 2;
+        std::memcpy(t, kPairs + pair, 2);
+    }
+    if (v >= 10) {
+        t -= 2;
+        std::memcpy(t, kPairs + v * 2, 2);
+    } else if (v > 0) {
+        *--t = static_cast<char>('0' + v);
+    }
+    while (tmp + sizeof tmp - t < minDigits)
+        *--t = '0';
+    const auto n = static_cast<std::size_t>(tmp + sizeof tmp - t);
+    std::memcpy(out, t, n);
+    return out + n;
+}
+
+constexpr auto kPowersOf5 = [] {
+    std::array<uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 5;
+    return p;
+}();
+
+} // namespace
+
+char* FixedChars(char* out, long double x, int decimals) {
+    static_assert(sizeof(long double) >= 10 && std::numeric_limits<long double>::digits == 64,
+                  "the x87 extended format");
+    if (decimals < 0 || decimals > 19) return nullptr;
+    uint64_t mantissa = 0;
+    uint16_t signExponent = 0;
+    std::memcpy(&mantissa, &x, 8);
+    std::memcpy(&signExponent, reinterpret_cast<const char*>(&x) + 8, 2);
+    const int biased = signExponent & 0x7FFF;
+    if (biased == 0x7FFF) return nullptr;
+    // x = mantissa * 2^e exactly; x * 10^decimals = mantissa * 5^decimals * 2^(e + decimals).
+    const int e = (biased == 0 ? 1 : biased) - 16383 - 63;
+    const u128 n = static_cast<u128>(mantissa) * kPowersOf5[static_cast<std::size_t>(decimals)];
+    const int shift = e + decimals;
+    u128 q = 0;
+    if (n == 0) {
+        q = 0;
+    } else if (shift >= 0) {
+        if (shift >= 127 || (n >> (127 - shift)) != 0) return nullptr;
+        q = n << shift;
+    } else if (-shift < 128) {
+        // Rounded to nearest, a tie to the even neighbour: the decimal digits of the exact
+        // binary value, as the C library prints them.
+        const int s = -shift;
+        q = n >> s;
+        const u128 rest = n - (q << s);
+        const u128 half = static_cast<u128>(1) << (s - 1);
+        if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+    } // else: far below half a unit of the last place, q stays 0
+    char* p = out;
+    if (signExponent & 0x8000) *p++ = '-';
+    char digits[48];
+    char* end = Digits(digits, q, decimals + 1);
+    const auto whole = static_cast<std::size_t>(end - digits - decimals);
+    std::memcpy(p, digits, whole);
+    p += whole;
+    if (decimals > 0) {
+        *p++ = '.';
+        std::memcpy(p, digits + whole, static_cast<std::size_t>(decimals));
+        p += decimals;
+    }
+    return p;
+}
+
 bool AppendFixed(std::string& out, long double x, int decimals, char sep) {
     if (!std::isfinite(x)) return false;
     char buf[128];
     // The fixed form of the largest values would run to thousands of digits.
     const bool exponent = std::fabs(x) >= 1e30L;
-    auto res = exponent
-                   ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
-                                   std::max(decimals, 1))
-                   : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
-    if (exponent) std::replace(buf, res.ptr, 'e', 'E');
+    char* end = exponent ? nullptr : FixedChars(buf, x, decimals);
+    if (!end) {
+        auto res =
+            exponent ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
+                                     std::max(decimals, 1))
+                     : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+        end = res.ptr;
+    }
+    if (exponent) std::replace(buf, end, 'e', 'E');
     const char* begin = buf;
     if (buf[0] == '-') {
         // A negative value that rounds to zero is written as zero.
-        bool zero = std::all_of(buf + 1, res.ptr, [](char c) { return c == '0' || c == '.'; });
+        bool zero = std::all_of(buf + 1, end, [](char c) { return c == '0' || c == '.'; });
         if (zero) begin = buf + 1;
     }
     const std::size_t at = out.size();
-    out.append(begin, static_cast<std::size_t>(res.ptr - begin));
+    out.append(begin, static_cast<std::size_t>(end - begin));
     if (sep != '.' && decimals > 0)
         std::replace(out.begin() + static_cast<long>(at), out.end(), '.', sep);
     return true;

@@ -11,6 +11,11 @@ namespace vak1 {
 // zero; sep replaces the decimal point. From 1e30 on the exponent form with D decimals (at
 // least one), "1.000000E+35". False, and nothing appended, for a value that is not finite.
 bool AppendFixed(std::string& out, long double x, int decimals, char sep = '.');
+// x with D decimals (0 to 19), written from out on: the digits of the exact binary value
+// rounded to nearest (a tie to even), "-" for every negative value, as the C library's
+// "%.*Lf" writes them. Returns the end, or nullptr (nothing written) for a value that is not
+// finite or whose digits times 10^D do not fit in 127 bits.
+char* FixedChars(char* out, long double x, int decimals);
 // As AppendFixed; empty for a value that is not finite.
 std::string FixedText(long double x, int decimals, char sep = '.');
 

@@ -2,6 +2,7 @@
 #include "cad/dxf.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "cad/cadnumber.h"
 #include "text/cp850.h"
@@ -21,15 +22,24 @@ DxfWriter::DxfWriter(const Settings& s, const CadLayer& cad)
 }
 
 void DxfWriter::Code(int code) {
-    std::string& b = file_.Buffer();
-    char c[4] = {' ', ' ', ' ', 0};
+    char c[5] = {' ', ' ', ' ', '\r', '\n'};
     int i = 2;
     do {
         c[i--] = static_cast<char>('0' + code % 10);
         code /= 10;
     } while (code > 0 && i >= 0);
-    b.append(c, 3);
-    file_.EndLine();
+    file_.Buffer().append(c, 5);
+}
+
+const std::string& DxfWriter::Significant(int slot, long double x) {
+    LastSignificant& last = significant_[slot];
+    // The same bits, not merely an equal value: -0 and 0 may be written differently.
+    if (!last.set || std::memcmp(&last.value, &x, 10) != 0) {
+        last.text = SignificantText(s_, x);
+        last.value = x;
+        last.set = true;
+    }
+    return last.text;
 }
 
 void DxfWriter::Group(int code, std::string_view value) {
@@ -204,9 +214,9 @@ void DxfWriter::DxfText(const std::string& text, long double x, long double y) {
     Num(40, cad_.TextHeight);
     Group(1, CadTextConvert(s_, text));
     Group(7, "STANDARD");
-    Group(41, SignificantText(s_, cad_.TextWidthFactor));
-    Group(50, SignificantText(s_, cad_.TextRotation));
-    Group(51, SignificantText(s_, cad_.TextOblique));
+    Group(41, Significant(0, cad_.TextWidthFactor));
+    Group(50, Significant(1, cad_.TextRotation));
+    Group(51, Significant(2, cad_.TextOblique));
 }
 
 void DxfWriter::DxfSolid(long double x1, long double y1, long double x2, long double y2,

@@ -49,7 +49,16 @@ class DxfWriter {
     void LtypeEntry(const char* name, const char* description, const char* count,
                     const char* length, std::initializer_list<const char*> elements);
     void LayerEntry(std::string_view name, int colour, const char* ltype);
+    // SignificantText of a text entity's factor or angle; texts repeat them, so each of the
+    // three keeps its last value and text.
+    const std::string& Significant(int slot, long double x);
 
+    struct LastSignificant {
+        bool set = false;
+        long double value = 0;
+        std::string text;
+    };
+    LastSignificant significant_[3];
     Settings s_; // a copy with the decimal point, for the significant-digit numbers
     const CadLayer& cad_;
     int decimals_;

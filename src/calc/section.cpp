@@ -46,6 +46,17 @@ inline void SinCos(long double x, long double& s, long double& c) {
     c = std::cos(x);
 }
 
+// std::llrint without the library call (on x87 the library does just this instruction).
+inline long long RoundToInteger(long double x) {
+#if defined(__x86_64__) || defined(__i386__)
+    long long r;
+    __asm__("fistpll %0" : "=m"(r) : "t"(x) : "st");
+    return r;
+#else
+    return std::llrint(x);
+#endif
+}
+
 // Trigonometry of one arc angle; contours repeat their angles, so the last one is kept.
 struct ArcTrig {
     long double phi = 0, division = -1;
@@ -62,7 +73,7 @@ struct ArcTrig {
         // An arc needing more chords than the polygon holds ends in the point message anyway:
         // the count is capped before the conversion, so no angle can wrap it round.
         const long double quotient = absPhi / (arcDivision * kRadPerDeg);
-        chords = quotient < kMaxPolyPoints ? std::llrint(quotient) : kMaxPolyPoints;
+        chords = quotient < kMaxPolyPoints ? RoundToInteger(quotient) : kMaxPolyPoints;
         if (chords < 2) chords = 2;
         step = absPhi / static_cast<long double>(chords);
         long double sh = 0, ch = 0;
@@ -134,52 +145,58 @@ bool BuildPolygon(ProjectData& p, MessageList& messages, const Settings& setting
 }
 
 void Extents(ProjectData& p) {
-    p.YMax = p.ZMax = -1e32L;
-    p.YMin = p.ZMin = 1e32L;
-    for (int j = 1; j <= p.PolyCount; ++j) {
-        const TPolyPoint& q = p.PolyPoints[j];
-        if (q.y > p.YMax) p.YMax = q.y;
-        if (q.y < p.YMin) p.YMin = q.y;
-        if (q.z > p.ZMax) p.ZMax = q.z;
-        if (q.z < p.ZMin) p.ZMin = q.z;
+    // Local bounds: the fields of p would keep each bound in memory between the points.
+    long double yMax = -1e32L, zMax = -1e32L, yMin = 1e32L, zMin = 1e32L;
+    const TPolyPoint* end = p.PolyPoints.data() + 1 + p.PolyCount;
+    for (const TPolyPoint* q = p.PolyPoints.data() + 1; q != end; ++q) {
+        if (q->y > yMax) yMax = q->y;
+        if (q->y < yMin) yMin = q->y;
+        if (q->z > zMax) zMax = q->z;
+        if (q->z < zMin) zMin = q->z;
     }
-    if (p.YMin == p.YMax) p.YMax = p.YMin + 1;
-    if (p.ZMin == p.ZMax) p.ZMax = p.ZMin + 1;
-    p.YWidth = p.YMax - p.YMin;
-    p.ZHeight = p.ZMax - p.ZMin;
+    if (yMin == yMax) yMax = yMin + 1;
+    if (zMin == zMax) zMax = zMin + 1;
+    p.YMin = yMin;
+    p.YMax = yMax;
+    p.ZMin = zMin;
+    p.ZMax = zMax;
+    p.YWidth = yMax - yMin;
+    p.ZHeight = zMax - zMin;
 }
 
-// The six sums run in two passes: x87 has eight registers, and one pass over all six would
-// spill its sums to memory on every edge.
+// The six sums of the edge integrals. x87 has eight registers: a pass that kept more than
+// three sums would hold some of them in memory, and every edge would wait for a store and
+// its reload. So each pass keeps at most three and reloads the points instead.
 void EdgeIntegrals(ProjectData& p) {
-    const TPolyPoint* pts = p.PolyPoints.data();
-    const int last = p.PolyCount;
-    long double A = 0, Hy = 0, Iy = 0, Iyz = 0;
-    long double y1 = pts[1].y, z1 = pts[1].z;
-    for (int j = 1; j < last; ++j) {
-        const long double y2 = pts[j + 1].y, z2 = pts[j + 1].z;
-        const long double dy = y2 - y1;
-        const long double zm = (z1 + z2) * kHalf;
-        const long double z12 = kSixth * z1 * z2 * dy;
-        const long double e = kTwoThirds * zm * (-zm * dy) + z12;
-        A += -zm * dy;
+    const TPolyPoint* first = p.PolyPoints.data() + 1;
+    const TPolyPoint* last = p.PolyPoints.data() + p.PolyCount;
+    long double A = 0, Hy = 0, Iy = 0;
+    for (const TPolyPoint* q = first; q != last; ++q) {
+        const long double dy = q[1].y - q[0].y;
+        const long double zm = (q[0].z + q[1].z) * kHalf;
+        const long double z12 = kSixth * q[0].z * q[1].z * dy;
+        const long double a = -zm * dy;
+        const long double e = kTwoThirds * zm * a + z12;
+        A += a;
         Hy += e;
         Iy += (e + z12) * zm;
-        Iyz += y1 * e - dy * dy * (zm * zm + z2 * z2 * kHalf) * kSixth;
-        y1 = y2;
-        z1 = z2;
+    }
+    long double Iyz = 0;
+    for (const TPolyPoint* q = first; q != last; ++q) {
+        const long double dy = q[1].y - q[0].y;
+        const long double zm = (q[0].z + q[1].z) * kHalf;
+        const long double z12 = kSixth * q[0].z * q[1].z * dy;
+        const long double e = kTwoThirds * zm * (-zm * dy) + z12;
+        Iyz += q[0].y * e - dy * dy * (zm * zm + q[1].z * q[1].z * kHalf) * kSixth;
     }
     long double Hz = 0, Iz = 0;
-    y1 = pts[1].y;
-    for (int j = 1; j < last; ++j) {
-        const long double y2 = pts[j + 1].y;
-        const long double dz = pts[j + 1].z - pts[j].z;
-        const long double ym = (y1 + y2) * kHalf;
-        const long double y12 = kSixth * y1 * y2 * dz;
+    for (const TPolyPoint* q = first; q != last; ++q) {
+        const long double dz = q[1].z - q[0].z;
+        const long double ym = (q[0].y + q[1].y) * kHalf;
+        const long double y12 = kSixth * q[0].y * q[1].y * dz;
         const long double g = kTwoThirds * ym * (ym * dz) - y12;
         Hz += g;
         Iz += (g - y12) * ym;
-        y1 = y2;
     }
     TSectionResults& R = p.R;
     R.A = A;
