@@ -10,6 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = fuzz::InFolder("import.dxf");
     fuzz::WriteFile(path, data, size);
     fuzz::FuzzApp f;
-    if (ImportDxfContour(path, f.app.Project).ok) fuzz::RunProject(f);
+    if (ImportDxfContour(path, f.app.Project).ok) fuzz::RunProject(f, fuzz::ChoiceOf(data, size));
     return 0;
 }

@@ -9,6 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = fuzz::InFolder("fuzz.vak1");
     fuzz::WriteFile(path, data, size);
     fuzz::FuzzApp f;
-    if (ReadProjectFile(f.app.Project, f.app.Docu, path).ok) fuzz::RunProject(f);
+    if (ReadProjectFile(f.app.Project, f.app.Docu, path).ok)
+        fuzz::RunProject(f, fuzz::ChoiceOf(data, size));
     return 0;
 }

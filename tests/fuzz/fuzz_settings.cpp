@@ -18,6 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     SaveSettings(app.Config, fuzz::Folder(), Dialogs(app));
     app.State.AbortFlag = 0;
     if (ReadProjectFile(app.Project, app.Docu, VAK1_SOURCE_DIR "/examples/l-profil.vak1").ok)
-        fuzz::RunProject(f);
+        fuzz::RunProject(f, fuzz::ChoiceOf(data, size));
     return 0;
 }

@@ -66,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             out.WriteLine(cp850(cell));
     if (!out.Commit()) return 0;
     fuzz::FuzzApp f;
-    if (ReadProjectFile(f.app.Project, f.app.Docu, project).ok) fuzz::RunProject(f);
+    if (ReadProjectFile(f.app.Project, f.app.Docu, project).ok)
+        fuzz::RunProject(f, fuzz::ChoiceOf(data, size));
     return 0;
 }
