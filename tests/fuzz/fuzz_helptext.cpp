@@ -11,11 +11,11 @@ using namespace vak1;
 
 namespace {
 
-// The numbers at the start of the lines, at most a few dozen, and the ends of the range.
+// The numbers at the start of the lines, at most a dozen, and the ends of the range.
 std::set<uint16_t> NumbersOf(std::string_view text) {
     std::set<uint16_t> numbers{0, 1, kFirstProgramHelp - 1, kFirstProgramHelp, 65535};
     bool lineStart = true;
-    for (std::size_t i = 0; i < text.size() && numbers.size() < 40; ++i) {
+    for (std::size_t i = 0; i < text.size() && numbers.size() < 16; ++i) {
         if (lineStart && text[i] >= '0' && text[i] <= '9') {
             unsigned long n = 0;
             while (i < text.size() && text[i] >= '0' && text[i] <= '9' && n < 100000)
@@ -38,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzz::WriteFile(fuzz::InFolder("quorven.hlp"), data, size);
     app.State.HelpPicture = [](App& a, const std::string& plt) {
         ShowHelpPicture(a.Graphics, a.Graphics.Hpgl, Dialogs(a), plt);
-        fuzz::ReplayAll(a.Graphics, a.Config);
     };
     const HelpContext help = HelpContextOf(app);
     for (uint16_t n : NumbersOf({reinterpret_cast<const char*>(data), size})) {
@@ -46,5 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         HelpText(app.Config, n);
         ShowHelp(help, n, HelpMode::TextAndPicture);
     }
+    fuzz::ReplayAll(app.Graphics, app.Config);
     return 0;
 }
