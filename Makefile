@@ -6,12 +6,18 @@ PACKAGES := cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev lib
             libreoffice-calc-nogui python3-uno \
             python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx zlib1g-dev \
             fonts-liberation fonts-nanum libocct-data-exchange-dev poppler-utils \
-            libcgal-dev libeigen3-dev
+            libcgal-dev libeigen3-dev clang libclang-rt-14-dev
 JOBS := -j2
 BUILD := build
 ASAN_BUILD := build-asan
+# The fuzz targets of the readers: clang's libFuzzer, the core built with the same sanitizers
+# (optimised lightly, with line tables only, and with assertions: quick to build, quick to run).
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_CONFIGURE := cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
+                  -DCMAKE_CXX_COMPILER=clang++ -DVAK1_FUZZ=ON -DVAK1_GUI=OFF > /dev/null
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench fuzz clean
 
 all: build
 
@@ -51,11 +57,21 @@ test: build
 	cmake --build $(ASAN_BUILD) $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure
+	# Every fuzz target once over its seed corpus and its saved crashes, without mutation.
+	$(FUZZ_CONFIGURE)
+	cmake --build $(FUZZ_BUILD) $(JOBS) --target fuzz_targets
+	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
 
 bench: setup
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVAK1_BENCH=ON > /dev/null
 	cmake --build build-bench $(JOBS)
 	@for b in build-bench/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
+# Each fuzz target for FUZZ_SECONDS with mutation; new findings land in tests/fuzz/crashes/.
+fuzz: setup
+	$(FUZZ_CONFIGURE)
+	cmake --build $(FUZZ_BUILD) $(JOBS) --target fuzz_targets
+	tests/fuzz/fuzz.sh $(FUZZ_BUILD)/tests/fuzz $(FUZZ_BUILD)/fuzz-work $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench

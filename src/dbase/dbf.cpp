@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -172,10 +173,20 @@ bool DbfTable::ReadAll() {
         offsets_.push_back(offset);
         offset += width;
     }
-    recordLength_ = offset;
+    // The record length of the header: one too short for the fields is no table; a longer one
+    // keeps its extra bytes, as shapelib reads and writes whole records of that length.
+    if (h->nRecordLength < offset)
+        return Fail(path_ + cp850(": Satzlänge ") + std::to_string(h->nRecordLength) +
+                    cp850(" zu kurz für die Felder (") + std::to_string(offset) + ")");
+    recordLength_ = h->nRecordLength;
     records_.clear();
+    // The header may claim more records than the file holds; reading stops at the first one
+    // missing, so no more is reserved than the file can hold.
     const int n = DBFGetRecordCount(h);
-    records_.reserve(n);
+    std::error_code ec;
+    const std::uintmax_t bytes = std::filesystem::file_size(path_, ec);
+    const std::uintmax_t fit = ec ? 0 : bytes / static_cast<std::uintmax_t>(recordLength_);
+    records_.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(std::max(n, 0), fit)));
     for (int i = 0; i < n; ++i) {
         const char* raw = DBFReadTuple(h, i);
         if (!raw) return Fail(path_ + ": Datensatz " + std::to_string(i + 1) + " nicht lesbar");
@@ -409,23 +420,39 @@ bool DbfTable::Pack() {
     const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
     const std::string temp = folder + "$pack$.dbf";
     std::remove(temp.c_str());
-    DBFHandle packed = DBFCloneEmpty(H(handle_), temp.c_str());
-    if (!packed) return Fail(temp + ": Datei kann nicht angelegt werden");
+    // The packed table is the table's own header (fields, record length and language driver
+    // as they stand, the record count set) followed by the kept records; written here, not
+    // through shapelib's clone, which fails on headers it reads well enough.
+    const DBFHandle h = H(handle_);
+    std::string header(static_cast<std::size_t>(std::max(h->nHeaderLength, 0)), '\0');
+    std::FILE* in = std::fopen(path_.c_str(), "rb");
+    const bool haveHeader = in && header.size() >= 12 &&
+                            std::fread(header.data(), 1, header.size(), in) == header.size();
+    if (in) std::fclose(in);
+    if (!haveHeader) return Fail(path_ + ": Kopf nicht lesbar");
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) return Fail(temp + ": Datei kann nicht angelegt werden");
+    std::string body;
     int kept = 0, newCurrent = 0;
-    bool ok = true;
-    for (int i = 1; i <= RecordCount() && ok; ++i) {
+    for (int i = 1; i <= RecordCount(); ++i) {
         if (Deleted(i)) continue;
-        ok = DBFWriteTuple(packed, kept, records_[i - 1].data());
+        body += records_[i - 1];
         ++kept;
         if (i <= current_) newCurrent = kept;
     }
-    DBFClose(packed);
-    // The new file must be on the disk before it takes the table's name.
-    if (ok) {
-        const int fd = ::open(temp.c_str(), O_RDONLY);
-        ok = fd >= 0 && ::fsync(fd) == 0;
-        if (fd >= 0) ::close(fd);
+    body += '\x1a';
+    for (int b = 0; b < 4; ++b)
+        header[4 + b] = static_cast<char>(static_cast<unsigned>(kept) >> (8 * b) & 0xFF);
+    const std::string file = header + body;
+    std::size_t done = 0;
+    while (done < file.size()) {
+        const ssize_t n = ::write(fd, file.data() + done, file.size() - done);
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
     }
+    // The new file must be on the disk before it takes the table's name.
+    bool ok = done == file.size() && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
     if (!ok) {
         std::remove(temp.c_str());
         return Fail(temp + ": Schreibfehler");

@@ -235,5 +235,69 @@ TEST(Dbf, SearchFromTheTopOrOnFromTheCurrentRecord) {
     }
 }
 
+TEST(Dbf, RecordCountBeyondTheFileIsRefusedWithoutReservingIt) {
+    TempFolder dir;
+    const std::string path = dir / "t.dbf";
+    MakeTable(path, SampleFields(), {kFive[0]});
+    std::string bytes = ReadBytes(path);
+    bytes.replace(4, 4, "\xff\xff\xff\x7f"); // 2^31 - 1 records claimed, one there
+    WriteBytes(path, bytes);
+    DbfTable t;
+    EXPECT_FALSE(t.Open(path));
+    EXPECT_NE(t.Error().find("Datensatz 2 nicht lesbar"), std::string::npos) << t.Error();
+}
+
+// The header's record length against the fields: one too short for them is refused, a longer
+// one keeps its extra bytes, written as blanks.
+TEST(Dbf, HeaderRecordLengthOtherThanTheFields) {
+    TempFolder dir;
+    const std::string path = dir / "t.dbf";
+    MakeTable(path, SampleFields(), {}); // records of 1 + 39 bytes
+    std::string bytes = ReadBytes(path);
+    const auto setLength = [&](int n) {
+        bytes[10] = static_cast<char>(n & 0xFF);
+        bytes[11] = static_cast<char>(n >> 8);
+        WriteBytes(path, bytes);
+    };
+    DbfTable t;
+    setLength(35);
+    EXPECT_FALSE(t.Open(path));
+    setLength(44);
+    ASSERT_TRUE(t.Open(path)) << t.Error();
+    ASSERT_TRUE(t.Append());
+    ASSERT_TRUE(t.SetFieldText(0, "Rahmen"));
+    ASSERT_TRUE(t.Post()) << t.Error();
+    t.Close();
+    const std::string written = ReadBytes(path);
+    const std::size_t header = static_cast<unsigned char>(written[8]) |
+                               static_cast<std::size_t>(static_cast<unsigned char>(written[9]))
+                                   << 8;
+    ASSERT_GE(written.size(), header + 44);
+    EXPECT_EQ(written.substr(header, 7), " Rahmen");
+    EXPECT_EQ(written.substr(header + 40, 4), "    ");
+    ASSERT_TRUE(t.Open(path)) << t.Error();
+    EXPECT_EQ(t.FieldText(1, 0), "Rahmen");
+}
+
+// Some programs leave room after the field list (the header length says so); packing keeps
+// the header as it is.
+TEST(Dbf, PackKeepsAHeaderWithRoomAfterTheFields) {
+    TempFolder dir;
+    const std::string path = dir / "t.dbf";
+    MakeTable(path, SampleFields(), {kFive[0], {"*alpha", "1", "2", "F"}});
+    std::string bytes = ReadBytes(path);
+    const std::size_t header = 32 + 32 * SampleFields().size() + 1;
+    bytes.insert(header, 263, '\0');
+    bytes[8] = static_cast<char>((header + 263) & 0xFF);
+    bytes[9] = static_cast<char>((header + 263) >> 8);
+    WriteBytes(path, bytes);
+    DbfTable t;
+    ASSERT_TRUE(t.Open(path)) << t.Error();
+    ASSERT_TRUE(t.Pack()) << t.Error();
+    EXPECT_EQ(t.RecordCount(), 1);
+    t.Close();
+    ExpectReadableAs(path, {" Delta|4|40|T"});
+}
+
 } // namespace
 } // namespace vak1::test
