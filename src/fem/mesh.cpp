@@ -35,6 +35,9 @@ using Face = CDT::Face_handle;
 
 // Beyond this many vertices the mesh would no longer fit a desktop's memory comfortably.
 constexpr std::size_t kMaxVertices = 3000000;
+// A refinement that goes on far beyond the vertex count the size bound asks for has met a
+// contour it cannot resolve.
+constexpr double kVertexOverrun = 50;
 
 Point P(const FemPoint& p) {
     return Point(p.y, p.z);
@@ -143,6 +146,19 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
             const auto& b = handles[(i + 1) % handles.size()];
             if (a != b) cdt.insert_constraint(a, b);
         }
+        // A frame well away from the contour keeps the points the refinement inserts off
+        // the triangulation's convex hull.
+        double yMin = contour[0].y, yMax = yMin, zMin = contour[0].z, zMax = zMin;
+        for (const FemPoint& p : contour) {
+            yMin = std::min(yMin, p.y);
+            yMax = std::max(yMax, p.y);
+            zMin = std::min(zMin, p.z);
+            zMax = std::max(zMax, p.z);
+        }
+        const double margin = std::max(yMax - yMin, zMax - zMin);
+        for (const double y : {yMin - margin, yMax + margin})
+            for (const double z : {zMin - margin, zMax + margin})
+                cdt.insert(Point(y, z));
         if (cdt.dimension() < 2) {
             message = cp850("Die Kontur umschließt keine Fläche.");
             return MeshStatus::NotMeshable;
@@ -150,6 +166,15 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
         MarkDomain(cdt, contour);
 
         // Angle bound 0.125: no angle below about 20.7 degrees.
+        double area = 0;
+        for (std::size_t i = 0; i < contour.size(); ++i) {
+            const FemPoint& p = contour[i];
+            const FemPoint& q = contour[(i + 1) % contour.size()];
+            area += (p.y * q.z - q.y * p.z) / 2;
+        }
+        const double expected = std::fabs(area) / (maxEdge * maxEdge) + 2.0 * contour.size();
+        const std::size_t limit = static_cast<std::size_t>(std::min(
+            static_cast<double>(kMaxVertices), std::max(100000.0, kVertexOverrun * expected)));
         Mesher mesher(cdt, Criteria(0.125, maxEdge));
         mesher.init(true);
         std::size_t steps = 0;
@@ -157,9 +182,12 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
             mesher.step_by_step_refine_mesh();
             if (++steps % 2048 == 0) {
                 if (keepGoing && !keepGoing()) return MeshStatus::Cancelled;
-                if (cdt.number_of_vertices() > kMaxVertices) {
-                    message = cp850("Das Netz würde zu fein: bitte eine gröbere Netzfeinheit "
-                                    "wählen.");
+                if (cdt.number_of_vertices() > limit) {
+                    message = limit < kMaxVertices
+                                  ? cp850("Die Netzverfeinerung kommt an der Kontur nicht zum "
+                                          "Ende.")
+                                  : cp850("Das Netz würde zu fein: bitte eine gröbere "
+                                          "Netzfeinheit wählen.");
                     return MeshStatus::Failed;
                 }
             }

@@ -28,6 +28,7 @@
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <numeric>
@@ -114,12 +115,36 @@ double PolygonArea(const std::vector<FemPoint>& c) {
     return a / 2;
 }
 
-// The contour without repeated neighbours and without a repeated closing point.
+// The contour with points closer than a billionth of its size merged (the end of an arc
+// and the position it ends at differ in the last digits; such a pair would ask the mesh to
+// resolve a kink of that size), then without repeated neighbours and closing point.
 std::vector<FemPoint> Cleaned(const std::vector<FemPoint>& in) {
-    std::vector<FemPoint> out;
+    double yMin = 0, yMax = 0, zMin = 0, zMax = 0;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const FemPoint& p = in[i];
+        yMin = i ? std::min(yMin, p.y) : p.y;
+        yMax = i ? std::max(yMax, p.y) : p.y;
+        zMin = i ? std::min(zMin, p.z) : p.z;
+        zMax = i ? std::max(zMax, p.z) : p.z;
+    }
+    const double tol = 1e-9 * std::max(yMax - yMin, zMax - zMin);
+    std::vector<FemPoint> distinct, out;
     out.reserve(in.size());
-    for (const FemPoint& p : in)
-        if (out.empty() || p.y != out.back().y || p.z != out.back().z) out.push_back(p);
+    for (FemPoint p : in) {
+        for (const FemPoint& q : distinct) {
+            if (std::fabs(p.y - q.y) <= tol && std::fabs(p.z - q.z) <= tol) {
+                p = q;
+                break;
+            }
+        }
+        if (out.empty() || p.y != out.back().y || p.z != out.back().z) {
+            if (std::find_if(distinct.begin(), distinct.end(), [&](const FemPoint& q) {
+                    return q.y == p.y && q.z == p.z;
+                }) == distinct.end())
+                distinct.push_back(p);
+            out.push_back(p);
+        }
+    }
     while (out.size() > 1 && out.front().y == out.back().y && out.front().z == out.back().z)
         out.pop_back();
     return out;

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "calc/section.h"
 #include "fem/torsion.h"
 #include "text/cp850.h"
 
@@ -113,6 +114,25 @@ TEST(Torsion, CircleAndPipeTwistLikeTheirPolarMoment) {
         EXPECT_NEAR(v.ySc, 0, 0.01);
         EXPECT_NEAR(v.zSc, 0, 0.01);
     }
+}
+
+// The section calculation's polygon of arcs ends every arc a few units in the last place
+// away from the position it ends at: such pairs are one point, not a kink to resolve.
+TEST(Torsion, ArcPolygonOfTheSectionCalculationMeshes) {
+    ProjectData p;
+    MessageList msgs;
+    Settings s;
+    p.ResetContour();
+    for (int i = 0; i < 50; ++i)
+        p.Positions[++p.PosCount] = {100 * std::cos(2 * kPi * i / 50),
+                                     100 * std::sin(2 * kPi * i / 50), 15 * kPi / 180};
+    CalcSection(p, msgs, s);
+    Contour c;
+    for (int i = 1; i < p.PolyCount; ++i)
+        c.push_back(
+            {static_cast<double>(p.PolyPoints[i].y), static_cast<double>(p.PolyPoints[i].z)});
+    const TorsionValues v = Solve(c);
+    EXPECT_NEAR(v.J / (kPi / 2 * std::pow(100.0, 4)), 1, 0.01);
 }
 
 TEST(Torsion, ChannelShearCentreLiesBehindTheWeb) {
