@@ -57,6 +57,13 @@ test: build
 	cmake --build $(ASAN_BUILD) $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure
+# The desktop module and its Qt tests under the same sanitizers. The sanitized core built
+# above is reused (its objects do not depend on VAK1_GUI): only the module and its tests are
+# added.
+	cmake -S . -B $(ASAN_BUILD) -DVAK1_GUI=ON > /dev/null
+	cmake --build $(ASAN_BUILD) $(JOBS) --target test_gui
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) -R '^gui$$' --output-on-failure
 	# Every fuzz target once over its seed corpus and its saved crashes, without mutation.
 	$(FUZZ_CONFIGURE)
 	cmake --build $(FUZZ_BUILD) $(JOBS) --target fuzz_targets

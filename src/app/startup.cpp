@@ -2,7 +2,6 @@
 #include "app/startup.h"
 
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 #include "app/App.h"
@@ -167,11 +166,11 @@ StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* 
         PrintLine(err, m);
     const std::string text = ProjectTableText(table.rows);
     const char* target = "vak1table.txt";
-    std::ofstream file(target, std::ios::binary | std::ios::trunc);
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.close();
-    if (!file) {
-        std::fprintf(err, "%s: Tabelle nicht geschrieben\n", target);
+    TextFileWriter file; // an older table stays unless the new one was written whole
+    if (file.Open(target)) file.Write(text);
+    if (!file.Commit()) {
+        PrintLine(err, std::string(target) + ": Tabelle nicht geschrieben (" +
+                           IoErrorText(file.Stage(), file.ErrorCode()) + ")");
         return {true, 1};
     }
     std::fprintf(out, "%s\n", target);

@@ -72,9 +72,18 @@ void ScreenOutput::BlockBegin(const std::string& name) {
     s.CadTextMode = 1;
     block_ = std::make_unique<DxfWriter>(s, cx_.Cad);
     if (!block_->Create(BlockFilePath(cx_.Config, name))) {
+        ReportBlockFileError();
         block_.reset();
         cx_.AbortFlag = 1; // the block is skipped; CadBlockEnd clears the flag
     }
+}
+
+// The drawing goes on without the block (a block file that was not written reads as
+// missing), but the user learns why it lacks a part.
+void ScreenOutput::ReportBlockFileError() const {
+    const CadFile& f = block_->File();
+    if (cx_.ui)
+        ShowError(cx_.Dialogs(), IoErrorText(f.Stage(), f.ErrorCode()) + " (" + f.Path() + ")");
 }
 
 void ScreenOutput::BlockEnd() {
@@ -85,7 +94,7 @@ void ScreenOutput::BlockEnd() {
     }
     if (!block_) return;
     block_->DxfEof();
-    if (!block_->Close()) cx_.AbortFlag = 0; // a broken block file reads as missing
+    if (!block_->Close()) ReportBlockFileError();
     block_.reset();
 }
 

@@ -37,6 +37,7 @@ class ScreenOutput : public CadOutput {
   private:
     // The open block file while block mode is on; null otherwise.
     DxfWriter* Block() const;
+    void ReportBlockFileError() const;
     std::unique_ptr<DxfWriter> block_;
 };
 

@@ -1,24 +1,21 @@
 // Buffered, checked writing of CAD output files.
 #include "cad/outfile.h"
 
-#include <cerrno>
-
 namespace vak1 {
 
-CadFile::~CadFile() {
-    if (f_) std::fclose(f_);
-}
+CadFile::~CadFile() = default;
 
 bool CadFile::Create(const std::string& path) {
-    if (f_) std::fclose(f_);
+    out_.reset();
     path_ = path;
     buf_.clear();
     stage_ = IoStage::None;
     error_ = 0;
     message_.clear();
-    f_ = std::fopen(path.c_str(), "wb");
-    if (!f_) {
-        Fail(IoStage::Create, errno);
+    out_.emplace();
+    if (!out_->Open(path)) {
+        Fail(out_->Stage(), out_->ErrorCode());
+        out_.reset();
         return false;
     }
     return true;
@@ -31,21 +28,20 @@ void CadFile::Fail(IoStage stage, int err) {
 }
 
 void CadFile::Flush() {
-    if (!f_ || Failed()) {
+    if (!out_ || Failed()) {
         buf_.clear();
         return;
     }
-    if (!buf_.empty() && std::fwrite(buf_.data(), 1, buf_.size(), f_) != buf_.size())
-        Fail(IoStage::Write, errno);
+    out_->Write(buf_);
+    if (out_->Failed()) Fail(out_->Stage(), out_->ErrorCode());
     buf_.clear();
 }
 
 bool CadFile::Close() {
-    if (!f_) return !Failed();
+    if (!out_) return !Failed();
     Flush();
-    if (std::fflush(f_) != 0) Fail(IoStage::Write, errno);
-    if (std::fclose(f_) != 0) Fail(IoStage::Close, errno);
-    f_ = nullptr;
+    if (!Failed() && !out_->Commit()) Fail(out_->Stage(), out_->ErrorCode());
+    out_.reset(); // a file not committed goes; the target stays as it was
     return !Failed();
 }
 

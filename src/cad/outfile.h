@@ -1,7 +1,8 @@
 // The output file of a CAD drawing: buffered, CR LF line ends, and the first failing write
-// remembered so the drawing command can end with its message.
+// remembered so the drawing command can end with its message. The drawing goes to a temporary
+// file that replaces the target only when the whole drawing was written.
 #pragma once
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,10 @@ class CadFile {
     CadFile(const CadFile&) = delete;
     CadFile& operator=(const CadFile&) = delete;
 
-    // Creates (overwrites) the file; false with Error() set when it cannot.
+    // Starts the file (the target stays as it is until Close); false with Stage() set when
+    // it cannot.
     bool Create(const std::string& path);
-    bool IsOpen() const { return f_ != nullptr; }
+    bool IsOpen() const { return out_.has_value(); }
     // One line, CR LF appended.
     void Line(std::string_view text) {
         buf_.append(text);
@@ -30,7 +32,8 @@ class CadFile {
         buf_.append("\r\n", 2);
         if (buf_.size() >= kFlushSize) Flush();
     }
-    // Writes what is buffered and closes; false when any write failed.
+    // Writes what is buffered and replaces the target; false when any write failed or the
+    // file was refused, and the target then stays as it was.
     bool Close();
     bool Failed() const { return stage_ != IoStage::None; }
     // Something the format cannot carry: the file fails with this message (code page 850).
@@ -49,7 +52,7 @@ class CadFile {
     void Flush();
     void Fail(IoStage stage, int err);
 
-    std::FILE* f_ = nullptr;
+    std::optional<TextFileWriter> out_; // an uncommitted file is removed with it
     std::string buf_;
     std::string path_;
     IoStage stage_ = IoStage::None;

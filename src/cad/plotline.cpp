@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 
 #include "cad/CadContext.h"
 #include "cad/CadLayer.h"
@@ -76,12 +75,9 @@ std::string WriteBatchFile(const std::string& name, const std::string& line) {
     std::error_code ec;
     const fs::path path = fs::current_path(ec) / (name + ".sh");
     if (ec) return {};
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << "#!/bin/sh\n" << line << "\n";
-        out.flush();
-        if (!out) return {};
-    }
+    TextFileWriter out; // an older script of that name stays unless this one is whole
+    if (out.Open(path.string())) out.Write("#!/bin/sh\n" + line + "\n");
+    if (!out.Commit()) return {};
     fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::add, ec);
     return ec ? std::string() : path.string();

@@ -357,11 +357,68 @@ bool DbfTable::ReplaceLogical(std::string_view name, bool value) {
 
 bool DbfTable::WriteRecord(int record) {
     DBFHandle h = H(handle_);
+    // shapelib does not see a write that fails when its buffer goes to the disk, and then
+    // writes a header it could not read back: a new record is looked for on the disk, and a
+    // table that could not take it is put back as it was.
+    const bool grows = record > DBFGetRecordCount(h);
+    const Tail before = grows ? TailOf() : Tail{};
     Record& r = records_[record - 1];
-    if (!DBFWriteTuple(h, record - 1, r.data())) return Fail(path_ + ": Schreibfehler");
-    // Writes the record and the header with the record count now, for other readers.
-    DBFUpdateHeader(h);
+    bool ok = DBFWriteTuple(h, record - 1, r.data());
+    if (ok) {
+        // Writes the record and the header with the record count now, for other readers.
+        DBFUpdateHeader(h);
+        struct stat st {};
+        ok = !grows || (::stat(path_.c_str(), &st) == 0 &&
+                        st.st_size >= static_cast<off_t>(h->nHeaderLength) +
+                                          static_cast<off_t>(DBFGetRecordCount(h)) * recordLength_);
+    }
+    if (!ok) {
+        PutBack(before);
+        return Fail(path_ + ": Schreibfehler");
+    }
     return true;
+}
+
+DbfTable::Tail DbfTable::TailOf() const {
+    Tail t;
+    std::FILE* f = std::fopen(path_.c_str(), "rb");
+    if (!f) return t;
+    char head[32];
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) == 0 && st.st_size > 0 &&
+        std::fread(head, 1, sizeof head, f) == sizeof head &&
+        std::fseek(f, static_cast<long>(st.st_size - 1), SEEK_SET) == 0) {
+        const int last = std::fgetc(f);
+        if (last != EOF) {
+            t.size = st.st_size;
+            t.head.assign(head, sizeof head);
+            t.last = static_cast<char>(last);
+        }
+    }
+    std::fclose(f);
+    return t;
+}
+
+bool DbfTable::PutBack(const Tail& t) {
+    if (t.size < 0) return false;
+    DBFClose(H(handle_)); // which may write its header once more: it is put back below
+    handle_ = nullptr;
+    struct stat st {};
+    const bool longer = ::stat(path_.c_str(), &st) == 0 && st.st_size > t.size;
+    bool ok = !longer || ::truncate(path_.c_str(), static_cast<off_t>(t.size)) == 0;
+    if (std::FILE* f = std::fopen(path_.c_str(), "rb+")) {
+        ok = std::fwrite(t.head.data(), 1, t.head.size(), f) == t.head.size() && ok;
+        // Only a changed end mark is written again: the bytes beyond a full disk's end
+        // may not take even one.
+        if (std::fseek(f, static_cast<long>(t.size - 1), SEEK_SET) == 0 &&
+            std::fgetc(f) != t.last && std::fseek(f, static_cast<long>(t.size - 1), SEEK_SET) == 0)
+            ok = std::fputc(t.last, f) != EOF && ok;
+        ok = std::fclose(f) == 0 && ok;
+    } else {
+        ok = false;
+    }
+    handle_ = DBFOpen(path_.c_str(), "rb+");
+    return ok && handle_;
 }
 
 bool DbfTable::Post() {
@@ -594,10 +651,14 @@ int DbfTable::AppendFromDbf(const std::string& path) {
 // Writes the checked records at the end of the table; the count, or -1 when a write fails.
 int DbfTable::AppendRecords(std::vector<Record>& added) {
     const int count = static_cast<int>(added.size());
+    const std::size_t kept = records_.size();
+    const Tail before = TailOf();
     for (Record& r : added) {
         records_.push_back(std::move(r));
         if (!WriteRecord(RecordCount())) {
-            records_.pop_back();
+            PutBack(before); // the records written before it go too: all or nothing
+            records_.resize(kept);
+            current_ = std::min(current_, RecordCount());
             RebuildView();
             return -1;
         }

@@ -119,6 +119,17 @@ class DbfTable {
     bool PutField(Record& r, int field, std::string_view text);
     bool WriteRecord(int record);
     int AppendRecords(std::vector<Record>& added);
+    // What adding records changes of the table file: its length, the start of its header
+    // (record count and date) and its last byte (the end mark the new records overwrite).
+    struct Tail {
+        long long size = -1;
+        std::string head;
+        char last = 0;
+    };
+    Tail TailOf() const;
+    // Puts the file back as it was before records were added and opens it again; false when
+    // some of it could not be put back.
+    bool PutBack(const Tail& tail);
     void RebuildView();
     bool ReadAll();
 

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextStream>
@@ -16,7 +15,9 @@
 #include "gui/GraphicsWidget.h"
 #include "gui/QtUi.h"
 #include "help/helptext.h"
+#include "dialogs/dialogs.h"
 #include "settings/settingsfile.h"
+#include "text/textfile.h"
 
 namespace vak1 {
 namespace {
@@ -49,16 +50,16 @@ void RestoreWindowPlace(QWidget& window, const App& app) {
         window.resize(width, height);
 }
 
-void SaveWindowPlace(const QWidget& window, const App& app) {
-    QSaveFile file(WindowPlaceFile(app));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::WriteOnly)) return;
-    const QByteArray line = QString("%1 %2 %3 %4\r\n")
-                                .arg(window.pos().x())
-                                .arg(window.pos().y())
-                                .arg(window.width())
-                                .arg(window.height())
-                                .toLatin1();
-    if (file.write(line) == line.size()) file.commit();
+// Written like the program's other files: the old place stays unless the new one was
+// written whole, and a failure is shown.
+void SaveWindowPlace(const QWidget& window, App& app) {
+    if (app.Config.SettingsFolder.empty()) return;
+    TextFileWriter out;
+    if (out.Open(SettingsFilePath(app.Config, "win")))
+        out.WriteLine(std::to_string(window.pos().x()) + " " + std::to_string(window.pos().y()) +
+                      " " + std::to_string(window.width()) + " " + std::to_string(window.height()));
+    out.Commit();
+    ReportWriteError(Dialogs(app), out);
 }
 
 } // namespace

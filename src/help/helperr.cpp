@@ -239,10 +239,9 @@ bool RewriteMessageFile(const HelpContext& help, std::string_view m, std::string
         out += lines[k];
     // The copy in the temporary folder comes first; the message file is replaced only by
     // a complete file.
-    if (!WriteFile(d, temp, out, false)) return false;
-    if (!WriteFile(d, file, out, true)) return false;
-    std::remove(temp.c_str());
-    return true;
+    const bool written = WriteFile(d, temp, out, false) && WriteFile(d, file, out, true);
+    std::remove(temp.c_str()); // also what a failed write left of the copy
+    return written;
 }
 
 } // namespace vak1

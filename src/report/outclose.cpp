@@ -32,10 +32,13 @@ bool FinishFile(const OutputContext& ctx) {
         return ok;
     }
     if (!d.file) return false;
-    const bool ok = d.file->Commit();
-    if (!ok) ReportWriteError(ctx.dialogs, *d.file);
+    if (!d.file->Commit()) {
+        ReportWriteError(ctx.dialogs, *d.file);
+        OutputDiscard(ctx); // the temporary file of the window and printer kinds goes too
+        return false;
+    }
     d.file.reset();
-    return ok;
+    return true;
 }
 
 void StartTextProgram(const OutputContext& ctx) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <unistd.h>
+#include <cstdio>
 #include <xlsxwriter.h>
 
 #include "platform/Launcher.h"
@@ -81,7 +82,10 @@ bool FileSpreadsheet::Flush() {
         else
             worksheet_write_string(sheet, row, col, cell.text.c_str(), nullptr);
     }
-    if (workbook_close(book) != LXW_NO_ERROR) return false;
+    if (workbook_close(book) != LXW_NO_ERROR) {
+        std::remove(path.c_str()); // what was written of it is no workbook
+        return false;
+    }
     last_ = path;
     if (visible_ && launcher_) return launcher_->Open(path);
     return true;

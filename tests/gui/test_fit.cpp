@@ -17,6 +17,7 @@
 #include "graphics/palette.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/MainWindow.h"
+#include "gui/QtUi.h"
 #include "gui/RunGui.h"
 #include "project/projectfile.h"
 
@@ -69,8 +70,10 @@ struct Fit : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(temp.isValid());
         app.Config.TempDir = temp.path().toStdString() + "/";
+        app.Env.ui = &ui; // the program always has one; the dialogs reach it through App
     }
     QTemporaryDir temp;
+    QtUi ui;
     App app;
 };
 

@@ -4,8 +4,12 @@
 // refused close.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +25,7 @@
 #include "gui/QtUi.h"
 #include "gui/RunGui.h"
 #include "gui/driver.h"
+#include "support/tempfolder.h"
 
 using namespace vak1;
 using namespace vak1::test;
@@ -296,4 +301,54 @@ TEST(RunGui, TheWindowComesBackWhereItWasClosed) {
     QFile f(placeFile);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "50 70 700 500\r\n");
+}
+
+// The place of a window closed on a full disk, or where a folder has the file's name: the
+// old place stays and the user is told.
+TEST(RunGui, AWindowPlaceThatCannotBeWrittenIsReported) {
+    struct Case {
+        const char* what;
+        bool folder; // a folder of the file's name, else the disk fills after 7 bytes
+    } cases[] = {{"disk full", false}, {"folder of that name", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        App app;
+        app.Config.SettingsFolder = dir.path().toStdString() + "/";
+        const std::string place = app.Config.SettingsFolder + "vak1.win";
+        if (c.folder)
+            std::filesystem::create_directory(place);
+        else
+            WriteBytes(place, "40 30 640 480\r\n");
+        QString shown;
+        QTimer::singleShot(20, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() != "Thh" || !w->isVisible()) continue;
+                auto* main = static_cast<Thh*>(w);
+                main->move(50, 70);
+                OnNextModal([&](QWidget* box) {
+                    ASSERT_NE(box, nullptr);
+                    shown = static_cast<QMessageBox*>(box)->text();
+                    QTest::keyClick(KeyTarget(box), Qt::Key_Return);
+                });
+                main->Action("mi_fileexit")->trigger();
+            }
+        });
+        char name[] = "vak1";
+        char* argv[] = {name, nullptr};
+        {
+            std::optional<FileSizeLimit> limit;
+            if (!c.folder) limit.emplace(7);
+            EXPECT_EQ(RunGui(app, 1, argv, {}), 0);
+        }
+        EXPECT_TRUE(shown.contains("vak1.win")) << shown.toStdString();
+        if (c.folder) {
+            EXPECT_TRUE(std::filesystem::is_directory(place));
+            EXPECT_TRUE(std::filesystem::is_empty(place));
+        } else {
+            EXPECT_EQ(ReadBytes(place), "40 30 640 480\r\n");
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
+    }
 }

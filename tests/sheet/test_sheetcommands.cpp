@@ -10,6 +10,7 @@
 #include "project/projectfile.h"
 #include "sheet/FileSpreadsheet.h"
 #include "support/ReportFixture.h"
+#include "support/tempfolder.h"
 #include "text/cp850.h"
 
 using namespace vak1;
@@ -206,4 +207,21 @@ TEST_F(SheetCommands, ProjectTableExportsItsGridWithTheTitleRow) {
     ui.Push(ScriptedAnswer::Projects(ProjectTableAction::Export));
     RunCommand(app, "mi_fileOpenTable");
     EXPECT_EQ(Message(), "Could not start Excel");
+}
+
+TEST_F(SheetCommands, AWorkbookThatFillsTheDiskIsNotLeftHalfWritten) {
+    std::string lines;
+    for (int i = 0; i < 400; ++i)
+        lines += "Zeile " + std::to_string(i * 7919 % 1000) + "\r\n";
+    Write(dir + "drei.vak1", lines);
+    app.State.ProjectName = "drei";
+    {
+        test::FileSizeLimit limit(500);
+        RunCommand(app, "mi_OleStartExcel");
+    }
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(Message(), "Excel kann nicht gestartet werden");
+    EXPECT_TRUE(launcher.started.empty());
+    for (const auto& e : fs::directory_iterator(dir))
+        EXPECT_EQ(e.path().filename(), "drei.vak1");
 }
