@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 
@@ -120,6 +121,18 @@ BENCHMARK(BM_RepaintLargestDrawing)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_Repaint100kLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint100kMixed)->Unit(benchmark::kMillisecond);
+
+// Beside them: one frame of a 60 Hz screen, the time a repaint has before the next frame is
+// due (kept busy, so it reads the same in both columns).
+void BM_OneFrameAt60Hz(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    for (auto _ : state) {
+        const Clock::time_point due = Clock::now() + std::chrono::microseconds(16667);
+        while (Clock::now() < due) {
+        }
+    }
+}
+BENCHMARK(BM_OneFrameAt60Hz)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/recordlist.h"
+
 namespace vak1 {
 
 // The help-picture interpreter's settings that last from one picture to the next.
@@ -26,8 +28,8 @@ struct WorldRect {
 };
 
 struct GraphicsWindow {
-    // One text record per drawing call; painting replays them in order.
-    std::vector<std::string> DisplayList;
+    // One text record per drawing call, read once when added; painting replays them in order.
+    RecordList DisplayList;
 
     // Reference size in pixels (settings "Auflösung horizontal/vertikal", else screen size).
     uint16_t GraphWidth = 640;

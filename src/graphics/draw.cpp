@@ -171,8 +171,9 @@ void ResizeReference(GraphicsWindow& g, int32_t width, int32_t height) {
     };
     // The viewports of the list are pixels of the old size: they move along, so the next
     // replay fits the picture into the new size.
-    for (std::string& r : g.DisplayList) {
-        if (!r.starts_with(std::to_string(kRecWindow) + ";")) continue;
+    for (std::size_t i = 0; i < g.DisplayList.size(); ++i) {
+        const std::string& r = g.DisplayList[i];
+        if (g.DisplayList.Parsed(i).code != kRecWindow || !r.starts_with("10;")) continue;
         std::string_view rest = std::string_view(r).substr(3);
         int32_t v[4] = {};
         for (int32_t& n : v) {
@@ -186,7 +187,7 @@ void ResizeReference(GraphicsWindow& g, int32_t width, int32_t height) {
             out += ";" + std::to_string(k);
         out += ";";
         out.append(rest);
-        r = std::move(out);
+        g.DisplayList.Replace(i, std::move(out));
     }
     g.ViewPort = scaled(g.ViewPort);
     g.SavedViewPort = scaled(g.SavedViewPort);

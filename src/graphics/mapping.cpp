@@ -11,11 +11,6 @@ int32_t Round(long double v) {
 }
 } // namespace
 
-CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y) {
-    return CanvasPoint{Round((x - g.Visible.xmin) * g.sx) + g.ViewPort.x0,
-                       g.ViewPort.y1 - Round((y - g.Visible.ymin) * g.sy)};
-}
-
 WorldPoint PixelToWorld(const GraphicsWindow& g, long double px, long double py) {
     const long double sx = g.sx != 0 ? g.sx : 1, sy = g.sy != 0 ? g.sy : 1;
     return {g.Visible.xmin + (px - g.ViewPort.x0) / sx, g.Visible.ymin + (g.ViewPort.y1 - py) / sy};

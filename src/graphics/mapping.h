@@ -1,5 +1,6 @@
 // World-to-pixel mappings of the graphics window, on screen and on the printer page.
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 #include "graphics/GraphicsWindow.h"
@@ -20,7 +21,12 @@ struct PrinterPage {
 // in millimetres at any resolution.
 int32_t PrinterPenWidth(const PrinterPage& p, int n);
 
-CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y);
+// Inline: the replay maps every end point of the list with it.
+inline CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y) {
+    return CanvasPoint{
+        static_cast<int32_t>(std::llrint((x - g.Visible.xmin) * g.sx)) + g.ViewPort.x0,
+        g.ViewPort.y1 - static_cast<int32_t>(std::llrint((y - g.Visible.ymin) * g.sy))};
+}
 
 struct WorldPoint {
     long double x = 0, y = 0;

@@ -1,12 +1,11 @@
-// Replay of the display list: parses each record and draws it with the window's mapping.
+// Replay of the display list: draws each record's numbers with the window's mapping.
 #include "graphics/replay.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "calc/angles.h"
 #include "graphics/draw.h"
@@ -16,46 +15,8 @@
 namespace vak1 {
 namespace {
 
-constexpr int kMaxFields = 8;
-
-struct Fields {
-    std::array<long double, kMaxFields> v{};
-    int count = 0;
-    std::string_view rest; // what follows the first two fields (the text of code 6)
-};
-
-long double Number(std::string_view t) {
-    long double x = 0;
-    std::from_chars(t.data(), t.data() + t.size(), x);
-    return x;
-}
-
-// Splits "code;f1;f2;..." after the code; reads up to max numeric fields.
-// A record's code and the fields after its first ";".
-struct Record {
-    int code = 0;
-    std::string_view body;
-};
-
-Record SplitRecord(std::string_view r) {
-    const std::size_t semi = r.find(';');
-    Record out;
-    std::from_chars(r.data(), r.data() + (semi == std::string_view::npos ? r.size() : semi),
-                    out.code);
-    if (semi != std::string_view::npos) out.body = r.substr(semi + 1);
-    return out;
-}
-
-Fields Parse(std::string_view body, int max) {
-    Fields f;
-    while (f.count < max && !body.empty()) {
-        const std::size_t semi = body.find(';');
-        f.v[f.count++] = Number(body.substr(0, semi));
-        if (f.count == 2) f.rest = semi == std::string_view::npos ? "" : body.substr(semi + 1);
-        body = semi == std::string_view::npos ? std::string_view{} : body.substr(semi + 1);
-    }
-    return f;
-}
+// Lines drawn in one call to the canvas at most.
+constexpr std::size_t kLineBatch = 1024;
 
 PenStyle StyleOf(int n) {
     switch (n) {
@@ -84,8 +45,11 @@ class Player {
   private:
     void ApplyColor(int n);
     void UpdatePens();
-    void Draw(int code, const Fields& f);
-    void DrawText(const Fields& f);
+    void Draw(int code, const long double* v, std::string_view text);
+    void DrawText(const long double* v, std::string_view text);
+    void AddLine(long double x0, long double y0, long double x1, long double y1);
+    // Draws the lines gathered so far; every other call to a canvas comes after it.
+    void Flush();
     CanvasPoint P(long double x, long double y) const { return WorldToPixel(g_, x, y); }
     CanvasPoint Q(long double x, long double y) const {
         return WorldToPrinter(g_, printer_->page, x, y);
@@ -105,7 +69,29 @@ class Player {
     CanvasColor screenColor_{}, printColor_{};
     int style_ = 0, width_ = 1;
     long double curX_ = 0, curY_ = 0;
+    // Lines not yet drawn, as pairs of end points, on screen and on paper: runs of lines
+    // between two changes of pen go to the canvas together.
+    std::vector<CanvasPoint> screenLines_, printLines_;
 };
+
+void Player::AddLine(long double x0, long double y0, long double x1, long double y1) {
+    screenLines_.push_back(P(x0, y0));
+    screenLines_.push_back(P(x1, y1));
+    if (printer_) {
+        printLines_.push_back(Q(x0, y0));
+        printLines_.push_back(Q(x1, y1));
+    }
+    if (screenLines_.size() >= 2 * kLineBatch) Flush();
+}
+
+void Player::Flush() {
+    if (!screenLines_.empty())
+        screen_.Lines(screenLines_.data(), static_cast<int>(screenLines_.size() / 2));
+    if (!printLines_.empty())
+        printer_->canvas->Lines(printLines_.data(), static_cast<int>(printLines_.size() / 2));
+    screenLines_.clear();
+    printLines_.clear();
+}
 
 void Player::UpdatePens() {
     screen_.SetPen(screenColor_, width_, StyleOf(style_), PenMode::Copy);
@@ -129,17 +115,17 @@ void Player::ApplyColor(int n) {
     UpdatePens();
 }
 
-void Player::DrawText(const Fields& f) {
+void Player::DrawText(const long double* v, std::string_view text) {
     const long double h = textH_;
     const long double a = textAngle_ * kRadPerDeg;
-    long double x = f.v[0], y = f.v[1];
+    long double x = v[0], y = v[1];
     if (textAngle_ != 0) {
         x -= std::sin(a) * 0.7L * h;
         y += std::cos(a) * 0.75L * h;
     } else {
         y += 0.75L * h;
     }
-    const std::string text = Win1252ToUtf8(f.rest);
+    const std::string utf8 = Win1252ToUtf8(text);
     const uint16_t style = s_.GraphFontStyle;
     const bool styled = style >= 1 && style <= 15;
     CanvasFont font;
@@ -156,7 +142,7 @@ void Player::DrawText(const Fields& f) {
         font.strikeOut = styled && (style & 8);
         if (s_.PrintColorMode != 2) color = colorNumber_ == 0 ? printColor_ : CanvasColor{};
         printer_->canvas->SetFont(font, color);
-        printer_->canvas->Text(Q(x, y), text);
+        printer_->canvas->Text(Q(x, y), utf8);
         return; // printed text goes to the paper only
     }
     font.height = LengthToPixelY(g_, h);
@@ -167,28 +153,33 @@ void Player::DrawText(const Fields& f) {
     font.strikeOut = style & 8;
     if (!s_.ColorGraphics && colorNumber_ != 0) color = CanvasColor{};
     screen_.SetFont(font, color);
-    screen_.Text(P(x, y), text);
+    screen_.Text(P(x, y), utf8);
 }
 
-void Player::Draw(int code, const Fields& f) {
-    const auto& v = f.v;
+void Player::Draw(int code, const long double* v, std::string_view text) {
     switch (code) {
     case kRecMove:
         curX_ = v[0];
         curY_ = v[1];
-        break;
+        return;
     case kRecLineTo:
-        Both([&](Canvas& c, bool pr) {
-            c.Line(pr ? Q(curX_, curY_) : P(curX_, curY_), pr ? Q(v[0], v[1]) : P(v[0], v[1]));
-        });
+        AddLine(curX_, curY_, v[0], v[1]);
         curX_ = v[0];
         curY_ = v[1];
-        break;
+        return;
     case kRecLine:
-        Both([&](Canvas& c, bool pr) {
-            c.Line(pr ? Q(v[0], v[1]) : P(v[0], v[1]), pr ? Q(v[2], v[3]) : P(v[2], v[3]));
-        });
+        AddLine(v[0], v[1], v[2], v[3]);
+        return;
+    case kRecTextStyle:
+        textH_ = v[0] * 1.6L * heightFactor_;
+        textW_ = v[1] * 1.1L * widthFactor_;
+        textAngle_ = v[3];
+        return;
+    default:
         break;
+    }
+    Flush();
+    switch (code) {
     case kRecCircle:
         Both([&](Canvas& c, bool pr) {
             auto m = [&](long double x, long double y) { return pr ? Q(x, y) : P(x, y); };
@@ -204,7 +195,7 @@ void Player::Draw(int code, const Fields& f) {
         });
         break;
     case kRecText:
-        DrawText(f);
+        DrawText(v, text);
         break;
     case kRecSolid:
         Both([&](Canvas& c, bool pr) {
@@ -218,11 +209,6 @@ void Player::Draw(int code, const Fields& f) {
         break;
     case kRecColor:
         ApplyColor(static_cast<int>(v[0]));
-        break;
-    case kRecTextStyle:
-        textH_ = v[0] * 1.6L * heightFactor_;
-        textW_ = v[1] * 1.1L * widthFactor_;
-        textAngle_ = v[3];
         break;
     case kRecLineStyle:
         style_ = static_cast<int>(v[0]);
@@ -260,16 +246,20 @@ bool Player::Run(uint8_t& abortFlag) {
         printer_->canvas->Line(e, a);
         UpdatePens();
     }
-    std::size_t n = 0;
-    for (const std::string& rec : g_.DisplayList) {
-        if (++n % 50000 == 0) screen_.Pause(0);
-        const auto [code, body] = SplitRecord(rec);
-        if (code == kRecWindow) {
-            const Fields f = Parse(body, 8);
-            auto i = [&](int k) { return static_cast<int32_t>(f.v[k]); };
-            g_.ViewPort = IntRect{i(0), i(1), i(2), i(3)};
-            g_.World = WorldRect{f.v[4], f.v[5], f.v[6], f.v[7]};
-            if (f.v[6] == f.v[4] || f.v[7] == f.v[5]) {
+    const RecordList& list = g_.DisplayList;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if ((i + 1) % 50000 == 0) {
+            Flush();
+            screen_.Pause(0);
+        }
+        const ParsedRecord& r = list.Parsed(i);
+        const long double* v = list.Numbers(r);
+        if (r.code == kRecWindow) {
+            auto n = [&](int k) { return static_cast<int32_t>(v[k]); };
+            g_.ViewPort = IntRect{n(0), n(1), n(2), n(3)};
+            g_.World = WorldRect{v[4], v[5], v[6], v[7]};
+            if (v[6] == v[4] || v[7] == v[5]) {
+                Flush();
                 abortFlag = 1;
                 g_.WaitCursor = false;
                 return false;
@@ -279,8 +269,9 @@ bool Player::Run(uint8_t& abortFlag) {
             SetScale(g_, z.x0, z.y0, z.x1, z.y1);
             continue;
         }
-        Draw(code, Parse(body, code == kRecText ? 2 : kMaxFields));
+        Draw(r.code, v, r.code == kRecText ? list.TextOf(i) : std::string_view{});
     }
+    Flush();
     g_.WaitCursor = false;
     return true;
 }
@@ -306,8 +297,7 @@ struct Box {
 
 // An arc counter-clockwise from start to end: its end points and the extreme points of its
 // circle that it passes.
-void AddArc(Box& b, const Fields& f) {
-    const auto& v = f.v;
+void AddArc(Box& b, const long double* v) {
     const long double cx = (v[0] + v[2]) / 2, cy = (v[1] + v[3]) / 2, r = (v[2] - v[0]) / 2;
     b.Add(v[4], v[5]);
     b.Add(v[6], v[7]);
@@ -329,17 +319,19 @@ bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
     const long double heightFactor = s.TextHeightFactor < 0.1L ? 1 : s.TextHeightFactor;
     const long double widthFactor = s.TextWidthFactor <= 0 ? 1 : s.TextWidthFactor;
     long double textH = 3.5, textW = 3.5, angle = 0;
-    std::string* window = nullptr;
+    const RecordList& list = g.DisplayList;
+    std::size_t window = list.size();
     Box b;
-    for (std::string& rec : g.DisplayList) {
-        const auto [code, body] = SplitRecord(rec);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const ParsedRecord& r = list.Parsed(i);
+        const long double* v = list.Numbers(r);
+        const int code = r.code;
         if (code == kRecWindow) {
-            if (window) return false; // a picture of several windows is laid out by its maker
-            window = &rec;
+            // A picture of several windows is laid out by its maker.
+            if (window != list.size()) return false;
+            window = i;
             continue;
         }
-        const Fields f = Parse(body, code == kRecText ? 2 : kMaxFields);
-        const auto& v = f.v;
         switch (code) {
         case kRecMove:
         case kRecLineTo:
@@ -354,7 +346,7 @@ bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
             b.Add(v[0] + v[2], v[1] + v[2]);
             break;
         case kRecArc:
-            AddArc(b, f);
+            AddArc(b, v);
             break;
         case kRecSolid:
             for (int k = 0; k < 8; k += 2)
@@ -368,7 +360,7 @@ bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
         case kRecText: {
             // The text cell as the replay places it: from a quarter of the height below the
             // base point to three quarters above, one average width per character.
-            const long double len = static_cast<long double>(f.rest.size()) * textW;
+            const long double len = static_cast<long double>(list.TextOf(i).size()) * textW;
             const long double c = std::cos(angle), sn = std::sin(angle);
             for (const auto& [dx, dy] :
                  {std::pair{0.0L, -0.25L * textH}, std::pair{len, -0.25L * textH},
@@ -380,9 +372,9 @@ bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
             break;
         }
     }
-    if (!window || b.empty) return false;
-    const Fields f = Parse(std::string_view(*window).substr(3), 8);
-    WorldRect w{f.v[4], f.v[5], f.v[6], f.v[7]};
+    if (window == list.size() || b.empty) return false;
+    const long double* f = list.Numbers(list.Parsed(window));
+    WorldRect w{f[4], f[5], f[6], f[7]};
     if (w.xmax <= w.xmin || w.ymax <= w.ymin) return false;
     if (b.xmin >= w.xmin && b.xmax <= w.xmax && b.ymin >= w.ymin && b.ymax <= w.ymax) return false;
     // A small margin on the sides that had to grow, so nothing touches the edge.
@@ -394,12 +386,12 @@ bool FitWindowToDrawing(GraphicsWindow& g, const Settings& s) {
     if (b.ymax > w.ymax) w.ymax = b.ymax + my;
     std::string out = std::to_string(kRecWindow);
     for (int k = 0; k < 4; ++k)
-        out += ";" + std::to_string(static_cast<int32_t>(f.v[k]));
+        out += ";" + std::to_string(static_cast<int32_t>(f[k]));
     for (const long double x : {w.xmin, w.ymin, w.xmax, w.ymax}) {
         out += ';';
         AppendRecordNumber(out, x);
     }
-    *window = std::move(out);
+    g.DisplayList.Replace(window, std::move(out));
     g.World = g.SavedWorld = w;
     ResetZoom(g);
     return true;

@@ -122,6 +122,13 @@ void QtCanvas::Line(CanvasPoint a, CanvasPoint b) {
     painter_.drawLine(ToQt(a), ToQt(b));
 }
 
+void QtCanvas::Lines(const CanvasPoint* ends, int count) {
+    lines_.resize(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        lines_[i] = QLine(ToQt(ends[2 * i]), ToQt(ends[2 * i + 1]));
+    painter_.drawLines(lines_.data(), count);
+}
+
 void QtCanvas::Ellipse(CanvasPoint topLeft, CanvasPoint bottomRight) {
     painter_.drawEllipse(Box(topLeft, bottomRight));
 }

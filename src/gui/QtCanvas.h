@@ -3,7 +3,9 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QLine>
 #include <QPen>
+#include <vector>
 
 #include "platform/Canvas.h"
 
@@ -19,6 +21,7 @@ class QtCanvas : public Canvas {
     void SetBrush(CanvasColor color, bool solid) override;
     void SetFont(const CanvasFont& font, CanvasColor color) override;
     void Line(CanvasPoint a, CanvasPoint b) override;
+    void Lines(const CanvasPoint* ends, int count) override;
     void Ellipse(CanvasPoint topLeft, CanvasPoint bottomRight) override;
     void Arc(CanvasPoint topLeft, CanvasPoint bottomRight, CanvasPoint start,
              CanvasPoint end) override;
@@ -41,6 +44,7 @@ class QtCanvas : public Canvas {
     CanvasFont lastRequest_; // the request font_ was made for; measuring a font is slow
     bool haveFont_ = false;
     double ascent_ = 0;
+    std::vector<QLine> lines_; // kept between calls, so a run of lines allocates nothing
 };
 
 } // namespace vak1

@@ -36,6 +36,12 @@ class Canvas {
     virtual void SetBrush(CanvasColor color, bool solid) = 0;
     virtual void SetFont(const CanvasFont& font, CanvasColor color) = 0;
     virtual void Line(CanvasPoint a, CanvasPoint b) = 0;
+    // count lines with the same pen, from ends[2i] to ends[2i + 1]; the same as drawing them
+    // one by one, which is what a canvas does that cannot do better.
+    virtual void Lines(const CanvasPoint* ends, int count) {
+        for (int i = 0; i < count; ++i)
+            Line(ends[2 * i], ends[2 * i + 1]);
+    }
     // The ellipse inside the box (left, top)..(right, bottom).
     virtual void Ellipse(CanvasPoint topLeft, CanvasPoint bottomRight) = 0;
     // Part of the ellipse in the box, counter-clockwise as seen on screen from the ray

@@ -1,7 +1,12 @@
 // Pins the display-list records of the drawing calls: the short-arc rule, texts with ";",
 // records suppressed for unchanged style, width and colour, the colour and line-style maps,
-// and the window that stops the drawing when it has no width.
+// the window that stops the drawing when it has no width, and the reading of the fields.
 #include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <random>
 
 #include "graphics/draw.h"
 
@@ -145,4 +150,55 @@ TEST(DisplayList, HelpersOfTheWindow) {
     EXPECT_EQ(GetDirection(180), 0);
     Clear(g);
     EXPECT_TRUE(g.DisplayList.empty());
+}
+
+// The fields are read once, without the library, where they have the list's own number form:
+// the value must be the library's to the last bit, for that form and for any other text.
+TEST(DisplayList, FieldsReadAsTheLibraryReadsThem) {
+    auto library = [](std::string_view t) {
+        long double x = 0;
+        std::from_chars(t.data(), t.data() + t.size(), x);
+        return x;
+    };
+    auto same = [](long double a, long double b) {
+        return std::memcmp(&a, &b, 10) == 0 || (std::isnan(a) && std::isnan(b));
+    };
+    std::vector<std::string> fields = {"0",
+                                       "-0",
+                                       "1",
+                                       "-2.5",
+                                       "0.1",
+                                       "1.2345679e+08",
+                                       "1e-20",
+                                       "1e+27",
+                                       "9.9999999e+27",
+                                       "1e28",
+                                       "1e-28",
+                                       "3.4028237e+38",
+                                       "12345678901234567890",
+                                       "1234567890123456789",
+                                       "0.0000000000000000001",
+                                       "",
+                                       "-",
+                                       "abc",
+                                       "1.5abc",
+                                       "+1",
+                                       ".5",
+                                       "5.",
+                                       "1e",
+                                       "1e+",
+                                       "1e400",
+                                       "-1e-5000",
+                                       "inf",
+                                       "nan",
+                                       "0x10",
+                                       "7;8",
+                                       " 1"};
+    std::mt19937_64 random(17);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    for (int i = 0; i < 20000; ++i)
+        fields.push_back(RecordNumber(static_cast<long double>(mantissa(random)) *
+                                      std::pow(10.0L, static_cast<int>(i % 61) - 30)));
+    for (const std::string& f : fields)
+        EXPECT_TRUE(same(RecordFieldValue(f), library(f))) << "\"" << f << "\"";
 }

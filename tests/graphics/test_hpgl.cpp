@@ -40,7 +40,7 @@ bool SameRecord(const std::string& a, const std::string& b) {
 std::vector<std::string> Draw(std::string_view text, HpglState& st) {
     GraphicsWindow g;
     DrawHpgl(g, st, text, false);
-    return g.DisplayList;
+    return g.DisplayList.Texts();
 }
 
 std::string Joined(const std::vector<std::string>& v) {

@@ -9,6 +9,7 @@
 #include "graphics/zoom.h"
 #include "testing/ImageCanvas.h"
 #include "testing/RecordingCanvas.h"
+#include "support/tempfolder.h"
 
 using namespace vak1;
 
@@ -146,4 +147,51 @@ TEST_F(ReplayTest, ImageCanvasArcRunsCounterClockwiseAndDashesLeaveGaps) {
         ink += img.Pixel(x, a.y) != paper;
     EXPECT_GT(ink, (b.x - a.x) / 2);
     EXPECT_LT(ink, b.x - a.x);
+}
+
+// A drawing with a record of every kind (the two the drawing calls do not make added as
+// text, a field that is no number, a code no call makes) replayed onto the screen and onto
+// paper: every canvas call, in order, as stored. VAK1_UPDATE_GOLDEN=1 writes the calls anew.
+TEST_F(ReplayTest, EveryKindOfRecordGivesTheStoredCanvasCalls) {
+    SetTextStyle(g, 2, 30, 3.5L, 2.5L);
+    SetColor(g, 12);
+    line(g, 0.1046025L, 0, 100, 100);
+    line(g, 123456789, 0.000012345678L, 1e-20L, 0);
+    g.DisplayList.push_back("1;10;10");
+    g.DisplayList.push_back("2;20;15");
+    g.DisplayList.push_back("2;25.5;-3");
+    circle(g, 50, 50, 10);
+    Arc(g, 50, 50, 10, 100, 20);
+    Arc(g, 50, 50, 300, 20, 5);
+    SetLineStyle(g, 1);
+    Solid(g, 0, 0, 10, 0, 10, 10, 0, 10);
+    SetLineStyle(g, 2);
+    SetLineWidth(g, 3);
+    OutTextXY(g, 10, 20, "a;b \xc4");
+    SetTextStyle(g, 1, 0, 5, 5);
+    OutTextXY(g, 30, 40, "");
+    SetColor(g, 0);
+    SetLineStyle(g, 3);
+    Rectangle(g, 60, 60, 90, 80);
+    SleepMs(g, 0);
+    g.DisplayList.push_back("4;1;;3;x7");
+    g.DisplayList.push_back("14;1;2");
+    SetWindow(g, abort, 1, 0, 0.5L, 0.5L, 1, 1, -10, -10, 10, 10);
+    SetLineWidth(g, 1);
+    SetColor(g, 5);
+    line(g, -10, -10, 10, 10);
+    circle(g, 0, 0, 3);
+    g.PrintMode = true;
+    RecordingCanvas screen, paper;
+    PrintTarget print{&paper, PrinterPage{2100, 2970, 1, 1, 10, 0, true, 600}};
+    ASSERT_TRUE(Replay(g, s, screen, abort, &print));
+    std::string calls;
+    for (const auto* c : {&screen, &paper}) {
+        for (const std::string& call : c->calls)
+            calls += call + "\n";
+        calls += "--\n";
+    }
+    const std::string golden = std::string(VAK1_GOLDEN_DIR) + "/replay_calls.txt";
+    if (std::getenv("VAK1_UPDATE_GOLDEN")) test::WriteBytes(golden, calls);
+    EXPECT_EQ(calls, test::ReadBytes(golden));
 }

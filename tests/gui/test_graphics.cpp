@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTest>
 
 #include "app/App.h"
@@ -15,6 +16,7 @@
 #include "graphics/mapping.h"
 #include "graphics/palette.h"
 #include "gui/GraphicsWidget.h"
+#include "gui/QtCanvas.h"
 
 using namespace vak1;
 
@@ -299,4 +301,37 @@ TEST_F(GraphicsTest, DrawingDuringAnOpenDialogShowsWithoutWaitingForTheCommand) 
     EXPECT_FALSE(app.Graphics.RepaintRequested);
     EXPECT_NE(widget->Picture(), before);
     EXPECT_EQ(At(50, 30), Palette(14));
+}
+
+// A run of lines in one call paints the same pixels as the lines one by one, on the
+// antialiased picture of the window, for every pen: crossing, touching, zero-length and
+// overlapping lines.
+TEST(QtCanvasLines, ARunPaintsWhatTheLinesOneByOnePaint) {
+    const std::vector<CanvasPoint> ends = {
+        {10, 10}, {150, 90}, {150, 90}, {20, 110}, {20, 110}, {10, 10},  {5, 60},   {190, 40},
+        {80, 5},  {80, 5},   {100, 20}, {160, 20}, {120, 20}, {190, 20}, {30, 140}, {31, 5}};
+    const int count = static_cast<int>(ends.size() / 2);
+    auto paint = [&](int32_t width, PenStyle style, PenMode mode, bool run) {
+        QImage img(200, 150, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter painter(&img);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.translate(0.5, 0.5);
+        QtCanvas canvas(painter);
+        canvas.SetPen(CanvasColor{200, 40, 0}, width, style, mode);
+        if (run)
+            canvas.Lines(ends.data(), count);
+        else
+            for (int i = 0; i < count; ++i)
+                canvas.Line(ends[2 * i], ends[2 * i + 1]);
+        painter.end();
+        return img;
+    };
+    for (const int32_t width : {1, 2, 5})
+        for (const PenStyle style :
+             {PenStyle::Solid, PenStyle::Dot, PenStyle::DashDot, PenStyle::Dash})
+            for (const PenMode mode : {PenMode::Copy, PenMode::Not})
+                EXPECT_EQ(paint(width, style, mode, true), paint(width, style, mode, false))
+                    << "width " << width << " style " << static_cast<int>(style) << " mode "
+                    << static_cast<int>(mode);
 }
