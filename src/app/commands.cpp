@@ -352,8 +352,17 @@ void ViewStandard(App& app) {
 void ViewExcerpt(App& app) {
     ReportExcerpt(OutputContextOf(app), app.Project);
 }
+// The mesh fineness is asked before the torsion solver runs and kept while the program runs.
 void ViewExtended(App& app) {
-    ReportExtended(OutputContextOf(app), app.Project);
+    if (!app.Project.CalcError) {
+        InputValue(Dialogs(app), kHelpMeshFineness,
+                   cp850("Netzfeinheit für Torsion und Schub (1 = Standard, 2 = halbe "
+                         "Elementgröße):"),
+                   app.State.MeshFineness, 1, kMeshFinenessMax);
+        if (app.State.AbortFlag) return;
+    }
+    ReportExtended(OutputContextOf(app), app.Project, 0, ComputeTorsion,
+                   TorsionOptions{static_cast<double>(app.State.MeshFineness)});
 }
 void ShowMessages(App& app) {
     ShowMessageList(HelpContextOf(app), app.Messages);

@@ -15,6 +15,9 @@ struct ProjectData;
 
 // Help entry of the extended values (the command and the progress window of its solver).
 constexpr uint16_t kHelpExtendedValues = 8460;
+// Help entry of the mesh fineness asked before the torsion solver runs, and its largest value.
+constexpr uint16_t kHelpMeshFineness = 8465;
+constexpr long double kMeshFinenessMax = 8;
 
 // The torsion solver the report runs (ComputeTorsion unless a caller brings its own).
 using TorsionSolver = std::function<TorsionStatus(

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "app/commands.h"
 #include "app/startup.h"
@@ -37,6 +38,7 @@ class ExtendedValuesCommand : public test::ReportFixture {
 
 TEST_F(ExtendedValuesCommand, MenuItemWritesTheReport) {
     LoadLProfile();
+    ui.Push(ScriptedAnswer::Keep());
     ASSERT_TRUE(RunCommand(app, "mi_viewExtended"));
     EXPECT_EQ(app.State.AbortFlag, 0);
     const std::string text = Read(dir + "OUTDOS.TXT");
@@ -48,6 +50,36 @@ TEST_F(ExtendedValuesCommand, MenuItemWritesTheReport) {
 
     RunCommand(app, "mi_helplanguageEnglish");
     EXPECT_EQ(FindMenuItem(app.Menu.Bar, "mi_viewExtended")->caption, "E&xtended Values");
+}
+
+// The fineness asked before the solver reaches the mesh and is offered again next time; a
+// cancel there writes no report.
+TEST_F(ExtendedValuesCommand, MeshFinenessIsAskedKeptAndRefinesTheMesh) {
+    LoadLProfile();
+    const auto elements = [&] {
+        for (const std::string& line : Lines(Read(dir + "OUTDOS.TXT")))
+            if (const std::size_t at = line.find("Elemente des Netzes"); at != std::string::npos) {
+                std::istringstream fields(line.substr(at + 19));
+                std::string symbol, unit;
+                long n = 0;
+                fields >> symbol >> unit >> n;
+                return n;
+            }
+        return 0L;
+    };
+    ui.Push({ScriptedAnswer::Text("1"), ScriptedAnswer::Text("3"), ScriptedAnswer::Cancel()});
+    RunCommand(app, "mi_viewExtended");
+    const long coarse = elements();
+    RunCommand(app, "mi_viewExtended");
+    EXPECT_GT(elements(), 4 * coarse);
+    EXPECT_GT(coarse, 0);
+    fs::remove(dir + "OUTDOS.TXT");
+    RunCommand(app, "mi_viewExtended");
+    EXPECT_FALSE(fs::exists(dir + "OUTDOS.TXT"));
+    const auto asked = ui.Shown("text");
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked.back().helpNumber, kHelpMeshFineness);
+    EXPECT_EQ(asked.back().text, "3");
 }
 
 TEST_F(ExtendedValuesCommand, FailedCalculationShowsTheMessagesInstead) {
