@@ -231,14 +231,7 @@ bool RunExtendedJob(const OutputContext& ctx, const ProjectData& project,
                     const std::string& txtPath, const TorsionSolver& solver) {
     ExtendedValues x;
     if (project.CalcError || !ComputeExtendedValues(project, x)) return false;
-    const uint8_t abortBefore = ctx.dialogs.AbortFlag;
-    ctx.dialogs.AbortFlag = 0;
-    ctx.doc.JobFile = txtPath;
-    ReportExtended(ctx, project, odFile, solver);
-    ctx.doc.JobFile.clear();
-    const bool ok = !ctx.dialogs.AbortFlag;
-    ctx.dialogs.AbortFlag = abortBefore || !ok;
-    return ok;
+    return WriteJobFile(ctx, txtPath, [&] { ReportExtended(ctx, project, odFile, solver); });
 }
 
 } // namespace vak1

@@ -230,10 +230,15 @@ void ReportExcerpt(const OutputContext& ctx, const ProjectData& project, uint16_
 bool RunReportJob(const OutputContext& ctx, const ProjectData& project, const MessageList& messages,
                   const std::string& txtPath) {
     if (project.CalcError) return false;
+    return WriteJobFile(ctx, txtPath, [&] { ReportStandard(ctx, project, messages, odFile); });
+}
+
+bool WriteJobFile(const OutputContext& ctx, const std::string& txtPath,
+                  const std::function<void()>& write) {
     const uint8_t abortBefore = ctx.dialogs.AbortFlag;
     ctx.dialogs.AbortFlag = 0;
     ctx.doc.JobFile = txtPath;
-    ReportStandard(ctx, project, messages, odFile);
+    write();
     ctx.doc.JobFile.clear();
     const bool ok = !ctx.dialogs.AbortFlag;
     ctx.dialogs.AbortFlag = abortBefore || !ok;

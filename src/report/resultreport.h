@@ -1,6 +1,7 @@
 // The result report of the project: the standard report with the contour table and every
 // result, and the short excerpt.
 #pragma once
+#include <functional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,6 +29,11 @@ std::string ResultLineText(std::string_view label, std::string_view symbol, std:
 void ReportStandard(const OutputContext& ctx, const ProjectData& project,
                     const MessageList& messages, uint16_t kind = 0);
 void ReportExcerpt(const OutputContext& ctx, const ProjectData& project, uint16_t kind = 0);
+
+// Runs write, a report in output kind odFile, into the text file txtPath without any dialog.
+// False when the file could not be written; the file is then left as it was.
+bool WriteJobFile(const OutputContext& ctx, const std::string& txtPath,
+                  const std::function<void()>& write);
 
 // Writes the standard report of the loaded and calculated project as the text file
 // txtPath, without any dialog. False when the calculation failed or the file could not
