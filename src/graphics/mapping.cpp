@@ -7,7 +7,7 @@
 namespace vak1 {
 namespace {
 int32_t Round(long double v) {
-    return static_cast<int32_t>(std::llrint(v));
+    return static_cast<int32_t>(RoundToInteger(v));
 }
 } // namespace
 

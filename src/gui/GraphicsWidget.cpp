@@ -112,7 +112,11 @@ void TFquorgra::Render() {
     // and up stay sharp.
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.translate(0.5, 0.5);
-    QtCanvas canvas(painter);
+    if (ratio != textsRatio_) {
+        texts_.Clear();
+        textsRatio_ = ratio;
+    }
+    QtCanvas canvas(painter, &texts_);
     Replay(app_.Graphics, app_.Config, canvas, app_.State.AbortFlag);
     painter.end();
     if (busy) QGuiApplication::restoreOverrideCursor();

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "graphics/GraphicsWindow.h"
+#include "gui/QtCanvas.h"
 
 namespace vak1 {
 
@@ -40,6 +41,8 @@ class TFquorgra : public QWidget {
     App& app_;
     QImage picture_;
     bool stale_ = true;
+    QtTextCache texts_;    // the texts' layouts, kept between repaints
+    qreal textsRatio_ = 0; // the pixel ratio they were laid out for
     // The middle button drags the picture.
     bool panning_ = false;
     QPoint panFrom_;

@@ -50,7 +50,12 @@ double ScreenAngle(QPointF c, CanvasPoint p) {
 
 } // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
+void QtTextCache::Clear() {
+    fonts_.clear();
+    textCount_ = 0;
+}
+
+QtCanvas::QtCanvas(QPainter& painter, QtTextCache* cache) : painter_(painter), cache_(cache) {
     pen_ = QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     brush_ = QBrush(Qt::NoBrush);
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -58,6 +63,7 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
 }
 
 void QtCanvas::ApplyPen() {
+    textPen_ = false;
     painter_.setPen(pen_);
     painter_.setBrush(brush_);
     // The inverting pen mode needs a raster target; elsewhere it draws as a copy.
@@ -77,6 +83,9 @@ void QtCanvas::SetPen(CanvasColor color, int32_t width, PenStyle style, PenMode 
 }
 
 void QtCanvas::SetBrush(CanvasColor color, bool solid) {
+    if (solid ? brush_.style() == Qt::SolidPattern && brush_.color() == ToQt(color)
+              : brush_.style() == Qt::NoBrush)
+        return;
     brush_ = solid ? QBrush(ToQt(color)) : QBrush(Qt::NoBrush);
     painter_.setBrush(brush_);
 }
@@ -91,9 +100,24 @@ void QtCanvas::SetFont(const CanvasFont& font, CanvasColor color) {
     escapement_ = font.escapement;
     fontUsable_ = font.height > 0;
     if (!fontUsable_ || (haveFont_ && SameFont(font, lastRequest_))) return;
-    MakeFont(font);
     lastRequest_ = font;
     haveFont_ = true;
+    if (cache_) {
+        std::vector<QtTextCache::Font>& fonts = cache_->fonts_;
+        const auto kept = std::find_if(fonts.begin(), fonts.end(),
+                                       [&](const auto& f) { return SameFont(f.request, font); });
+        if (kept != fonts.end()) {
+            cachedFont_ = static_cast<int>(kept - fonts.begin());
+            font_ = kept->font;
+            ascent_ = kept->ascent;
+            return;
+        }
+    }
+    MakeFont(font);
+    if (cache_) {
+        cachedFont_ = static_cast<int>(cache_->fonts_.size());
+        cache_->fonts_.push_back(QtTextCache::Font{font, font_, ascent_, {}});
+    }
 }
 
 void QtCanvas::MakeFont(const CanvasFont& font) {
@@ -119,10 +143,12 @@ void QtCanvas::MakeFont(const CanvasFont& font) {
 }
 
 void QtCanvas::Line(CanvasPoint a, CanvasPoint b) {
+    RestorePen();
     painter_.drawLine(ToQt(a), ToQt(b));
 }
 
 void QtCanvas::Lines(const CanvasPoint* ends, int count) {
+    RestorePen();
     lines_.resize(static_cast<std::size_t>(count));
     for (std::size_t i = 0; i < lines_.size(); ++i)
         lines_[i] = QLine(ToQt(ends[2 * i]), ToQt(ends[2 * i + 1]));
@@ -130,11 +156,13 @@ void QtCanvas::Lines(const CanvasPoint* ends, int count) {
 }
 
 void QtCanvas::Ellipse(CanvasPoint topLeft, CanvasPoint bottomRight) {
+    RestorePen();
     painter_.drawEllipse(Box(topLeft, bottomRight));
 }
 
 void QtCanvas::Arc(CanvasPoint topLeft, CanvasPoint bottomRight, CanvasPoint start,
                    CanvasPoint end) {
+    RestorePen();
     const QRect box = Box(topLeft, bottomRight);
     const QPointF c = QRectF(box).center();
     const double a0 = ScreenAngle(c, start);
@@ -146,14 +174,20 @@ void QtCanvas::Arc(CanvasPoint topLeft, CanvasPoint bottomRight, CanvasPoint sta
 }
 
 void QtCanvas::Polygon(const CanvasPoint* points, int count) {
-    QPolygon poly;
-    for (int i = 0; i < count; ++i)
-        poly << ToQt(points[i]);
-    painter_.drawPolygon(poly);
+    RestorePen();
+    points_.resize(static_cast<std::size_t>(std::max(count, 0)));
+    for (std::size_t i = 0; i < points_.size(); ++i)
+        points_[i] = ToQt(points[i]);
+    painter_.drawPolygon(points_.data(), count);
 }
 
 void QtCanvas::Text(CanvasPoint topLeft, const std::string& utf8) {
     if (!fontUsable_) return;
+    // Underline and strike-out are drawn with the text's own layout only.
+    if (cache_ && !font_.underline() && !font_.strikeOut()) {
+        CachedText(topLeft, utf8);
+        return;
+    }
     painter_.save();
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.setFont(font_);
@@ -162,6 +196,47 @@ void QtCanvas::Text(CanvasPoint topLeft, const std::string& utf8) {
     if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
     painter_.drawText(QPointF(0, ascent_), QString::fromStdString(utf8));
     painter_.restore();
+}
+
+// The same pixels as the text laid out anew: the kept layout is the one Qt makes for it, at
+// the same position. An unturned text needs no saved painter state: only the pen is changed,
+// and it goes back before the next line or shape.
+void QtCanvas::CachedText(CanvasPoint topLeft, const std::string& utf8) {
+    constexpr std::size_t kMostTexts = 20000; // then the cache starts afresh
+    if (cache_->textCount_ >= kMostTexts) {
+        for (QtTextCache::Font& f : cache_->fonts_)
+            f.texts.clear();
+        cache_->textCount_ = 0;
+    }
+    auto& texts = cache_->fonts_[static_cast<std::size_t>(cachedFont_)].texts[escapement_];
+    auto it = texts.find(utf8);
+    const bool turned = escapement_ != 0;
+    if (turned) {
+        painter_.save();
+        painter_.translate(topLeft.x, topLeft.y);
+        painter_.rotate(-escapement_ / 10.0);
+    }
+    if (it == texts.end()) {
+        QStaticText text(QString::fromStdString(utf8));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(painter_.transform(), font_);
+        it = texts.emplace(utf8, std::move(text)).first;
+        ++cache_->textCount_;
+    }
+    if (turned || !textPen_) {
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.setPen(fontColor_);
+        textPen_ = !turned; // a turned text's pen goes with the restored state
+    } else if (painter_.pen().color() != fontColor_) {
+        painter_.setPen(fontColor_);
+    }
+    // The kept layout is drawn in the painter's font.
+    if (turned || painterFont_ != cachedFont_) {
+        painter_.setFont(font_);
+        if (!turned) painterFont_ = cachedFont_;
+    }
+    painter_.drawStaticText(turned ? QPointF(0, 0) : QPointF(topLeft.x, topLeft.y), it->second);
+    if (turned) painter_.restore();
 }
 
 void QtCanvas::Pause(int32_t ms) {

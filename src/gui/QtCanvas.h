@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QLine>
 #include <QPen>
+#include <QStaticText>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -13,9 +16,31 @@ class QPainter;
 
 namespace vak1 {
 
+// Fonts and texts of a window, laid out once and kept from one repaint to the next: a repaint
+// draws the glyphs again without measuring fonts or shaping texts.
+class QtTextCache {
+  public:
+    // Everything goes, e.g. when the screen's pixel ratio changes.
+    void Clear();
+
+  private:
+    friend class QtCanvas;
+    struct Font {
+        CanvasFont request;
+        QFont font;
+        double ascent = 0;
+        // The texts drawn in it, per angle (tenths of a degree).
+        std::unordered_map<int32_t, std::unordered_map<std::string, QStaticText>> texts;
+    };
+    std::vector<Font> fonts_;
+    std::size_t textCount_ = 0;
+};
+
 class QtCanvas : public Canvas {
   public:
-    explicit QtCanvas(QPainter& painter);
+    // With a cache, texts are drawn from their kept layout (the screen); without, each is laid
+    // out where it is drawn (the printer).
+    explicit QtCanvas(QPainter& painter, QtTextCache* cache = nullptr);
 
     void SetPen(CanvasColor color, int32_t width, PenStyle style, PenMode mode) override;
     void SetBrush(CanvasColor color, bool solid) override;
@@ -31,7 +56,12 @@ class QtCanvas : public Canvas {
 
   private:
     void ApplyPen();
+    // Before a line or a shape: the pen and mode a text left on the painter give way.
+    void RestorePen() {
+        if (textPen_) ApplyPen();
+    }
     void MakeFont(const CanvasFont& font);
+    void CachedText(CanvasPoint topLeft, const std::string& utf8);
 
     QPainter& painter_;
     QPen pen_;
@@ -45,6 +75,11 @@ class QtCanvas : public Canvas {
     bool haveFont_ = false;
     double ascent_ = 0;
     std::vector<QLine> lines_; // kept between calls, so a run of lines allocates nothing
+    std::vector<QPoint> points_;
+    QtTextCache* cache_;
+    int cachedFont_ = -1;  // font_ in the cache
+    int painterFont_ = -1; // the cached font the painter has
+    bool textPen_ = false; // the painter has the text's colour as its pen
 };
 
 } // namespace vak1

@@ -335,3 +335,49 @@ TEST(QtCanvasLines, ARunPaintsWhatTheLinesOneByOnePaint) {
                     << "width " << width << " style " << static_cast<int>(style) << " mode "
                     << static_cast<int>(mode);
 }
+
+// Texts drawn from their kept layouts paint the pixels of texts laid out where they are drawn,
+// when the layouts are made and when they are drawn again from the cache: plain, bold, italic,
+// underlined, struck out and turned texts, the same text twice, and after each text a line and
+// a filled shape with the inverting pen, so a text's pen left behind would show.
+TEST(QtCanvasText, KeptLayoutsPaintWhatFreshLayoutsPaint) {
+    auto paint = [&](QtTextCache* kept) {
+        QImage img(300, 200, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter painter(&img);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.translate(0.5, 0.5);
+        QtCanvas canvas(painter, kept);
+        canvas.SetPen(CanvasColor{0, 0, 200}, 1, PenStyle::Solid, PenMode::Not);
+        canvas.SetBrush(CanvasColor{0, 90, 0}, true);
+        int k = 0;
+        for (const int32_t escapement : {0, 900, 450})
+            for (const int weight : {100, 700}) {
+                CanvasFont font;
+                font.face = "DejaVu Sans";
+                font.height = 12 + 2 * k;
+                font.width = 5 + k;
+                font.escapement = escapement;
+                font.weight = weight;
+                font.italic = k % 2;
+                font.underline = k % 3 == 1;
+                font.strikeOut = k % 3 == 2;
+                canvas.SetFont(font, CanvasColor{static_cast<uint8_t>(40 * k), 120, 0});
+                const CanvasPoint at{15 + 45 * k, 20 + 12 * k};
+                const std::string text = "\xc3\x84" + std::to_string(k) + "xy";
+                canvas.Text(at, text);
+                canvas.Text(CanvasPoint{at.x + 3, at.y + 70}, text);
+                canvas.Line(at, CanvasPoint{at.x + 30, at.y + 90});
+                const CanvasPoint box[] = {
+                    {at.x, at.y + 100}, {at.x + 20, at.y + 100}, {at.x + 10, at.y + 120}};
+                canvas.Polygon(box, 3);
+                ++k;
+            }
+        painter.end();
+        return img;
+    };
+    const QImage fresh = paint(nullptr);
+    QtTextCache cache;
+    EXPECT_EQ(paint(&cache), fresh); // the layouts made and kept
+    EXPECT_EQ(paint(&cache), fresh); // and drawn again from the cache
+}
