@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLine>
+#include <QPainter>
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "app/cadcontext.h"
 #include "app/App.h"
@@ -120,6 +123,40 @@ void BM_RepaintLargestDrawing(benchmark::State& state) {
 BENCHMARK(BM_RepaintLargestDrawing)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_Repaint100kLines)->Unit(benchmark::kMillisecond);
+
+// Beside the repaint of the lines: Qt alone drawing the very same pixel lines, mapped
+// beforehand, in the same runs and with the same pen, onto a picture of the same size. What
+// the repaint takes beyond this is ours.
+class LineCollector : public NullCanvas {
+  public:
+    void Lines(const CanvasPoint* ends, int count) override {
+        for (int i = 0; i < count; ++i)
+            lines.emplace_back(ends[2 * i].x, ends[2 * i].y, ends[2 * i + 1].x, ends[2 * i + 1].y);
+    }
+    std::vector<QLine> lines;
+};
+
+void BM_QtDrawLinesAlone(benchmark::State& state) {
+    App app;
+    Fill(app, false);
+    LineCollector collected;
+    Replay(app.Graphics, app.Config, collected, app.State.AbortFlag);
+    QImage picture(app.Graphics.GraphWidth + 1, app.Graphics.GraphHeight + 1, QImage::Format_RGB32);
+    constexpr std::size_t kRun = 1024;
+    for (auto _ : state) {
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.translate(0.5, 0.5);
+        painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        for (std::size_t i = 0; i < collected.lines.size(); i += kRun)
+            painter.drawLines(collected.lines.data() + i,
+                              static_cast<int>(std::min(kRun, collected.lines.size() - i)));
+        painter.end();
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+    state.counters["lines"] = static_cast<double>(collected.lines.size());
+}
+BENCHMARK(BM_QtDrawLinesAlone)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint100kMixed)->Unit(benchmark::kMillisecond);
 
 // Beside them: one frame of a 60 Hz screen, the time a repaint has before the next frame is
