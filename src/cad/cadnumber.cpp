@@ -22,10 +22,10 @@ constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252
                           "34353637383940414243444546474849505152535455565758596061626364656667"
                           "6869707172737475767778798081828384858687888990919293949596979899";
 
-// Writes the decimal digits of q, at least minDigits of them (zeros in front); returns the end.
-char* Digits(char* out, u128 q, int minDigits) {
-    char tmp[48];
-    char* t = tmp + sizeof tmp;
+// Writes the decimal digits of q, at least minDigits of them (zeros in front), so that they
+// end just before end; returns where they start.
+char* DigitsBefore(char* end, u128 q, int minDigits) {
+    char* t = end;
     constexpr uint64_t kChunk = 10000000000000000000ull; // 10^19
     while (q > UINT64_MAX) {
         uint64_t low = static_cast<uint64_t>(q % kChunk);
@@ -46,11 +46,9 @@ char* Digits(char* out, u128 q, int minDigits) {
     } else if (v > 0) {
         *--t = static_cast<char>('0' + v);
     }
-    while (tmp + sizeof tmp - t < minDigits)
+    while (end - t < minDigits)
         *--t = '0';
-    const auto n = static_cast<std::size_t>(tmp + sizeof tmp - t);
-    std::memcpy(out, t, n);
-    return out + n;
+    return t;
 }
 
 constexpr auto kPowersOf5 = [] {
@@ -95,42 +93,46 @@ char* FixedChars(char* out, long double x, int decimals) {
     char* p = out;
     if (signExponent & 0x8000) *p++ = '-';
     char digits[48];
-    char* end = Digits(digits, q, decimals + 1);
-    const auto whole = static_cast<std::size_t>(end - digits - decimals);
-    std::memcpy(p, digits, whole);
+    const char* const end = digits + sizeof digits;
+    const char* const first = DigitsBefore(digits + sizeof digits, q, decimals + 1);
+    const auto whole = static_cast<std::size_t>(end - first - decimals);
+    std::memcpy(p, first, whole);
     p += whole;
     if (decimals > 0) {
         *p++ = '.';
-        std::memcpy(p, digits + whole, static_cast<std::size_t>(decimals));
+        std::memcpy(p, first + whole, static_cast<std::size_t>(decimals));
         p += decimals;
     }
     return p;
 }
 
-bool AppendFixed(std::string& out, long double x, int decimals, char sep) {
-    if (!std::isfinite(x)) return false;
-    char buf[128];
+char* FixedNumberChars(char* out, long double x, int decimals) {
+    if (!std::isfinite(x)) return nullptr;
     // The fixed form of the largest values would run to thousands of digits.
     const bool exponent = std::fabs(x) >= 1e30L;
-    char* end = exponent ? nullptr : FixedChars(buf, x, decimals);
+    char* end = exponent ? nullptr : FixedChars(out, x, decimals);
     if (!end) {
-        auto res =
-            exponent ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
-                                     std::max(decimals, 1))
-                     : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
-        end = res.ptr;
+        char* const last = out + kFixedNumberChars;
+        end = (exponent ? std::to_chars(out, last, x, std::chars_format::scientific,
+                                        std::max(decimals, 1))
+                        : std::to_chars(out, last, x, std::chars_format::fixed, decimals))
+                  .ptr;
+        if (exponent) std::replace(out, end, 'e', 'E');
     }
-    if (exponent) std::replace(buf, end, 'e', 'E');
-    const char* begin = buf;
-    if (buf[0] == '-') {
-        // A negative value that rounds to zero is written as zero.
-        bool zero = std::all_of(buf + 1, end, [](char c) { return c == '0' || c == '.'; });
-        if (zero) begin = buf + 1;
+    // A negative value that rounds to zero is written as zero.
+    if (out[0] == '-' && std::all_of(out + 1, end, [](char c) { return c == '0' || c == '.'; })) {
+        std::memmove(out, out + 1, static_cast<std::size_t>(end - out - 1));
+        --end;
     }
-    const std::size_t at = out.size();
-    out.append(begin, static_cast<std::size_t>(end - begin));
-    if (sep != '.' && decimals > 0)
-        std::replace(out.begin() + static_cast<long>(at), out.end(), '.', sep);
+    return end;
+}
+
+bool AppendFixed(std::string& out, long double x, int decimals, char sep) {
+    char buf[kFixedNumberChars];
+    char* const end = FixedNumberChars(buf, x, decimals);
+    if (!end) return false;
+    if (sep != '.' && decimals > 0) std::replace(buf, end, '.', sep);
+    out.append(buf, static_cast<std::size_t>(end - buf));
     return true;
 }
 

@@ -16,6 +16,10 @@ bool AppendFixed(std::string& out, long double x, int decimals, char sep = '.');
 // "%.*Lf" writes them. Returns the end, or nullptr (nothing written) for a value that is not
 // finite or whose digits times 10^D do not fit in 127 bits.
 char* FixedChars(char* out, long double x, int decimals);
+// AppendFixed's form with the point, written from out on (room for kFixedNumberChars);
+// returns the end, or nullptr (nothing written) for a value that is not finite.
+constexpr int kFixedNumberChars = 128;
+char* FixedNumberChars(char* out, long double x, int decimals);
 // As AppendFixed; empty for a value that is not finite.
 std::string FixedText(long double x, int decimals, char sep = '.');
 

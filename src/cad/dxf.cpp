@@ -21,14 +21,25 @@ DxfWriter::DxfWriter(const Settings& s, const CadLayer& cad)
     s_.DecimalComma = 1;
 }
 
-void DxfWriter::Code(int code) {
-    char c[5] = {' ', ' ', ' ', '\r', '\n'};
+namespace {
+
+// The code line: the code right-aligned in three characters, CR LF.
+constexpr std::size_t kCodeChars = 5;
+void CodeChars(char* c, int code) {
+    std::memcpy(c, "   \r\n", kCodeChars);
     int i = 2;
     do {
         c[i--] = static_cast<char>('0' + code % 10);
         code /= 10;
     } while (code > 0 && i >= 0);
-    file_.Buffer().append(c, 5);
+}
+
+} // namespace
+
+void DxfWriter::Code(int code) {
+    char c[kCodeChars];
+    CodeChars(c, code);
+    file_.Buffer().append(c, kCodeChars);
 }
 
 const std::string& DxfWriter::Significant(int slot, long double x) {
@@ -42,15 +53,28 @@ const std::string& DxfWriter::Significant(int slot, long double x) {
     return last.text;
 }
 
+// A group is composed whole and goes to the file in one piece.
 void DxfWriter::Group(int code, std::string_view value) {
-    Code(code);
-    file_.Line(value);
+    char line[kCodeChars + 120];
+    if (value.size() > sizeof line - kCodeChars) {
+        Code(code);
+        file_.Line(value);
+        return;
+    }
+    CodeChars(line, code);
+    std::memcpy(line + kCodeChars, value.data(), value.size());
+    file_.Line(std::string_view(line, kCodeChars + value.size()));
 }
 
 void DxfWriter::Num(int code, long double x) {
-    Code(code);
-    if (!AppendFixed(file_.Buffer(), x, decimals_)) file_.Refuse(NotANumberText());
-    file_.EndLine();
+    char line[kCodeChars + kFixedNumberChars];
+    CodeChars(line, code);
+    const char* end = FixedNumberChars(line + kCodeChars, x, decimals_);
+    if (!end) {
+        file_.Refuse(NotANumberText());
+        end = line + kCodeChars;
+    }
+    file_.Line(std::string_view(line, static_cast<std::size_t>(end - line)));
 }
 
 void DxfWriter::DxfHeader(long double xmin, long double ymin, long double xmax, long double ymax) {

@@ -2,6 +2,7 @@
 // significant-digit groups of TEXT, the unpadded end of the STYLE table, ARC-to-CIRCLE, bulges,
 // the text conversion modes and the layer table the dispatcher asks for.
 #include <cmath>
+#include <cstdio>
 
 #include "cad/cad.h"
 #include "cad/cadnumber.h"
@@ -63,6 +64,10 @@ TEST(CadNumber, HugeValuesKeepTheirValueInTheExponentForm) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(FixedText(c.x, c.decimals, c.sep), c.text);
+    // Below 1e30 but too many digits for the exact formatter: the library's fixed form.
+    char printed[128];
+    std::snprintf(printed, sizeof printed, "%.19Lf", -9.87654321e29L);
+    EXPECT_EQ(FixedText(-9.87654321e29L, 19), printed);
     std::string out = "x";
     EXPECT_FALSE(AppendFixed(out, INFINITY, 6));
     EXPECT_EQ(out, "x");
