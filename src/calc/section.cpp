@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "calc/angles.h"
+#include "calc/rounding.h"
 #include "text/formats.h"
 
 namespace vak1 {
@@ -44,17 +45,6 @@ inline void SinCos(long double x, long double& s, long double& c) {
 #endif
     s = std::sin(x);
     c = std::cos(x);
-}
-
-// std::llrint without the library call (on x87 the library does just this instruction).
-inline long long RoundToInteger(long double x) {
-#if defined(__x86_64__) || defined(__i386__)
-    long long r;
-    __asm__("fistpll %0" : "=m"(r) : "t"(x) : "st");
-    return r;
-#else
-    return std::llrint(x);
-#endif
 }
 
 // Trigonometry of one arc angle; contours repeat their angles, so the last one is kept.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "calc/rounding.h"
 #include "graphics/GraphicsWindow.h"
 #include "platform/Canvas.h"
 
@@ -20,19 +21,6 @@ struct PrinterPage {
 // Pen width on paper for line width n: 4 x n dots of a 300 dpi printer, the same thickness
 // in millimetres at any resolution.
 int32_t PrinterPenWidth(const PrinterPage& p, int n);
-
-// v rounded to the nearest integer, halves to even, as std::llrint rounds in the default
-// rounding mode. On x86-64 that is one instruction, the very one the C library's llrint runs;
-// here it is inline, without the call and the trip of the 10-byte value through memory.
-inline int64_t RoundToInteger(long double v) {
-#if defined(__x86_64__) && defined(__GNUC__)
-    int64_t r;
-    __asm__("fistpll %0" : "=m"(r) : "t"(v) : "st");
-    return r;
-#else
-    return std::llrint(v);
-#endif
-}
 
 // Inline: the replay maps every end point of the list with it.
 inline CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y) {

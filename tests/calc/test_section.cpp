@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
+#include "calc/rounding.h"
 #include "calc/section.h"
 #include "project/messages.h"
 
@@ -420,4 +422,15 @@ TEST(Section, FilletedCornerAddsTheCornerRest) {
     const long double exact = 1700 + (1 - kPi / 4) * 100;
     EXPECT_NEAR(c.p.R.A, exact, 0.01); // 180 chords lose about r^2 (pi/4 - chords) ~ 0.003
     EXPECT_GT(c.p.R.A, exact);         // chords cut the concave fillet: a little more area
+}
+
+// The rounding of chord counts and pixels is the library's llrint to the bit: halves to even,
+// either sign, fractions just off a half, values far beyond any window, and what llrint gives for
+// those.
+TEST(Rounding, IsTheLibrarysLlrintToTheBit) {
+    for (const long double v :
+         {0.0L, 0.5L, 1.5L, 2.5L, -0.5L, -1.5L, -2.5L, 0.49999999999999999L, -7.500000000000001L,
+          1234567.49L, 3e12L, -9.3e18L, 1e30L, std::numeric_limits<long double>::infinity(),
+          std::numeric_limits<long double>::quiet_NaN()})
+        EXPECT_EQ(RoundToInteger(v), std::llrint(v)) << static_cast<double>(v);
 }

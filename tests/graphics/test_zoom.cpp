@@ -2,9 +2,6 @@
 // with and without aspect, and the resets of the mouse buttons.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-
 #include "graphics/draw.h"
 #include "graphics/mapping.h"
 #include "graphics/zoom.h"
@@ -91,14 +88,4 @@ TEST(Zoom, ButtonsReset) {
     // The arming is used up.
     EXPECT_FALSE(MouseDown(g, abort, MouseButton::Left, 3, 3));
     EXPECT_TRUE(g.DragActive);
-}
-
-// The mapping's rounding is the library's llrint to the bit: halves to even, either sign,
-// fractions just off a half, values far beyond any window, and what llrint gives for those.
-TEST(Mapping, RoundingIsTheLibrarysLlrint) {
-    for (const long double v :
-         {0.0L, 0.5L, 1.5L, 2.5L, -0.5L, -1.5L, -2.5L, 0.49999999999999999L, -7.500000000000001L,
-          1234567.49L, 3e12L, -9.3e18L, 1e30L, std::numeric_limits<long double>::infinity(),
-          std::numeric_limits<long double>::quiet_NaN()})
-        EXPECT_EQ(RoundToInteger(v), std::llrint(v)) << static_cast<double>(v);
 }
