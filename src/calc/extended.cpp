@@ -272,27 +272,7 @@ bool ComputeExactArcValues(const ProjectData& p, const Settings& settings,
     out.Iy = r.Iy;
     out.Iz = r.Iz;
     out.Iyz = r.Iyz;
-    // Centroid and principal values by the rules of the standard calculation.
-    out.ys = r.Hz / r.A;
-    out.zs = r.Hy / r.A;
-    out.IyS = r.Iy - out.zs * out.zs * r.A;
-    out.IzS = r.Iz - out.ys * out.ys * r.A;
-    out.IyzS = r.Iyz - out.ys * out.zs * r.A;
-    const long double diff = out.IzS - out.IyS;
-    out.phi = diff != 0       ? std::atan(2 * out.IyzS / diff) / 2
-              : out.IyzS == 0 ? 0
-              : out.IyzS > 0  ? kPi / 4
-                              : -kPi / 4;
-    const long double d = out.IyS - out.IzS;
-    const long double radius = std::sqrt(d * d + 4 * out.IyzS * out.IyzS) / 2;
-    const long double mean = (out.IyS + out.IzS) / 2;
-    out.I1 = mean + radius;
-    out.I2 = mean - radius;
-    if (!(out.I1 >= 0) && !(out.I2 >= 0)) {
-        std::swap(out.I1, out.I2);
-        out.I1 = -out.I1;
-        out.I2 = -out.I2;
-    }
+    CentroidAndPrincipal(out); // by the rules of the standard calculation
     for (long double v : {out.A, out.Iy, out.Iz, out.Iyz, out.I1, out.I2, out.U})
         if (!std::isfinite(v)) return false;
     return true;

@@ -43,10 +43,8 @@ bool ComputeExtendedValues(const ProjectData& p, ExtendedValues& out);
 
 // Section values with exact arcs, in the signs of the standard calculation (a clockwise
 // contour gives negative area and moments; I1 >= I2 >= 0 for both).
-struct ExactSectionValues {
-    long double A = 0, Hy = 0, Hz = 0, Iy = 0, Iz = 0, Iyz = 0;
-    long double ys = 0, zs = 0, IyS = 0, IzS = 0, IyzS = 0;
-    long double phi = 0, I1 = 0, I2 = 0;
+// Ip0 and the body values (J0, Js) stay 0.
+struct ExactSectionValues : TSectionResults {
     long double U = 0; // perimeter with the arcs' true length
 };
 

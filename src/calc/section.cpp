@@ -205,6 +205,27 @@ long double EqualMomentsAngle(long double IyzS) {
     return IyzS > 0 ? kPi / 4 : -kPi / 4;
 }
 
+void BodyValues(ProjectData& p) {
+    if (!(p.lx > 0)) return;
+    TSectionResults& R = p.R;
+    p.V = std::fabs(R.A * p.lx);
+    p.m = p.V * p.rho * 1e-6L;
+    R.J0 = std::fabs(R.Ip0 * p.lx * p.rho * 1e-12L);
+    R.Js = std::fabs(R.IpS * p.lx * p.rho * 1e-12L);
+}
+
+constexpr const char* kNotFiniteMessage = "Fatal  : Ergebnis nicht endlich !";
+
+bool AllFinite(const ProjectData& p) {
+    const TSectionResults& R = p.R;
+    for (long double v : {R.A,   R.Hy,   R.Hz,  R.Iy,  R.Iz, R.Iyz, R.Ip0, R.ys, R.zs, R.IyS,
+                          R.IzS, R.IyzS, R.IpS, R.phi, R.I1, R.I2,  R.J0,  R.Js, p.V,  p.m})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+} // namespace
+
 void CentroidAndPrincipal(TSectionResults& R) {
     R.ys = R.Hz / R.A;
     R.zs = R.Hy / R.A;
@@ -226,27 +247,6 @@ void CentroidAndPrincipal(TSectionResults& R) {
         R.I2 = -R.I2;
     }
 }
-
-void BodyValues(ProjectData& p) {
-    if (!(p.lx > 0)) return;
-    TSectionResults& R = p.R;
-    p.V = std::fabs(R.A * p.lx);
-    p.m = p.V * p.rho * 1e-6L;
-    R.J0 = std::fabs(R.Ip0 * p.lx * p.rho * 1e-12L);
-    R.Js = std::fabs(R.IpS * p.lx * p.rho * 1e-12L);
-}
-
-constexpr const char* kNotFiniteMessage = "Fatal  : Ergebnis nicht endlich !";
-
-bool AllFinite(const ProjectData& p) {
-    const TSectionResults& R = p.R;
-    for (long double v : {R.A,   R.Hy,   R.Hz,  R.Iy,  R.Iz, R.Iyz, R.Ip0, R.ys, R.zs, R.IyS,
-                          R.IzS, R.IyzS, R.IpS, R.phi, R.I1, R.I2,  R.J0,  R.Js, p.V,  p.m})
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
-} // namespace
 
 bool GetArcCenter(long double y1, long double z1, long double y2, long double z2, long double phi,
                   ArcCenter& out, MessageList& messages, const Settings& settings) {

@@ -17,6 +17,11 @@ struct ArcCenter {
 bool GetArcCenter(long double y1, long double z1, long double y2, long double z2, long double phi,
                   ArcCenter& out, MessageList& messages, const Settings& settings);
 
+// From A, Hy, Hz, Iy, Iz and Iyz of R: the centroid, the centroidal moments (IpS too), the
+// principal angle phi and the principal moments I1 >= I2 (both positive for a clockwise
+// contour as for a counter-clockwise one). A must not be 0.
+void CentroidAndPrincipal(TSectionResults& R);
+
 // Rebuilds the polygon and every result from the positions. Never throws: a failure sets
 // CalcError and leaves its message in the list.
 void CalcSection(ProjectData& p, MessageList& messages, const Settings& settings);
