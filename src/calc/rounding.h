@@ -18,4 +18,9 @@ inline int64_t RoundToInteger(long double v) {
 #endif
 }
 
+// The same, for pixel and window numbers.
+inline int32_t RoundToInt32(long double v) {
+    return static_cast<int32_t>(RoundToInteger(v));
+}
+
 } // namespace vak1

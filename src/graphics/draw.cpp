@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "calc/angles.h"
+#include "calc/rounding.h"
 
 namespace vak1 {
 
@@ -45,10 +46,6 @@ void IntRecord(GraphicsWindow& g, int code, long long n) {
     g.DisplayList.push_back(std::move(r));
 }
 
-int32_t Round(long double v) {
-    return static_cast<int32_t>(std::llrint(v));
-}
-
 } // namespace
 
 void Clear(GraphicsWindow& g) {
@@ -65,7 +62,8 @@ bool SetWindow(GraphicsWindow& g, uint8_t& abortFlag, uint8_t keepAspect, uint8_
                long double vx0, long double vy0, long double vx1, long double vy1, long double xmin,
                long double ymin, long double xmax, long double ymax) {
     const long double W = g.GraphWidth, H = g.GraphHeight;
-    IntRect v{Round(vx0 * W), Round((1 - vy1) * H), Round(vx1 * W), Round((1 - vy0) * H)};
+    IntRect v{RoundToInt32(vx0 * W), RoundToInt32((1 - vy1) * H), RoundToInt32(vx1 * W),
+              RoundToInt32((1 - vy0) * H)};
     if (inset != 0) v = IntRect{v.x0 + 1, v.y0 + 1, v.x1 - 1, v.y1 - 1};
     g.ViewPort = v;
     std::string r = std::to_string(kRecWindow);
@@ -167,7 +165,8 @@ void ResizeReference(GraphicsWindow& g, int32_t width, int32_t height) {
     const long double fx = static_cast<long double>(width) / g.GraphWidth;
     const long double fy = static_cast<long double>(height) / g.GraphHeight;
     auto scaled = [&](const IntRect& r) {
-        return IntRect{Round(r.x0 * fx), Round(r.y0 * fy), Round(r.x1 * fx), Round(r.y1 * fy)};
+        return IntRect{RoundToInt32(r.x0 * fx), RoundToInt32(r.y0 * fy), RoundToInt32(r.x1 * fx),
+                       RoundToInt32(r.y1 * fy)};
     };
     // The viewports of the list are pixels of the old size: they move along, so the next
     // replay fits the picture into the new size.

@@ -5,11 +5,6 @@
 #include <cmath>
 
 namespace vak1 {
-namespace {
-int32_t Round(long double v) {
-    return static_cast<int32_t>(RoundToInteger(v));
-}
-} // namespace
 
 WorldPoint PixelToWorld(const GraphicsWindow& g, long double px, long double py) {
     const long double sx = g.sx != 0 ? g.sx : 1, sy = g.sy != 0 ? g.sy : 1;
@@ -17,18 +12,18 @@ WorldPoint PixelToWorld(const GraphicsWindow& g, long double px, long double py)
 }
 
 int32_t LengthToPixelX(const GraphicsWindow& g, long double len) {
-    return Round(len * g.sx);
+    return RoundToInt32(len * g.sx);
 }
 int32_t LengthToPixelY(const GraphicsWindow& g, long double len) {
-    return Round(len * g.sy);
+    return RoundToInt32(len * g.sy);
 }
 
 CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long double x,
                            long double y) {
     const long double W = g.GraphWidth, H = g.GraphHeight;
     // The origin offsets are millimetres on an A4-wide page, for both axes.
-    const int32_t ox = Round(p.PW * static_cast<long double>(p.xorigin) / 210);
-    const int32_t oy = Round(p.PW * static_cast<long double>(p.yorigin) / 210);
+    const int32_t ox = RoundToInt32(p.PW * static_cast<long double>(p.xorigin) / 210);
+    const int32_t oy = RoundToInt32(p.PW * static_cast<long double>(p.yorigin) / 210);
     // On paper the picture starts at the top left of its zoom rectangle: the room the screen
     // shares out around a picture of another shape than the window stays on the right and at
     // the bottom, so the origin offsets count from the picture's own corner and a scale that
@@ -44,20 +39,21 @@ CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long d
     }
     const long double sx = (x - left) * g.sx + v.x0;
     const long double sy = v.y0 + (top - y) * g.sy;
-    return CanvasPoint{ox + Round(p.PW * sx * p.xscale / W), oy + Round(p.PH * sy * p.yscale / H)};
+    return CanvasPoint{ox + RoundToInt32(p.PW * sx * p.xscale / W),
+                       oy + RoundToInt32(p.PH * sy * p.yscale / H)};
 }
 
 int32_t PrinterPenWidth(const PrinterPage& p, int n) {
     if (p.dpi <= 0) return 4 * n;
-    return std::max<int32_t>(1, Round(4.0L * n * p.dpi / 300));
+    return std::max<int32_t>(1, RoundToInt32(4.0L * n * p.dpi / 300));
 }
 
 int32_t PrinterTextHeight(const GraphicsWindow& g, const PrinterPage& p, long double h) {
-    return Round(p.PH * (h * g.sy) * p.yscale / g.GraphHeight);
+    return RoundToInt32(p.PH * (h * g.sy) * p.yscale / g.GraphHeight);
 }
 
 int32_t PrinterTextWidth(const GraphicsWindow& g, const PrinterPage& p, long double w) {
-    return Round(p.PW * (w * g.sx) * p.xscale / g.GraphWidth);
+    return RoundToInt32(p.PW * (w * g.sx) * p.xscale / g.GraphWidth);
 }
 
 } // namespace vak1

@@ -130,7 +130,7 @@ void Player::DrawText(const long double* v, std::string_view text) {
     const bool styled = style >= 1 && style <= 15;
     CanvasFont font;
     font.face = s_.GraphFontName;
-    font.escapement = static_cast<int32_t>(std::llrint(textAngle_ * 10));
+    font.escapement = RoundToInt32(textAngle_ * 10);
     CanvasColor color = PaletteColor(colorNumber_);
     if (colorNumber_ == 0) color = PaletteColor(s_.BackgroundColor);
     if (printer_) {

@@ -8,23 +8,18 @@
 #include "graphics/mapping.h"
 
 namespace vak1 {
-namespace {
-int32_t Round(long double v) {
-    return static_cast<int32_t>(std::llrint(v));
-}
-} // namespace
 
 IntRect ZoomAboutCentre(const IntRect& r, long double factor, bool zoomIn) {
     const int32_t c = (r.x0 + r.x1) / 2, m = (r.y0 + r.y1) / 2;
     const long double f = zoomIn ? 1 / factor : factor;
-    const int32_t hy = Round((r.y1 - r.y0) * f) / 2;
-    const int32_t hx = Round((r.x1 - r.x0) * f) / 2;
+    const int32_t hy = RoundToInt32((r.y1 - r.y0) * f) / 2;
+    const int32_t hx = RoundToInt32((r.x1 - r.x0) * f) / 2;
     return IntRect{c - hx, m - hy, c + hx, m + hy};
 }
 
 IntRect Pan(const IntRect& r, long double panFactor, ViewKey key) {
-    const int32_t dy = Round(panFactor * (r.y1 - r.y0));
-    const int32_t dx = Round(panFactor * (r.x1 - r.x0));
+    const int32_t dy = RoundToInt32(panFactor * (r.y1 - r.y0));
+    const int32_t dx = RoundToInt32(panFactor * (r.x1 - r.x0));
     IntRect n = r;
     switch (key) {
     case ViewKey::Up:
@@ -36,13 +31,13 @@ IntRect Pan(const IntRect& r, long double panFactor, ViewKey key) {
         n.y1 += dy;
         break;
     case ViewKey::PageUp: {
-        const int32_t d = Round(5 * panFactor * (r.y1 - r.y0));
+        const int32_t d = RoundToInt32(5 * panFactor * (r.y1 - r.y0));
         n.y0 -= d;
         n.y1 -= d;
         break;
     }
     case ViewKey::PageDown: {
-        const int32_t d = Round(5 * panFactor * (r.y1 - r.y0));
+        const int32_t d = RoundToInt32(5 * panFactor * (r.y1 - r.y0));
         n.y0 += d;
         n.y1 += d;
         break;
@@ -130,11 +125,11 @@ bool MouseUp(GraphicsWindow& g, int32_t x, int32_t y) {
     // the pixels of the zoom rectangle; the new view then holds the box the user drew.
     auto zx = [&](int32_t px) {
         const long double wx = g.Visible.xmin + (px - v.x0) / g.sx;
-        return Round(v.x0 + (wx - w.xmin) / (w.xmax - w.xmin) * (v.x1 - v.x0));
+        return RoundToInt32(v.x0 + (wx - w.xmin) / (w.xmax - w.xmin) * (v.x1 - v.x0));
     };
     auto zy = [&](int32_t py) {
         const long double wy = g.Visible.ymin + (v.y1 - py) / g.sy;
-        return Round(v.y0 + (wy - w.ymin) / (w.ymax - w.ymin) * (v.y1 - v.y0));
+        return RoundToInt32(v.y0 + (wy - w.ymin) / (w.ymax - w.ymin) * (v.y1 - v.y0));
     };
     SetScale(g, zx(std::min(x, g.DragX0)), zy(std::max(y, g.DragY0)), zx(std::max(x, g.DragX0)),
              zy(std::min(y, g.DragY0)));
@@ -154,8 +149,8 @@ bool ZoomAboutPixel(GraphicsWindow& g, long double px, long double py, bool zoom
         v.x0 + (w.x - g.World.xmin) * (v.x1 - v.x0) / (g.World.xmax - g.World.xmin);
     const long double cy =
         v.y0 + (w.y - g.World.ymin) * (v.y1 - v.y0) / (g.World.ymax - g.World.ymin);
-    const IntRect next{Round(cx - (cx - z.x0) / f), Round(cy - (cy - z.y0) / f),
-                       Round(cx + (z.x1 - cx) / f), Round(cy + (z.y1 - cy) / f)};
+    const IntRect next{RoundToInt32(cx - (cx - z.x0) / f), RoundToInt32(cy - (cy - z.y0) / f),
+                       RoundToInt32(cx + (z.x1 - cx) / f), RoundToInt32(cy + (z.y1 - cy) / f)};
     if (next.x0 == next.x1 || next.y0 == next.y1) return false;
     SetScale(g, next.x0, next.y0, next.x1, next.y1);
     return true;
@@ -168,7 +163,7 @@ void PanByPixels(GraphicsWindow& g, const IntRect& start, long double dx, long d
     // Pixels of the screen per unit of the zoom rectangle.
     const long double ux = g.sx * (w.xmax - w.xmin) / (v.x1 - v.x0);
     const long double uy = g.sy * (w.ymax - w.ymin) / (v.y1 - v.y0);
-    const int32_t mx = Round(-dx / ux), my = Round(dy / uy);
+    const int32_t mx = RoundToInt32(-dx / ux), my = RoundToInt32(dy / uy);
     SetScale(g, start.x0 + mx, start.y0 + my, start.x1 + mx, start.y1 + my);
 }
 
