@@ -56,6 +56,10 @@ void QtTextCache::Clear() {
 }
 
 QtCanvas::QtCanvas(QPainter& painter, QtTextCache* cache) : painter_(painter), cache_(cache) {
+    // Every zoom step asks for fonts of other sizes: the cache starts afresh now and then,
+    // before a repaint, while no font of it is in use.
+    constexpr std::size_t kMostFonts = 64;
+    if (cache_ && cache_->fonts_.size() > kMostFonts) cache_->Clear();
     pen_ = QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     brush_ = QBrush(Qt::NoBrush);
     painter_.setRenderHint(QPainter::Antialiasing, false);
