@@ -25,10 +25,18 @@ std::string Field(std::string_view v) {
     return f;
 }
 
+// The section letter and the line's number in seven digits, zeros in front ("P0000012").
 std::string Seq(char section, int n) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%c%07d", section, n);
-    return buf;
+    if (n < 0 || n > 9999999) {
+        std::snprintf(buf, sizeof buf, "%c%07d", section, n);
+        return buf;
+    }
+    std::string s(8, '0');
+    s[0] = section;
+    for (std::size_t i = 7; n > 0; --i, n /= 10)
+        s[i] = static_cast<char>('0' + n % 10);
+    return s;
 }
 
 // The file name without folder and extension.
