@@ -245,7 +245,8 @@ bool ComputeExtendedValues(const ProjectData& p, ExtendedValues& out) {
 bool ComputeExactArcValues(const ProjectData& p, const Settings& settings,
                            ExactSectionValues& out) {
     out = ExactSectionValues{};
-    if (p.PosCount < 3) return false;
+    // Two positions joined by an arc and the closing chord already bound an area.
+    if (p.PosCount < 2) return false;
     Integrals r;
     long double arcs = 0;
     MessageList ignored;
@@ -276,6 +277,37 @@ bool ComputeExactArcValues(const ProjectData& p, const Settings& settings,
     for (long double v : {out.A, out.Iy, out.Iz, out.Iyz, out.I1, out.I2, out.U})
         if (!std::isfinite(v)) return false;
     return true;
+}
+
+std::vector<ContourArcPoint> CounterClockwiseArcContour(const ProjectData& p,
+                                                        const Settings& settings) {
+    std::vector<ContourArcPoint> pts;
+    MessageList ignored;
+    for (int i = 1; i <= p.PosCount; ++i) {
+        const TPosition& P = p.Positions[i];
+        ContourArcPoint q{P.y, P.z, 0};
+        if (i < p.PosCount && P.phi != 0) {
+            // Arcs the calculation draws as straight lines stay straight here too.
+            const TPosition& Q = p.Positions[i + 1];
+            ArcCenter c;
+            if (std::sin(P.phi / 2) != 0 && !(P.y == Q.y && P.z == Q.z) &&
+                GetArcCenter(P.y, P.z, Q.y, Q.z, P.phi, c, ignored, settings))
+                q.phi = P.phi;
+        }
+        pts.push_back(q);
+    }
+    if (p.R.A < 0) {
+        // Reversed, the edge from point k to k + 1 is the old edge from n - 2 - k to n - 1 - k
+        // run backwards.
+        const std::size_t n = pts.size();
+        std::vector<ContourArcPoint> rev(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            rev[k] = pts[n - 1 - k];
+            rev[k].phi = -pts[(2 * n - 2 - k) % n].phi;
+        }
+        pts.swap(rev);
+    }
+    return pts;
 }
 
 std::vector<ContourPoint> CounterClockwiseContour(const ProjectData& p) {

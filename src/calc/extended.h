@@ -59,4 +59,13 @@ struct ContourPoint {
 };
 std::vector<ContourPoint> CounterClockwiseContour(const ProjectData& p);
 
+// The contour of the positions with its true arcs, counter-clockwise: phi is the angle of the
+// arc from the point to the next one (positive counter-clockwise about its centre, 0 for a
+// straight edge); the last point runs straight back to the first.
+struct ContourArcPoint {
+    long double y = 0, z = 0, phi = 0;
+};
+std::vector<ContourArcPoint> CounterClockwiseArcContour(const ProjectData& p,
+                                                        const Settings& settings);
+
 } // namespace vak1

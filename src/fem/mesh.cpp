@@ -90,6 +90,85 @@ void MarkDomain(CDT& cdt, const std::vector<FemPoint>& contour) {
         if (cdt.is_infinite(f)) f->set_in_domain(false);
 }
 
+FemPoint OnCircle(const FemPoint& p, const FemEdgeCircle& c) {
+    const double dy = p.y - c.yc, dz = p.z - c.zc, d = std::hypot(dy, dz);
+    if (!(d > 0)) return p;
+    return {c.yc + c.r * dy / d, c.zc + c.r * dz / d};
+}
+
+using VertexKey = std::pair<const void*, const void*>;
+
+VertexKey Key(CDT::Vertex_handle a, CDT::Vertex_handle b) {
+    const void* pa = &*a;
+    const void* pb = &*b;
+    return pa < pb ? VertexKey{pa, pb} : VertexKey{pb, pa};
+}
+
+// The refinement splits a contour edge at its middle, which for a chord of an arc lies inside
+// the circle: the vertices along such a chord move onto the circle. Returns the circle of
+// every triangulation edge along a chord.
+std::map<VertexKey, FemEdgeCircle> FitArcs(CDT& cdt, const std::vector<CDT::Vertex_handle>& ends,
+                                           const std::vector<FemEdgeCircle>& circles) {
+    std::map<VertexKey, FemEdgeCircle> arcEdges;
+    struct Chain {
+        std::vector<CDT::Vertex_handle> vertices;
+        FemEdgeCircle circle;
+    };
+    std::vector<Chain> chains;
+    const std::size_t n = ends.size();
+    for (std::size_t k = 0; k < n && k < circles.size(); ++k) {
+        if (!(circles[k].r > 0)) continue;
+        const CDT::Vertex_handle a = ends[k], b = ends[(k + 1) % n];
+        if (a == b) continue;
+        const double ay = a->point().x(), az = a->point().y();
+        const double dy = b->point().x() - ay, dz = b->point().y() - az;
+        const double len2 = dy * dy + dz * dz;
+        Chain chain{{a}, circles[k]};
+        double at = 0;
+        // Along the constraint from a to b: the constrained neighbour on the chord next ahead.
+        while (chain.vertices.back() != b) {
+            const CDT::Vertex_handle cur = chain.vertices.back();
+            CDT::Vertex_handle next;
+            double nextAt = 2;
+            auto ec = cdt.incident_edges(cur), done = ec;
+            do {
+                if (!cdt.is_constrained(*ec)) continue;
+                const auto f = ec->first;
+                const int i = ec->second;
+                const CDT::Vertex_handle w =
+                    f->vertex(CDT::cw(i)) == cur ? f->vertex(CDT::ccw(i)) : f->vertex(CDT::cw(i));
+                if (cdt.is_infinite(w)) continue;
+                if (w == b) {
+                    next = w;
+                    nextAt = 1;
+                    continue;
+                }
+                const double py = w->point().x() - ay, pz = w->point().y() - az;
+                const double t = (py * dy + pz * dz) / len2;
+                if (std::fabs(dy * pz - dz * py) <= 1e-9 * len2 && t > at && t < 1 && t < nextAt) {
+                    next = w;
+                    nextAt = t;
+                }
+            } while (++ec != done);
+            if (nextAt > 1) break; // no way along the chord: it stays straight
+            chain.vertices.push_back(next);
+            at = nextAt;
+        }
+        if (chain.vertices.back() == b) chains.push_back(std::move(chain));
+    }
+    // Moved only now: a slit runs along the same chord twice.
+    for (const Chain& c : chains) {
+        for (std::size_t i = 1; i + 1 < c.vertices.size(); ++i) {
+            const auto& v = c.vertices[i];
+            const FemPoint p = OnCircle({v->point().x(), v->point().y()}, c.circle);
+            v->set_point(Point(p.y, p.z));
+        }
+        for (std::size_t i = 0; i + 1 < c.vertices.size(); ++i)
+            arcEdges[Key(c.vertices[i], c.vertices[i + 1])] = c.circle;
+    }
+    return arcEdges;
+}
+
 } // namespace
 
 bool FindCrossingEdges(const std::vector<FemPoint>& contour, std::size_t& first,
@@ -133,7 +212,8 @@ bool FindCrossingEdges(const std::vector<FemPoint>& contour, std::size_t& first,
 }
 
 MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, FemMesh& mesh,
-                       std::string& message, const std::function<bool()>& keepGoing) {
+                       std::string& message, const std::function<bool()>& keepGoing,
+                       const std::vector<FemEdgeCircle>& circles) {
     mesh = FemMesh{};
     try {
         CDT cdt;
@@ -193,6 +273,8 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
             }
         }
 
+        const auto arcEdges = FitArcs(cdt, handles, circles);
+
         // Corner nodes: the vertices of faces inside; then one midside node per edge.
         for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v)
             v->info() = -1;
@@ -203,6 +285,7 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
         mesh.nodes.reserve(faces * 2 + cdt.number_of_vertices());
         std::unordered_map<unsigned long long, int> midside;
         midside.reserve(faces * 2);
+        mesh.curved.reserve(faces);
         for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
             if (!f->is_in_domain()) continue;
             std::array<int, 6> e{};
@@ -214,20 +297,27 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
                 }
                 e[i] = v->info();
             }
+            char curved = 0;
             for (int i = 0; i < 3; ++i) {
                 const int a = e[i], b = e[(i + 1) % 3];
                 const unsigned long long key =
                     (static_cast<unsigned long long>(std::min(a, b)) << 32) |
                     static_cast<unsigned>(std::max(a, b));
+                const auto arc = arcEdges.empty()
+                                     ? arcEdges.end()
+                                     : arcEdges.find(Key(f->vertex(i), f->vertex((i + 1) % 3)));
+                if (arc != arcEdges.end()) curved = 1;
                 auto [it, added] = midside.try_emplace(key, static_cast<int>(mesh.nodes.size()));
                 if (added) {
                     const FemPoint& p = mesh.nodes[a];
                     const FemPoint& q = mesh.nodes[b];
-                    mesh.nodes.push_back({(p.y + q.y) / 2, (p.z + q.z) / 2});
+                    const FemPoint m{(p.y + q.y) / 2, (p.z + q.z) / 2};
+                    mesh.nodes.push_back(arc == arcEdges.end() ? m : OnCircle(m, arc->second));
                 }
                 e[3 + i] = it->second;
             }
             mesh.elements.push_back(e);
+            mesh.curved.push_back(curved);
         }
         if (mesh.elements.empty()) {
             message = cp850("Die Kontur umschließt keine Fläche.");

@@ -14,6 +14,13 @@ struct FemMesh {
     std::vector<FemPoint> nodes;
     // Corner nodes 0..2 counter-clockwise, then the midside nodes of the edges 0-1, 1-2, 2-0.
     std::vector<std::array<int, 6>> elements;
+    // Per element: an edge follows an arc, so its midside node lies off the straight line.
+    std::vector<char> curved;
+};
+
+// The circle a contour edge lies on (r 0: a straight edge).
+struct FemEdgeCircle {
+    double yc = 0, zc = 0, r = 0;
 };
 
 enum class MeshStatus { Ok, Cancelled, NotMeshable, Failed };
@@ -21,9 +28,12 @@ enum class MeshStatus { Ok, Cancelled, NotMeshable, Failed };
 // Meshes the area inside the contour (non-zero winding number; a slit that runs in and back
 // along the same line joins the two sides) with triangles whose edges stay below maxEdge.
 // keepGoing is asked now and then; false ends with Cancelled. On NotMeshable and Failed,
-// message says why (code page 850).
+// message says why (code page 850). circles (empty, or one per edge i from point i to i + 1)
+// names the edges that are chords of a circle: the boundary nodes the refinement puts on such
+// an edge move onto the circle, and the midside nodes of the boundary edges there lie on it.
 MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, FemMesh& mesh,
-                       std::string& message, const std::function<bool()>& keepGoing);
+                       std::string& message, const std::function<bool()>& keepGoing,
+                       const std::vector<FemEdgeCircle>& circles = {});
 
 // The first pair of contour edges that cross each other (index i: from point i to i + 1).
 // Edges may touch and run back along each other; they may not cross.

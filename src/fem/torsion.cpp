@@ -20,9 +20,11 @@
 // and the shear area follows from the shear strain energy: As = I^2 / integral |grad psi|^2
 // dA (5/6 A for a rectangle).
 //
-// The mesh is of straight six-node triangles; every integral uses the six-point rule exact
-// for polynomials of degree 4, and one sparse Cholesky factorisation serves all three
-// right-hand sides.
+// The mesh is of six-node triangles; those along an arc have their boundary nodes on the
+// circle and map the reference triangle through all six nodes, so the mesh covers the section
+// with its true arcs, not their chords. Every integral uses the six-point rule exact for
+// polynomials of degree 4, and one sparse Cholesky factorisation serves all three right-hand
+// sides.
 #include "fem/torsion.h"
 
 #include <Eigen/SparseCholesky>
@@ -31,6 +33,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <limits>
+#include <map>
+#include <numbers>
 #include <numeric>
 
 #include "fem/mesh.h"
@@ -50,6 +55,11 @@ double Seconds(Clock::time_point since) {
 // refinement ends with elements of about half that area: about 1000 elements, more for
 // sections with thin walls (the elements cannot be much wider than the wall).
 constexpr double kElementsAtFineness1 = 500;
+// Elements a section with thin walls may take so that three fit across its thinnest wall
+// (growing with the square of the fineness), and never more than the solver handles in a few
+// seconds.
+constexpr double kThinWallElementsAtFineness1 = 50000;
+constexpr double kMaxThinWallElements = 400000;
 
 struct QuadPoint {
     double w, l0, l1, l2;
@@ -61,20 +71,26 @@ constexpr double kWb = 0.109951743655322, kB1 = 0.816847572980459, kB2 = 0.09157
 constexpr QuadPoint kRule[6] = {{kWa, kA1, kA2, kA2}, {kWa, kA2, kA1, kA2}, {kWa, kA2, kA2, kA1},
                                 {kWb, kB1, kB2, kB2}, {kWb, kB2, kB1, kB2}, {kWb, kB2, kB2, kB1}};
 
-// Shape functions and their gradients of one straight six-node triangle at one point.
+// Shape functions and their gradients of one six-node triangle at one point.
 struct Shape {
     double N[6];
     double dy[6], dz[6];
     double y, z; // the point
+    double w;    // weight of the point times the area it stands for
 };
 
+// A straight triangle has constant gradients of its area coordinates; one with an edge on an
+// arc maps the reference triangle through all six nodes (isoparametric).
 struct Element {
-    double y[3], z[3];
-    double area;
-    double gy[3], gz[3]; // gradients of the area coordinates
+    double y[6], z[6];
+    double area;         // of the corner triangle
+    double gy[3], gz[3]; // gradients of the area coordinates (straight triangles)
+    bool curved;
 
-    Element(const FemMesh& m, const std::array<int, 6>& e, double y0, double z0) {
-        for (int i = 0; i < 3; ++i) {
+    Element(const FemMesh& m, std::size_t index, double y0, double z0) {
+        const std::array<int, 6>& e = m.elements[index];
+        curved = index < m.curved.size() && m.curved[index];
+        for (int i = 0; i < 6; ++i) {
             y[i] = m.nodes[e[i]].y - y0;
             z[i] = m.nodes[e[i]].z - z0;
         }
@@ -90,16 +106,52 @@ struct Element {
     Shape At(const QuadPoint& q) const {
         Shape s{};
         const double L[3] = {q.l0, q.l1, q.l2};
-        s.y = L[0] * y[0] + L[1] * y[1] + L[2] * y[2];
-        s.z = L[0] * z[0] + L[1] * z[1] + L[2] * z[2];
         for (int i = 0; i < 3; ++i) {
             const int j = (i + 1) % 3;
             s.N[i] = L[i] * (2 * L[i] - 1);
-            s.dy[i] = (4 * L[i] - 1) * gy[i];
-            s.dz[i] = (4 * L[i] - 1) * gz[i];
             s.N[3 + i] = 4 * L[i] * L[j];
-            s.dy[3 + i] = 4 * (L[j] * gy[i] + L[i] * gy[j]);
-            s.dz[3 + i] = 4 * (L[j] * gz[i] + L[i] * gz[j]);
+        }
+        if (!curved) {
+            s.y = L[0] * y[0] + L[1] * y[1] + L[2] * y[2];
+            s.z = L[0] * z[0] + L[1] * z[1] + L[2] * z[2];
+            s.w = q.w * area;
+            for (int i = 0; i < 3; ++i) {
+                const int j = (i + 1) % 3;
+                s.dy[i] = (4 * L[i] - 1) * gy[i];
+                s.dz[i] = (4 * L[i] - 1) * gz[i];
+                s.dy[3 + i] = 4 * (L[j] * gy[i] + L[i] * gy[j]);
+                s.dz[3 + i] = 4 * (L[j] * gz[i] + L[i] * gz[j]);
+            }
+            return s;
+        }
+        // Derivatives by the reference coordinates a = L1, b = L2 (L0 = 1 - a - b).
+        double da[6], db[6];
+        const double dL0[2] = {-1, -1}, dL1[2] = {1, 0}, dL2[2] = {0, 1};
+        const double* dL[3] = {dL0, dL1, dL2};
+        for (int i = 0; i < 3; ++i) {
+            const int j = (i + 1) % 3;
+            for (int c = 0; c < 2; ++c) {
+                const double corner = (4 * L[i] - 1) * dL[i][c];
+                const double side = 4 * (L[j] * dL[i][c] + L[i] * dL[j][c]);
+                (c == 0 ? da : db)[i] = corner;
+                (c == 0 ? da : db)[3 + i] = side;
+            }
+        }
+        double ya = 0, yb = 0, za = 0, zb = 0;
+        s.y = s.z = 0;
+        for (int k = 0; k < 6; ++k) {
+            s.y += s.N[k] * y[k];
+            s.z += s.N[k] * z[k];
+            ya += da[k] * y[k];
+            yb += db[k] * y[k];
+            za += da[k] * z[k];
+            zb += db[k] * z[k];
+        }
+        const double det = ya * zb - yb * za;
+        s.w = q.w * det / 2;
+        for (int k = 0; k < 6; ++k) {
+            s.dy[k] = (zb * da[k] - za * db[k]) / det;
+            s.dz[k] = (-yb * da[k] + ya * db[k]) / det;
         }
         return s;
     }
@@ -117,8 +169,10 @@ double PolygonArea(const std::vector<FemPoint>& c) {
 
 // The contour with points closer than a billionth of its size merged (the end of an arc
 // and the position it ends at differ in the last digits; such a pair would ask the mesh to
-// resolve a kink of that size), then without repeated neighbours and closing point.
-std::vector<FemPoint> Cleaned(const std::vector<FemPoint>& in) {
+// resolve a kink of that size), then without repeated neighbours and closing point. arcs
+// follows: the angle of the edge from each point left to the next.
+std::vector<FemPoint> Cleaned(const std::vector<FemPoint>& in, const std::vector<double>& arcsIn,
+                              std::vector<double>& arcs) {
     double yMin = 0, yMax = 0, zMin = 0, zMax = 0;
     for (std::size_t i = 0; i < in.size(); ++i) {
         const FemPoint& p = in[i];
@@ -130,7 +184,10 @@ std::vector<FemPoint> Cleaned(const std::vector<FemPoint>& in) {
     const double tol = 1e-9 * std::max(yMax - yMin, zMax - zMin);
     std::vector<FemPoint> distinct, out;
     out.reserve(in.size());
-    for (FemPoint p : in) {
+    arcs.clear();
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        FemPoint p = in[i];
+        const double phi = i < arcsIn.size() && std::isfinite(arcsIn[i]) ? arcsIn[i] : 0;
         for (const FemPoint& q : distinct) {
             if (std::fabs(p.y - q.y) <= tol && std::fabs(p.z - q.z) <= tol) {
                 p = q;
@@ -143,11 +200,119 @@ std::vector<FemPoint> Cleaned(const std::vector<FemPoint>& in) {
                 }) == distinct.end())
                 distinct.push_back(p);
             out.push_back(p);
+            arcs.push_back(phi);
+        } else {
+            arcs.back() = phi; // the edge of no length goes, the next one starts here
         }
     }
-    while (out.size() > 1 && out.front().y == out.back().y && out.front().z == out.back().z)
+    while (out.size() > 1 && out.front().y == out.back().y && out.front().z == out.back().z) {
         out.pop_back();
+        arcs.pop_back();
+    }
     return out;
+}
+
+// No arc piece turns by more than this: the nodes the refinement adds in the middle of a
+// piece move onto the circle by a few hundredths of the piece's length only.
+constexpr double kMaxArcStep = std::numbers::pi / 16;
+
+// The polygon the mesh starts from: arcs in pieces with their points on the circle.
+struct Outline {
+    std::vector<FemPoint> points;
+    std::vector<FemEdgeCircle> circles; // of the edge from each point to the next
+    std::vector<std::size_t> source;    // the contour edge each edge belongs to
+};
+
+Outline Pieces(const std::vector<FemPoint>& corners, const std::vector<double>& arcs,
+               double maxPiece) {
+    Outline o;
+    const std::size_t n = corners.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const double phi = arcs[k];
+        o.points.push_back(corners[k]);
+        o.circles.push_back({});
+        o.source.push_back(k);
+        FemPoint a = corners[k], b = corners[(k + 1) % n];
+        const double halfSin = std::sin(phi / 2);
+        const double dy0 = b.y - a.y, dz0 = b.z - a.z, c = std::hypot(dy0, dz0);
+        if (phi == 0 || !(std::fabs(halfSin) > 1e-12) || !(c > 0)) continue;
+        // An arc run forwards and one run backwards (the two sides of a slit) get the same
+        // points to the last digit: both are computed from the same end.
+        const bool swap = b.y < a.y || (b.y == a.y && b.z < a.z);
+        const double turn = swap ? -phi : phi;
+        if (swap) std::swap(a, b);
+        const double dy = b.y - a.y, dz = b.z - a.z;
+        const double h = c / 2 / std::tan(turn / 2);
+        const FemEdgeCircle circle{(a.y + b.y) / 2 - dz * h / c, (a.z + b.z) / 2 + dy * h / c,
+                                   std::fabs(c / 2 / halfSin)};
+        const double byAngle = std::ceil(std::fabs(phi) / kMaxArcStep);
+        const double byLength = maxPiece > 0 ? std::ceil(circle.r * std::fabs(phi) / maxPiece) : 1;
+        const int m = static_cast<int>(std::min(20000.0, std::max(byAngle, byLength)));
+        const double a0 = std::atan2(a.z - circle.zc, a.y - circle.yc);
+        std::vector<FemPoint> inner;
+        for (int j = 1; j < m; ++j) {
+            const double t = a0 + turn * j / m;
+            inner.push_back(
+                {circle.yc + circle.r * std::cos(t), circle.zc + circle.r * std::sin(t)});
+        }
+        if (swap) std::reverse(inner.begin(), inner.end());
+        o.circles.back() = circle;
+        for (const FemPoint& p : inner) {
+            o.points.push_back(p);
+            o.circles.push_back(circle);
+            o.source.push_back(k);
+        }
+    }
+    return o;
+}
+
+// The thinnest wall: from points along every edge a ray into the section (to the left of a
+// counter-clockwise edge) up to the first edge it meets. Neighbouring edges are left out (a
+// sharp corner is no wall), and so are the two sides of a slit, which bound no material.
+double ThinnestWall(const std::vector<FemPoint>& c, const std::vector<FemEdgeCircle>& circles,
+                    double orientation) {
+    const std::size_t n = c.size();
+    std::vector<char> slit(n, 0);
+    std::map<std::array<double, 4>, std::size_t> edges;
+    for (std::size_t i = 0; i < n; ++i) {
+        const FemPoint &a = c[i], &b = c[(i + 1) % n];
+        edges[{a.y, a.z, b.y, b.z}] = i;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const FemPoint &a = c[i], &b = c[(i + 1) % n];
+        const auto twin = edges.find({b.y, b.z, a.y, a.z});
+        if (twin != edges.end()) slit[i] = slit[twin->second] = 1;
+    }
+    double size = 0;
+    for (const FemPoint& p : c)
+        size = std::max({size, std::fabs(p.y - c[0].y), std::fabs(p.z - c[0].z)});
+    const double eps = 1e-9 * size;
+    double wall = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (slit[i]) continue;
+        const FemPoint &a = c[i], &b = c[(i + 1) % n];
+        const double len = std::hypot(b.y - a.y, b.z - a.z);
+        if (!(len > 0)) continue;
+        const double ny = -(b.z - a.z) / len * orientation, nz = (b.y - a.y) / len * orientation;
+        const int samples = circles[i].r > 0 ? 1 : 5;
+        for (int k = 0; k < samples; ++k) {
+            const double t = (k + 0.5) / samples;
+            const double oy = a.y + t * (b.y - a.y), oz = a.z + t * (b.z - a.z);
+            for (std::size_t j = 0; j < n; ++j) {
+                if (j == i || slit[j] || j == (i + 1) % n || i == (j + 1) % n) continue;
+                const FemPoint &p = c[j], &q = c[(j + 1) % n];
+                // o + s n = p + u (q - p)
+                const double ey = q.y - p.y, ez = q.z - p.z;
+                const double det = ey * nz - ez * ny;
+                if (det == 0) continue;
+                const double ry = p.y - oy, rz = p.z - oz;
+                const double s = (ey * rz - ez * ry) / det;
+                const double u = (ny * rz - nz * ry) / det;
+                if (s > eps && s < wall && u >= 0 && u <= 1) wall = s;
+            }
+        }
+    }
+    return wall;
 }
 
 int Root(std::vector<int>& parent, int i) {
@@ -169,33 +334,56 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     auto going = [&](std::size_t done) { return !report || report(done, kStages); };
     if (!going(0)) return TorsionStatus::Cancelled;
 
-    const std::vector<FemPoint> contour = Cleaned(in.contour);
-    for (const FemPoint& p : contour) {
+    std::vector<double> arcs;
+    const std::vector<FemPoint> corners = Cleaned(in.contour, in.arcs, arcs);
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const FemPoint& p = corners[i];
         if (!std::isfinite(p.y) || !std::isfinite(p.z)) {
             message = cp850("Die Kontur enthält ungültige Koordinaten.");
             return TorsionStatus::NotMeshable;
         }
     }
+    // Arc pieces of a bounded angle for the checks and the size of the elements.
+    const Outline coarse = Pieces(corners, arcs, 0);
     std::size_t first = 0, second = 0;
-    if (FindCrossingEdges(contour, first, second)) {
+    if (FindCrossingEdges(coarse.points, first, second)) {
         message = cp850("Die Kontur schneidet sich selbst (Kanten ab Punkt ") +
-                  std::to_string(first + 1) + " und " + std::to_string(second + 1) +
+                  std::to_string(coarse.source[first] + 1) + " und " +
+                  std::to_string(coarse.source[second] + 1) +
                   cp850("): sie lässt sich nicht vernetzen.");
         return TorsionStatus::NotMeshable;
     }
-    const double area = std::fabs(PolygonArea(contour));
-    if (contour.size() < 3 || !(area > 0)) {
+    const double signedArea = PolygonArea(coarse.points);
+    const double area = std::fabs(signedArea);
+    if (corners.size() < 2 || coarse.points.size() < 3 || !(area > 0)) {
         message = cp850("Die Kontur umschließt keine Fläche.");
         return TorsionStatus::NotMeshable;
     }
     const double fineness =
         options.fineness > 0 && std::isfinite(options.fineness) ? options.fineness : 1.0;
-    // An equilateral triangle of edge h has the area h^2 sqrt(3)/4.
-    const double maxEdge = std::sqrt(area / (0.433 * kElementsAtFineness1)) / fineness;
+    // An equilateral triangle of edge h has the area h^2 sqrt(3)/4; the refinement ends with
+    // about twice as many elements as such triangles would need.
+    const double nominal = std::sqrt(area / (0.433 * kElementsAtFineness1));
+    double maxEdge = nominal / fineness;
+    // A wall with fewer than three elements across it leaves the shear stresses across it
+    // unresolved: at fineness 1 three fit across the thinnest wall, a finer mesh divides that
+    // size as it divides the other, as far as the budget of the fineness allows.
+    const double wall = ThinnestWall(coarse.points, coarse.circles, signedArea < 0 ? -1 : 1);
+    if (std::isfinite(wall)) {
+        out.wall = wall;
+        const double wanted = std::min(nominal, wall / 3) / fineness;
+        const double budget =
+            std::min(kMaxThinWallElements, kThinWallElementsAtFineness1 * fineness * fineness);
+        const double smallest = std::sqrt(2 * area / (0.433 * budget));
+        if (wanted < maxEdge) maxEdge = std::max(wanted, std::min(smallest, maxEdge));
+        out.wallElements = wall / maxEdge;
+    }
+    const Outline outline = Pieces(corners, arcs, maxEdge);
 
     auto start = Clock::now();
     FemMesh mesh;
-    switch (MeshContour(contour, maxEdge, mesh, message, [&] { return going(0); })) {
+    switch (MeshContour(
+        outline.points, maxEdge, mesh, message, [&] { return going(0); }, outline.circles)) {
     case MeshStatus::Ok:
         break;
     case MeshStatus::Cancelled:
@@ -213,15 +401,19 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     start = Clock::now();
     // Centroid of the mesh (the same as the polygon's up to rounding; taken from the mesh so
     // that the loads below balance exactly).
+    // By the quadrature of the integrals below: with curved elements only that balances.
     double A = 0, Sy = 0, Sz = 0;
-    for (const auto& e : mesh.elements) {
-        const FemPoint &a = mesh.nodes[e[0]], &b = mesh.nodes[e[1]], &c = mesh.nodes[e[2]];
-        const double t = ((b.y - a.y) * (c.z - a.z) - (c.y - a.y) * (b.z - a.z)) / 2;
-        A += t;
-        Sy += t * (a.y + b.y + c.y) / 3;
-        Sz += t * (a.z + b.z + c.z) / 3;
+    const double yRef = mesh.nodes[0].y, zRef = mesh.nodes[0].z;
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+        const Element el(mesh, index, yRef, zRef);
+        for (const QuadPoint& q : kRule) {
+            const Shape s = el.At(q);
+            A += s.w;
+            Sy += s.w * s.y;
+            Sz += s.w * s.z;
+        }
     }
-    const double y0 = Sy / A, z0 = Sz / A;
+    const double y0 = yRef + Sy / A, z0 = zRef + Sz / A;
     const double cphi = std::cos(in.phi), sphi = std::sin(in.phi);
 
     // One node per connected part holds the constant of every solution.
@@ -241,13 +433,14 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     Eigen::VectorXd fw = Eigen::VectorXd::Zero(free), f1 = fw, f2 = fw;
     double Iyy = 0, Izz = 0, Iyz = 0, I11 = 0, I22 = 0; // Iyy = integral y^2 dA
     std::size_t count = 0;
-    for (const auto& e : mesh.elements) {
-        const Element el(mesh, e, y0, z0);
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+        const auto& e = mesh.elements[index];
+        const Element el(mesh, index, y0, z0);
         double k[6][6] = {};
         double lw[6] = {}, l1[6] = {}, l2[6] = {};
         for (const QuadPoint& q : kRule) {
             const Shape s = el.At(q);
-            const double w = q.w * el.area;
+            const double w = s.w;
             const double eta = s.y * cphi + s.z * sphi, zeta = -s.y * sphi + s.z * cphi;
             Iyy += w * s.y * s.y;
             Izz += w * s.z * s.z;
@@ -308,15 +501,16 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
 
     // Shear centre: the pole (a, b) about which omega + a z - b y is orthogonal to y and z.
     double Wy = 0, Wz = 0;
-    for (const auto& e : mesh.elements) {
-        const Element el(mesh, e, y0, z0);
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+        const auto& e = mesh.elements[index];
+        const Element el(mesh, index, y0, z0);
         for (const QuadPoint& q : kRule) {
             const Shape s = el.At(q);
             double w = 0;
             for (int a = 0; a < 6; ++a)
                 w += s.N[a] * omega[e[a]];
-            Wy += q.w * el.area * w * s.y;
-            Wz += q.w * el.area * w * s.z;
+            Wy += s.w * w * s.y;
+            Wz += s.w * w * s.z;
         }
     }
     const double det = Iyy * Izz - Iyz * Iyz;
@@ -326,15 +520,16 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     out.zSc = z0 + b;
 
     double W = 0, W2 = 0;
-    for (const auto& e : mesh.elements) {
-        const Element el(mesh, e, y0, z0);
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+        const auto& e = mesh.elements[index];
+        const Element el(mesh, index, y0, z0);
         for (const QuadPoint& q : kRule) {
             const Shape s = el.At(q);
             double w = a * s.z - b * s.y;
             for (int k = 0; k < 6; ++k)
                 w += s.N[k] * omega[e[k]];
-            W += q.w * el.area * w;
-            W2 += q.w * el.area * w * w;
+            W += s.w * w;
+            W2 += s.w * w * w;
         }
     }
     out.Iw = W2 - W * W / A;

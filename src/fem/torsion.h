@@ -25,15 +25,20 @@ struct TorsionValues {
     double Iw = 0;           // warping constant about the shear centre
     double As1 = 0, As2 = 0; // shear areas along the principal axes 1 and 2
     std::size_t elements = 0, nodes = 0;
+    double wall = 0;         // thinnest wall found (0: none across the section)
+    double wallElements = 0; // element edges across it; below 3 the budget did not allow more
     double meshSeconds = 0, assemblySeconds = 0, solveSeconds = 0;
 };
 
 struct TorsionInput {
     std::vector<FemPoint> contour; // closed polygon, first point not repeated at the end
-    double ys = 0, zs = 0;         // centroid
-    double phi = 0;                // angle of principal axis 1 from the y axis, radians
-    double I1 = 0, I2 = 0;         // principal moments of inertia
-    double A = 0;                  // area
+    // Angle of the arc from contour point i to the next (radians, positive counter-clockwise
+    // about its centre); missing or 0: a straight edge.
+    std::vector<double> arcs;
+    double ys = 0, zs = 0; // centroid
+    double phi = 0;        // angle of principal axis 1 from the y axis, radians
+    double I1 = 0, I2 = 0; // principal moments of inertia
+    double A = 0;          // area
 };
 
 enum class TorsionStatus { Ok, Cancelled, NotMeshable, Failed };

@@ -51,10 +51,16 @@ struct Values {
     std::string Unit6() const { return inch() ? "in6" : "mm6"; }
 };
 
-void Heading(const OutputContext& ctx, const char* utf8) {
+// The blocks differ in the contour they take: the chord polygon of the standard calculation
+// or the positions with their true arcs; each says which.
+enum class Contour { Chords, Arcs };
+
+void Heading(const OutputContext& ctx, const char* utf8, Contour contour) {
     WriteLine(ctx, " ");
     WriteLine(ctx, cp850(utf8));
     WriteLine(ctx, SeparatorThick(ctx.settings));
+    WriteLine(ctx, cp850(contour == Contour::Chords ? "Kontur: Sehnenpolygon der Berechnung"
+                                                    : "Kontur: exakte Kreisbögen"));
 }
 
 void Line(const OutputContext& ctx, const char* label, const char* symbol, const std::string& unit,
@@ -65,7 +71,7 @@ void Line(const OutputContext& ctx, const char* label, const char* symbol, const
 void Radii(const OutputContext& ctx, const ExtendedValues& x) {
     const Values v{ctx.settings};
     const std::string ul = UnitLength(ctx.settings);
-    Heading(ctx, "UMFANG UND TRÄGHEITSRADIEN");
+    Heading(ctx, "UMFANG UND TRÄGHEITSRADIEN", Contour::Chords);
     Line(ctx, "Umfang (Sehnenpolygon)", "U", ul, v.Length(x.U));
     Line(ctx, "Trägheitsradius Schwerpunkt", "iy", ul, v.Length(x.y.i));
     Line(ctx, "Trägheitsradius Schwerpunkt", "iz", ul, v.Length(x.z.i));
@@ -88,7 +94,7 @@ void Elastic(const OutputContext& ctx, const AxisModuli& m, const std::string& a
 }
 
 void ElasticModuli(const OutputContext& ctx, const ExtendedValues& x) {
-    Heading(ctx, "ELASTISCHE WIDERSTANDSMOMENTE");
+    Heading(ctx, "ELASTISCHE WIDERSTANDSMOMENTE", Contour::Chords);
     Elastic(ctx, x.y, "y-Achse", "y");
     Elastic(ctx, x.z, "z-Achse", "z");
     Elastic(ctx, x.axis1, "Hauptachse 1", "1");
@@ -98,7 +104,7 @@ void ElasticModuli(const OutputContext& ctx, const ExtendedValues& x) {
 void PlasticModuli(const OutputContext& ctx, const ExtendedValues& x) {
     const Values v{ctx.settings};
     const std::string ul = UnitLength(ctx.settings), u3 = UnitVolume(ctx.settings);
-    Heading(ctx, "PLASTISCHE WIDERSTANDSMOMENTE");
+    Heading(ctx, "PLASTISCHE WIDERSTANDSMOMENTE", Contour::Chords);
     Line(ctx, "Plast. Widerstandsmoment Achse 1", "Wpl1", u3, v.Volume(x.plastic1.Wpl));
     Line(ctx, "Formfaktor Wpl1 / Wel1", "k1", "-", v.Plain(x.plastic1.shapeFactor));
     Line(ctx, "Plast. Nullinie 1, Abstand", "v1", ul, v.Length(x.plastic1.offset));
@@ -120,7 +126,7 @@ void ExactArcs(const OutputContext& ctx, const ProjectData& p) {
     const Values v{ctx.settings};
     const Settings& s = ctx.settings;
     const std::string u2 = UnitArea(s), u4 = UnitMoment4(s);
-    Heading(ctx, "EXAKTE KREISBÖGEN");
+    Heading(ctx, "EXAKTE KREISBÖGEN", Contour::Arcs);
     ExactSectionValues e;
     if (!ComputeExactArcValues(p, s, e)) {
         WriteLine(ctx, cp850("Keine Werte: die Fläche mit exakten Bögen ist 0."));
@@ -139,10 +145,12 @@ void ExactArcs(const OutputContext& ctx, const ProjectData& p) {
     Line(ctx, "Differenz Sehnen - exakt", "dI2", "%", Percent(v, r.I2, e.I2));
 }
 
-TorsionInput InputOf(const ProjectData& p, const ExtendedValues& x) {
+TorsionInput InputOf(const ProjectData& p, const Settings& s, const ExtendedValues& x) {
     TorsionInput in;
-    for (const ContourPoint& q : CounterClockwiseContour(p))
+    for (const ContourArcPoint& q : CounterClockwiseArcContour(p, s)) {
         in.contour.push_back({static_cast<double>(q.y), static_cast<double>(q.z)});
+        in.arcs.push_back(static_cast<double>(q.phi));
+    }
     in.ys = static_cast<double>(p.R.ys);
     in.zs = static_cast<double>(p.R.zs);
     in.phi = static_cast<double>(x.angle1);
@@ -174,10 +182,10 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
              const TorsionSolver& solver, const TorsionOptions& options) {
     const Values v{ctx.settings};
     const Settings& s = ctx.settings;
-    Heading(ctx, kTorsionHeading);
+    Heading(ctx, kTorsionHeading, Contour::Arcs);
     TorsionValues t;
     std::string message;
-    const TorsionStatus status = RunSolver(ctx, solver, InputOf(p, x), options, t, message);
+    const TorsionStatus status = RunSolver(ctx, solver, InputOf(p, s, x), options, t, message);
     if (status == TorsionStatus::Cancelled) {
         WriteLine(ctx, cp850("Abgebrochen: keine Torsions- und Schubwerte berechnet."));
         return;
@@ -196,6 +204,14 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
     Line(ctx, "Schubfläche Hauptachse 2", "As2", UnitArea(s), v.Area(t.As2));
     Line(ctx, "Elemente des Netzes", "ne", "-", v.Count(t.elements));
     Line(ctx, "Knoten des Netzes", "nk", "-", v.Count(t.nodes));
+    if (t.wall > 0 && t.wallElements < 3) {
+        const std::string note = "Hinweis: nur " + FormatSignificant(s, t.wallElements) +
+                                 cp850(" Elemente über die dünnste Wand (") +
+                                 FormatLength(s, t.wall) + " " + ul +
+                                 cp850("); eine größere Netzfeinheit wählen.");
+        for (const std::string& piece : WrapMessageText(note))
+            WriteLine(ctx, piece);
+    }
 }
 
 } // namespace

@@ -177,6 +177,34 @@ TEST(ExactArcs, CirclesAndPipesMeetTheClosedForms) {
     }
 }
 
+// Two positions joined by an arc were refused as if their exact area were 0.
+TEST(ExactArcs, TwoPositionsWithAnArcBoundTheirSegment) {
+    struct Case {
+        const char* name;
+        std::vector<TPosition> contour;
+        long double A, ys, zs;
+    };
+    const long double R = 50, t = 2; // t: angle of the segment's arc
+    const long double c = std::cos(t / 2), s = std::sin(t / 2);
+    const Case cases[] = {
+        {"half circle", {{R, 0, kPi}, {-R, 0, 0}}, kPi * R * R / 2, 0, 4 * R / (3 * kPi)},
+        {"segment",
+         {{R * c, -R * s, t}, {R * c, R * s, 0}},
+         R * R / 2 * (t - std::sin(t)),
+         4 * R * s * s * s / (3 * (t - std::sin(t))),
+         0},
+    };
+    for (const Case& k : cases) {
+        Section sec(k.contour);
+        ASSERT_EQ(sec.p.CalcError, 0) << k.name;
+        ExactSectionValues e;
+        ASSERT_TRUE(ComputeExactArcValues(sec.p, sec.s, e)) << k.name;
+        EXPECT_LT(Rel(e.A, k.A), 1e-12L) << k.name;
+        EXPECT_NEAR(e.ys, k.ys, 1e-12L * R) << k.name;
+        EXPECT_NEAR(e.zs, k.zs, 1e-12L * R) << k.name;
+    }
+}
+
 // With 5 degree chords a full circle is the regular 72-gon: the polygon perimeter is its
 // perimeter, and the exact one is the circle's.
 TEST(ExtendedValues, PerimeterOfTheChordPolygonLeavesSlitsOut) {

@@ -1,7 +1,10 @@
 // Pins the extended values report: its values reach every output kind, the torsion values
 // are shown in the program's units, and a solver that gives no values (cancelled, contour
 // not meshable) leaves its note while every other value stays.
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <sstream>
 
 #include "calc/extended.h"
 #include "report/OutputDocument.h"
@@ -103,8 +106,12 @@ TEST_F(ExtendedReportTest, TorsionValuesInTheProgramsUnits) {
         EXPECT_NE(torsion.find(c.unit6 + std::string(9, ' ') + c.Iw), std::string::npos) << torsion;
         EXPECT_NE(torsion.find("1234"), std::string::npos);
     }
-    // The solver got the counter-clockwise contour with the section's own values.
-    EXPECT_GE(input.contour.size(), 8u);
+    // The solver got the counter-clockwise contour of the positions with the fillet's true
+    // arc, and the section's own values.
+    ASSERT_EQ(input.contour.size(), 7u);
+    ASSERT_EQ(input.arcs.size(), 7u);
+    EXPECT_DOUBLE_EQ(input.arcs[3], -std::numbers::pi / 2);
+    EXPECT_EQ(std::count(input.arcs.begin(), input.arcs.end(), 0.0), 6);
     EXPECT_NEAR(input.A, static_cast<double>(values.A), 1e-9);
     EXPECT_NEAR(input.I1, static_cast<double>(values.axis1.I), 1e-6);
     EXPECT_GT(input.I1, input.I2);
@@ -135,6 +142,55 @@ TEST_F(ExtendedReportTest, NoTorsionValuesLeaveANoteAndEverythingElse) {
     ASSERT_EQ(cancelling.shown.size(), 1u);
     EXPECT_EQ(cancelling.shown.back().kind, "progress");
     EXPECT_EQ(cancelling.shown.back().helpNumber, kHelpExtendedValues);
+}
+
+// The torsion values were of the chord polygon while the exact-arc block was of the true
+// arcs: a circle's J fell 0.25 % short of its polar moment. Each block names its contour.
+TEST_F(ExtendedReportTest, CircleTwistsLikeItsPolarMomentAndEachBlockNamesItsContour) {
+    const long double R = 50, pi = std::numbers::pi_v<long double>;
+    app.Project.ResetContour();
+    for (const TPosition& pos : {TPosition{R, 0, pi}, TPosition{-R, 0, pi}, TPosition{R, 0, 0}})
+        app.Project.Positions[++app.Project.PosCount] = pos;
+    CalcSection(app.Project, app.Messages, app.Config);
+    ASSERT_EQ(app.Project.CalcError, 0);
+    const std::string text = Report(odDosFile, "OUTDOS.TXT", ComputeTorsion);
+    const std::size_t line = text.find(cp850("Torsionsträgheitsmoment"));
+    ASSERT_NE(line, std::string::npos) << text;
+    std::istringstream fields(text.substr(line, text.find('\n', line) - line));
+    std::string field, J;
+    while (fields >> field)
+        J = field;
+    EXPECT_NEAR(std::stod(J) / (pi / 2 * R * R * R * R), 1, 3e-4) << J;
+
+    // The first contour line after each heading is the block's.
+    const std::pair<const char*, std::string> blocks[] = {
+        {"UMFANG UND TR", "Kontur: Sehnenpolygon der Berechnung"},
+        {"ELASTISCHE", "Kontur: Sehnenpolygon der Berechnung"},
+        {"PLASTISCHE", "Kontur: Sehnenpolygon der Berechnung"},
+        {"EXAKTE KREISB", cp850("Kontur: exakte Kreisbögen")},
+        {kTorsionHeading, cp850("Kontur: exakte Kreisbögen")}};
+    for (const auto& [heading, contour] : blocks) {
+        const std::size_t at = text.find(heading);
+        ASSERT_NE(at, std::string::npos) << heading;
+        EXPECT_EQ(text.find("Kontur:", at), text.find(contour, at)) << heading;
+    }
+}
+
+// A wall that the fineness's element budget could not give three elements across was not
+// mentioned: the shear areas then are too large without a word.
+TEST_F(ExtendedReportTest, ThinWallBeyondTheBudgetLeavesANote) {
+    const TorsionSolver thin = [](const TorsionInput&, const TorsionOptions&, TorsionValues& out,
+                                  std::string&,
+                                  const std::function<bool(std::size_t, std::size_t)>&) {
+        out.J = 1;
+        out.wall = 0.5;
+        out.wallElements = 1.25;
+        return TorsionStatus::Ok;
+    };
+    const std::string text = Report(odDosFile, "OUTDOS.TXT", thin);
+    EXPECT_NE(text.find(cp850("Hinweis: nur 1.25 Elemente über die dünnste Wand (0.5 mm)")),
+              std::string::npos)
+        << text.substr(text.find(kTorsionHeading));
 }
 
 } // namespace
