@@ -59,7 +59,7 @@ constexpr double kElementsAtFineness1 = 500;
 // (growing with the square of the fineness), and never more than the solver handles in a few
 // seconds.
 constexpr double kThinWallElementsAtFineness1 = 50000;
-constexpr double kMaxThinWallElements = 400000;
+constexpr double kMaxThinWallElements = 250000;
 
 struct QuadPoint {
     double w, l0, l1, l2;
@@ -235,7 +235,9 @@ Outline Pieces(const std::vector<FemPoint>& corners, const std::vector<double>& 
         FemPoint a = corners[k], b = corners[(k + 1) % n];
         const double halfSin = std::sin(phi / 2);
         const double dy0 = b.y - a.y, dz0 = b.z - a.z, c = std::hypot(dy0, dz0);
-        if (phi == 0 || !(std::fabs(halfSin) > 1e-12) || !(c > 0)) continue;
+        // Arcs of almost no angle (their centre far away, its coordinates without digits to
+        // spare) and arcs of a full turn are taken as their chord.
+        if (phi == 0 || !(std::fabs(halfSin) > 1e-7) || !(c > 0)) continue;
         // An arc run forwards and one run backwards (the two sides of a slit) get the same
         // points to the last digit: both are computed from the same end.
         const bool swap = b.y < a.y || (b.y == a.y && b.z < a.z);
