@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #include "app/App.h"
 #include "app/cadcontext.h"
@@ -90,9 +91,43 @@ void ReadTemplate(App& app) {
 
 // --- File menu --------------------------------------------------------------------------
 
+// What "Neu" replaces, so that "Abbrechen" in its dialogs can put it back.
+struct OpenProject {
+    ProjectData project;
+    Documentation docu;
+    MessageList messages;
+    GraphicsWindow graphics;
+    std::string name, file;
+    uint8_t modified;
+
+    explicit OpenProject(const App& app)
+        : project(app.Project), docu(app.Docu), messages(app.Messages), graphics(app.Graphics),
+          name(app.State.ProjectName), file(app.State.ProjectFile),
+          modified(app.State.ModifiedFlag) {}
+
+    void Restore(App& app) const {
+        const uint16_t width = app.Graphics.GraphWidth, height = app.Graphics.GraphHeight;
+        app.Project = project;
+        app.Docu = docu;
+        app.Messages = messages;
+        app.Graphics = graphics;
+        ResizeReference(app.Graphics, width, height); // the window may have changed meanwhile
+        app.Graphics.RepaintRequested = true;
+        app.State.ProjectName = name;
+        app.State.ProjectFile = file;
+        app.State.ModifiedFlag = modified;
+        SetCaption(app);
+    }
+};
+
 void FileNew(App& app) {
-    SaveChangesQuestion(app);
+    auto before = std::make_unique<OpenProject>(app);
+    const bool dropped = SaveChangesQuestion(app);
     if (app.State.AbortFlag) return;
+    // Saved changes are in the file now; dropped ones stay changes of the project kept.
+    if (!dropped) before->modified = app.State.ModifiedFlag;
+    // Nothing of the previous project's documentation carries over; a template brings its own.
+    app.Docu = Documentation{};
     ReadTemplate(app);
     app.State.Unname();
     SetCaption(app);
@@ -107,7 +142,10 @@ void FileNew(App& app) {
     EditTextLines(app);
     if (!app.State.AbortFlag) EditPositions(app);
     if (!app.State.AbortFlag) EditBody(app);
-    if (app.State.AbortFlag) return;
+    if (app.State.AbortFlag) {
+        before->Restore(app);
+        return;
+    }
     RefreshViews(app);
     app.State.ModifiedFlag = 1;
 }
@@ -220,16 +258,25 @@ void FillProjectTable(ProjectTableData& data, const std::vector<ProjectTableRow>
     }
 }
 
-// "Öffnen (Tabelle)": every project file of the project folder with its key results; a row
-// chosen opens its project, and the window comes back until it is closed.
+// The folder whose projects the table lists: the project's folder is proposed.
+bool ChooseTableFolder(App& app, std::string& folder) {
+    std::string chosen = app.State.ProjectDir.empty() ? app.State.StartDir : app.State.ProjectDir;
+    if (!DialogUi(Dialogs(app), kHelpNone)
+             .FolderDialog(DisplayText(app.Config, cp850("Ordner der Projekttabelle wählen")),
+                           chosen)) {
+        app.State.AbortFlag = 1;
+        return false;
+    }
+    folder = FolderPath(chosen);
+    return true;
+}
+
+// "Öffnen (Tabelle)": every project file of a folder with its key results. The files are
+// read beside the open project, which stays as it is until a chosen row opens its project
+// (after the save-changes question); the window comes back until it is closed.
 void FileOpenTable(App& app) {
-    SaveChangesQuestion(app);
-    if (app.State.AbortFlag) return;
-    Clear(app.Graphics);
-    app.State.Unname();
-    SetCaption(app);
-    const std::string folder =
-        app.State.ProjectDir.empty() ? app.State.StartDir : app.State.ProjectDir;
+    std::string folder;
+    if (!ChooseTableFolder(app, folder)) return;
     std::vector<std::string> names;
     std::string error;
     if (!ListProjectFiles(folder, names, error)) {
@@ -249,9 +296,13 @@ void FileOpenTable(App& app) {
         app.State.AbortFlag = 1;
         return;
     }
-    for (const auto& m : table.messages)
-        AddMessage(app.Messages, m);
-    UpdateMessageItem(app);
+    // The messages belong to the listed files, not to the open project.
+    if (!table.messages.empty()) {
+        std::string text = cp850("Nicht lesbar (die Zeilen bleiben leer):");
+        for (const auto& m : table.messages)
+            text += "\n" + m;
+        ShowInfo(Dialogs(app), text);
+    }
 
     ProjectTableData data;
     data.caption = DisplayText(app.Config, std::string(kProgramName) + "  " + folder);
@@ -278,7 +329,8 @@ void FileOpenTable(App& app) {
         }
         if (data.selected < 1 || data.selected > static_cast<int>(table.rows.size())) continue;
         app.State.AbortFlag = 0;
-        OpenProjectFile(app, folder + table.rows[data.selected - 1][0]);
+        SaveChangesQuestion(app);
+        if (!app.State.AbortFlag) OpenProjectFile(app, folder + table.rows[data.selected - 1][0]);
         app.State.AbortFlag = 0;
     }
 }
@@ -478,7 +530,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_fileOpenTable", {FileOpenTable}},
         {"mi_FileSave", {FileSave}},
         {"mi_FileSaveAs", {FileSaveAs}},
-        {"mi_fileImportDXF", {FileImportDxf, Modified::ClearIfNotAborted}},
+        {"mi_fileImportDXF", {FileImportDxf, Modified::SetIfNotAborted}},
         {"mi_fileExportDXF", {FileExportDxf}},
         {"mi_fileprint", {FilePrint}},
         {"mi_fileConfig", {FileConfig}},
@@ -584,32 +636,34 @@ std::string ProjectPath(const App& app) {
     return app.State.ProjectPath();
 }
 
-void SaveChangesQuestion(App& app) {
+bool SaveChangesQuestion(App& app) {
     AppState& st = app.State;
     if (st.CommandLineFile && app.Config.ArchiveMode) {
+        const bool dropped = st.ModifiedFlag != 0;
         st.ModifiedFlag = 0;
-        return;
+        return dropped;
     }
-    if (!st.ModifiedFlag) return;
+    if (!st.ModifiedFlag) return false;
     if (!st.ProjectName.empty()) {
         const bool yes =
             AskQuestion(Dialogs(app), kHelpNone, "Datei speichern (" + ProjectPath(app) + ") ?");
-        if (st.AbortFlag) return;
+        if (st.AbortFlag) return false;
         if (!yes) {
             st.ModifiedFlag = 0;
-            return;
+            return true;
         }
         st.OverwriteQuestion = false;
         WriteProject(ProjectFileOf(app), SaveTarget(app));
         st.OverwriteQuestion = true;
         if (!st.AbortFlag) st.ModifiedFlag = 0;
-        return;
+        return false;
     }
     const bool discard = AskQuestion(Dialogs(app), kHelpNone, "Bisherige Eingaben verwerfen ?");
     if (discard)
         st.ModifiedFlag = 0;
     else
         st.AbortFlag = 1;
+    return discard;
 }
 
 void ConnectHelpPictures(App& app) {

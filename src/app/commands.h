@@ -20,8 +20,9 @@ std::vector<std::string> CommandNames();
 // Threads that read the project table: the environment variable VAK1_THREADS when set,
 // else 0 (one per core).
 unsigned ProjectTableThreads();
-// Before New, Open, Import DXF, a recent file and shut-down. Cancel sets AbortFlag.
-void SaveChangesQuestion(App& app);
+// Before New, Open, Import DXF, a recent file and shut-down. Cancel sets AbortFlag. True
+// when the project's changes were dropped unsaved.
+bool SaveChangesQuestion(App& app);
 // Full path of the current project: the name itself while it came from the command line.
 std::string ProjectPath(const App& app);
 // Puts path first in the recent files, without duplicates (compared in capitals).

@@ -22,15 +22,22 @@ std::vector<std::string> DescriptionLines(const std::string& description) {
     for (std::size_t i = 0; i < description.size(); ++i) {
         const char c = description[i];
         const bool crlf = c == '\r' && i + 1 < description.size() && description[i + 1] == '\n';
-        if (crlf) continue;
-        if (c != '\n' && c != '\r') {
+        if (crlf) {
+            ++i;
+        } else if (c != '\n' && c != '\r') {
             lines.back() += c;
             continue;
+        } else if (c == '\n' && !lines.back().empty() && lines.back().back() == '|') {
+            lines.back().pop_back();
         }
-        if (!lines.back().empty() && lines.back().back() == '|') lines.back().pop_back();
         lines.emplace_back();
     }
     return lines;
+}
+
+bool DescriptionEndsLikeAnEntry(const std::string& description) {
+    const std::vector<std::string> lines = DescriptionLines(description);
+    return lines.size() > 1 && lines.back() == std::string(14, '-');
 }
 
 std::string TodayText(const Clock& clock, const Settings& s) {

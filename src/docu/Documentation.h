@@ -64,13 +64,18 @@ struct Documentation {
     std::array<TDocumentLink, kDocumentLinkCount> DocumentLinks{};
 };
 
-// File "New": no changes, no replacements, empty approval rows except today's date in the
-// row of the one who prepared the drawing. Free texts and links stay.
+// No changes, no replacements, empty approval rows except today's date in the row of the
+// one who prepared the drawing. Free texts and links stay.
 void ResetDocumentation(Documentation& d, const std::string& today);
 
-// The lines of a change description: split at its line breaks, a carriage return before
-// a break and the "|" the project file leaves at a line end dropped.
+// The lines of a change description: split at its line breaks. A description holds CR LF
+// until it is saved, then "|" LF (the project file's form); the "|" of a bare LF break is
+// the saved carriage return and is dropped, every other "|" is text.
 std::vector<std::string> DescriptionLines(const std::string& description);
+
+// The project file ends a change entry with a line of 14 "-"; a description whose last line
+// (after the first) is such a line would end its entry early when read back.
+bool DescriptionEndsLikeAnEntry(const std::string& description);
 
 // Today's date in the format the settings choose for dates.
 std::string TodayText(const Clock& clock, const Settings& s);

@@ -20,9 +20,10 @@ std::string Cut(std::string text, std::size_t n) {
     return text;
 }
 
-// A short field back from a dialog: code page 850, at most n characters.
+// A short field back from a dialog: code page 850, at most n characters, on one line as the
+// project file keeps it.
 std::string Stored(const std::string& utf8, std::size_t n) {
-    return Cut(FieldValue(utf8), n);
+    return SingleLine(Cut(FieldValue(utf8), n));
 }
 
 // The description as the memo shows it: one "\n" per line break. The whole text is
@@ -52,6 +53,24 @@ std::string StoredDescription(const std::string& memo, std::size_t n) {
 long double CellNumber(const std::string& cell) {
     const ParsedNumber n = ParseNumber(cell);
     return n.valid && std::fabs(n.value) <= kMaxFileNumber ? n.value : 0;
+}
+
+// A free-text number as the project file and the grid keep it: in its significant digits,
+// so what the grid shows after "OK" is what a saved project reads back.
+long double KeptNumber(const NumberStyle& style, const std::string& cell) {
+    return CellNumber(FormatSignificant(style, CellNumber(cell)));
+}
+
+// The approval cells share one "|"-separated line of the project file.
+bool ApprovalsFitTheFile(const DialogContext& d, const DrawingInfoDialogData& data) {
+    for (const auto& row : data.approvals)
+        for (const std::string& cell : row)
+            if (cell.find('|') != std::string::npos) {
+                ShowError(d, cp850("Das Zeichen \"|\" ist in den Freigabefeldern (Datum, Name) "
+                                   "nicht erlaubt."));
+                return false;
+            }
+    return true;
 }
 
 bool IsBlank(std::string_view text) {
@@ -101,14 +120,22 @@ bool EditChange(const DialogContext& d, Documentation& docu, uint16_t n, const s
     data.dateLength = kChangeDateLength;
     data.editorLength = kChangeEditorLength;
     data.descriptionLength = kChangeDescriptionLength;
-    if (!DialogUi(d, kHelpChange).ChangeDialog(data)) {
-        d.AbortFlag = 1;
-        return false;
+    // A refused description comes back as typed, for the user to mend.
+    std::string description;
+    for (;;) {
+        if (!DialogUi(d, kHelpChange).ChangeDialog(data)) {
+            d.AbortFlag = 1;
+            return false;
+        }
+        description = StoredDescription(data.description, kChangeDescriptionLength);
+        if (!DescriptionEndsLikeAnEntry(description)) break;
+        ShowError(d, cp850("Die letzte Zeile der Beschreibung darf nicht aus genau 14 "
+                           "Strichen \"-\" bestehen."));
     }
     e.text = Stored(data.text, kChangeTextLength);
     e.date = Stored(data.date, kChangeDateLength);
     e.editor = Stored(data.editor, kChangeEditorLength);
-    e.description = StoredDescription(data.description, kChangeDescriptionLength);
+    e.description = description;
     d.AbortFlag = 0;
     return true;
 }
@@ -132,10 +159,12 @@ bool EditDrawingInfo(const DialogContext& d, Documentation& docu, const std::str
     data.replacementLength = kReplacementLength;
     data.approvalLength = kApprovalFieldLength;
     data.freeTextLength = kFreeTextLength;
-    if (!DialogUi(d, kHelpDrawingInfo).DrawingInfoDialog(data)) {
-        d.AbortFlag = 1;
-        return false;
-    }
+    do {
+        if (!DialogUi(d, kHelpDrawingInfo).DrawingInfoDialog(data)) {
+            d.AbortFlag = 1;
+            return false;
+        }
+    } while (!ApprovalsFitTheFile(d, data));
     docu.ReplacementFor = Stored(data.replacementFor, kReplacementLength);
     docu.ReplacedBy = Stored(data.replacedBy, kReplacementLength);
     for (std::size_t row = 0; row < 4; ++row) {
@@ -147,10 +176,10 @@ bool EditDrawingInfo(const DialogContext& d, Documentation& docu, const std::str
     for (;;) {
         const auto& cells = data.freeTexts[i];
         TFreeText& t = docu.FreeTexts[i];
-        t.x = CellNumber(cells[0]);
-        t.y = CellNumber(cells[1]);
-        t.h = CellNumber(cells[2]);
-        t.phi = CellNumber(cells[3]);
+        t.x = KeptNumber(d.style, cells[0]);
+        t.y = KeptNumber(d.style, cells[1]);
+        t.h = KeptNumber(d.style, cells[2]);
+        t.phi = KeptNumber(d.style, cells[3]);
         t.text = Stored(cells[4], kFreeTextLength);
         ++i;
         if (i >= kMaxFreeTexts || IsBlank(data.freeTexts[i][4])) break;

@@ -408,12 +408,12 @@ TEST_F(Commands, ImportDxfTakesTheContourAndLeavesTheProjectUnnamed) {
     EXPECT_EQ(app.Project.PosCount, 7);
     EXPECT_NEAR(app.Project.R.A, before.A, 1e-3); // the bulge keeps 6 decimals
     EXPECT_EQ(app.State.ProjectName, "");
-    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    EXPECT_EQ(app.State.ModifiedFlag, 1); // the imported contour is in no file yet
     EXPECT_EQ(app.State.Caption, "VAK1  Querschnittberechnung");
 
     // A file without a closed polyline: a message, the project stays.
     std::ofstream(dir + "leer.dxf") << "  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nEOF\n";
-    ui.Push(ScriptedAnswer::File(dir + "leer.dxf"));
+    ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::File(dir + "leer.dxf")});
     RunCommand(app, "mi_fileImportDXF");
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(app.Project.PosCount, 7);
@@ -629,4 +629,98 @@ TEST_F(Commands, DbaseMenuShowsTheChosenTableForEditing) {
     EXPECT_EQ(ui.Shown("table")[0].helpNumber, kHelpDbfTable);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_FALSE(app.Table.Table.IsOpen());
+}
+
+// An imported contour counted as saved: "Beenden", "Öffnen" and "Neu" dropped it unasked.
+TEST_F(Commands, AnImportedContourIsKeptByTheSaveQuestion) {
+    LoadLProfile();
+    std::string error;
+    ASSERT_TRUE(RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkPolyline,
+                          dir + "kontur", &error))
+        << error;
+    app.Project.ResetContour();
+    app.Config.CadDir = dir;
+    for (const char* next : {"close", "mi_fileOpen", "mi_fileNew"}) {
+        ui.shown.clear();
+        app.State.ModifiedFlag = 0;
+        ui.Push({ScriptedAnswer::File(dir + "kontur.dxf"), ScriptedAnswer::Answer(Reply::No)});
+        RunCommand(app, "mi_fileImportDXF");
+        ASSERT_EQ(app.Project.PosCount, 7) << next;
+        if (std::string(next) == "close")
+            EXPECT_FALSE(QueryClose(app));
+        else
+            RunCommand(app, next);
+        EXPECT_TRUE(Asked("Bisherige Eingaben verwerfen ?")) << next;
+        EXPECT_EQ(app.Project.PosCount, 7) << next;
+        EXPECT_EQ(ui.Pending(), 0u) << next;
+    }
+}
+
+// "Abbrechen" in any dialog of "Neu" discarded the open project, and a new project took the
+// free texts and approvals of the previous one.
+TEST_F(Commands, NewCancelledKeepsTheProjectAndNewStartsWithEmptyDocumentation) {
+    LoadLProfile();
+    Documentation& d = app.Docu;
+    d.ChangeCount = 1;
+    d.ChangeEntries[0] = {"alt", "01.01.2020", "KL", "Beschreibung"};
+    d.ApprovalRows = {
+        {{"01.01.2020", "MM"}, {"02.01.2020", "PR"}, {"03.01.2020", "NO"}, {"04.01.2020", "FR"}}};
+    d.ReplacedBy = "Z-2";
+    d.FreeTextCount = 1;
+    d.FreeTexts[0] = {10, 20, 3.5L, 0, "Firma"};
+    d.DocumentLinks[0] = {"libreoffice", "/daten/liste.ods"};
+    const std::string path = SaveAs("alt");
+    app.Project.rho = 2.5L;
+    app.State.ModifiedFlag = 1;
+    RunCommand(app, "mi_viewpolyline");
+    const auto picture = app.Graphics.DisplayList;
+    ASSERT_FALSE(picture.empty());
+
+    const ScriptedAnswer lines = ScriptedAnswer::Lines({std::string("Neu")});
+    const ScriptedAnswer ok = ScriptedAnswer::Press(DialogAction::Ok);
+    const std::vector<ScriptedAnswer> beforeCancel[] = {
+        {}, {lines}, {lines, ok}, {lines, ok, ScriptedAnswer::Text("7")}};
+    for (const auto& steps : beforeCancel) {
+        ui.Push(ScriptedAnswer::Answer(Reply::No)); // the changes are not saved
+        for (const auto& step : steps)
+            ui.Push(step);
+        ui.Push(ScriptedAnswer::Cancel());
+        RunCommand(app, "mi_fileNew");
+        const std::size_t n = steps.size();
+        EXPECT_EQ(app.State.AbortFlag, 1) << n;
+        EXPECT_EQ(ui.Pending(), 0u) << n;
+        EXPECT_EQ(app.Project.PosCount, 7) << n;
+        EXPECT_NEAR(app.Project.R.A, 1722, 1) << n;
+        EXPECT_EQ(app.Project.rho, 2.5L) << n;
+        EXPECT_EQ(app.Project.DrawingName, "") << n;
+        EXPECT_EQ(app.State.ProjectPath(), path) << n;
+        EXPECT_EQ(app.State.ModifiedFlag, 1) << n;
+        EXPECT_EQ(app.State.Caption, "VAK1  Querschnittberechnung  -  alt.vak1") << n;
+        EXPECT_EQ(app.Docu.FreeTextCount, 1) << n;
+        EXPECT_EQ(app.Docu.ChangeCount, 1) << n;
+        EXPECT_EQ(app.Docu.ApprovalRows[kReleased].date, "04.01.2020") << n;
+        EXPECT_EQ(app.Docu.DocumentLinks[0].file, "/daten/liste.ods") << n;
+        EXPECT_EQ(app.Graphics.DisplayList.size(), picture.size()) << n;
+    }
+    // Saved before the cancel: the project kept is no longer modified.
+    ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::Cancel()});
+    RunCommand(app, "mi_fileNew");
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    EXPECT_EQ(app.State.ProjectPath(), path);
+
+    ui.Push({lines, ok, ScriptedAnswer::Text("7"), ScriptedAnswer::Text("500")});
+    RunCommand(app, "mi_fileNew");
+    ASSERT_EQ(app.State.AbortFlag, 0);
+    EXPECT_EQ(app.State.ProjectName, "");
+    EXPECT_EQ(app.Docu.ChangeCount, 0);
+    EXPECT_EQ(app.Docu.ChangeEntries[0].text, "");
+    EXPECT_EQ(app.Docu.FreeTextCount, 0);
+    EXPECT_EQ(app.Docu.FreeTexts[0].text, "");
+    EXPECT_EQ(app.Docu.ReplacedBy, "");
+    EXPECT_EQ(app.Docu.ApprovalRows[kPrepared].date, TodayText(clock, app.Config));
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(app.Docu.ApprovalRows[row].name, "") << row;
+    for (int row = 1; row < 4; ++row)
+        EXPECT_EQ(app.Docu.ApprovalRows[row].date, "") << row;
+    EXPECT_EQ(app.Docu.DocumentLinks[0].file, "");
 }

@@ -265,3 +265,132 @@ TEST_F(DocuCommands, TheFileButtonStartsInTheFieldsFolderAndKeepsTheFieldOnCance
     EXPECT_EQ(ui.Shown("open").front().text, "/home/user/docs/");
     EXPECT_EQ(ui.helpNumber, kHelpDocuments);
 }
+
+// Descriptions lost the "|" typed before a line break, and free-text numbers were kept with
+// more digits than the file holds: a saved project read back other texts and numbers.
+TEST_F(DocuCommands, EveryTextTheDialogsLetThroughReadsBackFieldByField) {
+    LoadLProfile();
+    const std::string dashes(14, '-');
+    // Typed in the dialogs; characters code page 850 lacks ("€", "–") become "?".
+    const std::vector<std::string> typedChange{"\"A\" 'B' | –", "1|2 \"3\"", "€ä|",
+                                               "eins|\n" + dashes + "\n\"zwei\" € ß|\n||"};
+    const std::vector<std::string> keptChange{"\"A\" 'B' | ?", "1|2 \"3\"", "?ä|",
+                                              "eins|\n" + dashes + "\n\"zwei\" ? ß|\n||"};
+    ui.Push(ScriptedAnswer::Form("change",
+                                 {typedChange[0], typedChange[1], typedChange[2], typedChange[3]}));
+    RunCommand(app, "mi_docuNewChange");
+    std::vector<std::optional<std::string>> info(2 + 8 + 40);
+    const std::vector<std::string> typedInfo{"Z|1 \"a\" €", dashes,    "01.02.2024", "Müller €",
+                                             "'02.02.'",    "a\"b\"c", dashes,       "ü€Ö",
+                                             "  ",          "Ende "};
+    const std::vector<std::string> keptInfo{"Z|1 \"a\" ?", dashes,    "01.02.2024", "Müller ?",
+                                            "'02.02.'",    "a\"b\"c", "----------", "ü?Ö",
+                                            "  ",          "Ende "};
+    for (std::size_t i = 0; i < typedInfo.size(); ++i)
+        info[i] = typedInfo[i];
+    const std::vector<std::string> typedRows[] = {{"1,23456789", "-2", "0,000001", "45", "T|x||"},
+                                                  {"12345678", "0", "2.5", "-90", "\"€\" ||"}};
+    for (std::size_t r = 0; r < 2; ++r)
+        for (std::size_t c = 0; c < 5; ++c)
+            info[10 + 5 * r + c] = typedRows[r][c];
+    ui.Push(ScriptedAnswer::Form("drawinginfo", info));
+    RunCommand(app, "mi_docdrawinginfo");
+    ASSERT_EQ(app.Docu.FreeTextCount, 2);
+    EXPECT_EQ(ui.Pending(), 0u);
+
+    // The dialogs show again what they kept, before and after the save.
+    auto shownAgain = [&](const char* when) {
+        ui.Push({ScriptedAnswer::Form("change", {}), ScriptedAnswer::Form("drawinginfo", {})});
+        RunCommand(app, "mi_docuModifyChanges");
+        RunCommand(app, "mi_docdrawinginfo");
+        EXPECT_EQ(ui.Shown("change").back().fields, keptChange) << when;
+        const auto fields = ui.Shown("drawinginfo").back().fields;
+        for (std::size_t i = 0; i < keptInfo.size(); ++i)
+            EXPECT_EQ(fields[i], keptInfo[i]) << when << " field " << i;
+        return std::vector<std::string>(fields.begin() + 10, fields.begin() + 20);
+    };
+    const auto grid = shownAgain("before the save");
+    EXPECT_EQ(grid[4], "T|x||");
+    EXPECT_EQ(grid[9], "\"?\" ||");
+
+    const std::string path = dir + "zeichen.vak1";
+    app.State.OverwriteQuestion = false;
+    WriteProject(ProjectFileOf(app), path);
+    ASSERT_EQ(app.State.AbortFlag, 0);
+    const Documentation written = app.Docu;
+    app.Docu = Documentation{};
+    ReadProject(app.Project, app.Docu, Dialogs(app), path);
+    ASSERT_EQ(app.State.AbortFlag, 0) << testing::PrintToString(ui.Messages());
+    const Documentation& back = app.Docu;
+    ASSERT_EQ(back.ChangeCount, 1);
+    const TChangeEntry &e = back.ChangeEntries[0], &w = written.ChangeEntries[0];
+    EXPECT_EQ(e.text, w.text);
+    EXPECT_EQ(e.date, w.date);
+    EXPECT_EQ(e.editor, w.editor);
+    EXPECT_EQ(e.description, w.description);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(back.ApprovalRows[row].date, written.ApprovalRows[row].date) << row;
+        EXPECT_EQ(back.ApprovalRows[row].name, written.ApprovalRows[row].name) << row;
+    }
+    EXPECT_EQ(back.ReplacementFor, written.ReplacementFor);
+    EXPECT_EQ(back.ReplacedBy, written.ReplacedBy);
+    ASSERT_EQ(back.FreeTextCount, 2);
+    for (int i = 0; i < 2; ++i) {
+        const TFreeText &t = back.FreeTexts[i], &u = written.FreeTexts[i];
+        EXPECT_EQ(t.x, u.x) << i;
+        EXPECT_EQ(t.y, u.y) << i;
+        EXPECT_EQ(t.h, u.h) << i;
+        EXPECT_EQ(t.phi, u.phi) << i;
+        EXPECT_EQ(t.text, u.text) << i;
+    }
+    EXPECT_EQ(shownAgain("after reading"), grid);
+}
+
+// A "|" in an approval cell broke the file's approval line, and a description whose last line
+// was the entry's dash line ended its entry early: both are refused and the dialog comes back
+// with the text as typed.
+TEST_F(DocuCommands, TextsThatWouldBreakTheFileAreRefusedAndKept) {
+    for (std::size_t cell = 2; cell < 10; ++cell) {
+        ui.shown.clear();
+        std::vector<std::optional<std::string>> info(cell + 1);
+        info[cell] = "a|b";
+        ui.Push({ScriptedAnswer::Form("drawinginfo", info), ScriptedAnswer::Cancel()});
+        RunCommand(app, "mi_docdrawinginfo");
+        const auto shown = ui.Shown("drawinginfo");
+        ASSERT_EQ(shown.size(), 2u) << cell;
+        EXPECT_EQ(shown[1].fields[cell], "a|b") << cell;
+        ASSERT_EQ(ui.Messages().size(), 1u) << cell;
+        EXPECT_NE(ui.Messages()[0].find("Freigabefeldern"), std::string::npos);
+        EXPECT_EQ(app.Docu.ApprovalRows[(cell - 2) / 2].date, "") << cell;
+        EXPECT_EQ(app.State.ModifiedFlag, 0) << cell;
+    }
+
+    const std::string dashes(14, '-');
+    struct Case {
+        std::string memo;
+        bool refused;
+    };
+    const Case cases[] = {{"eins\n" + dashes, true},
+                          {"eins\n\n" + dashes, true},
+                          {dashes, false},
+                          {dashes + "\nzwei", false},
+                          {"eins\n" + dashes + " ", false},
+                          {"eins\n" + dashes + "-", false}};
+    for (const Case& c : cases) {
+        ui.shown.clear();
+        app.Docu.ChangeCount = 0;
+        ui.Push(ScriptedAnswer::Form("change", {"", "", "", c.memo}));
+        if (c.refused) ui.Push(ScriptedAnswer::Form("change", {"", "", "", std::string("neu")}));
+        RunCommand(app, "mi_docuNewChange");
+        const auto shown = ui.Shown("change");
+        ASSERT_EQ(shown.size(), c.refused ? 2u : 1u) << c.memo;
+        EXPECT_EQ(ui.Messages().size(), c.refused ? 1u : 0u) << c.memo;
+        if (c.refused) {
+            EXPECT_EQ(shown[1].fields[3], c.memo);
+        }
+        const std::string lastLine = c.memo.substr(c.memo.rfind('\n') + 1);
+        EXPECT_EQ(DescriptionLines(app.Docu.ChangeEntries[0].description).back(),
+                  c.refused ? "neu" : lastLine)
+            << c.memo;
+    }
+}

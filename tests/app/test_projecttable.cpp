@@ -46,8 +46,8 @@ TEST(ProjectTableJob, WritesTheRowsTheWindowShows) {
     std::replace(job.begin(), job.end(), '\t', '|');
 
     TestApp t;
-    t.app.State.ProjectDir = kExamples;
-    t.ui.Push(ScriptedAnswer::Projects(ProjectTableAction::Close));
+    t.ui.Push(
+        {ScriptedAnswer::File(kExamples), ScriptedAnswer::Projects(ProjectTableAction::Close)});
     RunCommand(t.app, "mi_fileOpenTable");
     const auto shown = t.ui.Shown("projecttable");
     ASSERT_EQ(shown.size(), 1u);
@@ -84,8 +84,9 @@ TEST(ProjectTableCommand, ChosenRowOpensItsProjectAndTheWindowComesBackSorted) {
     fs::copy_file(kExamples + "rohr.vak1", t.path("a.vak1"));
     fs::copy_file(kExamples + "l-profil.vak1", t.path("b.vak1"));
     t.app.State.ModifiedFlag = 1;
-    t.ui.Push({ScriptedAnswer::Answer(Reply::Yes), // discard the unnamed project
+    t.ui.Push({ScriptedAnswer::File(t.folder.path()),
                ScriptedAnswer::Projects(ProjectTableAction::Open, 1, {4}),
+               ScriptedAnswer::Answer(Reply::Yes), // discard the unnamed project
                ScriptedAnswer::Projects(ProjectTableAction::Close)});
     RunCommand(t.app, "mi_fileOpenTable");
     const auto shown = t.ui.Shown("projecttable");
@@ -97,4 +98,53 @@ TEST(ProjectTableCommand, ChosenRowOpensItsProjectAndTheWindowComesBackSorted) {
     EXPECT_EQ(t.app.State.ModifiedFlag, 0);
     EXPECT_GT(t.app.Project.PosCount, 0);
     EXPECT_EQ(t.ui.Pending(), 0u);
+}
+
+// The table replaced the open project (no name, blank drawing, the listed files' messages in
+// its list) and always listed the project folder: now it asks for the folder and leaves the
+// project as it is; cancel lists nothing.
+TEST(ProjectTableCommand, ListsTheChosenFolderBesideTheOpenProject) {
+    TestApp t;
+    TempFolder other;
+    fs::copy_file(kExamples + "rohr.vak1", other / "a.vak1");
+    WriteBytes(other / "kaputt.vak1", "x\r\n");
+    fs::copy_file(kExamples + "l-profil.vak1", t.path("offen.vak1"));
+    t.ui.Push(ScriptedAnswer::File(t.path("offen.vak1")));
+    RunCommand(t.app, "mi_fileOpen");
+    ASSERT_EQ(t.app.State.AbortFlag, 0);
+    t.app.Project.rho = 2.5L;
+    t.app.State.ModifiedFlag = 1;
+    const std::string caption = t.app.State.Caption;
+    const auto picture = t.app.Graphics.DisplayList;
+    const int messages = t.app.Messages.count;
+
+    struct Case {
+        ScriptedAnswer folder;
+        std::size_t tables;
+    };
+    const Case cases[] = {{ScriptedAnswer::Cancel(), 0}, {ScriptedAnswer::File(other.path()), 1}};
+    for (const Case& c : cases) {
+        t.ui.shown.clear();
+        t.ui.Push(c.folder);
+        if (c.tables) t.ui.Push(ScriptedAnswer::Projects(ProjectTableAction::Close));
+        RunCommand(t.app, "mi_fileOpenTable");
+        const auto asked = t.ui.Shown("folder");
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].text, t.folder.path());
+        const auto shown = t.ui.Shown("projecttable");
+        ASSERT_EQ(shown.size(), c.tables);
+        if (c.tables) {
+            ASSERT_EQ(shown[0].lines.size(), 2u);
+            EXPECT_TRUE(shown[0].lines[0].starts_with("a.vak1|"));
+            EXPECT_EQ(t.ui.Messages().size(), 1u); // names the file that cannot be read
+        }
+        EXPECT_EQ(t.ui.Pending(), 0u);
+        EXPECT_TRUE(t.ui.Shown("question").empty());
+        EXPECT_EQ(t.app.State.ProjectPath(), t.path("offen.vak1"));
+        EXPECT_EQ(t.app.State.Caption, caption);
+        EXPECT_EQ(t.app.State.ModifiedFlag, 1);
+        EXPECT_EQ(t.app.Project.rho, 2.5L);
+        EXPECT_EQ(t.app.Graphics.DisplayList.size(), picture.size());
+        EXPECT_EQ(t.app.Messages.count, messages);
+    }
 }

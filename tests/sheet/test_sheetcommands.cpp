@@ -185,7 +185,7 @@ TEST_F(SheetCommands, PrintoutAfterAFailedCalculationShowsTheMessageList) {
 TEST_F(SheetCommands, ProjectTableExportsItsGridWithTheTitleRow) {
     fs::copy_file(VAK1_SOURCE_DIR "/examples/rohr.vak1", dir + "a.vak1");
     fs::copy_file(VAK1_SOURCE_DIR "/examples/l-profil.vak1", dir + "b.vak1");
-    ui.Push(ScriptedAnswer::Projects(ProjectTableAction::Export));
+    ui.Push({ScriptedAnswer::File(dir), ScriptedAnswer::Projects(ProjectTableAction::Export)});
     RunCommand(app, "mi_fileOpenTable");
     const auto shown = ui.Shown("projecttable");
     ASSERT_EQ(shown.size(), 1u); // the export closes the window
@@ -204,7 +204,7 @@ TEST_F(SheetCommands, ProjectTableExportsItsGridWithTheTitleRow) {
     EXPECT_EQ(grid, expected);
 
     app.Env.spreadsheet = nullptr; // no back end: the table's own message
-    ui.Push(ScriptedAnswer::Projects(ProjectTableAction::Export));
+    ui.Push({ScriptedAnswer::File(dir), ScriptedAnswer::Projects(ProjectTableAction::Export)});
     RunCommand(app, "mi_fileOpenTable");
     EXPECT_EQ(Message(), "Could not start Excel");
 }
