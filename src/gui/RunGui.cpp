@@ -70,8 +70,10 @@ void SetUpGraphicsWindow(App& app, int screenWidth, int screenHeight) {
     // is taken as it stands.
     g.GraphWidth = ReferenceSize(app.Config.GraphWidth, screenWidth, 9);
     g.GraphHeight = ReferenceSize(app.Config.GraphHeight, screenHeight, 91);
-    g.FixedWidth = app.Config.GraphWidth != 0 && app.Config.GraphWidth != 0xFFFF;
-    g.FixedHeight = app.Config.GraphHeight != 0 && app.Config.GraphHeight != 0xFFFF;
+    g.FixedWidth = !app.Config.GraphWidthFromScreen && app.Config.GraphWidth != 0 &&
+                   app.Config.GraphWidth != 0xFFFF;
+    g.FixedHeight = !app.Config.GraphHeightFromScreen && app.Config.GraphHeight != 0 &&
+                    app.Config.GraphHeight != 0xFFFF;
     g.ZoomFactor = app.Config.ZoomFactor;
     g.PanFactor = app.Config.PanFactor;
 }
