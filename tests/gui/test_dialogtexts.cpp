@@ -24,6 +24,7 @@
 #include "gui/driver.h"
 #include "gui/plotform.h"
 #include "gui/printforms.h"
+#include "gui/projecttable.h"
 #include "settings/configdialog.h"
 
 using namespace vak1;
@@ -53,9 +54,10 @@ QStringList Captions(QWidget* w) {
 // The English words of the captions that a German window must not show.
 QStringList EnglishWords(const QStringList& captions) {
     static const QStringList english = {
-        "Directories", "Document", "Setup",  "Program", "File",      "Command", "Line",
-        "Lines",       "Printer",  "Save",   "Append",  "Pack",      "Common",  "Structure",
-        "Delimited",   "Export",   "Config", "Select",  "Directory", "Info"};
+        "Directories", "Document",  "Setup",     "Program", "File",   "Command",
+        "Line",        "Lines",     "Printer",   "Save",    "Append", "Pack",
+        "Common",      "Structure", "Delimited", "Export",  "Config", "Select",
+        "Directory",   "Info",      "Exit",      "Help"};
     QStringList found;
     static const QRegularExpression notLetter("[^\\p{L}]+");
     for (const QString& caption : captions)
@@ -108,9 +110,9 @@ QStringList SharedKeys(QWidget* w) {
 
 } // namespace
 
-// "Directories", the whole "Document Setup" dialog, "Command Line:", "Printer Info" and the
-// table window's menus were English in the German program; the settings dialog's two help
-// buttons of the CAD page shared their key.
+// "Directories", the whole "Document Setup" dialog, "Command Line:", "Printer Info", the
+// table window's and the project table's menus were English in the German program; the
+// settings dialog's two help buttons of the CAD page shared their key.
 TEST(DialogTexts, GermanWindowsAreGermanAndKeepTheirAccessKeysApart) {
     App app;
     QtUi ui;
@@ -130,6 +132,9 @@ TEST(DialogTexts, GermanWindowsAreGermanAndKeepTheirAccessKeysApart) {
                          std::make_unique<TForm_printconf>(nullptr, printout, HelpHandler{}));
     windows.emplace_back("printer info",
                          std::make_unique<TForm_printerinfo>(nullptr, PrinterInfoData{}));
+    ProjectTableData projects;
+    windows.emplace_back("project table",
+                         std::make_unique<TForm_preview>(nullptr, projects, HelpHandler{}));
     for (const auto& [what, w] : windows) {
         EXPECT_EQ(EnglishWords(Captions(w.get())).join(" | ").toStdString(), "") << what;
         EXPECT_EQ(SharedKeys(w.get()).join(" | ").toStdString(), "") << what;
