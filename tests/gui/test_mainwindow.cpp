@@ -240,6 +240,7 @@ TEST(RunGui, ASizeTheLoadingComputedFollowsTheWindow) {
     LoadSettings(app.Config, start, Dialogs(app));
     SetUpGraphicsWindow(app, 1600, 1000);
     EXPECT_FALSE(app.Graphics.FixedWidth);
+    EXPECT_EQ(app.Graphics.GraphWidth, 1600 - 9); // this screen's, not the one loading saw
     EXPECT_TRUE(app.Graphics.FixedHeight);
     EXPECT_EQ(app.Graphics.GraphHeight, 700);
 }
