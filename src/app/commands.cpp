@@ -63,8 +63,13 @@ void NotYetAvailable(App& app) {
 
 // The printout of the graphics window; after a form sheet its page is preset.
 void FilePrint(App& app) {
+    // The user's sets go to the dBase folder, or without one to the per-user folder; the
+    // installation's table only supplies the first sets.
+    const std::string user = FallbackSettingsFolder();
     const PrintoutTablePlaces places{
-        {app.State.StartDir, app.Config.DbfDir, InstalledDataFolder()}};
+        {app.State.StartDir, app.Config.DbfDir, user, InstalledDataFolder()},
+        InstalledDataFolder(),
+        {app.Config.DbfDir, user}};
     PrintoutSetHooks sets;
     sets.load = [&](PrintoutDialogData& data) {
         LoadPrintoutSet(TableContextOf(app), places, app.PrintoutRecord, data);
@@ -183,13 +188,16 @@ void FileSaveAs(App& app) {
 // window's drawing area takes the size at once.
 void ApplyGraphicSettings(App& app) {
     GraphicsWindow& g = app.Graphics;
-    g.GraphWidth = app.Config.GraphWidth;
-    g.GraphHeight = app.Config.GraphHeight;
-    g.FixedWidth = g.FixedHeight = true;
+    // Only a size the user set stays fixed; one computed from the screen follows the window.
+    g.FixedWidth = !app.Config.GraphWidthFromScreen;
+    g.FixedHeight = !app.Config.GraphHeightFromScreen;
+    if (g.FixedWidth) g.GraphWidth = app.Config.GraphWidth;
+    if (g.FixedHeight) g.GraphHeight = app.Config.GraphHeight;
     g.ZoomFactor = app.Config.ZoomFactor;
     g.PanFactor = app.Config.PanFactor;
     g.RepaintRequested = true;
-    if (app.Env.ui) app.Env.ui->ResizeGraphicsArea(g.GraphWidth + 1, g.GraphHeight + 1);
+    if (app.Env.ui && (g.FixedWidth || g.FixedHeight))
+        app.Env.ui->ResizeGraphicsArea(g.GraphWidth + 1, g.GraphHeight + 1);
 }
 
 void FileConfig(App& app) {

@@ -6,6 +6,22 @@
 namespace vak1 {
 namespace {
 
+// A caption without its access mark ("(&X)" after a Korean caption, or the "&"), for the
+// part of a composed caption whose key belongs to another item.
+std::string WithoutMark(std::string caption) {
+    for (std::size_t i = caption.find("(&"); i != std::string::npos; i = caption.find("(&", i))
+        if (i + 3 < caption.size() && caption[i + 3] == ')')
+            caption.erase(i, 4);
+        else
+            ++i;
+    for (std::size_t i = caption.find('&'); i != std::string::npos; i = caption.find('&', i + 1))
+        if (i + 1 < caption.size() && caption[i + 1] == '&')
+            ++i;
+        else
+            caption.erase(i, 1);
+    return caption;
+}
+
 MenuItem Item(std::string name, std::string caption, std::string shortcut = {}) {
     MenuItem m;
     m.name = std::move(name);
@@ -31,7 +47,7 @@ MenuItem FileMenu() {
     std::vector<MenuItem> items = {
         Item("mi_fileNew", "&Neu...", "Ctrl+N"),
         Item("mi_fileOpen", "Ö&ffnen...", "Ctrl+O"),
-        Item("mi_fileOpenTable", "Ö&ffnen... (&Tabelle)"),
+        Item("mi_fileOpenTable", "Öffnen... (&Tabelle)"),
         Item("mi_FileSave", "&Speichern...", "Ctrl+S"),
         Item("mi_FileSaveAs", "Speichern &Unter..."),
         Separator(),
@@ -39,7 +55,7 @@ MenuItem FileMenu() {
         Item("mi_fileExportDXF", "Ex&port DXF"),
         Separator(),
         Item("mi_fileprint", "&Drucken...", "Ctrl+P"),
-        Item("mi_fileConfig", "E&instellungen"),
+        Item("mi_fileConfig", "&Einstellungen"),
         Separator(),
     };
     for (int k = 1; k <= 4; ++k) {
@@ -77,7 +93,7 @@ MenuItem CadMenu() {
     return Menu("mi_CAD", "&CAD",
                 {Item("mi_cadGrafik", "&Grafik"), Item("mi_cadPolylinie", "Pol&ylinie"),
                  Item("mi_cadTabelle", "&Tabelle"), Item("mi_cadzeichnung", "&Zeichnung"),
-                 Separator(), Item("mi_cadoptions", "E&instellungen")});
+                 Separator(), Item("mi_cadoptions", "&Einstellungen")});
 }
 
 MenuItem DatabaseMenu() {
@@ -101,7 +117,7 @@ MenuItem DocumentationMenu() {
                                    Item("mi_docudeleteChange", "Letzte Änderung &löschen"),
                                    Separator()};
     for (int k = 1; k <= 5; ++k)
-        items.push_back(Item("mi_Document" + std::to_string(k), "D&okument &" + std::to_string(k)));
+        items.push_back(Item("mi_Document" + std::to_string(k), "Dokument &" + std::to_string(k)));
     items.push_back(Separator());
     items.push_back(Item("mi_DocumentSetup", "Dokument &Setup"));
     return Menu("mi_documentation", "D&okument", std::move(items));
@@ -138,7 +154,7 @@ void ApplyMenuCaptions(MenuItem& bar, const CaptionTables& t) {
     set("mi_file", c1(Cap1::File));
     set("mi_fileNew", c1(Cap1::New));
     set("mi_fileOpen", c1(Cap1::Open));
-    set("mi_fileOpenTable", c1(Cap1::Open) + " (" + c2(Cap2::Tabelle) + ")");
+    set("mi_fileOpenTable", WithoutMark(c1(Cap1::Open)) + " (" + c2(Cap2::Tabelle) + ")");
     set("mi_FileSave", c1(Cap1::Save));
     set("mi_FileSaveAs", c1(Cap1::SaveAs));
     set("mi_fileImportDXF", c1(Cap1::Import) + " DXF");
@@ -180,7 +196,8 @@ void ApplyMenuCaptions(MenuItem& bar, const CaptionTables& t) {
     set("mi_docuModifyChanges", c1(Cap1::ChangeModify));
     set("mi_docudeleteChange", c1(Cap1::ChangeDelete));
     for (int k = 1; k <= 5; ++k)
-        set("mi_Document" + std::to_string(k), c1(Cap1::Document) + " &" + std::to_string(k));
+        set("mi_Document" + std::to_string(k),
+            WithoutMark(c1(Cap1::Document)) + " &" + std::to_string(k));
     set("mi_DocumentSetup", c1(Cap1::DocumentSetup));
     set("mi_Help", c1(Cap1::Help));
     set("mi_HelpHilfebild", c1(Cap1::HelpPictures));

@@ -73,14 +73,14 @@ void Finish(App& app, Spreadsheet& sheet) {
 // The lines of the project file into column 1, from row 1.
 void ExportProjectFile(App& app, Spreadsheet& sheet) {
     if (app.State.ProjectName.empty()) {
-        ShowInfo(Dialogs(app), "File not found. Use \"File->Save\"");
+        ShowInfo(Dialogs(app), cp850("Datei nicht gefunden: zuerst \"Datei->Speichern\" wählen."));
         app.State.AbortFlag = 1;
         return;
     }
     const std::string path = ProjectPath(app);
     std::vector<std::string> lines;
     if (!ReadTextLines(path, lines)) {
-        ShowError(Dialogs(app), "File " + path + " not found !");
+        ShowError(Dialogs(app), "Datei " + path + " nicht gefunden !");
         app.State.AbortFlag = 1;
         return;
     }

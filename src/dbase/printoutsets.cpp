@@ -1,7 +1,9 @@
 #include "dbase/printoutsets.h"
 
 #include <cmath>
+#include <filesystem>
 
+#include "settings/Settings.h"
 #include "text/cp850.h"
 #include "text/parse.h"
 #include "text/textfile.h"
@@ -23,6 +25,46 @@ bool OpenPrintoutTable(const TableContext& ctx, const PrintoutTablePlaces& place
         path = (places.folders.empty() ? std::string() : FolderPath(places.folders.front())) +
                kTableName;
     return OpenTableWithWriteCheck(ctx, path);
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    return !a.empty() && !b.empty() && fs::equivalent(FolderPath(a), FolderPath(b), ec);
+}
+
+// The table sets are stored in: the one found, unless it is the supplied one or its folder
+// cannot be written; then a copy of it in the first user folder that can be written (an
+// existing table there is taken as it is), else a copy in the temporary folder (temp is set).
+// Empty when no table is found.
+std::string WritablePrintoutTable(const TableContext& ctx, const PrintoutTablePlaces& places,
+                                  bool& temp) {
+    namespace fs = std::filesystem;
+    temp = false;
+    const std::string found = FindPrintoutTable(places);
+    if (found.empty()) return {};
+    const std::string folder = fs::path(found).parent_path().string() + "/";
+    if (!SameFolder(folder, places.supplied) && FolderWritable(folder)) return found;
+    const auto copy = [&](const std::string& dir) {
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+        if (!FolderWritable(dir)) return std::string();
+        const std::string target = dir + kTableName;
+        if (temp || !fs::exists(target, ec)) {
+            fs::copy_file(found, target, fs::copy_options::overwrite_existing, ec);
+            if (ec) return std::string();
+            fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write,
+                            fs::perm_options::add, ec);
+        }
+        return target;
+    };
+    for (const std::string& user : places.userFolders)
+        if (!user.empty())
+            if (std::string target = copy(FolderPath(user)); !target.empty()) return target;
+    temp = true;
+    if (std::string target = copy(FolderPath(ctx.out.settings.TempDir)); !target.empty())
+        return target;
+    return found;
 }
 
 std::string Trimmed(std::string s) {
@@ -78,7 +120,10 @@ void StorePrintoutSet(const TableContext& ctx, const PrintoutTablePlaces& places
         d.AbortFlag = 0;
         return;
     }
-    if (!OpenPrintoutTable(ctx, places)) return;
+    bool temp = false;
+    const std::string path = WritablePrintoutTable(ctx, places, temp);
+    if (path.empty() ? !OpenPrintoutTable(ctx, places) : !OpenTableWithWriteCheck(ctx, path))
+        return;
     DbfTable& t = ctx.w.Table;
     int record = 0;
     for (int r = 1; r <= t.RecordCount() && !record; ++r)
@@ -103,6 +148,11 @@ void StorePrintoutSet(const TableContext& ctx, const PrintoutTablePlaces& places
     if (!ok) {
         ShowError(d, t.Error());
         t.Cancel();
+    } else if (temp || ctx.w.TempCopy) {
+        // The copy is never read again: the set is lost when the program ends.
+        ShowInfo(d, cp850("Kein beschreibbarer Ordner für printout.dbf: \"") + name +
+                        cp850("\" steht nur in der temporären Kopie ") + ctx.w.FileName +
+                        cp850(" und geht beim Beenden verloren."));
     }
     CloseTable(ctx.w);
 }

@@ -174,7 +174,14 @@ bool TableModel::Run(TableCommand command) {
     return false;
 }
 
-// Creates "TEST.$$$" in folder with one line: can the folder be written?
+bool ReadOnlyAttribute(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) == 0;
+}
+
+} // namespace
+
+// Creates "TEST.$$$" in folder with one line.
 bool FolderWritable(const std::string& folder) {
     const std::string test = folder + "TEST.$$$";
     std::FILE* f = std::fopen(test.c_str(), "wb");
@@ -184,13 +191,6 @@ bool FolderWritable(const std::string& folder) {
     std::remove(test.c_str());
     return written && closed;
 }
-
-bool ReadOnlyAttribute(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) == 0;
-}
-
-} // namespace
 
 bool OpenTable(const TableContext& ctx, const std::string& path) {
     TableWindow& w = ctx.w;

@@ -47,6 +47,8 @@ bool OpenTable(const TableContext& ctx, const std::string& path);
 // when it has one; works on a copy in
 // the temporary folder when the folder cannot be written or the file is read-only.
 bool OpenTableWithWriteCheck(const TableContext& ctx, std::string name);
+// Creates and removes a test file in folder (ending in "/"): can the folder be written?
+bool FolderWritable(const std::string& folder);
 void CloseTable(TableWindow& w);
 void SetTableTitles(TableWindow& w, std::string_view title1, std::string_view title2);
 // Record n, or record 1 when n is 0 or beyond the record count.

@@ -88,7 +88,9 @@ PrintoutSettings PrintoutDefaults(const Settings& s, bool formSheet) {
     p.xScale = p.yScale = s.ScreendumpScale;
     p.xOrigin = s.ScreendumpOriginX;
     p.yOrigin = s.ScreendumpOriginY;
-    p.border = s.ScreendumpBorder;
+    // The frame chosen for the graphic ("Umrandung" of the graphics settings, kept for the
+    // session only) frames its printout as well.
+    p.border = s.ScreendumpBorder || s.GraphicBorder;
     p.landscape = s.PrinterOrientation != 1;
     return p;
 }
@@ -144,6 +146,7 @@ void PrintoutCommand(const DialogContext& d, GraphicsWindow& g, const Settings& 
     PrintoutDialogData data;
     Fill(data, PrintoutDefaults(s, formSheet));
     data.printerName = Name40(printer->PrinterName());
+    data.currentPrinter = [printer] { return Name40(printer->PrinterName()); };
     data.choosePrinter = [&](PrintoutDialogData& dd) {
         if (!printer->ChoosePrinter()) return;
         dd.printerName = Name40(printer->PrinterName());

@@ -1,6 +1,7 @@
 // Text printing through QPrinter: portrait, one font, the page's height shared by the lines.
 #include "gui/QtPrinter.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
 
@@ -81,6 +82,10 @@ namespace vak1 {
 
 std::string QtPrinter::PrinterName() const {
     if (!pdfPath_.isEmpty()) return "PDF";
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        const QString file = QFileInfo(printer_.outputFileName()).fileName();
+        return file.isEmpty() ? std::string("PDF") : "PDF: " + file.toUtf8().toStdString();
+    }
     return printer_.printerName().toUtf8().toStdString();
 }
 

@@ -68,10 +68,15 @@ void SetUpGraphicsWindow(App& app, int screenWidth, int screenHeight) {
     GraphicsWindow& g = app.Graphics;
     // The mapping keeps circles round on any shape of the area, so a size from the settings
     // is taken as it stands.
-    g.GraphWidth = ReferenceSize(app.Config.GraphWidth, screenWidth, 9);
-    g.GraphHeight = ReferenceSize(app.Config.GraphHeight, screenHeight, 91);
-    g.FixedWidth = app.Config.GraphWidth != 0 && app.Config.GraphWidth != 0xFFFF;
-    g.FixedHeight = app.Config.GraphHeight != 0 && app.Config.GraphHeight != 0xFFFF;
+    // A size the screen gave is taken from this screen afresh.
+    g.GraphWidth =
+        ReferenceSize(app.Config.GraphWidthFromScreen ? 0 : app.Config.GraphWidth, screenWidth, 9);
+    g.GraphHeight = ReferenceSize(app.Config.GraphHeightFromScreen ? 0 : app.Config.GraphHeight,
+                                  screenHeight, 91);
+    g.FixedWidth = !app.Config.GraphWidthFromScreen && app.Config.GraphWidth != 0 &&
+                   app.Config.GraphWidth != 0xFFFF;
+    g.FixedHeight = !app.Config.GraphHeightFromScreen && app.Config.GraphHeight != 0 &&
+                    app.Config.GraphHeight != 0xFFFF;
     g.ZoomFactor = app.Config.ZoomFactor;
     g.PanFactor = app.Config.PanFactor;
 }

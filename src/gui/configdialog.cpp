@@ -128,7 +128,7 @@ Tconfig::Tconfig(QWidget* parent, ConfigDialogData& data, std::function<void()> 
     auto* layout = new QVBoxLayout(this);
     auto* tabs = new QTabWidget;
     tabs->setObjectName("PageControl");
-    tabs->addTab(DirectoriesPage(), "Directories");
+    tabs->addTab(DirectoriesPage(), "Ordner");
     tabs->addTab(GraphicsPage(), "Grafik");
     tabs->addTab(CadPage(), "CAD");
     tabs->addTab(ColorPage(), "Farbe");
@@ -175,10 +175,11 @@ QCheckBox* Tconfig::Check(bool ConfigDialogData::*field, const char* name, const
     return c;
 }
 
-QSpinBox* Tconfig::Spin(int ConfigDialogData::*field, const char* name, int min, int max) {
+QSpinBox* Tconfig::Spin(int ConfigDialogData::*field, const char* name) {
     auto* s = new QSpinBox;
     s->setObjectName(name);
-    s->setRange(min, max);
+    const ConfigRange range = ConfigSpinRange(field);
+    s->setRange(range.min, range.max);
     spins_.emplace_back(s, field);
     return s;
 }
@@ -225,9 +226,9 @@ QHBoxLayout* Tconfig::FolderRow(QFormLayout* form, const QString& label,
     return row;
 }
 
-void Tconfig::HelpButton(QHBoxLayout* row, uint16_t number) {
+void Tconfig::HelpButton(QHBoxLayout* row, uint16_t number, const char* caption) {
     const std::string name = "Button_help" + std::to_string(number);
-    auto* b = new QPushButton("&Hilfe");
+    auto* b = new QPushButton(QString::fromUtf8(caption));
     b->setObjectName(Q(name));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, number] {
@@ -303,11 +304,10 @@ QWidget* Tconfig::GraphicsPage() {
     Default(row, ConfigButton::PanDefault, "Button_panDefault");
     form->addRow(Check(&ConfigDialogData::graphicBorder, "CheckBox_graphicBorder", "Umrandung"));
     row = Row(form, QString::fromUtf8("Dialogfenster Größe"),
-              Spin(&ConfigDialogData::inputWindowScale, "SpinEdit_inputWindowScale", 0, 1000));
+              Spin(&ConfigDialogData::inputWindowScale, "SpinEdit_inputWindowScale"));
     Default(row, ConfigButton::InputWindowScaleDefault, "Button_inputWindowScaleDefault");
-    row =
-        Row(form, QString::fromUtf8("Dialogelemente Größe"),
-            Spin(&ConfigDialogData::dialogElementsScale, "SpinEdit_dialogElementsScale", 0, 1000));
+    row = Row(form, QString::fromUtf8("Dialogelemente Größe"),
+              Spin(&ConfigDialogData::dialogElementsScale, "SpinEdit_dialogElementsScale"));
     Default(row, ConfigButton::DialogElementsScaleDefault, "Button_dialogElementsScaleDefault");
     row = Row(form, "", nullptr);
     const char* axes[3] = {"x °", "y °", "z °"};
@@ -342,7 +342,7 @@ QWidget* Tconfig::CadPage() {
     row = Row(form, "Freigabefeld", Edit(&ConfigDialogData::releaseField, "Edit_releaseField"));
     Default(row, ConfigButton::ReleaseFieldDefault, "Button_releaseFieldDefault");
     row = Row(form, "Anzahl der Dezimalstellen DXF, TXT",
-              Spin(&ConfigDialogData::dxfDecimals, "SpinEdit_dxfDecimals", 3, 16));
+              Spin(&ConfigDialogData::dxfDecimals, "SpinEdit_dxfDecimals"));
     Default(row, ConfigButton::DxfDecimalsDefault, "Button_dxfDecimalsDefault");
     Row(form, "Text Type",
         Combo(&ConfigDialogData::cadTextMode, "ComboBox_cadTextMode",
@@ -376,7 +376,8 @@ QWidget* Tconfig::CadPage() {
            [this] { ChooseLayerColor(layers_, std::max(layers_->currentRow(), 0), 1); });
     row->addWidget(
         Check(&ConfigDialogData::layerMonochrome, "CheckBox_layerMonochrome", "Layer Monochrom ?"));
-    HelpButton(row, kHelpConfigLayers);
+    // Two help buttons on one page: each its own access key.
+    HelpButton(row, kHelpConfigLayers, "Hilfe &Layer");
     HelpButton(row, kHelpConfigCad);
     return page;
 }
@@ -439,9 +440,9 @@ QWidget* Tconfig::TextPage() {
               {"Trennlinien  ---- ====  ****", QString::fromUtf8("Trennlinien  ──── ════  "),
                "Leerzeichen und Leerzeilen", "komprimiert, ohne Trennzeilen"}));
     Row(form, "Max. Anzahl Zeilen/Seite auf dem Ausdruck",
-        Spin(&ConfigDialogData::linesPerPage, "SpinEdit_linesPerPage", 0, 9999));
+        Spin(&ConfigDialogData::linesPerPage, "SpinEdit_linesPerPage"));
     Row(form, "Leerzeilen am Seitenanfang",
-        Spin(&ConfigDialogData::headerSpaceLines, "SpinEdit_headerSpaceLines", 0, 30));
+        Spin(&ConfigDialogData::headerSpaceLines, "SpinEdit_headerSpaceLines"));
     Row(form, "Datum",
         Combo(&ConfigDialogData::dateCode, "ComboBox_dateCode",
               {"DD.MM.YYYY", "MM/DD/YYYY", "YYYY/MM/DD", "DD/MM/YYY"}));
@@ -497,7 +498,7 @@ QWidget* Tconfig::OptionsPage() {
         Combo(&ConfigDialogData::exportDecimal, "ComboBox_exportDecimal",
               {"English x.xx", "German x,xx"}));
     Row(form, "Anzahl der Dezimalstellen",
-        Spin(&ConfigDialogData::decimalPlaces, "SpinEdit_decimalPlaces", 3, 6));
+        Spin(&ConfigDialogData::decimalPlaces, "SpinEdit_decimalPlaces"));
     form->addRow(
         Check(&ConfigDialogData::archiveMode, "CheckBox_archiveMode", "Archivierungsmodus ?"));
     Row(form, "Sonderzeichen",
@@ -515,12 +516,12 @@ QWidget* Tconfig::ExternPage() {
     plotLines_ = new QListWidget;
     plotLines_->setObjectName("ListBox_plotLines");
     plotLines_->setMaximumHeight(110);
-    QHBoxLayout* row = Row(form, "KARTUNO Command Lines", plotLines_);
+    QHBoxLayout* row = Row(form, "KARTUNO Kommandozeilen", plotLines_);
     auto edit = [this] {
         const int k = std::max(plotLines_->currentRow(), 0);
         bool ok = false;
         const QString line =
-            QInputDialog::getText(this, "KARTUNO Command Line", "KARTUNO Command Line",
+            QInputDialog::getText(this, "KARTUNO Kommandozeile", "KARTUNO Kommandozeile",
                                   QLineEdit::Normal, plotLines_->item(k)->text(), &ok);
         if (ok) plotLines_->item(k)->setText(line.left(80));
     };
@@ -535,8 +536,8 @@ QWidget* Tconfig::ExternPage() {
         if (dialog.exec() == QDialog::Accepted)
             plotLines_->item(k)->setText(QString::fromStdString(dialog.Line()).left(80));
     };
-    Button(row, "Config", "Button_plotConfig", configure);
-    Button(row, "Edit", "Button_plotEdit", edit);
+    Button(row, "Einrichten", "Button_plotConfig", configure);
+    Button(row, "Bearbeiten", "Button_plotEdit", edit);
     connect(plotLines_, &QListWidget::itemDoubleClicked, this, edit);
     auto program = [this](QLineEdit* target) {
         const QString path = QFileDialog::getOpenFileName(this, {}, target->text());
@@ -566,8 +567,9 @@ QWidget* Tconfig::DrawingPage() {
 void Tconfig::Collect() {
     for (auto& [edit, field] : edits_)
         data_.*field = S(edit->text());
+    // A stored value without an entry shows nothing and stays as it was.
     for (auto& [combo, field] : combos_)
-        data_.*field = combo->currentIndex();
+        if (combo->currentIndex() >= 0) data_.*field = combo->currentIndex();
     for (auto& [check, field] : checks_)
         data_.*field = check->isChecked();
     for (auto& [spin, field] : spins_)

@@ -56,7 +56,7 @@ class Tconfig : public QDialog {
     QLineEdit* Edit(std::string ConfigDialogData::*field, const char* name);
     QComboBox* Combo(int ConfigDialogData::*field, const char* name, const QStringList& items);
     QCheckBox* Check(bool ConfigDialogData::*field, const char* name, const QString& text);
-    QSpinBox* Spin(int ConfigDialogData::*field, const char* name, int min, int max);
+    QSpinBox* Spin(int ConfigDialogData::*field, const char* name);
     QPushButton* Button(QHBoxLayout* row, const QString& text, const char* name,
                         std::function<void()> action);
     void Default(QHBoxLayout* row, ConfigButton button, const char* name);
@@ -65,7 +65,7 @@ class Tconfig : public QDialog {
     QHBoxLayout* FolderRow(QFormLayout* form, const QString& label,
                            std::string ConfigDialogData::*field, const char* name,
                            const std::string& hint);
-    void HelpButton(QHBoxLayout* row, uint16_t number);
+    void HelpButton(QHBoxLayout* row, uint16_t number, const char* caption = "&Hilfe");
     void Press(ConfigButton button);
     void ShowBackground();
     void ChooseLayerColor(QTableWidget* grid, int row, int column);

@@ -211,18 +211,18 @@ void TForm_zeichInfo::Collect(DrawingInfoDialogData& data) const {
 TForm_confDoku::TForm_confDoku(QWidget* parent, DocumentsDialogData& data, const HelpHandler& help)
     : QDialog(parent) {
     setObjectName("TForm_confDoku");
-    setWindowTitle("Document Setup");
+    setWindowTitle("Verknüpfte Dokumente");
     auto* layout = new QVBoxLayout(this);
     for (int k = 0; k < 5; ++k) {
         const QString n = QString::number(k + 1);
-        auto* box = new QGroupBox(" Document " + n + " ");
+        auto* box = new QGroupBox(" Dokument " + n + " ");
         auto* grid = new QGridLayout(box);
         programs_[k] = Edit("", data.programs[k], data.fieldLength);
         programs_[k]->setObjectName("Edit_prog" + n);
         files_[k] = Edit("", data.files[k], data.fieldLength);
         files_[k]->setObjectName("Edit_file" + n);
-        auto* programLabel = new QLabel("Program " + n);
-        auto* fileLabel = new QLabel("File " + n);
+        auto* programLabel = new QLabel("Programm " + n);
+        auto* fileLabel = new QLabel("Datei " + n);
         programLabel->setToolTip(Q(data.programHint));
         fileLabel->setToolTip(Q(data.fileHint));
         auto* programButton = Button("...", "Button_prog" + n);

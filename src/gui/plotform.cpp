@@ -159,7 +159,7 @@ TForm_confkartuno::TForm_confkartuno(QWidget* parent, const PlotFormData& data,
     form->addRow("Postscript", font_);
     layout->addLayout(form);
 
-    layout->addWidget(new QLabel("Command Line:"));
+    layout->addWidget(new QLabel("Kommandozeile:"));
     line_ = new QLabel;
     line_->setObjectName("Label_commandline");
     line_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -89,9 +90,9 @@ TForm_printconf::TForm_printconf(QWidget* parent, PrintoutDialogData& data, cons
 
     auto* row = new QHBoxLayout;
     auto* choose = Button("Button_printer", "Drucker...", row);
-    auto* info = Button("Button_printerinfo", "Printer Info", row);
+    auto* info = Button("Button_printerinfo", "Druckerinfo", row);
     auto* load = Button("Button_load", "Datenbank", row);
-    auto* store = Button("Button_store", "Ü&bernehmen Datenbank", row);
+    auto* store = Button("Button_store", "Übernehmen &Datenbank", row);
     layout->addLayout(row);
     load->setEnabled(static_cast<bool>(data.loadSet));
     store->setEnabled(static_cast<bool>(data.storeSet));
@@ -122,6 +123,14 @@ void TForm_printconf::Show() {
     printer_->setText(Q(data_.printerName));
 }
 
+void TForm_printconf::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && data_.currentPrinter) {
+        data_.printerName = data_.currentPrinter();
+        printer_->setText(Q(data_.printerName));
+    }
+}
+
 void TForm_printconf::Take() {
     data_.xScale = S(xScale_->text());
     data_.yScale = S(yScale_->text());
@@ -142,7 +151,7 @@ void TForm_printconf::accept() {
 TForm_printerinfo::TForm_printerinfo(QWidget* parent, const PrinterInfoData& data)
     : QDialog(parent) {
     setObjectName("TForm_printerinfo");
-    setWindowTitle("Printer Info");
+    setWindowTitle("Druckerinfo");
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QTableWidget(static_cast<int>(data.rows.size()), 2);
     grid->setObjectName("StringGrid_info");
@@ -163,7 +172,8 @@ TForm_printerinfo::TForm_printerinfo(QWidget* parent, const PrinterInfoData& dat
 }
 
 bool QtPrinter::Information(PrinterInfoData& info) {
-    const bool pdf = !pdfPath_.isEmpty();
+    // "Print to file" chosen in the print dialog is a printer too.
+    const bool pdf = !pdfPath_.isEmpty() || printer_.outputFormat() == QPrinter::PdfFormat;
     if (!pdf && QPrinterInfo::availablePrinterNames().isEmpty()) return false;
     const QPrinterInfo printer =
         pdf ? QPrinterInfo() : QPrinterInfo::printerInfo(printer_.printerName());
@@ -190,13 +200,15 @@ bool QtPrinter::Information(PrinterInfoData& info) {
     row("Höhe (Pixel)", number(px.height()));
     row("Linker Seitenoffset (Pixel)", number(px.left()));
     row("Oberer Seitenoffset (Pixel)", number(px.top()));
-    row("DPI (horizontal)", number(dpi));
-    row("DPI (vertikal)", number(dpi));
+    row("DPI (horizontal)", number(printer_.logicalDpiX()));
+    row("DPI (vertikal)", number(printer_.logicalDpiY()));
     row("Pinsel", dash);
     row("Stifte", dash);
     row("Markierer", dash);
     row("Farben", color ? QString("16777216") : QString("2"));
-    row("Schriften", "0"); // the printer's own fonts are not listed here
+    // Neither Qt nor the print system tells the printer's own fonts: their number is not
+    // known, which is not the same as none.
+    row("Schriften", "unbekannt");
     return true;
 }
 

@@ -18,6 +18,9 @@ class TForm_printconf : public QDialog {
     TForm_printconf(QWidget* parent, PrintoutDialogData& data, const HelpHandler& help);
     void accept() override;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void Show();
     void Take();

@@ -21,12 +21,12 @@ TForm_preview::TForm_preview(QWidget* parent, ProjectTableData& data, const Help
     setWindowTitle(QString::fromStdString(data.caption));
     auto* layout = new QVBoxLayout(this);
     auto* menu = new QMenuBar;
-    QMenu* file = menu->addMenu("File");
-    QAction* exportExcel = file->addAction("Export Excel");
+    QMenu* file = menu->addMenu("&Datei");
+    QAction* exportExcel = file->addAction("Nach Excel exportieren");
     exportExcel->setObjectName("mi_exportExcel");
     connect(exportExcel, &QAction::triggered, this,
             [this] { CloseWith(ProjectTableAction::Export); });
-    QAction* exit = file->addAction("E&xit");
+    QAction* exit = file->addAction("&Beenden");
     exit->setObjectName("mi_exit");
     connect(exit, &QAction::triggered, this, [this] { CloseWith(ProjectTableAction::Close); });
     layout->setMenuBar(menu);
@@ -60,7 +60,7 @@ TForm_preview::TForm_preview(QWidget* parent, ProjectTableData& data, const Help
     };
     add("Button_ok", "OK", [this] { CloseWith(ProjectTableAction::Close); })->setDefault(true);
     add("Button_cancel", "Abbrechen", [this] { CloseWith(ProjectTableAction::Close); });
-    add("Button_help", "Help", [help] {
+    add("Button_help", "&Hilfe", [help] {
         if (help) help(false);
     });
     add("Button_bild", "Hilfe&bild", [this] { CloseWith(ProjectTableAction::Pictures); });

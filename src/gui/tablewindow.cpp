@@ -82,18 +82,21 @@ Tdbf4::Tdbf4(QWidget* parent, TableWindowModel& table)
     };
     QMenu* file = bar->addMenu("&Datei");
     file->setObjectName("Menu_file");
-    add(file, "mi_exportHtml", "Export HTML", TableCommand::ExportHtml);
-    add(file, "mi_saveDelimited", "Save As Delimited", TableCommand::SaveDelimited);
-    add(file, "mi_appendDbf", "Append dbf", TableCommand::AppendDbf, edit);
-    add(file, "mi_appendDelimited", "Append Delimited", TableCommand::AppendDelimited, edit);
+    add(file, "mi_exportHtml", "HTML exportieren", TableCommand::ExportHtml);
+    add(file, "mi_saveDelimited", QString::fromUtf8("Speichern als Text mit Trennzeichen"),
+        TableCommand::SaveDelimited);
+    add(file, "mi_appendDbf", QString::fromUtf8("dbf-Tabelle anhängen"), TableCommand::AppendDbf,
+        edit);
+    add(file, "mi_appendDelimited", QString::fromUtf8("Text mit Trennzeichen anhängen"),
+        TableCommand::AppendDelimited, edit);
     add(file, "mi_print", "&Drucken...", TableCommand::Print);
     file->addSeparator();
     file->addAction("Beenden", this, &QDialog::accept)->setObjectName("mi_exit");
     QMenu* editMenu = bar->addMenu("&Bearbeiten");
     editMenu->setObjectName("Menu_edit");
     editMenu->menuAction()->setVisible(edit);
-    add(editMenu, "mi_append", "Append", TableCommand::Post);
-    add(editMenu, "mi_pack", "Pack", TableCommand::Pack)
+    add(editMenu, "mi_append", QString::fromUtf8("Übernehmen"), TableCommand::Post);
+    add(editMenu, "mi_pack", "Packen", TableCommand::Pack)
         ->setToolTip(QString::fromUtf8("Markierte Datensätze löschen"));
     editMenu->setToolTipsVisible(true);
     QMenu* view = bar->addMenu("&Ansicht");
@@ -102,8 +105,8 @@ Tdbf4::Tdbf4(QWidget* parent, TableWindowModel& table)
     add(view, "mi_searchAgain", "&Weitersuchen", TableCommand::SearchAgain);
     QMenu* help = bar->addMenu("&Hilfe");
     help->setObjectName("Menu_help");
-    add(help, "mi_helpCommon", "Common", TableCommand::HelpCommon);
-    add(help, "mi_helpStructure", "dbf Structure", TableCommand::HelpStructure);
+    add(help, "mi_helpCommon", "Allgemein", TableCommand::HelpCommon);
+    add(help, "mi_helpStructure", "dbf-Struktur", TableCommand::HelpStructure);
     add(help, "mi_helpPicture", "Hilfe&bild", TableCommand::HelpPicture);
     add(help, "mi_helpFile", "Datei", TableCommand::HelpFile);
 

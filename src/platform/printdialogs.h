@@ -42,7 +42,10 @@ struct PrintoutDialogData {
     bool fit = false;
     bool monochrome = true;
     bool landscape = false;
-    std::string printerName;                                // cut to 40 characters
+    std::string printerName; // cut to 40 characters
+    // The current printer's name, asked again whenever the dialog is activated (the
+    // printer may have been changed meanwhile).
+    std::function<std::string()> currentPrinter;
     std::function<void(PrintoutDialogData&)> choosePrinter; // "Drucker..."
     std::function<void(PrintoutDialogData&)> loadSet;       // "Datenbank"
     std::function<void(PrintoutDialogData&)> storeSet;      // "Übernehmen Datenbank"

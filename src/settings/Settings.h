@@ -11,6 +11,7 @@ namespace vak1 {
 
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 struct Settings : NumberStyle {
@@ -43,6 +44,9 @@ struct Settings : NumberStyle {
     int GraphDriver = 0;
     uint16_t GraphWidth = 0;
     uint16_t GraphHeight = 0;
+    // The graphic size was computed from the screen, not set by the user: it is written as
+    // 0, so that every start computes it afresh and the drawing follows the window.
+    bool GraphWidthFromScreen = false, GraphHeightFromScreen = false;
     uint16_t HardcopyPort = 1;
     uint16_t SeparatorStyle = 2;
     int LinesPerPage = 66;

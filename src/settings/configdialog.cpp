@@ -10,6 +10,7 @@
 #include "dialogs/dialogs.h"
 #include "settings/Settings.h"
 #include "settings/settingsfile.h"
+#include "settings/settingstable.h"
 #include "text/parse.h"
 #include "text/program.h"
 
@@ -57,7 +58,45 @@ std::size_t LayerOfRow(std::size_t row) {
     return 4 - row;
 }
 
+// The table's limits of the setting at this address of the probe.
+ConfigRange TableRange(const Settings& probe, const void* setting, int zeroMeansDefault) {
+    const CfgEntry* e = FindSettingsEntry(probe, setting);
+    if (!e || e->limits.check != CfgCheck::Range) return {0, 2147483647};
+    const auto bound = [](long double v) {
+        return static_cast<int>(std::clamp<long double>(v, 0, 2147483647.0L));
+    };
+    return {zeroMeansDefault ? 0 : bound(e->limits.min), bound(e->limits.max)};
+}
+
+int InRange(int value, ConfigRange r) {
+    return std::clamp(value, r.min, r.max);
+}
+
+Settings WithGraphicSize(Settings s, const ScreenMetrics& screen) {
+    if (s.GraphWidth == 0 || s.GraphWidth == 65535) {
+        s.GraphWidth = static_cast<uint16_t>(std::max(screen.width - 9, 1));
+        s.GraphWidthFromScreen = true;
+    }
+    if (s.GraphHeight == 0 || s.GraphHeight == 65535) {
+        s.GraphHeight = static_cast<uint16_t>(std::max(screen.height - 91, 1));
+        s.GraphHeightFromScreen = true;
+    }
+    return s;
+}
+
 } // namespace
+
+ConfigRange ConfigSpinRange(int ConfigDialogData::*spin) {
+    static const Settings probe;
+    using D = ConfigDialogData;
+    if (spin == &D::dxfDecimals) return TableRange(probe, &probe.DxfDecimals, false);
+    if (spin == &D::decimalPlaces) return TableRange(probe, &probe.DecimalPlaces, false);
+    if (spin == &D::linesPerPage) return TableRange(probe, &probe.LinesPerPage, false);
+    if (spin == &D::headerSpaceLines) return TableRange(probe, &probe.HeaderSpaceLines, false);
+    if (spin == &D::inputWindowScale) return TableRange(probe, &probe.InputWindowScale, true);
+    if (spin == &D::dialogElementsScale) return TableRange(probe, &probe.DialogElementsScale, true);
+    return {0, 2147483647};
+}
 
 std::string ConfigCaption() {
     return std::string(kProgramName) + " Konfiguration";
@@ -188,6 +227,9 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
     // The edits show the client size; 0 asks for the largest that fits the screen.
     const int width = std::clamp(Int(d.graphWidth) - 1, 0, 5000);
     const int height = std::clamp(Int(d.graphHeight) - 1, 0, 5000);
+    // A size left as it was keeps its origin; one typed becomes the user's.
+    if (width != s.GraphWidth) s.GraphWidthFromScreen = width == 0;
+    if (height != s.GraphHeight) s.GraphHeightFromScreen = height == 0;
     s.GraphWidth = static_cast<uint16_t>(width != 0 ? width : std::max(screen.width - 9, 1));
     s.GraphHeight = static_cast<uint16_t>(height != 0 ? height : std::max(screen.height - 91, 1));
     s.ZoomFactor = Real(d.zoomFactor);
@@ -206,7 +248,7 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
     s.CadTextAngle = Real(d.cadTextAngle);
     s.EnterDiagramLimits = d.enterDiagramLimits;
     s.ReleaseField = FieldValue(d.releaseField);
-    s.DxfDecimals = std::clamp(d.dxfDecimals, 3, 16);
+    s.DxfDecimals = InRange(d.dxfDecimals, ConfigSpinRange(&ConfigDialogData::dxfDecimals));
     s.CadTextMode = Index<uint16_t>(d.cadTextMode, 1);
     s.DimensionFactor = Real(d.dimensionFactor);
     if (s.DimensionFactor < 0.01L) s.DimensionFactor = 1;
@@ -251,17 +293,21 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
     s.HelpLevel = Index<uint16_t>(d.helpLevel, 0);
     s.DecimalComma = Index<uint16_t>(d.decimalComma, 1);
     s.ExportDecimal = Index<uint16_t>(d.exportDecimal, 1);
-    s.DecimalPlaces = std::clamp(d.decimalPlaces, 3, 6);
+    s.DecimalPlaces = InRange(d.decimalPlaces, ConfigSpinRange(&ConfigDialogData::decimalPlaces));
     s.ArchiveMode = d.archiveMode;
     s.PlainCharacters = Index<uint16_t>(d.plainCharacters, 0);
     s.ResultGraphic = std::max(d.resultGraphic, 0);
 
-    // The lines in use run up to the last one that is not empty.
+    // The lines in use run up to the last one that is not empty; the slots beyond are not
+    // in the file and keep what they hold.
     uint16_t count = 1;
+    std::array<std::string, 5> lines;
     for (std::size_t k = 0; k < d.plotCommandLines.size(); ++k) {
-        s.PlotCommandLines[k] = FieldValue(d.plotCommandLines[k]).substr(0, 80);
-        if (!s.PlotCommandLines[k].empty()) count = static_cast<uint16_t>(k + 1);
+        lines[k] = FieldValue(d.plotCommandLines[k]).substr(0, 80);
+        if (!lines[k].empty()) count = static_cast<uint16_t>(k + 1);
     }
+    for (std::size_t k = 0; k < count; ++k)
+        s.PlotCommandLines[k] = lines[k];
     s.PlotCommandCount = count;
     s.TextProgram = FieldValue(d.textProgram);
     s.HtmlBrowser = FieldValue(d.htmlBrowser);
@@ -367,8 +413,17 @@ bool RunConfigDialog(Settings& s, const std::string& startDir, const DialogConte
     // values without a control are taken over with the controls.
     Settings shown = s;
     auto readBack = [&](const ConfigDialogData& d) {
-        Settings result = shown;
+        // A value the controls cannot show exactly (a real with more digits, a size beyond
+        // the edit's limit) stays as it was unless its control was changed. An unset graphic
+        // size is the one the screen gives, as after loading.
+        const Settings before = WithGraphicSize(shown, screen);
+        Settings result = before;
         ReadConfigDialog(d, screen, result);
+        ConfigDialogData untouched;
+        FillConfigDialog(before, env, untouched);
+        Settings baseline = before;
+        ReadConfigDialog(untouched, screen, baseline);
+        KeepUntouchedSettings(before, baseline, result);
         result.SettingsFolder = s.SettingsFolder;
         result.SettingsBaseName = s.SettingsBaseName;
         s = result;

@@ -44,6 +44,13 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
 // The "<" buttons and the thickness buttons: they change controls only.
 void ConfigDefault(ConfigDialogData& d, ConfigButton button, const Settings& s,
                    const ScreenMetrics& screen);
+// The range a spin of the dialog accepts: the limits the settings file's table gives its
+// setting (spins whose 0 asks for the default also take 0).
+struct ConfigRange {
+    int min = 0, max = 0;
+};
+ConfigRange ConfigSpinRange(int ConfigDialogData::*spin);
+
 // The caption: program name + " Konfiguration".
 std::string ConfigCaption();
 

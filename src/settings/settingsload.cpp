@@ -17,10 +17,10 @@ namespace vak1 {
 namespace {
 
 void ApplyGraphicSize(Settings& s, const ScreenMetrics& m) {
-    if (s.GraphWidth == 0 || s.GraphWidth == 65535)
-        s.GraphWidth = static_cast<uint16_t>(m.width - 9);
-    if (s.GraphHeight == 0 || s.GraphHeight == 65535)
-        s.GraphHeight = static_cast<uint16_t>(m.height - 91);
+    s.GraphWidthFromScreen = s.GraphWidth == 0 || s.GraphWidth == 65535;
+    s.GraphHeightFromScreen = s.GraphHeight == 0 || s.GraphHeight == 65535;
+    if (s.GraphWidthFromScreen) s.GraphWidth = static_cast<uint16_t>(m.width - 9);
+    if (s.GraphHeightFromScreen) s.GraphHeight = static_cast<uint16_t>(m.height - 91);
 }
 
 template <class V> V& Ref(const CfgEntry& e, Settings& s) {

@@ -95,8 +95,11 @@ void SaveSettings(Settings& s, const std::string& startDir, const DialogContext&
     TextFileWriter out;
     if (out.Open(SettingsFilePath(s, "cfg"))) {
         CfgWriter w(out, s);
+        Settings written = s;
+        if (s.GraphWidthFromScreen) written.GraphWidth = 0;
+        if (s.GraphHeightFromScreen) written.GraphHeight = 0;
         for (const CfgEntry& e : SettingsEntries())
-            WriteEntry(w, e, s);
+            WriteEntry(w, e, written);
         out.Commit();
     }
     ReportWriteError(d, out);

@@ -303,4 +303,32 @@ const CfgEntry* FindSettingsEntry(std::string_view key) {
     return it == std::end(kEntries) ? nullptr : &*it;
 }
 
+const CfgEntry* FindSettingsEntry(const Settings& s, const void* setting) {
+    for (const CfgEntry& e : kEntries) {
+        const bool found = std::visit(
+            [&](const auto& slot) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(slot)>, std::monostate>)
+                    return false;
+                else
+                    return slot.get && static_cast<const void*>(&slot.get(s)) == setting;
+            },
+            e.setting);
+        if (found) return &e;
+    }
+    return nullptr;
+}
+
+void KeepUntouchedSettings(const Settings& before, const Settings& baseline, Settings& result) {
+    for (const CfgEntry& e : kEntries)
+        std::visit(
+            [&](const auto& slot) {
+                if constexpr (!std::is_same_v<std::decay_t<decltype(slot)>, std::monostate>) {
+                    const auto& base = slot.get(baseline);
+                    if (!(base == slot.get(before)) && base == slot.get(result))
+                        slot.ref(result) = slot.get(before);
+                }
+            },
+            e.setting);
+}
+
 } // namespace vak1

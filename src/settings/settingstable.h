@@ -85,5 +85,12 @@ std::span<const CfgEntry> SettingsEntries();
 
 // The entry with this key (UTF-8), or null.
 const CfgEntry* FindSettingsEntry(std::string_view key);
+// The entry that reads and writes the setting at this address of s (a member of s or an
+// element of one), or null: also finds the entries without a key line.
+const CfgEntry* FindSettingsEntry(const Settings& s, const void* setting);
+
+// Copies into result each value of the table that the dialog round trip changed
+// (baseline differs from before) while the user left it alone (result equals baseline).
+void KeepUntouchedSettings(const Settings& before, const Settings& baseline, Settings& result);
 
 } // namespace vak1

@@ -208,7 +208,7 @@ bool ScriptedUi::PrintoutDialog(PrintoutDialogData& data) {
 }
 
 void ScriptedUi::PrinterInfoWindow(const PrinterInfoData& data) {
-    DialogRecord r{"printerinfo", "Printer Info", ""};
+    DialogRecord r{"printerinfo", "Druckerinfo", ""};
     for (const auto& [name, value] : data.rows)
         r.lines.push_back(name + "|" + value);
     Record(r);
@@ -378,7 +378,7 @@ bool ScriptedUi::DocumentsDialog(DocumentsDialogData& data) {
     for (auto& f : data.files)
         fields.push_back(&f);
     const std::vector<std::size_t> lengths(fields.size(), data.fieldLength);
-    DialogRecord r = FormRecord("documents", "Document Setup", fields, lengths);
+    DialogRecord r = FormRecord("documents", "Verknüpfte Dokumente", fields, lengths);
     r.labels = {data.programHint, data.fileHint};
     Record(r);
     ScriptedAnswer a;

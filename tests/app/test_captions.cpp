@@ -2,6 +2,9 @@
 // composed captions, Korean held in its double-byte code page, and the menu structure.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <functional>
+#include <map>
 #include <set>
 
 #include "app/menu.h"
@@ -20,20 +23,20 @@ TEST(Captions, GermanAtStartAndEnglishAfterSwitch) {
     MenuItem bar = BuildMenuBar();
     ApplyMenuCaptions(bar, t);
     EXPECT_EQ(CaptionOf(bar, "mi_fileOpen"), "Ö&ffnen...");
-    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "Ö&ffnen... (&Tabelle)");
+    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "Öffnen... (&Tabelle)");
     EXPECT_EQ(CaptionOf(bar, "mi_editKoerper"), "K&örper");
     EXPECT_EQ(CaptionOf(bar, "mi_fileImportDXF"), "&Import DXF");
     EXPECT_EQ(CaptionOf(bar, "mi_helplanguage"), "&Sprache Menü");
-    EXPECT_EQ(CaptionOf(bar, "mi_Document3"), "D&okument &3");
+    EXPECT_EQ(CaptionOf(bar, "mi_Document3"), "Dokument &3");
 
     ASSERT_TRUE(FillTable1(t, 2));
     ASSERT_TRUE(FillTable2(t, 2));
     ApplyMenuCaptions(bar, t);
-    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "&Open... (&Table)");
+    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "Open... (&Table)");
     EXPECT_EQ(CaptionOf(bar, "mi_editKoerper"), "&3rd Dimension");
-    EXPECT_EQ(CaptionOf(bar, "mi_cadoptions"), "Se&ttings");
-    EXPECT_EQ(CaptionOf(bar, "mi_fileConfig"), "Se&ttings");
-    EXPECT_EQ(CaptionOf(bar, "mi_helpErrorMessages"), "&Error messages");
+    EXPECT_EQ(CaptionOf(bar, "mi_cadoptions"), "S&ettings");
+    EXPECT_EQ(CaptionOf(bar, "mi_fileConfig"), "S&ettings");
+    EXPECT_EQ(CaptionOf(bar, "mi_helpErrorMessages"), "E&rror messages");
     EXPECT_EQ(CaptionOf(bar, "mi_helplanguage"), "&Language Menu");
     // Items outside the mapping keep the window definition's captions.
     EXPECT_EQ(CaptionOf(bar, "mi_HelpAbout"), "VAK&1");
@@ -55,7 +58,7 @@ TEST(Captions, WhichTableKnowsWhichLanguage) {
     EXPECT_EQ(u[Cap2::Geometrie], german2);
     MenuItem bar = BuildMenuBar();
     ApplyMenuCaptions(bar, u);
-    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "&Apri... (&Tabelle)");
+    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "Apri... (&Tabelle)");
 
     for (int unknown : {0, 10, -1}) {
         CaptionTables v;
@@ -74,7 +77,7 @@ TEST(Captions, KoreanIsStoredInItsCodePage) {
     MenuItem bar = BuildMenuBar();
     ApplyMenuCaptions(bar, t);
     EXPECT_EQ(CaptionOf(bar, "mi_file"), "파일(&F)");
-    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "열기(&O)... (표(&T))");
+    EXPECT_EQ(CaptionOf(bar, "mi_fileOpenTable"), "열기... (표(&T))");
     // Back to German: table 2 German, table 1 German, no stray double-byte texts.
     FillTable1(t, 1);
     FillTable2(t, 1);
@@ -154,4 +157,53 @@ TEST(Menu, StructureHasEveryCommandOnce) {
     EXPECT_EQ(FindMenuItem(bar, "mi_fileNew")->shortcut, "Ctrl+N");
     EXPECT_EQ(FindMenuItem(bar, "mi_fileprint")->shortcut, "Ctrl+P");
     EXPECT_FALSE(FindMenuItem(bar, "mi_file1")->visible);
+}
+
+// "Ö&ffnen" and "Ö&ffnen (Tabelle)" shared f, "Import DXF" and "Einstellungen" shared i, the
+// French "Affichage" and "Aide" shared a: within one menu every access key is the item's own.
+TEST(Menu, EveryMenuHasDistinctAccessKeysInEveryLanguage) {
+    // The access key of a caption in lower case (one UTF-8 character), empty without one;
+    // a caption with a second mark counts as a fault of its own.
+    auto keyOf = [](const std::string& caption, int& marks) {
+        std::string key;
+        for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+            if (caption[i] != '&') continue;
+            if (caption[i + 1] == '&') {
+                ++i;
+                continue;
+            }
+            ++marks;
+            if (!key.empty()) continue;
+            std::size_t n = 1;
+            while (i + 1 + n < caption.size() && (caption[i + 1 + n] & 0xC0) == 0x80)
+                ++n;
+            key = caption.substr(i + 1, n);
+            if (n == 1)
+                key[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+        }
+        return key;
+    };
+    for (const int language : {1, 2, 3, 7, 8}) {
+        CaptionTables t;
+        ASSERT_TRUE(FillTable1(t, language));
+        ASSERT_TRUE(FillTable2(t, language));
+        MenuItem bar = BuildMenuBar();
+        ApplyMenuCaptions(bar, t);
+        std::function<void(const MenuItem&)> walk = [&](const MenuItem& menu) {
+            std::map<std::string, std::string> seen; // key -> caption
+            for (const MenuItem& item : menu.items) {
+                if (item.separator) continue;
+                int marks = 0;
+                const std::string key = keyOf(item.caption, marks);
+                EXPECT_LE(marks, 1) << language << ": " << item.caption;
+                if (!key.empty()) {
+                    const auto [at, fresh] = seen.emplace(key, item.caption);
+                    EXPECT_TRUE(fresh) << language << ": \"" << item.caption << "\" and \""
+                                       << at->second << "\" share " << key;
+                }
+                walk(item);
+            }
+        };
+        walk(bar);
+    }
 }

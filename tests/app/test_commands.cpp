@@ -176,9 +176,9 @@ TEST_F(Commands, LanguageSwitchAppliesCaptionsAndStoresTheNumber) {
     AddMessage(app.Messages, "Fatal  : A = 0 !");
     RunCommand(app, "mi_helplanguageEnglish");
     EXPECT_EQ(app.Config.MenuLanguage, 2);
-    EXPECT_EQ(FindMenuItem(app.Menu.Bar, "mi_fileOpenTable")->caption, "&Open... (&Table)");
+    EXPECT_EQ(FindMenuItem(app.Menu.Bar, "mi_fileOpenTable")->caption, "Open... (&Table)");
     const MenuItem* errors = FindMenuItem(app.Menu.Bar, "mi_viewErrorMessages");
-    EXPECT_EQ(errors->caption, "&Error messages (1)");
+    EXPECT_EQ(errors->caption, "E&rror messages (1)");
     EXPECT_TRUE(errors->enabled);
     RunCommand(app, "mi_helplanguageDeutsch");
     EXPECT_EQ(FindMenuItem(app.Menu.Bar, "mi_fileOpen")->caption, "Ö&ffnen...");

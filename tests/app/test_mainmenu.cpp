@@ -62,22 +62,22 @@ TEST(ErrorItem, CountsTheMessagesInTheCurrentLanguageAndIsDisabledWhenEmpty) {
     AddMessage(app.Messages, "Fatal  : Kontur nicht geschlossen");
     AddMessage(app.Messages, "Warnung");
     SetLanguage(app, 2);
-    EXPECT_EQ(Caption(app, "mi_viewErrorMessages"), "&Error messages (2)");
+    EXPECT_EQ(Caption(app, "mi_viewErrorMessages"), "E&rror messages (2)");
     EXPECT_TRUE(FindMenuItem(app.Menu.Bar, "mi_viewErrorMessages")->enabled);
     // The help menu's item has no count.
-    EXPECT_EQ(Caption(app, "mi_helpErrorMessages"), "&Error messages");
+    EXPECT_EQ(Caption(app, "mi_helpErrorMessages"), "E&rror messages");
 }
 
 TEST(Language, SwitchStoresTheNumberAndBothTablesFollow) {
     App app;
     SetLanguage(app, 2);
     EXPECT_EQ(app.Config.MenuLanguage, 2);
-    EXPECT_EQ(Caption(app, "mi_fileOpenTable"), "&Open... (&Table)");
+    EXPECT_EQ(Caption(app, "mi_fileOpenTable"), "Open... (&Table)");
     SetLanguage(app, 7);
     EXPECT_EQ(Caption(app, "mi_editKoerper"), "&Corp");
     EXPECT_EQ(Caption(app, "mi_file"), "&Fișier");
     SetLanguage(app, 1);
-    EXPECT_EQ(Caption(app, "mi_fileOpenTable"), "Ö&ffnen... (&Tabelle)");
+    EXPECT_EQ(Caption(app, "mi_fileOpenTable"), "Öffnen... (&Tabelle)");
     EXPECT_EQ(LanguageOfItem("mi_helplanguageKorea"), 8);
     EXPECT_EQ(LanguageOfItem("mi_helplanguage"), 0);
 }

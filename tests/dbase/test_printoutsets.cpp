@@ -4,6 +4,7 @@
 #include "dbase/dbftest.h"
 #include "dbase/printoutsets.h"
 #include "support/ReportFixture.h"
+#include "support/tempfolder.h"
 
 namespace vak1::test {
 namespace {
@@ -93,6 +94,38 @@ TEST_F(PrintoutSets, WithoutTheTableNothingIsStored) {
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("nicht gefunden oder kein Zugriffsrecht"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(table));
+}
+
+// Stored sets went into the installation's table (or a temporary copy never read again).
+TEST_F(PrintoutSets, SetsGoToACopyInTheUserFolderAndAreReadFromThere) {
+    const std::string inst = dir + "inst/";
+    std::filesystem::create_directory(inst);
+    std::filesystem::rename(table, inst + "printout.dbf");
+    const std::string supplied = ReadBytes(inst + "printout.dbf");
+    places.folders = {dir + "start/", app.Config.DbfDir, inst};
+    places.supplied = inst;
+    places.userFolders = {app.Config.DbfDir};
+
+    ui.Push(ScriptedAnswer::Text("Eigener Satz"));
+    StorePrintoutSet(TableContextOf(app), places, Values("2", true));
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_EQ(ReadBytes(inst + "printout.dbf"), supplied);
+    EXPECT_EQ(FindPrintoutTable(places), table);
+    const std::vector<std::string> records = EngineRecords(table);
+    ASSERT_EQ(records.size(), 6u);
+    EXPECT_EQ(records.back(), " Eigener Satz|2|1.5|10|5|T|F|T|T");
+
+    // No user folder can be written (a file stands in the way): the copy in the temporary
+    // folder takes the set, and the message says so.
+    std::filesystem::remove(table);
+    WriteBytes(dir + "blocked", "x");
+    places.userFolders = {dir + "blocked/sets/"};
+    ui.Push(ScriptedAnswer::Text("Nur temporär"));
+    StorePrintoutSet(TableContextOf(app), places, Values("3", false));
+    EXPECT_EQ(ReadBytes(inst + "printout.dbf"), supplied);
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_NE(ui.Messages()[0].find("temporären Kopie"), std::string::npos);
+    EXPECT_EQ(EngineRecords(app.Config.TempDir + "printout.dbf").size(), 6u);
 }
 
 } // namespace

@@ -32,3 +32,18 @@ TEST(PrintoutCommand, ScaleZeroIsAskedAgainAndAFailedJobIsReported) {
     EXPECT_NE(messages[2].find("nicht erstellt"), std::string::npos) << messages[2];
     EXPECT_EQ(abort, 1);
 }
+
+// The graphics settings' "Umrandung" was stored but read by nothing.
+TEST(PrintoutDefaults, TheGraphicFrameIsThePrintoutsBorderDefault) {
+    struct Case {
+        bool printerBorder, graphicFrame, formSheet, border;
+    };
+    for (const Case c : {Case{false, false, false, false}, Case{false, true, false, true},
+                         Case{true, false, false, true}, Case{false, true, true, false}}) {
+        Settings s;
+        s.ScreendumpBorder = c.printerBorder;
+        s.GraphicBorder = c.graphicFrame;
+        EXPECT_EQ(PrintoutDefaults(s, c.formSheet).border, c.border)
+            << c.printerBorder << c.graphicFrame << c.formSheet;
+    }
+}

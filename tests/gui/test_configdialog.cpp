@@ -16,6 +16,8 @@
 #include "gui/QtUi.h"
 #include "gui/driver.h"
 #include "settings/configdialog.h"
+#include "settings/settings_sample.h"
+#include "settings/settingsfile.h"
 
 using namespace vak1;
 using namespace vak1::test;
@@ -81,7 +83,7 @@ TEST(ConfigDialogGui, TabsControlsAndColourChoiceThroughTheWidgets) {
         .Start();
     ASSERT_TRUE(RunConfigDialog(app.Config, dir.path().toStdString() + "/", Dialogs(app), {}));
 
-    EXPECT_EQ(tabs, QStringList({"Directories", "Grafik", "CAD", "Farbe", "Drucker", "Ausdruck",
+    EXPECT_EQ(tabs, QStringList({"Ordner", "Grafik", "CAD", "Farbe", "Drucker", "Ausdruck",
                                  "Einstellungen", "Extern", "Zeichnung"}));
     EXPECT_EQ(current, "Grafik");
     EXPECT_EQ(colours.size(), 16);
@@ -103,4 +105,31 @@ TEST(ConfigDialogGui, TabsControlsAndColourChoiceThroughTheWidgets) {
     EXPECT_EQ(s.LayerColors[4], 1);
     EXPECT_EQ(s.LineThickness0to5[5], 3);
     EXPECT_EQ(s.BackgroundColor, 5);
+}
+
+// The widgets' own ranges changed a file at the limits of its table on "OK" (DxfDecimals 2
+// became 3, a printer port beyond the choice became LPT1).
+TEST(ConfigDialogGui, OkWithoutChangesKeepsAFileAtTheTableLimits) {
+    for (const bool high : {false, true}) {
+        SCOPED_TRACE(high ? "high limits" : "low limits");
+        QTemporaryDir dir;
+        const std::string start = dir.path().toStdString() + "/";
+        App app;
+        QtUi ui;
+        app.Env.ui = &ui;
+        SetTableLimits(app.Config, high);
+        SaveSettings(app.Config, start, Dialogs(app));
+        app.Config = Settings();
+        LoadSettings(app.Config, start, Dialogs(app));
+        ASSERT_EQ(app.State.AbortFlag, 0);
+        const Settings loaded = app.Config;
+        DialogScript()
+            .Then([](QWidget* w) {
+                ASSERT_NE(w, nullptr);
+                Click(w, "Button_ok");
+            })
+            .Start();
+        ASSERT_TRUE(RunConfigDialog(app.Config, start, Dialogs(app), {}));
+        ExpectSameSettings(loaded, app.Config);
+    }
 }

@@ -25,6 +25,7 @@
 #include "gui/QtUi.h"
 #include "gui/RunGui.h"
 #include "gui/driver.h"
+#include "settings/settingsfile.h"
 #include "support/tempfolder.h"
 
 using namespace vak1;
@@ -63,7 +64,7 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithGermanCaptionsAndShortcuts) {
         }
     }
     EXPECT_EQ(Text(w, "mi_fileOpen"), QString::fromUtf8("Ö&ffnen..."));
-    EXPECT_EQ(Text(w, "mi_fileOpenTable"), QString::fromUtf8("Ö&ffnen... (&Tabelle)"));
+    EXPECT_EQ(Text(w, "mi_fileOpenTable"), QString::fromUtf8("Öffnen... (&Tabelle)"));
     EXPECT_EQ(Text(w, "mi_editKoerper"), QString::fromUtf8("K&örper"));
     EXPECT_EQ(Text(w, "mi_viewErrorMessages"), "&Fehlermeldungen (0)");
     EXPECT_FALSE(w.Action("mi_viewErrorMessages")->isEnabled());
@@ -82,9 +83,9 @@ TEST_F(MainWindowTest, LanguageItemsSwitchEveryCaptionAndStoreTheNumber) {
     EXPECT_EQ(app.Config.MenuLanguage, 2);
     EXPECT_EQ(TopMenus(w),
               (QStringList{"&File", "&Edit", "&View", "&CAD", "&Database", "D&ocument", "&Help"}));
-    EXPECT_EQ(Text(w, "mi_fileOpenTable"), "&Open... (&Table)");
+    EXPECT_EQ(Text(w, "mi_fileOpenTable"), "Open... (&Table)");
     EXPECT_EQ(Text(w, "mi_editKoerper"), "&3rd Dimension");
-    EXPECT_EQ(Text(w, "mi_viewErrorMessages"), "&Error messages (0)");
+    EXPECT_EQ(Text(w, "mi_viewErrorMessages"), "E&rror messages (0)");
     QMenu* language = w.findChild<QMenu*>("mi_helplanguage");
     ASSERT_NE(language, nullptr);
     EXPECT_EQ(language->title(), "&Language Menu");
@@ -98,7 +99,7 @@ TEST_F(MainWindowTest, LanguageItemsSwitchEveryCaptionAndStoreTheNumber) {
 
     w.Action("mi_helplanguageDeutsch")->trigger();
     EXPECT_EQ(app.Config.MenuLanguage, 1);
-    EXPECT_EQ(Text(w, "mi_fileOpenTable"), QString::fromUtf8("Ö&ffnen... (&Tabelle)"));
+    EXPECT_EQ(Text(w, "mi_fileOpenTable"), QString::fromUtf8("Öffnen... (&Tabelle)"));
 }
 
 TEST_F(MainWindowTest, ItemsRunTheirHandlerWithAbortClearedOthersSayTheyComeLater) {
@@ -223,6 +224,25 @@ TEST(RunGui, GraphicsReferenceSizeComesFromTheSettingsElseTheScreen) {
     EXPECT_EQ(app.Graphics.GraphHeight, 989);
     EXPECT_TRUE(app.Graphics.FixedWidth);
     EXPECT_FALSE(app.Graphics.FixedHeight);
+}
+
+// A size the loading computed from the screen was taken as fixed: the drawing did not follow
+// a smaller window.
+TEST(RunGui, ASizeTheLoadingComputedFollowsTheWindow) {
+    QTemporaryDir dir;
+    const std::string start = dir.path().toStdString() + "/";
+    App app;
+    QtUi ui;
+    app.Env.ui = &ui;
+    app.Config.GraphHeight = 700; // the user's; the width is not set
+    SaveSettings(app.Config, start, Dialogs(app));
+    app.Config = Settings();
+    LoadSettings(app.Config, start, Dialogs(app));
+    SetUpGraphicsWindow(app, 1600, 1000);
+    EXPECT_FALSE(app.Graphics.FixedWidth);
+    EXPECT_EQ(app.Graphics.GraphWidth, 1600 - 9); // this screen's, not the one loading saw
+    EXPECT_TRUE(app.Graphics.FixedHeight);
+    EXPECT_EQ(app.Graphics.GraphHeight, 700);
 }
 
 TEST_F(MainWindowTest, LanguageHasItsCheckMarkQtDialogsFollowAndTheStartSaysWhatToDo) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -48,6 +49,18 @@ Page Analyse(const QImage& img) {
                 ++p.coloured;
         }
     return p;
+}
+
+// In Qt's print dialog: the last printer entry ("print to file") into the file path, then
+// the dialog's own accept, which sets the printer up.
+void ChoosePrintToFile(QWidget* dialog, const QString& path) {
+    auto* printers = dialog->findChild<QComboBox*>("printers");
+    ASSERT_NE(printers, nullptr);
+    printers->setCurrentIndex(printers->count() - 1);
+    auto* file = dialog->findChild<QLineEdit*>("filename");
+    ASSERT_NE(file, nullptr);
+    file->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
 }
 
 class Printout : public ::testing::Test {
@@ -181,7 +194,7 @@ TEST_F(Printout, PrinterInfoListsThePrinterOrSaysThereIsNone) {
     int count = 0;
     OnNextModal([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->windowTitle(), "Printer Info");
+        EXPECT_EQ(w->windowTitle(), "Druckerinfo");
         auto* grid = Child<QTableWidget>(w, "StringGrid_info");
         count = grid->rowCount();
         for (int r = 0; r < count; ++r)
@@ -192,7 +205,7 @@ TEST_F(Printout, PrinterInfoListsThePrinterOrSaysThereIsNone) {
     EXPECT_EQ(count, 16);
     EXPECT_EQ(rows["Name"], "PDF");
     EXPECT_EQ(rows["Pinsel"], QString::fromUtf8("–"));
-    EXPECT_EQ(rows["Schriften"], "0");
+    EXPECT_EQ(rows["Schriften"], "unbekannt");
     EXPECT_EQ(rows[QString::fromUtf8("Druckbreite (mm)")], "210");
 
     QString message;
@@ -203,6 +216,46 @@ TEST_F(Printout, PrinterInfoListsThePrinterOrSaysThereIsNone) {
     });
     ShowPrinterInfo(Dialogs(app), nullptr);
     EXPECT_TRUE(message.startsWith("Kein Drucker")) << message.toStdString();
+}
+
+// The printer information said "Kein Drucker eingerichtet" after "print to file" was chosen
+// in the print dialog, and the printout dialog kept the name it found when it opened.
+TEST_F(Printout, APrinterChosenMeanwhileIsNamedAndDescribed) {
+    QtPrinter printer;
+    app.Env.printer = &printer;
+    QString before, after;
+    std::map<QString, QString> rows;
+    OnNextModal([&](QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        auto* label = Child<QLabel>(w, "Label_printer");
+        before = label->text();
+        // The system print dialog, as "Drucker..." opens it: print into a file.
+        OnNextModal([&](QWidget* dialog) {
+            ASSERT_NE(dialog, nullptr);
+            ChoosePrintToFile(dialog, dir.filePath("gewaehlt.pdf"));
+        });
+        ASSERT_TRUE(printer.ChoosePrinter());
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(w, &activation);
+        after = label->text();
+        OnNextModal([&](QWidget* info) {
+            ASSERT_NE(info, nullptr);
+            static_cast<QDialog*>(info)->accept();
+            auto* grid = Child<QTableWidget>(info, "StringGrid_info");
+            ASSERT_NE(grid, nullptr) << "no printer information";
+            for (int r = 0; r < grid->rowCount(); ++r)
+                rows[grid->item(r, 0)->text()] = grid->item(r, 1)->text();
+        });
+        Child<QPushButton>(w, "Button_printerinfo")->click();
+        Child<QPushButton>(w, "Button_cancel")->click();
+    });
+    RunCommand(app, "mi_fileprint");
+    app.Env.printer = nullptr;
+    EXPECT_NE(before, after);
+    EXPECT_EQ(after, "PDF: gewaehlt.pdf");
+    EXPECT_EQ(rows["Name"], "PDF: gewaehlt.pdf");
+    EXPECT_EQ(rows["DPI (vertikal)"], rows["DPI (horizontal)"]); // a PDF page is square
+    EXPECT_FALSE(rows["DPI (vertikal)"].isEmpty());
 }
 
 // The form shows the passed line until a control changes; then the line its controls make.

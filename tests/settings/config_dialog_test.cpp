@@ -87,8 +87,9 @@ TEST(ConfigDialog, ReadBackConvertsAndLimits) {
              return s.LayerNames[4] == "KONTUR" && s.LayerColors[4] == 7 &&
                     s.LineThickness0to5[5] == 4;
          }},
-        {"spins stay in their ranges", [](auto& d) { d.decimalPlaces = 9, d.dxfDecimals = 1; },
-         [](const Settings& s) { return s.DecimalPlaces == 6 && s.DxfDecimals == 3; }},
+        {"spins stay in the ranges of the settings file",
+         [](auto& d) { d.decimalPlaces = 10, d.dxfDecimals = 0; },
+         [](const Settings& s) { return s.DecimalPlaces == 9 && s.DxfDecimals == 1; }},
         {"plot lines in use up to the last one",
          [](auto& d) {
              d.plotCommandLines = {"a", "", "c", "", ""};
@@ -99,6 +100,23 @@ TEST(ConfigDialog, ReadBackConvertsAndLimits) {
         TestApp t;
         EXPECT_TRUE(RunDialog(t, c.edit)) << c.what;
         EXPECT_TRUE(c.stored(t.app.Config)) << c.what;
+    }
+}
+
+// A file at the limits of its table came back changed after "OK" (DxfDecimals 2 became 3).
+TEST(ConfigDialog, OkWithoutChangesKeepsAFileAtTheTableLimits) {
+    for (const bool high : {false, true}) {
+        TestApp t;
+        SetTableLimits(t.app.Config, high);
+        SaveSettings(t.app.Config, t.app.State.StartDir, Dialogs(t.app));
+        TestApp u;
+        WriteBytes(u.path("vak1.cfg"), ReadBytes(t.path("vak1.cfg")));
+        LoadSettings(u.app.Config, u.app.State.StartDir, Dialogs(u.app));
+        ASSERT_EQ(u.Errors(), 0) << u.LastError();
+        const Settings loaded = u.app.Config;
+        ASSERT_TRUE(RunDialog(u, [](ConfigDialogData&) {}));
+        SCOPED_TRACE(high ? "high limits" : "low limits");
+        ExpectSameSettings(loaded, u.app.Config);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "app/App.h"
+#include "settings/configdialog.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstable.h"
 #include "settings_sample.h"
@@ -421,4 +422,36 @@ TEST(SettingsFile, GoldenFile) {
     const std::string written = ReadBytes(t.path("vak1.cfg"));
     if (std::getenv("VAK1_UPDATE_GOLDEN")) WriteBytes(golden, written);
     EXPECT_EQ(written, ReadBytes(golden));
+}
+
+// A graphic size computed from the screen went into the file on the next save and came back
+// as the user's fixed size ("Auflösung horizontal 1591"); only a size the user set is kept.
+TEST(SettingsFile, AGraphicSizeFromTheScreenIsWrittenAsUnset) {
+    struct Case {
+        const char* what;
+        uint16_t inFile;
+        std::function<void(ConfigDialogData&)> typed; // null: the dialog is not opened
+        const char* written;
+    };
+    const Case cases[] = {
+        {"not set", 0, nullptr, "0"},
+        {"set by the user", 1000, nullptr, "1000"},
+        {"not set, dialog left alone", 0, [](ConfigDialogData&) {}, "0"},
+        {"not set, then typed", 0, [](ConfigDialogData& d) { d.graphWidth = "801"; }, "800"},
+        {"set, then typed 0", 1000, [](ConfigDialogData& d) { d.graphWidth = "0"; }, "0"},
+    };
+    for (const Case& c : cases) {
+        TestApp t;
+        t.app.Config.GraphWidth = c.inFile;
+        const auto lines = SavedLines(t);
+        TestApp u;
+        LoadLines(u, lines);
+        EXPECT_EQ(u.app.Config.GraphWidth, c.inFile ? c.inFile : 1024 - 9) << c.what;
+        if (c.typed) {
+            u.ui.Push(ScriptedAnswer::Config(c.typed, false));
+            ASSERT_TRUE(RunConfigDialog(u.app.Config, u.app.State.StartDir, Dialogs(u.app), {}));
+        }
+        const auto saved = SavedLines(u);
+        EXPECT_EQ(saved.at(KeyIndex(saved, "Auflösung horizontal") + 1), c.written) << c.what;
+    }
 }

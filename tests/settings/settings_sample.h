@@ -2,7 +2,11 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <variant>
+
 #include "settings/Settings.h"
+#include "settings/settingstable.h"
 #include "text/cp850.h"
 
 namespace vak1::test {
@@ -98,6 +102,26 @@ inline void FillSettings(Settings& s) {
     s.DrawHideFileName = true;
     s.DrawHideDate = true;
     s.DrawHideLogo = true;
+}
+
+// Every number with a load check at the low or the high end of what the table accepts
+// (reals that must not be 0 just above 0 or large), graphic sizes beyond the edit's limit.
+inline void SetTableLimits(Settings& s, bool high) {
+    for (const CfgEntry& e : SettingsEntries()) {
+        const CfgLimits& l = e.limits;
+        if (l.check != CfgCheck::Range && l.check != CfgCheck::NonZero) continue;
+        if (auto* real = std::get_if<CfgSlot<long double>>(&e.setting)) {
+            const long double low = l.check == CfgCheck::Range ? l.min : 0.005L;
+            real->ref(s) =
+                high ? std::min(l.check == CfgCheck::Range ? l.max : 12345.5L, 12345.5L) : low;
+        } else if (l.check == CfgCheck::Range) {
+            const long double v = high ? std::min(l.max, 99999.0L) : l.min;
+            if (auto* i = std::get_if<CfgSlot<int>>(&e.setting)) i->ref(s) = static_cast<int>(v);
+            if (auto* w = std::get_if<CfgSlot<uint16_t>>(&e.setting))
+                w->ref(s) = static_cast<uint16_t>(v);
+        }
+    }
+    if (high) s.GraphWidth = s.GraphHeight = 6000;
 }
 
 // clang-format off
