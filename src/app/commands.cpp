@@ -60,6 +60,10 @@ void NotYetAvailable(App& app) {
     ShowInfo(Dialogs(app), cp850("Diese Funktion folgt in einer späteren Version."));
 }
 
+void NoDemonstration(App& app) {
+    ShowInfo(Dialogs(app), cp850(kNoDemonstrationText));
+}
+
 // The printout of the graphics window; after a form sheet its page is preset.
 void FilePrint(App& app) {
     const PrintoutTablePlaces places{
@@ -530,7 +534,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_helphistory", {HelpHistory}},
         {"mi_helpwww", {HelpWww}},
         {"mi_helpemail", {HelpEmail}},
-        {"mi_helpDemo", {NotYetAvailable}},
+        {"mi_helpDemo", {NoDemonstration}},
         {"mi_helplanguageDeutsch", {Language<1>}},
         {"mi_helplanguageEnglish", {Language<2>}},
         {"mi_helplanguageFrancais", {Language<3>}},
