@@ -3,7 +3,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/commands.h"
 #include "sheet/UnoSpreadsheet.h"
@@ -20,6 +22,15 @@ std::string OfficeBinary() {
     for (const char* p : {"/usr/lib/libreoffice/program/soffice.bin", "/usr/bin/soffice"})
         if (fs::exists(p)) return p;
     return {};
+}
+
+// Whether pid runs: not gone and not defunct (the office is no child of this process).
+bool Running(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!std::getline(in, stat)) return false;
+    const std::size_t name = stat.rfind(')');
+    return name != std::string::npos && name + 2 < stat.size() && stat[name + 2] != 'Z';
 }
 
 class UnoSheet : public test::ReportFixture {
@@ -59,6 +70,44 @@ TEST_F(UnoSheet, StartAndExportFillColumnOneOfTheOfficeWorkbook) {
     std::string error;
     ASSERT_TRUE(sheet.ReadColumn1("", cells, error)) << error;
     EXPECT_EQ(cells, (std::vector<std::string>{"neu", "2", "", "vier\tfünf"}));
+}
+
+// After the office had gone, "Import" showed the bridge's internal error and "Export" did
+// nothing; import now says the office is gone and export starts it again.
+TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
+    const std::string program = OfficeBinary();
+    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
+        GTEST_SKIP() << "no office with its Python bridge installed";
+    UnoOptions options;
+    options.python = VAK1_PYTHON;
+    options.accept = "pipe,name=vak1gone" + std::to_string(::getpid());
+    options.office = program;
+    options.profile = dir + "profile";
+    options.headless = true;
+    UnoSpreadsheet sheet(options);
+    app.Env.spreadsheet = &sheet;
+    Write(dir + "eins.vak1", "eins\r\n");
+    app.State.ProjectName = "eins";
+    ASSERT_TRUE(RunCommand(app, "mi_OleStartExcel"));
+    ASSERT_EQ(app.State.AbortFlag, 0) << (ui.shown.empty() ? "" : ui.shown.back().prompt);
+    office = static_cast<pid_t>(sheet.OfficePid());
+    ASSERT_GT(office, 0);
+    ::kill(office, SIGKILL);
+    for (int i = 0; i < 500 && Running(office); ++i)
+        ::usleep(10000);
+
+    RunCommand(app, "mi_OleImportExcel");
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(ui.shown.back().prompt, "Die Tabellenkalkulation ist nicht mehr erreichbar");
+    EXPECT_FALSE(sheet.Connected());
+
+    ASSERT_TRUE(RunCommand(app, "mi_OleExportExcel"));
+    EXPECT_EQ(app.State.AbortFlag, 0) << ui.shown.back().prompt;
+    office = static_cast<pid_t>(sheet.OfficePid());
+    std::vector<std::string> cells;
+    std::string error;
+    ASSERT_TRUE(sheet.ReadColumn1("", cells, error)) << error;
+    EXPECT_EQ(cells, std::vector<std::string>{"eins"});
 }
 
 } // namespace
