@@ -110,4 +110,31 @@ TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
     EXPECT_EQ(cells, std::vector<std::string>{"eins"});
 }
 
+// The report's numbers are aligned with blanks, and the office took them as text cells.
+TEST_F(UnoSheet, AlignedNumbersOfATextFileBecomeNumbers) {
+    const std::string program = OfficeBinary();
+    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
+        GTEST_SKIP() << "no office with its Python bridge installed";
+    UnoOptions options;
+    options.python = VAK1_PYTHON;
+    options.accept = "pipe,name=vak1numbers" + std::to_string(::getpid());
+    options.office = program;
+    options.profile = dir + "profile";
+    options.headless = true;
+    UnoSpreadsheet sheet(options);
+    ASSERT_TRUE(sheet.Connect());
+    office = static_cast<pid_t>(sheet.OfficePid());
+    Write(dir + "zahlen.txt", "     12.500\tA\n  -3\tB\n  abc\tC\n 1 2\tD\n");
+    sheet.OpenText(dir + "zahlen.txt");
+    std::vector<std::string> cells;
+    std::string error;
+    ASSERT_TRUE(sheet.ReadColumn1("", cells, error)) << error;
+    // A number cell reads back in the office's own form, without the blanks.
+    ASSERT_EQ(cells.size(), 4u);
+    EXPECT_TRUE(cells[0] == "12.5" || cells[0] == "12,5") << cells[0];
+    EXPECT_EQ(cells[1], "-3");
+    EXPECT_EQ(cells[2], "  abc");
+    EXPECT_EQ(cells[3], " 1 2");
+}
+
 } // namespace
