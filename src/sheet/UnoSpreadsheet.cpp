@@ -22,7 +22,7 @@ namespace {
 // The helper: one request per line, fields separated by tabs, "\\", tab and line ends
 // escaped; the answer is "ok" or "error" followed by its fields.
 constexpr const char* kBridge = R"PY(
-import io, re, subprocess, sys, time
+import io, subprocess, sys, time
 import uno
 from com.sun.star.beans import PropertyValue
 
@@ -99,27 +99,6 @@ def workbook():
         raise RuntimeError('no workbook')
     return doc
 
-NUMBER = re.compile(r'-?([0-9]+([.][0-9]*)?|[.][0-9]+)([eE][-+]?[0-9]+)?')
-
-def load_text(path):
-    # Tab, '"', UTF-8, from line 1, all columns standard, numbers read as en-US (a decimal
-    # point, whatever the office's own language).
-    book = desktop.loadComponentFromURL(
-        uno.systemPathToFileUrl(path), '_blank', 0,
-        (prop('FilterName', 'Text - txt - csv (StarCalc)'),
-         prop('FilterOptions', '9,34,76,1,,1033'), prop('Hidden', hidden)))
-    # A number the report aligned with blanks stays text in the import: made a number here.
-    sheet = book.Sheets.getByIndex(0)
-    cursor = sheet.createCursor()
-    cursor.gotoEndOfUsedArea(False)
-    end = cursor.RangeAddress
-    rows = sheet.getCellRangeByPosition(0, 0, end.EndColumn, end.EndRow).getDataArray()
-    for r, row in enumerate(rows):
-        for c, value in enumerate(row):
-            if isinstance(value, str) and NUMBER.fullmatch(value.strip(' ')):
-                sheet.getCellByPosition(c, r).setValue(float(value))
-    return book
-
 def gone(e):
     # The office has ended: every call through its bridge says the bridge is disposed.
     return 'DisposedException' in type(e).__name__ or 'disposed' in str(e).lower()
@@ -148,7 +127,12 @@ def handle(f):
         sheet.getCellByPosition(int(f[2]) - 1, int(f[1]) - 1).setString(f[3])
         return []
     if f[0] == 'open':
-        doc = load_text(f[1])
+        # Tab, '"', UTF-8, from line 1, all columns standard, numbers read as en-US: the
+        # report writes a decimal point, whatever the office's own language.
+        doc = desktop.loadComponentFromURL(
+            uno.systemPathToFileUrl(f[1]), '_blank', 0,
+            (prop('FilterName', 'Text - txt - csv (StarCalc)'),
+             prop('FilterOptions', '9,34,76,1,,1033'), prop('Hidden', hidden)))
         return []
     if f[0] == 'read':
         sheet = workbook().Sheets.getByIndex(0)

@@ -110,8 +110,9 @@ TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
     EXPECT_EQ(cells, std::vector<std::string>{"eins"});
 }
 
-// The report's numbers are aligned with blanks, and the office took them as text cells.
-TEST_F(UnoSheet, AlignedNumbersOfATextFileBecomeNumbers) {
+// The report writes a decimal point; an office in a language with a decimal comma read
+// "12.500" as twelve thousand five hundred or as text.
+TEST_F(UnoSheet, NumbersOfATextFileAreReadWithTheirPointInAnyLanguage) {
     const std::string program = OfficeBinary();
     if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
         GTEST_SKIP() << "no office with its Python bridge installed";
@@ -121,6 +122,7 @@ TEST_F(UnoSheet, AlignedNumbersOfATextFileBecomeNumbers) {
     options.office = program;
     options.profile = dir + "profile";
     options.headless = true;
+    const test::EnvGuard lang("LANG", "de_DE.UTF-8"), all("LC_ALL", "de_DE.UTF-8");
     UnoSpreadsheet sheet(options);
     ASSERT_TRUE(sheet.Connect());
     office = static_cast<pid_t>(sheet.OfficePid());
