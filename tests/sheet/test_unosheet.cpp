@@ -36,12 +36,27 @@ bool Running(pid_t pid) {
 class UnoSheet : public test::ReportFixture {
   protected:
     void TearDown() override {
-        if (office > 0) {
-            ::kill(office, SIGKILL);
-            ::waitpid(office, nullptr, 0);
+        if (office > 0) End(office);
+        // A killed office leaves its pipe behind, in the office's own fixed folder.
+        for (const std::string& name : pipes) {
+            std::error_code ec;
+            fs::remove("/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + name, ec);
         }
         ReportFixture::TearDown();
     }
+    // Ends the office as a user would, so it removes its pipes; killed when it hangs.
+    static void End(pid_t pid) {
+        ::kill(pid, SIGTERM);
+        for (int i = 0; i < 1000 && Running(pid); ++i)
+            ::usleep(10000);
+        if (Running(pid)) ::kill(pid, SIGKILL);
+    }
+    // A pipe name of this test run, removed at the end.
+    std::string Pipe(const std::string& kind) {
+        pipes.push_back(kind + std::to_string(::getpid()));
+        return pipes.back();
+    }
+    std::vector<std::string> pipes;
     pid_t office = -1;
 };
 
@@ -51,7 +66,7 @@ TEST_F(UnoSheet, StartAndExportFillColumnOneOfTheOfficeWorkbook) {
         GTEST_SKIP() << "no office with its Python bridge installed";
     UnoOptions options;
     options.python = VAK1_PYTHON;
-    options.accept = "pipe,name=vak1test" + std::to_string(::getpid());
+    options.accept = "pipe,name=" + Pipe("vak1test");
     options.office = program;
     options.profile = dir + "profile";
     options.headless = true;
@@ -80,7 +95,7 @@ TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
         GTEST_SKIP() << "no office with its Python bridge installed";
     UnoOptions options;
     options.python = VAK1_PYTHON;
-    options.accept = "pipe,name=vak1gone" + std::to_string(::getpid());
+    options.accept = "pipe,name=" + Pipe("vak1gone");
     options.office = program;
     options.profile = dir + "profile";
     options.headless = true;
@@ -92,9 +107,7 @@ TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
     ASSERT_EQ(app.State.AbortFlag, 0) << (ui.shown.empty() ? "" : ui.shown.back().prompt);
     office = static_cast<pid_t>(sheet.OfficePid());
     ASSERT_GT(office, 0);
-    ::kill(office, SIGKILL);
-    for (int i = 0; i < 500 && Running(office); ++i)
-        ::usleep(10000);
+    End(office);
 
     RunCommand(app, "mi_OleImportExcel");
     EXPECT_EQ(app.State.AbortFlag, 1);
@@ -118,7 +131,7 @@ TEST_F(UnoSheet, NumbersOfATextFileAreReadWithTheirPointInAnyLanguage) {
         GTEST_SKIP() << "no office with its Python bridge installed";
     UnoOptions options;
     options.python = VAK1_PYTHON;
-    options.accept = "pipe,name=vak1numbers" + std::to_string(::getpid());
+    options.accept = "pipe,name=" + Pipe("vak1numbers");
     options.office = program;
     options.profile = dir + "profile";
     options.headless = true;
