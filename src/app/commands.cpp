@@ -61,6 +61,10 @@ void NotYetAvailable(App& app) {
     ShowInfo(Dialogs(app), cp850("Diese Funktion folgt in einer späteren Version."));
 }
 
+void NoDemonstration(App& app) {
+    ShowInfo(Dialogs(app), cp850(kNoDemonstrationText));
+}
+
 // The printout of the graphics window; after a form sheet its page is preset.
 void FilePrint(App& app) {
     // The user's sets go to the dBase folder, or without one to the per-user folder; the
@@ -590,7 +594,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_helphistory", {HelpHistory}},
         {"mi_helpwww", {HelpWww}},
         {"mi_helpemail", {HelpEmail}},
-        {"mi_helpDemo", {NotYetAvailable}},
+        {"mi_helpDemo", {NoDemonstration}},
         {"mi_helplanguageDeutsch", {Language<1>}},
         {"mi_helplanguageEnglish", {Language<2>}},
         {"mi_helplanguageFrancais", {Language<3>}},

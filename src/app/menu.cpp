@@ -129,10 +129,13 @@ MenuItem HelpMenu() {
         {Item("mi_helplanguageDeutsch", "&Deutsch"), Item("mi_helplanguageEnglish", "&English"),
          Item("mi_helplanguageFrancais", "&Francais"), Item("mi_helplanguageRoman", "&Roman"),
          Item("mi_helplanguageKorea", "&Korea")});
+    // This program has no demonstration; the item stays where users know it, disabled.
+    MenuItem demo = Item("mi_helpDemo", "&Demo");
+    demo.enabled = false;
     return Menu("mi_Help", "&Hilfe",
                 {Item("mi_HelpHilfebild", "&Hilfebild"),
-                 Item("mi_helpErrorMessages", "&Fehlermeldungen"), Separator(),
-                 Item("mi_helpDemo", "&Demo"), Item("mi_helpwww", "&QUORVEN Homepage"),
+                 Item("mi_helpErrorMessages", "&Fehlermeldungen"), Separator(), demo,
+                 Item("mi_helpwww", "&QUORVEN Homepage"),
                  Item("mi_helpemail", "&E-Mail an QUORVEN"), language, Separator(),
                  Item("mi_helphistory", "&Versionen"), Item("mi_HelpAbout", "VAK&1")});
 }

@@ -19,6 +19,10 @@ struct MenuItem {
     std::vector<MenuItem> items;
 };
 
+// Why Hilfe -> "Demo" is disabled; also the answer to the item and to the start switch DEMO.
+inline constexpr const char* kNoDemonstrationText =
+    "Die Demonstration ist in dieser Version nicht enthalten.";
+
 // The menu bar with the captions of the window definition.
 MenuItem BuildMenuBar();
 // Copies the slot texts onto the items that take them.

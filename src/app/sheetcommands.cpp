@@ -105,11 +105,14 @@ void OleStartExcel(App& app) {
     WaitCursor wait(app);
     Spreadsheet* sheet = Connect(app);
     if (!sheet) return;
-    EnableExchange(app);
-    sheet->Show();
     sheet->NewWorkbook();
     ExportProjectFile(app, *sheet);
+    if (app.State.AbortFlag) return;
+    // Shown once filled, so the window comes up with the project in it.
+    sheet->Show();
     Finish(app, *sheet);
+    if (app.State.AbortFlag) return;
+    EnableExchange(app); // only an export that worked can be repeated or read back
 }
 
 void ExportProjectTable(App& app, const std::vector<std::string>& titles,
@@ -139,16 +142,18 @@ void OleExportExcel(App& app) {
         app.State.ModifiedFlag = 0;
         SetCaption(app);
     }
+    WaitCursor wait(app);
     Spreadsheet* sheet = app.Env.spreadsheet;
-    if (!sheet || !sheet->Connected()) {
+    // A spreadsheet program closed since the last export is started again.
+    if (!sheet || !sheet->Reachable()) {
         sheet = Connect(app);
         if (!sheet) return;
-        sheet->Show();
         sheet->NewWorkbook();
     }
-    WaitCursor wait(app);
     ExportProjectFile(app, *sheet);
-    if (!app.State.AbortFlag) Finish(app, *sheet);
+    if (app.State.AbortFlag) return;
+    sheet->Show();
+    Finish(app, *sheet);
 }
 
 void OleImportExcel(App& app) {
@@ -171,6 +176,12 @@ void OleImportExcel(App& app) {
     std::string error;
     {
         WaitCursor wait(app);
+        if (sheet->ReadsOpenWorkbook() && !sheet->Reachable()) {
+            // The workbook was in the program that has gone: nothing to read back.
+            ShowError(Dialogs(app), kSpreadsheetGoneText);
+            app.State.AbortFlag = 1;
+            return;
+        }
         if (!sheet->ReadColumn1(file, cells, error)) {
             ShowError(Dialogs(app), file.empty() ? error : file + ": " + error);
             app.State.AbortFlag = 1;
@@ -189,9 +200,17 @@ void OleImportExcel(App& app) {
         app.State.AbortFlag = 1;
         return;
     }
-    ReadProject(app.Project, app.Docu, Dialogs(app), temp);
+    // The messages name the workbook and its row, not the file the cells went through.
+    const ProjectReadResult r = ReadProjectFile(app.Project, app.Docu, temp);
     std::remove(temp.c_str());
-    if (app.State.AbortFlag) return;
+    if (!r.ok) {
+        const std::string source = file.empty() ? "der Tabelle" : "Tabelle " + file;
+        ShowError(Dialogs(app), r.error != 0 ? "Lesefehler in " + source
+                                             : "Fehler in " + source + ", Zeile " +
+                                                   std::to_string(r.line) + ": " + r.reason + " !");
+        app.State.AbortFlag = 1;
+        return;
+    }
     CalcSection(app.Project, app.Messages, app.Config);
     RefreshViews(app);
     SetCaption(app);
@@ -207,13 +226,18 @@ void OlePrintoutExcel(App& app) {
     if (!sheet) return;
     sheet->Show();
     sheet->NewWorkbook();
-    const uint16_t device = app.Config.TextDevice;
-    const bool dialog = app.Config.TextDeviceDialog;
+    const Settings before = app.Config;
     app.Config.TextDevice = odSpreadsheetTxt;
     app.Config.TextDeviceDialog = false;
+    // Numbers with a decimal point, which the workbook takes as numbers in any language (a
+    // decimal comma made text cells of them).
+    app.Config.DecimalComma = 1;
+    app.Config.ExportDecimal = 1;
     ReportStandard(OutputContextOf(app), app.Project, app.Messages);
-    app.Config.TextDevice = device;
-    app.Config.TextDeviceDialog = dialog;
+    app.Config.TextDevice = before.TextDevice;
+    app.Config.TextDeviceDialog = before.TextDeviceDialog;
+    app.Config.DecimalComma = before.DecimalComma;
+    app.Config.ExportDecimal = before.ExportDecimal;
     if (app.State.AbortFlag) return;
     sheet->NewWorkbook();
     sheet->OpenText(FolderPath(app.Config.TempDir) + "$$" +

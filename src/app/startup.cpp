@@ -195,7 +195,7 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         return true;
     }
     if (UpperAscii(first) == "DEMO") {
-        ShowInfo(Dialogs(app), cp850("Die Demonstration ist in dieser Version nicht enthalten."));
+        ShowInfo(Dialogs(app), cp850(kNoDemonstrationText));
         return false;
     }
     NameFromCommandLine(app.State, first);

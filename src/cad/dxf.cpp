@@ -44,8 +44,9 @@ void DxfWriter::Code(int code) {
 
 const std::string& DxfWriter::Significant(int slot, long double x) {
     LastSignificant& last = significant_[slot];
-    // The same bits, not merely an equal value: -0 and 0 may be written differently.
-    if (!last.set || std::memcmp(&last.value, &x, 10) != 0) {
+    // The sign counts too: -0 and 0 may be written differently. The value is compared, not the
+    // bytes, as the layout of a long double differs between machines.
+    if (!last.set || last.value != x || std::signbit(last.value) != std::signbit(x)) {
         last.text = SignificantText(s_, x);
         last.value = x;
         last.set = true;

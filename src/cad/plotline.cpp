@@ -9,6 +9,7 @@
 #include "cad/CadLayer.h"
 #include "dialogs/dialogs.h"
 #include "help/helptext.h"
+#include "platform/Launcher.h"
 #include "platform/Ui.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"
@@ -52,7 +53,8 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 // The folder part of the program word of a command line.
 std::string ProgramFolder(const std::string& line) {
-    const std::string program = line.substr(0, line.find(' '));
+    const std::vector<std::string> words = SplitCommandLine(line);
+    const std::string program = words.empty() ? std::string() : words.front();
     const std::size_t cut = program.find_last_of("/\\");
     return cut == std::string::npos ? std::string() : program.substr(0, cut + 1);
 }
@@ -69,18 +71,34 @@ std::string FindProgram(const std::string& folder, bool windowsVariant) {
     return {};
 }
 
-// An executable shell script NAME.sh in the current folder holding line; its full path,
-// or empty when it cannot be written.
+// word for the shell: as it stands when it has only characters the shell takes literally,
+// else in single quotes (so blanks, "*" and "$" reach the program unchanged).
+std::string ShellWord(const std::string& word) {
+    constexpr std::string_view kLiteral = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                          "0123456789_-+./,:=@%";
+    if (!word.empty() && word.find_first_not_of(kLiteral) == std::string::npos) return word;
+    std::string quoted = "'";
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// An executable shell script NAME.sh in the current folder that runs line with the words
+// StartProgram would give it; the script's path as a word of a command line, or empty when
+// it cannot be written.
 std::string WriteBatchFile(const std::string& name, const std::string& line) {
     std::error_code ec;
     const fs::path path = fs::current_path(ec) / (name + ".sh");
     if (ec) return {};
+    std::string command;
+    for (const std::string& word : SplitCommandLine(line))
+        command += (command.empty() ? "" : " ") + ShellWord(word);
     TextFileWriter out; // an older script of that name stays unless this one is whole
-    if (out.Open(path.string())) out.Write("#!/bin/sh\n" + line + "\n");
+    if (out.Open(path.string())) out.Write("#!/bin/sh\n" + command + "\n");
     if (!out.Commit()) return {};
     fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::add, ec);
-    return ec ? std::string() : path.string();
+    return ec ? std::string() : QuoteCommandWord(path.string());
 }
 
 // A line too long to start as it stands goes into a batch file; cancel keeps the line.
@@ -104,13 +122,14 @@ std::string OfferBatchFile(const CadContext& cx, const std::string& line) {
 
 } // namespace
 
+// Folders and names may hold blanks: every word that comes from them is quoted.
 std::string ComposePlotLine(const PlotParameters& p) {
-    std::string line = p.program + " " + p.file;
+    std::string line = QuoteCommandWord(p.program) + " " + QuoteCommandWord(p.file);
     line += std::string(" /C") + kFormatCodes[std::clamp(p.format, 0, 4)];
     if (p.interface != 1) line += p.interface == 0 ? " /D1" : " /D3";
     if (p.interface != 2 && p.port != 1) line += " /P" + std::to_string(p.port);
     const std::string out = Trim(p.outputFile);
-    if (p.interface == 2 && !out.empty()) line += " /F" + out;
+    if (p.interface == 2 && !out.empty()) line += " /F" + QuoteCommandWord(out);
     if (p.scale == 0)
         line += " /M*";
     else if (p.scale != 1)
@@ -119,28 +138,29 @@ std::string ComposePlotLine(const PlotParameters& p) {
     if (p.rotate) line += " /R";
     if (p.yOffset != 0) line += " /Y" + PlotNumber(p.yOffset);
     if (p.widthFactor != 1) line += " /B" + PlotNumber(p.widthFactor);
-    if (p.format == 1 && !Trim(p.psFont).empty()) line += " /T" + Trim(p.psFont);
+    if (p.format == 1 && !Trim(p.psFont).empty()) line += " /T" + QuoteCommandWord(Trim(p.psFont));
     return line;
 }
 
 std::string FormPlotLine(const PlotFormFields& f) {
     const std::string folder = FolderPath(f.outDir);
-    std::string line = f.program + " " + folder + "kartuno";
+    const std::string file = QuoteCommandWord(folder + "kartuno");
+    std::string line = QuoteCommandWord(Trim(f.program)) + " " + file;
     line += std::string(" /C") + kFormatCodes[std::clamp(f.format, 0, 4)];
     if (f.interface != 1) line += f.interface == 0 ? " /D1" : " /D3";
     const std::string& port = f.interface == 0 ? f.com : f.lpt;
-    if (f.interface != 2 && !TextIs(port, 1)) line += " /P" + Trim(port);
-    if (f.interface == 2 && !Trim(f.outDir).empty()) line += " /F" + folder + "kartuno";
+    if (f.interface != 2 && !TextIs(port, 1)) line += " /P" + QuoteCommandWord(Trim(port));
+    if (f.interface == 2 && !Trim(f.outDir).empty()) line += " /F" + file;
     const std::string scale = f.fitScale ? "0" : Trim(f.scale);
     if (TextIs(scale, 0))
         line += " /M*";
     else if (!TextIs(scale, 1))
-        line += " /M" + scale;
-    if (!TextIs(f.xOffset, 0)) line += " /X" + Trim(f.xOffset);
-    if (!TextIs(f.yOffset, 0)) line += " /Y" + Trim(f.yOffset);
-    if (!TextIs(f.widthFactor, 1)) line += " /B" + Trim(f.widthFactor);
+        line += " /M" + QuoteCommandWord(scale);
+    if (!TextIs(f.xOffset, 0)) line += " /X" + QuoteCommandWord(Trim(f.xOffset));
+    if (!TextIs(f.yOffset, 0)) line += " /Y" + QuoteCommandWord(Trim(f.yOffset));
+    if (!TextIs(f.widthFactor, 1)) line += " /B" + QuoteCommandWord(Trim(f.widthFactor));
     if (f.rotate) line += " /R";
-    if (f.format == 1 && !Trim(f.psFont).empty()) line += " /T" + Trim(f.psFont);
+    if (f.format == 1 && !Trim(f.psFont).empty()) line += " /T" + QuoteCommandWord(Trim(f.psFont));
     return line;
 }
 
@@ -229,15 +249,15 @@ void ChoosePlotLine(const CadContext& cx) {
     form.hints = s.HelpLevel > 0;
     form.initial.outDir = form.tempDir;
     if (form.hints)
-        for (uint16_t n :
-             {kHelpPlotProgram, kHelpPlotFormat, kHelpPlotPort, kHelpPlotFile, kHelpPlotScale,
-              kHelpPlotRotate, kHelpPlotOffset, kHelpPlotWidth, kHelpPlotFont})
-            form.hintTexts.push_back(FieldText(HelpText(s, n)));
+        for (uint16_t n : kPlotFormHints)
+            form.hintTexts.push_back(HelpText(s, n)); // already display text
     if (!DialogUi(d, kHelpPlotLines).PlotLineForm(form)) {
         cx.AbortFlag = 1;
         return;
     }
+    // The form's line is kept even when the prompt below is cancelled.
     std::string line = FieldValue(form.line);
+    if (cx.PlotLines) (*cx.PlotLines)[chosen - 1] = line;
     InputText(d, kHelpPlotLine, "KARTUNO-Kommandozeile (0=Parameter)",
               std::max(kPlotLineLimit, line.size()), line);
     if (cx.AbortFlag) return;

@@ -9,20 +9,6 @@ namespace vak1 {
 
 struct CadContext;
 
-constexpr uint16_t kHelpPlotLines = 2055;
-constexpr uint16_t kHelpPlotLine = 2060;
-constexpr uint16_t kHelpPlotProgram = 2080;
-constexpr uint16_t kHelpPlotFormat = 2090;
-constexpr uint16_t kHelpPlotInterface = 2110;
-constexpr uint16_t kHelpPlotPort = 2120;
-constexpr uint16_t kHelpPlotFile = 2130;
-constexpr uint16_t kHelpPlotScale = 2140;
-constexpr uint16_t kHelpPlotRotate = 2145;
-constexpr uint16_t kHelpPlotOffset = 2150;
-constexpr uint16_t kHelpPlotWidth = 2160;
-constexpr uint16_t kHelpPlotBatch = 2170;
-constexpr uint16_t kHelpPlotFont = 2280;
-
 // Longest command line started as it stands; a longer one is put into a batch file.
 constexpr std::size_t kPlotLineLimit = 60;
 

@@ -35,6 +35,9 @@ QString Thh::DisabledReason(const std::string& name) const {
     if (name == "mi_viewErrorMessages")
         return german ? QString::fromUtf8("Die letzte Berechnung hat keine Fehlermeldungen.")
                       : QString("The last calculation gave no error messages.");
+    if (name == "mi_helpDemo")
+        return german ? QString::fromUtf8(kNoDemonstrationText)
+                      : QString("The demonstration is not part of this version.");
     if (name == "mi_OleExportExcel" || name == "mi_OleImportExcel")
         return german ? QString::fromUtf8("Zuerst „Start Excel“ wählen.")
                       : QString("Choose \"Start Excel\" first.");

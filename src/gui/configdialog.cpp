@@ -532,13 +532,17 @@ QWidget* Tconfig::ExternPage() {
         form.line = plotLines_->item(k)->text().toStdString();
         form.tempDir = data_.tempDir;
         form.initial.outDir = data_.tempDir;
-        TForm_confkartuno dialog(this, form, {});
+        form.hints = !data_.plotHints.empty();
+        form.hintTexts = data_.plotHints;
+        TForm_confkartuno dialog(this, form, [this](bool) {
+            if (data_.help) data_.help(kHelpPlotLines);
+        });
         if (dialog.exec() == QDialog::Accepted)
             plotLines_->item(k)->setText(QString::fromStdString(dialog.Line()).left(80));
     };
     Button(row, "Einrichten", "Button_plotConfig", configure);
     Button(row, "Bearbeiten", "Button_plotEdit", edit);
-    connect(plotLines_, &QListWidget::itemDoubleClicked, this, edit);
+    connect(plotLines_, &QListWidget::itemDoubleClicked, this, configure);
     auto program = [this](QLineEdit* target) {
         const QString path = QFileDialog::getOpenFileName(this, {}, target->text());
         if (!path.isEmpty()) target->setText(path);

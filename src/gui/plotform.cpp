@@ -62,7 +62,9 @@ TForm_confkartuno::TForm_confkartuno(QWidget* parent, const PlotFormData& data,
     layout->addLayout(pathRow);
     connect(browse, &QPushButton::clicked, this, [this] {
         const QString file = QFileDialog::getOpenFileName(
-            this, {}, {}, "KARTUNO for Windows (wkartuno.exe);;KARTUNO for MS-DOS (kartuno.exe)");
+            this, {}, {},
+            QString::fromUtf8("KARTUNO for Windows (wkartuno.exe);;KARTUNO for MS-DOS "
+                              "(kartuno.exe);;Alle Dateien (*)"));
         if (!file.isEmpty()) path_->setText(file);
     });
 

@@ -33,6 +33,12 @@ QString CommandFeedback(const App& app, const std::string& command) {
         if (path.empty()) return {};
         return QString::fromUtf8("Gespeichert: ") + QFileInfo(Q(path)).fileName();
     }
+    // The spreadsheet's window may open behind this one or on another desktop.
+    if (command == "mi_OleStartExcel" || command == "mi_OleExportExcel")
+        return QString::fromUtf8("In die Tabellenkalkulation übergeben: ") +
+               QFileInfo(Q(app.State.ProjectPath())).fileName();
+    if (command == "mi_OlePrintoutExcel")
+        return QString::fromUtf8("Bericht in die Tabellenkalkulation übergeben");
     if (command == "mi_fileExportDXF" && !app.Cad.FileName.empty())
         return "DXF geschrieben: " + Q(app.Cad.FileName);
     if ((command == "mi_viewStandard" || command == "mi_viewAuszug" ||

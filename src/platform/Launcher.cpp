@@ -24,6 +24,12 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
     return words;
 }
 
+std::string QuoteCommandWord(const std::string& word) {
+    if (word.find('"') != std::string::npos) return word;
+    if (!word.empty() && word.find_first_of(" \t") == std::string::npos) return word;
+    return '"' + word + '"';
+}
+
 int Launcher::StartProgram(const std::string& commandLine, bool /*hiddenWindow*/) {
     std::vector<std::string> words = SplitCommandLine(commandLine);
     if (words.empty()) return 2;

@@ -24,5 +24,8 @@ class Launcher {
 
 // The words of a command line, as StartProgram splits it.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+// word as one word of such a command line: in double quotes when it is empty or holds a blank
+// or tab. A word that brings its own quotes is taken as written.
+std::string QuoteCommandWord(const std::string& word);
 
 } // namespace vak1

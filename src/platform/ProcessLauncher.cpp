@@ -1,9 +1,13 @@
 // Program start by argument vector; the search path is read from the environment.
 #include "platform/ProcessLauncher.h"
 
-#include <algorithm>
+#include <cerrno>
+#include <condition_variable>
 #include <cstdlib>
+#include <map>
+#include <mutex>
 #include <spawn.h>
+#include <thread>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +15,16 @@
 extern char** environ;
 
 namespace vak1 {
+
+// The exit status of the children, shared with the threads that wait for them: a thread that
+// outlives the launcher still has a place to put the status.
+struct ProcessLauncher::Children {
+    static constexpr int kRunning = -2;
+    std::mutex mutex;
+    std::condition_variable ended;
+    std::map<pid_t, int> status; // kRunning, the exit status, or -1
+};
+
 namespace {
 
 bool IsExecutable(const std::string& path) {
@@ -21,9 +35,10 @@ bool IsExecutable(const std::string& path) {
 
 } // namespace
 
-ProcessLauncher::~ProcessLauncher() {
-    Reap();
-}
+ProcessLauncher::ProcessLauncher() : children_(std::make_shared<Children>()) {}
+
+// The waiting threads are detached: a program that ends need not wait for its children.
+ProcessLauncher::~ProcessLauncher() = default;
 
 bool ProcessLauncher::Exists(const std::string& program) const {
     if (program.empty()) return false;
@@ -43,7 +58,6 @@ bool ProcessLauncher::Exists(const std::string& program) const {
 }
 
 bool ProcessLauncher::Start(const std::string& program, const std::vector<std::string>& args) {
-    Reap();
     std::vector<std::string> owned;
     owned.reserve(args.size() + 1);
     owned.push_back(program);
@@ -55,8 +69,24 @@ bool ProcessLauncher::Start(const std::string& program, const std::vector<std::s
     pid_t pid = -1;
     if (::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
         return false;
-    children_.push_back(pid);
+    {
+        std::lock_guard lock(children_->mutex);
+        // Only the last child's status can still be asked for.
+        std::erase_if(children_->status,
+                      [](const auto& entry) { return entry.second != Children::kRunning; });
+        children_->status[pid] = Children::kRunning;
+    }
     last_ = pid;
+    std::thread([children = children_, pid] {
+        int status = 0;
+        pid_t waited;
+        do
+            waited = ::waitpid(pid, &status, 0);
+        while (waited < 0 && errno == EINTR);
+        std::lock_guard lock(children->mutex);
+        children->status[pid] = waited == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        children->ended.notify_all();
+    }).detach();
     return true;
 }
 
@@ -65,19 +95,13 @@ bool ProcessLauncher::Open(const std::string& fileOrAddress) {
 }
 
 int ProcessLauncher::Wait(pid_t pid) {
-    auto it = std::find(children_.begin(), children_.end(), pid);
-    if (it == children_.end()) return -1;
-    children_.erase(it);
-    int status = 0;
-    if (::waitpid(pid, &status, 0) != pid) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-void ProcessLauncher::Reap() {
-    std::erase_if(children_, [](pid_t pid) {
-        int status = 0;
-        return ::waitpid(pid, &status, WNOHANG) != 0;
-    });
+    std::unique_lock lock(children_->mutex);
+    auto& status = children_->status;
+    if (status.find(pid) == status.end()) return -1;
+    children_->ended.wait(lock, [&] { return status[pid] != Children::kRunning; });
+    const int result = status[pid];
+    status.erase(pid);
+    return result;
 }
 
 } // namespace vak1

@@ -7,12 +7,19 @@
 
 namespace vak1 {
 
+// What the exchange says when the spreadsheet program it was connected to has gone.
+inline constexpr const char* kSpreadsheetGoneText =
+    "Die Tabellenkalkulation ist nicht mehr erreichbar";
+
 class Spreadsheet {
   public:
     virtual ~Spreadsheet() = default;
     // Connects to a running spreadsheet program or starts one; false when none can be used.
     virtual bool Connect() = 0;
     virtual bool Connected() const = 0;
+    // Whether the connection still answers: a program the user has closed since does not
+    // (Connected() is false afterwards).
+    virtual bool Reachable() { return Connected(); }
     // The program's window is shown (a back end without a window shows its workbooks when
     // they are finished).
     virtual void Show() = 0;

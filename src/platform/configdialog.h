@@ -114,6 +114,7 @@ struct ConfigDialogData {
 
     // "Extern"
     std::array<std::string, 5> plotCommandLines{};
+    std::vector<std::string> plotHints; // the plotting form's hints; empty below help level 1
     std::string textProgram, htmlBrowser;
 
     // "Zeichnung": ticked is shown

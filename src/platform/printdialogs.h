@@ -1,11 +1,33 @@
 // Dialog data of the plotting command line form, the printout dialog and the printer
 // information window. Texts are UTF-8 like every text crossing the Ui.
 #pragma once
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace vak1 {
+
+// Help numbers of the plotting command line, its form and its question sequence.
+constexpr uint16_t kHelpPlotLines = 2055;
+constexpr uint16_t kHelpPlotLine = 2060;
+constexpr uint16_t kHelpPlotProgram = 2080;
+constexpr uint16_t kHelpPlotFormat = 2090;
+constexpr uint16_t kHelpPlotInterface = 2110;
+constexpr uint16_t kHelpPlotPort = 2120;
+constexpr uint16_t kHelpPlotFile = 2130;
+constexpr uint16_t kHelpPlotScale = 2140;
+constexpr uint16_t kHelpPlotRotate = 2145;
+constexpr uint16_t kHelpPlotOffset = 2150;
+constexpr uint16_t kHelpPlotWidth = 2160;
+constexpr uint16_t kHelpPlotBatch = 2170;
+constexpr uint16_t kHelpPlotFont = 2280;
+
+// The entries whose texts are the form's hints, in the order of PlotFormData::hintTexts.
+constexpr std::array<uint16_t, 9> kPlotFormHints{kHelpPlotProgram, kHelpPlotFormat, kHelpPlotPort,
+                                                 kHelpPlotFile,    kHelpPlotScale,  kHelpPlotRotate,
+                                                 kHelpPlotOffset,  kHelpPlotWidth,  kHelpPlotFont};
 
 // The controls of the plotting command line form, as the form holds them.
 struct PlotFormFields {

@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "dialogs/dialogs.h"
+#include "platform/printdialogs.h"
 #include "settings/Settings.h"
 #include "settings/settingsfile.h"
 #include "settings/settingstable.h"
@@ -122,6 +123,10 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
     d.tempHint = hints ? env.hint(kHintTempDir) : "";
     d.pltHint = hints ? env.hint(kHintPltDir) : "";
     d.ediHint = hints ? env.hint(kHintEdiDir) : "";
+    d.plotHints.clear();
+    if (hints)
+        for (uint16_t n : kPlotFormHints)
+            d.plotHints.push_back(env.hint(n));
 
     d.colorGraphics = s.ColorGraphics ? 0 : 1;
     d.graphFontName = FieldText(s.GraphFontName);

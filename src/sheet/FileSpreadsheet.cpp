@@ -14,9 +14,12 @@
 namespace vak1 {
 namespace {
 
-// What a text import takes as a number: the whole field is a finite decimal number.
-bool IsNumber(const std::string& s, double& value) {
-    if (s.empty() || s.front() == ' ' || s.back() == ' ') return false;
+// What a text import takes as a number: the field is a finite decimal number, maybe with
+// the blanks that align the report's columns around it.
+bool IsNumber(const std::string& field, double& value) {
+    const std::size_t first = field.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    const std::string s = field.substr(first, field.find_last_not_of(' ') + 1 - first);
     char* end = nullptr;
     errno = 0;
     value = std::strtod(s.c_str(), &end);

@@ -99,13 +99,24 @@ def workbook():
         raise RuntimeError('no workbook')
     return doc
 
+def gone(e):
+    # The office has ended: every call through its bridge says the bridge is disposed.
+    return 'DisposedException' in type(e).__name__ or 'disposed' in str(e).lower()
+
 def handle(f):
     global doc
     if f[0] == 'connect':
         return [str(connect(f[1], f[2], f[3], f[4]))]
+    if f[0] == 'ping':
+        if desktop is None:
+            raise RuntimeError('not connected')
+        desktop.getCurrentComponent()
+        return []
     if f[0] == 'show':
         if doc is not None and not hidden:
-            doc.CurrentController.Frame.ContainerWindow.setVisible(True)
+            window = doc.CurrentController.Frame.ContainerWindow
+            window.setVisible(True)
+            window.toFront()
         return []
     if f[0] == 'new':
         doc = desktop.loadComponentFromURL('private:factory/scalc', '_blank', 0,
@@ -116,10 +127,12 @@ def handle(f):
         sheet.getCellByPosition(int(f[2]) - 1, int(f[1]) - 1).setString(f[3])
         return []
     if f[0] == 'open':
+        # Tab, '"', UTF-8, from line 1, all columns standard, numbers read as en-US: the
+        # report writes a decimal point, whatever the office's own language.
         doc = desktop.loadComponentFromURL(
             uno.systemPathToFileUrl(f[1]), '_blank', 0,
-            (prop('FilterName', 'Text - txt - csv (StarCalc)'), prop('FilterOptions', '9,34,76,1'),
-             prop('Hidden', hidden)))
+            (prop('FilterName', 'Text - txt - csv (StarCalc)'),
+             prop('FilterOptions', '9,34,76,1,,1033'), prop('Hidden', hidden)))
         return []
     if f[0] == 'read':
         sheet = workbook().Sheets.getByIndex(0)
@@ -139,7 +152,7 @@ for line in inp:
     try:
         answer = 'ok' + ''.join('\t' + esc(x) for x in handle(fields))
     except Exception as e:
-        answer = 'error\t' + esc(str(e) or type(e).__name__)
+        answer = 'gone' if gone(e) else 'error\t' + esc(str(e) or type(e).__name__)
     out.write(answer + '\n')
     out.flush()
 )PY";
@@ -273,8 +286,18 @@ bool UnoSpreadsheet::Ask(const std::string& request, std::string& answer) {
         }
         reply += static_cast<char>(c);
     }
+    if (reply == "gone") {
+        connected_ = false;
+        answer = "error\t" + Escape(kSpreadsheetGoneText);
+        return false;
+    }
     answer = reply;
     return reply == "ok" || reply.starts_with("ok\t");
+}
+
+bool UnoSpreadsheet::Reachable() {
+    std::string answer;
+    return connected_ && Ask("ping", answer);
 }
 
 bool UnoSpreadsheet::Connect() {

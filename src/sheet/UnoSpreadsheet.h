@@ -34,6 +34,7 @@ class UnoSpreadsheet : public Spreadsheet {
 
     bool Connect() override;
     bool Connected() const override { return connected_; }
+    bool Reachable() override;
     void Show() override;
     void NewWorkbook() override;
     void SetCell(int row, int column, const std::string& text) override;
@@ -51,7 +52,8 @@ class UnoSpreadsheet : public Spreadsheet {
   private:
     bool StartHelper();
     void StopHelper();
-    // Sends one request; the answer's words after "ok", or false with the reason.
+    // Sends one request; the answer's words after "ok", or false with the reason. An office
+    // that has gone ends the connection, with kSpreadsheetGoneText as the reason.
     bool Ask(const std::string& request, std::string& answer);
 
     UnoOptions options_;

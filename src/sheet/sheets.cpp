@@ -22,6 +22,7 @@ class FirstWorking : public Spreadsheet {
         return second_->Connect();
     }
     bool Connected() const override { return current_->Connected(); }
+    bool Reachable() override { return current_->Reachable(); }
     void Show() override { current_->Show(); }
     void NewWorkbook() override { current_->NewWorkbook(); }
     void SetCell(int row, int column, const std::string& text) override {

@@ -206,6 +206,15 @@ static bool PictureShows(const App& app, const std::string& text) {
 
 // After a recalculation the view on show is drawn anew; a failed one shows the message list
 // and leaves no picture of the old results.
+// Hilfe -> "Demo" promised the function for a later version; this program has none.
+TEST_F(Commands, DemoIsDisabledAndSaysThereIsNoDemonstration) {
+    EXPECT_FALSE(FindMenuItem(app.Menu.Bar, "mi_helpDemo")->enabled);
+    RunCommand(app, "mi_helpDemo");
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0],
+              "Meldung:|Die Demonstration ist in dieser Version nicht enthalten.");
+}
+
 TEST_F(Commands, RecalculationRedrawsTheViewOrShowsTheMessages) {
     app.Config.HelpLevel = 1; // the result view after reading: "Grafik"
     OpenProjectFile(app, VAK1_SOURCE_DIR "/examples/rohr.vak1");

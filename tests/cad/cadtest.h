@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -14,6 +15,7 @@
 #include "app/App.h"
 #include "app/cadcontext.h"
 #include "calc/section.h"
+#include "support/tempfolder.h"
 #include "testing/FixedClock.h"
 #include "testing/RecordingLauncher.h"
 #include "testing/ScriptedUi.h"
@@ -45,9 +47,9 @@ class CadTest : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() / ("vak1_cad_" + std::string(info->test_suite_name()) +
-                                           "_" + info->name() + "_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
+        folder = std::make_unique<TempFolder>("vak1_cad_" + std::string(info->test_suite_name()) +
+                                              "_" + info->name());
+        dir = folder->dir();
         fs::create_directories(dir / "tmp");
         app.Env.ui = &ui;
         app.Env.clock = &clock;
@@ -57,10 +59,7 @@ class CadTest : public ::testing::Test {
         app.State.ProjectName = "beispiel";
         app.State.ProjectDir = "/daten/";
     }
-    // VAK1_KEEP_TEST_FILES=1 keeps the folder for a look at a failed test's files.
-    void TearDown() override {
-        if (!std::getenv("VAK1_KEEP_TEST_FILES")) fs::remove_all(dir);
-    }
+    void TearDown() override { folder.reset(); }
 
     void Calc() { CalcSection(app.Project, app.Messages, app.Config); }
     // The CAD layer's view of app as it stands.
@@ -71,6 +70,7 @@ class CadTest : public ::testing::Test {
     ScriptedUi ui;
     FixedClock clock;
     RecordingLauncher launcher;
+    std::unique_ptr<TempFolder> folder;
     fs::path dir;
 };
 

@@ -120,6 +120,26 @@ TEST_F(DxfWriterTest, TextWritesStyleGroupsInSignificantForm) {
                         " 41",      "1",    " 50",      "0",   " 51",        "0"}));
 }
 
+// The cached text of a style group was reused when the first ten bytes of the value matched,
+// which on machines with a 16-byte or 8-byte long double is not the whole value.
+TEST_F(DxfWriterTest, StyleGroupsFollowEveryChangeOfValue) {
+    const long double angles[] = {1, 2, 2, -0.0L, 0, 0.5L, 1e-3L, 1, 1 + 0x1p-60L, 360, -360};
+    auto lines = Write([&](DxfWriter& w) {
+        for (long double a : angles) {
+            app.Cad.TextRotation = a;
+            w.DxfText("t", 0, 0);
+        }
+    });
+    std::vector<std::string> written, expected;
+    for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
+        if (lines[i] == " 50") written.push_back(lines[i + 1]);
+    Settings point = app.Config;
+    point.DecimalComma = 1;
+    for (long double a : angles)
+        expected.push_back(SignificantText(point, a));
+    EXPECT_EQ(written, expected);
+}
+
 TEST_F(DxfWriterTest, TextModesConvertTheText) {
     const std::string text = cp850("Maß ä");
     app.Config.CadTextMode = 1;

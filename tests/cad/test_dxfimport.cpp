@@ -7,10 +7,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <numbers>
 
 #include "cad/dxfimport.h"
 #include "calc/section.h"
+#include "support/tempfolder.h"
 
 using namespace vak1;
 namespace fs = std::filesystem;
@@ -22,13 +24,13 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 class DxfImport : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        dir_ = fs::temp_directory_path() / ("vak1_dxfimport_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
+        folder_ = std::make_unique<test::TempFolder>("vak1_dxfimport");
+        dir_ = folder_->dir();
         const std::string cmd = std::string(VAK1_PYTHON) + " " + VAK1_SOURCE_DIR +
                                 "/tests/tools/make_import_dxf.py " + dir_.string();
         ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
     }
-    static void TearDownTestSuite() { fs::remove_all(dir_); }
+    static void TearDownTestSuite() { folder_.reset(); }
     static std::string File(const char* name) { return (dir_ / name).string(); }
 
     // A project with a known contour that a refused import must keep.
@@ -43,8 +45,10 @@ class DxfImport : public ::testing::Test {
         EXPECT_EQ(p.Positions[2].y, 3);
         EXPECT_EQ(p.Positions[2].phi, 0.5L);
     }
+    static std::unique_ptr<test::TempFolder> folder_;
     static fs::path dir_;
 };
+std::unique_ptr<test::TempFolder> DxfImport::folder_;
 fs::path DxfImport::dir_;
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "cad/cad.h"
 #include "cad/drawing.h"
 #include "cad/cadtest.h"
+#include "support/tempfolder.h"
 
 using namespace vak1;
 using namespace vak1::test;
@@ -49,16 +50,50 @@ INSTANTIATE_TEST_SUITE_P(Kinds, GoldenTest,
 TEST(GoldenFiles, DxfGoldensLoadInEzdxf) {
     for (int kind = 1; kind <= 4; ++kind) {
         const std::string golden = std::string(VAK1_GOLDEN_DIR) + "/" + GoldenName(cdDxf, kind);
-        // The dump goes beside a copy in the temporary folder, not into the source tree.
-        const fs::path copy =
-            fs::temp_directory_path() /
-            ("vak1_golden_" + std::to_string(::getpid()) + "_" + std::to_string(kind) + ".dxf");
+        // The dump goes beside a copy in a temporary folder, not into the source tree.
+        const TempFolder folder("vak1_golden");
+        const fs::path copy = folder.dir() / GoldenName(cdDxf, kind);
         fs::copy_file(golden, copy, fs::copy_options::overwrite_existing);
         const EzdxfResult r = LoadWithEzdxf(copy.string());
         EXPECT_EQ(r.rc, 0) << golden;
         EXPECT_EQ(r.Count("WARN|"), 0u) << golden;
         EXPECT_GT(r.lines.size(), 30u) << golden;
-        fs::remove(copy);
-        fs::remove(copy.string() + ".ezdxf.txt");
     }
 }
+
+namespace vak1::test {
+namespace {
+
+// A CAD test's folder had a fixed name in the temporary folder; a parameterised test's "/" made
+// it vak1_cad_Kinds/..., of which only the last part was removed, so a second user could not
+// run the tests afterwards.
+class FolderProbe : public CadTest {
+  public:
+    void TestBody() override {}
+    using CadTest::dir;
+    using CadTest::SetUp;
+    using CadTest::TearDown;
+};
+
+class CadFolders : public ::testing::TestWithParam<int> {};
+
+TEST_P(CadFolders, EachTestHasItsOwnFolderAndLeavesNothingBehind) {
+    const TempFolder temp("vak1_tmpdir");
+    const EnvGuard tmpdir("TMPDIR", temp.dir().c_str());
+    {
+        FolderProbe first, second;
+        first.SetUp();
+        second.SetUp();
+        EXPECT_NE(first.dir, second.dir);
+        EXPECT_EQ(first.dir.parent_path(), temp.dir());
+        EXPECT_TRUE(fs::is_directory(first.dir / "tmp"));
+        first.TearDown();
+        second.TearDown();
+    }
+    EXPECT_TRUE(fs::is_empty(temp.dir()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, CadFolders, ::testing::Values(1));
+
+} // namespace
+} // namespace vak1::test

@@ -6,6 +6,7 @@
 #include "cad/drawing.h"
 #include "cad/plotline.h"
 #include "cadtest.h"
+#include "platform/Launcher.h"
 #include "platform/ProcessLauncher.h"
 
 namespace vak1::test {
@@ -120,6 +121,68 @@ TEST_F(PlotLineTest, PlotStartsTheProgramWithThePlotFile) {
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("file not found"), std::string::npos);
     EXPECT_TRUE(fs::exists("t/kartuno.dxf"));
+}
+
+// Plot lines were built without quotes, so a program, temporary or current folder with a blank
+// split the program or the plot file into several words.
+TEST_F(PlotLineTest, FoldersWithBlanksReachTheProgramAsOneWord) {
+    PlotParameters p;
+    p.program = "p q/WKARTUNO";
+    p.file = "t u/kartuno";
+    p.format = 1;
+    p.interface = 2;
+    p.outputFile = "a b.ps";
+    p.psFont = "andere Schriften";
+    EXPECT_EQ(SplitCommandLine(ComposePlotLine(p)),
+              (std::vector<std::string>{"p q/WKARTUNO", "t u/kartuno", "/CPS", "/D3", "/Fa b.ps",
+                                        "/Tandere Schriften"}));
+    PlotFormFields f;
+    f.program = "/x y/wkartuno";
+    f.interface = 2;
+    f.outDir = "/a b/";
+    EXPECT_EQ(SplitCommandLine(FormPlotLine(f)),
+              (std::vector<std::string>{"/x y/wkartuno", "/a b/kartuno", "/CHPL", "/D3",
+                                        "/F/a b/kartuno"}));
+
+    // A line too long for a start goes through a batch file in a current folder with a blank.
+    const fs::path programs = dir / "p q", temp = dir / "t u", current = dir / "c d";
+    for (const fs::path& folder : {programs, temp, current})
+        fs::create_directories(folder);
+    WriteProgram((programs / "WKARTUNO").string());
+    fs::current_path(current);
+    app.Config.TempDir = temp.string() + "/";
+    LoadRectangle(app.Project);
+    Calc();
+    ProcessLauncher real;
+    app.Env.launcher = &real;
+    const std::string output = "aus gabe $HOME *.plt";
+    ui.Push({ScriptedAnswer::Choice(4), ScriptedAnswer::PlotForm(), ScriptedAnswer::Text("0"),
+             ScriptedAnswer::Choice(1), ScriptedAnswer::Text("../p q"), ScriptedAnswer::Choice(1),
+             ScriptedAnswer::Choice(3), ScriptedAnswer::Text(output), ScriptedAnswer::Text("0"),
+             ScriptedAnswer::YesNo(false), ScriptedAnswer::Keep(), ScriptedAnswer::Keep(),
+             ScriptedAnswer::Keep(), ScriptedAnswer::Text("plot")});
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
+    EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(SplitCommandLine(app.Config.PlotCommandLines[0]),
+              std::vector<std::string>{(current / "plot.sh").string()});
+    ASSERT_EQ(real.Wait(real.LastPid()), 0) << ui.Messages().size();
+    EXPECT_EQ(ReadAll("args.txt"),
+              (temp / "kartuno").string() + "\n/CHPL\n/D3\n/F" + output + "\n/M*\n");
+    EXPECT_TRUE(fs::exists(temp / "kartuno.dxf"));
+}
+
+// The line the form made was stored only after the prompt that follows it, so cancelling the
+// prompt lost it.
+TEST_F(PlotLineTest, TheFormsLineIsKeptWhenThePromptIsCancelled) {
+    LoadRectangle(app.Project);
+    Calc();
+    ui.Push({ScriptedAnswer::Choice(4), ScriptedAnswer::PlotForm("neu kartuno /M*"),
+             ScriptedAnswer::Cancel()});
+    DrawSection(cx(), app.Project, app.Docu, cdChoose, dkPolyline);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(app.Config.PlotCommandLines[0], "neu kartuno /M*");
+    EXPECT_TRUE(launcher.started.empty());
 }
 
 } // namespace

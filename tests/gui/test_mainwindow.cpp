@@ -24,6 +24,7 @@
 #include "gui/MainWindow.h"
 #include "gui/QtUi.h"
 #include "gui/RunGui.h"
+#include "gui/statusline.h"
 #include "gui/driver.h"
 #include "settings/settingsfile.h"
 #include "support/tempfolder.h"
@@ -287,6 +288,29 @@ TEST_F(MainWindowTest, DisabledItemsSayWhyEnabledOnesDoNot) {
     EXPECT_FALSE(w.Action("mi_OleExportExcel")->toolTip().contains("first")); // its own text
     EXPECT_EQ(w.Action("mi_viewErrorMessages")->toolTip(),
               "The last calculation gave no error messages.");
+}
+
+// "Demo" was enabled and promised a later version; this program has no demonstration.
+TEST_F(MainWindowTest, DemoIsDisabledAndSaysWhy) {
+    Thh w(app, {});
+    EXPECT_FALSE(w.Action("mi_helpDemo")->isEnabled());
+    EXPECT_EQ(w.Action("mi_helpDemo")->toolTip(),
+              "Die Demonstration ist in dieser Version nicht enthalten.");
+    w.Action("mi_helplanguageEnglish")->trigger();
+    EXPECT_EQ(w.Action("mi_helpDemo")->toolTip(), "The demonstration is not part of this version.");
+}
+
+// "Start Excel" and "Export" showed nothing and said nothing of what they had done.
+TEST_F(MainWindowTest, SpreadsheetCommandsSayWhatTheyHandedOver) {
+    app.State.ProjectName = "winkel";
+    app.State.ProjectDir = "/daten/";
+    for (const char* command : {"mi_OleStartExcel", "mi_OleExportExcel"})
+        EXPECT_EQ(CommandFeedback(app, command),
+                  QString::fromUtf8("In die Tabellenkalkulation übergeben: winkel.vak1"));
+    EXPECT_EQ(CommandFeedback(app, "mi_OlePrintoutExcel"),
+              QString::fromUtf8("Bericht in die Tabellenkalkulation übergeben"));
+    app.State.AbortFlag = 1;
+    EXPECT_TRUE(CommandFeedback(app, "mi_OleExportExcel").isEmpty());
 }
 
 TEST(RunGui, TheWindowComesBackWhereItWasClosed) {

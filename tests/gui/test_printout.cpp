@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,6 +26,7 @@
 #include "graphics/zoom.h"
 #include "gui/QtPrinter.h"
 #include "gui/QtUi.h"
+#include "platform/configdialog.h"
 #include "gui/driver.h"
 
 using namespace vak1;
@@ -290,6 +293,61 @@ TEST(PlotForm, RebuildsTheLineOnEveryChangeAndKeepsThePassedOne) {
     ASSERT_TRUE(ui.PlotLineForm(data));
     EXPECT_EQ(after, "c:\\kartuno\\wkartuno /tmp/p/kartuno /CHPL /M2,5");
     EXPECT_EQ(data.line, "c:\\kartuno\\wkartuno /tmp/p/kartuno /CHPL /M*");
+}
+
+// A double-click on a plotting line of the settings opened a bare text field instead of the
+// form, and the form had neither hints nor help there; its "..." offered only the programs.
+TEST(PlotForm, DoubleClickInTheSettingsOpensTheFormWithHintsHelpAndAllFiles) {
+    QtUi ui;
+    ConfigDialogData data;
+    data.caption = "VAK1 Konfiguration";
+    data.tempDir = "/t/";
+    data.plotCommandLines = {"plotte a", "plotte b", "", "", ""};
+    data.plotHints = {"p", "f", "port", "dir", "Maßstab", "r", "xy", "b", "font"};
+    std::vector<uint16_t> helped;
+    data.help = [&](uint16_t number) { helped.push_back(number); };
+    QString form, hint;
+    QStringList filters;
+    DialogScript()
+        .Then([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            auto* list = Child<QListWidget>(w, "ListBox_plotLines");
+            list->setCurrentRow(1);
+            QTimer::singleShot(0, w, [list] { emit list->itemDoubleClicked(list->item(1)); });
+        })
+        .Then([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            form = w->objectName();
+            if (form != "TForm_confkartuno") { // another dialog: closed, the settings too
+                static_cast<QDialog*>(w)->reject();
+                QTimer::singleShot(0, [] {
+                    Child<QPushButton>(QApplication::activeModalWidget(), "Button_cancel")->click();
+                });
+                return;
+            }
+            hint = Child<QLineEdit>(w, "Edit_scale")->toolTip();
+            Child<QPushButton>(w, "Button_helptext")->click();
+            QTimer::singleShot(0, w, [w] { Child<QPushButton>(w, "Button_kartunoPath")->click(); });
+        })
+        .Then([&](QWidget* w) {
+            ASSERT_NE(w, nullptr);
+            if (auto* files = qobject_cast<QFileDialog*>(w)) filters = files->nameFilters();
+            static_cast<QDialog*>(w)->reject();
+            QWidget* kartuno = QApplication::activeModalWidget();
+            QTimer::singleShot(0, kartuno, [] {
+                QWidget* top = QApplication::activeModalWidget();
+                Child<QPushButton>(top, "Button_ok")->click(); // the form, unchanged
+                QTimer::singleShot(0, [] {
+                    Child<QPushButton>(QApplication::activeModalWidget(), "Button_cancel")->click();
+                });
+            });
+        })
+        .Start();
+    ui.ConfigDialog(data);
+    EXPECT_EQ(form, "TForm_confkartuno");
+    EXPECT_EQ(hint, QString::fromUtf8("Maßstab"));
+    EXPECT_EQ(helped, std::vector<uint16_t>{2055});
+    EXPECT_TRUE(filters.contains("Alle Dateien (*)")) << filters.join("|").toStdString();
 }
 
 } // namespace

@@ -45,18 +45,6 @@ struct EditFixture : ::testing::Test {
     }
 };
 
-// A fresh folder per test, removed afterwards.
-struct TempFolder {
-    std::filesystem::path path;
-    TempFolder() {
-        auto base = std::filesystem::temp_directory_path() / "vak1-input-XXXXXX";
-        std::string pattern = base.string();
-        path = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::string File(const std::string& name) const { return (path / name).string(); }
-};
-
 inline bool Same(const TPosition& a, const TPosition& b) {
     return a.y == b.y && a.z == b.z && a.phi == b.phi;
 }

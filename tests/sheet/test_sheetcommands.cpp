@@ -169,6 +169,57 @@ TEST_F(SheetCommands, PrintoutOpensTheReportAsWorkbookAndRestoresTheOutputSettin
     EXPECT_EQ(numbers, "True True\n");
 }
 
+// "Start Excel" enabled export and import before its own export had worked.
+TEST_F(SheetCommands, StartEnablesTheExchangeOnlyAfterItsExportWorked) {
+    std::string lines;
+    for (int i = 0; i < 400; ++i)
+        lines += "Zeile " + std::to_string(i * 7919 % 1000) + "\r\n";
+    Write(dir + "lang.vak1", lines);
+    for (const char* project : {"fehlt", "lang"}) {
+        SCOPED_TRACE(project);
+        app.State.ProjectName = project;
+        {
+            test::FileSizeLimit limit(500); // the workbook of "lang" does not fit
+            RunCommand(app, "mi_OleStartExcel");
+        }
+        EXPECT_EQ(app.State.AbortFlag, 1);
+        EXPECT_FALSE(Enabled("mi_OleExportExcel"));
+        EXPECT_FALSE(Enabled("mi_OleImportExcel"));
+    }
+}
+
+// With a decimal comma the report's numbers became text cells of the workbook.
+TEST_F(SheetCommands, PrintoutWritesDecimalNumbersAsNumbers) {
+    LoadLProfile();
+    app.Config.DecimalComma = 2;
+    app.Config.ExportDecimal = 2;
+    ASSERT_TRUE(RunCommand(app, "mi_OlePrintoutExcel"));
+    EXPECT_EQ(app.Config.DecimalComma, 2);
+    EXPECT_EQ(app.Config.ExportDecimal, 2);
+    const std::string cells =
+        Python("import re, sys, openpyxl\n"
+               "ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+               "values = [c.value for row in ws.iter_rows() for c in row if c.value is not None]\n"
+               "number = re.compile(r'^ *-?[0-9]+([.,][0-9]+)?([eE][-+]?[0-9]+)? *$')\n"
+               "print([v for v in values if isinstance(v, str) and number.match(v)],\n"
+               "      any(isinstance(v, float) and v != int(v) for v in values))\n",
+               sheet.LastFile());
+    EXPECT_EQ(cells, "[] True\n");
+}
+
+// The message on a workbook that is no project named the internal file "$import.vak1".
+TEST_F(SheetCommands, ImportMessageNamesTheWorkbookAndItsRow) {
+    sheet.Connect();
+    sheet.SetCell(1, 1, "kein Projekt");
+    ASSERT_TRUE(sheet.Flush());
+    ui.Push(ScriptedAnswer::File(sheet.LastFile()));
+    RunCommand(app, "mi_OleImportExcel");
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(Message().find("$import"), std::string::npos) << Message();
+    EXPECT_EQ(Message().rfind("Fehler in Tabelle " + sheet.LastFile() + ", Zeile 1: ", 0), 0u)
+        << Message();
+}
+
 TEST_F(SheetCommands, PrintoutAfterAFailedCalculationShowsTheMessageList) {
     LoadLProfile();
     app.Project.CalcError = 1;

@@ -3,7 +3,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/commands.h"
 #include "sheet/UnoSpreadsheet.h"
@@ -22,15 +24,39 @@ std::string OfficeBinary() {
     return {};
 }
 
+// Whether pid runs: not gone and not defunct (the office is no child of this process).
+bool Running(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!std::getline(in, stat)) return false;
+    const std::size_t name = stat.rfind(')');
+    return name != std::string::npos && name + 2 < stat.size() && stat[name + 2] != 'Z';
+}
+
 class UnoSheet : public test::ReportFixture {
   protected:
     void TearDown() override {
-        if (office > 0) {
-            ::kill(office, SIGKILL);
-            ::waitpid(office, nullptr, 0);
+        if (office > 0) End(office);
+        // A killed office leaves its pipe behind, in the office's own fixed folder.
+        for (const std::string& name : pipes) {
+            std::error_code ec;
+            fs::remove("/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + name, ec);
         }
         ReportFixture::TearDown();
     }
+    // Ends the office as a user would, so it removes its pipes; killed when it hangs.
+    static void End(pid_t pid) {
+        ::kill(pid, SIGTERM);
+        for (int i = 0; i < 1000 && Running(pid); ++i)
+            ::usleep(10000);
+        if (Running(pid)) ::kill(pid, SIGKILL);
+    }
+    // A pipe name of this test run, removed at the end.
+    std::string Pipe(const std::string& kind) {
+        pipes.push_back(kind + std::to_string(::getpid()));
+        return pipes.back();
+    }
+    std::vector<std::string> pipes;
     pid_t office = -1;
 };
 
@@ -40,7 +66,7 @@ TEST_F(UnoSheet, StartAndExportFillColumnOneOfTheOfficeWorkbook) {
         GTEST_SKIP() << "no office with its Python bridge installed";
     UnoOptions options;
     options.python = VAK1_PYTHON;
-    options.accept = "pipe,name=vak1test" + std::to_string(::getpid());
+    options.accept = "pipe,name=" + Pipe("vak1test");
     options.office = program;
     options.profile = dir + "profile";
     options.headless = true;
@@ -59,6 +85,71 @@ TEST_F(UnoSheet, StartAndExportFillColumnOneOfTheOfficeWorkbook) {
     std::string error;
     ASSERT_TRUE(sheet.ReadColumn1("", cells, error)) << error;
     EXPECT_EQ(cells, (std::vector<std::string>{"neu", "2", "", "vier\tfünf"}));
+}
+
+// After the office had gone, "Import" showed the bridge's internal error and "Export" did
+// nothing; import now says the office is gone and export starts it again.
+TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
+    const std::string program = OfficeBinary();
+    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
+        GTEST_SKIP() << "no office with its Python bridge installed";
+    UnoOptions options;
+    options.python = VAK1_PYTHON;
+    options.accept = "pipe,name=" + Pipe("vak1gone");
+    options.office = program;
+    options.profile = dir + "profile";
+    options.headless = true;
+    UnoSpreadsheet sheet(options);
+    app.Env.spreadsheet = &sheet;
+    Write(dir + "eins.vak1", "eins\r\n");
+    app.State.ProjectName = "eins";
+    ASSERT_TRUE(RunCommand(app, "mi_OleStartExcel"));
+    ASSERT_EQ(app.State.AbortFlag, 0) << (ui.shown.empty() ? "" : ui.shown.back().prompt);
+    office = static_cast<pid_t>(sheet.OfficePid());
+    ASSERT_GT(office, 0);
+    End(office);
+
+    RunCommand(app, "mi_OleImportExcel");
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    EXPECT_EQ(ui.shown.back().prompt, "Die Tabellenkalkulation ist nicht mehr erreichbar");
+    EXPECT_FALSE(sheet.Connected());
+
+    ASSERT_TRUE(RunCommand(app, "mi_OleExportExcel"));
+    EXPECT_EQ(app.State.AbortFlag, 0) << ui.shown.back().prompt;
+    office = static_cast<pid_t>(sheet.OfficePid());
+    std::vector<std::string> cells;
+    std::string error;
+    ASSERT_TRUE(sheet.ReadColumn1("", cells, error)) << error;
+    EXPECT_EQ(cells, std::vector<std::string>{"eins"});
+}
+
+// The report writes a decimal point; an office in a language with a decimal comma read
+// "12.500" as twelve thousand five hundred or as text.
+TEST_F(UnoSheet, NumbersOfATextFileAreReadWithTheirPointInAnyLanguage) {
+    const std::string program = OfficeBinary();
+    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
+        GTEST_SKIP() << "no office with its Python bridge installed";
+    UnoOptions options;
+    options.python = VAK1_PYTHON;
+    options.accept = "pipe,name=" + Pipe("vak1numbers");
+    options.office = program;
+    options.profile = dir + "profile";
+    options.headless = true;
+    const test::EnvGuard lang("LANG", "de_DE.UTF-8"), all("LC_ALL", "de_DE.UTF-8");
+    UnoSpreadsheet sheet(options);
+    ASSERT_TRUE(sheet.Connect());
+    office = static_cast<pid_t>(sheet.OfficePid());
+    Write(dir + "zahlen.txt", "     12.500\tA\n  -3\tB\n  abc\tC\n 1 2\tD\n");
+    sheet.OpenText(dir + "zahlen.txt");
+    std::vector<std::string> cells;
+    std::string error;
+    ASSERT_TRUE(sheet.ReadColumn1("", cells, error)) << error;
+    // A number cell reads back in the office's own form, without the blanks.
+    ASSERT_EQ(cells.size(), 4u);
+    EXPECT_TRUE(cells[0] == "12.5" || cells[0] == "12,5") << cells[0];
+    EXPECT_EQ(cells[1], "-3");
+    EXPECT_EQ(cells[2], "  abc");
+    EXPECT_EQ(cells[3], " 1 2");
 }
 
 } // namespace

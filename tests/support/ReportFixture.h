@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "app/outputcontext.h"
 #include "calc/section.h"
 #include "platform/headless/FilePortWriter.h"
+#include "support/tempfolder.h"
 #include "testing/FixedClock.h"
 #include "testing/RecordingLauncher.h"
 #include "testing/RecordingPrinter.h"
@@ -24,9 +26,8 @@ namespace vak1::test {
 class ReportFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/vak1-report-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = std::string(pattern) + "/";
+        folder = std::make_unique<TempFolder>("vak1-report");
+        dir = folder->path();
         app.Env.ui = &ui;
         app.Env.clock = &clock;
         app.Env.printer = &printer;
@@ -36,7 +37,7 @@ class ReportFixture : public ::testing::Test {
         app.Config.PltDir = dir;
         app.State.ProjectDir = dir;
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    void TearDown() override { folder.reset(); }
 
     // The output document's and the help's view of app, as the commands make them.
     OutputContext Out() { return OutputContextOf(app); }
@@ -88,6 +89,7 @@ class ReportFixture : public ::testing::Test {
     RecordingPrinter printer;
     RecordingLauncher launcher;
     FilePortWriter ports;
+    std::unique_ptr<TempFolder> folder;
     std::string dir;
 };
 

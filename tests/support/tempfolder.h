@@ -2,6 +2,7 @@
 // writes, an App wired to the scripted Ui and a fixed clock, and a file size limit that
 // makes writes fail half-way.
 #pragma once
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -18,14 +19,23 @@
 
 namespace vak1::test {
 
+// A folder of its own under the temporary folder (TMPDIR), made by mkdtemp and removed with
+// everything in it at the end, so tests of several users or runs never meet. label names it
+// for a look at the files ("/" of a parameterised test's name becomes "_");
+// VAK1_KEEP_TEST_FILES=1 keeps it.
 class TempFolder {
   public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vak1-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    explicit TempFolder(std::string label = "vak1") {
+        label.resize(std::min<std::size_t>(label.size(), 100)); // a name stays below NAME_MAX
+        for (char& c : label)
+            if (c == '/') c = '_';
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / (label + "-XXXXXX")).string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed: " + pattern);
         path_ = pattern + "/";
     }
     ~TempFolder() {
+        if (std::getenv("VAK1_KEEP_TEST_FILES")) return;
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
@@ -33,6 +43,8 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& path() const { return path_; } // ends with "/"
+    // The folder without the closing "/".
+    std::filesystem::path dir() const { return path_.substr(0, path_.size() - 1); }
     std::string operator/(const std::string& name) const { return path_ + name; }
 
   private:
