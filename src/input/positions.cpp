@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "app/notes.h"
 #include "app/outputcontext.h"
 #include "graphics/draw.h"
 #include "input/contour.h"
@@ -50,7 +51,7 @@ PositionListDialogData ListData(const App& app, int selected) {
                  Button(app, DialogAction::Edit, "&Ändern"),
                  Button(app, DialogAction::Ok, "OK"),
                  Button(app, DialogAction::Cancel, "Abbrechen")};
-    if (app.Messages.count > 0)
+    if (ShownMessageCount(app) > 0)
         d.buttons.push_back(Button(app, DialogAction::Messages, "&Fehlermeldungen"));
     d.buttons.push_back(Button(app, DialogAction::HelpText, "&Hilfe"));
     d.buttons.push_back(Button(app, DialogAction::HelpPicture, "Hilfe&bild"));
@@ -156,7 +157,7 @@ Step Act(App& app, DialogAction action, int selected) {
         TransformContour(app);
         return app.State.AbortFlag ? Step::Stop : Step::Again;
     case DialogAction::Messages:
-        ShowMessageList(HelpContextOf(app), app.Messages);
+        ShowMessagesAndNotes(app);
         return Step::Again;
     default:
         return Step::Again;
