@@ -43,6 +43,8 @@ struct AppState {
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
     // Clears the graphics window for a help picture and draws pltFile (empty: no picture).
     std::function<void(App& app, const std::string& pltFile)> HelpPicture;
+    // Set when a help picture took the graphics window's place during the running command.
+    bool PictureReplaced = false;
     // Connections to the drawing and the message list display; an empty one does nothing.
     // RedrawView(kind) draws the section view in the main window (1 "Grafik", 2 "Polylinie").
     std::function<void(uint16_t kind)> RedrawView;

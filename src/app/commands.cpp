@@ -9,6 +9,7 @@
 
 #include "app/App.h"
 #include "app/cadcontext.h"
+#include "app/notes.h"
 #include "app/outputcontext.h"
 #include "app/projectcontext.h"
 #include "app/sheetcommands.h"
@@ -385,8 +386,7 @@ void EditGeometry(App& app) {
     const uint8_t aborted = app.State.AbortFlag;
     CalcSection(app.Project, app.Messages, app.Config);
     ShowRecalculation(app);
-    if (!app.Project.CalcError && app.Config.HelpLevel >= 2)
-        ShowMessageList(HelpContextOf(app), app.Messages);
+    if (!app.Project.CalcError && app.Config.HelpLevel >= 2) ShowMessagesAndNotes(app);
     app.State.AbortFlag = aborted;
 }
 
@@ -429,7 +429,7 @@ void ViewExtended(App& app) {
                    TorsionOptions{static_cast<double>(app.State.MeshFineness)});
 }
 void ShowMessages(App& app) {
-    ShowMessageList(HelpContextOf(app), app.Messages);
+    ShowMessagesAndNotes(app);
 }
 
 void CadOptions(App& app) {
@@ -605,7 +605,33 @@ const std::map<std::string, Command>& Table() {
 }
 
 void UpdateMessageItem(App& app) {
-    SetErrorMessagesItem(app.Menu.Bar, app.Menu.Captions, app.Messages.count);
+    SetErrorMessagesItem(app.Menu.Bar, app.Menu.Captions, ShownMessageCount(app));
+}
+
+// The project's picture after a command that drew something else: the section view that was
+// on show (else the one the settings ask for), the logo while there is no contour, nothing
+// while the calculation failed.
+void ShowProjectPicture(App& app, uint16_t view) {
+    const uint8_t aborted = app.State.AbortFlag;
+    app.State.AbortFlag = 0;
+    const uint16_t kind = view != 0 ? view : ResultViewKind(app);
+    if (app.Project.PosCount == 0)
+        DrawQuorvenLogo(app.Graphics, app.State.AbortFlag);
+    else if (app.Project.CalcError || kind == 0)
+        Clear(app.Graphics);
+    else
+        DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen,
+                    static_cast<DrawingKind>(kind));
+    app.State.AbortFlag = aborted;
+}
+
+// Whether the command left a picture that is not the project's: a help picture no later
+// drawing replaced, the picture browser, the logo of the about box, the settings' new
+// reference size (the list was drawn for the old one), a reset contour.
+bool LeftAnotherPicture(const App& app, const std::string& item) {
+    if (app.State.PictureReplaced && app.Graphics.SectionView == 0) return true;
+    if (item == "mi_HelpHilfebild" || item == "mi_HelpAbout") return true;
+    return !app.State.AbortFlag && (item == "mi_fileConfig" || item == "mi_editReset");
 }
 
 } // namespace
@@ -615,7 +641,10 @@ bool RunCommand(App& app, const std::string& item) {
     auto it = table.find(item);
     if (it == table.end()) return false;
     app.State.AbortFlag = 0;
+    app.State.PictureReplaced = false;
+    const uint16_t view = app.Graphics.SectionView;
     it->second.run(app);
+    if (LeftAnotherPicture(app, item)) ShowProjectPicture(app, view);
     switch (it->second.rule) {
     case Modified::SetIfNotAborted:
         if (!app.State.AbortFlag) app.State.ModifiedFlag = 1;
@@ -680,6 +709,7 @@ bool SaveChangesQuestion(App& app) {
 
 void ConnectHelpPictures(App& app) {
     app.State.HelpPicture = [](App& a, const std::string& pltFile) {
+        a.State.PictureReplaced = true;
         ShowHelpPicture(a.Graphics, a.Graphics.Hpgl, Dialogs(a), pltFile);
     };
 }

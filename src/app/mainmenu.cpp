@@ -2,6 +2,7 @@
 #include "app/mainmenu.h"
 
 #include "app/App.h"
+#include "app/notes.h"
 
 namespace vak1 {
 namespace {
@@ -60,7 +61,7 @@ void SetErrorMessagesItem(MenuItem& bar, const CaptionTables& t, int count) {
 void RefreshMenu(App& app) {
     ApplyMenuCaptions(app.Menu.Bar, app.Menu.Captions);
     SetRecentFileItems(app.Menu.Bar, app.State.RecentFiles);
-    SetErrorMessagesItem(app.Menu.Bar, app.Menu.Captions, app.Messages.count);
+    SetErrorMessagesItem(app.Menu.Bar, app.Menu.Captions, ShownMessageCount(app));
 }
 
 int LanguageOfItem(std::string_view name) {

@@ -92,8 +92,7 @@ void InputNumber(const DialogContext& d, uint16_t help, std::string_view prompt,
         if (text != offered) {
             const auto n = parse(text);
             if (!n.valid) {
-                UiOf(d).Beep();
-                ShowError(d, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
+                ShowInvalidEntry(d, text);
                 current = atEntry;
                 continue;
             }
@@ -192,6 +191,11 @@ void ShowRangeError(const DialogContext& d, std::string_view min, std::string_vi
     UiOf(d).Beep();
     ShowError(d, cp850("Gültiger Wertebereich: ") + std::string(min) + " .. " + std::string(max) +
                      " !");
+}
+
+void ShowInvalidEntry(const DialogContext& d, std::string_view text) {
+    UiOf(d).Beep();
+    ShowError(d, cp850("Ungültige Eingabe ") + Quoted(text) + " !");
 }
 
 void ShowInfo(const DialogContext& d, std::string_view text) {

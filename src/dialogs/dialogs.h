@@ -67,6 +67,8 @@ bool AskQuestion(const DialogContext& d, uint16_t help, std::string_view text);
 void ShowError(const DialogContext& d, std::string_view text); // only while the display is on
 // The beep and the range message of the value dialogs, for the bounds as shown.
 void ShowRangeError(const DialogContext& d, std::string_view min, std::string_view max);
+// The beep and the message for an entry that is not a number (text in code page 850).
+void ShowInvalidEntry(const DialogContext& d, std::string_view text);
 void ShowInfo(const DialogContext& d, std::string_view text);
 void ShowHelpBox(const DialogContext& d, std::string_view caption, std::string_view text);
 

@@ -14,6 +14,7 @@
 
 #include "app/App.h"
 #include "app/mainmenu.h"
+#include "app/notes.h"
 #include "app/menuhelp.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/statusline.h"
@@ -67,7 +68,7 @@ Thh::Thh(App& app, GuiCommands commands, QWidget* parent)
     graphics_ = new TFquorgra(app_, this);
     setCentralWidget(graphics_);
     status_ = std::make_unique<StatusLine>(*statusBar(), [this] {
-        if (app_.Messages.count > 0) RunCommand("mi_viewErrorMessages");
+        if (ShownMessageCount(app_) > 0) RunCommand("mi_viewErrorMessages");
     });
     graphics_->cursorMoved = [this](long double x, long double y) {
         status_->ShowCursor(CursorText(app_, x, y));

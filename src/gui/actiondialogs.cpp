@@ -115,8 +115,12 @@ PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui, const PositionLi
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
-    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    table_->setFont(mono); // the digits stand under each other
+    // The digits stand under each other. The desktop's monospace font is not asked for: some
+    // (Noto Sans Mono) are not fixed-pitch as Qt sees them; the set-up installs this one.
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSizeF(QFontDatabase::systemFont(QFontDatabase::FixedFont).pointSizeF());
+    table_->setFont(mono);
     int row = 0;
     for (const PositionRow& r : t.rows) {
         int column = 0;

@@ -7,6 +7,8 @@
 #include <QStatusBar>
 
 #include "app/App.h"
+#include "app/notes.h"
+#include "cad/drawing.h"
 #include "text/cp850.h"
 #include "text/formats.h"
 
@@ -50,13 +52,16 @@ QString CommandFeedback(const App& app, const std::string& command) {
 
 QString CalculationText(const App& app) {
     if (app.Project.PosCount == 0) return {};
-    const int n = app.Messages.count;
+    // The count is the one of the view menu's "Fehlermeldungen (n)": messages and notes.
+    const int n = ShownMessageCount(app);
     const QString messages = n == 1 ? QString("1 Meldung") : QString("%1 Meldungen").arg(n);
     if (app.Project.CalcError) return QString::fromUtf8("Berechnung fehlgeschlagen · ") + messages;
     const std::string area = FormatArea(app.Config, app.Project.R.A);
     const std::string unit = UnitArea(app.Config);
-    return "A = " + Q(Cp850ToUtf8(area)).trimmed() + " " + Q(Cp850ToUtf8(unit)) +
-           QString::fromUtf8(" · ") + messages;
+    QString text = "A = " + Q(Cp850ToUtf8(area)).trimmed() + " " + Q(Cp850ToUtf8(unit));
+    for (const std::string& note : SectionNotes(app.Project))
+        text += QString::fromUtf8(" · ") + Q(Cp850ToUtf8(note));
+    return text + QString::fromUtf8(" · ") + messages;
 }
 
 QString FirstStepText(const App& app) {
@@ -67,6 +72,12 @@ QString FirstStepText(const App& app) {
 }
 
 QString CursorText(const App& app, long double x, long double y) {
+    const uint16_t view = app.Graphics.SectionView;
+    // The form sheet and the table are laid out in millimetres of the sheet, whatever the
+    // section's unit; other pictures (help pictures, the logo) have no section to point at.
+    if (view == dkForm || view == dkTable)
+        return "Blatt x " + Number(app, x) + "  y " + Number(app, y) + " mm";
+    if (view == 0) return {};
     const bool inch = app.Config.EnglishUnits == 1;
     const long double f = inch ? 1 / 25.4L : 1;
     return "y " + Number(app, x * f) + "  z " + Number(app, y * f) + (inch ? " in" : " mm");
@@ -103,13 +114,16 @@ void StatusLine::CommandDone(const App& app, const std::string& command) {
 void StatusLine::ShowCalculation(const App& app) {
     const QString text = CalculationText(app);
     // The style first, so the button's size is taken with the bold font.
-    calc_->setStyleSheet(app.Project.CalcError ? "color: #c00000; font-weight: bold;" : "");
+    const bool warning = text.contains("Warnung:");
+    calc_->setStyleSheet(app.Project.CalcError ? "color: #c00000; font-weight: bold;"
+                         : warning             ? "color: #a05000; font-weight: bold;"
+                                               : "");
     calc_->setText(text);
     calc_->setMinimumWidth(calc_->sizeHint().width());
     calc_->setVisible(!text.isEmpty());
     // Readable in any case; a click opens the message list only while it has messages.
-    calc_->setToolTip(app.Messages.count > 0 ? QString::fromUtf8("Fehlermeldungen zeigen")
-                                             : QString());
+    calc_->setToolTip(ShownMessageCount(app) > 0 ? QString::fromUtf8("Fehlermeldungen zeigen")
+                                                 : QString());
     // Without a project the status bar says where to begin.
     const QString hint = FirstStepText(app);
     if (!hint.isEmpty() && last_->text().isEmpty()) last_->setText(hint);

@@ -20,7 +20,8 @@ QString CommandFeedback(const App& app, const std::string& command);
 QString CalculationText(const App& app);
 // What to do first while no project is loaded, in the menu language; empty otherwise.
 QString FirstStepText(const App& app);
-// The world point under the pointer as section y and z in mm or inch.
+// The world point under the pointer as section y and z in mm or inch; in the form sheet and
+// the table "Blatt" with the sheet's millimetres; empty over any other picture.
 QString CursorText(const App& app, long double x, long double y);
 
 class StatusLine {

@@ -123,7 +123,8 @@ bool NoGuiRequested(bool noGui, const std::vector<std::string>& commandLine) {
                        [](const std::string& p) { return UpperAscii(p) == "/NOGUI"; });
 }
 
-void ShowMessageList(const HelpContext& help, const MessageList& list) {
+void ShowMessageList(const HelpContext& help, const MessageList& list,
+                     const std::vector<std::string>& notes) {
     // A connected hook takes the dialog's place (the editing commands' tests count calls).
     if (help.ShowMessageList) {
         help.ShowMessageList();
@@ -131,7 +132,7 @@ void ShowMessageList(const HelpContext& help, const MessageList& list) {
     }
     if (help.NoGui) return;
     const DialogContext& d = help.dialogs;
-    if (list.count == 0) {
+    if (list.count == 0 && notes.empty()) {
         ShowInfo(d, "Berechnung erfolgreich ohne Fehlermeldungen");
         return;
     }
@@ -139,8 +140,9 @@ void ShowMessageList(const HelpContext& help, const MessageList& list) {
     std::vector<std::string> lines;
     for (uint16_t i = 1; i <= list.count; ++i)
         lines.emplace_back(list[i]);
+    lines.insert(lines.end(), notes.begin(), notes.end());
     lines.push_back(cp850("Weiter/zurück..."));
-    const auto next = static_cast<uint16_t>(list.count + 1);
+    const auto next = static_cast<uint16_t>(lines.size());
     uint16_t choice = help.settings.HelpLevel < 2 ? next : 1;
     d.AbortFlag = 0;
     for (;;) {
@@ -148,7 +150,10 @@ void ShowMessageList(const HelpContext& help, const MessageList& list) {
                     "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
                     lines, choice);
         if (d.AbortFlag || choice == next) break;
-        ExplainMessage(help, list, choice);
+        if (choice > list.count)
+            ShowInfo(d, lines[choice - 1]); // a note has no record in the message file
+        else
+            ExplainMessage(help, list, choice);
         ++choice;
         if (choice == next || d.AbortFlag) break;
     }

@@ -25,8 +25,10 @@ std::string MessageFilePath(const Settings& settings);
 bool NoGuiRequested(bool noGui, const std::vector<std::string>& commandLine);
 
 // The choice dialog that walks through the messages; a set help.ShowMessageList hook is
-// called instead.
-void ShowMessageList(const HelpContext& help, const MessageList& messages);
+// called instead. Notes on the section (no calculation errors, code page 850) follow the
+// messages; choosing one shows it whole.
+void ShowMessageList(const HelpContext& help, const MessageList& messages,
+                     const std::vector<std::string>& notes = {});
 // The explanation window of message i (1-based), with editing of cause and remedy.
 void ExplainMessage(const HelpContext& help, const MessageList& messages, uint16_t i);
 // Cause and remedy of message i for printed reports, without any window.

@@ -54,7 +54,8 @@ CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
 // Takes the fields into position k, all of them or none. A field left as it was offered
 // keeps the exact stored value: its text is only a rounded display, and storing that would
 // move the position a little every time the dialog is confirmed, spun through or switched
-// between units. A typed coordinate beyond the bound (with the range message in the display
+// between units. A field that is not a number is refused with the message of the value
+// dialogs. A typed coordinate beyond the bound (with the range message in the display
 // unit) or an arc angle of a full turn or more is refused: false, the position as it was.
 bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
            const std::array<std::string, 3>& fields) {
@@ -62,6 +63,14 @@ bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
     const bool inch = s.EnglishUnits == 1;
     const long double lengthFactor = inch ? kInchToMm : 1;
     const long double bound = inch ? kCoordinateMax * kMmToInch : kCoordinateMax;
+    // A field left empty counts as 0.
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const bool blank = fields[i].find_first_not_of(" \t") == std::string::npos;
+        if (fields[i] != offered[i] && !blank && !ParseNumber(fields[i]).valid) {
+            ShowInvalidEntry(Dialogs(app), FieldValue(fields[i]));
+            return false;
+        }
+    }
     TPosition pos = app.Project.Positions[k];
     const std::array<long double*, 2> lengths{&pos.y, &pos.z};
     bool changed = false;

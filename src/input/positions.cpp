@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "app/notes.h"
 #include "app/outputcontext.h"
 #include "graphics/draw.h"
 #include "input/contour.h"
@@ -50,7 +51,7 @@ PositionListDialogData ListData(const App& app, int selected) {
                  Button(app, DialogAction::Edit, "&Ändern"),
                  Button(app, DialogAction::Ok, "OK"),
                  Button(app, DialogAction::Cancel, "Abbrechen")};
-    if (app.Messages.count > 0)
+    if (ShownMessageCount(app) > 0)
         d.buttons.push_back(Button(app, DialogAction::Messages, "&Fehlermeldungen"));
     d.buttons.push_back(Button(app, DialogAction::HelpText, "&Hilfe"));
     d.buttons.push_back(Button(app, DialogAction::HelpPicture, "Hilfe&bild"));
@@ -100,10 +101,19 @@ Step Insert(App& app, int selected) {
                                           "Vor welcher Position soll eingefügt werden ?", a))
         return Step::Stop;
     if (!Grow(app)) return Step::Leave;
+    const TPosition freed = p.Positions[p.PosCount];
     for (int i = p.PosCount - 1; i >= a; --i)
         p.Positions[i + 1] = p.Positions[i];
     EditPosition(app, a);
-    return AfterPositionInput(app);
+    if (!app.State.AbortFlag) return Step::Edited;
+    // A cancelled insert would leave a copy of its neighbour behind: a second point on the
+    // same spot. It is taken back, and the list stays open.
+    for (uint16_t i = a; i < p.PosCount; ++i)
+        p.Positions[i] = p.Positions[i + 1];
+    p.Positions[p.PosCount] = freed;
+    --p.PosCount;
+    app.State.AbortFlag = 0;
+    return Step::Again;
 }
 
 Step Delete(App& app, int selected) {
@@ -147,7 +157,7 @@ Step Act(App& app, DialogAction action, int selected) {
         TransformContour(app);
         return app.State.AbortFlag ? Step::Stop : Step::Again;
     case DialogAction::Messages:
-        ShowMessageList(HelpContextOf(app), app.Messages);
+        ShowMessagesAndNotes(app);
         return Step::Again;
     default:
         return Step::Again;
@@ -163,11 +173,20 @@ void Leave(App& app) {
 } // namespace
 
 void EditPositions(App& app) {
+    // "Abbrechen" of the list takes back everything done since it opened.
+    const auto positionsAtEntry = app.Project.Positions;
+    const uint16_t countAtEntry = app.Project.PosCount;
+    const uint8_t modifiedAtEntry = app.State.ModifiedFlag;
     int selected = 0;
     for (;;) {
         BuildLineTable(app);
         PositionListDialogData d = ListData(app, selected);
         const DialogAction action = DialogUi(Dialogs(app), kHelpPositionList).PositionListDialog(d);
+        if (action == DialogAction::Cancel) {
+            app.Project.Positions = positionsAtEntry;
+            app.Project.PosCount = countAtEntry;
+            app.State.ModifiedFlag = modifiedAtEntry;
+        }
         selected = std::clamp(d.selected, 0, int{app.Project.PosCount});
         const Step step = Act(app, action, selected);
         selected = std::min(selected, int{app.Project.PosCount});

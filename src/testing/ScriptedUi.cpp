@@ -34,6 +34,7 @@ std::string Utf8Prefix(const std::string& text, std::size_t n) {
 DialogRecord& ScriptedUi::Record(DialogRecord r) {
     r.helpNumber = helpNumber;
     shown.push_back(std::move(r));
+    if (onShown) onShown(shown.back());
     return shown.back();
 }
 

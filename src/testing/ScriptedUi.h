@@ -286,6 +286,9 @@ class ScriptedUi : public Ui {
     std::size_t progressed = 0;
 
     std::vector<DialogRecord> shown; // every dialog and box, in order
+    // Called as each dialog is shown, before it is answered (to look at what the window
+    // shows while the dialog is open).
+    std::function<void(const DialogRecord&)> onShown;
     std::vector<std::string> status;
     std::vector<std::pair<uint16_t, bool>> helpShown; // help buttons pressed: number, picture
     int beeps = 0;

@@ -75,8 +75,12 @@ TEST_F(HelpPictures, LogoAtStartWithoutProjectAndInTheAboutBox) {
 
 TEST_F(HelpPictures, HelpMenuBrowsesTheInstalledPictures) {
     t.ui.Push(ScriptedAnswer::Browse(PictureBrowserAction::Show, 3));
+    bool shown = false; // while the browser is open; afterwards the project's picture is back
+    t.ui.onShown = [&](const DialogRecord& r) {
+        if (r.kind == "pictures") shown = Shows("Schwerpunkt S, Hauptachsen v, w und Winkel phi");
+    };
     RunCommand(t.app, "mi_HelpHilfebild");
-    EXPECT_TRUE(Shows("Schwerpunkt S, Hauptachsen v, w und Winkel phi"));
+    EXPECT_TRUE(shown);
     EXPECT_EQ(t.ui.Shown("pictures").size(), 2u);
     EXPECT_EQ(t.app.State.AbortFlag, 0);
 }

@@ -196,3 +196,63 @@ TEST(DesktopView, WheelZoomsAboutThePointerAndTheCursorShowsItsWorldPoint) {
         EXPECT_NEAR(p.y, py, 2) << px << "," << py;
     }
 }
+
+// A clockwise contour gave negative values without a word in the status bar; a contour
+// that crosses itself is warned of there.
+TEST_F(Desktop, StatusLineNotesAClockwiseAndWarnsOfASelfCrossingContour) {
+    Contour({{0, 0}, {0, 50}, {100, 50}, {100, 0}});
+    Thh window(app, DesktopCommands(app, printer));
+    ui.SetParent(&window);
+    window.resize(900, 640);
+    window.show();
+    ShowStartPicture(app);
+    window.SyncFromCore();
+    QApplication::processEvents();
+    auto* calc = window.findChild<QPushButton*>("StatusCalculation");
+    ASSERT_NE(calc, nullptr);
+    EXPECT_EQ(calc->text(), QString::fromUtf8("A = -5000 mm² · Kontur im Uhrzeigersinn: Fläche und "
+                                              "Momente negativ · 1 Meldung"));
+    EXPECT_FALSE(calc->styleSheet().contains("color")); // a note, not an error
+    EXPECT_TRUE(window.Action("mi_viewErrorMessages")->isEnabled());
+    SaveShot(window.statusBar(), "statusbar_clockwise");
+
+    Contour({{0, 0}, {0, 40}, {100, 0}, {100, 60}});
+    window.SyncFromCore();
+    EXPECT_TRUE(calc->text().contains(QString::fromUtf8("Warnung: Kontur schneidet sich selbst")))
+        << calc->text().toStdString();
+    EXPECT_TRUE(calc->styleSheet().contains("color"));
+    EXPECT_EQ(window.Action("mi_viewErrorMessages")->text(),
+              QString::fromUtf8("&Fehlermeldungen (1)"));
+    SaveShot(window.statusBar(), "statusbar_crossing");
+}
+
+// Over the form sheet the pointer's sheet millimetres were shown as section y and z.
+TEST_F(Desktop, PointerOverTheFormSheetShowsSheetMillimetres) {
+    Contour({{0, 0}, {100, 0}, {100, 50}, {0, 50}});
+    app.Config.EnglishUnits = 1;
+    Thh window(app, DesktopCommands(app, printer));
+    ui.SetParent(&window);
+    window.resize(900, 640);
+    window.show();
+    QApplication::processEvents();
+    TFquorgra* graphics = window.Graphics();
+    auto pointAt = [&](QPoint at) {
+        graphics->Picture();
+        QMouseEvent move(QEvent::MouseMove, at, graphics->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(graphics, &move);
+        const WorldPoint w = PixelToWorld(app.Graphics, at.x(), at.y());
+        return std::pair{Label(window, "StatusCursor"), w};
+    };
+    const QPoint at(300, 200);
+    window.RunCommand("mi_viewzeichnung");
+    auto [sheet, w] = pointAt(at);
+    EXPECT_EQ(sheet, QString("Blatt x %1  y %2 mm")
+                         .arg(static_cast<double>(w.x), 0, 'f', 2)
+                         .arg(static_cast<double>(w.y), 0, 'f', 2));
+    window.RunCommand("mi_viewpolyline");
+    auto [section, v] = pointAt(at);
+    EXPECT_EQ(section, QString("y %1  z %2 in")
+                           .arg(static_cast<double>(v.x / 25.4L), 0, 'f', 2)
+                           .arg(static_cast<double>(v.y / 25.4L), 0, 'f', 2));
+}

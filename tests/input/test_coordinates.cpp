@@ -40,7 +40,7 @@ TEST_F(Coordinates, OnlyTheUnsetCoordinateIsPrefilled) {
 TEST_F(Coordinates, SpinStoresAndStopsAtBothEnds) {
     SetContour({{1, 1, 0}, {2, 2, 0}, {3, 3, 0}});
     ui.Push({A::Coordinates({"8"}, D::SpinUp), A::Coordinates({}, D::SpinUp),
-             A::Coordinates({}, D::SpinDown), A::Coordinates({"", "x"}, D::SpinDown),
+             A::Coordinates({}, D::SpinDown), A::Coordinates({"", " "}, D::SpinDown),
              A::Coordinates({}, D::SpinDown), A::Coordinates({"-4"}, D::Ok)});
     app.State.AbortFlag = 1; // OK clears it
     EditPosition(app, 2);
@@ -49,7 +49,7 @@ TEST_F(Coordinates, SpinStoresAndStopsAtBothEnds) {
                                         "Koordinaten 2", "Koordinaten 1", "Koordinaten 1"}));
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(Same(app.Project.Positions[1], {-4, 1, 0}));
-    // Empty and unreadable fields count as 0.
+    // Empty fields count as 0.
     EXPECT_TRUE(Same(app.Project.Positions[2], {0, 0, 0}));
     EXPECT_TRUE(Same(app.Project.Positions[3], {3, 3, 0}));
     ExpectScriptUsed();
@@ -168,6 +168,37 @@ TEST_F(Coordinates, OutsideTheContourNothingOpens) {
     EditPosition(app, 0);
     EditPosition(app, 2);
     EXPECT_TRUE(ui.shown.empty());
+}
+
+// Letters in a field were stored as 0 and collapsed the contour; they are refused as the
+// value dialogs refuse them, and the dialog comes back with the typed text.
+TEST_F(Coordinates, FieldsThatAreNoNumberAreRefusedAndKept) {
+    struct Case {
+        std::vector<std::optional<std::string>> typed;
+        std::string refused;
+    };
+    const Case cases[] = {{{"abc"}, "abc"},
+                          {{std::nullopt, "12abc"}, "12abc"},
+                          {{"1", "2", "9x"}, "9x"},
+                          {{"1,5,3"}, "1,5,3"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refused);
+        ui = ScriptedUi{};
+        app.State.ModifiedFlag = 0;
+        SetContour({{5, 6, 0.5L}});
+        ui.Push({A::Coordinates(c.typed), A::Cancel()});
+        EditPosition(app, 1);
+        EXPECT_EQ(ui.Messages(),
+                  std::vector<std::string>{"Fehler : |Ungültige Eingabe \"" + c.refused + "\" !"});
+        EXPECT_EQ(ui.beeps, 1);
+        const auto shown = ui.Shown("coordinates");
+        ASSERT_EQ(shown.size(), 2u);
+        for (std::size_t i = 0; i < c.typed.size(); ++i)
+            EXPECT_EQ(shown[1].fields[i], c.typed[i].value_or(shown[0].fields[i]));
+        EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0.5L}));
+        EXPECT_EQ(app.State.ModifiedFlag, 0);
+        ExpectScriptUsed();
+    }
 }
 
 } // namespace

@@ -217,7 +217,7 @@ TEST_F(Positions, HelpLevelDecidesRecalculationAndRedraw) {
     EditPositions(app);
     EXPECT_EQ(redraws, std::vector<uint16_t>{dkPolyline});
     EXPECT_EQ(app.Project.R.A, 100);
-    EXPECT_EQ(app.Project.PosCount, 3);
+    EXPECT_EQ(app.Project.PosCount, 4); // "Abbrechen" takes the delete back
     ExpectScriptUsed();
 }
 
@@ -237,6 +237,51 @@ TEST_F(Positions, FailedCalculationShowsTheMessagesInsteadOfTheView) {
     const auto& first = lists.front().buttons;
     EXPECT_EQ(std::find(first.begin(), first.end(), "&Fehlermeldungen"), first.end());
     ExpectScriptUsed();
+}
+
+// "Abbrechen" of the list kept what "Ändern", "Einfügen" and "Löschen" had done (the L
+// profile's area stayed changed); it restores the contour as it was when the list opened.
+TEST_F(Positions, CancelRestoresTheContourOfTheListsStart) {
+    SetContour({PA, PB, PC});
+    const TPosition spare{7, 8, 0};
+    app.Project.Positions[4] = spare; // a slot beyond the count keeps its values as well
+    ui.Push({A::Press(D::Edit, 2), A::Coordinates({"20", "30"}), A::Press(D::Insert, 1),
+             A::Coordinates({"-1"}), A::Press(D::Append), A::Coordinates({"9"}),
+             A::Press(D::Delete, 3), A::Press(D::Cancel)});
+    EditPositions(app);
+    EXPECT_EQ(app.State.AbortFlag, 1);
+    const auto c = Contour();
+    ASSERT_EQ(c.size(), 3u);
+    EXPECT_TRUE(Same(c[0], PA));
+    EXPECT_TRUE(Same(c[1], PB));
+    EXPECT_TRUE(Same(c[2], PC));
+    EXPECT_TRUE(Same(app.Project.Positions[4], spare));
+    EXPECT_EQ(app.State.ModifiedFlag, 0);
+    ExpectScriptUsed();
+}
+
+// Escape in the coordinate dialog of an inserted position left a copy of its neighbour (a
+// second point on the same spot) and closed the list; the insert is taken back and the
+// list comes again.
+TEST_F(Positions, CancelledInsertIsTakenBackAndTheListStaysOpen) {
+    for (int at : {1, 3}) {
+        SCOPED_TRACE(at);
+        SetContour({PA, PB, PC});
+        app.Project.Positions[4] = PB;
+        ui.shown.clear();
+        app.State.AbortFlag = 0;
+        ui.Push({A::Press(D::Insert, at), A::Cancel(), A::Press(D::Ok)});
+        EditPositions(app);
+        EXPECT_EQ(app.State.AbortFlag, 0);
+        const auto c = Contour();
+        ASSERT_EQ(c.size(), 3u);
+        EXPECT_TRUE(Same(c[0], PA));
+        EXPECT_TRUE(Same(c[1], PB));
+        EXPECT_TRUE(Same(c[2], PC));
+        EXPECT_TRUE(Same(app.Project.Positions[4], PB));
+        EXPECT_EQ(ui.Shown("positions").size(), 2u);
+        ExpectScriptUsed();
+    }
 }
 
 TEST_F(Positions, ListButtonsAndHelp) {
