@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "input/fixture.h"
+#include "support/tempfolder.h"
 #include "dialogs/dialogs.h"
 #include "text/cp850.h"
 
@@ -210,7 +211,7 @@ TEST_F(GenericDialogs, FormatCoordinateInBothUnits) {
 
 TEST_F(GenericDialogs, TargetCheckNeverEmptiesAnExistingFile) {
     TempFolder dir;
-    const std::string path = dir.File("p.vak1");
+    const std::string path = dir / "p.vak1";
     std::ofstream(path, std::ios::binary) << "keep me\r\n";
     ui.Push(A::Answer(Reply::Yes));
     CheckTargetFile(Dialogs(app), path);
@@ -228,19 +229,19 @@ TEST_F(GenericDialogs, TargetCheckNeverEmptiesAnExistingFile) {
 
 TEST_F(GenericDialogs, TargetCheckWithoutQuestionAndForNewFiles) {
     TempFolder dir;
-    const std::string aktuell = dir.File("aktuell.vak1");
+    const std::string aktuell = dir / "aktuell.vak1";
     std::ofstream(aktuell) << "x";
     CheckTargetFile(Dialogs(app), aktuell); // "aktuell" files are replaced without asking
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(ReadAll(aktuell), "x");
 
-    const std::string fresh = dir.File("neu.vak1");
+    const std::string fresh = dir / "neu.vak1";
     CheckTargetFile(Dialogs(app), fresh);
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_FALSE(std::filesystem::exists(fresh)); // the test file is gone again
 
-    const std::string missing = dir.File("nichtda/neu.vak1");
+    const std::string missing = dir / "nichtda/neu.vak1";
     CheckTargetFile(Dialogs(app), missing);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.Messages().back(), "Fehler : |Ungültiger Dateiname \"" + missing + "\" !");
@@ -248,13 +249,13 @@ TEST_F(GenericDialogs, TargetCheckWithoutQuestionAndForNewFiles) {
 
 TEST_F(GenericDialogs, SourceCheck) {
     TempFolder dir;
-    CheckSourceFile(Dialogs(app), dir.path.string()); // a folder is not a readable file
+    CheckSourceFile(Dialogs(app), dir.dir().string()); // a folder is not a readable file
     EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(ui.Messages().back(),
-              "Fehler : |Datei " + dir.path.string() + " nicht gefunden oder kein Zugriffsrecht !");
+    EXPECT_EQ(ui.Messages().back(), "Fehler : |Datei " + dir.dir().string() +
+                                        " nicht gefunden oder kein Zugriffsrecht !");
     app.State.AbortFlag = 0;
-    std::ofstream(dir.File("a.vak1")) << "x";
-    CheckSourceFile(Dialogs(app), dir.File("a.vak1"));
+    std::ofstream(dir / "a.vak1") << "x";
+    CheckSourceFile(Dialogs(app), (dir / "a.vak1"));
     EXPECT_EQ(app.State.AbortFlag, 0);
 }
 
@@ -288,7 +289,7 @@ namespace {
 // A file that cannot be created must be explained and must not be retried for ever.
 TEST_F(GenericDialogs, CreateRetriesOnlyWhileTheUserWants) {
     TempFolder dir;
-    const std::string path = dir.File("fehlt/a.txt");
+    const std::string path = dir / "fehlt/a.txt";
     TextFileWriter w;
     ui.Push({A::Answer(Reply::Yes), A::Answer(Reply::No)});
     EXPECT_FALSE(CreateFileWithRetry(Dialogs(app), w, path));
@@ -296,12 +297,12 @@ TEST_F(GenericDialogs, CreateRetriesOnlyWhileTheUserWants) {
     const auto m = ui.Messages();
     ASSERT_EQ(m.size(), 2u);
     EXPECT_EQ(m[0], "Fehler : |I/O-Error " + std::to_string(ENOENT) + " (" + path + ")");
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.dir()));
     ExpectScriptUsed();
 
     app.State.AbortFlag = 0;
     TextFileWriter ok;
-    EXPECT_TRUE(CreateFileWithRetry(Dialogs(app), ok, dir.File("a.txt")));
+    EXPECT_TRUE(CreateFileWithRetry(Dialogs(app), ok, (dir / "a.txt")));
     EXPECT_EQ(ui.Messages().size(), 2u);
 }
 
