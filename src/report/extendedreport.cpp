@@ -145,10 +145,16 @@ void ExactArcs(const OutputContext& ctx, const ProjectData& p) {
     Line(ctx, "Differenz Sehnen - exakt", "dI2", "%", Percent(v, r.I2, e.I2));
 }
 
-TorsionInput InputOf(const ProjectData& p, const Settings& s, const ExtendedValues& x) {
+// The contour about its first point (origin): far from the origin the solver's double
+// coordinates would keep few digits of the section's own size.
+TorsionInput InputOf(const ProjectData& p, const Settings& s, const ExtendedValues& x,
+                     ContourPoint& origin) {
     TorsionInput in;
-    for (const ContourArcPoint& q : CounterClockwiseArcContour(p, s)) {
-        in.contour.push_back({static_cast<double>(q.y), static_cast<double>(q.z)});
+    const std::vector<ContourArcPoint> contour = CounterClockwiseArcContour(p, s);
+    origin = contour.empty() ? ContourPoint{} : ContourPoint{contour[0].y, contour[0].z};
+    for (const ContourArcPoint& q : contour) {
+        in.contour.push_back(
+            {static_cast<double>(q.y - origin.y), static_cast<double>(q.z - origin.z)});
         in.arcs.push_back(static_cast<double>(q.phi));
     }
     in.ys = static_cast<double>(p.R.ys);
@@ -185,7 +191,9 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
     Heading(ctx, kTorsionHeading, Contour::Arcs);
     TorsionValues t;
     std::string message;
-    const TorsionStatus status = RunSolver(ctx, solver, InputOf(p, s, x), options, t, message);
+    ContourPoint origin;
+    const TorsionInput input = InputOf(p, s, x, origin);
+    const TorsionStatus status = RunSolver(ctx, solver, input, options, t, message);
     if (status == TorsionStatus::Cancelled) {
         WriteLine(ctx, cp850("Abgebrochen: keine Torsions- und Schubwerte berechnet."));
         return;
@@ -197,8 +205,8 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
     }
     const std::string ul = UnitLength(s);
     Line(ctx, "Torsionsträgheitsmoment", "J", UnitMoment4(s), v.Moment4(t.J));
-    Line(ctx, "Schubmittelpunkt", "ySM", ul, v.Length(t.ySc));
-    Line(ctx, "Schubmittelpunkt", "zSM", ul, v.Length(t.zSc));
+    Line(ctx, "Schubmittelpunkt", "ySM", ul, v.Length(origin.y + t.ySc));
+    Line(ctx, "Schubmittelpunkt", "zSM", ul, v.Length(origin.z + t.zSc));
     Line(ctx, "Wölbwiderstand", "Iw", v.Unit6(), v.Moment6(t.Iw));
     Line(ctx, "Schubfläche Hauptachse 1", "As1", UnitArea(s), v.Area(t.As1));
     Line(ctx, "Schubfläche Hauptachse 2", "As2", UnitArea(s), v.Area(t.As2));

@@ -2,6 +2,7 @@
 // are shown in the program's units, and a solver that gives no values (cancelled, contour
 // not meshable) leaves its note while every other value stays.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -173,6 +174,35 @@ TEST_F(ExtendedReportTest, CircleTwistsLikeItsPolarMomentAndEachBlockNamesItsCon
         const std::size_t at = text.find(heading);
         ASSERT_NE(at, std::string::npos) << heading;
         EXPECT_EQ(text.find("Kontur:", at), text.find(contour, at)) << heading;
+    }
+}
+
+// Sliver triangles hung the extended values for ever at full load, or crashed the program:
+// the report ends within seconds with the solver's message in place of the torsion values.
+TEST_F(ExtendedReportTest, SliverContoursEndWithinSecondsWithTheirMessage) {
+    const std::vector<std::vector<TPosition>> slivers = {
+        {{0, 0, 0}, {1000, 0, 0}, {500, 0.001L, 0}},
+        {{0, 0, 0}, {1e6L, 0, 0}, {5e5L, 1, 0}},
+        {{0, 0, 0}, {1000, 0, 0}, {300, 0.002L, 0}},
+    };
+    for (const auto& sliver : slivers) {
+        app.Project.ResetContour();
+        for (const TPosition& pos : sliver)
+            app.Project.Positions[++app.Project.PosCount] = pos;
+        CalcSection(app.Project, app.Messages, app.Config);
+        ASSERT_EQ(app.Project.CalcError, 0);
+        const auto start = std::chrono::steady_clock::now();
+        ReportExtended(Out(), app.Project, odDosFile);
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                  5);
+        const std::string text = Read(dir + "OUTDOS.TXT");
+        // The message as one line, without the wrapping of the report.
+        std::istringstream words(text.substr(std::min(text.find(kTorsionHeading), text.size())));
+        std::string word, torsion;
+        while (words >> word)
+            torsion += word + " ";
+        EXPECT_NE(torsion.find(cp850("lässt sich nicht vernetzen.")), std::string::npos) << torsion;
+        EXPECT_EQ(torsion.find("Torsionstr"), std::string::npos);
     }
 }
 
