@@ -327,6 +327,18 @@ int Root(std::vector<int>& parent, int i) {
 
 } // namespace
 
+std::string NonPhysicalTorsionMessage(const TorsionValues& v) {
+    const char* which = !(v.J > 0)     ? "J <= 0"
+                        : !(v.As1 > 0) ? "As1 <= 0"
+                        : !(v.As2 > 0) ? "As2 <= 0"
+                        : !(v.Iw >= 0) ? "Iw < 0"
+                                       : nullptr;
+    if (!which) return {};
+    return cp850("Die Torsionswerte sind nicht physikalisch (") + which +
+           cp850("): das Netz löst die Kontur nicht genau genug auf; eine größere Netzfeinheit "
+                 "wählen.");
+}
+
 TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& options,
                              TorsionValues& out, std::string& message,
                              const std::function<bool(std::size_t, std::size_t)>& report) {
@@ -553,14 +565,8 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     if (out.Iw < 0 && out.Iw > -1e-12 * (Iyy + Izz) * A) out.Iw = 0;
     // J is the polar moment less the warping energy: for thin open walls that difference
     // keeps fewer digits than the solution has, and can even fall below 0.
-    if (!(out.J > 0) || !(out.As1 > 0) || !(out.As2 > 0) || out.Iw < 0) {
-        const char* which = !(out.J > 0)     ? "J"
-                            : !(out.As1 > 0) ? "As1"
-                            : !(out.As2 > 0) ? "As2"
-                                             : "Iw";
-        message = cp850("Die Torsionswerte sind nicht physikalisch (") + which +
-                  cp850(" nicht positiv): das Netz löst die dünnste Wand nicht genau genug "
-                        "auf; eine größere Netzfeinheit wählen.");
+    message = NonPhysicalTorsionMessage(out);
+    if (!message.empty()) {
         out = TorsionValues{};
         return TorsionStatus::Failed;
     }

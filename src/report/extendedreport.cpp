@@ -193,7 +193,11 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
     std::string message;
     ContourPoint origin;
     const TorsionInput input = InputOf(p, s, x, origin);
-    const TorsionStatus status = RunSolver(ctx, solver, input, options, t, message);
+    TorsionStatus status = RunSolver(ctx, solver, input, options, t, message);
+    if (status == TorsionStatus::Ok) {
+        message = NonPhysicalTorsionMessage(t);
+        if (!message.empty()) status = TorsionStatus::Failed;
+    }
     if (status == TorsionStatus::Cancelled) {
         WriteLine(ctx, cp850("Abgebrochen: keine Torsions- und Schubwerte berechnet."));
         return;

@@ -206,6 +206,31 @@ TEST_F(ExtendedReportTest, SliverContoursEndWithinSecondsWithTheirMessage) {
     }
 }
 
+// A thin slit ring reported J = -0.00414 mm4 as its value: values no section can have are a
+// failed run with its message.
+TEST_F(ExtendedReportTest, NonPhysicalTorsionValuesAreAFailedRun) {
+    const std::pair<void (*)(TorsionValues&), const char*> cases[] = {
+        {[](TorsionValues& v) { v.J = -0.00414; }, "(J <= 0)"},
+        {[](TorsionValues& v) { v.As2 = -3; }, "(As2 <= 0)"},
+        {[](TorsionValues& v) { v.Iw = -1e6; }, "(Iw < 0)"},
+    };
+    for (const auto& [spoil, reason] : cases) {
+        const TorsionSolver spoilt = [&, spoil = spoil](const TorsionInput& in,
+                                                        const TorsionOptions& o, TorsionValues& out,
+                                                        std::string& m, const auto& report) {
+            const TorsionStatus status = Solver(TorsionStatus::Ok)(in, o, out, m, report);
+            spoil(out);
+            return status;
+        };
+        const std::string text = Report(odDosFile, "OUTDOS.TXT", spoilt);
+        const std::string torsion = text.substr(text.find(kTorsionHeading));
+        EXPECT_NE(torsion.find(cp850("Die Torsionswerte sind nicht physikalisch ") + reason),
+                  std::string::npos)
+            << torsion;
+        EXPECT_EQ(torsion.find("Torsionstr"), std::string::npos) << torsion;
+    }
+}
+
 // A wall that the fineness's element budget could not give three elements across was not
 // mentioned: the shear areas then are too large without a word.
 TEST_F(ExtendedReportTest, ThinWallBeyondTheBudgetLeavesANote) {
@@ -213,6 +238,7 @@ TEST_F(ExtendedReportTest, ThinWallBeyondTheBudgetLeavesANote) {
                                   std::string&,
                                   const std::function<bool(std::size_t, std::size_t)>&) {
         out.J = 1;
+        out.As1 = out.As2 = 1;
         out.wall = 0.5;
         out.wallElements = 1.25;
         return TorsionStatus::Ok;
