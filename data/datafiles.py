@@ -32,6 +32,8 @@ REQUIRED_MESSAGES = [
     "Fatal  : > 2000 Punkte !",
     "Fatal  : A = 0 !",
     "Fatal  : Ergebnis nicht endlich !",
+    "Fatal  : Kontur zu weit vom Ursprung",
+    "Fatal  : Polygon \u00b11e9 mm !",
     "GetArcCenter l12=0",
     "Fehler in GetArcCenter (dphi = 0 ! ",
     "Schraffurfehler",

@@ -425,7 +425,7 @@ void ViewExtended(App& app) {
                    app.State.MeshFineness, 1, kMeshFinenessMax);
         if (app.State.AbortFlag) return;
     }
-    ReportExtended(OutputContextOf(app), app.Project, 0, ComputeTorsion,
+    ReportExtended(OutputContextOf(app), app.Project, 0, ComputeTorsionInWorker,
                    TorsionOptions{static_cast<double>(app.State.MeshFineness)});
 }
 void ShowMessages(App& app) {

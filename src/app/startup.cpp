@@ -87,6 +87,12 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
         std::fprintf(err, "%s: Projekt nicht gelesen\n", path.c_str());
         return false;
     }
+    // A contour without positions has no results: the calculation leaves it alone, a job
+    // that would report zeros for it fails instead.
+    if (app.Project.PosCount == 0) {
+        std::fprintf(err, "%s: Kontur leer (keine Positionen), nichts berechnet\n", path.c_str());
+        return false;
+    }
     CalcSection(app.Project, app.Messages, app.Config);
     if (app.Project.CalcError) {
         PrintMessages(app, err);

@@ -247,14 +247,18 @@ bool ComputeExactArcValues(const ProjectData& p, const Settings& settings,
     out = ExactSectionValues{};
     // Two positions joined by an arc and the closing chord already bound an area.
     if (p.PosCount < 2) return false;
+    // Integrated about the first position: far from the origin the moments about it would
+    // be differences of large, nearly equal numbers.
+    const long double y0 = p.Positions[1].y, z0 = p.Positions[1].z;
     Integrals r;
     long double arcs = 0;
     MessageList ignored;
     for (int i = 1; i <= p.PosCount; ++i) {
-        const TPosition& P = p.Positions[i];
-        const TPosition& Q = p.Positions[i == p.PosCount ? 1 : i + 1];
+        const TPosition& P0 = p.Positions[i];
+        const TPosition& Q0 = p.Positions[i == p.PosCount ? 1 : i + 1];
+        const TPosition P{P0.y - y0, P0.z - z0, P0.phi}, Q{Q0.y - y0, Q0.z - z0, Q0.phi};
         AddChord(r, P.y, P.z, Q.y, Q.z);
-        if (i == p.PosCount || P.phi == 0 || (P.y == Q.y && P.z == Q.z)) continue;
+        if (i == p.PosCount || P.phi == 0 || (P0.y == Q0.y && P0.z == Q0.z)) continue;
         ArcCenter c;
         if (!GetArcCenter(P.y, P.z, Q.y, Q.z, P.phi, c, ignored, settings)) continue;
         const long double a1 = std::atan2(P.z - c.zc, P.y - c.yc);
@@ -274,6 +278,14 @@ bool ComputeExactArcValues(const ProjectData& p, const Settings& settings,
     out.Iz = r.Iz;
     out.Iyz = r.Iyz;
     CentroidAndPrincipal(out); // by the rules of the standard calculation
+    // Back to the origin: the centroidal and principal values stay as they are.
+    out.ys += y0;
+    out.zs += z0;
+    out.Iy = r.Iy + 2 * z0 * r.Hy + z0 * z0 * r.A;
+    out.Iz = r.Iz + 2 * y0 * r.Hz + y0 * y0 * r.A;
+    out.Iyz = r.Iyz + y0 * r.Hy + z0 * r.Hz + y0 * z0 * r.A;
+    out.Hy = r.Hy + z0 * r.A;
+    out.Hz = r.Hz + y0 * r.A;
     for (long double v : {out.A, out.Iy, out.Iz, out.Iyz, out.I1, out.I2, out.U})
         if (!std::isfinite(v)) return false;
     return true;

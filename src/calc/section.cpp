@@ -224,6 +224,66 @@ bool AllFinite(const ProjectData& p) {
     return true;
 }
 
+constexpr const char* kFarMessage = "Fatal  : Kontur zu weit vom Ursprung: Ergebnis ungenau";
+// The polygon of arcs between bounded positions can reach far beyond the positions.
+constexpr const char* kExtentMessage = "Fatal  : Polygon \xF1"
+                                       "1e9 mm !";
+
+bool WithinBound(const ProjectData& p) {
+    for (int j = 1; j <= p.PolyCount; ++j)
+        if (!(std::fabs(p.PolyPoints[j].y) <= kCoordinateMax &&
+              std::fabs(p.PolyPoints[j].z) <= kCoordinateMax))
+            return false;
+    return true;
+}
+
+// The edge integrals about (y0, z0) instead of the origin, closed forms of the same terms.
+TSectionResults LocalIntegrals(const ProjectData& p, long double y0, long double z0) {
+    TSectionResults L;
+    for (int j = 1; j < p.PolyCount; ++j) {
+        const long double y1 = p.PolyPoints[j].y - y0, z1 = p.PolyPoints[j].z - z0;
+        const long double y2 = p.PolyPoints[j + 1].y - y0, z2 = p.PolyPoints[j + 1].z - z0;
+        const long double dy = y2 - y1, dz = z2 - z1;
+        L.A -= (z1 + z2) * kHalf * dy;
+        L.Hy -= dy * (z1 * z1 + z1 * z2 + z2 * z2) * kSixth;
+        L.Hz += dz * (y1 * y1 + y1 * y2 + y2 * y2) * kSixth;
+        L.Iy -= dy * (z1 + z2) * (z1 * z1 + z2 * z2) / 12;
+        L.Iz += dz * (y1 + y2) * (y1 * y1 + y2 * y2) / 12;
+        L.Iyz -= dy *
+                 (y1 * (3 * z1 * z1 + 2 * z1 * z2 + z2 * z2) +
+                  y2 * (z1 * z1 + 2 * z1 * z2 + 3 * z2 * z2)) /
+                 24;
+    }
+    return L;
+}
+
+// The centroidal and principal values lose their digits far from the origin: the moments
+// about it are differences of large, nearly equal numbers there. The same values about the
+// first polygon point keep them; where the two disagree by more than a millionth, or a
+// moment has the wrong sign, the results cannot be trusted.
+bool Trustworthy(const ProjectData& p) {
+    const TSectionResults& R = p.R;
+    const long double y0 = p.PolyPoints[1].y, z0 = p.PolyPoints[1].z;
+    TSectionResults L = LocalIntegrals(p, y0, z0);
+    if (L.A == 0) return false;
+    CentroidAndPrincipal(L);
+    const long double sign = R.A < 0 ? -1 : 1;
+    if (sign * R.IyS < 0 || sign * R.IzS < 0 || R.I2 < 0 || R.I1 < 0) return false;
+    const long double size = p.YWidth + p.ZHeight, moments = std::fabs(L.IpS);
+    auto near = [](long double a, long double b, long double scale) {
+        return std::fabs(a - b) <= 1e-6L * scale;
+    };
+    // A moment within a millionth of itself; the product moment, 0 for a symmetric section,
+    // within a millionth of the polar moment.
+    auto nearMoment = [&](long double a, long double b) {
+        return near(a, b, std::fabs(b) + 1e-6L * moments);
+    };
+    return near(R.A, L.A, std::fabs(L.A)) && near(R.ys, y0 + L.ys, std::fabs(y0 + L.ys) + size) &&
+           near(R.zs, z0 + L.zs, std::fabs(z0 + L.zs) + size) && nearMoment(R.IyS, L.IyS) &&
+           nearMoment(R.IzS, L.IzS) && near(R.IyzS, L.IyzS, moments) && nearMoment(R.I1, L.I1) &&
+           nearMoment(R.I2, L.I2);
+}
+
 } // namespace
 
 void CentroidAndPrincipal(TSectionResults& R) {
@@ -303,15 +363,24 @@ void CalcSection(ProjectData& p, MessageList& messages, const Settings& settings
     }
     CentroidAndPrincipal(p.R);
     BodyValues(p);
-    if (!AllFinite(p)) {
-        // Contours at the edge of the number range (coordinates like 1e-4940) can leave
-        // results without a value; they must not pass for valid ones.
-        AddMessage(messages, kNotFiniteMessage);
-        p.CalcError = 1;
-        p.R = before;
-        p.V = vBefore;
-        p.m = mBefore;
+    if (AllFinite(p)) {
+        // Both checks leave the results as computed and mark them invalid.
+        if (!WithinBound(p)) {
+            AddMessage(messages, kExtentMessage);
+            p.CalcError = 1;
+        } else if (!Trustworthy(p)) {
+            AddMessage(messages, kFarMessage);
+            p.CalcError = 1;
+        }
+        return;
     }
+    // Contours at the edge of the number range (coordinates like 1e-4940) can leave results
+    // without a value; they must not pass for valid ones.
+    AddMessage(messages, kNotFiniteMessage);
+    p.CalcError = 1;
+    p.R = before;
+    p.V = vBefore;
+    p.m = mBefore;
 }
 
 } // namespace vak1

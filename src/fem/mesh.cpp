@@ -14,6 +14,7 @@
 #include <cmath>
 #include <exception>
 #include <map>
+#include <numbers>
 #include <unordered_map>
 
 #include "text/cp850.h"
@@ -38,6 +39,11 @@ constexpr std::size_t kMaxVertices = 3000000;
 // A refinement that goes on far beyond the vertex count the size bound asks for has met a
 // contour it cannot resolve.
 constexpr double kVertexOverrun = 50;
+
+// Below these the refinement cannot resolve the contour and may not end: an angle of
+// 0.001 degrees, an area of a millionth of the squared extent.
+constexpr double kMinAngle = 0.001 * std::numbers::pi / 180;
+constexpr double kMinAreaToExtent2 = 1e-6;
 
 Point P(const FemPoint& p) {
     return Point(p.y, p.z);
@@ -209,6 +215,42 @@ bool FindCrossingEdges(const std::vector<FemPoint>& contour, std::size_t& first,
         }
     }
     return false;
+}
+
+bool CheckMeshable(const std::vector<FemPoint>& c, std::string& message) {
+    const std::size_t n = c.size();
+    if (n < 3) return true;
+    double yMin = c[0].y, yMax = yMin, zMin = c[0].z, zMax = zMin, twice = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const FemPoint &p = c[i], &q = c[(i + 1) % n];
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+        zMin = std::min(zMin, p.z);
+        zMax = std::max(zMax, p.z);
+        twice += (p.y - c[0].y) * (q.z - c[0].z) - (q.y - c[0].y) * (p.z - c[0].z);
+    }
+    const double extent = std::max(yMax - yMin, zMax - zMin);
+    if (std::fabs(twice) / 2 < kMinAreaToExtent2 * extent * extent) {
+        message = cp850("Die Kontur ist zu schmal für ein Netz (Fläche unter einem Millionstel "
+                        "ihrer Größe im Quadrat): sie lässt sich nicht vernetzen.");
+        return false;
+    }
+    const double orientation = twice < 0 ? -1 : 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        const FemPoint &p = c[i], &prev = c[(i + n - 1) % n], &next = c[(i + 1) % n];
+        const double uy = prev.y - p.y, uz = prev.z - p.z, vy = next.y - p.y, vz = next.z - p.z;
+        const double cross = (vy * uz - vz * uy) * orientation, dot = vy * uy + vz * uz;
+        if (cross == 0) continue; // straight on, or a slit's turn
+        // The angle inside the section, from the edge out to the edge in.
+        double angle = std::atan2(cross, dot);
+        if (angle < 0) angle += 2 * std::numbers::pi;
+        if (angle < kMinAngle) {
+            message = cp850("Die Kontur hat einen Winkel unter 0.001 Grad: sie lässt sich nicht "
+                            "vernetzen.");
+            return false;
+        }
+    }
+    return true;
 }
 
 MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, FemMesh& mesh,

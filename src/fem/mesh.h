@@ -35,6 +35,12 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
                        std::string& message, const std::function<bool()>& keepGoing,
                        const std::vector<FemEdgeCircle>& circles = {});
 
+// False, with the reason (code page 850), for a contour the mesher cannot resolve in finite
+// time: an angle below a thousandth of a degree, or an area below a millionth of the square
+// of its extent (a sliver). Edges running straight back along the previous one (the sides of
+// a slit) are no angle.
+bool CheckMeshable(const std::vector<FemPoint>& contour, std::string& message);
+
 // The first pair of contour edges that cross each other (index i: from point i to i + 1).
 // Edges may touch and run back along each other; they may not cross.
 bool FindCrossingEdges(const std::vector<FemPoint>& contour, std::size_t& first,

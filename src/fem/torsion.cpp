@@ -327,6 +327,18 @@ int Root(std::vector<int>& parent, int i) {
 
 } // namespace
 
+std::string NonPhysicalTorsionMessage(const TorsionValues& v) {
+    const char* which = !(v.J > 0)     ? "J <= 0"
+                        : !(v.As1 > 0) ? "As1 <= 0"
+                        : !(v.As2 > 0) ? "As2 <= 0"
+                        : !(v.Iw >= 0) ? "Iw < 0"
+                                       : nullptr;
+    if (!which) return {};
+    return cp850("Die Torsionswerte sind nicht physikalisch (") + which +
+           cp850("): das Netz löst die Kontur nicht genau genug auf; eine größere Netzfeinheit "
+                 "wählen.");
+}
+
 TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& options,
                              TorsionValues& out, std::string& message,
                              const std::function<bool(std::size_t, std::size_t)>& report) {
@@ -336,15 +348,22 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     auto going = [&](std::size_t done) { return !report || report(done, kStages); };
     if (!going(0)) return TorsionStatus::Cancelled;
 
-    std::vector<double> arcs;
-    const std::vector<FemPoint> corners = Cleaned(in.contour, in.arcs, arcs);
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        const FemPoint& p = corners[i];
+    for (const FemPoint& p : in.contour) {
         if (!std::isfinite(p.y) || !std::isfinite(p.z)) {
             message = cp850("Die Kontur enthält ungültige Koordinaten.");
             return TorsionStatus::NotMeshable;
         }
     }
+    // Mesh and integrals about the first point: far from the origin the coordinates would
+    // leave the elements few digits of their own.
+    const FemPoint origin = in.contour.empty() ? FemPoint{} : in.contour.front();
+    std::vector<FemPoint> local = in.contour;
+    for (FemPoint& p : local) {
+        p.y -= origin.y;
+        p.z -= origin.z;
+    }
+    std::vector<double> arcs;
+    const std::vector<FemPoint> corners = Cleaned(local, in.arcs, arcs);
     // Arc pieces of a bounded angle for the checks and the size of the elements.
     const Outline coarse = Pieces(corners, arcs, 0);
     std::size_t first = 0, second = 0;
@@ -361,6 +380,7 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
         message = cp850("Die Kontur umschließt keine Fläche.");
         return TorsionStatus::NotMeshable;
     }
+    if (!CheckMeshable(coarse.points, message)) return TorsionStatus::NotMeshable;
     const double fineness =
         options.fineness > 0 && std::isfinite(options.fineness) ? options.fineness : 1.0;
     // An equilateral triangle of edge h has the area h^2 sqrt(3)/4; the refinement ends with
@@ -518,8 +538,8 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     const double det = Iyy * Izz - Iyz * Iyz;
     const double a = (Iyz * Wy - Iyy * Wz) / det;
     const double b = (Izz * Wy - Iyz * Wz) / det;
-    out.ySc = y0 + a;
-    out.zSc = z0 + b;
+    out.ySc = origin.y + (y0 + a);
+    out.zSc = origin.z + (z0 + b);
 
     double W = 0, W2 = 0;
     for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
@@ -539,6 +559,15 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
     if (!std::isfinite(out.J) || !std::isfinite(out.Iw) || !std::isfinite(out.ySc) ||
         !std::isfinite(out.zSc) || !std::isfinite(out.As1) || !std::isfinite(out.As2)) {
         message = cp850("Die Torsionswerte sind nicht berechenbar.");
+        return TorsionStatus::Failed;
+    }
+    // The warping constant of a section that does not warp (a circle) is 0 up to rounding.
+    if (out.Iw < 0 && out.Iw > -1e-12 * (Iyy + Izz) * A) out.Iw = 0;
+    // J is the polar moment less the warping energy: for thin open walls that difference
+    // keeps fewer digits than the solution has, and can even fall below 0.
+    message = NonPhysicalTorsionMessage(out);
+    if (!message.empty()) {
+        out = TorsionValues{};
         return TorsionStatus::Failed;
     }
     going(kStages);

@@ -43,6 +43,10 @@ struct TorsionInput {
 
 enum class TorsionStatus { Ok, Cancelled, NotMeshable, Failed };
 
+// Empty for values a section can have (J, As1, As2 > 0, Iw >= 0); otherwise why they cannot
+// stand (code page 850): such values are a failed run, never a result.
+std::string NonPhysicalTorsionMessage(const TorsionValues& v);
+
 // report(done, total) is called now and then; it returns false once the user cancelled, and
 // the computation then ends with Cancelled. On NotMeshable and Failed, message says why (code
 // page 850).

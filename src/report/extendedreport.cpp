@@ -24,23 +24,29 @@ constexpr std::size_t kValueWidth = kResultLineLength - kValueColumn + 1;
 constexpr std::size_t kProgressSteps = 1000;
 
 // Values in the units and number forms of the settings, fitted to the value field.
+// A value the format would show as 0 keeps its digits above the floor of its dimension.
 struct Values {
     const Settings& s;
+    SmallValueFloor floor;
     bool inch() const { return s.EnglishUnits == 1; }
     std::string Fit(const std::string& text, long double shown) const {
         return FitField(s, text, shown, kValueWidth);
     }
+    std::string Kept(const std::string& text, long double x, long double factor,
+                     int dimension) const {
+        return Fit(KeepSmallValue(s, text, x * factor, floor.Of(dimension) * factor), x * factor);
+    }
     std::string Length(long double x) const {
-        return Fit(FormatLength(s, x), inch() ? x * kMmToInch : x);
+        return Kept(FormatLength(s, x), x, inch() ? kMmToInch : 1, 1);
     }
     std::string Area(long double x) const {
-        return Fit(FormatArea(s, x), inch() ? x * kAreaToIn2 : x);
+        return Kept(FormatArea(s, x), x, inch() ? kAreaToIn2 : 1, 2);
     }
     std::string Volume(long double x) const {
-        return Fit(FormatVolume(s, x), inch() ? x * kVolumeToIn3 : x);
+        return Kept(FormatVolume(s, x), x, inch() ? kVolumeToIn3 : 1, 3);
     }
     std::string Moment4(long double x) const {
-        return Fit(FormatMoment4(s, x), inch() ? x * kMoment4ToIn4 : x);
+        return Kept(FormatMoment4(s, x), x, inch() ? kMoment4ToIn4 : 1, 4);
     }
     std::string Moment6(long double x) const {
         const long double shown = inch() ? x * std::pow(kMmToInch, 6) : x;
@@ -68,8 +74,8 @@ void Line(const OutputContext& ctx, const char* label, const char* symbol, const
     WriteResultLine(ctx, cp850(label), symbol, unit, value);
 }
 
-void Radii(const OutputContext& ctx, const ExtendedValues& x) {
-    const Values v{ctx.settings};
+void Radii(const OutputContext& ctx, const ProjectData& p, const ExtendedValues& x) {
+    const Values v{ctx.settings, SmallValueFloorOf(p)};
     const std::string ul = UnitLength(ctx.settings);
     Heading(ctx, "UMFANG UND TRÄGHEITSRADIEN", Contour::Chords);
     Line(ctx, "Umfang (Sehnenpolygon)", "U", ul, v.Length(x.U));
@@ -82,9 +88,9 @@ void Radii(const OutputContext& ctx, const ExtendedValues& x) {
 }
 
 // The moduli of one axis: the extreme fibre on either side and W = I / e.
-void Elastic(const OutputContext& ctx, const AxisModuli& m, const std::string& axis,
-             const std::string& k) {
-    const Values v{ctx.settings};
+void Elastic(const OutputContext& ctx, const ProjectData& p, const AxisModuli& m,
+             const std::string& axis, const std::string& k) {
+    const Values v{ctx.settings, SmallValueFloorOf(p)};
     const std::string ul = UnitLength(ctx.settings), u3 = UnitVolume(ctx.settings);
     const std::string e = "Randabstand " + axis, w = "Widerstandsmom. " + axis;
     WriteResultLine(ctx, e + " (+)", "e" + k + "+", ul, v.Length(m.ePos));
@@ -93,16 +99,16 @@ void Elastic(const OutputContext& ctx, const AxisModuli& m, const std::string& a
     WriteResultLine(ctx, w + " (-)", "W" + k + "-", u3, v.Volume(m.WNeg));
 }
 
-void ElasticModuli(const OutputContext& ctx, const ExtendedValues& x) {
+void ElasticModuli(const OutputContext& ctx, const ProjectData& p, const ExtendedValues& x) {
     Heading(ctx, "ELASTISCHE WIDERSTANDSMOMENTE", Contour::Chords);
-    Elastic(ctx, x.y, "y-Achse", "y");
-    Elastic(ctx, x.z, "z-Achse", "z");
-    Elastic(ctx, x.axis1, "Hauptachse 1", "1");
-    Elastic(ctx, x.axis2, "Hauptachse 2", "2");
+    Elastic(ctx, p, x.y, "y-Achse", "y");
+    Elastic(ctx, p, x.z, "z-Achse", "z");
+    Elastic(ctx, p, x.axis1, "Hauptachse 1", "1");
+    Elastic(ctx, p, x.axis2, "Hauptachse 2", "2");
 }
 
-void PlasticModuli(const OutputContext& ctx, const ExtendedValues& x) {
-    const Values v{ctx.settings};
+void PlasticModuli(const OutputContext& ctx, const ProjectData& p, const ExtendedValues& x) {
+    const Values v{ctx.settings, SmallValueFloorOf(p)};
     const std::string ul = UnitLength(ctx.settings), u3 = UnitVolume(ctx.settings);
     Heading(ctx, "PLASTISCHE WIDERSTANDSMOMENTE", Contour::Chords);
     Line(ctx, "Plast. Widerstandsmoment Achse 1", "Wpl1", u3, v.Volume(x.plastic1.Wpl));
@@ -123,7 +129,7 @@ std::string Percent(const Values& v, long double chord, long double exact) {
 }
 
 void ExactArcs(const OutputContext& ctx, const ProjectData& p) {
-    const Values v{ctx.settings};
+    const Values v{ctx.settings, SmallValueFloorOf(p)};
     const Settings& s = ctx.settings;
     const std::string u2 = UnitArea(s), u4 = UnitMoment4(s);
     Heading(ctx, "EXAKTE KREISBÖGEN", Contour::Arcs);
@@ -145,10 +151,16 @@ void ExactArcs(const OutputContext& ctx, const ProjectData& p) {
     Line(ctx, "Differenz Sehnen - exakt", "dI2", "%", Percent(v, r.I2, e.I2));
 }
 
-TorsionInput InputOf(const ProjectData& p, const Settings& s, const ExtendedValues& x) {
+// The contour about its first point (origin): far from the origin the solver's double
+// coordinates would keep few digits of the section's own size.
+TorsionInput InputOf(const ProjectData& p, const Settings& s, const ExtendedValues& x,
+                     ContourPoint& origin) {
     TorsionInput in;
-    for (const ContourArcPoint& q : CounterClockwiseArcContour(p, s)) {
-        in.contour.push_back({static_cast<double>(q.y), static_cast<double>(q.z)});
+    const std::vector<ContourArcPoint> contour = CounterClockwiseArcContour(p, s);
+    origin = contour.empty() ? ContourPoint{} : ContourPoint{contour[0].y, contour[0].z};
+    for (const ContourArcPoint& q : contour) {
+        in.contour.push_back(
+            {static_cast<double>(q.y - origin.y), static_cast<double>(q.z - origin.z)});
         in.arcs.push_back(static_cast<double>(q.phi));
     }
     in.ys = static_cast<double>(p.R.ys);
@@ -180,12 +192,18 @@ TorsionStatus RunSolver(const OutputContext& ctx, const TorsionSolver& solver,
 
 void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValues& x,
              const TorsionSolver& solver, const TorsionOptions& options) {
-    const Values v{ctx.settings};
+    const Values v{ctx.settings, SmallValueFloorOf(p)};
     const Settings& s = ctx.settings;
     Heading(ctx, kTorsionHeading, Contour::Arcs);
     TorsionValues t;
     std::string message;
-    const TorsionStatus status = RunSolver(ctx, solver, InputOf(p, s, x), options, t, message);
+    ContourPoint origin;
+    const TorsionInput input = InputOf(p, s, x, origin);
+    TorsionStatus status = RunSolver(ctx, solver, input, options, t, message);
+    if (status == TorsionStatus::Ok) {
+        message = NonPhysicalTorsionMessage(t);
+        if (!message.empty()) status = TorsionStatus::Failed;
+    }
     if (status == TorsionStatus::Cancelled) {
         WriteLine(ctx, cp850("Abgebrochen: keine Torsions- und Schubwerte berechnet."));
         return;
@@ -197,8 +215,8 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
     }
     const std::string ul = UnitLength(s);
     Line(ctx, "Torsionsträgheitsmoment", "J", UnitMoment4(s), v.Moment4(t.J));
-    Line(ctx, "Schubmittelpunkt", "ySM", ul, v.Length(t.ySc));
-    Line(ctx, "Schubmittelpunkt", "zSM", ul, v.Length(t.zSc));
+    Line(ctx, "Schubmittelpunkt", "ySM", ul, v.Length(origin.y + t.ySc));
+    Line(ctx, "Schubmittelpunkt", "zSM", ul, v.Length(origin.z + t.zSc));
     Line(ctx, "Wölbwiderstand", "Iw", v.Unit6(), v.Moment6(t.Iw));
     Line(ctx, "Schubfläche Hauptachse 1", "As1", UnitArea(s), v.Area(t.As1));
     Line(ctx, "Schubfläche Hauptachse 2", "As2", UnitArea(s), v.Area(t.As2));
@@ -234,9 +252,9 @@ void ReportExtended(const OutputContext& ctx, const ProjectData& project, uint16
     }
     WriteLine(ctx, "");
     WriteLine(ctx, "ERWEITERTE QUERSCHNITTSWERTE");
-    Radii(ctx, x);
-    ElasticModuli(ctx, x);
-    PlasticModuli(ctx, x);
+    Radii(ctx, project, x);
+    ElasticModuli(ctx, project, x);
+    PlasticModuli(ctx, project, x);
     ExactArcs(ctx, project);
     Torsion(ctx, project, x, solver, options);
     PageEnd(ctx);

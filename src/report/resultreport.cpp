@@ -3,6 +3,7 @@
 #include "report/resultreport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <numbers>
 
@@ -48,17 +49,24 @@ constexpr std::size_t kValueWidth = kResultLineLength - kValueColumn + 1;
 std::string Fit(const Settings& s, const std::string& text, long double shown) {
     return FitField(s, text, shown, kValueWidth);
 }
-std::string AreaValue(const Settings& s, long double x) {
-    return Fit(s, FormatArea(s, x), s.EnglishUnits == 1 ? x * kAreaToIn2 : x);
+// text of the value x (mm units) shown as shown = x * factor; a value the format shows as 0
+// although it reaches the noise floor of its dimension keeps its digits.
+std::string Shown(const Settings& s, const std::string& text, long double x, long double factor,
+                  const SmallValueFloor& floor, int dimension) {
+    const long double shown = x * factor;
+    return Fit(s, KeepSmallValue(s, text, shown, floor.Of(dimension) * factor), shown);
 }
-std::string VolumeValue(const Settings& s, long double x) {
-    return Fit(s, FormatVolume(s, x), s.EnglishUnits == 1 ? x * kVolumeToIn3 : x);
+std::string AreaValue(const Settings& s, long double x, const SmallValueFloor& f = {}) {
+    return Shown(s, FormatArea(s, x), x, s.EnglishUnits == 1 ? kAreaToIn2 : 1, f, 2);
 }
-std::string Moment4Value(const Settings& s, long double x) {
-    return Fit(s, FormatMoment4(s, x), s.EnglishUnits == 1 ? x * kMoment4ToIn4 : x);
+std::string VolumeValue(const Settings& s, long double x, const SmallValueFloor& f = {}) {
+    return Shown(s, FormatVolume(s, x), x, s.EnglishUnits == 1 ? kVolumeToIn3 : 1, f, 3);
 }
-std::string LengthValue(const Settings& s, long double x) {
-    return Fit(s, FormatLength(s, x), s.EnglishUnits == 1 ? x * kMmToInch : x);
+std::string Moment4Value(const Settings& s, long double x, const SmallValueFloor& f = {}) {
+    return Shown(s, FormatMoment4(s, x), x, s.EnglishUnits == 1 ? kMoment4ToIn4 : 1, f, 4);
+}
+std::string LengthValue(const Settings& s, long double x, const SmallValueFloor& f = {}) {
+    return Shown(s, FormatLength(s, x), x, s.EnglishUnits == 1 ? kMmToInch : 1, f, 1);
 }
 std::string PlainValue(const Settings& s, long double x) {
     return Fit(s, FormatSignificant(s, x), x);
@@ -90,43 +98,51 @@ void ContourTable(const OutputContext& ctx, const ProjectData& p) {
     table.Done();
 }
 
-void SectionResults(const OutputContext& ctx, const TSectionResults& r) {
+void SectionResults(const OutputContext& ctx, const ProjectData& p) {
+    const TSectionResults& r = p.R;
+    const SmallValueFloor f = SmallValueFloorOf(p);
     const Settings& s = ctx.settings;
     const std::string u4 = UnitMoment4(s);
     WriteLine(ctx, " ");
     WriteLine(ctx, "ERGEBNISSE QUERSCHNITT");
     WriteLine(ctx, SeparatorThick(s));
-    WriteResultLine(ctx, cp850("Querschnittsfläche"), "A", UnitArea(s), AreaValue(s, r.A));
+    WriteResultLine(ctx, cp850("Querschnittsfläche"), "A", UnitArea(s), AreaValue(s, r.A, f));
     WriteResultLine(ctx, cp850("Flächenmoment 1.Ordnung"), "Hy", UnitVolume(s),
-                    VolumeValue(s, r.Hy));
+                    VolumeValue(s, r.Hy, f));
     WriteResultLine(ctx, cp850("Flächenmoment 1.Ordnung"), "Hz", UnitVolume(s),
-                    VolumeValue(s, r.Hz));
-    WriteResultLine(ctx, cp850("Ax.Flächenmoment 2.Ordnung"), "Iy", u4, Moment4Value(s, r.Iy));
-    WriteResultLine(ctx, cp850("Ax.Flächenmoment 2.Ordnung"), "Iz", u4, Moment4Value(s, r.Iz));
-    WriteResultLine(ctx, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4, Moment4Value(s, r.Iyz));
-    WriteResultLine(ctx, cp850("Polares Flächenmoment 2.Ord."), "IP0", u4, Moment4Value(s, r.Ip0));
-    WriteResultLine(ctx, "Schwerpunktkoordinate", "ys", UnitLength(s), LengthValue(s, r.ys));
-    WriteResultLine(ctx, "Schwerpunktkoordinate", "zs", UnitLength(s), LengthValue(s, r.zs));
-    WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IyS", u4, Moment4Value(s, r.IyS));
-    WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IzS", u4, Moment4Value(s, r.IzS));
+                    VolumeValue(s, r.Hz, f));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment 2.Ordnung"), "Iy", u4, Moment4Value(s, r.Iy, f));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment 2.Ordnung"), "Iz", u4, Moment4Value(s, r.Iz, f));
+    WriteResultLine(ctx, cp850("Gemischt.Flächenmoment 2.Ord."), "Iyz", u4,
+                    Moment4Value(s, r.Iyz, f));
+    WriteResultLine(ctx, cp850("Polares Flächenmoment 2.Ord."), "IP0", u4,
+                    Moment4Value(s, r.Ip0, f));
+    WriteResultLine(ctx, "Schwerpunktkoordinate", "ys", UnitLength(s), LengthValue(s, r.ys, f));
+    WriteResultLine(ctx, "Schwerpunktkoordinate", "zs", UnitLength(s), LengthValue(s, r.zs, f));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IyS", u4,
+                    Moment4Value(s, r.IyS, f));
+    WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IzS", u4,
+                    Moment4Value(s, r.IzS, f));
     WriteResultLine(ctx, cp850("Ax.Flächenmoment Schwerpunkt"), "IyzS", u4,
-                    Moment4Value(s, r.IyzS));
-    WriteResultLine(ctx, cp850("Polares Flächenmoment Schw.p."), "IpS", u4, Moment4Value(s, r.IpS));
-    WriteResultLine(ctx, cp850("Hauptflächenmoment 1"), "I1", u4, Moment4Value(s, r.I1));
-    WriteResultLine(ctx, cp850("Hauptflächenmoment 2"), "I2", u4, Moment4Value(s, r.I2));
+                    Moment4Value(s, r.IyzS, f));
+    WriteResultLine(ctx, cp850("Polares Flächenmoment Schw.p."), "IpS", u4,
+                    Moment4Value(s, r.IpS, f));
+    WriteResultLine(ctx, cp850("Hauptflächenmoment 1"), "I1", u4, Moment4Value(s, r.I1, f));
+    WriteResultLine(ctx, cp850("Hauptflächenmoment 2"), "I2", u4, Moment4Value(s, r.I2, f));
     WriteResultLine(ctx, "Hauptwinkel phi", "phi", "Grad", PlainValue(s, r.phi * kDegPerRad));
 }
 
 void BodyResults(const OutputContext& ctx, const ProjectData& p) {
     const Settings& s = ctx.settings;
     const std::string kgm2 = cp850("kgm²");
+    const SmallValueFloor f = SmallValueFloorOf(p);
     WriteLine(ctx, " ");
     WriteLine(ctx, cp850("ERGEBNISSE KÖRPER"));
     WriteLine(ctx, SeparatorThick(s));
     WriteResultLine(ctx, cp850("Länge des Profils in x-Richtung"), "lx", UnitLength(s),
                     LengthValue(s, p.lx));
     WriteResultLine(ctx, "Werkstoffdichte", "rho", "kg/dm3", PlainValue(s, p.rho));
-    WriteResultLine(ctx, "Volumen", "V", UnitVolume(s), VolumeValue(s, p.V));
+    WriteResultLine(ctx, "Volumen", "V", UnitVolume(s), VolumeValue(s, p.V, f));
     WriteResultLine(ctx, "Masse", "m", "kg", PlainValue(s, p.m));
     WriteResultLine(ctx, cp850("Massenträgheitsmoment Schwerpunkt"), "Js", kgm2,
                     FormatEngineering(s, p.R.Js));
@@ -135,6 +151,12 @@ void BodyResults(const OutputContext& ctx, const ProjectData& p) {
 }
 
 } // namespace
+
+SmallValueFloor SmallValueFloorOf(const ProjectData& p) {
+    SmallValueFloor f;
+    f.size = std::max({std::fabs(p.YMin), std::fabs(p.YMax), std::fabs(p.ZMin), std::fabs(p.ZMax)});
+    return f;
+}
 
 std::string ResultLineText(std::string_view label, std::string_view symbol, std::string_view unit,
                            std::string_view value) {
@@ -180,7 +202,7 @@ void ReportStandard(const OutputContext& ctx, const ProjectData& project,
     if (!BeginReport(ctx, project, kind)) return;
     WriteLine(ctx, "");
     if (project.PosCount > 0) ContourTable(ctx, project);
-    SectionResults(ctx, project.R);
+    SectionResults(ctx, project);
     EnsureSpace(ctx);
     if (project.lx > 0) BodyResults(ctx, project);
     PageEnd(ctx);
@@ -198,12 +220,23 @@ void ReportExcerpt(const OutputContext& ctx, const ProjectData& project, uint16_
     const ProjectData& p = project;
     const TSectionResults& r = p.R;
     const std::string u4 = UnitMoment4(s), ul = UnitLength(s);
-    auto m4 = [&](long double x) { return FormatMoment4(s, x); };
+    const SmallValueFloor f = SmallValueFloorOf(p);
+    const bool inch = s.EnglishUnits == 1;
+    auto m4 = [&](long double x) {
+        const long double k = inch ? kMoment4ToIn4 : 1;
+        return KeepSmallValue(s, FormatMoment4(s, x), x * k, f.Of(4) * k);
+    };
+    const long double ka = inch ? kAreaToIn2 : 1, kl = inch ? kMmToInch : 1;
+    auto length = [&](long double x) {
+        return KeepSmallValue(s, FormatLength(s, x), x * kl, f.Of(1) * kl);
+    };
     WriteLine(ctx, "");
-    WriteLine(ctx, cp850("Querschnittsfläche:  A = ") + FormatArea(s, r.A) + " " + UnitArea(s));
+    WriteLine(ctx, cp850("Querschnittsfläche:  A = ") +
+                       KeepSmallValue(s, FormatArea(s, r.A), r.A * ka, f.Of(2) * ka) + " " +
+                       UnitArea(s));
     WriteLine(ctx, "");
-    WriteLine(ctx, "Schwerpunkt :   ys = " + FormatLength(s, r.ys) + " " + ul +
-                       "    zs = " + FormatLength(s, r.zs) + " " + ul);
+    WriteLine(ctx, "Schwerpunkt :   ys = " + length(r.ys) + " " + ul + "    zs = " + length(r.zs) +
+                       " " + ul);
     WriteLine(ctx, "");
     WriteLine(ctx, cp850("Flächenmomente yz-Achse [") + u4 + "] : Iy = " + m4(r.Iy) +
                        " Iz = " + m4(r.Iz));
@@ -217,8 +250,9 @@ void ReportExcerpt(const OutputContext& ctx, const ProjectData& project, uint16_
               cp850("Hauptflächenmomente [") + u4 + "] :  I1 = " + m4(r.I1) + "  I2 = " + m4(r.I2));
     if (p.lx > 0) {
         WriteLine(ctx, " ");
-        WriteLine(ctx, "V = " + FormatVolume(s, p.V) + " " + UnitVolume(s) +
-                           "    m = " + FormatSignificant(s, p.m) + " kg");
+        const long double kv = inch ? kVolumeToIn3 : 1;
+        WriteLine(ctx, "V = " + KeepSmallValue(s, FormatVolume(s, p.V), p.V * kv, f.Of(3) * kv) +
+                           " " + UnitVolume(s) + "    m = " + FormatSignificant(s, p.m) + " kg");
         WriteLine(ctx, " ");
         WriteLine(ctx, cp850("Massenträgheitsmomente [kgm²]: Js = ") + FormatEngineering(s, r.Js) +
                            "    J0 = " + FormatEngineering(s, r.J0));

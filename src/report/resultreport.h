@@ -18,6 +18,20 @@ constexpr std::size_t kUnitColumn = 44;
 constexpr std::size_t kValueColumn = 56;
 constexpr std::size_t kResultLineLength = 72;
 
+// Below its floor a value is rounding noise of the section's coordinates: a value of
+// dimension k (1 length .. 4 second moment, in mm) shows as 0 under 1e-12 size^k, size the
+// polygon's largest coordinate; above it a value the format would show as 0 keeps its digits.
+struct SmallValueFloor {
+    long double size = 0;
+    long double Of(int dimension) const {
+        long double f = 1e-12L;
+        for (int i = 0; i < dimension; ++i)
+            f *= size;
+        return f;
+    }
+};
+SmallValueFloor SmallValueFloorOf(const ProjectData& p);
+
 // One labelled value in the layout of the current output kind.
 void WriteResultLine(const OutputContext& ctx, std::string_view label, std::string_view symbol,
                      std::string_view unit, std::string_view value);

@@ -114,6 +114,22 @@ std::string FormatEngineering(const NumberStyle& s, long double x) {
     return FormatSignificant(s, m) + "E" + std::to_string((e / 3) * 3);
 }
 
+std::string FormatPowerOfTen(const NumberStyle& s, long double x) {
+    if (!std::isfinite(x)) return NonFiniteMark(x);
+    if (x == 0) return "0";
+    const int e = DecimalExponent(std::fabs(x));
+    const int r = e % 3;
+    const long double m = e >= 0 ? x / Pow10(e - r) : ScaleByPow10(x, r - e);
+    return FormatSignificant(s, m) + "E" + std::to_string(e - r);
+}
+
+std::string KeepSmallValue(const NumberStyle& s, const std::string& text, long double x,
+                           long double floor) {
+    if (!std::isfinite(x) || x == 0 || !(std::fabs(x) >= floor)) return text;
+    if (text.find_first_of("123456789") != std::string::npos) return text;
+    return FormatPowerOfTen(s, x);
+}
+
 std::string FormatLength(const NumberStyle& s, long double mm) {
     if (s.EnglishUnits != 1) return FormatSignificant(s, mm);
     long double inch = mm * kMmToInch;

@@ -48,6 +48,15 @@ std::string FormatArea(const NumberStyle& s, long double mm2);
 std::string FormatVolume(const NumberStyle& s, long double mm3);
 std::string FormatMoment4(const NumberStyle& s, long double mm4);
 
+// x in powers of ten with its significant digits, for any finite x: the engineering form
+// without its lower bound (8.33E-15).
+std::string FormatPowerOfTen(const NumberStyle& s, long double x);
+
+// text, unless it shows x as 0 although |x| reaches floor (a value, not rounding noise): then
+// x in powers of ten, so a small section never shows as one without area.
+std::string KeepSmallValue(const NumberStyle& s, const std::string& text, long double x,
+                           long double floor);
+
 // A formatted number for a field of width characters. A text that fits stays as it is, one
 // that fits without its leading blanks is right-aligned in the field, one that is too long
 // only by decimals loses its last decimals; one whose integer digits do not fit is replaced

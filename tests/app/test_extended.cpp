@@ -124,3 +124,28 @@ TEST_F(ExtendedValuesCommand, JobWritesNameXTxt) {
     ASSERT_GE(lines.size(), 3u);
     EXPECT_NE(lines[2].find_first_not_of(' '), std::string::npos);
 }
+
+// An empty contour gave all-zero results with exit code 0 from /I and /CAD, and exit code 1
+// without a reason from /X: every job fails with the reason on standard error.
+TEST_F(ExtendedValuesCommand, EmptyContourFailsEveryJobWithItsReason) {
+    app.Project.ResetContour();
+    app.State.ProjectName = "leer";
+    WriteProject(ProjectFileOf(app), dir + "leer.vak1");
+    for (const char* job : {"/I", "/X", "/CAD1:1", "/CAD5:1"}) {
+        app.State.CommandLine = {dir + "leer.vak1", job, "/NOGUI"};
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        const fs::path cwd = fs::current_path();
+        fs::current_path(dir);
+        const StartResult r = StartUp(app, out, err);
+        fs::current_path(cwd);
+        std::rewind(err);
+        std::string reason(4096, '\0');
+        reason.resize(std::fread(reason.data(), 1, reason.size(), err));
+        std::fclose(out);
+        std::fclose(err);
+        EXPECT_TRUE(r.exit) << job;
+        EXPECT_EQ(r.code, 1) << job;
+        EXPECT_NE(reason.find("Kontur leer"), std::string::npos) << job << ": " << reason;
+    }
+}

@@ -205,6 +205,19 @@ TEST(ExactArcs, TwoPositionsWithAnArcBoundTheirSegment) {
     }
 }
 
+// A circle of r 1 at 1e6 came out 10 % off: the exact arcs are integrated about the first
+// position, so their digits stay wherever the section lies.
+TEST(ExtendedValues, ExactArcsFarFromTheOriginKeepTheirDigits) {
+    for (const long double at : {0.0L, 1e6L, -1e8L, 1e9L - 2}) {
+        Section sec({{at + 1, at, kPi}, {at - 1, at, kPi}, {at + 1, at, 0}});
+        ExactSectionValues e;
+        ASSERT_TRUE(ComputeExactArcValues(sec.p, sec.s, e)) << static_cast<double>(at);
+        EXPECT_NEAR(e.I1 / (kPi / 4), 1, 1e-9L) << static_cast<double>(at);
+        EXPECT_NEAR(e.I2 / (kPi / 4), 1, 1e-9L) << static_cast<double>(at);
+        EXPECT_NEAR(e.ys, at, 1e-9L) << static_cast<double>(at);
+    }
+}
+
 // With 5 degree chords a full circle is the regular 72-gon: the polygon perimeter is its
 // perimeter, and the exact one is the circle's.
 TEST(ExtendedValues, PerimeterOfTheChordPolygonLeavesSlitsOut) {

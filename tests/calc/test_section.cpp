@@ -215,6 +215,59 @@ TEST(Section, ExtremeContoursFailWithAFatalMessage) {
     }
 }
 
+// Far from the origin a 100-gon of r 10 printed IyS = -1665150 and I2 = -3333637 (true: 7844)
+// and a circle of r 1 came out 10 % off, as valid results: where the values about the first
+// position disagree, the calculation fails with its message.
+TEST(Section, FarFromTheOriginFailsWhereTheDigitsAreLost) {
+    struct Case {
+        long double y, z, r;
+        int arcs; // 0: a 100-gon; otherwise a circle of two half arcs
+        bool fails;
+    };
+    const Case cases[] = {
+        {1e8L, 1e8L, 10, 0, true},  {1e6L, 1e6L, 1, 2, true},    {-9.9e8L, 9.9e8L, 5, 0, true},
+        {1e3L, 1e3L, 10, 0, false}, {1e4L, -1e4L, 10, 0, false}, {0, 0, 1e-3L, 0, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<double>(k.y)));
+        Calc c;
+        if (k.arcs) {
+            c.Set({{k.y + k.r, k.z, kPi}, {k.y - k.r, k.z, kPi}, {k.y + k.r, k.z, 0}});
+        } else {
+            std::vector<TPosition> gon;
+            for (int i = 0; i < 100; ++i)
+                gon.push_back(
+                    {k.y + k.r * std::cos(i * kPi / 50), k.z + k.r * std::sin(i * kPi / 50), 0});
+            c.Set(gon);
+        }
+        c.Run();
+        EXPECT_EQ(c.p.CalcError, k.fails ? 1 : 0);
+        EXPECT_EQ(c.HasMessage("Fatal  : Kontur zu weit vom Ursprung"), k.fails);
+        if (k.fails) continue;
+        // The 100-gon's exact moment: n r^4 sin(2 pi / n) (2 + cos(2 pi / n)) / 24.
+        const long double I =
+            100 * std::pow(k.r, 4) * std::sin(kPi / 50) * (2 + std::cos(kPi / 50)) / 24;
+        EXPECT_NEAR(c.p.R.I2 / I, 1, 1e-6L);
+        EXPECT_NEAR(c.p.R.I1 / I, 1, 1e-6L);
+    }
+}
+
+// An arc of 6.2831853071 rad between (0, 0) and (10, 0) put the centroid at z = -1.26e11:
+// the bound was checked on the positions only, now on the polygon too.
+TEST(Section, PolygonBeyondTheCoordinateBoundFails) {
+    const std::pair<long double, bool> cases[] = {
+        {6.2831853071L, true}, {-6.2831853071L, true}, {6.28L, false}};
+    for (const auto& [phi, fails] : cases) {
+        Calc c;
+        c.Set({{0, 0, phi}, {10, 0, 0}});
+        c.Run();
+        EXPECT_EQ(c.p.CalcError, fails ? 1 : 0) << static_cast<double>(phi);
+        EXPECT_EQ(c.HasMessage("Fatal  : Polygon \xF1"
+                               "1e9 mm !"),
+                  fails);
+    }
+}
+
 TEST(Section, MostPointsThatFit) {
     // 1 + 1 + 1801 + 196 = 1999 points from the positions, plus the closing point: accepted.
     Calc c;

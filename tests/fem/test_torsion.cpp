@@ -238,6 +238,24 @@ TEST(Torsion, SelfIntersectingContourIsNotMeshable) {
     EXPECT_EQ(v.J, 0);
 }
 
+// Slivers sent the mesher into an endless loop or a crash: they are refused before meshing.
+TEST(Torsion, SliversAreRefusedBeforeMeshing) {
+    const std::string thin = cp850("Die Kontur ist zu schmal für ein Netz");
+    const std::string sharp = cp850("Die Kontur hat einen Winkel unter 0.001 Grad");
+    const std::pair<Contour, std::string> cases[] = {
+        {{{0, 0}, {1000, 0}, {500, 0.001}}, thin},
+        {{{0, 0}, {1e6, 0}, {5e5, 1}}, thin},
+        {{{0, 0}, {1, 0}, {0.9, 5e-7}}, thin},
+        {{{0, 0}, {1, 0}, {1, 0.5}, {3, 0.5 + 1e-7}, {1, 0.5 + 2e-7}, {1, 1}, {0, 1}}, sharp},
+    };
+    for (const auto& [contour, reason] : cases) {
+        TorsionValues v;
+        std::string message;
+        EXPECT_EQ(ComputeTorsion(Input(contour), {}, v, message), TorsionStatus::NotMeshable);
+        EXPECT_EQ(message.rfind(reason, 0), 0u) << message;
+    }
+}
+
 TEST(Torsion, CancelInAnyStageEndsCancelled) {
     for (std::size_t stage = 0; stage < 5; ++stage) {
         TorsionValues v;

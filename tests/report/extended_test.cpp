@@ -2,6 +2,7 @@
 // are shown in the program's units, and a solver that gives no values (cancelled, contour
 // not meshable) leaves its note while every other value stays.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -176,6 +177,60 @@ TEST_F(ExtendedReportTest, CircleTwistsLikeItsPolarMomentAndEachBlockNamesItsCon
     }
 }
 
+// Sliver triangles hung the extended values for ever at full load, or crashed the program:
+// the report ends within seconds with the solver's message in place of the torsion values.
+TEST_F(ExtendedReportTest, SliverContoursEndWithinSecondsWithTheirMessage) {
+    const std::vector<std::vector<TPosition>> slivers = {
+        {{0, 0, 0}, {1000, 0, 0}, {500, 0.001L, 0}},
+        {{0, 0, 0}, {1e6L, 0, 0}, {5e5L, 1, 0}},
+        {{0, 0, 0}, {1000, 0, 0}, {300, 0.002L, 0}},
+    };
+    for (const auto& sliver : slivers) {
+        app.Project.ResetContour();
+        for (const TPosition& pos : sliver)
+            app.Project.Positions[++app.Project.PosCount] = pos;
+        CalcSection(app.Project, app.Messages, app.Config);
+        ASSERT_EQ(app.Project.CalcError, 0);
+        const auto start = std::chrono::steady_clock::now();
+        ReportExtended(Out(), app.Project, odDosFile);
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                  5);
+        const std::string text = Read(dir + "OUTDOS.TXT");
+        // The message as one line, without the wrapping of the report.
+        std::istringstream words(text.substr(std::min(text.find(kTorsionHeading), text.size())));
+        std::string word, torsion;
+        while (words >> word)
+            torsion += word + " ";
+        EXPECT_NE(torsion.find(cp850("lässt sich nicht vernetzen.")), std::string::npos) << torsion;
+        EXPECT_EQ(torsion.find("Torsionstr"), std::string::npos);
+    }
+}
+
+// A thin slit ring reported J = -0.00414 mm4 as its value: values no section can have are a
+// failed run with its message.
+TEST_F(ExtendedReportTest, NonPhysicalTorsionValuesAreAFailedRun) {
+    const std::pair<void (*)(TorsionValues&), const char*> cases[] = {
+        {[](TorsionValues& v) { v.J = -0.00414; }, "(J <= 0)"},
+        {[](TorsionValues& v) { v.As2 = -3; }, "(As2 <= 0)"},
+        {[](TorsionValues& v) { v.Iw = -1e6; }, "(Iw < 0)"},
+    };
+    for (const auto& [spoil, reason] : cases) {
+        const TorsionSolver spoilt = [&, spoil = spoil](const TorsionInput& in,
+                                                        const TorsionOptions& o, TorsionValues& out,
+                                                        std::string& m, const auto& report) {
+            const TorsionStatus status = Solver(TorsionStatus::Ok)(in, o, out, m, report);
+            spoil(out);
+            return status;
+        };
+        const std::string text = Report(odDosFile, "OUTDOS.TXT", spoilt);
+        const std::string torsion = text.substr(text.find(kTorsionHeading));
+        EXPECT_NE(torsion.find(cp850("Die Torsionswerte sind nicht physikalisch ") + reason),
+                  std::string::npos)
+            << torsion;
+        EXPECT_EQ(torsion.find("Torsionstr"), std::string::npos) << torsion;
+    }
+}
+
 // A wall that the fineness's element budget could not give three elements across was not
 // mentioned: the shear areas then are too large without a word.
 TEST_F(ExtendedReportTest, ThinWallBeyondTheBudgetLeavesANote) {
@@ -183,6 +238,7 @@ TEST_F(ExtendedReportTest, ThinWallBeyondTheBudgetLeavesANote) {
                                   std::string&,
                                   const std::function<bool(std::size_t, std::size_t)>&) {
         out.J = 1;
+        out.As1 = out.As2 = 1;
         out.wall = 0.5;
         out.wallElements = 1.25;
         return TorsionStatus::Ok;

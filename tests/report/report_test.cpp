@@ -74,6 +74,36 @@ TEST_F(ReportTest, WithoutPositionsTheContourBlockIsLeftOut) {
     EXPECT_EQ(lines[i + 2], "       ERGEBNISSE QUERSCHNITT");
 }
 
+// A 1 um square printed A = 0 and I = 0 as its results: values too small for the format's
+// decimals keep their significant digits in the report and the excerpt (rounding noise below
+// the floor of the section's size stays 0).
+TEST_F(ReportTest, TinySectionKeepsItsDigits) {
+    app.Config.TextDevice = odDosFile;
+    app.Project.ResetContour();
+    for (const TPosition& pos : {TPosition{0, 0, 0}, TPosition{1e-3L, 0, 0},
+                                 TPosition{1e-3L, 1e-3L, 0}, TPosition{0, 1e-3L, 0}})
+        app.Project.Positions[++app.Project.PosCount] = pos;
+    CalcSection(app.Project, app.Messages, app.Config);
+    ASSERT_EQ(app.Project.CalcError, 0);
+    const TSectionResults& r = app.Project.R;
+    ReportStandard(Out(), app.Project, app.Messages);
+    const std::string standard = Read(dir + "OUTDOS.TXT");
+    ReportExcerpt(Out(), app.Project);
+    const std::string excerpt = Read(dir + "OUTDOS.TXT");
+    for (const auto& [value, symbol] : {std::pair{r.A, "A "}, {r.IyS, "IyS "}, {r.I2, "I2 "}}) {
+        const std::string text = FormatPowerOfTen(app.Config, value);
+        EXPECT_NE(text.find_first_of("123456789"), std::string::npos) << text;
+        const std::size_t at = standard.find(std::string("  ") + symbol);
+        ASSERT_NE(at, std::string::npos) << symbol;
+        const std::string line = standard.substr(at, standard.find('\r', at) - at);
+        EXPECT_NE(line.find(" " + text), std::string::npos) << line;
+    }
+    EXPECT_NE(excerpt.find("A = " + FormatPowerOfTen(app.Config, r.A) + " "), std::string::npos)
+        << excerpt;
+    EXPECT_NE(excerpt.find("I2 = " + FormatPowerOfTen(app.Config, r.I2)), std::string::npos);
+    EXPECT_NE(excerpt.find("Iyzs=0 "), std::string::npos) << excerpt;
+}
+
 TEST_F(ReportTest, WithoutBodyLengthTheBodyBlockIsLeftOut) {
     LoadLProfile();
     app.Project.lx = 0;
