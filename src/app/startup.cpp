@@ -305,6 +305,9 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
     st.AbortFlag = 0;
     CheckFolders(app.Config, app.State.StartDir, Dialogs(app));
     st.AbortFlag = 0;
+    // Runs that were killed leave their temporary files; a day later they are nobody's work.
+    RemoveStaleTemporaryFiles(st.StartDir);
+    RemoveStaleTemporaryFiles(FolderPath(app.Config.TempDir));
     UseInstalledData(app);
     LoadRecentFiles(app.Config, app.State.StartDir, app.State.RecentFiles);
     st.AbortFlag = 0;

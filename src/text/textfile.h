@@ -20,8 +20,12 @@ class TextFileWriter {
 
     // Opens a temporary file beside path. With atomic = false the target itself is
     // written (for files that are only ever new, such as exports the user asked for).
-    // Opening again starts afresh.
+    // Opening again starts afresh. A target without write permission is kept: the open
+    // fails with EACCES.
     bool Open(const std::string& path, bool atomic = true);
+    // Opens a new file prefix + six random characters + suffix, created by this call alone
+    // (never through a link); Path() names it. For scratch files in shared folders.
+    bool OpenNew(const std::string& prefix, const std::string& suffix);
     // Writes text and CR LF. After the first failure further lines are skipped.
     void WriteLine(std::string_view text);
     // Writes text as it stands, without a line end.
@@ -50,6 +54,17 @@ class TextFileWriter {
 // of writers not yet committed; a write beyond the file size limit fails instead of ending the
 // program. Called once at program start.
 void RemoveTemporaryFilesOnAbnormalEnd();
+
+// Creates a new file prefix + six random characters + suffix with mode 0600, exclusively and
+// never through a link; returns its descriptor (-1 with errno on failure) and its name in path.
+int CreateUniqueFile(const std::string& prefix, const std::string& suffix, std::string& path);
+
+// The mode a new file gets: 0666 without the bits of the process's umask.
+unsigned NewFileMode();
+
+// Removes the program's own temporary files in folder that a killed run left behind: regular
+// files of the current user named as the writers name them, older than a day.
+void RemoveStaleTemporaryFiles(const std::string& folder);
 
 // Reads every line; CR LF and LF both end a line, a last line without an end counts.
 // False when the file cannot be opened or read (errorCode gets errno).
