@@ -147,7 +147,7 @@ bool IsTableParameter(const std::string& p) {
 }
 
 // The project table of folder as tab-separated UTF-8 text in the current folder. Projects
-// that cannot be read keep their row and are named on standard error.
+// that cannot be read keep their row, are named on standard error and make the exit code 1.
 StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* out,
                      std::FILE* err) {
     if (args.size() < 2) {
@@ -174,7 +174,8 @@ StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* 
         return {true, 1};
     }
     std::fprintf(out, "%s\n", target);
-    return {true, 0};
+    // A batch caller must see that rows are missing their values.
+    return {true, table.messages.empty() ? 0 : 1};
 }
 
 // Evaluates the command line; a filled result ends the program.

@@ -311,11 +311,8 @@ std::string FolderPath(std::string_view folder) {
     while (!folder.empty() && folder.back() == ' ')
         folder.remove_suffix(1);
     std::string out(folder);
-    if (out.empty()) return out;
-    const auto c = static_cast<unsigned char>(out.back());
-    const bool namey = (c >= '!' && c <= ')') || (c >= '0' && c <= '9') || (c >= ';' && c <= 'Z') ||
-                       (c >= '_' && c <= 'z');
-    if (namey) out += '/';
+    // Whatever the last character, a file name follows after exactly one "/".
+    if (!out.empty() && out.back() != '/') out += '/';
     return out;
 }
 

@@ -73,7 +73,7 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines,
 
 bool FileExists(const std::string& path);
 
-// The folder rule: trimmed, and "/" appended unless it ends in "/", "\", ":" or ".".
+// The folder rule: trimmed, and "/" appended unless it ends in "/".
 std::string FolderPath(std::string_view folder);
 
 } // namespace vak1

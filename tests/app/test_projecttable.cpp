@@ -66,8 +66,8 @@ TEST(ProjectTableJob, ParallelRunWritesTheBytesOfOneCore) {
         for (const char* name : {"i-traeger", "l-profil", "rohr"})
             fs::copy_file(kExamples + name + ".vak1", in / (name + std::to_string(copy) + ".vak1"));
     WriteBytes(in / "kaputt.vak1", "x\r\n");
-    ASSERT_EQ(TableJob(one.path(), in.path(), "1"), 0);
-    ASSERT_EQ(TableJob(many.path(), in.path(), "4"), 0);
+    ASSERT_EQ(TableJob(one.path(), in.path(), "1"), 1); // kaputt.vak1 cannot be read
+    ASSERT_EQ(TableJob(many.path(), in.path(), "4"), 1);
     const std::string text = ReadBytes(one / "vak1table.txt");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32);
     EXPECT_EQ(ReadBytes(many / "vak1table.txt"), text);
@@ -146,5 +146,31 @@ TEST(ProjectTableCommand, ListsTheChosenFolderBesideTheOpenProject) {
         EXPECT_EQ(t.app.Project.rho, 2.5L);
         EXPECT_EQ(t.app.Graphics.DisplayList.size(), picture.size());
         EXPECT_EQ(t.app.Messages.count, messages);
+    }
+}
+
+// Folders whose name ended in ".", "-", "+" or a letter beyond ASCII were joined to their files
+// without "/": every file was missed, and the empty table ended with exit code 0. A project that
+// cannot be read now ends the job with exit code 1, its table still written.
+TEST(ProjectTableJob, EveryFolderNameIsJoinedAndAnUnreadProjectIsAFailure) {
+    TempFolder out;
+    for (const char* name : {"Maß", "proj-", "x+"}) {
+        fs::create_directory(out / name);
+        fs::copy_file(kExamples + "l-profil.vak1", out / (std::string(name) + "/l-profil.vak1"));
+    }
+    struct Case {
+        std::string cwd, folder;
+        bool broken;
+    } cases[] = {{out / "Maß", ".", false},
+                 {out.path(), "Maß", false},
+                 {out.path(), "proj-", false},
+                 {out.path(), "x+", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        if (c.broken) WriteBytes(out / (c.folder + "/kaputt.vak1"), "x\r\n");
+        EXPECT_EQ(TableJob(c.cwd, c.folder, "1"), c.broken ? 1 : 0);
+        const std::string text = ReadBytes(c.cwd + "/vak1table.txt");
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), c.broken ? 3 : 2);
+        EXPECT_NE(text.find("l-profil.vak1\t"), std::string::npos);
     }
 }
