@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <ctime>
 #include <filesystem>
@@ -59,8 +60,9 @@ ProjectTableRow MakeRow(const std::string& folder, const std::string& name,
     s.docu = Documentation{};
     const ProjectReadResult read = ReadProjectFile(s.project, s.docu, path);
     if (!read.ok) {
-        message = read.error != 0 ? "Lesefehler " + name
-                                  : "Zeile " + std::to_string(read.line) + " in " + name;
+        message = read.error == EFBIG ? name + cp850(": größer als 1 MB, keine Projektdatei")
+                  : read.error != 0   ? "Lesefehler " + name
+                                      : "Zeile " + std::to_string(read.line) + " in " + name;
         return row;
     }
     CalcSection(s.project, s.messages, settings);

@@ -264,7 +264,8 @@ bool TextFileWriter::Commit() {
     return true;
 }
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, int* errorCode) {
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, int* errorCode,
+                   std::uintmax_t maxBytes) {
     lines.clear();
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -272,11 +273,26 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, int
         if (errorCode) *errorCode = errno;
         return false;
     }
+    struct stat st {};
+    std::uintmax_t total = 0;
+    if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        std::fclose(f);
+        if (errorCode) *errorCode = EFBIG;
+        return false;
+    }
     std::string line;
     bool pending = false;
     char buf[8192];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+        total += n;
+        if (total > maxBytes) { // a file that grows or is no regular file
+            std::fclose(f);
+            lines.clear();
+            if (errorCode) *errorCode = EFBIG;
+            return false;
+        }
         for (std::size_t i = 0; i < n; ++i) {
             char c = buf[i];
             if (c == '\n') {

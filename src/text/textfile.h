@@ -1,6 +1,7 @@
 // Line files of the program's own formats: a checked writer that replaces its target only
 // when every line was written, and a reader that takes CR LF or LF.
 #pragma once
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -67,9 +68,10 @@ unsigned NewFileMode();
 void RemoveStaleTemporaryFiles(const std::string& folder);
 
 // Reads every line; CR LF and LF both end a line, a last line without an end counts.
-// False when the file cannot be opened or read (errorCode gets errno).
+// False when the file cannot be opened or read (errorCode gets errno), or is longer than
+// maxBytes (errorCode EFBIG; a regular file is refused before it is read).
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines,
-                   int* errorCode = nullptr);
+                   int* errorCode = nullptr, std::uintmax_t maxBytes = UINTMAX_MAX);
 
 bool FileExists(const std::string& path);
 
