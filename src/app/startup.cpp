@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/App.h"
@@ -66,6 +67,15 @@ bool WouldReplaceInput(const std::string& input, const std::string& output, std:
     return true;
 }
 
+// A read-only output file is kept, as in the dialogs; the job says so and fails.
+bool OutputReadOnly(const std::string& output, std::FILE* err) {
+    struct stat st {};
+    if (::stat(output.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if ((st.st_mode & 0222) != 0 && ::access(output.c_str(), W_OK) == 0) return false;
+    std::fprintf(err, "%s: Schreibschutz entfernen !\n", output.c_str());
+    return true;
+}
+
 // Names the project of a job after its file without the folder: the report's page header
 // shows the file name only.
 void NameJobProject(App& app, const std::string& path) {
@@ -98,6 +108,7 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
 StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
     const std::string txt = StrippedName(path) + ".txt";
     if (WouldReplaceInput(path, txt, err)) return {true, 1};
+    if (OutputReadOnly(txt, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     if (!RunReportJob(OutputContextOf(app), app.Project, app.Messages, txt)) {
@@ -113,6 +124,7 @@ StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FI
 StartResult ExtendedJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
     const std::string txt = StrippedName(path) + "_x.txt";
     if (WouldReplaceInput(path, txt, err)) return {true, 1};
+    if (OutputReadOnly(txt, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     if (!RunExtendedJob(OutputContextOf(app), app.Project, txt)) {
@@ -131,6 +143,7 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param, 
     const std::string base = StrippedName(path);
     const char* extension = device == cdIges ? ".igs" : device == cdTxt ? ".txt" : ".dxf";
     if (WouldReplaceInput(path, base + extension, err)) return {true, 1};
+    if (OutputReadOnly(base + extension, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     std::string error;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "app/cadcontext.h"
 #include "app/commands.h"
@@ -293,6 +294,20 @@ TEST_F(StartUpJobs, ReportJobWritesNameTxtInTheCurrentFolder) {
     // The page header names the file without its folder.
     EXPECT_NE(report.find(" job.vak1 "), std::string::npos);
     EXPECT_EQ(report.find(dir), std::string::npos);
+}
+
+// A read-only report was replaced by the job without a word; it is kept, and the job says why.
+TEST_F(StartUpJobs, ReportJobKeepsAReadOnlyReport) {
+    const std::string path = SavedProject("schutz");
+    Write(dir + "schutz.txt", "alter Bericht");
+    ::chmod((dir + "schutz.txt").c_str(), 0444);
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    StartResult r = Run({path, "/I", "/NOGUI"});
+    fs::current_path(cwd);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(Read(dir + "schutz.txt"), "alter Bericht");
+    EXPECT_NE(Contents(err).find("Schreibschutz entfernen !"), std::string::npos) << Contents(err);
 }
 
 TEST_F(StartUpJobs, FailuresEndWithExitCodeOne) {
