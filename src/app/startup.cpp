@@ -76,6 +76,21 @@ bool OutputReadOnly(const std::string& output, std::FILE* err) {
     return true;
 }
 
+// The report and the CAD text listing are both NAME.txt: neither job replaces the other's file
+// (the listing is known by its first line).
+bool OtherJobsText(const std::string& txt, bool cadListing, std::FILE* err) {
+    std::FILE* f = std::fopen(txt.c_str(), "rb");
+    if (!f) return false;
+    char head[7] = {};
+    const bool listing = std::fread(head, 1, sizeof head, f) == sizeof head &&
+                         std::string_view(head, sizeof head) == "MINMAX\t";
+    std::fclose(f);
+    if (listing == cadListing) return false;
+    std::fprintf(err, "%s: %s, nicht ersetzt\n", txt.c_str(),
+                 listing ? "enthält eine CAD-Liste" : "enthält keine CAD-Liste");
+    return true;
+}
+
 // Names the project of a job after its file without the folder: the report's page header
 // shows the file name only.
 void NameJobProject(App& app, const std::string& path) {
@@ -108,7 +123,7 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
 StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
     const std::string txt = StrippedName(path) + ".txt";
     if (WouldReplaceInput(path, txt, err)) return {true, 1};
-    if (OutputReadOnly(txt, err)) return {true, 1};
+    if (OutputReadOnly(txt, err) || OtherJobsText(txt, false, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     if (!RunReportJob(OutputContextOf(app), app.Project, app.Messages, txt)) {
@@ -144,6 +159,7 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param, 
     const char* extension = device == cdIges ? ".igs" : device == cdTxt ? ".txt" : ".dxf";
     if (WouldReplaceInput(path, base + extension, err)) return {true, 1};
     if (OutputReadOnly(base + extension, err)) return {true, 1};
+    if (device == cdTxt && OtherJobsText(base + extension, true, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     std::string error;
@@ -216,15 +232,15 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
     const std::string second = args.size() > 1 ? args[1] : "";
     if (second == "/E" || second == "/e" || second == "/G") return false;
     if (second == "/I" || second == "/i") {
-        result = ReportJob(app, first, out, err);
+        result = ReportJob(app, app.State.ProjectFile, out, err);
         return true;
     }
     if (second == "/X" || second == "/x") {
-        result = ExtendedJob(app, first, out, err);
+        result = ExtendedJob(app, app.State.ProjectFile, out, err);
         return true;
     }
     if (IsCadParameter(second)) {
-        result = CadJob(app, first, second, out, err);
+        result = CadJob(app, app.State.ProjectFile, second, out, err);
         return true;
     }
     if (first.find('.') == std::string::npos) {
@@ -283,18 +299,21 @@ std::vector<std::string> UsageLines() {
     const std::string file = std::string(" test.") + kExtension;
     return {std::string(kProgramName) + " Command Line Mode",
             prog + " Filename [/I] [/CADi:j] [/NOGUI]",
-            prog + " /TABLE Folder",
             "/I       -> TXT file",
             "/CADi:j  -> CAD File",
             "            i: 1=DXF, 2=IGS, 5=TXT",
             "            j: index (1,2,3, ..)",
-            "/NOGOUI  -> No GUI, exit on fatal error",
-            "/TABLE   -> table of the folder's projects: vak1table.txt",
+            "/NOGUI   -> No GUI, exit on fatal error",
             "/?       -> Help",
             "Example: " + prog + file + "             ->  GUI",
             "Example: " + prog + file + " /I /NOGUI   ->  test.txt",
             "Example: " + prog + file + " /CAD1:1     ->  test.dxf",
-            "Example: " + prog + " test.edi /E /NOGUI   ->  test.edi"};
+            "Example: " + prog + " test.edi /E /NOGUI   ->  test.edi",
+            prog + " Filename /X [/NOGUI]",
+            prog + " /TABLE Folder",
+            "/X       -> extended values: TXT file Filename_x.txt",
+            "/TABLE   -> table of the folder's projects: vak1table.txt",
+            "Example: " + prog + file + " /X /NOGUI   ->  test_x.txt"};
 }
 
 bool IsUnattended(const std::vector<std::string>& args) {
