@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/App.h"
@@ -66,6 +67,30 @@ bool WouldReplaceInput(const std::string& input, const std::string& output, std:
     return true;
 }
 
+// A read-only output file is kept, as in the dialogs; the job says so and fails.
+bool OutputReadOnly(const std::string& output, std::FILE* err) {
+    struct stat st {};
+    if (::stat(output.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if ((st.st_mode & 0222) != 0 && ::access(output.c_str(), W_OK) == 0) return false;
+    std::fprintf(err, "%s: Schreibschutz entfernen !\n", output.c_str());
+    return true;
+}
+
+// The report and the CAD text listing are both NAME.txt: neither job replaces the other's file
+// (the listing is known by its first line).
+bool OtherJobsText(const std::string& txt, bool cadListing, std::FILE* err) {
+    std::FILE* f = std::fopen(txt.c_str(), "rb");
+    if (!f) return false;
+    char head[7] = {};
+    const bool listing = std::fread(head, 1, sizeof head, f) == sizeof head &&
+                         std::string_view(head, sizeof head) == "MINMAX\t";
+    std::fclose(f);
+    if (listing == cadListing) return false;
+    std::fprintf(err, "%s: %s, nicht ersetzt\n", txt.c_str(),
+                 listing ? "enthält eine CAD-Liste" : "enthält keine CAD-Liste");
+    return true;
+}
+
 // Names the project of a job after its file without the folder: the report's page header
 // shows the file name only.
 void NameJobProject(App& app, const std::string& path) {
@@ -104,6 +129,7 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
 StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
     const std::string txt = StrippedName(path) + ".txt";
     if (WouldReplaceInput(path, txt, err)) return {true, 1};
+    if (OutputReadOnly(txt, err) || OtherJobsText(txt, false, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     if (!RunReportJob(OutputContextOf(app), app.Project, app.Messages, txt)) {
@@ -119,6 +145,7 @@ StartResult ReportJob(App& app, const std::string& path, std::FILE* out, std::FI
 StartResult ExtendedJob(App& app, const std::string& path, std::FILE* out, std::FILE* err) {
     const std::string txt = StrippedName(path) + "_x.txt";
     if (WouldReplaceInput(path, txt, err)) return {true, 1};
+    if (OutputReadOnly(txt, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     if (!RunExtendedJob(OutputContextOf(app), app.Project, txt)) {
@@ -137,6 +164,8 @@ StartResult CadJob(App& app, const std::string& path, const std::string& param, 
     const std::string base = StrippedName(path);
     const char* extension = device == cdIges ? ".igs" : device == cdTxt ? ".txt" : ".dxf";
     if (WouldReplaceInput(path, base + extension, err)) return {true, 1};
+    if (OutputReadOnly(base + extension, err)) return {true, 1};
+    if (device == cdTxt && OtherJobsText(base + extension, true, err)) return {true, 1};
     if (!ReadForJob(app, path, err)) return {true, 1};
     NameJobProject(app, path);
     std::string error;
@@ -153,7 +182,7 @@ bool IsTableParameter(const std::string& p) {
 }
 
 // The project table of folder as tab-separated UTF-8 text in the current folder. Projects
-// that cannot be read keep their row and are named on standard error.
+// that cannot be read keep their row, are named on standard error and make the exit code 1.
 StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* out,
                      std::FILE* err) {
     if (args.size() < 2) {
@@ -180,7 +209,8 @@ StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* 
         return {true, 1};
     }
     std::fprintf(out, "%s\n", target);
-    return {true, 0};
+    // A batch caller must see that rows are missing their values.
+    return {true, table.messages.empty() ? 0 : 1};
 }
 
 // Evaluates the command line; a filled result ends the program.
@@ -208,15 +238,15 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
     const std::string second = args.size() > 1 ? args[1] : "";
     if (second == "/E" || second == "/e" || second == "/G") return false;
     if (second == "/I" || second == "/i") {
-        result = ReportJob(app, first, out, err);
+        result = ReportJob(app, app.State.ProjectFile, out, err);
         return true;
     }
     if (second == "/X" || second == "/x") {
-        result = ExtendedJob(app, first, out, err);
+        result = ExtendedJob(app, app.State.ProjectFile, out, err);
         return true;
     }
     if (IsCadParameter(second)) {
-        result = CadJob(app, first, second, out, err);
+        result = CadJob(app, app.State.ProjectFile, second, out, err);
         return true;
     }
     if (first.find('.') == std::string::npos) {
@@ -275,18 +305,21 @@ std::vector<std::string> UsageLines() {
     const std::string file = std::string(" test.") + kExtension;
     return {std::string(kProgramName) + " Command Line Mode",
             prog + " Filename [/I] [/CADi:j] [/NOGUI]",
-            prog + " /TABLE Folder",
             "/I       -> TXT file",
             "/CADi:j  -> CAD File",
             "            i: 1=DXF, 2=IGS, 5=TXT",
             "            j: index (1,2,3, ..)",
-            "/NOGOUI  -> No GUI, exit on fatal error",
-            "/TABLE   -> table of the folder's projects: vak1table.txt",
+            "/NOGUI   -> No GUI, exit on fatal error",
             "/?       -> Help",
             "Example: " + prog + file + "             ->  GUI",
             "Example: " + prog + file + " /I /NOGUI   ->  test.txt",
             "Example: " + prog + file + " /CAD1:1     ->  test.dxf",
-            "Example: " + prog + " test.edi /E /NOGUI   ->  test.edi"};
+            "Example: " + prog + " test.edi /E /NOGUI   ->  test.edi",
+            prog + " Filename /X [/NOGUI]",
+            prog + " /TABLE Folder",
+            "/X       -> extended values: TXT file Filename_x.txt",
+            "/TABLE   -> table of the folder's projects: vak1table.txt",
+            "Example: " + prog + file + " /X /NOGUI   ->  test_x.txt"};
 }
 
 bool IsUnattended(const std::vector<std::string>& args) {
@@ -311,6 +344,9 @@ StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {
     st.AbortFlag = 0;
     CheckFolders(app.Config, app.State.StartDir, Dialogs(app));
     st.AbortFlag = 0;
+    // Runs that were killed leave their temporary files; a day later they are nobody's work.
+    RemoveStaleTemporaryFiles(st.StartDir);
+    RemoveStaleTemporaryFiles(FolderPath(app.Config.TempDir));
     UseInstalledData(app);
     LoadRecentFiles(app.Config, app.State.StartDir, app.State.RecentFiles);
     st.AbortFlag = 0;

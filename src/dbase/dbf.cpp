@@ -475,8 +475,6 @@ bool DbfTable::Pack() {
     if (!Writable() || !Post()) return false;
     const std::size_t slash = path_.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
-    const std::string temp = folder + "$pack$.dbf";
-    std::remove(temp.c_str());
     // The packed table is the table's own header (fields, record length and language driver
     // as they stand, the record count set) followed by the kept records; written here, not
     // through shapelib's clone, which fails on headers it reads well enough.
@@ -487,8 +485,12 @@ bool DbfTable::Pack() {
                             std::fread(header.data(), 1, header.size(), in) == header.size();
     if (in) std::fclose(in);
     if (!haveHeader) return Fail(path_ + ": Kopf nicht lesbar");
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (fd < 0) return Fail(temp + ": Datei kann nicht angelegt werden");
+    // A new file of its own: a fixed name could be a link someone planted in the folder.
+    std::string temp;
+    const int fd = CreateUniqueFile(folder + "$pack$", ".dbf", temp);
+    if (fd < 0) return Fail(folder + "$pack$.dbf: Datei kann nicht angelegt werden");
+    struct stat st {};
+    ::fchmod(fd, ::stat(path_.c_str(), &st) == 0 ? st.st_mode & 07777 : NewFileMode());
     std::string body;
     int kept = 0, newCurrent = 0;
     for (int i = 1; i <= RecordCount(); ++i) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/Launcher.h"
 #include "platform/Ui.h"
@@ -181,11 +182,18 @@ bool ReadOnlyAttribute(const std::string& path) {
 
 } // namespace
 
-// Creates "TEST.$$$" in folder with one line.
+// Creates a new "TEST*.$$$" in folder with one line: can the folder be written? The name is
+// the probe's own, never an entry that was there (a link would lead the line elsewhere).
 bool FolderWritable(const std::string& folder) {
-    const std::string test = folder + "TEST.$$$";
-    std::FILE* f = std::fopen(test.c_str(), "wb");
-    if (!f) return false;
+    std::string test;
+    const int fd = CreateUniqueFile(folder + "TEST", ".$$$", test);
+    if (fd < 0) return false;
+    std::FILE* f = ::fdopen(fd, "wb");
+    if (!f) {
+        ::close(fd);
+        std::remove(test.c_str());
+        return false;
+    }
     const bool written = std::fputs("DBF Write Check\r\n", f) >= 0;
     const bool closed = std::fclose(f) == 0;
     std::remove(test.c_str());

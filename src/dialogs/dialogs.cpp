@@ -258,6 +258,7 @@ std::string IoErrorText(IoStage stage, int error) {
     case IoStage::Create:
         if (error == EROFS || error == EACCES || error == EPERM) return "Schreibschutz entfernen !";
         if (full) return "Diskette/Platte voll";
+        if (error == ENAMETOOLONG) return "Dateiname zu lang";
         return "I/O-Error " + std::to_string(error);
     case IoStage::Write:
         if (full) return "Diskette/Platte voll";

@@ -12,18 +12,27 @@ WorldPoint PixelToWorld(const GraphicsWindow& g, long double px, long double py)
 }
 
 int32_t LengthToPixelX(const GraphicsWindow& g, long double len) {
-    return RoundToInt32(len * g.sx);
+    return ToDevice(len * g.sx);
 }
 int32_t LengthToPixelY(const GraphicsWindow& g, long double len) {
-    return RoundToInt32(len * g.sy);
+    return ToDevice(len * g.sy);
 }
 
-CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long double x,
-                           long double y) {
+namespace {
+
+// The printer mapping: the rounded origin offsets and the unrounded picture position.
+struct PrinterParts {
+    int64_t ox = 0, oy = 0;
+    long double x = 0, y = 0;
+};
+
+PrinterParts MapToPrinter(const GraphicsWindow& g, const PrinterPage& p, long double x,
+                          long double y) {
     const long double W = g.GraphWidth, H = g.GraphHeight;
+    PrinterParts r;
     // The origin offsets are millimetres on an A4-wide page, for both axes.
-    const int32_t ox = RoundToInt32(p.PW * static_cast<long double>(p.xorigin) / 210);
-    const int32_t oy = RoundToInt32(p.PW * static_cast<long double>(p.yorigin) / 210);
+    r.ox = ToDevice(p.PW * static_cast<long double>(p.xorigin) / 210);
+    r.oy = ToDevice(p.PW * static_cast<long double>(p.yorigin) / 210);
     // On paper the picture starts at the top left of its zoom rectangle: the room the screen
     // shares out around a picture of another shape than the window stays on the right and at
     // the bottom, so the origin offsets count from the picture's own corner and a scale that
@@ -39,8 +48,28 @@ CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long d
     }
     const long double sx = (x - left) * g.sx + v.x0;
     const long double sy = v.y0 + (top - y) * g.sy;
-    return CanvasPoint{ox + RoundToInt32(p.PW * sx * p.xscale / W),
-                       oy + RoundToInt32(p.PH * sy * p.yscale / H)};
+    r.x = p.PW * sx * p.xscale / W;
+    r.y = p.PH * sy * p.yscale / H;
+    return r;
+}
+
+} // namespace
+
+CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long double x,
+                           long double y) {
+    const PrinterParts r = MapToPrinter(g, p, x, y);
+    return CanvasPoint{ClampToCanvas(r.ox + ToDevice(r.x)), ClampToCanvas(r.oy + ToDevice(r.y))};
+}
+
+DevicePoint WorldToPrinterExact(const GraphicsWindow& g, const PrinterPage& p, long double x,
+                                long double y) {
+    const PrinterParts r = MapToPrinter(g, p, x, y);
+    return DevicePoint{r.ox + r.x, r.oy + r.y};
+}
+
+DevicePoint WorldToPixelExact(const GraphicsWindow& g, long double x, long double y) {
+    return DevicePoint{(x - g.Visible.xmin) * g.sx + g.ViewPort.x0,
+                       g.ViewPort.y1 - (y - g.Visible.ymin) * g.sy};
 }
 
 int32_t PrinterPenWidth(const PrinterPage& p, int n) {
@@ -49,11 +78,11 @@ int32_t PrinterPenWidth(const PrinterPage& p, int n) {
 }
 
 int32_t PrinterTextHeight(const GraphicsWindow& g, const PrinterPage& p, long double h) {
-    return RoundToInt32(p.PH * (h * g.sy) * p.yscale / g.GraphHeight);
+    return ToDevice(p.PH * (h * g.sy) * p.yscale / g.GraphHeight);
 }
 
 int32_t PrinterTextWidth(const GraphicsWindow& g, const PrinterPage& p, long double w) {
-    return RoundToInt32(p.PW * (w * g.sx) * p.xscale / g.GraphWidth);
+    return ToDevice(p.PW * (w * g.sx) * p.xscale / g.GraphWidth);
 }
 
 } // namespace vak1

@@ -22,11 +22,20 @@ struct PrinterPage {
 // in millimetres at any resolution.
 int32_t PrinterPenWidth(const PrinterPage& p, int n);
 
+// A device length or coordinate: v rounded, within +-kCanvasLimit (not a number: 0). Far-off
+// points of a picture are clamped here, before any integer arithmetic.
+inline int32_t ToDevice(long double v) {
+    if (v != v) return 0;
+    if (v < -kCanvasLimit) return -kCanvasLimit;
+    if (v > kCanvasLimit) return kCanvasLimit;
+    return RoundToInt32(v);
+}
+
 // Inline: the replay maps every end point of the list with it.
 inline CanvasPoint WorldToPixel(const GraphicsWindow& g, long double x, long double y) {
     return CanvasPoint{
-        static_cast<int32_t>(RoundToInteger((x - g.Visible.xmin) * g.sx)) + g.ViewPort.x0,
-        g.ViewPort.y1 - static_cast<int32_t>(RoundToInteger((y - g.Visible.ymin) * g.sy))};
+        ClampToCanvas(int64_t{ToDevice((x - g.Visible.xmin) * g.sx)} + g.ViewPort.x0),
+        ClampToCanvas(int64_t{g.ViewPort.y1} - ToDevice((y - g.Visible.ymin) * g.sy))};
 }
 
 struct WorldPoint {
@@ -39,6 +48,14 @@ int32_t LengthToPixelY(const GraphicsWindow& g, long double len);
 
 CanvasPoint WorldToPrinter(const GraphicsWindow& g, const PrinterPage& p, long double x,
                            long double y);
+
+// Both mappings unrounded and unclamped, for clipping a line to the drawable range.
+struct DevicePoint {
+    long double x = 0, y = 0;
+};
+DevicePoint WorldToPixelExact(const GraphicsWindow& g, long double x, long double y);
+DevicePoint WorldToPrinterExact(const GraphicsWindow& g, const PrinterPage& p, long double x,
+                                long double y);
 int32_t PrinterTextHeight(const GraphicsWindow& g, const PrinterPage& p, long double h);
 int32_t PrinterTextWidth(const GraphicsWindow& g, const PrinterPage& p, long double w);
 

@@ -276,17 +276,18 @@ std::string PicturePath(const Settings& settings, const std::string& name) {
 
 bool RewritePictureIndex(const DialogContext& d, const Settings& settings,
                          const std::string& indexPath, const std::vector<std::string>& lines) {
-    const std::string temp = FolderPath(settings.TempDir) + "$$$.dbh";
+    std::string temp;
     {
         TextFileWriter w;
-        if (w.Open(temp, false)) {
+        if (w.OpenNew(FolderPath(settings.TempDir) + "$$$", ".dbh")) {
+            temp = w.Path();
             for (const auto& line : lines)
                 w.WriteLine(line);
             w.Commit();
         }
         if (w.Failed()) {
             ReportWriteError(d, w);
-            std::remove(temp.c_str());
+            if (!temp.empty()) std::remove(temp.c_str());
             return false;
         }
     }

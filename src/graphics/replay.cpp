@@ -74,14 +74,46 @@ class Player {
     std::vector<CanvasPoint> screenLines_, printLines_;
 };
 
+// The part of the line x0,y0 - x1,y1 that lies within the drawable range of the device,
+// appended to out as two end points; nothing when the line misses that range. Clipping, not
+// clamping, keeps the direction of a line that leads far off.
+template <typename Exact, typename Map>
+void AddClipped(std::vector<CanvasPoint>& out, long double x0, long double y0, long double x1,
+                long double y1, Exact exact, Map map) {
+    const DevicePoint a = exact(x0, y0), b = exact(x1, y1);
+    const long double from[2] = {a.x, a.y}, step[2] = {b.x - a.x, b.y - a.y};
+    long double t0 = 0, t1 = 1;
+    for (int k = 0; k < 2; ++k)
+        for (long double side : {-1.0L, 1.0L}) {
+            // side * (from + t step) <= limit
+            const long double p = side * step[k], q = kCanvasLimit - side * from[k];
+            if (p == 0) {
+                if (q < 0) return;
+            } else if (p < 0) {
+                t0 = std::max(t0, q / p);
+            } else {
+                t1 = std::min(t1, q / p);
+            }
+        }
+    if (t0 > t1) return;
+    const long double dx = x1 - x0, dy = y1 - y0;
+    out.push_back(ClampToCanvas(t0 > 0 ? map(x0 + t0 * dx, y0 + t0 * dy) : map(x0, y0)));
+    out.push_back(ClampToCanvas(t1 < 1 ? map(x0 + t1 * dx, y0 + t1 * dy) : map(x1, y1)));
+}
+
 void Player::AddLine(long double x0, long double y0, long double x1, long double y1) {
-    screenLines_.push_back(P(x0, y0));
-    screenLines_.push_back(P(x1, y1));
-    if (printer_) {
-        printLines_.push_back(Q(x0, y0));
-        printLines_.push_back(Q(x1, y1));
-    }
-    if (screenLines_.size() >= 2 * kLineBatch) Flush();
+    AddClipped(
+        screenLines_, x0, y0, x1, y1,
+        [this](long double x, long double y) { return WorldToPixelExact(g_, x, y); },
+        [this](long double x, long double y) { return P(x, y); });
+    if (printer_)
+        AddClipped(
+            printLines_, x0, y0, x1, y1,
+            [this](long double x, long double y) {
+                return WorldToPrinterExact(g_, printer_->page, x, y);
+            },
+            [this](long double x, long double y) { return Q(x, y); });
+    if (screenLines_.size() >= 2 * kLineBatch || printLines_.size() >= 2 * kLineBatch) Flush();
 }
 
 void Player::Flush() {

@@ -20,11 +20,15 @@ namespace {
 QColor ToQt(CanvasColor c) {
     return QColor(c.r, c.g, c.b);
 }
+// Qt computes sizes and offsets of its points in int: far-off points are clamped first.
 QPoint ToQt(CanvasPoint p) {
+    p = ClampToCanvas(p);
     return QPoint(p.x, p.y);
 }
 
 QRect Box(CanvasPoint a, CanvasPoint b) {
+    a = ClampToCanvas(a);
+    b = ClampToCanvas(b);
     return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
                  QPoint(std::max(a.x, b.x), std::max(a.y, b.y)));
 }

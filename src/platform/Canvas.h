@@ -16,6 +16,18 @@ struct CanvasPoint {
     friend bool operator==(const CanvasPoint&, const CanvasPoint&) = default;
 };
 
+// Device coordinates are kept within +-kCanvasLimit: far beyond any screen or page, and small
+// enough that the sums and differences a canvas forms of a few of them stay within int32_t.
+constexpr int32_t kCanvasLimit = 1 << 24;
+constexpr int32_t ClampToCanvas(int64_t v) {
+    return v < -kCanvasLimit  ? -kCanvasLimit
+           : v > kCanvasLimit ? kCanvasLimit
+                              : static_cast<int32_t>(v);
+}
+constexpr CanvasPoint ClampToCanvas(CanvasPoint p) {
+    return CanvasPoint{ClampToCanvas(p.x), ClampToCanvas(p.y)};
+}
+
 enum class PenStyle { Solid, Dot, DashDot, Dash };
 enum class PenMode { Copy, Not };
 

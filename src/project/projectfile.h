@@ -1,6 +1,7 @@
 // The project file: a line file holding the contour, the body data, the drawing texts, the
 // drawing documentation and the drawing options.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "dialogs/dialogs.h"
@@ -56,6 +57,9 @@ struct ProjectReadResult {
     int line = 0;
     std::string reason;
 };
+
+// No project comes near this size; a larger file is refused before it is read (error EFBIG).
+constexpr std::uintmax_t kMaxProjectFileBytes = 1 << 20;
 
 // ReadProject without its dialogs: the project and its documentation are replaced only when
 // the whole file was read. Safe to run for different projects on several threads at once.

@@ -1,5 +1,6 @@
 // Reading the project file into a copy of the project; the copy replaces the current
 // project only when every line was as the writer writes it.
+#include <cerrno>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -106,7 +107,7 @@ ProjectReadResult ReadProjectFile(ProjectData& project, Documentation& docu,
                                   const std::string& path) {
     ProjectReadResult r;
     std::vector<std::string> lines;
-    if (!ReadTextLines(path, lines, &r.error)) {
+    if (!ReadTextLines(path, lines, &r.error, kMaxProjectFileBytes)) {
         if (r.error == 0) r.error = -1;
         return r;
     }
@@ -132,7 +133,9 @@ void ReadProject(ProjectData& project, Documentation& docu, const DialogContext&
     if (d.AbortFlag) return;
     const ProjectReadResult r = ReadProjectFile(project, docu, path);
     if (r.ok) return;
-    if (r.error != 0)
+    if (r.error == EFBIG)
+        ShowError(d, "Datei " + path + cp850(" ist größer als 1 MB: keine Projektdatei"));
+    else if (r.error != 0)
         ShowError(d, "Lesefehler (" + path + ", errno " + std::to_string(r.error) + ")");
     else
         ShowError(d, "Fehler in Projektdatei " + path + ", Zeile " + std::to_string(r.line) + ": " +

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 #include "dialogs/dialogs.h"
 #include "platform/PortWriter.h"
@@ -10,6 +11,7 @@
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"
+#include "text/textfile.h"
 
 namespace vak1 {
 namespace {
@@ -55,22 +57,17 @@ bool ChooseFile(const OutputContext& ctx, const std::string& ext, std::string& p
     return !ctx.dialogs.AbortFlag;
 }
 
-// "$OUT" + i + ".TMP": the first of 1..11 that can be created.
+// "$OUT" + six random characters + ".TMP", created new: the temporary folder may be shared,
+// and a fixed name there could be a link another user planted.
 bool TemporaryName(const OutputContext& ctx, std::string& path) {
-    int error = 0;
-    for (int i = 1; i <= 11; ++i) {
-        const std::string name =
-            FolderPath(ctx.settings.TempDir) + "$OUT" + std::to_string(i) + ".TMP";
-        errno = 0;
-        if (std::FILE* f = std::fopen(name.c_str(), "wb")) {
-            std::fclose(f);
-            path = name;
-            return true;
-        }
-        error = errno;
+    errno = 0;
+    const int fd = CreateUniqueFile(FolderPath(ctx.settings.TempDir) + "$OUT", ".TMP", path);
+    if (fd < 0) {
+        CreateFailed(ctx, errno);
+        return false;
     }
-    CreateFailed(ctx, error);
-    return false;
+    ::close(fd);
+    return true;
 }
 
 // The printer set-up sequence, sent before the first line when the file exists.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <ctime>
 #include <filesystem>
@@ -53,14 +54,23 @@ ProjectTableRow MakeRow(const std::string& folder, const std::string& name,
                         const Settings& settings, Scratch& s, std::string& message) {
     ProjectTableRow row;
     const std::string path = folder + name;
-    row[0] = name;
+    row[0] = name; // the file system's name as it is: the window opens the file by it
+    // The messages are texts of the program (code page 850), the name among them too.
+    const std::string shown = FromDisplay(name);
+    struct stat st {};
+    // A link that leads nowhere, a FIFO or a folder: never opened (a FIFO would block).
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        message = shown + ": keine lesbare Datei";
+        return row;
+    }
     row[1] = FileDate(path);
     s.project = s.blank;
     s.docu = Documentation{};
     const ProjectReadResult read = ReadProjectFile(s.project, s.docu, path);
     if (!read.ok) {
-        message = read.error != 0 ? "Lesefehler " + name
-                                  : "Zeile " + std::to_string(read.line) + " in " + name;
+        message = read.error == EFBIG ? shown + cp850(": größer als 1 MB, keine Projektdatei")
+                  : read.error != 0   ? "Lesefehler " + shown
+                                      : "Zeile " + std::to_string(read.line) + " in " + shown;
         return row;
     }
     CalcSection(s.project, s.messages, settings);
@@ -106,8 +116,7 @@ bool ListProjectFiles(const std::string& folder, std::vector<std::string>& names
         if (name.size() <= extension.size() ||
             UpperAscii(name.substr(name.size() - extension.size())) != extension)
             continue;
-        std::error_code typeError;
-        if (it->is_regular_file(typeError)) names.push_back(name);
+        names.push_back(name); // whatever it is: a row with its message, never left out
     }
     if (ec) {
         error = folder + ": " + ec.message();
@@ -176,12 +185,29 @@ void SortProjectTable(std::vector<ProjectTableRow>& rows, int column) {
                      });
 }
 
+namespace {
+
+// A cell of the tab-separated text: a tab, CR or LF would split the row or the cell, so it
+// becomes a blank; a text cell starting like a formula gets the apostrophe a spreadsheet
+// takes as "this is text".
+std::string TextCell(std::string cell, bool text) {
+    for (char& c : cell)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    if (text && !cell.empty() && std::string_view("=+-@").find(cell.front()) != std::string::npos)
+        cell.insert(0, 1, '\'');
+    return cell;
+}
+
+} // namespace
+
 std::string ProjectTableText(const std::vector<ProjectTableRow>& rows) {
     std::string text;
     auto append = [&text](const ProjectTableRow& row) {
         for (int c = 0; c < kProjectTableColumns; ++c) {
             if (c) text += '\t';
-            text += Cp850ToUtf8(row[c]);
+            // The file name is the file system's UTF-8 already; the other cells are code
+            // page 850. File, name and number are texts; the others are the program's numbers.
+            text += TextCell(c == 0 ? row[c] : Cp850ToUtf8(row[c]), c == 0 || c == 2 || c == 3);
         }
         text += '\n';
     };

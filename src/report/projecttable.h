@@ -26,7 +26,7 @@ struct ProjectTable {
 const ProjectTableRow& ProjectTableTitles();
 const std::array<int, kProjectTableColumns>& ProjectTableWidths();
 
-// The project files of folder (regular files ending in ".vak1" in any case), names only,
+// The entries of folder ending in ".vak1" in any case (files, links, anything), names only,
 // in byte order. False with the reason in error when the folder cannot be read.
 bool ListProjectFiles(const std::string& folder, std::vector<std::string>& names,
                       std::string& error);

@@ -81,6 +81,8 @@ void ImageCanvas::PenDot(int32_t x, int32_t y, long step) {
 }
 
 void ImageCanvas::Line(CanvasPoint a, CanvasPoint b) {
+    a = ClampToCanvas(a); // the differences below stay within int32_t
+    b = ClampToCanvas(b);
     // Far-off points (a zoomed-in view) are clipped to a sane box before stepping.
     const long lim = 4L * (width_ + height_);
     if (std::labs(a.x) > lim || std::labs(a.y) > lim || std::labs(b.x) > lim ||
@@ -120,6 +122,8 @@ void ImageCanvas::EllipsePoints(CanvasPoint tl, CanvasPoint br, double from, dou
 }
 
 void ImageCanvas::Ellipse(CanvasPoint tl, CanvasPoint br) {
+    tl = ClampToCanvas(tl);
+    br = ClampToCanvas(br);
     if (solid_) {
         const double cx = (tl.x + br.x) / 2.0, cy = (tl.y + br.y) / 2.0;
         const double rx = std::abs(br.x - tl.x) / 2.0, ry = std::abs(br.y - tl.y) / 2.0;
@@ -135,6 +139,8 @@ void ImageCanvas::Ellipse(CanvasPoint tl, CanvasPoint br) {
 }
 
 void ImageCanvas::Arc(CanvasPoint tl, CanvasPoint br, CanvasPoint s, CanvasPoint e) {
+    tl = ClampToCanvas(tl);
+    br = ClampToCanvas(br);
     const double cx = (tl.x + br.x) / 2.0, cy = (tl.y + br.y) / 2.0;
     const double a1 = std::atan2(cy - s.y, s.x - cx), a2 = std::atan2(cy - e.y, e.x - cx);
     double sweep = a2 - a1;
@@ -142,8 +148,12 @@ void ImageCanvas::Arc(CanvasPoint tl, CanvasPoint br, CanvasPoint s, CanvasPoint
     EllipsePoints(tl, br, a1, sweep);
 }
 
-void ImageCanvas::Polygon(const CanvasPoint* pts, int count) {
+void ImageCanvas::Polygon(const CanvasPoint* given, int count) {
     if (count < 2) return;
+    std::vector<CanvasPoint> clamped(given, given + count);
+    for (CanvasPoint& p : clamped)
+        p = ClampToCanvas(p);
+    const CanvasPoint* pts = clamped.data();
     if (solid_) {
         int32_t top = pts[0].y, bottom = pts[0].y;
         for (int i = 1; i < count; ++i) {
@@ -182,12 +192,14 @@ void ImageCanvas::Text(CanvasPoint tl, const std::string& utf8) {
     pen_ = font_;
     style_ = PenStyle::Solid;
     penWidth_ = 1;
-    int32_t x = tl.x;
+    tl = ClampToCanvas(tl);
+    int64_t x = tl.x;
     for (unsigned char ch : utf8) {
         if ((ch & 0xC0) == 0x80) continue; // one cell per character, not per byte
         if (ch != ' ') {
-            const CanvasPoint a{x + 1, tl.y}, b{x + w - 2, tl.y}, c{x + w - 2, tl.y + h - 1},
-                d{x + 1, tl.y + h - 1};
+            const int32_t top = tl.y, bottom = ClampToCanvas(int64_t{tl.y} + h - 1);
+            const CanvasPoint a{ClampToCanvas(x + 1), top}, b{ClampToCanvas(x + w - 2), top},
+                c{b.x, bottom}, d{a.x, bottom};
             Line(a, b);
             Line(b, c);
             Line(c, d);

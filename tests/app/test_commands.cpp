@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "app/cadcontext.h"
 #include "app/commands.h"
@@ -304,6 +305,55 @@ TEST_F(StartUpJobs, ReportJobWritesNameTxtInTheCurrentFolder) {
     EXPECT_EQ(report.find(dir), std::string::npos);
 }
 
+// A read-only report was replaced by the job without a word; it is kept, and the job says why.
+TEST_F(StartUpJobs, ReportJobKeepsAReadOnlyReport) {
+    const std::string path = SavedProject("schutz");
+    Write(dir + "schutz.txt", "alter Bericht");
+    ::chmod((dir + "schutz.txt").c_str(), 0444);
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    StartResult r = Run({path, "/I", "/NOGUI"});
+    fs::current_path(cwd);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(Read(dir + "schutz.txt"), "alter Bericht");
+    EXPECT_NE(Contents(err).find("Schreibschutz entfernen !"), std::string::npos) << Contents(err);
+}
+
+// A name without extension was read as it stood instead of NAME.vak1; a name of 255 bytes
+// failed for the length of its temporary file; the report and the CAD text listing, both
+// NAME.txt, replaced each other without a word.
+TEST_F(StartUpJobs, JobNamesAndTheSharedTextFile) {
+    const std::string longName(250, 'a');
+    SavedProject(longName.c_str());
+    SavedProject("beide");
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char* txt; // the start of NAME.txt afterwards
+    } cases[] = {{{longName + ".vak1", "/I"}, 0, "       "},
+                 {{"beide", "/I"}, 0, "       "},
+                 {{"beide.vak1", "/I"}, 0, "       "},
+                 {{"beide.vak1", "/CAD5:1"}, 1, "       "},
+                 {{"beide.vak1", "/CAD1:1"}, 0, "       "}};
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        EXPECT_EQ(Run(c.args).code, c.code) << Contents(err);
+        const std::string stem = fs::path(c.args[0]).stem().string();
+        EXPECT_EQ(Read(stem + ".txt").rfind(c.txt, 0), 0u);
+        if (c.code) {
+            EXPECT_NE(Contents(err).find(stem + ".txt"), std::string::npos);
+        }
+    }
+    fs::remove("beide.txt");
+    EXPECT_EQ(Run({"beide.vak1", "/CAD5:1"}).code, 0);
+    EXPECT_EQ(Run({"beide.vak1", "/CAD5:2"}).code, 0);
+    EXPECT_EQ(Run({"beide.vak1", "/I"}).code, 1);
+    EXPECT_EQ(Read("beide.txt").rfind("MINMAX\t", 0), 0u);
+    fs::current_path(cwd);
+}
+
 TEST_F(StartUpJobs, FailuresEndWithExitCodeOne) {
     StartResult missing = Run({dir + "fehlt.vak1", "/I"});
     EXPECT_TRUE(missing.exit);
@@ -348,7 +398,19 @@ TEST_F(StartUpJobs, UsageScreenAndExtensionRule) {
     const std::string usage = Contents(out);
     EXPECT_EQ(usage.rfind("VAK1 Command Line Mode\n", 0), 0u);
     EXPECT_NE(usage.find("Example: wvak1 test.vak1 /CAD1:1     ->  test.dxf"), std::string::npos);
-    EXPECT_EQ(UsageLines().size(), 14u);
+    // The usage screen's own 12 lines stay in their places (the switch spelt as the parser
+    // takes it); the lines of the table and extended-values jobs follow them.
+    const auto lines = UsageLines();
+    ASSERT_GT(lines.size(), 12u);
+    EXPECT_EQ(lines[1], "wvak1 Filename [/I] [/CADi:j] [/NOGUI]");
+    EXPECT_EQ(lines[2], "/I       -> TXT file");
+    EXPECT_EQ(lines[6], "/NOGUI   -> No GUI, exit on fatal error");
+    EXPECT_EQ(lines[11], "Example: wvak1 test.edi /E /NOGUI   ->  test.edi");
+    std::string ours;
+    for (std::size_t i = 12; i < lines.size(); ++i)
+        ours += lines[i] + "\n";
+    for (const char* job : {"/X", "/TABLE"})
+        EXPECT_NE(ours.find(job), std::string::npos) << job;
 
     StartResult e = Run({"projekt"});
     EXPECT_TRUE(e.exit);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,11 +23,14 @@ namespace {
 
 const std::string kExamples = std::string(VAK1_SOURCE_DIR) + "/examples/";
 
-// Runs "vak1 /TABLE folder" in cwd with VAK1_THREADS=threads; the exit code.
-int TableJob(const std::string& cwd, const std::string& folder, const std::string& threads) {
+// Runs "vak1 /TABLE folder" in cwd with VAK1_THREADS=threads (standard error into errPath
+// when given); the exit code.
+int TableJob(const std::string& cwd, const std::string& folder, const std::string& threads,
+             const std::string& errPath = "") {
     const pid_t pid = ::fork();
     if (pid == 0) {
         if (::chdir(cwd.c_str()) != 0) ::_exit(126);
+        if (!errPath.empty() && !std::freopen(errPath.c_str(), "w", stderr)) ::_exit(125);
         ::setenv("VAK1_THREADS", threads.c_str(), 1);
         std::vector<char*> argv{const_cast<char*>(VAK1_BINARY), const_cast<char*>("/TABLE"),
                                 const_cast<char*>(folder.c_str()), nullptr};
@@ -66,8 +71,8 @@ TEST(ProjectTableJob, ParallelRunWritesTheBytesOfOneCore) {
         for (const char* name : {"i-traeger", "l-profil", "rohr"})
             fs::copy_file(kExamples + name + ".vak1", in / (name + std::to_string(copy) + ".vak1"));
     WriteBytes(in / "kaputt.vak1", "x\r\n");
-    ASSERT_EQ(TableJob(one.path(), in.path(), "1"), 0);
-    ASSERT_EQ(TableJob(many.path(), in.path(), "4"), 0);
+    ASSERT_EQ(TableJob(one.path(), in.path(), "1"), 1); // kaputt.vak1 cannot be read
+    ASSERT_EQ(TableJob(many.path(), in.path(), "4"), 1);
     const std::string text = ReadBytes(one / "vak1table.txt");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32);
     EXPECT_EQ(ReadBytes(many / "vak1table.txt"), text);
@@ -147,4 +152,74 @@ TEST(ProjectTableCommand, ListsTheChosenFolderBesideTheOpenProject) {
         EXPECT_EQ(t.app.Graphics.DisplayList.size(), picture.size());
         EXPECT_EQ(t.app.Messages.count, messages);
     }
+}
+
+// Folders whose name ended in ".", "-", "+" or a letter beyond ASCII were joined to their files
+// without "/": every file was missed, and the empty table ended with exit code 0. A project that
+// cannot be read now ends the job with exit code 1, its table still written.
+TEST(ProjectTableJob, EveryFolderNameIsJoinedAndAnUnreadProjectIsAFailure) {
+    TempFolder out;
+    for (const char* name : {"Maß", "proj-", "x+"}) {
+        fs::create_directory(out / name);
+        fs::copy_file(kExamples + "l-profil.vak1", out / (std::string(name) + "/l-profil.vak1"));
+    }
+    struct Case {
+        std::string cwd, folder;
+        bool broken;
+    } cases[] = {{out / "Maß", ".", false},
+                 {out.path(), "Maß", false},
+                 {out.path(), "proj-", false},
+                 {out.path(), "x+", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        if (c.broken) WriteBytes(out / (c.folder + "/kaputt.vak1"), "x\r\n");
+        EXPECT_EQ(TableJob(c.cwd, c.folder, "1"), c.broken ? 1 : 0);
+        const std::string text = ReadBytes(c.cwd + "/vak1table.txt");
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), c.broken ? 3 : 2);
+        EXPECT_NE(text.find("l-profil.vak1\t"), std::string::npos);
+    }
+}
+
+// Names with a tab, CR or LF reshaped the table, names starting with = + - @ ran as formulas
+// in a spreadsheet, umlauts were converted twice, and links, FIFOs and folders named *.vak1
+// vanished without a row or a message.
+TEST(ProjectTableJob, EveryEntryGetsOneRowThatASpreadsheetTakesAsText) {
+    TempFolder in, out;
+    const std::string project = ReadBytes(kExamples + "l-profil.vak1");
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"a\tb.vak1", "a b.vak1"}, {"c\nd.vak1", "c d.vak1"},     {"e\rf.vak1", "e f.vak1"},
+        {"=g.vak1", "'=g.vak1"},   {"+h.vak1", "'+h.vak1"},       {"-i.vak1", "'-i.vak1"},
+        {"@j.vak1", "'@j.vak1"},   {"Träger.vak1", "Träger.vak1"}};
+    for (const auto& f : files)
+        WriteBytes(in / f.first, project);
+    fs::create_symlink(in / "fehlt", in / "tot.vak1");
+    fs::create_symlink(in / "schleife.vak1", in / "schleife.vak1");
+    ASSERT_EQ(::mkfifo((in / "rohr.vak1").c_str(), 0600), 0);
+    fs::create_directory(in / "ordner.vak1");
+    EXPECT_EQ(TableJob(out.path(), in.path(), "1", out / "err.txt"), 1);
+    const std::string text = ReadBytes(out / "vak1table.txt");
+    std::vector<std::string> firstCells, emptyRows;
+    std::size_t start = text.find('\n') + 1;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = text.substr(start, end - start);
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 10) << line;
+        const std::string first = line.substr(0, line.find('\t'));
+        firstCells.push_back(first);
+        if (line == first + std::string(10, '\t')) emptyRows.push_back(first);
+    }
+    std::vector<std::string> expected;
+    for (const auto& f : files)
+        expected.push_back(f.second);
+    std::sort(expected.begin(), expected.end());
+    std::sort(firstCells.begin(), firstCells.end());
+    std::vector<std::string> odd = {"ordner.vak1", "rohr.vak1", "schleife.vak1", "tot.vak1"};
+    std::vector<std::string> all = expected;
+    all.insert(all.end(), odd.begin(), odd.end());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(firstCells, all);
+    std::sort(emptyRows.begin(), emptyRows.end());
+    EXPECT_EQ(emptyRows, odd);
+    const std::string err = ReadBytes(out / "err.txt");
+    for (const auto& name : odd)
+        EXPECT_NE(err.find(name), std::string::npos) << name;
 }

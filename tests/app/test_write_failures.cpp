@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/cadcontext.h"
@@ -295,6 +296,29 @@ TEST(WriteFailures, TargetThatCannotBeReplacedStaysAsItWas) {
         w.write(f);
         EXPECT_GT(f.Told(), 0);
         EXPECT_EQ(Snapshot(f.dir), before);
+    }
+}
+
+// Temporary files were opened by fixed names (following links, not exclusively) and their mode
+// set by name: a link planted there by another user led the write into the victim's file.
+TEST(WriteFailures, LinksPlantedAtTemporaryNamesAreNotFollowed) {
+    for (const Writer& w : Writers()) {
+        SCOPED_TRACE(w.what);
+        Scene f;
+        w.prepare(f);
+        const std::string victim = f.Path("opfer.txt");
+        WriteBytes(victim, "fremd");
+        ::chmod(victim.c_str(), 0600);
+        std::vector<std::string> names = {std::string(w.target) + ".$tmp" +
+                                              std::to_string(::getpid()),
+                                          "tmp/$$$.dbh", "$pack$.dbf"};
+        for (int i = 1; i <= 11; ++i)
+            names.push_back("tmp/$OUT" + std::to_string(i) + ".TMP");
+        for (const auto& name : names)
+            fs::create_symlink(victim, f.Path(name));
+        w.write(f);
+        EXPECT_EQ(ReadBytes(victim), "fremd");
+        EXPECT_EQ(fs::status(victim).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     }
 }
 

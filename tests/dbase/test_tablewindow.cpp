@@ -4,6 +4,7 @@
 #include "app/tablecontext.h"
 #include "dbase/dbftest.h"
 #include "support/ReportFixture.h"
+#include "support/tempfolder.h"
 
 namespace vak1::test {
 namespace {
@@ -44,6 +45,17 @@ TEST_F(TableWindowTest, GoToRecordOutsideTheTable) {
         EXPECT_EQ(Messages().size(), c.message ? 1u : 0u) << c.n;
     }
     EXPECT_EQ(Messages(), std::vector<std::string>{"Meldung:|DBF #4 not found."});
+}
+
+// The folder's write probe opened "TEST.$$$" following a link: a link planted there led the
+// probe line into the victim's file.
+TEST_F(TableWindowTest, WriteProbeDoesNotFollowAPlantedLink) {
+    const std::string victim = dir + "opfer.txt";
+    WriteBytes(victim, "fremd");
+    std::filesystem::create_symlink(victim, dbf + "TEST.$$$");
+    ASSERT_TRUE(OpenTableWithWriteCheck(Ctx(), "printout"));
+    EXPECT_EQ(ReadBytes(victim), "fremd");
+    EXPECT_EQ(app.Table.FileName, dbf + "printout.dbf");
 }
 
 TEST_F(TableWindowTest, ReadOnlyTableIsEditedAsACopyWithTheWarning) {

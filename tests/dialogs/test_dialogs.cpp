@@ -306,12 +306,16 @@ TEST_F(GenericDialogs, CreateRetriesOnlyWhileTheUserWants) {
     EXPECT_EQ(ui.Messages().size(), 2u);
 }
 
+// A folder ending in a character a name could not end with elsewhere ("." "-" "+" ":" or a
+// letter beyond ASCII) once got no "/": its files were joined onto the folder's name.
 TEST_F(GenericDialogs, FolderRule) {
     EXPECT_EQ(FolderPath("  /daten/cad  "), "/daten/cad/");
     EXPECT_EQ(FolderPath("/daten/"), "/daten/");
-    EXPECT_EQ(FolderPath("c:"), "c:");
-    EXPECT_EQ(FolderPath("."), ".");
     EXPECT_EQ(FolderPath(""), "");
+    for (const char* folder : {"c:", ".", "..", "Maß", "proj-", "x+", "a\\", "/"}) {
+        const std::string joined = FolderPath(folder) + "p.vak1";
+        EXPECT_EQ(joined, folder == std::string("/") ? "/p.vak1" : folder + std::string("/p.vak1"));
+    }
 }
 
 } // namespace

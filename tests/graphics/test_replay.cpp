@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/draw.h"
+#include "graphics/hpgl.h"
 #include "graphics/mapping.h"
 #include "graphics/replay.h"
 #include "graphics/zoom.h"
@@ -194,4 +195,28 @@ TEST_F(ReplayTest, EveryKindOfRecordGivesTheStoredCanvasCalls) {
     const std::string golden = std::string(VAK1_GOLDEN_DIR) + "/replay_calls.txt";
     if (std::getenv("VAK1_UPDATE_GOLDEN")) test::WriteBytes(golden, calls);
     EXPECT_EQ(calls, test::ReadBytes(golden));
+}
+
+// Coordinates far beyond the page, saturated by the reader, overflowed the canvases' int
+// arithmetic (found by fuzzing the help pictures).
+TEST_F(ReplayTest, FarCoordinatesAreClampedBeforeTheCanvasesComputeWithThem) {
+    HpglState st;
+    DrawHpgl(g, st, "PU49999999600,;PD;AA,,9;", false);
+    ImageCanvas screen(160, 120), paper(105, 148);
+    Replay(g, s, screen, abort);
+    const PrintTarget print{&paper, PrinterPage{105, 148, 1, 1, 5, 5, true, 12}};
+    abort = 0;
+    g.PrintMode = true;
+    Replay(g, s, screen, abort, &print);
+    RecordingCanvas c;
+    abort = 0;
+    Replay(g, s, c, abort);
+    ASSERT_FALSE(c.Shapes().empty());
+    for (const std::string& shape : c.Shapes()) // every number within the drawable range
+        for (std::size_t i = 0; (i = shape.find_first_of("-0123456789", i)) != std::string::npos;) {
+            std::size_t end = 0;
+            const long long v = std::stoll(shape.substr(i), &end);
+            EXPECT_LE(std::llabs(v), 1LL << 24) << shape;
+            i += std::max<std::size_t>(end, 1);
+        }
 }

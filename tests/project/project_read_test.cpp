@@ -248,3 +248,19 @@ TEST(ProjectRead, EmptyContourAndMissingFile) {
     EXPECT_EQ(u.LastError(),
               "Datei " + t.path("fehlt.vak1") + " nicht gefunden oder kein Zugriffsrecht !");
 }
+
+// A project file was read whole whatever its size (a 3 GB file ended the program out of
+// memory); one beyond 1 MB is refused before it is read, with its reason.
+TEST(ProjectRead, FileBeyondOneMegabyteIsRefusedBeforeReading) {
+    TestApp t;
+    WriteBytes(t.path("gross.vak1"), SampleFile(t) + std::string(1 << 20, ' '));
+    TestApp u, before;
+    FillOther(u.app);
+    FillOther(before.app);
+    ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("gross.vak1"));
+    EXPECT_EQ(u.app.State.AbortFlag, 1);
+    ASSERT_EQ(u.Errors(), 1);
+    EXPECT_EQ(u.LastError(),
+              "Datei " + t.path("gross.vak1") + " ist größer als 1 MB: keine Projektdatei");
+    ExpectSameProject(before.app, u.app);
+}

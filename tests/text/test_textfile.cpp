@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -104,4 +106,61 @@ TEST(TextFileWriter, NoTemporaryFileOutlivesAFailedSave) {
         }
         EXPECT_TRUE(fs::is_empty(folder.path())) << c.how;
     }
+}
+
+// The temporary file took the mode of the target by name after it was written, and a new file
+// got whatever fopen gave it; the file written must carry the target's mode or the umask's.
+TEST(TextFileWriter, WrittenFileKeepsTheTargetsModeOrTheUmasks) {
+    test::TempFolder folder;
+    const mode_t oldMask = ::umask(027);
+    const std::string kept = folder / "alt.txt";
+    {
+        std::FILE* f = std::fopen(kept.c_str(), "wb");
+        std::fclose(f);
+    }
+    ::chmod(kept.c_str(), 0604);
+    for (const std::string& path : {kept, folder / "neu.txt"}) {
+        TextFileWriter w;
+        ASSERT_TRUE(w.Open(path));
+        w.WriteLine("x");
+        ASSERT_TRUE(w.Commit());
+    }
+    ::umask(oldMask);
+    struct stat st {};
+    ASSERT_EQ(::stat(kept.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    ASSERT_EQ(::stat((folder / "neu.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// Temporary files left by a killed run piled up; those older than a day are removed at start,
+// and nothing else: fresh ones (a run going on), other names, links and folders stay.
+TEST(TextFileWriter, StaleTemporaryFilesAreRemoved) {
+    test::TempFolder folder;
+    struct Case {
+        const char* name;
+        bool old, removed;
+    } cases[] = {{"p.vak1.$tmp4711", true, true}, {"p.vak1.$tmpAb3xYz", true, true},
+                 {"$OUT3.TMP", true, true},       {"$OUTq1w2e3.TMP", true, true},
+                 {"$$$a1b2c3.dbh", true, true},   {"$pack$a1b2c3.dbf", true, true},
+                 {"TESTa1b2c3.$$$", true, true},  {"p.vak1.$tmp9x8y7z", false, false},
+                 {"p.vak1", true, false},         {"$$$1.txt", true, false},
+                 {"notizen.TMP", true, false},    {".$tmp123", true, false}};
+    const timespec dayAndAHalfAgo[2] = {{::time(nullptr) - 36 * 3600, 0},
+                                        {::time(nullptr) - 36 * 3600, 0}};
+    for (const Case& c : cases) {
+        std::FILE* f = std::fopen((folder / c.name).c_str(), "wb");
+        ASSERT_TRUE(f) << c.name;
+        std::fclose(f);
+        if (c.old) ::utimensat(AT_FDCWD, (folder / c.name).c_str(), dayAndAHalfAgo, 0);
+    }
+    fs::create_symlink(folder / "p.vak1", folder / "q.vak1.$tmp123456");
+    fs::create_directory(folder / "r.vak1.$tmp654321");
+    for (const char* name : {"q.vak1.$tmp123456", "r.vak1.$tmp654321"})
+        ::utimensat(AT_FDCWD, (folder / name).c_str(), dayAndAHalfAgo, AT_SYMLINK_NOFOLLOW);
+    RemoveStaleTemporaryFiles(folder.path());
+    for (const Case& c : cases)
+        EXPECT_EQ(fs::exists(folder / c.name), !c.removed) << c.name;
+    EXPECT_TRUE(fs::is_symlink(folder / "q.vak1.$tmp123456"));
+    EXPECT_TRUE(fs::is_directory(folder / "r.vak1.$tmp654321"));
 }
