@@ -266,8 +266,10 @@ void FillProjectTable(ProjectTableData& data, const std::vector<ProjectTableRow>
     data.rows.clear();
     for (const auto& row : rows) {
         std::vector<std::string>& cells = data.rows.emplace_back();
-        for (const auto& cell : row)
-            cells.push_back(DisplayText(style, cell));
+        // The file name is the file system's (UTF-8) already; the other cells are code page 850.
+        cells.push_back(row[0]);
+        for (std::size_t c = 1; c < row.size(); ++c)
+            cells.push_back(DisplayText(style, row[c]));
     }
 }
 

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "text/parse.h"
 #include "platform/Ui.h"
@@ -229,11 +231,24 @@ void CheckTargetFile(const DialogContext& d, const std::string& path) {
     }
     if (d.AbortFlag) return;
     // An existing file is opened for appending, never emptied: the old contents must
-    // survive until the new file is complete.
-    std::FILE* f = std::fopen(path.c_str(), exists ? "ab" : "wb");
-    bool ok = f != nullptr;
-    if (f) ok = std::fclose(f) == 0 && ok;
-    if (ok && !exists) ok = std::remove(path.c_str()) == 0;
+    // survive until the new file is complete. A new one is created only by this test itself,
+    // never through a link; an entry that stands there (a link) is replaced by the writer's
+    // rename, not written through.
+    bool ok = false;
+    if (exists) {
+        std::FILE* f = std::fopen(path.c_str(), "ab");
+        ok = f != nullptr && std::fclose(f) == 0;
+    } else {
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ok = ::close(fd) == 0;
+            ok = ::unlink(path.c_str()) == 0 && ok;
+        } else {
+            struct stat st {};
+            ok = errno == EEXIST && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+        }
+    }
     if (!ok) {
         ShowError(d, cp850("Ungültiger Dateiname ") + Quoted(path) + " !");
         d.AbortFlag = 1;

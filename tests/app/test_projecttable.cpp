@@ -223,3 +223,18 @@ TEST(ProjectTableJob, EveryEntryGetsOneRowThatASpreadsheetTakesAsText) {
     for (const auto& name : odd)
         EXPECT_NE(err.find(name), std::string::npos) << name;
 }
+
+// The window converted the file name, already the file system's UTF-8, a second time
+// ("Träger.vak1" showed as "Tr├ñger.vak1").
+TEST(ProjectTableCommand, FileNamesAreShownAsTheyAreNamed) {
+    TestApp t;
+    TempFolder folder;
+    fs::copy_file(kExamples + "l-profil.vak1", folder / "Träger.vak1");
+    t.ui.Push(
+        {ScriptedAnswer::File(folder.path()), ScriptedAnswer::Projects(ProjectTableAction::Close)});
+    RunCommand(t.app, "mi_fileOpenTable");
+    const auto shown = t.ui.Shown("projecttable");
+    ASSERT_EQ(shown.size(), 1u);
+    ASSERT_EQ(shown[0].lines.size(), 1u);
+    EXPECT_EQ(shown[0].lines[0].rfind("Träger.vak1|", 0), 0u) << shown[0].lines[0];
+}

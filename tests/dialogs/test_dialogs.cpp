@@ -227,6 +227,18 @@ TEST_F(GenericDialogs, TargetCheckNeverEmptiesAnExistingFile) {
     EXPECT_EQ(ReadAll(path), "keep me\r\n");
 }
 
+// The writability test of a new target created its test file through a link standing at the
+// name, so a dangling link planted there created the file it led to.
+TEST_F(GenericDialogs, TargetCheckCreatesNothingThroughALink) {
+    TempFolder dir;
+    const std::string victim = dir.File("opfer.txt"), target = dir.File("vak1.htm");
+    std::filesystem::create_symlink(victim, target);
+    CheckTargetFile(Dialogs(app), target);
+    EXPECT_EQ(app.State.AbortFlag, 0); // the writer replaces the link itself
+    EXPECT_FALSE(std::filesystem::exists(victim));
+    EXPECT_TRUE(std::filesystem::is_symlink(target));
+}
+
 TEST_F(GenericDialogs, TargetCheckWithoutQuestionAndForNewFiles) {
     TempFolder dir;
     const std::string aktuell = dir / "aktuell.vak1";
