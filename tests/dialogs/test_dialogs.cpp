@@ -231,7 +231,7 @@ TEST_F(GenericDialogs, TargetCheckNeverEmptiesAnExistingFile) {
 // name, so a dangling link planted there created the file it led to.
 TEST_F(GenericDialogs, TargetCheckCreatesNothingThroughALink) {
     TempFolder dir;
-    const std::string victim = dir.File("opfer.txt"), target = dir.File("vak1.htm");
+    const std::string victim = dir / "opfer.txt", target = dir / "vak1.htm";
     std::filesystem::create_symlink(victim, target);
     CheckTargetFile(Dialogs(app), target);
     EXPECT_EQ(app.State.AbortFlag, 0); // the writer replaces the link itself
