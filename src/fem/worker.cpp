@@ -65,6 +65,7 @@ std::size_t DefaultBytes() {
                     static_cast<std::size_t>(pages) * static_cast<std::size_t>(page) / 2);
 }
 
+#ifndef VAK1_WORKER_SANITIZED
 // The address space the child has on arrival: the limit comes on top of it.
 std::size_t MappedBytes() {
     std::FILE* f = std::fopen("/proc/self/statm", "r");
@@ -74,6 +75,7 @@ std::size_t MappedBytes() {
     std::fclose(f);
     return read == 1 ? pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) : 0;
 }
+#endif
 
 void SetLimits(double seconds, std::size_t bytes) {
     // A processor-time limit catches a child whose parent no longer watches the clock.
@@ -83,7 +85,8 @@ void SetLimits(double seconds, std::size_t bytes) {
 #ifndef VAK1_WORKER_SANITIZED
     // The sanitizers reserve terabytes of shadow memory up front; a limit on the address
     // space would leave them none.
-    const rlimit memory{MappedBytes() + bytes, MappedBytes() + bytes};
+    const rlim_t limit = MappedBytes() + bytes;
+    const rlimit memory{limit, limit};
     ::setrlimit(RLIMIT_AS, &memory);
 #else
     (void)bytes;
