@@ -260,15 +260,22 @@ TSectionResults LocalIntegrals(const ProjectData& p, long double y0, long double
 // The centroidal and principal values lose their digits far from the origin: the moments
 // about it are differences of large, nearly equal numbers there. The same values about the
 // first polygon point keep them; where the two disagree by more than a millionth, or a
-// moment has the wrong sign, the results cannot be trusted.
+// moment has another sign than there, the results cannot be trusted.
 bool Trustworthy(const ProjectData& p) {
     const TSectionResults& R = p.R;
     const long double y0 = p.PolyPoints[1].y, z0 = p.PolyPoints[1].z;
     TSectionResults L = LocalIntegrals(p, y0, z0);
     if (L.A == 0) return false;
     CentroidAndPrincipal(L);
-    const long double sign = R.A < 0 ? -1 : 1;
-    if (sign * R.IyS < 0 || sign * R.IzS < 0 || R.I2 < 0 || R.I1 < 0) return false;
+    // A moment whose sign differs from the same moment about the first point has lost its
+    // digits. The sign alone says nothing: a clockwise contour has negative moments, and a
+    // self-crossing one may have moments of either sign.
+    auto flipped = [](long double r, long double l) {
+        return r != 0 && l != 0 && (r < 0) != (l < 0);
+    };
+    if (flipped(R.IyS, L.IyS) || flipped(R.IzS, L.IzS) || flipped(R.I1, L.I1) ||
+        flipped(R.I2, L.I2))
+        return false;
     const long double size = p.YWidth + p.ZHeight, moments = std::fabs(L.IpS);
     auto near = [](long double a, long double b, long double scale) {
         return std::fabs(a - b) <= 1e-6L * scale;
