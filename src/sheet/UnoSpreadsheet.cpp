@@ -233,7 +233,9 @@ bool UnoSpreadsheet::StartHelper() {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], 0);
     posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-    std::vector<std::string> args = {options_.python, "-c", kBridge};
+    // Isolated: neither the current folder (a project folder may hold a "uno.py") nor the
+    // PYTHON* variables nor the user's site folder decide what the helper imports.
+    std::vector<std::string> args = {options_.python, "-I", "-c", kBridge};
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(a.data());

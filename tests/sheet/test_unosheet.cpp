@@ -56,20 +56,27 @@ class UnoSheet : public test::ReportFixture {
         pipes.push_back(kind + std::to_string(::getpid()));
         return pipes.back();
     }
+    // A headless office in a profile of this test, on a pipe of its own.
+    UnoOptions Headless(const std::string& pipe) {
+        UnoOptions options;
+        options.python = VAK1_PYTHON;
+        options.accept = "pipe,name=" + Pipe(pipe);
+        options.office = OfficeBinary();
+        options.profile = dir + "profile";
+        options.headless = true;
+        return options;
+    }
+    static bool OfficeInstalled() {
+        return !OfficeBinary().empty() &&
+               std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()) == 0;
+    }
     std::vector<std::string> pipes;
     pid_t office = -1;
 };
 
 TEST_F(UnoSheet, StartAndExportFillColumnOneOfTheOfficeWorkbook) {
-    const std::string program = OfficeBinary();
-    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
-        GTEST_SKIP() << "no office with its Python bridge installed";
-    UnoOptions options;
-    options.python = VAK1_PYTHON;
-    options.accept = "pipe,name=" + Pipe("vak1test");
-    options.office = program;
-    options.profile = dir + "profile";
-    options.headless = true;
+    if (!OfficeInstalled()) GTEST_SKIP() << "no office with its Python bridge installed";
+    const UnoOptions options = Headless("vak1test");
     UnoSpreadsheet sheet(options); // starts the office in its own profile
     app.Env.spreadsheet = &sheet;
     Write(dir + "drei.vak1", cp850("Zeile ä\r\n2\r\n\r\nvier\tfünf\r\n"));
@@ -90,15 +97,8 @@ TEST_F(UnoSheet, StartAndExportFillColumnOneOfTheOfficeWorkbook) {
 // After the office had gone, "Import" showed the bridge's internal error and "Export" did
 // nothing; import now says the office is gone and export starts it again.
 TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
-    const std::string program = OfficeBinary();
-    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
-        GTEST_SKIP() << "no office with its Python bridge installed";
-    UnoOptions options;
-    options.python = VAK1_PYTHON;
-    options.accept = "pipe,name=" + Pipe("vak1gone");
-    options.office = program;
-    options.profile = dir + "profile";
-    options.headless = true;
+    if (!OfficeInstalled()) GTEST_SKIP() << "no office with its Python bridge installed";
+    const UnoOptions options = Headless("vak1gone");
     UnoSpreadsheet sheet(options);
     app.Env.spreadsheet = &sheet;
     Write(dir + "eins.vak1", "eins\r\n");
@@ -126,15 +126,8 @@ TEST_F(UnoSheet, AnOfficeThatHasGoneIsNamedOrStartedAgain) {
 // The report writes a decimal point; an office in a language with a decimal comma read
 // "12.500" as twelve thousand five hundred or as text.
 TEST_F(UnoSheet, NumbersOfATextFileAreReadWithTheirPointInAnyLanguage) {
-    const std::string program = OfficeBinary();
-    if (program.empty() || std::system((std::string(VAK1_PYTHON) + " -c 'import uno'").c_str()))
-        GTEST_SKIP() << "no office with its Python bridge installed";
-    UnoOptions options;
-    options.python = VAK1_PYTHON;
-    options.accept = "pipe,name=" + Pipe("vak1numbers");
-    options.office = program;
-    options.profile = dir + "profile";
-    options.headless = true;
+    if (!OfficeInstalled()) GTEST_SKIP() << "no office with its Python bridge installed";
+    const UnoOptions options = Headless("vak1numbers");
     const test::EnvGuard lang("LANG", "de_DE.UTF-8"), all("LC_ALL", "de_DE.UTF-8");
     UnoSpreadsheet sheet(options);
     ASSERT_TRUE(sheet.Connect());
@@ -150,6 +143,21 @@ TEST_F(UnoSheet, NumbersOfATextFileAreReadWithTheirPointInAnyLanguage) {
     EXPECT_EQ(cells[1], "-3");
     EXPECT_EQ(cells[2], "  abc");
     EXPECT_EQ(cells[3], " 1 2");
+}
+
+// The helper ran as "python3 -c" and so imported a uno.py of the current folder first: a
+// project folder sent to the user could run code of its own on any spreadsheet command.
+TEST_F(UnoSheet, AUnoModuleInTheCurrentFolderIsNotRun) {
+    if (!OfficeInstalled()) GTEST_SKIP() << "no office with its Python bridge installed";
+    Write(dir + "uno.py", "open('" + dir + "planted', 'w').write('x')\nraise SystemExit(3)\n");
+    const fs::path before = fs::current_path();
+    fs::current_path(dir);
+    UnoSpreadsheet sheet(Headless("vak1planted"));
+    const bool connected = sheet.Connect();
+    office = static_cast<pid_t>(sheet.OfficePid());
+    fs::current_path(before);
+    EXPECT_TRUE(connected);
+    EXPECT_FALSE(fs::exists(dir + "planted"));
 }
 
 } // namespace
