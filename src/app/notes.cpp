@@ -1,39 +1,24 @@
 // The notes on a section and the message list that shows them.
 #include "app/notes.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "app/App.h"
 #include "app/outputcontext.h"
 #include "calc/extended.h"
 #include "fem/mesh.h"
+#include "fem/torsion.h"
 #include "help/helperr.h"
 #include "text/cp850.h"
 
 namespace vak1 {
 namespace {
 
-// The chord polygon with points a billionth of its size apart taken as one: an arc ends a
-// rounding error beside its position, and such a pair would count as a crossing.
+// The chord polygon as the finite elements see it: an arc's end a rounding error beside its
+// position would otherwise count as a crossing.
 std::vector<FemPoint> Outline(const ProjectData& p) {
-    const double size = static_cast<double>(std::max(p.YWidth, p.ZHeight));
-    const double tol = 1e-9 * size;
-    std::vector<FemPoint> distinct, out;
-    for (const ContourPoint& c : CounterClockwiseContour(p)) {
-        FemPoint q{static_cast<double>(c.y), static_cast<double>(c.z)};
-        const auto same = std::find_if(distinct.begin(), distinct.end(), [&](const FemPoint& d) {
-            return std::fabs(q.y - d.y) <= tol && std::fabs(q.z - d.z) <= tol;
-        });
-        if (same != distinct.end())
-            q = *same;
-        else
-            distinct.push_back(q);
-        if (out.empty() || q.y != out.back().y || q.z != out.back().z) out.push_back(q);
-    }
-    while (out.size() > 1 && out.front().y == out.back().y && out.front().z == out.back().z)
-        out.pop_back();
-    return out;
+    std::vector<FemPoint> points;
+    for (const ContourPoint& c : CounterClockwiseContour(p))
+        points.push_back({static_cast<double>(c.y), static_cast<double>(c.z)});
+    return MergedContour(points);
 }
 
 } // namespace

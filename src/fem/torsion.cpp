@@ -327,6 +327,11 @@ int Root(std::vector<int>& parent, int i) {
 
 } // namespace
 
+std::vector<FemPoint> MergedContour(const std::vector<FemPoint>& contour) {
+    std::vector<double> arcs;
+    return Cleaned(contour, {}, arcs);
+}
+
 std::string NonPhysicalTorsionMessage(const TorsionValues& v) {
     const char* which = !(v.J > 0)     ? "J <= 0"
                         : !(v.As1 > 0) ? "As1 <= 0"

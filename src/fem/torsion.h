@@ -43,6 +43,11 @@ struct TorsionInput {
 
 enum class TorsionStatus { Ok, Cancelled, NotMeshable, Failed };
 
+// The contour as the solver meshes it: points closer than a billionth of its size taken as
+// one (an arc ends a rounding error beside its position), without repeated neighbours and
+// without the closing point.
+std::vector<FemPoint> MergedContour(const std::vector<FemPoint>& contour);
+
 // Empty for values a section can have (J, As1, As2 > 0, Iw >= 0); otherwise why they cannot
 // stand (code page 850): such values are a failed run, never a result.
 std::string NonPhysicalTorsionMessage(const TorsionValues& v);

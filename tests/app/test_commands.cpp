@@ -31,9 +31,7 @@ class Commands : public test::ReportFixture {
   protected:
     void SetUp() override {
         ReportFixture::SetUp();
-        app.State.StartDir = dir;
-        app.Config.SettingsFolder = dir;
-        app.Config.DataDir = dir;
+        AllFoldersInDir();
         app.Config.HelpLevel = 0; // no drawing after reads unless a test wants one
     }
     bool Asked(const std::string& text) const {

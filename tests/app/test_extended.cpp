@@ -25,9 +25,7 @@ class ExtendedValuesCommand : public test::ReportFixture {
   protected:
     void SetUp() override {
         ReportFixture::SetUp();
-        app.State.StartDir = dir;
-        app.Config.SettingsFolder = dir;
-        app.Config.DataDir = dir;
+        AllFoldersInDir();
         app.Config.HelpLevel = 0;
         app.Config.TextDevice = odDosFile;
         app.Config.TextDeviceDialog = false;
@@ -99,16 +97,8 @@ TEST_F(ExtendedValuesCommand, JobWritesNameXTxt) {
     LoadLProfile();
     app.State.ProjectName = "winkel";
     WriteProject(ProjectFileOf(app), dir + "winkel.vak1");
-    app.State.CommandLine = {dir + "winkel.vak1", "/X", "/NOGUI"};
-    EXPECT_TRUE(IsUnattended(app.State.CommandLine));
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const fs::path cwd = fs::current_path();
-    fs::current_path(dir);
-    const StartResult r = StartUp(app, out, err);
-    fs::current_path(cwd);
-    std::fclose(out);
-    std::fclose(err);
+    EXPECT_TRUE(IsUnattended({dir + "winkel.vak1", "/X", "/NOGUI"}));
+    const StartResult r = RunJob({dir + "winkel.vak1", "/X", "/NOGUI"}).result;
     EXPECT_TRUE(r.exit);
     EXPECT_EQ(r.code, 0);
 
@@ -132,18 +122,7 @@ TEST_F(ExtendedValuesCommand, EmptyContourFailsEveryJobWithItsReason) {
     app.State.ProjectName = "leer";
     WriteProject(ProjectFileOf(app), dir + "leer.vak1");
     for (const char* job : {"/I", "/X", "/CAD1:1", "/CAD5:1"}) {
-        app.State.CommandLine = {dir + "leer.vak1", job, "/NOGUI"};
-        std::FILE* out = std::tmpfile();
-        std::FILE* err = std::tmpfile();
-        const fs::path cwd = fs::current_path();
-        fs::current_path(dir);
-        const StartResult r = StartUp(app, out, err);
-        fs::current_path(cwd);
-        std::rewind(err);
-        std::string reason(4096, '\0');
-        reason.resize(std::fread(reason.data(), 1, reason.size(), err));
-        std::fclose(out);
-        std::fclose(err);
+        const auto [r, reason] = RunJob({dir + "leer.vak1", job, "/NOGUI"});
         EXPECT_TRUE(r.exit) << job;
         EXPECT_EQ(r.code, 1) << job;
         EXPECT_NE(reason.find("Kontur leer"), std::string::npos) << job << ": " << reason;

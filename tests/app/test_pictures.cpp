@@ -27,9 +27,7 @@ class Pictures : public test::ReportFixture {
   protected:
     void SetUp() override {
         ReportFixture::SetUp();
-        app.State.StartDir = dir;
-        app.Config.SettingsFolder = dir;
-        app.Config.DataDir = dir;
+        AllFoldersInDir();
         ConnectHelpPictures(app);
         ui.onHelp = [this](uint16_t number, bool picture) {
             ShowHelp(HelpContextOf(app), number,

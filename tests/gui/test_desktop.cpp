@@ -57,6 +57,15 @@ struct Desktop : ::testing::Test {
             app.Project.Positions[++app.Project.PosCount] = TPosition{y * 1.0L, z * 1.0L, 0};
         CalcSection(app.Project, app.Messages, app.Config);
     }
+    // The window on screen at a fixed size, with the picture the program starts with.
+    void ShowWithItsPicture(Thh& window) {
+        ui.SetParent(&window);
+        window.resize(900, 640);
+        window.show();
+        ShowStartPicture(app);
+        window.SyncFromCore();
+        QApplication::processEvents();
+    }
     static QString Label(Thh& w, const char* name) {
         auto* l = w.findChild<QLabel*>(name);
         return l ? l->text() : QString("<no %1>").arg(name);
@@ -86,12 +95,7 @@ TEST_F(Desktop, MenuItemsAndDialogControlsShowTheFirstLineOfTheirHelp) {
     ASSERT_EQ(app.State.AbortFlag, 0);
     ui.helpTip = [this](uint16_t n) { return HelpFirstLine(app.Config, n); };
     Thh window(app, DesktopCommands(app, printer));
-    ui.SetParent(&window);
-    window.resize(900, 640);
-    window.show();
-    ShowStartPicture(app);
-    window.SyncFromCore();
-    QApplication::processEvents();
+    ShowWithItsPicture(window);
     SaveShot(&window, "main_window_lprofil");
     SaveShot(window.statusBar(), "statusbar");
     EXPECT_EQ(window.Action("mi_editGeometrie")->toolTip(), FirstHelpLine("vak1.hlp", 8200));
@@ -202,12 +206,7 @@ TEST(DesktopView, WheelZoomsAboutThePointerAndTheCursorShowsItsWorldPoint) {
 TEST_F(Desktop, StatusLineNotesAClockwiseAndWarnsOfASelfCrossingContour) {
     Contour({{0, 0}, {0, 50}, {100, 50}, {100, 0}});
     Thh window(app, DesktopCommands(app, printer));
-    ui.SetParent(&window);
-    window.resize(900, 640);
-    window.show();
-    ShowStartPicture(app);
-    window.SyncFromCore();
-    QApplication::processEvents();
+    ShowWithItsPicture(window);
     auto* calc = window.findChild<QPushButton*>("StatusCalculation");
     ASSERT_NE(calc, nullptr);
     EXPECT_EQ(calc->text(), QString::fromUtf8("A = -5000 mm² · Kontur im Uhrzeigersinn: Fläche und "

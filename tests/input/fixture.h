@@ -37,6 +37,15 @@ struct EditFixture : ::testing::Test {
                 app.Project.Positions.begin() + 1 + app.Project.PosCount};
     }
 
+    // The contour is want, position by position.
+    void ExpectContour(const std::vector<TPosition>& want) const {
+        const std::vector<TPosition> c = Contour();
+        ASSERT_EQ(c.size(), want.size());
+        for (std::size_t i = 0; i < c.size(); ++i)
+            EXPECT_TRUE(c[i].y == want[i].y && c[i].z == want[i].z && c[i].phi == want[i].phi)
+                << "position " << i + 1;
+    }
+
     // Every answer was used and fitted the dialog it met.
     void ExpectScriptUsed() const {
         EXPECT_EQ(ui.Pending(), 0u);

@@ -250,11 +250,7 @@ TEST_F(Positions, CancelRestoresTheContourOfTheListsStart) {
              A::Press(D::Delete, 3), A::Press(D::Cancel)});
     EditPositions(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
-    const auto c = Contour();
-    ASSERT_EQ(c.size(), 3u);
-    EXPECT_TRUE(Same(c[0], PA));
-    EXPECT_TRUE(Same(c[1], PB));
-    EXPECT_TRUE(Same(c[2], PC));
+    ExpectContour({PA, PB, PC});
     EXPECT_TRUE(Same(app.Project.Positions[4], spare));
     EXPECT_EQ(app.State.ModifiedFlag, 0);
     ExpectScriptUsed();
@@ -273,11 +269,7 @@ TEST_F(Positions, CancelledInsertIsTakenBackAndTheListStaysOpen) {
         ui.Push({A::Press(D::Insert, at), A::Cancel(), A::Press(D::Ok)});
         EditPositions(app);
         EXPECT_EQ(app.State.AbortFlag, 0);
-        const auto c = Contour();
-        ASSERT_EQ(c.size(), 3u);
-        EXPECT_TRUE(Same(c[0], PA));
-        EXPECT_TRUE(Same(c[1], PB));
-        EXPECT_TRUE(Same(c[2], PC));
+        ExpectContour({PA, PB, PC});
         EXPECT_TRUE(Same(app.Project.Positions[4], PB));
         EXPECT_EQ(ui.Shown("positions").size(), 2u);
         ExpectScriptUsed();

@@ -223,20 +223,10 @@ class ReportJobTest : public ReportFixture {
     }
     // Runs the job in dir; the exit code, and standard error in err.
     int RunJob(const std::string& path, std::string& err) {
-        const auto cwd = std::filesystem::current_path();
-        std::filesystem::current_path(dir);
-        std::FILE* out = std::tmpfile();
-        std::FILE* errFile = std::tmpfile();
-        app.State.CommandLine = {path, "/I", "/NOGUI"};
-        const StartResult r = StartUp(app, out, errFile);
-        std::filesystem::current_path(cwd);
-        std::rewind(errFile);
-        for (int c; (c = std::fgetc(errFile)) != EOF;)
-            err += static_cast<char>(c);
-        std::fclose(out);
-        std::fclose(errFile);
-        EXPECT_TRUE(r.exit);
-        return r.code;
+        const JobRun run = ReportFixture::RunJob({path, "/I", "/NOGUI"});
+        err += run.err;
+        EXPECT_TRUE(run.result.exit);
+        return run.result.code;
     }
 };
 

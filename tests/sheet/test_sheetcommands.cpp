@@ -121,6 +121,10 @@ TEST_F(SheetCommands, ImportOfAColumnThatIsNoProjectChangesNothing) {
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(Saved("nachher"), before);
     EXPECT_FALSE(fs::exists(dir + "$import.vak1"));
+    // The message named the internal file "$import.vak1" instead of the workbook.
+    EXPECT_EQ(Message().find("$import"), std::string::npos) << Message();
+    EXPECT_EQ(Message().rfind("Fehler in Tabelle " + sheet.LastFile() + ", Zeile 1: ", 0), 0u)
+        << Message();
 }
 
 TEST_F(SheetCommands, OdsColumnKeepsSpacesEntitiesAndEmptyRows) {
@@ -205,19 +209,6 @@ TEST_F(SheetCommands, PrintoutWritesDecimalNumbersAsNumbers) {
                "      any(isinstance(v, float) and v != int(v) for v in values))\n",
                sheet.LastFile());
     EXPECT_EQ(cells, "[] True\n");
-}
-
-// The message on a workbook that is no project named the internal file "$import.vak1".
-TEST_F(SheetCommands, ImportMessageNamesTheWorkbookAndItsRow) {
-    sheet.Connect();
-    sheet.SetCell(1, 1, "kein Projekt");
-    ASSERT_TRUE(sheet.Flush());
-    ui.Push(ScriptedAnswer::File(sheet.LastFile()));
-    RunCommand(app, "mi_OleImportExcel");
-    EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(Message().find("$import"), std::string::npos) << Message();
-    EXPECT_EQ(Message().rfind("Fehler in Tabelle " + sheet.LastFile() + ", Zeile 1: ", 0), 0u)
-        << Message();
 }
 
 TEST_F(SheetCommands, PrintoutAfterAFailedCalculationShowsTheMessageList) {

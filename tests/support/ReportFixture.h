@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/outputcontext.h"
+#include "app/startup.h"
 #include "calc/section.h"
 #include "platform/headless/FilePortWriter.h"
 #include "support/tempfolder.h"
@@ -50,6 +51,33 @@ class ReportFixture : public ::testing::Test {
     static void Write(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
+    // The test's folder as start, settings and data folder too.
+    void AllFoldersInDir() {
+        app.State.StartDir = dir;
+        app.Config.SettingsFolder = dir;
+        app.Config.DataDir = dir;
+    }
+    // A job of the command line run in the test's folder, with its standard error.
+    struct JobRun {
+        StartResult result;
+        std::string err;
+    };
+    JobRun RunJob(std::vector<std::string> args) {
+        app.State.CommandLine = std::move(args);
+        std::FILE* out = std::tmpfile();
+        std::FILE* errFile = std::tmpfile();
+        const std::filesystem::path cwd = std::filesystem::current_path();
+        std::filesystem::current_path(dir);
+        JobRun run{StartUp(app, out, errFile), {}};
+        std::filesystem::current_path(cwd);
+        std::rewind(errFile);
+        for (int c; (c = std::fgetc(errFile)) != EOF;)
+            run.err += static_cast<char>(c);
+        std::fclose(out);
+        std::fclose(errFile);
+        return run;
+    }
+
     // Lines without their CR LF.
     static std::vector<std::string> Lines(const std::string& bytes) {
         std::vector<std::string> out;
