@@ -29,6 +29,7 @@ void StartPlot(const CadContext& cx) {
         std::clamp<std::size_t>(s.PlotCommandCount, 1, s.PlotCommandLines.size());
     const std::size_t line = std::clamp<std::size_t>(cx.Cad.PlotLine, 1, count);
     const std::string& command = s.PlotCommandLines[line - 1];
+    if (cx.launcher && !cx.launcher->MayStart(command, NamedBy::SettingsFile)) return;
     const int result = cx.launcher ? cx.launcher->StartProgram(command, true) : 2;
     if (result > 31 || !cx.ui) return;
     if (result == 0)

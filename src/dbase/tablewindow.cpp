@@ -368,6 +368,9 @@ void ExportTableHtml(const TableContext& ctx) {
     const std::string& browser = ctx.out.settings.HtmlBrowser;
     Launcher* launcher = ctx.out.env.launcher;
     if (browser.empty()) return;
+    if (launcher && launcher->Exists(browser) &&
+        !launcher->MayStart(CommandText(browser, {path}), NamedBy::SettingsFile))
+        return;
     if (!launcher || !launcher->Exists(browser) || !launcher->Start(browser, {path}))
         ShowError(D(ctx), browser + " not found");
 }

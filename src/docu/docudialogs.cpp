@@ -237,15 +237,18 @@ void StartDocumentLink(const DialogContext& d, Launcher* launcher, const Documen
         ShowInfo(d, "Dokument " + std::to_string(k) + " ist nicht eingerichtet.");
         return;
     }
+    std::vector<std::string> args;
+    if (!link.file.empty()) args.push_back(link.file);
+    const std::string command =
+        link.program.empty() ? OpenCommandText(link.file) : CommandText(link.program, args);
+    if (launcher && !launcher->MayStart(command, NamedBy::ProjectFile)) return;
     d.ui.SetWaitCursor(true);
     bool ok = false;
     if (launcher) {
         if (link.program.empty())
             ok = launcher->Open(link.file);
-        else if (link.file.empty())
-            ok = launcher->Start(link.program, {});
         else
-            ok = launcher->Start(link.program, {link.file});
+            ok = launcher->Start(link.program, args);
     }
     d.ui.SetWaitCursor(false);
     if (!ok) ShowError(d, "Programm " + link.program + " konnte nicht gestartet werden.");

@@ -11,6 +11,8 @@
 #include "app/startup.h"
 #include "platform/Clock.h"
 #include "platform/ProcessLauncher.h"
+#include "app/startapproval.h"
+#include "settings/settingsfile.h"
 #include "platform/headless/ConsoleUi.h"
 #include "platform/headless/FilePortWriter.h"
 #include "text/textfile.h"
@@ -85,6 +87,9 @@ int main(int argc, char** argv) {
     app.Env.clock = &clock;
     app.Env.launcher = &launcher;
     app.Env.ui = &console;
+    // Programs named by a project or by another's settings file start only once the user agreed.
+    AskingApproval approval(app, FallbackSettingsFolder());
+    launcher.SetApproval(&approval);
     for (int i = 1; i < argc; ++i)
         app.State.CommandLine.emplace_back(argv[i]);
 

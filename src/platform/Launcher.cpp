@@ -30,6 +30,17 @@ std::string QuoteCommandWord(const std::string& word) {
     return '"' + word + '"';
 }
 
+std::string CommandText(const std::string& program, const std::vector<std::string>& args) {
+    std::string line = QuoteCommandWord(program);
+    for (const std::string& a : args)
+        line += ' ' + QuoteCommandWord(a);
+    return line;
+}
+
+std::string OpenCommandText(const std::string& fileOrAddress) {
+    return CommandText("xdg-open", {fileOrAddress});
+}
+
 int Launcher::StartProgram(const std::string& commandLine, bool /*hiddenWindow*/) {
     std::vector<std::string> words = SplitCommandLine(commandLine);
     if (words.empty()) return 2;

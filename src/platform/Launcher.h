@@ -7,6 +7,17 @@
 
 namespace vak1 {
 
+// Who named a program about to be started: the program itself, or a file that may have come
+// from somebody else (a settings file, a project file).
+enum class NamedBy { Program, SettingsFile, ProjectFile };
+
+// Asked before a program named by a file starts, with the full command as it would run.
+class StartApproval {
+  public:
+    virtual ~StartApproval() = default;
+    virtual bool Approve(const std::string& command, NamedBy namedBy) = 0;
+};
+
 class Launcher {
   public:
     virtual ~Launcher() = default;
@@ -20,7 +31,22 @@ class Launcher {
     // keep blanks inside a word. Result codes: above 31 started; 2 program not found; 4..31
     // any other failure.
     virtual int StartProgram(const std::string& commandLine, bool hiddenWindow);
+
+    // Before a program named by a file is started: true when it may run. Without an approval
+    // every program may run.
+    bool MayStart(const std::string& command, NamedBy namedBy) const {
+        return !approval_ || namedBy == NamedBy::Program || approval_->Approve(command, namedBy);
+    }
+    void SetApproval(StartApproval* approval) { approval_ = approval; }
+
+  private:
+    StartApproval* approval_ = nullptr;
 };
+
+// The full command of Start(program, args) as one line, words quoted as a command line needs.
+std::string CommandText(const std::string& program, const std::vector<std::string>& args);
+// The full command of Open(fileOrAddress).
+std::string OpenCommandText(const std::string& fileOrAddress);
 
 // The words of a command line, as StartProgram splits it.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);

@@ -49,6 +49,7 @@ void StartTextProgram(const OutputContext& ctx) {
         return;
     }
     if (!ConvertFile(ctx, ctx.doc.OutputFileName, OutwinPath(ctx))) return;
+    if (!launcher->MayStart(CommandText(program, {OutwinPath(ctx)}), NamedBy::SettingsFile)) return;
     if (!launcher->Start(program, {OutwinPath(ctx)}))
         ShowError(ctx.dialogs, program + " not found");
 }
@@ -61,6 +62,8 @@ void StartBrowser(const OutputContext& ctx) {
         ShowError(ctx.dialogs, browser + " not found");
         return;
     }
+    if (!launcher->MayStart(CommandText(browser, {ctx.doc.OutputFileName}), NamedBy::SettingsFile))
+        return;
     if (!launcher->Start(browser, {ctx.doc.OutputFileName}))
         ShowError(ctx.dialogs, browser + " not found");
 }

@@ -97,7 +97,10 @@ void ShowOutputWindow(const OutputContext& ctx) {
     w.print = [ctx, own] { PrintTextFile(ctx, own); };
     // The desktop's text program stands in for the Windows editor.
     w.exportText = [ctx, path] {
-        if (ctx.env.launcher) ctx.env.launcher->Start(ctx.settings.TextProgram, {path});
+        Launcher* launcher = ctx.env.launcher;
+        const std::string& program = ctx.settings.TextProgram;
+        if (launcher && launcher->MayStart(CommandText(program, {path}), NamedBy::SettingsFile))
+            launcher->Start(program, {path});
     };
     DialogUi(ctx.dialogs, kHelpOutputKind).ShowTextWindow(w);
     ctx.settings.TextWindowRect = Rect{w.left, w.top, w.width, w.height};

@@ -123,6 +123,8 @@ struct Settings : NumberStyle {
     // Where the settings file lives and its base name ("vak1").
     std::string SettingsFolder;
     std::string SettingsBaseName = "vak1";
+    // The file the values were last read from; empty while they are the program's own.
+    std::string SettingsSource;
 };
 
 } // namespace vak1

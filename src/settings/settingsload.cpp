@@ -163,6 +163,7 @@ namespace {
 void LoadSettingsLines(Settings& s, const std::string& startDir, const DialogContext& d,
                        const std::vector<std::string>& lines, const std::string& path) {
     s.GraphCorrectionFactor = 1;
+    s.SettingsSource = path;
     CfgReader r(lines);
     if (ReadEntries(r, s, startDir)) ApplyGraphicSize(s, d.ui.Screen());
     ReportProblem(d, r, path);
