@@ -3,7 +3,7 @@
 
 #include <numbers>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "cad/CadContext.h"
 #include "settings/Settings.h"
 #include "cad/CadLayer.h"

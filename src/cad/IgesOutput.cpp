@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "cad/CadContext.h"
 #include "platform/Clock.h"
 #include "settings/Settings.h"

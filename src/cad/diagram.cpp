@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <numbers>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "cad/CadContext.h"
 #include "cad/CadLayer.h"
 #include "settings/Settings.h"
@@ -21,7 +21,6 @@ namespace vak1 {
 
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr uint16_t kHelpLimits = 1950;
 constexpr int kMaxTicks = 1000; // entered limits with a tiny step must not hang the drawing
 

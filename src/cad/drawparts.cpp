@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "cad/CadContext.h"
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "settings/Settings.h"
 #include "project/ProjectData.h"
 #include "cad/cad.h"

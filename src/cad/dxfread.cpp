@@ -5,7 +5,7 @@
 #include <numbers>
 #include <vector>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "cad/CadContext.h"
 #include "platform/Ui.h"
 #include "cad/CadLayer.h"

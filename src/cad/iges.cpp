@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <numbers>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "cad/cadnumber.h"
 
 namespace vak1 {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "cad/CadContext.h"
 #include "settings/Settings.h"
 #include "cad/cad.h"

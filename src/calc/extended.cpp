@@ -10,11 +10,10 @@
 
 #include "calc/section.h"
 #include "project/messages.h"
+#include "model/angles.h"
 
 namespace vak1 {
 namespace {
-
-constexpr long double kPi = std::numbers::pi_v<long double>;
 
 // A point in the frame of an axis through the centroid: u along the axis, v along its normal.
 struct UV {

@@ -5,14 +5,13 @@
 #include <numbers>
 #include <utility>
 
-#include "calc/angles.h"
-#include "calc/rounding.h"
+#include "model/angles.h"
+#include "model/rounding.h"
 #include "text/formats.h"
 
 namespace vak1 {
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr long double kTwoThirds = 2.0L / 3.0L;
 constexpr long double kSixth = 1.0L / 6.0L;
 constexpr long double kHalf = 0.5L;

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "calc/angles.h"
-#include "calc/rounding.h"
+#include "model/angles.h"
+#include "model/rounding.h"
 
 namespace vak1 {
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "dialogs/dialogs.h"
 #include "graphics/draw.h"
 #include "platform/Ui.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/rounding.h"
+#include "model/rounding.h"
 #include "graphics/GraphicsWindow.h"
 #include "platform/Canvas.h"
 

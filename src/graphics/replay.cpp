@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "graphics/draw.h"
 #include "graphics/palette.h"
 #include "text/cp850.h"

@@ -12,7 +12,7 @@
 #include <numbers>
 #include <vector>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 
 namespace vak1 {
 namespace {

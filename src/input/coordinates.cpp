@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "app/App.h"
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/parse.h"

@@ -6,7 +6,7 @@
 #include "app/App.h"
 #include "app/cadcontext.h"
 #include "app/outputcontext.h"
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
 #include "graphics/draw.h"

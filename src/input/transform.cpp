@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/App.h"
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/formats.h"

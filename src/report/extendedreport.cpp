@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "calc/extended.h"
 #include "platform/Ui.h"
 #include "platform/projecttable.h"

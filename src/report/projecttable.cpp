@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "calc/section.h"
 #include "docu/Documentation.h"
 #include "project/ProjectData.h"

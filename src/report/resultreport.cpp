@@ -9,7 +9,7 @@
 
 #include "project/ProjectData.h"
 #include "project/messages.h"
-#include "calc/angles.h"
+#include "model/angles.h"
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"
 #include "report/texttable.h"

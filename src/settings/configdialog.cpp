@@ -14,12 +14,12 @@
 #include "settings/settingstable.h"
 #include "text/parse.h"
 #include "text/program.h"
+#include "model/angles.h"
 
 namespace vak1 {
 namespace {
 
 // Degrees are shown, radians stored.
-constexpr long double kPi = std::numbers::pi_v<long double>;
 
 std::string RealText(long double x) {
     char buf[64];

@@ -1,6 +1,7 @@
 // Bresenham lines, sampled ellipses and arcs, even-odd scanline fill.
 #include "testing/ImageCanvas.h"
 
+#include <numbers>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -9,7 +10,7 @@
 namespace vak1 {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 
 // On/off pattern of the pen styles, in pixels along the line.
 bool PatternOn(PenStyle s, long step) {

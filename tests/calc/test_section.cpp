@@ -7,7 +7,7 @@
 #include <numbers>
 #include <vector>
 
-#include "calc/rounding.h"
+#include "model/rounding.h"
 #include "calc/section.h"
 #include "project/messages.h"
 
