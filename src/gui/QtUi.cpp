@@ -2,10 +2,10 @@
 #include "gui/QtUi.h"
 #include "gui/qtext.h"
 #include "gui/limitsdialog.h"
-#include "gui/picturebrowser.h"
+#include "gui/picturewindow.h"
 #include "gui/plotform.h"
 #include "gui/printforms.h"
-#include "gui/projecttable.h"
+#include "gui/projecttablewindow.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -26,11 +26,11 @@
 #include "gui/MainWindow.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/actiondialogs.h"
-#include "gui/configdialog.h"
-#include "gui/dialogs.h"
-#include "gui/docudialogs.h"
+#include "gui/configwindow.h"
+#include "gui/valuedialogs.h"
+#include "gui/docuwindows.h"
 #include "gui/filefilter.h"
-#include "gui/tablewindow.h"
+#include "gui/tableview.h"
 #include "gui/textwindows.h"
 
 namespace vak1 {

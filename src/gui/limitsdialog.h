@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "gui/dialogs.h"
+#include "gui/valuedialogs.h"
 #include "platform/Ui.h"
 
 class QLineEdit;

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/docudialogs.h"
+#include "platform/docuforms.h"
 #include "platform/picturedialogs.h"
-#include "platform/configdialog.h"
+#include "platform/configform.h"
 #include "platform/tabledialogs.h"
 #include "platform/printdialogs.h"
-#include "platform/projecttable.h"
+#include "platform/projecttableform.h"
 #include "platform/positiontable.h"
 
 namespace vak1 {

@@ -8,7 +8,7 @@
 #include "model/angles.h"
 #include "calc/extended.h"
 #include "platform/Ui.h"
-#include "platform/projecttable.h"
+#include "platform/projecttableform.h"
 #include "project/ProjectData.h"
 #include "report/OutputDocument.h"
 #include "report/resultreport.h"

@@ -19,12 +19,12 @@
 #include "app/App.h"
 #include "app/tablecontext.h"
 #include "gui/QtUi.h"
-#include "gui/configdialog.h"
-#include "gui/docudialogs.h"
+#include "gui/configwindow.h"
+#include "gui/docuwindows.h"
 #include "gui/driver.h"
 #include "gui/plotform.h"
 #include "gui/printforms.h"
-#include "gui/projecttable.h"
+#include "gui/projecttablewindow.h"
 #include "settings/configdialog.h"
 
 using namespace vak1;

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
-#include "gui/dialogs.h"
-#include "platform/docudialogs.h"
+#include "gui/valuedialogs.h"
+#include "platform/docuforms.h"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -26,7 +26,7 @@
 #include "graphics/zoom.h"
 #include "gui/QtPrinter.h"
 #include "gui/QtUi.h"
-#include "platform/configdialog.h"
+#include "platform/configform.h"
 #include "gui/driver.h"
 
 using namespace vak1;

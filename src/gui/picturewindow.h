@@ -3,7 +3,7 @@
 #pragma once
 #include <QDialog>
 
-#include "gui/dialogs.h"
+#include "gui/valuedialogs.h"
 #include "platform/Ui.h"
 
 class QComboBox;

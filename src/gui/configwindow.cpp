@@ -1,5 +1,5 @@
 // Layout of the settings dialog; what its controls mean is decided in the core.
-#include "gui/configdialog.h"
+#include "gui/configwindow.h"
 #include "gui/qtext.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // Layout and wiring of the table window.
-#include "gui/tablewindow.h"
+#include "gui/tableview.h"
 #include "gui/qtext.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 // The browser's dialog: choosing an entry or spinning shows that picture; the buttons close
 // it with an operation on the index, "&Hilfe" shows the help and stays.
-#include "gui/picturebrowser.h"
+#include "gui/picturewindow.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

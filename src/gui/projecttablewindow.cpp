@@ -1,5 +1,5 @@
 // The project table window and the progress window of the reading before it.
-#include "gui/projecttable.h"
+#include "gui/projecttablewindow.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

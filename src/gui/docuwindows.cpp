@@ -1,6 +1,6 @@
 // Layouts of the documentation dialogs: labelled fields, the two grids of the drawing
 // information with their date buttons, five document groups with file choice buttons.
-#include "gui/docudialogs.h"
+#include "gui/docuwindows.h"
 #include "gui/qtext.h"
 
 #include <QGridLayout>

@@ -1,5 +1,5 @@
 // Layout and keys of the generic input dialogs.
-#include "gui/dialogs.h"
+#include "gui/valuedialogs.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
