@@ -21,6 +21,7 @@ LAYERS = [
     ["graphics"],
     ["report"],
     ["dbase"],
+    ["profiles"],
     ["cad"],
     ["input", "app"],
     ["sheet"],
