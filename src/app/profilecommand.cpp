@@ -17,7 +17,10 @@ std::vector<std::string> ProfileTableFolders(const App& app) {
 }
 
 void EditProfile(App& app) {
-    SaveChangesQuestion(app);
+    // Changes dropped at the question are still the project's while the window may be
+    // cancelled: "Abbrechen" keeps them marked.
+    const uint8_t modified = app.State.ModifiedFlag;
+    const bool dropped = SaveChangesQuestion(app);
     if (app.State.AbortFlag) return;
     // Without the table the parametric shapes are still there; the user learns why the
     // series are missing.
@@ -33,6 +36,7 @@ void EditProfile(App& app) {
     std::string designation;
     for (;;) {
         if (!DialogUi(Dialogs(app), kHelpNone).ProfileDialog(data)) {
+            if (dropped) app.State.ModifiedFlag = modified;
             app.State.AbortFlag = 1;
             return;
         }

@@ -193,18 +193,30 @@ const std::vector<ParametricShape>& ParametricShapes() {
          "I-Profil",
          "I",
          {"h", "b", "tw", "tf", "r"},
-         {200, 100, 5.6L, 8.5L, 12}},
+         {200, 100, 5.6L, 8.5L, 12},
+         4},
         {ProfileShape::Channel,
          "U-Profil",
          "U",
          {"h", "b", "tw", "tf", "r"},
-         {200, 75, 8.5L, 11.5L, 11}},
-        {ProfileShape::Angle, "L-Profil", "L", {"h", "b", "t", "r1", "r2"}, {100, 80, 10, 10, 5}},
-        {ProfileShape::Tee, "T-Profil", "T", {"h", "b", "tw", "tf", "r"}, {100, 100, 11, 11, 6}},
-        {ProfileShape::RectHollow, "Rechteckrohr", "RHS", {"h", "b", "t", "r"}, {200, 100, 8, 16}},
-        {ProfileShape::CircHollow, "Rundrohr", "CHS", {"D", "t"}, {114.3L, 6.3L}},
-        {ProfileShape::Rectangle, "Rechteck", "FL", {"h", "b"}, {100, 20}},
-        {ProfileShape::RoundBar, "Rundstahl", "RD", {"D"}, {50}},
+         {200, 75, 8.5L, 11.5L, 11},
+         4},
+        {ProfileShape::Angle,
+         "L-Profil",
+         "L",
+         {"h", "b", "t", "r1", "r2"},
+         {100, 80, 10, 10, 5},
+         3},
+        {ProfileShape::Tee, "T-Profil", "T", {"h", "b", "tw", "tf", "r"}, {100, 100, 11, 11, 6}, 4},
+        {ProfileShape::RectHollow,
+         "Rechteckrohr",
+         "RHS",
+         {"h", "b", "t", "r"},
+         {200, 100, 8, 16},
+         3},
+        {ProfileShape::CircHollow, "Rundrohr", "CHS", {"D", "t"}, {114.3L, 6.3L}, 2},
+        {ProfileShape::Rectangle, "Rechteck", "FL", {"h", "b"}, {100, 20}, 2},
+        {ProfileShape::RoundBar, "Rundstahl", "RD", {"D"}, {50}, 1},
     };
     return shapes;
 }
@@ -240,9 +252,10 @@ bool ParametricContour(ProfileShape shape, const std::vector<long double>& value
 
 std::string ParametricDesignation(ProfileShape shape, const std::vector<long double>& values) {
     std::string text;
+    std::size_t named = values.size();
     for (const ParametricShape& s : ParametricShapes())
-        if (s.shape == shape) text = s.prefix;
-    for (std::size_t k = 0; k < values.size(); ++k)
+        if (s.shape == shape) text = s.prefix, named = std::min(named, s.named);
+    for (std::size_t k = 0; k < named; ++k)
         text += (k == 0 ? " " : "x") + Number(values[k]);
     return text;
 }

@@ -32,6 +32,7 @@ struct ParametricShape {
     const char* prefix; // first word of the designation
     std::vector<std::string> labels;
     std::vector<long double> defaults;
+    std::size_t named; // the leading values the designation names (not the radii)
 };
 const std::vector<ParametricShape>& ParametricShapes();
 
@@ -41,7 +42,8 @@ const std::vector<ParametricShape>& ParametricShapes();
 bool ParametricContour(ProfileShape shape, const std::vector<long double>& values,
                        std::vector<TPosition>& out, std::string& error);
 
-// The designation of a parametric section as the name line takes it ("L 100x80x10").
+// The designation of a parametric section as the name line takes it: its main dimensions
+// without the radii ("L 100x80x10").
 std::string ParametricDesignation(ProfileShape shape, const std::vector<long double>& values);
 
 // Corner radii of rectangular hollow sections by their making.
