@@ -30,14 +30,22 @@ bool Fail(std::string& error, const std::string& utf8) {
     return false;
 }
 
+// Lengths beyond the coordinate range could not be calculated or shown.
+bool InRange(std::string& error, const char* name, long double v) {
+    if (v <= kCoordinateMax) return true;
+    return Fail(error, std::string(name) + " ist zu groß: höchstens 1e9 mm.");
+}
+
 bool Positive(std::string& error, const char* name, long double v) {
-    if (std::isfinite(v) && v > 0) return true;
-    return Fail(error, std::string(name) + " muß größer als 0 sein.");
+    if (!(std::isfinite(v) && v > 0))
+        return Fail(error, std::string(name) + " muß größer als 0 sein.");
+    return InRange(error, name, v);
 }
 
 bool NotNegative(std::string& error, const char* name, long double v) {
-    if (std::isfinite(v) && v >= 0) return true;
-    return Fail(error, std::string(name) + " darf nicht negativ sein.");
+    if (!(std::isfinite(v) && v >= 0))
+        return Fail(error, std::string(name) + " darf nicht negativ sein.");
+    return InRange(error, name, v);
 }
 
 bool Below(std::string& error, const char* name, long double v, const char* boundName,

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -280,6 +281,7 @@ TEST(ProfileContour, BadDimensionsAreRefusedWithTheirMessage) {
         {ProfileShape::CircHollow, {100, 50}, "t muß kleiner als D/2 sein"},
         {ProfileShape::Rectangle, {100, -2}, "b muß größer als 0 sein"},
         {ProfileShape::RoundBar, {NAN}, "D muß größer als 0 sein"},
+        {ProfileShape::Rectangle, {2e9L, 10}, "h ist zu groß: höchstens 1e9 mm"},
     };
     for (const Case& c : cases) {
         std::vector<TPosition> contour;
@@ -308,6 +310,15 @@ TEST(ProfileTable, ShippedTableReadsBackAndAUsersTableIsFoundFirst) {
     const ProfileRow* chs = FindProfile(rows, "CHS 508x16");
     ASSERT_NE(chs, nullptr);
     EXPECT_EQ((std::vector<long double>{chs->h, chs->t}), (std::vector<long double>{508, 16}));
+    // An independent reader sees the records the engine sees.
+    const std::string shipped = kShipped + kProfileTableName;
+    std::vector<std::string> dumped;
+    std::istringstream dump(test::Dbfread(shipped));
+    for (std::string line; std::getline(dump, line);)
+        dumped.push_back(line);
+    ASSERT_GT(dumped.size(), 10u);
+    dumped.erase(dumped.begin(), dumped.begin() + 10); // language driver and the nine fields
+    EXPECT_EQ(dumped, test::EngineRecords(shipped));
 
     test::TempFolder user("profiles");
     const std::vector<DbfField> fields = {
