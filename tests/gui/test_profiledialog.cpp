@@ -61,10 +61,12 @@ void Press(QWidget* w, const char* button) {
 } // namespace
 
 TEST_F(ProfileWindow, ASizeOfASeriesReplacesTheContourAndTheName) {
-    bool cornersEnabled = true;
+    bool cornersEnabled = true, hollowCorners = false;
     DialogScript script;
     script.Then([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
+        ChooseFamily(w, "RHS");
+        hollowCorners = Child<QRadioButton>(w, "Radio_cold")->isEnabled();
         ChooseFamily(w, "HEB");
         auto* grid = Child<QTableWidget>(w, "Grid_sizes");
         ASSERT_NE(grid, nullptr);
@@ -81,6 +83,7 @@ TEST_F(ProfileWindow, ASizeOfASeriesReplacesTheContourAndTheName) {
     RunCommand(app, "mi_editProfile");
     EXPECT_EQ(script.Left(), 0u);
     EXPECT_EQ(app.State.AbortFlag, 0);
+    EXPECT_TRUE(hollowCorners);
     EXPECT_FALSE(cornersEnabled); // a rolled series has no corner choice
     EXPECT_EQ(app.Project.PosCount, 16);
     EXPECT_EQ(app.Project.DrawingName, "HEB 200");

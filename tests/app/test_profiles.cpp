@@ -1,6 +1,7 @@
 // The unattended section job: a designation of the table writes the project of that section,
 // which reads back with its contour and name; an unknown designation or a missing name
-// writes nothing, says why on standard error and ends with exit code 1.
+// writes nothing, says why on standard error and ends with exit code 1. The sections of every
+// family, slits of hollow sections included, carry no note of a crossing contour.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,8 +10,10 @@
 #include <unistd.h>
 
 #include "calc/extended.h"
+#include "app/notes.h"
 #include "calc/section.h"
 #include "docu/Documentation.h"
+#include "profiles/profiles.h"
 #include "project/projectfile.h"
 #include "support/tempfolder.h"
 
@@ -78,5 +81,19 @@ TEST(ProfileJob, WritesTheProjectOfATableSectionOrNothing) {
         ExactSectionValues exact;
         ASSERT_TRUE(ComputeExactArcValues(p, Settings{}, exact));
         EXPECT_NEAR(static_cast<double>(exact.A), c.args[1] == "IPE 200" ? 2848.4 : 7808.1, 0.1);
+    }
+}
+
+TEST(ProfileNotes, NoSectionOfAnyFamilyIsTakenForACrossingContour) {
+    for (const ParametricShape& shape : ParametricShapes()) {
+        std::vector<TPosition> contour;
+        std::string error;
+        ASSERT_TRUE(ParametricContour(shape.shape, shape.defaults, contour, error)) << error;
+        ProjectData p;
+        SetProjectContour(p, contour, "x");
+        MessageList messages;
+        CalcSection(p, messages, Settings{});
+        ASSERT_EQ(p.CalcError, 0) << shape.prefix;
+        EXPECT_EQ(SectionNotes(p), std::vector<std::string>{}) << shape.prefix;
     }
 }
