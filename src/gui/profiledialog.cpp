@@ -158,6 +158,9 @@ void TProfileDialog::ShowFamily(int family) {
         }
     }
     hot_->parentWidget()->setEnabled(f.hollow);
+    // The labels of the values change with the family: the form takes their widths at once,
+    // not only at the next turn of the event loop.
+    if (QLayout* form = pages_->currentWidget()->layout()) form->activate();
     filling_ = false;
     UpdatePreview();
 }
