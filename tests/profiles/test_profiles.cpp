@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -342,4 +343,16 @@ TEST(ProfileTable, ShippedTableReadsBackAndAUsersTableIsFoundFirst) {
     }
     ExpectRelative(Calculated(contour).exact.A,
                    ClosedForm(ProfileShape::Angle, {50, 50, 5, 5, 0}).A, "Winkel 2");
+}
+
+// The shipped table is the one its script writes from the dimensions beside it: a change to
+// either alone would ship figures nobody can make again.
+TEST(ProfileTable, ShippedTableIsWhatItsScriptWrites) {
+    test::TempFolder out("profiles-script");
+    const std::string command =
+        std::string(VAK1_PYTHON) + " " + kShipped + "make_profiles.py '" + out.path() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string made = test::ReadBytes(out.path() + kProfileTableName);
+    ASSERT_FALSE(made.empty());
+    EXPECT_TRUE(made == test::ReadBytes(kShipped + kProfileTableName));
 }
