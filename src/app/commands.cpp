@@ -11,6 +11,7 @@
 #include "app/cadcontext.h"
 #include "app/notes.h"
 #include "app/outputcontext.h"
+#include "app/profilecommand.h"
 #include "app/projectcontext.h"
 #include "app/sheetcommands.h"
 #include "app/tablecontext.h"
@@ -57,10 +58,6 @@ struct Command {
 constexpr const char* kTemplateName = "null.vak1";
 constexpr const char* kHomepage = "https://quorven.example/";
 constexpr const char* kSupportMail = "mailto:support@quorven.example";
-
-void NotYetAvailable(App& app) {
-    ShowInfo(Dialogs(app), cp850("Diese Funktion folgt in einer späteren Version."));
-}
 
 void NoDemonstration(App& app) {
     ShowInfo(Dialogs(app), cp850(kNoDemonstrationText));
@@ -558,7 +555,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_editKoerper", {EditBodyData, Modified::SetIfNotAborted}},
         {"mi_editBerechnung", {EditCalculation, Modified::SetIfNotAborted}},
         {"mi_editReset", {ResetContour, Modified::ClearIfNotAborted}},
-        {"mi_editProfile", {NotYetAvailable}},
+        {"mi_editProfile", {EditProfile, Modified::SetIfNotAborted}},
         {"mi_editZeichnen", {EditZeichnen}},
         {"mi_viewStandard", {ViewStandard}},
         {"mi_viewAuszug", {ViewExcerpt}},

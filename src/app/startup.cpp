@@ -8,12 +8,14 @@
 #include "app/App.h"
 #include "app/cadcontext.h"
 #include "app/outputcontext.h"
+#include "app/profilecommand.h"
 #include "app/commands.h"
 #include "app/projectcontext.h"
 #include "cad/drawing.h"
 #include "calc/section.h"
 #include "help/helptext.h"
 #include "platform/Ui.h"
+#include "profiles/profiletable.h"
 #include "dialogs/dialogs.h"
 #include "project/projectfile.h"
 #include "report/extendedreport.h"
@@ -213,6 +215,63 @@ StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* 
     return {true, table.messages.empty() ? 0 : 1};
 }
 
+bool IsProfileParameter(const std::string& p) {
+    return UpperAscii(p) == "/PROFILE";
+}
+
+// "/PROFILE designation NAME": the project of a section of the table as NAME.vak1 (hollow
+// sections with hot-finished corners). An unknown designation writes nothing.
+StartResult ProfileJob(App& app, const std::vector<std::string>& args, std::FILE* out,
+                       std::FILE* err) {
+    if (args.size() < 3) {
+        std::fprintf(err, "/PROFILE: Bezeichnung und Projektdatei fehlen\n");
+        return {true, 1};
+    }
+    const std::string table = FindProfileTable(ProfileTableFolders(app));
+    if (table.empty()) {
+        std::fprintf(err, "/PROFILE: Tabelle %s nicht gefunden, nichts geschrieben\n",
+                     kProfileTableName);
+        return {true, 1};
+    }
+    std::vector<ProfileRow> rows;
+    std::vector<TPosition> contour;
+    std::string error;
+    if (!ReadProfileTable(table, rows, error)) {
+        PrintLine(err, error);
+        return {true, 1};
+    }
+    // The designation and the paths are the command line's (UTF-8) and are printed as they are.
+    const ProfileRow* row = FindProfile(rows, cp850(args[1]));
+    if (!row) {
+        std::fprintf(err, "/PROFILE: Profil \"%s\" nicht in %s gefunden, nichts geschrieben\n",
+                     args[1].c_str(), table.c_str());
+        return {true, 1};
+    }
+    if (!ProfileRowContour(*row, HollowMaking::HotFinished, contour, error)) {
+        PrintLine(err, error);
+        return {true, 1};
+    }
+    const bool dotted = fs::path(args[2]).filename().string().find('.') != std::string::npos;
+    const std::string target = dotted ? args[2] : args[2] + "." + kExtension;
+    if (OutputReadOnly(target, err)) return {true, 1};
+    SetProjectContour(app.Project, contour, row->designation);
+    CalcSection(app.Project, app.Messages, app.Config);
+    if (app.Project.CalcError) {
+        PrintMessages(app, err);
+        return {true, 1};
+    }
+    NameJobProject(app, target);
+    app.State.AbortFlag = 0;
+    app.State.OverwriteQuestion = false; // a job replaces its output, as the others do
+    WriteProject(ProjectFileOf(app), target);
+    if (app.State.AbortFlag) {
+        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n", target.c_str());
+    return {true, 0};
+}
+
 // Evaluates the command line; a filled result ends the program.
 bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FILE* err) {
     const auto& args = app.State.CommandLine;
@@ -228,6 +287,10 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
     }
     if (IsTableParameter(first)) {
         result = TableJob(app, args, out, err);
+        return true;
+    }
+    if (IsProfileParameter(first)) {
+        result = ProfileJob(app, args, out, err);
         return true;
     }
     if (UpperAscii(first) == "DEMO") {
@@ -317,14 +380,19 @@ std::vector<std::string> UsageLines() {
             "Example: " + prog + " test.edi /E /NOGUI   ->  test.edi",
             prog + " Filename /X [/NOGUI]",
             prog + " /TABLE Folder",
+            prog + " /PROFILE Designation Filename",
             "/X       -> extended values: TXT file Filename_x.txt",
             "/TABLE   -> table of the folder's projects: vak1table.txt",
-            "Example: " + prog + file + " /X /NOGUI   ->  test_x.txt"};
+            "/PROFILE -> project file of a section of profiles.dbf",
+            "Example: " + prog + file + " /X /NOGUI   ->  test_x.txt",
+            "Example: " + prog + " /PROFILE \"IPE 200\" ipe200  ->  ipe200." + kExtension};
 }
 
 bool IsUnattended(const std::vector<std::string>& args) {
     if (args.empty()) return false;
-    if (args[0] == "?" || args[0] == "/?" || IsTableParameter(args[0])) return true;
+    if (args[0] == "?" || args[0] == "/?" || IsTableParameter(args[0]) ||
+        IsProfileParameter(args[0]))
+        return true;
     if (args.size() < 2) return false;
     return args[1] == "/I" || args[1] == "/i" || args[1] == "/X" || args[1] == "/x" ||
            IsCadParameter(args[1]);

@@ -6,6 +6,7 @@
 #include "gui/plotform.h"
 #include "gui/printforms.h"
 #include "gui/projecttablewindow.h"
+#include "gui/profilewindow.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -326,6 +327,11 @@ bool QtUi::TableWindowDialog(TableWindowModel& table) {
 ProjectTableAction QtUi::ProjectTableDialog(ProjectTableData& data) {
     TForm_preview window(parent_, data, [this](bool picture) { Help(picture); });
     return window.exec() == QDialog::Accepted ? window.Action() : ProjectTableAction::Close;
+}
+
+bool QtUi::ProfileDialog(ProfileDialogData& data) {
+    TProfileDialog window(parent_, data);
+    return window.exec() == QDialog::Accepted;
 }
 
 void QtUi::RunWithProgress(ProgressJob& job) {

@@ -67,6 +67,7 @@ class QtUi : public Ui {
     void ResizeGraphicsArea(int width, int height) override;
     bool TableWindowDialog(TableWindowModel& table) override;
     ProjectTableAction ProjectTableDialog(ProjectTableData& data) override;
+    bool ProfileDialog(ProfileDialogData& data) override;
     void RunWithProgress(ProgressJob& job) override;
 
   private:

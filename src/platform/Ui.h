@@ -15,6 +15,7 @@
 #include "platform/printdialogs.h"
 #include "platform/projecttableform.h"
 #include "platform/positiontable.h"
+#include "platform/profiledialog.h"
 
 namespace vak1 {
 
@@ -213,6 +214,9 @@ class Ui {
     virtual ProjectTableAction ProjectTableDialog(ProjectTableData& /*data*/) {
         return ProjectTableAction::Close;
     }
+    // The section window, modal: true for "OK" with the choice as left, false for
+    // "Abbrechen". A back end without it cancels.
+    virtual bool ProfileDialog(ProfileDialogData& /*data*/) { return false; }
     // Runs job on another thread under a progress window with a cancel button; the default
     // runs it here without a window.
     virtual void RunWithProgress(ProgressJob& job) {
