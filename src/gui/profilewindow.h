@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "platform/profiledialog.h"
+#include "platform/profileform.h"
 
 class QLabel;
 class QLineEdit;

@@ -15,7 +15,7 @@
 #include "platform/printdialogs.h"
 #include "platform/projecttableform.h"
 #include "platform/positiontable.h"
-#include "platform/profiledialog.h"
+#include "platform/profileform.h"
 
 namespace vak1 {
 

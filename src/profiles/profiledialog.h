@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/profiledialog.h"
+#include "platform/profileform.h"
 #include "profiles/profiletable.h"
 
 namespace vak1 {
