@@ -304,7 +304,7 @@ DxfJoinResult JoinDxfContour(const DxfShapes& shapes, long double tol, int layer
         for (std::size_t j = i + 1; j < cs.size(); ++j) {
             DxfPoint at;
             if (ChainsMeet(cs[i], cs[j], at)) {
-                result.error = "Konturen schneiden oder berühren sich bei " + At(at);
+                result.error = cp850("Konturen schneiden oder berühren sich bei ") + At(at);
                 return result;
             }
         }
