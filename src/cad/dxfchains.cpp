@@ -117,31 +117,41 @@ bool Meet(DxfPoint p1, DxfPoint p2, DxfPoint q1, DxfPoint q2, DxfPoint& at) {
     return false;
 }
 
-bool BoxesApart(const Chain& a, const Chain& b) {
-    return a.hi.x < b.lo.x || b.hi.x < a.lo.x || a.hi.y < b.lo.y || b.hi.y < a.lo.y;
-}
-
-bool ChainsMeet(const Chain& a, const Chain& b, DxfPoint& at) {
-    if (BoxesApart(a, b)) return false;
-    const std::size_t n = a.ring.size(), m = b.ring.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const DxfPoint p1 = a.ring[i], p2 = a.ring[(i + 1) % n];
-        if (std::max(p1.x, p2.x) < b.lo.x || std::min(p1.x, p2.x) > b.hi.x) continue;
-        for (std::size_t j = 0; j < m; ++j)
-            if (Meet(p1, p2, b.ring[j], b.ring[(j + 1) % m], at)) return true;
-    }
-    return false;
-}
-
-bool CrossesItself(const Chain& c, DxfPoint& at) {
-    const std::size_t n = c.ring.size();
-    if (n < 4) return false;
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = i + 2; j < n; ++j) {
-            if (i == 0 && j == n - 1) continue; // neighbours across the closing point
-            if (Meet(c.ring[i], c.ring[(i + 1) % n], c.ring[j], c.ring[(j + 1) % n], at))
-                return true;
+// The first place where two edges of the chord polygons meet that are no neighbours in one
+// chain: same is true when both edges belong to the same chain. Swept along x, so that only
+// edges whose x ranges overlap are compared.
+bool FirstMeeting(const std::vector<Chain>& cs, DxfPoint& at, bool& same) {
+    struct Edge {
+        long double x0, x1;
+        std::size_t chain, index;
+    };
+    std::vector<Edge> edges;
+    for (std::size_t c = 0; c < cs.size(); ++c) {
+        const std::size_t n = cs[c].ring.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const DxfPoint p = cs[c].ring[i], q = cs[c].ring[(i + 1) % n];
+            edges.push_back({std::min(p.x, q.x), std::max(p.x, q.x), c, i});
         }
+    }
+    std::sort(edges.begin(), edges.end(),
+              [](const Edge& a, const Edge& b) { return a.x0 < b.x0; });
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+        const Edge& e = edges[i];
+        const std::vector<DxfPoint>& r = cs[e.chain].ring;
+        const DxfPoint p1 = r[e.index], p2 = r[(e.index + 1) % r.size()];
+        for (std::size_t j = i + 1; j < edges.size() && edges[j].x0 <= e.x1; ++j) {
+            const Edge& f = edges[j];
+            const std::vector<DxfPoint>& s = cs[f.chain].ring;
+            if (e.chain == f.chain) {
+                const std::size_t n = s.size();
+                if ((e.index + 1) % n == f.index || (f.index + 1) % n == e.index) continue;
+            }
+            if (Meet(p1, p2, s[f.index], s[(f.index + 1) % s.size()], at)) {
+                same = e.chain == f.chain;
+                return true;
+            }
+        }
+    }
     return false;
 }
 
@@ -271,58 +281,27 @@ DxfJoinResult JoinDxfContour(const DxfShapes& shapes, long double tol, int layer
         return result;
     }
     if (!ch.freeEnds.empty()) {
-        // The gap to close is the nearest pair of loose ends.
-        std::size_t bi = 0, bj = ch.freeEnds.size() > 1 ? 1 : 0;
-        for (std::size_t i = 0; i < ch.freeEnds.size(); ++i)
-            for (std::size_t j = i + 1; j < ch.freeEnds.size(); ++j)
-                if (Dist(ch.freeEnds[i], ch.freeEnds[j]) < Dist(ch.freeEnds[bi], ch.freeEnds[bj]))
+        // The gap to close is the nearest pair of loose ends (swept along x).
+        std::vector<DxfPoint>& f = ch.freeEnds;
+        std::sort(f.begin(), f.end(), [](DxfPoint p, DxfPoint q) { return p.x < q.x; });
+        std::size_t bi = 0, bj = f.size() > 1 ? 1 : 0;
+        long double best = Dist(f[bi], f[bj]);
+        for (std::size_t i = 0; i < f.size(); ++i)
+            for (std::size_t j = i + 1; j < f.size() && f[j].x - f[i].x < best; ++j)
+                if (Dist(f[i], f[j]) < best) {
+                    best = Dist(f[i], f[j]);
                     bi = i, bj = j;
-        const DxfPoint a = ch.freeEnds[bi], b = ch.freeEnds[bj];
+                }
+        const DxfPoint a = f[bi], b = f[bj];
         result.error = cp850("Kontur nicht geschlossen: Lücke zwischen ") + At(a) + " und " +
                        At(b) + " (Abstand " + Num(Dist(a, b)) + " mm)";
         return result;
     }
     std::vector<Chain>& cs = ch.closed;
     if (cs.empty()) {
-        result.error = "keine geschlossene Polylinie und keine geschlossene Kontur aus Linien "
-                       "und Bögen gefunden";
-        result.error = cp850(result.error);
+        result.error = cp850("keine geschlossene Polylinie und keine geschlossene Kontur aus "
+                             "Linien und Bögen gefunden");
         return result;
-    }
-    for (const Chain& c : cs) {
-        DxfPoint at;
-        if (CrossesItself(c, at)) {
-            result.error = "Kontur schneidet sich selbst bei " + At(at);
-            return result;
-        }
-        if (!(std::fabs(c.area) > 0)) {
-            result.error = cp850("Kontur ohne Fläche bei ") + At(c.ring[0]);
-            return result;
-        }
-    }
-    for (std::size_t i = 0; i < cs.size(); ++i)
-        for (std::size_t j = i + 1; j < cs.size(); ++j) {
-            DxfPoint at;
-            if (ChainsMeet(cs[i], cs[j], at)) {
-                result.error = cp850("Konturen schneiden oder berühren sich bei ") + At(at);
-                return result;
-            }
-        }
-    std::size_t outer = 0;
-    for (std::size_t i = 1; i < cs.size(); ++i)
-        if (std::fabs(cs[i].area) > std::fabs(cs[outer].area)) outer = i;
-    std::swap(cs[0], cs[outer]);
-    for (std::size_t i = 1; i < cs.size(); ++i) {
-        const DxfPoint p = cs[i].ring[0];
-        if (!Inside(p, cs[0])) {
-            result.error = cp850("Kontur bei ") + At(p) + cp850(" liegt außerhalb der Außenkontur");
-            return result;
-        }
-        for (std::size_t j = 1; j < cs.size(); ++j)
-            if (j != i && Inside(p, cs[j])) {
-                result.error = "Kontur bei " + At(p) + " liegt in einem Loch";
-                return result;
-            }
     }
     // Positions: every vertex, two more per hole (its slit runs there and back), one more
     // when no straight edge is left to close the contour.
@@ -339,6 +318,35 @@ DxfJoinResult JoinDxfContour(const DxfShapes& shapes, long double tol, int layer
         return result;
     }
 
+    DxfPoint at;
+    bool same = false;
+    if (FirstMeeting(cs, at, same)) {
+        result.error = same ? "Kontur schneidet sich selbst bei " + At(at)
+                            : cp850("Konturen schneiden oder berühren sich bei ") + At(at);
+        return result;
+    }
+    for (const Chain& c : cs) {
+        if (!(std::fabs(c.area) > 0)) {
+            result.error = cp850("Kontur ohne Fläche bei ") + At(c.ring[0]);
+            return result;
+        }
+    }
+    std::size_t outer = 0;
+    for (std::size_t i = 1; i < cs.size(); ++i)
+        if (std::fabs(cs[i].area) > std::fabs(cs[outer].area)) outer = i;
+    std::swap(cs[0], cs[outer]);
+    for (std::size_t i = 1; i < cs.size(); ++i) {
+        const DxfPoint p = cs[i].ring[0];
+        if (!Inside(p, cs[0])) {
+            result.error = cp850("Kontur bei ") + At(p) + cp850(" liegt außerhalb der Außenkontur");
+            return result;
+        }
+        for (std::size_t j = 1; j < cs.size(); ++j)
+            if (j != i && Inside(p, cs[j])) {
+                result.error = "Kontur bei " + At(p) + " liegt in einem Loch";
+                return result;
+            }
+    }
     // A polyline outline keeps its direction, as drawn; a joined one turns counter-clockwise.
     // The holes run the other way, so that their areas are taken away.
     if (!cs[0].polyline && cs[0].area < 0) Reverse(cs[0]);

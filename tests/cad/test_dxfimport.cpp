@@ -264,6 +264,9 @@ TEST_F(DxfImport, DrawingsOfLinesArcsAndBlocksGiveTheDrawnSection) {
         {"block_mirrored.dxf", Turned(kLHole, 90, -1.5L, 1.5L)},
         {"block_nested.dxf", Turned(Turned(kLHole, 90, 1, 1), -30, 0.5L, 0.5L)},
         {"lw_block.dxf", {50, 0, 0, 1e4L / 36, 1e4L / 36, 1e4L / 72}},
+        {"lw_closing_arc.dxf", Sum({{1, Box(0, 0, 100, 50)},
+                                    {1, Quarter(0, 25, 25, -1, 1)},
+                                    {1, Quarter(0, 25, 25, -1, -1)}})},
         {"gap.dxf", kL, {0.01L, ""}, 1e-4L},
         {"layers.dxf", kL, {0, "kontur"}},
     };
@@ -301,6 +304,8 @@ TEST_F(DxfImport, RefusedDrawingsNameWhatAndWhere) {
         {"layers.dxf", {"schneiden"}},
         {"layers.dxf", {"kein Layer \"GIBTESNICHT\""}, {0, "GIBTESNICHT"}},
         {"lw_many.dxf", {"600 Punkte, zu viele Punkte !"}},
+        {"lw_bowtie.dxf", {"schneidet sich selbst bei (5, 5)"}},
+        {"branch.dxf", {"Verzweigung bei (50, 30): 3 Enden"}},
     };
     for (const Case& c : cases) {
         ProjectData p = Existing();

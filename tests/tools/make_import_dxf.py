@@ -176,3 +176,11 @@ doc, msp = new_doc()
 put(msp, polygon(L_SHAPE), layer="KONTUR")
 put(msp, polygon([(-20, -20), (50, -20), (50, 50), (-20, 50)]), layer="RAHMEN")
 doc.saveas(f"{out}/layers.dxf")
+
+# A closed polyline whose closing edge is a half circle (bulge at its last vertex).
+lw("lw_closing_arc", [(0, 0, 0), (100, 0, 0), (100, 50, 0), (0, 50, 1)])
+# A polyline crossing itself; a line branching off a corner of a rectangle.
+lw("lw_bowtie", [(0, 0, 0), (10, 10, 0), (10, 0, 0), (0, 10, 0)])
+doc, msp = new_doc()
+put(msp, polygon([(0, 0), (50, 0), (50, 30), (0, 30)]) + [("L", (50, 30), (70, 40))])
+doc.saveas(f"{out}/branch.dxf")
