@@ -27,7 +27,11 @@ std::string Short(long double v) {
 bool ValidUtf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        const std::size_t n = c < 0x80         ? 1
+                              : (c >> 5) == 6  ? 2
+                              : (c >> 4) == 14 ? 3
+                              : (c >> 3) == 30 ? 4
+                                               : 0;
         if (n == 0 || i + n > s.size()) return false;
         for (std::size_t k = 1; k < n; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -63,8 +67,7 @@ bool AskDxfImport(App& app, std::string& path, DxfImportOptions& options) {
             d.layer > 0 && d.layer <= static_cast<int>(names.size()) ? names[d.layer - 1] : "";
         const DxfDrawingSurvey s = SurveyDxfDrawing(d.file, typed ? tolerance : 0);
         d.error = s.ok ? "" : Cp850ToUtf8(s.error);
-        if (s.ok && !newFile && !typed)
-            d.error = kToleranceText;
+        if (s.ok && !newFile && !typed) d.error = kToleranceText;
         if (s.ok && newFile) d.tolerance = Short(s.tolerance);
         d.extent = s.ok ? Short(s.extent) + " mm" : "";
         names = s.layers;
@@ -82,9 +85,8 @@ bool AskDxfImport(App& app, std::string& path, DxfImportOptions& options) {
     }
     // A drawing that cannot be read is named by the import itself.
     path = data.file;
-    options.layer = data.layer > 0 && data.layer <= static_cast<int>(names.size())
-                        ? names[data.layer - 1]
-                        : "";
+    options.layer =
+        data.layer > 0 && data.layer <= static_cast<int>(names.size()) ? names[data.layer - 1] : "";
     return true;
 }
 

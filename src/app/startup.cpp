@@ -366,8 +366,7 @@ std::vector<std::string> UsageLines() {
 
 bool IsUnattended(const std::vector<std::string>& args) {
     if (args.empty()) return false;
-    if (args[0] == "?" || args[0] == "/?" || IsTableParameter(args[0]) ||
-        IsDxfInParameter(args[0]))
+    if (args[0] == "?" || args[0] == "/?" || IsTableParameter(args[0]) || IsDxfInParameter(args[0]))
         return true;
     if (args.size() < 2) return false;
     return args[1] == "/I" || args[1] == "/i" || args[1] == "/X" || args[1] == "/x" ||

@@ -133,8 +133,7 @@ bool FirstMeeting(const std::vector<Chain>& cs, DxfPoint& at, bool& same) {
             edges.push_back({std::min(p.x, q.x), std::max(p.x, q.x), c, i});
         }
     }
-    std::sort(edges.begin(), edges.end(),
-              [](const Edge& a, const Edge& b) { return a.x0 < b.x0; });
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.x0 < b.x0; });
     for (std::size_t i = 0; i < edges.size(); ++i) {
         const Edge& e = edges[i];
         const std::vector<DxfPoint>& r = cs[e.chain].ring;

@@ -40,8 +40,8 @@ struct Affine {
     long double Det() const { return a * d - b * c; }
     // this after inner
     Affine After(const Affine& i) const {
-        return {a * i.a + b * i.c, a * i.b + b * i.d, c * i.a + d * i.c, c * i.b + d * i.d,
-                a * i.tx + b * i.ty + tx, c * i.tx + d * i.ty + ty};
+        return {a * i.a + b * i.c, a * i.b + b * i.d,        c * i.a + d * i.c,
+                c * i.b + d * i.d, a * i.tx + b * i.ty + tx, c * i.tx + d * i.ty + ty};
     }
     // Rotation with one scale (and perhaps a mirror): circles stay circles.
     bool KeepsCircles() const {
@@ -341,8 +341,7 @@ bool ReadDrawing(const std::string& path, Drawing& d, std::string& error) {
             return false;
         }
     auto check = [](const DxfPiece& p) {
-        return Finite(p.a) && Finite(p.b) && std::isfinite(p.phi) &&
-               std::fabs(p.phi) < kFullTurn;
+        return Finite(p.a) && Finite(p.b) && std::isfinite(p.phi) && std::fabs(p.phi) < kFullTurn;
     };
     bool ok = true;
     for (const DxfPiece& p : d.shapes.loose)

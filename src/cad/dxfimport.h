@@ -26,10 +26,10 @@ struct DxfImportResult {
 // What a drawing offers before its import.
 struct DxfDrawingSurvey {
     bool ok = false;
-    std::string error;                // code page 850, as for the import
-    long double extent = 0;           // larger side of the drawing's box, mm
-    long double tolerance = 0;        // the default tolerance, mm
-    std::vector<std::string> layers;  // layers holding closed chains at the tolerance asked for
+    std::string error;               // code page 850, as for the import
+    long double extent = 0;          // larger side of the drawing's box, mm
+    long double tolerance = 0;       // the default tolerance, mm
+    std::vector<std::string> layers; // layers holding closed chains at the tolerance asked for
 };
 
 // Reads path and, only when its chains make one contour of 1..500 positions, replaces the

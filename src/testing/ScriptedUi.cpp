@@ -249,7 +249,8 @@ bool ScriptedUi::DxfImportDialog(DxfImportDialogData& data) {
         data.tolerance = *a.fields[0];
         if (data.survey) data.survey(data, false);
     }
-    if (a.choice >= 1 && a.choice <= static_cast<int>(data.layers.size())) data.layer = a.choice - 1;
+    if (a.choice >= 1 && a.choice <= static_cast<int>(data.layers.size()))
+        data.layer = a.choice - 1;
     return true;
 }
 

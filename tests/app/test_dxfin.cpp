@@ -79,6 +79,12 @@ TEST_F(DxfIn, JobWritesTheProjectOrNothing) {
         EXPECT_NEAR(v.A, c.area, 1e-6) << c.args;
         fs::remove(dir + c.written);
     }
+    // An existing project is not replaced unasked.
+    ASSERT_EQ(Job("/DXFIN plate_holes.dxf blech"), 0) << err;
+    const std::string before = Read(dir + "blech.vak1");
+    EXPECT_EQ(Job("/DXFIN lines_shuffled.dxf blech"), 1);
+    EXPECT_NE(err.find("existiert bereits"), std::string::npos) << err;
+    EXPECT_EQ(Read(dir + "blech.vak1"), before);
     std::string usage;
     for (const std::string& line : UsageLines())
         usage += line + "\n";
@@ -97,10 +103,8 @@ TEST_F(DxfIn, DialogOffersToleranceAndLayers) {
         const char* message;
     };
     const Case cases[] = {
-        {"layers.dxf", std::nullopt, 0, 0, "schneiden"},
-        {"layers.dxf", std::nullopt, 1, 6, ""},
-        {"gap.dxf", std::nullopt, 0, 0, "Lücke"},
-        {"gap.dxf", "0,01", 0, 6, ""},
+        {"layers.dxf", std::nullopt, 0, 0, "schneiden"}, {"layers.dxf", std::nullopt, 1, 6, ""},
+        {"gap.dxf", std::nullopt, 0, 0, "Lücke"},        {"gap.dxf", "0,01", 0, 6, ""},
         {"gap.dxf", "null", 0, 0, "Toleranz"},
     };
     for (const Case& c : cases) {
