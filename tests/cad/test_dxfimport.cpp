@@ -220,7 +220,12 @@ Shape Turned(const Shape& s, long double degrees, long double sy, long double sz
 }
 
 const Shape kL = Sum({{1, Box(0, 0, 100, 10)}, {1, Box(0, 10, 10, 80)}});
-const Shape kLHole = Sum({{1, Box(0, 0, 60, 10)}, {1, Box(0, 10, 10, 40)}, {-1, Disc(35, 5, 3)}});
+// The block's L section with its root radius and its hole.
+const Shape kLHole = Sum({{1, Box(0, 0, 60, 10)},
+                          {1, Box(0, 10, 10, 40)},
+                          {1, Box(10, 10, 14, 14)},
+                          {-1, Quarter(14, 14, 4, -1, -1)},
+                          {-1, Disc(35, 5, 3)}});
 
 Shape IWithFillets() {
     const long double h = 200, b = 100, w = 2.8L, tf = 8.5L, r = 12;

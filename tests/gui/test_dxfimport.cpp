@@ -29,8 +29,10 @@ struct DxfImportDialog : ::testing::Test {
         app.Env.ui = &ui;
         ASSERT_TRUE(dir.isValid());
         app.Config.CadDir = dir.path().toStdString();
+        // The folder's name may hold blanks (it follows the application's name).
         const std::string cmd = std::string(VAK1_PYTHON) + " " + VAK1_SOURCE_DIR +
-                                "/tests/tools/make_import_dxf.py " + dir.path().toStdString();
+                                "/tests/tools/make_import_dxf.py '" + dir.path().toStdString() +
+                                "'";
         ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
     }
     static void ChooseFile(QWidget* w, const char* name) {

@@ -125,9 +125,12 @@ doc.saveas(f"{out}/i_fillets.dxf")
 
 
 def l_block(doc, name="LHOLE"):
-    """The L section 60 x 40 x 10 with a round hole r 3 at (35, 5), base point (5, 5)."""
+    """The L section 60 x 40 x 10 with a root radius 4 (an ARC) and a round hole r 3 at
+    (35, 5), base point (5, 5)."""
     blk = doc.blocks.new(name, base_point=(5, 5))
-    put(blk, polygon([(0, 0), (60, 0), (60, 10), (10, 10), (10, 40), (0, 40)]))
+    put(blk, [("L", (0, 0), (60, 0)), ("L", (60, 0), (60, 10)), ("L", (60, 10), (14, 10)),
+              ("A", (14, 14), 4, 180, 270), ("L", (10, 14), (10, 40)), ("L", (10, 40), (0, 40)),
+              ("L", (0, 40), (0, 0))])
     blk.add_circle((35, 5), 3)
     return blk
 
