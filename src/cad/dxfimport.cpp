@@ -135,6 +135,9 @@ bool ReadRecords(const std::vector<std::string>& lines, Drawing& d, std::size_t&
     Block* block = nullptr;
     Record* polyline = nullptr;
     for (Record& rec : records) {
+        // A VERTEX belongs to the POLYLINE just before it, never across these records.
+        if (rec.type == "SECTION" || rec.type == "ENDSEC" || rec.type == "ENDBLK")
+            polyline = nullptr;
         if (rec.type == "SECTION") {
             section = Text(rec, 2);
             continue;
