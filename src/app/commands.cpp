@@ -9,6 +9,7 @@
 
 #include "app/App.h"
 #include "app/cadcontext.h"
+#include "app/dxfdialog.h"
 #include "app/notes.h"
 #include "app/outputcontext.h"
 #include "app/profilecommand.h"
@@ -218,12 +219,12 @@ void FileImportDxf(App& app) {
     SaveChangesQuestion(app);
     if (app.State.AbortFlag) return;
     std::string path;
-    const std::string folder = FolderPath(app.Config.CadDir);
-    if (!DialogUi(Dialogs(app), kHelpNone).OpenFileDialog("*.dxf|*.dxf", folder, path)) {
+    DxfImportOptions options;
+    if (!AskDxfImport(app, path, options)) {
         app.State.AbortFlag = 1;
         return;
     }
-    DxfImportResult r = ImportDxfContour(path, app.Project);
+    DxfImportResult r = ImportDxfContour(path, app.Project, options);
     if (!r.ok) {
         ShowError(Dialogs(app), r.error);
         app.State.AbortFlag = 1;

@@ -12,6 +12,7 @@
 #include "app/commands.h"
 #include "app/projectcontext.h"
 #include "cad/drawing.h"
+#include "cad/dxfimport.h"
 #include "calc/section.h"
 #include "help/helptext.h"
 #include "platform/Ui.h"
@@ -263,6 +264,32 @@ StartResult ProfileJob(App& app, const std::vector<std::string>& args, std::FILE
     NameJobProject(app, target);
     app.State.AbortFlag = 0;
     app.State.OverwriteQuestion = false; // a job replaces its output, as the others do
+bool IsDxfInParameter(const std::string& p) {
+    return UpperAscii(p) == "/DXFIN";
+}
+
+// The contour of a drawing as the project file NAME.vak1; a drawing that gives no contour
+// is named with its reason and nothing is written.
+StartResult DxfInJob(App& app, const std::vector<std::string>& args, std::FILE* out,
+                     std::FILE* err) {
+    if (args.size() < 3) {
+        std::fprintf(err, "/DXFIN: Zeichnung und Projektdatei fehlen\n");
+        return {true, 1};
+    }
+    const std::string& drawing = args[1];
+    std::string target = args[2];
+    if (fs::path(target).filename().string().find('.') == std::string::npos)
+        target += std::string(".") + kExtension;
+    if (WouldReplaceInput(drawing, target, err)) return {true, 1};
+    if (OutputReadOnly(target, err)) return {true, 1};
+    const DxfImportResult r = ImportDxfContour(drawing, app.Project);
+    if (!r.ok) {
+        PrintLine(err, r.error);
+        return {true, 1};
+    }
+    CalcSection(app.Project, app.Messages, app.Config);
+    app.State.AbortFlag = 0;
+    NameJobProject(app, target);
     WriteProject(ProjectFileOf(app), target);
     if (app.State.AbortFlag) {
         std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
@@ -291,6 +318,10 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
     }
     if (IsProfileParameter(first)) {
         result = ProfileJob(app, args, out, err);
+        return true;
+    }
+    if (IsDxfInParameter(first)) {
+        result = DxfInJob(app, args, out, err);
         return true;
     }
     if (UpperAscii(first) == "DEMO") {
@@ -383,7 +414,9 @@ std::vector<std::string> UsageLines() {
             prog + " /PROFILE Designation Filename",
             "/X       -> extended values: TXT file Filename_x.txt",
             "/TABLE   -> table of the folder's projects: vak1table.txt",
+            prog + " /DXFIN Drawing.dxf Filename",
             "/PROFILE -> project file of a section of profiles.dbf",
+            "/DXFIN   -> project of the drawing's contour: Filename.vak1",
             "Example: " + prog + file + " /X /NOGUI   ->  test_x.txt",
             "Example: " + prog + " /PROFILE \"IPE 200\" ipe200  ->  ipe200." + kExtension};
 }
@@ -391,7 +424,7 @@ std::vector<std::string> UsageLines() {
 bool IsUnattended(const std::vector<std::string>& args) {
     if (args.empty()) return false;
     if (args[0] == "?" || args[0] == "/?" || IsTableParameter(args[0]) ||
-        IsProfileParameter(args[0]))
+        IsProfileParameter(args[0]) || IsDxfInParameter(args[0]))
         return true;
     if (args.size() < 2) return false;
     return args[1] == "/I" || args[1] == "/i" || args[1] == "/X" || args[1] == "/x" ||

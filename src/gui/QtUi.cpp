@@ -1,6 +1,7 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
 #include "gui/qtext.h"
+#include "gui/dxfimportdialog.h"
 #include "gui/limitsdialog.h"
 #include "gui/picturewindow.h"
 #include "gui/plotform.h"
@@ -251,6 +252,17 @@ bool QtUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     if (dialog.exec() != QDialog::Accepted) return false;
     data.fields = dialog.Fields();
     return true;
+}
+
+bool QtUi::DxfImportDialog(DxfImportDialogData& data) {
+    if (!OpenFileDialog(data.filter, data.folder, data.file)) return false;
+    if (data.survey) data.survey(data, true);
+    TDxfImport dialog(
+        parent_, data,
+        [this, &data](std::string& path) { return OpenFileDialog(data.filter, data.folder, path); },
+        [this](bool picture) { Help(picture); });
+    ApplyHelpTip(dialog);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 PictureBrowserAction QtUi::PictureBrowserDialog(PictureBrowserData& data) {

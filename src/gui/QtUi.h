@@ -49,6 +49,8 @@ class QtUi : public Ui {
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
     bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
+    // The file dialog, then the import dialog on the chosen drawing.
+    bool DxfImportDialog(DxfImportDialogData& data) override;
     bool PlotLineForm(PlotFormData& data) override;
     bool PrintoutDialog(PrintoutDialogData& data) override;
     void PrinterInfoWindow(const PrinterInfoData& data) override;

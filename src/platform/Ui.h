@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/docuforms.h"
+#include "platform/dxfimportdialog.h"
 #include "platform/picturedialogs.h"
 #include "platform/configform.h"
 #include "platform/tabledialogs.h"
@@ -164,6 +165,13 @@ class Ui {
     virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
     // A back end without this dialog keeps the calculated limits.
     virtual bool DiagramLimitsDialog(DiagramLimitsDialogData& /*data*/) { return false; }
+    // The DXF import: the file dialog, then the drawing's tolerance and layer; true for "OK"
+    // with the fields as left. The default takes the file and what the drawing offers.
+    virtual bool DxfImportDialog(DxfImportDialogData& data) {
+        if (!OpenFileDialog(data.filter, data.folder, data.file)) return false;
+        if (data.survey) data.survey(data, true);
+        return true;
+    }
     virtual void Beep() = 0;
     // The status line of the main window; an empty text clears it.
     virtual void StatusMessage(const std::string& /*text*/) {}

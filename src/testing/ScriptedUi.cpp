@@ -7,7 +7,8 @@ namespace {
 bool Fits(const std::string& answerKind, const std::string& dialogKind) {
     if (answerKind.empty() || answerKind == dialogKind) return true;
     if (answerKind == "file")
-        return dialogKind == "open" || dialogKind == "save" || dialogKind == "folder";
+        return dialogKind == "open" || dialogKind == "save" || dialogKind == "folder" ||
+               dialogKind == "dxfimport";
     if (answerKind == "action") return dialogKind == "positions" || dialogKind == "coordinates";
     return false;
 }
@@ -227,6 +228,29 @@ bool ScriptedUi::DiagramLimitsDialog(DiagramLimitsDialogData& data) {
     if (a.calculate) data.fields = data.calculated;
     for (std::size_t i = 0; i < a.fields.size() && i < data.fields.size(); ++i)
         if (a.fields[i]) data.fields[i] = *a.fields[i];
+    return true;
+}
+
+bool ScriptedUi::DxfImportDialog(DxfImportDialogData& data) {
+    ScriptedAnswer a;
+    Next(a, "dxfimport");
+    if (a.cancel) {
+        Record(DialogRecord{"dxfimport", data.caption, "", data.folder});
+        return false;
+    }
+    data.file = a.text;
+    if (data.survey) data.survey(data, true);
+    DialogRecord r{"dxfimport", data.caption, data.error, data.file};
+    r.fields = {data.tolerance, data.extent};
+    r.lines = data.layers;
+    r.preselected = data.layer + 1;
+    Record(r);
+    if (!a.fields.empty() && a.fields[0]) {
+        data.tolerance = *a.fields[0];
+        if (data.survey) data.survey(data, false);
+    }
+    if (a.choice >= 1 && a.choice <= static_cast<int>(data.layers.size()))
+        data.layer = a.choice - 1;
     return true;
 }
 

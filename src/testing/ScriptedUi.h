@@ -113,6 +113,17 @@ struct ScriptedAnswer {
         a.calculate = calc;
         return a;
     }
+    // The DXF import closed with OK: the file, then the tolerance typed (nullopt keeps the
+    // offered one) and the layer chosen (1-based line of the layer list; 0 keeps). A "file"
+    // answer takes the file and what the drawing offers.
+    static ScriptedAnswer DxfImport(std::string path, std::optional<std::string> tolerance = {},
+                                    int layer = 0) {
+        ScriptedAnswer a = Text(std::move(path));
+        a.kind = "dxfimport";
+        a.fields = {std::move(tolerance)};
+        a.choice = layer;
+        return a;
+    }
     // The explanation window closed with OK, cause and remedy edited.
     static ScriptedAnswer Edit(std::string cause, std::string remedy) {
         ScriptedAnswer a;
@@ -201,7 +212,7 @@ struct DialogRecord {
         : kind(std::move(k)), caption(std::move(c)), prompt(std::move(p)), text(std::move(t)) {}
 
     // "text", "choice", "yesno", "question", "message", "open", "save", "folder",
-    // "positions", "coordinates", "textlines", "limits",
+    // "positions", "coordinates", "textlines", "limits", "dxfimport",
     // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config", "table",
     // "plotform", "printout", "printerinfo"
     // "projecttable", "progress"
@@ -246,6 +257,9 @@ class ScriptedUi : public Ui {
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
     bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
+    // Records "dxfimport" after the drawing was read: text the file, fields the tolerance
+    // and the extent, lines the layer list, preselected the layer (1-based).
+    bool DxfImportDialog(DxfImportDialogData& data) override;
     // The documentation dialogs record their fields as one list: the change dialog text,
     // date, editor, description; the drawing information the two replacements, the approval
     // cells (date, name by row) and the free-text cells (x, y, h, phi, text by row); the
