@@ -1,7 +1,7 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
 #include "gui/qtext.h"
-#include "gui/dxfimportdialog.h"
+#include "gui/dxfimportwindow.h"
 #include "gui/limitsdialog.h"
 #include "gui/picturewindow.h"
 #include "gui/plotform.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/docuforms.h"
-#include "platform/dxfimportdialog.h"
+#include "platform/dxfimportform.h"
 #include "platform/picturedialogs.h"
 #include "platform/configform.h"
 #include "platform/tabledialogs.h"

@@ -1,5 +1,5 @@
 // Layout of the DXF import dialog: one row per value, the message of the drawing below.
-#include "gui/dxfimportdialog.h"
+#include "gui/dxfimportwindow.h"
 
 #include <QComboBox>
 #include <QFormLayout>
