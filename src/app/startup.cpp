@@ -264,6 +264,15 @@ StartResult ProfileJob(App& app, const std::vector<std::string>& args, std::FILE
     NameJobProject(app, target);
     app.State.AbortFlag = 0;
     app.State.OverwriteQuestion = false; // a job replaces its output, as the others do
+    WriteProject(ProjectFileOf(app), target);
+    if (app.State.AbortFlag) {
+        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n", target.c_str());
+    return {true, 0};
+}
+
 bool IsDxfInParameter(const std::string& p) {
     return UpperAscii(p) == "/DXFIN";
 }

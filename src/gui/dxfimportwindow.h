@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "gui/dialogs.h"
+#include "gui/valuedialogs.h"
 #include "platform/Ui.h"
 
 class QComboBox;
