@@ -216,6 +216,19 @@ StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* 
     return {true, table.messages.empty() ? 0 : 1};
 }
 
+// The project made by a job as target: its name printed on out, or the failure on err.
+StartResult WriteJobProject(App& app, const std::string& target, std::FILE* out, std::FILE* err) {
+    NameJobProject(app, target);
+    app.State.AbortFlag = 0;
+    WriteProject(ProjectFileOf(app), target);
+    if (app.State.AbortFlag) {
+        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n", target.c_str());
+    return {true, 0};
+}
+
 bool IsProfileParameter(const std::string& p) {
     return UpperAscii(p) == "/PROFILE";
 }
@@ -261,16 +274,8 @@ StartResult ProfileJob(App& app, const std::vector<std::string>& args, std::FILE
         PrintMessages(app, err);
         return {true, 1};
     }
-    NameJobProject(app, target);
-    app.State.AbortFlag = 0;
     app.State.OverwriteQuestion = false; // a job replaces its output, as the others do
-    WriteProject(ProjectFileOf(app), target);
-    if (app.State.AbortFlag) {
-        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
-        return {true, 1};
-    }
-    std::fprintf(out, "%s\n", target.c_str());
-    return {true, 0};
+    return WriteJobProject(app, target, out, err);
 }
 
 bool IsDxfInParameter(const std::string& p) {
@@ -297,15 +302,7 @@ StartResult DxfInJob(App& app, const std::vector<std::string>& args, std::FILE* 
         return {true, 1};
     }
     CalcSection(app.Project, app.Messages, app.Config);
-    app.State.AbortFlag = 0;
-    NameJobProject(app, target);
-    WriteProject(ProjectFileOf(app), target);
-    if (app.State.AbortFlag) {
-        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
-        return {true, 1};
-    }
-    std::fprintf(out, "%s\n", target.c_str());
-    return {true, 0};
+    return WriteJobProject(app, target, out, err);
 }
 
 // Evaluates the command line; a filled result ends the program.
