@@ -35,6 +35,9 @@ install(FILES ${VAK1_GZ_DIR}/vak1.1.gz DESTINATION share/man/man1
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE ${VAK1_DIST}/copyright
               ${VAK1_GZ_DIR}/changelog.gz
         DESTINATION share/doc/vak1 PERMISSIONS ${VAK1_FILE_PERMISSIONS})
+# The help files and the picture index are code page 850, the program's own encoding.
+install(FILES ${VAK1_DIST}/lintian-overrides DESTINATION share/lintian/overrides RENAME vak1
+        PERMISSIONS ${VAK1_FILE_PERMISSIONS})
 install(FILES ${VAK1_DIST}/${VAK1_APP_ID}.desktop DESTINATION share/applications
         PERMISSIONS ${VAK1_FILE_PERMISSIONS})
 install(FILES ${VAK1_DIST}/vak1.xml DESTINATION share/mime/packages
@@ -53,11 +56,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "VAK1 maintainers <maintainers@vak1.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "cross-section properties of a closed contour")
 set(CPACK_PACKAGE_DESCRIPTION
-    "VAK1 computes the cross-section properties of a closed contour of up to 500 positions
-joined by straight edges or circular arcs: area, first and second moments, centroid,
-principal moments and angle, and for a prismatic body its volume, mass and mass moments
-of inertia. It writes reports, DXF and IGES drawings and extended values (section moduli,
-plastic moduli, torsion values by finite elements), in the desktop program or as
+    "VAK1 computes the cross-section properties of a closed contour of up to
+500 positions joined by straight edges or circular arcs: area, first and
+second moments, centroid, principal moments and angle, and for a prismatic
+body its volume, mass and mass moments of inertia. It writes reports, DXF
+and IGES drawings and extended values (section moduli, plastic moduli,
+torsion values by finite elements), in the desktop program or as
 unattended jobs from the command line.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
