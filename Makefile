@@ -65,8 +65,11 @@ run: build
 	  echo "Report: $(OUT)/l-profil.txt, drawing: $(OUT)/l-profil.dxf"; \
 	fi
 
+# Run by root, the test programs run once more as nobody, where read-only folders and
+# unwritable files really refuse (the build tree must be readable by every user).
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure
+	tests/tools/run_unprivileged.sh $(BUILD)
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVAK1_SANITIZE=ON -DVAK1_GUI=OFF > /dev/null
 	cmake --build $(ASAN_BUILD) $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
