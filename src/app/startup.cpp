@@ -374,14 +374,9 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
 // Help texts and the message file come with the program: without a configured folder that
 // holds them, the installation's data folder is used.
 void UseInstalledData(App& app) {
-#ifdef VAK1_DATA_DIR
     const std::string configured = FolderPath(app.Config.PltDir);
-    const std::string installed = FolderPath(VAK1_DATA_DIR);
-    if (!FileExists(configured + "vak1.hlp") && FileExists(installed + "vak1.hlp"))
-        app.Config.PltDir = installed;
-#else
-    (void)app;
-#endif
+    const std::string installed = InstalledDataFolder();
+    if (!FileExists(configured + "vak1.hlp") && !installed.empty()) app.Config.PltDir = installed;
 }
 
 std::string CurrentFolder() {
@@ -391,14 +386,6 @@ std::string CurrentFolder() {
 }
 
 } // namespace
-
-std::string InstalledDataFolder() {
-#ifdef VAK1_DATA_DIR
-    return FolderPath(VAK1_DATA_DIR);
-#else
-    return {};
-#endif
-}
 
 std::vector<std::string> UsageLines() {
     const std::string prog = std::string("w") + kExtension;
