@@ -78,6 +78,18 @@ NeutralAxis NeutralAxisOf(const NormalStressField& f) {
 
 } // namespace
 
+LoadUnits LoadUnitsOf(bool inch) {
+    if (!inch) return {};
+    constexpr double kNewtonPerLbf = 4.4482216152605, kMmPerInch = 25.4;
+    return {kNewtonPerLbf,
+            kNewtonPerLbf * kMmPerInch,
+            kNewtonPerLbf / (kMmPerInch * kMmPerInch),
+            kMmPerInch,
+            "lbf",
+            "lbf*in",
+            "psi"};
+}
+
 NormalStressField NormalStressOf(const NormalStressSection& s, const SectionLoads& l) {
     NormalStressField f;
     f.ys = s.ys;

@@ -17,6 +17,14 @@ namespace vak1 {
 struct ProjectData;
 struct Settings;
 
+// The units loads and stresses are shown and typed in: N, N mm and N/mm2, or in inch mode
+// lbf, lbf in and psi. The factors take a shown value to N, N mm, N/mm2 and mm.
+struct LoadUnits {
+    double force = 1, moment = 1, stress = 1, length = 1;
+    const char *forceName = "N", *momentName = "Nmm", *stressName = "N/mm2";
+};
+LoadUnits LoadUnitsOf(bool inch);
+
 struct SectionLoads {
     double N = 0, Vy = 0, Vz = 0, Mx = 0, My = 0, Mz = 0;
     bool Shear() const { return Vy != 0 || Vz != 0 || Mx != 0; }
@@ -33,6 +41,9 @@ struct NormalStressField {
     double ys = 0, zs = 0, c = 0, gy = 0, gz = 0;
     double At(double y, double z) const { return c + gy * (y - ys) + gz * (z - zs); }
 };
+// The picture's and the report's choice of stress.
+enum class StressKind { Normal, Shear, VonMises };
+
 NormalStressField NormalStressOf(const NormalStressSection& s, const SectionLoads& loads);
 
 struct StressPoint {
