@@ -20,6 +20,7 @@
 #include "project/messages.h"
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"
+#include "stress/stress.h"
 #include "text/program.h"
 
 namespace vak1 {
@@ -38,6 +39,8 @@ struct AppState {
     bool MessageDisplay = true;    // error boxes are shown only while on
     bool OverwriteQuestion = true; // CheckTargetFile asks before replacing a file
     long double MeshFineness = 1;  // torsion mesh of the extended values: 2 halves the elements
+    SectionLoads StressLoads;      // the internal forces of View -> "Spannungen" (N, N mm)
+    int StressPictureKind = 2;     // the stress its picture shows: sigma, tau, von Mises
     std::string StartDir;          // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine; // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines

@@ -17,6 +17,7 @@
 #include "app/sheetcommands.h"
 #include "app/tablecontext.h"
 #include "app/startup.h"
+#include "app/stresscommand.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
 #include "calc/section.h"
@@ -561,6 +562,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_viewStandard", {ViewStandard}},
         {"mi_viewAuszug", {ViewExcerpt}},
         {"mi_viewExtended", {ViewExtended}},
+        {"mi_viewStresses", {ViewStresses}},
         {"mi_viewGrafik", {Draw<cdScreen, dkGeometryTable>}},
         {"mi_viewTabelle", {Draw<cdScreen, dkTable>}},
         {"mi_viewpolyline", {Draw<cdScreen, dkPolyline>}},
