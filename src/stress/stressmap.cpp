@@ -236,7 +236,11 @@ StressImage RenderStressMap(const StressResults& r, StressKind kind, const LoadU
             if (x < left || x > left + mapW || y < top || y > top + mapH) continue;
             if ((i / 8) % 2 == 0) out.Dot(x, y, 2, black);
             if (!labelled && x > left + 4 && y > top + 4 && y < top + mapH - 20) {
-                out.Text(static_cast<int>(x) + 4, static_cast<int>(y) + 4, "sx=0", black);
+                const int tx = static_cast<int>(x) + 4, ty = static_cast<int>(y) + 4;
+                for (int dy = -1; dy <= kGlyphH * kScale; ++dy)
+                    for (int dx = -1; dx <= 4 * kAdvance; ++dx)
+                        out.Put(tx + dx, ty + dy, white);
+                out.Text(tx, ty, "sx=0", black);
                 labelled = true;
             }
         }
