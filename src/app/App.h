@@ -35,13 +35,14 @@ struct AppState {
     uint8_t AbortFlag = 0;
     uint8_t ModifiedFlag = 0;
     bool CommandLineFile = false;
-    bool NoGui = false;            // "/NOGUI" on the command line
-    bool MessageDisplay = true;    // error boxes are shown only while on
-    bool OverwriteQuestion = true; // CheckTargetFile asks before replacing a file
-    long double MeshFineness = 1;  // torsion mesh of the extended values: 2 halves the elements
-    SectionLoads StressLoads;      // the internal forces of View -> "Spannungen" (N, N mm)
-    int StressPictureKind = 2;     // the stress its picture shows: sigma, tau, von Mises
-    std::string StartDir;          // current folder at program start, ends with "/"
+    bool NoGui = false;             // "/NOGUI" on the command line
+    bool MessageDisplay = true;     // error boxes are shown only while on
+    bool OverwriteQuestion = true;  // CheckTargetFile asks before replacing a file
+    long double MeshFineness = 1;   // torsion mesh of the extended values: 2 halves the elements
+    SectionLoads StressLoads;       // the internal forces of View -> "Spannungen" (N, N mm)
+    int StressPictureKind = 2;      // the stress its picture shows: sigma, tau, von Mises
+    bool DrawSolverOverlay = false; // the section drawing shows shear centre, plastic axes, mesh
+    std::string StartDir;           // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine; // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
     // Clears the graphics window for a help picture and draws pltFile (empty: no picture).

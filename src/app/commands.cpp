@@ -429,6 +429,11 @@ void ViewExtended(App& app) {
     ReportExtended(OutputContextOf(app), app.Project, 0, ComputeTorsionInWorker,
                    TorsionOptions{static_cast<double>(app.State.MeshFineness)});
 }
+// Shear centre, plastic neutral axes and mesh on the section drawing: on and off.
+void ViewSolverOverlay(App& app) {
+    app.State.DrawSolverOverlay = !app.State.DrawSolverOverlay;
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
+}
 void ShowMessages(App& app) {
     ShowMessagesAndNotes(app);
 }
@@ -563,6 +568,7 @@ const std::map<std::string, Command>& Table() {
         {"mi_viewAuszug", {ViewExcerpt}},
         {"mi_viewExtended", {ViewExtended}},
         {"mi_viewStresses", {ViewStresses}},
+        {"mi_viewSolverOverlay", {ViewSolverOverlay}},
         {"mi_viewGrafik", {Draw<cdScreen, dkGeometryTable>}},
         {"mi_viewTabelle", {Draw<cdScreen, dkTable>}},
         {"mi_viewpolyline", {Draw<cdScreen, dkPolyline>}},

@@ -87,7 +87,7 @@ MenuItem ViewMenu() {
                  Item("mi_viewStresses", "Spa&nnungen"), Separator(),
                  Item("mi_viewGrafik", "&Grafik"), Item("mi_viewTabelle", "&Tabelle"),
                  Item("mi_viewpolyline", "Pol&ylinie"), Item("mi_viewzeichnung", "&Zeichnung"),
-                 Separator(), errors});
+                 Item("mi_viewSolverOverlay", "Sch&ubmittelpunkt und Netz"), Separator(), errors});
 }
 
 MenuItem CadMenu() {
