@@ -35,16 +35,20 @@ struct AppState {
     uint8_t AbortFlag = 0;
     uint8_t ModifiedFlag = 0;
     bool CommandLineFile = false;
-    bool NoGui = false;             // "/NOGUI" on the command line
-    bool MessageDisplay = true;     // error boxes are shown only while on
-    bool OverwriteQuestion = true;  // CheckTargetFile asks before replacing a file
-    long double MeshFineness = 1;   // torsion mesh of the extended values: 2 halves the elements
-    SectionLoads StressLoads;       // the internal forces of View -> "Spannungen" (N, N mm)
-    int StressPictureKind = 2;      // the stress its picture shows: sigma, tau, von Mises
-    bool DrawSolverOverlay = false; // the section drawing shows shear centre, plastic axes, mesh
-    std::string StartDir;           // current folder at program start, ends with "/"
+    bool NoGui = false;            // "/NOGUI" on the command line
+    bool MessageDisplay = true;    // error boxes are shown only while on
+    bool OverwriteQuestion = true; // CheckTargetFile asks before replacing a file
+    long double MeshFineness = 1;  // torsion mesh of the extended values: 2 halves the elements
+    std::string StartDir;          // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine; // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
+
+    // The internal forces of View -> "Spannungen" (N, N mm) and the stress its picture shows
+    // (sigma, tau, von Mises); the section drawing's option of shear centre, plastic axes, mesh.
+    SectionLoads StressLoads;
+    int StressPictureKind = 2;
+    bool DrawSolverOverlay = false;
+
     // Clears the graphics window for a help picture and draws pltFile (empty: no picture).
     std::function<void(App& app, const std::string& pltFile)> HelpPicture;
     // Set when a help picture took the graphics window's place during the running command.
