@@ -27,7 +27,6 @@ LoadUnits LoadUnitsOf(bool inch);
 
 struct SectionLoads {
     double N = 0, Vy = 0, Vz = 0, Mx = 0, My = 0, Mz = 0;
-    bool Shear() const { return Vy != 0 || Vz != 0 || Mx != 0; }
 };
 
 // The values of the section the normal stress takes: area, centroid and moments about the

@@ -16,13 +16,14 @@ struct StressImage {
     std::vector<std::uint8_t> rgb; // rows top to bottom, three bytes a pixel
 };
 
-// The values of the kind at the mesh nodes, and their range (lowest, highest).
+// The values of the kind at the mesh nodes.
 const std::vector<double>& StressValues(const StressResults& r, StressKind kind);
 
 // The colour of t in [0, 1]: blue over cyan, green and yellow to red.
 void StressColour(double t, std::uint8_t rgb[3]);
 
-// An empty image for results without a mesh.
+// The picture at width x height pixels (at least the legend's room); results without a mesh
+// give a white picture.
 StressImage RenderStressMap(const StressResults& r, StressKind kind, const LoadUnits& units,
                             int width, int height);
 
