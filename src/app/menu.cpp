@@ -83,10 +83,11 @@ MenuItem ViewMenu() {
     errors.enabled = false;
     return Menu("mi_View", "&Ansicht",
                 {Item("mi_viewStandard", "&Standardausdruck"), Item("mi_viewAuszug", "&Auszug"),
-                 Item("mi_viewExtended", "&Erweiterte Werte"), Separator(),
+                 Item("mi_viewExtended", "&Erweiterte Werte"),
+                 Item("mi_viewStresses", "Spa&nnungen"), Separator(),
                  Item("mi_viewGrafik", "&Grafik"), Item("mi_viewTabelle", "&Tabelle"),
                  Item("mi_viewpolyline", "Pol&ylinie"), Item("mi_viewzeichnung", "&Zeichnung"),
-                 Separator(), errors});
+                 Item("mi_viewSolverOverlay", "Sch&ubmittelpunkt und Netz"), Separator(), errors});
 }
 
 MenuItem CadMenu() {

@@ -8,6 +8,7 @@
 #include "gui/printforms.h"
 #include "gui/projecttablewindow.h"
 #include "gui/profilewindow.h"
+#include "gui/stresswindow.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -344,6 +345,17 @@ ProjectTableAction QtUi::ProjectTableDialog(ProjectTableData& data) {
 bool QtUi::ProfileDialog(ProfileDialogData& data) {
     TProfileDialog window(parent_, data);
     return window.exec() == QDialog::Accepted;
+}
+
+bool QtUi::StressDialog(StressDialogData& data) {
+    TStressDialog dialog(parent_, data, [this](bool picture) { Help(picture); });
+    ApplyHelpTip(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::StressPicture(StressPictureData& data) {
+    TStressPicture window(parent_, data, [this](bool picture) { Help(picture); });
+    window.exec();
 }
 
 void QtUi::RunWithProgress(ProgressJob& job) {

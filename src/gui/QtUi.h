@@ -70,6 +70,8 @@ class QtUi : public Ui {
     bool TableWindowDialog(TableWindowModel& table) override;
     ProjectTableAction ProjectTableDialog(ProjectTableData& data) override;
     bool ProfileDialog(ProfileDialogData& data) override;
+    bool StressDialog(StressDialogData& data) override;
+    void StressPicture(StressPictureData& data) override;
     void RunWithProgress(ProgressJob& job) override;
 
   private:

@@ -44,7 +44,7 @@ QString CommandFeedback(const App& app, const std::string& command) {
     if (command == "mi_fileExportDXF" && !app.Cad.FileName.empty())
         return "DXF geschrieben: " + Q(app.Cad.FileName);
     if ((command == "mi_viewStandard" || command == "mi_viewAuszug" ||
-         command == "mi_viewExtended") &&
+         command == "mi_viewExtended" || command == "mi_viewStresses") &&
         WritesAFile(app.Output.Kind))
         return "Bericht: " + Q(app.Output.OutputFileName);
     return {};

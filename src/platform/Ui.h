@@ -17,6 +17,7 @@
 #include "platform/projecttableform.h"
 #include "platform/positiontable.h"
 #include "platform/profileform.h"
+#include "platform/stressform.h"
 
 namespace vak1 {
 
@@ -225,6 +226,10 @@ class Ui {
     // The section window, modal: true for "OK" with the choice as left, false for
     // "Abbrechen". A back end without it cancels.
     virtual bool ProfileDialog(ProfileDialogData& /*data*/) { return false; }
+    // The internal forces for the stresses and the stress to draw (false: cancelled).
+    virtual bool StressDialog(StressDialogData& /*data*/) { return false; }
+    // The colour map of the stresses in a window of its own, with its export and printout.
+    virtual void StressPicture(StressPictureData& /*data*/) {}
     // Runs job on another thread under a progress window with a cancel button; the default
     // runs it here without a window.
     virtual void RunWithProgress(ProgressJob& job) {
