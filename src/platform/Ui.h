@@ -59,6 +59,17 @@ struct PositionListDialogData {
     int selected = 0;
     std::vector<DialogButton> buttons;
     PositionTable table; // the same positions in columns
+    // Editing in the table itself: each changes the positions at once and gives back the
+    // table as it now is. False when refused (the core has said why) or nothing changed.
+    // setCell: position k (1-based), column 1 y, 2 z, 3 the arc angle, the text typed.
+    std::function<bool(int position, int column, const std::string& text, PositionTable& table)>
+        setCell;
+    // paste: the lines of a coordinate list inserted before a position (count + 1 appends).
+    std::function<bool(int before, const std::string& text, PositionTable& table)> paste;
+    // removeRows: the positions (1-based) deleted together.
+    std::function<bool(const std::vector<int>& positions, PositionTable& table)> removeRows;
+    // undo, redo: the table's own changes since the list opened, one step each.
+    std::function<bool(PositionTable&table)> undo, redo;
 };
 
 // The coordinates of one position: y, z and the arc angle, each with label and unit; the
