@@ -92,7 +92,12 @@ void QtUi::ApplyHelpTip(QWidget& dialog) const {
     const QString tip = Q(helpTip(helpNumber));
     if (tip.isEmpty()) return;
     auto set = [&tip](QWidget* w) {
-        if (w->toolTip().isEmpty()) w->setToolTip(tip);
+        // A field's limit stays named under the help line.
+        const QString limit = w->property("vak1_limit").toString();
+        if (!limit.isEmpty() && w->toolTip() == limit)
+            w->setToolTip(tip + "\n" + limit);
+        else if (w->toolTip().isEmpty())
+            w->setToolTip(tip);
     };
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         const QString name = w->objectName();
@@ -105,8 +110,9 @@ void QtUi::ApplyHelpTip(QWidget& dialog) const {
 
 bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
                            std::size_t maxLength, std::string& text) {
-    TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
-                           [this](bool picture) { Help(picture); });
+    TextInputDialog dialog(
+        parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
+        [this](bool picture) { Help(picture); }, numberInput);
     ApplyHelpTip(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     text = dialog.Text().toStdString();

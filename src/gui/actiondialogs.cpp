@@ -1,6 +1,7 @@
 // Layout of the position list, the coordinate dialog and the text lines.
 #include "gui/actiondialogs.h"
 #include "gui/contourpreview.h"
+#include "gui/fieldchecks.h"
 #include "gui/qtext.h"
 
 #include <QCloseEvent>
@@ -356,7 +357,8 @@ CoordinateWindow::CoordinateWindow(QWidget* parent, Ui& ui, const CoordinateDial
         label->setObjectName(kNames[i][0]);
         auto* edit = new QLineEdit(Q(data.fields[static_cast<std::size_t>(i)]));
         edit->setObjectName(kNames[i][1]);
-        edit->setMaxLength(30);
+        edit->setMaxLength(30); // a number, never cut: no text limit to name
+        AcceptNumbers(edit);
         auto* unit = new QLabel(Q(data.units[static_cast<std::size_t>(i)]));
         unit->setObjectName(kNames[i][2]);
         grid->addWidget(label, i, 0);
@@ -401,7 +403,7 @@ TextLinesWindow::TextLinesWindow(QWidget* parent, Ui& ui, const TextLinesDialogD
     for (const TextLineField& f : data.fields) {
         auto* edit = new QLineEdit;
         edit->setObjectName(QString("Edit_%1").arg(++n));
-        if (f.maxLength > 0) edit->setMaxLength(static_cast<int>(f.maxLength));
+        LimitText(edit, static_cast<int>(f.maxLength));
         edit->setText(Q(f.text));
         edit->setMinimumWidth(static_cast<int>(std::min<std::size_t>(f.maxLength, 65)) *
                               fontMetrics().averageCharWidth());

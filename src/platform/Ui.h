@@ -198,6 +198,9 @@ class Ui {
     std::function<void(uint16_t number, bool picture)> onHelp;
     // The help number of the dialog about to be shown; the core sets it before every dialog.
     uint16_t helpNumber = 0;
+    // Set while the text input asks for a number (the value dialogs): its field may then
+    // take only what can be a number.
+    bool numberInput = false;
 
     // What a help button does: show help helpNumber.
     void Help(bool picture) {
