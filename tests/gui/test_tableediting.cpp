@@ -75,6 +75,7 @@ void TypeInCell(QTableWidget* t, int row, int column, const QString& text) {
     ASSERT_NE(e, nullptr);
     e->selectAll();
     QTest::keyClicks(e, text);
+    SaveShot(t->window(), "edit-positiontable");
     QTest::keyClick(e, Qt::Key_Return);
 }
 
