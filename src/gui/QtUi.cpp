@@ -1,6 +1,7 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
 #include "gui/qtext.h"
+#include "gui/transformwindow.h"
 #include "gui/dxfimportwindow.h"
 #include "gui/limitsdialog.h"
 #include "gui/picturewindow.h"
@@ -345,6 +346,14 @@ bool QtUi::TableWindowDialog(TableWindowModel& table) {
 ProjectTableAction QtUi::ProjectTableDialog(ProjectTableData& data) {
     TForm_preview window(parent_, data, [this](bool picture) { Help(picture); });
     return window.exec() == QDialog::Accepted ? window.Action() : ProjectTableAction::Close;
+}
+
+int QtUi::TransformDialog(TransformDialogData& data) {
+    TransformWindow window(parent_, *this, data);
+    ApplyHelpTip(window);
+    if (window.exec() != QDialog::Accepted) return 0;
+    window.Collect(data);
+    return 1;
 }
 
 bool QtUi::ProfileDialog(ProfileDialogData& data) {

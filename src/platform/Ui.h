@@ -82,6 +82,20 @@ struct CoordinateDialogData {
     std::vector<DialogButton> buttons;
 };
 
+// One transformation of the contour (rotate, move, scale, mirror): its values in their
+// order, or a choice among lines, over a picture of the contour as it is and as the values
+// would leave it.
+struct TransformDialogData {
+    std::string caption;
+    std::vector<std::string> labels, fields; // value fields, as typed
+    std::vector<std::string> choices;        // a radio group when not empty
+    int choice = 1;                          // 1-based
+    // The contour now, and moved by the fields and choice as they stand (moved empty while
+    // a field is no number).
+    std::function<void(const TransformDialogData& data, PositionTable& now, PositionTable& moved)>
+        preview;
+};
+
 struct TextLineField {
     std::string label;
     std::size_t maxLength = 0; // characters
@@ -174,6 +188,10 @@ class Ui {
     virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
     // True for OK, with the fields' texts edited; false when cancelled.
     virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
+    // One transformation with its preview: 1 for "OK" with the fields and choice as left, 0
+    // when cancelled; -1 (the default) for a back end without it, which the core then asks
+    // value by value.
+    virtual int TransformDialog(TransformDialogData& /*data*/) { return -1; }
     // A back end without this dialog keeps the calculated limits.
     virtual bool DiagramLimitsDialog(DiagramLimitsDialogData& /*data*/) { return false; }
     // The DXF import: the file dialog, then the drawing's tolerance and layer; true for "OK"
