@@ -491,6 +491,12 @@ void DocuModifyChanges(App& app) {
 }
 
 void DocuDeleteChange(App& app) {
+    // The entry is gone with it: asked first.
+    if (app.Docu.ChangeCount > 0 &&
+        !AskQuestion(Dialogs(app), kHelpNone, cp850("Letzte Änderung löschen ?"))) {
+        app.State.AbortFlag = 1;
+        return;
+    }
     MarkDocuChanged(app, DeleteLastChange(app.Docu));
     ShowChanges(app);
 }

@@ -156,7 +156,10 @@ bool TableModel::Run(TableCommand command) {
         PrintTable(ctx_);
         break;
     case C::Pack:
-        if (editing) PackTable(ctx_);
+        // Packing removes the marked records for good: it is asked first.
+        if (editing &&
+            AskQuestion(D(ctx_), kHelpNone, cp850("Markierte Datensätze endgültig löschen ?")))
+            PackTable(ctx_);
         break;
     case C::HelpCommon:
         ShowHelp(ctx_.help, kHelpTableCommon, HelpMode::TextOnly);

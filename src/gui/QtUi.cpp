@@ -1,6 +1,7 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
 #include "gui/qtext.h"
+#include "gui/transformwindow.h"
 #include "gui/dxfimportwindow.h"
 #include "gui/limitsdialog.h"
 #include "gui/picturewindow.h"
@@ -93,7 +94,12 @@ void QtUi::ApplyHelpTip(QWidget& dialog) const {
     const QString tip = Q(helpTip(helpNumber));
     if (tip.isEmpty()) return;
     auto set = [&tip](QWidget* w) {
-        if (w->toolTip().isEmpty()) w->setToolTip(tip);
+        // A field's limit stays named under the help line.
+        const QString limit = w->property("vak1_limit").toString();
+        if (!limit.isEmpty() && w->toolTip() == limit)
+            w->setToolTip(tip + "\n" + limit);
+        else if (w->toolTip().isEmpty())
+            w->setToolTip(tip);
     };
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         const QString name = w->objectName();
@@ -106,8 +112,9 @@ void QtUi::ApplyHelpTip(QWidget& dialog) const {
 
 bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
                            std::size_t maxLength, std::string& text) {
-    TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
-                           [this](bool picture) { Help(picture); });
+    TextInputDialog dialog(
+        parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
+        [this](bool picture) { Help(picture); }, numberInput);
     ApplyHelpTip(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     text = dialog.Text().toStdString();
@@ -340,6 +347,14 @@ bool QtUi::TableWindowDialog(TableWindowModel& table) {
 ProjectTableAction QtUi::ProjectTableDialog(ProjectTableData& data) {
     TForm_preview window(parent_, data, [this](bool picture) { Help(picture); });
     return window.exec() == QDialog::Accepted ? window.Action() : ProjectTableAction::Close;
+}
+
+int QtUi::TransformDialog(TransformDialogData& data) {
+    TransformWindow window(parent_, *this, data);
+    ApplyHelpTip(window);
+    if (window.exec() != QDialog::Accepted) return 0;
+    window.Collect(data);
+    return 1;
 }
 
 bool QtUi::ProfileDialog(ProfileDialogData& data) {

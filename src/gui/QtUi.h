@@ -48,6 +48,7 @@ class QtUi : public Ui {
     DialogAction PositionListDialog(PositionListDialogData& data) override;
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
+    int TransformDialog(TransformDialogData& data) override;
     bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
     // The file dialog, then the import dialog on the chosen drawing.
     bool DxfImportDialog(DxfImportDialogData& data) override;
