@@ -92,10 +92,12 @@ Thh::Thh(App& app, GuiCommands commands, QWidget* parent)
     connect(undo_, &QAction::triggered, this, [this] {
         history_->Undo();
         SyncFromCore();
+        FollowPicked();
     });
     connect(redo_, &QAction::triggered, this, [this] {
         history_->Redo();
         SyncFromCore();
+        FollowPicked();
     });
     BuildMenus();
     SyncFromCore();
@@ -184,6 +186,11 @@ void Thh::RunCommand(const std::string& name) {
                                     "Meldung:", NotYetAvailableText().toStdString());
         }
     });
+}
+
+// The picked position's coordinates in the status bar as a step back or forth leaves them.
+void Thh::FollowPicked() {
+    if (app_.State.PickedPosition != 0) status_->ShowPicked(app_, app_.State.PickedPosition);
 }
 
 void Thh::RunChange(const std::string& name, const std::function<void()>& change) {

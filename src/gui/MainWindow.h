@@ -61,6 +61,7 @@ class Thh : public QMainWindow {
     void AddBuiltInCommands();
     // Runs a change of the project as a command: one undo step, the window brought up to date.
     void RunChange(const std::string& name, const std::function<void()>& change);
+    void FollowPicked();
     // Edit -> "Rückgängig" and "Wiederherstellen" at the top of the edit menu.
     void AddUndoItems();
 

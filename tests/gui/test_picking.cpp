@@ -136,7 +136,7 @@ TEST_F(Picking, ClickPicksTheNearestPositionAndNamesItInTheStatusBar) {
     for (const Case& c : cases) {
         QTest::mouseClick(graphics, Qt::LeftButton, {}, Pixel(c.y, c.z) + c.off);
         EXPECT_EQ(app.State.PickedPosition, c.picked) << c.status;
-        EXPECT_EQ(Status(), QString(c.status));
+        EXPECT_EQ(Status().toStdString(), c.status);
     }
     // A click is no move.
     EXPECT_TRUE(Same(Now(), kPlate));
@@ -162,7 +162,7 @@ TEST_F(Picking, PositionListOpensAtThePickedRow) {
 }
 
 // A drag left the position off the grid of the shown decimals, took several steps back,
-// or lost the arc's angle.
+// lost the arc's angle, or left the status bar showing where it had been dragged to.
 TEST_F(Picking, DragMovesThePositionOntoTheGridAsOneUndoStep) {
     struct Case {
         int decimals;
@@ -180,6 +180,8 @@ TEST_F(Picking, DragMovesThePositionOntoTheGridAsOneUndoStep) {
         const TPosition was = app.Project.Positions[c.k];
         const QPoint to = Pixel(c.y, c.z);
         const WorldPoint w = PixelToWorld(app.Graphics, to.x(), to.y());
+        QTest::mouseClick(graphics, Qt::LeftButton, {}, Pixel(was.y, was.z));
+        const QString wasShown = Status();
         Drag(Pixel(was.y, was.z), to);
 
         const long double grid = std::pow(10.0L, -c.decimals);
@@ -198,6 +200,7 @@ TEST_F(Picking, DragMovesThePositionOntoTheGridAsOneUndoStep) {
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_TRUE(Same(Now(), kPlate)) << c.k;
         EXPECT_FALSE(window->isWindowModified());
+        EXPECT_EQ(Status().toStdString(), wasShown.toStdString());
     }
 }
 
