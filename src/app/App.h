@@ -49,6 +49,8 @@ struct AppState {
     int StressPictureKind = 2;
     bool DrawSolverOverlay = false;
 
+    // The position picked last in the drawing (0: none): the position list opens at it.
+    uint16_t PickedPosition = 0;
     // Clears the graphics window for a help picture and draws pltFile (empty: no picture).
     std::function<void(App& app, const std::string& pltFile)> HelpPicture;
     // Set when a help picture took the graphics window's place during the running command.

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 #include "app/App.h"
 #include "graphics/draw.h"
@@ -18,11 +19,16 @@
 #include "graphics/zoom.h"
 #include "gui/QtCanvas.h"
 #include "gui/fontmap.h"
+#include "input/contour.h"
 
 namespace vak1 {
 namespace {
 
 constexpr int kRepaintPollMs = 40;
+// How near a click must come to a position to pick it, and how far the pointer must go from
+// the press before a picked position moves: in pixels of the window.
+constexpr int kPickRadius = 6;
+constexpr int kMoveThreshold = 3;
 
 ViewKey KeyOf(const QKeyEvent& e) {
     const bool keypad = e.modifiers() & Qt::KeypadModifier;
@@ -132,6 +138,7 @@ void TFquorgra::paintEvent(QPaintEvent*) {
     const QImage& picture = Picture();
     QPainter painter(this);
     painter.drawImage(0, 0, picture);
+    PaintPicked(painter);
     const GraphicsWindow& g = app_.Graphics;
     if (!g.DragActive) return;
     // The rubber band inverts what lies under it, so it shows on every background.
@@ -139,6 +146,40 @@ void TFquorgra::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(QPoint(g.DragX0, g.DragY0), QPoint(g.DragX1, g.DragY1)).normalized());
+}
+
+// The picked position is framed, and while it is dragged its two edges follow the pointer;
+// inverted, as the rubber band is, so they show on every background.
+void TFquorgra::PaintPicked(QPainter& painter) {
+    const uint16_t k = app_.State.PickedPosition;
+    const ProjectData& p = app_.Project;
+    if (k < 1 || k > p.PosCount || !DrawingShowsContour(app_)) return;
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(Qt::NoBrush);
+    auto pixel = [&](uint16_t i) {
+        const CanvasPoint c = WorldToPixel(app_.Graphics, p.Positions[i].y, p.Positions[i].z);
+        return QPoint(c.x, c.y);
+    };
+    QPoint at = pixel(k);
+    if (moving_) {
+        at = movedTo_;
+        if (p.PosCount > 1) {
+            painter.drawLine(pixel(k > 1 ? k - 1 : p.PosCount), at);
+            painter.drawLine(at, pixel(k < p.PosCount ? k + 1 : 1));
+        }
+    }
+    painter.drawRect(QRect(at - QPoint(kPickRadius, kPickRadius), QSize(1, 1) * 2 * kPickRadius));
+    painter.restore();
+}
+
+void TFquorgra::Pick(uint16_t k) {
+    // A zoom box begun beside the contour leaves the status bar alone while nothing is picked.
+    if (k == 0 && app_.State.PickedPosition == 0) return;
+    app_.State.PickedPosition = k;
+    update();
+    if (positionPicked) positionPicked(k);
 }
 
 void TFquorgra::resizeEvent(QResizeEvent* event) {
@@ -166,6 +207,18 @@ void TFquorgra::mousePressEvent(QMouseEvent* event) {
                                : event->button() == Qt::LeftButton ? MouseButton::Left
                                                                    : MouseButton::Middle;
     const QPoint p = event->position().toPoint();
+    // A left click on the contour picks; the armed reset of a double click goes first.
+    if (event->button() == Qt::LeftButton && !app_.Graphics.ResetArmed) {
+        Picture(); // the view of the picture on show
+        const uint16_t k = PositionAtPixel(app_, p.x(), p.y(), kPickRadius);
+        Pick(k);
+        if (k != 0) {
+            holding_ = true;
+            moving_ = false;
+            pressedAt_ = movedTo_ = p;
+            return;
+        }
+    }
     if (MouseDown(app_.Graphics, app_.State.AbortFlag, button, p.x(), p.y())) ViewChanged();
     if (app_.Graphics.DragActive) update();
 }
@@ -185,6 +238,17 @@ void TFquorgra::mouseMoveEvent(QMouseEvent* event) {
         const WorldPoint w = PixelToWorld(app_.Graphics, p.x(), p.y());
         cursorMoved(w.x, w.y);
     }
+    if (holding_) {
+        if (!moving_ && (p - pressedAt_).manhattanLength() >= kMoveThreshold) {
+            moving_ = true;
+            setCursor(Qt::SizeAllCursor);
+        }
+        if (moving_) {
+            movedTo_ = p;
+            update();
+        }
+        return;
+    }
     if (!app_.Graphics.DragActive) return;
     MouseMove(app_.Graphics, p.x(), p.y());
     update();
@@ -198,6 +262,15 @@ void TFquorgra::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
+    if (holding_) {
+        holding_ = false;
+        if (!std::exchange(moving_, false)) return;
+        unsetCursor();
+        update();
+        const WorldPoint w = PixelToWorld(app_.Graphics, p.x(), p.y());
+        if (positionDragged) positionDragged(app_.State.PickedPosition, w.x, w.y);
+        return;
+    }
     const bool wasDragging = app_.Graphics.DragActive;
     if (MouseUp(app_.Graphics, p.x(), p.y()))
         ViewChanged();

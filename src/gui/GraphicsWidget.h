@@ -3,10 +3,13 @@
 #pragma once
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 #include "graphics/GraphicsWindow.h"
 #include "gui/QtCanvas.h"
+
+class QPainter;
 
 namespace vak1 {
 
@@ -23,6 +26,10 @@ class TFquorgra : public QWidget {
     QSize sizeHint() const override;
     // Told the world point under the pointer whenever it moves over the window.
     std::function<void(long double x, long double y)> cursorMoved;
+    // A left click picked position k of the contour (0: a click beside every position).
+    std::function<void(uint16_t k)> positionPicked;
+    // The picked position k was dragged and let go at the world point (y, z).
+    std::function<void(uint16_t k, long double y, long double z)> positionDragged;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +44,8 @@ class TFquorgra : public QWidget {
   private:
     void Render();
     void ViewChanged();
+    void Pick(uint16_t k);
+    void PaintPicked(QPainter& painter);
 
     App& app_;
     QImage picture_;
@@ -48,6 +57,11 @@ class TFquorgra : public QWidget {
     QPoint panFrom_;
     IntRect panStart_;
     int wheelAngle_ = 0;
+    // The left button holds a picked position; it moves once the pointer has left the
+    // pixels around the press, so a click never moves it.
+    bool holding_ = false;
+    bool moving_ = false;
+    QPoint pressedAt_, movedTo_;
 };
 
 } // namespace vak1

@@ -20,6 +20,7 @@
 #include "gui/statusline.h"
 #include "gui/undohistory.h"
 #include "help/helptext.h"
+#include "input/contour.h"
 #include "platform/Ui.h"
 
 namespace vak1 {
@@ -74,6 +75,12 @@ Thh::Thh(App& app, GuiCommands commands, QWidget* parent)
     graphics_->cursorMoved = [this](long double x, long double y) {
         status_->ShowCursor(CursorText(app_, x, y));
     };
+    graphics_->positionPicked = [this](uint16_t k) { status_->ShowPicked(app_, k); };
+    // The whole drag is one change of the project: one step back.
+    graphics_->positionDragged = [this](uint16_t k, long double y, long double z) {
+        RunChange("mi_editDragPosition", [&] { MovePosition(app_, k, y, z); });
+        status_->ShowPicked(app_, k);
+    };
     AddBuiltInCommands();
     history_ = std::make_unique<UndoHistory>(app_);
     undo_ = new QAction(tr("&Rückgängig"), this);
@@ -85,10 +92,12 @@ Thh::Thh(App& app, GuiCommands commands, QWidget* parent)
     connect(undo_, &QAction::triggered, this, [this] {
         history_->Undo();
         SyncFromCore();
+        FollowPicked();
     });
     connect(redo_, &QAction::triggered, this, [this] {
         history_->Redo();
         SyncFromCore();
+        FollowPicked();
     });
     BuildMenus();
     SyncFromCore();
@@ -168,9 +177,7 @@ QAction* Thh::Action(const std::string& name) const {
 }
 
 void Thh::RunCommand(const std::string& name) {
-    app_.State.AbortFlag = 0;
-    status_->CommandStarted();
-    history_->Run(name, [&] {
+    RunChange(name, [&] {
         const auto it = commands_.items.find(name);
         if (it != commands_.items.end() && it->second) {
             it->second();
@@ -179,6 +186,17 @@ void Thh::RunCommand(const std::string& name) {
                                     "Meldung:", NotYetAvailableText().toStdString());
         }
     });
+}
+
+// The picked position's coordinates in the status bar as a step back or forth leaves them.
+void Thh::FollowPicked() {
+    if (app_.State.PickedPosition != 0) status_->ShowPicked(app_, app_.State.PickedPosition);
+}
+
+void Thh::RunChange(const std::string& name, const std::function<void()>& change) {
+    app_.State.AbortFlag = 0;
+    status_->CommandStarted();
+    history_->Run(name, change);
     status_->CommandDone(app_, name);
     SyncFromCore();
 }

@@ -59,6 +59,9 @@ class Thh : public QMainWindow {
     // The first line of the item's help entry (kept until the help folder changes).
     QString HelpTip(const std::string& name);
     void AddBuiltInCommands();
+    // Runs a change of the project as a command: one undo step, the window brought up to date.
+    void RunChange(const std::string& name, const std::function<void()>& change);
+    void FollowPicked();
     // Edit -> "Rückgängig" and "Wiederherstellen" at the top of the edit menu.
     void AddUndoItems();
 

@@ -9,6 +9,7 @@
 #include "app/App.h"
 #include "app/notes.h"
 #include "cad/drawing.h"
+#include "input/contour.h"
 #include "text/cp850.h"
 #include "text/formats.h"
 
@@ -131,6 +132,10 @@ void StatusLine::ShowCalculation(const App& app) {
 
 void StatusLine::ShowCursor(const QString& text) {
     cursor_->setText(text);
+}
+
+void StatusLine::ShowPicked(const App& app, uint16_t k) {
+    last_->setText(Q(Cp850ToUtf8(PickedPositionText(app, k))));
 }
 
 } // namespace vak1

@@ -3,6 +3,7 @@
 // drawing's units.
 #pragma once
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -32,6 +33,8 @@ class StatusLine {
     void CommandDone(const App& app, const std::string& command);
     void ShowCalculation(const App& app);
     void ShowCursor(const QString& text);
+    // The number and coordinates of the position picked in the drawing (0: none).
+    void ShowPicked(const App& app, uint16_t k);
 
   private:
     QLabel* last_;

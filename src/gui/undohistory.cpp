@@ -50,6 +50,7 @@ void UndoHistory::Run(const std::string& name, const std::function<void()>& comm
     if (ReplacesProject(name)) {
         if (changed || path != app_.State.ProjectPath()) {
             stack_.clear();
+            app_.State.PickedPosition = 0; // a position of the project before
             if (app_.State.ModifiedFlag) stack_.resetClean();
         }
     } else if (changed) {

@@ -53,6 +53,19 @@ bool StoreCoordinateField(App& app, uint16_t k, int field, const std::string& te
 bool ReadCoordinateList(const Settings& s, const std::string& text,
                         std::vector<TPosition>& positions, std::string& error);
 
+// Picking in the drawing of the section (pixels x right, y down, with the view of its last
+// replay): the position drawn nearest to the pixel within radius pixels, 0 for none or while
+// the window shows no contour.
+bool DrawingShowsContour(const App& app);
+uint16_t PositionAtPixel(const App& app, int32_t px, int32_t py, int32_t radius);
+// "Pos. 3:  y = 12.500 mm  z = 40.000 mm" (code page 850), the numbers as the list shows them.
+std::string PickedPositionText(const App& app, uint16_t k);
+// Position k dragged to (y, z) in mm, snapped to the decimals the list shows coordinates
+// with. Refused with the coordinate dialog's range message, or with the calculation's
+// messages when the contour could no longer be calculated: false and nothing changed.
+// Otherwise the section is recalculated and its view drawn anew.
+bool MovePosition(App& app, uint16_t k, long double y, long double z);
+
 // The inputs of the transformation, each at its neutral value.
 struct ContourTransform {
     long double angleDeg = 0;

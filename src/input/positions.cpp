@@ -292,7 +292,7 @@ void EditPositions(App& app) {
     const auto positionsAtEntry = app.Project.Positions;
     const uint16_t countAtEntry = app.Project.PosCount;
     const uint8_t modifiedAtEntry = app.State.ModifiedFlag;
-    int selected = 0;
+    int selected = std::min(int{app.State.PickedPosition}, int{app.Project.PosCount});
     TableEdits edits(app);
     for (;;) {
         BuildLineTable(app);
