@@ -397,9 +397,10 @@ void FillField(const FemMesh& mesh, double y0, double z0, const FemPoint& origin
 using SparseK = Eigen::SparseMatrix<double>;
 
 // The solver that Automatic stands for. Measured on the L-profile from 1000 to 100 000
-// elements (bench_fem): CHOLMOD's simplicial factorisation is the fastest at every size, by
-// 10 to 20 % ahead of Eigen's. Its supernodal one loses there: the elements' small fronts give
-// supernodes of about ten columns, too narrow for its dense kernels to pay for their set-up.
+// elements (bench_fem, all solvers in one run): CHOLMOD's simplicial factorisation is 5 to
+// 15 % ahead of Eigen's up to 50 000 elements and level with it at 100 000. Its supernodal one
+// is behind at every size: the elements' small fronts give supernodes of about ten columns,
+// too narrow for its dense kernels to pay for their set-up.
 FemSolver SolverFor(FemSolver wanted) {
     return wanted == FemSolver::Automatic ? FemSolver::CholmodSimplicial : wanted;
 }
