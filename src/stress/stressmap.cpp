@@ -449,7 +449,7 @@ void DrawStressMap(const StressResults& r, StressKind kind, const LoadUnits& uni
     pen(black, 2);
     canvas.Lines(outline.data(), static_cast<int>(outline.size() / 2));
     // The neutral axis over the map area, labelled where it enters it.
-    double axis[4];
+    double axis[4] = {};
     bool axisShown = false;
     if (r.neutral.exists) {
         const double ay = r.neutral.crossesY ? r.neutral.y : r.section.ys;
