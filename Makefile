@@ -6,7 +6,8 @@ PACKAGES := cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev lib
             libreoffice-calc-nogui python3-uno \
             python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx zlib1g-dev \
             fonts-liberation fonts-nanum libocct-data-exchange-dev poppler-utils \
-            libcgal-dev libeigen3-dev clang libclang-rt-14-dev
+            libcgal-dev libeigen3-dev clang libclang-rt-14-dev libsuitesparse-dev \
+            qt6-svg-dev
 # The package step's tools: dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; the
 # checks of the package and of its desktop entry, metainfo and manual page.
 PACKAGE_TOOLS := dpkg-dev fakeroot lintian desktop-file-utils appstream man-db

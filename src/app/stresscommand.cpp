@@ -67,6 +67,13 @@ void ViewStresses(App& app) {
     picture.render = [&results, u](int kind, int width, int height) {
         return RenderStressMap(results, static_cast<StressKind>(kind), u, width, height).rgb;
     };
+    picture.draw = [&results, u](int kind, Canvas& canvas, int width, int height) {
+        DrawStressMap(results, static_cast<StressKind>(kind), u, canvas, width, height);
+    };
+    picture.print = [&app, &results, u](int kind) {
+        if (app.Env.printer)
+            PrintStressMap(*app.Env.printer, results, static_cast<StressKind>(kind), u);
+    };
     picture.folder = app.State.ProjectDir;
     picture.name = app.State.ProjectName.empty() ? "spannungen" : app.State.ProjectName + "_s";
     DialogUi(Dialogs(app), kHelpStresses).StressPicture(picture);

@@ -13,9 +13,19 @@ struct FemPoint {
     double y = 0, z = 0;
 };
 
+// The sparse Cholesky factorisation of the finite-element system. All give the same values up
+// to rounding and differ only in speed.
+enum class FemSolver {
+    Automatic,         // the fastest for the size of the system
+    Simplicial,        // Eigen's simplicial LDL^T
+    CholmodSimplicial, // CHOLMOD's simplicial LL^T
+    CholmodSupernodal, // CHOLMOD's supernodal LL^T, on dense blocks of columns
+};
+
 struct TorsionOptions {
     // 1 = the mesh size the section's size suggests; 2 halves the element edge, and so on.
     double fineness = 1;
+    FemSolver solver = FemSolver::Automatic;
 };
 
 // Values in the units of the contour (mm or inch), about the centroid and the principal axes
@@ -29,6 +39,7 @@ struct TorsionValues {
     double wall = 0;         // thinnest wall found (0: none across the section)
     double wallElements = 0; // element edges across it; below 3 the budget did not allow more
     double meshSeconds = 0, assemblySeconds = 0, solveSeconds = 0;
+    FemSolver solver = FemSolver::Automatic; // the one that solved the system
 };
 
 struct TorsionInput {

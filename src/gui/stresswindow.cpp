@@ -1,25 +1,27 @@
 // Layout of the stresses' dialog (one row per internal force, its unit beside it, the stress
-// of the picture below) and of the colour map's window. The map itself is the core's raster:
-// the same picture as the unattended job's PNG.
+// of the picture below) and of the colour map's window. The window shows the core's raster,
+// the same picture as the unattended job's PNG; SVG and PDF take the core's shapes and texts
+// instead, so that they stay sharp at any size.
 #include "gui/stresswindow.h"
 
-#include <QBuffer>
 #include <QComboBox>
-#include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSvgGenerator>
 #include <QVBoxLayout>
 
+#include "gui/QtCanvas.h"
 #include "gui/qtext.h"
 
 namespace vak1 {
@@ -74,6 +76,17 @@ TStressPicture::TStressPicture(QWidget* parent, StressPictureData& data, const H
     setObjectName("TStressPicture");
     setWindowTitle(Q(data.caption));
     auto* layout = new QVBoxLayout(this);
+    // The window's own File -> "Drucken": the main window's menu is out of reach while it is
+    // open.
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu("&Datei");
+    file->setObjectName("Menu_datei");
+    QAction* print = file->addAction("&Drucken...");
+    print->setObjectName("mi_print");
+    print->setShortcut(QKeySequence::Print);
+    print->setEnabled(static_cast<bool>(data.print));
+    connect(print, &QAction::triggered, this, &TStressPicture::Print);
+    layout->setMenuBar(bar);
     kind_ = new QComboBox;
     kind_->setObjectName("Combo_kind");
     for (const std::string& k : data.kinds)
@@ -95,12 +108,8 @@ TStressPicture::TStressPicture(QWidget* parent, StressPictureData& data, const H
     AddButton(*row, "Button_svg", "&SVG ...", [save] { save("SVG (*.svg)", ".svg"); });
     AddButton(*row, "Button_pdf", "P&DF ...", [save] { save("PDF (*.pdf)", ".pdf"); });
     AddButton(*row, "Button_print", "&Drucken ...", [this] {
-        QPrinter printer;
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted) return;
-        QPainter painter(&printer);
-        PaintPage(painter, painter.viewport());
-    });
+        Print();
+    })->setEnabled(static_cast<bool>(data.print));
     row->addStretch(1);
     AddButton(*row, "Button_help", "&Hilfetext", [help] {
         if (help) help(false);
@@ -140,6 +149,10 @@ void TStressPicture::PaintPage(QPainter& painter, const QRect& page) const {
     painter.drawImage(QRect(page.topLeft(), fitted), image_);
 }
 
+void TStressPicture::Print() {
+    if (data_.print) data_.print(data_.kind);
+}
+
 bool TStressPicture::Export(const QString& path) {
     if (image_.isNull()) return false;
     const QString ending = path.section('.', -1).toLower();
@@ -147,29 +160,32 @@ bool TStressPicture::Export(const QString& path) {
         QPdfWriter pdf(path);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
-        pdf.setResolution(150);
+        pdf.setResolution(data_.draw ? 600 : 150);
         QPainter painter;
         if (!painter.begin(&pdf)) return false;
-        PaintPage(painter, QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())));
+        if (data_.draw) {
+            QtCanvas canvas(painter);
+            data_.draw(data_.kind, canvas, pdf.width(), pdf.height());
+        } else {
+            PaintPage(painter, QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())));
+        }
         return painter.end();
     }
     if (ending == "svg") {
-        // The raster embedded in a scalable frame: every viewer shows it at any size.
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!image_.save(&buffer, "PNG")) return false;
-        const QString w = QString::number(image_.width()), h = QString::number(image_.height());
-        const QByteArray svg =
-            ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-             "<svg xmlns=\"http://www.w3.org/2000/svg\" "
-             "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"" +
-             w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n<image width=\"" +
-             w + "\" height=\"" + h + "\" xlink:href=\"data:image/png;base64,")
-                .toUtf8() +
-            png.toBase64() + "\"/>\n</svg>\n";
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size() && file.flush();
+        if (!data_.draw) return false;
+        // Drawn at four times the window's size, so that the canvas's whole pixels leave the
+        // shapes finer than any screen shows them; the file keeps the window's size.
+        constexpr int kFiner = 4;
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(image_.size());
+        svg.setViewBox(QRect(QPoint(0, 0), image_.size() * kFiner));
+        svg.setTitle(windowTitle());
+        QPainter painter;
+        if (!painter.begin(&svg)) return false;
+        QtCanvas canvas(painter);
+        data_.draw(data_.kind, canvas, image_.width() * kFiner, image_.height() * kFiner);
+        return painter.end() && QFileInfo(path).size() > 0;
     }
     return image_.save(path, "PNG");
 }

@@ -38,6 +38,8 @@ class TStressPicture : public QDialog {
     bool Export(const QString& path);
     // The picture on a printer's page (or any paint device), scaled to fit.
     void PaintPage(QPainter& painter, const QRect& page) const;
+    // File -> "Drucken" and the button: the chosen picture through the program's printer.
+    void Print();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Canvas.h"
+
 namespace vak1 {
 
 struct StressDialogData {
@@ -27,6 +29,12 @@ struct StressPictureData {
     int kind = 0;
     // The picture of kinds[kind] as an RGB raster of width x height, rows top to bottom.
     std::function<std::vector<std::uint8_t>(int kind, int width, int height)> render;
+    // The same picture as shapes and texts on a canvas of width x height device pixels (the
+    // vector files).
+    std::function<void(int kind, Canvas& canvas, int width, int height)> draw;
+    // File -> "Drucken" of the window: the picture of kinds[kind] through the program's
+    // printer, after its print dialog.
+    std::function<void(int kind)> print;
     std::string fileFilter, folder, name; // of the export, name without extension
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -105,6 +106,55 @@ const char* Symbol(StressKind kind) {
     return kind == StressKind::Normal ? "sx" : kind == StressKind::Shear ? "tau" : "sv";
 }
 
+// Each six-node element as four straight triangles over its corner and midside nodes.
+constexpr int kSub[4][3] = {{0, 3, 5}, {3, 1, 4}, {5, 4, 2}, {3, 4, 5}};
+
+// Where the map, its legend and its colours lie in a picture of width x height; unit is the
+// size of one pixel of the screen's picture (larger on a page or in a vector file).
+struct MapLayout {
+    double lo = 0, hi = 0, span = 0; // the values the colours run over
+    double y0 = 0, y1 = 0, z0 = 0, z1 = 0;
+    double left = 0, top = 0, mapW = 0, mapH = 0, scale = 0, ox = 0, oy = 0;
+    double X(double y) const { return ox + (y - y0) * scale; }
+    double Y(double z) const { return oy - (z - z0) * scale; }
+    void Colour(double v, std::uint8_t c[3]) const {
+        StressColour(span ? (v - lo) / span : 0.5, c);
+    }
+};
+
+MapLayout LayoutOf(const StressResults& r, StressKind kind, const std::vector<double>& values,
+                   double width, double height, double unit) {
+    MapLayout m;
+    m.lo = m.hi = values[0];
+    for (const double v : values) {
+        m.lo = std::min(m.lo, v);
+        m.hi = std::max(m.hi, v);
+    }
+    if (kind == StressKind::Normal) {
+        m.lo = std::min(m.lo, r.sxMin.value);
+        m.hi = std::max(m.hi, r.sxMax.value);
+    }
+    m.span = m.hi - m.lo > 1e-12 * std::max(std::fabs(m.hi), std::fabs(m.lo)) ? m.hi - m.lo : 0;
+    const auto& nodes = r.mesh.nodes;
+    m.y0 = m.y1 = nodes[0].y;
+    m.z0 = m.z1 = nodes[0].z;
+    for (const FemPoint& p : nodes) {
+        m.y0 = std::min(m.y0, p.y);
+        m.y1 = std::max(m.y1, p.y);
+        m.z0 = std::min(m.z0, p.z);
+        m.z1 = std::max(m.z1, p.z);
+    }
+    m.left = kMargin * unit;
+    m.top = (kMargin + 10) * unit;
+    m.mapW = width - (kLegendWidth + 2 * kMargin) * unit;
+    m.mapH = height - m.top - kMargin * unit;
+    m.scale =
+        std::min(m.mapW / std::max(m.y1 - m.y0, 1e-300), m.mapH / std::max(m.z1 - m.z0, 1e-300));
+    m.ox = m.left + (m.mapW - m.scale * (m.y1 - m.y0)) / 2;
+    m.oy = m.top + (m.mapH + m.scale * (m.z1 - m.z0)) / 2;
+    return m;
+}
+
 void Chunk(std::string& out, const char* type, const std::string& data) {
     const auto be = [&out](std::uint32_t v) {
         for (int s = 24; s >= 0; s -= 8)
@@ -143,38 +193,15 @@ StressImage RenderStressMap(const StressResults& r, StressKind kind, const LoadU
     Raster out{im};
     const std::uint8_t black[3] = {0, 0, 0}, white[3] = {255, 255, 255};
 
-    double lo = values[0], hi = values[0];
-    for (const double v : values) {
-        lo = std::min(lo, v);
-        hi = std::max(hi, v);
-    }
-    if (kind == StressKind::Normal) {
-        lo = std::min(lo, r.sxMin.value);
-        hi = std::max(hi, r.sxMax.value);
-    }
-    const double span = hi - lo > 1e-12 * std::max(std::fabs(hi), std::fabs(lo)) ? hi - lo : 0;
-    auto colourOf = [&](double v, std::uint8_t c[3]) {
-        StressColour(span ? (v - lo) / span : 0.5, c);
-    };
-
-    double y0 = nodes[0].y, y1 = y0, z0 = nodes[0].z, z1 = z0;
-    for (const FemPoint& p : nodes) {
-        y0 = std::min(y0, p.y);
-        y1 = std::max(y1, p.y);
-        z0 = std::min(z0, p.z);
-        z1 = std::max(z1, p.z);
-    }
-    const double left = kMargin, top = kMargin + 10;
-    const double mapW = im.width - kLegendWidth - 2 * kMargin, mapH = im.height - top - kMargin;
-    const double scale =
-        std::min(mapW / std::max(y1 - y0, 1e-300), mapH / std::max(z1 - z0, 1e-300));
-    const double ox = left + (mapW - scale * (y1 - y0)) / 2,
-                 oy = top + (mapH + scale * (z1 - z0)) / 2;
-    auto px = [&](double y) { return ox + (y - y0) * scale; };
-    auto py = [&](double z) { return oy - (z - z0) * scale; };
+    const MapLayout m = LayoutOf(r, kind, values, im.width, im.height, 1);
+    const double lo = m.lo, hi = m.hi;
+    auto colourOf = [&](double v, std::uint8_t c[3]) { m.Colour(v, c); };
+    const double y0 = m.y0, y1 = m.y1, z0 = m.z0, z1 = m.z1;
+    const double left = m.left, top = m.top, mapW = m.mapW, mapH = m.mapH;
+    auto px = [&](double y) { return m.X(y); };
+    auto py = [&](double z) { return m.Y(z); };
 
     // Each element in four straight triangles over its corner and midside nodes.
-    constexpr int kSub[4][3] = {{0, 3, 5}, {3, 1, 4}, {5, 4, 2}, {3, 4, 5}};
     for (const auto& e : r.mesh.elements) {
         for (const auto& t : kSub) {
             double X[3], Y[3], V[3];
@@ -231,18 +258,23 @@ StressImage RenderStressMap(const StressResults& r, StressKind kind, const LoadU
         // Only the part over the map area.
         const int steps = static_cast<int>(std::hypot(xb - xa, yb - ya)) + 1;
         bool labelled = false;
+        int tx = 0, ty = 0;
         for (int i = 0; i <= steps; ++i) {
             const double x = xa + (xb - xa) * i / steps, y = ya + (yb - ya) * i / steps;
             if (x < left || x > left + mapW || y < top || y > top + mapH) continue;
             if ((i / 8) % 2 == 0) out.Dot(x, y, 2, black);
             if (!labelled && x > left + 4 && y > top + 4 && y < top + mapH - 20) {
-                const int tx = static_cast<int>(x) + 4, ty = static_cast<int>(y) + 4;
-                for (int dy = -1; dy <= kGlyphH * kScale; ++dy)
-                    for (int dx = -1; dx <= 4 * kAdvance; ++dx)
-                        out.Put(tx + dx, ty + dy, white);
-                out.Text(tx, ty, "sx=0", black);
+                tx = static_cast<int>(x) + 4;
+                ty = static_cast<int>(y) + 4;
                 labelled = true;
             }
+        }
+        // After the line, so that none of its dashes runs through the label.
+        if (labelled) {
+            for (int dy = -1; dy <= kGlyphH * kScale; ++dy)
+                for (int dx = -1; dx <= 4 * kAdvance; ++dx)
+                    out.Put(tx + dx, ty + dy, white);
+            out.Text(tx, ty, "sx=0", black);
         }
     }
     // The extremes.
@@ -292,6 +324,208 @@ StressImage RenderStressMap(const StressResults& r, StressKind kind, const LoadU
     }
     out.Text(bx, 6, std::string(Symbol(kind)) + " " + units.stressName, black);
     return im;
+}
+
+namespace {
+
+// Device coordinates of the canvas, rounded once where a shape is handed over.
+CanvasPoint At(double x, double y) {
+    return ClampToCanvas(
+        CanvasPoint{static_cast<int32_t>(std::lround(x)), static_cast<int32_t>(std::lround(y))});
+}
+
+CanvasColor ColourOf(const std::uint8_t c[3]) {
+    return {c[0], c[1], c[2]};
+}
+
+// Clips the line through (x, y) along (dx, dy) to the box; false when it misses it.
+bool ClipToBox(double x, double y, double dx, double dy, double left, double top, double right,
+               double bottom, double ends[4]) {
+    double t0 = -std::numeric_limits<double>::infinity(), t1 = -t0;
+    const double p[4] = {-dx, dx, -dy, dy}, q[4] = {x - left, right - x, y - top, bottom - y};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (!(t0 < t1) || !std::isfinite(t0) || !std::isfinite(t1)) return false;
+    ends[0] = x + t0 * dx;
+    ends[1] = y + t0 * dy;
+    ends[2] = x + t1 * dx;
+    ends[3] = y + t1 * dy;
+    return true;
+}
+
+} // namespace
+
+void DrawStressMap(const StressResults& r, StressKind kind, const LoadUnits& units, Canvas& canvas,
+                   int width, int height) {
+    const CanvasColor black{0, 0, 0}, white{255, 255, 255};
+    // The screen picture's pixel in this picture: margins, pens and texts grow with the page.
+    const double unit = std::max(0.5, std::min(width / 840.0, height / 700.0));
+    const auto pen = [&](CanvasColor c, double w, PenStyle style = PenStyle::Solid) {
+        canvas.SetPen(c, std::max<int32_t>(1, static_cast<int32_t>(std::lround(w * unit))), style,
+                      PenMode::Copy);
+    };
+    const auto box = [&](double x0, double y0, double x1, double y1, CanvasColor fill) {
+        canvas.SetBrush(fill, true);
+        canvas.SetPen(fill, 1, PenStyle::Solid, PenMode::Copy);
+        const CanvasPoint corners[4] = {At(x0, y0), At(x1, y0), At(x1, y1), At(x0, y1)};
+        canvas.Polygon(corners, 4);
+    };
+    box(0, 0, width, height, white);
+    const std::vector<double>& values = StressValues(r, kind);
+    const auto& nodes = r.mesh.nodes;
+    if (nodes.empty() || values.size() != nodes.size()) return;
+    const MapLayout m = LayoutOf(r, kind, values, width, height, unit);
+
+    // A font of the screen picture's glyph height; texts are measured by an estimate of
+    // their width, generous enough for the white box behind a label.
+    CanvasFont font;
+    font.face = "Liberation Sans";
+    font.height = std::max<int32_t>(1, static_cast<int32_t>(std::lround(kGlyphH * kScale * unit)));
+    canvas.SetFont(font, black);
+    const auto textWidth = [&](const std::string& t) { return 0.62 * font.height * t.size(); };
+    const auto label = [&](double x, double y, const std::string& text) {
+        box(x - 2 * unit, y - 2 * unit, x + textWidth(text) + 2 * unit, y + font.height + 2 * unit,
+            white);
+        canvas.SetFont(font, black);
+        canvas.Text(At(x, y), text);
+    };
+
+    // The map: each triangle in the colour of its mean value, its edges in the same colour so
+    // that no background shows between neighbours. Drawn colour by colour: a vector file then
+    // states each colour once for all its triangles.
+    struct Triangle {
+        std::uint32_t colour;
+        CanvasPoint corners[3];
+    };
+    std::vector<Triangle> triangles;
+    triangles.reserve(4 * r.mesh.elements.size());
+    for (const auto& e : r.mesh.elements)
+        for (const auto& t : kSub) {
+            std::uint8_t c[3];
+            m.Colour((values[e[t[0]]] + values[e[t[1]]] + values[e[t[2]]]) / 3, c);
+            Triangle& tri = triangles.emplace_back();
+            tri.colour = c[0] << 16 | c[1] << 8 | c[2];
+            for (int k = 0; k < 3; ++k)
+                tri.corners[k] = At(m.X(nodes[e[t[k]]].y), m.Y(nodes[e[t[k]]].z));
+        }
+    std::stable_sort(triangles.begin(), triangles.end(),
+                     [](const Triangle& a, const Triangle& b) { return a.colour < b.colour; });
+    for (std::size_t i = 0; i < triangles.size(); ++i) {
+        if (i == 0 || triangles[i].colour != triangles[i - 1].colour) {
+            const std::uint32_t c = triangles[i].colour;
+            const CanvasColor colour{static_cast<std::uint8_t>(c >> 16),
+                                     static_cast<std::uint8_t>(c >> 8 & 0xff),
+                                     static_cast<std::uint8_t>(c & 0xff)};
+            canvas.SetBrush(colour, true);
+            canvas.SetPen(colour, 1, PenStyle::Solid, PenMode::Copy);
+        }
+        canvas.Polygon(triangles[i].corners, 3);
+    }
+    // The outline: element edges that belong to one element only.
+    std::map<std::pair<int, int>, std::pair<int, int>> edges; // corners -> midside, count
+    for (const auto& e : r.mesh.elements)
+        for (int i = 0; i < 3; ++i) {
+            const int a = e[i], b = e[(i + 1) % 3];
+            auto& entry = edges[{std::min(a, b), std::max(a, b)}];
+            entry.first = e[3 + i];
+            ++entry.second;
+        }
+    std::vector<CanvasPoint> outline;
+    for (const auto& [ends, mid] : edges) {
+        if (mid.second != 1) continue;
+        const FemPoint &a = nodes[ends.first], &c = nodes[mid.first], &b = nodes[ends.second];
+        outline.insert(outline.end(), {At(m.X(a.y), m.Y(a.z)), At(m.X(c.y), m.Y(c.z)),
+                                       At(m.X(c.y), m.Y(c.z)), At(m.X(b.y), m.Y(b.z))});
+    }
+    pen(black, 2);
+    canvas.Lines(outline.data(), static_cast<int>(outline.size() / 2));
+    // The neutral axis over the map area, labelled where it enters it.
+    double axis[4] = {};
+    bool axisShown = false;
+    if (r.neutral.exists) {
+        const double ay = r.neutral.crossesY ? r.neutral.y : r.section.ys;
+        const double az = r.neutral.crossesY ? r.section.zs : r.neutral.z;
+        if (ClipToBox(m.X(ay), m.Y(az), std::cos(r.neutral.angle), -std::sin(r.neutral.angle),
+                      m.left, m.top, m.left + m.mapW, m.top + m.mapH, axis)) {
+            axisShown = true;
+            pen(black, 2, PenStyle::Dash);
+            canvas.Line(At(axis[0], axis[1]), At(axis[2], axis[3]));
+        }
+    }
+    // The extremes: a ring at the point, its label beside it.
+    std::vector<std::pair<const StressPoint*, std::string>> marks;
+    if (kind == StressKind::Normal)
+        marks = {{&r.sxMax, "sx+"}, {&r.sxMin, "sx-"}};
+    else
+        marks = {{kind == StressKind::Shear ? &r.tauMax : &r.svMax, Symbol(kind)}};
+    canvas.SetBrush(white, false);
+    for (const auto& [p, symbol] : marks) {
+        const double x = m.X(p->y), y = m.Y(p->z), ring = 6 * unit;
+        pen(white, 3);
+        canvas.Ellipse(At(x - ring, y - ring), At(x + ring, y + ring));
+        pen(black, 1);
+        canvas.Ellipse(At(x - ring, y - ring), At(x + ring, y + ring));
+    }
+    for (const auto& [p, symbol] : marks) {
+        const double x = m.X(p->y), y = m.Y(p->z);
+        const std::string text = symbol + " " + Number(p->value / units.stress);
+        double tx = x + 10 * unit;
+        if (tx + textWidth(text) > width - kLegendWidth * unit)
+            tx = x - 10 * unit - textWidth(text);
+        label(tx, std::clamp(y - 8 * unit, 2 * unit, height - font.height - 2 * unit), text);
+    }
+    if (axisShown) {
+        const double tx = std::clamp(axis[0], m.left + 4 * unit, m.left + m.mapW - 60 * unit);
+        const double ty = std::clamp(axis[1], m.top + 4 * unit, m.top + m.mapH - 24 * unit);
+        label(tx + 4 * unit, ty + 4 * unit, "sx=0");
+    }
+    // The legend: the colour bar from the lowest value (bottom) to the highest in bands.
+    const double bx = width - (kLegendWidth - 10) * unit, bw = 20 * unit;
+    const double barTop = m.top, barBottom = m.top + m.mapH;
+    constexpr int kBands = 64;
+    for (int k = 0; k < kBands; ++k) {
+        std::uint8_t c[3];
+        StressColour((k + 0.5) / kBands, c);
+        box(bx, barBottom - (k + 1) * (barBottom - barTop) / kBands, bx + bw,
+            barBottom - k * (barBottom - barTop) / kBands, ColourOf(c));
+    }
+    canvas.SetBrush(white, false);
+    pen(black, 1);
+    const CanvasPoint frame[4] = {At(bx, barTop), At(bx + bw, barTop), At(bx + bw, barBottom),
+                                  At(bx, barBottom)};
+    canvas.Polygon(frame, 4);
+    constexpr int kTicks = 5;
+    for (int k = 0; k < kTicks; ++k) {
+        const double f = static_cast<double>(k) / (kTicks - 1);
+        const double y = barBottom - f * (barBottom - barTop);
+        pen(black, 1);
+        canvas.Line(At(bx + bw, y), At(bx + bw + 5 * unit, y));
+        canvas.SetFont(font, black);
+        canvas.Text(At(bx + bw + 8 * unit, y - font.height / 2.0),
+                    Number((m.lo + f * (m.hi - m.lo)) / units.stress));
+    }
+    canvas.SetFont(font, black);
+    canvas.Text(At(bx, 6 * unit), std::string(Symbol(kind)) + " " + units.stressName);
+}
+
+bool PrintStressMap(Printer& printer, const StressResults& r, StressKind kind,
+                    const LoadUnits& units) {
+    if (!printer.ChoosePrinter()) return false;
+    int width = 0, height = 0, dpi = 0;
+    Canvas* page = printer.BeginGraphic(true, width, height, dpi);
+    if (!page) return false;
+    DrawStressMap(r, kind, units, *page, width, height);
+    printer.EndGraphic();
+    return true;
 }
 
 std::string EncodePng(const StressImage& image) {

@@ -227,6 +227,33 @@ TEST(Torsion, RefinementConverges) {
     EXPECT_NEAR(finer.J / fine.J, 1, 0.001);
 }
 
+// A faster factorisation must not change a value: each solver runs and gives Eigen's values.
+TEST(Torsion, EverySolverGivesTheSameValues) {
+    TorsionOptions o;
+    o.fineness = 2;
+    TorsionValues reference;
+    std::string message;
+    o.solver = FemSolver::Simplicial;
+    ASSERT_EQ(ComputeTorsion(Input(Channel(60, 120, 6)), o, reference, message), TorsionStatus::Ok);
+    for (FemSolver solver :
+         {FemSolver::CholmodSimplicial, FemSolver::CholmodSupernodal, FemSolver::Automatic}) {
+        o.solver = solver;
+        TorsionValues v;
+        ASSERT_EQ(ComputeTorsion(Input(Channel(60, 120, 6)), o, v, message), TorsionStatus::Ok);
+        const int row = static_cast<int>(solver);
+        EXPECT_EQ(v.solver, solver == FemSolver::Automatic ? v.solver : solver) << row;
+        EXPECT_NE(v.solver, FemSolver::Automatic) << row;
+        EXPECT_EQ(v.elements, reference.elements) << row;
+        // Each value against its own size; the shear centre against the section's.
+        const std::pair<double TorsionValues::*, double> values[] = {
+            {&TorsionValues::J, reference.J},     {&TorsionValues::Iw, reference.Iw},
+            {&TorsionValues::As1, reference.As1}, {&TorsionValues::As2, reference.As2},
+            {&TorsionValues::ySc, 120},           {&TorsionValues::zSc, 120}};
+        for (const auto& [value, size] : values)
+            EXPECT_NEAR(v.*value, reference.*value, 1e-9 * size) << row;
+    }
+}
+
 TEST(Torsion, SelfIntersectingContourIsNotMeshable) {
     const Contour bowTie = {{0, 0}, {10, 10}, {10, 0}, {0, 10}};
     TorsionValues v;

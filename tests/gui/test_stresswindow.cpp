@@ -1,6 +1,7 @@
 // The stresses' windows through the real widgets: the dialog refuses a load that is no number
 // and keeps its text, takes the values and the stress of the picture; the colour map window
-// shows the chosen stress, follows the choice, and exports PNG, SVG and PDF that read back.
+// shows the chosen stress, follows the choice, exports PNG, SVG and PDF that read back, the
+// SVG as shapes and texts, and prints through the program's printer from its File menu.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -8,11 +9,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <algorithm>
 #include <numbers>
 
 #include "app/App.h"
 #include "calc/section.h"
+#include "gui/QtPrinter.h"
 #include "gui/QtUi.h"
 #include "gui/driver.h"
 #include "gui/stresswindow.h"
@@ -54,6 +59,25 @@ StressResults LProfileStresses() {
               StressStatus::Ok)
         << message;
     return r;
+}
+
+// The window's data as the program fills it: raster, shapes and the printout of the results.
+StressPictureData PictureOf(const StressResults& r, Printer* printer = nullptr) {
+    StressPictureData data;
+    data.caption = "Spannungen";
+    data.kinds = {"sx", "tau", "sv"};
+    data.kind = 2;
+    data.render = [&r](int kind, int width, int height) {
+        return RenderStressMap(r, static_cast<StressKind>(kind), LoadUnits{}, width, height).rgb;
+    };
+    data.draw = [&r](int kind, Canvas& canvas, int width, int height) {
+        DrawStressMap(r, static_cast<StressKind>(kind), LoadUnits{}, canvas, width, height);
+    };
+    if (printer)
+        data.print = [&r, printer](int kind) {
+            PrintStressMap(*printer, r, static_cast<StressKind>(kind), LoadUnits{});
+        };
+    return data;
 }
 
 } // namespace
@@ -100,13 +124,7 @@ TEST(StressWindow, DialogRefusesNonNumbersAndTakesTheValuesAndTheKind) {
 
 TEST(StressWindow, ColourMapFollowsTheChoiceAndExportsThatReadBack) {
     const StressResults r = LProfileStresses();
-    StressPictureData data;
-    data.caption = "Spannungen";
-    data.kinds = {"sx", "tau", "sv"};
-    data.kind = 2;
-    data.render = [&r](int kind, int width, int height) {
-        return RenderStressMap(r, static_cast<StressKind>(kind), LoadUnits{}, width, height).rgb;
-    };
+    StressPictureData data = PictureOf(r);
     TStressPicture window(nullptr, data, {});
     window.resize(900, 720);
     window.show();
@@ -133,13 +151,63 @@ TEST(StressWindow, ColourMapFollowsTheChoiceAndExportsThatReadBack) {
     QImage back;
     ASSERT_TRUE(back.load(dir.filePath("map.png")));
     EXPECT_EQ(back.convertToFormat(QImage::Format_RGB888), window.Picture());
+}
+
+// The SVG was the raster in a frame: its map, legend and labels are shapes and texts now.
+TEST(StressWindow, SvgIsShapesWithTheLegendsValues) {
+    const StressResults r = LProfileStresses();
+    StressPictureData data = PictureOf(r);
+    TStressPicture window(nullptr, data, {});
+    window.resize(900, 720);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(window.Export(dir.filePath("map.svg")));
     QFile svg(dir.filePath("map.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    const QByteArray text = svg.readAll();
-    const int at = text.indexOf("base64,") + 7;
-    ASSERT_GT(at, 7);
-    QImage embedded;
-    ASSERT_TRUE(
-        embedded.loadFromData(QByteArray::fromBase64(text.mid(at, text.indexOf('"', at) - at))));
-    EXPECT_EQ(embedded.size(), window.Picture().size());
+    QXmlStreamReader xml(&svg);
+    int shapes = 0, images = 0;
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            const auto name = xml.name();
+            shapes += name == u"polygon" || name == u"path" || name == u"polyline";
+            images += name == u"image";
+            if (name == u"text") texts << xml.readElementText().trimmed();
+        }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    if (!qEnvironmentVariable("VAK1_SHOT_DIR").isEmpty())
+        QFile::copy(svg.fileName(), qEnvironmentVariable("VAK1_SHOT_DIR") + "/stress-map.svg");
+    EXPECT_EQ(images, 0);
+    EXPECT_GE(shapes, static_cast<int>(4 * r.mesh.elements.size())); // four triangles each
+    const auto [lo, hi] = std::minmax_element(r.sv.begin(), r.sv.end());
+    const auto shown = [](double v) { return QString::asprintf("%.4g", v); };
+    for (const QString& expected :
+         {shown(*lo), shown(*hi), "sv " + shown(r.svMax.value), QString("sv N/mm2")})
+        EXPECT_TRUE(texts.contains(expected)) << expected.toStdString();
+}
+
+// File -> "Drucken" of the picture window printed nothing the program's printer could reach.
+TEST(StressWindow, FileDruckenPrintsTheMapOnOnePage) {
+    const StressResults r = LProfileStresses();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath("druck.pdf");
+    QtPrinter printer;
+    printer.PrintToFile(pdf);
+    StressPictureData data = PictureOf(r, &printer);
+    TStressPicture window(nullptr, data, {});
+    window.resize(900, 720);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier); // the menu's shortcut
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+    if (!qEnvironmentVariable("VAK1_SHOT_DIR").isEmpty())
+        QFile::copy(pdf, qEnvironmentVariable("VAK1_SHOT_DIR") + "/stress-print.pdf");
 }
