@@ -48,7 +48,8 @@ QString Thh::DisabledReason(const std::string& name) const {
 QString Thh::HelpTip(const std::string& name) {
     const uint16_t number = MenuItemHelp(name);
     if (number == 0) return {};
-    const std::string folder = app_.Config.PltDir + char('0' + app_.Config.PlainCharacters);
+    const std::string folder = app_.Config.PltDir + char('0' + app_.Config.PlainCharacters) +
+                               std::to_string(app_.Config.MenuLanguage);
     if (folder != helpTipsFolder_) {
         helpTips_.clear();
         helpTipsFolder_ = folder;
@@ -155,13 +156,13 @@ void Thh::RunCommand(const std::string& name) {
 void Thh::SyncItem(const MenuItem& item) {
     const QString name = Q(item.name);
     if (QMenu* menu = menus_.value(name)) {
-        menu->setTitle(Q(item.caption));
+        menu->setTitle(TrCore(Q(item.caption)));
         menu->menuAction()->setVisible(item.visible);
         menu->setEnabled(item.enabled);
     } else if (QAction* action = actions_.value(name)) {
         if (!item.separator) {
             // A "&" in a file name is a letter, not an access key.
-            QString caption = Q(item.caption);
+            QString caption = TrCore(Q(item.caption));
             if (IsRecentFileItem(item.name) && caption.size() > 3)
                 caption = caption.left(3) + caption.mid(3).replace("&", "&&");
             action->setText(caption);
@@ -183,9 +184,11 @@ void Thh::SyncItem(const MenuItem& item) {
 }
 
 void Thh::SyncFromCore() {
+    // The language items are commands of the core: the windows follow the language it keeps.
+    FollowMenuLanguage(app_.Config.MenuLanguage);
     RefreshMenu(app_);
     SyncItem(app_.Menu.Bar);
-    const QString caption = Q(WindowCaption(app_.State));
+    const QString caption = TrCore(Q(WindowCaption(app_.State)));
     setWindowTitle(caption);
     QCoreApplication::setApplicationName(caption);
     status_->ShowCalculation(app_);

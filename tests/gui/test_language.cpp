@@ -1,0 +1,267 @@
+// Pins the desktop program in the chosen language: with English chosen no window shows a
+// German word outside the project's own data, the key names are Qt's English ones, the help
+// follows the language, and the files the program writes do not change with it.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/App.h"
+#include "app/commands.h"
+#include "app/menu.h"
+#include "app/startup.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPrinter.h"
+#include "gui/QtUi.h"
+#include "gui/desktop.h"
+#include "gui/driver.h"
+#include "gui/translations.h"
+#include "help/helptext.h"
+#include "testing/FixedClock.h"
+#include "testing/RecordingLauncher.h"
+#include "testing/RecordingPrinter.h"
+
+using namespace vak1;
+using namespace vak1::test;
+
+namespace {
+
+// What a window shows: title, labels, buttons, group boxes, tabs, list lines, headers,
+// menus, actions and tooltips.
+QStringList Shown(QWidget* w) {
+    QStringList out{w->windowTitle(), w->toolTip()};
+    for (auto* l : w->findChildren<QLabel*>())
+        out << l->text() << l->toolTip();
+    for (auto* b : w->findChildren<QAbstractButton*>())
+        out << b->text() << b->toolTip();
+    for (auto* g : w->findChildren<QGroupBox*>())
+        out << g->title();
+    for (auto* t : w->findChildren<QTabWidget*>())
+        for (int i = 0; i < t->count(); ++i)
+            out << t->tabText(i);
+    for (auto* c : w->findChildren<QComboBox*>())
+        if (!c->isEditable())
+            for (int i = 0; i < c->count(); ++i)
+                out << c->itemText(i);
+    for (auto* l : w->findChildren<QListWidget*>())
+        for (int i = 0; i < l->count(); ++i)
+            if (!(l->item(i)->flags() & Qt::ItemIsEditable)) out << l->item(i)->text();
+    for (auto* t : w->findChildren<QTableWidget*>()) {
+        for (int c = 0; c < t->columnCount(); ++c)
+            if (t->horizontalHeaderItem(c)) out << t->horizontalHeaderItem(c)->text();
+        for (int r = 0; r < t->rowCount(); ++r)
+            if (t->verticalHeaderItem(r)) out << t->verticalHeaderItem(r)->text();
+    }
+    for (auto* m : w->findChildren<QMenu*>())
+        out << m->title();
+    for (auto* a : w->findChildren<QAction*>())
+        out << a->text() << a->toolTip();
+    return out;
+}
+
+// German by its letters and its most common words; the project's own data (its text lines,
+// file and layer names, the section's name) may be German and is allowed.
+QStringList German(const QStringList& texts) {
+    static const QStringList words = {
+        "und",       "oder",       "der",           "die",       "das",       "nicht",
+        "mit",       "für",        "Datei",         "Abbrechen", "Hilfe",     "Hilfetext",
+        "Hilfebild", "Neu",        "Ordner",        "Drucker",   "Zeichnung", "Bearbeiten",
+        "Ansicht",   "Berechnung", "Einstellungen", "Speichern", "Öffnen",    "Löschen",
+        "Einfügen",  "Ändern",     "Ausdruck",      "Farbe",     "Schrift",   "Linie",
+        "Breite",    "Höhe",       "Länge",         "Winkel",    "Fläche",    "Ja",
+        "Nein",      "Meldung",    "Fehler",        "Eingabe",   "Auswahl",   "Seite",
+        "Anzahl",    "Dichte",     "Masse",         "Tabelle",   "Geometrie", "Körper",
+        "Ausgabe",   "Bitte",      "Wert",          "Werte",     "wählen",    "Schwerpunkt",
+        "Zeichnen",  "Beenden"};
+    static const QStringList data = {"L-Profil", "Winkelprofil", "Quorven"};
+    static const QRegularExpression notLetter("[^\\p{L}]+");
+    static const QRegularExpression umlaut("[äöüÄÖÜß]");
+    QStringList found;
+    for (const QString& text : texts) {
+        QString t = QString(text).remove('&');
+        for (const QString& d : data)
+            t.remove(d, Qt::CaseInsensitive);
+        bool german = t.contains(umlaut);
+        for (const QString& word : t.split(notLetter, Qt::SkipEmptyParts))
+            german = german || words.contains(word);
+        if (german && !found.contains(text)) found << text;
+    }
+    return found;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct English : ::testing::Test {
+    App app;
+    QtUi ui;
+    QTemporaryDir dir;
+    std::string folder;
+    std::unique_ptr<QtPrinter> printer;
+    FixedClock clock;
+    RecordingLauncher launcher;
+    RecordingPrinter paper;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        folder = dir.path().toStdString() + "/";
+        app.Env.ui = &ui;
+        app.Env.clock = &clock;
+        app.Env.launcher = &launcher;
+        app.Env.printer = &paper;
+        for (std::string* f : {&app.Config.TempDir, &app.Config.DataDir, &app.Config.CadDir,
+                               &app.Config.SettingsFolder, &app.State.ProjectDir})
+            *f = folder;
+        app.Config.PltDir = InstalledDataFolder();
+        app.Config.TextDevice = 3; // reports go to a file
+        std::filesystem::copy_file(InstalledDataFolder() + "../examples/l-profil.vak1",
+                                   folder + "l-profil.vak1");
+        OpenProjectFile(app, folder + "l-profil.vak1");
+    }
+    void TearDown() override { LoadQtTranslations(1); }
+};
+
+// Runs a menu item: the first `accept` windows are confirmed with Enter (file dialogs are
+// always cancelled), every later one is cancelled; each window's German texts are noted.
+void Walk(Thh& w, const std::string& name, int accept, QStringList& german) {
+    QAction* action = w.Action(name);
+    if (!action || !action->isEnabled() || !action->isVisible()) return;
+    auto windows = std::make_shared<int>(0);
+    auto stop = std::make_shared<bool>(false);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [=, &german, weak = std::weak_ptr<std::function<void()>>(poll)] {
+        if (*stop) return;
+        QWidget* modal = QApplication::activeModalWidget();
+        const int seen = modal ? modal->property("vak1_walked").toInt() : 0;
+        if (modal && modal->isVisible() && seen == 0) {
+            modal->setProperty("vak1_walked", 1);
+            for (const QString& g : German(Shown(modal)))
+                german << QString::fromStdString(name) + " / " + modal->metaObject()->className() +
+                              ": " + g;
+            if (++*windows > 40) ADD_FAILURE() << name << " opens window after window";
+            if (*windows <= accept && !qobject_cast<QFileDialog*>(modal))
+                QTest::keyClick(KeyTarget(modal), Qt::Key_Return);
+            else
+                modal->setProperty("vak1_walked", 2);
+        }
+        // A window that Enter did not close, and every one to cancel, is cancelled.
+        if (modal && modal->isVisible() && seen > 0) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        }
+        if (auto again = weak.lock()) QTimer::singleShot(5, [again] { (*again)(); });
+    };
+    QTimer::singleShot(5, [poll] { (*poll)(); });
+    action->trigger();
+    *stop = true;
+    QApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(English, EveryMenuItemAndItsDialogsShowNoGermanAndKeysReadCtrl) {
+    Thh w(app, DesktopCommands(app, printer));
+    ui.SetParent(&w);
+    w.resize(900, 640);
+    w.show();
+    w.Action("mi_helplanguageEnglish")->trigger();
+    ASSERT_EQ(app.Config.MenuLanguage, 2);
+    QStringList german = German(Shown(&w));
+    for (QAction* a : w.findChildren<QAction*>())
+        if (!a->shortcut().isEmpty()) {
+            EXPECT_TRUE(a->shortcut().toString(QKeySequence::NativeText).startsWith("Ctrl+") ||
+                        !a->shortcut().toString().contains('+'))
+                << a->shortcut().toString(QKeySequence::NativeText).toStdString();
+        }
+    const std::set<std::string> skipped = {
+        "mi_fileexit",       "mi_helpwww",       "mi_helpemail",       "mi_OleExportExcel",
+        "mi_OleImportExcel", "mi_OleStartExcel", "mi_OlePrintoutExcel"};
+    for (int accept : {0, 1, 2})
+        for (const std::string& name : MenuItemNames(app.Menu.Bar)) {
+            if (skipped.count(name) || name.rfind("mi_helplanguage", 0) == 0) continue;
+            Walk(w, name, accept, german);
+        }
+    german.removeDuplicates();
+    EXPECT_TRUE(german.isEmpty()) << german.join("\n").toStdString();
+}
+
+// The report, the DXF drawing and the project file written with English chosen are the
+// German ones byte for byte: the language is the windows' only.
+TEST_F(English, FilesWrittenAreTheSameInEveryLanguage) {
+    Thh w(app, DesktopCommands(app, printer));
+    ui.SetParent(&w);
+    w.show();
+    auto chooseFile = [](const char* name) {
+        return [name](QWidget* d) {
+            auto* dialog = qobject_cast<QFileDialog*>(d);
+            ASSERT_NE(dialog, nullptr) << name;
+            dialog->selectFile(name);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+    };
+    auto closeBox = [](QWidget* d) {
+        ASSERT_NE(d, nullptr);
+        QTest::keyClick(KeyTarget(d), Qt::Key_Return);
+    };
+    std::map<std::string, std::string> files[2];
+    const char* items[] = {"mi_helplanguageDeutsch", "mi_helplanguageEnglish"};
+    for (int pass = 0; pass < 2; ++pass) {
+        w.Action(items[pass])->trigger();
+        DialogScript report;
+        report.Then(chooseFile("bericht.txt")).Then(closeBox).Start();
+        w.RunCommand("mi_viewStandard");
+        EXPECT_EQ(report.Left(), 0u);
+        DialogScript dxf;
+        dxf.Then(chooseFile("kontur.dxf")).Start();
+        w.RunCommand("mi_fileExportDXF");
+        EXPECT_EQ(dxf.Left(), 0u);
+        DialogScript save;
+        save.Then(chooseFile("projekt.vak1")).Start();
+        w.RunCommand("mi_FileSaveAs");
+        EXPECT_EQ(save.Left(), 0u);
+        for (const char* name : {"bericht.txt", "kontur.dxf", "projekt.vak1"}) {
+            files[pass][name] = ReadAll(folder + name);
+            EXPECT_FALSE(files[pass][name].empty()) << name;
+            std::filesystem::remove(folder + name);
+        }
+    }
+    for (const auto& [name, german] : files[0])
+        EXPECT_TRUE(files[1][name] == german) << name << " differs in English";
+}
+
+// The help of a dialog and the tooltips of the menu come from the English help file once
+// English is chosen, and from the German one again after German.
+TEST_F(English, HelpFollowsTheLanguage) {
+    Thh w(app, DesktopCommands(app, printer));
+    w.Action("mi_helplanguageEnglish")->trigger();
+    const std::string english = HelpFirstLine(app.Config, 8200);
+    EXPECT_EQ(HelpFilePath(app.Config, 8200), InstalledDataFolder() + "en/vak1.hlp");
+    EXPECT_EQ(HelpFilePath(app.Config, 100), InstalledDataFolder() + "en/quorven.hlp");
+    EXPECT_TRUE(German({QString::fromStdString(english)}).isEmpty()) << english;
+    const QString tip = w.Action("mi_editGeometrie")->toolTip();
+    EXPECT_FALSE(tip.isEmpty());
+    EXPECT_TRUE(German({tip}).isEmpty()) << tip.toStdString();
+    w.Action("mi_helplanguageDeutsch")->trigger();
+    EXPECT_EQ(HelpFilePath(app.Config, 8200), InstalledDataFolder() + "vak1.hlp");
+    EXPECT_NE(HelpFirstLine(app.Config, 8200), english);
+    EXPECT_NE(w.Action("mi_editGeometrie")->toolTip(), tip);
+}
