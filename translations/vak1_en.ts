@@ -4,8 +4,1312 @@
 <context>
     <name>core</name>
     <message>
+        <source>%1 Meldungen</source>
+        <translation>%1 messages</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht geöffnet werden.</source>
+        <translation>%1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Auszug</source>
+        <translation>&amp;Excerpt Printout</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnung</source>
+        <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Deutsch</source>
+        <translation>&amp;Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>&amp;E-Mail an QUORVEN</source>
+        <translation>&amp;E-Mail to QUORVEN</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Insert</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>S&amp;ettings</translation>
+    </message>
+    <message>
+        <source>&amp;Erweiterte Werte</source>
+        <translation>E&amp;xtended Values</translation>
+    </message>
+    <message>
+        <source>&amp;Fehlermeldungen</source>
+        <translation>E&amp;rror messages</translation>
+    </message>
+    <message>
+        <source>&amp;Fehlermeldungen (%1)</source>
+        <translation>E&amp;rror messages (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Geometrie</source>
+        <translation>&amp;Geometry</translation>
+    </message>
+    <message>
+        <source>&amp;Grafik</source>
+        <translation>&amp;Graphics</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfebild</source>
+        <translation>&amp;Auxiliary images</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfetext</source>
+        <translation>&amp;Help text</translation>
+    </message>
+    <message>
+        <source>&amp;Import DXF</source>
+        <translation>&amp;Import DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Neu...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Änderung</source>
+        <translation>Modification - &amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Plotten</source>
+        <translation>&amp;Plot</translation>
+    </message>
+    <message>
+        <source>&amp;Profil</source>
+        <translation>&amp;Section</translation>
+    </message>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>&amp;Sections</translation>
+    </message>
+    <message>
+        <source>&amp;Rücksetzen</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache Menü</source>
+        <translation>&amp;Language Menu</translation>
+    </message>
+    <message>
+        <source>&amp;Standardausdruck</source>
+        <translation>&amp;Standard Printout</translation>
+    </message>
+    <message>
+        <source>&amp;Tabelle</source>
+        <translation>&amp;Table</translation>
+    </message>
+    <message>
+        <source>&amp;Versionen</source>
+        <translation>&amp;Versions</translation>
+    </message>
+    <message>
+        <source>&amp;Zeichnen</source>
+        <translation>&amp;Draw</translation>
+    </message>
+    <message>
+        <source>&amp;Zeichnung</source>
+        <translation>&amp;Drawing</translation>
+    </message>
+    <message>
+        <source>&amp;Zeichnungsdaten</source>
+        <translation>Dra&amp;wing data</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern</source>
+        <translation>&amp;Modify</translation>
+    </message>
+    <message>
+        <source>0 : Keine Info nach Eingabe</source>
+        <translation>0 : No info after input</translation>
+    </message>
+    <message>
+        <source>1 : Normale Einstellung</source>
+        <translation>1 : Normal setting</translation>
+    </message>
+    <message>
+        <source>1 Meldung</source>
+        <translation>1 message</translation>
+    </message>
+    <message>
+        <source>2 : Erweiterte Hilfe, Einzeleingabe</source>
+        <translation>2 : Extended help, single input</translation>
+    </message>
+    <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Alles aus&amp;wählen</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>Alles auswählen</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Anzahl der Dezimalstellen</source>
+        <translation>Number of decimals</translation>
+    </message>
+    <message>
+        <source>Anzahl der Dezimalstellen DXF, TXT</source>
+        <translation>Number of decimals DXF, TXT</translation>
+    </message>
+    <message>
+        <source>Arbeitsverzeichnis</source>
+        <translation>Working folder</translation>
+    </message>
+    <message>
+        <source>Archivierungsmodus ?</source>
+        <translation>Archive mode ?</translation>
+    </message>
+    <message>
+        <source>Ausdruck</source>
+        <translation>Printout</translation>
+    </message>
+    <message>
+        <source>Ausgabe auf Laserprinter/Plotter mit KARTUNO</source>
+        <translation>Output to laser printer/plotter with KARTUNO</translation>
+    </message>
+    <message>
+        <source>Ausgabeformat</source>
+        <translation>Output format</translation>
+    </message>
+    <message>
+        <source>Ausgabeformat abfragen</source>
+        <translation>Ask for the output format</translation>
+    </message>
+    <message>
+        <source>Ausgezogene  Linie   0.25 mm</source>
+        <translation>Continuous   line    0.25 mm</translation>
+    </message>
+    <message>
+        <source>Ausgezogene  Linie   0.35 mm</source>
+        <translation>Continuous   line    0.35 mm</translation>
+    </message>
+    <message>
+        <source>Ausgezogene  Linie   0.50 mm</source>
+        <translation>Continuous   line    0.50 mm</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Choice</translation>
+    </message>
+    <message>
+        <source>Auszug</source>
+        <translation>Excerpt Printout</translation>
+    </message>
+    <message>
+        <source>Bearb.</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Bearbeiter</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Berechnung erfolgreich ohne Fehlermeldungen</source>
+        <translation>Calculation successful without error messages</translation>
+    </message>
+    <message>
+        <source>Berechnung fehlgeschlagen</source>
+        <translation>Calculation failed</translation>
+    </message>
+    <message>
+        <source>Bericht in die Tabellenkalkulation übergeben</source>
+        <translation>Report passed to the spreadsheet</translation>
+    </message>
+    <message>
+        <source>Bericht: %1</source>
+        <translation>Report: %1</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <source>Bildschirm</source>
+        <translation>Screen</translation>
+    </message>
+    <message>
+        <source>Bildschirmgrafik</source>
+        <translation>Screen graphics</translation>
+    </message>
+    <message>
+        <source>Bisherige Eingaben verwerfen ?</source>
+        <translation>Discard the input so far ?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen ..</source>
+        <translation>Please choose ..</translation>
+    </message>
+    <message>
+        <source>Blatt x %1  y %2 mm</source>
+        <translation>Sheet x %1  y %2 mm</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>CAD Ordner</source>
+        <translation>CAD folder</translation>
+    </message>
+    <message>
+        <source>CAD-Code</source>
+        <translation>CAD code</translation>
+    </message>
+    <message>
+        <source>Color / Graustufen</source>
+        <translation>Colour / greyscale</translation>
+    </message>
+    <message>
+        <source>D&amp;okument</source>
+        <translation>D&amp;ocument</translation>
+    </message>
+    <message>
+        <source>DXF geschrieben: %1</source>
+        <translation>DXF written: %1</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Datei 1</source>
+        <translation>File 1</translation>
+    </message>
+    <message>
+        <source>Datei 2</source>
+        <translation>File 2</translation>
+    </message>
+    <message>
+        <source>Datei 3</source>
+        <translation>File 3</translation>
+    </message>
+    <message>
+        <source>Datei 4</source>
+        <translation>File 4</translation>
+    </message>
+    <message>
+        <source>Datei 5</source>
+        <translation>File 5</translation>
+    </message>
+    <message>
+        <source>Datei speichern (%1) ?</source>
+        <translation>Save the file (%1) ?</translation>
+    </message>
+    <message>
+        <source>Datenban&amp;k</source>
+        <translation>&amp;Database</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Datum ?</source>
+        <translation>Date ?</translation>
+    </message>
+    <message>
+        <source>Der Ausdruck konnte nicht erstellt werden.</source>
+        <translation>The printout could not be made.</translation>
+    </message>
+    <message>
+        <source>Dezimalzeichen</source>
+        <translation>Decimal sign</translation>
+    </message>
+    <message>
+        <source>Dezimalzeichen Excel</source>
+        <translation>Decimal sign Excel</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Diagrammgrenzen abfragen</source>
+        <translation>Ask for the diagram limits</translation>
+    </message>
+    <message>
+        <source>Dialogelemente Größe</source>
+        <translation>Dialog control size</translation>
+    </message>
+    <message>
+        <source>Dialogfenster Größe</source>
+        <translation>Dialog window size</translation>
+    </message>
+    <message>
+        <source>Dichte des Werkstoffs [kg/dm3]</source>
+        <translation>Density of the material [kg/dm3]</translation>
+    </message>
+    <message>
+        <source>Die Demonstration ist in dieser Version nicht enthalten.</source>
+        <translation>The demonstration is not part of this version.</translation>
+    </message>
+    <message>
+        <source>Die letzte Berechnung hat keine Fehlermeldungen.</source>
+        <translation>The last calculation gave no error messages.</translation>
+    </message>
+    <message>
+        <source>Diese Funktion folgt in einer späteren Version.</source>
+        <translation>This function follows in a later version.</translation>
+    </message>
+    <message>
+        <source>Dokument</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Dokument %1 ist nicht eingerichtet.</source>
+        <translation>Document %1 is not set up.</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;1</source>
+        <translation>Document &amp;1</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;2</source>
+        <translation>Document &amp;2</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;3</source>
+        <translation>Document &amp;3</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;4</source>
+        <translation>Document &amp;4</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;5</source>
+        <translation>Document &amp;5</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;Setup</source>
+        <translation>Document &amp;Setup</translation>
+    </message>
+    <message>
+        <source>Dokument 1</source>
+        <translation>Document 1</translation>
+    </message>
+    <message>
+        <source>Dokument 2</source>
+        <translation>Document 2</translation>
+    </message>
+    <message>
+        <source>Dokument 3</source>
+        <translation>Document 3</translation>
+    </message>
+    <message>
+        <source>Dokument 4</source>
+        <translation>Document 4</translation>
+    </message>
+    <message>
+        <source>Dokument 5</source>
+        <translation>Document 5</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Drucker...</source>
+        <translation>Printer...</translation>
+    </message>
+    <message>
+        <source>Druckerinfo</source>
+        <translation>Printer info</translation>
+    </message>
+    <message>
+        <source>Druckerschnittstelle für Textausdruck</source>
+        <translation>Printer port for text printout</translation>
+    </message>
+    <message>
+        <source>E-Mail an QUORVEN</source>
+        <translation>E-Mail to QUORVEN</translation>
+    </message>
+    <message>
+        <source>EDI Ordner</source>
+        <translation>EDI folder</translation>
+    </message>
+    <message>
+        <source>Ecken der Rechteckrohre</source>
+        <translation>Corners of rectangular hollow sections</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Eingabe der Positionen</source>
+        <translation>Input of the positions</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Einrichten</source>
+        <translation>Set up</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Englisch (in, lbf, psi)</source>
+        <translation>Imperial (in, lbf, psi)</translation>
+    </message>
+    <message>
+        <source>Ergebnisgrafik</source>
+        <translation>Result graphics</translation>
+    </message>
+    <message>
+        <source>Ersatz für</source>
+        <translation>Replacement for</translation>
+    </message>
+    <message>
+        <source>Ersetzt durch</source>
+        <translation>Replaced by</translation>
+    </message>
+    <message>
+        <source>Erweiterte Werte</source>
+        <translation>Extended Values</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port DXF</source>
+        <translation>Ex&amp;port DXF</translation>
+    </message>
+    <message>
+        <source>Export &amp;Notepad</source>
+        <translation>Export &amp;Notepad</translation>
+    </message>
+    <message>
+        <source>Export Notepad</source>
+        <translation>Export Notepad</translation>
+    </message>
+    <message>
+        <source>Extern</source>
+        <translation>External</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Farbe für Layer%1 (%2)</source>
+        <translation>Colour of layer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Farbe...</source>
+        <translation>Colour...</translation>
+    </message>
+    <message>
+        <source>Fehler :</source>
+        <translation>Error :</translation>
+    </message>
+    <message>
+        <source>Fehlermeldungen</source>
+        <translation>Error messages</translation>
+    </message>
+    <message>
+        <source>Fehlermeldungen zeigen</source>
+        <translation>Show error messages</translation>
+    </message>
+    <message>
+        <source>Fenstergroesse</source>
+        <translation>Window size</translation>
+    </message>
+    <message>
+        <source>Fertigungszeichnung</source>
+        <translation>Production drawing</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Font..</source>
+        <translation>Font..</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Font...</translation>
+    </message>
+    <message>
+        <source>Form der Trennzeilen im Ausdruck</source>
+        <translation>Style of the separator lines in the printout</translation>
+    </message>
+    <message>
+        <source>Formblatt</source>
+        <translation>Form sheet</translation>
+    </message>
+    <message>
+        <source>Freigabefeld</source>
+        <translation>Release field</translation>
+    </message>
+    <message>
+        <source>Geometrie</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>Geometrie mit Tabelle</source>
+        <translation>Geometry with table</translation>
+    </message>
+    <message>
+        <source>Gepr.</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>German x,xx</source>
+        <translation>German x,xx</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Gestrichelte Linie   0.25 mm</source>
+        <translation>Dashed       line    0.25 mm</translation>
+    </message>
+    <message>
+        <source>Grafik</source>
+        <translation>Graphics</translation>
+    </message>
+    <message>
+        <source>Größenfaktor Bemaßung</source>
+        <translation>Dimension size factor</translation>
+    </message>
+    <message>
+        <source>HTML Browser</source>
+        <translation>HTML browser</translation>
+    </message>
+    <message>
+        <source>Hauptachsen</source>
+        <translation>Principal axes</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Hilfe &amp;Layer</source>
+        <translation>Help &amp;layers</translation>
+    </message>
+    <message>
+        <source>Hilfe&amp;bild</source>
+        <translation>Help &amp;picture</translation>
+    </message>
+    <message>
+        <source>Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)</source>
+        <translation>Help pictures (plt), help text (hlp), demo script (dem)</translation>
+    </message>
+    <message>
+        <source>Hilfegrad</source>
+        <translation>Help level</translation>
+    </message>
+    <message>
+        <source>Hintergrundfarbe...</source>
+        <translation>Background colour...</translation>
+    </message>
+    <message>
+        <source>Hochformat</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>I-Profil</source>
+        <translation>I-section</translation>
+    </message>
+    <message>
+        <source>Import..</source>
+        <translation>Import..</translation>
+    </message>
+    <message>
+        <source>In die Tabellenkalkulation übergeben: %1</source>
+        <translation>Passed to the spreadsheet: %1</translation>
+    </message>
+    <message>
+        <source>K&amp;örper</source>
+        <translation>&amp;Body</translation>
+    </message>
+    <message>
+        <source>KARTUNO Kommandozeilen</source>
+        <translation>KARTUNO command lines</translation>
+    </message>
+    <message>
+        <source>Kontrollausgabe auf Bildschirm</source>
+        <translation>Check output on the screen</translation>
+    </message>
+    <message>
+        <source>Koordinaten auf 0 setzen ?</source>
+        <translation>Set the coordinates to 0 ?</translation>
+    </message>
+    <message>
+        <source>Kopf nur 1.Seite</source>
+        <translation>Header on page 1 only</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Körper</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>L-Profil</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Layer Monochrom ?</source>
+        <translation>Layers monochrome ?</translation>
+    </message>
+    <message>
+        <source>Leerzeichen und Leerzeilen</source>
+        <translation>Blanks and empty lines</translation>
+    </message>
+    <message>
+        <source>Leerzeilen am Seitenanfang</source>
+        <translation>Empty lines at the top of the page</translation>
+    </message>
+    <message>
+        <source>Letzte Änderung &amp;bearbeiten</source>
+        <translation>&amp;Edit previous modification</translation>
+    </message>
+    <message>
+        <source>Letzte Änderung &amp;löschen</source>
+        <translation>&amp;Delete previous modification</translation>
+    </message>
+    <message>
+        <source>Letzte Änderung löschen</source>
+        <translation>Delete previous modification</translation>
+    </message>
+    <message>
+        <source>Länge des Körpers in x-Richtung [mm]</source>
+        <translation>Length of the body in x direction [mm]</translation>
+    </message>
+    <message>
+        <source>Max. Anzahl Zeilen/Seite auf dem Ausdruck</source>
+        <translation>Max. number of lines/page in the printout</translation>
+    </message>
+    <message>
+        <source>Maßstab x</source>
+        <translation>Scale x</translation>
+    </message>
+    <message>
+        <source>Maßstab y</source>
+        <translation>Scale y</translation>
+    </message>
+    <message>
+        <source>Meldung:</source>
+        <translation>Message:</translation>
+    </message>
+    <message>
+        <source>Metrisch (mm, N, MPa)</source>
+        <translation>Metric (mm, N, MPa)</translation>
+    </message>
+    <message>
+        <source>Mittellinie          0.25 mm</source>
+        <translation>Centre line          0.25 mm</translation>
+    </message>
+    <message>
+        <source>Monochrom</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Netzfeinheit für Torsion und Schub (1 = Standard, 2 = halbe Elementgröße):</source>
+        <translation>Mesh fineness for torsion and shear (1 = standard, 2 = half the element size):</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Norm</source>
+        <translation>Standards</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Ordner der Projekttabelle wählen</source>
+        <translation>Choose the folder of the project table</translation>
+    </message>
+    <message>
+        <source>Ordner für Datenbankdateien (dbf)</source>
+        <translation>Folder of the database files (dbf)</translation>
+    </message>
+    <message>
+        <source>Ordner für Projektdateien (*.vak1)</source>
+        <translation>Folder of the project files (*.vak1)</translation>
+    </message>
+    <message>
+        <source>Pan-Faktor</source>
+        <translation>Pan factor</translation>
+    </message>
+    <message>
+        <source>Pol&amp;ylinie</source>
+        <translation>&amp;Polyline</translation>
+    </message>
+    <message>
+        <source>Polygon-Teilung für Kreisbogenberechnung [Grad]</source>
+        <translation>Polygon division for the arc calculation [degrees]</translation>
+    </message>
+    <message>
+        <source>Polylinie</source>
+        <translation>Polyline</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Programm 1</source>
+        <translation>Program 1</translation>
+    </message>
+    <message>
+        <source>Programm 2</source>
+        <translation>Program 2</translation>
+    </message>
+    <message>
+        <source>Programm 3</source>
+        <translation>Program 3</translation>
+    </message>
+    <message>
+        <source>Programm 4</source>
+        <translation>Program 4</translation>
+    </message>
+    <message>
+        <source>Programm 5</source>
+        <translation>Program 5</translation>
+    </message>
+    <message>
+        <source>Programmtitel ?</source>
+        <translation>Program title ?</translation>
+    </message>
+    <message>
+        <source>QUORVEN-Programm-Ordner</source>
+        <translation>QUORVEN program folder</translation>
+    </message>
+    <message>
+        <source>Querformat</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>Rechteck</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Rechteckrohr</source>
+        <translation>Rectangular hollow section</translation>
+    </message>
+    <message>
+        <source>Rundrohr</source>
+        <translation>Circular hollow section</translation>
+    </message>
+    <message>
+        <source>Rundstahl</source>
+        <translation>Round bar</translation>
+    </message>
+    <message>
+        <source>Rücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Schattierung</source>
+        <translation>Shading</translation>
+    </message>
+    <message>
+        <source>Schraffur</source>
+        <translation>Hatching</translation>
+    </message>
+    <message>
+        <source>Sonderzeichen</source>
+        <translation>Special characters</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;Unter...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Speichern Unter</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Sprache Menü</source>
+        <translation>Language Menu</translation>
+    </message>
+    <message>
+        <source>Standardausdruck</source>
+        <translation>Standard Printout</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Line weight</translation>
+    </message>
+    <message>
+        <source>Strichstärke=1</source>
+        <translation>Line weight=1</translation>
+    </message>
+    <message>
+        <source>T-Profil</source>
+        <translation>T-section</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>Temporärer Ordner</source>
+        <translation>Temporary folder</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Textausdruck</source>
+        <translation>Text printout</translation>
+    </message>
+    <message>
+        <source>Textbreitenfaktor</source>
+        <translation>Text width factor</translation>
+    </message>
+    <message>
+        <source>Textdrucker</source>
+        <translation>Text printer</translation>
+    </message>
+    <message>
+        <source>Textfenster</source>
+        <translation>Text window</translation>
+    </message>
+    <message>
+        <source>Texthöhenfaktor</source>
+        <translation>Text height factor</translation>
+    </message>
+    <message>
+        <source>Textprogramm</source>
+        <translation>Text program</translation>
+    </message>
+    <message>
+        <source>Textstil</source>
+        <translation>Text style</translation>
+    </message>
+    <message>
+        <source>Textwinkel</source>
+        <translation>Text angle</translation>
+    </message>
+    <message>
+        <source>Transform.</source>
+        <translation>Transform.</translation>
+    </message>
+    <message>
+        <source>Trennlinien  ---- ====  ****</source>
+        <translation>Separator lines  ---- ====  ****</translation>
+    </message>
+    <message>
+        <source>Trennlinien  ──── ════</source>
+        <translation>Separator lines  ──── ════</translation>
+    </message>
+    <message>
+        <source>U-Profil</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Umrandung</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>Ursprung x</source>
+        <translation>Origin x</translation>
+    </message>
+    <message>
+        <source>Ursprung y</source>
+        <translation>Origin y</translation>
+    </message>
+    <message>
+        <source>VAK1  Querschnittberechnung</source>
+        <translation>VAK1  Cross-Section Calculation</translation>
+    </message>
+    <message>
+        <source>VAK1  Querschnittberechnung  -  %1</source>
+        <translation>VAK1  Cross-Section Calculation  -  %1</translation>
+    </message>
+    <message>
+        <source>VAK1 Hilfebilder</source>
+        <translation>VAK1 help pictures</translation>
+    </message>
+    <message>
+        <source>VAK1 Konfiguration</source>
+        <translation>VAK1 Configuration</translation>
+    </message>
+    <message>
+        <source>Verknüpfte Dokumente</source>
+        <translation>Linked documents</translation>
+    </message>
+    <message>
+        <source>Version 5.0: Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe.</source>
+        <translation>Version 5.0: section properties, body values, reports, CAD output.</translation>
+    </message>
+    <message>
+        <source>Versionen</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Warnung:</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>Windows-Drucker</source>
+        <translation>System printer</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Zeichnen</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Zeichnung</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Zeichnungsinfo</source>
+        <translation>Drawing info</translation>
+    </message>
+    <message>
+        <source>Zeichnungsname</source>
+        <translation>Drawing name</translation>
+    </message>
+    <message>
+        <source>Zeichnungsname 2</source>
+        <translation>Drawing name 2</translation>
+    </message>
+    <message>
+        <source>Zeichnungsnummer</source>
+        <translation>Drawing number</translation>
+    </message>
+    <message>
+        <source>Zeichnungsoptionen</source>
+        <translation>Drawing options</translation>
+    </message>
+    <message>
+        <source>Zeile 1</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>Zeile 2</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>Zeile 3</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>Zoomfaktor</source>
+        <translation>Zoom factor</translation>
+    </message>
+    <message>
+        <source>Zuerst „Start Excel“ wählen.</source>
+        <translation>Choose "Start Excel" first.</translation>
+    </message>
+    <message>
+        <source>achsen  : Schwerpunkt, Hauptachsen v/w und Winkel phi</source>
+        <translation>achsen  : centroid, principal axes v/w and angle phi</translation>
+    </message>
+    <message>
+        <source>anpassen</source>
+        <translation>fit</translation>
+    </message>
+    <message>
+        <source>blau</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>bogen   : Kreisbogenwinkel zwischen zwei Positionen</source>
+        <translation>bogen   : arc angle between two positions</translation>
+    </message>
+    <message>
+        <source>braun</source>
+        <translation>brown</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>dunkel blau</source>
+        <translation>dark blue</translation>
+    </message>
+    <message>
+        <source>dunkel cyan</source>
+        <translation>dark cyan</translation>
+    </message>
+    <message>
+        <source>dunkel grau</source>
+        <translation>dark grey</translation>
+    </message>
+    <message>
+        <source>dunkel grün</source>
+        <translation>dark green</translation>
+    </message>
+    <message>
+        <source>dunkel magenta</source>
+        <translation>dark magenta</translation>
+    </message>
+    <message>
+        <source>dunkel rot</source>
+        <translation>dark red</translation>
+    </message>
+    <message>
+        <source>egal</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>externes Textprogramm</source>
+        <translation>external text program</translation>
+    </message>
+    <message>
+        <source>file name  ?</source>
+        <translation>file name  ?</translation>
+    </message>
+    <message>
+        <source>gelb</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>grün</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>hell grau</source>
+        <translation>light grey</translation>
+    </message>
+    <message>
+        <source>kaltgefertigt</source>
+        <translation>cold-formed</translation>
+    </message>
+    <message>
+        <source>koerper : Körperlänge lx, Volumen und Masse</source>
+        <translation>koerper : body length lx, volume and mass</translation>
+    </message>
+    <message>
+        <source>komprimiert, ohne Trennzeilen</source>
+        <translation>compressed, without separator lines</translation>
+    </message>
+    <message>
+        <source>kontur  : Kontur mit Positionen und Umlaufsinn</source>
+        <translation>kontur  : contour with positions and direction</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>mit Kopf</source>
+        <translation>with header</translation>
+    </message>
+    <message>
+        <source>monochrom</source>
+        <translation>monochrome</translation>
+    </message>
+    <message>
+        <source>nur Polylinie</source>
+        <translation>polyline only</translation>
+    </message>
+    <message>
+        <source>nur Tabelle</source>
+        <translation>table only</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>poslist : Positionsliste und ihre Befehle</source>
+        <translation>poslist : position list and its commands</translation>
+    </message>
+    <message>
+        <source>rot</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>schwarz</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>warmgefertigt</source>
+        <translation>hot-finished</translation>
+    </message>
+    <message>
+        <source>weiß</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>zeichng : Zeichnungsarten 1 bis 5</source>
+        <translation>zeichng : drawing kinds 1 to 5</translation>
+    </message>
+    <message>
+        <source>zurück ..</source>
+        <translation>back ..</translation>
+    </message>
+    <message>
+        <source>Ä-&gt;Ae, ß-&gt;ss...</source>
+        <translation>Umlauts -&gt; Ae, ss...</translation>
+    </message>
+    <message>
+        <source>Änderung %1</source>
+        <translation>Modification %1</translation>
+    </message>
+    <message>
+        <source>Änderungen - &amp;Ausdruck</source>
+        <translation>Modifications - &amp;Printout</translation>
+    </message>
+    <message>
+        <source>Änderungen - &amp;Info</source>
+        <translation>Modifications - &amp;Info</translation>
+    </message>
+    <message>
+        <source>Änderungen - Ausdruck</source>
+        <translation>Modifications - Printout</translation>
+    </message>
+    <message>
+        <source>Änderungen - Info</source>
+        <translation>Modifications - Info</translation>
+    </message>
+    <message>
+        <source>Änderungstext</source>
+        <translation>Modification text</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Öffnen... (&amp;Tabelle)</source>
+        <translation>Open... (&amp;Table)</translation>
+    </message>
+    <message>
+        <source>Übernehmen &amp;Datenbank</source>
+        <translation>Take from &amp;database</translation>
     </message>
 </context>
 </TS>

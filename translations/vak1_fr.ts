@@ -4,8 +4,1304 @@
 <context>
     <name>core</name>
     <message>
+        <source>%1 Meldungen</source>
+        <translation>%1 messages</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht geöffnet werden.</source>
+        <translation>%1 n'a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Auszug</source>
+        <translation>&amp;Extrait</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnung</source>
+        <translation>&amp;Calcul</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Deutsch</source>
+        <translation>&amp;Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;E-Mail an QUORVEN</source>
+        <translation>&amp;E-mail à QUORVEN</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Insérer</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Erweiterte Werte</source>
+        <translation>Valeurs é&amp;tendues</translation>
+    </message>
+    <message>
+        <source>&amp;Fehlermeldungen</source>
+        <translation>Messages d'e&amp;rreur</translation>
+    </message>
+    <message>
+        <source>&amp;Fehlermeldungen (%1)</source>
+        <translation>Messages d'e&amp;rreur (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Geometrie</source>
+        <translation>&amp;Géométrie</translation>
+    </message>
+    <message>
+        <source>&amp;Grafik</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfebild</source>
+        <translation>&amp;Images d'aide</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfetext</source>
+        <translation>Texte d'&amp;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Import DXF</source>
+        <translation>&amp;Importer DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Neu...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message>
+        <source>&amp;Neue Änderung</source>
+        <translation>&amp;Nouvelle modification</translation>
+    </message>
+    <message>
+        <source>&amp;Plotten</source>
+        <translation>&amp;Tracer</translation>
+    </message>
+    <message>
+        <source>&amp;Profil</source>
+        <translation>&amp;Profilé</translation>
+    </message>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>&amp;Profilés</translation>
+    </message>
+    <message>
+        <source>&amp;Rücksetzen</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache Menü</source>
+        <translation>&amp;Langue Menu</translation>
+    </message>
+    <message>
+        <source>&amp;Standardausdruck</source>
+        <translation>Impression &amp;standard</translation>
+    </message>
+    <message>
+        <source>&amp;Tabelle</source>
+        <translation>&amp;Tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Versionen</source>
+        <translation>&amp;Versions</translation>
+    </message>
+    <message>
+        <source>&amp;Zeichnen</source>
+        <translation>&amp;Dessiner</translation>
+    </message>
+    <message>
+        <source>&amp;Zeichnung</source>
+        <translation>&amp;Dessin</translation>
+    </message>
+    <message>
+        <source>&amp;Zeichnungsdaten</source>
+        <translation>Données du &amp;dessin</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>0 : Keine Info nach Eingabe</source>
+        <translation>0 : Pas d'info après la saisie</translation>
+    </message>
+    <message>
+        <source>1 : Normale Einstellung</source>
+        <translation>1 : Réglage normal</translation>
+    </message>
+    <message>
+        <source>1 Meldung</source>
+        <translation>1 message</translation>
+    </message>
+    <message>
+        <source>2 : Erweiterte Hilfe, Einzeleingabe</source>
+        <translation>2 : Aide étendue, saisie individuelle</translation>
+    </message>
+    <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Alles aus&amp;wählen</source>
+        <translation>Tout &amp;sélectionner</translation>
+    </message>
+    <message>
+        <source>Alles auswählen</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Anzahl der Dezimalstellen</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+    <message>
+        <source>Anzahl der Dezimalstellen DXF, TXT</source>
+        <translation>Nombre de décimales DXF, TXT</translation>
+    </message>
+    <message>
+        <source>Arbeitsverzeichnis</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <source>Archivierungsmodus ?</source>
+        <translation>Mode archivage ?</translation>
+    </message>
+    <message>
+        <source>Ausdruck</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Ausgabe auf Laserprinter/Plotter mit KARTUNO</source>
+        <translation>Sortie sur imprimante laser/traceur avec KARTUNO</translation>
+    </message>
+    <message>
+        <source>Ausgabeformat</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>Ausgabeformat abfragen</source>
+        <translation>Demander le format de sortie</translation>
+    </message>
+    <message>
+        <source>Ausgezogene  Linie   0.25 mm</source>
+        <translation>Trait continu       0.25 mm</translation>
+    </message>
+    <message>
+        <source>Ausgezogene  Linie   0.35 mm</source>
+        <translation>Trait continu       0.35 mm</translation>
+    </message>
+    <message>
+        <source>Ausgezogene  Linie   0.50 mm</source>
+        <translation>Trait continu       0.50 mm</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Choix</translation>
+    </message>
+    <message>
+        <source>Auszug</source>
+        <translation>Extrait</translation>
+    </message>
+    <message>
+        <source>Bearb.</source>
+        <translation>Dessiné</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Bearbeiter</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Berechnung erfolgreich ohne Fehlermeldungen</source>
+        <translation>Calcul réussi sans message d'erreur</translation>
+    </message>
+    <message>
+        <source>Berechnung fehlgeschlagen</source>
+        <translation>Échec du calcul</translation>
+    </message>
+    <message>
+        <source>Bericht: %1</source>
+        <translation>Rapport : %1</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Bildschirm</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Bildschirmgrafik</source>
+        <translation>Graphique à l'écran</translation>
+    </message>
+    <message>
+        <source>Bisherige Eingaben verwerfen ?</source>
+        <translation>Abandonner la saisie en cours ?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen ..</source>
+        <translation>Veuillez choisir ..</translation>
+    </message>
+    <message>
+        <source>Blatt x %1  y %2 mm</source>
+        <translation>Feuille x %1  y %2 mm</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>CAD Ordner</source>
+        <translation>Dossier CAO</translation>
+    </message>
+    <message>
+        <source>CAD-Code</source>
+        <translation>Code CAO</translation>
+    </message>
+    <message>
+        <source>Color / Graustufen</source>
+        <translation>Couleur / niveaux de gris</translation>
+    </message>
+    <message>
+        <source>D&amp;okument</source>
+        <translation>D&amp;ocument</translation>
+    </message>
+    <message>
+        <source>DXF geschrieben: %1</source>
+        <translation>DXF écrit : %1</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Datei 1</source>
+        <translation>Fichier 1</translation>
+    </message>
+    <message>
+        <source>Datei 2</source>
+        <translation>Fichier 2</translation>
+    </message>
+    <message>
+        <source>Datei 3</source>
+        <translation>Fichier 3</translation>
+    </message>
+    <message>
+        <source>Datei 4</source>
+        <translation>Fichier 4</translation>
+    </message>
+    <message>
+        <source>Datei 5</source>
+        <translation>Fichier 5</translation>
+    </message>
+    <message>
+        <source>Datei speichern (%1) ?</source>
+        <translation>Enregistrer le fichier (%1) ?</translation>
+    </message>
+    <message>
+        <source>Datenban&amp;k</source>
+        <translation>&amp;Base de données</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Datum ?</source>
+        <translation>Date ?</translation>
+    </message>
+    <message>
+        <source>Der Ausdruck konnte nicht erstellt werden.</source>
+        <translation>L'impression n'a pas pu être faite.</translation>
+    </message>
+    <message>
+        <source>Dezimalzeichen</source>
+        <translation>Séparateur décimal</translation>
+    </message>
+    <message>
+        <source>Dezimalzeichen Excel</source>
+        <translation>Séparateur décimal Excel</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Diagrammgrenzen abfragen</source>
+        <translation>Demander les limites du diagramme</translation>
+    </message>
+    <message>
+        <source>Dialogelemente Größe</source>
+        <translation>Taille des éléments de dialogue</translation>
+    </message>
+    <message>
+        <source>Dialogfenster Größe</source>
+        <translation>Taille des fenêtres de dialogue</translation>
+    </message>
+    <message>
+        <source>Dichte des Werkstoffs [kg/dm3]</source>
+        <translation>Masse volumique du matériau [kg/dm3]</translation>
+    </message>
+    <message>
+        <source>Die Demonstration ist in dieser Version nicht enthalten.</source>
+        <translation>La démonstration ne fait pas partie de cette version.</translation>
+    </message>
+    <message>
+        <source>Die letzte Berechnung hat keine Fehlermeldungen.</source>
+        <translation>Le dernier calcul n'a donné aucun message d'erreur.</translation>
+    </message>
+    <message>
+        <source>Diese Funktion folgt in einer späteren Version.</source>
+        <translation>Cette fonction suivra dans une version ultérieure.</translation>
+    </message>
+    <message>
+        <source>Dokument</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Dokument %1 ist nicht eingerichtet.</source>
+        <translation>Le document %1 n'est pas configuré.</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;1</source>
+        <translation>Document &amp;1</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;2</source>
+        <translation>Document &amp;2</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;3</source>
+        <translation>Document &amp;3</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;4</source>
+        <translation>Document &amp;4</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;5</source>
+        <translation>Document &amp;5</translation>
+    </message>
+    <message>
+        <source>Dokument &amp;Setup</source>
+        <translation>&amp;Configuration des documents</translation>
+    </message>
+    <message>
+        <source>Dokument 1</source>
+        <translation>Document 1</translation>
+    </message>
+    <message>
+        <source>Dokument 2</source>
+        <translation>Document 2</translation>
+    </message>
+    <message>
+        <source>Dokument 3</source>
+        <translation>Document 3</translation>
+    </message>
+    <message>
+        <source>Dokument 4</source>
+        <translation>Document 4</translation>
+    </message>
+    <message>
+        <source>Dokument 5</source>
+        <translation>Document 5</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Drucker...</source>
+        <translation>Imprimante...</translation>
+    </message>
+    <message>
+        <source>Druckerinfo</source>
+        <translation>Infos imprimante</translation>
+    </message>
+    <message>
+        <source>Druckerschnittstelle für Textausdruck</source>
+        <translation>Port d'imprimante pour l'impression texte</translation>
+    </message>
+    <message>
+        <source>E-Mail an QUORVEN</source>
+        <translation>E-mail à QUORVEN</translation>
+    </message>
+    <message>
+        <source>EDI Ordner</source>
+        <translation>Dossier EDI</translation>
+    </message>
+    <message>
+        <source>Ecken der Rechteckrohre</source>
+        <translation>Coins des tubes rectangulaires</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Eingabe der Positionen</source>
+        <translation>Saisie des positions</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Einrichten</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Englisch (in, lbf, psi)</source>
+        <translation>Impérial (in, lbf, psi)</translation>
+    </message>
+    <message>
+        <source>Ergebnisgrafik</source>
+        <translation>Graphique des résultats</translation>
+    </message>
+    <message>
+        <source>Ersatz für</source>
+        <translation>Remplace</translation>
+    </message>
+    <message>
+        <source>Ersetzt durch</source>
+        <translation>Remplacé par</translation>
+    </message>
+    <message>
+        <source>Erweiterte Werte</source>
+        <translation>Valeurs étendues</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port DXF</source>
+        <translation>Ex&amp;porter DXF</translation>
+    </message>
+    <message>
+        <source>Export &amp;Notepad</source>
+        <translation>Exporter vers le &amp;Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Export Notepad</source>
+        <translation>Exporter vers le Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Extern</source>
+        <translation>Externe</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Farbe für Layer%1 (%2)</source>
+        <translation>Couleur du calque %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Farbe...</source>
+        <translation>Couleur...</translation>
+    </message>
+    <message>
+        <source>Fehler :</source>
+        <translation>Erreur :</translation>
+    </message>
+    <message>
+        <source>Fehlermeldungen</source>
+        <translation>Messages d'erreur</translation>
+    </message>
+    <message>
+        <source>Fehlermeldungen zeigen</source>
+        <translation>Afficher les messages d'erreur</translation>
+    </message>
+    <message>
+        <source>Fenstergroesse</source>
+        <translation>Taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Fertigungszeichnung</source>
+        <translation>Dessin de fabrication</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Font..</source>
+        <translation>Police..</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police...</translation>
+    </message>
+    <message>
+        <source>Form der Trennzeilen im Ausdruck</source>
+        <translation>Forme des lignes de séparation</translation>
+    </message>
+    <message>
+        <source>Formblatt</source>
+        <translation>Cartouche</translation>
+    </message>
+    <message>
+        <source>Freigabefeld</source>
+        <translation>Champ de validation</translation>
+    </message>
+    <message>
+        <source>Geometrie</source>
+        <translation>Géométrie</translation>
+    </message>
+    <message>
+        <source>Geometrie mit Tabelle</source>
+        <translation>Géométrie avec tableau</translation>
+    </message>
+    <message>
+        <source>Gepr.</source>
+        <translation>Vérifié</translation>
+    </message>
+    <message>
+        <source>German x,xx</source>
+        <translation>Allemand x,xx</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Gestrichelte Linie   0.25 mm</source>
+        <translation>Trait interrompu    0.25 mm</translation>
+    </message>
+    <message>
+        <source>Grafik</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Größenfaktor Bemaßung</source>
+        <translation>Facteur de taille des cotes</translation>
+    </message>
+    <message>
+        <source>HTML Browser</source>
+        <translation>Navigateur HTML</translation>
+    </message>
+    <message>
+        <source>Hauptachsen</source>
+        <translation>Axes principaux</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Hilfe &amp;Layer</source>
+        <translation>Aide &amp;calques</translation>
+    </message>
+    <message>
+        <source>Hilfe&amp;bild</source>
+        <translation>&amp;Image d'aide</translation>
+    </message>
+    <message>
+        <source>Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)</source>
+        <translation>Images d'aide (plt), texte d'aide (hlp), script de démo (dem)</translation>
+    </message>
+    <message>
+        <source>Hilfegrad</source>
+        <translation>Niveau d'aide</translation>
+    </message>
+    <message>
+        <source>Hintergrundfarbe...</source>
+        <translation>Couleur de fond...</translation>
+    </message>
+    <message>
+        <source>Hochformat</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>I-Profil</source>
+        <translation>Profilé en I</translation>
+    </message>
+    <message>
+        <source>Import..</source>
+        <translation>Importer..</translation>
+    </message>
+    <message>
+        <source>K&amp;örper</source>
+        <translation>&amp;Corps</translation>
+    </message>
+    <message>
+        <source>KARTUNO Kommandozeilen</source>
+        <translation>Lignes de commande KARTUNO</translation>
+    </message>
+    <message>
+        <source>Kontrollausgabe auf Bildschirm</source>
+        <translation>Contrôle à l'écran</translation>
+    </message>
+    <message>
+        <source>Koordinaten auf 0 setzen ?</source>
+        <translation>Mettre les coordonnées à 0 ?</translation>
+    </message>
+    <message>
+        <source>Kopf nur 1.Seite</source>
+        <translation>En-tête sur la 1re page seulement</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Körper</source>
+        <translation>Corps</translation>
+    </message>
+    <message>
+        <source>L-Profil</source>
+        <translation>Cornière</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Calque</translation>
+    </message>
+    <message>
+        <source>Layer Monochrom ?</source>
+        <translation>Calques monochromes ?</translation>
+    </message>
+    <message>
+        <source>Leerzeichen und Leerzeilen</source>
+        <translation>Espaces et lignes vides</translation>
+    </message>
+    <message>
+        <source>Leerzeilen am Seitenanfang</source>
+        <translation>Lignes vides en haut de page</translation>
+    </message>
+    <message>
+        <source>Letzte Änderung &amp;bearbeiten</source>
+        <translation>&amp;Modifier la dernière modification</translation>
+    </message>
+    <message>
+        <source>Letzte Änderung &amp;löschen</source>
+        <translation>&amp;Supprimer la dernière modification</translation>
+    </message>
+    <message>
+        <source>Letzte Änderung löschen</source>
+        <translation>Supprimer la dernière modification</translation>
+    </message>
+    <message>
+        <source>Länge des Körpers in x-Richtung [mm]</source>
+        <translation>Longueur du corps en direction x [mm]</translation>
+    </message>
+    <message>
+        <source>Max. Anzahl Zeilen/Seite auf dem Ausdruck</source>
+        <translation>Nombre max. de lignes/page à l'impression</translation>
+    </message>
+    <message>
+        <source>Maßstab x</source>
+        <translation>Échelle x</translation>
+    </message>
+    <message>
+        <source>Maßstab y</source>
+        <translation>Échelle y</translation>
+    </message>
+    <message>
+        <source>Meldung:</source>
+        <translation>Message :</translation>
+    </message>
+    <message>
+        <source>Metrisch (mm, N, MPa)</source>
+        <translation>Métrique (mm, N, MPa)</translation>
+    </message>
+    <message>
+        <source>Mittellinie          0.25 mm</source>
+        <translation>Trait d'axe         0.25 mm</translation>
+    </message>
+    <message>
+        <source>Monochrom</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Netzfeinheit für Torsion und Schub (1 = Standard, 2 = halbe Elementgröße):</source>
+        <translation>Finesse du maillage pour torsion et cisaillement (1 = standard, 2 = demi-taille d'élément) :</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Norm</source>
+        <translation>Norme</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Ordner der Projekttabelle wählen</source>
+        <translation>Choisir le dossier du tableau de projets</translation>
+    </message>
+    <message>
+        <source>Ordner für Datenbankdateien (dbf)</source>
+        <translation>Dossier des fichiers de base de données (dbf)</translation>
+    </message>
+    <message>
+        <source>Ordner für Projektdateien (*.vak1)</source>
+        <translation>Dossier des fichiers de projet (*.vak1)</translation>
+    </message>
+    <message>
+        <source>Pan-Faktor</source>
+        <translation>Facteur de déplacement</translation>
+    </message>
+    <message>
+        <source>Pol&amp;ylinie</source>
+        <translation>&amp;Polyligne</translation>
+    </message>
+    <message>
+        <source>Polygon-Teilung für Kreisbogenberechnung [Grad]</source>
+        <translation>Division polygonale pour le calcul des arcs [degrés]</translation>
+    </message>
+    <message>
+        <source>Polylinie</source>
+        <translation>Polyligne</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Profilé</translation>
+    </message>
+    <message>
+        <source>Programm 1</source>
+        <translation>Programme 1</translation>
+    </message>
+    <message>
+        <source>Programm 2</source>
+        <translation>Programme 2</translation>
+    </message>
+    <message>
+        <source>Programm 3</source>
+        <translation>Programme 3</translation>
+    </message>
+    <message>
+        <source>Programm 4</source>
+        <translation>Programme 4</translation>
+    </message>
+    <message>
+        <source>Programm 5</source>
+        <translation>Programme 5</translation>
+    </message>
+    <message>
+        <source>Programmtitel ?</source>
+        <translation>Titre du programme ?</translation>
+    </message>
+    <message>
+        <source>QUORVEN-Programm-Ordner</source>
+        <translation>Dossier des programmes QUORVEN</translation>
+    </message>
+    <message>
+        <source>Querformat</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Rechteck</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Rechteckrohr</source>
+        <translation>Tube rectangulaire</translation>
+    </message>
+    <message>
+        <source>Rundrohr</source>
+        <translation>Tube rond</translation>
+    </message>
+    <message>
+        <source>Rundstahl</source>
+        <translation>Rond plein</translation>
+    </message>
+    <message>
+        <source>Rücksetzen</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Schattierung</source>
+        <translation>Ombrage</translation>
+    </message>
+    <message>
+        <source>Schraffur</source>
+        <translation>Hachures</translation>
+    </message>
+    <message>
+        <source>Sonderzeichen</source>
+        <translation>Caractères spéciaux</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;Unter...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Speichern Unter</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Sprache Menü</source>
+        <translation>Langue Menu</translation>
+    </message>
+    <message>
+        <source>Standardausdruck</source>
+        <translation>Impression standard</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Épaisseur de trait</translation>
+    </message>
+    <message>
+        <source>Strichstärke=1</source>
+        <translation>Épaisseur de trait=1</translation>
+    </message>
+    <message>
+        <source>T-Profil</source>
+        <translation>Profilé en T</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>Te&amp;xte</translation>
+    </message>
+    <message>
+        <source>Temporärer Ordner</source>
+        <translation>Dossier temporaire</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Textausdruck</source>
+        <translation>Impression texte</translation>
+    </message>
+    <message>
+        <source>Textbreitenfaktor</source>
+        <translation>Facteur de largeur du texte</translation>
+    </message>
+    <message>
+        <source>Textdrucker</source>
+        <translation>Imprimante texte</translation>
+    </message>
+    <message>
+        <source>Textfenster</source>
+        <translation>Fenêtre de texte</translation>
+    </message>
+    <message>
+        <source>Texthöhenfaktor</source>
+        <translation>Facteur de hauteur du texte</translation>
+    </message>
+    <message>
+        <source>Textprogramm</source>
+        <translation>Programme de texte</translation>
+    </message>
+    <message>
+        <source>Textstil</source>
+        <translation>Style de texte</translation>
+    </message>
+    <message>
+        <source>Textwinkel</source>
+        <translation>Angle du texte</translation>
+    </message>
+    <message>
+        <source>Transform.</source>
+        <translation>Transform.</translation>
+    </message>
+    <message>
+        <source>Trennlinien  ---- ====  ****</source>
+        <translation>Lignes de séparation  ---- ====  ****</translation>
+    </message>
+    <message>
+        <source>Trennlinien  ──── ════</source>
+        <translation>Lignes de séparation  ──── ════</translation>
+    </message>
+    <message>
+        <source>U-Profil</source>
+        <translation>Profilé en U</translation>
+    </message>
+    <message>
+        <source>Umrandung</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>Ursprung x</source>
+        <translation>Origine x</translation>
+    </message>
+    <message>
+        <source>Ursprung y</source>
+        <translation>Origine y</translation>
+    </message>
+    <message>
+        <source>VAK1  Querschnittberechnung</source>
+        <translation>VAK1  Calcul de section</translation>
+    </message>
+    <message>
+        <source>VAK1  Querschnittberechnung  -  %1</source>
+        <translation>VAK1  Calcul de section  -  %1</translation>
+    </message>
+    <message>
+        <source>VAK1 Hilfebilder</source>
+        <translation>Images d'aide VAK1</translation>
+    </message>
+    <message>
+        <source>VAK1 Konfiguration</source>
+        <translation>Configuration VAK1</translation>
+    </message>
+    <message>
+        <source>Verknüpfte Dokumente</source>
+        <translation>Documents liés</translation>
+    </message>
+    <message>
+        <source>Version 5.0: Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe.</source>
+        <translation>Version 5.0 : caractéristiques de section, valeurs du corps, rapports, sortie CAO.</translation>
+    </message>
+    <message>
+        <source>Versionen</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Warnung:</source>
+        <translation>Avertissement :</translation>
+    </message>
+    <message>
+        <source>Windows-Drucker</source>
+        <translation>Imprimante système</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Zeichnen</source>
+        <translation>Dessiner</translation>
+    </message>
+    <message>
+        <source>Zeichnung</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Zeichnungsinfo</source>
+        <translation>Infos du dessin</translation>
+    </message>
+    <message>
+        <source>Zeichnungsname</source>
+        <translation>Nom du dessin</translation>
+    </message>
+    <message>
+        <source>Zeichnungsname 2</source>
+        <translation>Nom du dessin 2</translation>
+    </message>
+    <message>
+        <source>Zeichnungsnummer</source>
+        <translation>Numéro du dessin</translation>
+    </message>
+    <message>
+        <source>Zeichnungsoptionen</source>
+        <translation>Options de dessin</translation>
+    </message>
+    <message>
+        <source>Zeile 1</source>
+        <translation>Ligne 1</translation>
+    </message>
+    <message>
+        <source>Zeile 2</source>
+        <translation>Ligne 2</translation>
+    </message>
+    <message>
+        <source>Zeile 3</source>
+        <translation>Ligne 3</translation>
+    </message>
+    <message>
+        <source>Zoomfaktor</source>
+        <translation>Facteur de zoom</translation>
+    </message>
+    <message>
+        <source>Zuerst „Start Excel“ wählen.</source>
+        <translation>Choisir d'abord « Start Excel ».</translation>
+    </message>
+    <message>
+        <source>achsen  : Schwerpunkt, Hauptachsen v/w und Winkel phi</source>
+        <translation>achsen  : centre de gravité, axes principaux v/w et angle phi</translation>
+    </message>
+    <message>
+        <source>anpassen</source>
+        <translation>ajuster</translation>
+    </message>
+    <message>
+        <source>blau</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>bogen   : Kreisbogenwinkel zwischen zwei Positionen</source>
+        <translation>bogen   : angle d'arc entre deux positions</translation>
+    </message>
+    <message>
+        <source>braun</source>
+        <translation>brun</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>dunkel blau</source>
+        <translation>bleu foncé</translation>
+    </message>
+    <message>
+        <source>dunkel cyan</source>
+        <translation>cyan foncé</translation>
+    </message>
+    <message>
+        <source>dunkel grau</source>
+        <translation>gris foncé</translation>
+    </message>
+    <message>
+        <source>dunkel grün</source>
+        <translation>vert foncé</translation>
+    </message>
+    <message>
+        <source>dunkel magenta</source>
+        <translation>magenta foncé</translation>
+    </message>
+    <message>
+        <source>dunkel rot</source>
+        <translation>rouge foncé</translation>
+    </message>
+    <message>
+        <source>egal</source>
+        <translation>indifférent</translation>
+    </message>
+    <message>
+        <source>externes Textprogramm</source>
+        <translation>programme de texte externe</translation>
+    </message>
+    <message>
+        <source>file name  ?</source>
+        <translation>nom de fichier  ?</translation>
+    </message>
+    <message>
+        <source>gelb</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>grün</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>hell grau</source>
+        <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>kaltgefertigt</source>
+        <translation>formé à froid</translation>
+    </message>
+    <message>
+        <source>koerper : Körperlänge lx, Volumen und Masse</source>
+        <translation>koerper : longueur lx, volume et masse</translation>
+    </message>
+    <message>
+        <source>komprimiert, ohne Trennzeilen</source>
+        <translation>compressé, sans lignes de séparation</translation>
+    </message>
+    <message>
+        <source>kontur  : Kontur mit Positionen und Umlaufsinn</source>
+        <translation>kontur  : contour avec positions et sens de parcours</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>mit Kopf</source>
+        <translation>avec en-tête</translation>
+    </message>
+    <message>
+        <source>monochrom</source>
+        <translation>monochrome</translation>
+    </message>
+    <message>
+        <source>nur Polylinie</source>
+        <translation>polyligne seule</translation>
+    </message>
+    <message>
+        <source>nur Tabelle</source>
+        <translation>tableau seul</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>haut</translation>
+    </message>
+    <message>
+        <source>poslist : Positionsliste und ihre Befehle</source>
+        <translation>poslist : liste des positions et ses commandes</translation>
+    </message>
+    <message>
+        <source>rot</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>schwarz</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>warmgefertigt</source>
+        <translation>fini à chaud</translation>
+    </message>
+    <message>
+        <source>weiß</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>zeichng : Zeichnungsarten 1 bis 5</source>
+        <translation>zeichng : types de dessin 1 à 5</translation>
+    </message>
+    <message>
+        <source>zurück ..</source>
+        <translation>retour ..</translation>
+    </message>
+    <message>
+        <source>Ä-&gt;Ae, ß-&gt;ss...</source>
+        <translation>Trémas -&gt; Ae, ss...</translation>
+    </message>
+    <message>
+        <source>Änderung %1</source>
+        <translation>Modification %1</translation>
+    </message>
+    <message>
+        <source>Änderungen - &amp;Ausdruck</source>
+        <translation>Modifications - &amp;Impression</translation>
+    </message>
+    <message>
+        <source>Änderungen - &amp;Info</source>
+        <translation>Modifications - &amp;Info</translation>
+    </message>
+    <message>
+        <source>Änderungen - Ausdruck</source>
+        <translation>Modifications - Impression</translation>
+    </message>
+    <message>
+        <source>Änderungen - Info</source>
+        <translation>Modifications - Info</translation>
+    </message>
+    <message>
+        <source>Änderungstext</source>
+        <translation>Texte de la modification</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Öffnen... (&amp;Tabelle)</source>
+        <translation>Ouvrir... (&amp;Tableau)</translation>
+    </message>
+    <message>
+        <source>Übernehmen &amp;Datenbank</source>
+        <translation>Reprendre de la &amp;base</translation>
     </message>
 </context>
 </TS>
