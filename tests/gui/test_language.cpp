@@ -135,7 +135,6 @@ struct English : ::testing::Test {
                                    folder + "l-profil.vak1");
         OpenProjectFile(app, folder + "l-profil.vak1");
     }
-    void TearDown() override { LoadQtTranslations(1); }
 };
 
 // Runs a menu item: the first `accept` windows are confirmed with Enter (file dialogs are
