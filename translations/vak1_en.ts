@@ -8,8 +8,32 @@
         <translation>%1 messages</translation>
     </message>
     <message>
+        <source>%1 darf nicht negativ sein.</source>
+        <translation>%1 must not be negative.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.   Überschreiben ?</source>
+        <translation>%1 exists already.   Overwrite ?</translation>
+    </message>
+    <message>
+        <source>%1 ist zu groß: höchstens 1e9 mm.</source>
+        <translation>%1 is too large: at most 1e9 mm.</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht gestartet werden.</source>
+        <translation>%1 could not be started.</translation>
+    </message>
+    <message>
         <source>%1 konnte nicht geöffnet werden.</source>
         <translation>%1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>%1 muß größer als 0 sein.</source>
+        <translation>%1 must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>%1 muß kleiner als %2 sein (%3 = %4 mm, %5 = %6 mm).</source>
+        <translation>%1 must be less than %2 (%3 = %4 mm, %5 = %6 mm).</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
@@ -152,12 +176,20 @@
         <translation>&amp;Standard Printout</translation>
     </message>
     <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
         <source>&amp;Tabelle</source>
         <translation>&amp;Table</translation>
     </message>
     <message>
         <source>&amp;Versionen</source>
         <translation>&amp;Versions</translation>
+    </message>
+    <message>
+        <source>&amp;Weitersuchen</source>
+        <translation>Find &amp;next</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -174,6 +206,18 @@
     <message>
         <source>&amp;Ändern</source>
         <translation>&amp;Modify</translation>
+    </message>
+    <message>
+        <source>-----  Einfügen ------</source>
+        <translation>-----  Insert  ------</translation>
+    </message>
+    <message>
+        <source>-----  Löschen  -----</source>
+        <translation>-----  Delete  ------</translation>
+    </message>
+    <message>
+        <source>-----  Ändern  ------</source>
+        <translation>-----  Modify  ------</translation>
     </message>
     <message>
         <source>0 : Keine Info nach Eingabe</source>
@@ -196,12 +240,24 @@
         <translation>Cancel</translation>
     </message>
     <message>
+        <source>Abhilfe</source>
+        <translation>Remedy</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
         <source>Alles aus&amp;wählen</source>
         <translation>Select &amp;all</translation>
     </message>
     <message>
         <source>Alles auswählen</source>
         <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
     </message>
     <message>
         <source>Ansicht</source>
@@ -216,12 +272,20 @@
         <translation>Number of decimals DXF, TXT</translation>
     </message>
     <message>
+        <source>Append</source>
+        <translation>Append</translation>
+    </message>
+    <message>
         <source>Arbeitsverzeichnis</source>
         <translation>Working folder</translation>
     </message>
     <message>
         <source>Archivierungsmodus ?</source>
         <translation>Archive mode ?</translation>
+    </message>
+    <message>
+        <source>Ausdehnung:</source>
+        <translation>Extent:</translation>
     </message>
     <message>
         <source>Ausdruck</source>
@@ -288,6 +352,10 @@
         <translation>Calculation failed</translation>
     </message>
     <message>
+        <source>Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.</source>
+        <translation>The calculation reports warnings or errors, see cause and remedy.</translation>
+    </message>
+    <message>
         <source>Bericht in die Tabellenkalkulation übergeben</source>
         <translation>Report passed to the spreadsheet</translation>
     </message>
@@ -328,6 +396,10 @@
         <translation>Width</translation>
     </message>
     <message>
+        <source>Breite (Pixel)</source>
+        <translation>Width (pixels)</translation>
+    </message>
+    <message>
         <source>CAD Ordner</source>
         <translation>CAD folder</translation>
     </message>
@@ -340,6 +412,10 @@
         <translation>Colour / greyscale</translation>
     </message>
     <message>
+        <source>Common</source>
+        <translation>General</translation>
+    </message>
+    <message>
         <source>D&amp;okument</source>
         <translation>D&amp;ocument</translation>
     </message>
@@ -348,8 +424,24 @@
         <translation>DXF written: %1</translation>
     </message>
     <message>
+        <source>Das Gleichungssystem der Torsion ist nicht lösbar.</source>
+        <translation>The equation system of the torsion cannot be solved.</translation>
+    </message>
+    <message>
+        <source>Das Netz würde zu fein: bitte eine gröbere Netzfeinheit wählen.</source>
+        <translation>The mesh would be too fine: please choose a coarser mesh fineness.</translation>
+    </message>
+    <message>
         <source>Datei</source>
         <translation>File</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden !</source>
+        <translation>File %1 not found !</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden oder kein Zugriffsrecht !</source>
+        <translation>File %1 not found or no access permission !</translation>
     </message>
     <message>
         <source>Datei 1</source>
@@ -372,8 +464,28 @@
         <translation>File 5</translation>
     </message>
     <message>
+        <source>Datei endet vorzeitig</source>
+        <translation>File ends early</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden: zuerst "Datei-&gt;Speichern" wählen.</source>
+        <translation>File not found: choose "File-&gt;Save" first.</translation>
+    </message>
+    <message>
         <source>Datei speichern (%1) ?</source>
         <translation>Save the file (%1) ?</translation>
+    </message>
+    <message>
+        <source>Datei → Neu oder Datei → Öffnen</source>
+        <translation>File → New or File → Open</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Daten aktualisieren</source>
+        <translation>Refresh the data</translation>
     </message>
     <message>
         <source>Datenban&amp;k</source>
@@ -382,6 +494,18 @@
     <message>
         <source>Datenbank</source>
         <translation>Database</translation>
+    </message>
+    <message>
+        <source>Datensatz als gelöscht markieren oder die Markierung aufheben</source>
+        <translation>Mark the record as deleted or remove the mark</translation>
+    </message>
+    <message>
+        <source>Datensatz anhängen</source>
+        <translation>Append a record</translation>
+    </message>
+    <message>
+        <source>Datensatz bearbeiten</source>
+        <translation>Edit the record</translation>
     </message>
     <message>
         <source>Datum</source>
@@ -394,6 +518,10 @@
     <message>
         <source>Der Ausdruck konnte nicht erstellt werden.</source>
         <translation>The printout could not be made.</translation>
+    </message>
+    <message>
+        <source>Der Wert für %1 ist keine Zahl.</source>
+        <translation>The value of %1 is not a number.</translation>
     </message>
     <message>
         <source>Dezimalzeichen</source>
@@ -426,6 +554,54 @@
     <message>
         <source>Die Demonstration ist in dieser Version nicht enthalten.</source>
         <translation>The demonstration is not part of this version.</translation>
+    </message>
+    <message>
+        <source>Die Kontur enthält ungültige Koordinaten.</source>
+        <translation>The contour holds invalid coordinates.</translation>
+    </message>
+    <message>
+        <source>Die Kontur hat einen Winkel unter 0.001 Grad: sie lässt sich nicht vernetzen.</source>
+        <translation>The contour has an angle below 0.001 degrees: it cannot be meshed.</translation>
+    </message>
+    <message>
+        <source>Die Kontur ist zu schmal für ein Netz (Fläche unter einem Millionstel ihrer Größe im Quadrat): sie lässt sich nicht vernetzen.</source>
+        <translation>The contour is too narrow for a mesh (area below a millionth of its size squared): it cannot be meshed.</translation>
+    </message>
+    <message>
+        <source>Die Kontur lässt sich nicht vernetzen.</source>
+        <translation>The contour cannot be meshed.</translation>
+    </message>
+    <message>
+        <source>Die Kontur umschließt keine Fläche.</source>
+        <translation>The contour encloses no area.</translation>
+    </message>
+    <message>
+        <source>Die Maße des Profils fehlen.</source>
+        <translation>The dimensions of the section are missing.</translation>
+    </message>
+    <message>
+        <source>Die Netzverfeinerung kommt an der Kontur nicht zum Ende.</source>
+        <translation>The mesh refinement does not come to an end at the contour.</translation>
+    </message>
+    <message>
+        <source>Die Tabellenkalkulation ist nicht mehr erreichbar</source>
+        <translation>The spreadsheet cannot be reached any more</translation>
+    </message>
+    <message>
+        <source>Die Torsionswerte sind nicht berechenbar.</source>
+        <translation>The torsion values cannot be calculated.</translation>
+    </message>
+    <message>
+        <source>Die Vernetzung ist an dieser Kontur gescheitert: sie lässt sich nicht vernetzen.</source>
+        <translation>The meshing failed at this contour: it cannot be meshed.</translation>
+    </message>
+    <message>
+        <source>Die Vernetzung kam in %1 s nicht zum Ende: die Kontur lässt sich nicht vernetzen.</source>
+        <translation>The meshing did not end within %1 s: the contour cannot be meshed.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung enthält eine Zahl ohne Wert</source>
+        <translation>The drawing holds a number without a value</translation>
     </message>
     <message>
         <source>Die letzte Berechnung hat keine Fehlermeldungen.</source>
@@ -488,6 +664,14 @@
         <translation>Document 5</translation>
     </message>
     <message>
+        <source>Drehen, schieben, vergrößern, verkleinern</source>
+        <translation>Rotate, move, enlarge, reduce</translation>
+    </message>
+    <message>
+        <source>Druckbreite (mm)</source>
+        <translation>Print width (mm)</translation>
+    </message>
+    <message>
         <source>Drucken</source>
         <translation>Print</translation>
     </message>
@@ -506,6 +690,10 @@
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
         <translation>Printer port for text printout</translation>
+    </message>
+    <message>
+        <source>Druckhöhe (mm)</source>
+        <translation>Print height (mm)</translation>
     </message>
     <message>
         <source>E-Mail an QUORVEN</source>
@@ -540,6 +728,10 @@
         <translation>Settings</translation>
     </message>
     <message>
+        <source>Endpunkte, die näher beieinander liegen, werden verbunden</source>
+        <translation>End points closer together than this are joined</translation>
+    </message>
+    <message>
         <source>Englisch (in, lbf, psi)</source>
         <translation>Imperial (in, lbf, psi)</translation>
     </message>
@@ -556,12 +748,20 @@
         <translation>Replaced by</translation>
     </message>
     <message>
+        <source>Erster Datensatz</source>
+        <translation>First record</translation>
+    </message>
+    <message>
         <source>Erweiterte Werte</source>
         <translation>Extended Values</translation>
     </message>
     <message>
         <source>Ex&amp;port DXF</source>
         <translation>Ex&amp;port DXF</translation>
+    </message>
+    <message>
+        <source>Excel kann nicht gestartet werden</source>
+        <translation>Excel cannot be started</translation>
     </message>
     <message>
         <source>Export &amp;Notepad</source>
@@ -588,8 +788,28 @@
         <translation>Colour...</translation>
     </message>
     <message>
+        <source>Farben</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
         <source>Fehler :</source>
         <translation>Error :</translation>
+    </message>
+    <message>
+        <source>Fehler : keine Geometrie eingegeben !</source>
+        <translation>Error : no geometry entered !</translation>
+    </message>
+    <message>
+        <source>Fehler bei Zugriff auf Diskette/Platte</source>
+        <translation>Error accessing the disk</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schließen einer Datei</source>
+        <translation>Error closing a file</translation>
+    </message>
+    <message>
+        <source>Fehlermeldung</source>
+        <translation>Error message</translation>
     </message>
     <message>
         <source>Fehlermeldungen</source>
@@ -606,6 +826,10 @@
     <message>
         <source>Fertigungszeichnung</source>
         <translation>Production drawing</translation>
+    </message>
+    <message>
+        <source>File- und User- Befehle sind im Archivierungsmodus nicht möglich.</source>
+        <translation>File and User commands are not possible in archive mode.</translation>
     </message>
     <message>
         <source>Font</source>
@@ -664,6 +888,14 @@
         <translation>Dimension size factor</translation>
     </message>
     <message>
+        <source>Gültiger Wertebereich: %1 .. %2 !</source>
+        <translation>Valid range: %1 .. %2 !</translation>
+    </message>
+    <message>
+        <source>Gültiger Wertebereich: -360 &lt; phi &lt; 360 !</source>
+        <translation>Valid range: -360 &lt; phi &lt; 360 !</translation>
+    </message>
+    <message>
         <source>HTML Browser</source>
         <translation>HTML browser</translation>
     </message>
@@ -682,6 +914,10 @@
     <message>
         <source>Hilfe&amp;bild</source>
         <translation>Help &amp;picture</translation>
+    </message>
+    <message>
+        <source>Hilfebild wird ausgegeben ..</source>
+        <translation>The help picture is being output ..</translation>
     </message>
     <message>
         <source>Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)</source>
@@ -704,6 +940,10 @@
         <translation>Height</translation>
     </message>
     <message>
+        <source>Höhe (Pixel)</source>
+        <translation>Height (pixels)</translation>
+    </message>
+    <message>
         <source>I-Profil</source>
         <translation>I-section</translation>
     </message>
@@ -720,12 +960,48 @@
         <translation>&amp;Body</translation>
     </message>
     <message>
+        <source>KARTUNO Kommandozeile</source>
+        <translation>KARTUNO command line</translation>
+    </message>
+    <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>KARTUNO command lines</translation>
     </message>
     <message>
+        <source>Kein Drucker eingerichtet: Druckerinformationen sind nicht verfügbar.</source>
+        <translation>No printer set up: printer information is not available.</translation>
+    </message>
+    <message>
+        <source>Kein Drucker verfügbar.</source>
+        <translation>No printer available.</translation>
+    </message>
+    <message>
+        <source>Kein Name der Ausgabedatei</source>
+        <translation>No name of the output file</translation>
+    </message>
+    <message>
+        <source>Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner.</source>
+        <translation>No write permission in the dbf folder !  Editing in the temporary folder.</translation>
+    </message>
+    <message>
+        <source>Keine Profilfamilie gewählt.</source>
+        <translation>No family of sections chosen.</translation>
+    </message>
+    <message>
+        <source>Keine Profilgröße gewählt.</source>
+        <translation>No size of section chosen.</translation>
+    </message>
+    <message>
+        <source>Kommandozeile:</source>
+        <translation>Command line:</translation>
+    </message>
+    <message>
         <source>Kontrollausgabe auf Bildschirm</source>
         <translation>Check output on the screen</translation>
+    </message>
+    <message>
+        <source>Kontur im Uhrzeigersinn: Fläche und Momente negativ</source>
+        <translation>Contour clockwise: area and moments negative</translation>
     </message>
     <message>
         <source>Koordinaten auf 0 setzen ?</source>
@@ -738,6 +1014,10 @@
     <message>
         <source>Kopieren</source>
         <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Kreisbogenwinkel von 360 Grad oder mehr</source>
+        <translation>Arc angle of 360 degrees or more</translation>
     </message>
     <message>
         <source>Körper</source>
@@ -754,6 +1034,10 @@
     <message>
         <source>Layer Monochrom ?</source>
         <translation>Layers monochrome ?</translation>
+    </message>
+    <message>
+        <source>Layer:</source>
+        <translation>Layer:</translation>
     </message>
     <message>
         <source>Leerzeichen und Leerzeilen</source>
@@ -776,12 +1060,44 @@
         <translation>Delete previous modification</translation>
     </message>
     <message>
+        <source>Letzter Datensatz</source>
+        <translation>Last record</translation>
+    </message>
+    <message>
+        <source>Linker Seitenoffset (Pixel)</source>
+        <translation>Left page offset (pixels)</translation>
+    </message>
+    <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
         <translation>Length of the body in x direction [mm]</translation>
     </message>
     <message>
+        <source>Löschen ?</source>
+        <translation>Delete ?</translation>
+    </message>
+    <message>
+        <source>Markierer</source>
+        <translation>Markers</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze löschen</source>
+        <translation>Delete the marked records</translation>
+    </message>
+    <message>
         <source>Max. Anzahl Zeilen/Seite auf dem Ausdruck</source>
         <translation>Max. number of lines/page in the printout</translation>
+    </message>
+    <message>
+        <source>Max. Änderungen = %1 !</source>
+        <translation>Max. modifications = %1 !</translation>
+    </message>
+    <message>
+        <source>Maßstab</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Maßstab anpassen ?</source>
+        <translation>Fit the scale ?</translation>
     </message>
     <message>
         <source>Maßstab x</source>
@@ -790,6 +1106,14 @@
     <message>
         <source>Maßstab y</source>
         <translation>Scale y</translation>
+    </message>
+    <message>
+        <source>Maßstab z</source>
+        <translation>Scale z</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Meldung:</source>
@@ -808,6 +1132,10 @@
         <translation>Monochrome</translation>
     </message>
     <message>
+        <source>Nach Excel exportieren</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -820,8 +1148,32 @@
         <translation>New</translation>
     </message>
     <message>
+        <source>Neue Position eingeben</source>
+        <translation>Enter a new position</translation>
+    </message>
+    <message>
+        <source>Nicht lesbar (die Zeilen bleiben leer):</source>
+        <translation>Not readable (the rows stay empty):</translation>
+    </message>
+    <message>
         <source>Norm</source>
         <translation>Standards</translation>
+    </message>
+    <message>
+        <source>Nullpunkt x</source>
+        <translation>Origin x</translation>
+    </message>
+    <message>
+        <source>Nullpunkt y</source>
+        <translation>Origin y</translation>
+    </message>
+    <message>
+        <source>Nächster Datensatz</source>
+        <translation>Next record</translation>
+    </message>
+    <message>
+        <source>Oberer Seitenoffset (Pixel)</source>
+        <translation>Top page offset (pixels)</translation>
     </message>
     <message>
         <source>Ordner</source>
@@ -840,8 +1192,28 @@
         <translation>Folder of the project files (*.vak1)</translation>
     </message>
     <message>
+        <source>Ordner für temporäre Dateien</source>
+        <translation>Folder for temporary files</translation>
+    </message>
+    <message>
+        <source>PDF-Datei</source>
+        <translation>PDF file</translation>
+    </message>
+    <message>
+        <source>Packen</source>
+        <translation>Pack</translation>
+    </message>
+    <message>
         <source>Pan-Faktor</source>
         <translation>Pan factor</translation>
+    </message>
+    <message>
+        <source>Pinsel</source>
+        <translation>Brushes</translation>
+    </message>
+    <message>
+        <source>Plot um 90 Grad drehen ?</source>
+        <translation>Turn the plot by 90 degrees ?</translation>
     </message>
     <message>
         <source>Pol&amp;ylinie</source>
@@ -860,8 +1232,24 @@
         <translation>Pos.</translation>
     </message>
     <message>
+        <source>Position einfügen</source>
+        <translation>Insert a position</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>Delete a position</translation>
+    </message>
+    <message>
+        <source>Printer Info</source>
+        <translation>Printer info</translation>
+    </message>
+    <message>
         <source>Profil</source>
         <translation>Section</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
     </message>
     <message>
         <source>Programm 1</source>
@@ -896,6 +1284,10 @@
         <translation>Landscape</translation>
     </message>
     <message>
+        <source>Rasterdrucker</source>
+        <translation>Raster printer</translation>
+    </message>
+    <message>
         <source>Rechteck</source>
         <translation>Rectangle</translation>
     </message>
@@ -920,8 +1312,24 @@
         <translation>Shading</translation>
     </message>
     <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
         <source>Schraffur</source>
         <translation>Hatching</translation>
+    </message>
+    <message>
+        <source>Schriften</source>
+        <translation>Fonts</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Select Colour</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Select Folder</translation>
     </message>
     <message>
         <source>Sonderzeichen</source>
@@ -940,6 +1348,22 @@
         <translation>Save As</translation>
     </message>
     <message>
+        <source>Speichern als Text mit Trennzeichen</source>
+        <translation>Save as delimited text</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse y</source>
+        <translation>Mirror about axis y</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse z</source>
+        <translation>Mirror about axis z</translation>
+    </message>
+    <message>
         <source>Sprache Menü</source>
         <translation>Language Menu</translation>
     </message>
@@ -948,12 +1372,28 @@
         <translation>Standard Printout</translation>
     </message>
     <message>
+        <source>Steuersequenz für HP-GL/2-Laserdrucker vorausschicken ?</source>
+        <translation>Send the control sequence for HP-GL/2 laser printers first ?</translation>
+    </message>
+    <message>
+        <source>Stifte</source>
+        <translation>Pens</translation>
+    </message>
+    <message>
         <source>Strichstärke</source>
         <translation>Line weight</translation>
     </message>
     <message>
         <source>Strichstärke=1</source>
         <translation>Line weight=1</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>Enter the search term</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Find</translation>
     </message>
     <message>
         <source>T-Profil</source>
@@ -968,12 +1408,20 @@
         <translation>Te&amp;xt</translation>
     </message>
     <message>
+        <source>Technologie</source>
+        <translation>Technology</translation>
+    </message>
+    <message>
         <source>Temporärer Ordner</source>
         <translation>Temporary folder</translation>
     </message>
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text mit Trennzeichen anhängen</source>
+        <translation>Append delimited text</translation>
     </message>
     <message>
         <source>Textausdruck</source>
@@ -1008,8 +1456,20 @@
         <translation>Text angle</translation>
     </message>
     <message>
+        <source>Toleranz [mm]:</source>
+        <translation>Tolerance [mm]:</translation>
+    </message>
+    <message>
+        <source>Toleranz: bitte eine positive Zahl (mm) eingeben</source>
+        <translation>Tolerance: please enter a positive number (mm)</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
+    </message>
+    <message>
+        <source>Treiberversion</source>
+        <translation>Driver version</translation>
     </message>
     <message>
         <source>Trennlinien  ---- ====  ****</source>
@@ -1026,6 +1486,18 @@
     <message>
         <source>Umrandung</source>
         <translation>Border</translation>
+    </message>
+    <message>
+        <source>Ungültige Eingabe %1 !</source>
+        <translation>Invalid entry %1 !</translation>
+    </message>
+    <message>
+        <source>Ungültiger Dateiname %1 !</source>
+        <translation>Invalid file name %1 !</translation>
+    </message>
+    <message>
+        <source>Ursache</source>
+        <translation>Cause</translation>
     </message>
     <message>
         <source>Ursprung x</source>
@@ -1064,8 +1536,32 @@
         <translation>Versions</translation>
     </message>
     <message>
+        <source>Vor welche Zeile einfügen ?</source>
+        <translation>Insert before which line ?</translation>
+    </message>
+    <message>
+        <source>Vor welcher Position soll eingefügt werden ?</source>
+        <translation>Before which position shall it be inserted ?</translation>
+    </message>
+    <message>
+        <source>Vorheriger Datensatz</source>
+        <translation>Previous record</translation>
+    </message>
+    <message>
         <source>Warnung:</source>
         <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>Warnung: Kontur schneidet sich selbst, ihre Fläche ist die keines Querschnitts</source>
+        <translation>Warning: the contour crosses itself, its area is not that of any section</translation>
+    </message>
+    <message>
+        <source>Weiter/zurück...</source>
+        <translation>Next/back...</translation>
+    </message>
+    <message>
+        <source>Weitersuchen</source>
+        <translation>Find next</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1082,6 +1578,14 @@
     <message>
         <source>Zeichnung</source>
         <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Zeichnung abgebrochen</source>
+        <translation>Drawing cancelled</translation>
+    </message>
+    <message>
+        <source>Zeichnung:</source>
+        <translation>Drawing:</translation>
     </message>
     <message>
         <source>Zeichnungsinfo</source>
@@ -1120,12 +1624,32 @@
         <translation>Zoom factor</translation>
     </message>
     <message>
+        <source>Zu löschende Zeile wählen...</source>
+        <translation>Choose the line to delete...</translation>
+    </message>
+    <message>
+        <source>Zu wenig Speicher für das Netz.</source>
+        <translation>Not enough memory for the mesh.</translation>
+    </message>
+    <message>
+        <source>Zu ändernde Zeile wählen...</source>
+        <translation>Choose the line to modify...</translation>
+    </message>
+    <message>
         <source>Zuerst „Start Excel“ wählen.</source>
         <translation>Choose "Start Excel" first.</translation>
     </message>
     <message>
         <source>achsen  : Schwerpunkt, Hauptachsen v/w und Winkel phi</source>
         <translation>achsen  : centroid, principal axes v/w and angle phi</translation>
+    </message>
+    <message>
+        <source>alle Layer</source>
+        <translation>all layers</translation>
+    </message>
+    <message>
+        <source>andere Schriften</source>
+        <translation>other fonts</translation>
     </message>
     <message>
         <source>anpassen</source>
@@ -1146,6 +1670,18 @@
     <message>
         <source>cyan</source>
         <translation>cyan</translation>
+    </message>
+    <message>
+        <source>dbf Structure</source>
+        <translation>dbf structure</translation>
+    </message>
+    <message>
+        <source>dbf-Struktur</source>
+        <translation>dbf structure</translation>
+    </message>
+    <message>
+        <source>dbf-Tabelle anhängen</source>
+        <translation>Append dbf table</translation>
     </message>
     <message>
         <source>dunkel blau</source>
@@ -1200,6 +1736,10 @@
         <translation>cold-formed</translation>
     </message>
     <message>
+        <source>keine Beschreibung dieser Fehlermeldung vorhanden.</source>
+        <translation>no description of this error message available.</translation>
+    </message>
+    <message>
         <source>koerper : Körperlänge lx, Volumen und Masse</source>
         <translation>koerper : body length lx, volume and mass</translation>
     </message>
@@ -1228,6 +1768,10 @@
         <translation>monochrome</translation>
     </message>
     <message>
+        <source>nicht spiegeln</source>
+        <translation>do not mirror</translation>
+    </message>
+    <message>
         <source>nur Polylinie</source>
         <translation>polyline only</translation>
     </message>
@@ -1252,6 +1796,30 @@
         <translation>black</translation>
     </message>
     <message>
+        <source>ungültiger CAD Ordner konfiguriert</source>
+        <translation>invalid CAD folder configured</translation>
+    </message>
+    <message>
+        <source>ungültiger DBF Ordner konfiguriert</source>
+        <translation>invalid DBF folder configured</translation>
+    </message>
+    <message>
+        <source>ungültiger Data Ordner konfiguriert</source>
+        <translation>invalid data folder configured</translation>
+    </message>
+    <message>
+        <source>ungültiger EDI Ordner konfiguriert</source>
+        <translation>invalid EDI folder configured</translation>
+    </message>
+    <message>
+        <source>ungültiger Ordner für temporäre Dateien konfiguriert</source>
+        <translation>invalid folder for temporary files configured</translation>
+    </message>
+    <message>
+        <source>ungültiger PLT Ordner konfiguriert</source>
+        <translation>invalid PLT folder configured</translation>
+    </message>
+    <message>
         <source>warmgefertigt</source>
         <translation>hot-finished</translation>
     </message>
@@ -1264,6 +1832,14 @@
         <translation>zeichng : drawing kinds 1 to 5</translation>
     </message>
     <message>
+        <source>zu löschende Position wählen  ...</source>
+        <translation>choose the position to delete  ...</translation>
+    </message>
+    <message>
+        <source>zu viele Punkte !</source>
+        <translation>too many points !</translation>
+    </message>
+    <message>
         <source>zurück ..</source>
         <translation>back ..</translation>
     </message>
@@ -1274,6 +1850,14 @@
     <message>
         <source>Änderung %1</source>
         <translation>Modification %1</translation>
+    </message>
+    <message>
+        <source>Änderung speichern</source>
+        <translation>Save the change</translation>
+    </message>
+    <message>
+        <source>Änderung verwerfen</source>
+        <translation>Discard the change</translation>
     </message>
     <message>
         <source>Änderungen - &amp;Ausdruck</source>
@@ -1308,8 +1892,16 @@
         <translation>Open... (&amp;Table)</translation>
     </message>
     <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
         <source>Übernehmen &amp;Datenbank</source>
         <translation>Take from &amp;database</translation>
+    </message>
+    <message>
+        <source>Übernehmen Datenbank</source>
+        <translation>Take from database</translation>
     </message>
 </context>
 </TS>

@@ -8,8 +8,28 @@
         <translation>%1 messages</translation>
     </message>
     <message>
+        <source>%1 darf nicht negativ sein.</source>
+        <translation>%1 ne doit pas être négatif.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.   Überschreiben ?</source>
+        <translation>%1 existe déjà.   Écraser ?</translation>
+    </message>
+    <message>
+        <source>%1 ist zu groß: höchstens 1e9 mm.</source>
+        <translation>%1 est trop grand : au plus 1e9 mm.</translation>
+    </message>
+    <message>
         <source>%1 konnte nicht geöffnet werden.</source>
         <translation>%1 n'a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 muß größer als 0 sein.</source>
+        <translation>%1 doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>%1 muß kleiner als %2 sein (%3 = %4 mm, %5 = %6 mm).</source>
+        <translation>%1 doit être inférieur à %2 (%3 = %4 mm, %5 = %6 mm).</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
@@ -152,12 +172,20 @@
         <translation>Impression &amp;standard</translation>
     </message>
     <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
         <source>&amp;Tabelle</source>
         <translation>&amp;Tableau</translation>
     </message>
     <message>
         <source>&amp;Versionen</source>
         <translation>&amp;Versions</translation>
+    </message>
+    <message>
+        <source>&amp;Weitersuchen</source>
+        <translation>Rechercher la &amp;suite</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -174,6 +202,18 @@
     <message>
         <source>&amp;Ändern</source>
         <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>-----  Einfügen ------</source>
+        <translation>-----  Insérer  ------</translation>
+    </message>
+    <message>
+        <source>-----  Löschen  -----</source>
+        <translation>-----  Supprimer  ----</translation>
+    </message>
+    <message>
+        <source>-----  Ändern  ------</source>
+        <translation>-----  Modifier  -----</translation>
     </message>
     <message>
         <source>0 : Keine Info nach Eingabe</source>
@@ -196,12 +236,24 @@
         <translation>Annuler</translation>
     </message>
     <message>
+        <source>Abhilfe</source>
+        <translation>Remède</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
         <source>Alles aus&amp;wählen</source>
         <translation>Tout &amp;sélectionner</translation>
     </message>
     <message>
         <source>Alles auswählen</source>
         <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Ansicht</source>
@@ -216,12 +268,20 @@
         <translation>Nombre de décimales DXF, TXT</translation>
     </message>
     <message>
+        <source>Append</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
         <source>Arbeitsverzeichnis</source>
         <translation>Dossier de travail</translation>
     </message>
     <message>
         <source>Archivierungsmodus ?</source>
         <translation>Mode archivage ?</translation>
+    </message>
+    <message>
+        <source>Ausdehnung:</source>
+        <translation>Étendue :</translation>
     </message>
     <message>
         <source>Ausdruck</source>
@@ -324,6 +384,10 @@
         <translation>Largeur</translation>
     </message>
     <message>
+        <source>Breite (Pixel)</source>
+        <translation>Largeur (pixels)</translation>
+    </message>
+    <message>
         <source>CAD Ordner</source>
         <translation>Dossier CAO</translation>
     </message>
@@ -336,6 +400,10 @@
         <translation>Couleur / niveaux de gris</translation>
     </message>
     <message>
+        <source>Common</source>
+        <translation>Général</translation>
+    </message>
+    <message>
         <source>D&amp;okument</source>
         <translation>D&amp;ocument</translation>
     </message>
@@ -346,6 +414,14 @@
     <message>
         <source>Datei</source>
         <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden !</source>
+        <translation>Fichier %1 introuvable !</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden oder kein Zugriffsrecht !</source>
+        <translation>Fichier %1 introuvable ou accès refusé !</translation>
     </message>
     <message>
         <source>Datei 1</source>
@@ -372,12 +448,36 @@
         <translation>Enregistrer le fichier (%1) ?</translation>
     </message>
     <message>
+        <source>Datei → Neu oder Datei → Öffnen</source>
+        <translation>Fichier → Nouveau ou Fichier → Ouvrir</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Daten aktualisieren</source>
+        <translation>Actualiser les données</translation>
+    </message>
+    <message>
         <source>Datenban&amp;k</source>
         <translation>&amp;Base de données</translation>
     </message>
     <message>
         <source>Datenbank</source>
         <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>Datensatz als gelöscht markieren oder die Markierung aufheben</source>
+        <translation>Marquer l'enregistrement comme supprimé ou enlever la marque</translation>
+    </message>
+    <message>
+        <source>Datensatz anhängen</source>
+        <translation>Ajouter un enregistrement</translation>
+    </message>
+    <message>
+        <source>Datensatz bearbeiten</source>
+        <translation>Modifier l'enregistrement</translation>
     </message>
     <message>
         <source>Datum</source>
@@ -390,6 +490,10 @@
     <message>
         <source>Der Ausdruck konnte nicht erstellt werden.</source>
         <translation>L'impression n'a pas pu être faite.</translation>
+    </message>
+    <message>
+        <source>Der Wert für %1 ist keine Zahl.</source>
+        <translation>La valeur de %1 n'est pas un nombre.</translation>
     </message>
     <message>
         <source>Dezimalzeichen</source>
@@ -422,6 +526,10 @@
     <message>
         <source>Die Demonstration ist in dieser Version nicht enthalten.</source>
         <translation>La démonstration ne fait pas partie de cette version.</translation>
+    </message>
+    <message>
+        <source>Die Maße des Profils fehlen.</source>
+        <translation>Les dimensions du profilé manquent.</translation>
     </message>
     <message>
         <source>Die letzte Berechnung hat keine Fehlermeldungen.</source>
@@ -484,6 +592,14 @@
         <translation>Document 5</translation>
     </message>
     <message>
+        <source>Drehen, schieben, vergrößern, verkleinern</source>
+        <translation>Tourner, déplacer, agrandir, réduire</translation>
+    </message>
+    <message>
+        <source>Druckbreite (mm)</source>
+        <translation>Largeur d'impression (mm)</translation>
+    </message>
+    <message>
         <source>Drucken</source>
         <translation>Imprimer</translation>
     </message>
@@ -502,6 +618,10 @@
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
         <translation>Port d'imprimante pour l'impression texte</translation>
+    </message>
+    <message>
+        <source>Druckhöhe (mm)</source>
+        <translation>Hauteur d'impression (mm)</translation>
     </message>
     <message>
         <source>E-Mail an QUORVEN</source>
@@ -536,6 +656,10 @@
         <translation>Paramètres</translation>
     </message>
     <message>
+        <source>Endpunkte, die näher beieinander liegen, werden verbunden</source>
+        <translation>Les extrémités plus proches que cela sont reliées</translation>
+    </message>
+    <message>
         <source>Englisch (in, lbf, psi)</source>
         <translation>Impérial (in, lbf, psi)</translation>
     </message>
@@ -550,6 +674,10 @@
     <message>
         <source>Ersetzt durch</source>
         <translation>Remplacé par</translation>
+    </message>
+    <message>
+        <source>Erster Datensatz</source>
+        <translation>Premier enregistrement</translation>
     </message>
     <message>
         <source>Erweiterte Werte</source>
@@ -584,8 +712,28 @@
         <translation>Couleur...</translation>
     </message>
     <message>
+        <source>Farben</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
         <source>Fehler :</source>
         <translation>Erreur :</translation>
+    </message>
+    <message>
+        <source>Fehler : keine Geometrie eingegeben !</source>
+        <translation>Erreur : aucune géométrie saisie !</translation>
+    </message>
+    <message>
+        <source>Fehler bei Zugriff auf Diskette/Platte</source>
+        <translation>Erreur d'accès au disque</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schließen einer Datei</source>
+        <translation>Erreur à la fermeture d'un fichier</translation>
+    </message>
+    <message>
+        <source>Fehlermeldung</source>
+        <translation>Message d'erreur</translation>
     </message>
     <message>
         <source>Fehlermeldungen</source>
@@ -660,6 +808,14 @@
         <translation>Facteur de taille des cotes</translation>
     </message>
     <message>
+        <source>Gültiger Wertebereich: %1 .. %2 !</source>
+        <translation>Plage valide : %1 .. %2 !</translation>
+    </message>
+    <message>
+        <source>Gültiger Wertebereich: -360 &lt; phi &lt; 360 !</source>
+        <translation>Plage valide : -360 &lt; phi &lt; 360 !</translation>
+    </message>
+    <message>
         <source>HTML Browser</source>
         <translation>Navigateur HTML</translation>
     </message>
@@ -700,6 +856,10 @@
         <translation>Hauteur</translation>
     </message>
     <message>
+        <source>Höhe (Pixel)</source>
+        <translation>Hauteur (pixels)</translation>
+    </message>
+    <message>
         <source>I-Profil</source>
         <translation>Profilé en I</translation>
     </message>
@@ -712,12 +872,32 @@
         <translation>&amp;Corps</translation>
     </message>
     <message>
+        <source>KARTUNO Kommandozeile</source>
+        <translation>Ligne de commande KARTUNO</translation>
+    </message>
+    <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>Lignes de commande KARTUNO</translation>
     </message>
     <message>
+        <source>Keine Profilfamilie gewählt.</source>
+        <translation>Aucune famille de profilés choisie.</translation>
+    </message>
+    <message>
+        <source>Keine Profilgröße gewählt.</source>
+        <translation>Aucune taille de profilé choisie.</translation>
+    </message>
+    <message>
+        <source>Kommandozeile:</source>
+        <translation>Ligne de commande :</translation>
+    </message>
+    <message>
         <source>Kontrollausgabe auf Bildschirm</source>
         <translation>Contrôle à l'écran</translation>
+    </message>
+    <message>
+        <source>Kontur im Uhrzeigersinn: Fläche und Momente negativ</source>
+        <translation>Contour dans le sens horaire : aire et moments négatifs</translation>
     </message>
     <message>
         <source>Koordinaten auf 0 setzen ?</source>
@@ -748,6 +928,10 @@
         <translation>Calques monochromes ?</translation>
     </message>
     <message>
+        <source>Layer:</source>
+        <translation>Calque :</translation>
+    </message>
+    <message>
         <source>Leerzeichen und Leerzeilen</source>
         <translation>Espaces et lignes vides</translation>
     </message>
@@ -768,12 +952,40 @@
         <translation>Supprimer la dernière modification</translation>
     </message>
     <message>
+        <source>Letzter Datensatz</source>
+        <translation>Dernier enregistrement</translation>
+    </message>
+    <message>
+        <source>Linker Seitenoffset (Pixel)</source>
+        <translation>Décalage gauche de la page (pixels)</translation>
+    </message>
+    <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
         <translation>Longueur du corps en direction x [mm]</translation>
     </message>
     <message>
+        <source>Löschen ?</source>
+        <translation>Supprimer ?</translation>
+    </message>
+    <message>
+        <source>Markierer</source>
+        <translation>Marqueurs</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze löschen</source>
+        <translation>Supprimer les enregistrements marqués</translation>
+    </message>
+    <message>
         <source>Max. Anzahl Zeilen/Seite auf dem Ausdruck</source>
         <translation>Nombre max. de lignes/page à l'impression</translation>
+    </message>
+    <message>
+        <source>Maßstab</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Maßstab anpassen ?</source>
+        <translation>Ajuster l'échelle ?</translation>
     </message>
     <message>
         <source>Maßstab x</source>
@@ -782,6 +994,14 @@
     <message>
         <source>Maßstab y</source>
         <translation>Échelle y</translation>
+    </message>
+    <message>
+        <source>Maßstab z</source>
+        <translation>Échelle z</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Meldung:</source>
@@ -800,6 +1020,10 @@
         <translation>Monochrome</translation>
     </message>
     <message>
+        <source>Nach Excel exportieren</source>
+        <translation>Exporter vers Excel</translation>
+    </message>
+    <message>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -812,8 +1036,28 @@
         <translation>Nouveau</translation>
     </message>
     <message>
+        <source>Neue Position eingeben</source>
+        <translation>Saisir une nouvelle position</translation>
+    </message>
+    <message>
         <source>Norm</source>
         <translation>Norme</translation>
+    </message>
+    <message>
+        <source>Nullpunkt x</source>
+        <translation>Origine x</translation>
+    </message>
+    <message>
+        <source>Nullpunkt y</source>
+        <translation>Origine y</translation>
+    </message>
+    <message>
+        <source>Nächster Datensatz</source>
+        <translation>Enregistrement suivant</translation>
+    </message>
+    <message>
+        <source>Oberer Seitenoffset (Pixel)</source>
+        <translation>Décalage haut de la page (pixels)</translation>
     </message>
     <message>
         <source>Ordner</source>
@@ -832,8 +1076,28 @@
         <translation>Dossier des fichiers de projet (*.vak1)</translation>
     </message>
     <message>
+        <source>Ordner für temporäre Dateien</source>
+        <translation>Dossier des fichiers temporaires</translation>
+    </message>
+    <message>
+        <source>PDF-Datei</source>
+        <translation>Fichier PDF</translation>
+    </message>
+    <message>
+        <source>Packen</source>
+        <translation>Compacter</translation>
+    </message>
+    <message>
         <source>Pan-Faktor</source>
         <translation>Facteur de déplacement</translation>
+    </message>
+    <message>
+        <source>Pinsel</source>
+        <translation>Pinceaux</translation>
+    </message>
+    <message>
+        <source>Plot um 90 Grad drehen ?</source>
+        <translation>Tourner le tracé de 90 degrés ?</translation>
     </message>
     <message>
         <source>Pol&amp;ylinie</source>
@@ -852,8 +1116,24 @@
         <translation>Pos.</translation>
     </message>
     <message>
+        <source>Position einfügen</source>
+        <translation>Insérer une position</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>Supprimer une position</translation>
+    </message>
+    <message>
+        <source>Printer Info</source>
+        <translation>Infos imprimante</translation>
+    </message>
+    <message>
         <source>Profil</source>
         <translation>Profilé</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Programm 1</source>
@@ -888,6 +1168,10 @@
         <translation>Paysage</translation>
     </message>
     <message>
+        <source>Rasterdrucker</source>
+        <translation>Imprimante raster</translation>
+    </message>
+    <message>
         <source>Rechteck</source>
         <translation>Rectangle</translation>
     </message>
@@ -912,8 +1196,24 @@
         <translation>Ombrage</translation>
     </message>
     <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
         <source>Schraffur</source>
         <translation>Hachures</translation>
+    </message>
+    <message>
+        <source>Schriften</source>
+        <translation>Polices</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Sonderzeichen</source>
@@ -932,6 +1232,22 @@
         <translation>Enregistrer sous</translation>
     </message>
     <message>
+        <source>Speichern als Text mit Trennzeichen</source>
+        <translation>Enregistrer en texte délimité</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse y</source>
+        <translation>Miroir par rapport à l'axe y</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse z</source>
+        <translation>Miroir par rapport à l'axe z</translation>
+    </message>
+    <message>
         <source>Sprache Menü</source>
         <translation>Langue Menu</translation>
     </message>
@@ -940,12 +1256,28 @@
         <translation>Impression standard</translation>
     </message>
     <message>
+        <source>Steuersequenz für HP-GL/2-Laserdrucker vorausschicken ?</source>
+        <translation>Envoyer d'abord la séquence de contrôle HP-GL/2 ?</translation>
+    </message>
+    <message>
+        <source>Stifte</source>
+        <translation>Stylos</translation>
+    </message>
+    <message>
         <source>Strichstärke</source>
         <translation>Épaisseur de trait</translation>
     </message>
     <message>
         <source>Strichstärke=1</source>
         <translation>Épaisseur de trait=1</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>Saisir le terme à rechercher</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>T-Profil</source>
@@ -960,12 +1292,20 @@
         <translation>Te&amp;xte</translation>
     </message>
     <message>
+        <source>Technologie</source>
+        <translation>Technologie</translation>
+    </message>
+    <message>
         <source>Temporärer Ordner</source>
         <translation>Dossier temporaire</translation>
     </message>
     <message>
         <source>Text</source>
         <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Text mit Trennzeichen anhängen</source>
+        <translation>Ajouter du texte délimité</translation>
     </message>
     <message>
         <source>Textausdruck</source>
@@ -1000,8 +1340,20 @@
         <translation>Angle du texte</translation>
     </message>
     <message>
+        <source>Toleranz [mm]:</source>
+        <translation>Tolérance [mm] :</translation>
+    </message>
+    <message>
+        <source>Toleranz: bitte eine positive Zahl (mm) eingeben</source>
+        <translation>Tolérance : saisir un nombre positif (mm)</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
+    </message>
+    <message>
+        <source>Treiberversion</source>
+        <translation>Version du pilote</translation>
     </message>
     <message>
         <source>Trennlinien  ---- ====  ****</source>
@@ -1018,6 +1370,18 @@
     <message>
         <source>Umrandung</source>
         <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>Ungültige Eingabe %1 !</source>
+        <translation>Saisie invalide %1 !</translation>
+    </message>
+    <message>
+        <source>Ungültiger Dateiname %1 !</source>
+        <translation>Nom de fichier invalide %1 !</translation>
+    </message>
+    <message>
+        <source>Ursache</source>
+        <translation>Cause</translation>
     </message>
     <message>
         <source>Ursprung x</source>
@@ -1056,8 +1420,32 @@
         <translation>Versions</translation>
     </message>
     <message>
+        <source>Vor welche Zeile einfügen ?</source>
+        <translation>Insérer avant quelle ligne ?</translation>
+    </message>
+    <message>
+        <source>Vor welcher Position soll eingefügt werden ?</source>
+        <translation>Insérer avant quelle position ?</translation>
+    </message>
+    <message>
+        <source>Vorheriger Datensatz</source>
+        <translation>Enregistrement précédent</translation>
+    </message>
+    <message>
         <source>Warnung:</source>
         <translation>Avertissement :</translation>
+    </message>
+    <message>
+        <source>Warnung: Kontur schneidet sich selbst, ihre Fläche ist die keines Querschnitts</source>
+        <translation>Avertissement : le contour se croise, son aire n'est celle d'aucune section</translation>
+    </message>
+    <message>
+        <source>Weiter/zurück...</source>
+        <translation>Suivant/retour...</translation>
+    </message>
+    <message>
+        <source>Weitersuchen</source>
+        <translation>Rechercher la suite</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1074,6 +1462,10 @@
     <message>
         <source>Zeichnung</source>
         <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Zeichnung:</source>
+        <translation>Dessin :</translation>
     </message>
     <message>
         <source>Zeichnungsinfo</source>
@@ -1112,12 +1504,28 @@
         <translation>Facteur de zoom</translation>
     </message>
     <message>
+        <source>Zu löschende Zeile wählen...</source>
+        <translation>Choisir la ligne à supprimer...</translation>
+    </message>
+    <message>
+        <source>Zu ändernde Zeile wählen...</source>
+        <translation>Choisir la ligne à modifier...</translation>
+    </message>
+    <message>
         <source>Zuerst „Start Excel“ wählen.</source>
         <translation>Choisir d'abord « Start Excel ».</translation>
     </message>
     <message>
         <source>achsen  : Schwerpunkt, Hauptachsen v/w und Winkel phi</source>
         <translation>achsen  : centre de gravité, axes principaux v/w et angle phi</translation>
+    </message>
+    <message>
+        <source>alle Layer</source>
+        <translation>tous les calques</translation>
+    </message>
+    <message>
+        <source>andere Schriften</source>
+        <translation>autres polices</translation>
     </message>
     <message>
         <source>anpassen</source>
@@ -1138,6 +1546,18 @@
     <message>
         <source>cyan</source>
         <translation>cyan</translation>
+    </message>
+    <message>
+        <source>dbf Structure</source>
+        <translation>Structure dbf</translation>
+    </message>
+    <message>
+        <source>dbf-Struktur</source>
+        <translation>Structure dbf</translation>
+    </message>
+    <message>
+        <source>dbf-Tabelle anhängen</source>
+        <translation>Ajouter une table dbf</translation>
     </message>
     <message>
         <source>dunkel blau</source>
@@ -1220,6 +1640,10 @@
         <translation>monochrome</translation>
     </message>
     <message>
+        <source>nicht spiegeln</source>
+        <translation>pas de miroir</translation>
+    </message>
+    <message>
         <source>nur Polylinie</source>
         <translation>polyligne seule</translation>
     </message>
@@ -1256,6 +1680,14 @@
         <translation>zeichng : types de dessin 1 à 5</translation>
     </message>
     <message>
+        <source>zu löschende Position wählen  ...</source>
+        <translation>choisir la position à supprimer  ...</translation>
+    </message>
+    <message>
+        <source>zu viele Punkte !</source>
+        <translation>trop de points !</translation>
+    </message>
+    <message>
         <source>zurück ..</source>
         <translation>retour ..</translation>
     </message>
@@ -1266,6 +1698,14 @@
     <message>
         <source>Änderung %1</source>
         <translation>Modification %1</translation>
+    </message>
+    <message>
+        <source>Änderung speichern</source>
+        <translation>Enregistrer la modification</translation>
+    </message>
+    <message>
+        <source>Änderung verwerfen</source>
+        <translation>Abandonner la modification</translation>
     </message>
     <message>
         <source>Änderungen - &amp;Ausdruck</source>
@@ -1300,8 +1740,16 @@
         <translation>Ouvrir... (&amp;Tableau)</translation>
     </message>
     <message>
+        <source>Übernehmen</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
         <source>Übernehmen &amp;Datenbank</source>
         <translation>Reprendre de la &amp;base</translation>
+    </message>
+    <message>
+        <source>Übernehmen Datenbank</source>
+        <translation>Reprendre de la base</translation>
     </message>
 </context>
 </TS>

@@ -8,8 +8,28 @@
         <translation>메시지 %1개</translation>
     </message>
     <message>
+        <source>%1 darf nicht negativ sein.</source>
+        <translation>%1은(는) 음수일 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.   Überschreiben ?</source>
+        <translation>%1이(가) 이미 있습니다.   덮어쓰시겠습니까 ?</translation>
+    </message>
+    <message>
+        <source>%1 ist zu groß: höchstens 1e9 mm.</source>
+        <translation>%1이(가) 너무 큽니다: 최대 1e9 mm.</translation>
+    </message>
+    <message>
         <source>%1 konnte nicht geöffnet werden.</source>
         <translation>%1을(를) 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 muß größer als 0 sein.</source>
+        <translation>%1은(는) 0보다 커야 합니다.</translation>
+    </message>
+    <message>
+        <source>%1 muß kleiner als %2 sein (%3 = %4 mm, %5 = %6 mm).</source>
+        <translation>%1은(는) %2보다 작아야 합니다 (%3 = %4 mm, %5 = %6 mm).</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
@@ -152,12 +172,20 @@
         <translation>표준 출력(&amp;S)</translation>
     </message>
     <message>
+        <source>&amp;Suchen</source>
+        <translation>찾기(&amp;F)</translation>
+    </message>
+    <message>
         <source>&amp;Tabelle</source>
         <translation>표(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Versionen</source>
         <translation>버전(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Weitersuchen</source>
+        <translation>다음 찾기(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -174,6 +202,18 @@
     <message>
         <source>&amp;Ändern</source>
         <translation>변경(&amp;M)</translation>
+    </message>
+    <message>
+        <source>-----  Einfügen ------</source>
+        <translation>-----  삽입  ------</translation>
+    </message>
+    <message>
+        <source>-----  Löschen  -----</source>
+        <translation>-----  삭제  ------</translation>
+    </message>
+    <message>
+        <source>-----  Ändern  ------</source>
+        <translation>-----  변경  ------</translation>
     </message>
     <message>
         <source>0 : Keine Info nach Eingabe</source>
@@ -196,12 +236,24 @@
         <translation>취소</translation>
     </message>
     <message>
+        <source>Abhilfe</source>
+        <translation>해결 방법</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>모든 파일 (*)</translation>
+    </message>
+    <message>
         <source>Alles aus&amp;wählen</source>
         <translation>모두 선택(&amp;A)</translation>
     </message>
     <message>
         <source>Alles auswählen</source>
         <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>일반</translation>
     </message>
     <message>
         <source>Ansicht</source>
@@ -216,12 +268,20 @@
         <translation>소수 자릿수 DXF, TXT</translation>
     </message>
     <message>
+        <source>Append</source>
+        <translation>추가</translation>
+    </message>
+    <message>
         <source>Arbeitsverzeichnis</source>
         <translation>작업 폴더</translation>
     </message>
     <message>
         <source>Archivierungsmodus ?</source>
         <translation>보관 모드 ?</translation>
+    </message>
+    <message>
+        <source>Ausdehnung:</source>
+        <translation>범위:</translation>
     </message>
     <message>
         <source>Ausdruck</source>
@@ -324,6 +384,10 @@
         <translation>너비</translation>
     </message>
     <message>
+        <source>Breite (Pixel)</source>
+        <translation>너비 (픽셀)</translation>
+    </message>
+    <message>
         <source>CAD Ordner</source>
         <translation>CAD 폴더</translation>
     </message>
@@ -336,6 +400,10 @@
         <translation>컬러 / 회색조</translation>
     </message>
     <message>
+        <source>Common</source>
+        <translation>일반</translation>
+    </message>
+    <message>
         <source>D&amp;okument</source>
         <translation>문서(&amp;O)</translation>
     </message>
@@ -346,6 +414,14 @@
     <message>
         <source>Datei</source>
         <translation>파일</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden !</source>
+        <translation>파일 %1을(를) 찾을 수 없습니다 !</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden oder kein Zugriffsrecht !</source>
+        <translation>파일 %1을(를) 찾을 수 없거나 접근 권한이 없습니다 !</translation>
     </message>
     <message>
         <source>Datei 1</source>
@@ -372,12 +448,36 @@
         <translation>파일을 저장하시겠습니까 (%1) ?</translation>
     </message>
     <message>
+        <source>Datei → Neu oder Datei → Öffnen</source>
+        <translation>파일 → 새로 만들기 또는 파일 → 열기</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang</source>
+        <translation>파일 이름이 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>Daten aktualisieren</source>
+        <translation>데이터 새로 고침</translation>
+    </message>
+    <message>
         <source>Datenban&amp;k</source>
         <translation>데이터베이스(&amp;D)</translation>
     </message>
     <message>
         <source>Datenbank</source>
         <translation>데이터베이스</translation>
+    </message>
+    <message>
+        <source>Datensatz als gelöscht markieren oder die Markierung aufheben</source>
+        <translation>레코드를 삭제 표시하거나 표시 해제</translation>
+    </message>
+    <message>
+        <source>Datensatz anhängen</source>
+        <translation>레코드 추가</translation>
+    </message>
+    <message>
+        <source>Datensatz bearbeiten</source>
+        <translation>레코드 편집</translation>
     </message>
     <message>
         <source>Datum</source>
@@ -390,6 +490,10 @@
     <message>
         <source>Der Ausdruck konnte nicht erstellt werden.</source>
         <translation>출력을 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Der Wert für %1 ist keine Zahl.</source>
+        <translation>%1 값이 숫자가 아닙니다.</translation>
     </message>
     <message>
         <source>Dezimalzeichen</source>
@@ -422,6 +526,10 @@
     <message>
         <source>Die Demonstration ist in dieser Version nicht enthalten.</source>
         <translation>이 버전에는 데모가 포함되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Die Maße des Profils fehlen.</source>
+        <translation>형강 치수가 없습니다.</translation>
     </message>
     <message>
         <source>Die letzte Berechnung hat keine Fehlermeldungen.</source>
@@ -484,6 +592,14 @@
         <translation>문서 5</translation>
     </message>
     <message>
+        <source>Drehen, schieben, vergrößern, verkleinern</source>
+        <translation>회전, 이동, 확대, 축소</translation>
+    </message>
+    <message>
+        <source>Druckbreite (mm)</source>
+        <translation>인쇄 너비 (mm)</translation>
+    </message>
+    <message>
         <source>Drucken</source>
         <translation>인쇄</translation>
     </message>
@@ -502,6 +618,10 @@
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
         <translation>텍스트 출력용 프린터 포트</translation>
+    </message>
+    <message>
+        <source>Druckhöhe (mm)</source>
+        <translation>인쇄 높이 (mm)</translation>
     </message>
     <message>
         <source>E-Mail an QUORVEN</source>
@@ -536,6 +656,10 @@
         <translation>설정</translation>
     </message>
     <message>
+        <source>Endpunkte, die näher beieinander liegen, werden verbunden</source>
+        <translation>이보다 가까운 끝점은 연결됩니다</translation>
+    </message>
+    <message>
         <source>Englisch (in, lbf, psi)</source>
         <translation>야드파운드법 (in, lbf, psi)</translation>
     </message>
@@ -550,6 +674,10 @@
     <message>
         <source>Ersetzt durch</source>
         <translation>대체됨</translation>
+    </message>
+    <message>
+        <source>Erster Datensatz</source>
+        <translation>첫 레코드</translation>
     </message>
     <message>
         <source>Erweiterte Werte</source>
@@ -584,8 +712,28 @@
         <translation>색...</translation>
     </message>
     <message>
+        <source>Farben</source>
+        <translation>색</translation>
+    </message>
+    <message>
         <source>Fehler :</source>
         <translation>오류 :</translation>
+    </message>
+    <message>
+        <source>Fehler : keine Geometrie eingegeben !</source>
+        <translation>오류 : 입력된 형상이 없습니다 !</translation>
+    </message>
+    <message>
+        <source>Fehler bei Zugriff auf Diskette/Platte</source>
+        <translation>디스크 접근 오류</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schließen einer Datei</source>
+        <translation>파일 닫기 오류</translation>
+    </message>
+    <message>
+        <source>Fehlermeldung</source>
+        <translation>오류 메시지</translation>
     </message>
     <message>
         <source>Fehlermeldungen</source>
@@ -660,6 +808,14 @@
         <translation>치수 크기 계수</translation>
     </message>
     <message>
+        <source>Gültiger Wertebereich: %1 .. %2 !</source>
+        <translation>유효 범위: %1 .. %2 !</translation>
+    </message>
+    <message>
+        <source>Gültiger Wertebereich: -360 &lt; phi &lt; 360 !</source>
+        <translation>유효 범위: -360 &lt; phi &lt; 360 !</translation>
+    </message>
+    <message>
         <source>HTML Browser</source>
         <translation>HTML 브라우저</translation>
     </message>
@@ -700,6 +856,10 @@
         <translation>높이</translation>
     </message>
     <message>
+        <source>Höhe (Pixel)</source>
+        <translation>높이 (픽셀)</translation>
+    </message>
+    <message>
         <source>I-Profil</source>
         <translation>I형강</translation>
     </message>
@@ -712,12 +872,32 @@
         <translation>물체(&amp;B)</translation>
     </message>
     <message>
+        <source>KARTUNO Kommandozeile</source>
+        <translation>KARTUNO 명령줄</translation>
+    </message>
+    <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>KARTUNO 명령줄</translation>
     </message>
     <message>
+        <source>Keine Profilfamilie gewählt.</source>
+        <translation>형강 계열이 선택되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Keine Profilgröße gewählt.</source>
+        <translation>형강 크기가 선택되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Kommandozeile:</source>
+        <translation>명령줄:</translation>
+    </message>
+    <message>
         <source>Kontrollausgabe auf Bildschirm</source>
         <translation>화면 확인 출력</translation>
+    </message>
+    <message>
+        <source>Kontur im Uhrzeigersinn: Fläche und Momente negativ</source>
+        <translation>시계 방향 윤곽: 면적과 모멘트가 음수</translation>
     </message>
     <message>
         <source>Koordinaten auf 0 setzen ?</source>
@@ -748,6 +928,10 @@
         <translation>레이어 흑백 ?</translation>
     </message>
     <message>
+        <source>Layer:</source>
+        <translation>레이어:</translation>
+    </message>
+    <message>
         <source>Leerzeichen und Leerzeilen</source>
         <translation>공백과 빈 줄</translation>
     </message>
@@ -768,12 +952,40 @@
         <translation>마지막 변경 삭제</translation>
     </message>
     <message>
+        <source>Letzter Datensatz</source>
+        <translation>마지막 레코드</translation>
+    </message>
+    <message>
+        <source>Linker Seitenoffset (Pixel)</source>
+        <translation>왼쪽 페이지 오프셋 (픽셀)</translation>
+    </message>
+    <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
         <translation>x 방향 물체 길이 [mm]</translation>
     </message>
     <message>
+        <source>Löschen ?</source>
+        <translation>삭제하시겠습니까 ?</translation>
+    </message>
+    <message>
+        <source>Markierer</source>
+        <translation>마커</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze löschen</source>
+        <translation>표시된 레코드 삭제</translation>
+    </message>
+    <message>
         <source>Max. Anzahl Zeilen/Seite auf dem Ausdruck</source>
         <translation>출력 페이지당 최대 줄 수</translation>
+    </message>
+    <message>
+        <source>Maßstab</source>
+        <translation>축척</translation>
+    </message>
+    <message>
+        <source>Maßstab anpassen ?</source>
+        <translation>축척 맞춤 ?</translation>
     </message>
     <message>
         <source>Maßstab x</source>
@@ -782,6 +994,14 @@
     <message>
         <source>Maßstab y</source>
         <translation>축척 y</translation>
+    </message>
+    <message>
+        <source>Maßstab z</source>
+        <translation>축척 z</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>메시지</translation>
     </message>
     <message>
         <source>Meldung:</source>
@@ -800,6 +1020,10 @@
         <translation>흑백</translation>
     </message>
     <message>
+        <source>Nach Excel exportieren</source>
+        <translation>Excel로 내보내기</translation>
+    </message>
+    <message>
         <source>Name</source>
         <translation>이름</translation>
     </message>
@@ -812,8 +1036,28 @@
         <translation>새로 만들기</translation>
     </message>
     <message>
+        <source>Neue Position eingeben</source>
+        <translation>새 위치 입력</translation>
+    </message>
+    <message>
         <source>Norm</source>
         <translation>표준</translation>
+    </message>
+    <message>
+        <source>Nullpunkt x</source>
+        <translation>원점 x</translation>
+    </message>
+    <message>
+        <source>Nullpunkt y</source>
+        <translation>원점 y</translation>
+    </message>
+    <message>
+        <source>Nächster Datensatz</source>
+        <translation>다음 레코드</translation>
+    </message>
+    <message>
+        <source>Oberer Seitenoffset (Pixel)</source>
+        <translation>위쪽 페이지 오프셋 (픽셀)</translation>
     </message>
     <message>
         <source>Ordner</source>
@@ -832,8 +1076,28 @@
         <translation>프로젝트 파일 폴더 (*.vak1)</translation>
     </message>
     <message>
+        <source>Ordner für temporäre Dateien</source>
+        <translation>임시 파일 폴더</translation>
+    </message>
+    <message>
+        <source>PDF-Datei</source>
+        <translation>PDF 파일</translation>
+    </message>
+    <message>
+        <source>Packen</source>
+        <translation>압축</translation>
+    </message>
+    <message>
         <source>Pan-Faktor</source>
         <translation>이동 계수</translation>
+    </message>
+    <message>
+        <source>Pinsel</source>
+        <translation>브러시</translation>
+    </message>
+    <message>
+        <source>Plot um 90 Grad drehen ?</source>
+        <translation>플롯을 90도 회전 ?</translation>
     </message>
     <message>
         <source>Pol&amp;ylinie</source>
@@ -852,8 +1116,24 @@
         <translation>위치</translation>
     </message>
     <message>
+        <source>Position einfügen</source>
+        <translation>위치 삽입</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>위치 삭제</translation>
+    </message>
+    <message>
+        <source>Printer Info</source>
+        <translation>프린터 정보</translation>
+    </message>
+    <message>
         <source>Profil</source>
         <translation>형강</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>프로그램</translation>
     </message>
     <message>
         <source>Programm 1</source>
@@ -888,6 +1168,10 @@
         <translation>가로</translation>
     </message>
     <message>
+        <source>Rasterdrucker</source>
+        <translation>래스터 프린터</translation>
+    </message>
+    <message>
         <source>Rechteck</source>
         <translation>직사각형</translation>
     </message>
@@ -912,8 +1196,24 @@
         <translation>음영</translation>
     </message>
     <message>
+        <source>Schnittstelle</source>
+        <translation>포트</translation>
+    </message>
+    <message>
         <source>Schraffur</source>
         <translation>해칭</translation>
+    </message>
+    <message>
+        <source>Schriften</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>색 선택</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>폴더 선택</translation>
     </message>
     <message>
         <source>Sonderzeichen</source>
@@ -932,6 +1232,22 @@
         <translation>다른 이름으로 저장</translation>
     </message>
     <message>
+        <source>Speichern als Text mit Trennzeichen</source>
+        <translation>구분 텍스트로 저장</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation>대칭</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse y</source>
+        <translation>y축 대칭</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse z</source>
+        <translation>z축 대칭</translation>
+    </message>
+    <message>
         <source>Sprache Menü</source>
         <translation>메뉴 언어</translation>
     </message>
@@ -940,12 +1256,28 @@
         <translation>표준 출력</translation>
     </message>
     <message>
+        <source>Steuersequenz für HP-GL/2-Laserdrucker vorausschicken ?</source>
+        <translation>HP-GL/2 레이저 프린터 제어 시퀀스를 먼저 보내시겠습니까 ?</translation>
+    </message>
+    <message>
+        <source>Stifte</source>
+        <translation>펜</translation>
+    </message>
+    <message>
         <source>Strichstärke</source>
         <translation>선 두께</translation>
     </message>
     <message>
         <source>Strichstärke=1</source>
         <translation>선 두께=1</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>검색어 입력</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>찾기</translation>
     </message>
     <message>
         <source>T-Profil</source>
@@ -960,12 +1292,20 @@
         <translation>텍스트(&amp;X)</translation>
     </message>
     <message>
+        <source>Technologie</source>
+        <translation>기술</translation>
+    </message>
+    <message>
         <source>Temporärer Ordner</source>
         <translation>임시 폴더</translation>
     </message>
     <message>
         <source>Text</source>
         <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Text mit Trennzeichen anhängen</source>
+        <translation>구분 텍스트 추가</translation>
     </message>
     <message>
         <source>Textausdruck</source>
@@ -1000,8 +1340,20 @@
         <translation>텍스트 각도</translation>
     </message>
     <message>
+        <source>Toleranz [mm]:</source>
+        <translation>허용 오차 [mm]:</translation>
+    </message>
+    <message>
+        <source>Toleranz: bitte eine positive Zahl (mm) eingeben</source>
+        <translation>허용 오차: 양수(mm)를 입력하십시오</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>변환</translation>
+    </message>
+    <message>
+        <source>Treiberversion</source>
+        <translation>드라이버 버전</translation>
     </message>
     <message>
         <source>Trennlinien  ---- ====  ****</source>
@@ -1018,6 +1370,18 @@
     <message>
         <source>Umrandung</source>
         <translation>테두리</translation>
+    </message>
+    <message>
+        <source>Ungültige Eingabe %1 !</source>
+        <translation>잘못된 입력 %1 !</translation>
+    </message>
+    <message>
+        <source>Ungültiger Dateiname %1 !</source>
+        <translation>잘못된 파일 이름 %1 !</translation>
+    </message>
+    <message>
+        <source>Ursache</source>
+        <translation>원인</translation>
     </message>
     <message>
         <source>Ursprung x</source>
@@ -1056,8 +1420,32 @@
         <translation>버전</translation>
     </message>
     <message>
+        <source>Vor welche Zeile einfügen ?</source>
+        <translation>어느 줄 앞에 삽입하시겠습니까 ?</translation>
+    </message>
+    <message>
+        <source>Vor welcher Position soll eingefügt werden ?</source>
+        <translation>어느 위치 앞에 삽입하시겠습니까 ?</translation>
+    </message>
+    <message>
+        <source>Vorheriger Datensatz</source>
+        <translation>이전 레코드</translation>
+    </message>
+    <message>
         <source>Warnung:</source>
         <translation>경고:</translation>
+    </message>
+    <message>
+        <source>Warnung: Kontur schneidet sich selbst, ihre Fläche ist die keines Querschnitts</source>
+        <translation>경고: 윤곽이 스스로 교차하여 면적이 어떤 단면의 것도 아닙니다</translation>
+    </message>
+    <message>
+        <source>Weiter/zurück...</source>
+        <translation>다음/뒤로...</translation>
+    </message>
+    <message>
+        <source>Weitersuchen</source>
+        <translation>다음 찾기</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1074,6 +1462,10 @@
     <message>
         <source>Zeichnung</source>
         <translation>도면</translation>
+    </message>
+    <message>
+        <source>Zeichnung:</source>
+        <translation>도면:</translation>
     </message>
     <message>
         <source>Zeichnungsinfo</source>
@@ -1112,12 +1504,28 @@
         <translation>확대 계수</translation>
     </message>
     <message>
+        <source>Zu löschende Zeile wählen...</source>
+        <translation>삭제할 줄 선택...</translation>
+    </message>
+    <message>
+        <source>Zu ändernde Zeile wählen...</source>
+        <translation>변경할 줄 선택...</translation>
+    </message>
+    <message>
         <source>Zuerst „Start Excel“ wählen.</source>
         <translation>먼저 "Start Excel"을 선택하십시오.</translation>
     </message>
     <message>
         <source>achsen  : Schwerpunkt, Hauptachsen v/w und Winkel phi</source>
         <translation>achsen  : 도심, 주축 v/w 및 각도 phi</translation>
+    </message>
+    <message>
+        <source>alle Layer</source>
+        <translation>모든 레이어</translation>
+    </message>
+    <message>
+        <source>andere Schriften</source>
+        <translation>기타 글꼴</translation>
     </message>
     <message>
         <source>anpassen</source>
@@ -1138,6 +1546,18 @@
     <message>
         <source>cyan</source>
         <translation>청록</translation>
+    </message>
+    <message>
+        <source>dbf Structure</source>
+        <translation>dbf 구조</translation>
+    </message>
+    <message>
+        <source>dbf-Struktur</source>
+        <translation>dbf 구조</translation>
+    </message>
+    <message>
+        <source>dbf-Tabelle anhängen</source>
+        <translation>dbf 표 추가</translation>
     </message>
     <message>
         <source>dunkel blau</source>
@@ -1220,6 +1640,10 @@
         <translation>흑백</translation>
     </message>
     <message>
+        <source>nicht spiegeln</source>
+        <translation>대칭 안 함</translation>
+    </message>
+    <message>
         <source>nur Polylinie</source>
         <translation>폴리라인만</translation>
     </message>
@@ -1256,6 +1680,14 @@
         <translation>zeichng : 도면 종류 1~5</translation>
     </message>
     <message>
+        <source>zu löschende Position wählen  ...</source>
+        <translation>삭제할 위치 선택  ...</translation>
+    </message>
+    <message>
+        <source>zu viele Punkte !</source>
+        <translation>점이 너무 많습니다 !</translation>
+    </message>
+    <message>
         <source>zurück ..</source>
         <translation>뒤로 ..</translation>
     </message>
@@ -1266,6 +1698,14 @@
     <message>
         <source>Änderung %1</source>
         <translation>변경 %1</translation>
+    </message>
+    <message>
+        <source>Änderung speichern</source>
+        <translation>변경 저장</translation>
+    </message>
+    <message>
+        <source>Änderung verwerfen</source>
+        <translation>변경 취소</translation>
     </message>
     <message>
         <source>Änderungen - &amp;Ausdruck</source>
@@ -1300,8 +1740,16 @@
         <translation>열기... (표)(&amp;T)</translation>
     </message>
     <message>
+        <source>Übernehmen</source>
+        <translation>적용</translation>
+    </message>
+    <message>
         <source>Übernehmen &amp;Datenbank</source>
         <translation>데이터베이스에서 가져오기(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Übernehmen Datenbank</source>
+        <translation>데이터베이스에서 가져오기</translation>
     </message>
 </context>
 </TS>

@@ -8,8 +8,28 @@
         <translation>%1 mesaje</translation>
     </message>
     <message>
+        <source>%1 darf nicht negativ sein.</source>
+        <translation>%1 nu poate fi negativ.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.   Überschreiben ?</source>
+        <translation>%1 există deja.   Suprascrieți ?</translation>
+    </message>
+    <message>
+        <source>%1 ist zu groß: höchstens 1e9 mm.</source>
+        <translation>%1 este prea mare: cel mult 1e9 mm.</translation>
+    </message>
+    <message>
         <source>%1 konnte nicht geöffnet werden.</source>
         <translation>%1 nu a putut fi deschis.</translation>
+    </message>
+    <message>
+        <source>%1 muß größer als 0 sein.</source>
+        <translation>%1 trebuie să fie mai mare decât 0.</translation>
+    </message>
+    <message>
+        <source>%1 muß kleiner als %2 sein (%3 = %4 mm, %5 = %6 mm).</source>
+        <translation>%1 trebuie să fie mai mic decât %2 (%3 = %4 mm, %5 = %6 mm).</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
@@ -152,12 +172,20 @@
         <translation>Tipărire &amp;standard</translation>
     </message>
     <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Căutare</translation>
+    </message>
+    <message>
         <source>&amp;Tabelle</source>
         <translation>&amp;Tabel</translation>
     </message>
     <message>
         <source>&amp;Versionen</source>
         <translation>&amp;Versiuni</translation>
+    </message>
+    <message>
+        <source>&amp;Weitersuchen</source>
+        <translation>Căutare &amp;următoare</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -174,6 +202,18 @@
     <message>
         <source>&amp;Ändern</source>
         <translation>&amp;Modificare</translation>
+    </message>
+    <message>
+        <source>-----  Einfügen ------</source>
+        <translation>-----  Inserare  -----</translation>
+    </message>
+    <message>
+        <source>-----  Löschen  -----</source>
+        <translation>-----  Ștergere  ----</translation>
+    </message>
+    <message>
+        <source>-----  Ändern  ------</source>
+        <translation>-----  Modificare  --</translation>
     </message>
     <message>
         <source>0 : Keine Info nach Eingabe</source>
@@ -196,12 +236,24 @@
         <translation>Anulare</translation>
     </message>
     <message>
+        <source>Abhilfe</source>
+        <translation>Remediere</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>Toate fișierele (*)</translation>
+    </message>
+    <message>
         <source>Alles aus&amp;wählen</source>
         <translation>Selectare &amp;totală</translation>
     </message>
     <message>
         <source>Alles auswählen</source>
         <translation>Selectare totală</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
     </message>
     <message>
         <source>Ansicht</source>
@@ -216,12 +268,20 @@
         <translation>Număr de zecimale DXF, TXT</translation>
     </message>
     <message>
+        <source>Append</source>
+        <translation>Adăugare</translation>
+    </message>
+    <message>
         <source>Arbeitsverzeichnis</source>
         <translation>Dosar de lucru</translation>
     </message>
     <message>
         <source>Archivierungsmodus ?</source>
         <translation>Mod arhivare ?</translation>
+    </message>
+    <message>
+        <source>Ausdehnung:</source>
+        <translation>Întindere:</translation>
     </message>
     <message>
         <source>Ausdruck</source>
@@ -324,6 +384,10 @@
         <translation>Lățime</translation>
     </message>
     <message>
+        <source>Breite (Pixel)</source>
+        <translation>Lățime (pixeli)</translation>
+    </message>
+    <message>
         <source>CAD Ordner</source>
         <translation>Dosar CAD</translation>
     </message>
@@ -336,6 +400,10 @@
         <translation>Color / tonuri de gri</translation>
     </message>
     <message>
+        <source>Common</source>
+        <translation>General</translation>
+    </message>
+    <message>
         <source>D&amp;okument</source>
         <translation>D&amp;ocument</translation>
     </message>
@@ -346,6 +414,14 @@
     <message>
         <source>Datei</source>
         <translation>Fișier</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden !</source>
+        <translation>Fișierul %1 nu a fost găsit !</translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden oder kein Zugriffsrecht !</source>
+        <translation>Fișierul %1 nu a fost găsit sau lipsește dreptul de acces !</translation>
     </message>
     <message>
         <source>Datei 1</source>
@@ -372,12 +448,36 @@
         <translation>Salvați fișierul (%1) ?</translation>
     </message>
     <message>
+        <source>Datei → Neu oder Datei → Öffnen</source>
+        <translation>Fișier → Nou sau Fișier → Deschidere</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang</source>
+        <translation>Nume de fișier prea lung</translation>
+    </message>
+    <message>
+        <source>Daten aktualisieren</source>
+        <translation>Actualizare date</translation>
+    </message>
+    <message>
         <source>Datenban&amp;k</source>
         <translation>&amp;Bază de date</translation>
     </message>
     <message>
         <source>Datenbank</source>
         <translation>Bază de date</translation>
+    </message>
+    <message>
+        <source>Datensatz als gelöscht markieren oder die Markierung aufheben</source>
+        <translation>Marcați înregistrarea ca ștearsă sau anulați marcajul</translation>
+    </message>
+    <message>
+        <source>Datensatz anhängen</source>
+        <translation>Adăugare înregistrare</translation>
+    </message>
+    <message>
+        <source>Datensatz bearbeiten</source>
+        <translation>Editare înregistrare</translation>
     </message>
     <message>
         <source>Datum</source>
@@ -390,6 +490,10 @@
     <message>
         <source>Der Ausdruck konnte nicht erstellt werden.</source>
         <translation>Tipărirea nu a putut fi realizată.</translation>
+    </message>
+    <message>
+        <source>Der Wert für %1 ist keine Zahl.</source>
+        <translation>Valoarea pentru %1 nu este un număr.</translation>
     </message>
     <message>
         <source>Dezimalzeichen</source>
@@ -422,6 +526,10 @@
     <message>
         <source>Die Demonstration ist in dieser Version nicht enthalten.</source>
         <translation>Demonstrația nu face parte din această versiune.</translation>
+    </message>
+    <message>
+        <source>Die Maße des Profils fehlen.</source>
+        <translation>Lipsesc dimensiunile profilului.</translation>
     </message>
     <message>
         <source>Die letzte Berechnung hat keine Fehlermeldungen.</source>
@@ -484,6 +592,14 @@
         <translation>Document 5</translation>
     </message>
     <message>
+        <source>Drehen, schieben, vergrößern, verkleinern</source>
+        <translation>Rotire, deplasare, mărire, micșorare</translation>
+    </message>
+    <message>
+        <source>Druckbreite (mm)</source>
+        <translation>Lățime de tipărire (mm)</translation>
+    </message>
+    <message>
         <source>Drucken</source>
         <translation>Tipărire</translation>
     </message>
@@ -502,6 +618,10 @@
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
         <translation>Port imprimantă pentru tipărire text</translation>
+    </message>
+    <message>
+        <source>Druckhöhe (mm)</source>
+        <translation>Înălțime de tipărire (mm)</translation>
     </message>
     <message>
         <source>E-Mail an QUORVEN</source>
@@ -536,6 +656,10 @@
         <translation>Setări</translation>
     </message>
     <message>
+        <source>Endpunkte, die näher beieinander liegen, werden verbunden</source>
+        <translation>Capetele mai apropiate decât atât sunt unite</translation>
+    </message>
+    <message>
         <source>Englisch (in, lbf, psi)</source>
         <translation>Imperial (in, lbf, psi)</translation>
     </message>
@@ -550,6 +674,10 @@
     <message>
         <source>Ersetzt durch</source>
         <translation>Înlocuit de</translation>
+    </message>
+    <message>
+        <source>Erster Datensatz</source>
+        <translation>Prima înregistrare</translation>
     </message>
     <message>
         <source>Erweiterte Werte</source>
@@ -584,8 +712,28 @@
         <translation>Culoare...</translation>
     </message>
     <message>
+        <source>Farben</source>
+        <translation>Culori</translation>
+    </message>
+    <message>
         <source>Fehler :</source>
         <translation>Eroare :</translation>
+    </message>
+    <message>
+        <source>Fehler : keine Geometrie eingegeben !</source>
+        <translation>Eroare : nicio geometrie introdusă !</translation>
+    </message>
+    <message>
+        <source>Fehler bei Zugriff auf Diskette/Platte</source>
+        <translation>Eroare de acces la disc</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schließen einer Datei</source>
+        <translation>Eroare la închiderea unui fișier</translation>
+    </message>
+    <message>
+        <source>Fehlermeldung</source>
+        <translation>Mesaj de eroare</translation>
     </message>
     <message>
         <source>Fehlermeldungen</source>
@@ -660,6 +808,14 @@
         <translation>Factor mărime cote</translation>
     </message>
     <message>
+        <source>Gültiger Wertebereich: %1 .. %2 !</source>
+        <translation>Domeniu valid: %1 .. %2 !</translation>
+    </message>
+    <message>
+        <source>Gültiger Wertebereich: -360 &lt; phi &lt; 360 !</source>
+        <translation>Domeniu valid: -360 &lt; phi &lt; 360 !</translation>
+    </message>
+    <message>
         <source>HTML Browser</source>
         <translation>Browser HTML</translation>
     </message>
@@ -700,6 +856,10 @@
         <translation>Înălțime</translation>
     </message>
     <message>
+        <source>Höhe (Pixel)</source>
+        <translation>Înălțime (pixeli)</translation>
+    </message>
+    <message>
         <source>I-Profil</source>
         <translation>Profil I</translation>
     </message>
@@ -712,12 +872,32 @@
         <translation>&amp;Corp</translation>
     </message>
     <message>
+        <source>KARTUNO Kommandozeile</source>
+        <translation>Linie de comandă KARTUNO</translation>
+    </message>
+    <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>Linii de comandă KARTUNO</translation>
     </message>
     <message>
+        <source>Keine Profilfamilie gewählt.</source>
+        <translation>Nicio familie de profile aleasă.</translation>
+    </message>
+    <message>
+        <source>Keine Profilgröße gewählt.</source>
+        <translation>Nicio mărime de profil aleasă.</translation>
+    </message>
+    <message>
+        <source>Kommandozeile:</source>
+        <translation>Linie de comandă:</translation>
+    </message>
+    <message>
         <source>Kontrollausgabe auf Bildschirm</source>
         <translation>Control pe ecran</translation>
+    </message>
+    <message>
+        <source>Kontur im Uhrzeigersinn: Fläche und Momente negativ</source>
+        <translation>Contur în sens orar: arie și momente negative</translation>
     </message>
     <message>
         <source>Koordinaten auf 0 setzen ?</source>
@@ -748,6 +928,10 @@
         <translation>Straturi monocrome ?</translation>
     </message>
     <message>
+        <source>Layer:</source>
+        <translation>Strat:</translation>
+    </message>
+    <message>
         <source>Leerzeichen und Leerzeilen</source>
         <translation>Spații și rânduri goale</translation>
     </message>
@@ -768,12 +952,40 @@
         <translation>Ștergere ultima modificare</translation>
     </message>
     <message>
+        <source>Letzter Datensatz</source>
+        <translation>Ultima înregistrare</translation>
+    </message>
+    <message>
+        <source>Linker Seitenoffset (Pixel)</source>
+        <translation>Decalaj stânga pagină (pixeli)</translation>
+    </message>
+    <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
         <translation>Lungimea corpului pe direcția x [mm]</translation>
     </message>
     <message>
+        <source>Löschen ?</source>
+        <translation>Ștergeți ?</translation>
+    </message>
+    <message>
+        <source>Markierer</source>
+        <translation>Marcatori</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze löschen</source>
+        <translation>Ștergerea înregistrărilor marcate</translation>
+    </message>
+    <message>
         <source>Max. Anzahl Zeilen/Seite auf dem Ausdruck</source>
         <translation>Nr. max. de rânduri/pagină la tipărire</translation>
+    </message>
+    <message>
+        <source>Maßstab</source>
+        <translation>Scară</translation>
+    </message>
+    <message>
+        <source>Maßstab anpassen ?</source>
+        <translation>Ajustați scara ?</translation>
     </message>
     <message>
         <source>Maßstab x</source>
@@ -782,6 +994,14 @@
     <message>
         <source>Maßstab y</source>
         <translation>Scară y</translation>
+    </message>
+    <message>
+        <source>Maßstab z</source>
+        <translation>Scară z</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Mesaj</translation>
     </message>
     <message>
         <source>Meldung:</source>
@@ -800,6 +1020,10 @@
         <translation>Monocrom</translation>
     </message>
     <message>
+        <source>Nach Excel exportieren</source>
+        <translation>Export în Excel</translation>
+    </message>
+    <message>
         <source>Name</source>
         <translation>Nume</translation>
     </message>
@@ -812,8 +1036,28 @@
         <translation>Nou</translation>
     </message>
     <message>
+        <source>Neue Position eingeben</source>
+        <translation>Introduceți o poziție nouă</translation>
+    </message>
+    <message>
         <source>Norm</source>
         <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Nullpunkt x</source>
+        <translation>Origine x</translation>
+    </message>
+    <message>
+        <source>Nullpunkt y</source>
+        <translation>Origine y</translation>
+    </message>
+    <message>
+        <source>Nächster Datensatz</source>
+        <translation>Înregistrarea următoare</translation>
+    </message>
+    <message>
+        <source>Oberer Seitenoffset (Pixel)</source>
+        <translation>Decalaj sus pagină (pixeli)</translation>
     </message>
     <message>
         <source>Ordner</source>
@@ -832,8 +1076,28 @@
         <translation>Dosarul fișierelor de proiect (*.vak1)</translation>
     </message>
     <message>
+        <source>Ordner für temporäre Dateien</source>
+        <translation>Dosarul fișierelor temporare</translation>
+    </message>
+    <message>
+        <source>PDF-Datei</source>
+        <translation>Fișier PDF</translation>
+    </message>
+    <message>
+        <source>Packen</source>
+        <translation>Compactare</translation>
+    </message>
+    <message>
         <source>Pan-Faktor</source>
         <translation>Factor de deplasare</translation>
+    </message>
+    <message>
+        <source>Pinsel</source>
+        <translation>Pensule</translation>
+    </message>
+    <message>
+        <source>Plot um 90 Grad drehen ?</source>
+        <translation>Rotiți plotarea cu 90 de grade ?</translation>
     </message>
     <message>
         <source>Pol&amp;ylinie</source>
@@ -852,8 +1116,24 @@
         <translation>Poz.</translation>
     </message>
     <message>
+        <source>Position einfügen</source>
+        <translation>Inserare poziție</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>Ștergere poziție</translation>
+    </message>
+    <message>
+        <source>Printer Info</source>
+        <translation>Info imprimantă</translation>
+    </message>
+    <message>
         <source>Profil</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
     </message>
     <message>
         <source>Programm 1</source>
@@ -888,6 +1168,10 @@
         <translation>Peisaj</translation>
     </message>
     <message>
+        <source>Rasterdrucker</source>
+        <translation>Imprimantă raster</translation>
+    </message>
+    <message>
         <source>Rechteck</source>
         <translation>Dreptunghi</translation>
     </message>
@@ -912,8 +1196,24 @@
         <translation>Umbrire</translation>
     </message>
     <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
         <source>Schraffur</source>
         <translation>Hașuri</translation>
+    </message>
+    <message>
+        <source>Schriften</source>
+        <translation>Fonturi</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Alegeți culoarea</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Alegeți dosarul</translation>
     </message>
     <message>
         <source>Sonderzeichen</source>
@@ -932,6 +1232,22 @@
         <translation>Salvare ca</translation>
     </message>
     <message>
+        <source>Speichern als Text mit Trennzeichen</source>
+        <translation>Salvare ca text delimitat</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation>Oglindire</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse y</source>
+        <translation>Oglindire față de axa y</translation>
+    </message>
+    <message>
+        <source>Spiegeln um Achse z</source>
+        <translation>Oglindire față de axa z</translation>
+    </message>
+    <message>
         <source>Sprache Menü</source>
         <translation>Limbă Meniu</translation>
     </message>
@@ -940,12 +1256,28 @@
         <translation>Tipărire standard</translation>
     </message>
     <message>
+        <source>Steuersequenz für HP-GL/2-Laserdrucker vorausschicken ?</source>
+        <translation>Trimiteți întâi secvența de control HP-GL/2 ?</translation>
+    </message>
+    <message>
+        <source>Stifte</source>
+        <translation>Penițe</translation>
+    </message>
+    <message>
         <source>Strichstärke</source>
         <translation>Grosime linie</translation>
     </message>
     <message>
         <source>Strichstärke=1</source>
         <translation>Grosime linie=1</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>Introduceți termenul căutat</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Căutare</translation>
     </message>
     <message>
         <source>T-Profil</source>
@@ -960,12 +1292,20 @@
         <translation>Te&amp;xt</translation>
     </message>
     <message>
+        <source>Technologie</source>
+        <translation>Tehnologie</translation>
+    </message>
+    <message>
         <source>Temporärer Ordner</source>
         <translation>Dosar temporar</translation>
     </message>
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text mit Trennzeichen anhängen</source>
+        <translation>Adăugare text delimitat</translation>
     </message>
     <message>
         <source>Textausdruck</source>
@@ -1000,8 +1340,20 @@
         <translation>Unghi text</translation>
     </message>
     <message>
+        <source>Toleranz [mm]:</source>
+        <translation>Toleranță [mm]:</translation>
+    </message>
+    <message>
+        <source>Toleranz: bitte eine positive Zahl (mm) eingeben</source>
+        <translation>Toleranță: introduceți un număr pozitiv (mm)</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
+    </message>
+    <message>
+        <source>Treiberversion</source>
+        <translation>Versiune driver</translation>
     </message>
     <message>
         <source>Trennlinien  ---- ====  ****</source>
@@ -1018,6 +1370,18 @@
     <message>
         <source>Umrandung</source>
         <translation>Chenar</translation>
+    </message>
+    <message>
+        <source>Ungültige Eingabe %1 !</source>
+        <translation>Valoare invalidă %1 !</translation>
+    </message>
+    <message>
+        <source>Ungültiger Dateiname %1 !</source>
+        <translation>Nume de fișier invalid %1 !</translation>
+    </message>
+    <message>
+        <source>Ursache</source>
+        <translation>Cauză</translation>
     </message>
     <message>
         <source>Ursprung x</source>
@@ -1056,8 +1420,32 @@
         <translation>Versiuni</translation>
     </message>
     <message>
+        <source>Vor welche Zeile einfügen ?</source>
+        <translation>Inserare înaintea cărui rând ?</translation>
+    </message>
+    <message>
+        <source>Vor welcher Position soll eingefügt werden ?</source>
+        <translation>Înaintea cărei poziții se inserează ?</translation>
+    </message>
+    <message>
+        <source>Vorheriger Datensatz</source>
+        <translation>Înregistrarea anterioară</translation>
+    </message>
+    <message>
         <source>Warnung:</source>
         <translation>Avertisment:</translation>
+    </message>
+    <message>
+        <source>Warnung: Kontur schneidet sich selbst, ihre Fläche ist die keines Querschnitts</source>
+        <translation>Avertisment: conturul se intersectează, aria sa nu este a niciunei secțiuni</translation>
+    </message>
+    <message>
+        <source>Weiter/zurück...</source>
+        <translation>Următor/înapoi...</translation>
+    </message>
+    <message>
+        <source>Weitersuchen</source>
+        <translation>Căutare următoare</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1074,6 +1462,10 @@
     <message>
         <source>Zeichnung</source>
         <translation>Desen</translation>
+    </message>
+    <message>
+        <source>Zeichnung:</source>
+        <translation>Desen:</translation>
     </message>
     <message>
         <source>Zeichnungsinfo</source>
@@ -1112,12 +1504,28 @@
         <translation>Factor de zoom</translation>
     </message>
     <message>
+        <source>Zu löschende Zeile wählen...</source>
+        <translation>Alegeți rândul de șters...</translation>
+    </message>
+    <message>
+        <source>Zu ändernde Zeile wählen...</source>
+        <translation>Alegeți rândul de modificat...</translation>
+    </message>
+    <message>
         <source>Zuerst „Start Excel“ wählen.</source>
         <translation>Alegeți mai întâi „Start Excel”.</translation>
     </message>
     <message>
         <source>achsen  : Schwerpunkt, Hauptachsen v/w und Winkel phi</source>
         <translation>achsen  : centru de greutate, axe principale v/w și unghiul phi</translation>
+    </message>
+    <message>
+        <source>alle Layer</source>
+        <translation>toate straturile</translation>
+    </message>
+    <message>
+        <source>andere Schriften</source>
+        <translation>alte fonturi</translation>
     </message>
     <message>
         <source>anpassen</source>
@@ -1138,6 +1546,18 @@
     <message>
         <source>cyan</source>
         <translation>cyan</translation>
+    </message>
+    <message>
+        <source>dbf Structure</source>
+        <translation>Structură dbf</translation>
+    </message>
+    <message>
+        <source>dbf-Struktur</source>
+        <translation>Structură dbf</translation>
+    </message>
+    <message>
+        <source>dbf-Tabelle anhängen</source>
+        <translation>Adăugare tabel dbf</translation>
     </message>
     <message>
         <source>dunkel blau</source>
@@ -1220,6 +1640,10 @@
         <translation>monocrom</translation>
     </message>
     <message>
+        <source>nicht spiegeln</source>
+        <translation>fără oglindire</translation>
+    </message>
+    <message>
         <source>nur Polylinie</source>
         <translation>doar polilinie</translation>
     </message>
@@ -1256,6 +1680,14 @@
         <translation>zeichng : tipuri de desen 1 la 5</translation>
     </message>
     <message>
+        <source>zu löschende Position wählen  ...</source>
+        <translation>alegeți poziția de șters  ...</translation>
+    </message>
+    <message>
+        <source>zu viele Punkte !</source>
+        <translation>prea multe puncte !</translation>
+    </message>
+    <message>
         <source>zurück ..</source>
         <translation>înapoi ..</translation>
     </message>
@@ -1266,6 +1698,14 @@
     <message>
         <source>Änderung %1</source>
         <translation>Modificarea %1</translation>
+    </message>
+    <message>
+        <source>Änderung speichern</source>
+        <translation>Salvare modificare</translation>
+    </message>
+    <message>
+        <source>Änderung verwerfen</source>
+        <translation>Renunțare la modificare</translation>
     </message>
     <message>
         <source>Änderungen - &amp;Ausdruck</source>
@@ -1300,8 +1740,16 @@
         <translation>Deschidere... (&amp;Tabel)</translation>
     </message>
     <message>
+        <source>Übernehmen</source>
+        <translation>Aplicare</translation>
+    </message>
+    <message>
         <source>Übernehmen &amp;Datenbank</source>
         <translation>Preluare din &amp;baza de date</translation>
+    </message>
+    <message>
+        <source>Übernehmen Datenbank</source>
+        <translation>Preluare din baza de date</translation>
     </message>
 </context>
 </TS>

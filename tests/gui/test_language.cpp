@@ -76,7 +76,7 @@ QStringList Shown(QWidget* w) {
 
 // German by its letters and its most common words; the project's own data (its text lines,
 // file and layer names, the section's name) may be German and is allowed.
-QStringList German(const QStringList& texts) {
+QStringList German(const QStringList& texts, const QStringList& alsoThere = {}) {
     static const QStringList words = {
         "und",       "oder",       "der",           "die",       "das",       "nicht",
         "mit",       "für",        "Datei",         "Abbrechen", "Hilfe",     "Hilfetext",
@@ -98,7 +98,7 @@ QStringList German(const QStringList& texts) {
             t.remove(d, Qt::CaseInsensitive);
         bool german = t.contains(umlaut);
         for (const QString& word : t.split(notLetter, Qt::SkipEmptyParts))
-            german = german || words.contains(word);
+            german = german || (words.contains(word) && !alsoThere.contains(word));
         if (german && !found.contains(text)) found << text;
     }
     return found;
@@ -138,8 +138,11 @@ struct English : ::testing::Test {
 };
 
 // Runs a menu item: the first `accept` windows are confirmed with Enter (file dialogs are
-// always cancelled), every later one is cancelled; each window's German texts are noted.
-void Walk(Thh& w, const std::string& name, int accept, QStringList& german) {
+// always cancelled), every later one is cancelled; each window's German texts are noted,
+// those of message boxes only with `messages`. A picture of each window is kept under its
+// class name and language where VAK1_SHOT_DIR asks for one.
+void Walk(Thh& w, const std::string& name, int accept, bool messages, const QString& language,
+          const QStringList& alsoThere, QStringList& german) {
     QAction* action = w.Action(name);
     if (!action || !action->isEnabled() || !action->isVisible()) return;
     auto windows = std::make_shared<int>(0);
@@ -151,7 +154,13 @@ void Walk(Thh& w, const std::string& name, int accept, QStringList& german) {
         const int seen = modal ? modal->property("vak1_walked").toInt() : 0;
         if (modal && modal->isVisible() && seen == 0) {
             modal->setProperty("vak1_walked", 1);
-            for (const QString& g : German(Shown(modal)))
+            const QString kind = modal->objectName().isEmpty()
+                                     ? QString(modal->metaObject()->className())
+                                     : modal->objectName();
+            SaveShot(modal, QString("lang-%1-%2").arg(kind, language));
+            const bool box = qobject_cast<QMessageBox*>(modal) != nullptr;
+            for (const QString& g :
+                 German(box && !messages ? QStringList() : Shown(modal), alsoThere))
                 german << QString::fromStdString(name) + " / " + modal->metaObject()->className() +
                               ": " + g;
             if (++*windows > 40) ADD_FAILURE() << name << " opens window after window";
@@ -175,6 +184,19 @@ void Walk(Thh& w, const std::string& name, int accept, QStringList& german) {
     QApplication::processEvents();
 }
 
+// Every menu item but those that leave the program or start another one, at growing depths.
+void WalkEveryItem(Thh& w, App& app, bool messages, const QString& language,
+                   const QStringList& alsoThere, QStringList& german) {
+    const std::set<std::string> skipped = {
+        "mi_fileexit",       "mi_helpwww",       "mi_helpemail",       "mi_OleExportExcel",
+        "mi_OleImportExcel", "mi_OleStartExcel", "mi_OlePrintoutExcel"};
+    for (int accept : {0, 1, 2, 3, 4})
+        for (const std::string& name : MenuItemNames(app.Menu.Bar)) {
+            if (skipped.count(name) || name.rfind("mi_helplanguage", 0) == 0) continue;
+            Walk(w, name, accept, messages, language, alsoThere, german);
+        }
+}
+
 } // namespace
 
 TEST_F(English, EveryMenuItemAndItsDialogsShowNoGermanAndKeysReadCtrl) {
@@ -182,23 +204,24 @@ TEST_F(English, EveryMenuItemAndItsDialogsShowNoGermanAndKeysReadCtrl) {
     ui.SetParent(&w);
     w.resize(900, 640);
     w.show();
+    // Started in German as the program starts: Qt's German key names.
+    LoadQtTranslations(app.Config.MenuLanguage);
+    auto keyNames = [&w] {
+        QStringList names;
+        for (QAction* a : w.findChildren<QAction*>())
+            if (!a->shortcut().isEmpty() && a->shortcut().toString().contains('+'))
+                names << a->shortcut().toString(QKeySequence::NativeText);
+        return names;
+    };
+    ASSERT_FALSE(keyNames().isEmpty());
+    EXPECT_TRUE(keyNames().filter("Strg+").size() == keyNames().size())
+        << keyNames().join(" ").toStdString();
     w.Action("mi_helplanguageEnglish")->trigger();
     ASSERT_EQ(app.Config.MenuLanguage, 2);
+    EXPECT_TRUE(keyNames().filter("Ctrl+").size() == keyNames().size())
+        << keyNames().join(" ").toStdString();
     QStringList german = German(Shown(&w));
-    for (QAction* a : w.findChildren<QAction*>())
-        if (!a->shortcut().isEmpty()) {
-            EXPECT_TRUE(a->shortcut().toString(QKeySequence::NativeText).startsWith("Ctrl+") ||
-                        !a->shortcut().toString().contains('+'))
-                << a->shortcut().toString(QKeySequence::NativeText).toStdString();
-        }
-    const std::set<std::string> skipped = {
-        "mi_fileexit",       "mi_helpwww",       "mi_helpemail",       "mi_OleExportExcel",
-        "mi_OleImportExcel", "mi_OleStartExcel", "mi_OlePrintoutExcel"};
-    for (int accept : {0, 1, 2, 3, 4})
-        for (const std::string& name : MenuItemNames(app.Menu.Bar)) {
-            if (skipped.count(name) || name.rfind("mi_helplanguage", 0) == 0) continue;
-            Walk(w, name, accept, german);
-        }
+    WalkEveryItem(w, app, true, "en", QStringList(), german);
     german.removeDuplicates();
     EXPECT_TRUE(german.isEmpty()) << german.join("\n").toStdString();
 }
@@ -264,4 +287,28 @@ TEST_F(English, HelpFollowsTheLanguage) {
     EXPECT_EQ(HelpFilePath(app.Config, 8200), InstalledDataFolder() + "vak1.hlp");
     EXPECT_NE(HelpFirstLine(app.Config, 8200), english);
     EXPECT_NE(w.Action("mi_editGeometrie")->toolTip(), tip);
+}
+
+// French, Romanian and Korean have their menus, and the labels and buttons of every dialog,
+// in their language: no German left there (messages may stay German).
+TEST_F(English, OtherLanguagesShowNoGermanLabels) {
+    Thh w(app, DesktopCommands(app, printer));
+    ui.SetParent(&w);
+    w.resize(900, 640);
+    w.show();
+    // Words these languages share with German.
+    const struct {
+        const char* item;
+        const char* code;
+        QStringList alsoThere;
+    } languages[] = {{"mi_helplanguageFrancais", "fr", {"Masse"}},
+                     {"mi_helplanguageRoman", "ro", {"Linie", "Geometrie"}},
+                     {"mi_helplanguageKorea", "ko", {}}};
+    for (const auto& [item, code, alsoThere] : languages) {
+        w.Action(item)->trigger();
+        QStringList german = German(Shown(&w), alsoThere);
+        WalkEveryItem(w, app, false, code, alsoThere, german);
+        german.removeDuplicates();
+        EXPECT_TRUE(german.isEmpty()) << code << ":\n" << german.join("\n").toStdString();
+    }
 }
