@@ -312,3 +312,27 @@ TEST_F(English, OtherLanguagesShowNoGermanLabels) {
         EXPECT_TRUE(german.isEmpty()) << code << ":\n" << german.join("\n").toStdString();
     }
 }
+
+// A message with a value, name or path in it finds its English by its pattern, keeps the
+// pieces as they were, is translated line by line and stays German while German is chosen.
+TEST(Translation, MessagesWithValuesAndSeveralLinesFindTheirEnglish) {
+    const struct {
+        const char* german;
+        const char* english;
+    } cases[] = {
+        {"Gültiger Wertebereich: 0,01 .. 100 !", "Valid range: 0,01 .. 100 !"},
+        {"Datei /a b/ü.vak1 nicht gefunden oder kein Zugriffsrecht !",
+         "File /a b/ü.vak1 not found or no access permission !"},
+        {"Höhe muß größer als 0 sein.", "Height must be greater than 0."},
+        {"Fehler : \nDer Ausdruck konnte nicht erstellt werden.",
+         "Error : \nThe printout could not be made."},
+        {"  &Neu  ", "  &New  "},
+        {"Rechteck 100 x 50", "Rechteck 100 x 50"}, // the user's own text
+    };
+    LoadQtTranslations(2);
+    for (const auto& c : cases)
+        EXPECT_EQ(TrCore(c.german).toStdString(), c.english) << c.german;
+    LoadQtTranslations(1);
+    for (const auto& c : cases)
+        EXPECT_EQ(TrCore(c.german).toStdString(), c.german);
+}
