@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -335,4 +337,46 @@ TEST(Translation, MessagesWithValuesAndSeveralLinesFindTheirEnglish) {
     LoadQtTranslations(1);
     for (const auto& c : cases)
         EXPECT_EQ(TrCore(c.german).toStdString(), c.german);
+}
+
+// The section window's message, which changes while the window is open, and the refusal box
+// after it read English with English chosen.
+TEST_F(English, MessagesOfAnOpenWindowFollowTheLanguage) {
+    Thh w(app, DesktopCommands(app, printer));
+    ui.SetParent(&w);
+    w.Action("mi_helplanguageEnglish")->trigger();
+    app.Config.DbfDir = folder; // no table there: the installation's is found
+    QString shown, refused, label;
+    DialogScript script;
+    script.Then([&](QWidget* d) {
+        ASSERT_NE(d, nullptr);
+        auto* list = Child<QListWidget>(d, "List_families");
+        ASSERT_NE(list, nullptr);
+        const auto found = list->findItems("Angle", Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(found[0]).center());
+        auto* t = Child<QLineEdit>(d, "Edit_3");
+        ASSERT_NE(t, nullptr);
+        t->selectAll();
+        QTest::keyClicks(t, "90");
+        shown = Child<QLabel>(d, "Label_error")->text();
+        label = Child<QLabel>(d, "Label_1")->text();
+        QTest::mouseClick(Child<QPushButton>(d, "Button_ok"), Qt::LeftButton);
+    });
+    script.Then([&](QWidget* d) {
+        auto* box = qobject_cast<QMessageBox*>(d);
+        ASSERT_NE(box, nullptr);
+        refused = box->text();
+        box->reject();
+    });
+    script.Then([](QWidget* d) {
+        ASSERT_NE(d, nullptr);
+        qobject_cast<QDialog*>(d)->reject();
+    });
+    script.Start();
+    w.RunCommand("mi_editProfile");
+    EXPECT_TRUE(shown.startsWith("t must be less than b")) << shown.toStdString();
+    EXPECT_TRUE(refused.startsWith("t must be less than b")) << refused.toStdString();
+    EXPECT_TRUE(German({label}).isEmpty()) << label.toStdString();
 }
