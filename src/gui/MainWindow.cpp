@@ -32,16 +32,11 @@ bool IsRecentFileItem(const std::string& name) {
 } // namespace
 
 QString Thh::DisabledReason(const std::string& name) const {
-    const bool german = app_.Config.MenuLanguage <= 1;
     if (name == "mi_viewErrorMessages")
-        return german ? QString::fromUtf8("Die letzte Berechnung hat keine Fehlermeldungen.")
-                      : QString("The last calculation gave no error messages.");
-    if (name == "mi_helpDemo")
-        return german ? QString::fromUtf8(kNoDemonstrationText)
-                      : QString("The demonstration is not part of this version.");
+        return TrCore("Die letzte Berechnung hat keine Fehlermeldungen.");
+    if (name == "mi_helpDemo") return TrCore(kNoDemonstrationText);
     if (name == "mi_OleExportExcel" || name == "mi_OleImportExcel")
-        return german ? QString::fromUtf8("Zuerst „Start Excel“ wählen.")
-                      : QString("Choose \"Start Excel\" first.");
+        return TrCore("Zuerst „Start Excel“ wählen.");
     return {};
 }
 

@@ -68,9 +68,7 @@ QString CalculationText(const App& app) {
 
 QString FirstStepText(const App& app) {
     if (app.Project.PosCount != 0 || !app.State.ProjectName.empty()) return {};
-    return app.Config.MenuLanguage == 0 || app.Config.MenuLanguage == 1
-               ? QString::fromUtf8("Datei → Neu oder Datei → Öffnen")
-               : QString::fromUtf8("File → New or File → Open");
+    return TrCore("Datei → Neu oder Datei → Öffnen");
 }
 
 QString CursorText(const App& app, long double x, long double y) {
