@@ -8,6 +8,10 @@
         <translation>%1 messages</translation>
     </message>
     <message>
+        <source>%1 Punkte, zu viele Punkte !</source>
+        <translation>%1 points, too many points !</translation>
+    </message>
+    <message>
         <source>%1 darf nicht negativ sein.</source>
         <translation>%1 must not be negative.</translation>
     </message>
@@ -34,6 +38,10 @@
     <message>
         <source>%1 muß kleiner als %2 sein (%3 = %4 mm, %5 = %6 mm).</source>
         <translation>%1 must be less than %2 (%3 = %4 mm, %5 = %6 mm).</translation>
+    </message>
+    <message>
+        <source>%1 nennt ein Programm, das jetzt gestartet werden soll:</source>
+        <translation>%1 names a program that is to be started now:</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
@@ -1000,8 +1008,32 @@
         <translation>Check output on the screen</translation>
     </message>
     <message>
+        <source>Kontur bei %1 liegt außerhalb der Außenkontur</source>
+        <translation>Contour at %1 lies outside the outer contour</translation>
+    </message>
+    <message>
+        <source>Kontur bei %1 liegt in einem Loch</source>
+        <translation>Contour at %1 lies in a hole</translation>
+    </message>
+    <message>
         <source>Kontur im Uhrzeigersinn: Fläche und Momente negativ</source>
         <translation>Contour clockwise: area and moments negative</translation>
+    </message>
+    <message>
+        <source>Kontur nicht geschlossen: Lücke zwischen %1 und %2 (Abstand %3 mm)</source>
+        <translation>Contour not closed: gap between %1 and %2 (distance %3 mm)</translation>
+    </message>
+    <message>
+        <source>Kontur ohne Fläche bei %1</source>
+        <translation>Contour without area at %1</translation>
+    </message>
+    <message>
+        <source>Kontur schneidet sich selbst bei %1</source>
+        <translation>Contour crosses itself at %1</translation>
+    </message>
+    <message>
+        <source>Konturen schneiden oder berühren sich bei %1</source>
+        <translation>Contours cross or touch at %1</translation>
     </message>
     <message>
         <source>Koordinaten auf 0 setzen ?</source>
@@ -1272,6 +1304,10 @@
         <translation>Program 5</translation>
     </message>
     <message>
+        <source>Programm starten?</source>
+        <translation>Start the program?</translation>
+    </message>
+    <message>
         <source>Programmtitel ?</source>
         <translation>Program title ?</translation>
     </message>
@@ -1370,6 +1406,10 @@
     <message>
         <source>Standardausdruck</source>
         <translation>Standard Printout</translation>
+    </message>
+    <message>
+        <source>Starten Sie es nur, wenn Sie der Herkunft der Datei vertrauen. Programm starten?</source>
+        <translation>Start it only if you trust where the file comes from. Start the program?</translation>
     </message>
     <message>
         <source>Steuersequenz für HP-GL/2-Laserdrucker vorausschicken ?</source>
@@ -1636,6 +1676,10 @@
         <translation>Choose the line to modify...</translation>
     </message>
     <message>
+        <source>Zuerst müssen Sie Ihre Eingabedaten speichern (Menü "%1")</source>
+        <translation>First you must save your input (menu "%1")</translation>
+    </message>
+    <message>
         <source>Zuerst „Start Excel“ wählen.</source>
         <translation>Choose "Start Excel" first.</translation>
     </message>
@@ -1736,8 +1780,16 @@
         <translation>cold-formed</translation>
     </message>
     <message>
+        <source>kein Steg ohne Schnitt zum Loch bei %1</source>
+        <translation>no bridge without a crossing to the hole at %1</translation>
+    </message>
+    <message>
         <source>keine Beschreibung dieser Fehlermeldung vorhanden.</source>
         <translation>no description of this error message available.</translation>
+    </message>
+    <message>
+        <source>keine geschlossene Polylinie und keine geschlossene Kontur aus Linien und Bögen gefunden</source>
+        <translation>no closed polyline and no closed contour of lines and arcs found</translation>
     </message>
     <message>
         <source>koerper : Körperlänge lx, Volumen und Masse</source>

@@ -1156,6 +1156,10 @@
         <translation>Programme 5</translation>
     </message>
     <message>
+        <source>Programm starten?</source>
+        <translation>Démarrer le programme ?</translation>
+    </message>
+    <message>
         <source>Programmtitel ?</source>
         <translation>Titre du programme ?</translation>
     </message>

@@ -1156,6 +1156,10 @@
         <translation>프로그램 5</translation>
     </message>
     <message>
+        <source>Programm starten?</source>
+        <translation>프로그램을 시작하시겠습니까?</translation>
+    </message>
+    <message>
         <source>Programmtitel ?</source>
         <translation>프로그램 제목 ?</translation>
     </message>

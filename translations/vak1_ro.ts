@@ -1156,6 +1156,10 @@
         <translation>Program 5</translation>
     </message>
     <message>
+        <source>Programm starten?</source>
+        <translation>Porniți programul?</translation>
+    </message>
+    <message>
         <source>Programmtitel ?</source>
         <translation>Titlul programului ?</translation>
     </message>

@@ -329,6 +329,12 @@ TEST(Translation, MessagesWithValuesAndSeveralLinesFindTheirEnglish) {
         {"Fehler : \nDer Ausdruck konnte nicht erstellt werden.",
          "Error : \nThe printout could not be made."},
         {"  &Neu  ", "  &New  "},
+        {"Kontur nicht geschlossen: Lücke zwischen (0, 0) und (1, 2) (Abstand 2.2 mm)",
+         "Contour not closed: gap between (0, 0) and (1, 2) (distance 2.2 mm)"},
+        {"p.vak1 nennt ein Programm, das jetzt gestartet werden soll:\n\nxdg-open a\n\n"
+         "Starten Sie es nur, wenn Sie der Herkunft der Datei vertrauen. Programm starten?",
+         "p.vak1 names a program that is to be started now:\n\nxdg-open a\n\n"
+         "Start it only if you trust where the file comes from. Start the program?"},
         {"Rechteck 100 x 50", "Rechteck 100 x 50"}, // the user's own text
     };
     LoadQtTranslations(2);
