@@ -44,6 +44,10 @@
         <translation>%1 names a program that is to be started now:</translation>
     </message>
     <message>
+        <source>%1 und Windows-Datei outwin.txt wurden angelegt..</source>
+        <translation>%1 and Windows file outwin.txt were made..</translation>
+    </message>
+    <message>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
     </message>
@@ -450,6 +454,22 @@
     <message>
         <source>Datei %1 nicht gefunden oder kein Zugriffsrecht !</source>
         <translation>File %1 not found or no access permission !</translation>
+    </message>
+    <message>
+        <source>Datei %1: %2</source>
+        <translation>File %1: %2</translation>
+    </message>
+    <message>
+        <source>Datei %1: kein Layer "%2"</source>
+        <translation>File %1: no layer "%2"</translation>
+    </message>
+    <message>
+        <source>Datei %1: keine DXF-Datei (Zeile %2)</source>
+        <translation>File %1: not a DXF file (line %2)</translation>
+    </message>
+    <message>
+        <source>Datei %1: ungültige Koordinate</source>
+        <translation>File %1: invalid coordinate</translation>
     </message>
     <message>
         <source>Datei 1</source>
@@ -1504,6 +1524,10 @@
         <translation>Tolerance: please enter a positive number (mm)</translation>
     </message>
     <message>
+        <source>Torsion und Schub (finite Elemente)</source>
+        <translation>Torsion and shear (finite elements)</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
     </message>
@@ -1574,6 +1598,10 @@
     <message>
         <source>Versionen</source>
         <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Verzweigung bei %1: %2 Enden treffen sich</source>
+        <translation>Branch at %1: %2 ends meet</translation>
     </message>
     <message>
         <source>Vor welche Zeile einfügen ?</source>

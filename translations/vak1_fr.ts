@@ -1352,6 +1352,10 @@
         <translation>Tolérance : saisir un nombre positif (mm)</translation>
     </message>
     <message>
+        <source>Torsion und Schub (finite Elemente)</source>
+        <translation>Torsion et cisaillement (éléments finis)</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
     </message>

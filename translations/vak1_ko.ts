@@ -1352,6 +1352,10 @@
         <translation>허용 오차: 양수(mm)를 입력하십시오</translation>
     </message>
     <message>
+        <source>Torsion und Schub (finite Elemente)</source>
+        <translation>비틀림 및 전단 (유한 요소)</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>변환</translation>
     </message>

@@ -1352,6 +1352,10 @@
         <translation>Toleranță: introduceți un număr pozitiv (mm)</translation>
     </message>
     <message>
+        <source>Torsion und Schub (finite Elemente)</source>
+        <translation>Torsiune și forfecare (elemente finite)</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
     </message>

@@ -21,6 +21,11 @@ inline const char* const kTranslationPatterns[] = {
     "Max. Änderungen = %1 !",
     "%1 konnte nicht gestartet werden.",
     "%1 nennt ein Programm, das jetzt gestartet werden soll:",
+    "%1 und Windows-Datei outwin.txt wurden angelegt..",
+    "Datei %1: keine DXF-Datei (Zeile %2)",
+    "Datei %1: ungültige Koordinate",
+    "Datei %1: kein Layer \"%2\"",
+    "Verzweigung bei %1: %2 Enden treffen sich",
     "Zuerst müssen Sie Ihre Eingabedaten speichern (Menü \"%1\")",
     "Kontur nicht geschlossen: Lücke zwischen %1 und %2 (Abstand %3 mm)",
     "%1 Punkte, zu viele Punkte !",
@@ -36,6 +41,7 @@ inline const char* const kTranslationPatterns[] = {
     "Farbe für Layer%1 (%2)",
     "%1 konnte nicht geöffnet werden.",
     "Änderung %1",
+    "Datei %1: %2",
 };
 
 } // namespace vak1

@@ -110,8 +110,13 @@ QString ByPattern(const QString& german) {
         QString out = Lookup(c.pattern);
         if (out == c.pattern) continue;
         for (int i = 1; i <= m.lastCapturedIndex(); ++i) {
+            // A piece is a text of its own, or one with a pattern (a shorter text each time).
             const QString piece = m.captured(i);
-            const QString translated = Lookup(piece);
+            QString translated = Lookup(piece);
+            if (translated == piece && piece.size() < german.size()) {
+                const QString byPattern = ByPattern(piece);
+                if (!byPattern.isEmpty()) translated = byPattern;
+            }
             out = out.replace(QString("%%1").arg(i), translated);
         }
         return out;

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -136,11 +137,30 @@ struct English : ::testing::Test {
         std::filesystem::copy_file(InstalledDataFolder() + "../examples/l-profil.vak1",
                                    folder + "l-profil.vak1");
         OpenProjectFile(app, folder + "l-profil.vak1");
+        // A drawing to import, and tables of their own to edit.
+        std::filesystem::copy_file(VAK1_GOLDEN_DIR "/cad_kind1.dxf", folder + "kontur.dxf");
+        for (const char* table : {"printout.dbf", "profiles.dbf"})
+            std::filesystem::copy_file(InstalledDataFolder() + table, folder + table);
+        app.Config.DbfDir = folder;
     }
 };
 
-// Runs a menu item: the first `accept` windows are confirmed with Enter (file dialogs are
-// always cancelled), every later one is cancelled; each window's German texts are noted,
+// A file dialog takes the folder it shows, the name it proposes or the first file of its
+// filter there; a dialog left without one is cancelled by the walk.
+void ChooseAFile(QFileDialog& dialog) {
+    if (dialog.fileMode() == QFileDialog::ExistingFile) {
+        static const QRegularExpression masks("\\(([^)]*)\\)");
+        const auto m = masks.match(dialog.selectedNameFilter());
+        const QStringList found = dialog.directory().entryList(
+            m.hasMatch() ? m.captured(1).split(' ') : QStringList(), QDir::Files, QDir::Name);
+        if (found.isEmpty()) return;
+        dialog.selectFile(found.first());
+    }
+    QMetaObject::invokeMethod(&dialog, "accept");
+}
+
+// Runs a menu item: the first `accept` windows are confirmed (Enter, or a file chosen),
+// every later one is cancelled; each window's German texts are noted,
 // those of message boxes only with `messages`. A picture of each window is kept under its
 // class name and language where VAK1_SHOT_DIR asks for one.
 void Walk(Thh& w, const std::string& name, int accept, bool messages, const QString& language,
@@ -166,7 +186,10 @@ void Walk(Thh& w, const std::string& name, int accept, bool messages, const QStr
                 german << QString::fromStdString(name) + " / " + modal->metaObject()->className() +
                               ": " + g;
             if (++*windows > 40) ADD_FAILURE() << name << " opens window after window";
-            if (*windows <= accept && !qobject_cast<QFileDialog*>(modal))
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            if (*windows <= accept && files)
+                ChooseAFile(*files);
+            else if (*windows <= accept)
                 QTest::keyClick(KeyTarget(modal), Qt::Key_Return);
             else
                 modal->setProperty("vak1_walked", 2);
@@ -329,6 +352,8 @@ TEST(Translation, MessagesWithValuesAndSeveralLinesFindTheirEnglish) {
         {"Fehler : \nDer Ausdruck konnte nicht erstellt werden.",
          "Error : \nThe printout could not be made."},
         {"  &Neu  ", "  &New  "},
+        {"Datei /x/k.dxf: Verzweigung bei (120, 80): 3 Enden treffen sich",
+         "File /x/k.dxf: Branch at (120, 80): 3 ends meet"},
         {"Kontur nicht geschlossen: Lücke zwischen (0, 0) und (1, 2) (Abstand 2.2 mm)",
          "Contour not closed: gap between (0, 0) and (1, 2) (distance 2.2 mm)"},
         {"p.vak1 nennt ein Programm, das jetzt gestartet werden soll:\n\nxdg-open a\n\n"
