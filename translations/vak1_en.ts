@@ -928,6 +928,10 @@
         <translation>HTML browser</translation>
     </message>
     <message>
+        <source>HTML exportieren</source>
+        <translation>Export HTML</translation>
+    </message>
+    <message>
         <source>Hauptachsen</source>
         <translation>Principal axes</translation>
     </message>
@@ -1330,6 +1334,10 @@
     <message>
         <source>Programmtitel ?</source>
         <translation>Program title ?</translation>
+    </message>
+    <message>
+        <source>Projekte lesen</source>
+        <translation>Reading the projects</translation>
     </message>
     <message>
         <source>QUORVEN-Programm-Ordner</source>

@@ -820,6 +820,10 @@
         <translation>Navigateur HTML</translation>
     </message>
     <message>
+        <source>HTML exportieren</source>
+        <translation>Exporter en HTML</translation>
+    </message>
+    <message>
         <source>Hauptachsen</source>
         <translation>Axes principaux</translation>
     </message>
@@ -1162,6 +1166,10 @@
     <message>
         <source>Programmtitel ?</source>
         <translation>Titre du programme ?</translation>
+    </message>
+    <message>
+        <source>Projekte lesen</source>
+        <translation>Lecture des projets</translation>
     </message>
     <message>
         <source>QUORVEN-Programm-Ordner</source>

@@ -820,6 +820,10 @@
         <translation>HTML 브라우저</translation>
     </message>
     <message>
+        <source>HTML exportieren</source>
+        <translation>HTML 내보내기</translation>
+    </message>
+    <message>
         <source>Hauptachsen</source>
         <translation>주축</translation>
     </message>
@@ -1162,6 +1166,10 @@
     <message>
         <source>Programmtitel ?</source>
         <translation>프로그램 제목 ?</translation>
+    </message>
+    <message>
+        <source>Projekte lesen</source>
+        <translation>프로젝트 읽기</translation>
     </message>
     <message>
         <source>QUORVEN-Programm-Ordner</source>

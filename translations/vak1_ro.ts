@@ -820,6 +820,10 @@
         <translation>Browser HTML</translation>
     </message>
     <message>
+        <source>HTML exportieren</source>
+        <translation>Export HTML</translation>
+    </message>
+    <message>
         <source>Hauptachsen</source>
         <translation>Axe principale</translation>
     </message>
@@ -1162,6 +1166,10 @@
     <message>
         <source>Programmtitel ?</source>
         <translation>Titlul programului ?</translation>
+    </message>
+    <message>
+        <source>Projekte lesen</source>
+        <translation>Citirea proiectelor</translation>
     </message>
     <message>
         <source>QUORVEN-Programm-Ordner</source>

@@ -81,16 +81,17 @@ QStringList Shown(QWidget* w) {
 // file and layer names, the section's name) may be German and is allowed.
 QStringList German(const QStringList& texts, const QStringList& alsoThere = {}) {
     static const QStringList words = {
-        "und",       "oder",       "der",           "die",       "das",       "nicht",
-        "mit",       "für",        "Datei",         "Abbrechen", "Hilfe",     "Hilfetext",
-        "Hilfebild", "Neu",        "Ordner",        "Drucker",   "Zeichnung", "Bearbeiten",
-        "Ansicht",   "Berechnung", "Einstellungen", "Speichern", "Öffnen",    "Löschen",
-        "Einfügen",  "Ändern",     "Ausdruck",      "Farbe",     "Schrift",   "Linie",
-        "Breite",    "Höhe",       "Länge",         "Winkel",    "Fläche",    "Ja",
-        "Nein",      "Meldung",    "Fehler",        "Eingabe",   "Auswahl",   "Seite",
-        "Anzahl",    "Dichte",     "Masse",         "Tabelle",   "Geometrie", "Körper",
-        "Ausgabe",   "Bitte",      "Wert",          "Werte",     "wählen",    "Schwerpunkt",
-        "Zeichnen",  "Beenden"};
+        "und",       "oder",       "der",           "die",         "das",       "nicht",
+        "mit",       "für",        "Datei",         "Abbrechen",   "Hilfe",     "Hilfetext",
+        "Hilfebild", "Neu",        "Ordner",        "Drucker",     "Zeichnung", "Bearbeiten",
+        "Ansicht",   "Berechnung", "Einstellungen", "Speichern",   "Öffnen",    "Löschen",
+        "Einfügen",  "Ändern",     "Ausdruck",      "Farbe",       "Schrift",   "Linie",
+        "Breite",    "Höhe",       "Länge",         "Winkel",      "Fläche",    "Ja",
+        "Nein",      "Meldung",    "Fehler",        "Eingabe",     "Auswahl",   "Seite",
+        "Anzahl",    "Dichte",     "Masse",         "Tabelle",     "Geometrie", "Körper",
+        "Ausgabe",   "Bitte",      "Wert",          "Werte",       "wählen",    "Schwerpunkt",
+        "Zeichnen",  "Beenden",    "lesen",         "exportieren", "Projekte",  "Kontur",
+        "Punkte",    "Datensatz"};
     static const QStringList data = {"L-Profil", "Winkelprofil", "Quorven"};
     static const QRegularExpression notLetter("[^\\p{L}]+");
     static const QRegularExpression umlaut("[äöüÄÖÜß]");
