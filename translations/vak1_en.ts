@@ -4,6 +4,14 @@
 <context>
     <name>core</name>
     <message>
+        <source>"%1" erwartet</source>
+        <translation>"%1" expected</translation>
+    </message>
+    <message>
+        <source>%1 = %2 mm ist zu groß: höchstens %3 mm.</source>
+        <translation>%1 = %2 mm is too large: at most %3 mm.</translation>
+    </message>
+    <message>
         <source>%1 Meldungen</source>
         <translation>%1 messages</translation>
     </message>
@@ -16,8 +24,16 @@
         <translation>%1 must not be negative.</translation>
     </message>
     <message>
+        <source>%1 ersetzen ?</source>
+        <translation>Replace %1 ?</translation>
+    </message>
+    <message>
         <source>%1 existiert bereits.   Überschreiben ?</source>
         <translation>%1 exists already.   Overwrite ?</translation>
+    </message>
+    <message>
+        <source>%1 ist keine lesbare dBase-Tabelle</source>
+        <translation>%1 is not a readable dBase table</translation>
     </message>
     <message>
         <source>%1 ist zu groß: höchstens 1e9 mm.</source>
@@ -44,8 +60,92 @@
         <translation>%1 names a program that is to be started now:</translation>
     </message>
     <message>
+        <source>%1 nicht gefunden</source>
+        <translation>%1 not found</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht lesbar</source>
+        <translation>%1 not found or not readable</translation>
+    </message>
+    <message>
         <source>%1 und Windows-Datei outwin.txt wurden angelegt..</source>
         <translation>%1 and Windows file outwin.txt were made..</translation>
+    </message>
+    <message>
+        <source>%1 wird geplottet..</source>
+        <translation>%1 is being plotted..</translation>
+    </message>
+    <message>
+        <source>%1, Satz %2: %3</source>
+        <translation>%1, record %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist kein Datum (JJJJMMTT)</source>
+        <translation>%1: "%2" is not a date (YYYYMMDD)</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist kein logischer Wert</source>
+        <translation>%1: "%2" is not a logical value</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist keine Zahl</source>
+        <translation>%1: "%2" is not a number</translation>
+    </message>
+    <message>
+        <source>%1: %2 passt nicht in das Feld</source>
+        <translation>%1: %2 does not fit into the field</translation>
+    </message>
+    <message>
+        <source>%1: Datei kann nicht angelegt werden</source>
+        <translation>%1: file cannot be made</translation>
+    </message>
+    <message>
+        <source>%1: Datensatz %2 nicht lesbar</source>
+        <translation>%1: record %2 not readable</translation>
+    </message>
+    <message>
+        <source>%1: Feld %2 ungültig</source>
+        <translation>%1: field %2 invalid</translation>
+    </message>
+    <message>
+        <source>%1: Kopf nicht lesbar</source>
+        <translation>%1: header not readable</translation>
+    </message>
+    <message>
+        <source>%1: Satzlänge %2 zu kurz für die Felder (%3)</source>
+        <translation>%1: record length %2 too short for the fields (%3)</translation>
+    </message>
+    <message>
+        <source>%1: Schreibfehler</source>
+        <translation>%1: write error</translation>
+    </message>
+    <message>
+        <source>%1: Tabelle kann nicht angelegt werden</source>
+        <translation>%1: table cannot be made</translation>
+    </message>
+    <message>
+        <source>%1: Tabelle kann nicht ersetzt werden</source>
+        <translation>%1: table cannot be replaced</translation>
+    </message>
+    <message>
+        <source>%1: Text zu lang (%2)</source>
+        <translation>%1: text too long (%2)</translation>
+    </message>
+    <message>
+        <source>%1: die Tabelle selbst kann nicht überschrieben werden</source>
+        <translation>%1: the table itself cannot be overwritten</translation>
+    </message>
+    <message>
+        <source>%1: kein Schreibrecht</source>
+        <translation>%1: no write permission</translation>
+    </message>
+    <message>
+        <source>%1: keine dBase-Tabelle (.dbf)</source>
+        <translation>%1: not a dBase table (.dbf)</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
@@ -224,6 +324,14 @@
         <translation>-----  Insert  ------</translation>
     </message>
     <message>
+        <source>-----  Erweitern  -----</source>
+        <translation>-----  Append  -----</translation>
+    </message>
+    <message>
+        <source>-----  HP-GL/2 drucken/plotten  ------</source>
+        <translation>-----  HP-GL/2 print/plot  ------</translation>
+    </message>
+    <message>
         <source>-----  Löschen  -----</source>
         <translation>-----  Delete  ------</translation>
     </message>
@@ -296,6 +404,10 @@
         <translation>Archive mode ?</translation>
     </message>
     <message>
+        <source>Art "%1" unbekannt (I, U, T, L, RH oder C).</source>
+        <translation>Kind "%1" unknown (I, U, T, L, RH or C).</translation>
+    </message>
+    <message>
         <source>Ausdehnung:</source>
         <translation>Extent:</translation>
     </message>
@@ -314,6 +426,10 @@
     <message>
         <source>Ausgabeformat abfragen</source>
         <translation>Ask for the output format</translation>
+    </message>
+    <message>
+        <source>Ausgabeschnittstelle</source>
+        <translation>Output port</translation>
     </message>
     <message>
         <source>Ausgezogene  Linie   0.25 mm</source>
@@ -404,6 +520,18 @@
         <translation>Sheet x %1  y %2 mm</translation>
     </message>
     <message>
+        <source>Block "%1" zu oft eingesetzt</source>
+        <translation>Block "%1" inserted too often</translation>
+    </message>
+    <message>
+        <source>Block "%1" zu tief verschachtelt oder zu oft eingesetzt</source>
+        <translation>Block "%1" nested too deeply or inserted too often</translation>
+    </message>
+    <message>
+        <source>Block %1 ungleich skaliert: Kreisbögen würden Ellipsen</source>
+        <translation>Block %1 scaled unequally: arcs would become ellipses</translation>
+    </message>
+    <message>
         <source>Breite</source>
         <translation>Width</translation>
     </message>
@@ -420,6 +548,10 @@
         <translation>CAD code</translation>
     </message>
     <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
         <source>Color / Graustufen</source>
         <translation>Colour / greyscale</translation>
     </message>
@@ -430,6 +562,10 @@
     <message>
         <source>D&amp;okument</source>
         <translation>D&amp;ocument</translation>
+    </message>
+    <message>
+        <source>DPI (vertikal)</source>
+        <translation>DPI (vertical)</translation>
     </message>
     <message>
         <source>DXF geschrieben: %1</source>
@@ -444,8 +580,20 @@
         <translation>The mesh would be too fine: please choose a coarser mesh fineness.</translation>
     </message>
     <message>
+        <source>Das Zeichen "|" ist in den Freigabefeldern (Datum, Name) nicht erlaubt.</source>
+        <translation>The character "|" is not allowed in the release fields (date, name).</translation>
+    </message>
+    <message>
         <source>Datei</source>
         <translation>File</translation>
+    </message>
+    <message>
+        <source>Datei %1 ist größer als 1 MB: keine Projektdatei</source>
+        <translation>File %1 is larger than 1 MB: not a project file</translation>
+    </message>
+    <message>
+        <source>Datei %1 kann nicht angelegt werden</source>
+        <translation>File %1 cannot be made</translation>
     </message>
     <message>
         <source>Datei %1 nicht gefunden !</source>
@@ -508,8 +656,16 @@
         <translation>File → New or File → Open</translation>
     </message>
     <message>
+        <source>Dateiname (ohne Endung .plt)</source>
+        <translation>File name (without the extension .plt)</translation>
+    </message>
+    <message>
         <source>Dateiname zu lang</source>
         <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang (%1)</source>
+        <translation>File name too long (%1)</translation>
     </message>
     <message>
         <source>Daten aktualisieren</source>
@@ -580,8 +736,16 @@
         <translation>Density of the material [kg/dm3]</translation>
     </message>
     <message>
+        <source>Die Antworten stehen in %1.</source>
+        <translation>The answers are in %1.</translation>
+    </message>
+    <message>
         <source>Die Demonstration ist in dieser Version nicht enthalten.</source>
         <translation>The demonstration is not part of this version.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1</source>
+        <translation>The settings file %1</translation>
     </message>
     <message>
         <source>Die Kontur enthält ungültige Koordinaten.</source>
@@ -612,6 +776,10 @@
         <translation>The mesh refinement does not come to an end at the contour.</translation>
     </message>
     <message>
+        <source>Die Projektdatei</source>
+        <translation>The project file</translation>
+    </message>
+    <message>
         <source>Die Tabellenkalkulation ist nicht mehr erreichbar</source>
         <translation>The spreadsheet cannot be reached any more</translation>
     </message>
@@ -636,8 +804,20 @@
         <translation>The last calculation gave no error messages.</translation>
     </message>
     <message>
+        <source>Die letzte Zeile der Beschreibung darf nicht aus genau 14 Strichen "-" bestehen.</source>
+        <translation>The last line of the description must not consist of exactly 14 dashes "-".</translation>
+    </message>
+    <message>
         <source>Diese Funktion folgt in einer späteren Version.</source>
         <translation>This function follows in a later version.</translation>
+    </message>
+    <message>
+        <source>Diskette/Platte voll</source>
+        <translation>Disk full</translation>
+    </message>
+    <message>
+        <source>Diskette/Platte voll (%1)</source>
+        <translation>Disk full (%1)</translation>
     </message>
     <message>
         <source>Dokument</source>
@@ -696,6 +876,10 @@
         <translation>Rotate, move, enlarge, reduce</translation>
     </message>
     <message>
+        <source>Drehwinkel °</source>
+        <translation>Rotation angle °</translation>
+    </message>
+    <message>
         <source>Druckbreite (mm)</source>
         <translation>Print width (mm)</translation>
     </message>
@@ -714,6 +898,10 @@
     <message>
         <source>Druckerinfo</source>
         <translation>Printer info</translation>
+    </message>
+    <message>
+        <source>Druckerschnittstelle (max = 3, default=1)</source>
+        <translation>Printer port (max = 3, default=1)</translation>
     </message>
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
@@ -756,6 +944,14 @@
         <translation>Settings</translation>
     </message>
     <message>
+        <source>Einstellungsdatei %1 endet vorzeitig in Zeile %2, fehlende Werte unverändert !</source>
+        <translation>Settings file %1 ends early in line %2, missing values unchanged !</translation>
+    </message>
+    <message>
+        <source>Einstellungsdatei %1: ungültige Zahl in Zeile %2 !</source>
+        <translation>Settings file %1: invalid number in line %2 !</translation>
+    </message>
+    <message>
         <source>Endpunkte, die näher beieinander liegen, werden verbunden</source>
         <translation>End points closer together than this are joined</translation>
     </message>
@@ -766,6 +962,10 @@
     <message>
         <source>Ergebnisgrafik</source>
         <translation>Result graphics</translation>
+    </message>
+    <message>
+        <source>Erneut versuchen ?</source>
+        <translation>Try again ?</translation>
     </message>
     <message>
         <source>Ersatz für</source>
@@ -804,6 +1004,14 @@
         <translation>External</translation>
     </message>
     <message>
+        <source>Falsches numerisches Format</source>
+        <translation>Wrong numeric format</translation>
+    </message>
+    <message>
+        <source>Falsches numerisches Format (%1)</source>
+        <translation>Wrong numeric format (%1)</translation>
+    </message>
+    <message>
         <source>Farbe</source>
         <translation>Colour</translation>
     </message>
@@ -820,6 +1028,34 @@
         <translation>Colours</translation>
     </message>
     <message>
+        <source>Fatal  : &gt; 2000 Punkte !</source>
+        <translation>Fatal  : &gt; 2000 points !</translation>
+    </message>
+    <message>
+        <source>Fatal  : A = 0 !</source>
+        <translation>Fatal  : A = 0 !</translation>
+    </message>
+    <message>
+        <source>Fatal  : Ergebnis nicht endlich !</source>
+        <translation>Fatal  : result not finite !</translation>
+    </message>
+    <message>
+        <source>Fatal  : Kontur zu weit vom Ursprung</source>
+        <translation>Fatal  : contour too far from origin</translation>
+    </message>
+    <message>
+        <source>Fatal  : Polygon ±1e9 mm !</source>
+        <translation>Fatal  : polygon ±1e9 mm !</translation>
+    </message>
+    <message>
+        <source>Fatal  : n schraff !</source>
+        <translation>Fatal  : n hatch !</translation>
+    </message>
+    <message>
+        <source>Fatal  : schraff schnittp</source>
+        <translation>Fatal  : hatch intersection</translation>
+    </message>
+    <message>
         <source>Fehler :</source>
         <translation>Error :</translation>
     </message>
@@ -832,8 +1068,28 @@
         <translation>Error accessing the disk</translation>
     </message>
     <message>
+        <source>Fehler bei Zugriff auf Diskette/Platte (%1)</source>
+        <translation>Error accessing the disk (%1)</translation>
+    </message>
+    <message>
         <source>Fehler beim Schließen einer Datei</source>
         <translation>Error closing a file</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schließen einer Datei (%1)</source>
+        <translation>Error closing a file (%1)</translation>
+    </message>
+    <message>
+        <source>Fehler in %1, Zeile %2: %3 !</source>
+        <translation>Error in %1, line %2: %3 !</translation>
+    </message>
+    <message>
+        <source>Fehler in GetArcCenter (dphi = %1</source>
+        <translation>Error in GetArcCenter (dphi = %1</translation>
+    </message>
+    <message>
+        <source>Fehler in Projektdatei %1, Zeile %2: %3 !</source>
+        <translation>Error in project file %1, line %2: %3 !</translation>
     </message>
     <message>
         <source>Fehlermeldung</source>
@@ -846,6 +1102,14 @@
     <message>
         <source>Fehlermeldungen zeigen</source>
         <translation>Show error messages</translation>
+    </message>
+    <message>
+        <source>Feld %1 fehlt</source>
+        <translation>field %1 missing</translation>
+    </message>
+    <message>
+        <source>Feld fehlt</source>
+        <translation>field missing</translation>
     </message>
     <message>
         <source>Fenstergroesse</source>
@@ -882,6 +1146,14 @@
     <message>
         <source>Freigabefeld</source>
         <translation>Release field</translation>
+    </message>
+    <message>
+        <source>Freigabezeile mit 8 Feldern und Anzahl Freitexte 0 bis 8 erwartet</source>
+        <translation>release line with 8 fields and a number of free texts from 0 to 8 expected</translation>
+    </message>
+    <message>
+        <source>Freitext (x|y|h|phi|Text||) erwartet</source>
+        <translation>free text (x|y|h|phi|Text||) expected</translation>
     </message>
     <message>
         <source>Geometrie</source>
@@ -960,6 +1232,10 @@
         <translation>Help level</translation>
     </message>
     <message>
+        <source>Hilfetext Nr %1: keine Hilfe vorhanden.</source>
+        <translation>Help text no. %1: no help available.</translation>
+    </message>
+    <message>
         <source>Hintergrundfarbe...</source>
         <translation>Background colour...</translation>
     </message>
@@ -988,6 +1264,10 @@
         <translation>Passed to the spreadsheet: %1</translation>
     </message>
     <message>
+        <source>Information zum Hilfebild</source>
+        <translation>Information on the help picture</translation>
+    </message>
+    <message>
         <source>K&amp;örper</source>
         <translation>&amp;Body</translation>
     </message>
@@ -998,6 +1278,10 @@
     <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>KARTUNO command lines</translation>
+    </message>
+    <message>
+        <source>KARTUNO-Kommandozeile (0=Parameter)</source>
+        <translation>KARTUNO command line (0=parameters)</translation>
     </message>
     <message>
         <source>Kein Drucker eingerichtet: Druckerinformationen sind nicht verfügbar.</source>
@@ -1016,12 +1300,24 @@
         <translation>No write permission in the dbf folder !  Editing in the temporary folder.</translation>
     </message>
     <message>
+        <source>Kein beschreibbarer Ordner für printout.dbf: "%1" steht nur in der temporären Kopie %2 und geht beim Beenden verloren.</source>
+        <translation>No writable folder for printout.dbf: "%1" is only in the temporary copy %2 and is lost when the program ends.</translation>
+    </message>
+    <message>
         <source>Keine Profilfamilie gewählt.</source>
         <translation>No family of sections chosen.</translation>
     </message>
     <message>
         <source>Keine Profilgröße gewählt.</source>
         <translation>No size of section chosen.</translation>
+    </message>
+    <message>
+        <source>Keine Tabelle offen</source>
+        <translation>No table open</translation>
+    </message>
+    <message>
+        <source>Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt.</source>
+        <translation>Command line too long, a batch file is made.</translation>
     </message>
     <message>
         <source>Kommandozeile:</source>
@@ -1060,6 +1356,10 @@
         <translation>Contours cross or touch at %1</translation>
     </message>
     <message>
+        <source>Koordinaten %1</source>
+        <translation>Coordinates %1</translation>
+    </message>
+    <message>
         <source>Koordinaten auf 0 setzen ?</source>
         <translation>Set the coordinates to 0 ?</translation>
     </message>
@@ -1070,6 +1370,10 @@
     <message>
         <source>Kopieren</source>
         <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Kreisbogenwinkel %1</source>
+        <translation>Arc angle %1</translation>
     </message>
     <message>
         <source>Kreisbogenwinkel von 360 Grad oder mehr</source>
@@ -1104,6 +1408,14 @@
         <translation>Empty lines at the top of the page</translation>
     </message>
     <message>
+        <source>Lesefehler (%1, errno %2)</source>
+        <translation>Read error (%1, errno %2)</translation>
+    </message>
+    <message>
+        <source>Lesefehler in %1</source>
+        <translation>Read error in %1</translation>
+    </message>
+    <message>
         <source>Letzte Änderung &amp;bearbeiten</source>
         <translation>&amp;Edit previous modification</translation>
     </message>
@@ -1122,6 +1434,10 @@
     <message>
         <source>Linker Seitenoffset (Pixel)</source>
         <translation>Left page offset (pixels)</translation>
+    </message>
+    <message>
+        <source>Länge des Körpers in x-Richtung [inch]</source>
+        <translation>Length of the body in x direction [inch]</translation>
     </message>
     <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
@@ -1150,6 +1466,10 @@
     <message>
         <source>Maßstab</source>
         <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Maßstab (0=anpassen)</source>
+        <translation>Scale (0=fit)</translation>
     </message>
     <message>
         <source>Maßstab anpassen ?</source>
@@ -1196,6 +1516,14 @@
         <translation>Name</translation>
     </message>
     <message>
+        <source>Name der Ausgabedatei</source>
+        <translation>Name of the output file</translation>
+    </message>
+    <message>
+        <source>Name der Batch-Datei (ohne .sh)</source>
+        <translation>Name of the batch file (without .sh)</translation>
+    </message>
+    <message>
         <source>Netzfeinheit für Torsion und Schub (1 = Standard, 2 = halbe Elementgröße):</source>
         <translation>Mesh fineness for torsion and shear (1 = standard, 2 = half the element size):</translation>
     </message>
@@ -1206,6 +1534,10 @@
     <message>
         <source>Neue Position eingeben</source>
         <translation>Enter a new position</translation>
+    </message>
+    <message>
+        <source>Nicht gestartet: Sie haben diesen Befehl abgelehnt.</source>
+        <translation>Not started: you refused this command.</translation>
     </message>
     <message>
         <source>Nicht lesbar (die Zeilen bleiben leer):</source>
@@ -1222,6 +1554,14 @@
     <message>
         <source>Nullpunkt y</source>
         <translation>Origin y</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in x-Richtung</source>
+        <translation>Origin shift in x direction</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in y-Richtung</source>
+        <translation>Origin shift in y direction</translation>
     </message>
     <message>
         <source>Nächster Datensatz</source>
@@ -1296,6 +1636,10 @@
         <translation>Delete a position</translation>
     </message>
     <message>
+        <source>Postscript-Zeichensatz</source>
+        <translation>PostScript font</translation>
+    </message>
+    <message>
         <source>Printer Info</source>
         <translation>Printer info</translation>
     </message>
@@ -1336,6 +1680,10 @@
         <translation>Program title ?</translation>
     </message>
     <message>
+        <source>Programmverzeichnis von %1</source>
+        <translation>Program folder of %1</translation>
+    </message>
+    <message>
         <source>Projekte lesen</source>
         <translation>Reading the projects</translation>
     </message>
@@ -1360,6 +1708,10 @@
         <translation>Rectangular hollow section</translation>
     </message>
     <message>
+        <source>Richtungssinn umkehren</source>
+        <translation>Reverse the direction</translation>
+    </message>
+    <message>
         <source>Rundrohr</source>
         <translation>Circular hollow section</translation>
     </message>
@@ -1382,6 +1734,18 @@
     <message>
         <source>Schraffur</source>
         <translation>Hatching</translation>
+    </message>
+    <message>
+        <source>Schraffurfehler</source>
+        <translation>Hatching error</translation>
+    </message>
+    <message>
+        <source>Schreibschutz entfernen !</source>
+        <translation>Remove the write protection !</translation>
+    </message>
+    <message>
+        <source>Schreibschutz entfernen ! (%1)</source>
+        <translation>Remove the write protection ! (%1)</translation>
     </message>
     <message>
         <source>Schriften</source>
@@ -1472,6 +1836,14 @@
         <translation>Table</translation>
     </message>
     <message>
+        <source>Tabelle %1</source>
+        <translation>table %1</translation>
+    </message>
+    <message>
+        <source>Tabelle %1 nicht gefunden.</source>
+        <translation>Table %1 not found.</translation>
+    </message>
+    <message>
         <source>Te&amp;xt</source>
         <translation>Te&amp;xt</translation>
     </message>
@@ -1560,6 +1932,10 @@
         <translation>Border</translation>
     </message>
     <message>
+        <source>Unbekanntes Ausgabegerät %1</source>
+        <translation>Unknown output device %1</translation>
+    </message>
+    <message>
         <source>Ungültige Eingabe %1 !</source>
         <translation>Invalid entry %1 !</translation>
     </message>
@@ -1598,6 +1974,18 @@
     <message>
         <source>Verknüpfte Dokumente</source>
         <translation>Linked documents</translation>
+    </message>
+    <message>
+        <source>Verschiebung y</source>
+        <translation>Shift y</translation>
+    </message>
+    <message>
+        <source>Verschiebung z</source>
+        <translation>Shift z</translation>
+    </message>
+    <message>
+        <source>Version %1: Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe.</source>
+        <translation>Version %1: section values, body values, reports, CAD output.</translation>
     </message>
     <message>
         <source>Version 5.0: Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe.</source>
@@ -1640,12 +2028,24 @@
         <translation>Find next</translation>
     </message>
     <message>
+        <source>Welches Bild ausdrucken ?</source>
+        <translation>Which picture to print ?</translation>
+    </message>
+    <message>
+        <source>Wert außerhalb %1 .. %2</source>
+        <translation>value outside %1 .. %2</translation>
+    </message>
+    <message>
         <source>Windows-Drucker</source>
         <translation>System printer</translation>
     </message>
     <message>
         <source>Winkel</source>
         <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Zahl erwartet</source>
+        <translation>number expected</translation>
     </message>
     <message>
         <source>Zeichnen</source>
@@ -1736,6 +2136,10 @@
         <translation>fit</translation>
     </message>
     <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
         <source>blau</source>
         <translation>blue</translation>
     </message>
@@ -1762,6 +2166,10 @@
     <message>
         <source>dbf-Tabelle anhängen</source>
         <translation>Append dbf table</translation>
+    </message>
+    <message>
+        <source>der Tabelle</source>
+        <translation>the table</translation>
     </message>
     <message>
         <source>dunkel blau</source>
@@ -1798,6 +2206,10 @@
     <message>
         <source>file name  ?</source>
         <translation>file name  ?</translation>
+    </message>
+    <message>
+        <source>ganze Zahl von %1 bis %2 erwartet</source>
+        <translation>whole number from %1 to %2 expected</translation>
     </message>
     <message>
         <source>gelb</source>
@@ -1872,8 +2284,16 @@
         <translation>top</translation>
     </message>
     <message>
+        <source>parallel</source>
+        <translation>parallel</translation>
+    </message>
+    <message>
         <source>poslist : Positionsliste und ihre Befehle</source>
         <translation>poslist : position list and its commands</translation>
+    </message>
+    <message>
+        <source>r innen</source>
+        <translation>r inner</translation>
     </message>
     <message>
         <source>rot</source>
@@ -1882,6 +2302,18 @@
     <message>
         <source>schwarz</source>
         <translation>black</translation>
+    </message>
+    <message>
+        <source>seriell</source>
+        <translation>serial</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>ungültige Koordinate</source>
+        <translation>invalid coordinate</translation>
     </message>
     <message>
         <source>ungültiger CAD Ordner konfiguriert</source>
@@ -1906,6 +2338,10 @@
     <message>
         <source>ungültiger PLT Ordner konfiguriert</source>
         <translation>invalid PLT folder configured</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
     </message>
     <message>
         <source>warmgefertigt</source>

@@ -208,6 +208,14 @@
         <translation>-----  Insérer  ------</translation>
     </message>
     <message>
+        <source>-----  Erweitern  -----</source>
+        <translation>-----  Ajouter  -----</translation>
+    </message>
+    <message>
+        <source>-----  HP-GL/2 drucken/plotten  ------</source>
+        <translation>-----  HP-GL/2 imprimer/tracer  ------</translation>
+    </message>
+    <message>
         <source>-----  Löschen  -----</source>
         <translation>-----  Supprimer  ----</translation>
     </message>
@@ -298,6 +306,10 @@
     <message>
         <source>Ausgabeformat abfragen</source>
         <translation>Demander le format de sortie</translation>
+    </message>
+    <message>
+        <source>Ausgabeschnittstelle</source>
+        <translation>Interface de sortie</translation>
     </message>
     <message>
         <source>Ausgezogene  Linie   0.25 mm</source>
@@ -396,6 +408,10 @@
         <translation>Code CAO</translation>
     </message>
     <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
         <source>Color / Graustufen</source>
         <translation>Couleur / niveaux de gris</translation>
     </message>
@@ -406,6 +422,10 @@
     <message>
         <source>D&amp;okument</source>
         <translation>D&amp;ocument</translation>
+    </message>
+    <message>
+        <source>DPI (vertikal)</source>
+        <translation>DPI (vertical)</translation>
     </message>
     <message>
         <source>DXF geschrieben: %1</source>
@@ -450,6 +470,10 @@
     <message>
         <source>Datei → Neu oder Datei → Öffnen</source>
         <translation>Fichier → Nouveau ou Fichier → Ouvrir</translation>
+    </message>
+    <message>
+        <source>Dateiname (ohne Endung .plt)</source>
+        <translation>Nom de fichier (sans l'extension .plt)</translation>
     </message>
     <message>
         <source>Dateiname zu lang</source>
@@ -596,6 +620,10 @@
         <translation>Tourner, déplacer, agrandir, réduire</translation>
     </message>
     <message>
+        <source>Drehwinkel °</source>
+        <translation>Angle de rotation °</translation>
+    </message>
+    <message>
         <source>Druckbreite (mm)</source>
         <translation>Largeur d'impression (mm)</translation>
     </message>
@@ -614,6 +642,10 @@
     <message>
         <source>Druckerinfo</source>
         <translation>Infos imprimante</translation>
+    </message>
+    <message>
+        <source>Druckerschnittstelle (max = 3, default=1)</source>
+        <translation>Port d'imprimante (max = 3, défaut=1)</translation>
     </message>
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
@@ -872,6 +904,10 @@
         <translation>Importer..</translation>
     </message>
     <message>
+        <source>Information zum Hilfebild</source>
+        <translation>Information sur l'image d'aide</translation>
+    </message>
+    <message>
         <source>K&amp;örper</source>
         <translation>&amp;Corps</translation>
     </message>
@@ -882,6 +918,10 @@
     <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>Lignes de commande KARTUNO</translation>
+    </message>
+    <message>
+        <source>KARTUNO-Kommandozeile (0=Parameter)</source>
+        <translation>Ligne de commande KARTUNO (0=paramètres)</translation>
     </message>
     <message>
         <source>Keine Profilfamilie gewählt.</source>
@@ -904,6 +944,10 @@
         <translation>Contour dans le sens horaire : aire et moments négatifs</translation>
     </message>
     <message>
+        <source>Koordinaten %1</source>
+        <translation>Coordonnées %1</translation>
+    </message>
+    <message>
         <source>Koordinaten auf 0 setzen ?</source>
         <translation>Mettre les coordonnées à 0 ?</translation>
     </message>
@@ -914,6 +958,10 @@
     <message>
         <source>Kopieren</source>
         <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Kreisbogenwinkel %1</source>
+        <translation>Angle d'arc %1</translation>
     </message>
     <message>
         <source>Körper</source>
@@ -964,6 +1012,10 @@
         <translation>Décalage gauche de la page (pixels)</translation>
     </message>
     <message>
+        <source>Länge des Körpers in x-Richtung [inch]</source>
+        <translation>Longueur du corps en direction x [inch]</translation>
+    </message>
+    <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
         <translation>Longueur du corps en direction x [mm]</translation>
     </message>
@@ -986,6 +1038,10 @@
     <message>
         <source>Maßstab</source>
         <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Maßstab (0=anpassen)</source>
+        <translation>Échelle (0=ajuster)</translation>
     </message>
     <message>
         <source>Maßstab anpassen ?</source>
@@ -1032,6 +1088,14 @@
         <translation>Nom</translation>
     </message>
     <message>
+        <source>Name der Ausgabedatei</source>
+        <translation>Nom du fichier de sortie</translation>
+    </message>
+    <message>
+        <source>Name der Batch-Datei (ohne .sh)</source>
+        <translation>Nom du fichier de commandes (sans .sh)</translation>
+    </message>
+    <message>
         <source>Netzfeinheit für Torsion und Schub (1 = Standard, 2 = halbe Elementgröße):</source>
         <translation>Finesse du maillage pour torsion et cisaillement (1 = standard, 2 = demi-taille d'élément) :</translation>
     </message>
@@ -1054,6 +1118,14 @@
     <message>
         <source>Nullpunkt y</source>
         <translation>Origine y</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in x-Richtung</source>
+        <translation>Décalage de l'origine en x</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in y-Richtung</source>
+        <translation>Décalage de l'origine en y</translation>
     </message>
     <message>
         <source>Nächster Datensatz</source>
@@ -1128,6 +1200,10 @@
         <translation>Supprimer une position</translation>
     </message>
     <message>
+        <source>Postscript-Zeichensatz</source>
+        <translation>Police PostScript</translation>
+    </message>
+    <message>
         <source>Printer Info</source>
         <translation>Infos imprimante</translation>
     </message>
@@ -1168,6 +1244,10 @@
         <translation>Titre du programme ?</translation>
     </message>
     <message>
+        <source>Programmverzeichnis von %1</source>
+        <translation>Dossier du programme %1</translation>
+    </message>
+    <message>
         <source>Projekte lesen</source>
         <translation>Lecture des projets</translation>
     </message>
@@ -1190,6 +1270,10 @@
     <message>
         <source>Rechteckrohr</source>
         <translation>Tube rectangulaire</translation>
+    </message>
+    <message>
+        <source>Richtungssinn umkehren</source>
+        <translation>Inverser le sens</translation>
     </message>
     <message>
         <source>Rundrohr</source>
@@ -1428,6 +1512,14 @@
         <translation>Documents liés</translation>
     </message>
     <message>
+        <source>Verschiebung y</source>
+        <translation>Décalage y</translation>
+    </message>
+    <message>
+        <source>Verschiebung z</source>
+        <translation>Décalage z</translation>
+    </message>
+    <message>
         <source>Version 5.0: Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe.</source>
         <translation>Version 5.0 : caractéristiques de section, valeurs du corps, rapports, sortie CAO.</translation>
     </message>
@@ -1462,6 +1554,10 @@
     <message>
         <source>Weitersuchen</source>
         <translation>Rechercher la suite</translation>
+    </message>
+    <message>
+        <source>Welches Bild ausdrucken ?</source>
+        <translation>Quelle image imprimer ?</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1546,6 +1642,10 @@
     <message>
         <source>anpassen</source>
         <translation>ajuster</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>à</translation>
     </message>
     <message>
         <source>blau</source>
@@ -1672,8 +1772,16 @@
         <translation>haut</translation>
     </message>
     <message>
+        <source>parallel</source>
+        <translation>parallèle</translation>
+    </message>
+    <message>
         <source>poslist : Positionsliste und ihre Befehle</source>
         <translation>poslist : liste des positions et ses commandes</translation>
+    </message>
+    <message>
+        <source>r innen</source>
+        <translation>r intérieur</translation>
     </message>
     <message>
         <source>rot</source>
@@ -1682,6 +1790,18 @@
     <message>
         <source>schwarz</source>
         <translation>noir</translation>
+    </message>
+    <message>
+        <source>seriell</source>
+        <translation>série</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>de</translation>
     </message>
     <message>
         <source>warmgefertigt</source>

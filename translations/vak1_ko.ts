@@ -208,6 +208,14 @@
         <translation>-----  삽입  ------</translation>
     </message>
     <message>
+        <source>-----  Erweitern  -----</source>
+        <translation>-----  추가  -----</translation>
+    </message>
+    <message>
+        <source>-----  HP-GL/2 drucken/plotten  ------</source>
+        <translation>-----  HP-GL/2 인쇄/플롯  ------</translation>
+    </message>
+    <message>
         <source>-----  Löschen  -----</source>
         <translation>-----  삭제  ------</translation>
     </message>
@@ -298,6 +306,10 @@
     <message>
         <source>Ausgabeformat abfragen</source>
         <translation>출력 형식 묻기</translation>
+    </message>
+    <message>
+        <source>Ausgabeschnittstelle</source>
+        <translation>출력 인터페이스</translation>
     </message>
     <message>
         <source>Ausgezogene  Linie   0.25 mm</source>
@@ -396,6 +408,10 @@
         <translation>CAD 코드</translation>
     </message>
     <message>
+        <source>Calculate</source>
+        <translation>계산</translation>
+    </message>
+    <message>
         <source>Color / Graustufen</source>
         <translation>컬러 / 회색조</translation>
     </message>
@@ -406,6 +422,10 @@
     <message>
         <source>D&amp;okument</source>
         <translation>문서(&amp;O)</translation>
+    </message>
+    <message>
+        <source>DPI (vertikal)</source>
+        <translation>DPI(세로)</translation>
     </message>
     <message>
         <source>DXF geschrieben: %1</source>
@@ -450,6 +470,10 @@
     <message>
         <source>Datei → Neu oder Datei → Öffnen</source>
         <translation>파일 → 새로 만들기 또는 파일 → 열기</translation>
+    </message>
+    <message>
+        <source>Dateiname (ohne Endung .plt)</source>
+        <translation>파일 이름(.plt 확장자 없이)</translation>
     </message>
     <message>
         <source>Dateiname zu lang</source>
@@ -596,6 +620,10 @@
         <translation>회전, 이동, 확대, 축소</translation>
     </message>
     <message>
+        <source>Drehwinkel °</source>
+        <translation>회전 각도 °</translation>
+    </message>
+    <message>
         <source>Druckbreite (mm)</source>
         <translation>인쇄 너비 (mm)</translation>
     </message>
@@ -614,6 +642,10 @@
     <message>
         <source>Druckerinfo</source>
         <translation>프린터 정보</translation>
+    </message>
+    <message>
+        <source>Druckerschnittstelle (max = 3, default=1)</source>
+        <translation>프린터 포트(최대 3, 기본값 1)</translation>
     </message>
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
@@ -872,6 +904,10 @@
         <translation>가져오기..</translation>
     </message>
     <message>
+        <source>Information zum Hilfebild</source>
+        <translation>도움말 그림 정보</translation>
+    </message>
+    <message>
         <source>K&amp;örper</source>
         <translation>물체(&amp;B)</translation>
     </message>
@@ -882,6 +918,10 @@
     <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>KARTUNO 명령줄</translation>
+    </message>
+    <message>
+        <source>KARTUNO-Kommandozeile (0=Parameter)</source>
+        <translation>KARTUNO 명령줄(0=매개변수)</translation>
     </message>
     <message>
         <source>Keine Profilfamilie gewählt.</source>
@@ -904,6 +944,10 @@
         <translation>시계 방향 윤곽: 면적과 모멘트가 음수</translation>
     </message>
     <message>
+        <source>Koordinaten %1</source>
+        <translation>좌표 %1</translation>
+    </message>
+    <message>
         <source>Koordinaten auf 0 setzen ?</source>
         <translation>좌표를 0으로 설정 ?</translation>
     </message>
@@ -914,6 +958,10 @@
     <message>
         <source>Kopieren</source>
         <translation>복사</translation>
+    </message>
+    <message>
+        <source>Kreisbogenwinkel %1</source>
+        <translation>원호 각도 %1</translation>
     </message>
     <message>
         <source>Körper</source>
@@ -964,6 +1012,10 @@
         <translation>왼쪽 페이지 오프셋 (픽셀)</translation>
     </message>
     <message>
+        <source>Länge des Körpers in x-Richtung [inch]</source>
+        <translation>x 방향 물체 길이 [inch]</translation>
+    </message>
+    <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
         <translation>x 방향 물체 길이 [mm]</translation>
     </message>
@@ -986,6 +1038,10 @@
     <message>
         <source>Maßstab</source>
         <translation>축척</translation>
+    </message>
+    <message>
+        <source>Maßstab (0=anpassen)</source>
+        <translation>축척(0=맞춤)</translation>
     </message>
     <message>
         <source>Maßstab anpassen ?</source>
@@ -1032,6 +1088,14 @@
         <translation>이름</translation>
     </message>
     <message>
+        <source>Name der Ausgabedatei</source>
+        <translation>출력 파일 이름</translation>
+    </message>
+    <message>
+        <source>Name der Batch-Datei (ohne .sh)</source>
+        <translation>배치 파일 이름(.sh 없이)</translation>
+    </message>
+    <message>
         <source>Netzfeinheit für Torsion und Schub (1 = Standard, 2 = halbe Elementgröße):</source>
         <translation>비틀림 및 전단용 메시 세밀도 (1 = 표준, 2 = 요소 크기 절반):</translation>
     </message>
@@ -1054,6 +1118,14 @@
     <message>
         <source>Nullpunkt y</source>
         <translation>원점 y</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in x-Richtung</source>
+        <translation>x 방향 원점 이동</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in y-Richtung</source>
+        <translation>y 방향 원점 이동</translation>
     </message>
     <message>
         <source>Nächster Datensatz</source>
@@ -1128,6 +1200,10 @@
         <translation>위치 삭제</translation>
     </message>
     <message>
+        <source>Postscript-Zeichensatz</source>
+        <translation>PostScript 글꼴</translation>
+    </message>
+    <message>
         <source>Printer Info</source>
         <translation>프린터 정보</translation>
     </message>
@@ -1168,6 +1244,10 @@
         <translation>프로그램 제목 ?</translation>
     </message>
     <message>
+        <source>Programmverzeichnis von %1</source>
+        <translation>%1 프로그램 폴더</translation>
+    </message>
+    <message>
         <source>Projekte lesen</source>
         <translation>프로젝트 읽기</translation>
     </message>
@@ -1190,6 +1270,10 @@
     <message>
         <source>Rechteckrohr</source>
         <translation>각형 강관</translation>
+    </message>
+    <message>
+        <source>Richtungssinn umkehren</source>
+        <translation>방향 반전</translation>
     </message>
     <message>
         <source>Rundrohr</source>
@@ -1428,6 +1512,14 @@
         <translation>연결된 문서</translation>
     </message>
     <message>
+        <source>Verschiebung y</source>
+        <translation>이동 y</translation>
+    </message>
+    <message>
+        <source>Verschiebung z</source>
+        <translation>이동 z</translation>
+    </message>
+    <message>
         <source>Version 5.0: Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe.</source>
         <translation>버전 5.0: 단면 특성, 물체 값, 보고서, CAD 출력.</translation>
     </message>
@@ -1462,6 +1554,10 @@
     <message>
         <source>Weitersuchen</source>
         <translation>다음 찾기</translation>
+    </message>
+    <message>
+        <source>Welches Bild ausdrucken ?</source>
+        <translation>어느 그림을 인쇄할까요 ?</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1546,6 +1642,10 @@
     <message>
         <source>anpassen</source>
         <translation>맞춤</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>까지</translation>
     </message>
     <message>
         <source>blau</source>
@@ -1672,8 +1772,16 @@
         <translation>위</translation>
     </message>
     <message>
+        <source>parallel</source>
+        <translation>병렬</translation>
+    </message>
+    <message>
         <source>poslist : Positionsliste und ihre Befehle</source>
         <translation>poslist : 위치 목록과 명령</translation>
+    </message>
+    <message>
+        <source>r innen</source>
+        <translation>내부 r</translation>
     </message>
     <message>
         <source>rot</source>
@@ -1682,6 +1790,18 @@
     <message>
         <source>schwarz</source>
         <translation>검정</translation>
+    </message>
+    <message>
+        <source>seriell</source>
+        <translation>직렬</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>부터</translation>
     </message>
     <message>
         <source>warmgefertigt</source>

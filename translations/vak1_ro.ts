@@ -208,6 +208,14 @@
         <translation>-----  Inserare  -----</translation>
     </message>
     <message>
+        <source>-----  Erweitern  -----</source>
+        <translation>-----  Adaugă  -----</translation>
+    </message>
+    <message>
+        <source>-----  HP-GL/2 drucken/plotten  ------</source>
+        <translation>-----  HP-GL/2 tipărire/plotare  ------</translation>
+    </message>
+    <message>
         <source>-----  Löschen  -----</source>
         <translation>-----  Ștergere  ----</translation>
     </message>
@@ -298,6 +306,10 @@
     <message>
         <source>Ausgabeformat abfragen</source>
         <translation>Întreabă formatul de ieșire</translation>
+    </message>
+    <message>
+        <source>Ausgabeschnittstelle</source>
+        <translation>Interfață de ieșire</translation>
     </message>
     <message>
         <source>Ausgezogene  Linie   0.25 mm</source>
@@ -396,6 +408,10 @@
         <translation>Cod CAD</translation>
     </message>
     <message>
+        <source>Calculate</source>
+        <translation>Calculează</translation>
+    </message>
+    <message>
         <source>Color / Graustufen</source>
         <translation>Color / tonuri de gri</translation>
     </message>
@@ -406,6 +422,10 @@
     <message>
         <source>D&amp;okument</source>
         <translation>D&amp;ocument</translation>
+    </message>
+    <message>
+        <source>DPI (vertikal)</source>
+        <translation>DPI (vertical)</translation>
     </message>
     <message>
         <source>DXF geschrieben: %1</source>
@@ -450,6 +470,10 @@
     <message>
         <source>Datei → Neu oder Datei → Öffnen</source>
         <translation>Fișier → Nou sau Fișier → Deschidere</translation>
+    </message>
+    <message>
+        <source>Dateiname (ohne Endung .plt)</source>
+        <translation>Nume de fișier (fără extensia .plt)</translation>
     </message>
     <message>
         <source>Dateiname zu lang</source>
@@ -596,6 +620,10 @@
         <translation>Rotire, deplasare, mărire, micșorare</translation>
     </message>
     <message>
+        <source>Drehwinkel °</source>
+        <translation>Unghi de rotație °</translation>
+    </message>
+    <message>
         <source>Druckbreite (mm)</source>
         <translation>Lățime de tipărire (mm)</translation>
     </message>
@@ -614,6 +642,10 @@
     <message>
         <source>Druckerinfo</source>
         <translation>Info imprimantă</translation>
+    </message>
+    <message>
+        <source>Druckerschnittstelle (max = 3, default=1)</source>
+        <translation>Port imprimantă (max = 3, implicit=1)</translation>
     </message>
     <message>
         <source>Druckerschnittstelle für Textausdruck</source>
@@ -872,6 +904,10 @@
         <translation>Import..</translation>
     </message>
     <message>
+        <source>Information zum Hilfebild</source>
+        <translation>Informații despre imaginea de ajutor</translation>
+    </message>
+    <message>
         <source>K&amp;örper</source>
         <translation>&amp;Corp</translation>
     </message>
@@ -882,6 +918,10 @@
     <message>
         <source>KARTUNO Kommandozeilen</source>
         <translation>Linii de comandă KARTUNO</translation>
+    </message>
+    <message>
+        <source>KARTUNO-Kommandozeile (0=Parameter)</source>
+        <translation>Linie de comandă KARTUNO (0=parametri)</translation>
     </message>
     <message>
         <source>Keine Profilfamilie gewählt.</source>
@@ -904,6 +944,10 @@
         <translation>Contur în sens orar: arie și momente negative</translation>
     </message>
     <message>
+        <source>Koordinaten %1</source>
+        <translation>Coordonate %1</translation>
+    </message>
+    <message>
         <source>Koordinaten auf 0 setzen ?</source>
         <translation>Setați coordonatele la 0 ?</translation>
     </message>
@@ -914,6 +958,10 @@
     <message>
         <source>Kopieren</source>
         <translation>Copiere</translation>
+    </message>
+    <message>
+        <source>Kreisbogenwinkel %1</source>
+        <translation>Unghi de arc %1</translation>
     </message>
     <message>
         <source>Körper</source>
@@ -964,6 +1012,10 @@
         <translation>Decalaj stânga pagină (pixeli)</translation>
     </message>
     <message>
+        <source>Länge des Körpers in x-Richtung [inch]</source>
+        <translation>Lungimea corpului în direcția x [inch]</translation>
+    </message>
+    <message>
         <source>Länge des Körpers in x-Richtung [mm]</source>
         <translation>Lungimea corpului pe direcția x [mm]</translation>
     </message>
@@ -986,6 +1038,10 @@
     <message>
         <source>Maßstab</source>
         <translation>Scară</translation>
+    </message>
+    <message>
+        <source>Maßstab (0=anpassen)</source>
+        <translation>Scară (0=ajustare)</translation>
     </message>
     <message>
         <source>Maßstab anpassen ?</source>
@@ -1032,6 +1088,14 @@
         <translation>Nume</translation>
     </message>
     <message>
+        <source>Name der Ausgabedatei</source>
+        <translation>Numele fișierului de ieșire</translation>
+    </message>
+    <message>
+        <source>Name der Batch-Datei (ohne .sh)</source>
+        <translation>Numele fișierului batch (fără .sh)</translation>
+    </message>
+    <message>
         <source>Netzfeinheit für Torsion und Schub (1 = Standard, 2 = halbe Elementgröße):</source>
         <translation>Finețea rețelei pentru torsiune și forfecare (1 = standard, 2 = jumătate din mărimea elementului):</translation>
     </message>
@@ -1054,6 +1118,14 @@
     <message>
         <source>Nullpunkt y</source>
         <translation>Origine y</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in x-Richtung</source>
+        <translation>Deplasarea originii pe x</translation>
+    </message>
+    <message>
+        <source>Nullpunktverschiebung in y-Richtung</source>
+        <translation>Deplasarea originii pe y</translation>
     </message>
     <message>
         <source>Nächster Datensatz</source>
@@ -1128,6 +1200,10 @@
         <translation>Ștergere poziție</translation>
     </message>
     <message>
+        <source>Postscript-Zeichensatz</source>
+        <translation>Font PostScript</translation>
+    </message>
+    <message>
         <source>Printer Info</source>
         <translation>Info imprimantă</translation>
     </message>
@@ -1168,6 +1244,10 @@
         <translation>Titlul programului ?</translation>
     </message>
     <message>
+        <source>Programmverzeichnis von %1</source>
+        <translation>Dosarul programului %1</translation>
+    </message>
+    <message>
         <source>Projekte lesen</source>
         <translation>Citirea proiectelor</translation>
     </message>
@@ -1190,6 +1270,10 @@
     <message>
         <source>Rechteckrohr</source>
         <translation>Țeavă rectangulară</translation>
+    </message>
+    <message>
+        <source>Richtungssinn umkehren</source>
+        <translation>Inversează sensul</translation>
     </message>
     <message>
         <source>Rundrohr</source>
@@ -1428,6 +1512,14 @@
         <translation>Documente asociate</translation>
     </message>
     <message>
+        <source>Verschiebung y</source>
+        <translation>Deplasare y</translation>
+    </message>
+    <message>
+        <source>Verschiebung z</source>
+        <translation>Deplasare z</translation>
+    </message>
+    <message>
         <source>Version 5.0: Querschnittswerte, Körperwerte, Berichte, CAD-Ausgabe.</source>
         <translation>Versiunea 5.0: caracteristici de secțiune, valori ale corpului, rapoarte, ieșire CAD.</translation>
     </message>
@@ -1462,6 +1554,10 @@
     <message>
         <source>Weitersuchen</source>
         <translation>Căutare următoare</translation>
+    </message>
+    <message>
+        <source>Welches Bild ausdrucken ?</source>
+        <translation>Ce imagine se tipărește ?</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1546,6 +1642,10 @@
     <message>
         <source>anpassen</source>
         <translation>ajustare</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>până la</translation>
     </message>
     <message>
         <source>blau</source>
@@ -1672,8 +1772,16 @@
         <translation>sus</translation>
     </message>
     <message>
+        <source>parallel</source>
+        <translation>paralel</translation>
+    </message>
+    <message>
         <source>poslist : Positionsliste und ihre Befehle</source>
         <translation>poslist : lista pozițiilor și comenzile ei</translation>
+    </message>
+    <message>
+        <source>r innen</source>
+        <translation>r interior</translation>
     </message>
     <message>
         <source>rot</source>
@@ -1682,6 +1790,18 @@
     <message>
         <source>schwarz</source>
         <translation>negru</translation>
+    </message>
+    <message>
+        <source>seriell</source>
+        <translation>serial</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>necunoscut</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>de la</translation>
     </message>
     <message>
         <source>warmgefertigt</source>

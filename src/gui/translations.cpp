@@ -107,6 +107,12 @@ QString ByPattern(const QString& german) {
     for (const Compiled& c : compiled) {
         const auto m = c.re.match(german);
         if (!m.hasMatch()) continue;
+        // A name or number stands on one line: a text of several lines is translated line
+        // by line instead, so a short pattern never swallows the lines after its own.
+        bool oneLine = true;
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            oneLine = oneLine && !m.captured(i).contains('\n');
+        if (!oneLine && !c.pattern.contains('\n')) continue;
         QString out = Lookup(c.pattern);
         if (out == c.pattern) continue;
         for (int i = 1; i <= m.lastCapturedIndex(); ++i) {

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
+#include <deque>
 #include <iterator>
 
 #include "app/App.h"
@@ -91,7 +92,8 @@ QStringList German(const QStringList& texts, const QStringList& alsoThere = {}) 
         "Anzahl",    "Dichte",     "Masse",         "Tabelle",     "Geometrie", "Körper",
         "Ausgabe",   "Bitte",      "Wert",          "Werte",       "wählen",    "Schwerpunkt",
         "Zeichnen",  "Beenden",    "lesen",         "exportieren", "Projekte",  "Kontur",
-        "Punkte",    "Datensatz"};
+        "Punkte",    "Datensatz",  "erwartet",      "gefunden",    "Zeile",     "Koordinaten",
+        "kein",      "keine",      "ist",           "Hilfebilder", "versuchen", "Verschiebung"};
     static const QStringList data = {"L-Profil", "Winkelprofil", "Quorven"};
     static const QRegularExpression notLetter("[^\\p{L}]+");
     static const QRegularExpression umlaut("[äöüÄÖÜß]");
@@ -224,7 +226,103 @@ void WalkEveryItem(Thh& w, App& app, int depth, bool messages, const QString& la
         }
 }
 
+// Runs a menu item, giving its first windows to steps; every window's texts are noted in
+// shown, and a window after the steps is cancelled.
+void RunNoting(Thh& w, const char* item, std::vector<Step> steps, QStringList& shown) {
+    auto left = std::make_shared<std::deque<Step>>(steps.begin(), steps.end());
+    auto stop = std::make_shared<bool>(false);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [=, &shown, weak = std::weak_ptr<std::function<void()>>(poll)] {
+        if (*stop) return;
+        QWidget* modal = QApplication::activeModalWidget();
+        // A window shown again (the same dialog after its error message) counts as new.
+        if (modal && modal->property("vak1_noted").toBool() && !modal->isVisible())
+            modal->setProperty("vak1_noted", false);
+        if (modal && modal->isVisible() && !modal->property("vak1_noted").toBool()) {
+            modal->setProperty("vak1_noted", true);
+            shown << Shown(modal);
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) shown << box->text();
+            if (!left->empty()) {
+                Step step = std::move(left->front());
+                left->pop_front();
+                step(modal);
+            } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->reject();
+            }
+        }
+        if (auto again = weak.lock()) QTimer::singleShot(5, [again] { (*again)(); });
+    };
+    QTimer::singleShot(5, [poll] { (*poll)(); });
+    w.RunCommand(item);
+    *stop = true;
+    QApplication::processEvents();
+}
+
 } // namespace
+
+// The rarer messages read English too: a wrong entry in a dialog, a project file or table
+// that cannot be read, a calculation that fails, a file that cannot be written.
+TEST_F(English, MessagesOfWrongInputBadFilesAndFailedCalculationsShowNoGerman) {
+    Thh w(app, DesktopCommands(app, printer));
+    ui.SetParent(&w);
+    w.show();
+    w.Action("mi_helplanguageEnglish")->trigger();
+    const std::string project = ReadAll(folder + "l-profil.vak1");
+    auto write = [&](const char* name, const std::string& text) {
+        std::ofstream(folder + name, std::ios::binary) << text;
+    };
+    std::string damaged = project;
+    damaged.replace(damaged.find("Version 5.0"), 11, "Fassung 5");
+    write("kaputt.vak1", damaged);
+    // Three positions on one line: no area.
+    const std::size_t from = project.find("1. Punkt"), to = project.find("7.8500000");
+    std::string flat =
+        project.substr(0, project.rfind("7\r\n", from)) + "3\r\n" + "----------------------\r\n";
+    for (int k : {1, 2, 3})
+        flat += std::to_string(k) + ". Punkt\r\n" + std::to_string(k % 3 * 50) +
+                "\r\n0\r\n0\r\n------\r\n";
+    write("flach.vak1", flat + project.substr(to));
+    write("kaputt.dbf", "keine Tabelle");
+
+    auto choose = [](const char* name) {
+        return [name](QWidget* d) {
+            auto* dialog = qobject_cast<QFileDialog*>(d);
+            ASSERT_NE(dialog, nullptr) << name;
+            dialog->selectFile(name);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+    };
+    auto type = [](const char* text) {
+        return [text](QWidget* d) {
+            auto* edit = d->findChild<QLineEdit*>();
+            ASSERT_NE(edit, nullptr) << text;
+            edit->selectAll();
+            TypeText(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+    };
+    const struct {
+        const char* project; // opened first
+        const char* item;
+        std::vector<Step> steps;
+        const char* english; // in the message looked for
+    } cases[] = {
+        {nullptr, "mi_editKoerper", {type("abc")}, "Invalid entry"},
+        {nullptr, "mi_editKoerper", {type("1000")}, "Valid range"},
+        {nullptr, "mi_fileOpen", {choose("kaputt.vak1")}, "expected"},
+        {nullptr, "mi_dbfProfile", {choose("kaputt.dbf")}, "dBase"},
+        {"flach.vak1", "mi_viewErrorMessages", {}, "Fatal"},
+    };
+    for (const auto& c : cases) {
+        QStringList shown;
+        if (c.project) RunNoting(w, "mi_fileOpen", {choose(c.project)}, shown);
+        RunNoting(w, c.item, c.steps, shown);
+        EXPECT_FALSE(shown.filter(c.english).isEmpty()) << c.item << " " << c.english << ":\n"
+                                                        << shown.join("\n").toStdString();
+        const QStringList german = German(shown);
+        EXPECT_TRUE(german.isEmpty()) << c.item << ":\n" << german.join("\n").toStdString();
+    }
+}
 
 TEST_F(English, EveryMenuItemAndItsDialogsShowNoGermanAndKeysReadCtrl) {
     Thh w(app, DesktopCommands(app, printer));
@@ -362,6 +460,15 @@ TEST(Translation, MessagesWithValuesAndSeveralLinesFindTheirEnglish) {
          "Starten Sie es nur, wenn Sie der Herkunft der Datei vertrauen. Programm starten?",
          "p.vak1 names a program that is to be started now:\n\nxdg-open a\n\n"
          "Start it only if you trust where the file comes from. Start the program?"},
+        {"Die Einstellungsdatei /h/vak1.cfg nennt ein Programm, das jetzt gestartet werden "
+         "soll:\n\nkartuno a\n\nStarten Sie es nur, wenn Sie der Herkunft der Datei vertrauen. "
+         "Programm starten?",
+         "The settings file /h/vak1.cfg names a program that is to be started now:\n\nkartuno "
+         "a\n\nStart it only if you trust where the file comes from. Start the program?"},
+        {"Schreibschutz entfernen ! (/a (1)/b.txt)",
+         "Remove the write protection ! (/a (1)/b.txt)"},
+        {"/d/t.dbf, Zeile 3: PREIS: \"x\" ist keine Zahl",
+         "/d/t.dbf, line 3: PREIS: \"x\" is not a number"},
         {"Rechteck 100 x 50", "Rechteck 100 x 50"}, // the user's own text
     };
     LoadQtTranslations(2);
