@@ -8,6 +8,9 @@ PACKAGES := cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev lib
             python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx zlib1g-dev \
             fonts-liberation fonts-nanum libocct-data-exchange-dev poppler-utils \
             libcgal-dev libeigen3-dev clang libclang-rt-14-dev
+# The package step's tools: dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; the
+# checks of the package and of its desktop entry, metainfo and manual page.
+PACKAGE_TOOLS := dpkg-dev fakeroot lintian desktop-file-utils appstream man-db
 JOBS := -j2
 BUILD := build
 ASAN_BUILD := build-asan
@@ -18,15 +21,26 @@ FUZZ_SECONDS ?= 60
 FUZZ_CONFIGURE := cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
                   -DCMAKE_CXX_COMPILER=clang++ -DVAK1_FUZZ=ON -DVAK1_GUI=OFF > /dev/null
 
-.PHONY: all setup build run test bench fuzz clean
+.PHONY: all setup package-setup install-missing build run test package bench fuzz clean
 
 all: build
 
 setup:
+	@$(MAKE) --no-print-directory install-missing LIST="$(PACKAGES)"
+
+package-setup: setup
+	@$(MAKE) --no-print-directory install-missing LIST="$(PACKAGE_TOOLS)"
+
+# Installs those of LIST that are missing; with nothing missing, apt is not called (a normal
+# user on a set-up machine needs no root).
+install-missing:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(LIST); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
+	if [ -n "$$missing" ] && [ "$$(id -u)" != 0 ]; then \
+	  echo "missing:$$missing; run this make once as root (sudo) to install them"; exit 1; \
+	fi; \
 	if [ -n "$$missing" ]; then \
 	  echo "installing:$$missing"; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
@@ -52,8 +66,11 @@ run: build
 	  echo "Report: $(OUT)/l-profil.txt, drawing: $(OUT)/l-profil.dxf"; \
 	fi
 
+# Run by root, the test programs run once more as nobody, where read-only folders and
+# unwritable files really refuse (the build tree must be readable by every user).
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure
+	tests/tools/run_unprivileged.sh $(BUILD)
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVAK1_SANITIZE=ON -DVAK1_GUI=OFF > /dev/null
 	cmake --build $(ASAN_BUILD) $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -69,6 +86,16 @@ test: build
 	$(FUZZ_CONFIGURE)
 	cmake --build $(FUZZ_BUILD) $(JOBS) --target fuzz_targets
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
+
+# The Debian package build/vak1_<version>_<arch>.deb, checked; install it with
+# apt install ./build/vak1_*.deb
+package: package-setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	cmake --build $(BUILD) $(JOBS) --target vak1 vak1data vak1dist
+	cd $(BUILD) && cpack -G DEB
+	desktop-file-validate dist/org.quorven.vak1.desktop
+	appstreamcli validate --no-net dist/org.quorven.vak1.metainfo.xml
+	lintian --fail-on error $(BUILD)/vak1_*.deb
 
 bench: setup
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVAK1_BENCH=ON > /dev/null

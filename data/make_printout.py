@@ -3,9 +3,10 @@
 
 A dBase III table marked as code page 850. Run: python3 make_printout.py [folder]
 """
-import struct
 import sys
 from pathlib import Path
+
+from dbfwrite import write_dbf
 
 FIELDS = [  # name, type, length, decimals
     ("NAME", "C", 25, 0),
@@ -39,21 +40,7 @@ def cell(value, kind, length, decimals):
 
 def main():
     folder = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).parent
-    record_length = 1 + sum(f[2] for f in FIELDS)
-    header_length = 32 + 32 * len(FIELDS) + 1
-    out = bytearray()
-    # Version, date of the last change (fixed, so the file does not change with each run),
-    # record count, header and record lengths, language driver 0x02 (code page 850).
-    out += struct.pack("<BBBBIHH", 0x03, 126, 12, 7, len(SETS), header_length, record_length)
-    out += bytes(17) + bytes([0x02]) + bytes(2)
-    for name, kind, length, decimals in FIELDS:
-        out += name.encode("ascii").ljust(11, b"\0") + kind.encode("ascii") + bytes(4)
-        out += bytes([length, decimals]) + bytes(14)
-    out += b"\r"
-    for values in SETS:
-        out += b" " + b"".join(cell(v, *f[1:]) for v, f in zip(values, FIELDS))
-    out += b"\x1a"
-    (folder / "printout.dbf").write_bytes(bytes(out))
+    write_dbf(folder / "printout.dbf", FIELDS, SETS, cell, (126, 12, 7))
 
 
 if __name__ == "__main__":

@@ -7,9 +7,10 @@ record per section. Users may add their own rows to a copy of the table in their
 Run: python3 make_profiles.py [folder]
 """
 import csv
-import struct
 import sys
 from pathlib import Path
+
+from dbfwrite import write_dbf
 
 FIELDS = [  # name, type, length, decimals
     ("SERIES", "C", 10, 0),
@@ -55,21 +56,7 @@ def main():
     here = Path(__file__).parent
     folder = Path(sys.argv[1]) if len(sys.argv) > 1 else here
     rows = read_rows(here / "steel-profiles.csv")
-    record_length = 1 + sum(f[2] for f in FIELDS)
-    header_length = 32 + 32 * len(FIELDS) + 1
-    out = bytearray()
-    # Version, date of the last change (fixed, so the file does not change with each run),
-    # record count, header and record lengths, language driver 0x02 (code page 850).
-    out += struct.pack("<BBBBIHH", 0x03, 126, 12, 8, len(rows), header_length, record_length)
-    out += bytes(17) + bytes([0x02]) + bytes(2)
-    for name, kind, length, decimals in FIELDS:
-        out += name.encode("ascii").ljust(11, b"\0") + kind.encode("ascii") + bytes(4)
-        out += bytes([length, decimals]) + bytes(14)
-    out += b"\r"
-    for values in rows:
-        out += b" " + b"".join(cell(v, *f[1:]) for v, f in zip(values, FIELDS))
-    out += b"\x1a"
-    (folder / "profiles.dbf").write_bytes(bytes(out))
+    write_dbf(folder / "profiles.dbf", FIELDS, rows, cell, (126, 12, 8))
 
 
 if __name__ == "__main__":

@@ -100,6 +100,10 @@
         <translation>%1: %2 does not fit into the field</translation>
     </message>
     <message>
+        <source>%1: Bild nicht geschrieben</source>
+        <translation>%1: picture not written</translation>
+    </message>
+    <message>
         <source>%1: Datei kann nicht angelegt werden</source>
         <translation>%1: file cannot be made</translation>
     </message>
@@ -140,12 +144,24 @@
         <translation>%1: the table itself cannot be overwritten</translation>
     </message>
     <message>
+        <source>%1: größer als 1 MB, keine Projektdatei</source>
+        <translation>%1: larger than 1 MB, not a project file</translation>
+    </message>
+    <message>
         <source>%1: kein Schreibrecht</source>
         <translation>%1: no write permission</translation>
     </message>
     <message>
+        <source>%1: keine Zahl</source>
+        <translation>%1: not a number</translation>
+    </message>
+    <message>
         <source>%1: keine dBase-Tabelle (.dbf)</source>
         <translation>%1: not a dBase table (.dbf)</translation>
+    </message>
+    <message>
+        <source>%1: keine lesbare Datei</source>
+        <translation>%1: not a readable file</translation>
     </message>
     <message>
         <source>&amp;Ansicht</source>
@@ -174,6 +190,10 @@
     <message>
         <source>&amp;Deutsch</source>
         <translation>&amp;Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken ...</source>
+        <translation>&amp;Print ...</translation>
     </message>
     <message>
         <source>&amp;Drucken...</source>
@@ -268,6 +288,10 @@
         <translation>&amp;Sections</translation>
     </message>
     <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
         <source>&amp;Rücksetzen</source>
         <translation>&amp;Reset</translation>
     </message>
@@ -302,6 +326,10 @@
     <message>
         <source>&amp;Weitersuchen</source>
         <translation>Find &amp;next</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -416,6 +444,10 @@
         <translation>Printout</translation>
     </message>
     <message>
+        <source>Ausgabe auf ..</source>
+        <translation>Output to ..</translation>
+    </message>
+    <message>
         <source>Ausgabe auf Laserprinter/Plotter mit KARTUNO</source>
         <translation>Output to laser printer/plotter with KARTUNO</translation>
     </message>
@@ -500,6 +532,30 @@
         <translation>Designation</translation>
     </message>
     <message>
+        <source>Biegemoment My (um y)</source>
+        <translation>Bending moment My (about y)</translation>
+    </message>
+    <message>
+        <source>Biegemoment My (um y):</source>
+        <translation>Bending moment My (about y):</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z)</source>
+        <translation>Bending moment Mz (about z)</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z):</source>
+        <translation>Bending moment Mz (about z):</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Bild:</source>
+        <translation>Picture:</translation>
+    </message>
+    <message>
         <source>Bildschirm</source>
         <translation>Screen</translation>
     </message>
@@ -514,6 +570,10 @@
     <message>
         <source>Bitte wählen ..</source>
         <translation>Please choose ..</translation>
+    </message>
+    <message>
+        <source>Blatt in Drucker einlegen.  Fortfahren ?</source>
+        <translation>Put a sheet into the printer.  Continue ?</translation>
     </message>
     <message>
         <source>Blatt x %1  y %2 mm</source>
@@ -870,6 +930,10 @@
     <message>
         <source>Dokument 5</source>
         <translation>Document 5</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Rotate</translation>
     </message>
     <message>
         <source>Drehen, schieben, vergrößern, verkleinern</source>
@@ -1284,6 +1348,10 @@
         <translation>KARTUNO command line (0=parameters)</translation>
     </message>
     <message>
+        <source>Kein Drucker eingerichtet !</source>
+        <translation>No printer set up !</translation>
+    </message>
+    <message>
         <source>Kein Drucker eingerichtet: Druckerinformationen sind nicht verfügbar.</source>
         <translation>No printer set up: printer information is not available.</translation>
     </message>
@@ -1408,6 +1476,10 @@
         <translation>Empty lines at the top of the page</translation>
     </message>
     <message>
+        <source>Lesefehler %1</source>
+        <translation>Read error %1</translation>
+    </message>
+    <message>
         <source>Lesefehler (%1, errno %2)</source>
         <translation>Read error (%1, errno %2)</translation>
     </message>
@@ -1426,6 +1498,10 @@
     <message>
         <source>Letzte Änderung löschen</source>
         <translation>Delete previous modification</translation>
+    </message>
+    <message>
+        <source>Letzte Änderung löschen ?</source>
+        <translation>Delete the last change ?</translation>
     </message>
     <message>
         <source>Letzter Datensatz</source>
@@ -1450,6 +1526,10 @@
     <message>
         <source>Markierer</source>
         <translation>Markers</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze endgültig löschen ?</source>
+        <translation>Delete the marked records for good ?</translation>
     </message>
     <message>
         <source>Markierte Datensätze löschen</source>
@@ -1548,6 +1628,18 @@
         <translation>Standards</translation>
     </message>
     <message>
+        <source>Normalkraft N (Zug positiv)</source>
+        <translation>Normal force N (tension positive)</translation>
+    </message>
+    <message>
+        <source>Normalkraft N (Zug positiv):</source>
+        <translation>Normal force N (tension positive):</translation>
+    </message>
+    <message>
+        <source>Normalspannung sx</source>
+        <translation>Normal stress sx</translation>
+    </message>
+    <message>
         <source>Nullpunkt x</source>
         <translation>Origin x</translation>
     </message>
@@ -1602,6 +1694,10 @@
     <message>
         <source>Pan-Faktor</source>
         <translation>Pan factor</translation>
+    </message>
+    <message>
+        <source>Pause nach jeder Seite ?</source>
+        <translation>Pause after every page ?</translation>
     </message>
     <message>
         <source>Pinsel</source>
@@ -1696,6 +1792,22 @@
         <translation>Landscape</translation>
     </message>
     <message>
+        <source>Querkraft Vy</source>
+        <translation>Shear force Vy</translation>
+    </message>
+    <message>
+        <source>Querkraft Vy:</source>
+        <translation>Shear force Vy:</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz</source>
+        <translation>Shear force Vz</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz:</source>
+        <translation>Shear force Vz:</translation>
+    </message>
+    <message>
         <source>Rasterdrucker</source>
         <translation>Raster printer</translation>
     </message>
@@ -1720,12 +1832,24 @@
         <translation>Round bar</translation>
     </message>
     <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
         <source>Rücksetzen</source>
         <translation>Reset</translation>
     </message>
     <message>
+        <source>Sch&amp;ubmittelpunkt und Netz</source>
+        <translation>Shear centre and &amp;mesh</translation>
+    </message>
+    <message>
         <source>Schattierung</source>
         <translation>Shading</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Schnittstelle</source>
@@ -1752,6 +1876,14 @@
         <translation>Fonts</translation>
     </message>
     <message>
+        <source>Schubmittelpunkt und Netz</source>
+        <translation>Shear centre and mesh</translation>
+    </message>
+    <message>
+        <source>Schubspannung tau</source>
+        <translation>Shear stress tau</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Select Colour</translation>
     </message>
@@ -1762,6 +1894,18 @@
     <message>
         <source>Sonderzeichen</source>
         <translation>Special characters</translation>
+    </message>
+    <message>
+        <source>Spa&amp;nnungen</source>
+        <translation>Stre&amp;sses</translation>
+    </message>
+    <message>
+        <source>Spannungen</source>
+        <translation>Stresses</translation>
+    </message>
+    <message>
+        <source>Spannungen (finite Elemente)</source>
+        <translation>Stresses (finite elements)</translation>
     </message>
     <message>
         <source>Speichern</source>
@@ -1810,6 +1954,10 @@
     <message>
         <source>Stifte</source>
         <translation>Pens</translation>
+    </message>
+    <message>
+        <source>Strg+C kopiert die gewählten Zeilen, Strg+V fügt eine Koordinatenliste (y z [phi] je Zeile) vor der Auswahl ein.</source>
+        <translation>Ctrl+C copies the selected rows, Ctrl+V inserts a list of coordinates (y z [phi] per line) before the selection.</translation>
     </message>
     <message>
         <source>Strichstärke</source>
@@ -1908,6 +2056,14 @@
         <translation>Torsion and shear (finite elements)</translation>
     </message>
     <message>
+        <source>Torsionsmoment Mx</source>
+        <translation>Torsional moment Mx</translation>
+    </message>
+    <message>
+        <source>Torsionsmoment Mx:</source>
+        <translation>Torsional moment Mx:</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
     </message>
@@ -1944,6 +2100,10 @@
         <translation>Invalid file name %1 !</translation>
     </message>
     <message>
+        <source>Ungültiges Datum: %1</source>
+        <translation>Invalid date: %1</translation>
+    </message>
+    <message>
         <source>Ursache</source>
         <translation>Cause</translation>
     </message>
@@ -1972,8 +2132,16 @@
         <translation>VAK1 Configuration</translation>
     </message>
     <message>
+        <source>Vergleichsspannung sv</source>
+        <translation>Equivalent stress sv</translation>
+    </message>
+    <message>
         <source>Verknüpfte Dokumente</source>
         <translation>Linked documents</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Move</translation>
     </message>
     <message>
         <source>Verschiebung y</source>
@@ -2036,6 +2204,10 @@
         <translation>value outside %1 .. %2</translation>
     </message>
     <message>
+        <source>Wiederherstellen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
         <source>Windows-Drucker</source>
         <translation>System printer</translation>
     </message>
@@ -2082,6 +2254,14 @@
     <message>
         <source>Zeichnungsoptionen</source>
         <translation>Drawing options</translation>
+    </message>
+    <message>
+        <source>Zeile %1 in %2</source>
+        <translation>Line %1 in %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: zwei oder drei Zahlen erwartet (y, z, phi), |y|, |z| &lt;= %2, |phi| &lt; 360</source>
+        <translation>Line %1: two or three numbers expected (y, z, phi), |y|, |z| &lt;= %2, |phi| &lt; 360</translation>
     </message>
     <message>
         <source>Zeile 1</source>
@@ -2222,6 +2402,10 @@
     <message>
         <source>hell grau</source>
         <translation>light grey</translation>
+    </message>
+    <message>
+        <source>höchstens %1 Zeichen</source>
+        <translation>at most %1 characters</translation>
     </message>
     <message>
         <source>kaltgefertigt</source>

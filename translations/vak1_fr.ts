@@ -60,6 +60,10 @@
         <translation>&amp;Deutsch</translation>
     </message>
     <message>
+        <source>&amp;Drucken ...</source>
+        <translation>&amp;Imprimer ...</translation>
+    </message>
+    <message>
         <source>&amp;Drucken...</source>
         <translation>&amp;Imprimer...</translation>
     </message>
@@ -152,6 +156,10 @@
         <translation>&amp;Profilés</translation>
     </message>
     <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Annuler l'action</translation>
+    </message>
+    <message>
         <source>&amp;Rücksetzen</source>
         <translation>&amp;Réinitialiser</translation>
     </message>
@@ -186,6 +194,10 @@
     <message>
         <source>&amp;Weitersuchen</source>
         <translation>Rechercher la &amp;suite</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -296,6 +308,10 @@
         <translation>Impression</translation>
     </message>
     <message>
+        <source>Ausgabe auf ..</source>
+        <translation>Sortie sur ..</translation>
+    </message>
+    <message>
         <source>Ausgabe auf Laserprinter/Plotter mit KARTUNO</source>
         <translation>Sortie sur imprimante laser/traceur avec KARTUNO</translation>
     </message>
@@ -370,6 +386,30 @@
     <message>
         <source>Bezeichnung</source>
         <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Biegemoment My (um y)</source>
+        <translation>Moment fléchissant My (autour de y)</translation>
+    </message>
+    <message>
+        <source>Biegemoment My (um y):</source>
+        <translation>Moment fléchissant My (autour de y) :</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z)</source>
+        <translation>Moment fléchissant Mz (autour de z)</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z):</source>
+        <translation>Moment fléchissant Mz (autour de z) :</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Enregistrer l'image</translation>
+    </message>
+    <message>
+        <source>Bild:</source>
+        <translation>Image :</translation>
     </message>
     <message>
         <source>Bildschirm</source>
@@ -614,6 +654,10 @@
     <message>
         <source>Dokument 5</source>
         <translation>Document 5</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>Drehen, schieben, vergrößern, verkleinern</source>
@@ -1004,6 +1048,10 @@
         <translation>Supprimer la dernière modification</translation>
     </message>
     <message>
+        <source>Letzte Änderung löschen ?</source>
+        <translation>Supprimer la dernière modification ?</translation>
+    </message>
+    <message>
         <source>Letzter Datensatz</source>
         <translation>Dernier enregistrement</translation>
     </message>
@@ -1026,6 +1074,10 @@
     <message>
         <source>Markierer</source>
         <translation>Marqueurs</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze endgültig löschen ?</source>
+        <translation>Supprimer définitivement les enregistrements marqués ?</translation>
     </message>
     <message>
         <source>Markierte Datensätze löschen</source>
@@ -1110,6 +1162,18 @@
     <message>
         <source>Norm</source>
         <translation>Norme</translation>
+    </message>
+    <message>
+        <source>Normalkraft N (Zug positiv)</source>
+        <translation>Effort normal N (traction positive)</translation>
+    </message>
+    <message>
+        <source>Normalkraft N (Zug positiv):</source>
+        <translation>Effort normal N (traction positive) :</translation>
+    </message>
+    <message>
+        <source>Normalspannung sx</source>
+        <translation>Contrainte normale sx</translation>
     </message>
     <message>
         <source>Nullpunkt x</source>
@@ -1260,6 +1324,22 @@
         <translation>Paysage</translation>
     </message>
     <message>
+        <source>Querkraft Vy</source>
+        <translation>Effort tranchant Vy</translation>
+    </message>
+    <message>
+        <source>Querkraft Vy:</source>
+        <translation>Effort tranchant Vy :</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz</source>
+        <translation>Effort tranchant Vz</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz:</source>
+        <translation>Effort tranchant Vz :</translation>
+    </message>
+    <message>
         <source>Rasterdrucker</source>
         <translation>Imprimante raster</translation>
     </message>
@@ -1284,12 +1364,24 @@
         <translation>Rond plein</translation>
     </message>
     <message>
+        <source>Rückgängig</source>
+        <translation>Annuler l'action</translation>
+    </message>
+    <message>
         <source>Rücksetzen</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
+        <source>Sch&amp;ubmittelpunkt und Netz</source>
+        <translation>Centre de &amp;cisaillement et maillage</translation>
+    </message>
+    <message>
         <source>Schattierung</source>
         <translation>Ombrage</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Schnittstelle</source>
@@ -1304,6 +1396,14 @@
         <translation>Polices</translation>
     </message>
     <message>
+        <source>Schubmittelpunkt und Netz</source>
+        <translation>Centre de cisaillement et maillage</translation>
+    </message>
+    <message>
+        <source>Schubspannung tau</source>
+        <translation>Contrainte de cisaillement tau</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Choisir la couleur</translation>
     </message>
@@ -1314,6 +1414,18 @@
     <message>
         <source>Sonderzeichen</source>
         <translation>Caractères spéciaux</translation>
+    </message>
+    <message>
+        <source>Spa&amp;nnungen</source>
+        <translation>&amp;Contraintes</translation>
+    </message>
+    <message>
+        <source>Spannungen</source>
+        <translation>Contraintes</translation>
+    </message>
+    <message>
+        <source>Spannungen (finite Elemente)</source>
+        <translation>Contraintes (éléments finis)</translation>
     </message>
     <message>
         <source>Speichern</source>
@@ -1358,6 +1470,10 @@
     <message>
         <source>Stifte</source>
         <translation>Stylos</translation>
+    </message>
+    <message>
+        <source>Strg+C kopiert die gewählten Zeilen, Strg+V fügt eine Koordinatenliste (y z [phi] je Zeile) vor der Auswahl ein.</source>
+        <translation>Ctrl+C copie les lignes choisies, Ctrl+V insère une liste de coordonnées (y z [phi] par ligne) avant la sélection.</translation>
     </message>
     <message>
         <source>Strichstärke</source>
@@ -1448,6 +1564,14 @@
         <translation>Torsion et cisaillement (éléments finis)</translation>
     </message>
     <message>
+        <source>Torsionsmoment Mx</source>
+        <translation>Moment de torsion Mx</translation>
+    </message>
+    <message>
+        <source>Torsionsmoment Mx:</source>
+        <translation>Moment de torsion Mx :</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
     </message>
@@ -1480,6 +1604,10 @@
         <translation>Nom de fichier invalide %1 !</translation>
     </message>
     <message>
+        <source>Ungültiges Datum: %1</source>
+        <translation>Date invalide : %1</translation>
+    </message>
+    <message>
         <source>Ursache</source>
         <translation>Cause</translation>
     </message>
@@ -1508,8 +1636,16 @@
         <translation>Configuration VAK1</translation>
     </message>
     <message>
+        <source>Vergleichsspannung sv</source>
+        <translation>Contrainte équivalente sv</translation>
+    </message>
+    <message>
         <source>Verknüpfte Dokumente</source>
         <translation>Documents liés</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Déplacement</translation>
     </message>
     <message>
         <source>Verschiebung y</source>
@@ -1558,6 +1694,10 @@
     <message>
         <source>Welches Bild ausdrucken ?</source>
         <translation>Quelle image imprimer ?</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1722,6 +1862,10 @@
     <message>
         <source>hell grau</source>
         <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>höchstens %1 Zeichen</source>
+        <translation>au plus %1 caractères</translation>
     </message>
     <message>
         <source>kaltgefertigt</source>

@@ -60,6 +60,10 @@
         <translation>&amp;Deutsch</translation>
     </message>
     <message>
+        <source>&amp;Drucken ...</source>
+        <translation>인쇄(&amp;D) ...</translation>
+    </message>
+    <message>
         <source>&amp;Drucken...</source>
         <translation>인쇄(&amp;P)...</translation>
     </message>
@@ -152,6 +156,10 @@
         <translation>형강 표(&amp;S)</translation>
     </message>
     <message>
+        <source>&amp;Rückgängig</source>
+        <translation>실행 취소(&amp;U)</translation>
+    </message>
+    <message>
         <source>&amp;Rücksetzen</source>
         <translation>초기화(&amp;R)</translation>
     </message>
@@ -186,6 +194,10 @@
     <message>
         <source>&amp;Weitersuchen</source>
         <translation>다음 찾기(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>다시 실행(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -296,6 +308,10 @@
         <translation>출력</translation>
     </message>
     <message>
+        <source>Ausgabe auf ..</source>
+        <translation>출력 대상 ..</translation>
+    </message>
+    <message>
         <source>Ausgabe auf Laserprinter/Plotter mit KARTUNO</source>
         <translation>KARTUNO로 레이저 프린터/플로터 출력</translation>
     </message>
@@ -370,6 +386,30 @@
     <message>
         <source>Bezeichnung</source>
         <translation>규격</translation>
+    </message>
+    <message>
+        <source>Biegemoment My (um y)</source>
+        <translation>굽힘 모멘트 My(y축)</translation>
+    </message>
+    <message>
+        <source>Biegemoment My (um y):</source>
+        <translation>굽힘 모멘트 My(y축):</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z)</source>
+        <translation>굽힘 모멘트 Mz(z축)</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z):</source>
+        <translation>굽힘 모멘트 Mz(z축):</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>그림 저장</translation>
+    </message>
+    <message>
+        <source>Bild:</source>
+        <translation>그림:</translation>
     </message>
     <message>
         <source>Bildschirm</source>
@@ -614,6 +654,10 @@
     <message>
         <source>Dokument 5</source>
         <translation>문서 5</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>회전</translation>
     </message>
     <message>
         <source>Drehen, schieben, vergrößern, verkleinern</source>
@@ -1004,6 +1048,10 @@
         <translation>마지막 변경 삭제</translation>
     </message>
     <message>
+        <source>Letzte Änderung löschen ?</source>
+        <translation>마지막 변경을 삭제할까요 ?</translation>
+    </message>
+    <message>
         <source>Letzter Datensatz</source>
         <translation>마지막 레코드</translation>
     </message>
@@ -1026,6 +1074,10 @@
     <message>
         <source>Markierer</source>
         <translation>마커</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze endgültig löschen ?</source>
+        <translation>표시된 레코드를 영구 삭제할까요 ?</translation>
     </message>
     <message>
         <source>Markierte Datensätze löschen</source>
@@ -1110,6 +1162,18 @@
     <message>
         <source>Norm</source>
         <translation>표준</translation>
+    </message>
+    <message>
+        <source>Normalkraft N (Zug positiv)</source>
+        <translation>축력 N(인장 양수)</translation>
+    </message>
+    <message>
+        <source>Normalkraft N (Zug positiv):</source>
+        <translation>축력 N(인장 양수):</translation>
+    </message>
+    <message>
+        <source>Normalspannung sx</source>
+        <translation>수직 응력 sx</translation>
     </message>
     <message>
         <source>Nullpunkt x</source>
@@ -1260,6 +1324,22 @@
         <translation>가로</translation>
     </message>
     <message>
+        <source>Querkraft Vy</source>
+        <translation>전단력 Vy</translation>
+    </message>
+    <message>
+        <source>Querkraft Vy:</source>
+        <translation>전단력 Vy:</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz</source>
+        <translation>전단력 Vz</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz:</source>
+        <translation>전단력 Vz:</translation>
+    </message>
+    <message>
         <source>Rasterdrucker</source>
         <translation>래스터 프린터</translation>
     </message>
@@ -1284,12 +1364,24 @@
         <translation>환봉</translation>
     </message>
     <message>
+        <source>Rückgängig</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
         <source>Rücksetzen</source>
         <translation>초기화</translation>
     </message>
     <message>
+        <source>Sch&amp;ubmittelpunkt und Netz</source>
+        <translation>전단 중심과 메시(&amp;U)</translation>
+    </message>
+    <message>
         <source>Schattierung</source>
         <translation>음영</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Schnittstelle</source>
@@ -1304,6 +1396,14 @@
         <translation>글꼴</translation>
     </message>
     <message>
+        <source>Schubmittelpunkt und Netz</source>
+        <translation>전단 중심과 메시</translation>
+    </message>
+    <message>
+        <source>Schubspannung tau</source>
+        <translation>전단 응력 tau</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>색 선택</translation>
     </message>
@@ -1314,6 +1414,18 @@
     <message>
         <source>Sonderzeichen</source>
         <translation>특수 문자</translation>
+    </message>
+    <message>
+        <source>Spa&amp;nnungen</source>
+        <translation>응력(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Spannungen</source>
+        <translation>응력</translation>
+    </message>
+    <message>
+        <source>Spannungen (finite Elemente)</source>
+        <translation>응력(유한 요소)</translation>
     </message>
     <message>
         <source>Speichern</source>
@@ -1358,6 +1470,10 @@
     <message>
         <source>Stifte</source>
         <translation>펜</translation>
+    </message>
+    <message>
+        <source>Strg+C kopiert die gewählten Zeilen, Strg+V fügt eine Koordinatenliste (y z [phi] je Zeile) vor der Auswahl ein.</source>
+        <translation>Ctrl+C는 선택한 행을 복사하고, Ctrl+V는 좌표 목록(한 줄에 y z [phi])을 선택 앞에 삽입합니다.</translation>
     </message>
     <message>
         <source>Strichstärke</source>
@@ -1448,6 +1564,14 @@
         <translation>비틀림 및 전단 (유한 요소)</translation>
     </message>
     <message>
+        <source>Torsionsmoment Mx</source>
+        <translation>비틀림 모멘트 Mx</translation>
+    </message>
+    <message>
+        <source>Torsionsmoment Mx:</source>
+        <translation>비틀림 모멘트 Mx:</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>변환</translation>
     </message>
@@ -1480,6 +1604,10 @@
         <translation>잘못된 파일 이름 %1 !</translation>
     </message>
     <message>
+        <source>Ungültiges Datum: %1</source>
+        <translation>잘못된 날짜: %1</translation>
+    </message>
+    <message>
         <source>Ursache</source>
         <translation>원인</translation>
     </message>
@@ -1508,8 +1636,16 @@
         <translation>VAK1 구성</translation>
     </message>
     <message>
+        <source>Vergleichsspannung sv</source>
+        <translation>등가 응력 sv</translation>
+    </message>
+    <message>
         <source>Verknüpfte Dokumente</source>
         <translation>연결된 문서</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>이동</translation>
     </message>
     <message>
         <source>Verschiebung y</source>
@@ -1558,6 +1694,10 @@
     <message>
         <source>Welches Bild ausdrucken ?</source>
         <translation>어느 그림을 인쇄할까요 ?</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>다시 실행</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1722,6 +1862,10 @@
     <message>
         <source>hell grau</source>
         <translation>밝은 회색</translation>
+    </message>
+    <message>
+        <source>höchstens %1 Zeichen</source>
+        <translation>최대 %1자</translation>
     </message>
     <message>
         <source>kaltgefertigt</source>

@@ -60,6 +60,10 @@
         <translation>&amp;Deutsch</translation>
     </message>
     <message>
+        <source>&amp;Drucken ...</source>
+        <translation>&amp;Tipărește ...</translation>
+    </message>
+    <message>
         <source>&amp;Drucken...</source>
         <translation>&amp;Tipărire...</translation>
     </message>
@@ -152,6 +156,10 @@
         <translation>&amp;Profile</translation>
     </message>
     <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Anulează</translation>
+    </message>
+    <message>
         <source>&amp;Rücksetzen</source>
         <translation>&amp;Resetare</translation>
     </message>
@@ -186,6 +194,10 @@
     <message>
         <source>&amp;Weitersuchen</source>
         <translation>Căutare &amp;următoare</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Refă</translation>
     </message>
     <message>
         <source>&amp;Zeichnen</source>
@@ -296,6 +308,10 @@
         <translation>Tipărire</translation>
     </message>
     <message>
+        <source>Ausgabe auf ..</source>
+        <translation>Ieșire către ..</translation>
+    </message>
+    <message>
         <source>Ausgabe auf Laserprinter/Plotter mit KARTUNO</source>
         <translation>Ieșire la imprimantă laser/plotter cu KARTUNO</translation>
     </message>
@@ -370,6 +386,30 @@
     <message>
         <source>Bezeichnung</source>
         <translation>Denumire</translation>
+    </message>
+    <message>
+        <source>Biegemoment My (um y)</source>
+        <translation>Moment încovoietor My (în jurul lui y)</translation>
+    </message>
+    <message>
+        <source>Biegemoment My (um y):</source>
+        <translation>Moment încovoietor My (în jurul lui y):</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z)</source>
+        <translation>Moment încovoietor Mz (în jurul lui z)</translation>
+    </message>
+    <message>
+        <source>Biegemoment Mz (um z):</source>
+        <translation>Moment încovoietor Mz (în jurul lui z):</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Salvează imaginea</translation>
+    </message>
+    <message>
+        <source>Bild:</source>
+        <translation>Imagine:</translation>
     </message>
     <message>
         <source>Bildschirm</source>
@@ -614,6 +654,10 @@
     <message>
         <source>Dokument 5</source>
         <translation>Document 5</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Rotire</translation>
     </message>
     <message>
         <source>Drehen, schieben, vergrößern, verkleinern</source>
@@ -1004,6 +1048,10 @@
         <translation>Ștergere ultima modificare</translation>
     </message>
     <message>
+        <source>Letzte Änderung löschen ?</source>
+        <translation>Ștergeți ultima modificare ?</translation>
+    </message>
+    <message>
         <source>Letzter Datensatz</source>
         <translation>Ultima înregistrare</translation>
     </message>
@@ -1026,6 +1074,10 @@
     <message>
         <source>Markierer</source>
         <translation>Marcatori</translation>
+    </message>
+    <message>
+        <source>Markierte Datensätze endgültig löschen ?</source>
+        <translation>Ștergeți definitiv înregistrările marcate ?</translation>
     </message>
     <message>
         <source>Markierte Datensätze löschen</source>
@@ -1110,6 +1162,18 @@
     <message>
         <source>Norm</source>
         <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Normalkraft N (Zug positiv)</source>
+        <translation>Forța axială N (întindere pozitivă)</translation>
+    </message>
+    <message>
+        <source>Normalkraft N (Zug positiv):</source>
+        <translation>Forța axială N (întindere pozitivă):</translation>
+    </message>
+    <message>
+        <source>Normalspannung sx</source>
+        <translation>Tensiune normală sx</translation>
     </message>
     <message>
         <source>Nullpunkt x</source>
@@ -1260,6 +1324,22 @@
         <translation>Peisaj</translation>
     </message>
     <message>
+        <source>Querkraft Vy</source>
+        <translation>Forța tăietoare Vy</translation>
+    </message>
+    <message>
+        <source>Querkraft Vy:</source>
+        <translation>Forța tăietoare Vy:</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz</source>
+        <translation>Forța tăietoare Vz</translation>
+    </message>
+    <message>
+        <source>Querkraft Vz:</source>
+        <translation>Forța tăietoare Vz:</translation>
+    </message>
+    <message>
         <source>Rasterdrucker</source>
         <translation>Imprimantă raster</translation>
     </message>
@@ -1284,12 +1364,24 @@
         <translation>Bară rotundă</translation>
     </message>
     <message>
+        <source>Rückgängig</source>
+        <translation>Anulează</translation>
+    </message>
+    <message>
         <source>Rücksetzen</source>
         <translation>Resetare</translation>
     </message>
     <message>
+        <source>Sch&amp;ubmittelpunkt und Netz</source>
+        <translation>Centru de &amp;forfecare și rețea</translation>
+    </message>
+    <message>
         <source>Schattierung</source>
         <translation>Umbrire</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Închide</translation>
     </message>
     <message>
         <source>Schnittstelle</source>
@@ -1304,6 +1396,14 @@
         <translation>Fonturi</translation>
     </message>
     <message>
+        <source>Schubmittelpunkt und Netz</source>
+        <translation>Centru de forfecare și rețea</translation>
+    </message>
+    <message>
+        <source>Schubspannung tau</source>
+        <translation>Tensiune tangențială tau</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Alegeți culoarea</translation>
     </message>
@@ -1314,6 +1414,18 @@
     <message>
         <source>Sonderzeichen</source>
         <translation>Caractere speciale</translation>
+    </message>
+    <message>
+        <source>Spa&amp;nnungen</source>
+        <translation>&amp;Tensiuni</translation>
+    </message>
+    <message>
+        <source>Spannungen</source>
+        <translation>Tensiuni</translation>
+    </message>
+    <message>
+        <source>Spannungen (finite Elemente)</source>
+        <translation>Tensiuni (elemente finite)</translation>
     </message>
     <message>
         <source>Speichern</source>
@@ -1358,6 +1470,10 @@
     <message>
         <source>Stifte</source>
         <translation>Penițe</translation>
+    </message>
+    <message>
+        <source>Strg+C kopiert die gewählten Zeilen, Strg+V fügt eine Koordinatenliste (y z [phi] je Zeile) vor der Auswahl ein.</source>
+        <translation>Ctrl+C copiază rândurile alese, Ctrl+V inserează o listă de coordonate (y z [phi] pe rând) înaintea selecției.</translation>
     </message>
     <message>
         <source>Strichstärke</source>
@@ -1448,6 +1564,14 @@
         <translation>Torsiune și forfecare (elemente finite)</translation>
     </message>
     <message>
+        <source>Torsionsmoment Mx</source>
+        <translation>Moment de torsiune Mx</translation>
+    </message>
+    <message>
+        <source>Torsionsmoment Mx:</source>
+        <translation>Moment de torsiune Mx:</translation>
+    </message>
+    <message>
         <source>Transform.</source>
         <translation>Transform.</translation>
     </message>
@@ -1480,6 +1604,10 @@
         <translation>Nume de fișier invalid %1 !</translation>
     </message>
     <message>
+        <source>Ungültiges Datum: %1</source>
+        <translation>Dată nevalidă: %1</translation>
+    </message>
+    <message>
         <source>Ursache</source>
         <translation>Cauză</translation>
     </message>
@@ -1508,8 +1636,16 @@
         <translation>Configurare VAK1</translation>
     </message>
     <message>
+        <source>Vergleichsspannung sv</source>
+        <translation>Tensiune echivalentă sv</translation>
+    </message>
+    <message>
         <source>Verknüpfte Dokumente</source>
         <translation>Documente asociate</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Deplasare</translation>
     </message>
     <message>
         <source>Verschiebung y</source>
@@ -1558,6 +1694,10 @@
     <message>
         <source>Welches Bild ausdrucken ?</source>
         <translation>Ce imagine se tipărește ?</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Refă</translation>
     </message>
     <message>
         <source>Windows-Drucker</source>
@@ -1722,6 +1862,10 @@
     <message>
         <source>hell grau</source>
         <translation>gri deschis</translation>
+    </message>
+    <message>
+        <source>höchstens %1 Zeichen</source>
+        <translation>cel mult %1 caractere</translation>
     </message>
     <message>
         <source>kaltgefertigt</source>

@@ -20,6 +20,7 @@
 #include "project/messages.h"
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"
+#include "stress/stress.h"
 #include "text/program.h"
 
 namespace vak1 {
@@ -41,6 +42,13 @@ struct AppState {
     std::string StartDir;          // current folder at program start, ends with "/"
     std::vector<std::string> CommandLine; // parameters after the program name
     std::vector<std::string> LineTable = std::vector<std::string>(205); // choice lines
+
+    // The internal forces of View -> "Spannungen" (N, N mm) and the stress its picture shows
+    // (sigma, tau, von Mises); the section drawing's option of shear centre, plastic axes, mesh.
+    SectionLoads StressLoads;
+    int StressPictureKind = 2;
+    bool DrawSolverOverlay = false;
+
     // Clears the graphics window for a help picture and draws pltFile (empty: no picture).
     std::function<void(App& app, const std::string& pltFile)> HelpPicture;
     // Set when a help picture took the graphics window's place during the running command.

@@ -24,7 +24,8 @@ inline CadContext CadContextOf(App& app) {
             app.State.CommandLine,
             [&app] { return app.State.ProjectPath(); },
             [&app] { ShowMessageList(HelpContextOf(app), app.Messages); },
-            &app.Config.PlotCommandLines};
+            &app.Config.PlotCommandLines,
+            &app.State.DrawSolverOverlay};
 }
 
 } // namespace vak1

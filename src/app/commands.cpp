@@ -17,6 +17,7 @@
 #include "app/sheetcommands.h"
 #include "app/tablecontext.h"
 #include "app/startup.h"
+#include "app/stresscommand.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
 #include "calc/section.h"
@@ -428,6 +429,11 @@ void ViewExtended(App& app) {
     ReportExtended(OutputContextOf(app), app.Project, 0, ComputeTorsionInWorker,
                    TorsionOptions{static_cast<double>(app.State.MeshFineness)});
 }
+// Shear centre, plastic neutral axes and mesh on the section drawing: on and off.
+void ViewSolverOverlay(App& app) {
+    app.State.DrawSolverOverlay = !app.State.DrawSolverOverlay;
+    DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
+}
 void ShowMessages(App& app) {
     ShowMessagesAndNotes(app);
 }
@@ -485,6 +491,12 @@ void DocuModifyChanges(App& app) {
 }
 
 void DocuDeleteChange(App& app) {
+    // The entry is gone with it: asked first.
+    if (app.Docu.ChangeCount > 0 &&
+        !AskQuestion(Dialogs(app), kHelpNone, cp850("Letzte Änderung löschen ?"))) {
+        app.State.AbortFlag = 1;
+        return;
+    }
     MarkDocuChanged(app, DeleteLastChange(app.Docu));
     ShowChanges(app);
 }
@@ -561,6 +573,8 @@ const std::map<std::string, Command>& Table() {
         {"mi_viewStandard", {ViewStandard}},
         {"mi_viewAuszug", {ViewExcerpt}},
         {"mi_viewExtended", {ViewExtended}},
+        {"mi_viewStresses", {ViewStresses}},
+        {"mi_viewSolverOverlay", {ViewSolverOverlay}},
         {"mi_viewGrafik", {Draw<cdScreen, dkGeometryTable>}},
         {"mi_viewTabelle", {Draw<cdScreen, dkTable>}},
         {"mi_viewpolyline", {Draw<cdScreen, dkPolyline>}},

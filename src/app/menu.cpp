@@ -49,7 +49,7 @@ MenuItem FileMenu() {
         Item("mi_fileOpen", "Ö&ffnen...", "Ctrl+O"),
         Item("mi_fileOpenTable", "Öffnen... (&Tabelle)"),
         Item("mi_FileSave", "&Speichern...", "Ctrl+S"),
-        Item("mi_FileSaveAs", "Speichern &Unter..."),
+        Item("mi_FileSaveAs", "Speichern &Unter...", "Ctrl+Shift+S"),
         Separator(),
         Item("mi_fileImportDXF", "&Import DXF"),
         Item("mi_fileExportDXF", "Ex&port DXF"),
@@ -66,7 +66,7 @@ MenuItem FileMenu() {
     MenuItem recentSeparator = Separator("mi_fileRecentSeparator");
     recentSeparator.visible = false;
     items.push_back(recentSeparator);
-    items.push_back(Item("mi_fileexit", "&Beenden"));
+    items.push_back(Item("mi_fileexit", "&Beenden", "Ctrl+Q"));
     return Menu("mi_file", "&Datei", std::move(items));
 }
 
@@ -83,10 +83,11 @@ MenuItem ViewMenu() {
     errors.enabled = false;
     return Menu("mi_View", "&Ansicht",
                 {Item("mi_viewStandard", "&Standardausdruck"), Item("mi_viewAuszug", "&Auszug"),
-                 Item("mi_viewExtended", "&Erweiterte Werte"), Separator(),
+                 Item("mi_viewExtended", "&Erweiterte Werte"),
+                 Item("mi_viewStresses", "Spa&nnungen"), Separator(),
                  Item("mi_viewGrafik", "&Grafik"), Item("mi_viewTabelle", "&Tabelle"),
                  Item("mi_viewpolyline", "Pol&ylinie"), Item("mi_viewzeichnung", "&Zeichnung"),
-                 Separator(), errors});
+                 Item("mi_viewSolverOverlay", "Sch&ubmittelpunkt und Netz"), Separator(), errors});
 }
 
 MenuItem CadMenu() {
@@ -133,7 +134,7 @@ MenuItem HelpMenu() {
     MenuItem demo = Item("mi_helpDemo", "&Demo");
     demo.enabled = false;
     return Menu("mi_Help", "&Hilfe",
-                {Item("mi_HelpHilfebild", "&Hilfebild"),
+                {Item("mi_HelpHilfebild", "&Hilfebild", "F1"),
                  Item("mi_helpErrorMessages", "&Fehlermeldungen"), Separator(), demo,
                  Item("mi_helpwww", "&QUORVEN Homepage"),
                  Item("mi_helpemail", "&E-Mail an QUORVEN"), language, Separator(),

@@ -4,7 +4,9 @@
 #include <fstream>
 
 #include "app/App.h"
+#include "platform/Ui.h"
 #include "text/cp850.h"
+#include "text/program.h"
 
 namespace vak1 {
 
@@ -54,10 +56,14 @@ bool AskingApproval::Approve(const std::string& command, NamedBy namedBy) {
     const DialogContext d = Dialogs(app_);
     if (known != answers_.end()) {
         if (!known->second)
-            ShowInfo(d, cp850("Nicht gestartet: Sie haben diesen Befehl abgelehnt.\n\n") + command +
+            d.ui.MessageBox(
+                MessageKind::Info, "Meldung:",
+                Cp850ToUtf8(cp850("Nicht gestartet: Sie haben diesen Befehl "
+                                  "abgelehnt.\n\n") +
+                            command +
                             (userFolder_.empty() ? std::string()
                                                  : cp850("\n\nDie Antworten stehen in ") +
-                                                       userFolder_ + kStartAnswersFile + "."));
+                                                       userFolder_ + kStartAnswersFile + ".")));
         return known->second;
     }
     const std::string from = namedBy == NamedBy::ProjectFile
@@ -67,12 +73,12 @@ bool AskingApproval::Approve(const std::string& command, NamedBy namedBy) {
         from + cp850(" nennt ein Programm, das jetzt gestartet werden soll:\n\n") + command +
         cp850("\n\nStarten Sie es nur, wenn Sie der Herkunft der Datei vertrauen. "
               "Programm starten?");
-    // "Abbrechen" is no answer: nothing starts and the question comes again next time. It
-    // ends only this start, not the command that wanted it.
-    uint8_t cancelled = 0;
-    const DialogContext ask{d.ui, d.style, cancelled, d.MessageDisplay, d.OverwriteQuestion};
-    const bool yes = AskQuestion(ask, kHelpNone, question);
-    if (cancelled) return false;
+    // The full command, however long: the dialogs' conversion would show a text of 255
+    // characters or more as an empty box. "Abbrechen" is no answer: nothing starts and the
+    // question comes again next time; it ends only this start, not the command that wanted it.
+    const Reply reply = DialogUi(d, kHelpNone).Question(kProgramTitle, Cp850ToUtf8(question));
+    if (reply == Reply::Cancel) return false;
+    const bool yes = reply == Reply::Yes;
     Remember(command, yes);
     return yes;
 }

@@ -22,6 +22,7 @@
 #include "report/extendedreport.h"
 #include "report/projecttable.h"
 #include "report/resultreport.h"
+#include "report/stressreport.h"
 #include "settings/settingsfile.h"
 #include "text/cp850.h"
 #include "text/textfile.h"
@@ -159,6 +160,33 @@ StartResult ExtendedJob(App& app, const std::string& path, std::FILE* out, std::
     return {true, 0};
 }
 
+bool IsStressParameter(const std::string& p) {
+    return p.size() >= 3 && (p[0] == '/') && (p[1] == 'S' || p[1] == 's') && p[2] == ':';
+}
+
+// The stresses under the loads of /S:N,Vy,Vz,Mx,My,Mz as NAME_s.txt and the colour map of the
+// von Mises stress as NAME_s.png.
+StartResult StressJob(App& app, const std::string& path, const std::string& param, std::FILE* out,
+                      std::FILE* err) {
+    SectionLoads loads;
+    if (!ParseLoads(param.substr(3), app.Config.EnglishUnits == 1, loads)) {
+        PrintLine(err, param + cp850(": Schnittgrößen N,Vy,Vz,Mx,My,Mz erwartet"));
+        return {true, 1};
+    }
+    const std::string txt = StrippedName(path) + "_s.txt", png = StrippedName(path) + "_s.png";
+    if (WouldReplaceInput(path, txt, err) || WouldReplaceInput(path, png, err)) return {true, 1};
+    if (OutputReadOnly(txt, err) || OutputReadOnly(png, err)) return {true, 1};
+    if (!ReadForJob(app, path, err)) return {true, 1};
+    NameJobProject(app, path);
+    std::string error;
+    if (!RunStressJob(OutputContextOf(app), app.Project, loads, txt, png, error)) {
+        PrintLine(err, error);
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n%s\n", txt.c_str(), png.c_str());
+    return {true, 0};
+}
+
 StartResult CadJob(App& app, const std::string& path, const std::string& param, std::FILE* out,
                    std::FILE* err) {
     const int device = param.size() > 4 ? param[4] - '0' : 0;
@@ -216,6 +244,19 @@ StartResult TableJob(App& app, const std::vector<std::string>& args, std::FILE* 
     return {true, table.messages.empty() ? 0 : 1};
 }
 
+// The project made by a job as target: its name printed on out, or the failure on err.
+StartResult WriteJobProject(App& app, const std::string& target, std::FILE* out, std::FILE* err) {
+    NameJobProject(app, target);
+    app.State.AbortFlag = 0;
+    WriteProject(ProjectFileOf(app), target);
+    if (app.State.AbortFlag) {
+        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
+        return {true, 1};
+    }
+    std::fprintf(out, "%s\n", target.c_str());
+    return {true, 0};
+}
+
 bool IsProfileParameter(const std::string& p) {
     return UpperAscii(p) == "/PROFILE";
 }
@@ -261,16 +302,8 @@ StartResult ProfileJob(App& app, const std::vector<std::string>& args, std::FILE
         PrintMessages(app, err);
         return {true, 1};
     }
-    NameJobProject(app, target);
-    app.State.AbortFlag = 0;
     app.State.OverwriteQuestion = false; // a job replaces its output, as the others do
-    WriteProject(ProjectFileOf(app), target);
-    if (app.State.AbortFlag) {
-        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
-        return {true, 1};
-    }
-    std::fprintf(out, "%s\n", target.c_str());
-    return {true, 0};
+    return WriteJobProject(app, target, out, err);
 }
 
 bool IsDxfInParameter(const std::string& p) {
@@ -297,15 +330,7 @@ StartResult DxfInJob(App& app, const std::vector<std::string>& args, std::FILE* 
         return {true, 1};
     }
     CalcSection(app.Project, app.Messages, app.Config);
-    app.State.AbortFlag = 0;
-    NameJobProject(app, target);
-    WriteProject(ProjectFileOf(app), target);
-    if (app.State.AbortFlag) {
-        std::fprintf(err, "%s: Projekt nicht geschrieben\n", target.c_str());
-        return {true, 1};
-    }
-    std::fprintf(out, "%s\n", target.c_str());
-    return {true, 0};
+    return WriteJobProject(app, target, out, err);
 }
 
 // Evaluates the command line; a filled result ends the program.
@@ -348,6 +373,10 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
         result = ExtendedJob(app, app.State.ProjectFile, out, err);
         return true;
     }
+    if (IsStressParameter(second)) {
+        result = StressJob(app, app.State.ProjectFile, second, out, err);
+        return true;
+    }
     if (IsCadParameter(second)) {
         result = CadJob(app, app.State.ProjectFile, second, out, err);
         return true;
@@ -377,14 +406,9 @@ bool EvaluateCommandLine(App& app, StartResult& result, std::FILE* out, std::FIL
 // Help texts and the message file come with the program: without a configured folder that
 // holds them, the installation's data folder is used.
 void UseInstalledData(App& app) {
-#ifdef VAK1_DATA_DIR
     const std::string configured = FolderPath(app.Config.PltDir);
-    const std::string installed = FolderPath(VAK1_DATA_DIR);
-    if (!FileExists(configured + "vak1.hlp") && FileExists(installed + "vak1.hlp"))
-        app.Config.PltDir = installed;
-#else
-    (void)app;
-#endif
+    const std::string installed = InstalledDataFolder();
+    if (!FileExists(configured + "vak1.hlp") && !installed.empty()) app.Config.PltDir = installed;
 }
 
 std::string CurrentFolder() {
@@ -394,14 +418,6 @@ std::string CurrentFolder() {
 }
 
 } // namespace
-
-std::string InstalledDataFolder() {
-#ifdef VAK1_DATA_DIR
-    return FolderPath(VAK1_DATA_DIR);
-#else
-    return {};
-#endif
-}
 
 std::vector<std::string> UsageLines() {
     const std::string prog = std::string("w") + kExtension;
@@ -427,7 +443,11 @@ std::vector<std::string> UsageLines() {
             "/PROFILE -> project file of a section of profiles.dbf",
             "/DXFIN   -> project of the drawing's contour: Filename.vak1",
             "Example: " + prog + file + " /X /NOGUI   ->  test_x.txt",
-            "Example: " + prog + " /PROFILE \"IPE 200\" ipe200  ->  ipe200." + kExtension};
+            "Example: " + prog + " /PROFILE \"IPE 200\" ipe200  ->  ipe200." + kExtension,
+            prog + " Filename /S:N,Vy,Vz,Mx,My,Mz [/NOGUI]",
+            "/S:...   -> stresses under the loads (N, N*mm; inch: lbf, lbf*in):",
+            "            Filename_s.txt and the von Mises colour map Filename_s.png",
+            "Example: " + prog + file + " /S:1000,0,500,0,2e5,0 /NOGUI  ->  test_s.txt"};
 }
 
 bool IsUnattended(const std::vector<std::string>& args) {
@@ -437,7 +457,7 @@ bool IsUnattended(const std::vector<std::string>& args) {
         return true;
     if (args.size() < 2) return false;
     return args[1] == "/I" || args[1] == "/i" || args[1] == "/X" || args[1] == "/x" ||
-           IsCadParameter(args[1]);
+           IsCadParameter(args[1]) || IsStressParameter(args[1]);
 }
 
 StartResult StartUp(App& app, std::FILE* out, std::FILE* err) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/installation.h"
+
 namespace vak1 {
 
 struct App;
@@ -20,9 +22,6 @@ StartResult StartUp(App& app, std::FILE* out = stdout, std::FILE* err = stderr);
 
 // The lines of the usage screen.
 std::vector<std::string> UsageLines();
-// The installation's data folder (help texts, message file, printout sets); empty when the
-// program was built without one.
-std::string InstalledDataFolder();
 
 // True when a parameter asks for an unattended job ("/I", "/X", "/CADi:j") or the usage screen,
 // so that no window is needed.

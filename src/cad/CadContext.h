@@ -48,6 +48,9 @@ struct CadContext {
     // The stored plotting command lines, where the plot device's choice stores an edited
     // line; null: lines are read from Config and not stored.
     std::array<std::string, 5>* PlotLines = nullptr;
+    // The view option that adds the shear centre, the plastic neutral axes and the
+    // finite-element mesh to the section drawing; null: off.
+    const bool* SolverOverlay = nullptr;
 
     // The generic dialogs' view; only while ui is set.
     DialogContext Dialogs() const;

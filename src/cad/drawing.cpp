@@ -28,6 +28,7 @@ void DrawContent(const CadContext& cx, const ProjectData& p, DrawingKind kind) {
         DrawContour(cx, p);
         DrawPointArrows(cx, p);
         DrawCentroidAxes(cx, p);
+        if (cx.SolverOverlay && *cx.SolverOverlay) DrawSolverOverlay(cx, p);
         break;
     case dkPolyline:
         DrawContour(cx, p);
@@ -39,6 +40,7 @@ void DrawContent(const CadContext& cx, const ProjectData& p, DrawingKind kind) {
         DrawContour(cx, p);
         DrawPointArrows(cx, p);
         DrawCentroidAxes(cx, p);
+        if (cx.SolverOverlay && *cx.SolverOverlay) DrawSolverOverlay(cx, p);
         break;
     case dkForm:
         DrawForm(cx, p);

@@ -41,6 +41,11 @@ void DrawCentroidAxes(const CadContext& cx, const ProjectData& p);
 void DrawResultTable(const CadContext& cx, const ProjectData& p, long double x, long double y,
                      long double h);
 
+// The shear centre ("SM"), the plastic neutral axes ("pl1", "pl2") and the finite-element
+// mesh of fineness 1 over the section, in the section's coordinates. A contour the solver
+// cannot mesh leaves the mesh and the shear centre out.
+void DrawSolverOverlay(const CadContext& cx, const ProjectData& p);
+
 // The drawing options dialog ("Zeichnungsoptionen"): hatching and principal axes. Cancel sets
 // AbortFlag and keeps both options.
 void EditDrawingOptions(const CadContext& cx, ProjectData& p);

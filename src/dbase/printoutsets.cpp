@@ -91,7 +91,12 @@ std::string FindPrintoutTable(const PrintoutTablePlaces& places) {
 
 void LoadPrintoutSet(const TableContext& ctx, const PrintoutTablePlaces& places, int& lastRecord,
                      PrintoutDialogData& data) {
-    if (!OpenPrintoutTable(ctx, places)) return;
+    // The window edits the sets: the supplied table is changed in the user's copy of it.
+    bool temp = false;
+    const std::string path = WritablePrintoutTable(ctx, places, temp);
+    if (path.empty() ? !OpenPrintoutTable(ctx, places) : !OpenTableWithWriteCheck(ctx, path))
+        return;
+    if (temp) ctx.w.TempCopy = true; // the window warns that changes stay in the copy
     TableWindow& w = ctx.w;
     SetTableTitles(w, "Printout", "");
     if (lastRecord > 0) GoToRecordWithMessage(ctx, lastRecord);

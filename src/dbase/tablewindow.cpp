@@ -12,6 +12,7 @@
 #include "report/texttable.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"
+#include "text/installation.h"
 #include "text/program.h"
 #include "text/textfile.h"
 
@@ -155,7 +156,10 @@ bool TableModel::Run(TableCommand command) {
         PrintTable(ctx_);
         break;
     case C::Pack:
-        if (editing) PackTable(ctx_);
+        // Packing removes the marked records for good: it is asked first.
+        if (editing &&
+            AskQuestion(D(ctx_), kHelpNone, cp850("Markierte Datensätze endgültig löschen ?")))
+            PackTable(ctx_);
         break;
     case C::HelpCommon:
         ShowHelp(ctx_.help, kHelpTableCommon, HelpMode::TextOnly);
@@ -184,7 +188,9 @@ bool ReadOnlyAttribute(const std::string& path) {
 
 // Creates a new "TEST*.$$$" in folder with one line: can the folder be written? The name is
 // the probe's own, never an entry that was there (a link would lead the line elsewhere).
+// The installation's data folder counts as read-only for everyone.
 bool FolderWritable(const std::string& folder) {
+    if (InsideInstalledData(FolderPath(folder) + "TEST.$$$")) return false;
     std::string test;
     const int fd = CreateUniqueFile(folder + "TEST", ".$$$", test);
     if (fd < 0) return false;

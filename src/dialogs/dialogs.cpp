@@ -33,7 +33,9 @@ constexpr std::size_t kIntegerLength = 12;
 // One pass of a number dialog: false when cancelled.
 bool AskNumberText(const DialogContext& d, uint16_t help, std::string_view prompt,
                    std::size_t maxLength, std::string& text) {
+    UiOf(d).numberInput = true;
     InputText(d, help, prompt, maxLength, text);
+    UiOf(d).numberInput = false;
     return !d.AbortFlag;
 }
 

@@ -344,9 +344,58 @@ std::string NonPhysicalTorsionMessage(const TorsionValues& v) {
                  "wählen.");
 }
 
-TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& options,
-                             TorsionValues& out, std::string& message,
-                             const std::function<bool(std::size_t, std::size_t)>& report) {
+namespace {
+
+// The reference coordinates of the six nodes of an element.
+constexpr QuadPoint kNodePoints[6] = {{0, 1, 0, 0},     {0, 0, 1, 0},     {0, 0, 0, 1},
+                                      {0, 0.5, 0.5, 0}, {0, 0, 0.5, 0.5}, {0, 0.5, 0, 0.5}};
+
+// The stresses of unit loads at the nodes: the gradients each element gives at its nodes,
+// averaged over the elements that meet there.
+void FillField(const FemMesh& mesh, double y0, double z0, const FemPoint& origin,
+               const std::vector<double>& omega, const std::vector<double>& psi1,
+               const std::vector<double>& psi2, double J, double I1, double I2,
+               TorsionField& field) {
+    const std::size_t n = mesh.nodes.size();
+    field.nodes.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        field.nodes[i] = {origin.y + mesh.nodes[i].y, origin.z + mesh.nodes[i].z};
+    field.elements = mesh.elements;
+    field.unit.assign(n, {});
+    std::vector<int> count(n, 0);
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+        const auto& e = mesh.elements[index];
+        const Element el(mesh, index, y0, z0);
+        for (int k = 0; k < 6; ++k) {
+            const Shape s = el.At(kNodePoints[k]);
+            double g[6] = {};
+            for (int a = 0; a < 6; ++a) {
+                g[0] += s.dy[a] * omega[e[a]];
+                g[1] += s.dz[a] * omega[e[a]];
+                g[2] += s.dy[a] * psi1[e[a]];
+                g[3] += s.dz[a] * psi1[e[a]];
+                g[4] += s.dy[a] * psi2[e[a]];
+                g[5] += s.dz[a] * psi2[e[a]];
+            }
+            std::array<double, 6>& u = field.unit[e[k]];
+            u[0] += (g[0] - s.z) / J;
+            u[1] += (g[1] + s.y) / J;
+            u[2] += g[2] / I1;
+            u[3] += g[3] / I1;
+            u[4] += g[4] / I2;
+            u[5] += g[5] / I2;
+            ++count[e[k]];
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        if (count[i] > 0)
+            for (double& v : field.unit[i])
+                v /= count[i];
+}
+
+TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, TorsionValues& out,
+                    TorsionField* field, std::string& message,
+                    const std::function<bool(std::size_t, std::size_t)>& report) {
     out = TorsionValues{};
     message.clear();
     constexpr std::size_t kStages = 5;
@@ -575,8 +624,34 @@ TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& optio
         out = TorsionValues{};
         return TorsionStatus::Failed;
     }
+    if (field) {
+        std::vector<double> psi1(n, 0.0), psi2(n, 0.0);
+        for (int i = 0; i < n; ++i) {
+            if (dof[i] < 0) continue;
+            psi1[i] = x1[dof[i]];
+            psi2[i] = x2[dof[i]];
+        }
+        FillField(mesh, y0, z0, origin, omega, psi1, psi2, out.J, I22, I11, *field);
+    }
     going(kStages);
     return TorsionStatus::Ok;
+}
+
+} // namespace
+
+TorsionStatus ComputeTorsion(const TorsionInput& in, const TorsionOptions& options,
+                             TorsionValues& out, std::string& message,
+                             const std::function<bool(std::size_t, std::size_t)>& report) {
+    return Solve(in, options, out, nullptr, message, report);
+}
+
+TorsionStatus ComputeTorsionField(const TorsionInput& in, const TorsionOptions& options,
+                                  TorsionValues& out, TorsionField& field, std::string& message,
+                                  const std::function<bool(std::size_t, std::size_t)>& report) {
+    field = TorsionField{};
+    const TorsionStatus status = Solve(in, options, out, &field, message, report);
+    if (status != TorsionStatus::Ok) field = TorsionField{};
+    return status;
 }
 
 } // namespace vak1

@@ -1,6 +1,7 @@
 // Torsion and shear values of a section by finite elements: the warping function and the
 // shear functions on a mesh of six-node triangles over the closed contour.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -43,6 +44,17 @@ struct TorsionInput {
 
 enum class TorsionStatus { Ok, Cancelled, NotMeshable, Failed };
 
+// The shear stresses of the solution at the nodes of the mesh, per unit load: the mean of
+// the values the elements meeting at a node give there.
+struct TorsionField {
+    std::vector<FemPoint> nodes; // contour coordinates
+    // Corner nodes 0..2 counter-clockwise, then the midside nodes of the edges 0-1, 1-2, 2-0.
+    std::vector<std::array<int, 6>> elements;
+    // Per node: the stress vector (tau_xy, tau_xz) of a torsion moment 1 about the shear
+    // centre, of a shear force 1 along principal axis 1 and of one along principal axis 2.
+    std::vector<std::array<double, 6>> unit;
+};
+
 // The contour as the solver meshes it: points closer than a billionth of its size taken as
 // one (an arc ends a rounding error beside its position), without repeated neighbours and
 // without the closing point.
@@ -59,5 +71,11 @@ TorsionStatus
 ComputeTorsion(const TorsionInput& in, const TorsionOptions& options, TorsionValues& out,
                std::string& message,
                const std::function<bool(std::size_t done, std::size_t total)>& report = {});
+
+// ComputeTorsion that also gives the stress field of its solution.
+TorsionStatus
+ComputeTorsionField(const TorsionInput& in, const TorsionOptions& options, TorsionValues& out,
+                    TorsionField& field, std::string& message,
+                    const std::function<bool(std::size_t done, std::size_t total)>& report = {});
 
 } // namespace vak1

@@ -93,16 +93,20 @@ void SetLimits(double seconds, std::size_t bytes) {
 #endif
 }
 
-[[noreturn]] void RunChild(int fd, TorsionWork work, const TorsionInput& in,
-                           const TorsionOptions& options, double seconds, std::size_t bytes) {
+using Report = std::function<bool(std::size_t, std::size_t)>;
+// The child's computation: fills the values and message, and in extra what follows them.
+using ChildWork = std::function<TorsionStatus(TorsionValues&, std::string& message,
+                                              std::string& extra, const Report&)>;
+
+[[noreturn]] void RunChild(int fd, const ChildWork& work, double seconds, std::size_t bytes) {
     // The worker goes with its parent: a killed program leaves no mesher running.
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     SetLimits(seconds, bytes);
     TorsionValues values;
-    std::string message;
+    std::string message, extra;
     TorsionStatus status = TorsionStatus::Failed;
     try {
-        status = work(in, options, values, message, [fd](std::size_t d, std::size_t t) {
+        status = work(values, message, extra, [fd](std::size_t d, std::size_t t) {
             char record[kProgressSize];
             const std::uint64_t done = d, total = t;
             record[0] = kProgressRecord;
@@ -114,9 +118,11 @@ void SetLimits(double seconds, std::size_t bytes) {
     } catch (const std::bad_alloc&) {
         status = TorsionStatus::Failed;
         message = cp850("Zu wenig Speicher für das Netz.");
+        extra.clear();
     } catch (const std::exception&) {
         status = TorsionStatus::Failed;
         message = cp850("Die Torsionswerte sind nicht berechenbar.");
+        extra.clear();
     }
     std::string record(kResultHead, '\0');
     const std::int32_t code = static_cast<std::int32_t>(status);
@@ -126,7 +132,50 @@ void SetLimits(double seconds, std::size_t bytes) {
     std::memcpy(&record[1 + sizeof code], &values, sizeof values);
     std::memcpy(&record[1 + sizeof code + sizeof values], &length, sizeof length);
     record += message;
+    const std::uint64_t extraLength = extra.size();
+    record.append(reinterpret_cast<const char*>(&extraLength), sizeof extraLength);
+    record += extra;
     ::_exit(WriteAll(fd, record.data(), record.size()) ? 0 : 1);
+}
+
+// The field as bytes: counts, then the arrays as they lie in memory (parent and child are the
+// same program).
+template <class T> void Append(std::string& out, const std::vector<T>& v) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    const std::uint64_t n = v.size();
+    out.append(reinterpret_cast<const char*>(&n), sizeof n);
+    out.append(reinterpret_cast<const char*>(v.data()), n * sizeof(T));
+}
+
+template <class T> bool Take(const std::string& in, std::size_t& at, std::vector<T>& v) {
+    std::uint64_t n = 0;
+    if (in.size() - at < sizeof n) return false;
+    std::memcpy(&n, &in[at], sizeof n);
+    at += sizeof n;
+    if (n > (in.size() - at) / sizeof(T)) return false;
+    v.resize(static_cast<std::size_t>(n));
+    if (n) std::memcpy(v.data(), &in[at], n * sizeof(T));
+    at += n * sizeof(T);
+    return true;
+}
+
+std::string FieldBytes(const TorsionField& f) {
+    std::string out;
+    Append(out, f.nodes);
+    Append(out, f.elements);
+    Append(out, f.unit);
+    return out;
+}
+
+bool FieldOf(const std::string& in, TorsionField& f) {
+    std::size_t at = 0;
+    if (!Take(in, at, f.nodes) || !Take(in, at, f.elements) || !Take(in, at, f.unit) ||
+        at != in.size() || f.unit.size() != f.nodes.size())
+        return false;
+    for (const auto& e : f.elements)
+        for (int i : e)
+            if (i < 0 || static_cast<std::size_t>(i) >= f.nodes.size()) return false;
+    return true;
 }
 
 std::string SecondsText(double seconds) {
@@ -137,11 +186,11 @@ std::string SecondsText(double seconds) {
 
 } // namespace
 
-TorsionStatus ComputeTorsionContained(const TorsionInput& in, const TorsionOptions& options,
-                                      TorsionValues& out, std::string& message,
-                                      const std::function<bool(std::size_t, std::size_t)>& report,
-                                      const WorkerBudget& budget, WorkerEnd* end,
-                                      TorsionWork work) {
+namespace {
+
+TorsionStatus Contained(const TorsionOptions& options, TorsionValues& out, std::string& message,
+                        std::string& extra, const Report& report, const WorkerBudget& budget,
+                        WorkerEnd* end, const ChildWork& work) {
     out = TorsionValues{};
     message.clear();
     WorkerEnd ended = WorkerEnd::Finished;
@@ -152,16 +201,16 @@ TorsionStatus ComputeTorsionContained(const TorsionInput& in, const TorsionOptio
     const std::size_t bytes = budget.bytes > 0 ? budget.bytes : DefaultBytes();
 
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) return work(in, options, out, message, report);
+    if (::pipe2(fds, O_CLOEXEC) != 0) return work(out, message, extra, report);
     const pid_t child = ::fork();
     if (child < 0) {
         ::close(fds[0]);
         ::close(fds[1]);
-        return work(in, options, out, message, report);
+        return work(out, message, extra, report);
     }
     if (child == 0) {
         ::close(fds[0]);
-        RunChild(fds[1], work, in, options, seconds, bytes);
+        RunChild(fds[1], work, seconds, bytes);
     }
     ::close(fds[1]);
 
@@ -225,6 +274,13 @@ TorsionStatus ComputeTorsionContained(const TorsionInput& in, const TorsionOptio
             code <= static_cast<std::int32_t>(TorsionStatus::Failed)) {
             status = static_cast<TorsionStatus>(code);
             message = data.substr(used + kResultHead, length);
+            const std::size_t after = used + kResultHead + length;
+            std::uint64_t extraLength = 0;
+            if (data.size() - after >= sizeof extraLength) {
+                std::memcpy(&extraLength, &data[after], sizeof extraLength);
+                if (data.size() - after - sizeof extraLength >= extraLength)
+                    extra = data.substr(after + sizeof extraLength, extraLength);
+            }
             if (message == cp850("Zu wenig Speicher für das Netz.")) ended = WorkerEnd::OutOfMemory;
         } else {
             out = TorsionValues{};
@@ -241,7 +297,46 @@ TorsionStatus ComputeTorsionContained(const TorsionInput& in, const TorsionOptio
         message = cp850("Die Vernetzung ist an dieser Kontur gescheitert: sie lässt sich nicht "
                         "vernetzen.");
     if (status != TorsionStatus::Ok && status != TorsionStatus::Cancelled) out = TorsionValues{};
+    if (status != TorsionStatus::Ok) extra.clear();
     if (end) *end = ended;
+    return status;
+}
+
+} // namespace
+
+TorsionStatus ComputeTorsionContained(const TorsionInput& in, const TorsionOptions& options,
+                                      TorsionValues& out, std::string& message,
+                                      const std::function<bool(std::size_t, std::size_t)>& report,
+                                      const WorkerBudget& budget, WorkerEnd* end,
+                                      TorsionWork work) {
+    std::string extra;
+    return Contained(options, out, message, extra, report, budget, end,
+                     [&](TorsionValues& v, std::string& m, std::string&, const Report& r) {
+                         return work(in, options, v, m, r);
+                     });
+}
+
+TorsionStatus ComputeTorsionFieldContained(const TorsionInput& in, const TorsionOptions& options,
+                                           TorsionValues& out, TorsionField& field,
+                                           std::string& message, const Report& report,
+                                           const WorkerBudget& budget, WorkerEnd* end) {
+    field = TorsionField{};
+    std::string extra;
+    TorsionStatus status =
+        Contained(options, out, message, extra, report, budget, end,
+                  [&](TorsionValues& v, std::string& m, std::string& x, const Report& r) {
+                      TorsionField f;
+                      const TorsionStatus st = ComputeTorsionField(in, options, v, f, m, r);
+                      if (st == TorsionStatus::Ok) x = FieldBytes(f);
+                      return st;
+                  });
+    if (status == TorsionStatus::Ok && !FieldOf(extra, field)) {
+        // A field record cut short is a failed run, never a field.
+        field = TorsionField{};
+        out = TorsionValues{};
+        message = cp850("Die Torsionswerte sind nicht berechenbar.");
+        status = TorsionStatus::Failed;
+    }
     return status;
 }
 

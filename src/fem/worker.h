@@ -42,4 +42,11 @@ ComputeTorsionInWorker(const TorsionInput& in, const TorsionOptions& options, To
     return ComputeTorsionContained(in, options, out, message, report);
 }
 
+// ComputeTorsionField in a worker under the budget, as ComputeTorsionContained.
+TorsionStatus ComputeTorsionFieldContained(
+    const TorsionInput& in, const TorsionOptions& options, TorsionValues& out, TorsionField& field,
+    std::string& message,
+    const std::function<bool(std::size_t done, std::size_t total)>& report = {},
+    const WorkerBudget& budget = {}, WorkerEnd* end = nullptr);
+
 } // namespace vak1

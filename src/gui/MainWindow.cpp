@@ -18,6 +18,7 @@
 #include "app/menuhelp.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/statusline.h"
+#include "gui/undohistory.h"
 #include "help/helptext.h"
 #include "platform/Ui.h"
 
@@ -70,6 +71,21 @@ Thh::Thh(App& app, GuiCommands commands, QWidget* parent)
         status_->ShowCursor(CursorText(app_, x, y));
     };
     AddBuiltInCommands();
+    history_ = std::make_unique<UndoHistory>(app_);
+    undo_ = new QAction(tr("&Rückgängig"), this);
+    undo_->setObjectName("mi_editUndo");
+    undo_->setShortcut(QKeySequence("Ctrl+Z"));
+    redo_ = new QAction(tr("&Wiederherstellen"), this);
+    redo_->setObjectName("mi_editRedo");
+    redo_->setShortcut(QKeySequence("Ctrl+Shift+Z"));
+    connect(undo_, &QAction::triggered, this, [this] {
+        history_->Undo();
+        SyncFromCore();
+    });
+    connect(redo_, &QAction::triggered, this, [this] {
+        history_->Redo();
+        SyncFromCore();
+    });
     BuildMenus();
     SyncFromCore();
     graphics_->setFocus();
@@ -105,6 +121,18 @@ void Thh::BuildMenus() {
         menus_.insert(Q(top.name), menu);
         AddItems(*menu, top);
     }
+    AddUndoItems();
+}
+
+void Thh::AddUndoItems() {
+    QMenu* edit = menus_.value("mi_Edit");
+    if (!edit) return;
+    QAction* first = edit->actions().value(0);
+    edit->insertAction(first, undo_);
+    edit->insertAction(first, redo_);
+    edit->insertSeparator(first);
+    actions_.insert(undo_->objectName(), undo_);
+    actions_.insert(redo_->objectName(), redo_);
 }
 
 void Thh::AddItems(QMenu& menu, const MenuItem& parent) {
@@ -138,12 +166,15 @@ QAction* Thh::Action(const std::string& name) const {
 void Thh::RunCommand(const std::string& name) {
     app_.State.AbortFlag = 0;
     status_->CommandStarted();
-    const auto it = commands_.items.find(name);
-    if (it != commands_.items.end() && it->second) {
-        it->second();
-    } else if (app_.Env.ui) {
-        app_.Env.ui->MessageBox(MessageKind::Info, "Meldung:", NotYetAvailableText().toStdString());
-    }
+    history_->Run(name, [&] {
+        const auto it = commands_.items.find(name);
+        if (it != commands_.items.end() && it->second) {
+            it->second();
+        } else if (app_.Env.ui) {
+            app_.Env.ui->MessageBox(MessageKind::Info,
+                                    "Meldung:", NotYetAvailableText().toStdString());
+        }
+    });
     status_->CommandDone(app_, name);
     SyncFromCore();
 }
@@ -184,8 +215,11 @@ void Thh::SyncFromCore() {
     RefreshMenu(app_);
     SyncItem(app_.Menu.Bar);
     const QString caption = TrCore(Q(WindowCaption(app_.State)));
-    setWindowTitle(caption);
+    setWindowTitle(caption + "[*]");
+    setWindowModified(app_.State.ModifiedFlag != 0);
     QCoreApplication::setApplicationName(caption);
+    undo_->setEnabled(history_->Stack().canUndo());
+    redo_->setEnabled(history_->Stack().canRedo());
     status_->ShowCalculation(app_);
     graphics_->Refresh();
 }

@@ -17,6 +17,7 @@ struct App;
 struct MenuItem;
 class TFquorgra;
 class StatusLine;
+class UndoHistory;
 
 // Menu item name -> what the item does.
 using CommandTable = std::map<std::string, std::function<void()>>;
@@ -44,6 +45,7 @@ class Thh : public QMainWindow {
     QAction* Action(const std::string& name) const;
     TFquorgra* Graphics() const { return graphics_; }
     void ShowAbout();
+    UndoHistory& History() { return *history_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +59,8 @@ class Thh : public QMainWindow {
     // The first line of the item's help entry (kept until the help folder changes).
     QString HelpTip(const std::string& name);
     void AddBuiltInCommands();
+    // Edit -> "Rückgängig" and "Wiederherstellen" at the top of the edit menu.
+    void AddUndoItems();
 
     App& app_;
     GuiCommands commands_;
@@ -66,6 +70,9 @@ class Thh : public QMainWindow {
     std::unique_ptr<StatusLine> status_;
     QHash<int, QString> helpTips_;
     std::string helpTipsFolder_;
+    std::unique_ptr<UndoHistory> history_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
 };
 
 // The text of the box shown for an item whose command is not built yet.

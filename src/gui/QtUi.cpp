@@ -1,6 +1,7 @@
 // The modal dialogs and boxes of the desktop program.
 #include "gui/QtUi.h"
 #include "gui/qtext.h"
+#include "gui/transformwindow.h"
 #include "gui/dxfimportwindow.h"
 #include "gui/limitsdialog.h"
 #include "gui/picturewindow.h"
@@ -8,6 +9,7 @@
 #include "gui/printforms.h"
 #include "gui/projecttablewindow.h"
 #include "gui/profilewindow.h"
+#include "gui/stresswindow.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -92,7 +94,12 @@ void QtUi::ApplyHelpTip(QWidget& dialog) const {
     const QString tip = Q(helpTip(helpNumber));
     if (tip.isEmpty()) return;
     auto set = [&tip](QWidget* w) {
-        if (w->toolTip().isEmpty()) w->setToolTip(tip);
+        // A field's limit stays named under the help line.
+        const QString limit = w->property("vak1_limit").toString();
+        if (!limit.isEmpty() && w->toolTip() == limit)
+            w->setToolTip(tip + "\n" + limit);
+        else if (w->toolTip().isEmpty())
+            w->setToolTip(tip);
     };
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         const QString name = w->objectName();
@@ -105,8 +112,9 @@ void QtUi::ApplyHelpTip(QWidget& dialog) const {
 
 bool QtUi::InputTextDialog(const std::string& caption, const std::string& prompt,
                            std::size_t maxLength, std::string& text) {
-    TextInputDialog dialog(parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
-                           [this](bool picture) { Help(picture); });
+    TextInputDialog dialog(
+        parent_, Q(caption), Q(prompt), static_cast<int>(maxLength), Q(text),
+        [this](bool picture) { Help(picture); }, numberInput);
     ApplyHelpTip(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     text = dialog.Text().toStdString();
@@ -341,9 +349,28 @@ ProjectTableAction QtUi::ProjectTableDialog(ProjectTableData& data) {
     return window.exec() == QDialog::Accepted ? window.Action() : ProjectTableAction::Close;
 }
 
+int QtUi::TransformDialog(TransformDialogData& data) {
+    TransformWindow window(parent_, *this, data);
+    ApplyHelpTip(window);
+    if (window.exec() != QDialog::Accepted) return 0;
+    window.Collect(data);
+    return 1;
+}
+
 bool QtUi::ProfileDialog(ProfileDialogData& data) {
     TProfileDialog window(parent_, data);
     return window.exec() == QDialog::Accepted;
+}
+
+bool QtUi::StressDialog(StressDialogData& data) {
+    TStressDialog dialog(parent_, data, [this](bool picture) { Help(picture); });
+    ApplyHelpTip(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::StressPicture(StressPictureData& data) {
+    TStressPicture window(parent_, data, [this](bool picture) { Help(picture); });
+    window.exec();
 }
 
 void QtUi::RunWithProgress(ProgressJob& job) {

@@ -48,6 +48,7 @@ class QtUi : public Ui {
     DialogAction PositionListDialog(PositionListDialogData& data) override;
     DialogAction CoordinateDialog(CoordinateDialogData& data) override;
     bool TextLinesDialog(TextLinesDialogData& data) override;
+    int TransformDialog(TransformDialogData& data) override;
     bool DiagramLimitsDialog(DiagramLimitsDialogData& data) override;
     // The file dialog, then the import dialog on the chosen drawing.
     bool DxfImportDialog(DxfImportDialogData& data) override;
@@ -70,6 +71,8 @@ class QtUi : public Ui {
     bool TableWindowDialog(TableWindowModel& table) override;
     ProjectTableAction ProjectTableDialog(ProjectTableData& data) override;
     bool ProfileDialog(ProfileDialogData& data) override;
+    bool StressDialog(StressDialogData& data) override;
+    void StressPicture(StressPictureData& data) override;
     void RunWithProgress(ProgressJob& job) override;
 
   private:

@@ -54,6 +54,7 @@ void RestoreWindowPlace(QWidget& window, const App& app) {
 // written whole, and a failure is shown.
 void SaveWindowPlace(const QWidget& window, App& app) {
     if (app.Config.SettingsFolder.empty()) return;
+    MakeSettingsFolder(app.Config);
     TextFileWriter out;
     if (out.Open(SettingsFilePath(app.Config, "win")))
         out.WriteLine(std::to_string(window.pos().x()) + " " + std::to_string(window.pos().y()) +

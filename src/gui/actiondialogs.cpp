@@ -1,6 +1,7 @@
 // Layout of the position list, the coordinate dialog and the text lines.
 #include "gui/actiondialogs.h"
 #include "gui/contourpreview.h"
+#include "gui/fieldchecks.h"
 #include "gui/qtext.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <QApplication>
+#include <QClipboard>
+#include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace vak1 {
 namespace {
@@ -54,6 +60,41 @@ const char* ObjectName(DialogAction a) {
     }
     return "Button";
 }
+
+// Hands a cell's typed text to the window once the editor has closed: a refusal shows a
+// message box, which must not meet an editor still open.
+class CellDelegate : public QStyledItemDelegate {
+  public:
+    CellDelegate(PositionListWindow* window) : QStyledItemDelegate(window), window_(window) {}
+    void setModelData(QWidget* editor, QAbstractItemModel*,
+                      const QModelIndex& index) const override {
+        const auto* edit = qobject_cast<QLineEdit*>(editor);
+        if (!edit || edit->text() == index.data().toString()) return;
+        const QString text = edit->text();
+        const int row = index.row(), column = index.column();
+        QTimer::singleShot(0, window_,
+                           [w = window_, row, column, text] { w->CommitCell(row, column, text); });
+    }
+
+  protected:
+    // Enter and Escape end the cell's editing only; they must not go on to the list, where
+    // they would change the position or cancel the dialog.
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        const bool handled = QStyledItemDelegate::eventFilter(editor, event);
+        if (event->type() != QEvent::KeyPress) return handled;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return true;
+        default:
+            return handled;
+        }
+    }
+
+  private:
+    PositionListWindow* window_;
+};
 
 } // namespace
 
@@ -111,8 +152,9 @@ PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui, const PositionLi
                                        Q("phi [" + t.angleUnit + "]")});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    table_->setItemDelegate(new CellDelegate(this));
     table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
     // The digits stand under each other. The desktop's monospace font is not asked for: some
@@ -121,16 +163,14 @@ PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui, const PositionLi
     mono.setStyleHint(QFont::Monospace);
     mono.setPointSizeF(QFontDatabase::systemFont(QFontDatabase::FixedFont).pointSizeF());
     table_->setFont(mono);
-    int row = 0;
-    for (const PositionRow& r : t.rows) {
-        int column = 0;
-        for (const std::string* text : {&r.number, &r.y, &r.z, &r.phi}) {
-            auto* item = new QTableWidgetItem(Q(*text).trimmed());
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(row, column++, item);
-        }
-        ++row;
-    }
+    hooks_.setCell = data.setCell;
+    hooks_.paste = data.paste;
+    hooks_.removeRows = data.removeRows;
+    hooks_.undo = data.undo;
+    hooks_.redo = data.redo;
+    if (!hooks_.setCell) table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview_ = nullptr;
+    Fill(t);
     table_->resizeColumnsToContents();
     const QFontMetrics metrics(mono);
     int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
@@ -155,6 +195,8 @@ PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui, const PositionLi
         side->addWidget(b);
     side->addSpacing(8);
     preview_ = new ContourPreview(t);
+    preview_->setToolTip(tr("Strg+C kopiert die gewählten Zeilen, Strg+V fügt eine "
+                            "Koordinatenliste (y z [phi] je Zeile) vor der Auswahl ein."));
     side->addWidget(preview_, 1);
     layout->addLayout(side);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
@@ -168,6 +210,88 @@ PositionListWindow::PositionListWindow(QWidget* parent, Ui& ui, const PositionLi
     resize(minimumSizeHint().width(), std::max(minimumSizeHint().height(), 480));
 }
 
+void PositionListWindow::Fill(const PositionTable& t) {
+    table_->setRowCount(static_cast<int>(t.rows.size()));
+    int row = 0;
+    for (const PositionRow& r : t.rows) {
+        int column = 0;
+        for (const std::string* text : {&r.number, &r.y, &r.z, &r.phi}) {
+            auto* item = new QTableWidgetItem(Q(*text).trimmed());
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            table_->setItem(row, column++, item);
+        }
+        ++row;
+    }
+    if (preview_) {
+        preview_->SetTable(t);
+        preview_->SetMarked(Selected());
+    }
+}
+
+QList<int> PositionListWindow::SelectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& i : table_->selectionModel()->selectedRows())
+        rows << i.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QString PositionListWindow::SelectedText() const {
+    QString text;
+    for (const int r : SelectedRows())
+        text += table_->item(r, 1)->text() + '\t' + table_->item(r, 2)->text() + '\t' +
+                table_->item(r, 3)->text() + '\n';
+    return text;
+}
+
+void PositionListWindow::CommitCell(int row, int column, const QString& text) {
+    PositionTable table;
+    if (hooks_.setCell && hooks_.setCell(row + 1, column, text.toStdString(), table)) {
+        Fill(table);
+        table_->setCurrentCell(row, column);
+        return;
+    }
+    if (!table_->item(row, column)) return;
+    // Refused: the cell is open again with what was typed, for the correction.
+    table_->setCurrentCell(row, column);
+    table_->editItem(table_->item(row, column));
+    if (auto* edit = qobject_cast<QLineEdit*>(table_->indexWidget(table_->currentIndex())))
+        edit->setText(text);
+}
+
+void PositionListWindow::Paste() {
+    if (!hooks_.paste) return;
+    const QList<int> rows = SelectedRows();
+    const int before = rows.isEmpty() ? table_->rowCount() + 1 : rows.first() + 1;
+    const int count = table_->rowCount();
+    PositionTable table;
+    if (!hooks_.paste(before, QApplication::clipboard()->text().toStdString(), table)) return;
+    Fill(table);
+    // The pasted rows stay selected, for a look or a second thought.
+    table_->clearSelection();
+    const int added = table_->rowCount() - count;
+    if (added > 0)
+        table_->setRangeSelected(QTableWidgetSelectionRange(before - 1, 0, before - 2 + added, 3),
+                                 true);
+}
+
+void PositionListWindow::DeleteRows() {
+    std::vector<int> positions;
+    for (const int r : SelectedRows())
+        positions.push_back(r + 1);
+    PositionTable table;
+    if (hooks_.removeRows && hooks_.removeRows(positions, table)) {
+        table_->clearSelection();
+        Fill(table);
+    }
+}
+
+void PositionListWindow::Walk(const std::function<bool(PositionTable&)>& step) {
+    PositionTable table;
+    if (step && step(table)) Fill(table);
+}
+
 int PositionListWindow::Selected() const {
     const QModelIndexList rows = table_->selectionModel()->selectedRows();
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
@@ -176,6 +300,27 @@ int PositionListWindow::Selected() const {
 bool PositionListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            QApplication::clipboard()->setText(SelectedText());
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            Paste();
+            return true;
+        }
+        const QKeyCombination keys = key->keyCombination();
+        if (keys == (Qt::CTRL | Qt::Key_Z)) {
+            Walk(hooks_.undo);
+            return true;
+        }
+        if (keys == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) {
+            Walk(hooks_.redo);
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete && SelectedRows().size() > 1 && hooks_.removeRows) {
+            DeleteRows();
+            return true;
+        }
         const char* button = nullptr;
         switch (key->key()) {
         case Qt::Key_Return:
@@ -212,7 +357,8 @@ CoordinateWindow::CoordinateWindow(QWidget* parent, Ui& ui, const CoordinateDial
         label->setObjectName(kNames[i][0]);
         auto* edit = new QLineEdit(Q(data.fields[static_cast<std::size_t>(i)]));
         edit->setObjectName(kNames[i][1]);
-        edit->setMaxLength(30);
+        edit->setMaxLength(30); // a number, never cut: no text limit to name
+        AcceptNumbers(edit);
         auto* unit = new QLabel(Q(data.units[static_cast<std::size_t>(i)]));
         unit->setObjectName(kNames[i][2]);
         grid->addWidget(label, i, 0);
@@ -257,7 +403,7 @@ TextLinesWindow::TextLinesWindow(QWidget* parent, Ui& ui, const TextLinesDialogD
     for (const TextLineField& f : data.fields) {
         auto* edit = new QLineEdit;
         edit->setObjectName(QString("Edit_%1").arg(++n));
-        if (f.maxLength > 0) edit->setMaxLength(static_cast<int>(f.maxLength));
+        LimitText(edit, static_cast<int>(f.maxLength));
         edit->setText(Q(f.text));
         edit->setMinimumWidth(static_cast<int>(std::min<std::size_t>(f.maxLength, 65)) *
                               fontMetrics().averageCharWidth());

@@ -40,16 +40,30 @@ class ContourPreview;
 // The positions as a table of number, y, z and arc angle beside a picture of the contour
 // that marks the selected position. In the table Enter changes the selected position (with
 // none selected it is the dialog's "OK"), Insert inserts and Delete deletes, as their
-// buttons do.
+// buttons do; several rows selected are deleted together. y, z and the arc angle are edited
+// in their cells (typing or F2); Ctrl+C copies the selected rows as tab-separated text,
+// Ctrl+V inserts a coordinate list before the selection, Ctrl+Z and Ctrl+Shift+Z take the
+// table's own changes back and forth.
 class PositionListWindow : public ActionDialog {
   public:
     PositionListWindow(QWidget* parent, Ui& ui, const PositionListDialogData& data);
     int Selected() const; // 1-based, 0: none
+    // The text of the selected rows: y, z and the arc angle, tab-separated, a line each.
+    QString SelectedText() const;
+    // A cell's text typed in place: taken, or refused with the editor open again on it.
+    void CommitCell(int row, int column, const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void Fill(const PositionTable& table);
+    void Paste();
+    void DeleteRows();
+    void Walk(const std::function<bool(PositionTable&)>& step);
+    QList<int> SelectedRows() const; // 0-based, in order
+
+    PositionListDialogData hooks_; // the editing hooks of the data (lines and table unused)
     QTableWidget* table_;
     ContourPreview* preview_;
 };

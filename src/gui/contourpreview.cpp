@@ -39,30 +39,62 @@ void AddEdge(std::vector<QPointF>& out, QPointF a, QPointF b, double phi) {
     out.push_back(b);
 }
 
+// The closed contour of the table with its arcs as chords, in mm.
+std::vector<QPointF> Outline(const PositionTable& table) {
+    std::vector<QPointF> points, out;
+    for (const PositionRow& r : table.rows)
+        points.emplace_back(static_cast<double>(r.yMm), static_cast<double>(r.zMm));
+    const std::size_t n = points.size();
+    if (n == 0) return out;
+    out.push_back(points[0]);
+    for (std::size_t k = 0; k < n; ++k) {
+        // The last position joins the first by a straight edge.
+        const double phi = k + 1 < n ? static_cast<double>(table.rows[k].phiRad) : 0;
+        AddEdge(out, points[k], points[(k + 1) % n], phi);
+    }
+    return out;
+}
+
+QRectF Bounds(const std::vector<QPointF>& a, const std::vector<QPointF>& b) {
+    bool first = true;
+    double y0 = 0, y1 = 0, z0 = 0, z1 = 0;
+    for (const auto* list : {&a, &b})
+        for (const QPointF& p : *list) {
+            if (first) {
+                y0 = y1 = p.x();
+                z0 = z1 = p.y();
+                first = false;
+            }
+            y0 = std::min(y0, p.x());
+            y1 = std::max(y1, p.x());
+            z0 = std::min(z0, p.y());
+            z1 = std::max(z1, p.y());
+        }
+    return QRectF(QPointF(y0, z0), QPointF(y1, z1));
+}
+
 } // namespace
 
 ContourPreview::ContourPreview(const PositionTable& table, QWidget* parent) : QWidget(parent) {
     setObjectName("Preview_kontur");
     setMinimumSize(200, 150);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    SetTable(table);
+}
+
+void ContourPreview::SetTable(const PositionTable& table) {
+    points_.clear();
     for (const PositionRow& r : table.rows)
         points_.emplace_back(static_cast<double>(r.yMm), static_cast<double>(r.zMm));
-    const std::size_t n = points_.size();
-    if (n == 0) return;
-    outline_.push_back(points_[0]);
-    for (std::size_t k = 0; k < n; ++k) {
-        // The last position joins the first by a straight edge.
-        const double phi = k + 1 < n ? static_cast<double>(table.rows[k].phiRad) : 0;
-        AddEdge(outline_, points_[k], points_[(k + 1) % n], phi);
-    }
-    double y0 = outline_[0].x(), y1 = y0, z0 = outline_[0].y(), z1 = z0;
-    for (const QPointF& p : outline_) {
-        y0 = std::min(y0, p.x());
-        y1 = std::max(y1, p.x());
-        z0 = std::min(z0, p.y());
-        z1 = std::max(z1, p.y());
-    }
-    bounds_ = QRectF(QPointF(y0, z0), QPointF(y1, z1));
+    outline_ = Outline(table);
+    bounds_ = Bounds(outline_, overlay_);
+    update();
+}
+
+void ContourPreview::SetOverlay(const PositionTable& table) {
+    overlay_ = Outline(table);
+    bounds_ = Bounds(outline_, overlay_);
+    update();
 }
 
 void ContourPreview::SetMarked(int position) {
@@ -94,6 +126,13 @@ void ContourPreview::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().mid().color(), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (overlay_.size() > 1) {
+        QPainterPath over(Map(overlay_[0]));
+        for (std::size_t i = 1; i < overlay_.size(); ++i)
+            over.lineTo(Map(overlay_[i]));
+        painter.setPen(QPen(OverlayColor(), 2));
+        painter.drawPath(over);
+    }
     if (outline_.empty()) return;
     QPainterPath path(Map(outline_[0]));
     for (std::size_t i = 1; i < outline_.size(); ++i)

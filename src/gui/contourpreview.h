@@ -12,8 +12,12 @@ namespace vak1 {
 class ContourPreview : public QWidget {
   public:
     static QColor MarkColor() { return {220, 0, 0}; }
+    static QColor OverlayColor() { return {0, 120, 220}; }
 
     explicit ContourPreview(const PositionTable& table, QWidget* parent = nullptr);
+    void SetTable(const PositionTable& table);
+    // A second contour drawn over the first (a transformed one); an empty table removes it.
+    void SetOverlay(const PositionTable& table);
     // 1-based; 0 marks none.
     void SetMarked(int position);
     int Marked() const { return marked_; }
@@ -27,6 +31,7 @@ class ContourPreview : public QWidget {
   private:
     std::vector<QPointF> points_;  // positions in mm, z upwards
     std::vector<QPointF> outline_; // the closed contour with its arcs as chords, in mm
+    std::vector<QPointF> overlay_; // the second contour, in mm
     QRectF bounds_;
     int marked_ = 0;
     QPointF Map(QPointF mm) const;

@@ -9,6 +9,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+
+#include "gui/fieldchecks.h"
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -21,7 +24,7 @@ namespace {
 QLineEdit* Edit(const char* name, const std::string& text, std::size_t maxLength) {
     auto* e = new QLineEdit;
     e->setObjectName(name);
-    if (maxLength > 0) e->setMaxLength(static_cast<int>(maxLength));
+    LimitText(e, static_cast<int>(maxLength));
     e->setText(Q(text));
     return e;
 }
@@ -104,6 +107,7 @@ TForm_EinAend::TForm_EinAend(QWidget* parent, const ChangeDialogData& data, cons
     auto* grid = new QGridLayout;
     text_ = Edit("Edit_aenderung", data.text, data.textLength);
     date_ = Edit("Edit_datum", data.date, data.dateLength);
+    AcceptDates(date_);
     editor_ = Edit("Edit_bearbeiter", data.editor, data.editorLength);
     auto* today = Button("<" + Q(data.today), "Button_datum");
     const QString todayText = Q(data.today);
@@ -136,6 +140,15 @@ TForm_EinAend::TForm_EinAend(QWidget* parent, const ChangeDialogData& data, cons
     AddButtons(*this, *layout, help);
     text_->setFocus();
     setMinimumWidth(420);
+}
+
+void TForm_EinAend::accept() {
+    if (!date_->hasAcceptableInput()) {
+        QMessageBox::warning(this, windowTitle(), tr("Ungültiges Datum: %1").arg(date_->text()));
+        date_->setFocus();
+        return;
+    }
+    QDialog::accept();
 }
 
 void TForm_EinAend::Collect(ChangeDialogData& data) const {

@@ -18,6 +18,8 @@ class TForm_EinAend : public QDialog {
   public:
     TForm_EinAend(QWidget* parent, const ChangeDialogData& data, const HelpHandler& help);
     void Collect(ChangeDialogData& data) const;
+    // A date that is no date of the calendar is refused with its message.
+    void accept() override;
 
   private:
     QLineEdit* text_;

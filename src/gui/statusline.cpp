@@ -45,7 +45,7 @@ QString CommandFeedback(const App& app, const std::string& command) {
     if (command == "mi_fileExportDXF" && !app.Cad.FileName.empty())
         return TrCore("DXF geschrieben: %1").arg(Q(app.Cad.FileName));
     if ((command == "mi_viewStandard" || command == "mi_viewAuszug" ||
-         command == "mi_viewExtended") &&
+         command == "mi_viewExtended" || command == "mi_viewStresses") &&
         WritesAFile(app.Output.Kind))
         return TrCore("Bericht: %1").arg(Q(app.Output.OutputFileName));
     return {};

@@ -101,7 +101,7 @@ Tdbf4::Tdbf4(QWidget* parent, TableWindowModel& table)
     editMenu->setToolTipsVisible(true);
     QMenu* view = bar->addMenu("&Ansicht");
     view->setObjectName("Menu_view");
-    add(view, "mi_search", "&Suchen", TableCommand::Search);
+    add(view, "mi_search", "&Suchen", TableCommand::Search)->setShortcut(QKeySequence::Find);
     add(view, "mi_searchAgain", "&Weitersuchen", TableCommand::SearchAgain);
     QMenu* help = bar->addMenu("&Hilfe");
     help->setObjectName("Menu_help");

@@ -100,6 +100,15 @@ inline const char* const kTranslationPatterns[] = {
     "%1, Zeile %2: %3",
     "%1, Satz %2: %3",
     "Tabelle %1",
+    "Zeile %1: zwei oder drei Zahlen erwartet (y, z, phi), |y|, |z| <= %2, |phi| < 360",
+    "%1: Bild nicht geschrieben",
+    "Ungültiges Datum: %1",
+    "höchstens %1 Zeichen",
+    "%1: keine Zahl",
+    "%1: größer als 1 MB, keine Projektdatei",
+    "%1: keine lesbare Datei",
+    "Lesefehler %1",
+    "Zeile %1 in %2",
     "Datei %1: %2",
 };
 

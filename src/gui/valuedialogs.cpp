@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+
+#include "gui/fieldchecks.h"
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,17 +65,29 @@ void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpHandler& he
 }
 
 TextInputDialog::TextInputDialog(QWidget* parent, const QString& caption, const QString& prompt,
-                                 int maxLength, const QString& text, const HelpHandler& help)
+                                 int maxLength, const QString& text, const HelpHandler& help,
+                                 bool number)
     : QDialog(parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PromptLabel(prompt));
     edit_ = new QLineEdit;
     edit_->setObjectName("Edit");
-    if (maxLength > 0) edit_->setMaxLength(maxLength);
+    LimitText(edit_, maxLength);
+    if (number) AcceptNumbers(edit_);
     edit_->setText(text);
     edit_->selectAll();
-    layout->addWidget(edit_);
+    const QString unit = number ? UnitOfPrompt(prompt) : QString();
+    if (unit.isEmpty()) {
+        layout->addWidget(edit_);
+    } else {
+        auto* field = new QHBoxLayout;
+        field->addWidget(edit_, 1);
+        auto* label = new QLabel(unit);
+        label->setObjectName("Label_unit");
+        field->addWidget(label);
+        layout->addLayout(field);
+    }
     AddDialogButtons(*this, *layout, help);
     edit_->setFocus();
     setMinimumWidth(360);

@@ -29,8 +29,10 @@ void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpHandler& he
 
 class TextInputDialog : public QDialog {
   public:
+    // number: the field takes only what can be a number, with the unit the prompt ends
+    // with beside it.
     TextInputDialog(QWidget* parent, const QString& caption, const QString& prompt, int maxLength,
-                    const QString& text, const HelpHandler& help);
+                    const QString& text, const HelpHandler& help, bool number = false);
     QString Text() const;
 
   private:

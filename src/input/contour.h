@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cad/drawing.h"
 #include "project/ProjectData.h"
@@ -42,6 +43,15 @@ void BuildLineTable(App& app);
 
 void EditPositions(App& app);
 void EditPosition(App& app, uint16_t k);
+// Takes the text of one field of the coordinate dialog (0 y, 1 z, 2 the arc angle) into
+// position k with that dialog's checks: false, with its message, when refused.
+bool StoreCoordinateField(App& app, uint16_t k, int field, const std::string& text);
+// A coordinate list as a spreadsheet or a CAD listing gives it: one position a line, two or
+// three numbers (y, z and the arc angle, in the units of the settings) separated by tabs,
+// semicolons or blanks, with a decimal point or comma; empty lines are skipped. False with
+// the message for the first line that is not such a position.
+bool ReadCoordinateList(const Settings& s, const std::string& text,
+                        std::vector<TPosition>& positions, std::string& error);
 
 // The inputs of the transformation, each at its neutral value.
 struct ContourTransform {

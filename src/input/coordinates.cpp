@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/App.h"
 #include "model/angles.h"
@@ -102,6 +103,57 @@ bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
 }
 
 } // namespace
+
+bool StoreCoordinateField(App& app, uint16_t k, int field, const std::string& text) {
+    if (k < 1 || k > app.Project.PosCount || field < 0 || field > 2) return false;
+    Prefill(app.Project, k);
+    const std::array<std::string, 3> offered = CoordinateData(app, k).fields;
+    std::array<std::string, 3> fields = offered;
+    fields[static_cast<std::size_t>(field)] = text;
+    return Store(app, k, offered, fields);
+}
+
+bool ReadCoordinateList(const Settings& s, const std::string& text,
+                        std::vector<TPosition>& positions, std::string& error) {
+    const bool inch = s.EnglishUnits == 1;
+    const long double lengthFactor = inch ? kInchToMm : 1;
+    const long double bound = inch ? kCoordinateMax * kMmToInch : kCoordinateMax;
+    positions.clear();
+    std::size_t start = 0;
+    for (int line = 1; start <= text.size(); ++line) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::vector<std::string> numbers;
+        std::string number;
+        for (std::size_t i = start; i <= end; ++i) {
+            const char c = i < end ? text[i] : ' ';
+            if (c == '\t' || c == ';' || c == ' ' || c == '\r') {
+                if (!number.empty()) numbers.push_back(std::exchange(number, {}));
+            } else {
+                number += c;
+            }
+        }
+        start = end + 1;
+        if (numbers.empty()) continue;
+        std::array<long double, 3> v{0, 0, 0};
+        bool valid = numbers.size() == 2 || numbers.size() == 3;
+        for (std::size_t i = 0; valid && i < numbers.size(); ++i) {
+            const ParsedNumber n = ParseNumber(numbers[i]);
+            valid = n.valid && (i == 2 ? std::fabs(n.value) < 360 : std::fabs(n.value) <= bound);
+            v[i] = n.value;
+        }
+        if (!valid) {
+            error = cp850("Zeile ") + std::to_string(line) +
+                    cp850(": zwei oder drei Zahlen erwartet (y, z, phi), |y|, |z| <= ") +
+                    FormatSignificant(s, bound) + ", |phi| < 360";
+            return false;
+        }
+        positions.push_back({std::clamp(v[0] * lengthFactor, -kCoordinateMax, kCoordinateMax),
+                             std::clamp(v[1] * lengthFactor, -kCoordinateMax, kCoordinateMax),
+                             v[2] * kRadPerDeg});
+    }
+    return true;
+}
 
 void EditPosition(App& app, uint16_t k) {
     ProjectData& p = app.Project;

@@ -1,5 +1,6 @@
 // The position list: append, insert, delete, change and transform until the user leaves.
 #include <algorithm>
+#include <vector>
 
 #include "app/App.h"
 #include "app/notes.h"
@@ -27,14 +28,8 @@ DialogButton Button(const App& app, DialogAction action, const char* caption) {
     return DialogButton{action, DisplayText(app.Config, cp850(caption))};
 }
 
-PositionListDialogData ListData(const App& app, int selected) {
-    PositionListDialogData d;
-    d.caption = "Eingabe der Positionen";
-    const auto& table = app.State.LineTable;
-    for (uint16_t k = 1; k <= app.Project.PosCount; ++k)
-        d.lines.push_back(DisplayText(app.Config, table[k - 1]));
-    d.selected = selected;
-    PositionTable& columns = d.table;
+void FillTable(const App& app, PositionTable& columns) {
+    columns.rows.clear();
     columns.lengthUnit = DisplayText(app.Config, UnitLength(app.Config));
     columns.angleUnit = DisplayText(app.Config, UnitAngle(app.Config));
     for (uint16_t k = 1; k <= app.Project.PosCount; ++k) {
@@ -44,6 +39,16 @@ PositionListDialogData ListData(const App& app, int selected) {
         columns.rows.push_back(
             {text(t.number), text(t.y), text(t.z), text(t.phi), p.y, p.z, p.phi});
     }
+}
+
+PositionListDialogData ListData(const App& app, int selected) {
+    PositionListDialogData d;
+    d.caption = "Eingabe der Positionen";
+    const auto& table = app.State.LineTable;
+    for (uint16_t k = 1; k <= app.Project.PosCount; ++k)
+        d.lines.push_back(DisplayText(app.Config, table[k - 1]));
+    d.selected = selected;
+    FillTable(app, d.table);
     d.buttons = {Button(app, DialogAction::Append, "&Neu"),
                  Button(app, DialogAction::Insert, "&Einfügen"),
                  Button(app, DialogAction::Delete, "&Löschen"),
@@ -164,6 +169,116 @@ Step Act(App& app, DialogAction action, int selected) {
     }
 }
 
+// After an edit the drawing follows, as far as the settings ask for it.
+void ShowEdited(App& app) {
+    if (app.Config.HelpLevel == 0) return;
+    Recalculate(app);
+    if (app.Project.CalcError)
+        Clear(app.Graphics); // the list is shown when the editing ends
+    else
+        RedrawView(app, dkPolyline);
+}
+
+// The edits in the table itself, each one step that the table's undo takes back.
+class TableEdits {
+  public:
+    explicit TableEdits(App& app) : app_(app) {}
+
+    void Connect(PositionListDialogData& d) {
+        d.setCell = [this](int k, int column, const std::string& text, PositionTable& table) {
+            const Contour before = Now();
+            const bool stored =
+                StoreCoordinateField(app_, static_cast<uint16_t>(k), column - 1, text);
+            return Done(before, stored, table);
+        };
+        d.paste = [this](int before, const std::string& text, PositionTable& table) {
+            return Paste(before, text, table);
+        };
+        d.removeRows = [this](const std::vector<int>& positions, PositionTable& table) {
+            const Contour before = Now();
+            ProjectData& p = app_.Project;
+            std::vector<int> sorted = positions;
+            std::sort(sorted.rbegin(), sorted.rend());
+            sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+            for (const int k : sorted) {
+                if (k < 1 || k > p.PosCount) continue;
+                for (int i = k; i < p.PosCount; ++i)
+                    p.Positions[i] = p.Positions[i + 1];
+                --p.PosCount;
+            }
+            return Done(before, true, table);
+        };
+        d.undo = [this](PositionTable& table) { return Walk(undone_, redone_, table); };
+        d.redo = [this](PositionTable& table) { return Walk(redone_, undone_, table); };
+    }
+
+  private:
+    struct Contour {
+        std::vector<TPosition> positions; // 1..PosCount
+        bool operator==(const Contour& o) const {
+            return positions.size() == o.positions.size() &&
+                   std::equal(positions.begin(), positions.end(), o.positions.begin(),
+                              [](const TPosition& a, const TPosition& b) {
+                                  return a.y == b.y && a.z == b.z && a.phi == b.phi;
+                              });
+        }
+    };
+
+    Contour Now() const {
+        const ProjectData& p = app_.Project;
+        return {{p.Positions.begin() + 1, p.Positions.begin() + 1 + p.PosCount}};
+    }
+    void Put(const Contour& c) {
+        ProjectData& p = app_.Project;
+        p.PosCount = static_cast<uint16_t>(c.positions.size());
+        std::copy(c.positions.begin(), c.positions.end(), p.Positions.begin() + 1);
+    }
+    bool Done(const Contour& before, bool ok, PositionTable& table) {
+        if (!ok || before == Now()) return false;
+        undone_.push_back(before);
+        redone_.clear();
+        return Changed(table);
+    }
+    bool Changed(PositionTable& table) {
+        app_.State.ModifiedFlag = 1;
+        BuildLineTable(app_);
+        FillTable(app_, table);
+        ShowEdited(app_);
+        return true;
+    }
+    bool Walk(std::vector<Contour>& from, std::vector<Contour>& to, PositionTable& table) {
+        if (from.empty()) return false;
+        to.push_back(Now());
+        Put(from.back());
+        from.pop_back();
+        return Changed(table);
+    }
+    bool Paste(int before, const std::string& text, PositionTable& table) {
+        std::vector<TPosition> list;
+        std::string error;
+        if (!ReadCoordinateList(app_.Config, text, list, error)) {
+            ShowError(Dialogs(app_), error);
+            return false;
+        }
+        if (list.empty()) return false;
+        const Contour was = Now();
+        if (was.positions.size() + list.size() > kMaxPositions) {
+            ShowError(Dialogs(app_), "zu viele Punkte !");
+            return false;
+        }
+        Contour now = was;
+        const auto at = static_cast<std::size_t>(
+            std::clamp(before, 1, static_cast<int>(was.positions.size()) + 1) - 1);
+        now.positions.insert(now.positions.begin() + static_cast<std::ptrdiff_t>(at), list.begin(),
+                             list.end());
+        Put(now);
+        return Done(was, true, table);
+    }
+
+    App& app_;
+    std::vector<Contour> undone_, redone_;
+};
+
 void Leave(App& app) {
     if (app.Config.HelpLevel == 0 || app.Project.PosCount == 0) return;
     Recalculate(app);
@@ -178,9 +293,11 @@ void EditPositions(App& app) {
     const uint16_t countAtEntry = app.Project.PosCount;
     const uint8_t modifiedAtEntry = app.State.ModifiedFlag;
     int selected = 0;
+    TableEdits edits(app);
     for (;;) {
         BuildLineTable(app);
         PositionListDialogData d = ListData(app, selected);
+        edits.Connect(d);
         const DialogAction action = DialogUi(Dialogs(app), kHelpPositionList).PositionListDialog(d);
         if (action == DialogAction::Cancel) {
             app.Project.Positions = positionsAtEntry;
@@ -195,12 +312,7 @@ void EditPositions(App& app) {
         case Step::Again:
             break;
         case Step::Edited:
-            if (!live) break;
-            Recalculate(app);
-            if (app.Project.CalcError)
-                Clear(app.Graphics); // the list is shown when the editing ends
-            else
-                RedrawView(app, dkPolyline);
+            ShowEdited(app);
             break;
         case Step::Deleted:
             if (live) RedrawView(app, dkPolyline);

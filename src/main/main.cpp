@@ -1,10 +1,10 @@
 // vak1: unattended jobs run headless, without loading the desktop libraries; any other start
-// loads the desktop module that was built beside the program and opens the main window.
+// loads the desktop module (beside the program in the build tree, in lib/vak1/ of an
+// installation) and opens the main window.
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "app/App.h"
@@ -15,20 +15,12 @@
 #include "settings/settingsfile.h"
 #include "platform/headless/ConsoleUi.h"
 #include "platform/headless/FilePortWriter.h"
+#include "text/installation.h"
 #include "text/textfile.h"
 
 using namespace vak1;
 
 namespace {
-
-// The folder of this program, where the desktop module lies.
-std::string ProgramFolder() {
-    char buf[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return {};
-    std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
 
 // Whether the desktop toolkit finds something to show its window on: an X or Wayland
 // display, or a platform of its own that needs none (offscreen, vnc, linuxfb, ...).
@@ -62,7 +54,7 @@ int RunDesktopModule(App& app, int argc, char** argv) {
         std::fprintf(stderr, "no display: use /I or /CADi:j, see /?\n");
         return 1;
     }
-    const std::string module = ProgramFolder() + VAK1_DESKTOP_MODULE;
+    const std::string module = DesktopModuleOf(ProgramFolder(), VAK1_DESKTOP_MODULE);
     void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     using Entry = int (*)(App*, int, char**);
     Entry entry = handle ? reinterpret_cast<Entry>(::dlsym(handle, "vak1_run_desktop")) : nullptr;

@@ -17,6 +17,7 @@
 #include "platform/projecttableform.h"
 #include "platform/positiontable.h"
 #include "platform/profileform.h"
+#include "platform/stressform.h"
 
 namespace vak1 {
 
@@ -59,6 +60,17 @@ struct PositionListDialogData {
     int selected = 0;
     std::vector<DialogButton> buttons;
     PositionTable table; // the same positions in columns
+    // Editing in the table itself: each changes the positions at once and gives back the
+    // table as it now is. False when refused (the core has said why) or nothing changed.
+    // setCell: position k (1-based), column 1 y, 2 z, 3 the arc angle, the text typed.
+    std::function<bool(int position, int column, const std::string& text, PositionTable& table)>
+        setCell;
+    // paste: the lines of a coordinate list inserted before a position (count + 1 appends).
+    std::function<bool(int before, const std::string& text, PositionTable& table)> paste;
+    // removeRows: the positions (1-based) deleted together.
+    std::function<bool(const std::vector<int>& positions, PositionTable& table)> removeRows;
+    // undo, redo: the table's own changes since the list opened, one step each.
+    std::function<bool(PositionTable&table)> undo, redo;
 };
 
 // The coordinates of one position: y, z and the arc angle, each with label and unit; the
@@ -69,6 +81,20 @@ struct CoordinateDialogData {
     std::array<std::string, 3> units{};
     std::array<std::string, 3> fields{};
     std::vector<DialogButton> buttons;
+};
+
+// One transformation of the contour (rotate, move, scale, mirror): its values in their
+// order, or a choice among lines, over a picture of the contour as it is and as the values
+// would leave it.
+struct TransformDialogData {
+    std::string caption;
+    std::vector<std::string> labels, fields; // value fields, as typed
+    std::vector<std::string> choices;        // a radio group when not empty
+    int choice = 1;                          // 1-based
+    // The contour now, and moved by the fields and choice as they stand (moved empty while
+    // a field is no number).
+    std::function<void(const TransformDialogData& data, PositionTable& now, PositionTable& moved)>
+        preview;
 };
 
 struct TextLineField {
@@ -163,6 +189,10 @@ class Ui {
     virtual DialogAction CoordinateDialog(CoordinateDialogData& data) = 0;
     // True for OK, with the fields' texts edited; false when cancelled.
     virtual bool TextLinesDialog(TextLinesDialogData& data) = 0;
+    // One transformation with its preview: 1 for "OK" with the fields and choice as left, 0
+    // when cancelled; -1 (the default) for a back end without it, which the core then asks
+    // value by value.
+    virtual int TransformDialog(TransformDialogData& /*data*/) { return -1; }
     // A back end without this dialog keeps the calculated limits.
     virtual bool DiagramLimitsDialog(DiagramLimitsDialogData& /*data*/) { return false; }
     // The DXF import: the file dialog, then the drawing's tolerance and layer; true for "OK"
@@ -187,6 +217,9 @@ class Ui {
     std::function<void(uint16_t number, bool picture)> onHelp;
     // The help number of the dialog about to be shown; the core sets it before every dialog.
     uint16_t helpNumber = 0;
+    // Set while the text input asks for a number (the value dialogs): its field may then
+    // take only what can be a number.
+    bool numberInput = false;
 
     // What a help button does: show help helpNumber.
     void Help(bool picture) {
@@ -225,6 +258,10 @@ class Ui {
     // The section window, modal: true for "OK" with the choice as left, false for
     // "Abbrechen". A back end without it cancels.
     virtual bool ProfileDialog(ProfileDialogData& /*data*/) { return false; }
+    // The internal forces for the stresses and the stress to draw (false: cancelled).
+    virtual bool StressDialog(StressDialogData& /*data*/) { return false; }
+    // The colour map of the stresses in a window of its own, with its export and printout.
+    virtual void StressPicture(StressPictureData& /*data*/) {}
     // Runs job on another thread under a progress window with a cancel button; the default
     // runs it here without a window.
     virtual void RunWithProgress(ProgressJob& job) {

@@ -18,6 +18,7 @@ void LoadRecentFiles(Settings& s, const std::string& startDir, RecentFileList& r
 void SaveRecentFiles(Settings& s, const std::string& startDir, const std::string& projectDir,
                      const RecentFileList& recent, const DialogContext& d) {
     if (s.SettingsFolder.empty()) s.SettingsFolder = startDir;
+    MakeSettingsFolder(s);
     TextFileWriter out;
     if (out.Open(SettingsFilePath(s, "cff"))) {
         out.WriteLine(std::string(kSettingsBase) + " Session " + projectDir);

@@ -48,5 +48,9 @@ int ScreenInputWindowScale(const ScreenMetrics& m);
 std::string TempFromEnvironment();
 // Settings folder + base name + "." + extension.
 std::string SettingsFilePath(const Settings& s, const std::string& extension);
+// Whether the settings files can be written into folder (never into the installation).
+bool CanHoldSettings(const std::string& folder);
+// Creates the settings folder before a write when it is the per-user folder.
+void MakeSettingsFolder(const Settings& s);
 
 } // namespace vak1

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
@@ -11,6 +12,7 @@
 #include "settings/settingsfile.h"
 #include "settings/settingstable.h"
 #include "text/cp850.h"
+#include "text/installation.h"
 #include "text/textfile.h"
 
 namespace vak1 {
@@ -158,6 +160,19 @@ std::string SettingsFilePath(const Settings& s, const std::string& extension) {
     return FolderPath(s.SettingsFolder) + s.SettingsBaseName + "." + extension;
 }
 
+bool CanHoldSettings(const std::string& folder) {
+    const std::string dir = FolderPath(folder);
+    return ::access(dir.empty() ? "." : dir.c_str(), W_OK | X_OK) == 0 &&
+           !InsideInstalledData(dir + kSettingsBase + ".cfg");
+}
+
+void MakeSettingsFolder(const Settings& s) {
+    const std::string user = FallbackSettingsFolder();
+    if (user.empty() || FolderPath(s.SettingsFolder) != user) return;
+    std::error_code ec;
+    std::filesystem::create_directories(user, ec); // a failure shows at the write
+}
+
 namespace {
 
 void LoadSettingsLines(Settings& s, const std::string& startDir, const DialogContext& d,
@@ -180,6 +195,10 @@ void LoadSettings(Settings& s, const std::string& startDir, const DialogContext&
         fallback.SettingsFolder = FallbackSettingsFolder();
         path = SettingsFilePath(fallback, "cfg");
         if (fallback.SettingsFolder.empty() || !ReadTextLines(path, lines)) {
+            // The files will be written to the start folder; one that cannot take them (a
+            // desktop started in "/", the installation) leaves them to the per-user folder.
+            if (!fallback.SettingsFolder.empty() && !CanHoldSettings(s.SettingsFolder))
+                s.SettingsFolder = fallback.SettingsFolder;
             NoSettingsFile(s, d);
             return;
         }

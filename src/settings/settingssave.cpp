@@ -92,6 +92,7 @@ void WriteEntry(CfgWriter& w, const CfgEntry& e, const Settings& s) {
 
 void SaveSettings(Settings& s, const std::string& startDir, const DialogContext& d) {
     if (s.SettingsFolder.empty()) s.SettingsFolder = startDir;
+    MakeSettingsFolder(s);
     TextFileWriter out;
     if (out.Open(SettingsFilePath(s, "cfg"))) {
         CfgWriter w(out, s);

@@ -209,6 +209,35 @@ bool ScriptedUi::PrintoutDialog(PrintoutDialogData& data) {
     }
 }
 
+bool ScriptedUi::StressDialog(StressDialogData& data) {
+    for (;;) {
+        DialogRecord r{"stress", data.caption, data.error};
+        r.labels.assign(data.labels.begin(), data.labels.end());
+        r.units.assign(data.units.begin(), data.units.end());
+        r.fields.assign(data.values.begin(), data.values.end());
+        r.lines = data.kinds;
+        r.preselected = data.kind + 1;
+        Record(r);
+        ScriptedAnswer a;
+        Next(a, "stress");
+        if (a.cancel) return false;
+        for (std::size_t i = 0; i < a.fields.size() && i < data.values.size(); ++i)
+            if (a.fields[i]) data.values[i] = *a.fields[i];
+        if (a.choice >= 1 && a.choice <= static_cast<int>(data.kinds.size()))
+            data.kind = a.choice - 1;
+        if (!data.accept || data.accept(data)) return true;
+    }
+}
+
+void ScriptedUi::StressPicture(StressPictureData& data) {
+    DialogRecord r{"stresspicture", data.caption, ""};
+    r.lines = data.kinds;
+    r.preselected = data.kind + 1;
+    Record(r);
+    for (int k = 0; k < static_cast<int>(data.kinds.size()); ++k)
+        if (data.render) pictures.push_back(data.render(k, 400, 300));
+}
+
 void ScriptedUi::PrinterInfoWindow(const PrinterInfoData& data) {
     DialogRecord r{"printerinfo", "Druckerinfo", ""};
     for (const auto& [name, value] : data.rows)

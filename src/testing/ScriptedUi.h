@@ -215,7 +215,7 @@ struct DialogRecord {
     // "positions", "coordinates", "textlines", "limits", "dxfimport",
     // "textwindow", "explain", "change", "drawinginfo", "documents", "pictures", "config", "table",
     // "plotform", "printout", "printerinfo"
-    // "projecttable", "progress"
+    // "projecttable", "progress", "stress" (prompt: why OK was refused), "stresspicture"
     std::string kind;
     std::string caption;
     std::string prompt;             // prompt or message text
@@ -260,6 +260,14 @@ class ScriptedUi : public Ui {
     // Records "dxfimport" after the drawing was read: text the file, fields the tolerance
     // and the extent, lines the layer list, preselected the layer (1-based).
     bool DxfImportDialog(DxfImportDialogData& data) override;
+    // Records "stress" (labels, units, fields the values, lines the kinds, preselected the
+    // kind + 1); a "stress" answer's fields replace values and its choice (1-based) the kind,
+    // as often as the dialog refuses them.
+    bool StressDialog(StressDialogData& data) override;
+    // Records "stresspicture" (lines the kinds, preselected the kind + 1) and keeps the
+    // picture of every kind at 400 x 300 in pictures.
+    void StressPicture(StressPictureData& data) override;
+    std::vector<std::vector<std::uint8_t>> pictures;
     // The documentation dialogs record their fields as one list: the change dialog text,
     // date, editor, description; the drawing information the two replacements, the approval
     // cells (date, name by row) and the free-text cells (x, y, h, phi, text by row); the

@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "text/installation.h"
+
 namespace vak1 {
 namespace {
 
@@ -171,6 +173,13 @@ bool TextFileWriter::Open(const std::string& path, bool atomic) {
     path_ = path;
     atomic_ = atomic;
     errno = 0;
+    // The installation's files are the same for every user and every run: whoever runs the
+    // program, root included, changes copies of them in the user's folders.
+    if (InsideInstalledData(path)) {
+        errno = EROFS;
+        Fail(IoStage::Create);
+        return false;
+    }
     if (!atomic) {
         file_ = std::fopen(path.c_str(), "wb");
         if (!file_) Fail(IoStage::Create);

@@ -442,11 +442,18 @@ TEST_F(StartUpJobs, CommandLineFileIsReadAndNamedAsGiven) {
     EXPECT_EQ(ProjectPath(app), path);
 }
 
+// The help texts were taken from the source tree's data folder compiled into the program: a
+// moved build and every installation lost them, and a change went into the tracked files.
 TEST_F(StartUpJobs, HelpButtonsShowTheInstalledHelpTexts) {
     StartResult r = Run({});
     ASSERT_FALSE(r.exit);
-    // The temporary folder has no help file: the installation's data folder is taken.
-    EXPECT_EQ(app.Config.PltDir, std::string(VAK1_SOURCE_DIR) + "/data/");
+    // The temporary folder has no help file: the installation's data folder is taken, found
+    // from the program's own file (a test program lies one folder below the build tree's).
+    const std::string installed =
+        (fs::path(ProgramFolder()) / "../share/vak1/").lexically_normal().string();
+    EXPECT_EQ(app.Config.PltDir, installed);
+    EXPECT_TRUE(fs::exists(installed + "vak1.hlp"));
+    EXPECT_FALSE(fs::equivalent(installed, std::string(VAK1_SOURCE_DIR) + "/data/"));
     const std::size_t before = ui.shown.size();
     ui.helpNumber = 8330; // the body length's help
     ui.Help(false);

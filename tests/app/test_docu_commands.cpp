@@ -83,6 +83,7 @@ TEST_F(DocuCommands, DeleteChangeWithoutEntriesShowsTheEmptyLog) {
 TEST_F(DocuCommands, ANewChangeAfterDeletingTheLastOfThreeKeepsItsTextsWithTodaysDate) {
     AddChanges(3);
     app.Docu.ChangeEntries[2].description = "erste\r\nzweite";
+    ui.Push(ScriptedAnswer::Answer(Reply::Yes));
     ASSERT_TRUE(RunCommand(app, "mi_docudeleteChange"));
     EXPECT_EQ(app.Docu.ChangeCount, 2);
     EXPECT_EQ(app.State.ModifiedFlag, 1);
@@ -393,4 +394,20 @@ TEST_F(DocuCommands, TextsThatWouldBreakTheFileAreRefusedAndKept) {
                   c.refused ? "neu" : lastLine)
             << c.memo;
     }
+}
+
+// Deleting the last change took the entry without a word; it is asked first now.
+TEST_F(DocuCommands, DeleteChangeAsksFirstAndOnlyYesDeletes) {
+    const struct {
+        Reply reply;
+        uint16_t left;
+    } cases[] = {{Reply::Yes, 2}, {Reply::No, 3}, {Reply::Cancel, 3}};
+    for (const auto& c : cases) {
+        app.Docu.ChangeCount = 0;
+        AddChanges(3);
+        ui.Push(ScriptedAnswer::Answer(c.reply));
+        ASSERT_TRUE(RunCommand(app, "mi_docudeleteChange"));
+        EXPECT_EQ(app.Docu.ChangeCount, c.left) << static_cast<int>(c.reply);
+    }
+    EXPECT_EQ(ui.Shown("question").size(), 3u);
 }

@@ -41,7 +41,9 @@ class StartApprovalTest : public test::ReportFixture {
 } // namespace
 
 TEST_F(StartApprovalTest, AProjectsLinkStartsOnlyAfterYesAndEachAnswerIsKeptForLaterRuns) {
-    app.Docu.DocumentLinks[0] = {"/bin/sh", dir + "a b.sh"};
+    // A long path too: the question shows the whole command, not an empty box.
+    const std::string script = dir + "a b" + std::string(260, 'x') + ".sh";
+    app.Docu.DocumentLinks[0] = {"/bin/sh", script};
     app.Docu.DocumentLinks[1] = {"", dir + "plan.pdf"};
     ui.Push(ScriptedAnswer::Cancel()); // no answer: nothing starts, the question comes again
     RunCommand(app, "mi_Document1");
@@ -54,7 +56,7 @@ TEST_F(StartApprovalTest, AProjectsLinkStartsOnlyAfterYesAndEachAnswerIsKeptForL
     const auto asked = Questions();
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_NE(asked[0].find("Projektdatei"), std::string::npos);
-    EXPECT_NE(asked[1].find("/bin/sh \"" + dir + "a b.sh\""), std::string::npos) << asked[1];
+    EXPECT_NE(asked[1].find("/bin/sh \"" + script + "\""), std::string::npos) << asked[1];
     EXPECT_NE(asked[2].find("xdg-open " + dir + "plan.pdf"), std::string::npos) << asked[2];
 
     NewRun();
@@ -62,7 +64,7 @@ TEST_F(StartApprovalTest, AProjectsLinkStartsOnlyAfterYesAndEachAnswerIsKeptForL
     RunCommand(app, "mi_Document2");
     EXPECT_EQ(Questions().size(), 3u);
     ASSERT_EQ(launcher.started.size(), 2u);
-    EXPECT_EQ(launcher.started[1].args, std::vector<std::string>{dir + "a b.sh"});
+    EXPECT_EQ(launcher.started[1].args, std::vector<std::string>{script});
     EXPECT_NE(ui.Messages().back().find("abgelehnt"), std::string::npos);
     EXPECT_NE(ui.Messages().back().find(home + kStartAnswersFile), std::string::npos);
 }

@@ -128,5 +128,28 @@ TEST_F(PrintoutSets, SetsGoToACopyInTheUserFolderAndAreReadFromThere) {
     EXPECT_EQ(EngineRecords(app.Config.TempDir + "printout.dbf").size(), 6u);
 }
 
+// "Datenbank" opened the installation's table itself: a record marked deleted in the table
+// window changed the table every user shares, or went into a temporary copy never read again.
+TEST_F(PrintoutSets, TheTableWindowChangesTheUsersCopy) {
+    const std::string inst = dir + "inst/";
+    std::filesystem::create_directory(inst);
+    std::filesystem::rename(table, inst + "printout.dbf");
+    const std::string supplied = ReadBytes(inst + "printout.dbf");
+    places.folders = {dir + "start/", app.Config.DbfDir, inst};
+    places.supplied = inst;
+    places.userFolders = {app.Config.DbfDir};
+
+    int last = 0;
+    PrintoutDialogData data;
+    ui.Push(ScriptedAnswer::Table({TableCommand::Delete}));
+    LoadPrintoutSet(TableContextOf(app), places, last, data);
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_TRUE(ReadBytes(inst + "printout.dbf") == supplied);
+    EXPECT_EQ(FindPrintoutTable(places), table);
+    const std::vector<std::string> records = EngineRecords(table);
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[0][0], '*'); // the first record, marked deleted in the user's copy
+}
+
 } // namespace
 } // namespace vak1::test

@@ -5,6 +5,7 @@
 #include "dbase/dbftest.h"
 #include "support/ReportFixture.h"
 #include "support/tempfolder.h"
+#include "text/installation.h"
 
 namespace vak1::test {
 namespace {
@@ -78,6 +79,21 @@ TEST_F(TableWindowTest, ReadOnlyTableIsEditedAsACopyWithTheWarning) {
     ExpectReadableAs(original, {" A4 hoch|1|0|F", "*alt|2|0|F", " A4 <quer> & mehr|1.5|10|T"});
     ExpectReadableAs(app.Config.TempDir + "printout.dbf",
                      {" changed|1|0|F", "*alt|2|0|F", " A4 <quer> & mehr|1.5|10|T"});
+}
+
+// A table of the installation's data folder opened in the table window was changed in place
+// by whoever could write there (root): it is edited as a copy like any read-only table.
+TEST_F(TableWindowTest, TheInstallationsTableIsEditedAsACopy) {
+    const std::string shipped = InstalledDataFolder() + "printout.dbf";
+    const std::string before = ReadBytes(shipped);
+    ASSERT_FALSE(before.empty());
+    EXPECT_FALSE(FolderWritable(InstalledDataFolder()));
+    ASSERT_TRUE(OpenTableWithWriteCheck(Ctx(), shipped));
+    EXPECT_TRUE(app.Table.TempCopy);
+    EXPECT_EQ(app.Table.FileName, app.Config.TempDir + "printout.dbf");
+    ASSERT_TRUE(app.Table.Table.ReplaceString("NAME", "changed") && app.Table.Table.Post());
+    CloseTable(app.Table);
+    EXPECT_EQ(ReadBytes(shipped), before);
 }
 
 TEST_F(TableWindowTest, MissingTableIsReportedAndAborts) {

@@ -91,7 +91,7 @@ QString FirstHelpLine(const std::string& file, int number) {
 
 TEST_F(Desktop, MenuItemsAndDialogControlsShowTheFirstLineOfTheirHelp) {
     app.Config.PltDir = InstalledDataFolder();
-    OpenProjectFile(app, InstalledDataFolder() + "../examples/l-profil.vak1");
+    OpenProjectFile(app, VAK1_GOLDEN_DIR "/../../examples/l-profil.vak1");
     ASSERT_EQ(app.State.AbortFlag, 0);
     ui.helpTip = [this](uint16_t n) { return HelpFirstLine(app.Config, n); };
     Thh window(app, DesktopCommands(app, printer));

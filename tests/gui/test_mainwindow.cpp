@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithGermanCaptionsAndShortcuts) {
     EXPECT_EQ(w.Action("mi_fileOpen")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(w.Action("mi_FileSave")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(w.Action("mi_fileprint")->shortcut(), QKeySequence("Ctrl+P"));
-    EXPECT_EQ(w.windowTitle(), "VAK1  Querschnittberechnung");
+    EXPECT_EQ(w.windowTitle(), "VAK1  Querschnittberechnung[*]");
     EXPECT_EQ(w.centralWidget(), w.Graphics());
 }
 
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, ItemsRunTheirHandlerWithAbortClearedOthersSayTheyComeLate
     w.Action("mi_editGeometrie")->trigger();
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(abortSeen, 0);
-    EXPECT_EQ(w.windowTitle(), "VAK1  Querschnittberechnung  -  rahmen.vak1");
+    EXPECT_EQ(w.windowTitle(), "VAK1  Querschnittberechnung  -  rahmen.vak1[*]");
 
     QString box;
     OnNextModal([&](QWidget* m) {
@@ -202,7 +202,7 @@ TEST(RunGui, ShowsTheWindowWithTheQtUiInPlaceAndEndsWhenItCloses) {
     char name[] = "vak1";
     char* argv[] = {name, nullptr};
     EXPECT_EQ(RunGui(app, 1, argv, commands), 0);
-    EXPECT_EQ(title, "VAK1  Querschnittberechnung");
+    EXPECT_EQ(title, "VAK1  Querschnittberechnung[*]");
     EXPECT_TRUE(uiInPlace);
     EXPECT_EQ(commandsRun, 1);
     EXPECT_EQ(app.Env.ui, before);

@@ -175,7 +175,8 @@ TEST_F(Session, NewReportSaveAsAndCloseWithTheQuestion) {
     window.RunCommand("mi_FileSaveAs");
     EXPECT_EQ(save.Left(), 0u);
     EXPECT_EQ(app.State.ModifiedFlag, 0);
-    EXPECT_EQ(window.windowTitle().toStdString(), "VAK1  Querschnittberechnung  -  rechteck.vak1");
+    EXPECT_EQ(window.windowTitle().toStdString(),
+              "VAK1  Querschnittberechnung  -  rechteck.vak1[*]");
     EXPECT_NE(ReadFile(project).find("1. KONTUR"), std::string::npos);
 
     // A change, then closing: the question saves it.

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/App.h"
 #include "settings/configdialog.h"
@@ -16,6 +18,7 @@
 #include "settings/settingstable.h"
 #include "settings_sample.h"
 #include "support/tempfolder.h"
+#include "text/installation.h"
 
 using namespace vak1;
 using namespace vak1::test;
@@ -366,6 +369,38 @@ TEST(SettingsFile, HomeFolderIsTheFallback) {
     EXPECT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
     EXPECT_EQ(t.app.Config.HelpLevel, 0);
     EXPECT_EQ(t.app.Config.SettingsFolder, home + "/.quorven/");
+}
+
+// Without a settings file anywhere, the settings, the recent files and the window place were
+// written to the start folder even where it could not take them (the desktop started in a
+// read-only folder, the installation): the save failed each time. They go to the per-user
+// folder, created at the first save.
+TEST(SettingsFile, AStartFolderThatCannotTakeTheFilesLeavesThemToTheHomeFolder) {
+    TestApp t;
+    const std::string home = t.path("home"), user = home + "/.quorven/";
+    std::filesystem::create_directories(home);
+    const std::string readOnly = t.path("schreibgeschuetzt/");
+    std::filesystem::create_directories(readOnly);
+    ::chmod(readOnly.c_str(), 0555);
+    EnvGuard guard("HOME", home.c_str());
+    // Root writes any folder but the installation's: the read-only one counts for users.
+    std::vector<std::string> starts{InstalledDataFolder()};
+    if (::geteuid() != 0) starts.push_back(readOnly);
+    for (const std::string& start : starts) {
+        std::filesystem::remove_all(user);
+        Settings s;
+        t.ui.shown.clear();
+        LoadSettings(s, start, Dialogs(t.app));
+        EXPECT_EQ(s.SettingsFolder, user) << start;
+        t.app.State.AbortFlag = 0;
+        SaveSettings(s, start, Dialogs(t.app));
+        SaveRecentFiles(s, start, start, RecentFileList{}, Dialogs(t.app));
+        EXPECT_EQ(t.Errors(), 0) << start << ": " << t.LastError();
+        EXPECT_TRUE(std::filesystem::exists(user + "vak1.cfg")) << start;
+        EXPECT_TRUE(std::filesystem::exists(user + "vak1.cff")) << start;
+        EXPECT_FALSE(std::filesystem::exists(start + "vak1.cfg")) << start;
+    }
+    ::chmod(readOnly.c_str(), 0755);
 }
 
 TEST(SettingsFile, ImportLoadsTheChosenFileAndRestoresTheFolder) {

@@ -2,6 +2,7 @@
 // its commit once left "NAME.$tmpPID" beside the file.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include "support/tempfolder.h"
+#include "text/installation.h"
 #include "text/textfile.h"
 
 using namespace vak1;
@@ -131,6 +133,29 @@ TEST(TextFileWriter, WrittenFileKeepsTheTargetsModeOrTheUmasks) {
     EXPECT_EQ(st.st_mode & 07777, 0604u);
     ASSERT_EQ(::stat((folder / "neu.txt").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// Whoever could write the installation's data folder (root) changed the files every user
+// shares; the program writes there for nobody, and says the file is write-protected.
+TEST(TextFileWriter, TheInstallationsDataIsNeverWritten) {
+    const std::string data = InstalledDataFolder();
+    ASSERT_FALSE(data.empty());
+    const std::string shipped = data + "vak1.err", before = test::ReadBytes(shipped);
+    ASSERT_FALSE(before.empty());
+    const struct {
+        std::string path;
+        bool atomic;
+    } cases[] = {{shipped, true}, {shipped, false}, {data + "neu.txt", true}};
+    for (const auto& c : cases) {
+        TextFileWriter w;
+        EXPECT_FALSE(w.Open(c.path, c.atomic)) << c.path;
+        EXPECT_EQ(w.ErrorCode(), EROFS) << c.path;
+        w.WriteLine("x");
+        EXPECT_FALSE(w.Commit());
+    }
+    EXPECT_EQ(test::ReadBytes(shipped), before);
+    EXPECT_FALSE(fs::exists(data + "neu.txt"));
+    fs::remove(data + "neu.txt"); // what a writer without the rule left
 }
 
 // Temporary files left by a killed run piled up; those older than a day are removed at start,
