@@ -11,8 +11,8 @@ class QWidget;
 namespace vak1 {
 
 // Installs the translations of a menu language (1 German, 2 English, 3 French, 7 Romanian,
-// 8 Korean; -1 none), replacing those installed before, and retranslates the windows open. True when
-// Qt's own translation was installed (English and languages Qt has no texts for leave Qt's
+// 8 Korean; -1 none), replacing those installed before, and retranslates the windows open. True
+// when Qt's own translation was installed (English and languages Qt has no texts for leave Qt's
 // English).
 bool LoadQtTranslations(int menuLanguage);
 
