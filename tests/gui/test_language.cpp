@@ -239,6 +239,7 @@ void WalkEveryItem(Thh& w, App& app, int depth, bool messages, const QString& la
 void RunNoting(Thh& w, const char* item, std::vector<Step> steps, QStringList& shown) {
     auto left = std::make_shared<std::deque<Step>>(steps.begin(), steps.end());
     auto stop = std::make_shared<bool>(false);
+    auto windows = std::make_shared<int>(0);
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [=, &shown, weak = std::weak_ptr<std::function<void()>>(poll)] {
         if (*stop) return;
@@ -254,6 +255,7 @@ void RunNoting(Thh& w, const char* item, std::vector<Step> steps, QStringList& s
         } else if (modal && modal->isVisible()) {
             modal->setProperty("vak1_noted", true);
             shown << Shown(modal);
+            SaveShot(modal, QString("lang-%1-%2").arg(item).arg(++*windows));
             if (auto* box = qobject_cast<QMessageBox*>(modal)) shown << box->text();
             if (!left->empty()) {
                 Step step = std::move(left->front());
