@@ -2,7 +2,8 @@
 # missing first (as root; a normal user runs make with sudo).
 
 PACKAGES := cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-translations-l10n libgeos-dev libshp-dev libxlsxwriter-dev libminizip-dev \
+            qt6-base-dev qt6-translations-l10n qt6-l10n-tools libgeos-dev libshp-dev \
+            libxlsxwriter-dev libminizip-dev \
             libreoffice-calc-nogui python3-uno \
             python3 python3-ezdxf python3-dbfread python3-openpyxl hp2xx zlib1g-dev \
             fonts-liberation fonts-nanum libocct-data-exchange-dev poppler-utils \

@@ -17,6 +17,11 @@ if(TARGET vak1gui)
   install(TARGETS vak1gui LIBRARY DESTINATION lib/vak1 PERMISSIONS ${VAK1_FILE_PERMISSIONS})
 endif()
 install(FILES ${VAK1_DATA_FILES} DESTINATION share/vak1 PERMISSIONS ${VAK1_FILE_PERMISSIONS})
+foreach(file ${VAK1_LANGUAGE_DATA_FILES})
+  file(RELATIVE_PATH name ${CMAKE_SOURCE_DIR}/data ${file})
+  get_filename_component(folder ${name} DIRECTORY)
+  install(FILES ${file} DESTINATION share/vak1/${folder} PERMISSIONS ${VAK1_FILE_PERMISSIONS})
+endforeach()
 
 # The manual page and the changelog are installed compressed, as Debian wants them.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)

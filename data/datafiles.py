@@ -199,7 +199,15 @@ def check(folder: Path) -> int:
     for file, low, high in (("quorven.hlp", 0, 4000), ("vak1.hlp", 4000, 10000)):
         path = folder / file
         lines = decode(path.read_bytes(), file, errors)
-        numbers |= check_help(lines, file, low, high, errors)
+        german = check_help(lines, file, low, high, errors)
+        numbers |= german
+        # The English help has the same entries, so that no dialog loses its help with it.
+        english = folder / "en" / file
+        if english.is_file():
+            found = check_help(decode(english.read_bytes(), "en/" + file, errors),
+                               "en/" + file, low, high, errors)
+            for n in sorted(german ^ found):
+                errors.append(f"en/{file}: entry {n} differs from {file}")
     for n in REQUIRED_HELP:
         if n not in numbers:
             errors.append(f"no help entry {n}")

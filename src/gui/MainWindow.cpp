@@ -34,23 +34,19 @@ bool IsRecentFileItem(const std::string& name) {
 } // namespace
 
 QString Thh::DisabledReason(const std::string& name) const {
-    const bool german = app_.Config.MenuLanguage <= 1;
     if (name == "mi_viewErrorMessages")
-        return german ? QString::fromUtf8("Die letzte Berechnung hat keine Fehlermeldungen.")
-                      : QString("The last calculation gave no error messages.");
-    if (name == "mi_helpDemo")
-        return german ? QString::fromUtf8(kNoDemonstrationText)
-                      : QString("The demonstration is not part of this version.");
+        return TrCore("Die letzte Berechnung hat keine Fehlermeldungen.");
+    if (name == "mi_helpDemo") return TrCore(kNoDemonstrationText);
     if (name == "mi_OleExportExcel" || name == "mi_OleImportExcel")
-        return german ? QString::fromUtf8("Zuerst „Start Excel“ wählen.")
-                      : QString("Choose \"Start Excel\" first.");
+        return TrCore("Zuerst „Start Excel“ wählen.");
     return {};
 }
 
 QString Thh::HelpTip(const std::string& name) {
     const uint16_t number = MenuItemHelp(name);
     if (number == 0) return {};
-    const std::string folder = app_.Config.PltDir + char('0' + app_.Config.PlainCharacters);
+    const std::string folder = app_.Config.PltDir + char('0' + app_.Config.PlainCharacters) +
+                               std::to_string(app_.Config.MenuLanguage);
     if (folder != helpTipsFolder_) {
         helpTips_.clear();
         helpTipsFolder_ = folder;
@@ -204,13 +200,13 @@ void Thh::RunChange(const std::string& name, const std::function<void()>& change
 void Thh::SyncItem(const MenuItem& item) {
     const QString name = Q(item.name);
     if (QMenu* menu = menus_.value(name)) {
-        menu->setTitle(Q(item.caption));
+        menu->setTitle(TrCore(Q(item.caption)));
         menu->menuAction()->setVisible(item.visible);
         menu->setEnabled(item.enabled);
     } else if (QAction* action = actions_.value(name)) {
         if (!item.separator) {
             // A "&" in a file name is a letter, not an access key.
-            QString caption = Q(item.caption);
+            QString caption = TrCore(Q(item.caption));
             if (IsRecentFileItem(item.name) && caption.size() > 3)
                 caption = caption.left(3) + caption.mid(3).replace("&", "&&");
             action->setText(caption);
@@ -232,9 +228,11 @@ void Thh::SyncItem(const MenuItem& item) {
 }
 
 void Thh::SyncFromCore() {
+    // The language items are commands of the core: the windows follow the language it keeps.
+    FollowMenuLanguage(app_.Config.MenuLanguage);
     RefreshMenu(app_);
     SyncItem(app_.Menu.Bar);
-    const QString caption = Q(WindowCaption(app_.State));
+    const QString caption = TrCore(Q(WindowCaption(app_.State)));
     setWindowTitle(caption + "[*]");
     setWindowModified(app_.State.ModifiedFlag != 0);
     QCoreApplication::setApplicationName(caption);

@@ -105,7 +105,9 @@ int RunGui(App& app, int argc, char** argv, GuiCommands commands) {
     {
         Thh window(app, std::move(commands));
         ui.SetParent(&window);
-        ui.statusSink = [&window](const QString& text) { window.statusBar()->showMessage(text); };
+        ui.statusSink = [&window](const QString& text) {
+            window.statusBar()->showMessage(TrCore(text));
+        };
         window.move(0, 0);
         // The client area is the reference size: the drawings are mapped onto it.
         window.resize(window.sizeHint());

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/translations.h"
+
 namespace vak1 {
 
 namespace {
@@ -90,16 +92,16 @@ void TDxfImport::Survey(bool newFile) {
 
 void TDxfImport::Show() {
     file_->setText(Q(data_.file));
-    extent_->setText(Q(data_.extent));
+    extent_->setText(TrCore(Q(data_.extent)));
     if (tolerance_->text() != Q(data_.tolerance)) tolerance_->setText(Q(data_.tolerance));
     surveyed_ = data_.tolerance;
     layer_->clear();
     for (const std::string& name : data_.layers)
-        layer_->addItem(Q(name));
+        layer_->addItem(TrCore(Q(name)));
     layer_->setCurrentIndex(data_.layer);
     // One layer of closed chains (or none) leaves nothing to choose.
     layer_->setEnabled(data_.layers.size() > 2);
-    error_->setText(Q(data_.error));
+    error_->setText(TrCore(Q(data_.error)));
     error_->setVisible(!data_.error.empty());
 }
 

@@ -16,6 +16,7 @@
 
 #include "gui/contourpreview.h"
 #include "gui/qtext.h"
+#include "gui/translations.h"
 
 namespace vak1 {
 
@@ -135,7 +136,7 @@ void TProfileDialog::ShowFamily(int family) {
         sizes_->setRowCount(static_cast<int>(f.sizes.size()));
         QStringList titles;
         for (const std::string& t : f.columns)
-            titles << Q(t);
+            titles << TrCore(Q(t));
         sizes_->setHorizontalHeaderLabels(titles);
         for (int r = 0; r < static_cast<int>(f.sizes.size()); ++r)
             for (int c = 0; c < static_cast<int>(f.sizes[r].size()); ++c) {
@@ -152,7 +153,7 @@ void TProfileDialog::ShowFamily(int family) {
             const bool used = k < static_cast<int>(f.labels.size());
             labels_[k]->setVisible(used);
             edits_[k]->setVisible(used);
-            labels_[k]->setText(used ? Q(f.labels[k]) : QString());
+            labels_[k]->setText(used ? TrCore(Q(f.labels[k])) : QString());
             edits_[k]->setText(used && k < static_cast<int>(f.values.size()) ? Q(f.values[k])
                                                                              : QString());
         }
@@ -180,7 +181,7 @@ void TProfileDialog::UpdatePreview() {
     preview_->setMinimumSize(280, 280);
     previewBox_->addWidget(preview_);
     preview_->show(); // a widget added to a window on show would wait for the next event loop
-    error_->setText(ok ? QString() : Q(error));
+    error_->setText(ok ? QString() : TrCore(Q(error)));
 }
 
 } // namespace vak1

@@ -1,5 +1,6 @@
 #include "gui/statusline.h"
 #include "gui/qtext.h"
+#include "gui/translations.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -34,20 +35,20 @@ QString CommandFeedback(const App& app, const std::string& command) {
     if (command == "mi_FileSave" || command == "mi_FileSaveAs") {
         const std::string path = app.State.ProjectPath();
         if (path.empty()) return {};
-        return QString::fromUtf8("Gespeichert: ") + QFileInfo(Q(path)).fileName();
+        return TrCore("Gespeichert: %1").arg(QFileInfo(Q(path)).fileName());
     }
     // The spreadsheet's window may open behind this one or on another desktop.
     if (command == "mi_OleStartExcel" || command == "mi_OleExportExcel")
-        return QString::fromUtf8("In die Tabellenkalkulation übergeben: ") +
-               QFileInfo(Q(app.State.ProjectPath())).fileName();
+        return TrCore("In die Tabellenkalkulation übergeben: %1")
+            .arg(QFileInfo(Q(app.State.ProjectPath())).fileName());
     if (command == "mi_OlePrintoutExcel")
-        return QString::fromUtf8("Bericht in die Tabellenkalkulation übergeben");
+        return TrCore("Bericht in die Tabellenkalkulation übergeben");
     if (command == "mi_fileExportDXF" && !app.Cad.FileName.empty())
-        return "DXF geschrieben: " + Q(app.Cad.FileName);
+        return TrCore("DXF geschrieben: %1").arg(Q(app.Cad.FileName));
     if ((command == "mi_viewStandard" || command == "mi_viewAuszug" ||
          command == "mi_viewExtended" || command == "mi_viewStresses") &&
         WritesAFile(app.Output.Kind))
-        return "Bericht: " + Q(app.Output.OutputFileName);
+        return TrCore("Bericht: %1").arg(Q(app.Output.OutputFileName));
     return {};
 }
 
@@ -55,21 +56,20 @@ QString CalculationText(const App& app) {
     if (app.Project.PosCount == 0) return {};
     // The count is the one of the view menu's "Fehlermeldungen (n)": messages and notes.
     const int n = ShownMessageCount(app);
-    const QString messages = n == 1 ? QString("1 Meldung") : QString("%1 Meldungen").arg(n);
-    if (app.Project.CalcError) return QString::fromUtf8("Berechnung fehlgeschlagen · ") + messages;
+    const QString messages = n == 1 ? TrCore("1 Meldung") : TrCore("%1 Meldungen").arg(n);
+    if (app.Project.CalcError)
+        return TrCore("Berechnung fehlgeschlagen") + QString::fromUtf8(" · ") + messages;
     const std::string area = FormatArea(app.Config, app.Project.R.A);
     const std::string unit = UnitArea(app.Config);
     QString text = "A = " + Q(Cp850ToUtf8(area)).trimmed() + " " + Q(Cp850ToUtf8(unit));
     for (const std::string& note : SectionNotes(app.Project))
-        text += QString::fromUtf8(" · ") + Q(Cp850ToUtf8(note));
+        text += QString::fromUtf8(" · ") + TrCore(Q(Cp850ToUtf8(note)));
     return text + QString::fromUtf8(" · ") + messages;
 }
 
 QString FirstStepText(const App& app) {
     if (app.Project.PosCount != 0 || !app.State.ProjectName.empty()) return {};
-    return app.Config.MenuLanguage == 0 || app.Config.MenuLanguage == 1
-               ? QString::fromUtf8("Datei → Neu oder Datei → Öffnen")
-               : QString::fromUtf8("File → New or File → Open");
+    return TrCore("Datei → Neu oder Datei → Öffnen");
 }
 
 QString CursorText(const App& app, long double x, long double y) {
@@ -77,7 +77,7 @@ QString CursorText(const App& app, long double x, long double y) {
     // The form sheet and the table are laid out in millimetres of the sheet, whatever the
     // section's unit; other pictures (help pictures, the logo) have no section to point at.
     if (view == dkForm || view == dkTable)
-        return "Blatt x " + Number(app, x) + "  y " + Number(app, y) + " mm";
+        return TrCore("Blatt x %1  y %2 mm").arg(Number(app, x), Number(app, y));
     if (view == 0) return {};
     const bool inch = app.Config.EnglishUnits == 1;
     const long double f = inch ? 1 / 25.4L : 1;
@@ -115,7 +115,7 @@ void StatusLine::CommandDone(const App& app, const std::string& command) {
 void StatusLine::ShowCalculation(const App& app) {
     const QString text = CalculationText(app);
     // The style first, so the button's size is taken with the bold font.
-    const bool warning = text.contains("Warnung:");
+    const bool warning = text.contains("Warnung:") || text.contains(TrCore("Warnung:"));
     calc_->setStyleSheet(app.Project.CalcError ? "color: #c00000; font-weight: bold;"
                          : warning             ? "color: #a05000; font-weight: bold;"
                                                : "");
@@ -123,8 +123,7 @@ void StatusLine::ShowCalculation(const App& app) {
     calc_->setMinimumWidth(calc_->sizeHint().width());
     calc_->setVisible(!text.isEmpty());
     // Readable in any case; a click opens the message list only while it has messages.
-    calc_->setToolTip(ShownMessageCount(app) > 0 ? QString::fromUtf8("Fehlermeldungen zeigen")
-                                                 : QString());
+    calc_->setToolTip(ShownMessageCount(app) > 0 ? TrCore("Fehlermeldungen zeigen") : QString());
     // Without a project the status bar says where to begin.
     const QString hint = FirstStepText(app);
     if (!hint.isEmpty() && last_->text().isEmpty()) last_->setText(hint);

@@ -23,6 +23,7 @@
 
 #include "gui/QtCanvas.h"
 #include "gui/qtext.h"
+#include "gui/translations.h"
 
 namespace vak1 {
 
@@ -64,7 +65,7 @@ void TStressDialog::accept() {
         data_.values[i] = values_[i]->text().trimmed().toStdString();
     data_.kind = kind_->currentIndex();
     if (data_.accept && !data_.accept(data_)) {
-        error_->setText(Q(data_.error));
+        error_->setText(TrCore(Q(data_.error)));
         error_->setVisible(true);
         return;
     }
@@ -102,7 +103,8 @@ TStressPicture::TStressPicture(QWidget* parent, StressPictureData& data, const H
     auto save = [this](const char* filter, const char* ending) {
         const QString start = Q(data_.folder) + Q(data_.name) + ending;
         const QString path = QFileDialog::getSaveFileName(this, "Bild speichern", start, filter);
-        if (!path.isEmpty() && !Export(path)) view_->setToolTip(path + ": Bild nicht geschrieben");
+        if (!path.isEmpty() && !Export(path))
+            view_->setToolTip(TrCore(path + ": Bild nicht geschrieben"));
     };
     AddButton(*row, "Button_png", "&PNG ...", [save] { save("PNG (*.png)", ".png"); });
     AddButton(*row, "Button_svg", "&SVG ...", [save] { save("SVG (*.svg)", ".svg"); });

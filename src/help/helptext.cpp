@@ -64,7 +64,20 @@ std::string Joined(const Settings& settings, const HelpEntry& e, const char* aft
 } // namespace
 
 std::string HelpFilePath(const Settings& settings, uint16_t number) {
-    return FolderPath(settings.PltDir) + (number < kFirstProgramHelp ? "quorven.hlp" : "vak1.hlp");
+    const std::string folder = FolderPath(settings.PltDir);
+    const std::string name = number < kFirstProgramHelp ? "quorven.hlp" : "vak1.hlp";
+    // The help in the menu's language lies in a folder of its language code beside the
+    // German; a language without help of its own reads the English, then the German.
+    const int language = settings.MenuLanguage;
+    if (language > 1) {
+        const char* code = language == 3   ? "fr"
+                           : language == 7 ? "ro"
+                           : language == 8 ? "ko"
+                                           : "en";
+        for (const char* sub : {code, "en"})
+            if (FileExists(folder + sub + "/" + name)) return folder + sub + "/" + name;
+    }
+    return folder + name;
 }
 
 HelpEntry FindHelpEntry(const Settings& settings, uint16_t number) {

@@ -18,6 +18,8 @@ EXPECTED = [
     "lib/vak1/libvak1gui.so",
     "share/vak1/vak1.hlp",
     "share/vak1/quorven.hlp",
+    "share/vak1/en/vak1.hlp",
+    "share/vak1/en/quorven.hlp",
     "share/vak1/vak1.err",
     "share/vak1/vak1.dbh",
     "share/vak1/printout.dbf",
