@@ -23,6 +23,7 @@ EXPECTED = [
     "share/vak1/vak1.err",
     "share/vak1/vak1.dbh",
     "share/vak1/printout.dbf",
+    "share/vak1/profiles.dbf",
     "share/doc/vak1/README.md",
     "share/doc/vak1/LICENSE",
     "share/doc/vak1/copyright",
