@@ -96,6 +96,22 @@ struct Raster {
     }
 };
 
+// The mesh's outline: the edges of one element only, each as its corner, midside and corner node.
+std::vector<std::array<int, 3>> OutlineEdges(const TorsionField& mesh) {
+    std::map<std::pair<int, int>, std::pair<int, int>> edges; // corners -> midside, count
+    for (const auto& e : mesh.elements)
+        for (int i = 0; i < 3; ++i) {
+            const int a = e[i], b = e[(i + 1) % 3];
+            auto& entry = edges[{std::min(a, b), std::max(a, b)}];
+            entry.first = e[3 + i];
+            ++entry.second;
+        }
+    std::vector<std::array<int, 3>> outline;
+    for (const auto& [ends, mid] : edges)
+        if (mid.second == 1) outline.push_back({ends.first, mid.first, ends.second});
+    return outline;
+}
+
 std::string Number(double x) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4g", std::fabs(x) < 1e-300 ? 0.0 : x);
@@ -232,17 +248,8 @@ StressImage RenderStressMap(const StressResults& r, StressKind kind, const LoadU
         }
     }
     // The outline: element edges that belong to one element only.
-    std::map<std::pair<int, int>, std::pair<int, int>> edges; // corners -> midside, count
-    for (const auto& e : r.mesh.elements)
-        for (int i = 0; i < 3; ++i) {
-            const int a = e[i], b = e[(i + 1) % 3];
-            auto& entry = edges[{std::min(a, b), std::max(a, b)}];
-            entry.first = e[3 + i];
-            ++entry.second;
-        }
-    for (const auto& [ends, mid] : edges) {
-        if (mid.second != 1) continue;
-        const FemPoint &a = nodes[ends.first], &m = nodes[mid.first], &b = nodes[ends.second];
+    for (const auto& [first, middle, last] : OutlineEdges(r.mesh)) {
+        const FemPoint &a = nodes[first], &m = nodes[middle], &b = nodes[last];
         out.Line(px(a.y), py(a.z), px(m.y), py(m.z), 2, black);
         out.Line(px(m.y), py(m.z), px(b.y), py(b.z), 2, black);
     }
@@ -431,18 +438,9 @@ void DrawStressMap(const StressResults& r, StressKind kind, const LoadUnits& uni
         canvas.Polygon(triangles[i].corners, 3);
     }
     // The outline: element edges that belong to one element only.
-    std::map<std::pair<int, int>, std::pair<int, int>> edges; // corners -> midside, count
-    for (const auto& e : r.mesh.elements)
-        for (int i = 0; i < 3; ++i) {
-            const int a = e[i], b = e[(i + 1) % 3];
-            auto& entry = edges[{std::min(a, b), std::max(a, b)}];
-            entry.first = e[3 + i];
-            ++entry.second;
-        }
     std::vector<CanvasPoint> outline;
-    for (const auto& [ends, mid] : edges) {
-        if (mid.second != 1) continue;
-        const FemPoint &a = nodes[ends.first], &c = nodes[mid.first], &b = nodes[ends.second];
+    for (const auto& [first, middle, last] : OutlineEdges(r.mesh)) {
+        const FemPoint &a = nodes[first], &c = nodes[middle], &b = nodes[last];
         outline.insert(outline.end(), {At(m.X(a.y), m.Y(a.z)), At(m.X(c.y), m.Y(c.z)),
                                        At(m.X(c.y), m.Y(c.z)), At(m.X(b.y), m.Y(b.z))});
     }
