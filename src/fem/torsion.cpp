@@ -29,8 +29,8 @@
 
 #include <Eigen/CholmodSupport>
 #include <Eigen/SparseCholesky>
-#include <Eigen/OrderingMethods>
 #include <Eigen/SparseCore>
+#include <cholmod.h>
 
 #include <algorithm>
 #include <chrono>
@@ -416,24 +416,37 @@ std::vector<int> CornerOrder(const FemMesh& mesh) {
     for (const auto& e : mesh.elements)
         for (int i = 0; i < 3; ++i)
             if (corner[e[i]] < 0) corner[e[i]] = corners++;
+    // The couplings of the corners, each once (the upper triangle).
     std::vector<Eigen::Triplet<double>> edges;
     edges.reserve(mesh.elements.size() * 3);
     for (const auto& e : mesh.elements)
         for (int i = 0; i < 3; ++i) {
-            edges.emplace_back(corner[e[i]], corner[e[(i + 1) % 3]], 1.0);
-            edges.emplace_back(corner[e[(i + 1) % 3]], corner[e[i]], 1.0);
-            edges.emplace_back(corner[e[i]], corner[e[i]], 1.0);
+            const int a = corner[e[i]], b = corner[e[(i + 1) % 3]];
+            edges.emplace_back(std::min(a, b), std::max(a, b), 1.0);
         }
     Eigen::SparseMatrix<double> graph(corners, corners);
     graph.setFromTriplets(edges.begin(), edges.end());
     edges = {};
-    Eigen::PermutationMatrix<Eigen::Dynamic, Eigen::Dynamic, int> eliminated;
-    // Through the symmetric view: Eigen's search given the plain matrix without a diagonal
-    // returns the corners as they stand. indices()[k] is the corner eliminated k-th.
-    Eigen::AMDOrdering<int>()(graph.selfadjointView<Eigen::Lower>(), eliminated);
+    cholmod_common common;
+    cholmod_start(&common);
+    cholmod_sparse pattern{};
+    pattern.nrow = pattern.ncol = static_cast<std::size_t>(corners);
+    pattern.nzmax = static_cast<std::size_t>(graph.nonZeros());
+    pattern.p = graph.outerIndexPtr();
+    pattern.i = graph.innerIndexPtr();
+    pattern.stype = 1;
+    pattern.itype = CHOLMOD_INT;
+    pattern.xtype = CHOLMOD_PATTERN;
+    pattern.dtype = CHOLMOD_DOUBLE;
+    pattern.sorted = 1;
+    pattern.packed = 1;
+    std::vector<int> eliminated(corners); // eliminated[k]: the corner eliminated k-th
+    const bool ordered = cholmod_amd(&pattern, nullptr, 0, eliminated.data(), &common);
+    cholmod_finish(&common);
+    if (!ordered) std::iota(eliminated.begin(), eliminated.end(), 0);
     std::vector<int> step(corners);
     for (int k = 0; k < corners; ++k)
-        step[eliminated.indices()[k]] = k;
+        step[eliminated[k]] = k;
     // Corner k takes key 2k, the midside nodes after it 2k + 1; nodes outside every element
     // come last.
     std::vector<int> key(nodes, 2 * corners);
