@@ -20,6 +20,7 @@ enum class FemSolver {
     Simplicial,        // Eigen's simplicial LDL^T
     CholmodSimplicial, // CHOLMOD's simplicial LL^T
     CholmodSupernodal, // CHOLMOD's supernodal LL^T, on dense blocks of columns
+    SimplicialCorners, // Eigen's simplicial LDL^T, the nodes numbered by ordering the corners
 };
 
 struct TorsionOptions {
@@ -39,6 +40,7 @@ struct TorsionValues {
     double wall = 0;         // thinnest wall found (0: none across the section)
     double wallElements = 0; // element edges across it; below 3 the budget did not allow more
     double meshSeconds = 0, assemblySeconds = 0, solveSeconds = 0;
+    double solveCpuSeconds = 0;              // solveSeconds in processor time
     FemSolver solver = FemSolver::Automatic; // the one that solved the system
 };
 

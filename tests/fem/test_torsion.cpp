@@ -235,8 +235,8 @@ TEST(Torsion, EverySolverGivesTheSameValues) {
     std::string message;
     o.solver = FemSolver::Simplicial;
     ASSERT_EQ(ComputeTorsion(Input(Channel(60, 120, 6)), o, reference, message), TorsionStatus::Ok);
-    for (FemSolver solver :
-         {FemSolver::CholmodSimplicial, FemSolver::CholmodSupernodal, FemSolver::Automatic}) {
+    for (FemSolver solver : {FemSolver::CholmodSimplicial, FemSolver::CholmodSupernodal,
+                             FemSolver::SimplicialCorners, FemSolver::Automatic}) {
         o.solver = solver;
         TorsionValues v;
         ASSERT_EQ(ComputeTorsion(Input(Channel(60, 120, 6)), o, v, message), TorsionStatus::Ok);
