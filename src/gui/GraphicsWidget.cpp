@@ -188,6 +188,14 @@ void TFquorgra::resizeEvent(QResizeEvent* event) {
 }
 
 void TFquorgra::keyPressEvent(QKeyEvent* event) {
+    // Escape takes a drag back: the position stays where it was when the button is let go.
+    if (moving_ && event->key() == Qt::Key_Escape) {
+        moving_ = false;
+        dragCancelled_ = true;
+        unsetCursor();
+        update();
+        return;
+    }
     if (ZoomKey(app_.Graphics, KeyOf(*event)))
         ViewChanged();
     else
@@ -215,6 +223,7 @@ void TFquorgra::mousePressEvent(QMouseEvent* event) {
         if (k != 0) {
             holding_ = true;
             moving_ = false;
+            dragCancelled_ = false;
             pressedAt_ = movedTo_ = p;
             return;
         }
@@ -239,6 +248,7 @@ void TFquorgra::mouseMoveEvent(QMouseEvent* event) {
         cursorMoved(w.x, w.y);
     }
     if (holding_) {
+        if (dragCancelled_) return;
         if (!moving_ && (p - pressedAt_).manhattanLength() >= kMoveThreshold) {
             moving_ = true;
             setCursor(Qt::SizeAllCursor);

@@ -61,6 +61,7 @@ class TFquorgra : public QWidget {
     // pixels around the press, so a click never moves it.
     bool holding_ = false;
     bool moving_ = false;
+    bool dragCancelled_ = false; // Escape during this press: the rest of it moves nothing
     QPoint pressedAt_, movedTo_;
 };
 

@@ -204,6 +204,21 @@ TEST_F(Picking, DragMovesThePositionOntoTheGridAsOneUndoStep) {
     }
 }
 
+// Escape in the middle of a drag moved the position all the same when the button was let go.
+TEST_F(Picking, EscapeTakesADragBack) {
+    Show(kPlate);
+    const TPosition was = app.Project.Positions[4];
+    const QPoint from = Pixel(was.y, was.z), to = Pixel(was.y + 30, was.z + 20);
+    QTest::mousePress(graphics, Qt::LeftButton, {}, from);
+    QTest::mouseMove(graphics, to);
+    QTest::keyClick(graphics, Qt::Key_Escape);
+    QTest::mouseMove(graphics, to + QPoint(6, 6));
+    QTest::mouseRelease(graphics, Qt::LeftButton, {}, to + QPoint(6, 6));
+    EXPECT_TRUE(Same(Now(), kPlate));
+    EXPECT_EQ(window->History().Stack().count(), 0);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
 // A drag beyond the coordinates' bound or onto a contour without area was taken.
 TEST_F(Picking, RefusedDragKeepsTheContour) {
     const long double far = 9.5e8L;
