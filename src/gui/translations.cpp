@@ -23,41 +23,16 @@
 #include <QWidget>
 
 #include "gui/translationpatterns.h"
+#include "settings/languages.h"
 
 namespace vak1 {
 namespace {
 
-// Menu language number -> the code of Qt's translation files (0: the program's German).
+// Menu language number -> the code of Qt's translation files (0: the program's German);
+// English, Qt's own language, needs none.
 QString LanguageCode(int menuLanguage) {
-    switch (menuLanguage) {
-    case 0:
-    case 1:
-        return "de";
-    case 3:
-        return "fr";
-    case 7:
-        return "ro";
-    case 8:
-        return "ko";
-    default:
-        return {};
-    }
-}
-
-// The program's own translation of a menu language; German, the source, has none.
-QString ProgramLanguageCode(int menuLanguage) {
-    switch (menuLanguage) {
-    case 2:
-        return "en";
-    case 3:
-        return "fr";
-    case 7:
-        return "ro";
-    case 8:
-        return "ko";
-    default:
-        return {};
-    }
+    if (menuLanguage == 0 || menuLanguage == 1) return "de";
+    return menuLanguage == 2 ? QString() : QString(TranslationCode(menuLanguage));
 }
 
 QTranslator* qtTranslator = nullptr;
@@ -319,7 +294,7 @@ bool LoadQtTranslations(int menuLanguage) {
     Remove(qtTranslator);
     Remove(programTranslator);
     if (!QCoreApplication::instance()) return false;
-    const QString program = ProgramLanguageCode(menuLanguage);
+    const QString program = TranslationCode(menuLanguage);
     if (!program.isEmpty()) {
         auto* translator = new QTranslator;
         if (translator->load("vak1_" + program, ":/i18n")) {

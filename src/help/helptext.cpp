@@ -8,6 +8,7 @@
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "settings/Settings.h"
+#include "settings/languages.h"
 #include "text/cp850.h"
 #include "text/textfile.h"
 
@@ -70,11 +71,8 @@ std::string HelpFilePath(const Settings& settings, uint16_t number) {
     // German; a language without help of its own reads the English, then the German.
     const int language = settings.MenuLanguage;
     if (language > 1) {
-        const char* code = language == 3   ? "fr"
-                           : language == 7 ? "ro"
-                           : language == 8 ? "ko"
-                                           : "en";
-        for (const char* sub : {code, "en"})
+        const char* own = *TranslationCode(language) ? TranslationCode(language) : "en";
+        for (const char* sub : {own, "en"})
             if (FileExists(folder + sub + "/" + name)) return folder + sub + "/" + name;
     }
     return folder + name;

@@ -118,6 +118,8 @@ void OpenHtmlTable(const OutputContext& ctx);
 void WriteMessageBlock(const OutputContext& ctx, const MessageList& messages);
 // Pieces of a cause or remedy text for a text kind (long texts broken at blanks).
 std::vector<std::string> WrapMessageText(std::string_view text);
+// Writes text as those pieces, a line each.
+void WriteWrappedLines(const OutputContext& ctx, std::string_view text);
 void OutputClose(const OutputContext& ctx);
 // Closes the file without handing it over and removes a temporary one.
 void OutputDiscard(const OutputContext& ctx);

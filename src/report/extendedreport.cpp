@@ -209,8 +209,7 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
         return;
     }
     if (status != TorsionStatus::Ok) {
-        for (const std::string& piece : WrapMessageText(message))
-            WriteLine(ctx, piece);
+        WriteWrappedLines(ctx, message);
         return;
     }
     const std::string ul = UnitLength(s);
@@ -227,8 +226,7 @@ void Torsion(const OutputContext& ctx, const ProjectData& p, const ExtendedValue
                                  cp850(" Elemente über die dünnste Wand (") +
                                  FormatLength(s, t.wall) + " " + ul +
                                  cp850("); eine größere Netzfeinheit wählen.");
-        for (const std::string& piece : WrapMessageText(note))
-            WriteLine(ctx, piece);
+        WriteWrappedLines(ctx, note);
     }
 }
 

@@ -19,11 +19,15 @@ void WriteMessageText(const OutputContext& ctx, const std::string& text) {
         WriteRawLine(ctx, "<TR><TD>" + HtmlEscape(text) + "</TD></TR>");
         return;
     }
-    for (const auto& piece : WrapMessageText(text))
-        WriteLine(ctx, piece);
+    WriteWrappedLines(ctx, text);
 }
 
 } // namespace
+
+void WriteWrappedLines(const OutputContext& ctx, std::string_view text) {
+    for (const auto& piece : WrapMessageText(text))
+        WriteLine(ctx, piece);
+}
 
 std::vector<std::string> WrapMessageText(std::string_view text) {
     if (text.size() < kWrapFrom) return {std::string(text)};

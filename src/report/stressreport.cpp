@@ -81,8 +81,7 @@ void WriteStresses(const OutputContext& ctx, const SectionLoads& loads, const St
         return;
     }
     if (status != StressStatus::Ok) {
-        for (const std::string& piece : WrapMessageText(message))
-            WriteLine(ctx, piece);
+        WriteWrappedLines(ctx, message);
         return;
     }
     Point(ctx, v, "Größte Schubspannung", "tau", r.tauMax);
