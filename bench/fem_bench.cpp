@@ -8,7 +8,7 @@
 #include <numbers>
 #include <string>
 
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "docu/Documentation.h"
 #include "fem/torsion.h"
 #include "project/projectfile.h"

@@ -15,7 +15,7 @@
 #include "app/App.h"
 #include "cad/CadLayer.h"
 #include "cad/drawing.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "graphics/draw.h"
 #include "graphics/replay.h"
 #include "gui/GraphicsWidget.h"

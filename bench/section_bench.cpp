@@ -9,7 +9,7 @@
 #include <geos_c.h>
 #endif
 
-#include "calc/section.h"
+#include "project/calculation.h"
 
 using namespace vak1;
 

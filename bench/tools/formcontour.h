@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "app/App.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 
 namespace vak1::bench {
 

@@ -20,7 +20,7 @@
 #include "app/stresscommand.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "dbase/printoutsets.h"
 #include "docu/Documentation.h"
 #include "docu/docudialogs.h"

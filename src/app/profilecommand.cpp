@@ -4,7 +4,7 @@
 #include "app/App.h"
 #include "app/commands.h"
 #include "app/startup.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "profiles/profiledialog.h"

@@ -6,7 +6,7 @@
 #include "app/commands.h"
 #include "app/outputcontext.h"
 #include "app/projectcontext.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "dialogs/dialogs.h"
 #include "platform/Spreadsheet.h"
 #include "platform/Ui.h"

@@ -5,7 +5,7 @@
 
 #include "app/App.h"
 #include "app/commands.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 
 namespace vak1 {
 namespace {

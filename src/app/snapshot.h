@@ -6,7 +6,7 @@
 #include <string>
 
 #include "docu/Documentation.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace vak1 {
 

@@ -13,7 +13,7 @@
 #include "app/projectcontext.h"
 #include "cad/drawing.h"
 #include "cad/dxfimport.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "help/helptext.h"
 #include "platform/Ui.h"
 #include "profiles/profiletable.h"

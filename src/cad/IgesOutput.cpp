@@ -11,7 +11,7 @@
 #include "settings/Settings.h"
 #include "cad/cadnumber.h"
 #include "cad/dxf.h"
-#include "project/messages.h"
+#include "model/messages.h"
 
 namespace vak1 {
 

@@ -9,8 +9,8 @@
 #include "dialogs/dialogs.h"
 #include "graphics/draw.h"
 #include "graphics/GraphicsWindow.h"
-#include "project/ProjectData.h"
-#include "project/messages.h"
+#include "model/ProjectData.h"
+#include "model/messages.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"
 

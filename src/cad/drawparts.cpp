@@ -5,7 +5,7 @@
 #include "cad/CadContext.h"
 #include "model/angles.h"
 #include "settings/Settings.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 #include "cad/cad.h"
 #include "cad/cadaxis.h"
 #include "cad/cadtable.h"

@@ -15,7 +15,7 @@
 #include "cad/dxfgroups.h"
 #include "calc/section.h"
 #include "dialogs/dialogs.h"
-#include "project/messages.h"
+#include "model/messages.h"
 #include "text/parse.h"
 #include "text/textfile.h"
 

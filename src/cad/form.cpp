@@ -7,7 +7,7 @@
 #include "cad/CadContext.h"
 #include "cad/CadLayer.h"
 #include "settings/Settings.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 #include "cad/CadOutput.h"
 #include "cad/cad.h"
 #include "cad/cadaxis.h"

@@ -9,7 +9,7 @@
 #include "settings/Settings.h"
 #include "cad/cad.h"
 #include "calc/section.h"
-#include "project/messages.h"
+#include "model/messages.h"
 
 namespace vak1 {
 

@@ -10,7 +10,7 @@
 #include "cad/drawing.h"
 #include "calc/extended.h"
 #include "fem/worker.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace vak1 {
 

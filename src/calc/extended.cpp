@@ -9,7 +9,7 @@
 #include <numbers>
 
 #include "calc/section.h"
-#include "project/messages.h"
+#include "model/messages.h"
 #include "model/angles.h"
 
 namespace vak1 {
@@ -241,7 +241,7 @@ bool ComputeExtendedValues(const ProjectData& p, ExtendedValues& out) {
     return true;
 }
 
-bool ComputeExactArcValues(const ProjectData& p, const Settings& settings,
+bool ComputeExactArcValues(const ProjectData& p, const NumberStyle& settings,
                            ExactSectionValues& out) {
     out = ExactSectionValues{};
     // Two positions joined by an arc and the closing chord already bound an area.
@@ -291,7 +291,7 @@ bool ComputeExactArcValues(const ProjectData& p, const Settings& settings,
 }
 
 std::vector<ContourArcPoint> CounterClockwiseArcContour(const ProjectData& p,
-                                                        const Settings& settings) {
+                                                        const NumberStyle& settings) {
     std::vector<ContourArcPoint> pts;
     MessageList ignored;
     for (int i = 1; i <= p.PosCount; ++i) {

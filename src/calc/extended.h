@@ -4,8 +4,8 @@
 #pragma once
 #include <vector>
 
-#include "project/ProjectData.h"
-#include "settings/Settings.h"
+#include "model/ProjectData.h"
+#include "text/formats.h"
 
 namespace vak1 {
 
@@ -50,7 +50,8 @@ struct ExactSectionValues : TSectionResults {
 
 // False when the contour has fewer than three positions, its area is 0 or a value is not
 // finite.
-bool ComputeExactArcValues(const ProjectData& p, const Settings& settings, ExactSectionValues& out);
+bool ComputeExactArcValues(const ProjectData& p, const NumberStyle& settings,
+                           ExactSectionValues& out);
 
 // The chord polygon of the last calculation as an open counter-clockwise point list: the
 // closing point and points that repeat their predecessor are left out.
@@ -66,6 +67,6 @@ struct ContourArcPoint {
     long double y = 0, z = 0, phi = 0;
 };
 std::vector<ContourArcPoint> CounterClockwiseArcContour(const ProjectData& p,
-                                                        const Settings& settings);
+                                                        const NumberStyle& settings);
 
 } // namespace vak1

@@ -10,7 +10,7 @@
 
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
-#include "project/messages.h"
+#include "model/messages.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"
 

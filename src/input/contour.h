@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cad/drawing.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace vak1 {
 

@@ -8,7 +8,7 @@
 #include "app/outputcontext.h"
 #include "model/angles.h"
 #include "cad/drawing.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "graphics/draw.h"
 #include "input/contour.h"
 #include "dialogs/dialogs.h"

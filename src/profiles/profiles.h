@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace vak1 {
 

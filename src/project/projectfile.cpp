@@ -8,7 +8,7 @@
 #include "docu/docusections.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"
 #include "text/filenumbers.h"

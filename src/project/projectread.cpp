@@ -8,7 +8,7 @@
 #include "docu/Documentation.h"
 #include "docu/docusections.h"
 #include "dialogs/dialogs.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 #include "project/projectfile.h"
 #include "settings/Settings.h"
 #include "text/formats.h"

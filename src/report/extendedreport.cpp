@@ -9,7 +9,7 @@
 #include "calc/extended.h"
 #include "platform/Ui.h"
 #include "platform/projecttableform.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 #include "report/OutputDocument.h"
 #include "report/resultreport.h"
 #include "settings/Settings.h"

@@ -1,7 +1,7 @@
 // The message block of printed reports: each message of the last calculation with its
 // cause and remedy, long texts wrapped for the text kinds.
 #include "help/helperr.h"
-#include "project/messages.h"
+#include "model/messages.h"
 #include "settings/Settings.h"
 #include "report/OutputDocument.h"
 

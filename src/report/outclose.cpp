@@ -6,7 +6,7 @@
 #include "platform/Launcher.h"
 #include "platform/PortWriter.h"
 #include "platform/Ui.h"
-#include "project/messages.h"
+#include "model/messages.h"
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"

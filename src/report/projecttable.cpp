@@ -13,10 +13,10 @@
 #include <thread>
 
 #include "model/angles.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "docu/Documentation.h"
-#include "project/ProjectData.h"
-#include "project/messages.h"
+#include "model/ProjectData.h"
+#include "model/messages.h"
 #include "project/projectfile.h"
 #include "text/cp850.h"
 #include "text/formats.h"

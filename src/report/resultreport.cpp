@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <numbers>
 
-#include "project/ProjectData.h"
-#include "project/messages.h"
+#include "model/ProjectData.h"
+#include "model/messages.h"
 #include "model/angles.h"
 #include "report/OutputDocument.h"
 #include "settings/Settings.h"

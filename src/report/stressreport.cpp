@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "platform/Ui.h"
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 #include "report/OutputDocument.h"
 #include "report/resultreport.h"
 #include "settings/Settings.h"

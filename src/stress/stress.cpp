@@ -7,7 +7,7 @@
 
 #include "calc/extended.h"
 #include <numbers>
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 #include "text/cp850.h"
 
 namespace vak1 {
@@ -109,7 +109,7 @@ TorsionStatus SolveFieldInWorker(const TorsionInput& in, const TorsionOptions& o
     return ComputeTorsionFieldContained(in, options, out, field, message, report);
 }
 
-StressStatus ComputeStresses(const ProjectData& p, const Settings& settings,
+StressStatus ComputeStresses(const ProjectData& p, const NumberStyle& settings,
                              const SectionLoads& loads, StressResults& out, std::string& message,
                              const TorsionFieldSolver& solver, const TorsionOptions& options,
                              const std::function<bool(std::size_t, std::size_t)>& report) {

@@ -11,11 +11,11 @@
 
 #include "fem/torsion.h"
 #include "fem/worker.h"
+#include "text/formats.h"
 
 namespace vak1 {
 
 struct ProjectData;
-struct Settings;
 
 // The units loads and stresses are shown and typed in: N, N mm and N/mm2, or in inch mode
 // lbf, lbf in and psi. The factors take a shown value to N, N mm, N/mm2 and mm.
@@ -85,7 +85,7 @@ enum class StressStatus { Ok, NoSection, Cancelled, Failed };
 // The stresses of the calculated project under loads: the normal stresses from the section
 // with its exact arcs, the shear stresses from the finite-element solution. On Failed and
 // Cancelled, message says why (code page 850); the normal stresses are set even then.
-StressStatus ComputeStresses(const ProjectData& p, const Settings& settings,
+StressStatus ComputeStresses(const ProjectData& p, const NumberStyle& settings,
                              const SectionLoads& loads, StressResults& out, std::string& message,
                              const TorsionFieldSolver& solver = SolveFieldInWorker,
                              const TorsionOptions& options = {},

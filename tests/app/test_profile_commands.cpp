@@ -11,7 +11,7 @@
 
 #include "calc/extended.h"
 #include "app/notes.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "docu/Documentation.h"
 #include "profiles/profiles.h"
 #include "project/projectfile.h"

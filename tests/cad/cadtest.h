@@ -14,7 +14,7 @@
 
 #include "app/App.h"
 #include "app/cadcontext.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "support/tempfolder.h"
 #include "testing/FixedClock.h"
 #include "testing/RecordingLauncher.h"

@@ -12,7 +12,7 @@
 
 #include "cad/dxfimport.h"
 #include "calc/extended.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "text/cp850.h"
 #include "support/tempfolder.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calc/extended.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 
 using namespace vak1;
 
@@ -20,7 +20,7 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 struct Section {
     ProjectData p;
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
 
     explicit Section(const std::vector<TPosition>& contour, long double division = 5) {
         p.ResetContour();

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/rounding.h"
-#include "calc/section.h"
-#include "project/messages.h"
+#include "project/calculation.h"
+#include "model/messages.h"
 
 using namespace vak1;
 
@@ -20,7 +20,7 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 struct Calc {
     ProjectData p;
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
 
     void Set(const std::vector<TPosition>& contour) {
         p.ResetContour();
@@ -352,7 +352,7 @@ TEST(Section, CoincidentArcEndsCollapseWithMessage) {
 
 TEST(Section, GetArcCenterQuarterCircle) {
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
     ArcCenter c;
     ASSERT_TRUE(GetArcCenter(10, 0, 0, 10, kPi / 2, c, msgs, s));
     EXPECT_NEAR(c.yc, 0, 1e-15);

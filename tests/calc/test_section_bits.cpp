@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "docu/Documentation.h"
-#include "project/messages.h"
+#include "model/messages.h"
 #include "project/projectfile.h"
 #include "support/tempfolder.h"
 
@@ -149,7 +149,7 @@ TEST(SectionBits, EveryResultBitStaysAsPinned) {
     for (const auto& [name, fill] : cases) {
         ProjectData p;
         MessageList msgs;
-        Settings s;
+        NumberStyle s;
         fill(p);
         CalcSection(p, msgs, s);
         actual += Describe(name, p, msgs);

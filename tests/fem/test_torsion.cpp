@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "fem/torsion.h"
 #include "text/cp850.h"
 
@@ -121,7 +121,7 @@ TEST(Torsion, CircleAndPipeTwistLikeTheirPolarMoment) {
 TEST(Torsion, ArcPolygonOfTheSectionCalculationMeshes) {
     ProjectData p;
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
     p.ResetContour();
     for (int i = 0; i < 50; ++i)
         p.Positions[++p.PosCount] = {100 * std::cos(2 * kPi * i / 50),

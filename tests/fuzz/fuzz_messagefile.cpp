@@ -3,7 +3,7 @@
 #include "app/outputcontext.h"
 #include "fuzzsupport.h"
 #include "help/helperr.h"
-#include "project/messages.h"
+#include "model/messages.h"
 
 using namespace vak1;
 

@@ -16,7 +16,7 @@
 #include "app/App.h"
 #include "app/cadcontext.h"
 #include "app/outputcontext.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "cad/drawing.h"
 #include "graphics/replay.h"
 #include "platform/headless/FilePortWriter.h"

@@ -14,7 +14,7 @@
 #include "app/App.h"
 #include "app/commands.h"
 #include "app/startup.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "graphics/draw.h"
 #include "graphics/mapping.h"
 #include "graphics/zoom.h"

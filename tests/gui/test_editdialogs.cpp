@@ -12,7 +12,7 @@
 #include <QSet>
 
 #include "app/App.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "gui/QtUi.h"
 #include "gui/contourpreview.h"
 #include "gui/driver.h"

@@ -12,7 +12,7 @@
 #include "app/cadcontext.h"
 #include "app/App.h"
 #include "cad/drawing.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "graphics/mapping.h"
 #include "graphics/palette.h"
 #include "gui/GraphicsWidget.h"

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/App.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "graphics/mapping.h"
 #include "gui/GraphicsWidget.h"
 #include "gui/MainWindow.h"

@@ -21,7 +21,7 @@
 #include "app/cadcontext.h"
 #include "app/commands.h"
 #include "cad/drawing.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "graphics/printout.h"
 #include "graphics/zoom.h"
 #include "gui/QtPrinter.h"

@@ -16,7 +16,7 @@
 #include <numbers>
 
 #include "app/App.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "gui/QtPrinter.h"
 #include "gui/QtUi.h"
 #include "gui/driver.h"

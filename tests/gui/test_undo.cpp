@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "app/App.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPrinter.h"
 #include "gui/QtUi.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "fixture.h"
 #include "input/contour.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "calc/extended.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "dbase/dbftest.h"
 #include "profiles/profiles.h"
 #include "profiles/profiletable.h"

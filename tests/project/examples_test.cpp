@@ -9,7 +9,7 @@
 
 #include "app/App.h"
 #include "app/projectcontext.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "project/projectfile.h"
 #include "support/tempfolder.h"
 #include "text/cp850.h"

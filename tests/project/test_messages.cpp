@@ -2,7 +2,7 @@
 // eleven-message limit, and clearing together with the calculation error.
 #include <gtest/gtest.h>
 
-#include "project/messages.h"
+#include "model/messages.h"
 
 using namespace vak1;
 

@@ -1,7 +1,7 @@
 // Pins the start values of the project, the contour reset and the data effects of "New".
 #include <gtest/gtest.h>
 
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 
 using namespace vak1;
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/App.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "stress/stress.h"
 
 namespace vak1::test {

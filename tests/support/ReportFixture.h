@@ -14,7 +14,7 @@
 
 #include "app/outputcontext.h"
 #include "app/startup.h"
-#include "calc/section.h"
+#include "project/calculation.h"
 #include "platform/headless/FilePortWriter.h"
 #include "support/tempfolder.h"
 #include "testing/FixedClock.h"

@@ -1,5 +1,5 @@
 // Start-up, contour reset and "New" of the project data.
-#include "project/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace vak1 {
 

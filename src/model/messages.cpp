@@ -1,5 +1,5 @@
 // Adding to and emptying the message list.
-#include "project/messages.h"
+#include "model/messages.h"
 
 namespace vak1 {
 

@@ -1,0 +1,39 @@
+// Taking the section calculation's outcome into the project.
+#include "project/calculation.h"
+
+#include <algorithm>
+
+namespace vak1 {
+
+void TakeSection(ProjectData& p, MessageList& messages, const SectionOutcome& outcome) {
+    messages.count = 0;
+    for (uint16_t i = 1; i <= outcome.messages.count; ++i)
+        AddMessage(messages, outcome.messages[i]);
+    p.CalcError = outcome.valid ? 0 : 1;
+    if (!outcome.polygon.empty()) {
+        p.PolyCount = static_cast<uint16_t>(outcome.polygon.size());
+        std::copy(outcome.polygon.begin(), outcome.polygon.end(), p.PolyPoints.begin() + 1);
+        p.YMin = outcome.YMin;
+        p.YMax = outcome.YMax;
+        p.ZMin = outcome.ZMin;
+        p.ZMax = outcome.ZMax;
+        p.YWidth = outcome.YWidth;
+        p.ZHeight = outcome.ZHeight;
+    }
+    if (!outcome.hasResults) return;
+    const long double J0 = p.R.J0, Js = p.R.Js;
+    p.R = outcome.R;
+    if (outcome.hasBodyValues) {
+        p.V = outcome.V;
+        p.m = outcome.m;
+    } else {
+        p.R.J0 = J0;
+        p.R.Js = Js;
+    }
+}
+
+void CalcSection(ProjectData& p, MessageList& messages, const NumberStyle& style) {
+    TakeSection(p, messages, ComputeSection(p, style));
+}
+
+} // namespace vak1
