@@ -34,7 +34,7 @@ void Kind1InProcess(benchmark::State& state) {
         if (!RunCadJob(CadContextOf(app), app.Project, app.Docu, cdDxf, dkGeometryTable, base))
             state.SkipWithError("write failed");
     }
-    state.counters["polygon_points"] = app.Project.PolyCount;
+    state.counters["polygon_points"] = app.Project.PolyCount();
     state.counters["bytes"] = static_cast<double>(fs::file_size(base + ".dxf"));
     fs::remove(base + ".dxf");
 }

@@ -22,7 +22,7 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 TorsionInput InputOf(const ProjectData& p) {
     TorsionInput in;
     // The polygon repeats its first point at the end.
-    for (int i = 1; i < p.PolyCount; ++i)
+    for (std::size_t i = 0; i + 1 < p.PolyPoints.size(); ++i)
         in.contour.push_back(
             {static_cast<double>(p.PolyPoints[i].y), static_cast<double>(p.PolyPoints[i].z)});
     in.ys = static_cast<double>(p.R.ys);
@@ -53,7 +53,7 @@ TorsionInput BigContour() {
     for (int i = 0; i < 500; ++i) {
         long double a = 2 * kPi * i / 500;
         long double phi = (13 + 4.0L * ((i * 37) % 101) / 100) * kPi / 180;
-        p.Positions[++p.PosCount] = {100 * std::cos(a), 100 * std::sin(a), phi};
+        p.Positions.push_back({100 * std::cos(a), 100 * std::sin(a), phi});
     }
     CalcSection(p, msgs, s);
     return InputOf(p);

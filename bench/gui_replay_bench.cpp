@@ -106,8 +106,8 @@ void BM_RepaintLargestDrawing(benchmark::State& state) {
     const long double pi = std::numbers::pi_v<long double>;
     for (int k = 0; k < 500; ++k) {
         const long double a = 2 * pi * k / 500;
-        p.Positions[++p.PosCount] =
-            TPosition{500 * std::cos(a), 400 * std::sin(a), k % 2 ? 0 : pi / 100};
+        p.Positions.push_back(
+            TPosition{500 * std::cos(a), 400 * std::sin(a), k % 2 ? 0 : pi / 100});
     }
     CalcSection(p, app.Messages, app.Config);
     DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
@@ -118,7 +118,7 @@ void BM_RepaintLargestDrawing(benchmark::State& state) {
         benchmark::DoNotOptimize(widget.Picture().constBits());
     }
     state.counters["records"] = static_cast<double>(app.Graphics.DisplayList.size());
-    state.counters["polypoints"] = p.PolyCount;
+    state.counters["polypoints"] = p.PolyCount();
 }
 BENCHMARK(BM_RepaintLargestDrawing)->Unit(benchmark::kMillisecond);
 

@@ -44,7 +44,7 @@ std::string BigProject() {
     for (int i = 0; i < 500; ++i) {
         long double a = 2 * kPi * i / 500;
         long double phi = (13 + 4.0L * ((i * 37) % 101) / 100) * kPi / 180;
-        app.Project.Positions[++app.Project.PosCount] = {100 * std::cos(a), 100 * std::sin(a), phi};
+        app.Project.Positions.push_back({100 * std::cos(a), 100 * std::sin(a), phi});
     }
     WriteProject(ProjectFileOf(app), path);
     return path;

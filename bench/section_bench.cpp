@@ -25,7 +25,7 @@ void BigContour(ProjectData& p) {
     for (int i = 0; i < 500; ++i) {
         long double a = 2 * kPi * i / 500;
         long double phi = (13 + 4.0L * ((i * 37) % 101) / 100) * kPi / 180;
-        p.Positions[++p.PosCount] = {100 * std::cos(a), 100 * std::sin(a), phi};
+        p.Positions.push_back({100 * std::cos(a), 100 * std::sin(a), phi});
     }
 }
 
@@ -38,7 +38,7 @@ void BM_CalcSection(benchmark::State& state) {
         CalcSection(p, msgs, s);
         benchmark::DoNotOptimize(p.R.I1);
     }
-    state.counters["points"] = p.PolyCount;
+    state.counters["points"] = p.PolyCount();
     if (p.CalcError) state.SkipWithError("calculation failed");
 }
 BENCHMARK(BM_CalcSection);
@@ -51,10 +51,10 @@ void BM_GeosAreaCentroid(benchmark::State& state) {
     BigContour(p);
     CalcSection(p, msgs, s);
     GEOSContextHandle_t ctx = GEOS_init_r();
-    GEOSCoordSequence* seq = GEOSCoordSeq_create_r(ctx, p.PolyCount, 2);
-    for (unsigned i = 0; i < p.PolyCount; ++i) {
-        GEOSCoordSeq_setX_r(ctx, seq, i, static_cast<double>(p.PolyPoints[i + 1].y));
-        GEOSCoordSeq_setY_r(ctx, seq, i, static_cast<double>(p.PolyPoints[i + 1].z));
+    GEOSCoordSequence* seq = GEOSCoordSeq_create_r(ctx, p.PolyCount(), 2);
+    for (unsigned i = 0; i < p.PolyCount(); ++i) {
+        GEOSCoordSeq_setX_r(ctx, seq, i, static_cast<double>(p.PolyPoints[i].y));
+        GEOSCoordSeq_setY_r(ctx, seq, i, static_cast<double>(p.PolyPoints[i].z));
     }
     GEOSGeometry* ring = GEOSGeom_createLinearRing_r(ctx, seq);
     GEOSGeometry* poly = GEOSGeom_createPolygon_r(ctx, ring, nullptr, 0);

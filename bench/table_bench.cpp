@@ -52,8 +52,7 @@ std::string ProjectFolder() {
             for (int i = 0; i < n; ++i) {
                 const long double a = 2 * pi * i / n;
                 const long double phi = (i % 2 ? 10 : -10) * pi / 180;
-                app.Project.Positions[++app.Project.PosCount] = {100 * std::cos(a),
-                                                                 100 * std::sin(a), phi};
+                app.Project.Positions.push_back({100 * std::cos(a), 100 * std::sin(a), phi});
             }
             WriteProject(ProjectFileOf(app), path);
         }

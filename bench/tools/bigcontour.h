@@ -18,7 +18,7 @@ inline void LoadBigContour(App& app) {
         const long double t = 2 * pi * i / 500;
         // 15 degrees give three chords per arc; every 42nd edge straight stays below 2000.
         const long double phi = i % 42 == 0 ? 0 : (i % 2 ? 15 : -15) * pi / 180;
-        p.Positions[++p.PosCount] = TPosition{1000 * std::cos(t), 1000 * std::sin(t), phi};
+        p.Positions.push_back(TPosition{1000 * std::cos(t), 1000 * std::sin(t), phi});
     }
     CalcSection(p, app.Messages, app.Config);
 }

@@ -17,7 +17,7 @@ inline void LoadFormContour(App& app) {
     for (int i = 0; i < 500; ++i) {
         const long double t = 2 * pi * i / 500;
         const long double phi = i % 4 == 1 ? 30 * pi / 180 : 0;
-        p.Positions[++p.PosCount] = TPosition{120 * std::cos(t), 60 * std::sin(t), phi};
+        p.Positions.push_back(TPosition{120 * std::cos(t), 60 * std::sin(t), phi});
     }
     p.DrawHatching = true;
     p.DrawPrincipalAxes = true;

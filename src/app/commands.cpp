@@ -629,7 +629,7 @@ void ShowProjectPicture(App& app, uint16_t view) {
     const uint8_t aborted = app.State.AbortFlag;
     app.State.AbortFlag = 0;
     const uint16_t kind = view != 0 ? view : ResultViewKind(app);
-    if (app.Project.PosCount == 0)
+    if (app.Project.PosCount() == 0)
         DrawQuorvenLogo(app.Graphics, app.State.AbortFlag);
     else if (app.Project.CalcError || kind == 0)
         Clear(app.Graphics);
@@ -729,7 +729,7 @@ void ConnectHelpPictures(App& app) {
 }
 
 void ShowStartPicture(App& app) {
-    if (app.Project.PosCount > 0)
+    if (app.Project.PosCount() > 0)
         RefreshViews(app);
     else
         DrawQuorvenLogo(app.Graphics, app.State.AbortFlag);

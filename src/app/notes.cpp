@@ -25,7 +25,7 @@ std::vector<FemPoint> Outline(const ProjectData& p) {
 
 std::vector<std::string> SectionNotes(const ProjectData& p) {
     std::vector<std::string> notes;
-    if (p.PosCount == 0 || p.CalcError || p.PolyCount == 0) return notes;
+    if (p.PosCount() == 0 || p.CalcError || p.PolyCount() == 0) return notes;
     if (p.R.A < 0) notes.push_back(cp850("Kontur im Uhrzeigersinn: Fläche und Momente negativ"));
     std::size_t first = 0, second = 0;
     if (FindCrossingEdges(Outline(p), first, second))

@@ -11,9 +11,9 @@ namespace vak1 {
 namespace {
 
 bool SamePositions(const ProjectData& a, const ProjectData& b) {
-    if (a.PosCount != b.PosCount) return false;
-    return std::equal(a.Positions.begin() + 1, a.Positions.begin() + 1 + a.PosCount,
-                      b.Positions.begin() + 1, [](const TPosition& p, const TPosition& q) {
+    if (a.PosCount() != b.PosCount()) return false;
+    return std::equal(a.Positions.begin(), a.Positions.end(), b.Positions.begin(),
+                      [](const TPosition& p, const TPosition& q) {
                           return p.y == q.y && p.z == q.z && p.phi == q.phi;
                       });
 }
@@ -66,7 +66,7 @@ void RestoreSnapshot(App& app, const ProjectSnapshot& s) {
     app.Project = s.project;
     app.Docu = s.docu;
     const uint8_t aborted = app.State.AbortFlag;
-    if (app.Project.PosCount > 0) CalcSection(app.Project, app.Messages, app.Config);
+    if (app.Project.PosCount() > 0) CalcSection(app.Project, app.Messages, app.Config);
     ShowStartPicture(app);
     SetCaption(app);
     app.State.AbortFlag = aborted;

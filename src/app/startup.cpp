@@ -118,7 +118,7 @@ bool ReadForJob(App& app, const std::string& path, std::FILE* err) {
     }
     // A contour without positions has no results: the calculation leaves it alone, a job
     // that would report zeros for it fails instead.
-    if (app.Project.PosCount == 0) {
+    if (app.Project.PosCount() == 0) {
         std::fprintf(err, "%s: Kontur leer (keine Positionen), nichts berechnet\n", path.c_str());
         return false;
     }

@@ -16,14 +16,14 @@
 namespace vak1 {
 
 void DrawContour(const CadContext& cx, const ProjectData& p) {
-    if (p.PosCount == 0) return;
+    if (p.PosCount() == 0) return;
     CadSetLayer(cx, 5);
     CadPolyBegin(cx, true);
-    for (uint16_t i = 1; i <= p.PosCount; ++i) {
-        const TPosition& q = p.Positions[i];
+    for (uint16_t i = 1; i <= p.PosCount(); ++i) {
+        const TPosition& q = p.Positions[i - 1u];
         // The calculation closes the contour with a straight edge whatever the last
         // position's arc angle says, so the drawing does the same.
-        CadVertex(cx, q.y, q.z, i == p.PosCount ? 0 : q.phi);
+        CadVertex(cx, q.y, q.z, i == p.PosCount() ? 0 : q.phi);
     }
     CadPolyEnd(cx);
 }
@@ -32,10 +32,10 @@ void DrawPointArrows(const CadContext& cx, const ProjectData& p) {
     CadSetLayer(cx, 3);
     const long double e = std::min(p.ZHeight, p.YWidth);
     CadTextStyle(cx, 2, 0.015L * e, 0.02L * e, 0);
-    if (p.PolyCount <= 1) return;
-    for (uint16_t j = 1; j < p.PolyCount; ++j) {
-        const TPolyPoint& a = p.PolyPoints[j];
-        const TPolyPoint& b = p.PolyPoints[j + 1];
+    if (p.PolyCount() <= 1) return;
+    for (uint16_t j = 1; j < p.PolyCount(); ++j) {
+        const TPolyPoint& a = p.PolyPoints[j - 1u];
+        const TPolyPoint& b = p.PolyPoints[j];
         CadArrow(cx, std::to_string(j + 1), a.y, a.z, b.y, b.z);
     }
 }

@@ -427,7 +427,7 @@ DxfImportResult ImportDxfContour(const std::string& path, ProjectData& project,
     }
     project.ResetContour();
     for (const DxfContourPoint& p : joined.contour)
-        project.Positions[++project.PosCount] = TPosition{p.y, p.z, p.phi};
+        project.Positions.push_back(TPosition{p.y, p.z, p.phi});
     result.ok = true;
     result.vertices = static_cast<int>(joined.contour.size());
     return result;

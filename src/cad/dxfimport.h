@@ -33,11 +33,10 @@ struct DxfDrawingSurvey {
 };
 
 // Reads path and, only when its chains make one contour of 1..500 positions, replaces the
-// positions of project (PosCount, Positions 1..n with the arc angles of the drawing; the rest
-// of the slots reset). A closed polyline taken alone keeps its first point and direction;
-// otherwise the outline runs counter-clockwise and each hole is reached through a slit of
-// zero width, so the calculation's area is the outline's less the holes'. Lengths in inch
-// (header $INSUNITS 1) are converted to mm.
+// positions of project (with the arc angles of the drawing; nothing of earlier positions kept). A
+// closed polyline taken alone keeps its first point and direction; otherwise the outline runs
+// counter-clockwise and each hole is reached through a slit of zero width, so the calculation's
+// area is the outline's less the holes'. Lengths in inch (header $INSUNITS 1) are converted to mm.
 DxfImportResult ImportDxfContour(const std::string& path, ProjectData& project,
                                  const DxfImportOptions& options = {});
 

@@ -26,7 +26,7 @@ constexpr long double kHalfPi = std::numbers::pi_v<long double> / 2;
 // The calculation closes the contour with a straight edge whatever the last position's arc
 // angle says: outline and hatching do the same.
 long double EdgeAngle(const ProjectData& p, uint16_t i) {
-    return i == p.PosCount ? 0 : p.Positions[i].phi;
+    return i == p.PosCount() ? 0 : p.Positions[i - 1u].phi;
 }
 
 void Contour(const CadContext& cx, const ProjectData& p) {
@@ -34,16 +34,16 @@ void Contour(const CadContext& cx, const ProjectData& p) {
     CadSetLayer(cx, 5);
     if (p.DrawHatching) {
         HatchBegin(cx, true);
-        for (uint16_t i = 1; i <= p.PosCount; ++i) {
-            const TPosition& pos = p.Positions[i];
+        for (uint16_t i = 1; i <= p.PosCount(); ++i) {
+            const TPosition& pos = p.Positions[i - 1u];
             HatchVertex(cx, EdgeAngle(p, i), DiagramX(d, pos.y), DiagramY(d, pos.z));
         }
         HatchEnd(cx, 0, 45, 0);
         return;
     }
     CadPolyBegin(cx, true);
-    for (uint16_t i = 1; i <= p.PosCount; ++i) {
-        const TPosition& pos = p.Positions[i];
+    for (uint16_t i = 1; i <= p.PosCount(); ++i) {
+        const TPosition& pos = p.Positions[i - 1u];
         CadVertex(cx, DiagramX(d, pos.y), DiagramY(d, pos.z), EdgeAngle(p, i));
     }
     CadPolyEnd(cx);
@@ -85,7 +85,7 @@ void DrawForm(const CadContext& cx, const ProjectData& p) {
                 ymax * u, zmax * u);
     DiagramDivideLimits(d, u, u);
 
-    if (p.PosCount > 0) Contour(cx, p);
+    if (p.PosCount() > 0) Contour(cx, p);
     if (p.DrawPrincipalAxes) PrincipalAxes(cx, p);
     DiagramReset(d);
     DrawResultTable(cx, p, 60, 150, 2.5L);

@@ -133,10 +133,11 @@ struct StraightEdge {
 
 std::vector<StraightEdge> StraightEdges(const ProjectData& p) {
     std::vector<StraightEdge> edges;
-    for (int i = 2; i <= p.PosCount + 1; ++i) {
-        const bool closing = i == p.PosCount + 1;
-        const TPosition& P = p.Positions[i - 1];
-        const TPosition& Q = p.Positions[closing ? 1 : i];
+    const std::size_t n = p.Positions.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool closing = i + 1 == n;
+        const TPosition& P = p.Positions[i];
+        const TPosition& Q = p.Positions[closing ? 0 : i + 1];
         if (!closing && P.phi != 0) continue;
         if (P.y == Q.y && P.z == Q.z) continue;
         edges.push_back({&P, &Q});
@@ -205,7 +206,7 @@ void AddSegment(Integrals& r, long double yc, long double zc, long double radius
 
 bool ComputeExtendedValues(const ProjectData& p, ExtendedValues& out) {
     const TSectionResults& R = p.R;
-    if (p.CalcError || p.PolyCount < 4 || R.A == 0 || !std::isfinite(R.A)) return false;
+    if (p.CalcError || p.PolyPoints.size() < 4 || R.A == 0 || !std::isfinite(R.A)) return false;
     out = ExtendedValues{};
     const long double sign = R.A < 0 ? -1 : 1;
     const long double A = sign * R.A;
@@ -213,7 +214,7 @@ bool ComputeExtendedValues(const ProjectData& p, ExtendedValues& out) {
     out.A = A;
 
     long double U = 0;
-    for (int j = 1; j < p.PolyCount; ++j)
+    for (std::size_t j = 0; j + 1 < p.PolyPoints.size(); ++j)
         U += Length(p.PolyPoints[j + 1].y - p.PolyPoints[j].y,
                     p.PolyPoints[j + 1].z - p.PolyPoints[j].z);
     out.U = U - SlitLength(p);
@@ -229,11 +230,11 @@ bool ComputeExtendedValues(const ProjectData& p, ExtendedValues& out) {
                              {R.ys, R.zs, std::cos(out.angle1), std::sin(out.angle1)},   // axis 1
                              {R.ys, R.zs, -std::sin(out.angle1), std::cos(out.angle1)}}; // axis 2
     AxisModuli* moduli[4] = {&out.y, &out.z, &out.axis1, &out.axis2};
-    std::vector<UV> pts(static_cast<std::size_t>(p.PolyCount - 1));
+    std::vector<UV> pts(p.PolyPoints.size() - 1);
     for (int k = 0; k < 4; ++k) {
         const Frame& f = frames[k];
-        for (int j = 1; j < p.PolyCount; ++j)
-            pts[static_cast<std::size_t>(j - 1)] = f.Of(p.PolyPoints[j].y, p.PolyPoints[j].z);
+        for (std::size_t j = 0; j < pts.size(); ++j)
+            pts[j] = f.Of(p.PolyPoints[j].y, p.PolyPoints[j].z);
         *moduli[k] = Moduli(pts, MomentAbout(IyS, IzS, IyzS, f.c, f.s), A);
         if (k == 2) out.plastic1 = Plastic(pts, f, sign, A, out.axis1);
         if (k == 3) out.plastic2 = Plastic(pts, f, sign, A, out.axis2);
@@ -245,19 +246,20 @@ bool ComputeExactArcValues(const ProjectData& p, const NumberStyle& settings,
                            ExactSectionValues& out) {
     out = ExactSectionValues{};
     // Two positions joined by an arc and the closing chord already bound an area.
-    if (p.PosCount < 2) return false;
+    const std::size_t n = p.Positions.size();
+    if (n < 2) return false;
     // Integrated about the first position: far from the origin the moments about it would
     // be differences of large, nearly equal numbers.
-    const long double y0 = p.Positions[1].y, z0 = p.Positions[1].z;
+    const long double y0 = p.Positions[0].y, z0 = p.Positions[0].z;
     Integrals r;
     long double arcs = 0;
     MessageList ignored;
-    for (int i = 1; i <= p.PosCount; ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
         const TPosition& P0 = p.Positions[i];
-        const TPosition& Q0 = p.Positions[i == p.PosCount ? 1 : i + 1];
+        const TPosition& Q0 = p.Positions[i + 1 == n ? 0 : i + 1];
         const TPosition P{P0.y - y0, P0.z - z0, P0.phi}, Q{Q0.y - y0, Q0.z - z0, Q0.phi};
         AddChord(r, P.y, P.z, Q.y, Q.z);
-        if (i == p.PosCount || P.phi == 0 || (P0.y == Q0.y && P0.z == Q0.z)) continue;
+        if (i + 1 == n || P.phi == 0 || (P0.y == Q0.y && P0.z == Q0.z)) continue;
         ArcCenter c;
         if (!GetArcCenter(P.y, P.z, Q.y, Q.z, P.phi, c, ignored, settings)) continue;
         const long double a1 = std::atan2(P.z - c.zc, P.y - c.yc);
@@ -294,10 +296,10 @@ std::vector<ContourArcPoint> CounterClockwiseArcContour(const ProjectData& p,
                                                         const NumberStyle& settings) {
     std::vector<ContourArcPoint> pts;
     MessageList ignored;
-    for (int i = 1; i <= p.PosCount; ++i) {
+    for (std::size_t i = 0; i < p.Positions.size(); ++i) {
         const TPosition& P = p.Positions[i];
         ContourArcPoint q{P.y, P.z, 0};
-        if (i < p.PosCount && P.phi != 0) {
+        if (i + 1 < p.Positions.size() && P.phi != 0) {
             // Arcs the calculation draws as straight lines stay straight here too.
             const TPosition& Q = p.Positions[i + 1];
             ArcCenter c;
@@ -327,7 +329,7 @@ std::vector<ContourPoint> CounterClockwiseContour(const ProjectData& p) {
     auto same = [&](const ContourPoint& a, const TPolyPoint& b) {
         return std::fabs(a.y - b.y) <= tol && std::fabs(a.z - b.z) <= tol;
     };
-    for (int j = 1; j < p.PolyCount; ++j) {
+    for (std::size_t j = 0; j + 1 < p.PolyPoints.size(); ++j) {
         const TPolyPoint& q = p.PolyPoints[j];
         if (!pts.empty() && same(pts.back(), q)) continue;
         pts.push_back({q.y, q.z});

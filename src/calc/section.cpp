@@ -111,10 +111,10 @@ bool AddArcPoints(std::vector<TPolyPoint>& poly, const TPosition& P, const TPosi
 bool BuildPolygon(const ProjectData& p, std::vector<TPolyPoint>& poly, MessageList& messages,
                   const NumberStyle& settings) {
     ArcTrig trig;
-    for (int i = 1; i <= p.PosCount; ++i) {
-        const TPosition& P = p.Positions[i - 1];
+    for (std::size_t i = 0; i < p.Positions.size(); ++i) {
+        const TPosition& P = p.Before(i);
         const TPosition& Q = p.Positions[i];
-        if (i > 1 && P.phi != 0) {
+        if (i > 0 && P.phi != 0) {
             trig.Update(P.phi, p.ArcDivision);
             const bool coincide = P.y == Q.y && P.z == Q.z;
             if (trig.sinHalf != 0 && !coincide) {
@@ -354,7 +354,7 @@ void ComputeSection(const ProjectData& in, const NumberStyle& style, SectionOutc
     out.hasResults = false;
     out.hasBodyValues = false;
     out.valid = true;
-    if (in.PosCount == 0) return;
+    if (in.Positions.empty()) return;
 
     out.valid = false;
     if (!BuildPolygon(in, out.polygon, out.messages, style)) {
@@ -363,7 +363,7 @@ void ComputeSection(const ProjectData& in, const NumberStyle& style, SectionOutc
         return;
     }
     // The closing point is stored without the limit test.
-    out.polygon.push_back(TPolyPoint{in.Positions[1].y, in.Positions[1].z});
+    out.polygon.push_back(TPolyPoint{in.Positions[0].y, in.Positions[0].z});
 
     Extents(out);
     EdgeIntegrals(out);

@@ -153,21 +153,22 @@ void TFquorgra::paintEvent(QPaintEvent*) {
 void TFquorgra::PaintPicked(QPainter& painter) {
     const uint16_t k = app_.State.PickedPosition;
     const ProjectData& p = app_.Project;
-    if (k < 1 || k > p.PosCount || !DrawingShowsContour(app_)) return;
+    if (k < 1 || k > p.PosCount() || !DrawingShowsContour(app_)) return;
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Difference);
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(Qt::NoBrush);
-    auto pixel = [&](uint16_t i) {
-        const CanvasPoint c = WorldToPixel(app_.Graphics, p.Positions[i].y, p.Positions[i].z);
+    auto pixel = [&](uint16_t i) { // position number i, counted from 1
+        const TPosition& q = p.Positions[i - 1u];
+        const CanvasPoint c = WorldToPixel(app_.Graphics, q.y, q.z);
         return QPoint(c.x, c.y);
     };
     QPoint at = pixel(k);
     if (moving_) {
         at = movedTo_;
-        if (p.PosCount > 1) {
-            painter.drawLine(pixel(k > 1 ? k - 1 : p.PosCount), at);
-            painter.drawLine(at, pixel(k < p.PosCount ? k + 1 : 1));
+        if (p.PosCount() > 1) {
+            painter.drawLine(pixel(k > 1 ? k - 1 : p.PosCount()), at);
+            painter.drawLine(at, pixel(k < p.PosCount() ? k + 1 : 1));
         }
     }
     painter.drawRect(QRect(at - QPoint(kPickRadius, kPickRadius), QSize(1, 1) * 2 * kPickRadius));

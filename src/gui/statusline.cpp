@@ -53,7 +53,7 @@ QString CommandFeedback(const App& app, const std::string& command) {
 }
 
 QString CalculationText(const App& app) {
-    if (app.Project.PosCount == 0) return {};
+    if (app.Project.PosCount() == 0) return {};
     // The count is the one of the view menu's "Fehlermeldungen (n)": messages and notes.
     const int n = ShownMessageCount(app);
     const QString messages = n == 1 ? TrCore("1 Meldung") : TrCore("%1 Meldungen").arg(n);
@@ -68,7 +68,7 @@ QString CalculationText(const App& app) {
 }
 
 QString FirstStepText(const App& app) {
-    if (app.Project.PosCount != 0 || !app.State.ProjectName.empty()) return {};
+    if (app.Project.PosCount() != 0 || !app.State.ProjectName.empty()) return {};
     return TrCore("Datei → Neu oder Datei → Öffnen");
 }
 

@@ -1,5 +1,7 @@
 // The reset of the contour, the body data, the arc division and the drawing's text lines.
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "app/App.h"
 #include "input/contour.h"
@@ -10,11 +12,14 @@
 namespace vak1 {
 
 void ResetContour(App& app) {
-    const uint16_t before = app.Project.PosCount;
-    app.Project.PosCount = 0;
+    // The contour is emptied; its coordinates stay as the start of positions entered again
+    // unless the answer is yes.
+    std::vector<TPosition> before = app.Project.Positions;
+    app.Project.KeepEarlier();
+    app.Project.Positions.clear();
     const bool yes = AskQuestion(Dialogs(app), kHelpReset, "Koordinaten auf 0 setzen ?");
     if (app.State.AbortFlag) {
-        app.Project.PosCount = before; // a cancelled command changes nothing
+        app.Project.Positions = std::move(before); // a cancelled command changes nothing
         return;
     }
     if (yes) app.Project.ResetContour();

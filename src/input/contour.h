@@ -37,7 +37,7 @@ struct PositionTexts {
     std::string number, y, z, phi;
 };
 PositionTexts PositionColumns(const Settings& s, uint16_t k, const TPosition& p);
-// Lines 1..PosCount describe the positions, the five after them the list's actions; the
+// Lines 1..PosCount() describe the positions, the five after them the list's actions; the
 // table grows when the contour needs more lines than it has.
 void BuildLineTable(App& app);
 

@@ -22,9 +22,9 @@ namespace {
 
 // A coordinate not entered yet starts from the position before it.
 void Prefill(ProjectData& p, uint16_t k) {
-    TPosition& pos = p.Positions[k];
-    if (pos.y == UnsetCoordinate) pos.y = p.Positions[k - 1].y;
-    if (pos.z == UnsetCoordinate) pos.z = p.Positions[k - 1].z;
+    TPosition& pos = p.Positions[k - 1u];
+    if (pos.y == UnsetCoordinate) pos.y = p.Before(k - 1u).y;
+    if (pos.z == UnsetCoordinate) pos.z = p.Before(k - 1u).z;
 }
 
 DialogButton Button(const App& app, DialogAction action, const char* caption) {
@@ -33,7 +33,7 @@ DialogButton Button(const App& app, DialogAction action, const char* caption) {
 
 CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
     const Settings& s = app.Config;
-    const TPosition& pos = app.Project.Positions[k];
+    const TPosition& pos = app.Project.Positions[k - 1u];
     const std::string n = std::to_string(k);
     CoordinateDialogData d;
     d.caption = "Koordinaten " + n;
@@ -72,7 +72,7 @@ bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
             return false;
         }
     }
-    TPosition pos = app.Project.Positions[k];
+    TPosition pos = app.Project.Positions[k - 1u];
     const std::array<long double*, 2> lengths{&pos.y, &pos.z};
     bool changed = false;
     for (std::size_t i = 0; i < 2; ++i) {
@@ -97,7 +97,7 @@ bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
         pos.phi = phi;
         changed = true;
     }
-    app.Project.Positions[k] = pos;
+    app.Project.Positions[k - 1u] = pos;
     if (changed) app.State.ModifiedFlag = 1;
     return true;
 }
@@ -105,7 +105,7 @@ bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
 } // namespace
 
 bool StoreCoordinateField(App& app, uint16_t k, int field, const std::string& text) {
-    if (k < 1 || k > app.Project.PosCount || field < 0 || field > 2) return false;
+    if (k < 1 || k > app.Project.PosCount() || field < 0 || field > 2) return false;
     Prefill(app.Project, k);
     const std::array<std::string, 3> offered = CoordinateData(app, k).fields;
     std::array<std::string, 3> fields = offered;
@@ -157,7 +157,7 @@ bool ReadCoordinateList(const Settings& s, const std::string& text,
 
 void EditPosition(App& app, uint16_t k) {
     ProjectData& p = app.Project;
-    if (k < 1 || k > p.PosCount) return;
+    if (k < 1 || k > p.PosCount()) return;
     std::optional<std::array<std::string, 3>> typed; // shown again after a refusal
     for (;;) {
         Prefill(p, k);
@@ -184,7 +184,7 @@ void EditPosition(App& app, uint16_t k) {
             if (k > 1) --k;
             break;
         case DialogAction::SpinUp:
-            if (k < p.PosCount) ++k;
+            if (k < p.PosCount()) ++k;
             break;
         case DialogAction::SwitchUnit:
             app.Config.EnglishUnits = app.Config.EnglishUnits == 1 ? 0 : 1;

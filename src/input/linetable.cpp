@@ -37,14 +37,14 @@ std::string PositionLine(const Settings& s, uint16_t k, const TPosition& p) {
 void BuildLineTable(App& app) {
     const ProjectData& p = app.Project;
     auto& table = app.State.LineTable;
-    const std::size_t needed = std::size_t{p.PosCount} + 5;
+    const std::size_t needed = std::size_t{p.PosCount()} + 5;
     if (table.size() < needed) table.resize(needed);
-    for (uint16_t k = 1; k <= p.PosCount; ++k)
-        table[k - 1] = PositionLine(app.Config, k, p.Positions[k]);
+    for (uint16_t k = 1; k <= p.PosCount(); ++k)
+        table[k - 1] = PositionLine(app.Config, k, p.Positions[k - 1u]);
     static constexpr const char* kActions[] = {
         "Neue Position eingeben", "Position einfügen", "Position löschen",
         "Drehen, schieben, vergrößern, verkleinern", "zurück .."};
-    std::size_t i = p.PosCount;
+    std::size_t i = p.PosCount();
     for (const char* action : kActions)
         table[i++] = cp850(action);
 }

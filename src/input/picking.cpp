@@ -38,8 +38,8 @@ uint16_t PositionAtPixel(const App& app, int32_t px, int32_t py, int32_t radius)
     if (!DrawingShowsContour(app)) return 0;
     uint16_t nearest = 0;
     int64_t best = int64_t{radius} * radius + 1;
-    for (uint16_t k = 1; k <= app.Project.PosCount; ++k) {
-        const TPosition& p = app.Project.Positions[k];
+    for (uint16_t k = 1; k <= app.Project.PosCount(); ++k) {
+        const TPosition& p = app.Project.Positions[k - 1u];
         const CanvasPoint c = WorldToPixel(app.Graphics, p.y, p.z);
         const int64_t dx = int64_t{c.x} - px, dy = int64_t{c.y} - py;
         if (dx * dx + dy * dy < best) {
@@ -51,8 +51,8 @@ uint16_t PositionAtPixel(const App& app, int32_t px, int32_t py, int32_t radius)
 }
 
 std::string PickedPositionText(const App& app, uint16_t k) {
-    if (k < 1 || k > app.Project.PosCount) return {};
-    const PositionTexts t = PositionColumns(app.Config, k, app.Project.Positions[k]);
+    if (k < 1 || k > app.Project.PosCount()) return {};
+    const PositionTexts t = PositionColumns(app.Config, k, app.Project.Positions[k - 1u]);
     auto trimmed = [](const std::string& s) {
         const auto first = s.find_first_not_of(' ');
         return first == std::string::npos ? std::string() : s.substr(first);
@@ -64,7 +64,7 @@ std::string PickedPositionText(const App& app, uint16_t k) {
 
 bool MovePosition(App& app, uint16_t k, long double y, long double z) {
     ProjectData& p = app.Project;
-    if (k < 1 || k > p.PosCount) return false;
+    if (k < 1 || k > p.PosCount()) return false;
     const Settings& s = app.Config;
     const bool inch = s.EnglishUnits == 1;
     const long double toDisplay = inch ? kMmToInch : 1;
@@ -76,19 +76,19 @@ bool MovePosition(App& app, uint16_t k, long double y, long double z) {
         ShowRangeError(Dialogs(app), FormatSignificant(s, -bound), FormatSignificant(s, bound));
         return false;
     }
-    const TPosition was = p.Positions[k];
+    const TPosition was = p.Positions[k - 1u];
     TPosition moved = was; // an arc from or to it keeps its angle
     moved.y = std::clamp(inch ? ys * kInchToMm : ys, -kCoordinateMax, kCoordinateMax);
     moved.z = std::clamp(inch ? zs * kInchToMm : zs, -kCoordinateMax, kCoordinateMax);
     if (moved.y == was.y && moved.z == was.z) return false;
     const uint16_t view = app.Graphics.SectionView;
-    p.Positions[k] = moved;
+    p.Positions[k - 1u] = moved;
     Recalculate(app);
     if (p.CalcError) {
         // A contour the calculation refuses would take the drawing away under the pointer:
         // its messages are shown, and the position goes back.
         ShowMessageList(HelpContextOf(app), app.Messages);
-        p.Positions[k] = was;
+        p.Positions[k - 1u] = was;
         Recalculate(app);
         return false;
     }

@@ -32,8 +32,8 @@ void FillTable(const App& app, PositionTable& columns) {
     columns.rows.clear();
     columns.lengthUnit = DisplayText(app.Config, UnitLength(app.Config));
     columns.angleUnit = DisplayText(app.Config, UnitAngle(app.Config));
-    for (uint16_t k = 1; k <= app.Project.PosCount; ++k) {
-        const TPosition& p = app.Project.Positions[k];
+    for (uint16_t k = 1; k <= app.Project.PosCount(); ++k) {
+        const TPosition& p = app.Project.Positions[k - 1u];
         const PositionTexts t = PositionColumns(app.Config, k, p);
         auto text = [&](const std::string& s) { return DisplayText(app.Config, s); };
         columns.rows.push_back(
@@ -45,7 +45,7 @@ PositionListDialogData ListData(const App& app, int selected) {
     PositionListDialogData d;
     d.caption = "Eingabe der Positionen";
     const auto& table = app.State.LineTable;
-    for (uint16_t k = 1; k <= app.Project.PosCount; ++k)
+    for (uint16_t k = 1; k <= app.Project.PosCount(); ++k)
         d.lines.push_back(DisplayText(app.Config, table[k - 1]));
     d.selected = selected;
     FillTable(app, d.table);
@@ -63,14 +63,16 @@ PositionListDialogData ListData(const App& app, int selected) {
     return d;
 }
 
-// One more position, or the refusal at the maximum.
+// One more position at the end, starting from what its index held before; or the refusal
+// at the maximum.
 bool Grow(App& app) {
-    if (app.Project.PosCount >= kMaxPositions) {
+    ProjectData& p = app.Project;
+    if (p.PosCount() >= kMaxPositions) {
         ShowError(Dialogs(app), "zu viele Punkte !");
         app.State.AbortFlag = 1;
         return false;
     }
-    ++app.Project.PosCount;
+    p.Positions.push_back(p.Earlier(p.Positions.size()));
     app.State.ModifiedFlag = 1;
     return true;
 }
@@ -81,7 +83,7 @@ Step AfterPositionInput(const App& app) {
 
 Step Append(App& app) {
     if (!Grow(app)) return Step::Leave;
-    EditPosition(app, app.Project.PosCount);
+    EditPosition(app, app.Project.PosCount());
     return AfterPositionInput(app);
 }
 
@@ -92,7 +94,7 @@ bool TargetPosition(App& app, int selected, uint16_t help, const char* prompt, u
         return true;
     }
     uint16_t choice = 1;
-    InputChoice(Dialogs(app), help, cp850(prompt), app.State.LineTable, app.Project.PosCount,
+    InputChoice(Dialogs(app), help, cp850(prompt), app.State.LineTable, app.Project.PosCount(),
                 choice);
     target = choice;
     return !app.State.AbortFlag;
@@ -102,41 +104,37 @@ Step Insert(App& app, int selected) {
     ProjectData& p = app.Project;
     uint16_t a = 1;
     // Before the first position there is nothing to choose from.
-    if (p.PosCount > 0 && !TargetPosition(app, selected, kHelpInsertAt,
-                                          "Vor welcher Position soll eingefügt werden ?", a))
+    if (p.PosCount() > 0 && !TargetPosition(app, selected, kHelpInsertAt,
+                                            "Vor welcher Position soll eingefügt werden ?", a))
         return Step::Stop;
     if (!Grow(app)) return Step::Leave;
-    const TPosition freed = p.Positions[p.PosCount];
-    for (int i = p.PosCount - 1; i >= a; --i)
-        p.Positions[i + 1] = p.Positions[i];
+    // The new position starts as a copy of the one it goes before.
+    std::copy_backward(p.Positions.begin() + (a - 1), p.Positions.end() - 1, p.Positions.end());
     EditPosition(app, a);
     if (!app.State.AbortFlag) return Step::Edited;
     // A cancelled insert would leave a copy of its neighbour behind: a second point on the
     // same spot. It is taken back, and the list stays open.
-    for (uint16_t i = a; i < p.PosCount; ++i)
-        p.Positions[i] = p.Positions[i + 1];
-    p.Positions[p.PosCount] = freed;
-    --p.PosCount;
+    p.Positions.erase(p.Positions.begin() + (a - 1));
     app.State.AbortFlag = 0;
     return Step::Again;
 }
 
 Step Delete(App& app, int selected) {
     ProjectData& p = app.Project;
-    if (p.PosCount == 0) return Step::Again;
+    if (p.PosCount() == 0) return Step::Again;
     uint16_t d = 1;
     if (!TargetPosition(app, selected, kHelpDeleteWhich, "zu löschende Position wählen  ...", d))
         return Step::Stop;
-    for (uint16_t i = d; i < p.PosCount; ++i)
-        p.Positions[i] = p.Positions[i + 1];
-    --p.PosCount;
+    if (d < 1 || d > p.PosCount()) return Step::Again;
+    p.KeepEarlier();
+    p.Positions.erase(p.Positions.begin() + (d - 1));
     app.State.ModifiedFlag = 1;
     return Step::Deleted;
 }
 
 Step Change(App& app, int line) {
-    if (app.Project.PosCount == 0) return Step::Again;
-    const auto k = static_cast<uint16_t>(std::clamp(line, 1, int{app.Project.PosCount}));
+    if (app.Project.PosCount() == 0) return Step::Again;
+    const auto k = static_cast<uint16_t>(std::clamp(line, 1, int{app.Project.PosCount()}));
     EditPosition(app, k);
     return AfterPositionInput(app);
 }
@@ -200,12 +198,9 @@ class TableEdits {
             std::vector<int> sorted = positions;
             std::sort(sorted.rbegin(), sorted.rend());
             sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-            for (const int k : sorted) {
-                if (k < 1 || k > p.PosCount) continue;
-                for (int i = k; i < p.PosCount; ++i)
-                    p.Positions[i] = p.Positions[i + 1];
-                --p.PosCount;
-            }
+            p.KeepEarlier();
+            for (const int k : sorted)
+                if (k >= 1 && k <= p.PosCount()) p.Positions.erase(p.Positions.begin() + (k - 1));
             return Done(before, true, table);
         };
         d.undo = [this](PositionTable& table) { return Walk(undone_, redone_, table); };
@@ -214,7 +209,7 @@ class TableEdits {
 
   private:
     struct Contour {
-        std::vector<TPosition> positions; // 1..PosCount
+        std::vector<TPosition> positions;
         bool operator==(const Contour& o) const {
             return positions.size() == o.positions.size() &&
                    std::equal(positions.begin(), positions.end(), o.positions.begin(),
@@ -226,13 +221,9 @@ class TableEdits {
 
     Contour Now() const {
         const ProjectData& p = app_.Project;
-        return {{p.Positions.begin() + 1, p.Positions.begin() + 1 + p.PosCount}};
+        return {p.Positions};
     }
-    void Put(const Contour& c) {
-        ProjectData& p = app_.Project;
-        p.PosCount = static_cast<uint16_t>(c.positions.size());
-        std::copy(c.positions.begin(), c.positions.end(), p.Positions.begin() + 1);
-    }
+    void Put(const Contour& c) { app_.Project.SetContour(c.positions); }
     bool Done(const Contour& before, bool ok, PositionTable& table) {
         if (!ok || before == Now()) return false;
         undone_.push_back(before);
@@ -280,7 +271,7 @@ class TableEdits {
 };
 
 void Leave(App& app) {
-    if (app.Config.HelpLevel == 0 || app.Project.PosCount == 0) return;
+    if (app.Config.HelpLevel == 0 || app.Project.PosCount() == 0) return;
     Recalculate(app);
     ShowRecalculated(app, dkGeometryTable);
 }
@@ -290,9 +281,9 @@ void Leave(App& app) {
 void EditPositions(App& app) {
     // "Abbrechen" of the list takes back everything done since it opened.
     const auto positionsAtEntry = app.Project.Positions;
-    const uint16_t countAtEntry = app.Project.PosCount;
+    const auto earlierAtEntry = app.Project.EarlierPositions;
     const uint8_t modifiedAtEntry = app.State.ModifiedFlag;
-    int selected = std::min(int{app.State.PickedPosition}, int{app.Project.PosCount});
+    int selected = std::min(int{app.State.PickedPosition}, int{app.Project.PosCount()});
     TableEdits edits(app);
     for (;;) {
         BuildLineTable(app);
@@ -301,12 +292,12 @@ void EditPositions(App& app) {
         const DialogAction action = DialogUi(Dialogs(app), kHelpPositionList).PositionListDialog(d);
         if (action == DialogAction::Cancel) {
             app.Project.Positions = positionsAtEntry;
-            app.Project.PosCount = countAtEntry;
+            app.Project.EarlierPositions = earlierAtEntry;
             app.State.ModifiedFlag = modifiedAtEntry;
         }
-        selected = std::clamp(d.selected, 0, int{app.Project.PosCount});
+        selected = std::clamp(d.selected, 0, int{app.Project.PosCount()});
         const Step step = Act(app, action, selected);
-        selected = std::min(selected, int{app.Project.PosCount});
+        selected = std::min(selected, int{app.Project.PosCount()});
         const bool live = app.Config.HelpLevel != 0;
         switch (step) {
         case Step::Again:

@@ -24,9 +24,8 @@ constexpr long double kHuge = 1e38L;
 
 PositionTable Columns(const ProjectData& p) {
     PositionTable table;
-    for (int k = 1; k <= p.PosCount; ++k)
-        table.rows.push_back(
-            {"", "", "", "", p.Positions[k].y, p.Positions[k].z, p.Positions[k].phi});
+    for (const TPosition& q : p.Positions)
+        table.rows.push_back({"", "", "", "", q.y, q.z, q.phi});
     return table;
 }
 
@@ -164,22 +163,28 @@ bool AskTransform(App& app, ContourTransform& t) {
 } // namespace
 
 void ReverseDirection(ProjectData& p) {
-    auto& pos = p.Positions;
-    const int n = p.PosCount;
+    // Positions counted from 1 here: position s trades its point with position n + 1 - s
+    // and its arc with position n - s (the arc from s to s + 1 is run backwards from n + 1 - s
+    // to n - s). Position 0 stands for the origin in front of the first.
+    auto& v = p.Positions;
+    const int n = p.PosCount();
+    TPosition origin{};
+    auto pos = [&](int k) -> TPosition& {
+        return k == 0 ? origin : v[static_cast<std::size_t>(k - 1)];
+    };
     for (int s = 1; s <= n / 2; ++s) {
-        std::swap(pos[s].y, pos[n + 1 - s].y);
-        std::swap(pos[s].z, pos[n + 1 - s].z);
-        std::swap(pos[s].phi, pos[n - s].phi);
+        std::swap(pos(s).y, pos(n + 1 - s).y);
+        std::swap(pos(s).z, pos(n + 1 - s).z);
+        std::swap(pos(s).phi, pos(n - s).phi);
     }
-    for (int k = 1; k <= n; ++k)
-        pos[k].phi = -pos[k].phi;
+    for (TPosition& q : v)
+        q.phi = -q.phi;
 }
 
 void ApplyTransform(ProjectData& p, const ContourTransform& t) {
     const long double theta = t.angleDeg * kRadPerDeg;
     const long double c = std::cos(theta), s = std::sin(theta);
-    for (int k = 1; k <= p.PosCount; ++k) {
-        TPosition& pos = p.Positions[k];
+    for (TPosition& pos : p.Positions) {
         const long double y = t.sy * pos.y, z = t.sz * pos.z;
         pos.y = t.dy + y * c - z * s;
         pos.z = t.dz + z * c + y * s;
@@ -193,7 +198,7 @@ void ApplyTransform(ProjectData& p, const ContourTransform& t) {
 void TransformContour(App& app) {
     ContourTransform t;
     if (!AskTransform(app, t)) return;
-    if (app.Project.PosCount == 0) {
+    if (app.Project.PosCount() == 0) {
         ShowError(Dialogs(app), "Fehler : keine Geometrie eingegeben !");
         return;
     }
@@ -201,8 +206,7 @@ void TransformContour(App& app) {
     // refused as a whole, with the range message of a typed coordinate.
     auto moved = std::make_unique<ProjectData>(app.Project);
     ApplyTransform(*moved, t);
-    for (int k = 1; k <= moved->PosCount; ++k) {
-        const TPosition& pos = moved->Positions[k];
+    for (const TPosition& pos : moved->Positions) {
         if (!(std::fabs(pos.y) <= kCoordinateMax && std::fabs(pos.z) <= kCoordinateMax)) {
             ShowRangeError(Dialogs(app), FormatSignificant(app.Config, -kCoordinateMax),
                            FormatSignificant(app.Config, kCoordinateMax));

@@ -1,20 +1,34 @@
 // Start-up, contour reset and "New" of the project data.
 #include "model/ProjectData.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vak1 {
 
 void ProjectData::ResetContour() {
-    PosCount = 0;
-    for (auto& p : Positions)
-        p = TPosition{UnsetCoordinate, UnsetCoordinate, 0};
-    Positions[0] = TPosition{0, 0, 0};
+    Positions.clear();
+    EarlierPositions.clear();
+}
+
+TPosition ProjectData::Earlier(std::size_t i) const {
+    return i < EarlierPositions.size() ? EarlierPositions[i]
+                                       : TPosition{UnsetCoordinate, UnsetCoordinate, 0};
+}
+
+void ProjectData::KeepEarlier() {
+    if (EarlierPositions.size() < Positions.size()) EarlierPositions.resize(Positions.size());
+    std::copy(Positions.begin(), Positions.end(), EarlierPositions.begin());
+}
+
+void ProjectData::SetContour(std::vector<TPosition> positions) {
+    KeepEarlier();
+    Positions = std::move(positions);
 }
 
 void ProjectData::StartUp() {
     ResetContour();
-    for (auto& p : PolyPoints)
-        p = TPolyPoint{};
-    PolyCount = 0;
+    PolyPoints.clear();
     R = TSectionResults{};
     V = 0;
     m = 0;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <numbers>
 #include <string>
+#include <vector>
 
 namespace vak1 {
 
@@ -34,10 +35,27 @@ constexpr std::size_t kDrawingNumberLength = 18;
 constexpr std::size_t kRemarkLineLength = 65;
 
 struct ProjectData {
-    uint16_t PosCount = 0;
-    std::array<TPosition, kMaxPositions + 1> Positions{};
-    uint16_t PolyCount = 0;
-    std::array<TPolyPoint, kMaxPolyPoints + 1> PolyPoints{};
+    // The contour, counted from 0 (at most kMaxPositions); files, lists and dialogs number
+    // the positions from 1.
+    std::vector<TPosition> Positions;
+    // What each index of the contour held before the contour became shorter or was replaced
+    // (a deletion, a reset that keeps the coordinates, a contour read): a position added at
+    // such an index again starts from it.
+    std::vector<TPosition> EarlierPositions;
+    // The chord polygon of the last calculation, closed: its last point repeats the first.
+    std::vector<TPolyPoint> PolyPoints;
+
+    uint16_t PosCount() const { return static_cast<uint16_t>(Positions.size()); }
+    uint16_t PolyCount() const { return static_cast<uint16_t>(PolyPoints.size()); }
+    // The position before index i: the origin before the first.
+    TPosition Before(std::size_t i) const { return i == 0 ? TPosition{} : Positions[i - 1]; }
+    // What a new position at index i starts from: what the index held before, or the unset
+    // coordinates (999, 999) where it never held one.
+    TPosition Earlier(std::size_t i) const;
+    // Remembers the positions by their index, before the contour becomes shorter.
+    void KeepEarlier();
+    // Replaces the contour, remembering the old one by index.
+    void SetContour(std::vector<TPosition> positions);
 
     long double YMin = 0, ZMin = 0, YMax = 160, ZMax = 120;
     long double YWidth = 160, ZHeight = 120;
@@ -64,7 +82,7 @@ struct ProjectData {
 
     // Values before the main window exists.
     void StartUp();
-    // PosCount 0, every slot (999, 999, 0), slot 0 the origin.
+    // No positions, and nothing remembered of earlier ones.
     void ResetContour();
     // "New": empties the remark lines and resets the contour; body data and results stay.
     void NewProject();

@@ -299,9 +299,7 @@ void SetProjectContour(ProjectData& project, const std::vector<TPosition>& conto
                        const std::string& designation) {
     project.ResetContour();
     const std::size_t n = std::min<std::size_t>(contour.size(), kMaxPositions);
-    for (std::size_t k = 0; k < n; ++k)
-        project.Positions[k + 1] = contour[k];
-    project.PosCount = static_cast<uint16_t>(n);
+    project.Positions.assign(contour.begin(), contour.begin() + static_cast<std::ptrdiff_t>(n));
     project.DrawingName = designation.substr(0, kDrawingNameLength);
 }
 

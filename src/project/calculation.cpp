@@ -1,8 +1,6 @@
 // Taking the section calculation's outcome into the project.
 #include "project/calculation.h"
 
-#include <algorithm>
-
 namespace vak1 {
 
 void TakeSection(ProjectData& p, MessageList& messages, const SectionOutcome& outcome) {
@@ -11,8 +9,7 @@ void TakeSection(ProjectData& p, MessageList& messages, const SectionOutcome& ou
         AddMessage(messages, outcome.messages[i]);
     p.CalcError = outcome.valid ? 0 : 1;
     if (!outcome.polygon.empty()) {
-        p.PolyCount = static_cast<uint16_t>(outcome.polygon.size());
-        std::copy(outcome.polygon.begin(), outcome.polygon.end(), p.PolyPoints.begin() + 1);
+        p.PolyPoints = outcome.polygon;
         p.YMin = outcome.YMin;
         p.YMax = outcome.YMax;
         p.ZMin = outcome.ZMin;

@@ -74,10 +74,10 @@ void WriteContour(TextFileWriter& out, const ProjectData& p, const Settings& s) 
     out.WriteLine("1. KONTUR");
     out.WriteLine(rule);
     out.WriteLine("Anz. Konturelemente");
-    out.WriteLine(std::to_string(p.PosCount));
+    out.WriteLine(std::to_string(p.PosCount()));
     out.WriteLine(std::string(22, '-'));
-    for (int k = 1; k <= p.PosCount && k <= kMaxPositions; ++k) {
-        const TPosition& pos = p.Positions[k];
+    for (int k = 1; k <= p.PosCount() && k <= kMaxPositions; ++k) {
+        const TPosition& pos = p.Positions[static_cast<std::size_t>(k - 1)];
         out.WriteLine(std::to_string(k) + ". Punkt");
         out.WriteLine(FormatFileFixed(s, pos.y, 3));
         out.WriteLine(FormatFileFixed(s, pos.z, 3));

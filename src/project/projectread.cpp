@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "docu/Documentation.h"
@@ -73,15 +74,16 @@ bool ReadContour(LineCursor& in, ProjectData& p) {
         !in.Expect(std::string(22, '-')))
         return false;
     p.ResetContour();
+    std::vector<TPosition> positions(static_cast<std::size_t>(count));
     for (long k = 1; k <= count; ++k) {
-        TPosition& pos = p.Positions[k];
+        TPosition& pos = positions[static_cast<std::size_t>(k - 1)];
         if (!in.Expect(std::to_string(k) + ". Punkt") ||
             !RangedNumber(in, pos.y, -kCoordinateMax, kCoordinateMax) ||
             !RangedNumber(in, pos.z, -kCoordinateMax, kCoordinateMax) || !ArcAngle(in, pos.phi) ||
             !in.Expect("------"))
             return false;
     }
-    p.PosCount = static_cast<uint16_t>(count);
+    p.Positions = std::move(positions);
     return true;
 }
 

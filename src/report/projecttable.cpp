@@ -80,7 +80,7 @@ ProjectTableRow MakeRow(const std::string& folder, const std::string& name,
     const bool inch = n.EnglishUnits == 1;
     row[2] = p.DrawingName;
     row[3] = p.DrawingNumber;
-    row[4] = std::to_string(p.PosCount);
+    row[4] = std::to_string(p.PosCount());
     row[5] = WithoutLeadingBlanks(FormatFixed(n, inch ? r.A * kAreaToIn2 : r.A, 8, 1));
     row[6] = WithoutLeadingBlanks(FormatLengthFixed(n, r.ys, 5, 2));
     row[7] = WithoutLeadingBlanks(FormatLengthFixed(n, r.zs, 5, 2));

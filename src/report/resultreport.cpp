@@ -86,8 +86,8 @@ void ContourTable(const OutputContext& ctx, const ProjectData& p) {
                {"  i", "       y " + UnitLength(s), "       z " + UnitLength(s),
                 "    phi " + UnitAngle(s), "", "", ""});
     table.RowSeparator = false;
-    for (int i = 1; i <= p.PosCount; ++i) {
-        const TPosition& pos = p.Positions[i];
+    for (int i = 1; i <= p.PosCount(); ++i) {
+        const TPosition& pos = p.Positions[static_cast<std::size_t>(i - 1)];
         const long double unit = s.EnglishUnits == 1 ? kMmToInch : 1;
         table.AddRow(
             {RightAligned3(i), FitField(s, FormatLengthFixed(s, pos.y, 7, 3), pos.y * unit, 12),
@@ -201,7 +201,7 @@ void ReportStandard(const OutputContext& ctx, const ProjectData& project,
                     const MessageList& messages, uint16_t kind) {
     if (!BeginReport(ctx, project, kind)) return;
     WriteLine(ctx, "");
-    if (project.PosCount > 0) ContourTable(ctx, project);
+    if (project.PosCount() > 0) ContourTable(ctx, project);
     SectionResults(ctx, project);
     EnsureSpace(ctx);
     if (project.lx > 0) BodyResults(ctx, project);

@@ -64,7 +64,7 @@ TEST_F(Commands, SaveAsThenOpenRoundTrip) {
     ui.Push(ScriptedAnswer::File(path));
     RunCommand(app, "mi_fileOpen");
     EXPECT_EQ(app.State.AbortFlag, 0);
-    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_EQ(app.Project.PosCount(), 7);
     EXPECT_NEAR(app.Project.R.A, 1722, 1);
     EXPECT_EQ(app.State.RecentFiles[0], path);
     EXPECT_EQ(app.State.RecentFiles[1], ""); // the same path is not listed twice
@@ -361,8 +361,8 @@ TEST_F(StartUpJobs, FailuresEndWithExitCodeOne) {
     // A project whose calculation fails writes no report.
     const std::string broken = dir + "leer.vak1";
     app.Project.ResetContour();
-    app.Project.Positions[++app.Project.PosCount] = {0, 0, 0};
-    app.Project.Positions[++app.Project.PosCount] = {10, 0, 0};
+    app.Project.Positions.push_back({0, 0, 0});
+    app.Project.Positions.push_back({10, 0, 0});
     ui.Push(ScriptedAnswer::File(broken));
     RunCommand(app, "mi_FileSaveAs");
     const fs::path cwd = fs::current_path();
@@ -423,7 +423,7 @@ TEST_F(StartUpJobs, NormalStartReadsTheTemplateAndCalculates) {
     app.State.ModifiedFlag = 1;
     StartResult r = Run({});
     EXPECT_FALSE(r.exit);
-    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_EQ(app.Project.PosCount(), 7);
     EXPECT_NEAR(app.Project.R.A, 1722, 1);
     EXPECT_EQ(app.State.ProjectName, "");
     EXPECT_EQ(app.State.ModifiedFlag, 0);
@@ -438,7 +438,7 @@ TEST_F(StartUpJobs, CommandLineFileIsReadAndNamedAsGiven) {
     EXPECT_TRUE(app.State.CommandLineFile);
     EXPECT_EQ(app.State.ProjectFile, path);
     EXPECT_EQ(app.State.ProjectDir, "");
-    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_EQ(app.Project.PosCount(), 7);
     EXPECT_EQ(ProjectPath(app), path);
 }
 
@@ -481,7 +481,7 @@ TEST_F(Commands, ImportDxfTakesTheContourAndLeavesTheProjectUnnamed) {
     ui.Push(ScriptedAnswer::File(dir + "kontur.dxf"));
     RunCommand(app, "mi_fileImportDXF");
     EXPECT_EQ(app.State.AbortFlag, 0);
-    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_EQ(app.Project.PosCount(), 7);
     EXPECT_NEAR(app.Project.R.A, before.A, 1e-3); // the bulge keeps 6 decimals
     EXPECT_EQ(app.State.ProjectName, "");
     EXPECT_EQ(app.State.ModifiedFlag, 1); // the imported contour is in no file yet
@@ -492,7 +492,7 @@ TEST_F(Commands, ImportDxfTakesTheContourAndLeavesTheProjectUnnamed) {
     ui.Push({ScriptedAnswer::Answer(Reply::Yes), ScriptedAnswer::File(dir + "leer.dxf")});
     RunCommand(app, "mi_fileImportDXF");
     EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_EQ(app.Project.PosCount(), 7);
     ASSERT_FALSE(ui.Messages().empty());
     EXPECT_NE(ui.Messages().back().find("keine geschlossene Polylinie"), std::string::npos);
     (void)named;
@@ -512,7 +512,7 @@ TEST_F(StartUpJobs, FolderSettingsWithoutSlashAreUsedAsFolders) {
     app.Project.ResetContour();
     for (const TPosition& p : {TPosition{0, 0, 0}, TPosition{20, 0, 0}, TPosition{20, 10, 0.5L},
                                TPosition{20, 10, 0}, TPosition{0, 10, 0}})
-        app.Project.Positions[++app.Project.PosCount] = p;
+        app.Project.Positions.push_back(p);
     ui.Push(ScriptedAnswer::File(dir + "work/bogen.vak1"));
     RunCommand(app, "mi_FileSaveAs");
     const fs::path cwd = fs::current_path();
@@ -721,13 +721,13 @@ TEST_F(Commands, AnImportedContourIsKeptByTheSaveQuestion) {
         app.State.ModifiedFlag = 0;
         ui.Push({ScriptedAnswer::File(dir + "kontur.dxf"), ScriptedAnswer::Answer(Reply::No)});
         RunCommand(app, "mi_fileImportDXF");
-        ASSERT_EQ(app.Project.PosCount, 7) << next;
+        ASSERT_EQ(app.Project.PosCount(), 7) << next;
         if (std::string(next) == "close")
             EXPECT_FALSE(QueryClose(app));
         else
             RunCommand(app, next);
         EXPECT_TRUE(Asked("Bisherige Eingaben verwerfen ?")) << next;
-        EXPECT_EQ(app.Project.PosCount, 7) << next;
+        EXPECT_EQ(app.Project.PosCount(), 7) << next;
         EXPECT_EQ(ui.Pending(), 0u) << next;
     }
 }
@@ -765,7 +765,7 @@ TEST_F(Commands, NewCancelledKeepsTheProjectAndNewStartsWithEmptyDocumentation) 
         const std::size_t n = steps.size();
         EXPECT_EQ(app.State.AbortFlag, 1) << n;
         EXPECT_EQ(ui.Pending(), 0u) << n;
-        EXPECT_EQ(app.Project.PosCount, 7) << n;
+        EXPECT_EQ(app.Project.PosCount(), 7) << n;
         EXPECT_NEAR(app.Project.R.A, 1722, 1) << n;
         EXPECT_EQ(app.Project.rho, 2.5L) << n;
         EXPECT_EQ(app.Project.DrawingName, "") << n;

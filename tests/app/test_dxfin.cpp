@@ -124,7 +124,7 @@ TEST_F(DxfIn, DialogOffersToleranceAndLayers) {
         const bool ok = c.positions > 0;
         EXPECT_EQ(app.State.AbortFlag, ok ? 0 : 1) << c.file;
         EXPECT_EQ(app.State.ModifiedFlag, ok ? 1 : 0) << c.file;
-        EXPECT_EQ(app.Project.PosCount, ok ? c.positions : 7) << c.file;
+        EXPECT_EQ(app.Project.PosCount(), ok ? c.positions : 7) << c.file;
         if (!ok) {
             ASSERT_FALSE(ui.Messages().empty()) << c.file;
             EXPECT_NE(ui.Messages().back().find(c.message), std::string::npos)

@@ -82,8 +82,8 @@ TEST_F(ExtendedValuesCommand, MeshFinenessIsAskedKeptAndRefinesTheMesh) {
 
 TEST_F(ExtendedValuesCommand, FailedCalculationShowsTheMessagesInstead) {
     app.Project.ResetContour();
-    app.Project.Positions[++app.Project.PosCount] = {0, 0, 0};
-    app.Project.Positions[++app.Project.PosCount] = {10, 0, 0};
+    app.Project.Positions.push_back({0, 0, 0});
+    app.Project.Positions.push_back({10, 0, 0});
     CalcSection(app.Project, app.Messages, app.Config);
     ASSERT_EQ(app.Project.CalcError, 1);
     RunCommand(app, "mi_viewExtended");

@@ -102,7 +102,7 @@ TEST_F(Pictures, ResetShowsTheStartPicture) {
         DrawSection(CadContextOf(app), app.Project, app.Docu, cdScreen, dkGeometryTable);
         ui.Push(A::Answer(reply));
         RunCommand(app, "mi_editReset");
-        EXPECT_EQ(app.Project.PosCount, 0);
+        EXPECT_EQ(app.Project.PosCount(), 0);
         EXPECT_EQ(app.Graphics.SectionView, 0);
         EXPECT_EQ(Picture(), Drawn(logo.DisplayList.Texts()));
     }
@@ -135,7 +135,7 @@ TEST_F(Pictures, ClockwiseAndSelfCrossingContoursAreNoted) {
         SCOPED_TRACE(c.notes.size());
         app.Project.ResetContour();
         for (const TPosition& p : c.contour)
-            app.Project.Positions[++app.Project.PosCount] = p;
+            app.Project.Positions.push_back(p);
         CalcSection(app.Project, app.Messages, app.Config);
         ASSERT_EQ(app.Project.CalcError, 0);
         EXPECT_EQ(app.Messages.count, 0);

@@ -73,7 +73,7 @@ TEST(ProfileJob, WritesTheProjectOfATableSectionOrNothing) {
         ProjectData p;
         Documentation docu;
         ASSERT_TRUE(ReadProjectFile(p, docu, dir.path() + c.written).ok) << c.written;
-        EXPECT_EQ(p.PosCount, 16) << c.written;
+        EXPECT_EQ(p.PosCount(), 16) << c.written;
         EXPECT_EQ(p.DrawingName, c.code == 0 && c.args[1] == "IPE 200" ? "IPE 200" : "HEB 200");
         MessageList messages;
         CalcSection(p, messages, Settings{});

@@ -101,7 +101,7 @@ TEST(ProjectTableCommand, ChosenRowOpensItsProjectAndTheWindowComesBackSorted) {
     EXPECT_EQ(shown[1].preselected, 1);
     EXPECT_EQ(t.app.State.ProjectFile, t.path(first));
     EXPECT_EQ(t.app.State.ModifiedFlag, 0);
-    EXPECT_GT(t.app.Project.PosCount, 0);
+    EXPECT_GT(t.app.Project.PosCount(), 0);
     EXPECT_EQ(t.ui.Pending(), 0u);
 }
 

@@ -32,7 +32,7 @@ inline void LoadExample(ProjectData& p) {
                                  {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
     p.ResetContour();
     for (const auto& pos : contour)
-        p.Positions[++p.PosCount] = pos;
+        p.Positions.push_back(pos);
 }
 
 // A rectangle 40 x 20 with its lower left corner at the origin.
@@ -40,7 +40,7 @@ inline void LoadRectangle(ProjectData& p) {
     const TPosition contour[] = {{0, 0, 0}, {40, 0, 0}, {40, 20, 0}, {0, 20, 0}};
     p.ResetContour();
     for (const auto& pos : contour)
-        p.Positions[++p.PosCount] = pos;
+        p.Positions.push_back(pos);
 }
 
 class CadTest : public ::testing::Test {

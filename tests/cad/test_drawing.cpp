@@ -132,7 +132,7 @@ TEST_F(DrawingTest, TableKindWithoutBodyLengthOmitsMassRows) {
 }
 
 TEST_F(DrawingTest, EmptyContourDrawsNoContourButKeepsExtents) {
-    app.Project.ResetContour(); // PosCount 0, extents 0..160 x 0..120 from start-up
+    app.Project.ResetContour(); // PosCount() 0, extents 0..160 x 0..120 from start-up
     for (int kind : {dkGeometryTable, dkPolyline, dkGeometry}) {
         const std::string base = File("leer" + std::to_string(kind));
         ASSERT_TRUE(RunCadJob(cx(), app.Project, app.Docu, cdDxf, kind, base)) << kind;
@@ -156,7 +156,7 @@ TEST_F(DrawingTest, FailedCalculationShowsMessagesAndDrawsNothing) {
     Calc();
     DrawSection(cx(), app.Project, app.Docu, cdScreen, dkPolyline);
     ASSERT_FALSE(app.Graphics.DisplayList.empty());
-    app.Project.Positions[3].z = app.Project.Positions[4].z = 0; // no area left
+    app.Project.Positions[2].z = app.Project.Positions[3].z = 0; // no area left
     Calc();
     ASSERT_EQ(app.Project.CalcError, 1);
     ui.Push({ScriptedAnswer::Choice(1), ScriptedAnswer::Explained()});
@@ -259,9 +259,9 @@ TEST_F(DrawingTest, OptionsDialogStoresOrKeeps) {
 TEST_F(DrawingTest, HugeCoordinatesAreWrittenAndMissingOnesRefused) {
     ProjectData& p = app.Project;
     LoadRectangle(p);
-    for (uint16_t i = 1; i <= p.PosCount; ++i) {
-        p.Positions[i].y = p.Positions[i].y * 1e35L - 1e35L;
-        p.Positions[i].z *= 1e35L;
+    for (uint16_t i = 1; i <= p.PosCount(); ++i) {
+        p.Positions[i - 1u].y = p.Positions[i - 1u].y * 1e35L - 1e35L;
+        p.Positions[i - 1u].z *= 1e35L;
     }
     Calc();
     // The calculation refuses a polygon beyond the coordinate bound; the writer still has to
@@ -278,7 +278,7 @@ TEST_F(DrawingTest, HugeCoordinatesAreWrittenAndMissingOnesRefused) {
     EXPECT_DOUBLE_EQ(std::stod(vertices[0].substr(7)), -1e35);
     EXPECT_DOUBLE_EQ(std::stod(vertices[2].substr(7)), 3.9e36);
 
-    p.Positions[2].y = NAN;
+    p.Positions[1].y = NAN;
     for (int device : {int{cdDxf}, int{cdIges}, int{cdTxt}}) {
         EXPECT_FALSE(
             RunCadJob(cx(), app.Project, app.Docu, device, dkPolyline, File("nan"), &error))
@@ -292,13 +292,13 @@ TEST_F(DrawingTest, JobStoppedByTheHatchingNamesItsMessages) {
     // Eight tall teeth: a 45 degree hatch line through their middle crosses sixteen edges.
     ProjectData& p = app.Project;
     p.ResetContour();
-    p.Positions[++p.PosCount] = {0, -10, 0};
+    p.Positions.push_back({0, -10, 0});
     for (int i = 0; i < 8; ++i) {
         const long double x = 4.0L * i;
-        if (i > 0) p.Positions[++p.PosCount] = {x, 0, 0};
-        p.Positions[++p.PosCount] = {x, 100, 0};
-        p.Positions[++p.PosCount] = {x + 2, 100, 0};
-        p.Positions[++p.PosCount] = {x + 2, i == 7 ? -10.0L : 0.0L, 0};
+        if (i > 0) p.Positions.push_back({x, 0, 0});
+        p.Positions.push_back({x, 100, 0});
+        p.Positions.push_back({x + 2, 100, 0});
+        p.Positions.push_back({x + 2, i == 7 ? -10.0L : 0.0L, 0});
     }
     p.DrawHatching = true;
     Calc();

@@ -38,14 +38,14 @@ class DxfImport : public ::testing::Test {
     // A project with a known contour that a refused import must keep.
     ProjectData Existing() {
         ProjectData p;
-        p.Positions[++p.PosCount] = {1, 2, 0};
-        p.Positions[++p.PosCount] = {3, 4, 0.5L};
+        p.Positions.push_back({1, 2, 0});
+        p.Positions.push_back({3, 4, 0.5L});
         return p;
     }
     void ExpectUnchanged(const ProjectData& p) {
-        EXPECT_EQ(p.PosCount, 2);
-        EXPECT_EQ(p.Positions[2].y, 3);
-        EXPECT_EQ(p.Positions[2].phi, 0.5L);
+        EXPECT_EQ(p.PosCount(), 2);
+        EXPECT_EQ(p.Positions[1].y, 3);
+        EXPECT_EQ(p.Positions[1].phi, 0.5L);
     }
     static std::unique_ptr<test::TempFolder> folder_;
     static fs::path dir_;
@@ -59,12 +59,12 @@ TEST_F(DxfImport, LwPolylineWithHalfCircle) {
     ProjectData p = Existing();
     DxfImportResult r = ImportDxfContour(File("lw_arc.dxf"), p);
     ASSERT_TRUE(r.ok) << r.error;
-    ASSERT_EQ(p.PosCount, 4);
-    EXPECT_EQ(p.Positions[3].y, 100);
-    EXPECT_EQ(p.Positions[3].z, 50);
-    EXPECT_NEAR(p.Positions[3].phi, kPi, 1e-12);
-    EXPECT_EQ(p.Positions[4].phi, 0);
-    EXPECT_EQ(p.Positions[5].y, UnsetCoordinate); // the rest of the slots are reset
+    ASSERT_EQ(p.PosCount(), 4);
+    EXPECT_EQ(p.Positions[2].y, 100);
+    EXPECT_EQ(p.Positions[2].z, 50);
+    EXPECT_NEAR(p.Positions[2].phi, kPi, 1e-12);
+    EXPECT_EQ(p.Positions[3].phi, 0);
+    EXPECT_EQ(p.Earlier(4).y, UnsetCoordinate); // nothing of the old contour is kept
     // Rectangle plus a half disc of radius 50 on top: the section calculation agrees.
     MessageList m;
     Settings s;
@@ -79,22 +79,22 @@ TEST_F(DxfImport, OldStylePolylineWithBulge) {
     ProjectData p;
     DxfImportResult r = ImportDxfContour(File("r12_polyline.dxf"), p);
     ASSERT_TRUE(r.ok) << r.error;
-    ASSERT_EQ(p.PosCount, 4);
-    EXPECT_NEAR(p.Positions[2].phi, kPi / 2, 1e-12);
-    EXPECT_EQ(p.Positions[3].y, 80);
-    EXPECT_EQ(p.Positions[3].z, 60);
+    ASSERT_EQ(p.PosCount(), 4);
+    EXPECT_NEAR(p.Positions[1].phi, kPi / 2, 1e-12);
+    EXPECT_EQ(p.Positions[2].y, 80);
+    EXPECT_EQ(p.Positions[2].z, 60);
 }
 
 TEST_F(DxfImport, InchUnitsAndMirroredExtrusion) {
     ProjectData p;
     ASSERT_TRUE(ImportDxfContour(File("lw_inch.dxf"), p).ok);
-    EXPECT_NEAR(p.Positions[2].y, 25.4L, 1e-12);
-    EXPECT_NEAR(p.Positions[3].z, 25.4L, 1e-12);
+    EXPECT_NEAR(p.Positions[1].y, 25.4L, 1e-12);
+    EXPECT_NEAR(p.Positions[2].z, 25.4L, 1e-12);
 
     ProjectData q;
     ASSERT_TRUE(ImportDxfContour(File("lw_mirrored.dxf"), q).ok);
-    EXPECT_EQ(q.Positions[2].y, -10);
-    EXPECT_NEAR(q.Positions[3].phi, -4 * std::atan(0.5L), 1e-15);
+    EXPECT_EQ(q.Positions[1].y, -10);
+    EXPECT_NEAR(q.Positions[2].phi, -4 * std::atan(0.5L), 1e-15);
 }
 
 TEST_F(DxfImport, RefusalsKeepTheProject) {
@@ -132,7 +132,7 @@ TEST_F(DxfImport, GarbageAndTruncatedFiles) {
         if (!r.ok)
             ExpectUnchanged(q);
         else
-            EXPECT_GE(q.PosCount, 1);
+            EXPECT_GE(q.PosCount(), 1);
     }
 }
 
@@ -154,7 +154,7 @@ TEST_F(DxfImport, IntegerGroupOutOfRangeIsAFormatError) {
                            "10\n0\n20\n1\n0\nEOF\n";
     ProjectData p = Existing();
     EXPECT_TRUE(ImportDxfContour(name, p).ok);
-    EXPECT_EQ(p.PosCount, 3);
+    EXPECT_EQ(p.PosCount(), 3);
 }
 
 namespace {
@@ -288,10 +288,10 @@ TEST_F(DxfImport, DrawingsOfLinesArcsAndBlocksGiveTheDrawnSection) {
         EXPECT_NEAR(v.IyS, e.Iy, c.rel * scale) << c.file;
         EXPECT_NEAR(v.IzS, e.Iz, c.rel * scale) << c.file;
         EXPECT_NEAR(v.IyzS, e.Iyz, c.rel * scale) << c.file;
-        EXPECT_LE(p.PosCount, kMaxPositions) << c.file;
+        EXPECT_LE(p.PosCount(), kMaxPositions) << c.file;
         // The last position runs straight back to the first: no arc is lost there.
-        for (int i = 1; i < p.PosCount; ++i)
-            EXPECT_LT(std::fabs(p.Positions[i].phi), kFullTurn) << c.file;
+        for (int i = 1; i < p.PosCount(); ++i)
+            EXPECT_LT(std::fabs(p.Positions[i - 1u].phi), kFullTurn) << c.file;
     }
 }
 

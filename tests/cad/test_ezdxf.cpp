@@ -53,7 +53,7 @@ TEST_F(EzdxfTest, GeometryKindCarriesArrowsAndAxes) {
     LoadRectangle(app.Project);
     EzdxfResult r = DrawAndLoad(dkGeometry);
     const ProjectData& p = app.Project;
-    ASSERT_EQ(p.PolyCount, 5u);
+    ASSERT_EQ(p.PolyCount(), 5u);
     // Four point arrows plus eta, zeta, v and w: one line, one solid and one text each.
     EXPECT_EQ(r.Count("LINE|3|"), 4u);
     EXPECT_EQ(r.Count("SOLID|3|"), 4u);
@@ -88,7 +88,7 @@ TEST_F(EzdxfTest, GeometryWithTableKind) {
     LoadExample(app.Project);
     EzdxfResult r = DrawAndLoad(dkGeometryTable);
     EXPECT_EQ(r.Count("POLYLINE|5|1|"), 1u);
-    EXPECT_EQ(r.Count("SOLID|3|"), static_cast<std::size_t>(app.Project.PolyCount - 1));
+    EXPECT_EQ(r.Count("SOLID|3|"), static_cast<std::size_t>(app.Project.PolyCount() - 1));
     EXPECT_EQ(r.Count("TEXT|18|"), 20u * 4u + 3u);
     EXPECT_TRUE(r.Has("HEADER|$EXTMAX|185.000000|92.000000"));
 }

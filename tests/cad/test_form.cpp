@@ -186,20 +186,20 @@ TEST_F(FormTest, OwnPolylineDxfImportsAsTheSameContour) {
     const DxfImportResult r = ImportDxfContour(File("kontur.dxf"), imported);
     ASSERT_TRUE(r.ok) << r.error;
     const ProjectData& p = app.Project;
-    ASSERT_EQ(imported.PosCount, p.PosCount);
-    for (uint16_t i = 1; i <= p.PosCount; ++i) {
-        EXPECT_NEAR(static_cast<double>(imported.Positions[i].y),
-                    static_cast<double>(p.Positions[i].y), 1e-6);
-        EXPECT_NEAR(static_cast<double>(imported.Positions[i].z),
-                    static_cast<double>(p.Positions[i].z), 1e-6);
-        EXPECT_NEAR(static_cast<double>(imported.Positions[i].phi),
-                    static_cast<double>(p.Positions[i].phi), 5e-6); // bulge to 6 decimals
+    ASSERT_EQ(imported.PosCount(), p.PosCount());
+    for (uint16_t i = 1; i <= p.PosCount(); ++i) {
+        EXPECT_NEAR(static_cast<double>(imported.Positions[i - 1u].y),
+                    static_cast<double>(p.Positions[i - 1u].y), 1e-6);
+        EXPECT_NEAR(static_cast<double>(imported.Positions[i - 1u].z),
+                    static_cast<double>(p.Positions[i - 1u].z), 1e-6);
+        EXPECT_NEAR(static_cast<double>(imported.Positions[i - 1u].phi),
+                    static_cast<double>(p.Positions[i - 1u].phi), 5e-6); // bulge to 6 decimals
     }
 }
 
 TEST_F(FormTest, ClosingEdgeIsStraightSoHatchingStaysInsideTheOutline) {
     ProjectData& p = app.Project;
-    p.Positions[p.PosCount].phi = -kPi / 2; // the calculation ignores it
+    p.Positions.back().phi = -kPi / 2; // the calculation ignores it
     for (bool hatching : {true, false}) {
         SCOPED_TRACE(hatching ? "hatched" : "outline only");
         p.DrawHatching = hatching;
@@ -211,7 +211,7 @@ TEST_F(FormTest, ClosingEdgeIsStraightSoHatchingStaysInsideTheOutline) {
         double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
         int arcs = 0;
         const auto vertices = Starting(out, "VERTEX|5|");
-        for (std::size_t i = 0; i < static_cast<std::size_t>(p.PosCount); ++i) {
+        for (std::size_t i = 0; i < static_cast<std::size_t>(p.PosCount()); ++i) {
             const std::vector<double> v = Numbers(vertices.at(i));
             x0 = std::min(x0, v[0]), x1 = std::max(x1, v[0]);
             y0 = std::min(y0, v[1]), y1 = std::max(y1, v[1]);
@@ -305,7 +305,7 @@ TEST_F(FormTest, SectionKeepsItsProportionsInDxfAndIges) {
         ProjectData& p = app.Project;
         p.ResetContour();
         for (const auto& pos : contour)
-            p.Positions[++p.PosCount] = pos;
+            p.Positions.push_back(pos);
         Calc();
         const EzdxfResult r = Load(Write(cdDxf, "p" + std::to_string(n)), true);
         const auto head = std::find(r.lines.begin(), r.lines.end(),

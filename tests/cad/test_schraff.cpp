@@ -101,15 +101,15 @@ TEST_F(HatchTest, ChordPointsLieOnTheArcOfTheSectionPolygon) {
     Calc();
     const ProjectData& p = app.Project;
     HatchBegin(cx(), true);
-    for (uint16_t i = 1; i <= p.PosCount; ++i)
-        HatchVertex(cx(), p.Positions[i].phi, p.Positions[i].y, p.Positions[i].z);
+    for (uint16_t i = 1; i <= p.PosCount(); ++i)
+        HatchVertex(cx(), p.Positions[i - 1u].phi, p.Positions[i - 1u].y, p.Positions[i - 1u].z);
     // Positions 4 (20, 10) to 5 (10, 20): a quarter turning clockwise, 6 chords.
     ASSERT_EQ(app.Hatch.count, 4 + 7 + 2); // the arc's j = 0 .. 6 after position 4
     int matched = 0;
     for (int i = 5; i <= 11; ++i)
-        for (uint16_t j = 1; j <= p.PolyCount; ++j)
-            if (std::fabs(At(app, i).x - p.PolyPoints[j].y) < 1e-9L &&
-                std::fabs(At(app, i).y - p.PolyPoints[j].z) < 1e-9L) {
+        for (uint16_t j = 1; j <= p.PolyCount(); ++j)
+            if (std::fabs(At(app, i).x - p.PolyPoints[j - 1u].y) < 1e-9L &&
+                std::fabs(At(app, i).y - p.PolyPoints[j - 1u].z) < 1e-9L) {
                 ++matched;
                 break;
             }

@@ -26,7 +26,7 @@ struct Section {
         p.ResetContour();
         p.ArcDivision = division;
         for (const auto& pos : contour)
-            p.Positions[++p.PosCount] = pos;
+            p.Positions.push_back(pos);
         CalcSection(p, msgs, s);
     }
 };
@@ -287,7 +287,7 @@ TEST(ExtendedValues, PlasticAxesOfTheLProfileHalveTheArea) {
         const long double a = axis == 1 ? x.angle1 : x.angle1 + kPi / 2;
         const long double c = std::cos(a), s = std::sin(a);
         Strips up, down; // the polygon in the axis frame, and mirrored for the part below
-        for (int j = 1; j < l.p.PolyCount; ++j) {
+        for (std::size_t j = 0; j + 1 < l.p.PolyPoints.size(); ++j) {
             const long double dy = l.p.PolyPoints[j].y - l.p.R.ys;
             const long double dz = l.p.PolyPoints[j].z - l.p.R.zs;
             up.pts.push_back({c * dy + s * dz, -s * dy + c * dz});

@@ -25,7 +25,7 @@ struct Calc {
     void Set(const std::vector<TPosition>& contour) {
         p.ResetContour();
         for (const auto& pos : contour)
-            p.Positions[++p.PosCount] = pos;
+            p.Positions.push_back(pos);
     }
     void Run() { CalcSection(p, msgs, s); }
     bool HasMessage(const char* text) const {
@@ -63,7 +63,7 @@ TEST(Section, RectangleCounterClockwise) {
     c.Run();
     const auto& R = c.p.R;
     EXPECT_EQ(c.p.CalcError, 0);
-    EXPECT_EQ(c.p.PolyCount, 5);
+    EXPECT_EQ(c.p.PolyCount(), 5);
     EXPECT_NEAR(R.A, 5000, 1e-12);
     EXPECT_NEAR(R.ys, 50, 1e-12);
     EXPECT_NEAR(R.zs, 25, 1e-12);
@@ -114,20 +114,20 @@ TEST(Section, HalfCircleCounterClockwiseAndClockwise) {
     c.Run();
     EXPECT_EQ(c.p.CalcError, 0);
     // Position 1, then 37 arc points (the first repeats position 1), then the closing point.
-    EXPECT_EQ(c.p.PolyCount, 1 + 37 + 1);
+    EXPECT_EQ(c.p.PolyCount(), 1 + 37 + 1);
     const long double inscribed = 0.5L * 50 * 50 * 36 * std::sin(5 * kPi / 180);
     EXPECT_NEAR(c.p.R.A, inscribed, 1e-9);
     EXPECT_NEAR(c.p.R.A, 3922.0, 0.05);
     // The arc passes through (0, 50): the middle point of the 36 chords.
-    EXPECT_NEAR(c.p.PolyPoints[2 + 18].y, 0, 1e-12);
-    EXPECT_NEAR(c.p.PolyPoints[2 + 18].z, 50, 1e-12);
+    EXPECT_NEAR(c.p.PolyPoints[1 + 18].y, 0, 1e-12);
+    EXPECT_NEAR(c.p.PolyPoints[1 + 18].z, 50, 1e-12);
     EXPECT_NEAR(c.p.ZMax, 50, 1e-12);
 
     Calc d;
     d.Set({{50, 0, -kPi}, {-50, 0, 0}});
     d.Run();
     EXPECT_NEAR(d.p.R.A, -inscribed, 1e-9);
-    EXPECT_NEAR(d.p.PolyPoints[2 + 18].z, -50, 1e-12);
+    EXPECT_NEAR(d.p.PolyPoints[1 + 18].z, -50, 1e-12);
     EXPECT_NEAR(d.p.ZMin, -50, 1e-12);
 }
 
@@ -136,7 +136,7 @@ TEST(Section, ChordCountFollowsArcDivision) {
     // Quarter circle sector: (0,0) -> (10,0) -> arc 90 deg -> (0,10).
     c.Set({{0, 0, 0}, {10, 0, kPi / 2}, {0, 10, 0}});
     c.Run();
-    EXPECT_EQ(c.p.PolyCount, 2 + 19 + 1); // 18 chords, 19 points
+    EXPECT_EQ(c.p.PolyCount(), 2 + 19 + 1); // 18 chords, 19 points
     // The arc is divided into equal chords; the sector area is 18 triangles.
     EXPECT_NEAR(c.p.R.A, 0.5L * 100 * 18 * std::sin(5 * kPi / 180), 1e-10);
 
@@ -144,14 +144,14 @@ TEST(Section, ChordCountFollowsArcDivision) {
     Calc t;
     t.Set({{0, 0, 0}, {10, 0, 0.1L * kPi / 180}, {0, 10, 0}});
     t.Run();
-    EXPECT_EQ(t.p.PolyCount, 2 + 3 + 1);
+    EXPECT_EQ(t.p.PolyCount(), 2 + 3 + 1);
 
     // Halves go to the even neighbour: 12.5 -> 12 chords.
     Calc h;
     h.p.ArcDivision = 4;
     h.Set({{0, 0, 0}, {10, 0, 50 * kPi / 180}, {0, 10, 0}});
     h.Run();
-    EXPECT_EQ(h.p.PolyCount, 2 + 13 + 1);
+    EXPECT_EQ(h.p.PolyCount(), 2 + 13 + 1);
 }
 
 TEST(Section, PhiOfLastPositionIsIgnored) {
@@ -160,7 +160,7 @@ TEST(Section, PhiOfLastPositionIsIgnored) {
     b.Set({{0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {0, 50, kPi / 3}});
     a.Run();
     b.Run();
-    EXPECT_EQ(a.p.PolyCount, b.p.PolyCount);
+    EXPECT_EQ(a.p.PolyCount(), b.p.PolyCount());
     EXPECT_EQ(a.p.R.A, b.p.R.A);
     EXPECT_EQ(a.p.R.Iyz, b.p.R.Iyz);
 }
@@ -170,7 +170,7 @@ TEST(Section, TooManyPolygonPointsKeepsPreviousResults) {
     c.Set({{0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {0, 50, 0}});
     c.Run();
     const TSectionResults before = c.p.R;
-    const uint16_t countBefore = c.p.PolyCount;
+    const uint16_t countBefore = c.p.PolyCount();
     const long double vBefore = c.p.V;
     c.p.ArcDivision = 0.1L;
     c.Set({{0, 0, kPi}, {100, 0, kPi}, {50, 10, 0}});
@@ -178,7 +178,7 @@ TEST(Section, TooManyPolygonPointsKeepsPreviousResults) {
     EXPECT_EQ(c.p.CalcError, 1);
     EXPECT_TRUE(c.HasMessage("Fatal  : > 2000 Punkte !"));
     EXPECT_EQ(c.msgs.count, 1);
-    EXPECT_EQ(c.p.PolyCount, countBefore);
+    EXPECT_EQ(c.p.PolyCount(), countBefore);
     EXPECT_EQ(c.p.R.A, before.A);
     EXPECT_EQ(c.p.R.I1, before.I1);
     EXPECT_EQ(c.p.V, vBefore);
@@ -275,7 +275,7 @@ TEST(Section, MostPointsThatFit) {
     c.Set({{0, 0, 0}, {100, 0, kPi}, {0, 0, 195 * 0.1L * kPi / 180}, {-20, -20, 0}});
     c.Run();
     EXPECT_EQ(c.p.CalcError, 0) << (c.msgs.count ? std::string(c.msgs[1]) : "");
-    EXPECT_EQ(c.p.PolyCount, 2000);
+    EXPECT_EQ(c.p.PolyCount(), 2000);
     // One more chord reaches the 2000th point.
     Calc d;
     d.p.ArcDivision = 0.1L;
@@ -323,7 +323,7 @@ TEST(Section, EmptyContourChangesNothing) {
     EXPECT_EQ(c.p.CalcError, 0);
     EXPECT_EQ(c.msgs.count, 0);
     EXPECT_EQ(c.p.R.A, before.A);
-    EXPECT_EQ(c.p.PolyCount, 5);
+    EXPECT_EQ(c.p.PolyCount(), 5);
 }
 
 TEST(Section, ZeroLengthKeepsBodyValues) {

@@ -39,7 +39,8 @@ std::string Bits(long double v) {
     return text;
 }
 
-// FNV-1a over the significant bytes of every polygon slot.
+// FNV-1a over the significant bytes of the polygon laid out in 2001 slots counted from 1,
+// the slots before and after it empty: the layout the golden file was written with.
 std::string PolygonHash(const ProjectData& p) {
     uint64_t h = 14695981039346656037ull;
     auto add = [&h](long double v) {
@@ -47,9 +48,15 @@ std::string PolygonHash(const ProjectData& p) {
         for (int i = 0; i < 10; ++i)
             h = (h ^ b[i]) * 1099511628211ull;
     };
+    add(0);
+    add(0);
     for (const TPolyPoint& q : p.PolyPoints) {
         add(q.y);
         add(q.z);
+    }
+    for (std::size_t i = p.PolyPoints.size(); i < kMaxPolyPoints; ++i) {
+        add(0);
+        add(0);
     }
     char text[20];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
@@ -59,7 +66,7 @@ std::string PolygonHash(const ProjectData& p) {
 std::string Describe(const std::string& name, const ProjectData& p, const MessageList& msgs) {
     std::string out = "case " + name + "\n";
     out += "CalcError " + std::to_string(p.CalcError) + " PolyCount " +
-           std::to_string(p.PolyCount) + " polygon " + PolygonHash(p) + "\n";
+           std::to_string(p.PolyCount()) + " polygon " + PolygonHash(p) + "\n";
     const TSectionResults& R = p.R;
     const std::pair<const char*, long double> values[] = {
         {"A", R.A},           {"Hy", R.Hy},          {"Hz", R.Hz},     {"Iy", R.Iy},
@@ -79,7 +86,7 @@ std::string Describe(const std::string& name, const ProjectData& p, const Messag
 void Contour(ProjectData& p, const std::vector<TPosition>& positions) {
     p.ResetContour();
     for (const TPosition& pos : positions)
-        p.Positions[++p.PosCount] = pos;
+        p.Positions.push_back(pos);
 }
 
 // The benchmark's contour: 500 positions on a circle of radius 100, arcs of 13 to 17
@@ -89,7 +96,7 @@ void BenchmarkContour(ProjectData& p, long double sense) {
     for (int i = 0; i < 500; ++i) {
         long double a = 2 * kPi * i / 500;
         long double phi = (13 + 4.0L * ((i * 37) % 101) / 100) * kPi / 180;
-        p.Positions[++p.PosCount] = {100 * std::cos(a), 100 * std::sin(a), sense * phi};
+        p.Positions.push_back({100 * std::cos(a), 100 * std::sin(a), sense * phi});
     }
 }
 

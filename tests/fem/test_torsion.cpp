@@ -124,11 +124,11 @@ TEST(Torsion, ArcPolygonOfTheSectionCalculationMeshes) {
     NumberStyle s;
     p.ResetContour();
     for (int i = 0; i < 50; ++i)
-        p.Positions[++p.PosCount] = {100 * std::cos(2 * kPi * i / 50),
-                                     100 * std::sin(2 * kPi * i / 50), 15 * kPi / 180};
+        p.Positions.push_back(
+            {100 * std::cos(2 * kPi * i / 50), 100 * std::sin(2 * kPi * i / 50), 15 * kPi / 180});
     CalcSection(p, msgs, s);
     Contour c;
-    for (int i = 1; i < p.PolyCount; ++i)
+    for (std::size_t i = 0; i + 1 < p.PolyPoints.size(); ++i)
         c.push_back(
             {static_cast<double>(p.PolyPoints[i].y), static_cast<double>(p.PolyPoints[i].z)});
     const TorsionValues v = Solve(c);

@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         float v[3];
         std::memcpy(v, data + i * kBytesPerPosition, sizeof v);
         const long double turn = std::nextafter(kFullTurn, 0.0L);
-        p.Positions[++p.PosCount] = TPosition{Bounded(v[0], kCoordinateMax),
-                                              Bounded(v[1], kCoordinateMax), Bounded(v[2], turn)};
+        p.Positions.push_back(TPosition{Bounded(v[0], kCoordinateMax),
+                                        Bounded(v[1], kCoordinateMax), Bounded(v[2], turn)});
     }
     CalcSection(p, f.app.Messages, f.app.Config);
     if (!p.CalcError)

@@ -52,9 +52,9 @@ struct Desktop : ::testing::Test {
             *f = folder;
     }
     void Contour(std::initializer_list<std::pair<int, int>> corners) {
-        app.Project.PosCount = 0;
+        app.Project.Positions.clear();
         for (auto [y, z] : corners)
-            app.Project.Positions[++app.Project.PosCount] = TPosition{y * 1.0L, z * 1.0L, 0};
+            app.Project.Positions.push_back(TPosition{y * 1.0L, z * 1.0L, 0});
         CalcSection(app.Project, app.Messages, app.Config);
     }
     // The window on screen at a fixed size, with the picture the program starts with.

@@ -33,7 +33,7 @@ struct EditDialogs : ::testing::Test {
         app.State.RedrawView = [this](uint16_t) { ++redraws; };
     }
     void AddPosition(long double y, long double z) {
-        app.Project.Positions[++app.Project.PosCount] = TPosition{y, z, 0};
+        app.Project.Positions.push_back(TPosition{y, z, 0});
     }
 };
 
@@ -114,9 +114,9 @@ TEST_F(EditDialogs, RectangleThroughThePositionListAndTheCoordinateDialog) {
     EXPECT_EQ(labels, (QStringList{"Y 1", "Z 1", "Kreisbogenwinkel 1-2"}));
     EXPECT_EQ(units, (QStringList{"mm", "mm", QString::fromUtf8("°")}));
     EXPECT_EQ(linesAtEnd, 4);
-    ASSERT_EQ(app.Project.PosCount, 4);
-    EXPECT_EQ(app.Project.Positions[3].y, 100);
-    EXPECT_EQ(app.Project.Positions[3].z, 50);
+    ASSERT_EQ(app.Project.PosCount(), 4);
+    EXPECT_EQ(app.Project.Positions[2].y, 100);
+    EXPECT_EQ(app.Project.Positions[2].z, 50);
     CalcSection(app.Project, app.Messages, app.Config);
     EXPECT_NEAR(static_cast<double>(app.Project.R.A), 5000, 1e-9);
     EXPECT_GT(redraws, 0);
@@ -147,7 +147,7 @@ TEST_F(EditDialogs, DoubleClickOpensThatPositionAndClosingTheListCountsAsOk) {
         .Start();
     EditPositions(app);
     EXPECT_EQ(opened, "Koordinaten 2");
-    EXPECT_EQ(app.Project.Positions[2].y, 12);
+    EXPECT_EQ(app.Project.Positions[1].y, 12);
     EXPECT_EQ(app.State.AbortFlag, 0);
 }
 
@@ -211,15 +211,15 @@ TEST_F(EditDialogs, DeleteKeyRemovesTheSelectedPosition) {
         })
         .Start();
     EditPositions(app);
-    ASSERT_EQ(app.Project.PosCount, 2);
-    EXPECT_EQ(app.Project.Positions[2].y, 10);
-    EXPECT_EQ(app.Project.Positions[2].z, 10);
+    ASSERT_EQ(app.Project.PosCount(), 2);
+    EXPECT_EQ(app.Project.Positions[1].y, 10);
+    EXPECT_EQ(app.Project.Positions[1].z, 10);
 }
 
 TEST_F(EditDialogs, PositionTableHasTheNumbersInColumnsAndThePreviewMarksTheSelection) {
     AddPosition(0, 0);
     AddPosition(100, 0);
-    app.Project.Positions[2].phi = std::numbers::pi_v<long double> / 2;
+    app.Project.Positions[1].phi = std::numbers::pi_v<long double> / 2;
     AddPosition(100, 50);
     AddPosition(-12.5L, 50);
     QStringList headers, row2;
@@ -295,7 +295,7 @@ TEST_F(EditDialogs, SpinMovesToTheNextPositionAndTheUnitButtonShowsInch) {
     EXPECT_EQ(yInch.toDouble(), 1.0);
     EXPECT_EQ(app.Config.EnglishUnits, 1);
     EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(app.Project.Positions[2].y, 25.4L); // an unchanged field keeps the exact value
+    EXPECT_EQ(app.Project.Positions[1].y, 25.4L); // an unchanged field keeps the exact value
 }
 
 TEST_F(EditDialogs, TextLinesShowSixLimitedFieldsAndEnterStoresThem) {

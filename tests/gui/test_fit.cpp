@@ -29,7 +29,7 @@ void Rectangle(ProjectData& p, long double w, long double h) {
     p.ResetContour();
     for (const TPosition& pos :
          {TPosition{0, 0, 0}, TPosition{w, 0, 0}, TPosition{w, h, 0}, TPosition{0, h, 0}})
-        p.Positions[++p.PosCount] = pos;
+        p.Positions.push_back(pos);
 }
 
 // The box around everything that is not background.

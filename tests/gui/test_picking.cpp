@@ -80,8 +80,7 @@ struct Picking : ::testing::Test {
     // The contour drawn in the window, with a history of its own.
     void Show(const Contour& contour) {
         ProjectData& p = app.Project;
-        p.PosCount = static_cast<uint16_t>(contour.size());
-        std::copy(contour.begin(), contour.end(), p.Positions.begin() + 1);
+        p.Positions = contour;
         CalcSection(p, app.Messages, app.Config);
         app.State.PickedPosition = 0;
         window->RunCommand("mi_viewGrafik");
@@ -92,7 +91,7 @@ struct Picking : ::testing::Test {
     }
     Contour Now() const {
         const ProjectData& p = app.Project;
-        return {p.Positions.begin() + 1, p.Positions.begin() + 1 + p.PosCount};
+        return p.Positions;
     }
     QPoint Pixel(long double y, long double z) {
         graphics->Picture();
@@ -177,7 +176,7 @@ TEST_F(Picking, DragMovesThePositionOntoTheGridAsOneUndoStep) {
     for (const Case& c : cases) {
         app.Config.DecimalPlaces = c.decimals;
         Show(kPlate);
-        const TPosition was = app.Project.Positions[c.k];
+        const TPosition was = app.Project.Positions[c.k - 1u];
         const QPoint to = Pixel(c.y, c.z);
         const WorldPoint w = PixelToWorld(app.Graphics, to.x(), to.y());
         QTest::mouseClick(graphics, Qt::LeftButton, {}, Pixel(was.y, was.z));
@@ -185,7 +184,7 @@ TEST_F(Picking, DragMovesThePositionOntoTheGridAsOneUndoStep) {
         Drag(Pixel(was.y, was.z), to);
 
         const long double grid = std::pow(10.0L, -c.decimals);
-        const TPosition now = app.Project.Positions[c.k];
+        const TPosition now = app.Project.Positions[c.k - 1u];
         for (const auto& [v, aim] : {std::pair{now.y, w.x}, std::pair{now.z, w.y}}) {
             EXPECT_LE(std::fabs(v - aim), grid / 2 + 1e-9L) << c.k;
             EXPECT_LT(std::fabs(v / grid - std::round(v / grid)), 1e-6L) << c.k;
@@ -207,7 +206,7 @@ TEST_F(Picking, DragMovesThePositionOntoTheGridAsOneUndoStep) {
 // Escape in the middle of a drag moved the position all the same when the button was let go.
 TEST_F(Picking, EscapeTakesADragBack) {
     Show(kPlate);
-    const TPosition was = app.Project.Positions[4];
+    const TPosition was = app.Project.Positions[3];
     const QPoint from = Pixel(was.y, was.z), to = Pixel(was.y + 30, was.z + 20);
     QTest::mousePress(graphics, Qt::LeftButton, {}, from);
     QTest::mouseMove(graphics, to);
@@ -241,7 +240,7 @@ TEST_F(Picking, RefusedDragKeepsTheContour) {
     for (const Case& c : cases) {
         app.Config.DecimalPlaces = c.decimals;
         Show(c.contour);
-        const TPosition was = app.Project.Positions[c.k];
+        const TPosition was = app.Project.Positions[c.k - 1u];
         const QPoint to = Pixel(c.y, c.z);
         ASSERT_TRUE(graphics->rect().contains(to)) << c.message;
         QString shown;

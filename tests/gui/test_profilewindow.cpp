@@ -85,7 +85,7 @@ TEST_F(ProfileWindow, ASizeOfASeriesReplacesTheContourAndTheName) {
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_TRUE(hollowCorners);
     EXPECT_FALSE(cornersEnabled); // a rolled series has no corner choice
-    EXPECT_EQ(app.Project.PosCount, 16);
+    EXPECT_EQ(app.Project.PosCount(), 16);
     EXPECT_EQ(app.Project.DrawingName, "HEB 200");
     EXPECT_EQ(app.Project.CalcError, 0);
     EXPECT_EQ(app.State.ModifiedFlag, 1);
@@ -131,16 +131,13 @@ TEST_F(ProfileWindow, BadDimensionsAreRefusedThenAnAngleIsTaken) {
     EXPECT_TRUE(refused.contains(QString::fromUtf8("t muß kleiner als b sein")))
         << refused.toStdString();
     EXPECT_EQ(app.Project.DrawingName, "L 100x80x10");
-    EXPECT_EQ(app.Project.PosCount, 9); // three of the six corners rounded
+    EXPECT_EQ(app.Project.PosCount(), 9); // three of the six corners rounded
     EXPECT_EQ(app.State.ModifiedFlag, 1);
 }
 
 TEST_F(ProfileWindow, CancelAfterTheSaveQuestionChangesNothing) {
     app.Project.ResetContour();
-    app.Project.Positions[1] = {0, 0, 0};
-    app.Project.Positions[2] = {10, 0, 0};
-    app.Project.Positions[3] = {0, 10, 0};
-    app.Project.PosCount = 3;
+    app.Project.Positions = {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}};
     app.Project.DrawingName = "Dreieck";
     app.State.ModifiedFlag = 1;
     const ProjectData before = app.Project;
@@ -163,7 +160,7 @@ TEST_F(ProfileWindow, CancelAfterTheSaveQuestionChangesNothing) {
     EXPECT_EQ(question.toStdString(), "Bisherige Eingaben verwerfen ?");
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(app.State.ModifiedFlag, 1);
-    EXPECT_EQ(app.Project.PosCount, 3);
-    EXPECT_EQ(app.Project.Positions[2].y, before.Positions[2].y);
+    EXPECT_EQ(app.Project.PosCount(), 3);
+    EXPECT_EQ(app.Project.Positions[1].y, before.Positions[1].y);
     EXPECT_EQ(app.Project.DrawingName, "Dreieck");
 }

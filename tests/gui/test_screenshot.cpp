@@ -29,7 +29,7 @@ void LoadLProfile(ProjectData& p) {
                                  {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
     p.ResetContour();
     for (const auto& pos : contour)
-        p.Positions[++p.PosCount] = pos;
+        p.Positions.push_back(pos);
 }
 
 int CountOtherThan(const QImage& img, const QRect& area, const QColor& background) {

@@ -144,7 +144,7 @@ TEST_F(Session, NewReportSaveAsAndCloseWithTheQuestion) {
     window.RunCommand("mi_fileNew");
     EXPECT_EQ(script.Left(), 0u);
     EXPECT_EQ(app.State.AbortFlag, 0);
-    ASSERT_EQ(app.Project.PosCount, 4);
+    ASSERT_EQ(app.Project.PosCount(), 4);
     EXPECT_NEAR(app.Project.R.A, 5000, 1e-9);
     EXPECT_EQ(app.Project.rho, 7.85L);
     EXPECT_EQ(app.Project.lx, 2000);

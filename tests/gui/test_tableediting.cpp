@@ -32,7 +32,7 @@ struct TableEditing : ::testing::Test {
         app.State.RedrawView = [](uint16_t) {};
         const long double corners[3][2] = {{0, 0}, {10, 0}, {10, 10}};
         for (auto& c : corners)
-            app.Project.Positions[++app.Project.PosCount] = TPosition{c[0], c[1], 0};
+            app.Project.Positions.push_back(TPosition{c[0], c[1], 0});
     }
     // Runs the list; act gets its table, then the list closes (as OK) once the events of the
     // edit are through. A message box on the way (expected) is answered and its text kept,
@@ -99,10 +99,10 @@ TEST_F(TableEditing, CellsTakeTheirEntryWithTheCoordinateChecks) {
     for (const auto& c : cases) {
         message.clear();
         QString kept;
-        const TPosition before = app.Project.Positions[2];
+        const TPosition before = app.Project.Positions[1];
         InList([&](QTableWidget* t) { TypeInCell(t, 1, c.column, c.typed); }, *c.message != 0,
                &kept);
-        const TPosition& p = app.Project.Positions[2];
+        const TPosition& p = app.Project.Positions[1];
         const long double values[] = {p.y, p.z, p.phi};
         EXPECT_NEAR(static_cast<double>(values[c.column - 1]), static_cast<double>(c.value), 1e-12)
             << c.typed;
@@ -113,7 +113,7 @@ TEST_F(TableEditing, CellsTakeTheirEntryWithTheCoordinateChecks) {
             EXPECT_EQ(p.z, before.z);
             EXPECT_EQ(p.phi, before.phi);
         }
-        app.Project.Positions[2] = TPosition{10, 0, 0};
+        app.Project.Positions[1] = TPosition{10, 0, 0};
     }
 }
 
@@ -138,10 +138,7 @@ TEST_F(TableEditing, PastedListsGoBeforeTheSelectionOrAreRefusedWhole) {
     };
     for (const auto& c : cases) {
         message.clear();
-        app.Project.PosCount = 3;
-        app.Project.Positions[1] = {0, 0, 0};
-        app.Project.Positions[2] = {10, 0, 0};
-        app.Project.Positions[3] = {10, 10, 0};
+        app.Project.Positions = {{0, 0, 0}, {10, 0, 0}, {10, 10, 0}};
         QApplication::clipboard()->setText(QString::fromStdString(c.clipboard));
         InList(
             [&](QTableWidget* t) {
@@ -150,8 +147,8 @@ TEST_F(TableEditing, PastedListsGoBeforeTheSelectionOrAreRefusedWhole) {
             },
             *c.message != 0);
         const std::string label = c.clipboard.substr(0, 20);
-        EXPECT_EQ(app.Project.PosCount, c.count) << label;
-        const TPosition& p = app.Project.Positions[c.at];
+        EXPECT_EQ(app.Project.PosCount(), c.count) << label;
+        const TPosition& p = app.Project.Positions[c.at - 1u];
         EXPECT_EQ(p.y, c.y) << label;
         EXPECT_EQ(p.z, c.z) << label;
         EXPECT_NEAR(static_cast<double>(p.phi), static_cast<double>(c.phi), 1e-15) << label;
@@ -171,8 +168,8 @@ TEST_F(TableEditing, APasteIsOneStepOfTheTablesUndo) {
         counts.push_back(t->rowCount());
     });
     EXPECT_EQ(counts, (std::vector<int>{6, 3, 6}));
-    EXPECT_EQ(app.Project.PosCount, 6);
-    EXPECT_EQ(app.Project.Positions[6].y, 3);
+    EXPECT_EQ(app.Project.PosCount(), 6);
+    EXPECT_EQ(app.Project.Positions[5].y, 3);
 }
 
 TEST_F(TableEditing, SelectedRowsAreCopiedAsTabSeparatedTextAndDeletedTogether) {
@@ -188,7 +185,7 @@ TEST_F(TableEditing, SelectedRowsAreCopiedAsTabSeparatedTextAndDeletedTogether) 
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 2) << line.toStdString();
     EXPECT_TRUE(lines[1].startsWith("10")) << lines[1].toStdString();
-    EXPECT_EQ(app.Project.PosCount, 1);
+    EXPECT_EQ(app.Project.PosCount(), 1);
     // The copied rows read back as the positions they came from.
     std::vector<TPosition> back;
     std::string error;

@@ -54,7 +54,7 @@ TEST(TransformWindow, EachTransformationShowsItsPreviewAndTheValuesAreTaken) {
     app.State.RedrawView = [](uint16_t) {};
     const long double corners[4][2] = {{0, 0}, {100, 0}, {100, 50}, {0, 50}};
     for (auto& c : corners)
-        app.Project.Positions[++app.Project.PosCount] = TPosition{c[0], c[1], 0};
+        app.Project.Positions.push_back(TPosition{c[0], c[1], 0});
     QStringList captions;
     QList<int> overlays;
     DialogScript()
@@ -79,7 +79,7 @@ TEST(TransformWindow, EachTransformationShowsItsPreviewAndTheValuesAreTaken) {
     for (int n : overlays)
         EXPECT_GT(n, 20); // the moved contour is drawn
     // Scaled, rotated about the origin, then moved: (100, 0) -> (200, 0) -> (0, 200) + (0, 5).
-    EXPECT_NEAR(static_cast<double>(app.Project.Positions[2].y), 0, 1e-9);
-    EXPECT_NEAR(static_cast<double>(app.Project.Positions[2].z), 205, 1e-9);
+    EXPECT_NEAR(static_cast<double>(app.Project.Positions[1].y), 0, 1e-9);
+    EXPECT_NEAR(static_cast<double>(app.Project.Positions[1].z), 205, 1e-9);
     EXPECT_EQ(app.State.AbortFlag, 0);
 }

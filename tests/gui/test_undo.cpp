@@ -63,9 +63,8 @@ struct Undo : ::testing::Test {
             *f = folder;
         ProjectData& p = app.Project;
         const long double corners[4][2] = {{0, 0}, {100, 0}, {100, 50}, {0, 50}};
-        p.PosCount = 4;
-        for (int k = 1; k <= 4; ++k)
-            p.Positions[k] = {corners[k - 1][0], corners[k - 1][1], 0};
+        for (const auto& c : corners)
+            p.Positions.push_back({c[0], c[1], 0});
         CalcSection(p, app.Messages, app.Config);
         window = std::make_unique<Thh>(app, DesktopCommands(app, printer));
         ui.SetParent(window.get());

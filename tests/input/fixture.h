@@ -26,16 +26,9 @@ struct EditFixture : ::testing::Test {
         ui.onHelp = [this](uint16_t n, bool picture) { help.emplace_back(n, picture); };
     }
 
-    void SetContour(const std::vector<TPosition>& positions) {
-        app.Project.PosCount = static_cast<uint16_t>(positions.size());
-        for (std::size_t i = 0; i < positions.size(); ++i)
-            app.Project.Positions[i + 1] = positions[i];
-    }
+    void SetContour(const std::vector<TPosition>& positions) { app.Project.Positions = positions; }
 
-    std::vector<TPosition> Contour() const {
-        return {app.Project.Positions.begin() + 1,
-                app.Project.Positions.begin() + 1 + app.Project.PosCount};
-    }
+    std::vector<TPosition> Contour() const { return app.Project.Positions; }
 
     // The contour is want, position by position.
     void ExpectContour(const std::vector<TPosition>& want) const {

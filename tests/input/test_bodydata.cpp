@@ -17,10 +17,10 @@ TEST_F(BodyData, ResetYesClearsTheContour) {
     SetContour(kSquare);
     ui.Push(A::Answer(Reply::Yes));
     ResetContour(app);
-    EXPECT_EQ(app.Project.PosCount, 0);
-    EXPECT_TRUE(Same(app.Project.Positions[0], {0, 0, 0}));
-    for (int k = 1; k <= kMaxPositions; ++k)
-        ASSERT_TRUE(Same(app.Project.Positions[k], {UnsetCoordinate, UnsetCoordinate, 0})) << k;
+    EXPECT_EQ(app.Project.PosCount(), 0);
+    EXPECT_TRUE(Same(app.Project.Before(0), {0, 0, 0}));
+    for (std::size_t k = 0; k < kMaxPositions; ++k)
+        ASSERT_TRUE(Same(app.Project.Earlier(k), {UnsetCoordinate, UnsetCoordinate, 0})) << k;
     const DialogRecord q = ui.shown.at(0);
     EXPECT_EQ(q.prompt, "Koordinaten auf 0 setzen ?");
     EXPECT_EQ(q.helpNumber, kHelpReset);
@@ -31,15 +31,15 @@ TEST_F(BodyData, ResetNoKeepsThePositionsForAppending) {
     ui.Push(A::Answer(Reply::No));
     ResetContour(app);
     EXPECT_EQ(app.State.AbortFlag, 0);
-    EXPECT_EQ(app.Project.PosCount, 0);
-    EXPECT_TRUE(Same(app.Project.Positions[2], kSquare[1]));
+    EXPECT_EQ(app.Project.PosCount(), 0);
+    EXPECT_TRUE(Same(app.Project.Earlier(1), kSquare[1]));
     // Appending brings the old positions back one by one.
     ui.Push({A::Press(D::Append), A::Coordinates({}), A::Press(D::Append), A::Coordinates({}),
              A::Press(D::Ok)});
     EditPositions(app);
-    ASSERT_EQ(app.Project.PosCount, 2);
+    ASSERT_EQ(app.Project.PosCount(), 2);
     EXPECT_EQ(ui.Shown("coordinates").at(1).fields[0], "10");
-    EXPECT_TRUE(Same(app.Project.Positions[2], kSquare[1]));
+    EXPECT_TRUE(Same(app.Project.Positions[1], kSquare[1]));
     ExpectScriptUsed();
 }
 
@@ -48,9 +48,9 @@ TEST_F(BodyData, ResetCancelLeavesTheContourAsItWas) {
     ui.Push(A::Cancel());
     ResetContour(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
-    ASSERT_EQ(app.Project.PosCount, kSquare.size());
+    ASSERT_EQ(app.Project.PosCount(), kSquare.size());
     for (std::size_t i = 0; i < kSquare.size(); ++i)
-        EXPECT_TRUE(Same(app.Project.Positions[i + 1], kSquare[i])) << i;
+        EXPECT_TRUE(Same(app.Project.Positions[i], kSquare[i])) << i;
 }
 
 TEST_F(BodyData, BodyInputsAndRecalculation) {
@@ -113,7 +113,7 @@ TEST_F(BodyData, ArcDivision) {
     EXPECT_EQ(first.helpNumber, kHelpArcDivision);
     EXPECT_EQ(first.text, "5");
     EXPECT_EQ(ui.Messages().at(0), "Fehler : |Gültiger Wertebereich: 0.1 .. 30 !");
-    EXPECT_GT(app.Project.PolyCount, 1000); // recalculated with the finer division
+    EXPECT_GT(app.Project.PolyCount(), 1000); // recalculated with the finer division
     ui.Push(A::Cancel());
     EditArcDivision(app);
     EXPECT_EQ(app.Project.ArcDivision, 0.1L);

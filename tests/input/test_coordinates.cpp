@@ -26,7 +26,7 @@ TEST_F(Coordinates, UnsetCoordinatesStartFromThePositionBefore) {
     EditPosition(app, 2);
     EXPECT_EQ(app.State.AbortFlag, 1);
     // Cancelled, but the prefill stays.
-    EXPECT_TRUE(Same(app.Project.Positions[2], {5, 6, 0.3L}));
+    EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0.3L}));
     EXPECT_EQ(ui.shown.at(0).fields, (std::vector<std::string>{"5", "6", "17.19"}));
 }
 
@@ -34,7 +34,7 @@ TEST_F(Coordinates, OnlyTheUnsetCoordinateIsPrefilled) {
     SetContour({{5, 6, 0}, {UnsetCoordinate, 2, 0}});
     ui.Push(A::Coordinates({}));
     EditPosition(app, 2);
-    EXPECT_TRUE(Same(app.Project.Positions[2], {5, 2, 0}));
+    EXPECT_TRUE(Same(app.Project.Positions[1], {5, 2, 0}));
 }
 
 TEST_F(Coordinates, SpinStoresAndStopsAtBothEnds) {
@@ -48,10 +48,10 @@ TEST_F(Coordinates, SpinStoresAndStopsAtBothEnds) {
               (std::vector<std::string>{"Koordinaten 2", "Koordinaten 3", "Koordinaten 3",
                                         "Koordinaten 2", "Koordinaten 1", "Koordinaten 1"}));
     EXPECT_EQ(app.State.AbortFlag, 0);
-    EXPECT_TRUE(Same(app.Project.Positions[1], {-4, 1, 0}));
+    EXPECT_TRUE(Same(app.Project.Positions[0], {-4, 1, 0}));
     // Empty fields count as 0.
-    EXPECT_TRUE(Same(app.Project.Positions[2], {0, 0, 0}));
-    EXPECT_TRUE(Same(app.Project.Positions[3], {3, 3, 0}));
+    EXPECT_TRUE(Same(app.Project.Positions[1], {0, 0, 0}));
+    EXPECT_TRUE(Same(app.Project.Positions[2], {3, 3, 0}));
     ExpectScriptUsed();
 }
 
@@ -66,9 +66,9 @@ TEST_F(Coordinates, UnitSwitchShowsInchAndStoresMillimetres) {
     EXPECT_EQ(shown[1].units[0], "in");
     EXPECT_EQ(shown[1].fields[0], "1.0000");
     EXPECT_EQ(shown[1].fields[1], "0.5000");
-    EXPECT_EQ(app.Project.Positions[1].y, 2 * 25.4L);
-    EXPECT_EQ(app.Project.Positions[1].z, 12.7L);
-    EXPECT_EQ(app.Project.Positions[1].phi, 45 * kPi / 180);
+    EXPECT_EQ(app.Project.Positions[0].y, 2 * 25.4L);
+    EXPECT_EQ(app.Project.Positions[0].z, 12.7L);
+    EXPECT_EQ(app.Project.Positions[0].phi, 45 * kPi / 180);
     ExpectScriptUsed();
 }
 
@@ -79,7 +79,7 @@ TEST_F(Coordinates, UntouchedFieldsKeepTheExactValues) {
         {A::Coordinates({}, D::SwitchUnit), A::Coordinates({}, D::SwitchUnit), A::Coordinates({})});
     EditPosition(app, 1);
     EXPECT_EQ(app.Config.EnglishUnits, 0);
-    EXPECT_TRUE(Same(app.Project.Positions[1], exact));
+    EXPECT_TRUE(Same(app.Project.Positions[0], exact));
     EXPECT_EQ(app.State.ModifiedFlag, 0);
     ExpectScriptUsed();
 }
@@ -89,7 +89,7 @@ TEST_F(Coordinates, PictureButtonStoresTheFieldsFirst) {
     ui.Push({A::Coordinates({"7"}, D::StorePicture).WithHelp(false), A::Cancel()});
     EditPosition(app, 1);
     EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(app.Project.Positions[1].y, 7); // kept, although the dialog was cancelled
+    EXPECT_EQ(app.Project.Positions[0].y, 7); // kept, although the dialog was cancelled
     EXPECT_EQ(help, (std::vector<std::pair<uint16_t, bool>>{{kHelpCoordinates, false},
                                                             {kHelpCoordinates, true}}));
     const auto shown = ui.Shown("coordinates");
@@ -106,7 +106,7 @@ TEST_F(Coordinates, CommaDecimalsInAndOut) {
     ui.Push(A::Coordinates({std::nullopt, "2,25"}));
     EditPosition(app, 1);
     EXPECT_EQ(ui.shown.at(0).fields[0], "1,5");
-    EXPECT_TRUE(Same(app.Project.Positions[1], {1.5L, 2.25L, 0}));
+    EXPECT_TRUE(Same(app.Project.Positions[0], {1.5L, 2.25L, 0}));
 }
 
 // A typed coordinate beyond 1e9 mm is refused with the range message in the display unit;
@@ -136,7 +136,7 @@ TEST_F(Coordinates, CoordinatesBeyondTheBoundAreRefused) {
         ASSERT_EQ(shown.size(), 2u);
         EXPECT_EQ(shown[1].fields[0], c.y);
         EXPECT_EQ(shown[1].fields[1], c.z);
-        EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0}));
+        EXPECT_TRUE(Same(app.Project.Positions[0], {5, 6, 0}));
         EXPECT_EQ(app.State.ModifiedFlag, 0);
     }
 }
@@ -146,7 +146,7 @@ TEST_F(Coordinates, TheBoundItselfIsAccepted) {
     ui.Push(A::Coordinates({"1e9", "-1E9", "-359,99"}));
     EditPosition(app, 1);
     EXPECT_TRUE(ui.Messages().empty());
-    EXPECT_TRUE(Same(app.Project.Positions[1], {1e9L, -1e9L, -359.99L * kPi / 180}));
+    EXPECT_TRUE(Same(app.Project.Positions[0], {1e9L, -1e9L, -359.99L * kPi / 180}));
 }
 
 TEST_F(Coordinates, ArcAnglesOfAFullTurnOrMoreAreRefused) {
@@ -159,7 +159,7 @@ TEST_F(Coordinates, ArcAnglesOfAFullTurnOrMoreAreRefused) {
         EXPECT_EQ(ui.Messages(),
                   std::vector<std::string>{"Fehler : |Gültiger Wertebereich: -360 < phi < 360 !"});
         EXPECT_EQ(ui.Shown("coordinates").at(1).fields[2], angle);
-        EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0.5L}));
+        EXPECT_TRUE(Same(app.Project.Positions[0], {5, 6, 0.5L}));
     }
 }
 
@@ -195,7 +195,7 @@ TEST_F(Coordinates, FieldsThatAreNoNumberAreRefusedAndKept) {
         ASSERT_EQ(shown.size(), 2u);
         for (std::size_t i = 0; i < c.typed.size(); ++i)
             EXPECT_EQ(shown[1].fields[i], c.typed[i].value_or(shown[0].fields[i]));
-        EXPECT_TRUE(Same(app.Project.Positions[1], {5, 6, 0.5L}));
+        EXPECT_TRUE(Same(app.Project.Positions[0], {5, 6, 0.5L}));
         EXPECT_EQ(app.State.ModifiedFlag, 0);
         ExpectScriptUsed();
     }

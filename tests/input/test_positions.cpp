@@ -19,10 +19,10 @@ TEST_F(Positions, AppendOnEmptyContourStartsAtTheOrigin) {
     app.Project.ResetContour();
     ui.Push({A::Press(D::Append), A::Coordinates({"10", "0,5", "90"}), A::Press(D::Ok)});
     EditPositions(app);
-    ASSERT_EQ(app.Project.PosCount, 1);
-    EXPECT_EQ(app.Project.Positions[1].y, 10);
-    EXPECT_EQ(app.Project.Positions[1].z, 0.5L);
-    EXPECT_NEAR(static_cast<double>(app.Project.Positions[1].phi), 1.5707963267948966, 1e-15);
+    ASSERT_EQ(app.Project.PosCount(), 1);
+    EXPECT_EQ(app.Project.Positions[0].y, 10);
+    EXPECT_EQ(app.Project.Positions[0].z, 0.5L);
+    EXPECT_NEAR(static_cast<double>(app.Project.Positions[0].phi), 1.5707963267948966, 1e-15);
     const DialogRecord c = ui.Shown("coordinates").at(0);
     EXPECT_EQ(c.caption, "Koordinaten 1");
     EXPECT_EQ(c.fields, (std::vector<std::string>{"0", "0", "0"}));
@@ -40,12 +40,12 @@ TEST_F(Positions, AppendOnEmptyContourStartsAtTheOrigin) {
 
 TEST_F(Positions, CancelledAppendKeepsTheNewPositionAndLeavesThroughTheRecalculation) {
     app.Project.ResetContour();
-    app.Project.Positions[1].phi = 0.25L;
+    app.Project.EarlierPositions = {{UnsetCoordinate, UnsetCoordinate, 0.25L}};
     ui.Push({A::Press(D::Append), A::Cancel()});
     EditPositions(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
-    ASSERT_EQ(app.Project.PosCount, 1);
-    EXPECT_TRUE(Same(app.Project.Positions[1], {0, 0, 0.25L}));
+    ASSERT_EQ(app.Project.PosCount(), 1);
+    EXPECT_TRUE(Same(app.Project.Positions[0], {0, 0, 0.25L}));
     // One position has no area: the final calculation fails and the list of messages shows.
     EXPECT_EQ(app.Project.CalcError, 1);
     EXPECT_EQ(messageListShown, 1);
@@ -95,9 +95,9 @@ TEST_F(Positions, InsertWithoutSelectionAsksRadioOrList) {
         EXPECT_EQ(choices[0].helpNumber, kHelpInsertAt);
         ASSERT_EQ(choices[0].lines.size(), n);
         EXPECT_EQ(choices[0].lines[0].substr(0, 8), "Pos.  1:");
-        ASSERT_EQ(app.Project.PosCount, n + 1);
-        EXPECT_EQ(app.Project.Positions[n].y, 99);
-        EXPECT_EQ(app.Project.Positions[n + 1].y, n - 1);
+        ASSERT_EQ(app.Project.PosCount(), n + 1);
+        EXPECT_EQ(app.Project.Positions[n - 1u].y, 99);
+        EXPECT_EQ(app.Project.Positions[n].y, n - 1);
         ExpectScriptUsed();
     }
 }
@@ -110,7 +110,7 @@ TEST_F(Positions, DeleteMovesTheRestDownAndKeepsTheFreedSlot) {
     ASSERT_EQ(c.size(), 2u);
     EXPECT_TRUE(Same(c[0], PB));
     EXPECT_TRUE(Same(c[1], PC));
-    EXPECT_TRUE(Same(app.Project.Positions[3], PC));
+    EXPECT_TRUE(Same(app.Project.Positions[2], PC));
     ExpectScriptUsed();
 }
 
@@ -132,7 +132,7 @@ TEST_F(Positions, CancelledQuestionEndsAtOnceWithoutChange) {
     ui.Push({A::Press(D::Delete), A::Cancel()});
     EditPositions(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
-    EXPECT_EQ(app.Project.PosCount, 3);
+    EXPECT_EQ(app.Project.PosCount(), 3);
     ui.Push({A::Press(D::Insert), A::Cancel()});
     app.State.AbortFlag = 0;
     EditPositions(app);
@@ -152,7 +152,7 @@ TEST_F(Positions, The501stPositionIsRefused) {
         ui.shown.clear();
         ui.Push(A::Press(action, 1));
         EditPositions(app);
-        EXPECT_EQ(app.Project.PosCount, kMaxPositions);
+        EXPECT_EQ(app.Project.PosCount(), kMaxPositions);
         EXPECT_EQ(app.State.AbortFlag, 1);
         EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Fehler : |zu viele Punkte !"});
         EXPECT_TRUE(ui.Shown("coordinates").empty());
@@ -192,8 +192,8 @@ TEST_F(Positions, ChangeWithoutSelectionEditsTheFirst) {
     SetContour({PA, PB});
     ui.Push({A::Press(D::Edit), A::Coordinates({"-1"}), A::Press(D::Ok)});
     EditPositions(app);
-    EXPECT_EQ(app.Project.Positions[1].y, -1);
-    EXPECT_TRUE(Same(app.Project.Positions[2], PB));
+    EXPECT_EQ(app.Project.Positions[0].y, -1);
+    EXPECT_TRUE(Same(app.Project.Positions[1], PB));
     ExpectScriptUsed();
 }
 
@@ -217,7 +217,7 @@ TEST_F(Positions, HelpLevelDecidesRecalculationAndRedraw) {
     EditPositions(app);
     EXPECT_EQ(redraws, std::vector<uint16_t>{dkPolyline});
     EXPECT_EQ(app.Project.R.A, 100);
-    EXPECT_EQ(app.Project.PosCount, 4); // "Abbrechen" takes the delete back
+    EXPECT_EQ(app.Project.PosCount(), 4); // "Abbrechen" takes the delete back
     ExpectScriptUsed();
 }
 
@@ -244,14 +244,15 @@ TEST_F(Positions, FailedCalculationShowsTheMessagesInsteadOfTheView) {
 TEST_F(Positions, CancelRestoresTheContourOfTheListsStart) {
     SetContour({PA, PB, PC});
     const TPosition spare{7, 8, 0};
-    app.Project.Positions[4] = spare; // a slot beyond the count keeps its values as well
+    // What an index beyond the contour held is kept as well.
+    app.Project.EarlierPositions = {PA, PB, PC, spare};
     ui.Push({A::Press(D::Edit, 2), A::Coordinates({"20", "30"}), A::Press(D::Insert, 1),
              A::Coordinates({"-1"}), A::Press(D::Append), A::Coordinates({"9"}),
              A::Press(D::Delete, 3), A::Press(D::Cancel)});
     EditPositions(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
     ExpectContour({PA, PB, PC});
-    EXPECT_TRUE(Same(app.Project.Positions[4], spare));
+    EXPECT_TRUE(Same(app.Project.Earlier(3), spare));
     EXPECT_EQ(app.State.ModifiedFlag, 0);
     ExpectScriptUsed();
 }
@@ -263,14 +264,14 @@ TEST_F(Positions, CancelledInsertIsTakenBackAndTheListStaysOpen) {
     for (int at : {1, 3}) {
         SCOPED_TRACE(at);
         SetContour({PA, PB, PC});
-        app.Project.Positions[4] = PB;
+        app.Project.EarlierPositions = {PA, PB, PC, PB};
         ui.shown.clear();
         app.State.AbortFlag = 0;
         ui.Push({A::Press(D::Insert, at), A::Cancel(), A::Press(D::Ok)});
         EditPositions(app);
         EXPECT_EQ(app.State.AbortFlag, 0);
         ExpectContour({PA, PB, PC});
-        EXPECT_TRUE(Same(app.Project.Positions[4], PB));
+        EXPECT_TRUE(Same(app.Project.Earlier(3), PB));
         EXPECT_EQ(ui.Shown("positions").size(), 2u);
         ExpectScriptUsed();
     }

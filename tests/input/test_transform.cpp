@@ -37,23 +37,23 @@ TEST_F(Transform, RotateScaleAndShiftInThatOrder) {
     SetContour({{10, 0, 0.5L}});
     Script(ui, {.angle = "90"});
     TransformContour(app);
-    ExpectAt(app.Project.Positions[1], 0, 10);
-    EXPECT_EQ(app.Project.Positions[1].phi, 0.5L); // arcs are not turned by a rotation
+    ExpectAt(app.Project.Positions[0], 0, 10);
+    EXPECT_EQ(app.Project.Positions[0].phi, 0.5L); // arcs are not turned by a rotation
 
     SetContour({{10, 0, 0}});
     Script(ui, {.angle = "90", .sy = "2"});
     TransformContour(app);
-    ExpectAt(app.Project.Positions[1], 0, 20);
+    ExpectAt(app.Project.Positions[0], 0, 20);
 
     SetContour({{10, 0, 0}});
     Script(ui, {.angle = "90", .dy = "5", .dz = "-1"});
     TransformContour(app);
-    ExpectAt(app.Project.Positions[1], 5, 9);
+    ExpectAt(app.Project.Positions[0], 5, 9);
 
     SetContour({{10, 4, 0}});
     Script(ui, {.sy = "0", .sz = "-0,5"}); // a scale of 0 is accepted
     TransformContour(app);
-    ExpectAt(app.Project.Positions[1], 0, -2);
+    ExpectAt(app.Project.Positions[0], 0, -2);
     ExpectScriptUsed();
 }
 
@@ -85,7 +85,7 @@ TEST_F(Transform, InputsPromptsAndHelpNumbers) {
     EXPECT_FALSE(mirror.asList);
     EXPECT_EQ(ui.Shown("yesno").at(0).preselected, 2); // "&Nein"
     // -360 turns the contour once around.
-    ExpectAt(app.Project.Positions[2], 10, 0);
+    ExpectAt(app.Project.Positions[1], 10, 0);
     EXPECT_EQ(redraws, std::vector<uint16_t>{dkGeometryTable});
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(ui.mismatched, 0);
@@ -120,7 +120,7 @@ TEST_F(Transform, EmptyContourIsRefusedAfterTheInputs) {
     EXPECT_EQ(ui.Shown("text").size(), 5u);
     EXPECT_EQ(ui.Messages(),
               std::vector<std::string>{"Fehler : |Fehler : keine Geometrie eingegeben !"});
-    EXPECT_EQ(app.Project.Positions[1].y, UnsetCoordinate);
+    EXPECT_EQ(app.Project.PosCount(), 0);
     ExpectScriptUsed();
 }
 
@@ -191,8 +191,8 @@ TEST_F(Transform, MirrorAboutYNegatesZAndArcs) {
     SetContour({{1, 2, 0.5L}, {3, 4, -0.25L}});
     Script(ui, {.mirror = 2});
     TransformContour(app);
-    EXPECT_TRUE(Same(app.Project.Positions[1], {1, -2, -0.5L}));
-    EXPECT_TRUE(Same(app.Project.Positions[2], {3, -4, 0.25L}));
+    EXPECT_TRUE(Same(app.Project.Positions[0], {1, -2, -0.5L}));
+    EXPECT_TRUE(Same(app.Project.Positions[1], {3, -4, 0.25L}));
 }
 
 TEST_F(Transform, FromTheListCancelEndsAtOnceAndSuccessReturnsToTheList) {
@@ -203,7 +203,7 @@ TEST_F(Transform, FromTheListCancelEndsAtOnceAndSuccessReturnsToTheList) {
     EditPositions(app);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(ui.Shown("positions").size(), 2u);
-    EXPECT_EQ(app.Project.Positions[1].y, 1);
+    EXPECT_EQ(app.Project.Positions[0].y, 1);
     EXPECT_EQ(redraws, std::vector<uint16_t>{dkGeometryTable}); // only the transform's own
     ExpectScriptUsed();
 }

@@ -85,7 +85,7 @@ void Texts(App& app, const char* name, const char* number, const char* name2, co
 void Add(ProjectData& p, std::initializer_list<TPosition> contour) {
     p.ResetContour();
     for (const auto& pos : contour)
-        p.Positions[++p.PosCount] = pos;
+        p.Positions.push_back(pos);
 }
 
 void FillLProfile(App& app) {
@@ -203,7 +203,7 @@ TEST(Examples, ReadBackAndCalculateToTheClosedForm) {
         ASSERT_EQ(t.app.State.AbortFlag, 0) << t.LastError();
         TestApp want;
         e.fill(want.app);
-        EXPECT_EQ(t.app.Project.PosCount, want.app.Project.PosCount);
+        EXPECT_EQ(t.app.Project.PosCount(), want.app.Project.PosCount());
         EXPECT_EQ(t.app.Project.DrawingName, want.app.Project.DrawingName);
         EXPECT_EQ(t.app.Docu.ChangeEntries[0].description,
                   want.app.Docu.ChangeEntries[0].description);

@@ -29,7 +29,7 @@ std::string SampleFile(TestApp& t) {
 // A project that differs from the sample in every field, to see that nothing changed.
 void FillOther(App& app) {
     app.Project.ResetContour();
-    app.Project.Positions[++app.Project.PosCount] = {1, 2, 0};
+    app.Project.Positions.push_back({1, 2, 0});
     app.Project.lx = 7;
     app.Project.DrawingName = "anders";
     app.Docu.ChangeCount = 1;
@@ -47,7 +47,7 @@ TEST(ProjectRead, RoundTripRestoresEveryField) {
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_EQ(u.Errors(), 0);
     ExpectSameProject(t.app, u.app);
-    EXPECT_EQ(u.app.Project.PolyCount, 0); // reading does not calculate; the caller does
+    EXPECT_EQ(u.app.Project.PolyCount(), 0); // reading does not calculate; the caller does
     EXPECT_EQ(u.app.Project.R.A, 0);
 
     // Saving what was read gives the same file again.
@@ -61,14 +61,14 @@ TEST(ProjectRead, ArcAnglesSurviveSaving) {
     ProjectData& p = t.app.Project;
     const long double angles[] = {kPi / 2, kPi, -kPi / 3, 2 * kPi / 7, 1e-4L};
     for (long double a : angles)
-        p.Positions[++p.PosCount] = {p.PosCount * 10.0L, 0, a};
+        p.Positions.push_back({p.PosCount() * 10.0L, 0, a});
     t.app.Config.DecimalPlaces = 1; // fewest decimals for the coordinates
     WriteProject(ProjectFileOf(t.app), "arcs");
     TestApp u;
     ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("arcs.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
-    for (int k = 1; k <= p.PosCount; ++k) {
-        const long double degrees = u.app.Project.Positions[k].phi * 180 / kPi;
+    for (int k = 1; k <= p.PosCount(); ++k) {
+        const long double degrees = u.app.Project.Positions[k - 1u].phi * 180 / kPi;
         EXPECT_NEAR(static_cast<double>(degrees), static_cast<double>(angles[k - 1] * 180 / kPi),
                     1e-8)
             << k;
@@ -188,7 +188,7 @@ TEST(ProjectRead, NumbersThatAreNoValuesAreRefused) {
         EXPECT_NE(u.LastError().find(", Zeile " + std::to_string(c.line + 1) + ": "),
                   std::string::npos)
             << u.LastError();
-        EXPECT_EQ(u.app.Project.PosCount, 0);
+        EXPECT_EQ(u.app.Project.PosCount(), 0);
     }
 }
 
@@ -206,7 +206,7 @@ TEST(ProjectRead, CoordinatesBeyondTheBoundAreNamedWithTheirLine) {
     u.app.State.AbortFlag = 0;
     ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("weit.vak1"));
     EXPECT_EQ(u.Errors(), 1);
-    EXPECT_EQ(u.app.Project.Positions[1].y, 1e9L);
+    EXPECT_EQ(u.app.Project.Positions[0].y, 1e9L);
 }
 
 // An arc of a full turn or more is refused; an angle just below one, which the file's ten
@@ -214,14 +214,14 @@ TEST(ProjectRead, CoordinatesBeyondTheBoundAreNamedWithTheirLine) {
 TEST(ProjectRead, ArcAnglesBelowAFullTurn) {
     TestApp t;
     ProjectData& p = t.app.Project;
-    p.Positions[++p.PosCount] = {0, 0, -std::nextafter(2 * kPi, 0.0L)};
-    p.Positions[++p.PosCount] = {10, 0, 0};
+    p.Positions.push_back({0, 0, -std::nextafter(2 * kPi, 0.0L)});
+    p.Positions.push_back({10, 0, 0});
     WriteProject(ProjectFileOf(t.app), "voll");
     TestApp u;
     ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("voll.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
-    EXPECT_LT(std::fabs(u.app.Project.Positions[1].phi), 2 * kPi);
-    EXPECT_GT(std::fabs(u.app.Project.Positions[1].phi), 2 * kPi - 1e-15L);
+    EXPECT_LT(std::fabs(u.app.Project.Positions[0].phi), 2 * kPi);
+    EXPECT_GT(std::fabs(u.app.Project.Positions[0].phi), 2 * kPi - 1e-15L);
 
     auto lines = SplitCrLf(ReadBytes(t.path("voll.vak1")));
     ASSERT_EQ(lines[16], "-6.2831853072");
@@ -239,8 +239,8 @@ TEST(ProjectRead, EmptyContourAndMissingFile) {
     FillOther(u.app);
     ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("leer.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
-    EXPECT_EQ(u.app.Project.PosCount, 0);
-    EXPECT_EQ(u.app.Project.Positions[1].y, UnsetCoordinate); // slots of the old contour reset
+    EXPECT_EQ(u.app.Project.PosCount(), 0);
+    EXPECT_EQ(u.app.Project.Earlier(0).y, UnsetCoordinate); // nothing of the old contour kept
     EXPECT_EQ(u.app.Project.lx, 1000);
 
     ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("fehlt.vak1"));

@@ -26,7 +26,7 @@ std::vector<std::string> Written(TestApp& t, const std::string& name = "p") {
 
 // Index of the first line after the contour block.
 std::size_t BodyLine(const ProjectData& p) {
-    return 7 + 6 + 5 * p.PosCount;
+    return 7 + 6 + 5 * p.PosCount();
 }
 
 } // namespace
@@ -60,8 +60,8 @@ TEST(ProjectWrite, EmptyContourGoesStraightToTheBodyBlock) {
 TEST(ProjectWrite, CoordinatesFollowDecimalPlacesAndSeparatorButAnglesKeepTenDecimals) {
     TestApp t;
     ProjectData& p = t.app.Project;
-    p.Positions[++p.PosCount] = {12.5L, 0, 0};
-    p.Positions[++p.PosCount] = {-3.25L, 1e-9L, std::numbers::pi_v<long double> / 2};
+    p.Positions.push_back({12.5L, 0, 0});
+    p.Positions.push_back({-3.25L, 1e-9L, std::numbers::pi_v<long double> / 2});
     p.lx = 0;
     t.app.State.OverwriteQuestion = false;
     auto lines = Written(t);
@@ -207,7 +207,7 @@ TEST(ProjectWrite, SaveFailingHalfWayKeepsTheOldFileAndModifiedFlag) {
     const std::string old = ReadBytes(t.path("p.vak1"));
     ASSERT_GT(old.size(), 600u);
 
-    t.app.Project.Positions[1].y = 1; // a change that must not reach the file
+    t.app.Project.Positions[0].y = 1; // a change that must not reach the file
     t.app.State.ModifiedFlag = 1;
     t.app.State.OverwriteQuestion = false;
     {

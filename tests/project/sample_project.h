@@ -15,7 +15,7 @@ inline void FillSample(App& app) {
     const TPosition contour[] = {{0, 0, 0},       {120.25L, 0, 0},   {120.25L, 40, pi / 2},
                                  {80.25L, 80, 0}, {-12.5L, 80, -pi}, {-12.5L, 35.125L, 0}};
     for (const auto& pos : contour)
-        p.Positions[++p.PosCount] = pos;
+        p.Positions.push_back(pos);
     p.rho = 2.7L;
     p.lx = 2500;
     p.ArcDivision = 2.5L;
@@ -43,8 +43,8 @@ inline void FillSample(App& app) {
 inline void ExpectSameProject(const App& a, const App& b) {
     const ProjectData& p = a.Project;
     const ProjectData& q = b.Project;
-    ASSERT_EQ(p.PosCount, q.PosCount);
-    for (int k = 0; k <= kMaxPositions; ++k) {
+    ASSERT_EQ(p.PosCount(), q.PosCount());
+    for (std::size_t k = 0; k < p.Positions.size(); ++k) {
         EXPECT_EQ(p.Positions[k].y, q.Positions[k].y) << k;
         EXPECT_EQ(p.Positions[k].z, q.Positions[k].z) << k;
         EXPECT_NEAR(static_cast<double>(p.Positions[k].phi),

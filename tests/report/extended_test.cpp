@@ -151,7 +151,7 @@ TEST_F(ExtendedReportTest, CircleTwistsLikeItsPolarMomentAndEachBlockNamesItsCon
     const long double R = 50, pi = std::numbers::pi_v<long double>;
     app.Project.ResetContour();
     for (const TPosition& pos : {TPosition{R, 0, pi}, TPosition{-R, 0, pi}, TPosition{R, 0, 0}})
-        app.Project.Positions[++app.Project.PosCount] = pos;
+        app.Project.Positions.push_back(pos);
     CalcSection(app.Project, app.Messages, app.Config);
     ASSERT_EQ(app.Project.CalcError, 0);
     const std::string text = Report(odDosFile, "OUTDOS.TXT", ComputeTorsion);
@@ -188,7 +188,7 @@ TEST_F(ExtendedReportTest, SliverContoursEndWithinSecondsWithTheirMessage) {
     for (const auto& sliver : slivers) {
         app.Project.ResetContour();
         for (const TPosition& pos : sliver)
-            app.Project.Positions[++app.Project.PosCount] = pos;
+            app.Project.Positions.push_back(pos);
         CalcSection(app.Project, app.Messages, app.Config);
         ASSERT_EQ(app.Project.CalcError, 0);
         const auto start = std::chrono::steady_clock::now();

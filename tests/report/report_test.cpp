@@ -82,7 +82,7 @@ TEST_F(ReportTest, TinySectionKeepsItsDigits) {
     app.Project.ResetContour();
     for (const TPosition& pos : {TPosition{0, 0, 0}, TPosition{1e-3L, 0, 0},
                                  TPosition{1e-3L, 1e-3L, 0}, TPosition{0, 1e-3L, 0}})
-        app.Project.Positions[++app.Project.PosCount] = pos;
+        app.Project.Positions.push_back(pos);
     CalcSection(app.Project, app.Messages, app.Config);
     ASSERT_EQ(app.Project.CalcError, 0);
     const TSectionResults& r = app.Project.R;

@@ -107,7 +107,7 @@ TEST_F(SheetCommands, ExportSavesFirstAndImportGivesTheSameProject) {
     EXPECT_EQ(app.State.AbortFlag, 0);
     EXPECT_EQ(app.State.ModifiedFlag, 1);
     EXPECT_EQ(Saved("wieder"), before);
-    EXPECT_EQ(app.Project.PosCount, 7);
+    EXPECT_EQ(app.Project.PosCount(), 7);
 }
 
 TEST_F(SheetCommands, ImportOfAColumnThatIsNoProjectChangesNothing) {

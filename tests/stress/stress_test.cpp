@@ -21,8 +21,8 @@ struct Section {
     explicit Section(const std::vector<TPosition>& positions) {
         app.Project.ResetContour();
         for (const TPosition& pos : positions)
-            app.Project.Positions[++app.Project.PosCount] = pos;
-        app.Project.Positions[++app.Project.PosCount] = {positions[0].y, positions[0].z, 0};
+            app.Project.Positions.push_back(pos);
+        app.Project.Positions.push_back({positions[0].y, positions[0].z, 0});
         CalcSection(app.Project, app.Messages, app.Config);
     }
     StressStatus Run(const SectionLoads& loads, StressResults& r) {

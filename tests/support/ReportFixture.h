@@ -107,7 +107,7 @@ class ReportFixture : public ::testing::Test {
                                      {10, 20, 0}, {10, 80, 0}, {0, 80, 0}};
         app.Project.ResetContour();
         for (const auto& pos : contour)
-            app.Project.Positions[++app.Project.PosCount] = pos;
+            app.Project.Positions.push_back(pos);
         CalcSection(app.Project, app.Messages, app.Config);
     }
 
