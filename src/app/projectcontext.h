@@ -1,7 +1,7 @@
 // The project file's view of the program, built from App by the commands.
 #pragma once
 #include "app/App.h"
-#include "project/projectfile.h"
+#include "app/projectfiles.h"
 
 namespace vak1 {
 

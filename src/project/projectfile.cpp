@@ -1,13 +1,10 @@
-// Writing the project file: target resolution, archive mode, overwrite question, then every
-// line into a temporary file that replaces the old one only when complete.
+// The lines of the project file, and the project's name after its file.
 #include "project/projectfile.h"
 
 #include <filesystem>
 
 #include "docu/Documentation.h"
 #include "docu/docusections.h"
-#include "dialogs/dialogs.h"
-#include "platform/Ui.h"
 #include "model/ProjectData.h"
 #include "settings/Settings.h"
 #include "text/cp850.h"
@@ -18,41 +15,6 @@
 
 namespace vak1 {
 namespace {
-
-// Archive mode lets a command-line run write nothing but "aktuell".
-bool ArchiveAllows(const ProjectFileContext& c, const std::string& name) {
-    if (!c.commandLineFile) return true;
-    if (!c.config.ArchiveMode) {
-        c.commandLineFile = false;
-        return true;
-    }
-    if (name == "aktuell") return true;
-    ShowError(c.dialogs,
-              cp850("File- und User- Befehle sind im Archivierungsmodus nicht möglich."));
-    c.dialogs.AbortFlag = 1;
-    return false;
-}
-
-bool ResolveTarget(const ProjectFileContext& c, const std::string& name, std::string& path) {
-    const ProjectLocation& at = c.location;
-    if (!ArchiveAllows(c, name)) return false;
-    if (name.empty()) {
-        std::string chosen;
-        if (!DialogUi(c.dialogs, kHelpNone)
-                 .SaveFileDialog(kProjectFilter, at.dir, at.name, chosen)) {
-            c.dialogs.AbortFlag = 1;
-            return false;
-        }
-        NameProjectAfter(at, chosen);
-        path = at.dir + at.name + "." + kExtension;
-        at.file = path;
-    } else if (name.find('.') != std::string::npos) {
-        path = name;
-    } else {
-        path = FolderPath(at.dir) + name + "." + kExtension;
-    }
-    return true;
-}
 
 void WriteHeader(TextFileWriter& out, const ProjectData& p) {
     const std::string rule(65, '-');
@@ -97,25 +59,15 @@ void WriteBodyAndTexts(TextFileWriter& out, const ProjectData& p, const Settings
 
 } // namespace
 
-void WriteProject(const ProjectFileContext& c, const std::string& name) {
-    std::string path;
-    if (!ResolveTarget(c, name, path)) return;
-    CheckTargetFile(c.dialogs, path);
-    if (c.dialogs.AbortFlag) return;
-
-    TextFileWriter out;
-    if (out.Open(path)) {
-        const ProjectData& p = c.project;
-        WriteHeader(out, p);
-        WriteContour(out, p, c.config);
-        WriteBodyAndTexts(out, p, c.config);
-        WriteChangesSection(out, c.docu, c.config);
-        WriteDocumentsSection(out, c.docu);
-        out.WriteLine(p.DrawHatching ? "1" : "0");
-        out.WriteLine(p.DrawPrincipalAxes ? "1" : "0");
-        out.Commit();
-    }
-    ReportWriteError(c.dialogs, out);
+void WriteProjectLines(TextFileWriter& out, const ProjectData& p, Documentation& docu,
+                       const Settings& config) {
+    WriteHeader(out, p);
+    WriteContour(out, p, config);
+    WriteBodyAndTexts(out, p, config);
+    WriteChangesSection(out, docu, config);
+    WriteDocumentsSection(out, docu);
+    out.WriteLine(p.DrawHatching ? "1" : "0");
+    out.WriteLine(p.DrawPrincipalAxes ? "1" : "0");
 }
 
 void NameProjectAfter(const ProjectLocation& where, const std::string& path) {

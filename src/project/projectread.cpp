@@ -8,7 +8,6 @@
 
 #include "docu/Documentation.h"
 #include "docu/docusections.h"
-#include "dialogs/dialogs.h"
 #include "model/ProjectData.h"
 #include "project/projectfile.h"
 #include "settings/Settings.h"
@@ -127,22 +126,6 @@ ProjectReadResult ReadProjectFile(ProjectData& project, Documentation& docu,
     project = *readProject;
     docu = std::move(*readDocu);
     return r;
-}
-
-void ReadProject(ProjectData& project, Documentation& docu, const DialogContext& d,
-                 const std::string& path) {
-    CheckSourceFile(d, path);
-    if (d.AbortFlag) return;
-    const ProjectReadResult r = ReadProjectFile(project, docu, path);
-    if (r.ok) return;
-    if (r.error == EFBIG)
-        ShowError(d, "Datei " + path + cp850(" ist größer als 1 MB: keine Projektdatei"));
-    else if (r.error != 0)
-        ShowError(d, "Lesefehler (" + path + ", errno " + std::to_string(r.error) + ")");
-    else
-        ShowError(d, "Fehler in Projektdatei " + path + ", Zeile " + std::to_string(r.line) + ": " +
-                         r.reason + " !");
-    d.AbortFlag = 1;
 }
 
 } // namespace vak1

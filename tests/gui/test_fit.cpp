@@ -19,6 +19,7 @@
 #include "gui/MainWindow.h"
 #include "gui/QtUi.h"
 #include "gui/RunGui.h"
+#include "app/projectfiles.h"
 #include "project/projectfile.h"
 
 using namespace vak1;
