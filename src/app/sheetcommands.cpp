@@ -231,7 +231,7 @@ void OlePrintoutExcel(App& app) {
     app.Config.TextDeviceDialog = false;
     // Numbers with a decimal point, which the workbook takes as numbers in any language (a
     // decimal comma made text cells of them).
-    app.Config.DecimalComma = 1;
+    app.Config.DecimalComma = DecimalSign::Point;
     app.Config.ExportDecimal = 1;
     ReportStandard(OutputContextOf(app), app.Project, app.Messages);
     app.Config.TextDevice = before.TextDevice;

@@ -169,7 +169,7 @@ bool IsStressParameter(const std::string& p) {
 StartResult StressJob(App& app, const std::string& path, const std::string& param, std::FILE* out,
                       std::FILE* err) {
     SectionLoads loads;
-    if (!ParseLoads(param.substr(3), app.Config.EnglishUnits == 1, loads)) {
+    if (!ParseLoads(param.substr(3), app.Config.EnglishUnits == Units::English, loads)) {
         PrintLine(err, param + cp850(": Schnittgrößen N,Vy,Vz,Mx,My,Mz erwartet"));
         return {true, 1};
     }

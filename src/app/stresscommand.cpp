@@ -27,7 +27,7 @@ void ViewStresses(App& app) {
         ReportStresses(OutputContextOf(app), app.Project, app.State.StressLoads);
         return;
     }
-    const bool inch = app.Config.EnglishUnits == 1;
+    const bool inch = app.Config.EnglishUnits == Units::English;
     const LoadUnits u = LoadUnitsOf(inch);
     SectionLoads& loads = app.State.StressLoads;
     StressDialogData d;

@@ -171,7 +171,8 @@ void ScreenOutput::Text(const std::string& text, long double x, long double y) {
         if (Block()) Block()->DxfText(text, x, y);
         return;
     }
-    OutTextXY(cx_.Graphics, x, y, OemToAnsiText(text, cx_.Config.PlainCharacters == 1));
+    OutTextXY(cx_.Graphics, x, y,
+              OemToAnsiText(text, cx_.Config.PlainCharacters == UnitCharacters::Plain));
 }
 
 void ScreenOutput::Solid(long double x1, long double y1, long double x2, long double y2,

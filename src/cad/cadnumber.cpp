@@ -152,11 +152,11 @@ int CadDecimals(const Settings& s) {
 
 std::string SignificantText(const Settings& s, long double x) {
     std::string t;
-    if (s.DecimalComma == 1) {
+    if (s.DecimalComma == DecimalSign::Point) {
         t = FormatSignificant(s, x);
     } else {
         Settings point = s;
-        point.DecimalComma = 1;
+        point.DecimalComma = DecimalSign::Point;
         t = FormatSignificant(point, x);
     }
     const auto first = t.find_first_not_of(' ');

@@ -18,7 +18,7 @@ bool ArcIsCircle(long double a1, long double a2) {
 
 DxfWriter::DxfWriter(const Settings& s, const CadLayer& cad)
     : s_(s), cad_(cad), decimals_(CadDecimals(s)) {
-    s_.DecimalComma = 1;
+    s_.DecimalComma = DecimalSign::Point;
 }
 
 namespace {

@@ -77,7 +77,7 @@ void DrawForm(const CadContext& cx, const ProjectData& p) {
     DiagramSetOrigin(d, 60, 170);
     // A production drawing keeps the section's proportions.
     d.equalScales = true;
-    const long double u = cx.Config.EnglishUnits == 1 ? kMmToInch : 1;
+    const long double u = cx.Config.EnglishUnits == Units::English ? kMmToInch : 1;
     const long double ymax = std::max(p.YMax, p.YMin + p.ZHeight);
     const long double zmax = std::max(p.ZMax, p.ZMin + p.YWidth);
     const std::string unit = UnitLength(cx.Config);

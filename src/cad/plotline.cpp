@@ -41,7 +41,7 @@ bool TextIs(const std::string& text, long double x) {
 // The plotting program's numbers: significant digits, always with a point.
 std::string PlotNumber(long double x) {
     NumberStyle style;
-    style.DecimalComma = 1;
+    style.DecimalComma = DecimalSign::Point;
     return Trim(FormatSignificant(style, x));
 }
 

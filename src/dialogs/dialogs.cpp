@@ -56,7 +56,7 @@ Ui& DialogUi(const DialogContext& d, uint16_t help) {
 }
 
 std::string DisplayText(const NumberStyle& style, std::string_view text) {
-    return ToDisplay(text, style.PlainCharacters == 1);
+    return ToDisplay(text, style.PlainCharacters == UnitCharacters::Plain);
 }
 
 std::string FieldText(std::string_view text) {
@@ -121,7 +121,7 @@ void InputValue(const DialogContext& d, uint16_t help, std::string_view prompt, 
 
 void InputLength(const DialogContext& d, uint16_t help, std::string_view prompt, long double& value,
                  long double min, long double max) {
-    if (d.style.EnglishUnits != 1) {
+    if (d.style.EnglishUnits != Units::English) {
         InputValue(d, help, std::string(prompt) + " [mm]", value, min, max);
         return;
     }
@@ -212,7 +212,7 @@ void ShowHelpBox(const DialogContext& d, std::string_view caption, std::string_v
 
 std::string FormatCoordinate(const NumberStyle& s, long double mm) {
     if (!std::isfinite(mm)) return FormatSignificant(s, mm);
-    if (s.EnglishUnits == 1) {
+    if (s.EnglishUnits == Units::English) {
         long double inch = mm * kMmToInch;
         return FormatFixed(s, inch, SignificantDigits(inch, 3).w, 4);
     }

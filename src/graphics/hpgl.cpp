@@ -329,7 +329,7 @@ bool ShowPicture(GraphicsWindow& g, HpglState& st, const DialogContext& d,
         return false;
     }
     d.ui.SetWaitCursor(true);
-    DrawHpgl(g, st, text, d.style.PlainCharacters == 1);
+    DrawHpgl(g, st, text, d.style.PlainCharacters == UnitCharacters::Plain);
     d.ui.SetWaitCursor(false);
     d.AbortFlag = 0;
     return true;

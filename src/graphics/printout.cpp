@@ -29,7 +29,7 @@ class NoCanvas : public Canvas {
 
 std::string Number(long double x) {
     NumberStyle style;
-    style.DecimalComma = 1;
+    style.DecimalComma = DecimalSign::Point;
     std::string t = FormatSignificant(style, x);
     t.erase(0, t.find_first_not_of(' '));
     return t;

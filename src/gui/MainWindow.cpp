@@ -45,7 +45,8 @@ QString Thh::DisabledReason(const std::string& name) const {
 QString Thh::HelpTip(const std::string& name) {
     const uint16_t number = MenuItemHelp(name);
     if (number == 0) return {};
-    const std::string folder = app_.Config.PltDir + char('0' + app_.Config.PlainCharacters) +
+    const std::string folder = app_.Config.PltDir +
+                               char('0' + static_cast<int>(app_.Config.PlainCharacters)) +
                                std::to_string(app_.Config.MenuLanguage);
     if (folder != helpTipsFolder_) {
         helpTips_.clear();

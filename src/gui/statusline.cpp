@@ -79,7 +79,7 @@ QString CursorText(const App& app, long double x, long double y) {
     if (view == dkForm || view == dkTable)
         return TrCore("Blatt x %1  y %2 mm").arg(Number(app, x), Number(app, y));
     if (view == 0) return {};
-    const bool inch = app.Config.EnglishUnits == 1;
+    const bool inch = app.Config.EnglishUnits == Units::English;
     const long double f = inch ? 1 / 25.4L : 1;
     return "y " + Number(app, x * f) + "  z " + Number(app, y * f) + (inch ? " in" : " mm");
 }

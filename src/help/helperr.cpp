@@ -177,7 +177,7 @@ void ExplainMessage(const HelpContext& help, const MessageList& messages, uint16
     case Lookup::Found:
         break;
     }
-    const bool plain = help.settings.PlainCharacters == 1;
+    const bool plain = help.settings.PlainCharacters == UnitCharacters::Plain;
     Explanation w{LongToDisplay(message, plain), LongToDisplay(cause, plain),
                   LongToDisplay(remedy, plain)};
     DialogUi(d, kHelpExplanation).ExplanationDialog(w);

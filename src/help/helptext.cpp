@@ -53,7 +53,7 @@ void ReadContinuation(const std::vector<std::string>& lines, std::size_t at, int
 }
 
 std::string Joined(const Settings& settings, const HelpEntry& e, const char* after) {
-    const bool plain = settings.PlainCharacters == 1;
+    const bool plain = settings.PlainCharacters == UnitCharacters::Plain;
     std::string out;
     for (std::size_t i = 0; i < kHelpLines; ++i) {
         if (i && !*after) out += ' ';
@@ -124,13 +124,14 @@ void ShowHelp(const HelpContext& help, uint16_t number, HelpMode mode) {
 
 std::string HelpText(const Settings& settings, uint16_t number) {
     const HelpEntry e = FindHelpEntry(settings, number);
-    if (!e.found) return ToDisplay(e.lines[0], settings.PlainCharacters == 1);
+    if (!e.found) return ToDisplay(e.lines[0], settings.PlainCharacters == UnitCharacters::Plain);
     return Joined(settings, e, "");
 }
 
 std::string HelpFirstLine(const Settings& settings, uint16_t number) {
     const HelpEntry e = FindHelpEntry(settings, number);
-    return e.found ? ToDisplay(e.lines[0], settings.PlainCharacters == 1) : std::string();
+    return e.found ? ToDisplay(e.lines[0], settings.PlainCharacters == UnitCharacters::Plain)
+                   : std::string();
 }
 
 } // namespace vak1

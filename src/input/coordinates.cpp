@@ -61,7 +61,7 @@ CoordinateDialogData CoordinateData(const App& app, uint16_t k) {
 bool Store(App& app, uint16_t k, const std::array<std::string, 3>& offered,
            const std::array<std::string, 3>& fields) {
     const Settings& s = app.Config;
-    const bool inch = s.EnglishUnits == 1;
+    const bool inch = s.EnglishUnits == Units::English;
     const long double lengthFactor = inch ? kInchToMm : 1;
     const long double bound = inch ? kCoordinateMax * kMmToInch : kCoordinateMax;
     // A field left empty counts as 0.
@@ -115,7 +115,7 @@ bool StoreCoordinateField(App& app, uint16_t k, int field, const std::string& te
 
 bool ReadCoordinateList(const Settings& s, const std::string& text,
                         std::vector<TPosition>& positions, std::string& error) {
-    const bool inch = s.EnglishUnits == 1;
+    const bool inch = s.EnglishUnits == Units::English;
     const long double lengthFactor = inch ? kInchToMm : 1;
     const long double bound = inch ? kCoordinateMax * kMmToInch : kCoordinateMax;
     positions.clear();
@@ -187,7 +187,8 @@ void EditPosition(App& app, uint16_t k) {
             if (k < p.PosCount()) ++k;
             break;
         case DialogAction::SwitchUnit:
-            app.Config.EnglishUnits = app.Config.EnglishUnits == 1 ? 0 : 1;
+            app.Config.EnglishUnits =
+                app.Config.EnglishUnits == Units::English ? Units::Metric : Units::English;
             break;
         case DialogAction::StorePicture:
             DialogUi(Dialogs(app), kHelpCoordinates).Help(true);

@@ -18,7 +18,7 @@
 namespace vak1 {
 
 PositionTexts PositionColumns(const Settings& s, uint16_t k, const TPosition& p) {
-    const bool inch = s.EnglishUnits == 1;
+    const bool inch = s.EnglishUnits == Units::English;
     auto length = [&](long double mm) {
         return inch ? FormatFixed(s, mm * kMmToInch, 4, 4) : FormatFixed(s, mm, 5, 3);
     };

@@ -16,7 +16,7 @@ namespace {
 
 // The decimals of the coordinates as the position list shows them, in the display unit.
 int GridDecimals(const Settings& s) {
-    const int listed = s.EnglishUnits == 1 ? 4 : 3;
+    const int listed = s.EnglishUnits == Units::English ? 4 : 3;
     return std::clamp(listed + s.DecimalPlaces - 3, 0, 10);
 }
 
@@ -66,7 +66,7 @@ bool MovePosition(App& app, uint16_t k, long double y, long double z) {
     ProjectData& p = app.Project;
     if (k < 1 || k > p.PosCount()) return false;
     const Settings& s = app.Config;
-    const bool inch = s.EnglishUnits == 1;
+    const bool inch = s.EnglishUnits == Units::English;
     const long double toDisplay = inch ? kMmToInch : 1;
     const long double bound = inch ? kCoordinateMax * kMmToInch : kCoordinateMax;
     const int decimals = GridDecimals(s);

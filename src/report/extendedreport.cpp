@@ -28,7 +28,7 @@ constexpr std::size_t kProgressSteps = 1000;
 struct Values {
     const Settings& s;
     SmallValueFloor floor;
-    bool inch() const { return s.EnglishUnits == 1; }
+    bool inch() const { return s.EnglishUnits == Units::English; }
     std::string Fit(const std::string& text, long double shown) const {
         return FitField(s, text, shown, kValueWidth);
     }

@@ -138,7 +138,7 @@ bool ConvertFile(const OutputContext& ctx, const std::string& src, const std::st
         ReportWriteError(ctx.dialogs, out);
         return false;
     }
-    const bool plain = ctx.settings.PlainCharacters == 1;
+    const bool plain = ctx.settings.PlainCharacters == UnitCharacters::Plain;
     for (const auto& line : lines)
         out.WriteLine(OemToDesktopText(line, plain));
     if (!out.Commit()) {

@@ -65,7 +65,8 @@ void Line(const OutputContext& ctx, std::string_view text, bool end) {
         CloseHtmlTable(ctx);
         ++d.LineCount;
         if (IsSeparator(ctx, text)) return;
-        Emit(ctx, OemToDesktopText("<br>" + HtmlEscape(text), ctx.settings.PlainCharacters == 1));
+        Emit(ctx, OemToDesktopText("<br>" + HtmlEscape(text),
+                                   ctx.settings.PlainCharacters == UnitCharacters::Plain));
     } else {
         if (text == kNoSeparator) return;
         ++d.LineCount;
@@ -173,7 +174,7 @@ void WriteLineStart(const OutputContext& ctx, std::string_view text) {
 void WriteRawLine(const OutputContext& ctx, std::string_view text) {
     if (text == kNoSeparator) return;
     if (ctx.doc.Kind == odHtml)
-        Emit(ctx, OemToDesktopText(text, ctx.settings.PlainCharacters == 1));
+        Emit(ctx, OemToDesktopText(text, ctx.settings.PlainCharacters == UnitCharacters::Plain));
     else
         Emit(ctx, text);
     WriteLineEnd(ctx);

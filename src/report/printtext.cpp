@@ -53,7 +53,7 @@ void PrintTextFile(const OutputContext& ctx, const std::string& path) {
     const Settings& s = ctx.settings;
     const PrintFont font{s.PrintFontName, s.PrintFontSize, s.PrintFontStyle};
     if (!printer->BeginDocument(FileNameOf(path), font, s.LinesPerPage)) return;
-    const bool plain = s.PlainCharacters == 1;
+    const bool plain = s.PlainCharacters == UnitCharacters::Plain;
     int page = 1, row = 0;
     for (const auto& line : lines) {
         if (StartsPage(line)) {

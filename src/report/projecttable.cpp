@@ -77,7 +77,7 @@ ProjectTableRow MakeRow(const std::string& folder, const std::string& name,
     const ProjectData& p = s.project;
     const TSectionResults& r = p.R;
     const NumberStyle& n = settings;
-    const bool inch = n.EnglishUnits == 1;
+    const bool inch = n.EnglishUnits == Units::English;
     row[2] = p.DrawingName;
     row[3] = p.DrawingNumber;
     row[4] = std::to_string(p.PosCount());

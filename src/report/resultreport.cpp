@@ -57,16 +57,18 @@ std::string Shown(const Settings& s, const std::string& text, long double x, lon
     return Fit(s, KeepSmallValue(s, text, shown, floor.Of(dimension) * factor), shown);
 }
 std::string AreaValue(const Settings& s, long double x, const SmallValueFloor& f = {}) {
-    return Shown(s, FormatArea(s, x), x, s.EnglishUnits == 1 ? kAreaToIn2 : 1, f, 2);
+    return Shown(s, FormatArea(s, x), x, s.EnglishUnits == Units::English ? kAreaToIn2 : 1, f, 2);
 }
 std::string VolumeValue(const Settings& s, long double x, const SmallValueFloor& f = {}) {
-    return Shown(s, FormatVolume(s, x), x, s.EnglishUnits == 1 ? kVolumeToIn3 : 1, f, 3);
+    return Shown(s, FormatVolume(s, x), x, s.EnglishUnits == Units::English ? kVolumeToIn3 : 1, f,
+                 3);
 }
 std::string Moment4Value(const Settings& s, long double x, const SmallValueFloor& f = {}) {
-    return Shown(s, FormatMoment4(s, x), x, s.EnglishUnits == 1 ? kMoment4ToIn4 : 1, f, 4);
+    return Shown(s, FormatMoment4(s, x), x, s.EnglishUnits == Units::English ? kMoment4ToIn4 : 1, f,
+                 4);
 }
 std::string LengthValue(const Settings& s, long double x, const SmallValueFloor& f = {}) {
-    return Shown(s, FormatLength(s, x), x, s.EnglishUnits == 1 ? kMmToInch : 1, f, 1);
+    return Shown(s, FormatLength(s, x), x, s.EnglishUnits == Units::English ? kMmToInch : 1, f, 1);
 }
 std::string PlainValue(const Settings& s, long double x) {
     return Fit(s, FormatSignificant(s, x), x);
@@ -88,7 +90,7 @@ void ContourTable(const OutputContext& ctx, const ProjectData& p) {
     table.RowSeparator = false;
     for (int i = 1; i <= p.PosCount(); ++i) {
         const TPosition& pos = p.Positions[static_cast<std::size_t>(i - 1)];
-        const long double unit = s.EnglishUnits == 1 ? kMmToInch : 1;
+        const long double unit = s.EnglishUnits == Units::English ? kMmToInch : 1;
         table.AddRow(
             {RightAligned3(i), FitField(s, FormatLengthFixed(s, pos.y, 7, 3), pos.y * unit, 12),
              FitField(s, FormatLengthFixed(s, pos.z, 7, 3), pos.z * unit, 12),
@@ -221,7 +223,7 @@ void ReportExcerpt(const OutputContext& ctx, const ProjectData& project, uint16_
     const TSectionResults& r = p.R;
     const std::string u4 = UnitMoment4(s), ul = UnitLength(s);
     const SmallValueFloor f = SmallValueFloorOf(p);
-    const bool inch = s.EnglishUnits == 1;
+    const bool inch = s.EnglishUnits == Units::English;
     auto m4 = [&](long double x) {
         const long double k = inch ? kMoment4ToIn4 : 1;
         return KeepSmallValue(s, FormatMoment4(s, x), x * k, f.Of(4) * k);

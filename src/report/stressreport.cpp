@@ -50,7 +50,7 @@ void Point(const OutputContext& ctx, const Shown& v, const char* label, const st
 
 void WriteStresses(const OutputContext& ctx, const SectionLoads& loads, const StressResults& r,
                    StressStatus status, const std::string& message) {
-    const Shown v{ctx.settings, LoadUnitsOf(ctx.settings.EnglishUnits == 1)};
+    const Shown v{ctx.settings, LoadUnitsOf(ctx.settings.EnglishUnits == Units::English)};
     WriteLine(ctx, " ");
     WriteLine(ctx, kStressHeading);
     WriteLine(ctx, SeparatorThick(ctx.settings));
@@ -186,8 +186,9 @@ bool RunStressJob(const OutputContext& ctx, const ProjectData& project, const Se
         error = message;
         return false;
     }
-    const StressImage image = RenderStressMap(
-        r, StressKind::VonMises, LoadUnitsOf(ctx.settings.EnglishUnits == 1), 800, 600);
+    const StressImage image =
+        RenderStressMap(r, StressKind::VonMises,
+                        LoadUnitsOf(ctx.settings.EnglishUnits == Units::English), 800, 600);
     if (!WriteStressPng(image, pngPath, error)) return false;
     return true;
 }

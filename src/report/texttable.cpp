@@ -32,7 +32,7 @@ void TTextTable::WriteCells(const std::array<std::string, kTableColumns>& cells,
             WriteRaw(ctx, "\t" + Cut(cells[c]));
         WriteLineEnd(ctx);
     } else if (kind == odHtml) {
-        const bool plain = ctx.settings.PlainCharacters == 1;
+        const bool plain = ctx.settings.PlainCharacters == UnitCharacters::Plain;
         auto cell = [&](std::size_t c) { return HtmlEscape(Cut(cells[c])); };
         std::string row = header ? "<TR><TD><CENTER>" + cell(0) + "</CENTER></TD>"
                                  : "<TR><TD>" + cell(0) + "</TD>";

@@ -185,7 +185,7 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
     d.textWindow = {std::to_string(s.TextWindowRect.left), std::to_string(s.TextWindowRect.top),
                     std::to_string(s.TextWindowRect.width),
                     std::to_string(s.TextWindowRect.height)};
-    d.englishUnits = s.EnglishUnits;
+    d.englishUnits = static_cast<int>(s.EnglishUnits);
     d.angleFormat = Shown(s.AngleFormat, 1);
     d.headerMode = Shown(s.HeaderMode, 1);
     d.printFontName = FieldText(s.PrintFontName);
@@ -193,11 +193,11 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
     d.printFontStyle = s.PrintFontStyle;
 
     d.helpLevel = s.HelpLevel;
-    d.decimalComma = Shown(s.DecimalComma, 1);
+    d.decimalComma = Shown(static_cast<int>(s.DecimalComma), 1);
     d.exportDecimal = Shown(s.ExportDecimal, 1);
     d.decimalPlaces = s.DecimalPlaces;
     d.archiveMode = s.ArchiveMode;
-    d.plainCharacters = s.PlainCharacters;
+    d.plainCharacters = static_cast<int>(s.PlainCharacters);
     d.resultGraphic = s.ResultGraphic;
 
     for (std::size_t k = 0; k < d.plotCommandLines.size(); ++k)
@@ -288,7 +288,7 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
     s.TextDeviceDialog = d.textDeviceDialog;
     s.TextWindowRect = {Int(d.textWindow[0]), Int(d.textWindow[1]), Int(d.textWindow[2]),
                         Int(d.textWindow[3])};
-    s.EnglishUnits = Index<uint16_t>(d.englishUnits, 0);
+    s.EnglishUnits = Index<Units>(d.englishUnits, 0);
     s.AngleFormat = Index<uint16_t>(d.angleFormat, 1);
     s.HeaderMode = Index<uint16_t>(d.headerMode, 1);
     s.PrintFontName = FieldValue(d.printFontName).substr(0, 60);
@@ -296,11 +296,11 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
     s.PrintFontStyle = static_cast<uint16_t>(d.printFontStyle);
 
     s.HelpLevel = Index<uint16_t>(d.helpLevel, 0);
-    s.DecimalComma = Index<uint16_t>(d.decimalComma, 1);
+    s.DecimalComma = Index<DecimalSign>(d.decimalComma, 1);
     s.ExportDecimal = Index<uint16_t>(d.exportDecimal, 1);
     s.DecimalPlaces = InRange(d.decimalPlaces, ConfigSpinRange(&ConfigDialogData::decimalPlaces));
     s.ArchiveMode = d.archiveMode;
-    s.PlainCharacters = Index<uint16_t>(d.plainCharacters, 0);
+    s.PlainCharacters = Index<UnitCharacters>(d.plainCharacters, 0);
     s.ResultGraphic = std::max(d.resultGraphic, 0);
 
     // The lines in use run up to the last one that is not empty; the slots beyond are not

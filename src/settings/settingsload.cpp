@@ -70,10 +70,13 @@ void ReadEntry(CfgReader& r, const CfgEntry& e, Settings& s, const CfgLoadContex
         r.Integer(Ref<int>(e, s));
         ApplyLimits(Ref<int>(e, s), e.limits);
         break;
-    case CfgType::Word:
-        r.Word(Ref<uint16_t>(e, s));
-        ApplyLimits(Ref<uint16_t>(e, s), e.limits);
+    case CfgType::Word: {
+        uint16_t v = WordSetting(e, s);
+        r.Word(v);
+        ApplyLimits(v, e.limits);
+        SetWordSetting(e, s, v);
         break;
+    }
     case CfgType::Char:
         r.Char(Ref<char>(e, s));
         ApplyLimits(Ref<char>(e, s), e.limits);

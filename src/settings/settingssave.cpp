@@ -19,7 +19,7 @@ namespace {
 class CfgWriter {
   public:
     CfgWriter(TextFileWriter& out, const Settings& s) : out_(out), fmt_(s) {
-        fmt_.DecimalComma = 1;
+        fmt_.DecimalComma = DecimalSign::Point;
     }
 
     void Key(std::string_view utf8) { out_.WriteLine(cp850(utf8)); }
@@ -59,7 +59,7 @@ void WriteEntry(CfgWriter& w, const CfgEntry& e, const Settings& s) {
         w.Int(Get<int>(e, s));
         break;
     case CfgType::Word:
-        w.Int(Get<uint16_t>(e, s));
+        w.Int(WordSetting(e, s));
         break;
     case CfgType::Char:
         w.Char(Get<char>(e, s));

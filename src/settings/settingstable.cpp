@@ -267,6 +267,8 @@ constexpr bool TypeFitsSetting(const CfgEntry& e) {
     case T::Integer:
         return Holds<int>(e);
     case T::Word:
+        return Holds<uint16_t>(e) || Holds<DecimalSign>(e) || Holds<Units>(e) ||
+               Holds<UnitCharacters>(e);
     case T::PlotCommands:
         return Holds<uint16_t>(e);
     case T::Char:
@@ -292,6 +294,34 @@ constexpr bool EveryTypeFits() {
 static_assert(EveryTypeFits(), "an entry's type does not fit its setting");
 
 } // namespace
+
+uint16_t WordSetting(const CfgEntry& e, const Settings& s) {
+    return std::visit(
+        [&](const auto& slot) -> uint16_t {
+            if constexpr (std::is_same_v<std::decay_t<decltype(slot)>, std::monostate>) {
+                return 0;
+            } else {
+                using V = std::remove_cvref_t<decltype(slot.get(s))>;
+                if constexpr (std::is_same_v<V, uint16_t> || std::is_enum_v<V>)
+                    return static_cast<uint16_t>(slot.get(s));
+                else
+                    return 0;
+            }
+        },
+        e.setting);
+}
+
+void SetWordSetting(const CfgEntry& e, Settings& s, uint16_t value) {
+    std::visit(
+        [&](const auto& slot) {
+            if constexpr (!std::is_same_v<std::decay_t<decltype(slot)>, std::monostate>) {
+                using V = std::remove_cvref_t<decltype(slot.get(s))>;
+                if constexpr (std::is_same_v<V, uint16_t> || std::is_enum_v<V>)
+                    slot.ref(s) = static_cast<V>(value);
+            }
+        },
+        e.setting);
+}
 
 std::span<const CfgEntry> SettingsEntries() {
     return kEntries;

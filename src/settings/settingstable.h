@@ -55,9 +55,19 @@ template <class T> struct CfgSlot {
     T& (*ref)(Settings&) = nullptr;
     const T& (*get)(const Settings&) = nullptr;
 };
+struct CfgEntry;
+
+// A Word entry holds a number (uint16_t) or a choice stored as its number (an enum of
+// uint16_t).
 using CfgSetting =
     std::variant<std::monostate, CfgSlot<std::string>, CfgSlot<int>, CfgSlot<uint16_t>,
-                 CfgSlot<char>, CfgSlot<bool>, CfgSlot<long double>, CfgSlot<Rect>>;
+                 CfgSlot<DecimalSign>, CfgSlot<Units>, CfgSlot<UnitCharacters>, CfgSlot<char>,
+                 CfgSlot<bool>, CfgSlot<long double>, CfgSlot<Rect>>;
+
+// The number of a Word entry, and the setting from a number (a choice keeps a number that
+// names none of its values as it is).
+uint16_t WordSetting(const CfgEntry& e, const Settings& s);
+void SetWordSetting(const CfgEntry& e, Settings& s, uint16_t value);
 
 // Everything a check beyond the limits may need.
 struct CfgLoadContext {

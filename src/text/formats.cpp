@@ -131,26 +131,26 @@ std::string KeepSmallValue(const NumberStyle& s, const std::string& text, long d
 }
 
 std::string FormatLength(const NumberStyle& s, long double mm) {
-    if (s.EnglishUnits != 1) return FormatSignificant(s, mm);
+    if (s.EnglishUnits != Units::English) return FormatSignificant(s, mm);
     long double inch = mm * kMmToInch;
     return FormatFixed(s, inch, SignificantDigits(inch, 3).w, 4);
 }
 
 std::string FormatLengthFixed(const NumberStyle& s, long double mm, int w, int d) {
-    if (s.EnglishUnits != 1) return FormatFixed(s, mm, w, d);
+    if (s.EnglishUnits != Units::English) return FormatFixed(s, mm, w, d);
     return FormatFixed(s, mm * kMmToInch, std::max(w - 1, 1), d + 1);
 }
 
 std::string FormatArea(const NumberStyle& s, long double mm2) {
-    return FormatSignificant(s, s.EnglishUnits == 1 ? mm2 * kAreaToIn2 : mm2);
+    return FormatSignificant(s, s.EnglishUnits == Units::English ? mm2 * kAreaToIn2 : mm2);
 }
 
 std::string FormatVolume(const NumberStyle& s, long double mm3) {
-    return FormatSignificant(s, s.EnglishUnits == 1 ? mm3 * kVolumeToIn3 : mm3);
+    return FormatSignificant(s, s.EnglishUnits == Units::English ? mm3 * kVolumeToIn3 : mm3);
 }
 
 std::string FormatMoment4(const NumberStyle& s, long double mm4) {
-    return FormatSignificant(s, s.EnglishUnits == 1 ? mm4 * kMoment4ToIn4 : mm4);
+    return FormatSignificant(s, s.EnglishUnits == Units::English ? mm4 * kMoment4ToIn4 : mm4);
 }
 
 std::string FitField(const NumberStyle& s, const std::string& text, long double shown,
@@ -169,25 +169,25 @@ std::string FitField(const NumberStyle& s, const std::string& text, long double 
 }
 
 std::string UnitLength(const NumberStyle& s) {
-    return s.EnglishUnits == 1 ? "in" : "mm";
+    return s.EnglishUnits == Units::English ? "in" : "mm";
 }
 
 std::string UnitArea(const NumberStyle& s) {
-    std::string base = s.EnglishUnits == 1 ? "in" : "mm";
-    return base + (s.PlainCharacters == 1 ? "2" : "\xFD");
+    std::string base = s.EnglishUnits == Units::English ? "in" : "mm";
+    return base + (s.PlainCharacters == UnitCharacters::Plain ? "2" : "\xFD");
 }
 
 std::string UnitVolume(const NumberStyle& s) {
-    std::string base = s.EnglishUnits == 1 ? "in" : "mm";
-    return base + (s.PlainCharacters == 1 ? "3" : "\xFC");
+    std::string base = s.EnglishUnits == Units::English ? "in" : "mm";
+    return base + (s.PlainCharacters == UnitCharacters::Plain ? "3" : "\xFC");
 }
 
 std::string UnitMoment4(const NumberStyle& s) {
-    return s.EnglishUnits == 1 ? "in4" : "mm4";
+    return s.EnglishUnits == Units::English ? "in4" : "mm4";
 }
 
 std::string UnitAngle(const NumberStyle& s) {
-    return s.PlainCharacters == 1 ? "deg" : "\xF8";
+    return s.PlainCharacters == UnitCharacters::Plain ? "deg" : "\xF8";
 }
 
 } // namespace vak1

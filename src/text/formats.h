@@ -9,16 +9,33 @@ namespace vak1 {
 
 // The settings every number and unit text depends on. The settings hold them under these
 // names (they derive from this), so a formatter takes either.
+// The choices are stored as their numbers in the settings file; a number that names none of
+// them is kept as it is and counts as the first.
+enum class DecimalSign : uint16_t { Point = 1, Comma = 2 };
+enum class Units : uint16_t { Metric = 0, English = 1 }; // English: lengths shown in inch
+// Plain: unit texts without characters beyond ASCII (mm2 instead of mm²).
+enum class UnitCharacters : uint16_t { CodePage = 0, Plain = 1 };
+
 struct NumberStyle {
     int DecimalPlaces = 3;
-    uint16_t DecimalComma = 1;    // 2: decimal comma in shown numbers
-    uint16_t EnglishUnits = 0;    // 1: lengths shown in inch
-    uint16_t PlainCharacters = 0; // 1: no characters beyond ASCII in unit texts
+    DecimalSign DecimalComma = DecimalSign::Point;
+    Units EnglishUnits = Units::Metric;
+    UnitCharacters PlainCharacters = UnitCharacters::CodePage;
 };
 
 // Whether numbers are shown with a decimal comma.
 inline bool UsesDecimalComma(const NumberStyle& s) {
-    return s.DecimalComma == 2;
+    return s.DecimalComma == DecimalSign::Comma;
+}
+
+// Whether lengths are shown in inch.
+inline bool InInch(const NumberStyle& s) {
+    return s.EnglishUnits == Units::English;
+}
+
+// Whether unit texts keep to ASCII.
+inline bool PlainUnitTexts(const NumberStyle& s) {
+    return s.PlainCharacters == UnitCharacters::Plain;
 }
 
 // Unit conversion factors for English units (display only; stored values stay metric).

@@ -84,7 +84,7 @@ TEST_F(StressCommand, DialogKeepsTheLoadsRefusesNonNumbersAndWritesTheReport) {
 // In inch mode the loads are typed in lbf and lbf in and the stresses shown in psi.
 TEST_F(StressCommand, InchModeTakesPoundsAndShowsPsi) {
     LoadLProfile();
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     ui.Push(Loads({"1000", "0", "0", "0", "100", "0"}));
     RunCommand(app, "mi_viewStresses");
     EXPECT_NEAR(app.State.StressLoads.N, 4448.2216152605, 1e-9);

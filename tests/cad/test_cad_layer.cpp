@@ -43,10 +43,10 @@ class CadLayerTest : public CadTest {
 } // namespace
 
 TEST_F(CadLayerTest, ListingUsesTheConfiguredDecimalSeparator) {
-    app.Config.DecimalComma = 2;
+    app.Config.DecimalComma = DecimalSign::Comma;
     auto lines = Listing([&] { CadLine(cx(), 12.5L, 0, -1, 2); });
     EXPECT_EQ(lines, std::vector<std::string>{"LINE\t12,500000\t0,000000\t-1,000000\t2,000000"});
-    app.Config.DecimalComma = 1;
+    app.Config.DecimalComma = DecimalSign::Point;
     app.Config.DxfDecimals = 0;
     lines = Listing([&] { CadLine(cx(), 12.5L, 0, -1, 2); });
     EXPECT_EQ(lines, std::vector<std::string>{"LINE\t12\t0\t-1\t2"});

@@ -103,7 +103,7 @@ TEST_F(DiagramTest, ScaleNumbersSwitchToEngineeringForm) {
     EXPECT_EQ(DiagramNumber(app.Config, 2.5L), "2.5");
     EXPECT_EQ(DiagramNumber(app.Config, 12345), DiagramNumber(app.Config, 12345.0L));
     EXPECT_NE(DiagramNumber(app.Config, 20000).find('E'), std::string::npos);
-    app.Config.DecimalComma = 2;
+    app.Config.DecimalComma = DecimalSign::Comma;
     EXPECT_EQ(DiagramNumber(app.Config, 2.5L), "2,5");
 }
 

@@ -75,7 +75,7 @@ TEST(CadNumber, HugeValuesKeepTheirValueInTheExponentForm) {
 
 TEST(CadNumber, SignificantFormUsesPointWhateverTheDisplay) {
     Settings s;
-    s.DecimalComma = 2;
+    s.DecimalComma = DecimalSign::Comma;
     EXPECT_EQ(SignificantText(s, 1.0L), "1");
     EXPECT_EQ(SignificantText(s, 0.75L), "0.75");
     EXPECT_EQ(SignificantText(s, 45.0L), "45");
@@ -134,7 +134,7 @@ TEST_F(DxfWriterTest, StyleGroupsFollowEveryChangeOfValue) {
     for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
         if (lines[i] == " 50") written.push_back(lines[i + 1]);
     Settings point = app.Config;
-    point.DecimalComma = 1;
+    point.DecimalComma = DecimalSign::Point;
     for (long double a : angles)
         expected.push_back(SignificantText(point, a));
     EXPECT_EQ(written, expected);

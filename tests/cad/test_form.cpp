@@ -152,7 +152,7 @@ TEST_F(FormTest, WithoutHatchingAndPrincipalAxes) {
 }
 
 TEST_F(FormTest, InchDisplayLabelsTheAxesButDrawsTheSameSection) {
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     const EzdxfResult r = Load(Write(cdDxf, "inch"), true);
     bool label = false;
     for (const auto& t : r.Of("TEXT|17|"))

@@ -60,7 +60,7 @@ TEST_F(GenericDialogs, AcceptingTheOfferKeepsTheExactValue) {
     EXPECT_EQ(ui.Shown("text")[0].text, "12.35");
     EXPECT_EQ(v, 12.3456789L);
 
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     long double lx = 1000.123456L;
     ui.Push(A::Keep());
     InputLength(Dialogs(app), kHelpNone, "L", lx, 0, 1e9L);
@@ -68,7 +68,7 @@ TEST_F(GenericDialogs, AcceptingTheOfferKeepsTheExactValue) {
 }
 
 TEST_F(GenericDialogs, InchBodyLengthOfferAndRange) {
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     long double lx = 1000;
     ui.Push({A::Text("-1"), A::Text("1")});
     InputLength(Dialogs(app), kHelpNone, cp850("Länge"), lx, 0, 1e9L);
@@ -87,7 +87,7 @@ TEST_F(GenericDialogs, MetricLengthPromptAndBoundsHeld) {
     EXPECT_EQ(ui.Shown("text")[0].prompt, "L [mm]");
     EXPECT_EQ(lx, 39370078.7401575L);
     // Typed at the inch bound, the value converted back never passes the mm bound.
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     ui.Push(A::Text("39370078.74015748"));
     InputLength(Dialogs(app), kHelpNone, "L", lx, 0, 1e9L);
     EXPECT_LE(lx, 1e9L);
@@ -179,7 +179,8 @@ TEST_F(GenericDialogs, HelpButtonsShowTheCallersNumber) {
 }
 
 TEST_F(GenericDialogs, TextFieldKeepsUmlautsWhatEverTheDisplaySetting) {
-    app.Config.PlainCharacters = 1; // prompts lose their umlauts, stored texts must not
+    app.Config.PlainCharacters =
+        UnitCharacters::Plain; // prompts lose their umlauts, stored texts must not
     std::string text = cp850("Größe");
     ui.Push(A::Keep());
     InputText(Dialogs(app), kHelpNone, cp850("Maß"), 25, text);
@@ -199,11 +200,11 @@ TEST_F(GenericDialogs, FormatCoordinateInBothUnits) {
     EXPECT_EQ(FormatCoordinate(s, 123.4567891L), "123.4568");
     EXPECT_EQ(FormatCoordinate(s, -0.123456789L), "-0.123457");
     EXPECT_EQ(FormatCoordinate(s, 1234567.8L), "1234568");
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     EXPECT_EQ(FormatCoordinate(s, 25.4L), "1.0000");
     EXPECT_EQ(FormatCoordinate(s, 1000), "39.3701");
-    app.Config.EnglishUnits = 0;
-    app.Config.DecimalComma = 2;
+    app.Config.EnglishUnits = Units::Metric;
+    app.Config.DecimalComma = DecimalSign::Comma;
     EXPECT_EQ(FormatCoordinate(s, 12.5L), "12,5");
     // Damaged data must not crash the display.
     EXPECT_FALSE(FormatCoordinate(s, std::numeric_limits<long double>::quiet_NaN()).empty());

@@ -131,7 +131,7 @@ TEST(Documentation, FreeTextNumbersFollowTheDecimalComma) {
     TempFolder tmp;
     Documentation d = Sample();
     Settings s;
-    s.DecimalComma = 2;
+    s.DecimalComma = DecimalSign::Comma;
     const auto lines = WriteBoth(tmp, d, s);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "12,5|-3|2,5|0|Werkstoff S235||"), lines.end());
     Documentation back;

@@ -228,7 +228,7 @@ TEST_F(Desktop, StatusLineNotesAClockwiseAndWarnsOfASelfCrossingContour) {
 // Over the form sheet the pointer's sheet millimetres were shown as section y and z.
 TEST_F(Desktop, PointerOverTheFormSheetShowsSheetMillimetres) {
     Contour({{0, 0}, {100, 0}, {100, 50}, {0, 50}});
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     Thh window(app, DesktopCommands(app, printer));
     ui.SetParent(&window);
     window.resize(900, 640);

@@ -293,7 +293,7 @@ TEST_F(EditDialogs, SpinMovesToTheNextPositionAndTheUnitButtonShowsInch) {
     EXPECT_EQ(second, "Koordinaten 2");
     EXPECT_EQ(unit, "in");
     EXPECT_EQ(yInch.toDouble(), 1.0);
-    EXPECT_EQ(app.Config.EnglishUnits, 1);
+    EXPECT_EQ(app.Config.EnglishUnits, Units::English);
     EXPECT_EQ(app.State.AbortFlag, 1);
     EXPECT_EQ(app.Project.Positions[1].y, 25.4L); // an unchanged field keeps the exact value
 }

@@ -72,7 +72,7 @@ TEST_F(BodyData, BodyInputsAndRecalculation) {
 }
 
 TEST_F(BodyData, DensityOutOfRangeAndInchLength) {
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     ui.Push({A::Text("0"), A::Text("7,85"), A::Text("-5"), A::Text("1")});
     EditBody(app);
     EXPECT_EQ(app.Project.rho, 7.85L); // no inch conversion of the density
@@ -124,7 +124,8 @@ TEST_F(BodyData, TextLinesConvertBothWays) {
     ProjectData& p = app.Project;
     p.DrawingName = cp850("Träger");
     p.RemarkLines[2] = cp850("Maß 1:10");
-    app.Config.PlainCharacters = 1; // must not turn the stored umlauts into "ae"
+    app.Config.PlainCharacters =
+        UnitCharacters::Plain; // must not turn the stored umlauts into "ae"
     ui.Push(A::Lines({std::nullopt, "Blech ½", "Nr. 4711-ÄÖÜ", std::nullopt, std::string(80, 'x'),
                       std::nullopt}));
     EditTextLines(app);

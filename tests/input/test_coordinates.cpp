@@ -59,7 +59,7 @@ TEST_F(Coordinates, UnitSwitchShowsInchAndStoresMillimetres) {
     SetContour({{25.4L, 12.7L, 0}});
     ui.Push({A::Coordinates({}, D::SwitchUnit), A::Coordinates({"2", std::nullopt, "45"})});
     EditPosition(app, 1);
-    EXPECT_EQ(app.Config.EnglishUnits, 1);
+    EXPECT_EQ(app.Config.EnglishUnits, Units::English);
     const auto shown = ui.Shown("coordinates");
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].units[0], "mm");
@@ -78,7 +78,7 @@ TEST_F(Coordinates, UntouchedFieldsKeepTheExactValues) {
     ui.Push(
         {A::Coordinates({}, D::SwitchUnit), A::Coordinates({}, D::SwitchUnit), A::Coordinates({})});
     EditPosition(app, 1);
-    EXPECT_EQ(app.Config.EnglishUnits, 0);
+    EXPECT_EQ(app.Config.EnglishUnits, Units::Metric);
     EXPECT_TRUE(Same(app.Project.Positions[0], exact));
     EXPECT_EQ(app.State.ModifiedFlag, 0);
     ExpectScriptUsed();
@@ -101,7 +101,7 @@ TEST_F(Coordinates, PictureButtonStoresTheFieldsFirst) {
 }
 
 TEST_F(Coordinates, CommaDecimalsInAndOut) {
-    app.Config.DecimalComma = 2;
+    app.Config.DecimalComma = DecimalSign::Comma;
     SetContour({{1.5L, 0, 0}});
     ui.Push(A::Coordinates({std::nullopt, "2,25"}));
     EditPosition(app, 1);
@@ -124,7 +124,7 @@ TEST_F(Coordinates, CoordinatesBeyondTheBoundAreRefused) {
                           {0, "1e-4940", "1e4000", mm}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.y + " " + c.z);
-        app.Config.EnglishUnits = c.englishUnits;
+        app.Config.EnglishUnits = static_cast<Units>(c.englishUnits);
         app.State.ModifiedFlag = 0;
         ui = ScriptedUi{};
         SetContour({{5, 6, 0}});

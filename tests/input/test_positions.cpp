@@ -183,7 +183,7 @@ TEST_F(Positions, PositionLineInBothUnits) {
     const TPosition p{10, -2.5L, 1.5707963267948966L};
     EXPECT_EQ(PositionLine(app.Config, 7, p),
               cp850("Pos.  7:     y=   10.000 mm     z=   -2.500 mm     phi=  90.0 °"));
-    app.Config.EnglishUnits = 1;
+    app.Config.EnglishUnits = Units::English;
     EXPECT_EQ(PositionLine(app.Config, 12, {25.4L, 0, 0}),
               cp850("Pos. 12:     y=   1.0000 in     z=   0.0000 in     phi=   0.0 °"));
 }

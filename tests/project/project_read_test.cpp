@@ -42,7 +42,8 @@ TEST(ProjectRead, RoundTripRestoresEveryField) {
     TestApp t;
     SampleFile(t);
     TestApp u;
-    u.app.Config.DecimalComma = 2; // the display setting of the reader does not matter
+    u.app.Config.DecimalComma =
+        DecimalSign::Comma; // the display setting of the reader does not matter
     ReadProject(u.app.Project, u.app.Docu, Dialogs(u.app), t.path("sample.vak1"));
     ASSERT_EQ(u.app.State.AbortFlag, 0) << u.LastError();
     EXPECT_EQ(u.Errors(), 0);
@@ -51,7 +52,7 @@ TEST(ProjectRead, RoundTripRestoresEveryField) {
     EXPECT_EQ(u.app.Project.R.A, 0);
 
     // Saving what was read gives the same file again.
-    u.app.Config.DecimalComma = 1;
+    u.app.Config.DecimalComma = DecimalSign::Point;
     WriteProject(ProjectFileOf(u.app), "again");
     EXPECT_EQ(ReadBytes(u.path("again.vak1")), ReadBytes(t.path("sample.vak1")));
 }

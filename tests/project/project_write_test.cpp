@@ -76,7 +76,7 @@ TEST(ProjectWrite, CoordinatesFollowDecimalPlacesAndSeparatorButAnglesKeepTenDec
     EXPECT_EQ(lines[21], "1.5707963268");
     EXPECT_EQ(lines[BodyLine(p) + 1], "0"); // lx = 0
 
-    t.app.Config.DecimalComma = 2;
+    t.app.Config.DecimalComma = DecimalSign::Comma;
     lines = Written(t);
     EXPECT_EQ(lines[14], "12,500");
     EXPECT_EQ(lines[15], "0,000");
@@ -84,7 +84,7 @@ TEST(ProjectWrite, CoordinatesFollowDecimalPlacesAndSeparatorButAnglesKeepTenDec
     EXPECT_EQ(lines[21], "1,5707963268");
     EXPECT_EQ(lines[BodyLine(p)], "7,8000000");
 
-    t.app.Config.DecimalComma = 1;
+    t.app.Config.DecimalComma = DecimalSign::Point;
     t.app.Config.DecimalPlaces = 5;
     lines = Written(t);
     EXPECT_EQ(lines[14], "12.50000");

@@ -100,7 +100,7 @@ TEST_F(ExtendedReportTest, TorsionValuesInTheProgramsUnits) {
     const Case cases[] = {{0, "25000", "2000000000", "mm6"},
                           {1, FormatMoment4(app.Config, 25000 * kMoment4ToIn4), "7.448", "in6"}};
     for (const Case& c : cases) {
-        app.Config.EnglishUnits = c.english;
+        app.Config.EnglishUnits = static_cast<Units>(c.english);
         const std::string text = Report(odDosFile, "OUTDOS.TXT", Solver(TorsionStatus::Ok));
         const std::string torsion = text.substr(text.find(kTorsionHeading));
         EXPECT_NE(torsion.find(c.J), std::string::npos) << torsion;

@@ -41,7 +41,7 @@ TEST_F(ReportTest, ResultLineKeepsItsColumnsAndIsCutAtSeventyTwo) {
 }
 
 TEST_F(ReportTest, TabSeparatedValuesFollowExportDecimal) {
-    app.Config.DecimalComma = 2;
+    app.Config.DecimalComma = DecimalSign::Comma;
     app.Config.ExportDecimal = 1;
     SetHeader(Out(), {"", "", "", "", ""}, 0);
     OutputOpen(Out(), odSpreadsheetTxt);
@@ -122,7 +122,7 @@ TEST_F(ReportTest, WithoutBodyLengthTheBodyBlockIsLeftOut) {
 
 TEST_F(ReportTest, PlainCharactersReachWindowsProgramsAsAscii) {
     LoadLProfile();
-    app.Config.PlainCharacters = 1;
+    app.Config.PlainCharacters = UnitCharacters::Plain;
     app.Config.TextDevice = odDosFile;
     ReportStandard(Out(), app.Project, app.Messages);
     const std::string dos = Read(dir + "OUTDOS.TXT");
@@ -153,7 +153,7 @@ TEST_F(ReportTest, TableCellsAreFittedToTheirColumns) {
 }
 
 TEST_F(ReportTest, DegreeSignReachesWindowsProgramsAsDeg) {
-    app.Config.PlainCharacters = 1;
+    app.Config.PlainCharacters = UnitCharacters::Plain;
     SetHeader(Out(), {"", "", "", "", ""}, 0);
     OutputOpen(Out(), odDosFile);
     WriteLine(Out(), cp850("Winkel 90°, Fläche 3 mm²"));

@@ -65,7 +65,7 @@ TEST(ProjectTable, ManyThreadsGiveTheRowsOfOneThread) {
             fs::copy_file(kExamples + name + ".vak1",
                           dir / (std::to_string(k++ % 7) + name + std::to_string(copy) + ".vak1"));
     Settings inch;
-    inch.EnglishUnits = 1;
+    inch.EnglishUnits = Units::English;
     const auto names = Files(dir.path());
     const std::string one = ProjectTableText(BuildProjectTable(dir.path(), names, inch, 1).rows);
     std::size_t reports = 0;

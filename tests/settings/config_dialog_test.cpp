@@ -68,13 +68,13 @@ TEST(ConfigDialog, ReadBackConvertsAndLimits) {
         {"choices are index + 1",
          [](auto& d) { d.cadTextMode = 2, d.printerPort = 3, d.decimalComma = 1, d.dateCode = 2; },
          [](const Settings& s) {
-             return s.CadTextMode == 3 && s.PrinterPort == 4 && s.DecimalComma == 2 &&
-                    s.DateCode == 3;
+             return s.CadTextMode == 3 && s.PrinterPort == 4 &&
+                    s.DecimalComma == DecimalSign::Comma && s.DateCode == 3;
          }},
         {"help level, units and index style are the index",
          [](auto& d) { d.helpLevel = 2, d.englishUnits = 1, d.indexStyle = 3; },
          [](const Settings& s) {
-             return s.HelpLevel == 2 && s.EnglishUnits == 1 && s.IndexStyle == 3;
+             return s.HelpLevel == 2 && s.EnglishUnits == Units::English && s.IndexStyle == 3;
          }},
         {"ticked drawing parts are not hidden",
          [](auto& d) { d.showTitle = false, d.showLogo = true; },

@@ -64,7 +64,7 @@ TEST(SettingsFile, SaveAndLoadReproduceEveryEntry) {
 
 TEST(SettingsFile, RealsGetAPointAndDecimalPlacesShiftTheSevenDecimals) {
     TestApp t;
-    t.app.Config.DecimalComma = 2;
+    t.app.Config.DecimalComma = DecimalSign::Comma;
     t.app.Config.DecimalPlaces = 5;
     t.app.Config.ZoomFactor = 1.2L;
     t.app.Config.CadTextWidthFactor = 0.85L;
@@ -73,7 +73,7 @@ TEST(SettingsFile, RealsGetAPointAndDecimalPlacesShiftTheSevenDecimals) {
     EXPECT_EQ(lines[KeyIndex(lines, "Pan-Faktor") + 1], "0.100000000");
     EXPECT_EQ(lines[KeyIndex(lines, "Textbreitenfaktor CAD") + 1].find(','), std::string::npos);
     EXPECT_EQ(lines[KeyIndex(lines, "Dot=1 Komma=2") + 1], "2");
-    EXPECT_EQ(t.app.Config.DecimalComma, 2); // restored after writing
+    EXPECT_EQ(t.app.Config.DecimalComma, DecimalSign::Comma); // restored after writing
     t.app.Config.DecimalPlaces = 3;
     lines = SavedLines(t);
     EXPECT_EQ(lines[KeyIndex(lines, "Zoomfaktor") + 1], "1.2000000");
@@ -118,7 +118,8 @@ TEST(SettingsFile, LoadChecksReplaceValuesOutOfRange) {
         {"Edit 3D x,y,z ?", "false", [](const Settings& s) { return !s.Edit3D; }},
         {"Header Space Lines", "31", [](const Settings& s) { return s.HeaderSpaceLines == 0; }},
         {"Text Device", "10", [](const Settings& s) { return s.TextDevice == 1; }},
-        {"Dot=1 Komma=2", "3", [](const Settings& s) { return s.DecimalComma == 1; }},
+        {"Dot=1 Komma=2", "3",
+         [](const Settings& s) { return s.DecimalComma == DecimalSign::Point; }},
         {"Default Data Directory", "", [](const Settings& s) { return !s.DataDir.empty(); }},
         {"Text Height Factor", "0.09", [](const Settings& s) { return s.TextHeightFactor == 1; }},
         {"Input Window Scale %", "9", [](const Settings& s) { return s.InputWindowScale == 100; }},
@@ -165,7 +166,7 @@ TEST(SettingsFile, LoadChecksAreTheLimitsOfTheTable) {
         if (!numeric || e.limits.check == CfgCheck::None) continue;
         const auto value = [&](const Settings& s) -> long double {
             if (e.type == CfgType::Integer) return std::get<CfgSlot<int>>(e.setting).get(s);
-            if (e.type == CfgType::Word) return std::get<CfgSlot<uint16_t>>(e.setting).get(s);
+            if (e.type == CfgType::Word) return WordSetting(e, s);
             return std::get<CfgSlot<long double>>(e.setting).get(s);
         };
         std::vector<std::pair<long double, long double>> cases; // written, loaded
@@ -285,7 +286,7 @@ TEST(SettingsFile, TruncatedAfterEveryLineLoadsWhatIsThere) {
 TEST(SettingsFile, GarbageNumbersLoadAsZeroWithOneMessage) {
     TestApp t;
     FillSettings(t.app.Config);
-    t.app.Config.PlainCharacters = 0; // the message keeps its umlaut
+    t.app.Config.PlainCharacters = UnitCharacters::CodePage; // the message keeps its umlaut
     const auto good = SavedLines(t);
     for (const char* garbage : {"garbage", "1e999", "nan", "1,5,3"}) {
         int flagged = 0;
@@ -489,4 +490,18 @@ TEST(SettingsFile, AGraphicSizeFromTheScreenIsWrittenAsUnset) {
         const auto saved = SavedLines(u);
         EXPECT_EQ(saved.at(KeyIndex(saved, "Auflösung horizontal") + 1), c.written) << c.what;
     }
+}
+
+// A stored choice that names none of its values (a unit code 7) must come back as it was
+// written, and count as the first choice meanwhile.
+TEST(SettingsFile, ChoiceNumbersNamingNoValueReadAndWriteBackUnchanged) {
+    TestApp t;
+    std::vector<std::string> lines = SavedLines(t);
+    const std::size_t units = KeyIndex(lines, "Metric Units=0,  English units=1") + 1;
+    lines[units] = "7";
+    TestApp u;
+    LoadLines(u, lines);
+    EXPECT_EQ(u.Errors(), 0);
+    EXPECT_FALSE(InInch(u.app.Config));
+    EXPECT_EQ(SavedLines(u).at(units), "7");
 }

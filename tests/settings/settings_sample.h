@@ -66,7 +66,7 @@ inline void FillSettings(Settings& s) {
     s.TextDeviceDialog = true;
     s.SmallOnlineWindow = true;
     s.EnterDiagramLimits = true;
-    s.DecimalComma = 2;
+    s.DecimalComma = DecimalSign::Comma;
     s.DataDir = "/daten/projekte/";
     s.TextHeightFactor = 1.5L;
     s.InputWindowScale = 125;
@@ -75,7 +75,7 @@ inline void FillSettings(Settings& s) {
     s.LineThickness0to5 = {5, 4, 3, 2, 1, 6};
     s.GraphicPrintDialog = true;
     s.TextWindowRect = Rect{10, 20, 640, 480};
-    s.EnglishUnits = 1;
+    s.EnglishUnits = Units::English;
     s.HeaderMode = 2;
     s.PrintFontName = "DejaVu Sans Mono";
     s.PrintFontSize = 9;
@@ -91,7 +91,7 @@ inline void FillSettings(Settings& s) {
     s.CadTextMode = 3;
     for (std::size_t k = 0; k < s.LineThickness16to31.size(); ++k)
         s.LineThickness16to31[k] = static_cast<int>(k + 2);
-    s.PlainCharacters = 1;
+    s.PlainCharacters = UnitCharacters::Plain;
     s.DialogElementsScale = 150;
     s.AngleFormat = 1;
     s.DimensionFactor = 2.5L;
@@ -117,8 +117,7 @@ inline void SetTableLimits(Settings& s, bool high) {
         } else if (l.check == CfgCheck::Range) {
             const long double v = high ? std::min(l.max, 99999.0L) : l.min;
             if (auto* i = std::get_if<CfgSlot<int>>(&e.setting)) i->ref(s) = static_cast<int>(v);
-            if (auto* w = std::get_if<CfgSlot<uint16_t>>(&e.setting))
-                w->ref(s) = static_cast<uint16_t>(v);
+            if (e.type == CfgType::Word) SetWordSetting(e, s, static_cast<uint16_t>(v));
         }
     }
     if (high) s.GraphWidth = s.GraphHeight = 6000;

@@ -195,10 +195,10 @@ TEST_F(SheetCommands, StartEnablesTheExchangeOnlyAfterItsExportWorked) {
 // With a decimal comma the report's numbers became text cells of the workbook.
 TEST_F(SheetCommands, PrintoutWritesDecimalNumbersAsNumbers) {
     LoadLProfile();
-    app.Config.DecimalComma = 2;
+    app.Config.DecimalComma = DecimalSign::Comma;
     app.Config.ExportDecimal = 2;
     ASSERT_TRUE(RunCommand(app, "mi_OlePrintoutExcel"));
-    EXPECT_EQ(app.Config.DecimalComma, 2);
+    EXPECT_EQ(app.Config.DecimalComma, DecimalSign::Comma);
     EXPECT_EQ(app.Config.ExportDecimal, 2);
     const std::string cells =
         Python("import re, sys, openpyxl\n"

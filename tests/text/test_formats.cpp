@@ -26,7 +26,7 @@ TEST(Formats, FixedWidthAndPadding) {
     EXPECT_EQ(FormatFixed(s, 1e-9L, 1, 3), "0.000"); // below 1e-8 is zero
     EXPECT_EQ(FormatFixed(s, 0.5L, 0, 0), "0");      // nearest, ties to even
     EXPECT_EQ(FormatFixed(s, 1.5L, 0, 0), "2");
-    s.DecimalComma = 2;
+    s.DecimalComma = DecimalSign::Comma;
     EXPECT_EQ(FormatFixed(s, 12.5L, 1, 3), "12,500");
 }
 
@@ -64,7 +64,7 @@ TEST(Formats, SignificantWithMoreDecimalPlacesAndComma) {
     EXPECT_EQ(FormatSignificant(s, 12.5L), "12.500");
     EXPECT_EQ(FormatSignificant(s, 1234.56L), "1234.56");
     s.DecimalPlaces = 3;
-    s.DecimalComma = 2;
+    s.DecimalComma = DecimalSign::Comma;
     EXPECT_EQ(FormatSignificant(s, 7.85L), "7,85");
 }
 
@@ -86,13 +86,13 @@ TEST(Formats, Engineering) {
 TEST(Formats, LengthsInInch) {
     NumberStyle s;
     EXPECT_EQ(FormatLength(s, 25.4L), "25.4");
-    s.EnglishUnits = 1;
+    s.EnglishUnits = Units::English;
     EXPECT_EQ(FormatLength(s, 25.4L), "1.0000");
     EXPECT_EQ(FormatLengthFixed(s, 25.4L, 7, 3), "     1.0000");
     EXPECT_EQ(FormatArea(s, 645.16L), "1");
     EXPECT_EQ(FormatVolume(s, 16387.064L), "1");
     EXPECT_EQ(FormatMoment4(s, 416231.4256L * 2), "2");
-    s.EnglishUnits = 0;
+    s.EnglishUnits = Units::Metric;
     EXPECT_EQ(FormatLengthFixed(s, 25.4L, 7, 3), "     25.400");
 }
 
@@ -103,15 +103,15 @@ TEST(Formats, UnitTexts) {
     EXPECT_EQ(UnitVolume(s), "mm\xFC");
     EXPECT_EQ(UnitMoment4(s), "mm4");
     EXPECT_EQ(UnitAngle(s), "\xF8");
-    s.PlainCharacters = 1;
+    s.PlainCharacters = UnitCharacters::Plain;
     EXPECT_EQ(UnitArea(s), "mm2");
     EXPECT_EQ(UnitVolume(s), "mm3");
     EXPECT_EQ(UnitAngle(s), "deg");
-    s.EnglishUnits = 1;
+    s.EnglishUnits = Units::English;
     EXPECT_EQ(UnitLength(s), "in");
     EXPECT_EQ(UnitArea(s), "in2");
     EXPECT_EQ(UnitMoment4(s), "in4");
-    s.PlainCharacters = 0;
+    s.PlainCharacters = UnitCharacters::CodePage;
     EXPECT_EQ(UnitArea(s), "in\xFD");
 }
 
@@ -142,7 +142,7 @@ TEST(Formats, NonFiniteValuesShowAMark) {
     for (int english : {0, 1})
         for (const auto& [name, format] : formatters) {
             NumberStyle s;
-            s.EnglishUnits = english;
+            s.EnglishUnits = static_cast<Units>(english);
             SCOPED_TRACE(std::string(name) + (english ? " inch" : " mm"));
             // Fixed formats keep their field: the mark stands right-aligned in it.
             const auto mark = [&](long double x) {
@@ -185,6 +185,6 @@ TEST(Formats, FitFieldNeverCutsIntegerDigits) {
     NumberStyle s;
     for (const Case& c : cases)
         EXPECT_EQ(FitField(s, c.text, c.shown, c.width), c.expected) << c.text;
-    s.DecimalComma = 2;
+    s.DecimalComma = DecimalSign::Comma;
     EXPECT_EQ(FitField(s, "1234567890123,5", 1.2345678901235e12L, 12), "1,235E12");
 }
