@@ -30,7 +30,7 @@
 #include "graphics/picturebrowser.h"
 #include "graphics/printout.h"
 #include "help/helperr.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "dialogs/dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Ui.h"

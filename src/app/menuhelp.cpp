@@ -10,7 +10,7 @@
 #include "graphics/picturebrowser.h"
 #include "graphics/printout.h"
 #include "help/helperr.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "report/projecttable.h"
 
 namespace vak1 {

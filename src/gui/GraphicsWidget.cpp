@@ -19,7 +19,7 @@
 #include "graphics/zoom.h"
 #include "gui/QtCanvas.h"
 #include "gui/fontmap.h"
-#include "input/contour.h"
+#include "app/contour.h"
 
 namespace vak1 {
 namespace {

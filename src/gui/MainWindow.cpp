@@ -20,7 +20,7 @@
 #include "gui/statusline.h"
 #include "gui/undohistory.h"
 #include "help/helptext.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "platform/Ui.h"
 
 namespace vak1 {

@@ -10,7 +10,7 @@
 #include "app/App.h"
 #include "app/notes.h"
 #include "cad/drawing.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "text/cp850.h"
 #include "text/formats.h"
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "input/fixture.h"
+#include "app/editfixture.h"
 #include "support/tempfolder.h"
 #include "dialogs/dialogs.h"
 #include "text/cp850.h"

@@ -16,7 +16,7 @@
 #include "gui/QtUi.h"
 #include "gui/contourpreview.h"
 #include "gui/driver.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "text/cp850.h"
 
 using namespace vak1;

@@ -15,7 +15,7 @@
 #include "app/App.h"
 #include "gui/QtUi.h"
 #include "gui/driver.h"
-#include "input/contour.h"
+#include "app/contour.h"
 
 using namespace vak1;
 using namespace vak1::test;

@@ -11,7 +11,7 @@
 #include "gui/QtUi.h"
 #include "gui/contourpreview.h"
 #include "gui/driver.h"
-#include "input/contour.h"
+#include "app/contour.h"
 
 using namespace vak1;
 using namespace vak1::test;

@@ -1,8 +1,8 @@
 // Pins the position list: append, insert and delete move the right slots, the 501st
 // position is refused, every position is listed, the selection and the questions pick the
 // target, and recalculation and redraw follow the help level.
-#include "fixture.h"
-#include "input/contour.h"
+#include "editfixture.h"
+#include "app/contour.h"
 #include "text/cp850.h"
 
 namespace vak1::test {

@@ -10,7 +10,7 @@
 #include "cad/drawing.h"
 #include "project/calculation.h"
 #include "graphics/draw.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/formats.h"
 #include "text/cp850.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/App.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"

@@ -7,7 +7,7 @@
 #include "cad/drawing.h"
 #include "dialogs/dialogs.h"
 #include "graphics/mapping.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "help/helperr.h"
 #include "text/formats.h"
 

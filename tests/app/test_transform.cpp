@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "project/calculation.h"
-#include "fixture.h"
-#include "input/contour.h"
+#include "editfixture.h"
+#include "app/contour.h"
 
 namespace vak1::test {
 namespace {

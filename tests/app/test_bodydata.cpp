@@ -1,7 +1,7 @@
 // Pins the reset question and its three answers, the body data with its ranges, units and
 // cancel, the arc division, and the text lines' code page conversion both ways.
-#include "fixture.h"
-#include "input/contour.h"
+#include "editfixture.h"
+#include "app/contour.h"
 #include "text/cp850.h"
 
 namespace vak1::test {

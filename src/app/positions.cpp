@@ -6,7 +6,7 @@
 #include "app/notes.h"
 #include "app/outputcontext.h"
 #include "graphics/draw.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "dialogs/dialogs.h"
 #include "platform/Ui.h"
 #include "text/cp850.h"

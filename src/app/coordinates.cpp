@@ -10,7 +10,7 @@
 
 #include "app/App.h"
 #include "model/angles.h"
-#include "input/contour.h"
+#include "app/contour.h"
 #include "dialogs/dialogs.h"
 #include "text/parse.h"
 #include "platform/Ui.h"

@@ -2,8 +2,8 @@
 // positions, the unit switch, inch input, and untouched fields keeping their exact values.
 #include <numbers>
 
-#include "fixture.h"
-#include "input/contour.h"
+#include "editfixture.h"
+#include "app/contour.h"
 
 namespace vak1::test {
 namespace {
