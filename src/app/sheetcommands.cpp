@@ -232,7 +232,7 @@ void OlePrintoutExcel(App& app) {
     // Numbers with a decimal point, which the workbook takes as numbers in any language (a
     // decimal comma made text cells of them).
     app.Config.DecimalComma = DecimalSign::Point;
-    app.Config.ExportDecimal = 1;
+    app.Config.ExportDecimal = DecimalSign::Point;
     ReportStandard(OutputContextOf(app), app.Project, app.Messages);
     app.Config.TextDevice = before.TextDevice;
     app.Config.TextDeviceDialog = before.TextDeviceDialog;

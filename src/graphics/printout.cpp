@@ -80,7 +80,7 @@ PrintoutSettings TakeOver(const PrintoutDialogData& data) {
 
 PrintoutSettings PrintoutDefaults(const Settings& s, bool formSheet) {
     PrintoutSettings p;
-    p.colorMode = s.PrintColorMode == 2 ? 2 : 1;
+    p.colorMode = s.PrintColorMode == PrintColors::Color ? 2 : 1;
     if (formSheet) {
         p.xScale = 1.9L; // the form sheet's picture then fills an A4 page
         return p;
@@ -91,7 +91,7 @@ PrintoutSettings PrintoutDefaults(const Settings& s, bool formSheet) {
     // The frame chosen for the graphic ("Umrandung" of the graphics settings, kept for the
     // session only) frames its printout as well.
     p.border = s.ScreendumpBorder || s.GraphicBorder;
-    p.landscape = s.PrinterOrientation != 1;
+    p.landscape = s.PrinterOrientation != Orientation::Portrait;
     return p;
 }
 
@@ -107,7 +107,7 @@ bool PrintGraphic(GraphicsWindow& g, const Settings& s, const PrintoutSettings& 
         g.KeepAspect = keepAspect;
     }
     Settings printing = s;
-    printing.PrintColorMode = p.colorMode;
+    printing.PrintColorMode = static_cast<PrintColors>(p.colorMode);
     NoCanvas screen;
     if (!Replay(g, printing, screen, abortFlag)) return false;
     PrintTarget target;

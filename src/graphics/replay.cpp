@@ -136,10 +136,10 @@ void Player::ApplyColor(int n) {
     if (n == 0) {
         screenColor_ = printColor_ = PaletteColor(s_.BackgroundColor);
         // Erasing on paper in monochrome leaves the paper white, not the screen's colour.
-        if (s_.PrintColorMode != 2) printColor_ = CanvasColor{255, 255, 255};
+        if (s_.PrintColorMode != PrintColors::Color) printColor_ = CanvasColor{255, 255, 255};
     } else if (n >= 1 && n <= kHighestColor) {
         screenColor_ = s_.ColorGraphics ? PaletteColor(n) : CanvasColor{};
-        printColor_ = s_.PrintColorMode == 2 ? PaletteColor(n) : CanvasColor{};
+        printColor_ = s_.PrintColorMode == PrintColors::Color ? PaletteColor(n) : CanvasColor{};
     } else {
         return;
     }
@@ -172,7 +172,8 @@ void Player::DrawText(const long double* v, std::string_view text) {
         font.italic = styled && (style & 2);
         font.underline = styled && (style & 4);
         font.strikeOut = styled && (style & 8);
-        if (s_.PrintColorMode != 2) color = colorNumber_ == 0 ? printColor_ : CanvasColor{};
+        if (s_.PrintColorMode != PrintColors::Color)
+            color = colorNumber_ == 0 ? printColor_ : CanvasColor{};
         printer_->canvas->SetFont(font, color);
         printer_->canvas->Text(Q(x, y), utf8);
         return; // printed text goes to the paper only
@@ -266,8 +267,9 @@ bool Player::Run(uint8_t& abortFlag) {
     if (printer_ && printer_->page.border) {
         const WorldRect w = g_.World;
         // A monochrome printout stays black and white, the frame included.
-        const CanvasColor c =
-            s_.ColorGraphics && s_.PrintColorMode == 2 ? PaletteColor(11) : CanvasColor{};
+        const CanvasColor c = s_.ColorGraphics && s_.PrintColorMode == PrintColors::Color
+                                  ? PaletteColor(11)
+                                  : CanvasColor{};
         printer_->canvas->SetPen(c, PrinterPenWidth(printer_->page, 1), PenStyle::Solid,
                                  PenMode::Copy);
         const CanvasPoint a = Q(w.xmin, w.ymin), b = Q(w.xmin, w.ymax), d = Q(w.xmax, w.ymax),

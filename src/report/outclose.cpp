@@ -113,7 +113,8 @@ void OutputClose(const OutputContext& ctx) {
     OutputDocument& d = ctx.doc;
     const Settings& s = ctx.settings;
     const bool paged = d.Kind == odScreen || d.Kind == odTextPrinter || d.Kind == odWindowsPrinter;
-    if (paged && d.LineCount > 0 && (s.HeaderMode == 2 || s.SeparatorStyle == 4))
+    if (paged && d.LineCount > 0 &&
+        (s.HeaderMode == PageHeaders::FirstPageOnly || s.SeparatorStyle == 4))
         WriteRaw(ctx, "\f");
     if (d.Kind == odHtml) {
         CloseHtmlTable(ctx);

@@ -45,7 +45,7 @@ bool IsSeparator(const OutputContext& ctx, std::string_view text) {
 void PageTest(const OutputContext& ctx) {
     OutputDocument& d = ctx.doc;
     if (d.LineCount < ctx.settings.LinesPerPage) return;
-    if (ctx.settings.HeaderMode == 2) {
+    if (ctx.settings.HeaderMode == PageHeaders::FirstPageOnly) {
         Emit(ctx, "\f");
         WriteLineEnd(ctx);
         d.LineCount = 0;

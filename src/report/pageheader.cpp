@@ -106,7 +106,7 @@ void TextHeaderBox(const OutputContext& ctx) {
     for (int i = 0; i < spaceLines; ++i)
         WriteRawLine(ctx, "");
     WriteBoxLine(ctx, SeparatorBoxTop(s));
-    if (s.HeaderMode == 2)
+    if (s.HeaderMode == PageHeaders::FirstPageOnly)
         WriteFramed(ctx, {{6, d.HeaderLines[0]}});
     else if (d.TotalPages != 0)
         WriteFramed(
@@ -176,7 +176,7 @@ void PageHeader(const OutputContext& ctx) {
             return;
         }
     }
-    if (s.HeaderMode == 2 && d.PageNumber > 0) {
+    if (s.HeaderMode == PageHeaders::FirstPageOnly && d.PageNumber > 0) {
         WriteRawLine(ctx, " ");
         return;
     }

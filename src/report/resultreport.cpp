@@ -183,7 +183,7 @@ void WriteResultLine(const OutputContext& ctx, std::string_view label, std::stri
     const uint16_t kind = ctx.doc.Kind;
     if (IsTabKind(kind)) {
         std::string v(value);
-        const bool point = ctx.settings.ExportDecimal == 1;
+        const bool point = ctx.settings.ExportDecimal == DecimalSign::Point;
         for (char& c : v)
             if (c == (point ? ',' : '.')) c = point ? '.' : ',';
         WriteRawLine(ctx, std::string(label) + "\t" + std::string(symbol) + "\t" +

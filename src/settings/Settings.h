@@ -14,6 +14,12 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Choices of the printouts, stored as their numbers in the settings file (a number that
+// names none of them is kept as it is).
+enum class PrintColors : uint16_t { Mono = 1, Color = 2 };
+enum class Orientation : uint16_t { Portrait = 1, Landscape = 2 };
+enum class PageHeaders : uint16_t { EveryPage = 1, FirstPageOnly = 2 };
+
 struct Settings : NumberStyle {
     // DecimalPlaces, DecimalComma, EnglishUnits and PlainCharacters come from NumberStyle.
     // CAD layers 1..5 and texts (entries 3..6).
@@ -62,7 +68,7 @@ struct Settings : NumberStyle {
     uint16_t PlotCommandCount = 1;
 
     int BackgroundColor = 1;
-    uint16_t PrintColorMode = 1;
+    PrintColors PrintColorMode = PrintColors::Mono;
     bool LayerMonochrome = false;
     long double TextWidthFactor = 0.8L;
     std::string GraphFontName = "Arial";
@@ -92,16 +98,16 @@ struct Settings : NumberStyle {
     std::array<int, 6> LineThickness0to5{3, 1, 1, 1, 2, 3};
     bool GraphicPrintDialog = false;
     Rect TextWindowRect{};
-    uint16_t HeaderMode = 1;
+    PageHeaders HeaderMode = PageHeaders::EveryPage;
     std::string PrintFontName = "Courier New";
     uint16_t PrintFontSize = 10;
     uint16_t PrintFontStyle = 0;
     uint16_t GraphFontStyle = 0;
-    uint16_t PrinterOrientation = 1;
+    Orientation PrinterOrientation = Orientation::Portrait;
     bool Edit3D = false;
     std::array<long double, 3> Default3D{0, 0, 0};
     uint16_t IndexStyle = 0;
-    uint16_t ExportDecimal = 2;
+    DecimalSign ExportDecimal = DecimalSign::Comma; // of tab-separated values
     std::string ReleaseField;
     int DxfDecimals = 6;
     uint16_t CadTextMode = 1;

@@ -167,8 +167,8 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
     d.scaleX = RealText(s.ScreendumpScale);
     d.scaleY = RealText(s.PrintScaleVertical);
     d.screendumpBorder = s.ScreendumpBorder;
-    d.printColorMode = Shown(s.PrintColorMode, 1);
-    d.printerOrientation = Shown(s.PrinterOrientation, 1);
+    d.printColorMode = Shown(static_cast<int>(s.PrintColorMode), 1);
+    d.printerOrientation = Shown(static_cast<int>(s.PrinterOrientation), 1);
     d.graphicPrintDialog = s.GraphicPrintDialog;
 
     d.printerPort = Shown(s.PrinterPort, 1);
@@ -187,14 +187,14 @@ void FillConfigDialog(const Settings& s, const ConfigEnvironment& env, ConfigDia
                     std::to_string(s.TextWindowRect.height)};
     d.englishUnits = static_cast<int>(s.EnglishUnits);
     d.angleFormat = Shown(s.AngleFormat, 1);
-    d.headerMode = Shown(s.HeaderMode, 1);
+    d.headerMode = Shown(static_cast<int>(s.HeaderMode), 1);
     d.printFontName = FieldText(s.PrintFontName);
     d.printFontSize = s.PrintFontSize;
     d.printFontStyle = s.PrintFontStyle;
 
     d.helpLevel = s.HelpLevel;
     d.decimalComma = Shown(static_cast<int>(s.DecimalComma), 1);
-    d.exportDecimal = Shown(s.ExportDecimal, 1);
+    d.exportDecimal = Shown(static_cast<int>(s.ExportDecimal), 1);
     d.decimalPlaces = s.DecimalPlaces;
     d.archiveMode = s.ArchiveMode;
     d.plainCharacters = static_cast<int>(s.PlainCharacters);
@@ -274,8 +274,8 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
     s.ScreendumpScale = Real(d.scaleX);
     s.PrintScaleVertical = Real(d.scaleY);
     s.ScreendumpBorder = d.screendumpBorder;
-    s.PrintColorMode = Index<uint16_t>(d.printColorMode, 1);
-    s.PrinterOrientation = Index<uint16_t>(d.printerOrientation, 1);
+    s.PrintColorMode = Index<PrintColors>(d.printColorMode, 1);
+    s.PrinterOrientation = Index<Orientation>(d.printerOrientation, 1);
     s.GraphicPrintDialog = d.graphicPrintDialog;
 
     s.PrinterPort = Index<uint16_t>(d.printerPort, 1);
@@ -290,14 +290,14 @@ void ReadConfigDialog(const ConfigDialogData& d, const ScreenMetrics& screen, Se
                         Int(d.textWindow[3])};
     s.EnglishUnits = Index<Units>(d.englishUnits, 0);
     s.AngleFormat = Index<uint16_t>(d.angleFormat, 1);
-    s.HeaderMode = Index<uint16_t>(d.headerMode, 1);
+    s.HeaderMode = Index<PageHeaders>(d.headerMode, 1);
     s.PrintFontName = FieldValue(d.printFontName).substr(0, 60);
     s.PrintFontSize = static_cast<uint16_t>(std::clamp(d.printFontSize, 1, 65535));
     s.PrintFontStyle = static_cast<uint16_t>(d.printFontStyle);
 
     s.HelpLevel = Index<uint16_t>(d.helpLevel, 0);
     s.DecimalComma = Index<DecimalSign>(d.decimalComma, 1);
-    s.ExportDecimal = Index<uint16_t>(d.exportDecimal, 1);
+    s.ExportDecimal = Index<DecimalSign>(d.exportDecimal, 1);
     s.DecimalPlaces = InRange(d.decimalPlaces, ConfigSpinRange(&ConfigDialogData::decimalPlaces));
     s.ArchiveMode = d.archiveMode;
     s.PlainCharacters = Index<UnitCharacters>(d.plainCharacters, 0);

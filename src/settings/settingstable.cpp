@@ -268,7 +268,8 @@ constexpr bool TypeFitsSetting(const CfgEntry& e) {
         return Holds<int>(e);
     case T::Word:
         return Holds<uint16_t>(e) || Holds<DecimalSign>(e) || Holds<Units>(e) ||
-               Holds<UnitCharacters>(e);
+               Holds<UnitCharacters>(e) || Holds<PrintColors>(e) || Holds<Orientation>(e) ||
+               Holds<PageHeaders>(e);
     case T::PlotCommands:
         return Holds<uint16_t>(e);
     case T::Char:

@@ -61,7 +61,8 @@ struct CfgEntry;
 // uint16_t).
 using CfgSetting =
     std::variant<std::monostate, CfgSlot<std::string>, CfgSlot<int>, CfgSlot<uint16_t>,
-                 CfgSlot<DecimalSign>, CfgSlot<Units>, CfgSlot<UnitCharacters>, CfgSlot<char>,
+                 CfgSlot<DecimalSign>, CfgSlot<Units>, CfgSlot<UnitCharacters>,
+                 CfgSlot<PrintColors>, CfgSlot<Orientation>, CfgSlot<PageHeaders>, CfgSlot<char>,
                  CfgSlot<bool>, CfgSlot<long double>, CfgSlot<Rect>>;
 
 // The number of a Word entry, and the setting from a number (a choice keeps a number that

@@ -116,7 +116,7 @@ TEST_F(OutputDocumentTest, StyleFourStartsANewFramedPageAfterAFullOne) {
 }
 
 TEST_F(OutputDocumentTest, HeaderModeTwoFramesOnlyTheFirstPage) {
-    app.Config.HeaderMode = 2;
+    app.Config.HeaderMode = PageHeaders::FirstPageOnly;
     app.Config.LinesPerPage = 10;
     auto lines = ScreenDocument(Numbered(25), true);
     const std::string all = Read(dir + "outwin.txt");
@@ -362,7 +362,7 @@ TEST_F(OutputDocumentTest, TextProgramGetsTheWindowsCopyAsOneArgument) {
 TEST_F(OutputDocumentTest, PrinterPortGetsSetupFreeTextAndPauseRefusalAborts) {
     ports.Map(2, dir + "lpt2.prn");
     app.Config.PrinterPort = 2;
-    app.Config.HeaderMode = 2;
+    app.Config.HeaderMode = PageHeaders::FirstPageOnly;
     ui.Push(ScriptedAnswer::Answer(Reply::No)); // no pause
     SetHeader(Out(), {"Kopf", "", "", "", ""}, 0);
     OutputOpen(Out(), odTextPrinter);

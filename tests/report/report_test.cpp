@@ -42,14 +42,14 @@ TEST_F(ReportTest, ResultLineKeepsItsColumnsAndIsCutAtSeventyTwo) {
 
 TEST_F(ReportTest, TabSeparatedValuesFollowExportDecimal) {
     app.Config.DecimalComma = DecimalSign::Comma;
-    app.Config.ExportDecimal = 1;
+    app.Config.ExportDecimal = DecimalSign::Point;
     SetHeader(Out(), {"", "", "", "", ""}, 0);
     OutputOpen(Out(), odSpreadsheetTxt);
     WriteResultLine(Out(), "Masse", "m", "kg", "1,5");
     OutputClose(Out());
     EXPECT_NE(Read(dir + "$$$1.txt").find("Masse\tm\tkg\t1.5\r\n"), std::string::npos);
 
-    app.Config.ExportDecimal = 2;
+    app.Config.ExportDecimal = DecimalSign::Comma;
     OutputOpen(Out(), odSpreadsheetTxt);
     WriteResultLine(Out(), "Masse", "m", "kg", "1.5");
     OutputClose(Out());

@@ -46,7 +46,7 @@ inline void FillSettings(Settings& s) {
                           Settings::kDefaultPlotLine};
     s.PlotCommandCount = 3;
     s.BackgroundColor = 15;
-    s.PrintColorMode = 2;
+    s.PrintColorMode = PrintColors::Color;
     s.LayerMonochrome = true;
     s.TextWidthFactor = 0.75L;
     s.GraphFontName = "DejaVu Sans";
@@ -76,16 +76,16 @@ inline void FillSettings(Settings& s) {
     s.GraphicPrintDialog = true;
     s.TextWindowRect = Rect{10, 20, 640, 480};
     s.EnglishUnits = Units::English;
-    s.HeaderMode = 2;
+    s.HeaderMode = PageHeaders::FirstPageOnly;
     s.PrintFontName = "DejaVu Sans Mono";
     s.PrintFontSize = 9;
     s.PrintFontStyle = 3;
     s.GraphFontStyle = 2;
-    s.PrinterOrientation = 2;
+    s.PrinterOrientation = Orientation::Landscape;
     s.Edit3D = true;
     s.Default3D = {0.5L, -0.25L, 1.125L};
     s.IndexStyle = 2;
-    s.ExportDecimal = 1;
+    s.ExportDecimal = DecimalSign::Point;
     s.ReleaseField = "Frei";
     s.DxfDecimals = 8;
     s.CadTextMode = 3;

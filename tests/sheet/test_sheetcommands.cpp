@@ -196,10 +196,10 @@ TEST_F(SheetCommands, StartEnablesTheExchangeOnlyAfterItsExportWorked) {
 TEST_F(SheetCommands, PrintoutWritesDecimalNumbersAsNumbers) {
     LoadLProfile();
     app.Config.DecimalComma = DecimalSign::Comma;
-    app.Config.ExportDecimal = 2;
+    app.Config.ExportDecimal = DecimalSign::Comma;
     ASSERT_TRUE(RunCommand(app, "mi_OlePrintoutExcel"));
     EXPECT_EQ(app.Config.DecimalComma, DecimalSign::Comma);
-    EXPECT_EQ(app.Config.ExportDecimal, 2);
+    EXPECT_EQ(app.Config.ExportDecimal, DecimalSign::Comma);
     const std::string cells =
         Python("import re, sys, openpyxl\n"
                "ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
