@@ -33,6 +33,101 @@ using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds>;
 using Criteria = CGAL::Delaunay_mesh_size_criteria_2<CDT>;
 using Mesher = CGAL::Delaunay_mesher_2<CDT, Criteria>;
 using Face = CDT::Face_handle;
+using Quality = Criteria::Quality;
+
+} // namespace
+} // namespace vak1
+
+namespace CGAL {
+
+// The refinement's queue of bad faces. The mesher's own finds a face by comparing the
+// coordinates of its corners, read through the face and its vertices on every comparison: a
+// cache miss each in a large triangulation, about half of the meshing time. This one keeps the
+// corners with the entry. A face's corners do not change while it waits (the faces a new point
+// takes away leave the queue first), so the comparisons, and with them the order of faces of
+// equal quality (placed next to the face that follows by corners, as the mesher's own places
+// them), are the same: the mesh stays the same to the last digit. The face refinement is the
+// only user of a map from faces to this quality.
+template <class Compare>
+class Double_map<vak1::Face, vak1::Quality, Compare, std::less<vak1::Quality>> {
+  public:
+    using Key = vak1::Face;
+    using Data = vak1::Quality;
+    using Reverse_func = std::multimap<Data, Key, std::less<Data>>;
+    using reverse_iterator = typename Reverse_func::iterator;
+    using iterator = reverse_iterator;
+    struct Corners {
+        double c[6];
+        // The order of the mesher's own comparison: corner by corner, each by y, then z.
+        bool operator<(const Corners& o) const {
+            for (int i = 0; i < 6; ++i)
+                if (c[i] != o.c[i]) return c[i] < o.c[i];
+            return false;
+        }
+    };
+    struct Entry {
+        Key face;
+        reverse_iterator at;
+    };
+    using Direct_func = std::map<Corners, Entry>;
+    using Direct_entry = std::pair<Key, reverse_iterator>;
+    using const_iterator = typename Direct_func::const_iterator;
+    using size_type = std::size_t;
+
+    bool empty() const {
+        return byQuality.empty();
+    }
+    size_type size() const {
+        return byQuality.size();
+    }
+    void clear() {
+        byQuality.clear();
+        byCorners.clear();
+    }
+    // A face already queued keeps its place. A new one goes, among faces of equal quality,
+    // right before the face that follows it by corners, as the mesher's own queue does.
+    bool insert(const Key& k, const Data& d) {
+        const Corners key = Of(k);
+        const auto next = byCorners.lower_bound(key);
+        if (next != byCorners.end() && !(key < next->first)) return next->second.face != k;
+        const auto at = byQuality.insert(next == byCorners.end() ? byQuality.end() : next->second.at,
+                                         {d, k});
+        byCorners.emplace_hint(next, key, Entry{k, at});
+        return true;
+    }
+    bool erase(const Key& k) {
+        const auto entry = byCorners.find(Of(k));
+        if (entry == byCorners.end()) return false;
+        byQuality.erase(entry->second.at);
+        byCorners.erase(entry);
+        return true;
+    }
+    reverse_iterator front() {
+        return byQuality.begin();
+    }
+    void pop_front() {
+        byCorners.erase(Of(byQuality.begin()->second));
+        byQuality.erase(byQuality.begin());
+    }
+
+  private:
+    static Corners Of(const Key& k) {
+        Corners s;
+        for (int i = 0; i < 3; ++i) {
+            s.c[2 * i] = k->vertex(i)->point().x();
+            s.c[2 * i + 1] = k->vertex(i)->point().y();
+        }
+        return s;
+    }
+
+    Reverse_func byQuality;
+    Direct_func byCorners;
+};
+
+} // namespace CGAL
+
+namespace vak1 {
+namespace {
 
 // Beyond this many vertices the mesh would no longer fit a desktop's memory comfortably.
 constexpr std::size_t kMaxVertices = 3000000;
