@@ -74,12 +74,8 @@ class Double_map<vak1::Face, vak1::Quality, Compare, std::less<vak1::Quality>> {
     using const_iterator = typename Direct_func::const_iterator;
     using size_type = std::size_t;
 
-    bool empty() const {
-        return byQuality.empty();
-    }
-    size_type size() const {
-        return byQuality.size();
-    }
+    bool empty() const { return byQuality.empty(); }
+    size_type size() const { return byQuality.size(); }
     void clear() {
         byQuality.clear();
         byCorners.clear();
@@ -90,8 +86,8 @@ class Double_map<vak1::Face, vak1::Quality, Compare, std::less<vak1::Quality>> {
         const Corners key = Of(k);
         const auto next = byCorners.lower_bound(key);
         if (next != byCorners.end() && !(key < next->first)) return next->second.face != k;
-        const auto at = byQuality.insert(next == byCorners.end() ? byQuality.end() : next->second.at,
-                                         {d, k});
+        const auto at =
+            byQuality.insert(next == byCorners.end() ? byQuality.end() : next->second.at, {d, k});
         byCorners.emplace_hint(next, key, Entry{k, at});
         return true;
     }
@@ -102,9 +98,7 @@ class Double_map<vak1::Face, vak1::Quality, Compare, std::less<vak1::Quality>> {
         byCorners.erase(entry);
         return true;
     }
-    reverse_iterator front() {
-        return byQuality.begin();
-    }
+    reverse_iterator front() { return byQuality.begin(); }
     void pop_front() {
         byCorners.erase(Of(byQuality.begin()->second));
         byQuality.erase(byQuality.begin());

@@ -41,6 +41,7 @@
 #include <numbers>
 #include <numeric>
 
+#include "fem/cholesky.h"
 #include "fem/mesh.h"
 #include "text/cp850.h"
 
@@ -478,7 +479,7 @@ using SparseK = Eigen::SparseMatrix<double>;
 // dense kernels. The time grows with the elements to the power 1.4: the separators of a plane
 // mesh grow with the square root of its nodes, and their dense blocks with its cube.
 FemSolver SolverFor(FemSolver wanted) {
-    return wanted == FemSolver::Automatic ? FemSolver::SimplicialCorners : wanted;
+    return wanted == FemSolver::Automatic ? FemSolver::Supernodal : wanted;
 }
 
 // Factorises K (its lower triangle) and solves K X = F; going() is asked between the two.
@@ -494,6 +495,14 @@ TorsionStatus Factorise(Solver& solver, const SparseK& K, const Eigen::MatrixXd&
 
 TorsionStatus Factorise(FemSolver which, const SparseK& K, const Eigen::MatrixXd& F,
                         Eigen::MatrixXd& X, const std::function<bool()>& going) {
+    if (which == FemSolver::Supernodal) {
+        SupernodalCholesky solver;
+        if (!solver.Factorise(K)) return TorsionStatus::Failed;
+        if (!going()) return TorsionStatus::Cancelled;
+        X = F;
+        solver.Solve(X);
+        return TorsionStatus::Ok;
+    }
     if (which == FemSolver::SimplicialCorners) {
         Eigen::SimplicialLDLT<SparseK, Eigen::Lower, Eigen::NaturalOrdering<int>> solver;
         return Factorise(solver, K, F, X, going);
@@ -620,7 +629,7 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double numberingCpu = CpuSeconds();
     std::vector<int> dof(n, -1);
     int free = 0;
-    if (out.solver == FemSolver::SimplicialCorners) {
+    if (out.solver == FemSolver::SimplicialCorners || out.solver == FemSolver::Supernodal) {
         const std::vector<int> number = CornerOrder(mesh);
         std::vector<int> node(n);
         for (int i = 0; i < n; ++i)
