@@ -11,6 +11,7 @@
 #include <Eigen/Dense>
 
 #include <algorithm>
+#include <future>
 #include <numeric>
 
 namespace vak1 {
@@ -36,29 +37,23 @@ bool Amalgamate(int columns, double zeros, double entries) {
 
 } // namespace
 
-bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
-    Eigen::SparseMatrix<double> compressed;
-    const Eigen::SparseMatrix<double>* lower = &lowerIn;
-    if (!lowerIn.isCompressed()) {
-        compressed = lowerIn;
-        compressed.makeCompressed();
-        lower = &compressed;
-    }
-    const int n = static_cast<int>(lower->rows());
-    const int* Ap = lower->outerIndexPtr();
-    const int* Ai = lower->innerIndexPtr();
-    const double* Ax = lower->valuePtr();
+void SupernodalCholesky::Analyse(const std::vector<int>& Ap, const std::vector<int>& Ai,
+                                 const std::vector<int>& place) {
+    const int n = static_cast<int>(Ap.size()) - 1;
 
-    // The entries left of the diagonal by rows.
+    // The entries left of the diagonal by rows, numbered by place.
     std::vector<int> rowStart(n + 1, 0);
     for (int j = 0; j < n; ++j)
         for (int p = Ap[j]; p < Ap[j + 1]; ++p)
-            if (Ai[p] > j) ++rowStart[Ai[p] + 1];
+            if (Ai[p] != j) ++rowStart[std::max(place[Ai[p]], place[j]) + 1];
     std::partial_sum(rowStart.begin(), rowStart.end(), rowStart.begin());
     std::vector<int> rowColumns(rowStart[n]), next(rowStart.begin(), rowStart.end() - 1);
     for (int j = 0; j < n; ++j)
         for (int p = Ap[j]; p < Ap[j + 1]; ++p)
-            if (Ai[p] > j) rowColumns[next[Ai[p]]++] = j;
+            if (Ai[p] != j) {
+                const int a = place[Ai[p]], b = place[j];
+                rowColumns[next[std::max(a, b)]++] = std::min(a, b);
+            }
 
     // The elimination tree (Liu's algorithm with path compression).
     std::vector<int> parent(n, -1), ancestor(n, -1);
@@ -71,15 +66,27 @@ bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
                 i = up;
             }
 
+    // Entries per column of the factor, from the subtree of each row.
+    std::vector<int> count(n, 1), mark(n, -1);
+    for (int k = 0; k < n; ++k) {
+        mark[k] = k;
+        for (int p = rowStart[k]; p < rowStart[k + 1]; ++p)
+            for (int j = rowColumns[p]; mark[j] != k; j = parent[j]) {
+                ++count[j];
+                mark[j] = k;
+            }
+    }
+    rowColumns = {};
+
     // Postorder: every subtree takes consecutive places, children before their parent.
-    std::vector<int> head(n, -1), sibling(n, -1), order;
-    order.reserve(n);
+    std::vector<int> head(n, -1), sibling(n, -1), post(n);
     for (int j = n - 1; j >= 0; --j)
         if (parent[j] >= 0) {
             sibling[j] = head[parent[j]];
             head[parent[j]] = j;
         }
     std::vector<int> stack;
+    int placed = 0;
     for (int root = 0; root < n; ++root) {
         if (parent[root] >= 0) continue;
         stack.push_back(root);
@@ -91,55 +98,37 @@ bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
                 stack.push_back(child);
             } else {
                 stack.pop_back();
-                order.push_back(j);
+                post[j] = placed++;
             }
         }
     }
-    place_.assign(n, 0);
-    for (int k = 0; k < n; ++k)
-        place_[order[k]] = k;
-    std::vector<int> up(n, -1);
-    for (int j = 0; j < n; ++j)
-        if (parent[j] >= 0) up[place_[j]] = place_[parent[j]];
-
-    // The matrix renumbered: by columns (rows at or below the diagonal) and, left of the
-    // diagonal, by rows.
-    std::vector<int> colStart(n + 1, 0);
-    std::fill(rowStart.begin(), rowStart.end(), 0);
-    for (int j = 0; j < n; ++j)
-        for (int p = Ap[j]; p < Ap[j + 1]; ++p) {
-            const int a = place_[Ai[p]], b = place_[j];
-            ++colStart[std::min(a, b) + 1];
-            if (a != b) ++rowStart[std::max(a, b) + 1];
-        }
-    std::partial_sum(colStart.begin(), colStart.end(), colStart.begin());
-    std::partial_sum(rowStart.begin(), rowStart.end(), rowStart.begin());
-    std::vector<int> colRows(colStart[n]);
-    std::vector<double> colValues(colStart[n]);
-    std::vector<int> colNext(colStart.begin(), colStart.end() - 1);
-    next.assign(rowStart.begin(), rowStart.end() - 1);
-    for (int j = 0; j < n; ++j)
-        for (int p = Ap[j]; p < Ap[j + 1]; ++p) {
-            const int a = place_[Ai[p]], b = place_[j];
-            const int column = std::min(a, b), row = std::max(a, b);
-            colRows[colNext[column]] = row;
-            colValues[colNext[column]++] = Ax[p];
-            if (a != b) rowColumns[next[row]++] = column;
-        }
-
-    // Entries per column of the factor, from the subtree of each row.
-    std::vector<int> count(n, 1), mark(n, -1);
-    for (int k = 0; k < n; ++k) {
-        mark[k] = k;
-        for (int p = rowStart[k]; p < rowStart[k + 1]; ++p)
-            for (int j = rowColumns[p]; mark[j] != k; j = up[j]) {
-                ++count[j];
-                mark[j] = k;
-            }
+    place_.resize(n);
+    for (int i = 0; i < n; ++i)
+        place_[i] = post[place[i]];
+    std::vector<int> up(n, -1), columnCount(n);
+    for (int j = 0; j < n; ++j) {
+        if (parent[j] >= 0) up[post[j]] = post[parent[j]];
+        columnCount[post[j]] = count[j];
     }
     std::vector<int> children(n, 0);
     for (int j = 0; j < n; ++j)
         if (up[j] >= 0) ++children[up[j]];
+
+    // The matrix in the factor's order by columns, and where each given entry goes.
+    colStart_.assign(n + 1, 0);
+    for (int j = 0; j < n; ++j)
+        for (int p = Ap[j]; p < Ap[j + 1]; ++p)
+            ++colStart_[std::min(place_[Ai[p]], place_[j]) + 1];
+    std::partial_sum(colStart_.begin(), colStart_.end(), colStart_.begin());
+    colRows_.resize(colStart_[n]);
+    slot_.resize(colStart_[n]);
+    next.assign(colStart_.begin(), colStart_.end() - 1);
+    for (int j = 0; j < n; ++j)
+        for (int p = Ap[j]; p < Ap[j + 1]; ++p) {
+            const int a = place_[Ai[p]], b = place_[j];
+            slot_[p] = next[std::min(a, b)]++;
+            colRows_[slot_[p]] = std::max(a, b);
+        }
 
     // Supernodes: a column joins the one before when it is its only child and has the same
     // structure below; then children join their parent while few zeros come in.
@@ -149,10 +138,11 @@ bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
     };
     std::vector<Candidate> merged;
     for (int j = 0; j < n;) {
-        Candidate p{j, 1, count[j], 0};
+        Candidate p{j, 1, columnCount[j], 0};
         while (j + p.columns < n) {
             const int c = j + p.columns;
-            if (up[c - 1] != c || count[c - 1] != count[c] + 1 || children[c] != 1) break;
+            if (up[c - 1] != c || columnCount[c - 1] != columnCount[c] + 1 || children[c] != 1)
+                break;
             ++p.columns;
         }
         j += p.columns;
@@ -183,28 +173,27 @@ bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
         for (int j = merged[s].first; j < merged[s].first + merged[s].columns; ++j)
             nodeOf[j] = s;
     }
-    std::vector<int> firstChild(supernodes, -1), nextChild(supernodes, -1);
     for (int s = supernodes - 1; s >= 0; --s) {
         const int last = nodes_[s].first + nodes_[s].columns - 1;
         if (up[last] < 0) continue;
-        nodes_[s].parent = nodeOf[up[last]];
-        nextChild[s] = firstChild[nodes_[s].parent];
-        firstChild[nodes_[s].parent] = s;
+        Supernode& parentNode = nodes_[nodeOf[up[last]]];
+        nodes_[s].nextSibling = parentNode.firstChild;
+        parentNode.firstChild = s;
     }
     below_.clear();
     std::fill(mark.begin(), mark.end(), -1);
-    std::size_t values = 0;
+    size_ = 0;
     for (int s = 0; s < supernodes; ++s) {
         Supernode& node = nodes_[s];
         const int last = node.first + node.columns - 1;
         node.rowIndex = below_.size();
         for (int j = node.first; j <= last; ++j)
-            for (int p = colStart[j]; p < colStart[j + 1]; ++p)
-                if (colRows[p] > last && mark[colRows[p]] != s) {
-                    mark[colRows[p]] = s;
-                    below_.push_back(colRows[p]);
+            for (int p = colStart_[j]; p < colStart_[j + 1]; ++p)
+                if (colRows_[p] > last && mark[colRows_[p]] != s) {
+                    mark[colRows_[p]] = s;
+                    below_.push_back(colRows_[p]);
                 }
-        for (int c = firstChild[s]; c >= 0; c = nextChild[c]) {
+        for (int c = node.firstChild; c >= 0; c = nodes_[c].nextSibling) {
             const Supernode& child = nodes_[c];
             const int childBelow = child.rows - child.columns;
             for (int t = 0; t < childBelow; ++t) {
@@ -217,16 +206,24 @@ bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
         }
         std::sort(below_.begin() + static_cast<std::ptrdiff_t>(node.rowIndex), below_.end());
         node.rows = node.columns + static_cast<int>(below_.size() - node.rowIndex);
-        node.values = values;
-        values += static_cast<std::size_t>(node.rows) * static_cast<std::size_t>(node.columns);
+        node.values = size_;
+        size_ += static_cast<std::size_t>(node.rows) * static_cast<std::size_t>(node.columns);
     }
+}
 
-    // The fronts in postorder: the updates of a supernode's children lie on top of the stack.
-    values_.assign(values, 0.0);
-    std::vector<int> local(n);
-    std::vector<double> updates, work;
-    std::vector<std::size_t> updateStart;
-    for (int s = 0; s < supernodes; ++s) {
+bool SupernodalCholesky::Factorise(const std::vector<double>& given) {
+    const int n = static_cast<int>(place_.size());
+    const int supernodes = static_cast<int>(nodes_.size());
+    std::vector<double> colValues(colRows_.size());
+    for (std::size_t p = 0; p < slot_.size(); ++p)
+        colValues[slot_[p]] = given[p];
+    values_.assign(size_, 0.0);
+    // What each supernode leaves to its parent, until the parent takes it.
+    std::vector<std::vector<double>> updates(supernodes);
+
+    // One front: the entries of its columns and its children's updates, then its dense
+    // factorisation. local maps a row of the factor to its row in the front.
+    const auto front = [&](int s, std::vector<int>& local) {
         const Supernode& node = nodes_[s];
         const int k = node.columns, m = node.rows, u = m - k;
         const int* rows = below_.data() + node.rowIndex;
@@ -236,24 +233,18 @@ bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
             local[rows[t]] = k + t;
         Eigen::Map<Matrix> L(values_.data() + node.values, m, k);
         for (int j = node.first; j < node.first + k; ++j)
-            for (int p = colStart[j]; p < colStart[j + 1]; ++p)
-                L(local[colRows[p]], j - node.first) += colValues[p];
-        work.assign(static_cast<std::size_t>(u) * static_cast<std::size_t>(u), 0.0);
-        Eigen::Map<Matrix> U(work.data(), u, u);
-        int taken = 0;
-        for (int c = firstChild[s]; c >= 0; c = nextChild[c])
-            ++taken;
-        for (int c = firstChild[s]; c >= 0; c = nextChild[c]) {
+            for (int p = colStart_[j]; p < colStart_[j + 1]; ++p)
+                L(local[colRows_[p]], j - node.first) += colValues[p];
+        std::vector<double>& update = updates[s];
+        update.assign(static_cast<std::size_t>(u) * static_cast<std::size_t>(u), 0.0);
+        Eigen::Map<Matrix> U(update.data(), u, u);
+        for (int c = node.firstChild; c >= 0; c = nodes_[c].nextSibling) {
             const Supernode& child = nodes_[c];
             const int cu = child.rows - child.columns;
             const int* crows = below_.data() + child.rowIndex;
-            // The children's updates lie on the stack in the order of the children.
-            const std::size_t at = updateStart[updateStart.size() - taken];
-            --taken;
-            const double* update = updates.data() + at;
             for (int b = 0; b < cu; ++b) {
                 const int rb = local[crows[b]];
-                const double* column = update + static_cast<std::size_t>(b) * cu;
+                const double* column = updates[c].data() + static_cast<std::size_t>(b) * cu;
                 if (rb < k) {
                     for (int a = b; a < cu; ++a)
                         L(local[crows[a]], rb) += column[a];
@@ -262,21 +253,80 @@ bool SupernodalCholesky::Factorise(const Eigen::SparseMatrix<double>& lowerIn) {
                         U(local[crows[a]] - k, rb - k) += column[a];
                 }
             }
-        }
-        for (int c = firstChild[s]; c >= 0; c = nextChild[c]) {
-            updates.resize(updateStart.back());
-            updateStart.pop_back();
+            updates[c] = {};
         }
         auto L11 = L.topRows(k);
         Eigen::LLT<Eigen::Ref<Matrix>> llt(L11);
         if (llt.info() != Eigen::Success) return false;
-        if (u == 0) continue;
+        if (u == 0) return true;
         auto L21 = L.bottomRows(u);
         L11.triangularView<Eigen::Lower>().transpose().solveInPlace<Eigen::OnTheRight>(L21);
         U.selfadjointView<Eigen::Lower>().rankUpdate(L21, -1.0);
-        updateStart.push_back(updates.size());
-        updates.insert(updates.end(), work.begin(), work.end());
+        return true;
+    };
+
+    // Two threads take disjoint subtrees of about equal work, this one the rest above them.
+    // Each subtree is a range of consecutive supernodes ending at its root.
+    std::vector<int> parent(supernodes, -1), size(supernodes, 1);
+    std::vector<double> work(supernodes);
+    double total = 0;
+    for (int s = 0; s < supernodes; ++s) {
+        const double k = nodes_[s].columns, m = nodes_[s].rows;
+        work[s] += k * m * m;
+        total += k * m * m;
+        for (int c = nodes_[s].firstChild; c >= 0; c = nodes_[c].nextSibling) {
+            parent[c] = s;
+            size[s] += size[c];
+            work[s] += work[c];
+        }
     }
+    std::vector<int> frontier, mine, theirs;
+    for (int s = 0; s < supernodes; ++s)
+        if (parent[s] < 0) frontier.push_back(s);
+    bool split = false;
+    // Below this much work a second thread costs more than it saves.
+    constexpr double kParallelWork = 2e7;
+    for (int round = 0; total > kParallelWork && round < 64 && !frontier.empty(); ++round) {
+        std::sort(frontier.begin(), frontier.end(),
+                  [&](int a, int b) { return work[a] > work[b]; });
+        double bins[2] = {0, 0}, frontierWork = 0;
+        mine.clear();
+        theirs.clear();
+        for (int t : frontier) {
+            const int bin = bins[0] <= bins[1] ? 0 : 1;
+            bins[bin] += work[t];
+            frontierWork += work[t];
+            (bin == 0 ? mine : theirs).push_back(t);
+        }
+        if (std::max(bins[0], bins[1]) < 0.55 * frontierWork && frontierWork > 0.6 * total) {
+            split = true;
+            break;
+        }
+        const int widest = frontier.front();
+        frontier.erase(frontier.begin());
+        for (int c = nodes_[widest].firstChild; c >= 0; c = nodes_[c].nextSibling)
+            frontier.push_back(c);
+    }
+    std::vector<char> done(supernodes, 0);
+    const auto subtrees = [&](const std::vector<int>& roots, std::vector<int>& local) {
+        for (int root : roots)
+            for (int s = root - size[root] + 1; s <= root; ++s) {
+                if (!front(s, local)) return false;
+                done[s] = 1;
+            }
+        return true;
+    };
+    std::vector<int> local(n);
+    if (split) {
+        auto other = std::async(std::launch::async, [&] {
+            std::vector<int> theirLocal(n);
+            return subtrees(theirs, theirLocal);
+        });
+        const bool ours = subtrees(mine, local);
+        if (!other.get() || !ours) return false;
+    }
+    for (int s = 0; s < supernodes; ++s)
+        if (!done[s] && !front(s, local)) return false;
     return true;
 }
 

@@ -11,10 +11,15 @@ namespace vak1 {
 
 class SupernodalCholesky {
   public:
-    // Factorises the symmetric matrix of which lower holds the lower triangle (diagonal
-    // included), in the order of its unknowns: the caller numbers them for little fill. False
-    // when the matrix is not positive definite.
-    bool Factorise(const Eigen::SparseMatrix<double>& lower);
+    // The structure of the symmetric matrix: its lower triangle by columns (start has n + 1
+    // entries, rows those of each column in ascending order, the diagonal included), and the
+    // place of each unknown in the order of elimination, which the caller chooses for little
+    // fill. Needs no values: it can run while they are computed.
+    void Analyse(const std::vector<int>& start, const std::vector<int>& rows,
+                 const std::vector<int>& place);
+    // Factorises the matrix with these values of the entries Analyse was given. False when
+    // the matrix is not positive definite.
+    bool Factorise(const std::vector<double>& values);
     // Solves K X = B, B overwritten by X.
     void Solve(Eigen::MatrixXd& B) const;
     // Entries of the factor's dense blocks (their upper triangles left out).
@@ -26,12 +31,16 @@ class SupernodalCholesky {
         int rows = 0;               // rows of its block: its own columns and those below
         std::size_t rowIndex = 0;   // where the rows below its columns start in below_
         std::size_t values = 0;     // where its block (rows x columns, by columns) starts
-        int parent = -1;            // the supernode its update goes to
+        int firstChild = -1, nextSibling = -1;
     };
 
     std::vector<int> place_;       // place_[unknown]: its row in the factor
     std::vector<Supernode> nodes_; // children before their parents
     std::vector<int> below_;       // per supernode the rows below its columns, ascending
+    // The matrix in the factor's order, its lower triangle by columns, and where each entry
+    // given to Analyse goes.
+    std::vector<int> colStart_, colRows_, slot_;
+    std::size_t size_ = 0;
     std::vector<double> values_;
 };
 

@@ -36,6 +36,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <future>
 #include <limits>
 #include <map>
 #include <numbers>
@@ -495,14 +496,6 @@ TorsionStatus Factorise(Solver& solver, const SparseK& K, const Eigen::MatrixXd&
 
 TorsionStatus Factorise(FemSolver which, const SparseK& K, const Eigen::MatrixXd& F,
                         Eigen::MatrixXd& X, const std::function<bool()>& going) {
-    if (which == FemSolver::Supernodal) {
-        SupernodalCholesky solver;
-        if (!solver.Factorise(K)) return TorsionStatus::Failed;
-        if (!going()) return TorsionStatus::Cancelled;
-        X = F;
-        solver.Solve(X);
-        return TorsionStatus::Ok;
-    }
     if (which == FemSolver::SimplicialCorners) {
         Eigen::SimplicialLDLT<SparseK, Eigen::Lower, Eigen::NaturalOrdering<int>> solver;
         return Factorise(solver, K, F, X, going);
@@ -515,6 +508,49 @@ TorsionStatus Factorise(FemSolver which, const SparseK& K, const Eigen::MatrixXd
     solver.setMode(which == FemSolver::CholmodSupernodal ? Eigen::CholmodSupernodalLLt
                                                          : Eigen::CholmodSimplicialLLt);
     return Factorise(solver, K, F, X, going);
+}
+
+// The lower triangle of the system's matrix by columns (start, rows), the unknowns numbered by
+// dof: the unknowns of an element are coupled with each other.
+void Pattern(const FemMesh& mesh, const std::vector<int>& dof, int free, std::vector<int>& start,
+             std::vector<int>& rows) {
+    const int n = static_cast<int>(mesh.nodes.size());
+    std::vector<int> at(n + 1, 0);
+    for (const auto& e : mesh.elements)
+        for (int i : e)
+            ++at[i + 1];
+    std::partial_sum(at.begin(), at.end(), at.begin());
+    std::vector<int> elementsAt(at[n]), next(at.begin(), at.end() - 1);
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index)
+        for (int i : mesh.elements[index])
+            elementsAt[next[i]++] = static_cast<int>(index);
+    std::vector<int> nodeOf(free), mark(free, -1);
+    for (int i = 0; i < n; ++i)
+        if (dof[i] >= 0) nodeOf[dof[i]] = i;
+    start.assign(free + 1, 0);
+    rows.clear();
+    rows.reserve(static_cast<std::size_t>(free) * 8);
+    for (int c = 0; c < free; ++c) {
+        const int i = nodeOf[c];
+        const std::size_t begin = rows.size();
+        for (int p = at[i]; p < at[i + 1]; ++p)
+            for (int j : mesh.elements[elementsAt[p]]) {
+                const int r = dof[j];
+                if (r >= c && mark[r] != c) {
+                    mark[r] = c;
+                    rows.push_back(r);
+                }
+            }
+        std::sort(rows.begin() + static_cast<std::ptrdiff_t>(begin), rows.end());
+        start[c + 1] = static_cast<int>(rows.size());
+    }
+}
+
+// Processor time of the calling thread.
+double ThreadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
 }
 
 TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, TorsionValues& out,
@@ -625,11 +661,12 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
             parent[Root(parent, e[i])] = Root(parent, e[0]);
     // The numbering replaces the ordering a solver would search for: it counts as solution.
     out.solver = SolverFor(options.solver);
+    const bool supernodal = out.solver == FemSolver::Supernodal;
     const Clock::time_point numberingStart = Clock::now();
     const double numberingCpu = CpuSeconds();
     std::vector<int> dof(n, -1);
     int free = 0;
-    if (out.solver == FemSolver::SimplicialCorners || out.solver == FemSolver::Supernodal) {
+    if (out.solver == FemSolver::SimplicialCorners) {
         const std::vector<int> number = CornerOrder(mesh);
         std::vector<int> node(n);
         for (int i = 0; i < n; ++i)
@@ -643,8 +680,33 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double numbering = Seconds(numberingStart);
     out.solveCpuSeconds = CpuSeconds() - numberingCpu;
 
+    // The supernodal factorisation takes the matrix as it comes, with the elimination order
+    // beside it: the order and the analysis of the factor's structure, which need only the
+    // mesh, run on a second thread while this one computes the entries.
     std::vector<Eigen::Triplet<double>> triplets;
-    triplets.reserve(mesh.elements.size() * 21);
+    std::vector<int> columns, rows;
+    std::vector<double> values;
+    SupernodalCholesky cholesky;
+    std::future<double> analysed;
+    if (supernodal) {
+        Pattern(mesh, dof, free, columns, rows);
+        values.assign(rows.size(), 0.0);
+        analysed =
+            std::async(std::launch::async, [&mesh, &dof, &columns, &rows, &cholesky, n, free] {
+                const double cpu = ThreadCpuSeconds();
+                const std::vector<int> number = CornerOrder(mesh);
+                std::vector<int> node(n), place(free);
+                for (int i = 0; i < n; ++i)
+                    node[number[i]] = i;
+                int placed = 0;
+                for (int i : node)
+                    if (dof[i] >= 0) place[dof[i]] = placed++;
+                cholesky.Analyse(columns, rows, place);
+                return ThreadCpuSeconds() - cpu;
+            });
+    } else {
+        triplets.reserve(mesh.elements.size() * 21);
+    }
     Eigen::VectorXd fw = Eigen::VectorXd::Zero(free), f1 = fw, f2 = fw;
     double Iyy = 0, Izz = 0, Iyz = 0, I11 = 0, I22 = 0; // Iyy = integral y^2 dA
     std::size_t count = 0;
@@ -679,13 +741,21 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
             for (int b = 0; b < 6; ++b) {
                 const int c = dof[e[b]];
                 if (c < 0 || c > r) continue;
-                triplets.emplace_back(r, c, a >= b ? k[a][b] : k[b][a]);
+                const double v = a >= b ? k[a][b] : k[b][a];
+                if (!supernodal) {
+                    triplets.emplace_back(r, c, v);
+                    continue;
+                }
+                int p = columns[c];
+                while (rows[p] != r)
+                    ++p;
+                values[p] += v;
             }
         }
         if (++count % 8192 == 0 && !going(1)) return TorsionStatus::Cancelled;
     }
     Eigen::SparseMatrix<double> K(free, free);
-    K.setFromTriplets(triplets.begin(), triplets.end());
+    if (!supernodal) K.setFromTriplets(triplets.begin(), triplets.end());
     triplets = {};
     out.assemblySeconds = Seconds(start) - numbering;
     if (!going(2)) return TorsionStatus::Cancelled;
@@ -694,7 +764,20 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double solutionCpu = CpuSeconds();
     Eigen::MatrixXd F(free, 3), X;
     F << fw, f1, f2;
-    const TorsionStatus solved = Factorise(out.solver, K, F, X, [&] { return going(3); });
+    TorsionStatus solved = TorsionStatus::Ok;
+    if (supernodal) {
+        out.solveCpuSeconds += analysed.get();
+        if (!cholesky.Factorise(values)) {
+            solved = TorsionStatus::Failed;
+        } else if (!going(3)) {
+            solved = TorsionStatus::Cancelled;
+        } else {
+            X = F;
+            cholesky.Solve(X);
+        }
+    } else {
+        solved = Factorise(out.solver, K, F, X, [&] { return going(3); });
+    }
     if (solved == TorsionStatus::Failed) {
         message = cp850("Das Gleichungssystem der Torsion ist nicht lösbar.");
         return TorsionStatus::Failed;
