@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <ctime>
 #include <future>
 #include <limits>
@@ -546,6 +547,42 @@ void Pattern(const FemMesh& mesh, const std::vector<int>& dof, int free, std::ve
     }
 }
 
+// The elements in the order of a Morton curve through the centres of their corners.
+std::vector<std::size_t> AlongACurve(const FemMesh& mesh) {
+    double yMin = mesh.nodes[0].y, yMax = yMin, zMin = mesh.nodes[0].z, zMax = zMin;
+    for (const FemPoint& p : mesh.nodes) {
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+        zMin = std::min(zMin, p.z);
+        zMax = std::max(zMax, p.z);
+    }
+    const double scale = 65535 / std::max({yMax - yMin, zMax - zMin, 1e-300});
+    // The bits of a 16-bit number spread to the even places of a 32-bit one.
+    const auto spread = [](std::uint32_t x) {
+        x = (x | (x << 8)) & 0x00FF00FFu;
+        x = (x | (x << 4)) & 0x0F0F0F0Fu;
+        x = (x | (x << 2)) & 0x33333333u;
+        return (x | (x << 1)) & 0x55555555u;
+    };
+    std::vector<std::pair<std::uint32_t, std::size_t>> keys(mesh.elements.size());
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+        const auto& e = mesh.elements[index];
+        double y = 0, z = 0;
+        for (int i = 0; i < 3; ++i) {
+            y += mesh.nodes[e[i]].y / 3;
+            z += mesh.nodes[e[i]].z / 3;
+        }
+        const auto iy = static_cast<std::uint32_t>(std::clamp((y - yMin) * scale, 0.0, 65535.0));
+        const auto iz = static_cast<std::uint32_t>(std::clamp((z - zMin) * scale, 0.0, 65535.0));
+        keys[index] = {spread(iy) | (spread(iz) << 1), index};
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::size_t> order(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k)
+        order[k] = keys[k].second;
+    return order;
+}
+
 // Processor time of the calling thread.
 double ThreadCpuSeconds() {
     timespec t{};
@@ -666,6 +703,12 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double numberingCpu = CpuSeconds();
     std::vector<int> dof(n, -1);
     int free = 0;
+    // The supernodal path takes the elements along a curve through the section and numbers
+    // the unknowns as the elements reach them: the entries an element adds then lie close
+    // together in memory. The factorisation has an elimination order of its own.
+    std::vector<std::size_t> elementOrder(mesh.elements.size());
+    std::iota(elementOrder.begin(), elementOrder.end(), std::size_t{0});
+    if (supernodal) elementOrder = AlongACurve(mesh);
     if (out.solver == FemSolver::SimplicialCorners) {
         const std::vector<int> number = CornerOrder(mesh);
         std::vector<int> node(n);
@@ -673,6 +716,10 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
             node[number[i]] = i;
         for (int i : node)
             if (Root(parent, i) != i) dof[i] = free++;
+    } else if (supernodal) {
+        for (std::size_t index : elementOrder)
+            for (int i : mesh.elements[index])
+                if (dof[i] < 0 && Root(parent, i) != i) dof[i] = free++;
     } else {
         for (int i = 0; i < n; ++i)
             if (Root(parent, i) != i) dof[i] = free++;
@@ -710,7 +757,7 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     Eigen::VectorXd fw = Eigen::VectorXd::Zero(free), f1 = fw, f2 = fw;
     double Iyy = 0, Izz = 0, Iyz = 0, I11 = 0, I22 = 0; // Iyy = integral y^2 dA
     std::size_t count = 0;
-    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+    for (const std::size_t index : elementOrder) {
         const auto& e = mesh.elements[index];
         const Element el(mesh, index, y0, z0);
         double k[6][6] = {};
