@@ -671,6 +671,35 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     out.nodes = mesh.nodes.size();
     if (!going(1)) return TorsionStatus::Cancelled;
 
+    // The supernodal factorisation takes the matrix as it comes, with an elimination order
+    // beside it. The order and the analysis of the factor's structure need only the mesh:
+    // they run on a second thread while this one assembles the system.
+    out.solver = SolverFor(options.solver);
+    const bool supernodal = out.solver == FemSolver::Supernodal;
+    const int n = static_cast<int>(mesh.nodes.size());
+    std::vector<int> dof(n, -1);
+    int free = 0;
+    std::vector<int> columns, rows;
+    SupernodalCholesky cholesky;
+    std::future<double> analysed;
+    // Set once dof, columns and rows are there; broken when the assembly ends early.
+    std::promise<void> patternReady;
+    if (supernodal) {
+        analysed = std::async(std::launch::async, [&, ready = patternReady.get_future()]() mutable {
+            const double cpu = ThreadCpuSeconds();
+            const std::vector<int> number = CornerOrder(mesh);
+            ready.get();
+            std::vector<int> node(n), place(free);
+            for (int i = 0; i < n; ++i)
+                node[number[i]] = i;
+            int placed = 0;
+            for (int i : node)
+                if (dof[i] >= 0) place[dof[i]] = placed++;
+            cholesky.Analyse(columns, rows, place);
+            return ThreadCpuSeconds() - cpu;
+        });
+    }
+
     start = Clock::now();
     // Centroid of the mesh (the same as the polygon's up to rounding; taken from the mesh so
     // that the loads below balance exactly).
@@ -690,19 +719,14 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double cphi = std::cos(in.phi), sphi = std::sin(in.phi);
 
     // One node per connected part holds the constant of every solution.
-    const int n = static_cast<int>(mesh.nodes.size());
     std::vector<int> parent(n);
     std::iota(parent.begin(), parent.end(), 0);
     for (const auto& e : mesh.elements)
         for (int i = 1; i < 6; ++i)
             parent[Root(parent, e[i])] = Root(parent, e[0]);
     // The numbering replaces the ordering a solver would search for: it counts as solution.
-    out.solver = SolverFor(options.solver);
-    const bool supernodal = out.solver == FemSolver::Supernodal;
     const Clock::time_point numberingStart = Clock::now();
     const double numberingCpu = CpuSeconds();
-    std::vector<int> dof(n, -1);
-    int free = 0;
     // The supernodal path takes the elements along a curve through the section and numbers
     // the unknowns as the elements reach them: the entries an element adds then lie close
     // together in memory. The factorisation has an elimination order of its own.
@@ -727,30 +751,12 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double numbering = Seconds(numberingStart);
     out.solveCpuSeconds = CpuSeconds() - numberingCpu;
 
-    // The supernodal factorisation takes the matrix as it comes, with the elimination order
-    // beside it: the order and the analysis of the factor's structure, which need only the
-    // mesh, run on a second thread while this one computes the entries.
     std::vector<Eigen::Triplet<double>> triplets;
-    std::vector<int> columns, rows;
     std::vector<double> values;
-    SupernodalCholesky cholesky;
-    std::future<double> analysed;
     if (supernodal) {
         Pattern(mesh, dof, free, columns, rows);
         values.assign(rows.size(), 0.0);
-        analysed =
-            std::async(std::launch::async, [&mesh, &dof, &columns, &rows, &cholesky, n, free] {
-                const double cpu = ThreadCpuSeconds();
-                const std::vector<int> number = CornerOrder(mesh);
-                std::vector<int> node(n), place(free);
-                for (int i = 0; i < n; ++i)
-                    node[number[i]] = i;
-                int placed = 0;
-                for (int i : node)
-                    if (dof[i] >= 0) place[dof[i]] = placed++;
-                cholesky.Analyse(columns, rows, place);
-                return ThreadCpuSeconds() - cpu;
-            });
+        patternReady.set_value();
     } else {
         triplets.reserve(mesh.elements.size() * 21);
     }
@@ -812,6 +818,8 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     Eigen::MatrixXd F(free, 3), X;
     F << fw, f1, f2;
     TorsionStatus solved = TorsionStatus::Ok;
+    Eigen::MatrixXd shear;
+    std::future<void> shearSolved;
     if (supernodal) {
         out.solveCpuSeconds += analysed.get();
         if (!cholesky.Factorise(values)) {
@@ -819,7 +827,11 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
         } else if (!going(3)) {
             solved = TorsionStatus::Cancelled;
         } else {
-            X = F;
+            // The shear functions on a second thread while this one solves for the warping
+            // function and takes the shear centre and the warping constant from it.
+            shear = F.rightCols(2);
+            shearSolved = std::async(std::launch::async, [&] { cholesky.Solve(shear); });
+            X = F.leftCols(1);
             cholesky.Solve(X);
         }
     } else {
@@ -830,14 +842,12 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
         return TorsionStatus::Failed;
     }
     if (solved == TorsionStatus::Cancelled || !going(4)) return TorsionStatus::Cancelled;
-    const Eigen::VectorXd xw = X.col(0), x1 = X.col(1), x2 = X.col(2);
+    const Eigen::VectorXd xw = X.col(0);
 
     std::vector<double> omega(n, 0.0);
     for (int i = 0; i < n; ++i)
         if (dof[i] >= 0) omega[i] = xw[dof[i]];
     out.J = Iyy + Izz - fw.dot(xw);
-    out.As1 = I22 * I22 / f1.dot(x1);
-    out.As2 = I11 * I11 / f2.dot(x2);
 
     // Shear centre: the pole (a, b) about which omega + a z - b y is orthogonal to y and z.
     double Wy = 0, Wz = 0;
@@ -873,6 +883,14 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
         }
     }
     out.Iw = W2 - W * W / A;
+    if (shearSolved.valid()) {
+        shearSolved.get();
+        X.conservativeResize(Eigen::NoChange, 3);
+        X.rightCols(2) = shear;
+    }
+    const Eigen::VectorXd x1 = X.col(1), x2 = X.col(2);
+    out.As1 = I22 * I22 / f1.dot(x1);
+    out.As2 = I11 * I11 / f2.dot(x2);
     out.solveSeconds = Seconds(start) + numbering;
     out.solveCpuSeconds += CpuSeconds() - solutionCpu;
     if (!std::isfinite(out.J) || !std::isfinite(out.Iw) || !std::isfinite(out.ySc) ||

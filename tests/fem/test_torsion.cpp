@@ -291,12 +291,14 @@ TEST(Torsion, SupernodalSolverGivesTheSimplicialValues) {
         ASSERT_EQ(ComputeTorsion(in, o, v, message), TorsionStatus::Ok) << c.name;
         EXPECT_EQ(v.solver, FemSolver::Supernodal) << c.name;
         EXPECT_EQ(v.nodes, reference.nodes) << c.name;
+        // A pipe does not warp: its Iw is rounding, measured against J times its size squared.
+        const double Iw = std::fabs(reference.Iw) + 1e-6 * reference.J * c.size * c.size;
         const std::pair<double TorsionValues::*, double> values[] = {
-            {&TorsionValues::J, reference.J},     {&TorsionValues::Iw, reference.Iw},
+            {&TorsionValues::J, reference.J},     {&TorsionValues::Iw, Iw},
             {&TorsionValues::As1, reference.As1}, {&TorsionValues::As2, reference.As2},
             {&TorsionValues::ySc, c.size},        {&TorsionValues::zSc, c.size}};
         for (const auto& [value, size] : values)
-            EXPECT_NEAR(v.*value, reference.*value, 1e-9 * std::fabs(size)) << c.name;
+            EXPECT_NEAR(v.*value, reference.*value, 1e-9 * size) << c.name;
     }
 }
 
