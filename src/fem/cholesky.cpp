@@ -121,13 +121,14 @@ void SupernodalCholesky::Analyse(const std::vector<int>& Ap, const std::vector<i
             ++colStart_[std::min(place_[Ai[p]], place_[j]) + 1];
     std::partial_sum(colStart_.begin(), colStart_.end(), colStart_.begin());
     colRows_.resize(colStart_[n]);
-    slot_.resize(colStart_[n]);
+    source_.resize(colStart_[n]);
     next.assign(colStart_.begin(), colStart_.end() - 1);
     for (int j = 0; j < n; ++j)
         for (int p = Ap[j]; p < Ap[j + 1]; ++p) {
             const int a = place_[Ai[p]], b = place_[j];
-            slot_[p] = next[std::min(a, b)]++;
-            colRows_[slot_[p]] = std::max(a, b);
+            const int q = next[std::min(a, b)]++;
+            source_[q] = p;
+            colRows_[q] = std::max(a, b);
         }
 
     // Supernodes: a column joins the one before when it is its only child and has the same
@@ -214,59 +215,10 @@ void SupernodalCholesky::Analyse(const std::vector<int>& Ap, const std::vector<i
 bool SupernodalCholesky::Factorise(const std::vector<double>& given) {
     const int n = static_cast<int>(place_.size());
     const int supernodes = static_cast<int>(nodes_.size());
-    std::vector<double> colValues(colRows_.size());
-    for (std::size_t p = 0; p < slot_.size(); ++p)
-        colValues[slot_[p]] = given[p];
-    values_.assign(size_, 0.0);
-    // What each supernode leaves to its parent, until the parent takes it.
-    std::vector<std::vector<double>> updates(supernodes);
+    values_.reset(new double[size_]);
 
-    // One front: the entries of its columns and its children's updates, then its dense
-    // factorisation. local maps a row of the factor to its row in the front.
-    const auto front = [&](int s, std::vector<int>& local) {
-        const Supernode& node = nodes_[s];
-        const int k = node.columns, m = node.rows, u = m - k;
-        const int* rows = below_.data() + node.rowIndex;
-        for (int t = 0; t < k; ++t)
-            local[node.first + t] = t;
-        for (int t = 0; t < u; ++t)
-            local[rows[t]] = k + t;
-        Eigen::Map<Matrix> L(values_.data() + node.values, m, k);
-        for (int j = node.first; j < node.first + k; ++j)
-            for (int p = colStart_[j]; p < colStart_[j + 1]; ++p)
-                L(local[colRows_[p]], j - node.first) += colValues[p];
-        std::vector<double>& update = updates[s];
-        update.assign(static_cast<std::size_t>(u) * static_cast<std::size_t>(u), 0.0);
-        Eigen::Map<Matrix> U(update.data(), u, u);
-        for (int c = node.firstChild; c >= 0; c = nodes_[c].nextSibling) {
-            const Supernode& child = nodes_[c];
-            const int cu = child.rows - child.columns;
-            const int* crows = below_.data() + child.rowIndex;
-            for (int b = 0; b < cu; ++b) {
-                const int rb = local[crows[b]];
-                const double* column = updates[c].data() + static_cast<std::size_t>(b) * cu;
-                if (rb < k) {
-                    for (int a = b; a < cu; ++a)
-                        L(local[crows[a]], rb) += column[a];
-                } else {
-                    for (int a = b; a < cu; ++a)
-                        U(local[crows[a]] - k, rb - k) += column[a];
-                }
-            }
-            updates[c] = {};
-        }
-        auto L11 = L.topRows(k);
-        Eigen::LLT<Eigen::Ref<Matrix>> llt(L11);
-        if (llt.info() != Eigen::Success) return false;
-        if (u == 0) return true;
-        auto L21 = L.bottomRows(u);
-        L11.triangularView<Eigen::Lower>().transpose().solveInPlace<Eigen::OnTheRight>(L21);
-        U.selfadjointView<Eigen::Lower>().rankUpdate(L21, -1.0);
-        return true;
-    };
-
-    // Two threads take disjoint subtrees of about equal work, this one the rest above them.
-    // Each subtree is a range of consecutive supernodes ending at its root.
+    // Two threads take disjoint subtrees of about equal work, this one then the rest above
+    // them. Each subtree is a range of consecutive supernodes ending at its root.
     std::vector<int> parent(supernodes, -1), size(supernodes, 1);
     std::vector<double> work(supernodes);
     double total = 0;
@@ -307,26 +259,110 @@ bool SupernodalCholesky::Factorise(const std::vector<double>& given) {
         for (int c = nodes_[widest].firstChild; c >= 0; c = nodes_[c].nextSibling)
             frontier.push_back(c);
     }
-    std::vector<char> done(supernodes, 0);
-    const auto subtrees = [&](const std::vector<int>& roots, std::vector<int>& local) {
-        for (int root : roots)
-            for (int s = root - size[root] + 1; s <= root; ++s) {
-                if (!front(s, local)) return false;
-                done[s] = 1;
+    // What a supernode leaves to its parent: inside a subtree on the stack of its thread (the
+    // updates of a supernode's children lie on top of it, in the order of the children), from
+    // the subtrees' roots and above them kept apart until the parent takes it.
+    std::vector<char> inSubtree(supernodes, 0), kept(supernodes, 0);
+    if (split) {
+        for (const auto* roots : {&mine, &theirs})
+            for (int root : *roots) {
+                for (int s = root - size[root] + 1; s <= root; ++s)
+                    inSubtree[s] = 1;
+                kept[root] = 1;
             }
+        for (int s = 0; s < supernodes; ++s)
+            if (!inSubtree[s]) kept[s] = 1;
+    }
+    std::vector<std::vector<double>> keptUpdates(supernodes);
+    struct Stack {
+        std::vector<int> local;
+        std::vector<double> updates, work;
+        std::vector<std::size_t> starts;
+    };
+
+    // One front: the entries of its columns and its children's updates, then its dense
+    // factorisation. local maps a row of the factor to its row in the front.
+    const auto front = [&](int s, Stack& stack) {
+        const Supernode& node = nodes_[s];
+        const int k = node.columns, m = node.rows, u = m - k;
+        const int* rows = below_.data() + node.rowIndex;
+        std::vector<int>& local = stack.local;
+        for (int t = 0; t < k; ++t)
+            local[node.first + t] = t;
+        for (int t = 0; t < u; ++t)
+            local[rows[t]] = k + t;
+        Eigen::Map<Matrix> L(values_.get() + node.values, m, k);
+        L.setZero();
+        for (int j = node.first; j < node.first + k; ++j)
+            for (int q = colStart_[j]; q < colStart_[j + 1]; ++q)
+                L(local[colRows_[q]], j - node.first) += given[source_[q]];
+        stack.work.assign(static_cast<std::size_t>(u) * static_cast<std::size_t>(u), 0.0);
+        Eigen::Map<Matrix> U(stack.work.data(), u, u);
+        int children = 0;
+        for (int c = node.firstChild; c >= 0; c = nodes_[c].nextSibling)
+            ++children;
+        for (int c = node.firstChild; c >= 0; c = nodes_[c].nextSibling, --children) {
+            const Supernode& child = nodes_[c];
+            const int cu = child.rows - child.columns;
+            const int* crows = below_.data() + child.rowIndex;
+            const double* update =
+                kept[c] ? keptUpdates[c].data()
+                        : stack.updates.data() + stack.starts[stack.starts.size() - children];
+            for (int b = 0; b < cu; ++b) {
+                const int rb = local[crows[b]];
+                const double* column = update + static_cast<std::size_t>(b) * cu;
+                if (rb < k) {
+                    for (int a = b; a < cu; ++a)
+                        L(local[crows[a]], rb) += column[a];
+                } else {
+                    for (int a = b; a < cu; ++a)
+                        U(local[crows[a]] - k, rb - k) += column[a];
+                }
+            }
+        }
+        for (int c = node.firstChild; c >= 0; c = nodes_[c].nextSibling) {
+            if (kept[c]) {
+                keptUpdates[c] = {};
+            } else {
+                stack.updates.resize(stack.starts.back());
+                stack.starts.pop_back();
+            }
+        }
+        auto L11 = L.topRows(k);
+        Eigen::LLT<Eigen::Ref<Matrix>> llt(L11);
+        if (llt.info() != Eigen::Success) return false;
+        if (u == 0) return true;
+        auto L21 = L.bottomRows(u);
+        L11.triangularView<Eigen::Lower>().transpose().solveInPlace<Eigen::OnTheRight>(L21);
+        U.selfadjointView<Eigen::Lower>().rankUpdate(L21, -1.0);
+        if (kept[s]) {
+            keptUpdates[s] = stack.work;
+        } else {
+            stack.starts.push_back(stack.updates.size());
+            stack.updates.insert(stack.updates.end(), stack.work.begin(), stack.work.end());
+        }
         return true;
     };
-    std::vector<int> local(n);
+
+    const auto subtrees = [&](const std::vector<int>& roots, Stack& stack) {
+        for (int root : roots)
+            for (int s = root - size[root] + 1; s <= root; ++s)
+                if (!front(s, stack)) return false;
+        return true;
+    };
+    Stack stack;
+    stack.local.resize(n);
     if (split) {
         auto other = std::async(std::launch::async, [&] {
-            std::vector<int> theirLocal(n);
-            return subtrees(theirs, theirLocal);
+            Stack theirStack;
+            theirStack.local.resize(n);
+            return subtrees(theirs, theirStack);
         });
-        const bool ours = subtrees(mine, local);
+        const bool ours = subtrees(mine, stack);
         if (!other.get() || !ours) return false;
     }
     for (int s = 0; s < supernodes; ++s)
-        if (!done[s] && !front(s, local)) return false;
+        if (!inSubtree[s] && !front(s, stack)) return false;
     return true;
 }
 
@@ -337,7 +373,7 @@ void SupernodalCholesky::Solve(Eigen::MatrixXd& B) const {
         X.row(place_[i]) = B.row(i);
     for (const Supernode& node : nodes_) {
         const int k = node.columns, u = node.rows - k;
-        const Eigen::Map<const Matrix> L(values_.data() + node.values, node.rows, k);
+        const Eigen::Map<const Matrix> L(values_.get() + node.values, node.rows, k);
         auto x = X.middleRows(node.first, k);
         L.topRows(k).triangularView<Eigen::Lower>().solveInPlace(x);
         if (u == 0) continue;
@@ -347,7 +383,7 @@ void SupernodalCholesky::Solve(Eigen::MatrixXd& B) const {
     }
     for (auto node = nodes_.rbegin(); node != nodes_.rend(); ++node) {
         const int k = node->columns, u = node->rows - k;
-        const Eigen::Map<const Matrix> L(values_.data() + node->values, node->rows, k);
+        const Eigen::Map<const Matrix> L(values_.get() + node->values, node->rows, k);
         auto x = X.middleRows(node->first, k);
         if (u > 0) {
             gathered.resize(u, X.cols());

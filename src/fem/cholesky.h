@@ -5,6 +5,7 @@
 #include <Eigen/SparseCore>
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 namespace vak1 {
@@ -37,11 +38,11 @@ class SupernodalCholesky {
     std::vector<int> place_;       // place_[unknown]: its row in the factor
     std::vector<Supernode> nodes_; // children before their parents
     std::vector<int> below_;       // per supernode the rows below its columns, ascending
-    // The matrix in the factor's order, its lower triangle by columns, and where each entry
-    // given to Analyse goes.
-    std::vector<int> colStart_, colRows_, slot_;
+    // The matrix in the factor's order, its lower triangle by columns, and for each of its
+    // entries the entry given to Analyse it is.
+    std::vector<int> colStart_, colRows_, source_;
     std::size_t size_ = 0;
-    std::vector<double> values_;
+    std::unique_ptr<double[]> values_; // filled front by front, by the thread that factorises it
 };
 
 } // namespace vak1
