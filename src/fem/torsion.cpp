@@ -517,6 +517,7 @@ void Pattern(const FemMesh& mesh, const std::vector<int>& dof, int free, std::ve
              std::vector<int>& rows) {
     const int n = static_cast<int>(mesh.nodes.size());
     std::vector<int> at(n + 1, 0);
+    // The rows of a column in the order the elements reach them: no one needs them sorted.
     for (const auto& e : mesh.elements)
         for (int i : e)
             ++at[i + 1];
@@ -533,7 +534,6 @@ void Pattern(const FemMesh& mesh, const std::vector<int>& dof, int free, std::ve
     rows.reserve(static_cast<std::size_t>(free) * 8);
     for (int c = 0; c < free; ++c) {
         const int i = nodeOf[c];
-        const std::size_t begin = rows.size();
         for (int p = at[i]; p < at[i + 1]; ++p)
             for (int j : mesh.elements[elementsAt[p]]) {
                 const int r = dof[j];
@@ -542,7 +542,6 @@ void Pattern(const FemMesh& mesh, const std::vector<int>& dof, int free, std::ve
                     rows.push_back(r);
                 }
             }
-        std::sort(rows.begin() + static_cast<std::ptrdiff_t>(begin), rows.end());
         start[c + 1] = static_cast<int>(rows.size());
     }
 }
@@ -850,7 +849,10 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     out.J = Iyy + Izz - fw.dot(xw);
 
     // Shear centre: the pole (a, b) about which omega + a z - b y is orthogonal to y and z.
+    // Per integration point its weight, y, z and omega, for the warping constant below.
     double Wy = 0, Wz = 0;
+    std::vector<std::array<double, 4>> points;
+    points.reserve(mesh.elements.size() * std::size(kRule));
     for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
         const auto& e = mesh.elements[index];
         const Element el(mesh, index, y0, z0);
@@ -861,6 +863,7 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
                 w += s.N[a] * omega[e[a]];
             Wy += s.w * w * s.y;
             Wz += s.w * w * s.z;
+            points.push_back({s.w, s.y, s.z, w});
         }
     }
     const double det = Iyy * Izz - Iyz * Iyz;
@@ -870,17 +873,10 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     out.zSc = origin.z + (z0 + b);
 
     double W = 0, W2 = 0;
-    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
-        const auto& e = mesh.elements[index];
-        const Element el(mesh, index, y0, z0);
-        for (const QuadPoint& q : kRule) {
-            const Shape s = el.At(q);
-            double w = a * s.z - b * s.y;
-            for (int k = 0; k < 6; ++k)
-                w += s.N[k] * omega[e[k]];
-            W += s.w * w;
-            W2 += s.w * w * w;
-        }
+    for (const auto& [weight, y, z, omegaAt] : points) {
+        const double w = a * z - b * y + omegaAt;
+        W += weight * w;
+        W2 += weight * w * w;
     }
     out.Iw = W2 - W * W / A;
     if (shearSolved.valid()) {
