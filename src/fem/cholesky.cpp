@@ -4,7 +4,7 @@
 // and the updates its children leave, then a dense LL^T of its diagonal block, a triangular
 // solution for the block below and a symmetric rank update of what it leaves to its parent.
 // The dense kernels do the bulk of the work at several times the speed of a column-by-column
-// factorisation.
+// factorisation, and two threads take disjoint subtrees of the elimination tree.
 #include "fem/cholesky.h"
 
 #include <Eigen/Cholesky>
@@ -395,13 +395,6 @@ void SupernodalCholesky::Solve(Eigen::MatrixXd& B) const {
     }
     for (int i = 0; i < n; ++i)
         B.row(i) = X.row(place_[i]);
-}
-
-std::size_t SupernodalCholesky::FactorEntries() const {
-    std::size_t entries = 0;
-    for (const Supernode& node : nodes_)
-        entries += static_cast<std::size_t>(Trapezoid(node.columns, node.rows));
-    return entries;
 }
 
 } // namespace vak1

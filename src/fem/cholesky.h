@@ -2,7 +2,6 @@
 // finite-element systems of the torsion and shear values.
 #pragma once
 #include <Eigen/Core>
-#include <Eigen/SparseCore>
 
 #include <cstddef>
 #include <memory>
@@ -13,18 +12,16 @@ namespace vak1 {
 class SupernodalCholesky {
   public:
     // The structure of the symmetric matrix: its lower triangle by columns (start has n + 1
-    // entries, rows those of each column in ascending order, the diagonal included), and the
-    // place of each unknown in the order of elimination, which the caller chooses for little
-    // fill. Needs no values: it can run while they are computed.
+    // entries, rows those of each column in any order, the diagonal included), and the place
+    // of each unknown in the order of elimination, which the caller chooses for little fill.
+    // Needs no values: it can run while they are computed.
     void Analyse(const std::vector<int>& start, const std::vector<int>& rows,
                  const std::vector<int>& place);
-    // Factorises the matrix with these values of the entries Analyse was given. False when
-    // the matrix is not positive definite.
+    // Factorises the matrix with these values of the entries Analyse was given, on two
+    // threads when it is large. False when the matrix is not positive definite.
     bool Factorise(const std::vector<double>& values);
-    // Solves K X = B, B overwritten by X.
+    // Solves K X = B, B overwritten by X. Several threads may solve at the same time.
     void Solve(Eigen::MatrixXd& B) const;
-    // Entries of the factor's dense blocks (their upper triangles left out).
-    std::size_t FactorEntries() const;
 
   private:
     struct Supernode {
