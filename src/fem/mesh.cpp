@@ -16,7 +16,6 @@
 #include <exception>
 #include <map>
 #include <numbers>
-#include <unordered_map>
 
 #include "text/cp850.h"
 

@@ -516,36 +516,37 @@ TorsionStatus Factorise(FemSolver which, const SparseK& K, const Eigen::MatrixXd
 }
 
 // The lower triangle of the system's matrix by columns (start, rows), the unknowns numbered by
-// dof: the unknowns of an element are coupled with each other.
-void Pattern(const FemMesh& mesh, const std::vector<int>& dof, int free, std::vector<int>& start,
-             std::vector<int>& rows) {
-    const int n = static_cast<int>(mesh.nodes.size());
-    std::vector<int> at(n + 1, 0);
-    // The rows of a column in the order the elements reach them: no one needs them sorted.
-    for (const auto& e : mesh.elements)
-        for (int i : e)
-            ++at[i + 1];
+// dof: the unknowns of an element are coupled with each other. elementDofs: the unknowns of
+// the elements in the given order (-1: none), which the assembly reads in the same order.
+void Pattern(const FemMesh& mesh, const std::vector<std::size_t>& order,
+             const std::vector<int>& dof, int free, std::vector<std::array<int, 6>>& elementDofs,
+             std::vector<int>& start, std::vector<int>& rows) {
+    const int elements = static_cast<int>(order.size());
+    elementDofs.resize(elements);
+    std::vector<int> at(free + 1, 0);
+    for (int k = 0; k < elements; ++k)
+        for (int a = 0; a < 6; ++a) {
+            const int d = dof[mesh.elements[order[k]][a]];
+            elementDofs[k][a] = d;
+            if (d >= 0) ++at[d + 1];
+        }
     std::partial_sum(at.begin(), at.end(), at.begin());
-    std::vector<int> elementsAt(at[n]), next(at.begin(), at.end() - 1);
-    for (std::size_t index = 0; index < mesh.elements.size(); ++index)
-        for (int i : mesh.elements[index])
-            elementsAt[next[i]++] = static_cast<int>(index);
-    std::vector<int> nodeOf(free), mark(free, -1);
-    for (int i = 0; i < n; ++i)
-        if (dof[i] >= 0) nodeOf[dof[i]] = i;
+    std::vector<int> elementsAt(at[free]), next(at.begin(), at.end() - 1);
+    for (int k = 0; k < elements; ++k)
+        for (int d : elementDofs[k])
+            if (d >= 0) elementsAt[next[d]++] = k;
+    // The rows of a column in the order the elements reach them: no one needs them sorted.
+    std::vector<int> mark(free, -1);
     start.assign(free + 1, 0);
     rows.clear();
     rows.reserve(static_cast<std::size_t>(free) * 8);
     for (int c = 0; c < free; ++c) {
-        const int i = nodeOf[c];
-        for (int p = at[i]; p < at[i + 1]; ++p)
-            for (int j : mesh.elements[elementsAt[p]]) {
-                const int r = dof[j];
+        for (int p = at[c]; p < at[c + 1]; ++p)
+            for (int r : elementDofs[elementsAt[p]])
                 if (r >= c && mark[r] != c) {
                     mark[r] = c;
                     rows.push_back(r);
                 }
-            }
         start[c + 1] = static_cast<int>(rows.size());
     }
 }
@@ -756,8 +757,9 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
 
     std::vector<Eigen::Triplet<double>> triplets;
     std::vector<double> values;
+    std::vector<std::array<int, 6>> elementDofs;
     if (supernodal) {
-        Pattern(mesh, dof, free, columns, rows);
+        Pattern(mesh, elementOrder, dof, free, elementDofs, columns, rows);
         values.assign(rows.size(), 0.0);
         patternReady.set_value();
     } else {
@@ -766,8 +768,15 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     Eigen::VectorXd fw = Eigen::VectorXd::Zero(free), f1 = fw, f2 = fw;
     double Iyy = 0, Izz = 0, Iyz = 0, I11 = 0, I22 = 0; // Iyy = integral y^2 dA
     std::size_t count = 0;
-    for (const std::size_t index : elementOrder) {
-        const auto& e = mesh.elements[index];
+    for (std::size_t position = 0; position < elementOrder.size(); ++position) {
+        const std::size_t index = elementOrder[position];
+        std::array<int, 6> d;
+        if (supernodal) {
+            d = elementDofs[position];
+        } else {
+            for (int a = 0; a < 6; ++a)
+                d[a] = dof[mesh.elements[index][a]];
+        }
         const Element el(mesh, index, y0, z0);
         double k[6][6] = {};
         double lw[6] = {}, l1[6] = {}, l2[6] = {};
@@ -789,13 +798,13 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
             }
         }
         for (int a = 0; a < 6; ++a) {
-            const int r = dof[e[a]];
+            const int r = d[a];
             if (r < 0) continue;
             fw[r] += lw[a];
             f1[r] += l1[a];
             f2[r] += l2[a];
             for (int b = 0; b < 6; ++b) {
-                const int c = dof[e[b]];
+                const int c = d[b];
                 if (c < 0 || c > r) continue;
                 const double v = a >= b ? k[a][b] : k[b][a];
                 if (!supernodal) {
