@@ -353,7 +353,7 @@ bool SupernodalCholesky::Factorise(const std::vector<double>& given) {
     Stack stack;
     stack.local.resize(n);
     if (split) {
-        auto other = std::async(std::launch::async, [&] {
+        auto other = std::async(std::launch::async | std::launch::deferred, [&] {
             Stack theirStack;
             theirStack.local.resize(n);
             return subtrees(theirs, theirStack);

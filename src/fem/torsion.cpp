@@ -677,7 +677,8 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
 
     // The supernodal factorisation takes the matrix as it comes, with an elimination order
     // beside it. The order and the analysis of the factor's structure need only the mesh:
-    // they run on a second thread while this one assembles the system.
+    // they run on a second thread while this one assembles the system (without a thread to
+    // be had, when the factorisation asks for them).
     out.solver = SolverFor(options.solver);
     const bool supernodal = out.solver == FemSolver::Supernodal;
     const int n = static_cast<int>(mesh.nodes.size());
@@ -689,19 +690,20 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     // Set once dof, columns and rows are there; broken when the assembly ends early.
     std::promise<void> patternReady;
     if (supernodal) {
-        analysed = std::async(std::launch::async, [&, ready = patternReady.get_future()]() mutable {
-            const double cpu = ThreadCpuSeconds();
-            const std::vector<int> number = CornerOrder(mesh);
-            ready.get();
-            std::vector<int> node(n), place(free);
-            for (int i = 0; i < n; ++i)
-                node[number[i]] = i;
-            int placed = 0;
-            for (int i : node)
-                if (dof[i] >= 0) place[dof[i]] = placed++;
-            cholesky.Analyse(columns, rows, place);
-            return ThreadCpuSeconds() - cpu;
-        });
+        analysed = std::async(std::launch::async | std::launch::deferred,
+                              [&, ready = patternReady.get_future()]() mutable {
+                                  const double cpu = ThreadCpuSeconds();
+                                  const std::vector<int> number = CornerOrder(mesh);
+                                  ready.get();
+                                  std::vector<int> node(n), place(free);
+                                  for (int i = 0; i < n; ++i)
+                                      node[number[i]] = i;
+                                  int placed = 0;
+                                  for (int i : node)
+                                      if (dof[i] >= 0) place[dof[i]] = placed++;
+                                  cholesky.Analyse(columns, rows, place);
+                                  return ThreadCpuSeconds() - cpu;
+                              });
     }
 
     start = Clock::now();
@@ -842,7 +844,8 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
             // The shear functions on a second thread while this one solves for the warping
             // function and takes the shear centre and the warping constant from it.
             shear = F.rightCols(2);
-            shearSolved = std::async(std::launch::async, [&] { cholesky.Solve(shear); });
+            shearSolved = std::async(std::launch::async | std::launch::deferred,
+                                     [&] { cholesky.Solve(shear); });
             X = F.leftCols(1);
             cholesky.Solve(X);
         }
