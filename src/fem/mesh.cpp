@@ -8,6 +8,7 @@
 #include <CGAL/Delaunay_mesh_vertex_base_2.h>
 #include <CGAL/Delaunay_mesher_2.h>
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Triangulation_face_base_with_info_2.h>
 #include <CGAL/Triangulation_vertex_base_with_info_2.h>
 
 #include <algorithm>
@@ -15,7 +16,6 @@
 #include <exception>
 #include <map>
 #include <numbers>
-#include <unordered_map>
 
 #include "text/cp850.h"
 
@@ -27,7 +27,8 @@ using K = CGAL::Exact_predicates_inexact_constructions_kernel;
 using Point = K::Point_2;
 using Vb =
     CGAL::Triangulation_vertex_base_with_info_2<int, K, CGAL::Delaunay_mesh_vertex_base_2<K>>;
-using Fb = CGAL::Delaunay_mesh_face_base_2<K>;
+// A face knows its element, so that the element across an edge gives the edge's midside node.
+using Fb = CGAL::Triangulation_face_base_with_info_2<int, K, CGAL::Delaunay_mesh_face_base_2<K>>;
 using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
 using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds>;
 using Criteria = CGAL::Delaunay_mesh_size_criteria_2<CDT>;
@@ -317,19 +318,18 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
 
         const auto arcEdges = FitArcs(cdt, handles, circles);
 
-        // Corner nodes: the vertices of faces inside; then one midside node per edge.
+        // Corner nodes: the vertices of faces inside; then one midside node per edge, made by
+        // the first of the two elements at the edge.
         for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v)
             v->info() = -1;
-        std::size_t faces = 0;
-        for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f)
-            if (f->is_in_domain()) ++faces;
+        int faces = 0;
+        for (auto f = cdt.all_faces_begin(); f != cdt.all_faces_end(); ++f)
+            f->info() = !cdt.is_infinite(f) && f->is_in_domain() ? faces++ : -1;
         mesh.elements.reserve(faces);
-        mesh.nodes.reserve(faces * 2 + cdt.number_of_vertices());
-        std::unordered_map<unsigned long long, int> midside;
-        midside.reserve(faces * 2);
+        mesh.nodes.reserve(static_cast<std::size_t>(faces) * 2 + cdt.number_of_vertices());
         mesh.curved.reserve(faces);
         for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
-            if (!f->is_in_domain()) continue;
+            if (f->info() < 0) continue;
             std::array<int, 6> e{};
             for (int i = 0; i < 3; ++i) {
                 auto v = f->vertex(i);
@@ -342,21 +342,22 @@ MeshStatus MeshContour(const std::vector<FemPoint>& contour, double maxEdge, Fem
             char curved = 0;
             for (int i = 0; i < 3; ++i) {
                 const int a = e[i], b = e[(i + 1) % 3];
-                const unsigned long long key =
-                    (static_cast<unsigned long long>(std::min(a, b)) << 32) |
-                    static_cast<unsigned>(std::max(a, b));
                 const auto arc = arcEdges.empty()
                                      ? arcEdges.end()
                                      : arcEdges.find(Key(f->vertex(i), f->vertex((i + 1) % 3)));
                 if (arc != arcEdges.end()) curved = 1;
-                auto [it, added] = midside.try_emplace(key, static_cast<int>(mesh.nodes.size()));
-                if (added) {
-                    const FemPoint& p = mesh.nodes[a];
-                    const FemPoint& q = mesh.nodes[b];
-                    const FemPoint m{(p.y + q.y) / 2, (p.z + q.z) / 2};
-                    mesh.nodes.push_back(arc == arcEdges.end() ? m : OnCircle(m, arc->second));
+                // The edge from corner i to i + 1 lies opposite corner i + 2.
+                const Face across = f->neighbor((i + 2) % 3);
+                if (across->info() >= 0 && across->info() < f->info()) {
+                    const int opposite = across->index(f);
+                    e[3 + i] = mesh.elements[across->info()][3 + (opposite + 1) % 3];
+                    continue;
                 }
-                e[3 + i] = it->second;
+                e[3 + i] = static_cast<int>(mesh.nodes.size());
+                const FemPoint& p = mesh.nodes[a];
+                const FemPoint& q = mesh.nodes[b];
+                const FemPoint m{(p.y + q.y) / 2, (p.z + q.z) / 2};
+                mesh.nodes.push_back(arc == arcEdges.end() ? m : OnCircle(m, arc->second));
             }
             mesh.elements.push_back(e);
             mesh.curved.push_back(curved);

@@ -35,12 +35,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <ctime>
+#include <future>
 #include <limits>
 #include <map>
 #include <numbers>
 #include <numeric>
 
+#include "fem/cholesky.h"
 #include "fem/mesh.h"
 #include "text/cp850.h"
 
@@ -475,10 +478,14 @@ using SparseK = Eigen::SparseMatrix<double>;
 // factorisation is a fifth slower than Eigen's on the same ordering; its nested dissection
 // (METIS) saves only 3 % of the entries and takes a second to find; its supernodal one loses
 // to the simplicial ones: the small fronts of the elements give supernodes too narrow for its
-// dense kernels. The time grows with the elements to the power 1.4: the separators of a plane
-// mesh grow with the square root of its nodes, and their dense blocks with its cube.
+// dense kernels, and Debian's reference BLAS is slow. The supernodal factorisation of this
+// program (SupernodalCholesky) takes the corners' order too, but merges the small supernodes
+// into their parents and runs Eigen's blocked dense kernels on the fronts, two subtrees at a
+// time: its solution takes about half the time of the simplicial one, the more so the finer
+// the mesh. The time grows with the elements to the power 1.4: the separators of a plane mesh
+// grow with the square root of its nodes, and their dense blocks with its cube.
 FemSolver SolverFor(FemSolver wanted) {
-    return wanted == FemSolver::Automatic ? FemSolver::SimplicialCorners : wanted;
+    return wanted == FemSolver::Automatic ? FemSolver::Supernodal : wanted;
 }
 
 // Factorises K (its lower triangle) and solves K X = F; going() is asked between the two.
@@ -506,6 +513,85 @@ TorsionStatus Factorise(FemSolver which, const SparseK& K, const Eigen::MatrixXd
     solver.setMode(which == FemSolver::CholmodSupernodal ? Eigen::CholmodSupernodalLLt
                                                          : Eigen::CholmodSimplicialLLt);
     return Factorise(solver, K, F, X, going);
+}
+
+// The lower triangle of the system's matrix by columns (start, rows), the unknowns numbered by
+// dof: the unknowns of an element are coupled with each other. elementDofs: the unknowns of
+// the elements in the given order (-1: none), which the assembly reads in the same order.
+void Pattern(const FemMesh& mesh, const std::vector<std::size_t>& order,
+             const std::vector<int>& dof, int free, std::vector<std::array<int, 6>>& elementDofs,
+             std::vector<int>& start, std::vector<int>& rows) {
+    const int elements = static_cast<int>(order.size());
+    elementDofs.resize(elements);
+    std::vector<int> at(free + 1, 0);
+    for (int k = 0; k < elements; ++k)
+        for (int a = 0; a < 6; ++a) {
+            const int d = dof[mesh.elements[order[k]][a]];
+            elementDofs[k][a] = d;
+            if (d >= 0) ++at[d + 1];
+        }
+    std::partial_sum(at.begin(), at.end(), at.begin());
+    std::vector<int> elementsAt(at[free]), next(at.begin(), at.end() - 1);
+    for (int k = 0; k < elements; ++k)
+        for (int d : elementDofs[k])
+            if (d >= 0) elementsAt[next[d]++] = k;
+    // The rows of a column in the order the elements reach them: no one needs them sorted.
+    std::vector<int> mark(free, -1);
+    start.assign(free + 1, 0);
+    rows.clear();
+    rows.reserve(static_cast<std::size_t>(free) * 8);
+    for (int c = 0; c < free; ++c) {
+        for (int p = at[c]; p < at[c + 1]; ++p)
+            for (int r : elementDofs[elementsAt[p]])
+                if (r >= c && mark[r] != c) {
+                    mark[r] = c;
+                    rows.push_back(r);
+                }
+        start[c + 1] = static_cast<int>(rows.size());
+    }
+}
+
+// The elements in the order of a Morton curve through the centres of their corners.
+std::vector<std::size_t> AlongACurve(const FemMesh& mesh) {
+    double yMin = mesh.nodes[0].y, yMax = yMin, zMin = mesh.nodes[0].z, zMax = zMin;
+    for (const FemPoint& p : mesh.nodes) {
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+        zMin = std::min(zMin, p.z);
+        zMax = std::max(zMax, p.z);
+    }
+    const double scale = 65535 / std::max({yMax - yMin, zMax - zMin, 1e-300});
+    // The bits of a 16-bit number spread to the even places of a 32-bit one.
+    const auto spread = [](std::uint32_t x) {
+        x = (x | (x << 8)) & 0x00FF00FFu;
+        x = (x | (x << 4)) & 0x0F0F0F0Fu;
+        x = (x | (x << 2)) & 0x33333333u;
+        return (x | (x << 1)) & 0x55555555u;
+    };
+    std::vector<std::pair<std::uint32_t, std::size_t>> keys(mesh.elements.size());
+    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
+        const auto& e = mesh.elements[index];
+        double y = 0, z = 0;
+        for (int i = 0; i < 3; ++i) {
+            y += mesh.nodes[e[i]].y / 3;
+            z += mesh.nodes[e[i]].z / 3;
+        }
+        const auto iy = static_cast<std::uint32_t>(std::clamp((y - yMin) * scale, 0.0, 65535.0));
+        const auto iz = static_cast<std::uint32_t>(std::clamp((z - zMin) * scale, 0.0, 65535.0));
+        keys[index] = {spread(iy) | (spread(iz) << 1), index};
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::size_t> order(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k)
+        order[k] = keys[k].second;
+    return order;
+}
+
+// Processor time of the calling thread.
+double ThreadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
 }
 
 TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, TorsionValues& out,
@@ -589,6 +675,37 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     out.nodes = mesh.nodes.size();
     if (!going(1)) return TorsionStatus::Cancelled;
 
+    // The supernodal factorisation takes the matrix as it comes, with an elimination order
+    // beside it. The order and the analysis of the factor's structure need only the mesh:
+    // they run on a second thread while this one assembles the system (without a thread to
+    // be had, when the factorisation asks for them).
+    out.solver = SolverFor(options.solver);
+    const bool supernodal = out.solver == FemSolver::Supernodal;
+    const int n = static_cast<int>(mesh.nodes.size());
+    std::vector<int> dof(n, -1);
+    int free = 0;
+    std::vector<int> columns, rows;
+    SupernodalCholesky cholesky;
+    std::future<double> analysed;
+    // Set once dof, columns and rows are there; broken when the assembly ends early.
+    std::promise<void> patternReady;
+    if (supernodal) {
+        analysed = std::async(std::launch::async | std::launch::deferred,
+                              [&, ready = patternReady.get_future()]() mutable {
+                                  const double cpu = ThreadCpuSeconds();
+                                  const std::vector<int> number = CornerOrder(mesh);
+                                  ready.get();
+                                  std::vector<int> node(n), place(free);
+                                  for (int i = 0; i < n; ++i)
+                                      node[number[i]] = i;
+                                  int placed = 0;
+                                  for (int i : node)
+                                      if (dof[i] >= 0) place[dof[i]] = placed++;
+                                  cholesky.Analyse(columns, rows, place);
+                                  return ThreadCpuSeconds() - cpu;
+                              });
+    }
+
     start = Clock::now();
     // Centroid of the mesh (the same as the polygon's up to rounding; taken from the mesh so
     // that the loads below balance exactly).
@@ -608,18 +725,20 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double cphi = std::cos(in.phi), sphi = std::sin(in.phi);
 
     // One node per connected part holds the constant of every solution.
-    const int n = static_cast<int>(mesh.nodes.size());
     std::vector<int> parent(n);
     std::iota(parent.begin(), parent.end(), 0);
     for (const auto& e : mesh.elements)
         for (int i = 1; i < 6; ++i)
             parent[Root(parent, e[i])] = Root(parent, e[0]);
     // The numbering replaces the ordering a solver would search for: it counts as solution.
-    out.solver = SolverFor(options.solver);
     const Clock::time_point numberingStart = Clock::now();
     const double numberingCpu = CpuSeconds();
-    std::vector<int> dof(n, -1);
-    int free = 0;
+    // The supernodal path takes the elements along a curve through the section and numbers
+    // the unknowns as the elements reach them: the entries an element adds then lie close
+    // together in memory. The factorisation has an elimination order of its own.
+    std::vector<std::size_t> elementOrder(mesh.elements.size());
+    std::iota(elementOrder.begin(), elementOrder.end(), std::size_t{0});
+    if (supernodal) elementOrder = AlongACurve(mesh);
     if (out.solver == FemSolver::SimplicialCorners) {
         const std::vector<int> number = CornerOrder(mesh);
         std::vector<int> node(n);
@@ -627,6 +746,10 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
             node[number[i]] = i;
         for (int i : node)
             if (Root(parent, i) != i) dof[i] = free++;
+    } else if (supernodal) {
+        for (std::size_t index : elementOrder)
+            for (int i : mesh.elements[index])
+                if (dof[i] < 0 && Root(parent, i) != i) dof[i] = free++;
     } else {
         for (int i = 0; i < n; ++i)
             if (Root(parent, i) != i) dof[i] = free++;
@@ -635,12 +758,27 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     out.solveCpuSeconds = CpuSeconds() - numberingCpu;
 
     std::vector<Eigen::Triplet<double>> triplets;
-    triplets.reserve(mesh.elements.size() * 21);
+    std::vector<double> values;
+    std::vector<std::array<int, 6>> elementDofs;
+    if (supernodal) {
+        Pattern(mesh, elementOrder, dof, free, elementDofs, columns, rows);
+        values.assign(rows.size(), 0.0);
+        patternReady.set_value();
+    } else {
+        triplets.reserve(mesh.elements.size() * 21);
+    }
     Eigen::VectorXd fw = Eigen::VectorXd::Zero(free), f1 = fw, f2 = fw;
     double Iyy = 0, Izz = 0, Iyz = 0, I11 = 0, I22 = 0; // Iyy = integral y^2 dA
     std::size_t count = 0;
-    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
-        const auto& e = mesh.elements[index];
+    for (std::size_t position = 0; position < elementOrder.size(); ++position) {
+        const std::size_t index = elementOrder[position];
+        std::array<int, 6> d;
+        if (supernodal) {
+            d = elementDofs[position];
+        } else {
+            for (int a = 0; a < 6; ++a)
+                d[a] = dof[mesh.elements[index][a]];
+        }
         const Element el(mesh, index, y0, z0);
         double k[6][6] = {};
         double lw[6] = {}, l1[6] = {}, l2[6] = {};
@@ -662,21 +800,29 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
             }
         }
         for (int a = 0; a < 6; ++a) {
-            const int r = dof[e[a]];
+            const int r = d[a];
             if (r < 0) continue;
             fw[r] += lw[a];
             f1[r] += l1[a];
             f2[r] += l2[a];
             for (int b = 0; b < 6; ++b) {
-                const int c = dof[e[b]];
+                const int c = d[b];
                 if (c < 0 || c > r) continue;
-                triplets.emplace_back(r, c, a >= b ? k[a][b] : k[b][a]);
+                const double v = a >= b ? k[a][b] : k[b][a];
+                if (!supernodal) {
+                    triplets.emplace_back(r, c, v);
+                    continue;
+                }
+                int p = columns[c];
+                while (rows[p] != r)
+                    ++p;
+                values[p] += v;
             }
         }
         if (++count % 8192 == 0 && !going(1)) return TorsionStatus::Cancelled;
     }
     Eigen::SparseMatrix<double> K(free, free);
-    K.setFromTriplets(triplets.begin(), triplets.end());
+    if (!supernodal) K.setFromTriplets(triplets.begin(), triplets.end());
     triplets = {};
     out.assemblySeconds = Seconds(start) - numbering;
     if (!going(2)) return TorsionStatus::Cancelled;
@@ -685,23 +831,44 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     const double solutionCpu = CpuSeconds();
     Eigen::MatrixXd F(free, 3), X;
     F << fw, f1, f2;
-    const TorsionStatus solved = Factorise(out.solver, K, F, X, [&] { return going(3); });
+    TorsionStatus solved = TorsionStatus::Ok;
+    Eigen::MatrixXd shear;
+    std::future<void> shearSolved;
+    if (supernodal) {
+        out.solveCpuSeconds += analysed.get();
+        if (!cholesky.Factorise(values)) {
+            solved = TorsionStatus::Failed;
+        } else if (!going(3)) {
+            solved = TorsionStatus::Cancelled;
+        } else {
+            // The shear functions on a second thread while this one solves for the warping
+            // function and takes the shear centre and the warping constant from it.
+            shear = F.rightCols(2);
+            shearSolved = std::async(std::launch::async | std::launch::deferred,
+                                     [&] { cholesky.Solve(shear); });
+            X = F.leftCols(1);
+            cholesky.Solve(X);
+        }
+    } else {
+        solved = Factorise(out.solver, K, F, X, [&] { return going(3); });
+    }
     if (solved == TorsionStatus::Failed) {
         message = cp850("Das Gleichungssystem der Torsion ist nicht lösbar.");
         return TorsionStatus::Failed;
     }
     if (solved == TorsionStatus::Cancelled || !going(4)) return TorsionStatus::Cancelled;
-    const Eigen::VectorXd xw = X.col(0), x1 = X.col(1), x2 = X.col(2);
+    const Eigen::VectorXd xw = X.col(0);
 
     std::vector<double> omega(n, 0.0);
     for (int i = 0; i < n; ++i)
         if (dof[i] >= 0) omega[i] = xw[dof[i]];
     out.J = Iyy + Izz - fw.dot(xw);
-    out.As1 = I22 * I22 / f1.dot(x1);
-    out.As2 = I11 * I11 / f2.dot(x2);
 
     // Shear centre: the pole (a, b) about which omega + a z - b y is orthogonal to y and z.
+    // Per integration point its weight, y, z and omega, for the warping constant below.
     double Wy = 0, Wz = 0;
+    std::vector<std::array<double, 4>> points;
+    points.reserve(mesh.elements.size() * std::size(kRule));
     for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
         const auto& e = mesh.elements[index];
         const Element el(mesh, index, y0, z0);
@@ -712,6 +879,7 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
                 w += s.N[a] * omega[e[a]];
             Wy += s.w * w * s.y;
             Wz += s.w * w * s.z;
+            points.push_back({s.w, s.y, s.z, w});
         }
     }
     const double det = Iyy * Izz - Iyz * Iyz;
@@ -721,19 +889,20 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     out.zSc = origin.z + (z0 + b);
 
     double W = 0, W2 = 0;
-    for (std::size_t index = 0; index < mesh.elements.size(); ++index) {
-        const auto& e = mesh.elements[index];
-        const Element el(mesh, index, y0, z0);
-        for (const QuadPoint& q : kRule) {
-            const Shape s = el.At(q);
-            double w = a * s.z - b * s.y;
-            for (int k = 0; k < 6; ++k)
-                w += s.N[k] * omega[e[k]];
-            W += s.w * w;
-            W2 += s.w * w * w;
-        }
+    for (const auto& [weight, y, z, omegaAt] : points) {
+        const double w = a * z - b * y + omegaAt;
+        W += weight * w;
+        W2 += weight * w * w;
     }
     out.Iw = W2 - W * W / A;
+    if (shearSolved.valid()) {
+        shearSolved.get();
+        X.conservativeResize(Eigen::NoChange, 3);
+        X.rightCols(2) = shear;
+    }
+    const Eigen::VectorXd x1 = X.col(1), x2 = X.col(2);
+    out.As1 = I22 * I22 / f1.dot(x1);
+    out.As2 = I11 * I11 / f2.dot(x2);
     out.solveSeconds = Seconds(start) + numbering;
     out.solveCpuSeconds += CpuSeconds() - solutionCpu;
     if (!std::isfinite(out.J) || !std::isfinite(out.Iw) || !std::isfinite(out.ySc) ||

@@ -21,6 +21,7 @@ enum class FemSolver {
     CholmodSimplicial, // CHOLMOD's simplicial LL^T
     CholmodSupernodal, // CHOLMOD's supernodal LL^T, on dense blocks of columns
     SimplicialCorners, // Eigen's simplicial LDL^T, the nodes numbered by ordering the corners
+    Supernodal,        // this program's supernodal LL^T on dense fronts, in the corners' order
 };
 
 struct TorsionOptions {
