@@ -110,7 +110,7 @@ TEST_F(Positions, DeleteMovesTheRestDownAndKeepsTheFreedSlot) {
     ASSERT_EQ(c.size(), 2u);
     EXPECT_TRUE(Same(c[0], PB));
     EXPECT_TRUE(Same(c[1], PC));
-    EXPECT_TRUE(Same(app.Project.Positions[2], PC));
+    EXPECT_TRUE(Same(app.Project.Earlier(2), PC));
     ExpectScriptUsed();
 }
 
