@@ -126,7 +126,9 @@ std::string ReadAll(const std::string& path) {
 struct English : ::testing::Test {
     App app;
     QtUi ui;
-    QTemporaryDir dir;
+    // Not named after the application: its name is the window caption, which another test may
+    // have left in a language whose letters read as German here.
+    QTemporaryDir dir{QDir::tempPath() + "/vak1-english-XXXXXX"};
     std::string folder;
     std::unique_ptr<QtPrinter> printer;
     FixedClock clock;
