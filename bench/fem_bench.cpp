@@ -38,7 +38,7 @@ TorsionInput LProfile() {
     ProjectData p;
     Documentation docu;
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
     ReadProjectFile(p, docu, std::string(VAK1_SOURCE_DIR) + "/examples/l-profil.vak1");
     CalcSection(p, msgs, s);
     return InputOf(p);
@@ -48,7 +48,7 @@ TorsionInput LProfile() {
 TorsionInput BigContour() {
     ProjectData p;
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
     p.ResetContour();
     for (int i = 0; i < 500; ++i) {
         long double a = 2 * kPi * i / 500;

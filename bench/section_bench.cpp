@@ -32,7 +32,7 @@ void BigContour(ProjectData& p) {
 void BM_CalcSection(benchmark::State& state) {
     ProjectData p;
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
     BigContour(p);
     for (auto _ : state) {
         CalcSection(p, msgs, s);
@@ -47,7 +47,7 @@ BENCHMARK(BM_CalcSection);
 void BM_GeosAreaCentroid(benchmark::State& state) {
     ProjectData p;
     MessageList msgs;
-    Settings s;
+    NumberStyle s;
     BigContour(p);
     CalcSection(p, msgs, s);
     GEOSContextHandle_t ctx = GEOS_init_r();
