@@ -163,19 +163,14 @@ bool AskTransform(App& app, ContourTransform& t) {
 } // namespace
 
 void ReverseDirection(ProjectData& p) {
-    // Positions counted from 1 here: position s trades its point with position n + 1 - s
-    // and its arc with position n - s (the arc from s to s + 1 is run backwards from n + 1 - s
-    // to n - s). Position 0 stands for the origin in front of the first.
+    // Point i trades places with point n - 1 - i, and the arc from i to i + 1 becomes the
+    // arc from n - 2 - i to n - 1 - i, run backwards.
     auto& v = p.Positions;
-    const int n = p.PosCount();
-    TPosition origin{};
-    auto pos = [&](int k) -> TPosition& {
-        return k == 0 ? origin : v[static_cast<std::size_t>(k - 1)];
-    };
-    for (int s = 1; s <= n / 2; ++s) {
-        std::swap(pos(s).y, pos(n + 1 - s).y);
-        std::swap(pos(s).z, pos(n + 1 - s).z);
-        std::swap(pos(s).phi, pos(n - s).phi);
+    const std::size_t n = v.size();
+    for (std::size_t i = 0; i < n / 2; ++i) {
+        std::swap(v[i].y, v[n - 1 - i].y);
+        std::swap(v[i].z, v[n - 1 - i].z);
+        std::swap(v[i].phi, v[n - 2 - i].phi);
     }
     for (TPosition& q : v)
         q.phi = -q.phi;

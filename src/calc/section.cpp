@@ -1,5 +1,4 @@
-// Section calculation in 80-bit extended precision; a reused outcome keeps its room, so a
-// calculation allocates nothing.
+// Section calculation in 80-bit extended precision.
 #include "calc/section.h"
 
 #include <cmath>
@@ -345,22 +344,15 @@ bool GetArcCenter(long double y1, long double z1, long double y2, long double z2
     return true;
 }
 
-void ComputeSection(const ProjectData& in, const NumberStyle& style, SectionOutcome& out) {
-    out.polygon.clear();
-    out.messages.count = 0;
-    out.R = TSectionResults{};
-    out.V = 0;
-    out.m = 0;
-    out.hasResults = false;
-    out.hasBodyValues = false;
-    out.valid = true;
-    if (in.Positions.empty()) return;
+SectionOutcome ComputeSection(const ProjectData& in, const NumberStyle& style) {
+    SectionOutcome out;
+    if (in.Positions.empty()) return out;
 
     out.valid = false;
     if (!BuildPolygon(in, out.polygon, out.messages, style)) {
         AddMessage(out.messages, kPointMessage);
         out.polygon.clear();
-        return;
+        return out;
     }
     // The closing point is stored without the limit test.
     out.polygon.push_back(TPolyPoint{in.Positions[0].y, in.Positions[0].z});
@@ -369,7 +361,7 @@ void ComputeSection(const ProjectData& in, const NumberStyle& style, SectionOutc
     EdgeIntegrals(out);
     if (out.R.A == 0) {
         AddMessage(out.messages, "Fatal  : A = 0 !");
-        return;
+        return out;
     }
     CentroidAndPrincipal(out.R);
     BodyValues(in, out);
@@ -377,7 +369,7 @@ void ComputeSection(const ProjectData& in, const NumberStyle& style, SectionOutc
         // Contours at the edge of the number range (coordinates like 1e-4940) can leave
         // results without a value; they must not pass for valid ones.
         AddMessage(out.messages, kNotFiniteMessage);
-        return;
+        return out;
     }
     // Both checks keep the results as computed and mark them invalid.
     out.hasResults = true;
@@ -387,11 +379,6 @@ void ComputeSection(const ProjectData& in, const NumberStyle& style, SectionOutc
         AddMessage(out.messages, kFarMessage);
     else
         out.valid = true;
-}
-
-SectionOutcome ComputeSection(const ProjectData& in, const NumberStyle& style) {
-    SectionOutcome out;
-    ComputeSection(in, style, out);
     return out;
 }
 

@@ -24,7 +24,7 @@ bool GetArcCenter(long double y1, long double z1, long double y2, long double z2
 // contour as for a counter-clockwise one). A must not be 0.
 void CentroidAndPrincipal(TSectionResults& R);
 
-// What one calculation of the positions gives. A reused outcome keeps the room of its polygon.
+// What one calculation of the positions gives.
 struct SectionOutcome {
     // The chord polygon, closed: its last point repeats the first. Empty when the positions
     // give none (no positions, or more points than a polygon holds).
@@ -45,7 +45,6 @@ struct SectionOutcome {
 
 // The polygon and every result from the positions, the arc division and the body data of in.
 // Never throws: a failure is an outcome that is not valid, with its message.
-void ComputeSection(const ProjectData& in, const NumberStyle& style, SectionOutcome& out);
 SectionOutcome ComputeSection(const ProjectData& in, const NumberStyle& style);
 
 } // namespace vak1

@@ -57,10 +57,11 @@ double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
-// Processor time of the process: unlike the wall clock, not stretched by other programs.
-double CpuSeconds() {
+// Processor time of the process (or, with CLOCK_THREAD_CPUTIME_ID, of the calling thread):
+// unlike the wall clock, not stretched by other programs.
+double CpuSeconds(clockid_t clock = CLOCK_PROCESS_CPUTIME_ID) {
     timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    clock_gettime(clock, &t);
     return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
 }
 
@@ -587,13 +588,6 @@ std::vector<std::size_t> AlongACurve(const FemMesh& mesh) {
     return order;
 }
 
-// Processor time of the calling thread.
-double ThreadCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
-}
-
 TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, TorsionValues& out,
                     TorsionField* field, std::string& message,
                     const std::function<bool(std::size_t, std::size_t)>& report) {
@@ -692,7 +686,7 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
     if (supernodal) {
         analysed = std::async(std::launch::async | std::launch::deferred,
                               [&, ready = patternReady.get_future()]() mutable {
-                                  const double cpu = ThreadCpuSeconds();
+                                  const double cpu = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
                                   const std::vector<int> number = CornerOrder(mesh);
                                   ready.get();
                                   std::vector<int> node(n), place(free);
@@ -702,7 +696,7 @@ TorsionStatus Solve(const TorsionInput& in, const TorsionOptions& options, Torsi
                                   for (int i : node)
                                       if (dof[i] >= 0) place[dof[i]] = placed++;
                                   cholesky.Analyse(columns, rows, place);
-                                  return ThreadCpuSeconds() - cpu;
+                                  return CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - cpu;
                               });
     }
 

@@ -4,9 +4,7 @@
 namespace vak1 {
 
 void TakeSection(ProjectData& p, MessageList& messages, const SectionOutcome& outcome) {
-    messages.count = 0;
-    for (uint16_t i = 1; i <= outcome.messages.count; ++i)
-        AddMessage(messages, outcome.messages[i]);
+    messages = outcome.messages;
     p.CalcError = outcome.valid ? 0 : 1;
     if (!outcome.polygon.empty()) {
         p.PolyPoints = outcome.polygon;
